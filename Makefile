@@ -1,0 +1,53 @@
+# The project's commands. Each one first makes sure the Debian packages are there.
+#   make run          build, install into the per-user program folder and start the diary
+#   make test         build with AddressSanitizer + UBSan and run every test
+#   make bench        build optimised and run the benchmarks
+#   make screenshots  render the windows and widgets into screenshots/*.png
+#   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
+
+PROGRAM_FOLDER ?= $(HOME)/.local/share/daybrook
+FUZZ_SECONDS ?= 60
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps run test bench screenshots fuzz release debug clean
+
+all: release
+
+deps:
+	@scripts/setup-deps
+
+release: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+debug: deps
+	cmake --preset debug >/dev/null
+	cmake --build --preset debug -j $(JOBS)
+
+run: release
+	cmake --install build/release --prefix "$(PROGRAM_FOLDER)" >/dev/null
+	cd "$(PROGRAM_FOLDER)" && ./daybrook
+
+test: debug
+	ctest --preset debug -j $(JOBS)
+
+bench: release
+	build/release/bench/daybrook-bench --benchmark_counters_tabular=true
+
+screenshots: release
+	build/release/tools/daybrook-screenshots screenshots
+
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for target in build/fuzz/fuzz/fuzz_*; do \
+	    name=$${target##*/fuzz_}; \
+	    mkdir -p build/fuzz/corpus/$$name; \
+	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	    $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build/fuzz/crash-$$name- \
+	        build/fuzz/corpus/$$name fuzz/corpus/$$name; \
+	done
+
+clean:
+	rm -rf build screenshots

@@ -1,0 +1,42 @@
+# Helpers that keep every folder's CMakeLists.txt to a line or two.
+
+# daybrook_library(<name> [DEPS <targets>...])
+# A static library of every .cpp/.h/.ui in the calling folder except main.cpp; headers are
+# included as "<folder>/<Header>.h" from src/. Every library is also listed in the global
+# property DAYBROOK_LIBRARIES, which the benchmark and screenshot programs link.
+function(daybrook_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    set_property(GLOBAL APPEND PROPERTY DAYBROOK_LIBRARIES ${name})
+endfunction()
+
+# daybrook_all_libraries(<variable>): every library declared so far.
+function(daybrook_all_libraries variable)
+    get_property(libraries GLOBAL PROPERTY DAYBROOK_LIBRARIES)
+    set(${variable} ${libraries} PARENT_SCOPE)
+endfunction()
+
+# daybrook_test(<name> [QT] [DEPS <targets>...])
+# One test program per folder of tests/, from every .cpp in the calling folder, registered
+# with CTest. QT: the program runs inside a QApplication (offscreen platform).
+function(daybrook_test name)
+    cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(target test_${name})
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} daybrook_testsupport GTest::gmock)
+    if(ARG_QT)
+        target_link_libraries(${target} PRIVATE daybrook_testmain_qt)
+    else()
+        target_link_libraries(${target} PRIVATE GTest::gtest_main)
+    endif()
+    gtest_discover_tests(${target}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DAYBROOK_VECTORS=${PROJECT_SOURCE_DIR}/tests/vectors")
+endfunction()

@@ -1,0 +1,43 @@
+// Runs a fuzz target over every file of the folders or files named on the command line, so
+// that the seed corpus is replayed as an ordinary test in builds without libFuzzer.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+void Replay(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path arg(argv[i]);
+        if (std::filesystem::is_directory(arg)) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(arg))
+                if (entry.is_regular_file()) {
+                    Replay(entry.path());
+                    ++count;
+                }
+        } else {
+            Replay(arg);
+            ++count;
+        }
+    }
+    std::cout << "replayed " << count << " inputs\n";
+    return count > 0 ? 0 : 1;
+}

@@ -1,0 +1,119 @@
+#include "storage/DiaryFile.h"
+
+#include "storage/LZHCompress.h"
+#include "storage/SafeFile.h"
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+constexpr std::string_view Signature = "DRY1";
+constexpr size_t ChecksumDigits = 8;
+constexpr size_t HeaderSize = Signature.size() + ChecksumDigits;
+
+bool ParseHex(std::string_view digits, uint32_t& value)
+{
+    value = 0;
+    for (const char c : digits) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else
+            return false;
+        value = value << 4 | static_cast<uint32_t>(digit);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string MakeDiaryImage(const TLines& Lines, const std::string& Password)
+{
+    std::string plain;
+    plain.reserve(Password.size() + 1);
+    plain += Password;
+    plain += '\0';
+    plain += JoinLines(Lines);
+
+    TMemoryStream source(std::move(plain));
+    TMemoryStream payload;
+    TLZHCompress::Compress(source, payload);
+    char checksum[ChecksumDigits + 1];
+    std::snprintf(checksum, sizeof checksum, "%.8X", TLZHCompress::StreamCRC(payload));
+
+    std::string image;
+    image.reserve(HeaderSize + payload.Size());
+    image += Signature;
+    image += checksum;
+    image += payload.Bytes();
+    return image;
+}
+
+TDiaryResult ParseDiaryImage(const std::string& Image, std::string& Password, std::string& Records)
+{
+    if (Image.size() < HeaderSize || std::string_view(Image).substr(0, Signature.size()) != Signature)
+        return drDamaged;
+    uint32_t stored = 0;
+    if (!ParseHex(std::string_view(Image).substr(Signature.size(), ChecksumDigits), stored))
+        return drDamaged;
+
+    std::string plain;
+    try {
+        TMemoryStream compressed(Image.substr(HeaderSize));
+        if (TLZHCompress::StreamCRC(compressed) != stored)
+            return drDamaged;
+        TMemoryStream decoded;
+        TLZHCompress::Decompress(compressed, decoded);
+        plain = decoded.TakeBytes();
+    } catch (const std::exception&) {
+        return drDamaged;
+    }
+
+    const size_t separator = plain.find('\0');
+    if (separator == std::string::npos) {
+        Password.clear();
+        Records = std::move(plain);
+    } else {
+        Password = plain.substr(0, separator);
+        plain.erase(0, separator + 1);
+        Records = std::move(plain);
+    }
+    return drDone;
+}
+
+TDiaryResult LoadDiary(const std::filesystem::path& FileName, TLines& Lines, const std::string& Password)
+{
+    std::string image;
+    switch (safefile::ReadWhole(FileName, image)) {
+    case safefile::ReadResult::Missing:
+        return drNoFile;
+    case safefile::ReadResult::Failed:
+        return drUnreadable;
+    case safefile::ReadResult::Done:
+        break;
+    }
+    std::string stored;
+    std::string records;
+    const TDiaryResult result = ParseDiaryImage(image, stored, records);
+    if (result != drDone)
+        return result;
+    if (stored != Password)
+        return drWrongPassword;
+    image = std::string();
+    Lines = SplitLines(records);
+    return drDone;
+}
+
+TDiaryResult SaveDiary(const std::filesystem::path& FileName, const TLines& Lines, const std::string& Password)
+{
+    try {
+        return safefile::WriteWhole(FileName, MakeDiaryImage(Lines, Password)) ? drWriteFailed : drDone;
+    } catch (const std::exception&) {
+        return drWriteFailed;
+    }
+}

@@ -1,0 +1,190 @@
+#include "storage/LZHCompress.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using testing_support::ReadBytes;
+using testing_support::VectorPath;
+
+namespace {
+
+std::string Compressed(const std::string& source)
+{
+    TMemoryStream in(source);
+    TMemoryStream out;
+    TLZHCompress::Compress(in, out);
+    return out.Bytes();
+}
+
+std::string Decompressed(const std::string& compressed)
+{
+    TMemoryStream in(compressed);
+    TMemoryStream out;
+    TLZHCompress::Decompress(in, out);
+    return out.Bytes();
+}
+
+std::string Hex(const std::string& bytes)
+{
+    static const char* digits = "0123456789ABCDEF";
+    std::string text;
+    for (const unsigned char c : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += digits[c >> 4];
+        text += digits[c & 15];
+    }
+    return text;
+}
+
+std::string LittleEndian(uint32_t value)
+{
+    return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 24)};
+}
+
+std::string RandomBytes(size_t size, uint32_t seed, int alphabet = 256)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (auto& c : bytes)
+        c = static_cast<char>(random() % alphabet);
+    return bytes;
+}
+
+void ExpectRoundTrip(const std::string& source)
+{
+    const std::string compressed = Compressed(source);
+    ASSERT_EQ(compressed.substr(0, 4), LittleEndian(static_cast<uint32_t>(source.size())));
+    EXPECT_TRUE(Decompressed(compressed) == source) << "round trip of " << source.size() << " bytes";
+}
+
+} // namespace
+
+TEST(LZHCompress, MatchesTheShortReferenceStreams)
+{
+    EXPECT_EQ(Hex(Compressed("abc")), "03 00 00 00 F6 FB BD E0");
+    EXPECT_EQ(Hex(Compressed(std::string(10, 'a'))), "0A 00 00 00 F6 C9 00 00");
+}
+
+TEST(LZHCompress, MatchesEveryReferenceVectorBothWays)
+{
+    for (const char* name : {"01-text", "02-random-rebuild", "03-spaces-first", "04-runs-overlaps",
+                             "05-diary-payload", "06-skewed"}) {
+        SCOPED_TRACE(name);
+        const std::string source = ReadBytes(VectorPath(std::string("lzh/") + name + ".bin"));
+        const std::string expected = ReadBytes(VectorPath(std::string("lzh/") + name + ".lzh"));
+        ASSERT_FALSE(source.empty());
+        EXPECT_TRUE(Compressed(source) == expected) << "encoder differs from the reference";
+        EXPECT_TRUE(Decompressed(expected) == source) << "decoder differs from the reference";
+    }
+}
+
+TEST(LZHCompress, EmptySourceCodesOneLiteralThatTheDecoderNeverReads)
+{
+    const std::string compressed = Compressed("");
+    EXPECT_EQ(compressed.substr(0, 4), LittleEndian(0));
+    EXPECT_GE(compressed.size(), 5u);
+    EXPECT_LE(compressed.size(), 6u);
+    EXPECT_EQ(Decompressed(compressed), "");
+    // The unwritten look-ahead is zero, so the lone literal is the same every time.
+    EXPECT_EQ(compressed, Compressed(""));
+}
+
+TEST(LZHCompress, RoundTripsShortRunsAndOverlappingMatches)
+{
+    ExpectRoundTrip("a");
+    ExpectRoundTrip("ab");
+    ExpectRoundTrip(std::string(61, 'x'));
+    ExpectRoundTrip(std::string(5000, '\0'));
+    ExpectRoundTrip(std::string(300, ' ') + "after the fill" + std::string(200, ' '));
+    std::string overlaps;
+    for (int i = 0; i < 200; ++i)
+        overlaps += std::string(static_cast<size_t>(i % 7 + 1), static_cast<char>('a' + i % 3)) + "xyz";
+    ExpectRoundTrip(overlaps);
+}
+
+TEST(LZHCompress, EncoderAndDecoderRebuildTheTreeAtTheSameSymbol)
+{
+    // Random bytes are coded almost entirely as literals, one symbol per byte, so these sizes
+    // end just before, at and after the symbol whose update first halves the frequencies.
+    for (const size_t size : {32453u, 32454u, 32455u, 32456u, 70000u})
+        ExpectRoundTrip(RandomBytes(size, static_cast<uint32_t>(size)));
+}
+
+TEST(LZHCompress, RoundTripsRandomSizesUpToTwoMegabytes)
+{
+    std::mt19937 random(2024);
+    for (int round = 0; round < 6; ++round) {
+        const size_t size = round == 0 ? (2u << 20) : random() % (2u << 20);
+        // Small alphabets give long matches, the full one gives literals.
+        const int alphabet = round % 3 == 0 ? 256 : round % 3 == 1 ? 4 : 26;
+        ExpectRoundTrip(RandomBytes(size, random(), alphabet));
+    }
+}
+
+TEST(LZHCompress, CodesDeeperThanSixteenBitsRoundTrip)
+{
+    // Literal counts that grow like the Fibonacci numbers drive the Huffman tree as deep as
+    // it goes; the bytes are spread so that matches stay rare and every byte is a literal.
+    std::vector<size_t> counts{1, 1};
+    while (counts.size() < 22)
+        counts.push_back(counts[counts.size() - 1] + counts[counts.size() - 2]);
+    std::string pool;
+    for (size_t symbol = 0; symbol < counts.size(); ++symbol)
+        pool.append(counts[symbol] / 4 + 1, static_cast<char>(symbol));
+    std::mt19937 random(7);
+    std::shuffle(pool.begin(), pool.end(), random);
+
+    TMemoryStream in(pool);
+    TMemoryStream out;
+    TLZH codec([&](uint8_t* b, size_t n) { return in.Read(b, n); },
+               [&](const uint8_t* b, size_t n) { out.Write(b, n); });
+    codec.Encode();
+    EXPECT_GT(codec.LongestCode(), 16) << "the input no longer drives the tree deep enough";
+
+    TMemoryStream coded(LittleEndian(static_cast<uint32_t>(pool.size())) + out.Bytes());
+    EXPECT_TRUE(Decompressed(coded.Bytes()) == pool);
+}
+
+TEST(LZHCompress, DecompressRefusesImpossibleHeaders)
+{
+    for (const std::string& shortSource : {std::string(), std::string("\x01\x00\x00", 3)}) {
+        TMemoryStream in(shortSource);
+        TMemoryStream out;
+        EXPECT_THROW(TLZHCompress::Decompress(in, out), ElzhException);
+    }
+    // Eight coded bytes cannot hold more than 8 * 8 * 60 bytes.
+    const std::string body(8, '\0');
+    EXPECT_GE(Decompressed(LittleEndian(3840) + body).size(), 3840u);
+    TMemoryStream in(LittleEndian(3841) + body);
+    TMemoryStream out;
+    EXPECT_THROW(TLZHCompress::Decompress(in, out), ElzhException);
+    EXPECT_EQ(out.Size(), 0u);
+}
+
+TEST(LZHCompress, NegativeHeaderYieldsNothingAndTruncatedStreamsEndAtTheirLength)
+{
+    EXPECT_EQ(Decompressed(LittleEndian(0x80000000u) + "\xF6\xFB"), "");
+    const std::string text = ReadBytes(VectorPath("lzh/01-text.bin"));
+    const std::string compressed = Compressed(text);
+    const std::string decoded = Decompressed(compressed.substr(0, compressed.size() / 2));
+    EXPECT_GE(decoded.size(), text.size());
+    EXPECT_LE(decoded.size(), text.size() + 59);
+    EXPECT_TRUE(decoded.compare(0, 1000, text, 0, 1000) == 0);
+}
+
+TEST(LZHCompress, StreamCRCIsTheStandardOneAndKeepsThePosition)
+{
+    TMemoryStream empty;
+    EXPECT_EQ(TLZHCompress::StreamCRC(empty), 0u);
+    TMemoryStream digits(std::string("123456789"));
+    digits.Seek(4);
+    EXPECT_EQ(TLZHCompress::StreamCRC(digits), 0xCBF43926u);
+    EXPECT_EQ(digits.Position(), 4u);
+    TMemoryStream large(std::string(25000, 'a')); // spans several of the 10240-byte chunks
+    EXPECT_EQ(TLZHCompress::StreamCRC(large), 0x20088A66u);
+}
