@@ -1,0 +1,32 @@
+// The diary's 8-bit code page: which one (chosen from the user's locale as Windows chooses its
+// ANSI code page, DAYBROOK_CODEPAGE overriding) and conversions between it and Unicode.
+// Diary records, passwords, words and names are kept as bytes in this code page.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The code page the diary text is stored in (1250..1258, 874, 932, 936, 949, 950); fixed for
+// the run once asked.
+int DiaryCodePage();
+
+// The Windows ANSI code page of a POSIX locale name such as "el_GR.UTF-8" (1252 if unknown).
+int CodePageForLocale(std::string_view locale);
+
+// For single-byte code pages, the Unicode character of each byte (bytes the code page leaves
+// undefined map to U+0080..U+00FF of the same value, as Windows maps them); nullptr for the
+// double-byte code pages and for code pages this system cannot convert.
+const std::array<char32_t, 256>* SingleByteTable(int codePage);
+
+// Text in the code page to UTF-8. Never fails: bytes that do not decode become U+FFFD.
+std::string CodePageToUtf8(std::string_view bytes, int codePage = DiaryCodePage());
+
+// UTF-8 to the code page; nothing when a character has no place in it (it is never replaced
+// by "?").
+std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage = DiaryCodePage());
+
+} // namespace platform
