@@ -18,6 +18,16 @@ bool IsDoubleByte(int codePage)
     return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
 }
 
+struct CharsetCodePage {
+    int charset;
+    int codePage;
+};
+
+constexpr CharsetCodePage CharsetCodePages[] = {
+    {0, 1252},   {161, 1253}, {204, 1251}, {238, 1250}, {162, 1254}, {177, 1255}, {178, 1256},
+    {186, 1257}, {163, 1258}, {222, 874},  {128, 932},  {134, 936},  {129, 949},  {136, 950},
+};
+
 std::string IconvName(int codePage)
 {
     return "CP" + std::to_string(codePage);
@@ -177,6 +187,27 @@ const std::array<char32_t, 256>* SingleByteTable(int codePage)
 {
     const SingleByteCodePage* table = SingleByte(codePage);
     return table == nullptr ? nullptr : &table->toUnicode;
+}
+
+int CodePageForCharset(int charset, int fallback)
+{
+    for (const auto& pair : CharsetCodePages)
+        if (pair.charset == charset && charset != 0)
+            return pair.codePage;
+    return fallback;
+}
+
+int CharsetForCodePage(int codePage)
+{
+    for (const auto& pair : CharsetCodePages)
+        if (pair.codePage == codePage)
+            return pair.charset;
+    return 0;
+}
+
+bool IsDoubleByteCodePage(int codePage)
+{
+    return IsDoubleByte(codePage);
 }
 
 std::string CodePageToUtf8(std::string_view bytes, int codePage)

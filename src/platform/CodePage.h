@@ -29,4 +29,15 @@ std::string CodePageToUtf8(std::string_view bytes, int codePage = DiaryCodePage(
 // by "?").
 std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage = DiaryCodePage());
 
+// The Windows code page of a font character set as RTF names it (\fcharsetN: 161 Greek is
+// 1253, 204 Cyrillic 1251, ...); `fallback` for the ANSI and default sets (0, 1) and for sets
+// without a code page of their own.
+int CodePageForCharset(int charset, int fallback);
+
+// The font character set that declares text of a code page (1253 gives 161); 0 when unknown.
+int CharsetForCodePage(int codePage);
+
+// Whether the code page uses two bytes for some characters (932, 936, 949, 950).
+bool IsDoubleByteCodePage(int codePage);
+
 } // namespace platform

@@ -1,0 +1,863 @@
+#include "editor/rtf/RtfReader.h"
+
+#include "editor/rtf/Utf.h"
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+#include <vector>
+
+namespace rtf {
+
+namespace {
+
+// Groups nested deeper than this share the innermost state; their braces are still counted.
+constexpr size_t MaxDepth = 512;
+constexpr int DefaultHalfPoints = 24;
+constexpr int MaxHalfPoints = 3276;
+
+enum class TDest : uint8_t {
+    Text,       // shown text
+    Skip,       // ignored, with everything nested in it
+    Upr,        // ANSI half of \upr: ignored, but its \ud child is shown
+    FontTable,  // \fonttbl
+    ColorTable, // \colortbl
+};
+
+// The character properties a group carries, as the document's table indexes.
+struct TRawFormat {
+    int font = -1;
+    int halfPoints = DefaultHalfPoints;
+    int color = 0;
+    int highlight = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+
+    bool operator==(const TRawFormat&) const = default;
+};
+
+struct TState {
+    TRawFormat format;
+    TDest dest = TDest::Text;
+    TDest outer = TDest::Text; // the destination of the enclosing group
+    TAlignment alignment = TAlignment::Left;
+    int uc = 1;
+};
+
+enum class TWord : uint8_t {
+    // destinations
+    FontTable, ColorTable, Skip, Upr, Ud,
+    // document
+    Ansicpg, Mac, Pc, Pca, Deff,
+    // font and colour tables
+    Font, Charset, Red, Green, Blue,
+    // character format
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Size, Color, Highlight,
+    // paragraph format
+    Pard, Left, Center, Right, Justify,
+    // text
+    Par, Line, Tab, Uc, U, Char, Bin,
+};
+
+struct TWordInfo {
+    TWord word;
+    char32_t character = 0; // for TWord::Char
+};
+
+const std::unordered_map<std::string_view, TWordInfo>& Words()
+{
+    static const std::unordered_map<std::string_view, TWordInfo> words = [] {
+        std::unordered_map<std::string_view, TWordInfo> w{
+            {"fonttbl", {TWord::FontTable}},
+            {"colortbl", {TWord::ColorTable}},
+            {"upr", {TWord::Upr}},
+            {"ud", {TWord::Ud}},
+            {"ansicpg", {TWord::Ansicpg}},
+            {"mac", {TWord::Mac}},
+            {"pc", {TWord::Pc}},
+            {"pca", {TWord::Pca}},
+            {"deff", {TWord::Deff}},
+            {"f", {TWord::Font}},
+            {"fcharset", {TWord::Charset}},
+            {"red", {TWord::Red}},
+            {"green", {TWord::Green}},
+            {"blue", {TWord::Blue}},
+            {"plain", {TWord::Plain}},
+            {"b", {TWord::Bold}},
+            {"i", {TWord::Italic}},
+            {"ulnone", {TWord::UnderlineNone}},
+            {"strike", {TWord::Strike}},
+            {"striked", {TWord::Strike}},
+            {"fs", {TWord::Size}},
+            {"cf", {TWord::Color}},
+            {"highlight", {TWord::Highlight}},
+            {"cb", {TWord::Highlight}},
+            {"chcbpat", {TWord::Highlight}},
+            {"pard", {TWord::Pard}},
+            {"ql", {TWord::Left}},
+            {"qc", {TWord::Center}},
+            {"qr", {TWord::Right}},
+            {"qj", {TWord::Justify}},
+            {"qd", {TWord::Justify}},
+            {"par", {TWord::Par}},
+            {"sect", {TWord::Par}},
+            {"page", {TWord::Par}},
+            {"row", {TWord::Par}},
+            {"line", {TWord::Line}},
+            {"tab", {TWord::Tab}},
+            {"cell", {TWord::Tab}},
+            {"uc", {TWord::Uc}},
+            {"u", {TWord::U}},
+            {"bin", {TWord::Bin}},
+            {"emdash", {TWord::Char, 0x2014}},
+            {"endash", {TWord::Char, 0x2013}},
+            {"emspace", {TWord::Char, 0x2003}},
+            {"enspace", {TWord::Char, 0x2002}},
+            {"qmspace", {TWord::Char, 0x2005}},
+            {"bullet", {TWord::Char, 0x2022}},
+            {"lquote", {TWord::Char, 0x2018}},
+            {"rquote", {TWord::Char, 0x2019}},
+            {"ldblquote", {TWord::Char, 0x201C}},
+            {"rdblquote", {TWord::Char, 0x201D}},
+            {"zwj", {TWord::Char, 0x200D}},
+            {"zwnj", {TWord::Char, 0x200C}},
+        };
+        for (const std::string_view underline : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
+                                                 "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
+                                                 "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
+            w.emplace(underline, TWordInfo{TWord::Underline});
+        // Destinations whose content is never shown.
+        for (const std::string_view skipped :
+             {"stylesheet", "info",       "pict",      "object",     "header",       "headerl",    "headerr",
+              "headerf",    "footer",     "footerl",   "footerr",    "footerf",      "footnote",   "fldinst",
+              "xe",         "tc",         "txe",       "rxe",        "bkmkstart",    "bkmkend",    "listtable",
+              "listoverridetable",        "revtbl",    "rsidtbl",    "generator",    "themedata",  "datastore",
+              "colorschememapping",       "latentstyles", "filetbl", "pgdsctbl",     "private",    "nonshppict",
+              "shp",        "shpinst",    "shppict",   "userprops",  "docvar",       "xmlnstbl",   "pn",
+              "pntxta",     "pntxtb",     "panose",    "falt",       "fchars",       "lchars",     "template",
+              "annotation", "atnid",      "atnauthor", "comment",    "objdata",      "objclass",   "mmathPr",
+              "fontemb",    "fontfile",   "listpicture", "wgrffmtfilter", "ftnsep", "ftnsepc", "aftnsep",
+              "aftnsepc",   "ftncn",      "aftncn",    "do",         "background"})
+            w.emplace(skipped, TWordInfo{TWord::Skip});
+        return w;
+    }();
+    return words;
+}
+
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A code page this system can decode: the given one, or 1252.
+int Decodable(int codePage)
+{
+    if (platform::IsDoubleByteCodePage(codePage) || platform::SingleByteTable(codePage) != nullptr)
+        return codePage;
+    return 1252;
+}
+
+struct TFontEntry {
+    int number;
+    int codePage;
+    std::string name; // UTF-8
+};
+
+// Walks RTF (or plain text) and hands each shown character and paragraph end, with the state
+// it is in, to the sink. Both the document builder and the plain-text extractor run on it, so
+// they always agree on the text.
+template <class Sink>
+class TParser {
+public:
+    TParser(std::string_view source, int codePage, Sink& sink)
+        : source_(source), docCodePage_(Decodable(codePage)), sink_(sink)
+    {
+    }
+
+    void Run()
+    {
+        if (IsRtf(source_))
+            RunRtf();
+        else
+            RunPlain();
+    }
+
+    TCharFormat FormatOf(const TState& state) const
+    {
+        TCharFormat format;
+        if (const TFontEntry* font = FindFont(state.format.font))
+            format.font = font->name;
+        format.halfPoints = state.format.halfPoints;
+        format.bold = state.format.bold;
+        format.italic = state.format.italic;
+        format.underline = state.format.underline;
+        format.strike = state.format.strike;
+        format.color = ColorAt(state.format.color);
+        format.highlight = ColorAt(state.format.highlight);
+        return format;
+    }
+
+private:
+    TState& State() { return stack_.back(); }
+
+    void RunRtf()
+    {
+        const size_t n = source_.size();
+        size_t i = 0;
+        while (i < n && !finished_) {
+            const char c = source_[i];
+            switch (c) {
+            case '{':
+                ++i;
+                Open();
+                break;
+            case '}':
+                ++i;
+                Close();
+                break;
+            case '\\':
+                i = Control(i + 1);
+                break;
+            case '\r':
+            case '\n':
+                ++i;
+                break;
+            default:
+                ++i;
+                if (!stack_.empty())
+                    Byte(static_cast<unsigned char>(c));
+                break;
+            }
+        }
+        if (!finished_ && !stack_.empty())
+            Finish(false);
+    }
+
+    void RunPlain()
+    {
+        stack_.emplace_back();
+        State().format.halfPoints = 0;
+        const std::string_view text = source_;
+        size_t start = 0;
+        while (start <= text.size()) {
+            const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+            const std::string utf8 = platform::CodePageToUtf8(text.substr(start, end - start), docCodePage_);
+            ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
+            if (end == text.size())
+                break;
+            sink_.ParagraphEnd(State());
+            start = end + 1;
+            if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+                ++start;
+        }
+        sink_.End(State(), true);
+    }
+
+    void Finish(bool closed)
+    {
+        FlushPending();
+        sink_.End(State(), false);
+        finished_ = closed;
+    }
+
+    void Open()
+    {
+        skip_ = 0;
+        if (stack_.size() >= MaxDepth) {
+            ++extraDepth_;
+            return;
+        }
+        FlushPending();
+        if (stack_.empty()) {
+            stack_.emplace_back();
+            return;
+        }
+        TState inner = State();
+        inner.outer = inner.dest;
+        stack_.push_back(inner);
+    }
+
+    void Close()
+    {
+        skip_ = 0;
+        if (extraDepth_ > 0) {
+            --extraDepth_;
+            return;
+        }
+        if (stack_.empty())
+            return;
+        FlushPending();
+        const TDest dest = State().dest;
+        if (dest == TDest::FontTable)
+            CommitFont();
+        if (stack_.size() == 1) {
+            Finish(true);
+            return;
+        }
+        stack_.pop_back();
+    }
+
+    // Reads the control word or symbol after a backslash at i; returns the position after it.
+    size_t Control(size_t i)
+    {
+        const size_t n = source_.size();
+        if (i >= n)
+            return n;
+        const char c = source_[i];
+        if (!IsLetter(c))
+            return Symbol(i);
+        const size_t start = i;
+        while (i < n && IsLetter(source_[i]))
+            ++i;
+        const std::string_view word = source_.substr(start, i - start);
+        bool negative = false;
+        bool hasParam = false;
+        long long value = 0;
+        if (i + 1 < n && source_[i] == '-' && IsDigit(source_[i + 1])) {
+            negative = true;
+            ++i;
+        }
+        while (i < n && IsDigit(source_[i])) {
+            hasParam = true;
+            if (value < 1'000'000'000)
+                value = value * 10 + (source_[i] - '0');
+            ++i;
+        }
+        if (i < n && source_[i] == ' ')
+            ++i;
+        const int param = static_cast<int>(negative ? -value : value);
+        if (stack_.empty())
+            return i;
+        const auto found = Words().find(word);
+        if (found == Words().end()) {
+            ConsumeSkip();
+            return i;
+        }
+        if (found->second.word == TWord::Bin) {
+            ConsumeSkip();
+            const size_t count = param > 0 ? static_cast<size_t>(param) : 0;
+            return count < n - i ? i + count : n;
+        }
+        if (ConsumeSkip())
+            return i;
+        Word(found->second, hasParam, param);
+        return i;
+    }
+
+    size_t Symbol(size_t i)
+    {
+        const char c = source_[i++];
+        if (stack_.empty())
+            return i;
+        if (c == '\'') {
+            const int high = i < source_.size() ? HexValue(source_[i]) : -1;
+            const int low = i + 1 < source_.size() ? HexValue(source_[i + 1]) : -1;
+            if (high < 0 || low < 0)
+                return i;
+            Byte(static_cast<unsigned char>(high * 16 + low));
+            return i + 2;
+        }
+        if (c == '\\' || c == '{' || c == '}') {
+            Byte(static_cast<unsigned char>(c));
+            return i;
+        }
+        if (ConsumeSkip())
+            return i;
+        switch (c) {
+        case '*':
+            State().dest = TDest::Skip;
+            break;
+        case '~':
+            Shown(0x00A0);
+            break;
+        case '-':
+            Shown(0x00AD);
+            break;
+        case '_':
+            Shown(0x2011);
+            break;
+        case '\r':
+        case '\n':
+            if (State().dest == TDest::Text)
+                Paragraph();
+            break;
+        default:
+            break;
+        }
+        return i;
+    }
+
+    // Counts a token against the fallback of the last \uN; true when it is to be skipped.
+    bool ConsumeSkip()
+    {
+        if (skip_ <= 0)
+            return false;
+        --skip_;
+        return true;
+    }
+
+    void Word(const TWordInfo& info, bool hasParam, int param)
+    {
+        TState& state = State();
+        TRawFormat& format = state.format;
+        const bool on = !hasParam || param != 0;
+        switch (info.word) {
+        case TWord::FontTable:
+            state.dest = TDest::FontTable;
+            fontNumber_ = INT_MIN;
+            break;
+        case TWord::ColorTable:
+            state.dest = TDest::ColorTable;
+            colors_.clear();
+            ResetColor();
+            break;
+        case TWord::Skip:
+            state.dest = TDest::Skip;
+            break;
+        case TWord::Upr:
+            state.dest = TDest::Upr;
+            break;
+        case TWord::Ud:
+            if (state.outer == TDest::Upr)
+                state.dest = TDest::Text;
+            break;
+        case TWord::Ansicpg:
+            docCodePage_ = Decodable(param);
+            ForgetCodePage();
+            break;
+        case TWord::Mac:
+            docCodePage_ = Decodable(10000);
+            ForgetCodePage();
+            break;
+        case TWord::Pc:
+            docCodePage_ = Decodable(437);
+            ForgetCodePage();
+            break;
+        case TWord::Pca:
+            docCodePage_ = Decodable(850);
+            ForgetCodePage();
+            break;
+        case TWord::Deff:
+            defaultFont_ = param;
+            format.font = param;
+            break;
+        case TWord::Font:
+            if (state.dest == TDest::FontTable) {
+                CommitFont();
+                fontNumber_ = param;
+                fontCharset_ = 0;
+                fontName_.clear();
+            } else {
+                format.font = param;
+            }
+            break;
+        case TWord::Charset:
+            fontCharset_ = param;
+            break;
+        case TWord::Red:
+            color_ = (color_ & 0x00FFFF) | static_cast<uint32_t>(std::clamp(param, 0, 255)) << 16;
+            colorSet_ = true;
+            break;
+        case TWord::Green:
+            color_ = (color_ & 0xFF00FF) | static_cast<uint32_t>(std::clamp(param, 0, 255)) << 8;
+            colorSet_ = true;
+            break;
+        case TWord::Blue:
+            color_ = (color_ & 0xFFFF00) | static_cast<uint32_t>(std::clamp(param, 0, 255));
+            colorSet_ = true;
+            break;
+        case TWord::Plain:
+            format = TRawFormat{};
+            format.font = defaultFont_;
+            break;
+        case TWord::Bold:
+            format.bold = on;
+            break;
+        case TWord::Italic:
+            format.italic = on;
+            break;
+        case TWord::Underline:
+            format.underline = on;
+            break;
+        case TWord::UnderlineNone:
+            format.underline = false;
+            break;
+        case TWord::Strike:
+            format.strike = on;
+            break;
+        case TWord::Size:
+            format.halfPoints = param <= 0 ? DefaultHalfPoints : std::clamp(param, 2, MaxHalfPoints);
+            break;
+        case TWord::Color:
+            format.color = std::max(param, 0);
+            break;
+        case TWord::Highlight:
+            format.highlight = std::max(param, 0);
+            break;
+        case TWord::Pard:
+        case TWord::Left:
+            state.alignment = TAlignment::Left;
+            break;
+        case TWord::Center:
+            state.alignment = TAlignment::Center;
+            break;
+        case TWord::Right:
+            state.alignment = TAlignment::Right;
+            break;
+        case TWord::Justify:
+            state.alignment = TAlignment::Justify;
+            break;
+        case TWord::Par:
+            if (state.dest == TDest::Text)
+                Paragraph();
+            break;
+        case TWord::Line:
+            Shown(0x2028);
+            break;
+        case TWord::Tab:
+            Shown('\t');
+            break;
+        case TWord::Char:
+            Shown(info.character);
+            break;
+        case TWord::Uc:
+            state.uc = std::clamp(param, 0, 1'000'000);
+            break;
+        case TWord::U:
+            Unicode(param);
+            break;
+        case TWord::Bin:
+            break;
+        }
+    }
+
+    // A character or byte of the source, in whatever destination the group is.
+    void Byte(unsigned char b)
+    {
+        if (ConsumeSkip())
+            return;
+        switch (State().dest) {
+        case TDest::Text:
+            TextByte(b);
+            break;
+        case TDest::FontTable:
+            if (b == ';')
+                CommitFont();
+            else
+                fontName_ += static_cast<char>(b);
+            break;
+        case TDest::ColorTable:
+            if (b == ';') {
+                colors_.push_back(colorSet_ ? color_ : Automatic);
+                ResetColor();
+            }
+            break;
+        case TDest::Skip:
+        case TDest::Upr:
+            break;
+        }
+    }
+
+    void TextByte(unsigned char b)
+    {
+        const int codePage = CurrentCodePage();
+        if (platform::IsDoubleByteCodePage(codePage)) {
+            if (!pending_.empty() && pendingCodePage_ != codePage)
+                FlushPending();
+            pending_ += static_cast<char>(b);
+            pendingCodePage_ = codePage;
+            return;
+        }
+        FlushPending();
+        FlushSurrogate();
+        Put(b < 0x80 ? b : (*Table(codePage))[b]);
+    }
+
+    // A character the RTF names (\tab, \line, \~, ...), shown only in text.
+    void Shown(char32_t c)
+    {
+        if (State().dest != TDest::Text)
+            return;
+        FlushPending();
+        FlushSurrogate();
+        Put(c);
+    }
+
+    void Unicode(int param)
+    {
+        skip_ = State().uc;
+        if (State().dest != TDest::Text)
+            return;
+        FlushPending();
+        const long value = param < 0 ? param + 65536L : param;
+        if (value < 0 || value > 0x10FFFF)
+            return;
+        const auto c = static_cast<char32_t>(value);
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            FlushSurrogate();
+            highSurrogate_ = c;
+        } else if (c >= 0xDC00 && c <= 0xDFFF) {
+            if (highSurrogate_ != 0) {
+                Put(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (c - 0xDC00));
+                highSurrogate_ = 0;
+            } else {
+                Put(0xFFFD);
+            }
+        } else {
+            FlushSurrogate();
+            Put(c);
+        }
+    }
+
+    void Paragraph()
+    {
+        FlushPending();
+        FlushSurrogate();
+        sink_.ParagraphEnd(State());
+    }
+
+    // Hands one decoded character to the sink, leaving out what a text document cannot hold:
+    // controls, its frame markers, and byte-order marks (which it drops where a run starts).
+    void Put(char32_t c)
+    {
+        if (c == 0x2029) {
+            sink_.ParagraphEnd(State());
+            return;
+        }
+        if ((c < 0x20 && c != '\t') || c == 0xFDD0 || c == 0xFDD1 || c == 0xFEFF)
+            return;
+        if (c >= 0xD800 && c <= 0xDFFF)
+            c = 0xFFFD;
+        sink_.Char(c, State());
+    }
+
+    void FlushSurrogate()
+    {
+        if (highSurrogate_ != 0) {
+            highSurrogate_ = 0;
+            Put(0xFFFD);
+        }
+    }
+
+    // Decodes the bytes of a double-byte code page gathered so far.
+    void FlushPending()
+    {
+        if (pending_.empty())
+            return;
+        FlushSurrogate();
+        const std::string utf8 = platform::CodePageToUtf8(pending_, pendingCodePage_);
+        pending_.clear();
+        ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
+    }
+
+    void CommitFont()
+    {
+        if (fontNumber_ == INT_MIN)
+            return;
+        const int codePage = Decodable(platform::CodePageForCharset(fontCharset_, docCodePage_));
+        std::string name = platform::CodePageToUtf8(fontName_, codePage);
+        const size_t first = name.find_first_not_of(' ');
+        const size_t last = name.find_last_not_of(' ');
+        name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+        const auto existing = std::find_if(fonts_.begin(), fonts_.end(),
+                                           [this](const TFontEntry& f) { return f.number == fontNumber_; });
+        if (existing != fonts_.end())
+            *existing = TFontEntry{fontNumber_, codePage, std::move(name)};
+        else
+            fonts_.push_back(TFontEntry{fontNumber_, codePage, std::move(name)});
+        fontNumber_ = INT_MIN;
+        fontName_.clear();
+        ForgetCodePage();
+    }
+
+    const TFontEntry* FindFont(int number) const
+    {
+        for (const auto& font : fonts_)
+            if (font.number == number)
+                return &font;
+        return nullptr;
+    }
+
+    uint32_t ColorAt(int index) const
+    {
+        return index >= 0 && static_cast<size_t>(index) < colors_.size() ? colors_[static_cast<size_t>(index)]
+                                                                         : Automatic;
+    }
+
+    void ResetColor()
+    {
+        color_ = 0;
+        colorSet_ = false;
+    }
+
+    // The code page of \'hh in the current font.
+    int CurrentCodePage()
+    {
+        const int font = State().format.font;
+        if (font != cachedFont_) {
+            const TFontEntry* entry = FindFont(font);
+            cachedCodePage_ = entry != nullptr ? entry->codePage : docCodePage_;
+            cachedFont_ = font;
+        }
+        return cachedCodePage_;
+    }
+
+    void ForgetCodePage() { cachedFont_ = INT_MIN; }
+
+    const std::array<char32_t, 256>* Table(int codePage)
+    {
+        if (codePage != tableCodePage_) {
+            table_ = platform::SingleByteTable(codePage);
+            tableCodePage_ = codePage;
+        }
+        return table_;
+    }
+
+    std::string_view source_;
+    int docCodePage_;
+    Sink& sink_;
+    std::vector<TState> stack_;
+    size_t extraDepth_ = 0;
+    bool finished_ = false;
+    int skip_ = 0;
+    char32_t highSurrogate_ = 0;
+    std::string pending_;
+    int pendingCodePage_ = 0;
+    int defaultFont_ = -1;
+
+    std::vector<TFontEntry> fonts_;
+    int fontNumber_ = INT_MIN;
+    int fontCharset_ = 0;
+    std::string fontName_;
+    int cachedFont_ = INT_MIN;
+    int cachedCodePage_ = 0;
+    int tableCodePage_ = 0;
+    const std::array<char32_t, 256>* table_ = nullptr;
+
+    std::vector<uint32_t> colors_;
+    uint32_t color_ = 0;
+    bool colorSet_ = false;
+};
+
+// Builds the paragraphs and runs.
+class TDocumentSink {
+public:
+    void Attach(const TParser<TDocumentSink>& parser) { parser_ = &parser; }
+
+    void Char(char32_t c, const TState& state)
+    {
+        if (paragraph_.runs.empty() || state.format != runFormat_) {
+            paragraph_.runs.push_back(TRun{parser_->FormatOf(state), {}});
+            runFormat_ = state.format;
+        }
+        AppendUtf16(paragraph_.runs.back().text, c);
+    }
+
+    void ParagraphEnd(const TState& state)
+    {
+        Complete(state);
+        text_.paragraphs.push_back(std::move(paragraph_));
+        paragraph_ = TParagraph{};
+    }
+
+    // keepEmptyLast: plain text, where a final line break opens one more (empty) line.
+    void End(const TState& state, bool keepEmptyLast)
+    {
+        if (!paragraph_.runs.empty() || text_.paragraphs.empty() || keepEmptyLast)
+            ParagraphEnd(state);
+    }
+
+    TRichText Take() { return std::move(text_); }
+
+private:
+    void Complete(const TState& state)
+    {
+        paragraph_.alignment = state.alignment;
+        paragraph_.mark = parser_->FormatOf(state);
+    }
+
+    const TParser<TDocumentSink>* parser_ = nullptr;
+    TRichText text_;
+    TParagraph paragraph_;
+    TRawFormat runFormat_;
+};
+
+// Gathers the text as QTextDocument::toPlainText gives it.
+class TPlainSink {
+public:
+    void Char(char32_t c, const TState&)
+    {
+        if (lineOpen_) {
+            text_ += '\n';
+            lineOpen_ = false;
+        }
+        if (c == 0x2028)
+            c = '\n';
+        else if (c == 0x00A0)
+            c = ' ';
+        AppendUtf8(text_, c);
+    }
+
+    void ParagraphEnd(const TState&)
+    {
+        if (lineOpen_)
+            text_ += '\n';
+        lineOpen_ = true;
+    }
+
+    void End(const TState&, bool keepEmptyLast)
+    {
+        if (lineOpen_ && keepEmptyLast)
+            text_ += '\n';
+    }
+
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::string text_;
+    bool lineOpen_ = false; // a paragraph ended; the next text starts a new line
+};
+
+} // namespace
+
+bool IsRtf(std::string_view source)
+{
+    return source.starts_with("{\\rtf");
+}
+
+TRichText ReadRtf(std::string_view source, int codePage)
+{
+    TDocumentSink sink;
+    TParser<TDocumentSink> parser(source, codePage, sink);
+    sink.Attach(parser);
+    parser.Run();
+    return sink.Take();
+}
+
+std::string PlainText(std::string_view source, int codePage)
+{
+    TPlainSink sink;
+    TParser<TPlainSink> parser(source, codePage, sink);
+    parser.Run();
+    return sink.Take();
+}
+
+} // namespace rtf
