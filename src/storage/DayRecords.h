@@ -1,0 +1,82 @@
+// The day records of the open diary and the operations on them: store, load, delete, step to
+// the next or previous entry, the days of a month that have entries, and the text test of the
+// browse window.
+//
+// A record is one line: the DayKey (eight digits, "%04d%02d%02d"), the mood digit, the title
+// with its CR LF pairs removed, "@@", and the body RTF with every CR LF written as "@@".
+//
+// The operations work on RTF text; the editor converts between its content and RTF
+// (RichTextToString, StringToRichText). Refreshing the calendar is the caller's: after
+// StoreDay and DeleteDay it hands the calendar UpdateActiveDays of the shown month.
+#pragma once
+
+#include "storage/DiaryText.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class TRessourceStore;
+
+// The open diary's state shared by the main window and these operations.
+struct TDiary {
+    explicit TDiary(TCompareText compare) : DiaryText(compare) {}
+
+    TDiaryText DiaryText;
+    // The records changed during this run: the file is written at exit. Set by StoreDay and
+    // DeleteDay; cleared by the main window only.
+    bool Dirty = false;
+    // A diary created in this run: the first LoadDay shows the welcome entry.
+    bool NewDiary = false;
+};
+
+struct TDayDate {
+    int Year;
+    int Month;
+    int Day;
+
+    bool operator==(const TDayDate&) const = default;
+};
+
+std::string DayKey(int Year, int Month, int Day);
+
+// The parts of a record line, as LoadDay reads them.
+struct TDayParts {
+    int Mood = 0;
+    std::string Title;
+    std::string Body; // RTF with CR LF line ends
+};
+std::string DayRecord(int Year, int Month, int Day, int Mood, std::string_view Title, std::string_view Body);
+TDayParts ParseDayRecord(std::string_view line);
+
+// Stores the day's record, replacing the one it had; nothing when Day < 0 (no day shown).
+void StoreDay(TDiary& diary, int Day, int Month, int Year, std::string_view Body, std::string_view Title,
+              int Mood);
+
+enum class TDayLoad {
+    dlNone,    // the date has no record; nothing changed
+    dlRecord,  // the date's record
+    dlWelcome, // the welcome entry of a new diary, to be marked modified; Mood unchanged
+};
+
+// Loads the date's record into Body, Title and Mood. While NewDiary is set, clears it and
+// gives the welcome entry instead (its body is the store's "TemplateDiary").
+TDayLoad LoadDay(TDiary& diary, TRessourceStore& store, int Day, int Month, int Year, std::string& Body,
+                 std::string& Title, int& Mood);
+
+// Removes the date's record if any; sets Dirty in any case.
+void DeleteDay(TDiary& diary, int Day, int Month, int Year);
+
+// The date of the next (Forward) or previous record, or the given date when there is none.
+TDayDate FindEntryDate(const TDiaryText& text, int Day, int Month, int Year, bool Forward);
+
+// The calendar's ActiveDays text for a month: its days with records, each followed by a comma
+// ("5,12,31,"); empty when there are none.
+std::string UpdateActiveDays(const TDiaryText& text, int Year, int Month);
+
+// The text the editor shows for an RTF body, in the encoding of the needles searched for.
+using TBodyText = std::function<std::string(std::string_view rtf)>;
+
+// Whether the date has a record whose body text contains Needle (exact, letter case counts).
+bool DayContainsText(const TDiaryText& text, std::string_view Needle, const TBodyText& bodyText, int Year,
+                     int Month, int Day);

@@ -1,0 +1,124 @@
+#include "storage/ResStore.h"
+
+#include "storage/PackedItems.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool SameNameNoCase(const std::string& a, const std::string& b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return lower(x) == lower(y);
+           });
+}
+
+} // namespace
+
+void TPackedItem::SetName(const std::string& name)
+{
+    for (size_t i = 0; i < collection_->Count(); ++i) {
+        const TPackedItem& other = (*collection_)[i];
+        if (&other != this && SameNameNoCase(other.name_, name))
+            throw ERessourceStoreError("Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
+    }
+    name_ = name;
+}
+
+std::string TPackedItem::DisplayName() const
+{
+    return data_.Size() == 0 ? "TPackedItem" : name_;
+}
+
+TMemoryStream& TPackedItem::DataStream()
+{
+    data_.Seek(0);
+    return data_;
+}
+
+void TPackedItem::WriteData(TMemoryStream& stream) const
+{
+    const auto size = static_cast<uint32_t>(data_.Size());
+    const uint8_t length[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                               static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
+    stream.Write(length, sizeof length);
+    stream.Write(reinterpret_cast<const uint8_t*>(data_.Bytes().data()), data_.Size());
+}
+
+bool TPackedItem::ReadData(TMemoryStream& stream)
+{
+    data_ = TMemoryStream();
+    uint8_t length[4];
+    if (stream.Read(length, sizeof length) != sizeof length)
+        return false;
+    const size_t size = length[0] | length[1] << 8 | length[2] << 16 | static_cast<size_t>(length[3]) << 24;
+    if (size > stream.Size() - stream.Position())
+        return false;
+    std::string bytes(size, '\0');
+    stream.Read(reinterpret_cast<uint8_t*>(bytes.data()), size);
+    data_ = TMemoryStream(std::move(bytes));
+    return true;
+}
+
+TPackedItem& TPackedRessources::Add()
+{
+    items_.push_back(std::make_unique<TPackedItem>(*this));
+    return *items_.back();
+}
+
+void TPackedRessources::Assign(const TPackedRessources& other)
+{
+    if (&other == this)
+        return;
+    items_.clear();
+    for (const auto& item : other.items_) {
+        TPackedItem& copy = Add();
+        copy.name_ = item->name_;
+        copy.data_ = TMemoryStream(item->data_.Bytes());
+    }
+}
+
+int TPackedRessources::IndexOf(const std::string& name) const
+{
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (SameNameNoCase(items_[i]->Name(), name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+size_t TRessourceStore::Size() const
+{
+    size_t size = 0;
+    for (size_t i = 0; i < items_.Count(); ++i)
+        size += items_[i].Size();
+    return size;
+}
+
+TPackedItem& TRessourceStore::ItemByName(const std::string& name)
+{
+    const int index = IndexOf(name);
+    if (index < 0)
+        throw ERessourceStoreError("La ressource \"" + name + "\" n'existe pas !");
+    return items_[static_cast<size_t>(index)];
+}
+
+void LoadProgramRessources(TRessourceStore& store)
+{
+    TPackedRessources items;
+    for (size_t i = 0; i < packed_items::ItemCount; ++i) {
+        const packed_items::TEmbeddedItem& embedded = packed_items::Items[i];
+        TPackedItem& item = items.Add();
+        item.SetName(embedded.name);
+        item.SetData(std::string(reinterpret_cast<const char*>(embedded.data), embedded.size));
+    }
+    store.SetItems(items);
+}
+
+std::string SkinItemName(int skin, bool topStrip)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, skin < 10 ? "skin0%d%s" : "skin%d%s", skin, topStrip ? "u.jpg" : "d.jpg");
+    return name;
+}

@@ -1,0 +1,166 @@
+#include "storage/DayRecords.h"
+
+#include "platform/Collation.h"
+#include "storage/ResStore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Body = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n\\pard\\f0\\fs20 Hello\\par\r\n}\r\n";
+
+class DayRecords : public testing::Test {
+protected:
+    DayRecords() : diary(platform::CompareText) { diary.DiaryText.SetSorted(true); }
+
+    TDiary diary;
+};
+
+// Stands in for the editor: the shown text of Body is "HELLO".
+std::string UpperHalf(std::string_view rtf)
+{
+    return rtf == Body ? "HELLO" : "";
+}
+
+} // namespace
+
+TEST_F(DayRecords, StoreWritesTheRecordLineAndReplacesTheDaysRecord)
+{
+    StoreDay(diary, 5, 1, 2002, Body, "A day\r\nto remember", 3);
+    EXPECT_TRUE(diary.Dirty);
+    ASSERT_EQ(diary.DiaryText.Count(), 1u);
+    EXPECT_EQ(diary.DiaryText[0],
+              "200201053A dayto remember@@{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}@@\\pard\\f0\\fs20 Hello\\par@@}@@");
+
+    StoreDay(diary, 4, 1, 2002, Body, "before", 1);
+    StoreDay(diary, 5, 1, 2002, "{\\rtf1 new}", "again", 2);
+    ASSERT_EQ(diary.DiaryText.Count(), 2u);
+    EXPECT_EQ(diary.DiaryText[0].substr(0, 9), "200201041");
+    EXPECT_EQ(diary.DiaryText[1], "200201052again@@{\\rtf1 new}@@");
+}
+
+TEST_F(DayRecords, LoneLineBreaksNeverSplitARecordLine)
+{
+    StoreDay(diary, 1, 2, 2003, "{\\rtf1 a\rb\nc}", "one\rtwo\nthree", 0);
+    const std::string& line = diary.DiaryText[0];
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(line, "200302010onetwothree@@{\\rtf1 a@@b@@c}@@");
+}
+
+TEST_F(DayRecords, StoringWithoutAShownDayDoesNothing)
+{
+    StoreDay(diary, -1, -1, -1, Body, "title", 1);
+    EXPECT_EQ(diary.DiaryText.Count(), 0u);
+    EXPECT_FALSE(diary.Dirty);
+}
+
+TEST_F(DayRecords, LoadGivesBackWhatWasStored)
+{
+    StoreDay(diary, 29, 2, 2004, Body, "Leap day", 7);
+    TRessourceStore store;
+    std::string body, title;
+    int mood = 0;
+    ASSERT_EQ(LoadDay(diary, store, 29, 2, 2004, body, title, mood), TDayLoad::dlRecord);
+    EXPECT_EQ(body, Body);
+    EXPECT_EQ(title, "Leap day");
+    EXPECT_EQ(mood, 7);
+
+    body = "kept";
+    title = "kept";
+    mood = 4;
+    EXPECT_EQ(LoadDay(diary, store, 28, 2, 2004, body, title, mood), TDayLoad::dlNone);
+    EXPECT_EQ(body + title + std::to_string(mood), "keptkept4");
+}
+
+TEST_F(DayRecords, TitleWithSeparatorIsCutAtItsFirstSeparator)
+{
+    StoreDay(diary, 1, 1, 2010, "{\\rtf1 x}", "me@@home", 2);
+    const TDayParts parts = ParseDayRecord(diary.DiaryText[0]);
+    EXPECT_EQ(parts.Title, "me");
+    EXPECT_EQ(parts.Body, "home\r\n{\\rtf1 x}\r\n");
+}
+
+TEST_F(DayRecords, RecordsTheProgramNeverWritesLoadWithoutHarm)
+{
+    EXPECT_EQ(ParseDayRecord("20100101").Title, "");
+    const TDayParts noSeparator = ParseDayRecord("20100101xTitle only");
+    EXPECT_EQ(noSeparator.Mood, 0);
+    EXPECT_EQ(noSeparator.Title, "Title only");
+    EXPECT_EQ(noSeparator.Body, "");
+    const TDayParts noMood = ParseDayRecord("20100101@@body");
+    EXPECT_EQ(noMood.Mood, 0);
+    EXPECT_EQ(noMood.Title, "");
+    EXPECT_EQ(noMood.Body, "body");
+}
+
+TEST_F(DayRecords, FirstLoadOfANewDiaryShowsTheWelcomeEntry)
+{
+    TRessourceStore store;
+    TPackedItem& item = store.Items().Add();
+    item.SetName("TemplateDiary");
+    item.SetData("{\\rtf1 Welcome}");
+    diary.NewDiary = true;
+    StoreDay(diary, 1, 1, 2020, Body, "existing", 5);
+
+    std::string body, title;
+    int mood = 6;
+    EXPECT_EQ(LoadDay(diary, store, 1, 1, 2020, body, title, mood), TDayLoad::dlWelcome);
+    EXPECT_EQ(title, "Welcome to the Daybrook!");
+    EXPECT_EQ(body, "{\\rtf1 Welcome}");
+    EXPECT_EQ(mood, 6);
+    EXPECT_FALSE(diary.NewDiary);
+    EXPECT_EQ(LoadDay(diary, store, 1, 1, 2020, body, title, mood), TDayLoad::dlRecord);
+    EXPECT_EQ(title, "existing");
+}
+
+TEST_F(DayRecords, DeleteRemovesTheRecordAndAlwaysMarksTheDiaryChanged)
+{
+    DeleteDay(diary, 3, 3, 2003);
+    EXPECT_TRUE(diary.Dirty);
+    StoreDay(diary, 3, 3, 2003, Body, "t", 0);
+    StoreDay(diary, 4, 3, 2003, Body, "t", 0);
+    DeleteDay(diary, 3, 3, 2003);
+    ASSERT_EQ(diary.DiaryText.Count(), 1u);
+    EXPECT_TRUE(diary.DiaryText[0].starts_with("20030304"));
+}
+
+TEST_F(DayRecords, FindEntryDateStepsBetweenRecords)
+{
+    for (const int day : {10, 20})
+        StoreDay(diary, day, 6, 2005, Body, "t", 0);
+    StoreDay(diary, 2, 7, 2005, Body, "t", 0);
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 10, 6, 2005, true), (TDayDate{2005, 6, 20}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 15, 6, 2005, true), (TDayDate{2005, 6, 20}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, true), (TDayDate{2005, 7, 2}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, false), (TDayDate{2005, 6, 10}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 1, 7, 2005, false), (TDayDate{2005, 6, 20}));
+    // Forward from the last record stays; forward after all records goes back to the last.
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 2, 7, 2005, true), (TDayDate{2005, 7, 2}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 9, 9, 2009, true), (TDayDate{2005, 7, 2}));
+    // Backward from the first record, or from before it, stays.
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 10, 6, 2005, false), (TDayDate{2005, 6, 10}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 1, 1, 2001, false), (TDayDate{2001, 1, 1}));
+    EXPECT_EQ(FindEntryDate(TDiaryText(platform::CompareText), 1, 1, 2001, true), (TDayDate{2001, 1, 1}));
+}
+
+TEST_F(DayRecords, ActiveDaysListTheMonthsDaysWithoutLeadingZeros)
+{
+    EXPECT_EQ(UpdateActiveDays(diary.DiaryText, 2006, 1), "");
+    for (const int day : {31, 1, 9})
+        StoreDay(diary, day, 1, 2006, Body, "t", 0);
+    StoreDay(diary, 31, 12, 2005, Body, "t", 0);
+    StoreDay(diary, 1, 2, 2006, Body, "t", 0);
+    EXPECT_EQ(UpdateActiveDays(diary.DiaryText, 2006, 1), "1,9,31,");
+    EXPECT_EQ(UpdateActiveDays(diary.DiaryText, 2006, 2), "1,");
+    EXPECT_EQ(UpdateActiveDays(diary.DiaryText, 2006, 3), "");
+}
+
+TEST_F(DayRecords, DayContainsTextSearchesTheBodysShownText)
+{
+    StoreDay(diary, 7, 7, 2007, Body, "Title", 0);
+    EXPECT_TRUE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 7));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ell", UpperHalf, 2007, 7, 7));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "Title", UpperHalf, 2007, 7, 7));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 8));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "", UpperHalf, 2007, 7, 7));
+}
