@@ -105,10 +105,7 @@ struct TIndexedFormat {
 
 class TWriter {
 public:
-    TWriter(int codePage, const TCharFormat& defaults) : encoder_(EncoderFor(codePage)), defaults_(defaults)
-    {
-        tables_.Font(defaults.font);
-    }
+    TWriter(int codePage, const TCharFormat& defaults) : encoder_(EncoderFor(codePage)), defaults_(defaults) {}
 
     std::string Write(const TRichText& text, int codePage)
     {
@@ -159,6 +156,8 @@ private:
         out_ += "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + "\\deff0\\deflang" +
                 std::to_string(LanguageOf(codePage)) + "{\\fonttbl";
         const std::string charset = std::to_string(platform::CharsetForCodePage(codePage));
+        if (tables_.fonts.empty())
+            tables_.Font(defaults_.font);
         for (size_t f = 0; f < tables_.fonts.size(); ++f) {
             out_ += "{\\f" + std::to_string(f) + "\\fnil\\fcharset" + charset + ' ';
             delimit_ = false;
