@@ -217,6 +217,7 @@ public:
 
 private:
     TState& State() { return stack_.back(); }
+    const TState& State() const { return stack_.back(); }
 
     void RunRtf()
     {
@@ -241,14 +242,38 @@ private:
                 ++i;
                 break;
             default:
-                ++i;
-                if (!stack_.empty())
+                if (stack_.empty()) {
+                    ++i;
+                } else if (const size_t run = PlainRun(i); run > 0) {
+                    sink_.Ascii(source_.substr(i, run), State());
+                    i += run;
+                } else if (State().dest == TDest::Skip && skip_ == 0) {
+                    i = std::min(source_.find_first_of("{}\\", i), n);
+                } else {
+                    ++i;
                     Byte(static_cast<unsigned char>(c));
+                }
                 break;
             }
         }
         if (!finished_ && !stack_.empty())
             Finish(false);
+    }
+
+    // The length of the printable ASCII text at i that can go to the sink as it is: shown
+    // text with no fallback to skip and no bytes or surrogate waiting.
+    size_t PlainRun(size_t i) const
+    {
+        if (State().dest != TDest::Text || skip_ > 0 || !pending_.empty() || highSurrogate_ != 0)
+            return 0;
+        size_t end = i;
+        while (end < source_.size()) {
+            const char c = source_[end];
+            if (c < 0x20 || c > 0x7E || c == '{' || c == '}' || c == '\\')
+                break;
+            ++end;
+        }
+        return end - i;
     }
 
     void RunPlain()
@@ -771,6 +796,12 @@ public:
         AppendUtf16(paragraph_.runs.back().text, c);
     }
 
+    void Ascii(std::string_view text, const TState& state)
+    {
+        Char(static_cast<unsigned char>(text[0]), state);
+        paragraph_.runs.back().text.append(text.begin() + 1, text.end());
+    }
+
     void ParagraphEnd(const TState& state)
     {
         Complete(state);
@@ -814,6 +845,12 @@ public:
         else if (c == 0x00A0)
             c = ' ';
         AppendUtf8(text_, c);
+    }
+
+    void Ascii(std::string_view text, const TState& state)
+    {
+        Char(static_cast<unsigned char>(text[0]), state);
+        text_.append(text.substr(1));
     }
 
     void ParagraphEnd(const TState&)

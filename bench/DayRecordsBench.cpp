@@ -1,0 +1,84 @@
+// Storing and loading days in a ten-year diary, and sorting its records.
+#include "DiaryBodies.h"
+
+#include "editor/KvRichEdit.h"
+#include "storage/ResStore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+namespace {
+
+// Replacing a record in the middle of ten years (RTF text given).
+void BM_StoreDay(benchmark::State& state)
+{
+    TDiary diary = bench::TenYearDiary();
+    const std::string body = bench::MakeBody(7);
+    for (auto _ : state)
+        StoreDay(diary, 15, 6, 2015, body, "A title", 3);
+}
+BENCHMARK(BM_StoreDay)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadDay(benchmark::State& state)
+{
+    TDiary diary = bench::TenYearDiary();
+    TRessourceStore store;
+    std::string body, title;
+    int mood = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadDay(diary, store, 15, 6, 2015, body, title, mood));
+}
+BENCHMARK(BM_LoadDay)->Unit(benchmark::kMicrosecond);
+
+// What the day flow does: the body control's content to RTF and into the record, and back.
+void BM_StoreDayFromEditor(benchmark::State& state)
+{
+    bench::EnsureApplication();
+    TDiary diary = bench::TenYearDiary();
+    TKvRichEdit edit;
+    edit.LoadRtf(bench::MakeBody(7));
+    for (auto _ : state)
+        StoreDay(diary, 15, 6, 2015, RichTextToString(edit), "A title", 3);
+}
+BENCHMARK(BM_StoreDayFromEditor)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadDayIntoEditor(benchmark::State& state)
+{
+    bench::EnsureApplication();
+    TDiary diary = bench::TenYearDiary();
+    TRessourceStore store;
+    TKvRichEdit edit;
+    std::string body, title;
+    int mood = 0;
+    for (auto _ : state) {
+        LoadDay(diary, store, 15, 6, 2015, body, title, mood);
+        StringToRichText(body, edit);
+    }
+}
+BENCHMARK(BM_LoadDayIntoEditor)->Unit(benchmark::kMicrosecond);
+
+// Sorting ten years of records in file order, against sorting with the locale comparison
+// alone (the yardstick: no date-key shortcut).
+void BM_SortTenYears(benchmark::State& state)
+{
+    TLines lines = bench::TenYearDiary().DiaryText.Lines();
+    std::shuffle(lines.begin(), lines.end(), std::mt19937(3));
+    for (auto _ : state) {
+        TDiaryText text(platform::CompareText);
+        text.SetLines(lines);
+        text.SetSorted(true);
+        benchmark::DoNotOptimize(text.Count());
+    }
+    const auto start = std::chrono::steady_clock::now();
+    TLines plain = lines;
+    std::stable_sort(plain.begin(), plain.end(),
+                     [](const std::string& a, const std::string& b) { return platform::CompareText(a, b) < 0; });
+    const std::chrono::duration<double> collation = std::chrono::steady_clock::now() - start;
+    state.counters["collation_only_ms"] = collation.count() * 1000;
+}
+BENCHMARK(BM_SortTenYears)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,87 @@
+// Diary bodies for the benchmarks: RTF in the Windows control's shape, about 2 KB each, and a
+// ten-year diary of 3,650 records built from them.
+#pragma once
+
+#include "platform/Collation.h"
+#include "storage/DayRecords.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace bench {
+
+// Documents and widgets need an application object; benchmarks run without a screen.
+inline void EnsureApplication()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "daybrook-bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+inline std::string MakeBody(int variant)
+{
+    static const char* const words[] = {"morning", "walked", "river", "coffee", "letter",  "garden", "quiet",
+                                        "friends", "rain",   "train", "book",   "evening", "laughed", "tired"};
+    std::string body = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+                       "{\\f1\\froman\\fcharset0 Times New Roman;}}\r\n{\\colortbl ;\\red0\\green0\\blue128;}\r\n"
+                       "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+    unsigned state = static_cast<unsigned>(variant) * 2654435761u + 17;
+    auto next = [&] {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) & 0x7FFF;
+    };
+    while (body.size() < 1950) {
+        const unsigned kind = next() % 40;
+        if (kind == 0)
+            body += "\\b ";
+        else if (kind == 1)
+            body += "\\b0 ";
+        else if (kind == 2)
+            body += "\\cf1 ";
+        else if (kind == 3)
+            body += "\\cf0 ";
+        else if (kind == 4)
+            body += "\\par\r\n";
+        else if (kind == 5)
+            body += "caf\\'e9 ";
+        else if (kind == 6)
+            body += "\\i ";
+        else if (kind == 7)
+            body += "\\i0 ";
+        body += words[next() % std::size(words)];
+        body += next() % 9 == 0 ? ". " : " ";
+    }
+    body += "\\par\r\n}\r\n";
+    return body;
+}
+
+// 3,650 days from 1 January 2010 with a record each, sorted.
+inline TDiary TenYearDiary()
+{
+    TDiary diary(platform::CompareText);
+    diary.DiaryText.SetSorted(true);
+    TLines lines;
+    int year = 2010, month = 1, day = 1;
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int i = 0; i < 3650; ++i) {
+        lines.push_back(DayRecord(year, month, day, i % 10, "Day " + std::to_string(i), MakeBody(i % 50)));
+        if (++day > lengths[month - 1]) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+    }
+    diary.DiaryText.SetLines(std::move(lines));
+    return diary;
+}
+
+} // namespace bench
