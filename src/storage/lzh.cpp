@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -11,11 +12,8 @@ constexpr int N = 4096;           // ring size
 constexpr int F = 60;             // look-ahead and longest match
 constexpr int Threshold = 2;      // matches this long or shorter are sent as literals
 constexpr int NIL = N;            // empty link of the match tree
-constexpr int NChar = 256 - Threshold + F; // 314 symbols: 256 literals, lengths 3 to 60
-constexpr int T = NChar * 2 - 1;  // 627 Huffman nodes
-constexpr int R = T - 1;          // root
-constexpr uint16_t MaxFreq = 0x8000;
 constexpr int StartPosition = N - F; // 4036
+constexpr size_t OutputBlock = 4096;
 
 // Length of the prefix code of the upper six bits of a position, by those bits.
 constexpr std::array<uint8_t, 64> PositionLength = [] {
@@ -59,13 +57,12 @@ static_assert(PositionCode[1] == 0x20 && PositionCode[4] == 0x50 && PositionCode
 } // namespace
 
 struct TLZH::Tables {
+    // The ring; bytes N.. mirror bytes 0.. so that comparing F bytes never wraps.
     uint8_t text[N + F - 1];
     int16_t lson[N + 1];
     int16_t dad[N + 1];
-    int16_t rson[N + 257];
-    uint16_t freq[T + 1];
-    int16_t son[T];
-    int16_t prnt[T + NChar];
+    int16_t rson[N + 257]; // entries N + 1 + c are the roots, one per first byte c
+    lzh::THuffmanModel huffman;
 };
 
 TLZH::TLZH(TReadCallback read, TWriteCallback write) : read_(std::move(read)), write_(std::move(write))
@@ -88,204 +85,33 @@ uint8_t TLZH::ReadByte(bool& ok)
     return byte;
 }
 
-void TLZH::WriteByte(uint8_t byte)
-{
-    write_(&byte, 1);
-}
-
-// ---- bit I/O --------------------------------------------------------------------------------
-
-// Puts the `length` (1 to 16) leftmost bits of `code`.
-void TLZH::PutCode(int length, uint16_t code)
-{
-    putbuf_ |= static_cast<uint16_t>(code >> putlen_);
-    putlen_ += length;
-    if (putlen_ >= 8) {
-        WriteByte(static_cast<uint8_t>(putbuf_ >> 8));
-        putlen_ -= 8;
-        if (putlen_ >= 8) {
-            WriteByte(static_cast<uint8_t>(putbuf_ & 0xFF));
-            putlen_ -= 8;
-            putbuf_ = static_cast<uint16_t>(code << (length - putlen_));
-        } else {
-            putbuf_ = static_cast<uint16_t>(putbuf_ << 8);
-        }
-    }
-}
-
-void TLZH::FlushBits()
-{
-    if (putlen_ > 0)
-        WriteByte(static_cast<uint8_t>(putbuf_ >> 8));
-}
-
-int TLZH::GetBit()
-{
-    while (getlen_ <= 8) {
-        bool ok = false;
-        const uint8_t byte = ReadByte(ok);
-        getbuf_ |= static_cast<uint16_t>((ok ? byte : 0) << (8 - getlen_));
-        getlen_ += 8;
-    }
-    const int bit = getbuf_ >> 15;
-    getbuf_ = static_cast<uint16_t>(getbuf_ << 1);
-    --getlen_;
-    return bit;
-}
-
-int TLZH::GetByte()
-{
-    while (getlen_ <= 8) {
-        bool ok = false;
-        const uint8_t byte = ReadByte(ok);
-        getbuf_ |= static_cast<uint16_t>((ok ? byte : 0) << (8 - getlen_));
-        getlen_ += 8;
-    }
-    const int byte = getbuf_ >> 8;
-    getbuf_ = static_cast<uint16_t>(getbuf_ << 8);
-    getlen_ -= 8;
-    return byte;
-}
-
-// ---- adaptive Huffman model -----------------------------------------------------------------
-
-void TLZH::StartHuff()
-{
-    Tables& t = *tables_;
-    for (int s = 0; s < NChar; ++s) {
-        t.freq[s] = 1;
-        t.son[s] = static_cast<int16_t>(s + T);
-        t.prnt[s + T] = static_cast<int16_t>(s);
-    }
-    for (int i = 0, j = NChar; j <= R; i += 2, ++j) {
-        t.freq[j] = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
-        t.son[j] = static_cast<int16_t>(i);
-        t.prnt[i] = t.prnt[i + 1] = static_cast<int16_t>(j);
-    }
-    t.freq[T] = 0xFFFF;
-    t.prnt[R] = 0;
-}
-
-// Halves every frequency and builds the tree again from the leaves.
-void TLZH::Reconstruct()
-{
-    Tables& t = *tables_;
-    int j = 0;
-    for (int i = 0; i < T; ++i) {
-        if (t.son[i] >= T) {
-            t.freq[j] = static_cast<uint16_t>((t.freq[i] + 1) / 2);
-            t.son[j] = t.son[i];
-            ++j;
-        }
-    }
-    for (int i = 0, node = NChar; node < T; i += 2, ++node) {
-        const uint16_t f = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
-        t.freq[node] = f;
-        int k = node - 1;
-        while (f < t.freq[k])
-            --k;
-        ++k;
-        const size_t moved = static_cast<size_t>(node - k);
-        std::memmove(&t.freq[k + 1], &t.freq[k], moved * sizeof t.freq[0]);
-        t.freq[k] = f;
-        std::memmove(&t.son[k + 1], &t.son[k], moved * sizeof t.son[0]);
-        t.son[k] = static_cast<int16_t>(i);
-    }
-    for (int i = 0; i < T; ++i) {
-        const int k = t.son[i];
-        t.prnt[k] = static_cast<int16_t>(i);
-        if (k < T)
-            t.prnt[k + 1] = static_cast<int16_t>(i);
-    }
-}
-
-// Counts one more occurrence of the symbol and restores the sibling property.
-void TLZH::Update(int symbol)
-{
-    Tables& t = *tables_;
-    if (t.freq[R] == MaxFreq)
-        Reconstruct();
-    int c = t.prnt[symbol + T];
-    do {
-        const uint16_t k = ++t.freq[c];
-        int l = c + 1;
-        if (k > t.freq[l]) {
-            while (k > t.freq[++l]) {
-            }
-            --l;
-            t.freq[c] = t.freq[l];
-            t.freq[l] = k;
-
-            const int i = t.son[c];
-            t.prnt[i] = static_cast<int16_t>(l);
-            if (i < T)
-                t.prnt[i + 1] = static_cast<int16_t>(l);
-
-            const int j = t.son[l];
-            t.son[l] = static_cast<int16_t>(i);
-            t.prnt[j] = static_cast<int16_t>(c);
-            if (j < T)
-                t.prnt[j + 1] = static_cast<int16_t>(c);
-            t.son[c] = static_cast<int16_t>(j);
-            c = l;
-        }
-        c = t.prnt[c];
-    } while (c != 0);
-}
-
 void TLZH::EncodeChar(int symbol)
 {
-    const Tables& t = *tables_;
-    // The code is gathered from the leaf upward, left-aligned; codes of up to 16 bits go out in
-    // one piece, deeper ones (only under extreme distributions) in 16-bit pieces.
-    uint64_t code = 0;
-    int length = 0;
-    int k = t.prnt[symbol + T];
-    do {
-        code >>= 1;
-        if ((k & 1) != 0)
-            code |= uint64_t{1} << 63;
-        ++length;
-        k = t.prnt[k];
-    } while (k != R);
-    longestCode_ = std::max(longestCode_, length);
-    while (length > 16) {
-        PutCode(16, static_cast<uint16_t>(code >> 48));
-        code <<= 16;
-        length -= 16;
-    }
-    PutCode(length, static_cast<uint16_t>(code >> 48));
-    Update(symbol);
+    const auto [code, length] = tables_->huffman.Code(symbol);
+    writer_->PutLongCode(length, code);
+    tables_->huffman.Update(symbol);
 }
 
 void TLZH::EncodePosition(int position)
 {
     const int upper = position >> 6;
-    PutCode(PositionLength[upper], static_cast<uint16_t>(PositionCode[upper] << 8));
-    PutCode(6, static_cast<uint16_t>((position & 0x3F) << 10));
+    writer_->PutCode(PositionLength[upper], static_cast<uint16_t>(PositionCode[upper] << 8));
+    writer_->PutCode(6, static_cast<uint16_t>((position & 0x3F) << 10));
 }
 
 int TLZH::DecodeChar()
 {
-    const Tables& t = *tables_;
-    int c = t.son[R];
-    int length = 0;
-    while (c < T) {
-        c = t.son[c + GetBit()];
-        ++length;
-    }
-    longestCode_ = std::max(longestCode_, length);
-    const int symbol = c - T;
-    Update(symbol);
+    const int symbol = tables_->huffman.Walk([this] { return reader_->GetBit(); }).first;
+    tables_->huffman.Update(symbol);
     return symbol;
 }
 
 int TLZH::DecodePosition()
 {
-    int b = GetByte();
+    int b = reader_->GetByte();
     const int upper = DecodeCode[b];
     for (int n = DecodeLength[b] - 2; n > 0; --n)
-        b = (b << 1) + GetBit();
+        b = (b << 1) + reader_->GetBit();
     return (upper << 6) | (b & 0x3F);
 }
 
@@ -399,7 +225,8 @@ void TLZH::DeleteNode(int p)
 int64_t TLZH::Encode()
 {
     Tables& t = *tables_;
-    StartHuff();
+    t.huffman.Start();
+    writer_ = std::make_unique<lzh::TBitWriter>(write_);
     InitTree();
     int s = 0;
     int r = StartPosition;
@@ -452,34 +279,42 @@ int64_t TLZH::Encode()
                 InsertNode(r);
         }
     } while (len > 0);
-    FlushBits();
+    writer_->Flush();
     return consumed;
 }
 
 void TLZH::Decode(int32_t length)
 {
     Tables& t = *tables_;
-    StartHuff();
+    t.huffman.Start();
+    reader_ = std::make_unique<lzh::TBitReader>(read_);
     std::memset(t.text, ' ', StartPosition);
     int r = StartPosition;
+    // Decoded bytes go out in blocks.
+    std::vector<uint8_t> out;
+    out.reserve(OutputBlock + F);
+    const auto emit = [&](uint8_t byte) {
+        out.push_back(byte);
+        t.text[r] = byte;
+        r = (r + 1) & (N - 1);
+    };
     for (int32_t count = 0; count < length;) {
         const int c = DecodeChar();
         if (c < 256) {
-            const auto byte = static_cast<uint8_t>(c);
-            WriteByte(byte);
-            t.text[r] = byte;
-            r = (r + 1) & (N - 1);
+            emit(static_cast<uint8_t>(c));
             ++count;
         } else {
             const int start = (r - DecodePosition() - 1) & (N - 1);
             const int n = c - 255 + Threshold;
-            for (int k = 0; k < n; ++k) {
-                const uint8_t byte = t.text[(start + k) & (N - 1)];
-                WriteByte(byte);
-                t.text[r] = byte;
-                r = (r + 1) & (N - 1);
-                ++count;
-            }
+            for (int k = 0; k < n; ++k)
+                emit(t.text[(start + k) & (N - 1)]);
+            count += n;
+        }
+        if (out.size() >= OutputBlock) {
+            write_(out.data(), out.size());
+            out.clear();
         }
     }
+    if (!out.empty())
+        write_(out.data(), out.size());
 }
