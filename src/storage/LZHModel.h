@@ -43,11 +43,37 @@ private:
     uint8_t putlen_ = 0;
 };
 
+// Hands out the bytes of a read callback one at a time, fetching them in blocks.
+class TByteSource {
+public:
+    using TRead = std::function<size_t(uint8_t* buffer, size_t count)>;
+    explicit TByteSource(TRead read) : read_(std::move(read)), buffer_(BlockSize) {}
+
+    // The next byte, or false at the end of the input.
+    bool Next(uint8_t& byte)
+    {
+        if (position_ == size_) {
+            size_ = read_(buffer_.data(), buffer_.size());
+            position_ = 0;
+            if (size_ == 0)
+                return false;
+        }
+        byte = buffer_[position_++];
+        return true;
+    }
+
+private:
+    static constexpr size_t BlockSize = 4096;
+    TRead read_;
+    std::vector<uint8_t> buffer_;
+    size_t position_ = 0;
+    size_t size_ = 0;
+};
+
 // Reads bits most significant first; missing input reads as zero bits.
 class TBitReader {
 public:
-    using TSource = std::function<size_t(uint8_t* buffer, size_t count)>;
-    explicit TBitReader(TSource source) : source_(std::move(source)) {}
+    explicit TBitReader(TByteSource& source) : source_(source) {}
 
     int GetBit()
     {
@@ -71,14 +97,14 @@ private:
     {
         while (getlen_ <= 8) {
             uint8_t byte = 0;
-            if (source_(&byte, 1) != 1)
+            if (!source_.Next(byte))
                 byte = 0;
             getbuf_ |= static_cast<uint16_t>(byte << (8 - getlen_));
             getlen_ += 8;
         }
     }
 
-    TSource source_;
+    TByteSource& source_;
     uint16_t getbuf_ = 0;
     uint8_t getlen_ = 0;
 };

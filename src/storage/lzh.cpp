@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -59,13 +60,27 @@ static_assert(PositionCode[1] == 0x20 && PositionCode[4] == 0x50 && PositionCode
 struct TLZH::Tables {
     // The ring; bytes N.. mirror bytes 0.. so that comparing F bytes never wraps.
     uint8_t text[N + F - 1];
-    int16_t lson[N + 1];
+    // Match tree: the left and right child of node p side by side at 2p and 2p + 1, so the
+    // descent picks a side without a branch. Nodes N + 1 + c are the roots, one per first
+    // byte c (only their right child is used); NIL is the empty link.
+    int16_t child[2 * (N + 257)];
     int16_t dad[N + 1];
-    int16_t rson[N + 257]; // entries N + 1 + c are the roots, one per first byte c
     lzh::THuffmanModel huffman;
+
+    int16_t& Left(int p) { return child[2 * p]; }
+    // Left child in the low, right child in the high 16 bits.
+    uint32_t Children(int p) const
+    {
+        uint32_t both;
+        std::memcpy(&both, &child[2 * p], sizeof both);
+        return both;
+    }
+    int16_t& Right(int p) { return child[2 * p + 1]; }
+    // The link of p's parent that points to p.
+    int16_t& LinkTo(int p) { return Right(dad[p]) == p ? Right(dad[p]) : Left(dad[p]); }
 };
 
-TLZH::TLZH(TReadCallback read, TWriteCallback write) : read_(std::move(read)), write_(std::move(write))
+TLZH::TLZH(TReadCallback read, TWriteCallback write) : source_(std::move(read)), write_(std::move(write))
 {
     try {
         tables_ = std::make_unique<Tables>();
@@ -78,12 +93,6 @@ TLZH::TLZH(TReadCallback read, TWriteCallback write) : read_(std::move(read)), w
 
 TLZH::~TLZH() = default;
 
-uint8_t TLZH::ReadByte(bool& ok)
-{
-    uint8_t byte = 0;
-    ok = read_(&byte, 1) == 1;
-    return byte;
-}
 
 void TLZH::EncodeChar(int symbol)
 {
@@ -117,14 +126,42 @@ int TLZH::DecodePosition()
 
 // ---- match finder ---------------------------------------------------------------------------
 
+namespace {
+
+struct TComparison {
+    int length;   // how many of the F bytes agree from the start (F when all do)
+    bool greater; // whether a's first differing byte is the greater one
+};
+
+// Compares the F bytes at a and b, given that the first ones agree; eight bytes at a time.
+TComparison Compare(const uint8_t* a, const uint8_t* b)
+{
+    int i = 1;
+    for (; i + 8 <= F; i += 8) {
+        uint64_t x;
+        uint64_t y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) {
+            static_assert(std::endian::native == std::endian::little);
+            const int shift = std::countr_zero(x ^ y) & ~7;
+            return {i + (shift >> 3), ((x >> shift) & 0xFF) > ((y >> shift) & 0xFF)};
+        }
+    }
+    while (i < F && a[i] == b[i])
+        ++i;
+    return {i, i >= F || a[i] > b[i]};
+}
+
+} // namespace
+
 void TLZH::InitTree()
 {
     Tables& t = *tables_;
     for (int i = N + 1; i <= N + 256; ++i)
-        t.rson[i] = NIL;
-    for (int i = 0; i < N; ++i)
+        t.Right(i) = NIL;
+    for (int i = 0; i <= N; ++i)
         t.dad[i] = NIL;
-    t.dad[N] = NIL;
 }
 
 // Inserts position r and leaves the longest match for the bytes at r in matchLength_ and
@@ -134,57 +171,45 @@ void TLZH::InsertNode(int r)
     Tables& t = *tables_;
     const uint8_t* key = &t.text[r];
     int p = N + 1 + key[0];
-    t.rson[r] = t.lson[r] = NIL;
-    matchLength_ = 0;
-    int cmp = 1;
+    t.Left(r) = t.Right(r) = NIL;
+    int length = 0;
+    int position = 0;
+    int side = 1;
+    // Both children of a node are fetched together before the comparison that chooses
+    // between them, so the descent does not wait for the fetch after each comparison.
+    uint32_t children = t.Children(p);
     for (;;) {
-        if (cmp >= 0) {
-            if (t.rson[p] != NIL) {
-                p = t.rson[p];
-            } else {
-                t.rson[p] = static_cast<int16_t>(r);
-                t.dad[r] = static_cast<int16_t>(p);
-                return;
-            }
-        } else {
-            if (t.lson[p] != NIL) {
-                p = t.lson[p];
-            } else {
-                t.lson[p] = static_cast<int16_t>(r);
-                t.dad[r] = static_cast<int16_t>(p);
-                return;
-            }
+        const auto next = static_cast<int16_t>(side != 0 ? children >> 16 : children & 0xFFFF);
+        if (next == NIL) {
+            t.child[2 * p + side] = static_cast<int16_t>(r);
+            t.dad[r] = static_cast<int16_t>(p);
+            matchLength_ = static_cast<int16_t>(length);
+            matchPosition_ = static_cast<int16_t>(position);
+            return;
         }
-        const uint8_t* other = &t.text[p];
-        int i = 1;
-        cmp = 0;
-        for (; i < F; ++i) {
-            cmp = key[i] - other[i];
-            if (cmp != 0)
-                break;
+        p = next;
+        children = t.Children(p);
+        const auto [i, greater] = Compare(key, &t.text[p]);
+        side = greater ? 1 : 0;
+        // Longer matches win; among equally long ones on the path, the nearest.
+        const int distance = ((r - p) & (N - 1)) - 1;
+        const bool better = i > length || (i == length && distance < position);
+        if (i > Threshold && better) {
+            length = i;
+            position = distance;
         }
-        if (i > Threshold) {
-            const int distance = ((r - p) & (N - 1)) - 1;
-            if (i > matchLength_) {
-                matchPosition_ = static_cast<int16_t>(distance);
-                matchLength_ = static_cast<int16_t>(i);
-                if (i >= F)
-                    break;
-            } else if (i == matchLength_ && distance < matchPosition_) {
-                matchPosition_ = static_cast<int16_t>(distance);
-            }
-        }
+        if (i >= F)
+            break;
     }
+    matchLength_ = static_cast<int16_t>(length);
+    matchPosition_ = static_cast<int16_t>(position);
     // A full-length match: r takes p's place in the tree.
     t.dad[r] = t.dad[p];
-    t.lson[r] = t.lson[p];
-    t.rson[r] = t.rson[p];
-    t.dad[t.lson[p]] = static_cast<int16_t>(r);
-    t.dad[t.rson[p]] = static_cast<int16_t>(r);
-    if (t.rson[t.dad[p]] == p)
-        t.rson[t.dad[p]] = static_cast<int16_t>(r);
-    else
-        t.lson[t.dad[p]] = static_cast<int16_t>(r);
+    t.Left(r) = t.Left(p);
+    t.Right(r) = t.Right(p);
+    t.dad[t.Left(p)] = static_cast<int16_t>(r);
+    t.dad[t.Right(p)] = static_cast<int16_t>(r);
+    t.LinkTo(p) = static_cast<int16_t>(r);
     t.dad[p] = NIL;
 }
 
@@ -194,35 +219,33 @@ void TLZH::DeleteNode(int p)
     if (t.dad[p] == NIL)
         return;
     int q;
-    if (t.rson[p] == NIL) {
-        q = t.lson[p];
-    } else if (t.lson[p] == NIL) {
-        q = t.rson[p];
+    if (t.Right(p) == NIL) {
+        q = t.Left(p);
+    } else if (t.Left(p) == NIL) {
+        q = t.Right(p);
     } else {
-        q = t.lson[p];
-        if (t.rson[q] != NIL) {
+        // Both children: the largest node of the left subtree takes p's place.
+        q = t.Left(p);
+        if (t.Right(q) != NIL) {
             do {
-                q = t.rson[q];
-            } while (t.rson[q] != NIL);
-            t.rson[t.dad[q]] = t.lson[q];
-            t.dad[t.lson[q]] = t.dad[q];
-            t.lson[q] = t.lson[p];
-            t.dad[t.lson[p]] = static_cast<int16_t>(q);
+                q = t.Right(q);
+            } while (t.Right(q) != NIL);
+            t.Right(t.dad[q]) = t.Left(q);
+            t.dad[t.Left(q)] = t.dad[q];
+            t.Left(q) = t.Left(p);
+            t.dad[t.Left(p)] = static_cast<int16_t>(q);
         }
-        t.rson[q] = t.rson[p];
-        t.dad[t.rson[p]] = static_cast<int16_t>(q);
+        t.Right(q) = t.Right(p);
+        t.dad[t.Right(p)] = static_cast<int16_t>(q);
     }
     t.dad[q] = t.dad[p];
-    if (t.rson[t.dad[p]] == p)
-        t.rson[t.dad[p]] = static_cast<int16_t>(q);
-    else
-        t.lson[t.dad[p]] = static_cast<int16_t>(q);
+    t.LinkTo(p) = static_cast<int16_t>(q);
     t.dad[p] = NIL;
 }
 
 // ---- encoder and decoder --------------------------------------------------------------------
 
-int64_t TLZH::Encode()
+void TLZH::Encode()
 {
     Tables& t = *tables_;
     t.huffman.Start();
@@ -232,15 +255,12 @@ int64_t TLZH::Encode()
     int r = StartPosition;
     std::memset(t.text, ' ', StartPosition);
 
-    int64_t consumed = 0;
     int len = 0;
-    bool ok = true;
+    uint8_t c = 0;
     for (; len < F; ++len) {
-        const uint8_t c = ReadByte(ok);
-        if (!ok)
+        if (!source_.Next(c))
             break;
         t.text[r + len] = c;
-        ++consumed;
     }
     for (int i = 1; i <= F; ++i)
         InsertNode(r - i);
@@ -259,10 +279,8 @@ int64_t TLZH::Encode()
         const int last = matchLength_;
         int i = 0;
         for (; i < last; ++i) {
-            const uint8_t c = ReadByte(ok);
-            if (!ok)
+            if (!source_.Next(c))
                 break;
-            ++consumed;
             DeleteNode(s);
             t.text[s] = c;
             if (s < F - 1)
@@ -280,14 +298,13 @@ int64_t TLZH::Encode()
         }
     } while (len > 0);
     writer_->Flush();
-    return consumed;
 }
 
 void TLZH::Decode(int32_t length)
 {
     Tables& t = *tables_;
     t.huffman.Start();
-    reader_ = std::make_unique<lzh::TBitReader>(read_);
+    reader_ = std::make_unique<lzh::TBitReader>(source_);
     std::memset(t.text, ' ', StartPosition);
     int r = StartPosition;
     // Decoded bytes go out in blocks.

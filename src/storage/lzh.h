@@ -30,15 +30,13 @@ public:
     TLZH(const TLZH&) = delete;
     TLZH& operator=(const TLZH&) = delete;
 
-    // Encodes every byte the read callback delivers; returns the number of bytes consumed.
-    int64_t Encode();
+    // Encodes every byte the read callback delivers.
+    void Encode();
     // Decodes until at least length bytes were written (nothing when length is negative).
     void Decode(int32_t length);
 
 private:
     struct Tables;
-
-    uint8_t ReadByte(bool& ok);
 
     void EncodeChar(int symbol);
     void EncodePosition(int position);
@@ -50,7 +48,7 @@ private:
     void InsertNode(int r);
     void DeleteNode(int p);
 
-    TReadCallback read_;
+    lzh::TByteSource source_;
     TWriteCallback write_;
     std::unique_ptr<Tables> tables_;
     std::unique_ptr<lzh::TBitWriter> writer_;

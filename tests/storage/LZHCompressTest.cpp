@@ -154,7 +154,8 @@ TEST(LZHCompress, CodesDeeperThanSixteenBitsGoOutWhole)
     EXPECT_GT(longest, 16) << "the counts no longer drive the tree deep enough";
 
     TMemoryStream in(coded);
-    lzh::TBitReader reader([&](uint8_t* b, size_t n) { return in.Read(b, n); });
+    lzh::TByteSource source([&](uint8_t* b, size_t n) { return in.Read(b, n); });
+    lzh::TBitReader reader(source);
     lzh::THuffmanModel decoder;
     for (size_t i = 0; i < symbols.size(); ++i) {
         const int symbol = decoder.Walk([&] { return reader.GetBit(); }).first;
