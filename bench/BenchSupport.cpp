@@ -8,6 +8,7 @@
 #include <malloc.h>
 #include <map>
 #include <new>
+#include <algorithm>
 #include <random>
 
 namespace bench {
@@ -70,12 +71,40 @@ private:
     std::map<std::string, double> times_;
 };
 
-const char* const Words[] = {
-    "today",   "morning", "walked",  "garden",  "letter",  "friend",  "coffee", "quiet",  "river",
-    "evening", "thought", "remember", "mother", "school",  "window",  "summer", "rain",   "train",
-    "the",     "and",     "a",       "of",      "to",      "in",      "was",    "we",     "it",
-    "with",    "after",   "long",    "day",     "finally", "dinner",  "city",   "market", "book",
-};
+// A vocabulary of made-up words of two to four syllables; word i is drawn with a probability
+// falling as 1 / (i + 1), as words of a natural language are.
+const std::vector<std::string>& Vocabulary()
+{
+    static const std::vector<std::string> words = [] {
+        static const char* const syllables[] = {"ta", "ron", "mi", "e", "sel", "ka", "den", "lo", "vi",  "ar",
+                                                "nu", "bes", "o", "tri", "ga", "ul", "pen", "sa", "dor", "i"};
+        std::mt19937 random(5);
+        std::vector<std::string> all;
+        for (int i = 0; i < 6000; ++i) {
+            std::string word;
+            for (unsigned n = 2 + random() % 3; n > 0; --n)
+                word += syllables[random() % std::size(syllables)];
+            all.push_back(word);
+        }
+        return all;
+    }();
+    return words;
+}
+
+const std::string& ZipfWord(std::mt19937& random)
+{
+    static const std::vector<double> cumulative = [] {
+        std::vector<double> sums;
+        double sum = 0;
+        for (size_t i = 0; i < Vocabulary().size(); ++i)
+            sums.push_back(sum += 1.0 / static_cast<double>(i + 1));
+        return sums;
+    }();
+    const double pick = std::uniform_real_distribution<double>(0, cumulative.back())(random);
+    const auto at = std::lower_bound(cumulative.begin(), cumulative.end(), pick) - cumulative.begin();
+    return Vocabulary()[static_cast<size_t>(at)];
+}
+
 
 } // namespace
 
@@ -106,7 +135,7 @@ std::string DiaryBody(size_t size, unsigned seed)
                        "Arial;}}\r\n{\\colortbl ;\\red0\\green0\\blue128;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 ";
     size_t line = 0;
     while (body.size() + 8 < size) {
-        std::string word = Words[random() % std::size(Words)];
+        std::string word = ZipfWord(random);
         if (random() % 11 == 0)
             word = "\\b " + word + "\\b0";
         else if (random() % 13 == 0)
@@ -127,7 +156,7 @@ std::vector<std::string> DiaryRecords(size_t count, size_t bodySize)
     int year = 2015, month = 1, day = 1;
     static const int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (size_t i = 0; i < count; ++i) {
-        char key[16];
+        char key[64];
         std::snprintf(key, sizeof key, "%04d%02d%02d%d", year, month, day, static_cast<int>(i % 10));
         std::string body = DiaryBody(bodySize, static_cast<unsigned>(i));
         std::string line = key + std::string("Day ") + std::to_string(i) + "@@";
