@@ -2,6 +2,20 @@
 
 namespace calendar {
 
+namespace {
+
+std::string EnclosedInCommas(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + 2);
+    result.push_back(',');
+    result.append(text);
+    result.push_back(',');
+    return result;
+}
+
+} // namespace
+
 std::string TDayList::Text() const
 {
     return Stored.size() >= 2 ? Stored.substr(1, Stored.size() - 2) : std::string();
@@ -9,17 +23,12 @@ std::string TDayList::Text() const
 
 void TDayList::SetText(std::string_view text)
 {
-    Stored = ",";
-    Stored += text;
-    Stored += ',';
+    Stored = EnclosedInCommas(text);
 }
 
 bool TDayList::Contains(std::string_view cellText) const
 {
-    std::string needle = ",";
-    needle += cellText;
-    needle += ',';
-    return Stored.find(needle) != std::string::npos;
+    return Stored.find(EnclosedInCommas(cellText)) != std::string::npos;
 }
 
 TCalendarModel::TCalendarModel() : Selected(LocalToday())
