@@ -4,10 +4,6 @@
 
 namespace calendar {
 
-TKvCalendar::TKvCalendar(QWidget* parent) : TKvCustomCalendar(parent)
-{
-}
-
 QStringList TKvCalendar::About()
 {
     return {

@@ -11,7 +11,7 @@ namespace calendar {
 class TKvCalendar : public TKvCustomCalendar {
     Q_OBJECT
 public:
-    explicit TKvCalendar(QWidget* parent = nullptr);
+    explicit TKvCalendar(QWidget* parent = nullptr) : TKvCustomCalendar(parent) {}
 
     // A short note on how the control is used.
     static QStringList About();

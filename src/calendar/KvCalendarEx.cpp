@@ -81,7 +81,8 @@ void TKvCalendarEx::mousePressEvent(QMouseEvent* event)
         SetDay(CellDay(cell->Col, cell->Row));
 }
 
-void TKvCalendarEx::DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours)
+void TKvCalendarEx::DrawCellContent(QPainter& painter, const QRect& rect, const QString& text,
+                                    bool dayColours)
 {
     if (dayColours)
         painter.fillRect(rect, painter.brush());

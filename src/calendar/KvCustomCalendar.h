@@ -41,7 +41,8 @@ protected:
     void UseDayNames(TDayFormat format);
     // Draws a cell's own content; dayColours is set when the painter carries the active or
     // special colours instead of the grid's.
-    virtual void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours) = 0;
+    virtual void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text,
+                                 bool dayColours) = 0;
 
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state) override;
     bool SelectCell(int col, int row) override { return CanSelectCell(col, row); }

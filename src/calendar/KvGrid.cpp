@@ -182,12 +182,23 @@ void TKvGrid::PrepareCell(QPainter& painter, TGridDrawState state) const
 
 void TKvGrid::DrawFixedEdge(QPainter& painter, const QRect& rect) const
 {
+    painter.save();
     painter.setPen(palette().color(QPalette::Light));
     painter.drawLine(rect.topLeft(), rect.topRight());
     painter.drawLine(rect.topLeft(), rect.bottomLeft());
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());
     painter.drawLine(rect.topRight(), rect.bottomRight());
+    painter.restore();
+}
+
+void TKvGrid::DrawFocusRect(QPainter& painter, const QRect& rect) const
+{
+    painter.save();
+    painter.setPen(QPen(ToQColor(TextColor, palette()), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 void TKvGrid::DrawGridLines(QPainter& painter) const
@@ -198,7 +209,7 @@ void TKvGrid::DrawGridLines(QPainter& painter) const
     const int right = last.right() + LineWidth;
     const int bottom = last.bottom() + LineWidth;
     const int fixedBottom = FixedRowCount > 0 ? CellRect(0, FixedRowCount - 1).bottom() + LineWidth : -1;
-    const QColor fixedLine = ToQColor(clBlack, palette());
+    const QColor fixedLine(Qt::black);
     const QColor line = ToQColor(CellColor == clSilver ? clGray : clSilver, palette());
 
     for (int row = 0; row < RowCount(); ++row) {
@@ -214,7 +225,8 @@ void TKvGrid::DrawGridLines(QPainter& painter) const
         if (GridOptions & goFixedVertLine)
             painter.fillRect(lineRect.intersected(QRect(0, 0, right + 1, fixedBottom + 1)), fixedLine);
         if (GridOptions & goVertLine)
-            painter.fillRect(lineRect.intersected(QRect(0, fixedBottom + 1, right + 1, bottom - fixedBottom)), line);
+            painter.fillRect(lineRect.intersected(QRect(0, fixedBottom + 1, right + 1, bottom - fixedBottom)),
+                             line);
     }
 }
 
@@ -238,13 +250,8 @@ void TKvGrid::paintEvent(QPaintEvent* event)
             painter.restore();
             if ((state & gdFixed) && Is3D)
                 DrawFixedEdge(painter, rect);
-            if (state & gdFocused) {
-                painter.save();
-                painter.setPen(QPen(ToQColor(TextColor, palette()), 1, Qt::DotLine));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(rect.adjusted(0, 0, -1, -1));
-                painter.restore();
-            }
+            if (state & gdFocused)
+                DrawFocusRect(painter, rect);
         }
     }
     DrawGridLines(painter);
@@ -328,8 +335,8 @@ void TKvGrid::contextMenuEvent(QContextMenuEvent* event)
         OnContextPopup(this, mousePos, handled);
     if (handled || Popup == nullptr)
         return;
-    const QPoint at = fromKeyboard ? CellRect(Current.Col, Current.Row).center() + contentsRect().topLeft()
-                                   : event->pos();
+    const QPoint at =
+        fromKeyboard ? CellRect(Current.Col, Current.Row).center() + contentsRect().topLeft() : event->pos();
     Popup->popup(mapToGlobal(at));
 }
 

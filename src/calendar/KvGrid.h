@@ -4,7 +4,9 @@
 // coordinates: inside the border.
 #pragma once
 
+#include <QColor>
 #include <QFrame>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 
@@ -134,6 +136,7 @@ private:
     void PrepareCell(QPainter& painter, TGridDrawState state) const;
     void DrawGridLines(QPainter& painter) const;
     void DrawFixedEdge(QPainter& painter, const QRect& rect) const;
+    void DrawFocusRect(QPainter& painter, const QRect& rect) const;
     std::optional<TGridCoord> KeyTarget(int key, Qt::KeyboardModifiers modifiers) const;
     void UpdateFrame();
 

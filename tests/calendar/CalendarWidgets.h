@@ -14,10 +14,10 @@
 
 namespace calendartest {
 
-inline void UseEnglishNames()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
+// Declared before a calendar, so that its day names are built from English ones.
+struct EnglishNames {
+    EnglishNames() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
 
 inline void ShowAt(calendar::TKvGrid& grid, int width, int height)
 {
@@ -58,7 +58,8 @@ inline std::optional<QRect> TextBox(const QImage& image, const QRect& area, QCol
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            const int distance = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+            const int distance = std::abs(c.red() - background.red()) +
+                                 std::abs(c.green() - background.green()) +
                                  std::abs(c.blue() - background.blue());
             if (distance > 200)
                 box = box.united(QRect(x, y, 1, 1));

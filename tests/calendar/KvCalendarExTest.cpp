@@ -19,7 +19,6 @@ class KeeperCalendar : public testing::Test {
 protected:
     void SetUp() override
     {
-        UseEnglishNames();
         calendar.SetCtl3D(false);
         calendar.SetColor(0xC0FFFF);
         calendar.SetLayout(tlTop);
@@ -33,6 +32,7 @@ protected:
 
     QColor Background() const { return QColor(0xFF, 0xFF, 0xC0); }
 
+    EnglishNames names;
     TKvCalendarEx calendar;
     std::vector<TDate> changes;
 };

@@ -20,7 +20,6 @@ class MainCalendar : public testing::Test {
 protected:
     void SetUp() override
     {
-        UseEnglishNames();
         calendar.SetBorderStyle(bsNone);
         calendar.SetColor(0xF2FFFF);
         calendar.SetCalendarDate({2024, 5, 14});
@@ -50,6 +49,7 @@ protected:
         return drawn;
     }
 
+    EnglishNames names;
     TKvCalendar calendar;
     std::vector<TDate> changes;
     int clicks = 0;
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(MainCalendar, SevenBySevenCellsFillTheControl)
 {
-    EXPECT_EQ(calendar.ColWidth(0), 29); // (209 - 6) / 7
+    EXPECT_EQ(calendar.ColWidth(0), 29);  // (209 - 6) / 7
     EXPECT_EQ(calendar.RowHeight(0), 19); // (139 - 6) / 7
     EXPECT_EQ(calendar.CellRect(1, 1), QRect(30, 20, 29, 19));
     EXPECT_EQ(calendar.CellRect(6, 6).bottomRight(), QPoint(208, 138));
@@ -162,7 +162,8 @@ TEST_F(MainCalendar, ActiveAndSpecialDaysTakeTheirColours)
     EXPECT_TRUE(HasPixel(image, fifth, Qt::red));
     EXPECT_FALSE(HasPixel(image, calendar.CellRect(0, 3), Qt::red)); // the 12th is not active
 
-    EXPECT_EQ(image.pixelColor(calendar.CellRect(1, 2).topLeft() + QPoint(1, 1)), QColor(Qt::yellow)); // 6th special
+    EXPECT_EQ(image.pixelColor(calendar.CellRect(1, 2).topLeft() + QPoint(1, 1)),
+              QColor(Qt::yellow)); // 6th special
     const QColor highlight = calendar.palette().color(QPalette::Highlight);
     EXPECT_EQ(image.pixelColor(calendar.CellRect(2, 3).topLeft() + QPoint(2, 2)), highlight); // selected 14th
     EXPECT_EQ(image.pixelColor(calendar.CellRect(0, 1).topLeft() + QPoint(1, 1)), QColor(0xFF, 0xFF, 0xF2));
