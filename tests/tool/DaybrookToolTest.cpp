@@ -130,7 +130,7 @@ TEST_F(DaybrookTool, UsageErrorsAndHelp)
     EXPECT_EQ(Run({"frobnicate"}).status, 64);
     EXPECT_EQ(Run({"list"}).status, 64);
     EXPECT_EQ(Run({"lzh", "squash", "a", "b"}).status, 64);
-    for (const char* command : {"check", "list", "dump", "copy", "lzh"}) {
+    for (const char* command : {"check", "list", "dump", "copy", "lzh", "show", "search"}) {
         const TRun run = Run({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: daybrook-tool ") + command, 0), 0u) << run.out;
@@ -138,4 +138,32 @@ TEST_F(DaybrookTool, UsageErrorsAndHelp)
     const TRun overview = Run({"--help"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_NE(overview.out.find("DAYBROOK_PASSWORD"), std::string::npos);
+}
+
+TEST_F(DaybrookTool, ShowPrintsTheTextOfOneDay)
+{
+    TRun run = Run({"show", sample, "2002-03-01"}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find("Vargas")),
+              "Title: clenching Alec copperheads deafer,\nMood: 8\n\nID accounted commandment contributor Cara's.\n");
+    EXPECT_TRUE(run.out.ends_with("delegate's Chou's Cor\n")) << run.out;
+    EXPECT_EQ(run.out.find("\\par"), std::string::npos);
+
+    run = Run({"show", sample, "2002-03-02"}, SamplePassword);
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("no entry on 2002-03-02"), std::string::npos) << run.err;
+    EXPECT_EQ(Run({"show", sample, "1.3.2002"}, SamplePassword).status, 64);
+    EXPECT_EQ(Run({"show", sample, "2002-03-01"}, "wrong").status, 3);
+}
+
+TEST_F(DaybrookTool, SearchFindsTitlesAndShownTextNotFormattingCodes)
+{
+    TRun run = Run({"search", sample, "Sonya"}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2002-03-04\tStein, armisti\n2002-03-07\tBarrett's. ca\n");
+    EXPECT_EQ(Run({"search", sample, "sonya"}, SamplePassword).out, "");
+    EXPECT_EQ(Run({"search", "--ignore-case", sample, "sONYA"}, SamplePassword).out, run.out);
+    EXPECT_EQ(Run({"search", sample, "armisti"}, SamplePassword).out, "2002-03-04\tStein, armisti\n");
+    EXPECT_EQ(Run({"search", sample, "fswiss"}, SamplePassword).out, "");
+    EXPECT_EQ(Run({"search", sample, ""}, SamplePassword).status, 64);
 }
