@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace bench {
@@ -23,6 +24,19 @@ inline void EnsureApplication()
     static char name[] = "daybrook-bench";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+}
+
+// The processor time this thread spends in f, in seconds: the yardsticks measured once per run
+// are timed so, since the machine is shared.
+template <class F>
+double ThreadSeconds(F&& f)
+{
+    timespec start{};
+    timespec end{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+    f();
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
+    return static_cast<double>(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9;
 }
 
 inline std::string MakeBody(int variant)
