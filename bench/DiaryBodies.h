@@ -51,24 +51,11 @@ inline std::string MakeBody(int variant)
         state = state * 1103515245u + 12345u;
         return (state >> 16) & 0x7FFF;
     };
+    // Formatting changes, paragraph ends and a code-page character now and then.
+    static const char* const codes[] = {"\\b ", "\\b0 ", "\\cf1 ", "\\cf0 ", "\\par\r\n", "caf\\'e9 ", "\\i ", "\\i0 "};
     while (body.size() < 1950) {
-        const unsigned kind = next() % 40;
-        if (kind == 0)
-            body += "\\b ";
-        else if (kind == 1)
-            body += "\\b0 ";
-        else if (kind == 2)
-            body += "\\cf1 ";
-        else if (kind == 3)
-            body += "\\cf0 ";
-        else if (kind == 4)
-            body += "\\par\r\n";
-        else if (kind == 5)
-            body += "caf\\'e9 ";
-        else if (kind == 6)
-            body += "\\i ";
-        else if (kind == 7)
-            body += "\\i0 ";
+        if (const unsigned kind = next() % 40; kind < std::size(codes))
+            body += codes[kind];
         body += words[next() % std::size(words)];
         body += next() % 9 == 0 ? ". " : " ";
     }

@@ -72,45 +72,6 @@ bool Convert(const char* to, const char* from, std::string_view input, std::stri
     return ok;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at text[i]; advances i; U+FFFD for malformed input.
-char32_t NextUtf8(std::string_view text, size_t& i)
-{
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<size_t>(extra) > text.size())
-        return 0xFFFD;
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80)
-            return 0xFFFD;
-        c = c << 6 | (next & 0x3F);
-        ++i;
-    }
-    return c;
-}
-
 struct SingleByteCodePage {
     std::array<char32_t, 256> toUnicode{};
     std::unordered_map<char32_t, unsigned char> fromUnicode;
@@ -148,6 +109,44 @@ const SingleByteCodePage* SingleByte(int codePage)
 }
 
 } // namespace
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t NextUtf8(std::string_view text, size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<size_t>(extra) > text.size())
+        return 0xFFFD;
+    char32_t c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return 0xFFFD;
+        c = c << 6 | (next & 0x3F);
+        ++i;
+    }
+    return c;
+}
 
 int CodePageForLocale(std::string_view locale)
 {

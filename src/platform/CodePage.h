@@ -37,6 +37,12 @@ int CodePageForCharset(int charset, int fallback);
 // The font character set that declares text of a code page (1253 gives 161); 0 when unknown.
 int CharsetForCodePage(int codePage);
 
+// Appends a character to UTF-8 text.
+void AppendUtf8(std::string& out, char32_t c);
+
+// Decodes the UTF-8 character at text[i] and advances i past it; U+FFFD for malformed input.
+char32_t NextUtf8(std::string_view text, size_t& i);
+
 // Whether the code page uses two bytes for some characters (932, 936, 949, 950).
 bool IsDoubleByteCodePage(int codePage);
 

@@ -194,6 +194,13 @@ private:
         current = value;
     }
 
+    void Change(std::string_view word, int value, int& current)
+    {
+        if (value != current)
+            Word(word, value);
+        current = value;
+    }
+
     void Line()
     {
         out_ += "\r\n";
@@ -206,22 +213,14 @@ private:
         const int halfPoints = format.halfPoints > 0 ? format.halfPoints : defaults_.halfPoints;
         const int color = tables_.Color(format.color);
         const int highlight = tables_.Color(format.highlight);
-        if (color != current_.color)
-            Word("cf", color);
-        if (highlight != current_.highlight)
-            Word("highlight", highlight);
-        current_.color = color;
-        current_.highlight = highlight;
+        Change("cf", color, current_.color);
+        Change("highlight", highlight, current_.highlight);
         Toggle("b", "b0", format.bold, current_.bold);
         Toggle("i", "i0", format.italic, current_.italic);
         Toggle("ul", "ulnone", format.underline, current_.underline);
         Toggle("strike", "strike0", format.strike, current_.strike);
-        if (font != current_.font)
-            Word("f", font);
-        if (halfPoints != current_.halfPoints)
-            Word("fs", halfPoints);
-        current_.font = font;
-        current_.halfPoints = halfPoints;
+        Change("f", font, current_.font);
+        Change("fs", halfPoints, current_.halfPoints);
     }
 
     void Literal(char c)
