@@ -45,8 +45,9 @@ std::optional<QString> RtfOf(const QMimeData* source)
 
 } // namespace
 
-TKvRichEdit::TKvRichEdit(QWidget* parent) : QTextEdit(parent), links_(new TLinkHighlighter(document()))
+TKvRichEdit::TKvRichEdit(QWidget* parent) : QTextEdit(parent)
 {
+    new TLinkHighlighter(document()); // owned by the document
     viewport()->setMouseTracking(true);
 }
 

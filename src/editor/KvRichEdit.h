@@ -9,8 +9,6 @@
 #include <string>
 #include <string_view>
 
-class QSyntaxHighlighter;
-
 class TKvRichEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -39,9 +37,6 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
-
-private:
-    QSyntaxHighlighter* links_;
 };
 
 // The body as stored text: the control's RTF as lines, each followed by CR LF.
