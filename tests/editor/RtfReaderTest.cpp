@@ -85,6 +85,7 @@ TEST(RtfReader, UnicodeCharactersSkipTheirFallbackAsUcSays)
     EXPECT_EQ(PlainText("{\\rtf1\\u-10179?x}", 1252), "\xEF\xBF\xBDx");
     // The Unicode half of \upr is shown, not the ANSI half.
     EXPECT_EQ(PlainText("{\\rtf1{\\upr{ansi}{\\*\\ud{\\u945?}}}}", 1252), Utf8(u"α"));
+    EXPECT_EQ(PlainText("{\\rtf1{\\*\\x{\\upr{a}{\\*\\ud{b}}}}c}", 1252), "c");
 }
 
 TEST(RtfReader, DestinationsThatAreNotTextAreSkipped)

@@ -176,7 +176,6 @@ int Decodable(int codePage)
 }
 
 struct TFontEntry {
-    int number;
     int codePage;
     std::string name; // UTF-8
 };
@@ -444,6 +443,10 @@ private:
         TState& state = State();
         TRawFormat& format = state.format;
         const bool on = !hasParam || param != 0;
+        // Nothing inside an ignored destination is shown, whatever it declares.
+        if (state.dest == TDest::Skip &&
+            (info.word == TWord::FontTable || info.word == TWord::ColorTable || info.word == TWord::Upr))
+            return;
         switch (info.word) {
         case TWord::FontTable:
             state.dest = TDest::FontTable;
@@ -702,12 +705,7 @@ private:
         const size_t first = name.find_first_not_of(' ');
         const size_t last = name.find_last_not_of(' ');
         name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-        const auto existing = std::find_if(fonts_.begin(), fonts_.end(),
-                                           [this](const TFontEntry& f) { return f.number == fontNumber_; });
-        if (existing != fonts_.end())
-            *existing = TFontEntry{fontNumber_, codePage, std::move(name)};
-        else
-            fonts_.push_back(TFontEntry{fontNumber_, codePage, std::move(name)});
+        fonts_.insert_or_assign(fontNumber_, TFontEntry{codePage, std::move(name)});
         fontNumber_ = INT_MIN;
         fontName_.clear();
         ForgetCodePage();
@@ -715,10 +713,8 @@ private:
 
     const TFontEntry* FindFont(int number) const
     {
-        for (const auto& font : fonts_)
-            if (font.number == number)
-                return &font;
-        return nullptr;
+        const auto found = fonts_.find(number);
+        return found == fonts_.end() ? nullptr : &found->second;
     }
 
     uint32_t ColorAt(int index) const
@@ -768,7 +764,7 @@ private:
     int pendingCodePage_ = 0;
     int defaultFont_ = -1;
 
-    std::vector<TFontEntry> fonts_;
+    std::unordered_map<int, TFontEntry> fonts_; // by font number
     int fontNumber_ = INT_MIN;
     int fontCharset_ = 0;
     std::string fontName_;

@@ -68,14 +68,15 @@ constexpr char HexDigits[] = "0123456789abcdef";
 struct TTables {
     std::vector<std::string> fonts;
     std::vector<uint32_t> colors;
+    std::unordered_map<std::string, int> fontIndex;
+    std::unordered_map<uint32_t, int> colorIndex;
 
     int Font(const std::string& name)
     {
-        const auto found = std::find(fonts.begin(), fonts.end(), name);
-        if (found != fonts.end())
-            return static_cast<int>(found - fonts.begin());
-        fonts.push_back(name);
-        return static_cast<int>(fonts.size()) - 1;
+        const auto [found, added] = fontIndex.try_emplace(name, static_cast<int>(fonts.size()));
+        if (added)
+            fonts.push_back(name);
+        return found->second;
     }
 
     // Index in \colortbl; 0 is the automatic colour.
@@ -83,11 +84,10 @@ struct TTables {
     {
         if (color == Automatic)
             return 0;
-        const auto found = std::find(colors.begin(), colors.end(), color);
-        if (found != colors.end())
-            return static_cast<int>(found - colors.begin()) + 1;
-        colors.push_back(color);
-        return static_cast<int>(colors.size());
+        const auto [found, added] = colorIndex.try_emplace(color, static_cast<int>(colors.size()) + 1);
+        if (added)
+            colors.push_back(color);
+        return found->second;
     }
 };
 
