@@ -1,5 +1,6 @@
 #include "widgets/LbButtons.h"
 
+#include "widgets/CustomPanel.h"
 #include "widgets/QtColors.h"
 #include "widgets/ResourceBitmaps.h"
 
@@ -21,13 +22,9 @@ void Line(QPainter& painter, int x, int y, int width, int height, TColor color)
     painter.fillRect(x, y, width, height, ToQColor(color));
 }
 
-// Top and left edges in one colour, right and bottom edges in the other, one pixel wide.
 void Frame3D(QPainter& painter, QRect r, TColor topLeft, TColor bottomRight)
 {
-    Line(painter, r.left(), r.top(), r.width() - 1, 1, topLeft);
-    Line(painter, r.left(), r.top(), 1, r.height() - 1, topLeft);
-    Line(painter, r.right(), r.top(), 1, r.height(), bottomRight);
-    Line(painter, r.left(), r.bottom(), r.width(), 1, bottomRight);
+    widgets::Frame3D(painter, r, ToQColor(topLeft), ToQColor(bottomRight), 1);
 }
 
 // A one-pixel frame over the whole button with its corners rounded off.
@@ -91,19 +88,6 @@ void PaintFrame(QPainter& painter, int width, int height, const TLbButtonLook& l
     case bsShape:
         break;
     }
-}
-
-Qt::Alignment HorizontalAlignment(TAlignment alignment)
-{
-    switch (alignment) {
-    case TAlignment::taLeftJustify:
-        return Qt::AlignLeft;
-    case TAlignment::taRightJustify:
-        return Qt::AlignRight;
-    case TAlignment::taCenter:
-        break;
-    }
-    return Qt::AlignHCenter;
 }
 
 TColor OrNone(TColor color, TColor parent)
@@ -245,13 +229,6 @@ void TLbCustomButton::SetPopupMenu(QMenu* menu)
 {
     popupMenu_ = menu;
     update();
-}
-
-void TLbCustomButton::SetFontColor(const QColor& color)
-{
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, color);
-    setPalette(colours);
 }
 
 TLbButtonState TLbCustomButton::DrawState(bool down) const

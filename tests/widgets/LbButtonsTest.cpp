@@ -237,7 +237,7 @@ TEST(LbSpeedButton, DisabledButtonDrawsGrayCaptionAndIsNeverDown)
     button.SetColor(clWhite);
     button.SetColorWhenDown(clYellow);
     button.SetCaption(QStringLiteral("MMMM"));
-    button.SetFontColor(Qt::black);
+    SetFontColor(button, Qt::black);
     button.SetDown(true);
     button.setEnabled(false);
     const QImage image = Snapshot(button);
