@@ -167,7 +167,6 @@ TLbCustomButton::TLbCustomButton(QWidget* parent, TAlignment alignment, TColor c
     look_.Color = color;
     look_.ShadowColor = shadowColor;
     look_.HotTrackFont = parent != nullptr ? parent->window()->font() : font();
-    setAttribute(Qt::WA_Hover, false);
     resize(100, 23);
 }
 
