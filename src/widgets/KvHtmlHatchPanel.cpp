@@ -93,6 +93,7 @@ void TKvHtmlHatchPanel::paintEvent(QPaintEvent*)
     PaintHatchPanel(painter);
     if (preparedText_.empty())
         return;
+    // The layout hands back elements of elements_, whose fonts sit at the same index in fonts_.
     const auto widthOf = [this](const THtmHTMLElement& element, std::string_view text) {
         const auto index = static_cast<std::size_t>(&element - &elements_[0]);
         return QFontMetrics(fonts_[index], this).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));

@@ -77,11 +77,8 @@ void PaintFrame(QPainter& painter, int width, int height, const TLbButtonLook& l
         }
         break;
     case bsModern: {
-        const TColor inner = down ? shadow : face;
-        Line(painter, 1, 1, width - 2, 1, inner);
-        Line(painter, 1, height - 2, width - 2, 1, inner);
-        Line(painter, 1, 1, 1, height - 2, inner);
-        Line(painter, width - 2, 1, 1, height - 2, inner);
+        QRect inner(1, 1, width - 2, height - 2);
+        FrameRect(painter, inner, ToQColor(down ? shadow : face), 1);
         RoundedFrame(painter, width, height, shadow);
         break;
     }
