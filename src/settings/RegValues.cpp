@@ -187,11 +187,17 @@ void TRegValue::Load()
         if (!value)
             throw ERegistryException("Invalid data type for " + Quoted(valueName_));
         Value = std::move(*value);
-    } else if (OnGetDefValueEvent) {
-        OnGetDefValueEvent(*this, Value);
     } else {
-        Value = defValue_;
+        ApplyDefault();
     }
+}
+
+void TRegValue::ApplyDefault()
+{
+    if (OnGetDefValueEvent)
+        OnGetDefValueEvent(*this, Value);
+    else
+        Value = defValue_;
 }
 
 void TRegValue::Save()

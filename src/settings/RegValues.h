@@ -71,6 +71,8 @@ public:
 
     // Reads the value from the registry, or takes the default when it has none.
     void Load();
+    // The value the registry would give when it has none: OnGetDefValueEvent's, else DefValue.
+    void ApplyDefault();
     // Writes the value in memory to the registry in the representation of ValueType.
     void Save();
 
