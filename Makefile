@@ -39,7 +39,7 @@ screenshots: release
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz -j $(JOBS)
+	cmake --build --preset fuzz -j $(JOBS) --target daybrook_fuzzers
 	@set -e; for target in build/fuzz/fuzz/fuzz_*; do \
 	    name=$${target##*/fuzz_}; \
 	    mkdir -p build/fuzz/corpus/$$name; \

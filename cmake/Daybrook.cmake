@@ -13,7 +13,16 @@ function(daybrook_library name)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    get_property(assets GLOBAL PROPERTY DAYBROOK_ASSETS_${name})
+    target_link_libraries(${name} PUBLIC ${assets})
     set_property(GLOBAL APPEND PROPERTY DAYBROOK_LIBRARIES ${name})
+endfunction()
+
+# daybrook_attach_assets(<library> <target>)
+# An asset generator's target (pictures compiled into a resource library) that <library> links.
+# Assets are configured before the source folders, so the library picks it up when declared.
+function(daybrook_attach_assets library target)
+    set_property(GLOBAL APPEND PROPERTY DAYBROOK_ASSETS_${library} ${target})
 endfunction()
 
 # daybrook_all_libraries(<variable>): every library declared so far.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -11,11 +13,8 @@ constexpr int N = 4096;           // ring size
 constexpr int F = 60;             // look-ahead and longest match
 constexpr int Threshold = 2;      // matches this long or shorter are sent as literals
 constexpr int NIL = N;            // empty link of the match tree
-constexpr int NChar = 256 - Threshold + F; // 314 symbols: 256 literals, lengths 3 to 60
-constexpr int T = NChar * 2 - 1;  // 627 Huffman nodes
-constexpr int R = T - 1;          // root
-constexpr uint16_t MaxFreq = 0x8000;
 constexpr int StartPosition = N - F; // 4036
+constexpr size_t OutputBlock = 4096;
 
 // Length of the prefix code of the upper six bits of a position, by those bits.
 constexpr std::array<uint8_t, 64> PositionLength = [] {
@@ -59,16 +58,29 @@ static_assert(PositionCode[1] == 0x20 && PositionCode[4] == 0x50 && PositionCode
 } // namespace
 
 struct TLZH::Tables {
+    // The ring; bytes N.. mirror bytes 0.. so that comparing F bytes never wraps.
     uint8_t text[N + F - 1];
-    int16_t lson[N + 1];
+    // Match tree: the left and right child of node p side by side at 2p and 2p + 1, so the
+    // descent picks a side without a branch. Nodes N + 1 + c are the roots, one per first
+    // byte c (only their right child is used); NIL is the empty link.
+    int16_t child[2 * (N + 257)];
     int16_t dad[N + 1];
-    int16_t rson[N + 257];
-    uint16_t freq[T + 1];
-    int16_t son[T];
-    int16_t prnt[T + NChar];
+    lzh::THuffmanModel huffman;
+
+    int16_t& Left(int p) { return child[2 * p]; }
+    // Left child in the low, right child in the high 16 bits.
+    uint32_t Children(int p) const
+    {
+        uint32_t both;
+        std::memcpy(&both, &child[2 * p], sizeof both);
+        return both;
+    }
+    int16_t& Right(int p) { return child[2 * p + 1]; }
+    // The link of p's parent that points to p.
+    int16_t& LinkTo(int p) { return Right(dad[p]) == p ? Right(dad[p]) : Left(dad[p]); }
 };
 
-TLZH::TLZH(TReadCallback read, TWriteCallback write) : read_(std::move(read)), write_(std::move(write))
+TLZH::TLZH(TReadCallback read, TWriteCallback write) : source_(std::move(read)), write_(std::move(write))
 {
     try {
         tables_ = std::make_unique<Tables>();
@@ -81,224 +93,75 @@ TLZH::TLZH(TReadCallback read, TWriteCallback write) : read_(std::move(read)), w
 
 TLZH::~TLZH() = default;
 
-uint8_t TLZH::ReadByte(bool& ok)
-{
-    uint8_t byte = 0;
-    ok = read_(&byte, 1) == 1;
-    return byte;
-}
-
-void TLZH::WriteByte(uint8_t byte)
-{
-    write_(&byte, 1);
-}
-
-// ---- bit I/O --------------------------------------------------------------------------------
-
-// Puts the `length` (1 to 16) leftmost bits of `code`.
-void TLZH::PutCode(int length, uint16_t code)
-{
-    putbuf_ |= static_cast<uint16_t>(code >> putlen_);
-    putlen_ += length;
-    if (putlen_ >= 8) {
-        WriteByte(static_cast<uint8_t>(putbuf_ >> 8));
-        putlen_ -= 8;
-        if (putlen_ >= 8) {
-            WriteByte(static_cast<uint8_t>(putbuf_ & 0xFF));
-            putlen_ -= 8;
-            putbuf_ = static_cast<uint16_t>(code << (length - putlen_));
-        } else {
-            putbuf_ = static_cast<uint16_t>(putbuf_ << 8);
-        }
-    }
-}
-
-void TLZH::FlushBits()
-{
-    if (putlen_ > 0)
-        WriteByte(static_cast<uint8_t>(putbuf_ >> 8));
-}
-
-int TLZH::GetBit()
-{
-    while (getlen_ <= 8) {
-        bool ok = false;
-        const uint8_t byte = ReadByte(ok);
-        getbuf_ |= static_cast<uint16_t>((ok ? byte : 0) << (8 - getlen_));
-        getlen_ += 8;
-    }
-    const int bit = getbuf_ >> 15;
-    getbuf_ = static_cast<uint16_t>(getbuf_ << 1);
-    --getlen_;
-    return bit;
-}
-
-int TLZH::GetByte()
-{
-    while (getlen_ <= 8) {
-        bool ok = false;
-        const uint8_t byte = ReadByte(ok);
-        getbuf_ |= static_cast<uint16_t>((ok ? byte : 0) << (8 - getlen_));
-        getlen_ += 8;
-    }
-    const int byte = getbuf_ >> 8;
-    getbuf_ = static_cast<uint16_t>(getbuf_ << 8);
-    getlen_ -= 8;
-    return byte;
-}
-
-// ---- adaptive Huffman model -----------------------------------------------------------------
-
-void TLZH::StartHuff()
-{
-    Tables& t = *tables_;
-    for (int s = 0; s < NChar; ++s) {
-        t.freq[s] = 1;
-        t.son[s] = static_cast<int16_t>(s + T);
-        t.prnt[s + T] = static_cast<int16_t>(s);
-    }
-    for (int i = 0, j = NChar; j <= R; i += 2, ++j) {
-        t.freq[j] = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
-        t.son[j] = static_cast<int16_t>(i);
-        t.prnt[i] = t.prnt[i + 1] = static_cast<int16_t>(j);
-    }
-    t.freq[T] = 0xFFFF;
-    t.prnt[R] = 0;
-}
-
-// Halves every frequency and builds the tree again from the leaves.
-void TLZH::Reconstruct()
-{
-    Tables& t = *tables_;
-    int j = 0;
-    for (int i = 0; i < T; ++i) {
-        if (t.son[i] >= T) {
-            t.freq[j] = static_cast<uint16_t>((t.freq[i] + 1) / 2);
-            t.son[j] = t.son[i];
-            ++j;
-        }
-    }
-    for (int i = 0, node = NChar; node < T; i += 2, ++node) {
-        const uint16_t f = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
-        t.freq[node] = f;
-        int k = node - 1;
-        while (f < t.freq[k])
-            --k;
-        ++k;
-        const size_t moved = static_cast<size_t>(node - k);
-        std::memmove(&t.freq[k + 1], &t.freq[k], moved * sizeof t.freq[0]);
-        t.freq[k] = f;
-        std::memmove(&t.son[k + 1], &t.son[k], moved * sizeof t.son[0]);
-        t.son[k] = static_cast<int16_t>(i);
-    }
-    for (int i = 0; i < T; ++i) {
-        const int k = t.son[i];
-        t.prnt[k] = static_cast<int16_t>(i);
-        if (k < T)
-            t.prnt[k + 1] = static_cast<int16_t>(i);
-    }
-}
-
-// Counts one more occurrence of the symbol and restores the sibling property.
-void TLZH::Update(int symbol)
-{
-    Tables& t = *tables_;
-    if (t.freq[R] == MaxFreq)
-        Reconstruct();
-    int c = t.prnt[symbol + T];
-    do {
-        const uint16_t k = ++t.freq[c];
-        int l = c + 1;
-        if (k > t.freq[l]) {
-            while (k > t.freq[++l]) {
-            }
-            --l;
-            t.freq[c] = t.freq[l];
-            t.freq[l] = k;
-
-            const int i = t.son[c];
-            t.prnt[i] = static_cast<int16_t>(l);
-            if (i < T)
-                t.prnt[i + 1] = static_cast<int16_t>(l);
-
-            const int j = t.son[l];
-            t.son[l] = static_cast<int16_t>(i);
-            t.prnt[j] = static_cast<int16_t>(c);
-            if (j < T)
-                t.prnt[j + 1] = static_cast<int16_t>(c);
-            t.son[c] = static_cast<int16_t>(j);
-            c = l;
-        }
-        c = t.prnt[c];
-    } while (c != 0);
-}
 
 void TLZH::EncodeChar(int symbol)
 {
-    const Tables& t = *tables_;
-    // The code is gathered from the leaf upward, left-aligned; codes of up to 16 bits go out in
-    // one piece, deeper ones (only under extreme distributions) in 16-bit pieces.
-    uint64_t code = 0;
-    int length = 0;
-    int k = t.prnt[symbol + T];
-    do {
-        code >>= 1;
-        if ((k & 1) != 0)
-            code |= uint64_t{1} << 63;
-        ++length;
-        k = t.prnt[k];
-    } while (k != R);
-    longestCode_ = std::max(longestCode_, length);
-    while (length > 16) {
-        PutCode(16, static_cast<uint16_t>(code >> 48));
-        code <<= 16;
-        length -= 16;
-    }
-    PutCode(length, static_cast<uint16_t>(code >> 48));
-    Update(symbol);
+    const auto [code, length] = tables_->huffman.Code(symbol);
+    writer_->PutLongCode(length, code);
+    tables_->huffman.Update(symbol);
 }
 
 void TLZH::EncodePosition(int position)
 {
     const int upper = position >> 6;
-    PutCode(PositionLength[upper], static_cast<uint16_t>(PositionCode[upper] << 8));
-    PutCode(6, static_cast<uint16_t>((position & 0x3F) << 10));
+    writer_->PutCode(PositionLength[upper], static_cast<uint16_t>(PositionCode[upper] << 8));
+    writer_->PutCode(6, static_cast<uint16_t>((position & 0x3F) << 10));
 }
 
 int TLZH::DecodeChar()
 {
-    const Tables& t = *tables_;
-    int c = t.son[R];
-    int length = 0;
-    while (c < T) {
-        c = t.son[c + GetBit()];
-        ++length;
-    }
-    longestCode_ = std::max(longestCode_, length);
-    const int symbol = c - T;
-    Update(symbol);
+    const int symbol = tables_->huffman.Walk([this] { return reader_->GetBit(); }).first;
+    tables_->huffman.Update(symbol);
     return symbol;
 }
 
 int TLZH::DecodePosition()
 {
-    int b = GetByte();
+    int b = reader_->GetByte();
     const int upper = DecodeCode[b];
     for (int n = DecodeLength[b] - 2; n > 0; --n)
-        b = (b << 1) + GetBit();
+        b = (b << 1) + reader_->GetBit();
     return (upper << 6) | (b & 0x3F);
 }
 
 // ---- match finder ---------------------------------------------------------------------------
 
+namespace {
+
+struct TComparison {
+    int length;   // how many of the F bytes agree from the start (F when all do)
+    bool greater; // whether a's first differing byte is the greater one
+};
+
+// Compares the F bytes at a and b, given that the first ones agree; eight bytes at a time.
+TComparison Compare(const uint8_t* a, const uint8_t* b)
+{
+    int i = 1;
+    for (; i + 8 <= F; i += 8) {
+        uint64_t x;
+        uint64_t y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) {
+            static_assert(std::endian::native == std::endian::little);
+            const int shift = std::countr_zero(x ^ y) & ~7;
+            return {i + (shift >> 3), ((x >> shift) & 0xFF) > ((y >> shift) & 0xFF)};
+        }
+    }
+    while (i < F && a[i] == b[i])
+        ++i;
+    return {i, i >= F || a[i] > b[i]};
+}
+
+} // namespace
+
 void TLZH::InitTree()
 {
     Tables& t = *tables_;
     for (int i = N + 1; i <= N + 256; ++i)
-        t.rson[i] = NIL;
-    for (int i = 0; i < N; ++i)
+        t.Right(i) = NIL;
+    for (int i = 0; i <= N; ++i)
         t.dad[i] = NIL;
-    t.dad[N] = NIL;
 }
 
 // Inserts position r and leaves the longest match for the bytes at r in matchLength_ and
@@ -308,57 +171,45 @@ void TLZH::InsertNode(int r)
     Tables& t = *tables_;
     const uint8_t* key = &t.text[r];
     int p = N + 1 + key[0];
-    t.rson[r] = t.lson[r] = NIL;
-    matchLength_ = 0;
-    int cmp = 1;
+    t.Left(r) = t.Right(r) = NIL;
+    int length = 0;
+    int position = 0;
+    int side = 1;
+    // Both children of a node are fetched together before the comparison that chooses
+    // between them, so the descent does not wait for the fetch after each comparison.
+    uint32_t children = t.Children(p);
     for (;;) {
-        if (cmp >= 0) {
-            if (t.rson[p] != NIL) {
-                p = t.rson[p];
-            } else {
-                t.rson[p] = static_cast<int16_t>(r);
-                t.dad[r] = static_cast<int16_t>(p);
-                return;
-            }
-        } else {
-            if (t.lson[p] != NIL) {
-                p = t.lson[p];
-            } else {
-                t.lson[p] = static_cast<int16_t>(r);
-                t.dad[r] = static_cast<int16_t>(p);
-                return;
-            }
+        const auto next = static_cast<int16_t>(side != 0 ? children >> 16 : children & 0xFFFF);
+        if (next == NIL) {
+            t.child[2 * p + side] = static_cast<int16_t>(r);
+            t.dad[r] = static_cast<int16_t>(p);
+            matchLength_ = static_cast<int16_t>(length);
+            matchPosition_ = static_cast<int16_t>(position);
+            return;
         }
-        const uint8_t* other = &t.text[p];
-        int i = 1;
-        cmp = 0;
-        for (; i < F; ++i) {
-            cmp = key[i] - other[i];
-            if (cmp != 0)
-                break;
+        p = next;
+        children = t.Children(p);
+        const auto [i, greater] = Compare(key, &t.text[p]);
+        side = greater ? 1 : 0;
+        // Longer matches win; among equally long ones on the path, the nearest.
+        const int distance = ((r - p) & (N - 1)) - 1;
+        const bool better = i > length || (i == length && distance < position);
+        if (i > Threshold && better) {
+            length = i;
+            position = distance;
         }
-        if (i > Threshold) {
-            const int distance = ((r - p) & (N - 1)) - 1;
-            if (i > matchLength_) {
-                matchPosition_ = static_cast<int16_t>(distance);
-                matchLength_ = static_cast<int16_t>(i);
-                if (i >= F)
-                    break;
-            } else if (i == matchLength_ && distance < matchPosition_) {
-                matchPosition_ = static_cast<int16_t>(distance);
-            }
-        }
+        if (i >= F)
+            break;
     }
+    matchLength_ = static_cast<int16_t>(length);
+    matchPosition_ = static_cast<int16_t>(position);
     // A full-length match: r takes p's place in the tree.
     t.dad[r] = t.dad[p];
-    t.lson[r] = t.lson[p];
-    t.rson[r] = t.rson[p];
-    t.dad[t.lson[p]] = static_cast<int16_t>(r);
-    t.dad[t.rson[p]] = static_cast<int16_t>(r);
-    if (t.rson[t.dad[p]] == p)
-        t.rson[t.dad[p]] = static_cast<int16_t>(r);
-    else
-        t.lson[t.dad[p]] = static_cast<int16_t>(r);
+    t.Left(r) = t.Left(p);
+    t.Right(r) = t.Right(p);
+    t.dad[t.Left(p)] = static_cast<int16_t>(r);
+    t.dad[t.Right(p)] = static_cast<int16_t>(r);
+    t.LinkTo(p) = static_cast<int16_t>(r);
     t.dad[p] = NIL;
 }
 
@@ -368,52 +219,48 @@ void TLZH::DeleteNode(int p)
     if (t.dad[p] == NIL)
         return;
     int q;
-    if (t.rson[p] == NIL) {
-        q = t.lson[p];
-    } else if (t.lson[p] == NIL) {
-        q = t.rson[p];
+    if (t.Right(p) == NIL) {
+        q = t.Left(p);
+    } else if (t.Left(p) == NIL) {
+        q = t.Right(p);
     } else {
-        q = t.lson[p];
-        if (t.rson[q] != NIL) {
+        // Both children: the largest node of the left subtree takes p's place.
+        q = t.Left(p);
+        if (t.Right(q) != NIL) {
             do {
-                q = t.rson[q];
-            } while (t.rson[q] != NIL);
-            t.rson[t.dad[q]] = t.lson[q];
-            t.dad[t.lson[q]] = t.dad[q];
-            t.lson[q] = t.lson[p];
-            t.dad[t.lson[p]] = static_cast<int16_t>(q);
+                q = t.Right(q);
+            } while (t.Right(q) != NIL);
+            t.Right(t.dad[q]) = t.Left(q);
+            t.dad[t.Left(q)] = t.dad[q];
+            t.Left(q) = t.Left(p);
+            t.dad[t.Left(p)] = static_cast<int16_t>(q);
         }
-        t.rson[q] = t.rson[p];
-        t.dad[t.rson[p]] = static_cast<int16_t>(q);
+        t.Right(q) = t.Right(p);
+        t.dad[t.Right(p)] = static_cast<int16_t>(q);
     }
     t.dad[q] = t.dad[p];
-    if (t.rson[t.dad[p]] == p)
-        t.rson[t.dad[p]] = static_cast<int16_t>(q);
-    else
-        t.lson[t.dad[p]] = static_cast<int16_t>(q);
+    t.LinkTo(p) = static_cast<int16_t>(q);
     t.dad[p] = NIL;
 }
 
 // ---- encoder and decoder --------------------------------------------------------------------
 
-int64_t TLZH::Encode()
+void TLZH::Encode()
 {
     Tables& t = *tables_;
-    StartHuff();
+    t.huffman.Start();
+    writer_ = std::make_unique<lzh::TBitWriter>(write_);
     InitTree();
     int s = 0;
     int r = StartPosition;
     std::memset(t.text, ' ', StartPosition);
 
-    int64_t consumed = 0;
     int len = 0;
-    bool ok = true;
+    uint8_t c = 0;
     for (; len < F; ++len) {
-        const uint8_t c = ReadByte(ok);
-        if (!ok)
+        if (!source_.Next(c))
             break;
         t.text[r + len] = c;
-        ++consumed;
     }
     for (int i = 1; i <= F; ++i)
         InsertNode(r - i);
@@ -432,10 +279,8 @@ int64_t TLZH::Encode()
         const int last = matchLength_;
         int i = 0;
         for (; i < last; ++i) {
-            const uint8_t c = ReadByte(ok);
-            if (!ok)
+            if (!source_.Next(c))
                 break;
-            ++consumed;
             DeleteNode(s);
             t.text[s] = c;
             if (s < F - 1)
@@ -452,34 +297,41 @@ int64_t TLZH::Encode()
                 InsertNode(r);
         }
     } while (len > 0);
-    FlushBits();
-    return consumed;
+    writer_->Flush();
 }
 
 void TLZH::Decode(int32_t length)
 {
     Tables& t = *tables_;
-    StartHuff();
+    t.huffman.Start();
+    reader_ = std::make_unique<lzh::TBitReader>(source_);
     std::memset(t.text, ' ', StartPosition);
     int r = StartPosition;
+    // Decoded bytes go out in blocks.
+    std::vector<uint8_t> out;
+    out.reserve(OutputBlock + F);
+    const auto emit = [&](uint8_t byte) {
+        out.push_back(byte);
+        t.text[r] = byte;
+        r = (r + 1) & (N - 1);
+    };
     for (int32_t count = 0; count < length;) {
         const int c = DecodeChar();
         if (c < 256) {
-            const auto byte = static_cast<uint8_t>(c);
-            WriteByte(byte);
-            t.text[r] = byte;
-            r = (r + 1) & (N - 1);
+            emit(static_cast<uint8_t>(c));
             ++count;
         } else {
             const int start = (r - DecodePosition() - 1) & (N - 1);
             const int n = c - 255 + Threshold;
-            for (int k = 0; k < n; ++k) {
-                const uint8_t byte = t.text[(start + k) & (N - 1)];
-                WriteByte(byte);
-                t.text[r] = byte;
-                r = (r + 1) & (N - 1);
-                ++count;
-            }
+            for (int k = 0; k < n; ++k)
+                emit(t.text[(start + k) & (N - 1)]);
+            count += n;
+        }
+        if (out.size() >= OutputBlock) {
+            write_(out.data(), out.size());
+            out.clear();
         }
     }
+    if (!out.empty())
+        write_(out.data(), out.size());
 }

@@ -4,6 +4,8 @@
 // The codec never touches streams itself: it reads and writes through two callbacks.
 #pragma once
 
+#include "storage/LZHModel.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -28,49 +30,30 @@ public:
     TLZH(const TLZH&) = delete;
     TLZH& operator=(const TLZH&) = delete;
 
-    // Encodes every byte the read callback delivers; returns the number of bytes consumed.
-    int64_t Encode();
+    // Encodes every byte the read callback delivers.
+    void Encode();
     // Decodes until at least length bytes were written (nothing when length is negative).
     void Decode(int32_t length);
-
-    // The longest Huffman code emitted or read so far, in bits (for tests of deep trees).
-    int LongestCode() const { return longestCode_; }
 
 private:
     struct Tables;
 
-    uint8_t ReadByte(bool& ok);
-    void WriteByte(uint8_t byte);
-
-    // Bit I/O.
-    void PutCode(int length, uint16_t code);
-    void FlushBits();
-    int GetBit();
-    int GetByte();
-
-    // Adaptive Huffman model.
-    void StartHuff();
-    void Reconstruct();
-    void Update(int symbol);
     void EncodeChar(int symbol);
     void EncodePosition(int position);
     int DecodeChar();
     int DecodePosition();
 
-    // Match finder.
+    // Match finder: one binary search tree of ring positions per first byte.
     void InitTree();
     void InsertNode(int r);
     void DeleteNode(int p);
 
-    TReadCallback read_;
+    lzh::TByteSource source_;
     TWriteCallback write_;
     std::unique_ptr<Tables> tables_;
+    std::unique_ptr<lzh::TBitWriter> writer_;
+    std::unique_ptr<lzh::TBitReader> reader_;
 
-    uint16_t getbuf_ = 0;
-    uint8_t getlen_ = 0;
-    uint8_t putlen_ = 0;
-    uint16_t putbuf_ = 0;
     int16_t matchPosition_ = 0;
     int16_t matchLength_ = 0;
-    int longestCode_ = 0;
 };

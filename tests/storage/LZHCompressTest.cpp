@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 using testing_support::ReadBytes;
 using testing_support::VectorPath;
@@ -126,28 +128,40 @@ TEST(LZHCompress, RoundTripsRandomSizesUpToTwoMegabytes)
     }
 }
 
-TEST(LZHCompress, CodesDeeperThanSixteenBitsRoundTrip)
+TEST(LZHCompress, CodesDeeperThanSixteenBitsGoOutWhole)
 {
-    // Literal counts that grow like the Fibonacci numbers drive the Huffman tree as deep as
-    // it goes; the bytes are spread so that matches stay rare and every byte is a literal.
-    std::vector<size_t> counts{1, 1};
-    while (counts.size() < 22)
-        counts.push_back(counts[counts.size() - 1] + counts[counts.size() - 2]);
-    std::string pool;
-    for (size_t symbol = 0; symbol < counts.size(); ++symbol)
-        pool.append(counts[symbol] / 4 + 1, static_cast<char>(symbol));
-    std::mt19937 random(7);
-    std::shuffle(pool.begin(), pool.end(), random);
+    // Nine symbols whose counts grow like the Fibonacci numbers from just above the weight of
+    // all the unused symbols stack nine levels above them, so the unused ones end up 18 deep.
+    // Code every symbol as the encoder does and read it back as the decoder does.
+    std::vector<int> symbols;
+    for (int symbol = 0, a = 350, b = 350; symbol < 9; ++symbol, std::tie(a, b) = std::pair(b, a + b))
+        symbols.insert(symbols.end(), static_cast<size_t>(a), symbol * 13 + 5);
+    std::shuffle(symbols.begin(), symbols.end(), std::mt19937(11));
+    for (const int rare : {300, 1, 256, 313})
+        symbols.push_back(rare);
 
-    TMemoryStream in(pool);
-    TMemoryStream out;
-    TLZH codec([&](uint8_t* b, size_t n) { return in.Read(b, n); },
-               [&](const uint8_t* b, size_t n) { out.Write(b, n); });
-    codec.Encode();
-    EXPECT_GT(codec.LongestCode(), 16) << "the input no longer drives the tree deep enough";
+    std::string coded;
+    lzh::TBitWriter writer([&](const uint8_t* b, size_t n) { coded.append(reinterpret_cast<const char*>(b), n); });
+    lzh::THuffmanModel encoder;
+    int longest = 0;
+    for (const int symbol : symbols) {
+        const auto [code, length] = encoder.Code(symbol);
+        longest = std::max(longest, length);
+        writer.PutLongCode(length, code);
+        encoder.Update(symbol);
+    }
+    writer.Flush();
+    EXPECT_GT(longest, 16) << "the counts no longer drive the tree deep enough";
 
-    TMemoryStream coded(LittleEndian(static_cast<uint32_t>(pool.size())) + out.Bytes());
-    EXPECT_TRUE(Decompressed(coded.Bytes()) == pool);
+    TMemoryStream in(coded);
+    lzh::TByteSource source([&](uint8_t* b, size_t n) { return in.Read(b, n); });
+    lzh::TBitReader reader(source);
+    lzh::THuffmanModel decoder;
+    for (size_t i = 0; i < symbols.size(); ++i) {
+        const int symbol = decoder.Walk([&] { return reader.GetBit(); }).first;
+        ASSERT_EQ(symbol, symbols[i]) << "symbol " << i;
+        decoder.Update(symbol);
+    }
 }
 
 TEST(LZHCompress, DecompressRefusesImpossibleHeaders)

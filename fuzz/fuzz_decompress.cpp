@@ -1,0 +1,25 @@
+// links: daybrook_storage
+// The decoder on arbitrary compressed streams: it refuses impossible length headers and
+// otherwise produces exactly the length asked for, plus at most the rest of a final match.
+#include "storage/LZHCompress.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    TMemoryStream source(std::string(reinterpret_cast<const char*>(data), size));
+    TMemoryStream dest;
+    try {
+        TLZHCompress::Decompress(source, dest);
+    } catch (const ElzhException&) {
+        return 0;
+    }
+    const auto length = static_cast<int32_t>(uint32_t{data[0]} | uint32_t{data[1]} << 8 | uint32_t{data[2]} << 16 |
+                                             uint32_t{data[3]} << 24);
+    const size_t expected = length > 0 ? static_cast<size_t>(length) : 0;
+    if (dest.Size() < expected || dest.Size() > expected + 59)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,38 @@
+// links: daybrook_storage
+// Diary files of arbitrary bytes. Half of the inputs get a correct checksum written into
+// their header first, so that the decoder behind the checksum is reached too.
+#include "storage/DiaryFile.h"
+#include "storage/LZHCompress.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    std::string image(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if ((data[0] & 1) != 0 && image.size() >= 12) {
+        TMemoryStream payload(image.substr(12));
+        char digits[9];
+        std::snprintf(digits, sizeof digits, "%.8X", TLZHCompress::StreamCRC(payload));
+        image.replace(0, 12, std::string("DRY1") + digits);
+    }
+    std::string password;
+    std::string records;
+    const TDiaryResult result = ParseDiaryImage(image, password, records);
+    if (result != drDone && result != drDamaged)
+        std::abort();
+    if (result == drDone) {
+        const TLines lines = SplitLines(records);
+        // What loads must save and load back to the same records.
+        std::string again;
+        std::string againRecords;
+        if (ParseDiaryImage(MakeDiaryImage(lines, password), again, againRecords) != drDone || again != password ||
+            SplitLines(againRecords) != lines)
+            std::abort();
+    }
+    return 0;
+}

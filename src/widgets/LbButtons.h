@@ -1,0 +1,129 @@
+// What TLbSpeedButton and TLbButton share: their published look, hot tracking, the accelerator
+// of the caption, and the one routine that draws both.
+#pragma once
+
+#include "widgets/LbStyles.h"
+
+#include <QFont>
+#include <QImage>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+class QFontMetrics;
+class QPainter;
+
+namespace widgets {
+
+// The properties that decide how a button looks.
+struct TLbButtonLook {
+    TAlignment Alignment = TAlignment::taLeftJustify;
+    QString Caption;
+    TColor Color = clDefault; // clDefault: the parent's colour
+    TColor ColorWhenDown = clNone;
+    bool Flat = false;
+    QImage Glyph;
+    int NumGlyphs = 0;
+    TColor HotTrackColor = clNone;
+    QFont HotTrackFont;
+    bool UseHotTrackFont = false;
+    TLbButtonLayout Layout = TLbButtonLayout::blGlyphLeft;
+    TColor LightColor = clWhite;
+    TColor ShadowColor = clBlack;
+    TLbButtonStyle Style = TLbButtonStyle::bsNormal;
+    bool WordWrap = false;
+};
+
+// The state a button is drawn in.
+struct TLbButtonState {
+    bool Enabled = true;
+    bool Hot = false;
+    int HotStep = 0; // 0 or 8
+    bool Down = false;
+    bool Transparent = false; // leave the face unpainted (speed buttons only)
+    bool HasPopup = false;
+    QFont Font;
+    QColor FontColor = Qt::black;
+    QColor ParentColor = Qt::lightGray; // what clDefault stands for
+};
+
+// The caption cut from its end until it is at most `limit` wide (no ellipsis).
+QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int limit);
+
+// Draws a button of `size` at the painter's origin; pixels it leaves alone show what is behind.
+void PaintLbButton(QPainter& painter, QSize size, const TLbButtonLook& look, const TLbButtonState& state);
+
+// The base of both buttons: the common properties and behaviour.
+class TLbCustomButton : public QWidget {
+    Q_OBJECT
+public:
+    TAlignment Alignment() const { return look_.Alignment; }
+    void SetAlignment(TAlignment value);
+    QString Caption() const { return look_.Caption; }
+    void SetCaption(const QString& value);
+    TColor Color() const { return look_.Color; }
+    void SetColor(TColor value);
+    TLbColorStyle ColorStyle() const { return colorStyle_; }
+    void SetColorStyle(TLbColorStyle value);
+    TColor ColorWhenDown() const { return look_.ColorWhenDown; }
+    void SetColorWhenDown(TColor value);
+    bool Flat() const { return look_.Flat; }
+    void SetFlat(bool value);
+    const QImage& Glyph() const { return look_.Glyph; }
+    // Also sets NumGlyphs to the glyph's width divided by its height.
+    void SetGlyph(const QImage& value);
+    int NumGlyphs() const { return look_.NumGlyphs; }
+    void SetNumGlyphs(int value);
+    TColor HotTrackColor() const { return look_.HotTrackColor; }
+    void SetHotTrackColor(TColor value);
+    QFont HotTrackFont() const { return look_.HotTrackFont; }
+    void SetHotTrackFont(const QFont& value);
+    bool UseHotTrackFont() const { return look_.UseHotTrackFont; }
+    void SetUseHotTrackFont(bool value);
+    TLbButtonLayout Layout() const { return look_.Layout; }
+    void SetLayout(TLbButtonLayout value);
+    TColor LightColor() const { return look_.LightColor; }
+    void SetLightColor(TColor value);
+    TColor ShadowColor() const { return look_.ShadowColor; }
+    void SetShadowColor(TColor value);
+    TLbButtonStyle Style() const { return look_.Style; }
+    virtual void SetStyle(TLbButtonStyle value);
+    bool WordWrap() const { return look_.WordWrap; }
+    void SetWordWrap(bool value);
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu);
+
+    // The caption's colour (the font colour of the design).
+    void SetFontColor(const QColor& color);
+    bool IsHot() const { return hot_; }
+
+signals:
+    void OnClick();
+    void OnMouseEnter();
+    void OnMouseExit();
+
+protected:
+    TLbCustomButton(QWidget* parent, TAlignment alignment, TColor color, TColor shadowColor);
+
+    // Drawing state common to both buttons; `down` as the subclass sees it.
+    TLbButtonState DrawState(bool down) const;
+    const TLbButtonLook& Look() const { return look_; }
+    // The accelerator of the caption was pressed on an enabled, visible button.
+    virtual void AcceleratorPressed() = 0;
+    bool IsReachable() const;
+
+    bool event(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    TLbButtonLook look_;
+    TLbColorStyle colorStyle_ = TLbColorStyle::lcsCustom;
+    QPointer<QMenu> popupMenu_;
+    bool hot_ = false;
+    int hotStep_ = 0;
+    int shortcutId_ = 0;
+};
+
+} // namespace widgets

@@ -1,0 +1,16 @@
+// The program's own small pictures (button glyphs, the popup arrow), looked up by resource
+// name, and the colour-key transparency the buttons draw them with.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace widgets {
+
+// The picture of a named resource ("LBOK", "LBARROW", ...); a null image when there is none.
+QImage ResourceBitmap(const QString& name);
+
+// A copy in which every pixel of the colour of the bottom-left pixel is transparent.
+QImage WithBottomLeftTransparent(const QImage& image);
+
+} // namespace widgets

@@ -1,0 +1,141 @@
+// The command-line companion, run as users run it: arguments, environment, standard input,
+// exit status and messages.
+#include "storage/DiaryFile.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::VectorPath;
+using testing_support::WriteBytes;
+
+namespace {
+
+struct TRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class DaybrookTool : public testing::Test {
+protected:
+    // Runs the tool with the arguments; password nullptr leaves DAYBROOK_PASSWORD unset.
+    TRun Run(const std::vector<std::string>& arguments, const char* password = nullptr,
+             const std::string& input = "")
+    {
+        WriteBytes(dir / "stdin", input);
+        std::string command = "env -u DAYBROOK_PASSWORD DAYBROOK_CODEPAGE=1252";
+        if (password != nullptr)
+            command += " DAYBROOK_PASSWORD=" + Quoted(password);
+        command += " " + Quoted(DAYBROOK_TOOL_PATH);
+        for (const auto& argument : arguments)
+            command += " " + Quoted(argument);
+        command += " <" + Quoted((dir / "stdin").string()) + " >" + Quoted((dir / "stdout").string()) + " 2>" +
+                   Quoted((dir / "stderr").string());
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout"), ReadBytes(dir / "stderr")};
+    }
+
+    TempDir dir;
+    const std::string sample = VectorPath("diary/sample.dry").string();
+    static constexpr const char* SamplePassword = "Daybrook 2024!";
+};
+
+} // namespace
+
+TEST_F(DaybrookTool, CheckNeedsNoPasswordAndExitsWithTheLoadResult)
+{
+    TRun run = Run({"check", sample});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("sound diary file, 20 records"), std::string::npos) << run.out;
+
+    std::string damaged = ReadBytes(sample);
+    damaged[100] = static_cast<char>(damaged[100] ^ 1);
+    WriteBytes(dir / "damaged.dry", damaged);
+    run = Run({"check", (dir / "damaged.dry").string()});
+    EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("damaged"), std::string::npos) << run.err;
+
+    EXPECT_EQ(Run({"check", (dir / "missing.dry").string()}).status, 1);
+}
+
+TEST_F(DaybrookTool, ListsEntriesWithThePasswordFromTheEnvironmentOrStandardInput)
+{
+    TRun run = Run({"list", sample}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "2002-03-01\t8\tclenching Alec copperheads deafer,");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 20);
+
+    EXPECT_EQ(Run({"list", sample}, nullptr, std::string(SamplePassword) + "\n").out, run.out);
+
+    run = Run({"list", sample}, "daybrook 2024!");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("wrong password"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+
+    run = Run({"list", sample}, "caf\xC3\xA9 \xCE\xB1"); // an alpha has no place in code page 1252
+    EXPECT_EQ(run.status, 64);
+    EXPECT_NE(run.err.find("code page 1252"), std::string::npos) << run.err;
+}
+
+TEST_F(DaybrookTool, DumpWritesTheRecordsAsStored)
+{
+    const TRun run = Run({"dump", sample}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out == ReadBytes(VectorPath("diary/sample.lines")));
+}
+
+TEST_F(DaybrookTool, CopyIsByteIdenticalAndAFailedCopyKeepsTheTarget)
+{
+    const std::string out = (dir / "copy.dry").string();
+    TRun run = Run({"copy", sample, out}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(ReadBytes(out) == ReadBytes(sample));
+
+    run = Run({"copy", sample, (dir / "no-folder" / "copy.dry").string()}, SamplePassword);
+    EXPECT_EQ(run.status, 5);
+    EXPECT_NE(run.err.find("could not be written"), std::string::npos);
+}
+
+TEST_F(DaybrookTool, LzhRunsTheRawCodec)
+{
+    const std::string packed = (dir / "packed").string();
+    const std::string unpacked = (dir / "unpacked").string();
+    ASSERT_EQ(Run({"lzh", "compress", VectorPath("lzh/01-text.bin").string(), packed}).status, 0);
+    EXPECT_TRUE(ReadBytes(packed) == ReadBytes(VectorPath("lzh/01-text.lzh")));
+    ASSERT_EQ(Run({"lzh", "decompress", packed, unpacked}).status, 0);
+    EXPECT_TRUE(ReadBytes(unpacked) == ReadBytes(VectorPath("lzh/01-text.bin")));
+
+    const TRun run = Run({"lzh", "decompress", VectorPath("lzh/01-text.bin").string(), unpacked});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("Length header"), std::string::npos);
+    EXPECT_EQ(Run({"lzh", "decompress", (dir / "none").string(), unpacked}).status, 74);
+}
+
+TEST_F(DaybrookTool, UsageErrorsAndHelp)
+{
+    EXPECT_EQ(Run({}).status, 64);
+    EXPECT_EQ(Run({"frobnicate"}).status, 64);
+    EXPECT_EQ(Run({"list"}).status, 64);
+    EXPECT_EQ(Run({"lzh", "squash", "a", "b"}).status, 64);
+    for (const char* command : {"check", "list", "dump", "copy", "lzh"}) {
+        const TRun run = Run({command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.out.rfind(std::string("usage: daybrook-tool ") + command, 0), 0u) << run.out;
+    }
+    const TRun overview = Run({"--help"});
+    EXPECT_EQ(overview.status, 0);
+    EXPECT_NE(overview.out.find("DAYBROOK_PASSWORD"), std::string::npos);
+}

@@ -1,0 +1,59 @@
+// The subcommands of daybrook-tool. Each source file of this folder defines one and registers
+// it with DAYBROOK_TOOL_COMMAND; main() dispatches on the first argument.
+#pragma once
+
+#include "storage/DiaryFile.h"
+
+#include <string>
+#include <vector>
+
+namespace tool {
+
+using TArguments = std::vector<std::string>;
+
+struct TCommand {
+    std::string name;
+    std::string synopsis; // "list FILE"
+    std::string summary;  // one line for the overview
+    std::string help;     // the rest of `<command> --help`
+    int (*run)(const TArguments& arguments);
+};
+
+std::vector<TCommand>& Commands();
+
+struct TRegistration {
+    explicit TRegistration(TCommand command) { Commands().push_back(std::move(command)); }
+};
+
+// Exit statuses besides the diary result codes 0 to 5.
+constexpr int ExitUsage = 64;
+constexpr int ExitData = 65;
+constexpr int ExitIo = 74;
+
+// Prints "daybrook-tool: <message>" to standard error and returns status.
+int Fail(int status, const std::string& message);
+// Prints the usage line of a command with a hint to --help; returns ExitUsage.
+int UsageError(const std::string& command, const std::string& problem);
+// True when the arguments ask for the command's help (which is then printed).
+bool WantsHelp(const std::string& command, const TArguments& arguments);
+
+// The diary password from DAYBROOK_PASSWORD or, when that is unset, one line of standard
+// input (read without echo on a terminal), converted to the diary code page. Nothing when it
+// holds characters the code page cannot store (a message has been printed).
+bool ReadPassword(std::string& password);
+
+// The text of a load result, e.g. "wrong password".
+std::string DiaryResultText(TDiaryResult result);
+
+// Loads a diary with the password, printing a clear message on failure; returns the result.
+TDiaryResult LoadForTool(const std::string& file, TLines& lines, const std::string& password);
+
+// Diary text (code page bytes) as UTF-8 for the terminal.
+std::string ForTerminal(const std::string& text);
+
+} // namespace tool
+
+#define DAYBROOK_TOOL_CONCAT2(a, b) a##b
+#define DAYBROOK_TOOL_CONCAT(a, b) DAYBROOK_TOOL_CONCAT2(a, b)
+#define DAYBROOK_TOOL_COMMAND(...)                                                                       \
+    static const tool::TRegistration DAYBROOK_TOOL_CONCAT(command_, __LINE__)(tool::TCommand{__VA_ARGS__})

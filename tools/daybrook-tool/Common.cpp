@@ -1,0 +1,122 @@
+#include "Command.h"
+
+#include "platform/CodePage.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tool {
+
+std::vector<TCommand>& Commands()
+{
+    static std::vector<TCommand> commands;
+    return commands;
+}
+
+int Fail(int status, const std::string& message)
+{
+    std::cerr << "daybrook-tool: " << message << '\n';
+    return status;
+}
+
+int UsageError(const std::string& command, const std::string& problem)
+{
+    for (const auto& c : Commands())
+        if (c.name == command)
+            std::cerr << "daybrook-tool: " << problem << "\nusage: daybrook-tool " << c.synopsis
+                      << "\n(daybrook-tool " << command << " --help tells more)\n";
+    return ExitUsage;
+}
+
+bool WantsHelp(const std::string& command, const TArguments& arguments)
+{
+    for (const auto& argument : arguments) {
+        if (argument != "--help" && argument != "-h")
+            continue;
+        for (const auto& c : Commands())
+            if (c.name == command)
+                std::cout << "usage: daybrook-tool " << c.synopsis << "\n\n" << c.summary << "\n\n" << c.help;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+// Reads one line from standard input; on a terminal it asks and does not echo.
+bool ReadLine(std::string& line)
+{
+    const bool terminal = ::isatty(STDIN_FILENO) != 0;
+    termios saved{};
+    if (terminal) {
+        std::cerr << "Password: " << std::flush;
+        ::tcgetattr(STDIN_FILENO, &saved);
+        termios silent = saved;
+        silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &silent);
+    }
+    const bool ok = static_cast<bool>(std::getline(std::cin, line));
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        std::cerr << '\n';
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return ok || !line.empty();
+}
+
+} // namespace
+
+bool ReadPassword(std::string& password)
+{
+    std::string typed;
+    if (const char* fromEnvironment = std::getenv("DAYBROOK_PASSWORD"))
+        typed = fromEnvironment;
+    else if (!ReadLine(typed))
+        typed.clear(); // no input at all: the empty password
+    const auto converted = platform::Utf8ToCodePage(typed);
+    if (!converted) {
+        Fail(ExitUsage, "the password holds characters that code page " + std::to_string(platform::DiaryCodePage()) +
+                            " cannot store (set DAYBROOK_CODEPAGE to the diary's code page)");
+        return false;
+    }
+    password = *converted;
+    return true;
+}
+
+std::string DiaryResultText(TDiaryResult result)
+{
+    switch (result) {
+    case drDone:
+        return "done";
+    case drNoFile:
+        return "no such file";
+    case drUnreadable:
+        return "cannot be read";
+    case drWrongPassword:
+        return "wrong password";
+    case drDamaged:
+        return "not a diary file, or damaged";
+    case drWriteFailed:
+        return "could not be written";
+    }
+    return "unknown result";
+}
+
+TDiaryResult LoadForTool(const std::string& file, TLines& lines, const std::string& password)
+{
+    const TDiaryResult result = LoadDiary(file, lines, password);
+    if (result != drDone)
+        Fail(result, file + ": " + DiaryResultText(result));
+    return result;
+}
+
+std::string ForTerminal(const std::string& text)
+{
+    return platform::CodePageToUtf8(text);
+}
+
+} // namespace tool

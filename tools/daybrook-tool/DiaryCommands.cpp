@@ -1,0 +1,112 @@
+// check, list, dump and copy: the commands that read a diary file.
+#include "Command.h"
+
+#include "storage/SafeFile.h"
+
+#include <iostream>
+
+namespace tool {
+namespace {
+
+int Check(const TArguments& arguments)
+{
+    if (arguments.size() != 1)
+        return UsageError("check", "check takes one FILE");
+    const std::string& file = arguments[0];
+    std::string image;
+    switch (safefile::ReadWhole(file, image)) {
+    case safefile::ReadResult::Missing:
+        return Fail(drNoFile, file + ": " + DiaryResultText(drNoFile));
+    case safefile::ReadResult::Failed:
+        return Fail(drUnreadable, file + ": " + DiaryResultText(drUnreadable));
+    case safefile::ReadResult::Done:
+        break;
+    }
+    std::string password;
+    std::string records;
+    const TDiaryResult result = ParseDiaryImage(image, password, records);
+    if (result != drDone)
+        return Fail(result, file + ": " + DiaryResultText(result));
+    std::cout << file << ": sound diary file, " << SplitLines(records).size() << " records, " << image.size()
+              << " bytes on disk, " << records.size() << " bytes of records\n";
+    return drDone;
+}
+
+// A record line: eight-digit date key, one mood digit, the title up to "@@", the body.
+void PrintRecordSummary(const std::string& line)
+{
+    if (line.size() < 9) {
+        std::cout << "(malformed record: " << ForTerminal(line) << ")\n";
+        return;
+    }
+    const std::string title = line.substr(9, line.find("@@", 9) - 9);
+    std::cout << line.substr(0, 4) << '-' << line.substr(4, 2) << '-' << line.substr(6, 2) << '\t' << line[8]
+              << '\t' << ForTerminal(title) << '\n';
+}
+
+int List(const TArguments& arguments)
+{
+    if (arguments.size() != 1)
+        return UsageError("list", "list takes one FILE");
+    std::string password;
+    if (!ReadPassword(password))
+        return ExitUsage;
+    TLines lines;
+    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
+        return result;
+    for (const auto& line : lines)
+        PrintRecordSummary(line);
+    return drDone;
+}
+
+int Dump(const TArguments& arguments)
+{
+    if (arguments.size() != 1)
+        return UsageError("dump", "dump takes one FILE");
+    std::string password;
+    if (!ReadPassword(password))
+        return ExitUsage;
+    TLines lines;
+    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
+        return result;
+    const std::string text = JoinLines(lines);
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+}
+
+int Copy(const TArguments& arguments)
+{
+    if (arguments.size() != 2)
+        return UsageError("copy", "copy takes FILE and OUT");
+    std::string password;
+    if (!ReadPassword(password))
+        return ExitUsage;
+    TLines lines;
+    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
+        return result;
+    if (const TDiaryResult result = SaveDiary(arguments[1], lines, password); result != drDone)
+        return Fail(result, arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
+    std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';
+    return drDone;
+}
+
+DAYBROOK_TOOL_COMMAND("check", "check FILE", "Checks a diary file's structure and checksum; needs no password.",
+                      "Reads the whole file, checks the \"DRY1\" signature and the checksum, and decodes the\n"
+                      "payload. The exit status is the load result: 0 sound, 1 no such file, 2 unreadable,\n"
+                      "4 not a diary file or damaged.\n",
+                      Check);
+DAYBROOK_TOOL_COMMAND("list", "list FILE", "Lists the date, mood and title of each entry.",
+                      "One line per entry in file order: the date (YYYY-MM-DD), the mood number (0-9) and the\n"
+                      "title, separated by tabs. Needs the password.\n",
+                      List);
+DAYBROOK_TOOL_COMMAND("dump", "dump FILE", "Writes the raw record lines to standard output.",
+                      "Writes the records exactly as the diary stores them: one line per entry, each ending\n"
+                      "in CR LF, in the diary's code page. Needs the password.\n",
+                      Dump);
+DAYBROOK_TOOL_COMMAND("copy", "copy FILE OUT", "Loads a diary and saves it again to OUT with the same password.",
+                      "A file this program wrote comes out byte for byte the same. OUT is replaced safely: a\n"
+                      "failed copy leaves any previous OUT as it was. Needs the password.\n",
+                      Copy);
+
+} // namespace
+} // namespace tool
