@@ -2,11 +2,11 @@
 
 #include "app/Application.h"
 #include "app/FMain.h"
-#include "app/LbSpeedButton.h"
 #include "platform/Dialogs.h"
 #include "platform/QtText.h"
 #include "storage/DiaryFile.h"
 #include "widgets/KvCoolEdit.h"
+#include "widgets/LbSpeedButton.h"
 
 #include <QFile>
 #include <QFrame>
@@ -88,6 +88,18 @@ void PaintAsField(QWidget* widget)
     colours.setColor(QPalette::Button, QColor(240, 240, 240));
     colours.setColor(QPalette::ButtonText, Qt::black);
     widget->setPalette(colours);
+}
+
+widgets::TLbSpeedButton* MakeButton(QWidget* parent, int left)
+{
+    auto* button = new widgets::TLbSpeedButton(parent);
+    button->setGeometry(left, 188, 84, 29);
+    button->SetStyle(widgets::TLbButtonStyle::bsModern);
+    button->SetTransparent(true);
+    button->SetAlignment(widgets::TAlignment::taCenter);
+    button->SetShadowColor(widgets::clGray);
+    button->SetFontColor(Qt::white);
+    return button;
 }
 
 TKvCoolEdit* MakeEdit(QWidget* parent, int left, int top)
@@ -197,7 +209,7 @@ void TfrmEntry::CreateControls()
     EdtPassword->OnKeyPress = [this](TKvCoolEdit&, char32_t& key) {
         if (key == 13) {
             key = 0;
-            btnNext->click();
+            btnNext->Click();
         }
     };
 
@@ -206,12 +218,10 @@ void TfrmEntry::CreateControls()
     Bevel->setFrameShadow(QFrame::Sunken);
     Bevel->setGeometry(109, 167, 176, 2);
 
-    btnPrev = new TLbSpeedButton(this);
-    btnPrev->setGeometry(109, 188, 84, 29);
-    connect(btnPrev, &QAbstractButton::clicked, this, &TfrmEntry::btnPrevClick);
-    btnNext = new TLbSpeedButton(this);
-    btnNext->setGeometry(198, 188, 84, 29);
-    connect(btnNext, &QAbstractButton::clicked, this, &TfrmEntry::btnNextClick);
+    btnPrev = MakeButton(this, 109);
+    connect(btnPrev, &widgets::TLbSpeedButton::OnClick, this, &TfrmEntry::btnPrevClick);
+    btnNext = MakeButton(this, 198);
+    connect(btnNext, &widgets::TLbSpeedButton::OnClick, this, &TfrmEntry::btnNextClick);
 }
 
 void TfrmEntry::ListDiaries()

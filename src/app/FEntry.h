@@ -16,8 +16,10 @@
 class QFrame;
 class QLabel;
 class TKvCoolEdit;
-class TLbSpeedButton;
 class TfrmMain;
+namespace widgets {
+class TLbSpeedButton;
+}
 
 class TfrmEntry : public QDialog {
     Q_OBJECT
@@ -33,8 +35,8 @@ public:
     TKvCoolEdit* EdtDiary;
     TKvCoolEdit* EdtPassword;
     QFrame* Bevel;
-    TLbSpeedButton* btnPrev;
-    TLbSpeedButton* btnNext;
+    widgets::TLbSpeedButton* btnPrev;
+    widgets::TLbSpeedButton* btnNext;
     TKvFileIterator FIT;
     TImageList ilDiary;
 

@@ -5,9 +5,9 @@
 #include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
-#include "app/LbSpeedButton.h"
 #include "storage/DiaryFile.h"
 #include "widgets/KvCoolEdit.h"
+#include "widgets/LbSpeedButton.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,7 +53,7 @@ DAYBROOK_SCREENSHOT("entry-new-diary", [] {
     return ShowEntry([](TfrmEntry& entry) {
         entry.CBDiary->setCurrentIndex(0);
         entry.CBDiaryChange();
-        entry.btnNext->click();
+        entry.btnNext->Click();
     });
 });
 
