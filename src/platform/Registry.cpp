@@ -214,6 +214,10 @@ bool Registry::WriteValue(std::string_view name, const RegData& data)
     auto current = ReadDocument(file_, error_);
     if (!current)
         return false;
+    if (const RegData* stored = current->FindValue(*key_, name); stored != nullptr && *stored == data) {
+        document_ = std::move(*current); // already so: the file is left as it is
+        return true;
+    }
     current->SetValue(*key_, name, data);
     if (const auto failure = safefile::WriteWhole(file_, FormatRegText(*current))) {
         error_ = *failure;

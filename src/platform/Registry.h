@@ -55,7 +55,8 @@ public:
     bool ValueExists(std::string_view name) const;
     // Nothing when the open key has no such value (or no key is open).
     std::optional<RegData> ReadValue(std::string_view name) const;
-    // False when no key is open or the file cannot be written; LastError() then says why.
+    // A value that the file holds already is not written again. False when no key is open or
+    // the file cannot be written; LastError() then says why.
     bool WriteValue(std::string_view name, const RegData& data);
 
     const std::string& LastError() const { return error_; }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 
 using namespace platform;
 using testing_support::ReadBytes;
@@ -172,6 +173,23 @@ TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"})) << "no temporary file is left";
+}
+
+TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
+{
+    Registry registry(file);
+    ASSERT_TRUE(registry.OpenKey("K", true));
+    ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
+    const auto inode = [&] {
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+    ASSERT_TRUE(registry.WriteValue("a", Sz("1")));
+    EXPECT_EQ(inode(), before) << "the file was not replaced";
+    ASSERT_TRUE(registry.WriteValue("A", Sz("2")));
+    EXPECT_NE(inode(), before);
 }
 
 TEST_F(RegistryStore, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
