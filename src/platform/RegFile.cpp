@@ -1,6 +1,7 @@
 #include "platform/RegFile.h"
 
 #include "platform/CharCase.h"
+#include "storage/TextLines.h"
 
 #include <algorithm>
 #include <array>
@@ -40,22 +41,6 @@ std::string_view TrimBlanks(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::vector<std::string_view> SplitTextLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
 }
 
 // A quoted text at the start of `text` with \\ and \" escapes; advances past the closing quote.
@@ -263,7 +248,7 @@ std::optional<RegDocument> ParseRegText(std::string_view text, std::string* erro
             *error = line == 0 ? why : "line " + std::to_string(line) + ": " + why;
         return std::nullopt;
     };
-    const std::vector<std::string_view> lines = SplitTextLines(text);
+    const TLines lines = SplitLines(text);
     size_t i = 0;
     while (i < lines.size() && TrimBlanks(lines[i]).empty())
         ++i;
