@@ -25,7 +25,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), combo_.ItemHeight()};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), TExtendedComboBoxNN::ItemHeight};
     }
 
 private:
@@ -47,12 +47,6 @@ TExtendedComboBoxNN::TExtendedComboBoxNN(QWidget* parent) : QComboBox(parent)
 void TExtendedComboBoxNN::SetImageList(const TImageList* images)
 {
     imageList_ = images;
-    update();
-}
-
-void TExtendedComboBoxNN::SetItemHeight(int height)
-{
-    itemHeight_ = height;
     update();
 }
 

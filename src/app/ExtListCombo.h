@@ -13,7 +13,6 @@ public:
     void Add(int imageIndex) { indices_.push_back(imageIndex); }
     // -1 when the item has no picture.
     int IndexOf(int item) const;
-    void Clear() { indices_.clear(); }
 
 private:
     std::vector<int> indices_;
@@ -30,11 +29,10 @@ public:
     // The pictures the items refer to; not owned. Without one, items are drawn as usual.
     const TImageList* ImageList() const { return imageList_; }
     void SetImageList(const TImageList* images);
-    void SetItemHeight(int height);
-    int ItemHeight() const { return itemHeight_; }
+    // Items are this many pixels high.
+    static constexpr int ItemHeight = 16;
 
     void AddItem(const QString& text, int imageIndex);
-    const TComboImagesNN& Images() const { return images_; }
 
     // Draws item `index` into rect the owner-drawn way.
     void DrawItem(QPainter& painter, const QRect& rect, int index, bool selected) const;
@@ -45,5 +43,4 @@ protected:
 private:
     const TImageList* imageList_ = nullptr;
     TComboImagesNN images_;
-    int itemHeight_ = 16;
 };

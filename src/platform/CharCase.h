@@ -1,5 +1,5 @@
-// Upper- and lower-casing of 8-bit text in the diary code page, character by character, the way
-// the platform's ANSI case mapping does it (accented letters of the code page change too).
+// Upper-casing of 8-bit text in the diary code page, character by character, the way the
+// platform's ANSI case mapping does it (accented letters of the code page change too).
 #pragma once
 
 #include <string>
@@ -8,6 +8,5 @@
 namespace platform {
 
 std::string UpperCase(std::string_view text);
-std::string LowerCase(std::string_view text);
 
 } // namespace platform

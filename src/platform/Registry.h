@@ -39,8 +39,6 @@ class Registry {
 public:
     explicit Registry(std::filesystem::path file = RegistryPath());
 
-    const std::filesystem::path& File() const { return file_; }
-
     uint32_t RootKey() const { return hive_; }
     // Switching to another hive closes the open key.
     void SetRootKey(uint32_t hive);

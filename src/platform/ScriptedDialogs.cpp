@@ -21,8 +21,6 @@ std::vector<QString> ScriptedDialogs::Messages() const
 void ScriptedDialogs::Record(TQuestion question)
 {
     asked_.push_back(std::move(question));
-    if (OnAsk)
-        OnAsk(asked_.back());
 }
 
 std::optional<QString> ScriptedDialogs::NextText()

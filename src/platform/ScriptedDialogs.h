@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 
 #include <deque>
-#include <functional>
 #include <vector>
 
 namespace platform {
@@ -37,10 +36,6 @@ public:
     const std::vector<TQuestion>& Asked() const { return asked_; }
     // The texts of the message boxes shown, in order.
     std::vector<QString> Messages() const;
-    void Clear() { asked_.clear(); }
-
-    // Called as each question is asked, before it is answered (a test may look at the windows).
-    std::function<void(const TQuestion&)> OnAsk;
 
     TMsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
                           TMsgButtons buttons, TMsgAnswer defaultButton) override;

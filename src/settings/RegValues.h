@@ -62,7 +62,6 @@ public:
     const std::string& ValueName() const { return valueName_; }
     // Also the name the program finds the item by; loads the value when the owner's AutoLoad.
     void SetValueName(std::string name);
-    const std::string& DisplayName() const { return valueName_; }
 
     // The default as text: "TRUE"/"FALSE" for vtBoolean, the plain text of the value otherwise.
     std::string DefValue() const;
