@@ -1,0 +1,159 @@
+// A small grid control: fixed rows at the top, column widths and row heights, grid lines, a
+// current cell moved by mouse and keyboard (each move asked through SelectCell), focus and
+// selection colours, and per-cell drawing by the derived class. Coordinates are client
+// coordinates: inside the border.
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QMenu;
+
+namespace calendar {
+
+// 0x00BBGGRR, red in the low byte; a top byte of 0xFF names a system colour.
+using TColor = std::uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clYellow = 0x00FFFF;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr TColor clGray = 0x808080;
+inline constexpr TColor clBtnFace = 0xFF00000F;
+inline constexpr TColor clWindow = 0xFF000005;
+
+// System colours come from the widget's palette.
+QColor ToQColor(TColor color, const QPalette& palette);
+
+enum TGridDrawFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
+using TGridDrawState = int;
+
+enum TGridOption {
+    goFixedVertLine = 1,
+    goFixedHorzLine = 2,
+    goVertLine = 4,
+    goHorzLine = 8,
+    goDrawFocusSelected = 16,
+};
+using TGridOptions = int;
+
+enum TBorderStyle { bsNone, bsSingle };
+
+struct TGridCoord {
+    int Col = 0;
+    int Row = 0;
+    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+class TKvGrid : public QFrame {
+    Q_OBJECT
+public:
+    using TNotifyEvent = std::function<void(QObject* sender)>;
+    // MousePos is (-1, -1) when the menu is asked for from the keyboard; setting Handled keeps
+    // the pop-up menu closed.
+    using TContextPopupEvent = std::function<void(QObject* sender, QPoint mousePos, bool& handled)>;
+
+    TKvGrid(int colCount, int rowCount, int fixedRows, QWidget* parent);
+
+    int ColCount() const { return static_cast<int>(ColWidths.size()); }
+    int RowCount() const { return static_cast<int>(RowHeights.size()); }
+    int FixedRows() const { return FixedRowCount; }
+
+    int DefaultColWidth() const { return DefaultColWidthValue; }
+    void SetDefaultColWidth(int width);
+    int ColWidth(int col) const { return ColWidths.at(col); }
+    // Writing the default row height resets every row to it.
+    int DefaultRowHeight() const { return DefaultRowHeightValue; }
+    void SetDefaultRowHeight(int height);
+    int RowHeight(int row) const { return RowHeights.at(row); }
+    void SetRowHeight(int row, int height);
+
+    int GridLineWidth() const { return LineWidth; }
+    void SetGridLineWidth(int width);
+    TGridOptions Options() const { return GridOptions; }
+    void SetOptions(TGridOptions options);
+
+    TColor Color() const { return CellColor; }
+    void SetColor(TColor color);
+    TColor FixedColor() const { return FixedCellColor; }
+    void SetFixedColor(TColor color);
+    TColor FontColor() const { return TextColor; }
+    void SetFontColor(TColor color);
+
+    // bsSingle draws a one-pixel line, or a two-pixel sunken edge with Ctl3D.
+    TBorderStyle BorderStyle() const { return Border; }
+    void SetBorderStyle(TBorderStyle style);
+    bool Ctl3D() const { return Is3D; }
+    void SetCtl3D(bool value);
+
+    int Col() const { return Current.Col; }
+    int Row() const { return Current.Row; }
+    QRect CellRect(int col, int row) const;
+    std::optional<TGridCoord> MouseToCell(QPoint clientPos) const;
+    QSize ClientSize() const { return contentsRect().size(); }
+
+    QMenu* PopupMenu() const { return Popup; }
+    void SetPopupMenu(QMenu* menu) { Popup = menu; }
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TContextPopupEvent OnContextPopup;
+
+protected:
+    // Paints one cell; the painter's brush and pen are prepared with the cell's background and
+    // text colours and its background is already filled.
+    virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state) = 0;
+    // Asked before the current cell moves.
+    virtual bool SelectCell(int col, int row) { return true; }
+    // After every mouse click on a cell and every keyboard move of the current cell.
+    virtual void Click();
+
+    // Makes (col, row) current if SelectCell allows it; true when it did.
+    bool MoveCurrent(int col, int row);
+    // MoveCurrent, then Click, as the keyboard and the mouse do.
+    void FocusCell(int col, int row);
+    QPoint ToClient(QPoint widgetPos) const { return widgetPos - contentsRect().topLeft(); }
+
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    TGridDrawState DrawStateOf(int col, int row) const;
+    void PrepareCell(QPainter& painter, TGridDrawState state) const;
+    void DrawGridLines(QPainter& painter) const;
+    void DrawFixedEdge(QPainter& painter, const QRect& rect) const;
+    void DrawFocusRect(QPainter& painter, const QRect& rect) const;
+    std::optional<TGridCoord> KeyTarget(int key, Qt::KeyboardModifiers modifiers) const;
+    void UpdateFrame();
+
+    std::vector<int> ColWidths;
+    std::vector<int> RowHeights;
+    int FixedRowCount;
+    int DefaultColWidthValue = 64;
+    int DefaultRowHeightValue = 24;
+    int LineWidth = 1;
+    TGridOptions GridOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
+    TColor CellColor = clWindow;
+    TColor FixedCellColor = clBtnFace;
+    TColor TextColor = clBlack;
+    TBorderStyle Border = bsSingle;
+    bool Is3D = true;
+    TGridCoord Current;
+    QMenu* Popup = nullptr;
+};
+
+} // namespace calendar

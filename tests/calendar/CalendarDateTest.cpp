@@ -1,0 +1,57 @@
+#include "calendar/CalendarDate.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace calendar;
+
+TEST(CalendarDate, LeapYearsAndMonthLengths)
+{
+    EXPECT_TRUE(IsLeapYear(2004));
+    EXPECT_TRUE(IsLeapYear(2000));
+    EXPECT_FALSE(IsLeapYear(1900));
+    EXPECT_FALSE(IsLeapYear(2023));
+    const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(DaysPerMonth(2023, month), lengths[month - 1]) << month;
+    EXPECT_EQ(DaysPerMonth(2024, 2), 29);
+    EXPECT_EQ(DaysPerMonth(2100, 2), 28);
+}
+
+TEST(CalendarDate, DayCountsStartOn30December1899)
+{
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
+    EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
+    EXPECT_EQ(EncodeDate(1004, 2, 29), -327197.0); // the birthday keeper's year of unknown years
+    EXPECT_EQ(DecodeDate(36526.75), (TDate{2000, 1, 1}));
+    EXPECT_EQ(DecodeDate(-1.25), (TDate{1899, 12, 29})); // the time of day never moves the day
+    EXPECT_EQ(DecodeDate(EncodeDate(1, 1, 1)), (TDate{1, 1, 1}));
+    EXPECT_EQ(DecodeDate(EncodeDate(9999, 12, 31)), (TDate{9999, 12, 31}));
+    for (double day = -693593; day <= 2958465; day += 997) {
+        const TDate date = DecodeDate(day);
+        EXPECT_EQ(EncodeDate(date.Year, date.Month, date.Day), day);
+    }
+}
+
+TEST(CalendarDate, DatesThatDoNotExistAreRefused)
+{
+    EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
+    EXPECT_THROW(EncodeDate(2024, 4, 31), EConvertError);
+    EXPECT_THROW(EncodeDate(2024, 13, 1), EConvertError);
+    EXPECT_THROW(EncodeDate(0, 1, 1), EConvertError);
+    EXPECT_THROW(EncodeDate(10000, 1, 1), EConvertError);
+    EXPECT_THROW(DecodeDate(2958466), EConvertError);
+    EXPECT_THROW(DecodeDate(-693594), EConvertError);
+    EXPECT_THROW(DecodeDate(std::numeric_limits<double>::quiet_NaN()), EConvertError);
+}
+
+TEST(CalendarDate, DayOfWeekCountsFromSunday)
+{
+    EXPECT_EQ(DayOfWeek(2024, 9, 1), 1);   // Sunday
+    EXPECT_EQ(DayOfWeek(2024, 1, 1), 2);   // Monday
+    EXPECT_EQ(DayOfWeek(1899, 12, 30), 7); // Saturday
+    EXPECT_EQ(DayOfWeek(2000, 2, 29), 3);  // Tuesday
+    EXPECT_EQ(DayOfWeek(1, 1, 1), 2);      // Monday
+}

@@ -1,0 +1,61 @@
+// The two month calendars as their windows set them up.
+#include "Screenshots.h"
+
+#include "calendar/KvCalendar.h"
+#include "calendar/KvCalendarEx.h"
+
+#include <QFont>
+#include <QLocale>
+#include <QPainter>
+
+using namespace calendar;
+
+namespace {
+
+QFont ArialPixels(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+DAYBROOK_SCREENSHOT("calendar-main", [] {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TKvCalendar calendar;
+    calendar.setGeometry(10, 70, 209, 139);
+    calendar.SetBorderStyle(bsNone);
+    calendar.SetColor(0xF2FFFF);
+    calendar.setFont(ArialPixels(11, false));
+    calendar.SetActiveColor(clRed);
+    calendar.SetActiveBGColor(0xFFDFDF);
+    calendar.SetSpecialColor(clRed);
+    calendar.SetSpecialBGColor(clYellow);
+    calendar.SetCalendarDate({2024, 5, 14});
+    calendar.SetActiveDays("1,5,9,10,22,31,");
+    return screenshots::Grab(calendar);
+});
+
+DAYBROOK_SCREENSHOT("calendar-keeper", [] {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TKvCalendarEx calendar;
+    calendar.setGeometry(4, 33, 778, 416);
+    calendar.SetColor(0xC0FFFF);
+    calendar.SetFixedColor(0xFFEAEA);
+    calendar.setFont(ArialPixels(11, true));
+    calendar.SetCtl3D(false);
+    calendar.SetLayout(tlTop);
+    calendar.SetColorEmpty(clWhite);
+    calendar.SetCellBorder(2);
+    calendar.SetDayFormat(dfLong);
+    calendar.SetDefaultHeaderHeight(18);
+    calendar.SetActiveColor(clBlue);
+    calendar.SetActiveBGColor(0x80FFFF);
+    calendar.SetSpecialColor(clBlue);
+    calendar.SetSpecialBGColor(0xC0FFFF);
+    calendar.SetCalendarDate({2024, 5, 14});
+    calendar.SetSpecialDays("3,12,12,27,");
+    return screenshots::Grab(calendar);
+});
