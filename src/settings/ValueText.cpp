@@ -1,8 +1,9 @@
 #include "settings/ValueText.h"
 
+#include "calendar/CalendarDate.h"
+
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -10,8 +11,6 @@
 using platform::TFormatSettings;
 
 namespace {
-
-constexpr double DaysBefore1970 = 25569; // 30 December 1899 to 1 January 1970
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -26,53 +25,12 @@ std::string Quote(std::string_view text)
     return "'" + std::string(text) + "'";
 }
 
-// Days from 1 January 1970 (proleptic Gregorian calendar), and back.
-int64_t DaysFromCivil(int64_t y, int m, int d)
-{
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int& year, int& month, int& day)
-{
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2));
-}
-
-bool IsLeap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeap(year) ? 29 : days[month - 1];
-}
-
-int CurrentYear()
-{
-    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    return static_cast<int>(std::chrono::year_month_day(today).year());
-}
-
 // Two-digit years fall into the 100 years that start 50 years before the current one.
 int ExpandYear(int year, size_t digits)
 {
     if (digits > 2)
         return year;
-    const int window = CurrentYear() - 50;
+    const int window = calendar::LocalToday().Year - 50;
     year += window / 100 * 100;
     return year < window ? year + 100 : year;
 }
@@ -107,7 +65,7 @@ std::optional<double> ScanDate(std::string_view text, const TFormatSettings& for
     const auto parts = DateParts(text, format.DateSeparator);
     if (!parts || parts->size() < 2 || parts->size() > 3)
         return std::nullopt;
-    int year = CurrentYear(), month = 0, day = 0;
+    int year = calendar::LocalToday().Year, month = 0, day = 0;
     size_t yearDigits = 4;
     const auto& p = *parts;
     using Order = TFormatSettings::TDateOrder;
@@ -124,9 +82,9 @@ std::optional<double> ScanDate(std::string_view text, const TFormatSettings& for
         day = Number(p[d]);
     }
     year = ExpandYear(year, yearDigits);
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    if (!calendar::IsValidDate(year, month, day))
         return std::nullopt;
-    return EncodeDate(year, month, day);
+    return calendar::EncodeDate(year, month, day);
 }
 
 bool StartsWithWord(std::string_view text, std::string_view word)
@@ -287,8 +245,7 @@ TDateTime StrToDateTime(std::string_view text, const TFormatSettings& format)
 std::string DateTimeToStr(TDateTime value, const TFormatSettings& format)
 {
     const double days = std::trunc(value.Value);
-    int year = 0, month = 0, day = 0;
-    DecodeDate(days, year, month, day);
+    const auto [year, month, day] = calendar::DecodeDate(days);
     const std::string sep(1, format.DateSeparator);
     const std::string y = format.FourDigitYear ? std::to_string(year) : TwoDigits(year % 100, true);
     const std::string m = TwoDigits(month, format.MonthLeadingZero);
@@ -310,14 +267,4 @@ std::string DateTimeToStr(TDateTime value, const TFormatSettings& format)
     if (format.TwelveHour)
         text += ' ' + (hour < 12 ? format.AmText : format.PmText);
     return text;
-}
-
-double EncodeDate(int year, int month, int day)
-{
-    return static_cast<double>(DaysFromCivil(year, month, day)) + DaysBefore1970;
-}
-
-void DecodeDate(double days, int& year, int& month, int& day)
-{
-    CivilFromDays(static_cast<int64_t>(std::trunc(days)) - static_cast<int64_t>(DaysBefore1970), year, month, day);
 }

@@ -26,7 +26,3 @@ std::optional<TDateTime> TryStrToDateTime(std::string_view text, const platform:
 TDateTime StrToDateTime(std::string_view text, const platform::TFormatSettings& format);
 // The short date, followed by the long time unless the time is exactly midnight.
 std::string DateTimeToStr(TDateTime value, const platform::TFormatSettings& format);
-
-// Whole days from 30 December 1899 to the date, and back.
-double EncodeDate(int year, int month, int day);
-void DecodeDate(double days, int& year, int& month, int& day);

@@ -1,5 +1,5 @@
 #include "settings/RegValues.h"
-#include "settings/ValueText.h"
+#include "calendar/CalendarDate.h"
 
 #include "support/TestFiles.h"
 
@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+using calendar::EncodeDate;
 using platform::RegData;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
@@ -287,7 +288,7 @@ TEST_F(RegValuesTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
     EXPECT_EQ(quiet.AsString(), "default");
 }
 
-TEST_F(RegValuesTest, ASaveThatCannotWriteRaisesTheDesignedError)
+TEST_F(RegValuesTest, ASaveThatCannotWriteRaisesTheDesignedErrorUnlessNothingChanged)
 {
     Store("\"A\"=\"1\"");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
@@ -295,5 +296,7 @@ TEST_F(RegValuesTest, ASaveThatCannotWriteRaisesTheDesignedError)
     Prepare(reger);
     TRegValue& item = reger.Declare({"A", vtString, std::nullopt});
     item.AutoStore = false;
+    item.Save();
+    item.Value = "2";
     EXPECT_EQ(MessageOf<ERegistryException>([&] { item.Save(); }), "Failed to set data for 'A'");
 }

@@ -1,9 +1,11 @@
 #include "settings/ValueText.h"
 
+#include "calendar/CalendarDate.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
 
+using calendar::EncodeDate;
 using platform::TFormatSettings;
 
 namespace {
@@ -22,17 +24,6 @@ TFormatSettings German()
 }
 
 } // namespace
-
-TEST(ValueText, DatesCountDaysFromTheLastDaysOf1899)
-{
-    EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
-    EXPECT_EQ(EncodeDate(1900, 1, 1), 2);
-    EXPECT_EQ(EncodeDate(2000, 1, 1), 36526);
-    EXPECT_EQ(EncodeDate(1800, 1, 1), -36522);
-    int y = 0, m = 0, d = 0;
-    DecodeDate(EncodeDate(2024, 2, 29) + 0.75, y, m, d);
-    EXPECT_EQ((std::array{y, m, d}), (std::array{2024, 2, 29}));
-}
 
 TEST(ValueText, DateTimesFollowTheLocalesOrderAndRoundTrip)
 {
