@@ -90,7 +90,9 @@ RegData Encode(const TVariant& value, TValueType type)
 
 std::string Quoted(const std::string& name)
 {
-    return "'" + name + "'";
+    std::string quoted(1, '\'');
+    quoted.append(name);
+    return quoted += '\'';
 }
 
 } // namespace

@@ -22,7 +22,9 @@ std::string_view Trimmed(std::string_view text)
 
 std::string Quote(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    return quoted += '\'';
 }
 
 // Two-digit years fall into the 100 years that start 50 years before the current one.

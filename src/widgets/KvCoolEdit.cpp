@@ -50,6 +50,10 @@ void TKvCoolEdit::SetAcceptChars(std::string chars)
 
 void TKvCoolEdit::focusInEvent(QFocusEvent* event)
 {
+    QLineEdit::focusInEvent(event);
+    if (entered_)
+        return; // the window was active again: the visit goes on
+    entered_ = true;
     QPalette colours = palette();
     savedBase_ = colours.color(QPalette::Base);
     savedText_ = colours.color(QPalette::Text);
@@ -57,18 +61,21 @@ void TKvCoolEdit::focusInEvent(QFocusEvent* event)
     colours.setColor(QPalette::Base, colorOnFocus_);
     colours.setColor(QPalette::Text, textColorOnFocus_);
     setPalette(colours);
-    QLineEdit::focusInEvent(event);
     if (OnEnter)
         OnEnter(*this);
 }
 
 void TKvCoolEdit::focusOutEvent(QFocusEvent* event)
 {
+    QLineEdit::focusOutEvent(event);
+    // A message box or another window taking the activation does not end the visit.
+    if (!entered_ || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    entered_ = false;
     QPalette colours = palette();
     colours.setColor(QPalette::Base, savedBase_);
     colours.setColor(QPalette::Text, savedText_);
     setPalette(colours);
-    QLineEdit::focusOutEvent(event);
     if (OnExit)
         OnExit(*this);
 }

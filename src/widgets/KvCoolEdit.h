@@ -56,6 +56,7 @@ private:
     QColor colorOnFocus_;
     QColor textColorOnFocus_;
     std::string acceptChars_;
+    bool entered_ = false; // between the focus arriving and leaving
     QColor savedBase_;
     QColor savedText_;
     QString textOnEnter_;

@@ -130,6 +130,34 @@ TEST_F(CoolEditTest, FocusColoursComeAndGoAndEventsFollow)
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "change", "exit"})) << "the cleaned text changes once";
 }
 
+TEST_F(CoolEditTest, AnotherWindowTakingTheActivationDoesNotEndTheVisit)
+{
+    edit->Options.EscCancels = true;
+    next->setFocus();
+    const QColor base = edit->palette().color(QPalette::Base);
+    edit->SetColorOnFocus(QColor(232, 240, 255));
+    edit->setText("before");
+    int exits = 0;
+    edit->OnExit = [&](TKvCoolEdit&) { ++exits; };
+    edit->setFocus();
+    QTest::keyClicks(edit, " typed");
+
+    QWidget other; // a message box, say
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.close();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(exits, 0);
+
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "before") << "the visit started before the other window came";
+    next->setFocus();
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), base) << "the colours of the visit do not stay";
+}
+
 TEST_F(CoolEditTest, CharactersOutsideTheDiaryCodePageAreRefusedWithAMessage)
 {
     if (platform::DiaryCodePage() != 1252)
