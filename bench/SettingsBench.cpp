@@ -8,9 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -64,8 +64,9 @@ void BM_SaveMainSettings(benchmark::State& state)
         ++round;
         if (changed)
             for (int i = 0; i < reger->Items().Count(); ++i)
-                reger->Items()[i].Value = reger->Items()[i].ValueType == vtString ? TVariant(std::to_string(round))
-                                                                                  : TVariant(round);
+                reger->Items()[i].Value = reger->Items()[i].ValueType == vtString
+                                              ? TVariant(std::to_string(round))
+                                              : TVariant(round);
         state.ResumeTiming();
         reger.reset(); // saves every setting
     }

@@ -66,8 +66,9 @@ QImage Background()
         for (int x = 0; x < image.width(); ++x) {
             const int d = static_cast<int>(grain.bounded(7)) - 3;
             const QColor c = image.pixelColor(x, y);
-            image.setPixelColor(x, y, QColor(qBound(0, c.red() + d, 255), qBound(0, c.green() + d, 255),
-                                             qBound(0, c.blue() + d, 255)));
+            image.setPixelColor(x, y,
+                                QColor(qBound(0, c.red() + d, 255), qBound(0, c.green() + d, 255),
+                                       qBound(0, c.blue() + d, 255)));
         }
     return image;
 }
@@ -93,7 +94,8 @@ QImage Diary()
     p.drawRoundedRect(QRectF(cover.right() - 8, cover.top() + 3, 11, cover.height() - 6), 2, 2);
     p.setPen(QPen(QColor(180, 168, 140), 0.6));
     for (int i = 0; i < 6; ++i)
-        p.drawLine(QPointF(cover.right() - 4, cover.top() + 8 + i * 12), QPointF(cover.right() + 2, cover.top() + 8 + i * 12));
+        p.drawLine(QPointF(cover.right() - 4, cover.top() + 8 + i * 12),
+                   QPointF(cover.right() + 2, cover.top() + 8 + i * 12));
     // Cover.
     QLinearGradient leather(cover.topLeft(), cover.bottomRight());
     leather.setColorAt(0, QColor(150, 38, 52));
@@ -116,11 +118,13 @@ QImage Diary()
     QPen stitch(QColor(222, 176, 120, 170), 0.9, Qt::DashLine);
     p.setPen(stitch);
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(cover.left() + 17, cover.top() + 6, cover.width() - 29, cover.height() - 12), 3, 3);
+    p.drawRoundedRect(QRectF(cover.left() + 17, cover.top() + 6, cover.width() - 29, cover.height() - 12), 3,
+                      3);
     // Gold corners.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(222, 182, 86));
-    for (const QPointF corner : {QPointF(cover.right() - 6, cover.top()), QPointF(cover.right() - 6, cover.bottom())}) {
+    for (const QPointF corner :
+         {QPointF(cover.right() - 6, cover.top()), QPointF(cover.right() - 6, cover.bottom())}) {
         QPainterPath triangle;
         const double dy = corner.y() == cover.top() ? 10 : -10;
         triangle.moveTo(corner);
@@ -191,7 +195,10 @@ int main(int argc, char** argv)
     const struct {
         const char* name;
         QImage image;
-    } pictures[] = {{"background", Background()}, {"diary", Diary()}, {"book", ListBook(false)}, {"book-new", ListBook(true)}};
+    } pictures[] = {{"background", Background()},
+                    {"diary", Diary()},
+                    {"book", ListBook(false)},
+                    {"book-new", ListBook(true)}};
     QDir().mkpath(folder);
     for (const auto& picture : pictures)
         if (!picture.image.save(folder + '/' + picture.name + ".png")) {

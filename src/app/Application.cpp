@@ -36,5 +36,6 @@ void SetApplicationTitle(const QString& title)
 
 void ShowException(const std::exception& error)
 {
-    platform::ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()), ApplicationTitle());
+    platform::ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
+                        ApplicationTitle());
 }

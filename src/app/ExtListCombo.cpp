@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -36,7 +36,8 @@ private:
 
 int TComboImagesNN::IndexOf(int item) const
 {
-    return item >= 0 && static_cast<size_t>(item) < indices_.size() ? indices_[static_cast<size_t>(item)] : -1;
+    return item >= 0 && static_cast<size_t>(item) < indices_.size() ? indices_[static_cast<size_t>(item)]
+                                                                    : -1;
 }
 
 TExtendedComboBoxNN::TExtendedComboBoxNN(QWidget* parent) : QComboBox(parent)
@@ -63,7 +64,8 @@ void TExtendedComboBoxNN::DrawItem(QPainter& painter, const QRect& rect, int ind
     const int picture = images_.IndexOf(index);
     if (imageList_ != nullptr && picture >= 0 && static_cast<size_t>(picture) < imageList_->size()) {
         const QPixmap& image = (*imageList_)[static_cast<size_t>(picture)];
-        painter.drawPixmap(rect.left() + 1, rect.top() + std::max(0, (rect.height() - image.height()) / 2), image);
+        painter.drawPixmap(rect.left() + 1, rect.top() + std::max(0, (rect.height() - image.height()) / 2),
+                           image);
         textLeft = rect.left() + 1 + image.width() + 2;
     }
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
@@ -86,7 +88,8 @@ void TExtendedComboBoxNN::paintEvent(QPaintEvent* event)
     option.currentText.clear();
     option.currentIcon = QIcon();
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     if (currentIndex() >= 0)
         DrawItem(painter, field, currentIndex(), false);
 }

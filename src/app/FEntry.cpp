@@ -195,7 +195,8 @@ void TfrmEntry::CreateControls()
     CBDiary = new TExtendedComboBoxNN(this);
     CBDiary->setGeometry(109, 88, 172, 22);
     CBDiary->SetImageList(&ilDiary);
-    CBDiary->setToolTip(QStringLiteral("Select your diary or *NEW* \r\n   to create a new one").replace("\r\n", "\n"));
+    CBDiary->setToolTip(
+        QStringLiteral("Select your diary or *NEW* \r\n   to create a new one").replace("\r\n", "\n"));
     PaintAsField(CBDiary);
     connect(CBDiary, &QComboBox::activated, this, &TfrmEntry::CBDiaryChange);
 
@@ -231,10 +232,13 @@ void TfrmEntry::ListDiaries()
     FIT.SetRecurse(false);
     FIT.SetEnabled(true);
     if (!FIT.Errors().empty())
-        Complain(this, QStringLiteral("The diary folder cannot be read:\r\n%1").arg(QFile::decodeName(FIT.Errors()[0].c_str())),
+        Complain(this,
+                 QStringLiteral("The diary folder cannot be read:\r\n%1")
+                     .arg(QFile::decodeName(FIT.Errors()[0].c_str())),
                  QStringLiteral(" Error"));
 
-    const QString lastDiary = platform::FromDiaryText(main_.reger.GetValue("LastDiaryName").ToString()).toLower();
+    const QString lastDiary =
+        platform::FromDiaryText(main_.reger.GetValue("LastDiaryName").ToString()).toLower();
     CBDiary->AddItem(NewDiaryItem, 1);
     for (size_t i = 0; i < FIT.FileList().size(); ++i) {
         const QString name = QFile::decodeName(std::filesystem::path(FIT.FileList()[i]).filename().c_str());
@@ -333,8 +337,8 @@ void TfrmEntry::CreateNewDiary()
         Complain(this, QStringLiteral("Diary Already Exists"), QStringLiteral(" Error"));
         return;
     }
-    const auto retyped = platform::CurrentDialogs().InputBox(this, QStringLiteral(" Password Confirmation"),
-                                                             QStringLiteral("Please retype your password:"), {});
+    const auto retyped = platform::CurrentDialogs().InputBox(
+        this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;
     if (Trimmed(*retyped) != Trimmed(EdtPassword->text())) {

@@ -26,7 +26,8 @@ ByteMap MakeUpperMap(const std::array<char32_t, 256>& toUnicode)
     ByteMap map{};
     for (int b = 0; b < 256; ++b) {
         const auto found = fromUnicode.find(QChar::toUpper(toUnicode[static_cast<size_t>(b)]));
-        map[static_cast<size_t>(b)] = found == fromUnicode.end() ? static_cast<unsigned char>(b) : found->second;
+        map[static_cast<size_t>(b)] =
+            found == fromUnicode.end() ? static_cast<unsigned char>(b) : found->second;
     }
     return map;
 }
@@ -40,7 +41,8 @@ const ByteMap* SingleByteUpperMap()
     auto found = cache.find(codePage);
     if (found == cache.end()) {
         const auto* table = SingleByteTable(codePage);
-        found = cache.emplace(codePage, table == nullptr ? std::nullopt : std::optional(MakeUpperMap(*table))).first;
+        found = cache.emplace(codePage, table == nullptr ? std::nullopt : std::optional(MakeUpperMap(*table)))
+                    .first;
     }
     return found->second ? &*found->second : nullptr;
 }

@@ -25,7 +25,8 @@ Dialogs* SetDialogs(Dialogs* dialogs)
 
 void ShowMessage(QWidget* parent, const QString& text, const QString& caption)
 {
-    CurrentDialogs().MessageBox(parent, text, caption, TMsgIcon::Information, TMsgButtons::Ok, TMsgAnswer::Ok);
+    CurrentDialogs().MessageBox(parent, text, caption, TMsgIcon::Information, TMsgButtons::Ok,
+                                TMsgAnswer::Ok);
 }
 
 void ShowError(QWidget* parent, const QString& text, const QString& caption)

@@ -19,7 +19,8 @@ int QtDay(int day)
 // The first character of a locale's separator when it is plain ASCII, else the fallback.
 char AsciiSeparator(const QString& text, char fallback)
 {
-    return !text.isEmpty() && text[0].unicode() < 0x80 && !text[0].isLetterOrNumber() ? text[0].toLatin1() : fallback;
+    return !text.isEmpty() && text[0].unicode() < 0x80 && !text[0].isLetterOrNumber() ? text[0].toLatin1()
+                                                                                      : fallback;
 }
 
 } // namespace

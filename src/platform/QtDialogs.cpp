@@ -89,7 +89,8 @@ std::optional<QString> QtDialogs::InputBox(QWidget* parent, const QString& capti
                                            const QString& value)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, Displayed(prompt), QLineEdit::Normal, value, &ok);
+    const QString text =
+        QInputDialog::getText(parent, caption, Displayed(prompt), QLineEdit::Normal, value, &ok);
     return ok ? std::optional(text) : std::nullopt;
 }
 

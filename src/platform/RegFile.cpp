@@ -13,7 +13,7 @@ namespace platform {
 namespace {
 
 constexpr std::array<std::string_view, 7> HiveNames{
-    "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+    "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
     "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
 };
 constexpr uint32_t FirstHive = 0x80000000;
@@ -25,8 +25,8 @@ bool SameName(std::string_view a, std::string_view b)
 
 bool SameOrBelow(std::string_view path, std::string_view key)
 {
-    return SameName(path, key) ||
-           (path.size() > key.size() && path[key.size()] == '\\' && SameName(path.substr(0, key.size()), key));
+    return SameName(path, key) || (path.size() > key.size() && path[key.size()] == '\\' &&
+                                   SameName(path.substr(0, key.size()), key));
 }
 
 bool HasEmptyLevel(std::string_view path)
@@ -73,8 +73,7 @@ std::string Quoted(std::string_view text)
     return out + '"';
 }
 
-template <typename Number>
-bool ParseHex(std::string_view text, Number& value)
+template <typename Number> bool ParseHex(std::string_view text, Number& value)
 {
     text = TrimBlanks(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
@@ -90,7 +89,8 @@ std::optional<std::string> ParseHexBytes(std::string_view list)
     size_t start = 0;
     for (;;) {
         const size_t comma = list.find(',', start);
-        const std::string_view item = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        const std::string_view item =
+            list.substr(start, comma == std::string_view::npos ? comma : comma - start);
         unsigned value = 0;
         if (TrimBlanks(item).size() > 2 || !ParseHex(item, value))
             return std::nullopt;
@@ -193,7 +193,8 @@ bool ValidHivePath(std::string_view path)
 
 bool RegDocument::KeyExists(std::string_view path) const
 {
-    return std::any_of(keys_.begin(), keys_.end(), [&](const RegKey& key) { return SameOrBelow(key.Path, path); });
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&](const RegKey& key) { return SameOrBelow(key.Path, path); });
 }
 
 const RegData* RegDocument::FindValue(std::string_view path, std::string_view name) const
@@ -208,7 +209,8 @@ const RegData* RegDocument::FindValue(std::string_view path, std::string_view na
 
 RegKey* RegDocument::FindKey(std::string_view path)
 {
-    const auto found = std::find_if(keys_.begin(), keys_.end(), [&](const RegKey& key) { return SameName(key.Path, path); });
+    const auto found =
+        std::find_if(keys_.begin(), keys_.end(), [&](const RegKey& key) { return SameName(key.Path, path); });
     return found == keys_.end() ? nullptr : &*found;
 }
 
@@ -252,8 +254,8 @@ std::optional<RegDocument> ParseRegText(std::string_view text, std::string* erro
     size_t i = 0;
     while (i < lines.size() && TrimBlanks(lines[i]).empty())
         ++i;
-    if (i == lines.size() ||
-        (TrimBlanks(lines[i]) != "REGEDIT4" && TrimBlanks(lines[i]) != "Windows Registry Editor Version 5.00"))
+    if (i == lines.size() || (TrimBlanks(lines[i]) != "REGEDIT4" &&
+                              TrimBlanks(lines[i]) != "Windows Registry Editor Version 5.00"))
         return fail(0, "not a registry export (the first line is not REGEDIT4)");
 
     RegDocument document;
@@ -336,7 +338,8 @@ std::optional<std::string> KeyPath(uint32_t hive, std::string_view path)
         path.remove_prefix(1);
     while (!path.empty() && path.back() == '\\')
         path.remove_suffix(1);
-    if (!name || (!path.empty() && HasEmptyLevel(path)) || path.find_first_of("\r\n") != std::string_view::npos)
+    if (!name || (!path.empty() && HasEmptyLevel(path)) ||
+        path.find_first_of("\r\n") != std::string_view::npos)
         return std::nullopt;
     return path.empty() ? std::string(*name) : std::string(*name) + '\\' + std::string(path);
 }

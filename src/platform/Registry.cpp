@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <mutex>
 #include <map>
+#include <mutex>
 #include <sys/file.h>
 #include <unistd.h>
 

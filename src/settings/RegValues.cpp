@@ -14,7 +14,7 @@ namespace {
 
 // Windows handles of the hives, by TRootKey ordinal.
 constexpr std::array<uint32_t, 7> HiveHandles{
-    platform::HKEY_CURRENT_USER, platform::HKEY_CLASSES_ROOT,   platform::HKEY_LOCAL_MACHINE,
+    platform::HKEY_CURRENT_USER, platform::HKEY_CLASSES_ROOT,     platform::HKEY_LOCAL_MACHINE,
     platform::HKEY_USERS,        platform::HKEY_PERFORMANCE_DATA, platform::HKEY_CURRENT_CONFIG,
     platform::HKEY_DYN_DATA,
 };

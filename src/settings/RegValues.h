@@ -54,10 +54,10 @@ public:
 
     TRegValues& Owner() const { return owner_; }
 
-    std::string SubKey;                // a key below the owner's Key for this item alone
-    TValueType ValueType = vtString;   // changing it later does not convert values held
-    TVariant Value;                    // the value in memory
-    bool AutoStore = true;             // written back when the component is destroyed
+    std::string SubKey;              // a key below the owner's Key for this item alone
+    TValueType ValueType = vtString; // changing it later does not convert values held
+    TVariant Value;                  // the value in memory
+    bool AutoStore = true;           // written back when the component is destroyed
 
     const std::string& ValueName() const { return valueName_; }
     // Also the name the program finds the item by; loads the value when the owner's AutoLoad.

@@ -92,9 +92,10 @@ std::optional<double> ScanDate(std::string_view text, const TFormatSettings& for
 bool StartsWithWord(std::string_view text, std::string_view word)
 {
     return !word.empty() && text.size() >= word.size() &&
-           std::equal(word.begin(), word.end(), text.begin(),
-                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) ==
-                                                  std::toupper(static_cast<unsigned char>(b)); });
+           std::equal(word.begin(), word.end(), text.begin(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) ==
+                      std::toupper(static_cast<unsigned char>(b));
+           });
 }
 
 // "h:mm[:ss]" with an optional AM/PM word before or after; the fraction of a day.
@@ -102,10 +103,11 @@ std::optional<double> ScanTime(std::string_view text, const TFormatSettings& for
 {
     int half = 0; // 1: AM, 2: PM
     const auto takeHalf = [&](std::string_view& rest, bool atEnd) {
-        for (const auto& [word, value] : {std::pair{std::string_view(format.AmText), 1},
-                                          std::pair{std::string_view(format.PmText), 2},
-                                          std::pair{std::string_view("AM"), 1}, std::pair{std::string_view("PM"), 2}}) {
-            const bool found = atEnd ? rest.size() >= word.size() && StartsWithWord(rest.substr(rest.size() - word.size()), word)
+        for (const auto& [word, value] :
+             {std::pair{std::string_view(format.AmText), 1}, std::pair{std::string_view(format.PmText), 2},
+              std::pair{std::string_view("AM"), 1}, std::pair{std::string_view("PM"), 2}}) {
+            const bool found = atEnd ? rest.size() >= word.size() &&
+                                           StartsWithWord(rest.substr(rest.size() - word.size()), word)
                                      : StartsWithWord(rest, word);
             if (found) {
                 half = value;
@@ -186,7 +188,8 @@ std::optional<double> TryStrToFloat(std::string_view text, const TFormatSettings
     for (char& c : plain) {
         if (c == format.DecimalSeparator)
             c = '.';
-        else if (!(std::isdigit(static_cast<unsigned char>(c)) || c == 'e' || c == 'E' || c == '-' || c == '+'))
+        else if (!(std::isdigit(static_cast<unsigned char>(c)) || c == 'e' || c == 'E' || c == '-' ||
+                   c == '+'))
             return std::nullopt;
     }
     double value = 0;

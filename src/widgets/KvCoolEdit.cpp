@@ -69,7 +69,8 @@ void TKvCoolEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     // A message box or another window taking the activation does not end the visit.
-    if (!entered_ || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    if (!entered_ || event->reason() == Qt::ActiveWindowFocusReason ||
+        event->reason() == Qt::PopupFocusReason)
         return;
     entered_ = false;
     QPalette colours = palette();

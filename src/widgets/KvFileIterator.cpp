@@ -60,7 +60,8 @@ bool ReadFolder(const std::string& folder, std::vector<FolderEntry>& entries, st
     fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), code);
     for (; !code && it != fs::directory_iterator(); it.increment(code)) {
         std::error_code ignored;
-        entries.push_back({it->path().filename().string(), it->is_directory(ignored) && !it->is_symlink(ignored), *it});
+        entries.push_back(
+            {it->path().filename().string(), it->is_directory(ignored) && !it->is_symlink(ignored), *it});
     }
     if (code) {
         error = (folder.empty() ? std::string(".") : folder) + ": " + code.message();

@@ -1,5 +1,5 @@
-#include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
+#include "platform/ProgramFolder.h"
 
 #include "support/TestFiles.h"
 
@@ -172,7 +172,8 @@ TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"})) << "no temporary file is left";
+    EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
+        << "no temporary file is left";
 }
 
 TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
@@ -229,7 +230,8 @@ TEST_F(RegistryStore, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
     EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
 
     ASSERT_TRUE(second.WriteValue("A", Sz("fresh")));
-    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes, std::string("fresh\0", 6));
+    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
+              std::string("fresh\0", 6));
     EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
     EXPECT_EQ(reports.messages.size(), 1u);
 }
@@ -257,7 +259,8 @@ TEST(RegistryPlaces, EnvironmentChoosesTheRegistryFileAndTheProgramFolder)
         else
             unsetenv(name);
     };
-    const auto registry = keep("DAYBROOK_REGISTRY"), config = keep("XDG_CONFIG_HOME"), folder = keep("DAYBROOK_FOLDER");
+    const auto registry = keep("DAYBROOK_REGISTRY"), config = keep("XDG_CONFIG_HOME"),
+               folder = keep("DAYBROOK_FOLDER");
 
     setenv("DAYBROOK_REGISTRY", "/tmp/x/my.reg", 1);
     EXPECT_EQ(RegistryPath(), "/tmp/x/my.reg");

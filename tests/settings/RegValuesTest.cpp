@@ -30,10 +30,7 @@ protected:
     }
     ~RegValuesTest() override { QLocale::setDefault(QLocale::system()); }
 
-    static void Prepare(TRegValues& reger)
-    {
-        reger.Key = "SOFTWARE\\Kestrine\\DBK";
-    }
+    static void Prepare(TRegValues& reger) { reger.Key = "SOFTWARE\\Kestrine\\DBK"; }
 
     std::optional<RegData> Stored(const std::string& name, const std::string& key = DbkKey) const
     {
@@ -69,8 +66,7 @@ RegData Double(double value)
     return {platform::rtBinary, bytes};
 }
 
-template <typename Error>
-std::string MessageOf(const std::function<void()>& action)
+template <typename Error> std::string MessageOf(const std::function<void()>& action)
 {
     try {
         action();
@@ -150,11 +146,17 @@ TEST_F(RegValuesTest, UnparsableDefaultsRaiseTheConversionErrors)
 {
     TRegValues reger;
     Prepare(reger);
-    EXPECT_EQ(MessageOf<EConvertError>([&] { reger.Declare({"A", vtInteger, "ten"}); }),
+    EXPECT_EQ(MessageOf<EConvertError>([&] {
+                  reger.Declare({"A", vtInteger, "ten"});
+              }),
               "'ten' is not a valid integer value");
-    EXPECT_EQ(MessageOf<EConvertError>([&] { reger.Declare({"B", vtFloat, "1,5"}); }),
+    EXPECT_EQ(MessageOf<EConvertError>([&] {
+                  reger.Declare({"B", vtFloat, "1,5"});
+              }),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(MessageOf<EConvertError>([&] { reger.Declare({"C", vtDateTime, "2/30/2024"}); }),
+    EXPECT_EQ(MessageOf<EConvertError>([&] {
+                  reger.Declare({"C", vtDateTime, "2/30/2024"});
+              }),
               "'2/30/2024' is not a valid date and time");
 }
 
@@ -164,13 +166,18 @@ TEST_F(RegValuesTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
           "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):");
     TRegValues reger;
     Prepare(reger);
-    EXPECT_EQ(MessageOf<ERegistryException>([&] { reger.Declare({"CurrentSkin", vtInteger, "0"}); }),
+    EXPECT_EQ(MessageOf<ERegistryException>([&] {
+                  reger.Declare({"CurrentSkin", vtInteger, "0"});
+              }),
               "Invalid data type for 'CurrentSkin'");
-    EXPECT_EQ(MessageOf<ERegistryException>([&] { reger.Declare({"Ratio", vtFloat, "0"}); }),
+    EXPECT_EQ(MessageOf<ERegistryException>([&] {
+                  reger.Declare({"Ratio", vtFloat, "0"});
+              }),
               "Invalid data type for 'Ratio'");
     TRegValue& name = reger.Items().Add(reger);
     name.Value = "kept";
-    EXPECT_EQ(MessageOf<ERegistryException>([&] { name.SetValueName("Name"); }), "Invalid data type for 'Name'");
+    EXPECT_EQ(MessageOf<ERegistryException>([&] { name.SetValueName("Name"); }),
+              "Invalid data type for 'Name'");
     EXPECT_EQ(name.AsString(), "kept");
     EXPECT_EQ(reger.Declare({"Path", vtString, std::nullopt}).AsString(), "%T%") << "no expansion";
     EXPECT_EQ(reger.Declare({"Empty", vtString, "x"}).AsString(), "") << "size 0 reads as empty";
@@ -211,7 +218,8 @@ TEST_F(RegValuesTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
     EXPECT_EQ(Stored("Twelve"), Dword(12));
     EXPECT_FALSE(Stored("Bad").has_value());
     EXPECT_TRUE(Stored("After").has_value()) << "one failing item does not lose the others";
-    EXPECT_EQ(errors, std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)"});
+    EXPECT_EQ(errors,
+              std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)"});
 }
 
 TEST_F(RegValuesTest, TypedWritesGoThroughTextInTheItemsOwnType)
@@ -222,7 +230,8 @@ TEST_F(RegValuesTest, TypedWritesGoThroughTextInTheItemsOwnType)
     flag.SetAsInteger(1);
     EXPECT_EQ(flag.Value, TVariant(false)) << "an integer written to a Boolean item becomes false";
     TRegValue& count = reger.Declare({"Count", vtInteger, "0"});
-    EXPECT_EQ(MessageOf<EConvertError>([&] { count.SetAsBoolean(true); }), "'TRUE' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { count.SetAsBoolean(true); }),
+              "'TRUE' is not a valid integer value");
     count.SetAsFloat(3);
     EXPECT_EQ(count.Value, TVariant(int32_t{3}));
 

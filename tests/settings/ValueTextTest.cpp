@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 using calendar::EncodeDate;
 using platform::TFormatSettings;
 

@@ -52,8 +52,9 @@ protected:
 
     void RememberLastDiary(const std::string& name)
     {
-        WriteBytes(registryFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastDiaryName\"=\"" +
-                                     name + "\"\r\n\r\n");
+        WriteBytes(registryFile,
+                   "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastDiaryName\"=\"" +
+                       name + "\"\r\n\r\n");
     }
 
     void Start()
@@ -223,7 +224,8 @@ TEST_F(EntryJourney, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTes
     Start();
     TypePassword("secret");
     Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
     EXPECT_TRUE(Closed());
     EXPECT_EQ(main->DiaryText, BackupRecords);
     EXPECT_EQ(main->DiaryFile, PathOf("default.dry")) << "the next save writes the diary file again";
@@ -237,8 +239,9 @@ TEST_F(EntryJourney, ABackupThatRefusesThePasswordIsToldAfterTheRestoreMessage)
     Start();
     TypePassword("wrong");
     Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(), (std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup",
-                                                         "Password is incorrect!"}));
+    EXPECT_EQ(dialogs.Messages(),
+              (std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup",
+                                    "Password is incorrect!"}));
     ExpectStepZero();
 }
 

@@ -127,7 +127,8 @@ TEST_F(CoolEditTest, FocusColoursComeAndGoAndEventsFollow)
     edit->setText("a-b");
     next->setFocus();
     EXPECT_EQ(edit->palette().color(QPalette::Base), base);
-    EXPECT_EQ(events, (std::vector<std::string>{"enter", "change", "exit"})) << "the cleaned text changes once";
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "change", "exit"}))
+        << "the cleaned text changes once";
 }
 
 TEST_F(CoolEditTest, AnotherWindowTakingTheActivationDoesNotEndTheVisit)
@@ -164,7 +165,8 @@ TEST_F(CoolEditTest, CharactersOutsideTheDiaryCodePageAreRefusedWithAMessage)
         GTEST_SKIP() << "the refused characters below are those of code page 1252";
     Type(edit, QString::fromUtf8("caf\xC3\xA9 \xCE\xB1"));
     EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9 "));
-    EXPECT_TRUE(edit->LastRefusal().contains(QString::fromUtf8("\xCE\xB1"))) << edit->LastRefusal().toStdString();
+    EXPECT_TRUE(edit->LastRefusal().contains(QString::fromUtf8("\xCE\xB1")))
+        << edit->LastRefusal().toStdString();
     edit->insert(QString::fromUtf8("\xE2\x98\x83!"));
     EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9 !"));
 }

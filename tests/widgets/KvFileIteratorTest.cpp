@@ -13,7 +13,8 @@ class FileIteratorTest : public ::testing::Test {
 protected:
     FileIteratorTest()
     {
-        for (const char* name : {"b.dry", "A.DRY", "notes.txt", "sub/c.dry", "sub/deeper/d.dry", "other/e.txt"}) {
+        for (const char* name :
+             {"b.dry", "A.DRY", "notes.txt", "sub/c.dry", "sub/deeper/d.dry", "other/e.txt"}) {
             std::filesystem::create_directories((folder / name).parent_path());
             WriteBytes(folder / name, "x");
         }
@@ -55,7 +56,9 @@ TEST_F(FileIteratorTest, FindsTheDiariesOfOneFolderOrOfTheWholeTree)
 {
     TKvFileIterator iterator;
     std::vector<std::string> folders;
-    iterator.OnEachDir = [&](TKvFileIterator&, const std::string& path) { folders.push_back(path.substr(root.size())); };
+    iterator.OnEachDir = [&](TKvFileIterator&, const std::string& path) {
+        folders.push_back(path.substr(root.size()));
+    };
     iterator.SetDirectory(folder.Path().string());
     iterator.SetFileMask("*.dry");
     iterator.SetRecurse(false);
@@ -70,7 +73,8 @@ TEST_F(FileIteratorTest, FindsTheDiariesOfOneFolderOrOfTheWholeTree)
     EXPECT_EQ(folders, (std::vector<std::string>{"", "folder.dry/", "other/", "sub/", "sub/deeper/"}));
 
     iterator.SetFileMask("*.txt;*.TXT");
-    EXPECT_EQ(Names(iterator), (std::vector<std::string>{"notes.txt", "notes.txt", "other/e.txt", "other/e.txt"}))
+    EXPECT_EQ(Names(iterator),
+              (std::vector<std::string>{"notes.txt", "notes.txt", "other/e.txt", "other/e.txt"}))
         << "a file is added once for each mask it matches";
     EXPECT_TRUE(iterator.Errors().empty());
 }
