@@ -7,8 +7,16 @@
 #include <cstdlib>
 #include <string>
 
+// Lengths the decoder accepts but that would only make each run slow, not reach new code.
+constexpr int32_t LongestDecoded = 1 << 14;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    const auto length = size < 4 ? 0
+                                 : static_cast<int32_t>(uint32_t{data[0]} | uint32_t{data[1]} << 8 |
+                                                        uint32_t{data[2]} << 16 | uint32_t{data[3]} << 24);
+    if (length > LongestDecoded && static_cast<uint64_t>(length) <= TLZHCompress::MaxDecodedSize(size))
+        return 0;
     TMemoryStream source(std::string(reinterpret_cast<const char*>(data), size));
     TMemoryStream dest;
     try {
@@ -16,8 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const ElzhException&) {
         return 0;
     }
-    const auto length = static_cast<int32_t>(uint32_t{data[0]} | uint32_t{data[1]} << 8 | uint32_t{data[2]} << 16 |
-                                             uint32_t{data[3]} << 24);
     const size_t expected = length > 0 ? static_cast<size_t>(length) : 0;
     if (dest.Size() < expected || dest.Size() > expected + 59)
         std::abort();

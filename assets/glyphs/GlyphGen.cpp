@@ -145,21 +145,33 @@ void StopSign(QPainter& p)
     p.drawLine(QPointF(5.5, 9), QPointF(12.5, 9));
 }
 
-// The normal cell beside a disabled one: the shape in gray with a white emboss below right.
+// The shape in light grays, its inner detail kept.
+QImage Grayed(const QImage& image)
+{
+    QImage gray = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < gray.height(); ++y)
+        for (int x = 0; x < gray.width(); ++x) {
+            const QRgb p = gray.pixel(x, y);
+            const int level = 110 + qGray(p) * 100 / 255;
+            gray.setPixel(x, y, qRgba(level, level, level, qAlpha(p)));
+        }
+    return gray;
+}
+
+// The normal cell beside a disabled one: the shape grayed, with a white emboss below right.
 QImage TwoCells(const Drawing& draw)
 {
     const QImage normal = Draw(kCell, kCell, draw);
-    const auto tinted = [&](const QColor& color) {
-        QImage tint = normal;
-        QPainter p(&tint);
+    QImage emboss = normal;
+    {
+        QPainter p(&emboss);
         p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(tint.rect(), color);
-        return tint;
-    };
+        p.fillRect(emboss.rect(), QColor(255, 255, 255, 170));
+    }
     return Draw(2 * kCell, kCell, [&](QPainter& p) {
         p.drawImage(0, 0, normal);
-        p.drawImage(kCell + 1, 1, tinted(QColor(255, 255, 255, 200)));
-        p.drawImage(kCell, 0, tinted(QColor(0x90, 0x90, 0x90)));
+        p.drawImage(kCell + 1, 1, emboss);
+        p.drawImage(kCell, 0, Grayed(normal));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "calendar/KvCalendarEx.h"
+#include "widgets/QtColors.h"
 
 #include "platform/Locale.h"
 
@@ -89,7 +90,7 @@ void TKvCalendarEx::DrawCellContent(QPainter& painter, const QRect& rect, const 
     if (!text.isEmpty())
         DrawCellText(painter, rect, text);
     else if (EmptyColor != Color())
-        painter.fillRect(rect, ToQColor(EmptyColor, palette()));
+        painter.fillRect(rect, widgets::ToQColor(EmptyColor));
 }
 
 void TKvCalendarEx::DrawCellText(QPainter& painter, const QRect& rect, const QString& text) const

@@ -1,4 +1,5 @@
 #include "calendar/KvCustomCalendar.h"
+#include "widgets/QtColors.h"
 
 #include "platform/Locale.h"
 
@@ -77,8 +78,8 @@ void TKvCustomCalendar::DrawCell(QPainter& painter, int col, int row, const QRec
     if (state == 0 && !text.empty() && dayState != dsNormal) {
         const bool special = dayState == dsSpecial;
         painter.save();
-        painter.setBrush(ToQColor(special ? SpecialBackground : ActiveBackground, palette()));
-        painter.setPen(ToQColor(special ? SpecialText : ActiveText, palette()));
+        painter.setBrush(widgets::ToQColor(special ? SpecialBackground : ActiveBackground));
+        painter.setPen(widgets::ToQColor(special ? SpecialText : ActiveText));
         DrawCellContent(painter, rect, shown, true);
         painter.restore();
     } else {

@@ -1,4 +1,5 @@
 #include "calendar/KvGrid.h"
+#include "widgets/QtColors.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -9,27 +10,6 @@
 #include <algorithm>
 
 namespace calendar {
-
-QColor ToQColor(TColor color, const QPalette& palette)
-{
-    if ((color >> 24) == 0xFF) {
-        switch (color & 0xFF) {
-        case 5:
-            return palette.color(QPalette::Base);
-        case 8:
-            return palette.color(QPalette::Text);
-        case 13:
-            return palette.color(QPalette::Highlight);
-        case 14:
-            return palette.color(QPalette::HighlightedText);
-        case 15:
-            return palette.color(QPalette::Button);
-        default:
-            return palette.color(QPalette::Window);
-        }
-    }
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 TKvGrid::TKvGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
     : QFrame(parent), ColWidths(colCount, DefaultColWidthValue), RowHeights(rowCount, DefaultRowHeightValue),
@@ -167,8 +147,8 @@ TGridDrawState TKvGrid::DrawStateOf(int col, int row) const
 
 void TKvGrid::PrepareCell(QPainter& painter, TGridDrawState state) const
 {
-    QColor background = ToQColor(state & gdFixed ? FixedCellColor : CellColor, palette());
-    QColor text = ToQColor(TextColor, palette());
+    QColor background = widgets::ToQColor(state & gdFixed ? FixedCellColor : CellColor);
+    QColor text = widgets::ToQColor(TextColor);
     const bool highlighted =
         (state & gdSelected) && (!(state & gdFocused) || (GridOptions & goDrawFocusSelected));
     if (highlighted) {
@@ -195,7 +175,7 @@ void TKvGrid::DrawFixedEdge(QPainter& painter, const QRect& rect) const
 void TKvGrid::DrawFocusRect(QPainter& painter, const QRect& rect) const
 {
     painter.save();
-    painter.setPen(QPen(ToQColor(TextColor, palette()), 1, Qt::DotLine));
+    painter.setPen(QPen(widgets::ToQColor(TextColor), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
     painter.restore();
@@ -210,7 +190,7 @@ void TKvGrid::DrawGridLines(QPainter& painter) const
     const int bottom = last.bottom() + LineWidth;
     const int fixedBottom = FixedRowCount > 0 ? CellRect(0, FixedRowCount - 1).bottom() + LineWidth : -1;
     const QColor fixedLine(Qt::black);
-    const QColor line = ToQColor(CellColor == clSilver ? clGray : clSilver, palette());
+    const QColor line = widgets::ToQColor(CellColor == clSilver ? clGray : clSilver);
 
     for (int row = 0; row < RowCount(); ++row) {
         const bool fixed = row < FixedRowCount;
@@ -237,7 +217,7 @@ void TKvGrid::paintEvent(QPaintEvent* event)
     const QRect client = contentsRect();
     painter.setClipRect(client);
     painter.translate(client.topLeft());
-    painter.fillRect(QRect(QPoint(0, 0), client.size()), ToQColor(CellColor, palette()));
+    painter.fillRect(QRect(QPoint(0, 0), client.size()), widgets::ToQColor(CellColor));
 
     for (int row = 0; row < RowCount(); ++row) {
         for (int col = 0; col < ColCount(); ++col) {

@@ -4,6 +4,8 @@
 // coordinates: inside the border.
 #pragma once
 
+#include "widgets/Colors.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QPalette>
@@ -19,20 +21,16 @@ class QMenu;
 
 namespace calendar {
 
-// 0x00BBGGRR, red in the low byte; a top byte of 0xFF names a system colour.
-using TColor = std::uint32_t;
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clSilver = 0xC0C0C0;
-inline constexpr TColor clGray = 0x808080;
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor clWindow = 0xFF000005;
-
-// System colours come from the widget's palette.
-QColor ToQColor(TColor color, const QPalette& palette);
+using widgets::TColor;
+using widgets::clBlack;
+using widgets::clBlue;
+using widgets::clBtnFace;
+using widgets::clGray;
+using widgets::clRed;
+using widgets::clSilver;
+using widgets::clWhite;
+using widgets::clWindow;
+using widgets::clYellow;
 
 enum TGridDrawFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 using TGridDrawState = int;

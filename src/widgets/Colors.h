@@ -85,6 +85,7 @@ constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
 constexpr TColor cl3DDkShadow = SystemColor(COLOR_3DDKSHADOW);
 constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
 constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
 
 // A colour by its name without the "cl" prefix, letter case ignored: the fixed colours, the

@@ -1,5 +1,6 @@
 #include "widgets/LbButtons.h"
 
+#include "widgets/CustomPanel.h"
 #include "widgets/QtColors.h"
 #include "widgets/ResourceBitmaps.h"
 
@@ -21,13 +22,9 @@ void Line(QPainter& painter, int x, int y, int width, int height, TColor color)
     painter.fillRect(x, y, width, height, ToQColor(color));
 }
 
-// Top and left edges in one colour, right and bottom edges in the other, one pixel wide.
 void Frame3D(QPainter& painter, QRect r, TColor topLeft, TColor bottomRight)
 {
-    Line(painter, r.left(), r.top(), r.width() - 1, 1, topLeft);
-    Line(painter, r.left(), r.top(), 1, r.height() - 1, topLeft);
-    Line(painter, r.right(), r.top(), 1, r.height(), bottomRight);
-    Line(painter, r.left(), r.bottom(), r.width(), 1, bottomRight);
+    widgets::Frame3D(painter, r, ToQColor(topLeft), ToQColor(bottomRight), 1);
 }
 
 // A one-pixel frame over the whole button with its corners rounded off.
@@ -80,30 +77,14 @@ void PaintFrame(QPainter& painter, int width, int height, const TLbButtonLook& l
         }
         break;
     case bsModern: {
-        const TColor inner = down ? shadow : face;
-        Line(painter, 1, 1, width - 2, 1, inner);
-        Line(painter, 1, height - 2, width - 2, 1, inner);
-        Line(painter, 1, 1, 1, height - 2, inner);
-        Line(painter, width - 2, 1, 1, height - 2, inner);
+        QRect inner(1, 1, width - 2, height - 2);
+        FrameRect(painter, inner, ToQColor(down ? shadow : face), 1);
         RoundedFrame(painter, width, height, shadow);
         break;
     }
     case bsShape:
         break;
     }
-}
-
-Qt::Alignment HorizontalAlignment(TAlignment alignment)
-{
-    switch (alignment) {
-    case TAlignment::taLeftJustify:
-        return Qt::AlignLeft;
-    case TAlignment::taRightJustify:
-        return Qt::AlignRight;
-    case TAlignment::taCenter:
-        break;
-    }
-    return Qt::AlignHCenter;
 }
 
 TColor OrNone(TColor color, TColor parent)
@@ -183,7 +164,6 @@ TLbCustomButton::TLbCustomButton(QWidget* parent, TAlignment alignment, TColor c
     look_.Color = color;
     look_.ShadowColor = shadowColor;
     look_.HotTrackFont = parent != nullptr ? parent->window()->font() : font();
-    setAttribute(Qt::WA_Hover, false);
     resize(100, 23);
 }
 
@@ -245,13 +225,6 @@ void TLbCustomButton::SetPopupMenu(QMenu* menu)
 {
     popupMenu_ = menu;
     update();
-}
-
-void TLbCustomButton::SetFontColor(const QColor& color)
-{
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, color);
-    setPalette(colours);
 }
 
 TLbButtonState TLbCustomButton::DrawState(bool down) const

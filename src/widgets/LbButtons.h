@@ -93,8 +93,6 @@ public:
     QMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(QMenu* menu);
 
-    // The caption's colour (the font colour of the design).
-    void SetFontColor(const QColor& color);
     bool IsHot() const { return hot_; }
 
 signals:

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace widgets {
 
@@ -80,6 +81,26 @@ TColor ResolvedColor(TColor color, TColor fallback)
     if (color == clNone || color == clDefault)
         return fallback;
     return IsSystemColor(color) ? FromQColor(SystemQColor(SystemColorIndex(color))) : color;
+}
+
+void SetFontColor(QWidget& widget, const QColor& color)
+{
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::WindowText, color);
+    widget.setPalette(colours);
+}
+
+Qt::Alignment HorizontalAlignment(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return Qt::AlignLeft;
+    case TAlignment::taRightJustify:
+        return Qt::AlignRight;
+    case TAlignment::taCenter:
+        break;
+    }
+    return Qt::AlignHCenter;
 }
 
 } // namespace widgets

@@ -1,9 +1,13 @@
-// Colour values of the windows (0x00BBGGRR, system colours by index) turned into Qt colours.
+// Colour values of the windows (0x00BBGGRR, system colours by index) turned into Qt colours,
+// and their text alignments into Qt's.
 #pragma once
 
 #include "widgets/Colors.h"
+#include "widgets/LbStyles.h"
 
 #include <QColor>
+
+class QWidget;
 
 namespace widgets {
 
@@ -17,5 +21,10 @@ TColor FromQColor(const QColor& color);
 // A plain RGB value of any colour value (system colours looked up, clNone and clDefault as
 // `fallback`).
 TColor ResolvedColor(TColor color, TColor fallback);
+
+// The colour a widget draws its text in (the font colour of the windows' descriptions).
+void SetFontColor(QWidget& widget, const QColor& color);
+
+Qt::Alignment HorizontalAlignment(TAlignment alignment);
 
 } // namespace widgets

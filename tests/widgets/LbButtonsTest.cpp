@@ -237,7 +237,7 @@ TEST(LbSpeedButton, DisabledButtonDrawsGrayCaptionAndIsNeverDown)
     button.SetColor(clWhite);
     button.SetColorWhenDown(clYellow);
     button.SetCaption(QStringLiteral("MMMM"));
-    button.SetFontColor(Qt::black);
+    SetFontColor(button, Qt::black);
     button.SetDown(true);
     button.setEnabled(false);
     const QImage image = Snapshot(button);
@@ -433,7 +433,12 @@ INSTANTIATE_TEST_SUITE_P(
                     DefaultKeyCase{"push", Qt::Key_Return, Qt::NoModifier, 0, 0},
                     DefaultKeyCase{"edit", Qt::Key_Escape, Qt::NoModifier, 0, 1},
                     DefaultKeyCase{"edit", Qt::Key_Escape, Qt::ShiftModifier, 0, 0},
-                    DefaultKeyCase{"push", Qt::Key_Escape, Qt::NoModifier, 0, 0}));
+                    DefaultKeyCase{"push", Qt::Key_Escape, Qt::NoModifier, 0, 0}),
+    [](const testing::TestParamInfo<DefaultKeyCase>& info) {
+        const DefaultKeyCase& c = info.param;
+        return std::string(c.focused) + (c.key == Qt::Key_Return ? "Enter" : "Escape") +
+               (c.modifiers == Qt::NoModifier ? "" : "Shift");
+    });
 
 TEST(LbButton, FocusedOldStyleButtonGetsABlackFrame)
 {

@@ -1,0 +1,35 @@
+// links: daybrook_widgets
+// The caption mark-up parser and line layout on hostile text: they must neither crash nor loop,
+// and every character of every run placed must come from the runs' own text.
+#include "widgets/HtmlMarkup.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int width = data[0]; // 0..255 pixels, narrower than the margin included
+    const std::string_view markup(reinterpret_cast<const char*>(data + 1), size - 1);
+    widgets::THtmHTMLElementStack elements = widgets::ParseMarkup(markup);
+    for (auto& e : elements) {
+        e.Ascent = e.FontSize % 50;
+        e.Height = e.FontSize % 50 + 3;
+    }
+    const auto textWidth = [](const widgets::THtmHTMLElement& e, std::string_view text) {
+        return static_cast<int>(text.size()) * (1 + static_cast<int>(e.FontStyle));
+    };
+    const auto runs = widgets::LayoutMarkup(elements, width, 5, textWidth);
+    std::size_t placed = 0;
+    for (const auto& run : runs) {
+        if (elements[run.Element].Text.find(run.Text) == std::string::npos)
+            std::abort();
+        placed += run.Text.size();
+    }
+    if (placed > markup.size())
+        std::abort(); // nothing is placed twice
+    return 0;
+}
