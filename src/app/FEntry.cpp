@@ -98,7 +98,6 @@ widgets::TLbSpeedButton* MakeButton(QWidget* parent, int left)
     button->SetTransparent(true);
     button->SetAlignment(widgets::TAlignment::taCenter);
     button->SetShadowColor(widgets::clGray);
-    button->SetFontColor(Qt::white);
     return button;
 }
 
