@@ -1,14 +1,27 @@
-// Program entry: the application and its first window.
-#include <QApplication>
-#include <QLabel>
+// Program entry: the application, its main window, then the diary selection; the main window
+// is shown only when a diary was opened or created.
+#include "app/Application.h"
+#include "app/FEntry.h"
+#include "app/FMain.h"
+#include "platform/Dialogs.h"
+#include "platform/Registry.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("The Daybrook"));
-    QLabel window(QStringLiteral("The Daybrook"));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(296, 224);
-    window.show();
+    TApplication app(argc, argv);
+    SetApplicationTitle(QStringLiteral("The Daybrook"));
+    platform::SetRegistryProblemHandler([](const std::string& message) {
+        platform::CurrentDialogs().MessageBox(nullptr, QString::fromStdString(message), ApplicationTitle(),
+                                              platform::TMsgIcon::Warning, platform::TMsgButtons::Ok,
+                                              platform::TMsgAnswer::Ok);
+    });
+
+    TfrmMain frmMain;
+    {
+        TfrmEntry frmEntry(frmMain);
+        if (frmEntry.exec() != QDialog::Accepted)
+            return 0;
+    }
+    frmMain.show();
     return QApplication::exec();
 }

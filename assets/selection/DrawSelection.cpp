@@ -1,0 +1,209 @@
+// Draws the selection window's pictures into the folder given as the only argument:
+// background.png (296 x 224), diary.png (94 x 94, a closed diary book), book.png and
+// book-new.png (16 x 16 list pictures: a book, and a book with a plus).
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+QImage Blank(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Night blue, lighter behind the book on the left, with soft round glows and a fine grain;
+// calm where the white captions and the edit boxes sit.
+QImage Background()
+{
+    QImage image = Blank(296, 224);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 224);
+    sky.setColorAt(0, QColor(18, 26, 52));
+    sky.setColorAt(0.55, QColor(10, 16, 34));
+    sky.setColorAt(1, QColor(4, 6, 14));
+    p.fillRect(image.rect(), sky);
+
+    QRadialGradient glow(55, 126, 85);
+    glow.setColorAt(0, QColor(70, 96, 160, 120));
+    glow.setColorAt(1, QColor(70, 96, 160, 0));
+    p.fillRect(image.rect(), glow);
+
+    struct Bokeh {
+        int x, y, r, alpha;
+    };
+    for (const Bokeh& b : {Bokeh{250, 30, 46, 26}, Bokeh{170, 8, 30, 20}, Bokeh{20, 20, 24, 22},
+                           Bokeh{280, 200, 60, 14}, Bokeh{120, 210, 34, 16}}) {
+        QRadialGradient round(b.x, b.y, b.r);
+        round.setColorAt(0, QColor(150, 170, 230, b.alpha));
+        round.setColorAt(0.8, QColor(150, 170, 230, b.alpha / 2));
+        round.setColorAt(1, QColor(150, 170, 230, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(round);
+        p.drawEllipse(QPoint(b.x, b.y), b.r, b.r);
+    }
+
+    // A thin band of light along the top edge, where the window has no title bar.
+    QLinearGradient band(0, 0, 296, 0);
+    band.setColorAt(0, QColor(120, 150, 220, 0));
+    band.setColorAt(0.5, QColor(160, 185, 240, 140));
+    band.setColorAt(1, QColor(120, 150, 220, 0));
+    p.fillRect(QRect(0, 0, 296, 2), band);
+    p.end();
+
+    QRandomGenerator grain(1957);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int d = static_cast<int>(grain.bounded(7)) - 3;
+            const QColor c = image.pixelColor(x, y);
+            image.setPixelColor(x, y,
+                                QColor(qBound(0, c.red() + d, 255), qBound(0, c.green() + d, 255),
+                                       qBound(0, c.blue() + d, 255)));
+        }
+    return image;
+}
+
+// A closed diary bound in burgundy leather, pages on the right edge, a strap with a clasp,
+// and gold corners.
+QImage Diary()
+{
+    QImage image = Blank(94, 94);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF cover(14, 8, 66, 80);
+    // Shadow.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(cover.translated(3, 3), 5, 5);
+    // Pages.
+    QLinearGradient pages(0, 0, 6, 0);
+    pages.setColorAt(0, QColor(250, 244, 226));
+    pages.setColorAt(1, QColor(214, 204, 178));
+    p.setBrush(pages);
+    p.drawRoundedRect(QRectF(cover.right() - 8, cover.top() + 3, 11, cover.height() - 6), 2, 2);
+    p.setPen(QPen(QColor(180, 168, 140), 0.6));
+    for (int i = 0; i < 6; ++i)
+        p.drawLine(QPointF(cover.right() - 4, cover.top() + 8 + i * 12),
+                   QPointF(cover.right() + 2, cover.top() + 8 + i * 12));
+    // Cover.
+    QLinearGradient leather(cover.topLeft(), cover.bottomRight());
+    leather.setColorAt(0, QColor(150, 38, 52));
+    leather.setColorAt(0.6, QColor(112, 22, 36));
+    leather.setColorAt(1, QColor(78, 12, 24));
+    p.setPen(QPen(QColor(60, 8, 18), 1));
+    p.setBrush(leather);
+    p.drawRoundedRect(cover.adjusted(0, 0, -6, 0), 5, 5);
+    // Spine.
+    QLinearGradient spine(cover.left(), 0, cover.left() + 12, 0);
+    spine.setColorAt(0, QColor(70, 10, 22));
+    spine.setColorAt(1, QColor(120, 28, 42));
+    p.setPen(Qt::NoPen);
+    p.setBrush(spine);
+    p.drawRoundedRect(QRectF(cover.left(), cover.top(), 12, cover.height()), 5, 5);
+    p.setPen(QPen(QColor(212, 170, 80), 1.2));
+    for (const double y : {cover.top() + 12, cover.bottom() - 12})
+        p.drawLine(QPointF(cover.left() + 2, y), QPointF(cover.left() + 11, y));
+    // Stitched frame on the cover.
+    QPen stitch(QColor(222, 176, 120, 170), 0.9, Qt::DashLine);
+    p.setPen(stitch);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(cover.left() + 17, cover.top() + 6, cover.width() - 29, cover.height() - 12), 3,
+                      3);
+    // Gold corners.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(222, 182, 86));
+    for (const QPointF corner :
+         {QPointF(cover.right() - 6, cover.top()), QPointF(cover.right() - 6, cover.bottom())}) {
+        QPainterPath triangle;
+        const double dy = corner.y() == cover.top() ? 10 : -10;
+        triangle.moveTo(corner);
+        triangle.lineTo(corner.x() - 10, corner.y());
+        triangle.lineTo(corner.x(), corner.y() + dy);
+        triangle.closeSubpath();
+        p.drawPath(triangle);
+    }
+    // Strap and clasp.
+    const double strapY = cover.center().y() - 6;
+    p.setBrush(QColor(64, 10, 20));
+    p.drawRect(QRectF(cover.right() - 20, strapY, 26, 12));
+    QLinearGradient gold(0, strapY - 2, 0, strapY + 14);
+    gold.setColorAt(0, QColor(248, 216, 128));
+    gold.setColorAt(1, QColor(170, 120, 40));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(120, 80, 20), 0.8));
+    p.drawRoundedRect(QRectF(cover.right() - 16, strapY - 2, 12, 16), 3, 3);
+    p.setBrush(QColor(60, 36, 8));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(cover.right() - 10, strapY + 5), 1.8, 1.8);
+    p.drawRect(QRectF(cover.right() - 10.6, strapY + 5, 1.2, 4));
+    // A soft highlight across the cover.
+    QLinearGradient sheen(cover.topLeft(), QPointF(cover.left() + 40, cover.top() + 40));
+    sheen.setColorAt(0, QColor(255, 255, 255, 60));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(sheen);
+    p.drawRoundedRect(cover.adjusted(12, 1, -7, -cover.height() / 2), 4, 4);
+    return image;
+}
+
+// The 16 x 16 book of the list; with a green plus for the new-diary entry.
+QImage ListBook(bool withPlus)
+{
+    QImage image = Blank(16, 16);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(246, 238, 214));
+    p.drawRect(QRectF(4.5, 2.5, 9, 12));
+    p.setPen(QPen(QColor(70, 12, 24), 1));
+    p.setBrush(QColor(156, 36, 52));
+    p.drawRoundedRect(QRectF(2.5, 1.5, 9, 13), 1.2, 1.2);
+    p.setPen(QPen(QColor(226, 186, 96), 1));
+    p.drawLine(QPointF(4.5, 2), QPointF(4.5, 14));
+    p.drawLine(QPointF(6.5, 5.5), QPointF(9.5, 5.5));
+    if (withPlus) {
+        p.setPen(QPen(QColor(20, 90, 20), 1));
+        p.setBrush(QColor(70, 190, 60));
+        p.drawEllipse(QRectF(8.5, 8.5, 7, 7));
+        p.setPen(QPen(Qt::white, 1.4));
+        p.drawLine(QPointF(12, 9.8), QPointF(12, 14.2));
+        p.drawLine(QPointF(9.8, 12), QPointF(14.2, 12));
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const struct {
+        const char* name;
+        QImage image;
+    } pictures[] = {{"background", Background()},
+                    {"diary", Diary()},
+                    {"book", ListBook(false)},
+                    {"book-new", ListBook(true)}};
+    QDir().mkpath(folder);
+    for (const auto& picture : pictures)
+        if (!picture.image.save(folder + '/' + picture.name + ".png")) {
+            std::fprintf(stderr, "cannot write %s/%s.png\n", argv[1], picture.name);
+            return 1;
+        }
+    return 0;
+}

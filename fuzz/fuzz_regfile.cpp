@@ -1,0 +1,21 @@
+// links: daybrook_platform
+// The settings file parser on arbitrary text: it must never crash, and whatever it accepts must
+// be written back as text that reads as the same document.
+#include "platform/RegFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto document = platform::ParseRegText(text);
+    if (!document)
+        return 0;
+    const std::string written = platform::FormatRegText(*document);
+    const auto again = platform::ParseRegText(written);
+    if (!again || platform::FormatRegText(*again) != written)
+        std::abort();
+    return 0;
+}

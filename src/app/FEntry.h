@@ -1,0 +1,82 @@
+// TfrmEntry: the small window shown at start in which the user picks a diary of the program's
+// folder and types its password, or names a new diary and chooses its password. It leaves the
+// open diary's state in the main window's fields; Exit (the dialog rejected) ends the program.
+#pragma once
+
+#include "app/ExtListCombo.h"
+#include "storage/TextLines.h"
+#include "widgets/KvFileIterator.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QFrame;
+class QLabel;
+class TKvCoolEdit;
+class TfrmMain;
+namespace widgets {
+class TLbSpeedButton;
+}
+
+class TfrmEntry : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmEntry(TfrmMain& main);
+
+    QLabel* imgBack;
+    QLabel* imgDiary;
+    QLabel* LblDiary;
+    QLabel* LblPassword;
+    TExtendedComboBoxNN* CBDiary;
+    TKvCoolEdit* EdtDiary;
+    TKvCoolEdit* EdtPassword;
+    QFrame* Bevel;
+    widgets::TLbSpeedButton* btnPrev;
+    widgets::TLbSpeedButton* btnNext;
+    TKvFileIterator FIT;
+    TImageList ilDiary;
+
+    // 0 while a diary is chosen; 1 while a new one is named, or an existing one opened.
+    int Step = 0;
+    // The list index of the diary last opened, 0 ("* New Diary *") when none of the list.
+    int PreselectIndex = 0;
+
+    void btnNextClick();
+    void btnPrevClick();
+    void CBDiaryChange();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ListDiaries();
+    void FormActivate();
+    void ApplyListChoice();
+    void FocusNothing();
+    void OpenChosenDiary();
+    void CreateNewDiary();
+
+    TfrmMain& main_;
+    bool activated_ = false;
+    std::optional<QPoint> dragOffset_;
+};
+
+// Opens the diary, or its backup when the diary cannot be read, telling the user what
+// happened; true when opening failed.
+bool OpenDiary(QWidget* parent, const std::string& DiaryFile, const std::string& BackupFile,
+               const std::string& Password, TLines& DiaryText);
+
+// Name with its last three characters replaced by Ext; names of two characters or fewer stay.
+std::string ReplaceExtension(const std::string& Name, std::string_view Ext);
+
+// The folder ending in exactly one path separator ("/" for an empty text).
+std::string WithTrailingBackslash(const std::string& Folder);

@@ -1,0 +1,47 @@
+// The standard dialogs the program asks the user through: message boxes, input boxes, and the
+// open-file, save-file and font dialogs. Windows ask CurrentDialogs(); the program runs with the
+// Qt dialogs, tests install ScriptedDialogs.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+enum class TMsgIcon { None, Information, Warning, Error, Question };
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class TMsgAnswer { Ok, Cancel, Yes, No };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Text and caption are shown exactly; a "\r\n" in the text is a line break.
+    virtual TMsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                                  TMsgButtons buttons, TMsgAnswer defaultButton) = 0;
+    // The text typed, or nothing when cancelled.
+    virtual std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                            const QString& value) = 0;
+    // filter: "Diary backups (*.bkd);;All files (*)"; the chosen path, or nothing when cancelled.
+    virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& file,
+                                                const QString& filter) = 0;
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
+                                                const QString& filter) = 0;
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+};
+
+// The dialogs in use: those installed last, else the Qt dialogs.
+Dialogs& CurrentDialogs();
+// Installs dialogs for every later question (nullptr: the Qt dialogs); returns those replaced.
+Dialogs* SetDialogs(Dialogs* dialogs);
+
+// A plain information box with an OK button.
+void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
+// An error box with an OK button.
+void ShowError(QWidget* parent, const QString& text, const QString& caption);
+
+} // namespace platform

@@ -1,0 +1,21 @@
+// The dialogs of the running program, made with Qt's standard dialogs.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace platform {
+
+class QtDialogs : public Dialogs {
+public:
+    TMsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                          TMsgButtons buttons, TMsgAnswer defaultButton) override;
+    std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                    const QString& value) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& file,
+                                        const QString& filter) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
+                                        const QString& filter) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+};
+
+} // namespace platform

@@ -1,0 +1,73 @@
+// The registry store's file: the text format of a Windows registry export ("REGEDIT4", keys in
+// brackets, "name"="text", dword:, hex: and hex(n): values), parsed into a document of keys and
+// typed values and written back so that the export tools of Windows can import it.
+// Key and value names compare without regard to letter case, as on Windows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Registry data types, numbered as Windows numbers them.
+enum RegType : uint32_t {
+    rtNone = 0,
+    rtString = 1,       // REG_SZ: text and a terminating NUL
+    rtExpandString = 2, // REG_EXPAND_SZ
+    rtBinary = 3,       // REG_BINARY
+    rtDword = 4,        // REG_DWORD: 4 bytes, little-endian
+};
+
+struct RegData {
+    uint32_t Type = rtNone;
+    std::string Bytes; // exactly as the registry holds them
+    bool operator==(const RegData&) const = default;
+};
+
+struct RegNamedValue {
+    std::string Name; // empty for the key's default value
+    RegData Data;
+};
+
+struct RegKey {
+    std::string Path; // full path with the hive's name first, "HKEY_CURRENT_USER\SOFTWARE\..."
+    std::vector<RegNamedValue> Values;
+};
+
+class RegDocument {
+public:
+    const std::vector<RegKey>& Keys() const { return keys_; }
+
+    // The key itself, or one below it, is in the document.
+    bool KeyExists(std::string_view path) const;
+    const RegData* FindValue(std::string_view path, std::string_view name) const;
+
+    void CreateKey(std::string_view path);
+    void SetValue(std::string_view path, std::string_view name, RegData data);
+    // Removes the key and every key below it.
+    void DeleteKey(std::string_view path);
+    void DeleteValue(std::string_view path, std::string_view name);
+
+private:
+    RegKey* FindKey(std::string_view path);
+    std::vector<RegKey> keys_;
+};
+
+// Nothing, with the reason in *error, when the text is not a registry export.
+std::optional<RegDocument> ParseRegText(std::string_view text, std::string* error = nullptr);
+
+// The export text, lines ending in CR LF.
+std::string FormatRegText(const RegDocument& document);
+
+// Names of the predefined keys in the order of their Windows handles 0x80000000 to 0x80000006
+// ("HKEY_CLASSES_ROOT" first); nothing for any other handle.
+std::optional<std::string_view> HiveName(uint32_t handle);
+
+// Joins a hive and a path below it into a document path: leading and trailing backslashes of
+// the path are dropped; nothing when the path has an empty level ("A\\B").
+std::optional<std::string> KeyPath(uint32_t hive, std::string_view path);
+
+} // namespace platform

@@ -1,0 +1,61 @@
+// Dialogs for tests: every question is recorded, and answered from what the test scripted
+// beforehand. Unscripted message boxes take their default button; other unscripted dialogs
+// are cancelled. Installs itself for its lifetime.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace platform {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class TKind { Message, Input, OpenFile, SaveFile, Font };
+
+    struct TQuestion {
+        TKind Kind;
+        QString Caption;
+        QString Text; // the message, prompt or proposed file name
+        TMsgIcon Icon = TMsgIcon::None;
+        TMsgButtons Buttons = TMsgButtons::Ok;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    // Answers for the next message boxes, in order.
+    void AnswerMessage(TMsgAnswer answer) { messageAnswers_.push_back(answer); }
+    // Answers for the next input, open-file and save-file dialogs (nothing: cancel).
+    void AnswerText(std::optional<QString> answer) { textAnswers_.push_back(std::move(answer)); }
+    void AnswerFont(std::optional<QFont> answer) { fontAnswers_.push_back(std::move(answer)); }
+
+    const std::vector<TQuestion>& Asked() const { return asked_; }
+    // The texts of the message boxes shown, in order.
+    std::vector<QString> Messages() const;
+
+    TMsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                          TMsgButtons buttons, TMsgAnswer defaultButton) override;
+    std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                    const QString& value) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& file,
+                                        const QString& filter) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
+                                        const QString& filter) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+
+private:
+    void Record(TQuestion question);
+    std::optional<QString> NextText();
+
+    Dialogs* previous_;
+    std::vector<TQuestion> asked_;
+    std::deque<TMsgAnswer> messageAnswers_;
+    std::deque<std::optional<QString>> textAnswers_;
+    std::deque<std::optional<QFont>> fontAnswers_;
+};
+
+} // namespace platform

@@ -1,0 +1,311 @@
+#include "settings/RegValues.h"
+
+#include "platform/CharCase.h"
+#include "settings/ValueText.h"
+
+#include <array>
+#include <bit>
+#include <cstdio>
+#include <cstring>
+
+using platform::RegData;
+
+namespace {
+
+// Windows handles of the hives, by TRootKey ordinal.
+constexpr std::array<uint32_t, 7> HiveHandles{
+    platform::HKEY_CURRENT_USER, platform::HKEY_CLASSES_ROOT,     platform::HKEY_LOCAL_MACHINE,
+    platform::HKEY_USERS,        platform::HKEY_PERFORMANCE_DATA, platform::HKEY_CURRENT_CONFIG,
+    platform::HKEY_DYN_DATA,
+};
+
+std::string LittleEndian(uint64_t value, size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(value >> (8 * i));
+    return bytes;
+}
+
+uint64_t FromLittleEndian(const std::string& bytes)
+{
+    uint64_t value = 0;
+    for (size_t i = bytes.size(); i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    return value;
+}
+
+RegData DoubleData(double value)
+{
+    return {platform::rtBinary, LittleEndian(std::bit_cast<uint64_t>(value), 8)};
+}
+
+RegData DwordData(int32_t value)
+{
+    return {platform::rtDword, LittleEndian(static_cast<uint32_t>(value), 4)};
+}
+
+// The stored data as a value of the type; nothing when the registry type does not fit.
+std::optional<TVariant> Decode(const RegData& data, TValueType type)
+{
+    switch (type) {
+    case vtFloat:
+    case vtDateTime: {
+        if (data.Type != platform::rtBinary || data.Bytes.size() != 8)
+            return std::nullopt;
+        const double value = std::bit_cast<double>(FromLittleEndian(data.Bytes));
+        return type == vtFloat ? TVariant(value) : TVariant(TDateTime{value});
+    }
+    case vtBoolean:
+    case vtInteger: {
+        if (data.Type != platform::rtDword || data.Bytes.size() != 4)
+            return std::nullopt;
+        const auto value = static_cast<int32_t>(static_cast<uint32_t>(FromLittleEndian(data.Bytes)));
+        return type == vtBoolean ? TVariant(value != 0) : TVariant(value);
+    }
+    case vtString:
+        if (data.Type != platform::rtString && data.Type != platform::rtExpandString)
+            return std::nullopt;
+        return TVariant(data.Bytes.substr(0, data.Bytes.find('\0')));
+    }
+    return std::nullopt;
+}
+
+RegData Encode(const TVariant& value, TValueType type)
+{
+    switch (type) {
+    case vtFloat:
+        return DoubleData(value.ToDouble());
+    case vtDateTime:
+        return DoubleData(value.ToDateTime().Value);
+    case vtBoolean:
+        return DwordData(value.ToBoolean() ? 1 : 0);
+    case vtInteger:
+        return DwordData(value.ToInteger());
+    case vtString:
+        break;
+    }
+    return {platform::rtString, value.ToString() + '\0'};
+}
+
+std::string Quoted(const std::string& name)
+{
+    std::string quoted(1, '\'');
+    quoted.append(name);
+    return quoted += '\'';
+}
+
+} // namespace
+
+// ---- TRegValue ----
+
+TRegValue::TRegValue(TRegValues& owner) : owner_(owner) {}
+
+void TRegValue::SetValueName(std::string name)
+{
+    valueName_ = std::move(name);
+    if (owner_.AutoLoad)
+        Load();
+}
+
+std::string TRegValue::DefValue() const
+{
+    if (ValueType == vtBoolean)
+        return defValue_.ToBoolean() ? "TRUE" : "FALSE";
+    return defValue_.ToString();
+}
+
+void TRegValue::SetDefValue(std::string_view text)
+{
+    defValue_ = FromText(text);
+}
+
+TVariant TRegValue::FromText(std::string_view text) const
+{
+    const auto format = platform::FormatSettings();
+    switch (ValueType) {
+    case vtFloat:
+        return StrToFloat(text, format);
+    case vtBoolean:
+        return platform::UpperCase(text) == "TRUE";
+    case vtInteger:
+        return StrToInt(text);
+    case vtDateTime:
+        return StrToDateTime(text, format);
+    case vtString:
+        break;
+    }
+    return std::string(text);
+}
+
+void TRegValue::SetValueText(std::string_view text)
+{
+    Value = FromText(text);
+}
+
+void TRegValue::SetAsBoolean(bool value)
+{
+    SetValueText(value ? "TRUE" : "FALSE");
+}
+
+void TRegValue::SetAsFloat(double value)
+{
+    SetValueText(FloatToStr(value, platform::FormatSettings()));
+}
+
+void TRegValue::SetAsDateTime(TDateTime value)
+{
+    SetValueText(DateTimeToStr(value, platform::FormatSettings()));
+}
+
+void TRegValue::SetAsInteger(int32_t value)
+{
+    SetValueText(std::to_string(value));
+}
+
+void TRegValue::SetAsString(std::string_view value)
+{
+    SetValueText(value);
+}
+
+bool TRegValue::OpenKey()
+{
+    platform::Registry& registry = owner_.accessor_;
+    registry.CloseKey();
+    const std::string path = SubKey.empty() ? owner_.Key : owner_.Key + '\\' + SubKey;
+    if (registry.OpenKey(path, owner_.CanCreate))
+        return true;
+    if (OnErrorOpenKey)
+        OnErrorOpenKey(*this);
+    return false;
+}
+
+void TRegValue::Load()
+{
+    if (!OpenKey())
+        return;
+    if (const auto stored = owner_.accessor_.ReadValue(valueName_)) {
+        auto value = Decode(*stored, ValueType);
+        if (!value)
+            throw ERegistryException("Invalid data type for " + Quoted(valueName_));
+        Value = std::move(*value);
+    } else {
+        ApplyDefault();
+    }
+}
+
+void TRegValue::ApplyDefault()
+{
+    if (OnGetDefValueEvent)
+        OnGetDefValueEvent(*this, Value);
+    else
+        Value = defValue_;
+}
+
+void TRegValue::Save()
+{
+    if (!OpenKey())
+        return;
+    const RegData data = Encode(Value, ValueType);
+    if (!owner_.accessor_.WriteValue(valueName_, data))
+        throw ERegistryException("Failed to set data for " + Quoted(valueName_));
+}
+
+// ---- TRegCollection ----
+
+TRegValue& TRegCollection::Add(TRegValues& owner)
+{
+    return *items_.emplace_back(std::make_unique<TRegValue>(owner));
+}
+
+TRegValue& TRegCollection::ItemByName(std::string_view name) const
+{
+    const std::string wanted = platform::UpperCase(name);
+    for (const auto& item : items_)
+        if (platform::UpperCase(item->ValueName()) == wanted)
+            return *item;
+    throw ENameInvalid("Invalid Value Name!" + std::string(name));
+}
+
+// ---- TRegValues ----
+
+TRegValues::TRegValues()
+{
+    ApplyRootKey();
+}
+
+TRegValues::~TRegValues()
+{
+    for (int i = 0; i < items_.Count(); ++i) {
+        if (!items_[i].AutoStore)
+            continue;
+        try {
+            ApplyRootKey();
+            items_[i].Save();
+        } catch (const std::exception& error) {
+            if (OnDestroyError)
+                OnDestroyError(error.what());
+            else
+                std::fprintf(stderr, "daybrook: %s\n", error.what());
+        }
+    }
+}
+
+TRootKey TRegValues::RootKey() const
+{
+    for (size_t i = 0; i < HiveHandles.size(); ++i)
+        if (HiveHandles[i] == accessor_.RootKey())
+            return static_cast<TRootKey>(i);
+    return rkHKEY_CURRENT_USER;
+}
+
+void TRegValues::SetRootKey(TRootKey rootKey)
+{
+    rootKey_ = rootKey;
+    ApplyRootKey();
+}
+
+void TRegValues::ApplyRootKey()
+{
+    accessor_.SetRootKey(HiveHandles.at(rootKey_));
+}
+
+TRegValue& TRegValues::Declare(const TRegValueDescription& description)
+{
+    TRegValue& item = items_.Add(*this);
+    item.SubKey = description.SubKey;
+    item.ValueType = description.ValueType;
+    if (description.DefValue)
+        item.SetDefValue(*description.DefValue);
+    item.AutoStore = description.AutoStore;
+    item.SetValueName(description.ValueName);
+    return item;
+}
+
+TVariant TRegValues::GetValue(std::string_view name) const
+{
+    return items_.ItemByName(name).Value;
+}
+
+void TRegValues::SetValue(std::string_view name, TVariant value)
+{
+    items_.ItemByName(name).Value = std::move(value);
+}
+
+void TRegValues::LoadAll()
+{
+    for (int i = 0; i < items_.Count(); ++i) {
+        ApplyRootKey();
+        items_[i].Load();
+    }
+}
+
+void TRegValues::SaveAll()
+{
+    for (int i = 0; i < items_.Count(); ++i) {
+        if (!items_[i].AutoStore)
+            continue;
+        ApplyRootKey();
+        items_[i].Save();
+    }
+}

@@ -1,0 +1,163 @@
+// TRegValues: a named list of settings, each bound to one value of the registry. Items read
+// their value when they are given their name, the program reads and changes the values in
+// memory by name, and every item marked AutoStore is written back when the component goes.
+#pragma once
+
+#include "platform/Registry.h"
+#include "settings/Variant.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The hive the component's Key is below (ordinals differ from the order of the handles).
+enum TRootKey : uint8_t {
+    rkHKEY_CURRENT_USER,
+    rkHKEY_CLASSES_ROOT,
+    rkHKEY_LOCAL_MACHINE,
+    rkHKEY_USERS,
+    rkHKEY_PERFORMANCE_DATA,
+    rkHKEY_CURRENT_CONFIG,
+    rkHKEY_DYN_DATA,
+};
+
+// How a value is stored: vtFloat and vtDateTime as an 8-byte double (REG_BINARY), vtBoolean
+// and vtInteger as REG_DWORD, vtString as REG_SZ.
+enum TValueType : uint8_t { vtFloat, vtBoolean, vtString, vtInteger, vtDateTime };
+
+// GetValue/SetValue with a name no item has: "Invalid Value Name!" followed by the name.
+class ENameInvalid : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// "Invalid data type for '%s'", "Failed to set data for '%s'".
+class ERegistryException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class TRegValues;
+
+class TRegValue {
+public:
+    explicit TRegValue(TRegValues& owner);
+
+    // Raised when Load or Save cannot open the key.
+    std::function<void(TRegValue& sender)> OnErrorOpenKey;
+    // Supplies the value when the registry has none (instead of DefValue).
+    std::function<void(TRegValue& sender, TVariant& defValue)> OnGetDefValueEvent;
+
+    TRegValues& Owner() const { return owner_; }
+
+    std::string SubKey;              // a key below the owner's Key for this item alone
+    TValueType ValueType = vtString; // changing it later does not convert values held
+    TVariant Value;                  // the value in memory
+    bool AutoStore = true;           // written back when the component is destroyed
+
+    const std::string& ValueName() const { return valueName_; }
+    // Also the name the program finds the item by; loads the value when the owner's AutoLoad.
+    void SetValueName(std::string name);
+
+    // The default as text: "TRUE"/"FALSE" for vtBoolean, the plain text of the value otherwise.
+    std::string DefValue() const;
+    // Converted with the ValueType the item has now (SetValueText's rules).
+    void SetDefValue(std::string_view text);
+
+    // Reads the value from the registry, or takes the default when it has none.
+    void Load();
+    // The value the registry would give when it has none: OnGetDefValueEvent's, else DefValue.
+    void ApplyDefault();
+    // Writes the value in memory to the registry in the representation of ValueType.
+    void Save();
+
+    // Text turned into a value of the item's own type: vtBoolean is true exactly for "TRUE" in
+    // any letter case; numbers and dates follow the locale; failures raise EConvertError.
+    void SetValueText(std::string_view text);
+
+    bool AsBoolean() const { return Value.ToDouble() != 0; }
+    double AsFloat() const { return Value.ToDouble(); }
+    TDateTime AsDateTime() const { return Value.ToDateTime(); }
+    int32_t AsInteger() const { return Value.ToInteger(); }
+    std::string AsString() const { return Value.ToString(); }
+    void SetAsBoolean(bool value);
+    void SetAsFloat(double value);
+    void SetAsDateTime(TDateTime value);
+    void SetAsInteger(int32_t value);
+    void SetAsString(std::string_view value);
+
+private:
+    TVariant FromText(std::string_view text) const;
+    bool OpenKey();
+
+    TRegValues& owner_;
+    std::string valueName_;
+    TVariant defValue_;
+};
+
+// One item as a window declares it: the type and default are in place before the name is
+// given (and the name triggers the load).
+struct TRegValueDescription {
+    const char* ValueName;
+    TValueType ValueType;
+    std::optional<std::string_view> DefValue; // nothing: no default at all (an empty value)
+    const char* SubKey = "";
+    bool AutoStore = true;
+};
+
+class TRegCollection {
+public:
+    TRegValue& Add(TRegValues& owner);
+    int Count() const { return static_cast<int>(items_.size()); }
+    TRegValue& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
+    // The first item whose name equals Name, both upper-cased; ENameInvalid when none.
+    TRegValue& ItemByName(std::string_view name) const;
+
+private:
+    std::vector<std::unique_ptr<TRegValue>> items_;
+};
+
+class TRegValues {
+public:
+    TRegValues();
+    // Saves every AutoStore item (whatever AutoSave says). Failures are handed to
+    // OnDestroyError, one for each item that could not be saved; the other items are saved.
+    ~TRegValues();
+    TRegValues(const TRegValues&) = delete;
+    TRegValues& operator=(const TRegValues&) = delete;
+
+    TRootKey RootKey() const;
+    void SetRootKey(TRootKey rootKey);
+
+    std::string Key = "SOFTWARE\\Your Company\\Your Program";
+    bool CanCreate = true;
+    bool AutoLoad = true;
+    bool AutoSave = true;
+
+    TRegCollection& Items() { return items_; }
+    const TRegCollection& Items() const { return items_; }
+    // Adds an item and gives it its sub-key, type, default and then its name.
+    TRegValue& Declare(const TRegValueDescription& description);
+
+    TVariant GetValue(std::string_view name) const;
+    void SetValue(std::string_view name, TVariant value);
+
+    void LoadAll();
+    void SaveAll();
+
+    std::function<void(const std::string& message)> OnDestroyError;
+
+    platform::Registry& Accessor() { return accessor_; }
+
+private:
+    friend class TRegValue;
+    void ApplyRootKey();
+
+    TRootKey rootKey_ = rkHKEY_CURRENT_USER;
+    platform::Registry accessor_;
+    TRegCollection items_;
+};

@@ -1,0 +1,279 @@
+#include "platform/Registry.h"
+#include "platform/ProgramFolder.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sys/stat.h>
+
+using namespace platform;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
+
+RegData Sz(const std::string& text)
+{
+    return {rtString, text + '\0'};
+}
+
+RegDocument Parsed(const std::string& text)
+{
+    std::string error;
+    auto document = ParseRegText(text, &error);
+    EXPECT_TRUE(document.has_value()) << error;
+    return document.value_or(RegDocument{});
+}
+
+// Collects what the registry reports about its file, for the length of a test.
+struct Reports {
+    Reports()
+    {
+        SetRegistryProblemHandler([this](const std::string& message) { messages.push_back(message); });
+    }
+    ~Reports() { SetRegistryProblemHandler(nullptr); }
+    std::vector<std::string> messages;
+};
+
+} // namespace
+
+TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
+{
+    RegDocument document;
+    document.SetValue(DbkKey, "LastDiaryName", Sz("My \"best\" C:\\diary.dry"));
+    document.SetValue(DbkKey, "CurrentSkin", {rtDword, std::string("\x07\x00\x00\x80", 4)});
+    document.SetValue(DbkKey, "", Sz("default"));
+    document.SetValue(DbkKey, "Path", {rtExpandString, std::string("%TEMP%\0", 7)});
+    document.SetValue(DbkKey, "Lines", Sz("one\r\ntwo"));
+    document.SetValue(DbkKey, "Empty", {rtString, ""});
+    document.SetValue(DbkKey, "Multi", {7, std::string("a\0b\0\0", 5)});
+    std::string big;
+    for (int i = 0; i < 300; ++i)
+        big += static_cast<char>(i);
+    document.SetValue("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay", "Data", {rtBinary, big});
+
+    const std::string text = FormatRegText(document);
+    EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+                                 "\"LastDiaryName\"=\"My \\\"best\\\" C:\\\\diary.dry\"\r\n"
+                                 "\"CurrentSkin\"=dword:80000007\r\n@=\"default\"\r\n"
+                                 "\"Path\"=hex(2):25,54,45,4d,50,25,00\r\n"))
+        << text;
+    for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        EXPECT_LE(end - start, 80u) << "long lines are continued";
+
+    const RegDocument back = Parsed(text);
+    ASSERT_EQ(back.Keys().size(), document.Keys().size());
+    for (size_t k = 0; k < back.Keys().size(); ++k) {
+        EXPECT_EQ(back.Keys()[k].Path, document.Keys()[k].Path);
+        ASSERT_EQ(back.Keys()[k].Values.size(), document.Keys()[k].Values.size());
+        for (size_t v = 0; v < back.Keys()[k].Values.size(); ++v) {
+            EXPECT_EQ(back.Keys()[k].Values[v].Name, document.Keys()[k].Values[v].Name);
+            EXPECT_EQ(back.Keys()[k].Values[v].Data, document.Keys()[k].Values[v].Data)
+                << document.Keys()[k].Values[v].Name;
+        }
+    }
+}
+
+TEST(RegFile, ReadsExportsWithCommentsContinuationsDeletionsAndMixedCase)
+{
+    const RegDocument document = Parsed("\r\nREGEDIT4\r\n\r\n; a comment\r\n"
+                                        "[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\n"
+                                        "\"Skin\"=dword:00000003\n"
+                                        "\"Bin\"=hex:01,02,\\\n  03,04\n"
+                                        "\"Gone\"=\"x\"\n"
+                                        "[hkey_current_user\\Software\\KESTRINE\\dbk]\n"
+                                        "\"skin\"=dword:5\n"
+                                        "\"Gone\"=-\n"
+                                        "[HKEY_CURRENT_USER\\Software\\Other\\Deep]\n"
+                                        "[-HKEY_CURRENT_USER\\Software\\Other]\n");
+    ASSERT_EQ(document.Keys().size(), 1u) << "one key whatever its letter case; the deleted key is gone";
+    ASSERT_NE(document.FindValue(DbkKey, "SKIN"), nullptr);
+    EXPECT_EQ(document.FindValue(DbkKey, "SKIN")->Bytes, std::string("\x05\0\0\0", 4));
+    EXPECT_EQ(document.FindValue(DbkKey, "bin")->Bytes, "\x01\x02\x03\x04");
+    EXPECT_EQ(document.FindValue(DbkKey, "Gone"), nullptr);
+    EXPECT_TRUE(document.KeyExists("HKEY_CURRENT_USER\\software"));
+    EXPECT_FALSE(document.KeyExists("HKEY_CURRENT_USER\\Software\\Other"));
+}
+
+TEST(RegFile, ForeignOrDamagedTextIsRefusedWithAReason)
+{
+    for (const std::string& text : {
+             std::string(),
+             std::string("[HKEY_CURRENT_USER\\A]\r\n"),
+             std::string("\xFF\xFER\0E\0G\0", 8),
+             std::string("REGEDIT4\r\n\"orphan\"=\"value\"\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_NOWHERE\\A]\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A\\\\B]\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=hex:1g\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:123456789\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=\"unterminated\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"\r\n"),
+             std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A\r\n"),
+         }) {
+        std::string error;
+        EXPECT_FALSE(ParseRegText(text, &error).has_value()) << text;
+        EXPECT_FALSE(error.empty()) << text;
+    }
+}
+
+TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
+{
+    EXPECT_EQ(KeyPath(HKEY_CURRENT_USER, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
+              "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\BirthDay");
+    EXPECT_EQ(KeyPath(HKEY_DYN_DATA, "A"), "HKEY_DYN_DATA\\A");
+    EXPECT_EQ(KeyPath(HKEY_LOCAL_MACHINE, ""), "HKEY_LOCAL_MACHINE");
+    EXPECT_FALSE(KeyPath(HKEY_CURRENT_USER, "A\\\\B").has_value());
+    EXPECT_FALSE(KeyPath(0x80000007, "A").has_value());
+}
+
+class RegistryStore : public ::testing::Test {
+protected:
+    TempDir folder;
+    std::filesystem::path file = folder / "registry.reg";
+};
+
+TEST_F(RegistryStore, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
+{
+    Registry writer(file);
+    ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
+    ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
+    ASSERT_TRUE(writer.WriteValue("FontSize", {rtDword, std::string("\x0A\0\0\0", 4)}));
+
+    Registry reader(file);
+    EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false));
+    EXPECT_TRUE(reader.OpenKey("software\\kestrine", false)) << "a level above an existing key exists";
+    ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
+    EXPECT_TRUE(reader.ValueExists("fontname"));
+    EXPECT_FALSE(reader.ValueExists("FontColor"));
+    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{rtDword, std::string("\x0A\0\0\0", 4)}));
+
+    reader.SetRootKey(HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(reader.HasOpenKey()) << "changing the hive closes the key";
+    EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\DBK", false)) << "hives are apart";
+}
+
+TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
+{
+    Registry first(file), second(file);
+    ASSERT_TRUE(first.OpenKey("K", true));
+    ASSERT_TRUE(second.OpenKey("K", true));
+    ASSERT_TRUE(first.WriteValue("A", Sz("1")));
+    ASSERT_TRUE(second.WriteValue("B", Sz("2")));
+    const RegDocument stored = Parsed(ReadBytes(file));
+    EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "A"), nullptr);
+    EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "B"), nullptr);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
+        << "no temporary file is left";
+}
+
+TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
+{
+    Registry registry(file);
+    ASSERT_TRUE(registry.OpenKey("K", true));
+    ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
+    const auto inode = [&] {
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+    ASSERT_TRUE(registry.WriteValue("a", Sz("1")));
+    EXPECT_EQ(inode(), before) << "the file was not replaced";
+    ASSERT_TRUE(registry.WriteValue("A", Sz("2")));
+    EXPECT_NE(inode(), before);
+}
+
+TEST_F(RegistryStore, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
+{
+    Registry registry(file);
+    ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
+    EXPECT_FALSE(registry.ValueExists("LastDiaryName"));
+    EXPECT_FALSE(std::filesystem::exists(file)) << "reading settings writes nothing";
+    EXPECT_FALSE(Registry(file).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
+}
+
+TEST_F(RegistryStore, AReadOnlyFileIsNeverChanged)
+{
+    const std::string original = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=\"1\"\r\n\r\n";
+    WriteBytes(file, original);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    Registry registry(file);
+    ASSERT_TRUE(registry.OpenKey("K", true));
+    EXPECT_FALSE(registry.WriteValue("A", Sz("2")));
+    EXPECT_NE(registry.LastError().find("read-only"), std::string::npos) << registry.LastError();
+    EXPECT_EQ(ReadBytes(file), original);
+    EXPECT_EQ(registry.ReadValue("A"), Sz("1"));
+}
+
+TEST_F(RegistryStore, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
+{
+    const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=hex:zz\r\n";
+    WriteBytes(file, damaged);
+    Reports reports;
+    Registry first(file);
+    Registry second(file);
+    ASSERT_TRUE(second.OpenKey("K", true));
+    EXPECT_FALSE(second.ValueExists("A"));
+    ASSERT_EQ(reports.messages.size(), 1u);
+    EXPECT_NE(reports.messages[0].find("damaged"), std::string::npos) << reports.messages[0];
+    EXPECT_NE(reports.messages[0].find("registry.reg.damaged"), std::string::npos) << reports.messages[0];
+    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
+
+    ASSERT_TRUE(second.WriteValue("A", Sz("fresh")));
+    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
+              std::string("fresh\0", 6));
+    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
+    EXPECT_EQ(reports.messages.size(), 1u);
+}
+
+TEST_F(RegistryStore, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
+{
+    std::filesystem::create_directory(file); // a folder where the file should be
+    Reports reports;
+    Registry registry(file);
+    ASSERT_TRUE(registry.OpenKey("K", true));
+    EXPECT_FALSE(registry.WriteValue("A", Sz("1")));
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_EQ(reports.messages.size(), 1u);
+}
+
+TEST(RegistryPlaces, EnvironmentChoosesTheRegistryFileAndTheProgramFolder)
+{
+    const auto keep = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value == nullptr ? std::optional<std::string>() : std::optional<std::string>(value);
+    };
+    const auto restore = [](const char* name, const std::optional<std::string>& value) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    };
+    const auto registry = keep("DAYBROOK_REGISTRY"), config = keep("XDG_CONFIG_HOME"),
+               folder = keep("DAYBROOK_FOLDER");
+
+    setenv("DAYBROOK_REGISTRY", "/tmp/x/my.reg", 1);
+    EXPECT_EQ(RegistryPath(), "/tmp/x/my.reg");
+    unsetenv("DAYBROOK_REGISTRY");
+    setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
+    EXPECT_EQ(RegistryPath(), "/tmp/config/daybrook/registry.reg");
+
+    setenv("DAYBROOK_FOLDER", "/tmp/program", 1);
+    EXPECT_EQ(ProgramFolder(), "/tmp/program");
+    unsetenv("DAYBROOK_FOLDER");
+    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "test_platform"));
+
+    restore("DAYBROOK_REGISTRY", registry);
+    restore("XDG_CONFIG_HOME", config);
+    restore("DAYBROOK_FOLDER", folder);
+}
