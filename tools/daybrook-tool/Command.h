@@ -37,16 +37,14 @@ int UsageError(const std::string& command, const std::string& problem);
 // True when the arguments ask for the command's help (which is then printed).
 bool WantsHelp(const std::string& command, const TArguments& arguments);
 
-// The diary password from DAYBROOK_PASSWORD or, when that is unset, one line of standard
-// input (read without echo on a terminal), converted to the diary code page. Nothing when it
-// holds characters the code page cannot store (a message has been printed).
-bool ReadPassword(std::string& password);
-
 // The text of a load result, e.g. "wrong password".
 std::string DiaryResultText(TDiaryResult result);
 
-// Loads a diary with the password, printing a clear message on failure; returns the result.
-TDiaryResult LoadForTool(const std::string& file, TLines& lines, const std::string& password);
+// Reads the password — DAYBROOK_PASSWORD or, when that is unset, one line of standard input
+// (without echo on a terminal), converted to the diary code page — and loads the diary with
+// it. On failure prints a clear message and returns the exit status (the load result, or
+// ExitUsage for a password the code page cannot store); 0 when done.
+int LoadWithPassword(const std::string& file, TLines& lines, std::string& password);
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
 std::string ForTerminal(const std::string& text);

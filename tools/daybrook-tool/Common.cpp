@@ -68,8 +68,7 @@ bool ReadLine(std::string& line)
     return ok || !line.empty();
 }
 
-} // namespace
-
+// The password converted to the diary code page; false (with a message) when it cannot be.
 bool ReadPassword(std::string& password)
 {
     std::string typed;
@@ -86,6 +85,8 @@ bool ReadPassword(std::string& password)
     password = *converted;
     return true;
 }
+
+} // namespace
 
 std::string DiaryResultText(TDiaryResult result)
 {
@@ -106,12 +107,12 @@ std::string DiaryResultText(TDiaryResult result)
     return "unknown result";
 }
 
-TDiaryResult LoadForTool(const std::string& file, TLines& lines, const std::string& password)
+int LoadWithPassword(const std::string& file, TLines& lines, std::string& password)
 {
+    if (!ReadPassword(password))
+        return ExitUsage;
     const TDiaryResult result = LoadDiary(file, lines, password);
-    if (result != drDone)
-        Fail(result, file + ": " + DiaryResultText(result));
-    return result;
+    return result == drDone ? 0 : Fail(result, file + ": " + DiaryResultText(result));
 }
 
 std::string ForTerminal(const std::string& text)

@@ -1,6 +1,7 @@
 // check, list, dump and copy: the commands that read a diary file.
 #include "Command.h"
 
+#include "storage/DayRecords.h"
 #include "storage/SafeFile.h"
 
 #include <iostream>
@@ -32,16 +33,12 @@ int Check(const TArguments& arguments)
     return drDone;
 }
 
-// A record line: eight-digit date key, one mood digit, the title up to "@@", the body.
 void PrintRecordSummary(const std::string& line)
 {
-    if (line.size() < 9) {
-        std::cout << "(malformed record: " << ForTerminal(line) << ")\n";
-        return;
-    }
-    const std::string title = line.substr(9, line.find("@@", 9) - 9);
-    std::cout << line.substr(0, 4) << '-' << line.substr(4, 2) << '-' << line.substr(6, 2) << '\t' << line[8]
-              << '\t' << ForTerminal(title) << '\n';
+    const TDayParts parts = ParseDayRecord(line);
+    const std::string key = line.substr(0, 8);
+    std::cout << key.substr(0, 4) << '-' << key.substr(4, 2) << '-' << key.substr(6, 2) << '\t' << parts.Mood
+              << '\t' << ForTerminal(parts.Title) << '\n';
 }
 
 int List(const TArguments& arguments)
@@ -49,11 +46,9 @@ int List(const TArguments& arguments)
     if (arguments.size() != 1)
         return UsageError("list", "list takes one FILE");
     std::string password;
-    if (!ReadPassword(password))
-        return ExitUsage;
     TLines lines;
-    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
-        return result;
+    if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
+        return status;
     for (const auto& line : lines)
         PrintRecordSummary(line);
     return drDone;
@@ -64,11 +59,9 @@ int Dump(const TArguments& arguments)
     if (arguments.size() != 1)
         return UsageError("dump", "dump takes one FILE");
     std::string password;
-    if (!ReadPassword(password))
-        return ExitUsage;
     TLines lines;
-    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
-        return result;
+    if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
+        return status;
     const std::string text = JoinLines(lines);
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
@@ -79,11 +72,9 @@ int Copy(const TArguments& arguments)
     if (arguments.size() != 2)
         return UsageError("copy", "copy takes FILE and OUT");
     std::string password;
-    if (!ReadPassword(password))
-        return ExitUsage;
     TLines lines;
-    if (const TDiaryResult result = LoadForTool(arguments[0], lines, password); result != drDone)
-        return result;
+    if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
+        return status;
     if (const TDiaryResult result = SaveDiary(arguments[1], lines, password); result != drDone)
         return Fail(result, arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
     std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';

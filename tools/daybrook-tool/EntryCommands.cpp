@@ -18,13 +18,9 @@ namespace {
 bool LoadEntries(const TArguments& arguments, TDiary& diary, int& status)
 {
     std::string password;
-    if (!ReadPassword(password)) {
-        status = ExitUsage;
-        return false;
-    }
     TLines lines;
-    status = LoadForTool(arguments[0], lines, password);
-    if (status != drDone)
+    status = LoadWithPassword(arguments[0], lines, password);
+    if (status != 0)
         return false;
     diary.DiaryText.SetSorted(true);
     diary.DiaryText.SetLines(std::move(lines));
