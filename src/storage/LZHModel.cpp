@@ -8,47 +8,20 @@ namespace {
 constexpr uint16_t MaxFreq = 0x8000;
 }
 
-void TBitWriter::PutCode(int length, uint16_t code)
-{
-    putbuf_ |= static_cast<uint16_t>(code >> putlen_);
-    putlen_ += length;
-    if (putlen_ >= 8) {
-        Emit(static_cast<uint8_t>(putbuf_ >> 8));
-        putlen_ -= 8;
-        if (putlen_ >= 8) {
-            Emit(static_cast<uint8_t>(putbuf_ & 0xFF));
-            putlen_ -= 8;
-            putbuf_ = static_cast<uint16_t>(code << (length - putlen_));
-        } else {
-            putbuf_ = static_cast<uint16_t>(putbuf_ << 8);
-        }
-    }
-}
-
-void TBitWriter::PutLongCode(int length, uint64_t code)
-{
-    while (length > 16) {
-        PutCode(16, static_cast<uint16_t>(code >> 48));
-        code <<= 16;
-        length -= 16;
-    }
-    PutCode(length, static_cast<uint16_t>(code >> 48));
-}
-
 void TBitWriter::Flush()
 {
-    if (putlen_ > 0)
-        Emit(static_cast<uint8_t>(putbuf_ >> 8));
-    putlen_ = 0;
-    putbuf_ = 0;
+    for (; pendingLength_ > 0; pendingLength_ -= 8, pending_ <<= 8)
+        block_[used_++] = static_cast<uint8_t>(pending_ >> 56);
+    pendingLength_ = 0;
+    pending_ = 0;
     Drain();
 }
 
 void TBitWriter::Drain()
 {
-    if (!buffer_.empty())
-        sink_(buffer_.data(), buffer_.size());
-    buffer_.clear();
+    if (used_ > 0)
+        sink_(block_, used_);
+    used_ = 0;
 }
 
 void THuffmanModel::Start()
@@ -138,9 +111,7 @@ std::pair<uint64_t, int> THuffmanModel::Code(int symbol) const
     int length = 0;
     int k = prnt_[symbol + NodeCount];
     do {
-        code >>= 1;
-        if ((k & 1) != 0)
-            code |= uint64_t{1} << 63;
+        code = code >> 1 | static_cast<uint64_t>(k & 1) << 63;
         ++length;
         k = prnt_[k];
     } while (k != Root);

@@ -18,29 +18,43 @@ constexpr int Root = NodeCount - 1;            // 626
 class TBitWriter {
 public:
     using TSink = std::function<void(const uint8_t* bytes, size_t count)>;
-    explicit TBitWriter(TSink sink) : sink_(std::move(sink)) { buffer_.reserve(BlockSize); }
+    explicit TBitWriter(TSink sink) : sink_(std::move(sink)) {}
 
     // Puts the `length` (1 to 16) leftmost bits of `code`.
-    void PutCode(int length, uint16_t code);
-    // Puts a code of any length, left-aligned in 64 bits: pieces of 16 bits, then the rest.
-    void PutLongCode(int length, uint64_t code);
+    void PutCode(int length, uint16_t code) { PutBits(length, static_cast<uint64_t>(code) << 48); }
+    // Puts a code of any length, left-aligned in 64 bits.
+    void PutLongCode(int length, uint64_t code)
+    {
+        for (; length > 32; length -= 32, code <<= 32)
+            PutBits(32, code);
+        PutBits(length, code);
+    }
     // Writes the pending bits padded with zero bits, then everything buffered.
     void Flush();
 
 private:
-    static constexpr size_t BlockSize = 4096;
-    void Emit(uint8_t byte)
+    // Adds the `length` (at most 32) leftmost bits of `bits`; whole 32-bit groups go out.
+    void PutBits(int length, uint64_t bits)
     {
-        buffer_.push_back(byte);
-        if (buffer_.size() == BlockSize)
-            Drain();
+        pending_ |= bits >> pendingLength_;
+        pendingLength_ += length;
+        if (pendingLength_ >= 32) {
+            for (int shift = 56; shift >= 32; shift -= 8)
+                block_[used_++] = static_cast<uint8_t>(pending_ >> shift);
+            pending_ <<= 32;
+            pendingLength_ -= 32;
+            if (used_ + 4 > BlockSize)
+                Drain();
+        }
     }
     void Drain();
 
+    static constexpr size_t BlockSize = 4096;
     TSink sink_;
-    std::vector<uint8_t> buffer_;
-    uint16_t putbuf_ = 0;
-    uint8_t putlen_ = 0;
+    uint8_t block_[BlockSize];
+    size_t used_ = 0;
+    uint64_t pending_ = 0; // left-aligned
+    int pendingLength_ = 0;
 };
 
 // Hands out the bytes of a read callback one at a time, fetching them in blocks.

@@ -77,7 +77,11 @@ struct TLZH::Tables {
     }
     int16_t& Right(int p) { return child[2 * p + 1]; }
     // The link of p's parent that points to p.
-    int16_t& LinkTo(int p) { return Right(dad[p]) == p ? Right(dad[p]) : Left(dad[p]); }
+    int16_t& LinkTo(int p)
+    {
+        const int parent = dad[p];
+        return child[2 * parent + (Right(parent) == p ? 1 : 0)];
+    }
 };
 
 TLZH::TLZH(TReadCallback read, TWriteCallback write) : source_(std::move(read)), write_(std::move(write))
@@ -172,37 +176,38 @@ void TLZH::InsertNode(int r)
     const uint8_t* key = &t.text[r];
     int p = N + 1 + key[0];
     t.Left(r) = t.Right(r) = NIL;
-    int length = 0;
-    int position = 0;
+    // The best match so far as one number, its length above its nearness, so that longer
+    // matches win and, among equally long ones on the path, the nearest. Zero is no match
+    // (the position of the last one then stays, unused).
+    int best = 0;
+    const auto settle = [&] {
+        matchLength_ = static_cast<int16_t>(best >> 12);
+        matchPosition_ = static_cast<int16_t>(best == 0 ? matchPosition_ : (N - 1) - (best & (N - 1)));
+    };
     int side = 1;
     // Both children of a node are fetched together before the comparison that chooses
-    // between them, so the descent does not wait for the fetch after each comparison.
+    // between them.
     uint32_t children = t.Children(p);
     for (;;) {
         const auto next = static_cast<int16_t>(side != 0 ? children >> 16 : children & 0xFFFF);
         if (next == NIL) {
             t.child[2 * p + side] = static_cast<int16_t>(r);
             t.dad[r] = static_cast<int16_t>(p);
-            matchLength_ = static_cast<int16_t>(length);
-            matchPosition_ = static_cast<int16_t>(position);
+            settle();
             return;
         }
         p = next;
         children = t.Children(p);
         const auto [i, greater] = Compare(key, &t.text[p]);
         side = greater ? 1 : 0;
-        // Longer matches win; among equally long ones on the path, the nearest.
         const int distance = ((r - p) & (N - 1)) - 1;
-        const bool better = i > length || (i == length && distance < position);
-        if (i > Threshold && better) {
-            length = i;
-            position = distance;
-        }
+        // Computed without a branch: whether a node beats the best is as good as random.
+        const int candidate = (i << 12 | ((N - 1) - distance)) & -static_cast<int>(i > Threshold);
+        best = std::max(best, candidate);
         if (i >= F)
             break;
     }
-    matchLength_ = static_cast<int16_t>(length);
-    matchPosition_ = static_cast<int16_t>(position);
+    settle();
     // A full-length match: r takes p's place in the tree.
     t.dad[r] = t.dad[p];
     t.Left(r) = t.Left(p);
@@ -219,24 +224,24 @@ void TLZH::DeleteNode(int p)
     if (t.dad[p] == NIL)
         return;
     int q;
-    if (t.Right(p) == NIL) {
-        q = t.Left(p);
-    } else if (t.Left(p) == NIL) {
-        q = t.Right(p);
+    const int left = t.Left(p);
+    const int right = t.Right(p);
+    if (left == NIL || right == NIL) {
+        q = right == NIL ? left : right;
     } else {
         // Both children: the largest node of the left subtree takes p's place.
-        q = t.Left(p);
+        q = left;
         if (t.Right(q) != NIL) {
             do {
                 q = t.Right(q);
             } while (t.Right(q) != NIL);
             t.Right(t.dad[q]) = t.Left(q);
             t.dad[t.Left(q)] = t.dad[q];
-            t.Left(q) = t.Left(p);
-            t.dad[t.Left(p)] = static_cast<int16_t>(q);
+            t.Left(q) = static_cast<int16_t>(left);
+            t.dad[left] = static_cast<int16_t>(q);
         }
-        t.Right(q) = t.Right(p);
-        t.dad[t.Right(p)] = static_cast<int16_t>(q);
+        t.Right(q) = static_cast<int16_t>(right);
+        t.dad[right] = static_cast<int16_t>(q);
     }
     t.dad[q] = t.dad[p];
     t.LinkTo(p) = static_cast<int16_t>(q);
