@@ -9,7 +9,7 @@ PROGRAM_FOLDER ?= $(HOME)/.local/share/daybrook
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench screenshots fuzz release debug clean
+.PHONY: all deps run test bench screenshots fuzz release configure-release debug clean
 
 all: release
 
@@ -20,21 +20,28 @@ release: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
 
+# Configures the optimised build; the targets below build only what they need.
+configure-release: deps
+	cmake --preset release >/dev/null
+
 debug: deps
 	cmake --preset debug >/dev/null
 	cmake --build --preset debug -j $(JOBS)
 
-run: release
+run: configure-release
+	cmake --build --preset release -j $(JOBS) --target daybrook
 	cmake --install build/release --prefix "$(PROGRAM_FOLDER)" >/dev/null
 	cd "$(PROGRAM_FOLDER)" && ./daybrook
 
 test: debug
 	ctest --preset debug -j $(JOBS)
 
-bench: release
+bench: configure-release
+	cmake --build --preset release -j $(JOBS) --target daybrook-bench
 	build/release/bench/daybrook-bench --benchmark_counters_tabular=true
 
-screenshots: release
+screenshots: configure-release
+	cmake --build --preset release -j $(JOBS) --target daybrook-screenshots
 	build/release/tools/daybrook-screenshots screenshots
 
 fuzz: deps
