@@ -3,7 +3,7 @@
 // crash-safe write of the same file, the least any save can cost.
 #include "BenchSupport.h"
 #include "app/MainSettings.h"
-#include "storage/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <benchmark/benchmark.h>
 

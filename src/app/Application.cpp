@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 namespace {
 
@@ -36,6 +36,6 @@ void SetApplicationTitle(const QString& title)
 
 void ShowException(const std::exception& error)
 {
-    platform::ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
+    widgets::ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
                         ApplicationTitle());
 }

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/FMain.h"
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "platform/QtText.h"
 #include "storage/DiaryFile.h"
 #include "widgets/KvCoolEdit.h"
@@ -64,12 +64,12 @@ bool DiaryExists(const std::filesystem::path& file)
 
 void Tell(QWidget* parent, const char* text)
 {
-    platform::ShowMessage(parent, QString::fromLatin1(text), ApplicationTitle());
+    widgets::ShowMessage(parent, QString::fromLatin1(text), ApplicationTitle());
 }
 
 void Complain(QWidget* parent, const QString& text, const QString& caption)
 {
-    platform::ShowError(parent, text, caption);
+    widgets::ShowError(parent, text, caption);
 }
 
 QFont WindowFont()
@@ -336,7 +336,7 @@ void TfrmEntry::CreateNewDiary()
         Complain(this, QStringLiteral("Diary Already Exists"), QStringLiteral(" Error"));
         return;
     }
-    const auto retyped = platform::CurrentDialogs().InputBox(
+    const auto retyped = widgets::CurrentDialogs().InputBox(
         this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/ExtListCombo.h"
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 #include "widgets/KvFileIterator.h"
 
 #include <QDialog>

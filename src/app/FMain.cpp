@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/MainSettings.h"
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtText.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 void ShowSettingsError(const std::string& message)
 {
-    platform::ShowError(nullptr, QString::fromStdString(message), ApplicationTitle());
+    widgets::ShowError(nullptr, QString::fromStdString(message), ApplicationTitle());
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "settings/RegValues.h"
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 #include <QMainWindow>
 

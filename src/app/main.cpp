@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "platform/Registry.h"
 
 int main(int argc, char** argv)
@@ -11,9 +11,9 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("The Daybrook"));
     platform::SetRegistryProblemHandler([](const std::string& message) {
-        platform::CurrentDialogs().MessageBox(nullptr, QString::fromStdString(message), ApplicationTitle(),
-                                              platform::TMsgIcon::Warning, platform::TMsgButtons::Ok,
-                                              platform::TMsgAnswer::Ok);
+        widgets::CurrentDialogs().MessageBox(nullptr, QString::fromStdString(message), ApplicationTitle(),
+                                              widgets::TMsgIcon::Warning, widgets::TMsgButtons::Ok,
+                                              widgets::TMsgAnswer::Ok);
     });
 
     TfrmMain frmMain;

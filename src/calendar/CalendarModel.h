@@ -3,7 +3,7 @@
 // the rules for changing the date. No Qt; the widgets derive from it and supply the hooks.
 #pragma once
 
-#include "calendar/CalendarDate.h"
+#include "base/CalendarDate.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "editor/LinkFinder.h"
 #include "editor/RtfDocument.h"
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 #include <QMimeData>
 #include <QMouseEvent>

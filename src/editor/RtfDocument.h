@@ -1,7 +1,8 @@
 // The bridge between the RTF text of a diary body and the QTextDocument the editor shows.
 #pragma once
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QTextDocument>
 

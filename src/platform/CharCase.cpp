@@ -1,6 +1,7 @@
 #include "platform/CharCase.h"
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QChar>
 #include <QString>
@@ -40,7 +41,7 @@ const ByteMap* SingleByteUpperMap()
     const int codePage = DiaryCodePage();
     auto found = cache.find(codePage);
     if (found == cache.end()) {
-        const auto* table = SingleByteTable(codePage);
+        const auto* table = codepage::SingleByteTable(codePage);
         found = cache.emplace(codePage, table == nullptr ? std::nullopt : std::optional(MakeUpperMap(*table)))
                     .first;
     }
@@ -59,8 +60,9 @@ std::string UpperCase(std::string_view text)
     }
     // Double-byte code pages: through Unicode, keeping the text as it was when the capitals do
     // not fit the code page.
-    const QString unicode = QString::fromStdString(CodePageToUtf8(text));
-    const auto changed = Utf8ToCodePage(unicode.toUpper().toStdString());
+    const int codePage = DiaryCodePage();
+    const QString unicode = QString::fromStdString(codepage::CodePageToUtf8(text, codePage));
+    const auto changed = codepage::Utf8ToCodePage(unicode.toUpper().toStdString(), codePage);
     return changed ? *changed : std::string(text);
 }
 

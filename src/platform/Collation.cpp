@@ -1,6 +1,7 @@
 #include "platform/Collation.h"
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QCollator>
 #include <QString>
@@ -11,7 +12,7 @@ namespace {
 
 QString Decode(std::string_view bytes)
 {
-    if (const auto* table = SingleByteTable(DiaryCodePage())) {
+    if (const auto* table = codepage::SingleByteTable(DiaryCodePage())) {
         QString text;
         text.reserve(static_cast<qsizetype>(bytes.size()));
         for (const char b : bytes) {
@@ -23,7 +24,7 @@ QString Decode(std::string_view bytes)
         }
         return text;
     }
-    const std::string utf8 = CodePageToUtf8(bytes);
+    const std::string utf8 = codepage::CodePageToUtf8(bytes, DiaryCodePage());
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

@@ -1,17 +1,18 @@
 #include "platform/QtText.h"
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 namespace platform {
 
 QString FromDiaryText(const std::string& bytes)
 {
-    return QString::fromStdString(CodePageToUtf8(bytes));
+    return QString::fromStdString(codepage::CodePageToUtf8(bytes, DiaryCodePage()));
 }
 
 std::optional<std::string> ToDiaryText(const QString& text)
 {
-    return Utf8ToCodePage(text.toStdString());
+    return codepage::Utf8ToCodePage(text.toStdString(), DiaryCodePage());
 }
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/RegFile.h"
 
 #include "platform/CharCase.h"
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "platform/Registry.h"
 
-#include "storage/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "settings/ValueText.h"
 
-#include "calendar/CalendarDate.h"
+#include "base/CalendarDate.h"
 
 #include <algorithm>
 #include <charconv>

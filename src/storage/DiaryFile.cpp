@@ -1,7 +1,7 @@
 #include "storage/DiaryFile.h"
 
 #include "storage/LZHCompress.h"
-#include "storage/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <cstdio>
 #include <exception>

@@ -2,7 +2,7 @@
 // stream of the password, a 0x00 byte and the day records, each followed by CR LF.
 #pragma once
 
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 #include <filesystem>
 #include <string>

@@ -3,7 +3,7 @@
 // sorted place. Lines compare with the locale's case-insensitive comparison handed in.
 #pragma once
 
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "storage/LZHCompress.h"
 
-#include "storage/CRC32.h"
+#include "base/CRC32.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The codec's front: compress and decompress whole in-memory streams, and their CRC-32.
 #pragma once
 
-#include "storage/MemoryStream.h"
+#include "base/MemoryStream.h"
 #include "storage/lzh.h"
 
 #include <cstdint>

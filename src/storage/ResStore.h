@@ -3,7 +3,7 @@
 // letter case and read through a stream.
 #pragma once
 
-#include "storage/MemoryStream.h"
+#include "base/MemoryStream.h"
 
 #include <memory>
 #include <stdexcept>

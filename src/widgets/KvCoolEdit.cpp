@@ -1,8 +1,9 @@
 #include "widgets/KvCoolEdit.h"
 
 #include "platform/CharCase.h"
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 #include "platform/QtText.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QKeyEvent>
 #include <QToolTip>

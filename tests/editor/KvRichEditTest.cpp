@@ -130,7 +130,7 @@ TEST_F(KvRichEdit, TypedAtSignsSurviveTheRecordFormat)
     StringToRichText(body, loaded);
     EXPECT_EQ(loaded.toPlainText(), "meet @@ noon, mail a@@b");
     EXPECT_EQ(title, "Title @ noon");
-    EXPECT_TRUE(DayContainsText(diary.DiaryText, "@@ noon", [](std::string_view rtf) { return rtf::PlainText(rtf); },
+    EXPECT_TRUE(DayContainsText(diary.DiaryText, "@@ noon", [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); },
                                 2024, 5, 1));
 }
 

@@ -1,7 +1,7 @@
 // The fast plain-text extractor must give exactly what the editor shows after loading a body.
 #include "editor/RtfDocument.h"
 #include "editor/rtf/RtfReader.h"
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 #include "support/TestFiles.h"
 
 #include <QTextDocument>

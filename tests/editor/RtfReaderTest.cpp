@@ -90,14 +90,14 @@ TEST(RtfReader, UnicodeCharactersSkipTheirFallbackAsUcSays)
 
 TEST(RtfReader, DestinationsThatAreNotTextAreSkipped)
 {
-    EXPECT_EQ(PlainText("{\\rtf1{\\*\\generator Riched20 10.0;}{\\*\\anything {nested} text}shown}"), "shown");
-    EXPECT_EQ(PlainText("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a\\unknownword b}"), "ab");
-    EXPECT_EQ(PlainText("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10 89504e470d0a1a0a}y}"), "xy");
+    EXPECT_EQ(PlainText("{\\rtf1{\\*\\generator Riched20 10.0;}{\\*\\anything {nested} text}shown}", 1252), "shown");
+    EXPECT_EQ(PlainText("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a\\unknownword b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10 89504e470d0a1a0a}y}", 1252), "xy");
     // Binary data may hold braces and backslashes.
-    EXPECT_EQ(PlainText("{\\rtf1 a{\\pict\\bin6 }}}{{\\}b}"), "ab");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\bin3 {{{b}"), "ab");
-    EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}"), "link");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}"), Utf8(u"a\tb\nc d—{}\\"));
+    EXPECT_EQ(PlainText("{\\rtf1 a{\\pict\\bin6 }}}{{\\}b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\bin3 {{{b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}", 1252), "link");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}", 1252), Utf8(u"a\tb\nc d—{}\\"));
 }
 
 TEST(RtfReader, DoubleByteCodePagesDecodeCharacterPairs)
@@ -114,24 +114,25 @@ TEST(RtfReader, TextThatIsNotRtfLoadsAsPlainLines)
     const rtf::TRichText text = ReadRtf("one\r\ntwo", 1252);
     ASSERT_EQ(text.paragraphs.size(), 2u);
     EXPECT_EQ(text.paragraphs[0].runs[0].format.halfPoints, 0); // the editor's own size
-    EXPECT_EQ(PlainText(""), "");
+    EXPECT_EQ(PlainText("", 1252), "");
 }
 
 TEST(RtfReader, ParagraphMarksEndParagraphsWithoutAddingAnEmptyOne)
 {
-    EXPECT_EQ(PlainText("{\\rtf1 a\\par}"), "a");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\par\\par}"), "a\n");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\par b}"), "a\nb");
-    EXPECT_EQ(ReadRtf("{\\rtf1\\par}").paragraphs.size(), 1u);
-    EXPECT_EQ(ReadRtf("{\\rtf1}").paragraphs.size(), 1u);
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par}", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par\\par}", 1252), "a\n");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par b}", 1252), "a\nb");
+    EXPECT_EQ(ReadRtf("{\\rtf1\\par}", 1252).paragraphs.size(), 1u);
+    EXPECT_EQ(ReadRtf("{\\rtf1}", 1252).paragraphs.size(), 1u);
     // An empty paragraph keeps the size it was typed in.
-    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par\\fs48\\par}").paragraphs[1].mark.halfPoints, 48);
+    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par\\fs48\\par}", 1252).paragraphs[1].mark.halfPoints, 48);
 }
 
 TEST(RtfReader, PlainAndGroupsRestoreFormats)
 {
     const auto text = ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\f1\\b\\fs30 a{\\i b}"
-                              "c\\plain d}");
+                              "c\\plain d}",
+                              1252);
     const auto& runs = text.paragraphs.at(0).runs;
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_TRUE(runs[1].format.italic && runs[1].format.bold);
@@ -142,20 +143,20 @@ TEST(RtfReader, PlainAndGroupsRestoreFormats)
 
 TEST(RtfReader, DamagedInputKeepsWhatCouldBeRead)
 {
-    EXPECT_EQ(PlainText("{\\rtf1 abc"), "abc");
-    EXPECT_EQ(PlainText("{\\rtf1 abc\\"), "abc");
-    EXPECT_EQ(PlainText("{\\rtf1 abc\\'4"), "abc4");
-    EXPECT_EQ(PlainText("{\\rtf1 a}}}} b"), "a");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\'zzb}"), "azzb");
-    EXPECT_EQ(PlainText("{\\rtf1\\fs999999999999 x\\u99999999999?y\\cf-5 z}"), "xyz");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\bin99999999999 bcd}"), "a");
-    EXPECT_EQ(PlainText("{\\rtf1\\uc2147483647\\u65 gone}"), "A");
-    EXPECT_EQ(PlainText("{\\rtf1\\ansicpg99999 \\'e9}"), "\xC3\xA9"); // unknown code page: 1252
-    EXPECT_EQ(PlainText("{\\rtf1 a\\'00\\'07\\u8233?b}"), "a\nb");
+    EXPECT_EQ(PlainText("{\\rtf1 abc", 1252), "abc");
+    EXPECT_EQ(PlainText("{\\rtf1 abc\\", 1252), "abc");
+    EXPECT_EQ(PlainText("{\\rtf1 abc\\'4", 1252), "abc4");
+    EXPECT_EQ(PlainText("{\\rtf1 a}}}} b", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\'zzb}", 1252), "azzb");
+    EXPECT_EQ(PlainText("{\\rtf1\\fs999999999999 x\\u99999999999?y\\cf-5 z}", 1252), "xyz");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\bin99999999999 bcd}", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1\\uc2147483647\\u65 gone}", 1252), "A");
+    EXPECT_EQ(PlainText("{\\rtf1\\ansicpg99999 \\'e9}", 1252), "\xC3\xA9"); // unknown code page: 1252
+    EXPECT_EQ(PlainText("{\\rtf1 a\\'00\\'07\\u8233?b}", 1252), "a\nb");
 
     std::string deep = "{\\rtf1 ";
     deep.append(200000, '{');
     deep += "deep";
-    EXPECT_EQ(PlainText(deep), "deep");
-    EXPECT_FALSE(ReadRtf(deep).paragraphs.empty());
+    EXPECT_EQ(PlainText(deep, 1252), "deep");
+    EXPECT_FALSE(ReadRtf(deep, 1252).paragraphs.empty());
 }

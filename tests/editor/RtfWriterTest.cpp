@@ -63,8 +63,8 @@ TEST(RtfWriter, AtSignsAreEscapedSoRecordsNeverSeeThemInABody)
 {
     const std::string rtf = rtf::WriteRtf(OneParagraph(u"mail me@@home or a@b", {"@Arial", 20}), 1252, Arial10);
     EXPECT_EQ(rtf.find('@'), std::string::npos);
-    EXPECT_EQ(rtf::PlainText(rtf), "mail me@@home or a@b");
-    EXPECT_EQ(rtf::ReadRtf(rtf).paragraphs[0].runs[0].format.font, "@Arial");
+    EXPECT_EQ(rtf::PlainText(rtf, 1252), "mail me@@home or a@b");
+    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).paragraphs[0].runs[0].format.font, "@Arial");
 }
 
 TEST(RtfWriter, SpecialCharactersAndDelimiters)
@@ -72,7 +72,7 @@ TEST(RtfWriter, SpecialCharactersAndDelimiters)
     const std::u16string text = u"a\tb\u2028c\u00A0d{e}f\\g 1;-x";
     const std::string rtf = rtf::WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
     EXPECT_NE(rtf.find("a\\tab b\\line c\\~d\\{e\\}f\\\\g 1;-x"), std::string::npos) << rtf;
-    EXPECT_EQ(rtf::ReadRtf(rtf).paragraphs[0].runs[0].text, text);
+    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).paragraphs[0].runs[0].text, text);
 }
 
 namespace {

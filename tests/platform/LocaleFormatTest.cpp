@@ -1,6 +1,7 @@
 #include "platform/CharCase.h"
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 #include "platform/FormatSettings.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QLocale>
 

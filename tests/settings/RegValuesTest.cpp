@@ -1,5 +1,5 @@
 #include "settings/RegValues.h"
-#include "calendar/CalendarDate.h"
+#include "base/CalendarDate.h"
 
 #include "support/TestFiles.h"
 

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
-#include "platform/ScriptedDialogs.h"
+#include "widgets/ScriptedDialogs.h"
 #include "storage/DiaryFile.h"
 #include "widgets/KvCoolEdit.h"
 #include "widgets/LbSpeedButton.h"
@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <memory>
 
-using platform::ScriptedDialogs;
+using widgets::ScriptedDialogs;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -206,7 +206,7 @@ TEST_F(EntryJourney, AWrongPasswordIsToldAndTheUserMayRetype)
     Click(entry->btnNext);
     ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
     EXPECT_EQ(dialogs.Asked()[0].Caption, Title);
-    EXPECT_EQ(dialogs.Asked()[0].Buttons, platform::TMsgButtons::Ok);
+    EXPECT_EQ(dialogs.Asked()[0].Buttons, widgets::TMsgButtons::Ok);
     ExpectStepZero();
     EXPECT_EQ(entry->CBDiary->currentText(), "Other") << "the same selection";
     EXPECT_EQ(entry->LblDiary->text(), "Select your diary");

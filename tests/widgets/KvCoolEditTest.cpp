@@ -1,6 +1,7 @@
 #include "widgets/KvCoolEdit.h"
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QApplication>
 #include <QKeyEvent>

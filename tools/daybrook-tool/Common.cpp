@@ -1,6 +1,7 @@
 #include "Command.h"
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
+#include "platform/DiaryCodePage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,7 +77,7 @@ bool ReadPassword(std::string& password)
         typed = fromEnvironment;
     else if (!ReadLine(typed))
         typed.clear(); // no input at all: the empty password
-    const auto converted = platform::Utf8ToCodePage(typed);
+    const auto converted = codepage::Utf8ToCodePage(typed, platform::DiaryCodePage());
     if (!converted) {
         Fail(ExitUsage, "the password holds characters that code page " + std::to_string(platform::DiaryCodePage()) +
                             " cannot store (set DAYBROOK_CODEPAGE to the diary's code page)");
@@ -117,7 +118,7 @@ int LoadWithPassword(const std::string& file, TLines& lines, std::string& passwo
 
 std::string ForTerminal(const std::string& text)
 {
-    return platform::CodePageToUtf8(text);
+    return codepage::CodePageToUtf8(text, platform::DiaryCodePage());
 }
 
 } // namespace tool

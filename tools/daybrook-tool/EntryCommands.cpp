@@ -5,6 +5,7 @@
 #include "platform/Collation.h"
 #include "storage/DayRecords.h"
 #include "storage/ResStore.h"
+#include "platform/DiaryCodePage.h"
 
 #include <QString>
 
@@ -61,7 +62,7 @@ int Show(const TArguments& arguments)
     if (LoadDay(diary, noStore, date->Day, date->Month, date->Year, body, title, mood) !=
         TDayLoad::dlRecord)
         return Fail(ExitData, "no entry on " + arguments[1]);
-    std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n" << rtf::PlainText(body) << '\n';
+    std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n" << rtf::PlainText(body, platform::DiaryCodePage()) << '\n';
     return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
 }
 
@@ -83,7 +84,7 @@ int Search(const TArguments& arguments)
         return status;
     const auto comparable = [ignoreCase](const std::string& utf8) { return ignoreCase ? Folded(utf8) : utf8; };
     const std::string needle = comparable(rest[1]);
-    const TBodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf)); };
+    const TBodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf, platform::DiaryCodePage())); };
     for (size_t i = 0; i < diary.DiaryText.Count(); ++i) {
         const std::string& line = diary.DiaryText[i];
         const std::string title = ForTerminal(ParseDayRecord(line).Title);

@@ -2,7 +2,7 @@
 #include "Command.h"
 
 #include "storage/LZHCompress.h"
-#include "storage/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <iostream>
 

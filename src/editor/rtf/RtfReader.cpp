@@ -170,7 +170,7 @@ int HexValue(char c)
 // A code page this system can decode: the given one, or 1252.
 int Decodable(int codePage)
 {
-    if (platform::IsDoubleByteCodePage(codePage) || platform::SingleByteTable(codePage) != nullptr)
+    if (codepage::IsDoubleByteCodePage(codePage) || codepage::SingleByteTable(codePage) != nullptr)
         return codePage;
     return 1252;
 }
@@ -283,7 +283,7 @@ private:
         size_t start = 0;
         while (start <= text.size()) {
             const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-            const std::string utf8 = platform::CodePageToUtf8(text.substr(start, end - start), docCodePage_);
+            const std::string utf8 = codepage::CodePageToUtf8(text.substr(start, end - start), docCodePage_);
             ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
             if (end == text.size())
                 break;
@@ -607,7 +607,7 @@ private:
     void TextByte(unsigned char b)
     {
         const int codePage = CurrentCodePage();
-        if (platform::IsDoubleByteCodePage(codePage)) {
+        if (codepage::IsDoubleByteCodePage(codePage)) {
             if (!pending_.empty() && pendingCodePage_ != codePage)
                 FlushPending();
             pending_ += static_cast<char>(b);
@@ -691,7 +691,7 @@ private:
         if (pending_.empty())
             return;
         FlushSurrogate();
-        const std::string utf8 = platform::CodePageToUtf8(pending_, pendingCodePage_);
+        const std::string utf8 = codepage::CodePageToUtf8(pending_, pendingCodePage_);
         pending_.clear();
         ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
     }
@@ -700,8 +700,8 @@ private:
     {
         if (fontNumber_ == INT_MIN)
             return;
-        const int codePage = Decodable(platform::CodePageForCharset(fontCharset_, docCodePage_));
-        std::string name = platform::CodePageToUtf8(fontName_, codePage);
+        const int codePage = Decodable(codepage::CodePageForCharset(fontCharset_, docCodePage_));
+        std::string name = codepage::CodePageToUtf8(fontName_, codePage);
         const size_t first = name.find_first_not_of(' ');
         const size_t last = name.find_last_not_of(' ');
         name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
@@ -746,7 +746,7 @@ private:
     const std::array<char32_t, 256>* Table(int codePage)
     {
         if (codePage != tableCodePage_) {
-            table_ = platform::SingleByteTable(codePage);
+            table_ = codepage::SingleByteTable(codePage);
             tableCodePage_ = codePage;
         }
         return table_;

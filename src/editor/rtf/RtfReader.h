@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor/rtf/RichText.h"
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 
 #include <string>
 #include <string_view>
@@ -15,11 +15,11 @@ bool IsRtf(std::string_view source);
 
 // The formatted text of an RTF document. codePage decodes \'hh when the document names no
 // code page, and plain text.
-TRichText ReadRtf(std::string_view source, int codePage = platform::DiaryCodePage());
+TRichText ReadRtf(std::string_view source, int codePage);
 
 // The text the editor shows after loading the same source, in UTF-8, as QTextDocument's plain
 // text gives it (paragraphs and line breaks as '\n', non-breaking spaces as blanks), without
 // building a document.
-std::string PlainText(std::string_view source, int codePage = platform::DiaryCodePage());
+std::string PlainText(std::string_view source, int codePage);
 
 } // namespace rtf

@@ -1,7 +1,7 @@
 #include "editor/rtf/RtfWriter.h"
 
 #include "editor/rtf/Utf.h"
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 #include <map>
@@ -29,7 +29,7 @@ class TEncoder {
 public:
     explicit TEncoder(int codePage) : codePage_(codePage)
     {
-        if (const auto* table = platform::SingleByteTable(codePage))
+        if (const auto* table = codepage::SingleByteTable(codePage))
             for (int b = 0x80; b < 0x100; ++b)
                 bytes_.emplace((*table)[static_cast<size_t>(b)], static_cast<char>(b));
     }
@@ -37,10 +37,10 @@ public:
     // The bytes of c, or an empty text when the code page has no place for it.
     std::string Encode(char32_t c) const
     {
-        if (platform::IsDoubleByteCodePage(codePage_)) {
+        if (codepage::IsDoubleByteCodePage(codePage_)) {
             std::string utf8;
             AppendUtf8(utf8, c);
-            return platform::Utf8ToCodePage(utf8, codePage_).value_or(std::string());
+            return codepage::Utf8ToCodePage(utf8, codePage_).value_or(std::string());
         }
         const auto found = bytes_.find(c);
         return found == bytes_.end() ? std::string() : std::string(1, found->second);
@@ -155,7 +155,7 @@ private:
     {
         out_ += "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + "\\deff0\\deflang" +
                 std::to_string(LanguageOf(codePage)) + "{\\fonttbl";
-        const std::string charset = std::to_string(platform::CharsetForCodePage(codePage));
+        const std::string charset = std::to_string(codepage::CharsetForCodePage(codePage));
         if (tables_.fonts.empty())
             tables_.Font(defaults_.font);
         for (size_t f = 0; f < tables_.fonts.size(); ++f) {

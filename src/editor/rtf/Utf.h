@@ -1,14 +1,14 @@
 // Small UTF-8 and UTF-16 helpers for the RTF reader and writer.
 #pragma once
 
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 
 #include <string>
 #include <string_view>
 
 namespace rtf {
 
-using platform::AppendUtf8;
+using codepage::AppendUtf8;
 
 inline void AppendUtf16(std::u16string& out, char32_t c)
 {
@@ -25,7 +25,7 @@ template <class F>
 void ForEachUtf8(std::string_view text, F&& f)
 {
     for (size_t i = 0; i < text.size();)
-        f(platform::NextUtf8(text, i));
+        f(codepage::NextUtf8(text, i));
 }
 
 // Calls f with each character of UTF-16; unpaired surrogates give U+FFFD.

@@ -1,6 +1,6 @@
-// The diary's 8-bit code page: which one (chosen from the user's locale as Windows chooses its
-// ANSI code page, DAYBROOK_CODEPAGE overriding) and conversions between it and Unicode.
-// Diary records, passwords, words and names are kept as bytes in this code page.
+// Windows 8-bit code pages: conversions between them and Unicode (UTF-8), the code page of a
+// locale name and of an RTF font character set. Which code page the diary uses is the
+// platform's choice (platform/DiaryCodePage.h).
 #pragma once
 
 #include <array>
@@ -8,11 +8,10 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace codepage {
 
-// The code page the diary text is stored in (1250..1258, 874, 932, 936, 949, 950); fixed for
-// the run once asked.
-int DiaryCodePage();
+// Whether this system can convert text of the code page (1250..1258, 874, 932, 936, 949, 950).
+bool IsKnownCodePage(int codePage);
 
 // The Windows ANSI code page of a POSIX locale name such as "el_GR.UTF-8" (1252 if unknown).
 int CodePageForLocale(std::string_view locale);
@@ -23,11 +22,11 @@ int CodePageForLocale(std::string_view locale);
 const std::array<char32_t, 256>* SingleByteTable(int codePage);
 
 // Text in the code page to UTF-8. Never fails: bytes that do not decode become U+FFFD.
-std::string CodePageToUtf8(std::string_view bytes, int codePage = DiaryCodePage());
+std::string CodePageToUtf8(std::string_view bytes, int codePage);
 
 // UTF-8 to the code page; nothing when a character has no place in it (it is never replaced
 // by "?").
-std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage = DiaryCodePage());
+std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage);
 
 // The Windows code page of a font character set as RTF names it (\fcharsetN: 161 Greek is
 // 1253, 204 Cyrillic 1251, ...); `fallback` for the ANSI and default sets (0, 1) and for sets
@@ -46,4 +45,4 @@ char32_t NextUtf8(std::string_view text, size_t& i);
 // Whether the code page uses two bytes for some characters (932, 936, 949, 950).
 bool IsDoubleByteCodePage(int codePage);
 
-} // namespace platform
+} // namespace codepage

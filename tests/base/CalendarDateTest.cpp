@@ -1,4 +1,4 @@
-#include "calendar/CalendarDate.h"
+#include "base/CalendarDate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "platform/QtDialogs.h"
+#include "widgets/QtDialogs.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace platform {
+namespace widgets {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial
     return ok ? std::optional(font) : std::nullopt;
 }
 
-} // namespace platform
+} // namespace widgets

@@ -1,6 +1,6 @@
-#include "platform/ScriptedDialogs.h"
+#include "widgets/ScriptedDialogs.h"
 
-namespace platform {
+namespace widgets {
 
 ScriptedDialogs::ScriptedDialogs() : previous_(SetDialogs(this)) {}
 
@@ -74,4 +74,4 @@ std::optional<QFont> ScriptedDialogs::ChooseFont(QWidget*, const QFont&)
     return answer;
 }
 
-} // namespace platform
+} // namespace widgets

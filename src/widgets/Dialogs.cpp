@@ -1,10 +1,10 @@
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 
-#include "platform/QtDialogs.h"
+#include "widgets/QtDialogs.h"
 
 #include <utility>
 
-namespace platform {
+namespace widgets {
 
 namespace {
 
@@ -34,4 +34,4 @@ void ShowError(QWidget* parent, const QString& text, const QString& caption)
     CurrentDialogs().MessageBox(parent, text, caption, TMsgIcon::Error, TMsgButtons::Ok, TMsgAnswer::Ok);
 }
 
-} // namespace platform
+} // namespace widgets

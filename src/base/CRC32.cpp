@@ -1,4 +1,4 @@
-#include "storage/CRC32.h"
+#include "base/CRC32.h"
 
 TCRC32::TCRC32()
 {

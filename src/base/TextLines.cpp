@@ -1,4 +1,4 @@
-#include "storage/TextLines.h"
+#include "base/TextLines.h"
 
 TLines SplitLines(std::string_view text)
 {

@@ -1,9 +1,9 @@
 // The dialogs of the running program, made with Qt's standard dialogs.
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 
-namespace platform {
+namespace widgets {
 
 class QtDialogs : public Dialogs {
 public:
@@ -18,4 +18,4 @@ public:
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
-} // namespace platform
+} // namespace widgets

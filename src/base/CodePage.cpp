@@ -1,4 +1,4 @@
-#include "platform/CodePage.h"
+#include "base/CodePage.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace platform {
+namespace codepage {
 
 namespace {
 
@@ -166,20 +166,9 @@ int CodePageForLocale(std::string_view locale)
     return found == byLanguage.end() ? 1252 : found->second;
 }
 
-int DiaryCodePage()
+bool IsKnownCodePage(int codePage)
 {
-    static const int codePage = [] {
-        if (const char* forced = std::getenv("DAYBROOK_CODEPAGE"); forced != nullptr && *forced != '\0') {
-            const int value = std::atoi(forced);
-            if (IsDoubleByte(value) || SingleByte(value) != nullptr)
-                return value;
-        }
-        for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
-            if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
-                return CodePageForLocale(value);
-        return 1252;
-    }();
-    return codePage;
+    return IsDoubleByte(codePage) || SingleByte(codePage) != nullptr;
 }
 
 const std::array<char32_t, 256>* SingleByteTable(int codePage)
@@ -240,4 +229,4 @@ std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage)
     return out;
 }
 
-} // namespace platform
+} // namespace codepage

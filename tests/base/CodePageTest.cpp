@@ -1,9 +1,8 @@
-#include "platform/CodePage.h"
-#include "platform/Collation.h"
+#include "base/CodePage.h"
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace codepage;
 
 TEST(CodePage, LocalesChooseTheWindowsAnsiCodePage)
 {
@@ -39,14 +38,4 @@ TEST(CodePage, CharactersOutsideTheCodePageAreRefusedNotReplaced)
     EXPECT_FALSE(Utf8ToCodePage("\xE2\x9C\x93", 1253).has_value());
     EXPECT_EQ(Utf8ToCodePage("\xE6\x97\xA5", 932), std::optional<std::string>("\x93\xFA"));
     EXPECT_EQ(CodePageToUtf8("\x93\xFA\xFF", 932), "\xE6\x97\xA5\xEF\xBF\xBD");
-}
-
-TEST(Collation, IgnoresCaseAndFollowsTheAlphabet)
-{
-    EXPECT_EQ(CompareText("Hello", "hello"), 0);
-    EXPECT_EQ(CompareText("HELLO", "hello"), 0);
-    EXPECT_LT(CompareText("apple", "Banana"), 0);
-    EXPECT_GT(CompareText("Zebra", "apple"), 0);
-    EXPECT_LT(CompareText("20240101", "20240102"), 0);
-    EXPECT_LT(CompareText("2024010", "20240101x"), 0);
 }

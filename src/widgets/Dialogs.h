@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace widgets {
 
 enum class TMsgIcon { None, Information, Warning, Error, Question };
 enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -44,4 +44,4 @@ void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
 // An error box with an OK button.
 void ShowError(QWidget* parent, const QString& text, const QString& caption);
 
-} // namespace platform
+} // namespace widgets

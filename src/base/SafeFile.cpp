@@ -1,4 +1,4 @@
-#include "storage/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -3,12 +3,12 @@
 // are cancelled. Installs itself for its lifetime.
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 #include <deque>
 #include <vector>
 
-namespace platform {
+namespace widgets {
 
 class ScriptedDialogs : public Dialogs {
 public:
@@ -58,4 +58,4 @@ private:
     std::deque<std::optional<QFont>> fontAnswers_;
 };
 
-} // namespace platform
+} // namespace widgets
