@@ -21,13 +21,13 @@ public:
     SettingsFile() : folder_(std::filesystem::temp_directory_path() / "daybrook-bench-settings")
     {
         std::filesystem::create_directories(folder_);
-        setenv("DAYBROOK_REGISTRY", File().c_str(), 1);
         std::filesystem::remove(File());
-        TRegValues reger;
+        TRegValues reger(Store());
         DeclareMainSettings(reger, [](const std::string&) {});
     }
     ~SettingsFile() { std::filesystem::remove_all(folder_); }
     std::filesystem::path File() const { return folder_ / "registry.reg"; }
+    platform::TSettingsStore Store() const { return {File(), {}}; }
 
 private:
     std::filesystem::path folder_;
@@ -42,7 +42,7 @@ void BM_LoadMainSettings(benchmark::State& state)
 {
     const SettingsFile settings;
     for (auto _ : state) {
-        TRegValues reger;
+        TRegValues reger(settings.Store());
         DeclareMainSettings(reger, NoErrors);
         benchmark::DoNotOptimize(reger.GetValue("LastDiaryName"));
         for (int i = 0; i < reger.Items().Count(); ++i)
@@ -59,7 +59,7 @@ void BM_SaveMainSettings(benchmark::State& state)
     int32_t round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto reger = std::make_unique<TRegValues>();
+        auto reger = std::make_unique<TRegValues>(settings.Store());
         DeclareMainSettings(*reger, NoErrors);
         ++round;
         if (changed)

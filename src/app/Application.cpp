@@ -1,16 +1,8 @@
 #include "app/Application.h"
 
-#include "widgets/Dialogs.h"
+#include "widgets/Services.h"
 
-namespace {
-
-QString& Title()
-{
-    static QString title;
-    return title;
-}
-
-} // namespace
+#include <cstdio>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -24,18 +16,12 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-QString ApplicationTitle()
+void TApplication::ShowException(const std::exception& error) const
 {
-    return Title();
-}
-
-void SetApplicationTitle(const QString& title)
-{
-    Title() = title;
-}
-
-void ShowException(const std::exception& error)
-{
-    widgets::ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
-                        ApplicationTitle());
+    if (services_ == nullptr) {
+        std::fprintf(stderr, "daybrook: %s\n", error.what());
+        return;
+    }
+    services_->Dialogs().ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
+                                   services_->Title());
 }

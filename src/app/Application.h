@@ -1,19 +1,24 @@
-// The application object: its title, and the handler that shows an error box for any
-// exception reaching the event loop and lets the program go on.
+// The application object, with the handler that shows an error box for any exception reaching
+// the event loop and lets the program go on.
 #pragma once
 
 #include <QApplication>
+
+namespace widgets {
+class TServices;
+}
 
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
 
+    // The services whose dialogs and title show uncaught exceptions (none: standard error).
+    void SetServices(widgets::TServices* services) { services_ = services; }
+
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void ShowException(const std::exception& error) const;
+
+    widgets::TServices* services_ = nullptr;
 };
-
-// The application's title, the caption of its plain message boxes.
-QString ApplicationTitle();
-void SetApplicationTitle(const QString& title);
-
-// Shows the text of an exception that no handler caught, in an error box.
-void ShowException(const std::exception& error);

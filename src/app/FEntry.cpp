@@ -1,15 +1,14 @@
 #include "app/FEntry.h"
 
-#include "app/Application.h"
 #include "app/FMain.h"
-#include "widgets/Dialogs.h"
 #include "platform/QtText.h"
-#include "storage/DiaryFile.h"
+#include "widgets/Services.h"
 #include "widgets/KvCoolEdit.h"
 #include "widgets/LbSpeedButton.h"
 
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -62,16 +61,6 @@ bool DiaryExists(const std::filesystem::path& file)
     return false;
 }
 
-void Tell(QWidget* parent, const char* text)
-{
-    widgets::ShowMessage(parent, QString::fromLatin1(text), ApplicationTitle());
-}
-
-void Complain(QWidget* parent, const QString& text, const QString& caption)
-{
-    widgets::ShowError(parent, text, caption);
-}
-
 QFont WindowFont()
 {
     QFont font(QStringLiteral("Arial"));
@@ -114,40 +103,35 @@ TKvCoolEdit* MakeEdit(QWidget* parent, int left, int top)
 
 } // namespace
 
-std::string ReplaceExtension(const std::string& Name, std::string_view Ext)
+bool OpenDiary(QWidget* parent, widgets::TServices& services, TDiarySession& session, const std::string& name,
+               const std::string& password)
 {
-    if (Name.size() <= 2)
-        return Name;
-    return Name.substr(0, Name.size() - 3) + std::string(Ext.substr(0, 3));
+    const auto tell = [&](const char* text) {
+        services.Dialogs().ShowMessage(parent, QString::fromLatin1(text), services.Title());
+    };
+    switch (session.Open(name, password)) {
+    case TOpenOutcome::Opened:
+        return true;
+    case TOpenOutcome::RestoredFromBackup:
+        tell("Original diary is corrupted and\r\nrestored from backup");
+        return true;
+    case TOpenOutcome::WrongPassword:
+        tell("Password is incorrect!");
+        return false;
+    case TOpenOutcome::BackupWrongPassword:
+        tell("Original diary is corrupted and\r\nrestored from backup");
+        tell("Password is incorrect!");
+        return false;
+    case TOpenOutcome::Corrupted:
+        tell("This diary file is corrupted");
+        return false;
+    }
+    return false;
 }
 
-std::string WithTrailingBackslash(const std::string& Folder)
+void TfrmEntry::Complain(const QString& text, const QString& caption)
 {
-    return Folder.ends_with('/') ? Folder : Folder + '/';
-}
-
-bool OpenDiary(QWidget* parent, const std::string& DiaryFile, const std::string& BackupFile,
-               const std::string& Password, TLines& DiaryText)
-{
-    const TDiaryResult result = LoadDiary(DiaryFile, DiaryText, Password);
-    if (result == drDone)
-        return false;
-    if (result == drWrongPassword) {
-        Tell(parent, "Password is incorrect!");
-        return true;
-    }
-    const TDiaryResult backup = LoadDiary(BackupFile, DiaryText, Password);
-    if (backup == drDone || backup == drWrongPassword)
-        Tell(parent, "Original diary is corrupted and\r\nrestored from backup");
-    if (backup == drDone)
-        return false;
-    if (backup == drWrongPassword) {
-        Tell(parent, "Password is incorrect!");
-        return true;
-    }
-    Tell(parent, "This diary file is corrupted");
-    DiaryText.clear();
-    return true;
+    main_.Services().Dialogs().ShowError(this, text, caption);
 }
 
 TfrmEntry::TfrmEntry(TfrmMain& main) : QDialog(&main), main_(main)
@@ -226,13 +210,12 @@ void TfrmEntry::CreateControls()
 
 void TfrmEntry::ListDiaries()
 {
-    FIT.SetDirectory(main_.DiaryFolder);
+    FIT.SetDirectory(main_.Session().DiaryFolder());
     FIT.SetFileMask("*.dry");
     FIT.SetRecurse(false);
     FIT.SetEnabled(true);
     if (!FIT.Errors().empty())
-        Complain(this,
-                 QStringLiteral("The diary folder cannot be read:\r\n%1")
+        Complain(QStringLiteral("The diary folder cannot be read:\r\n%1")
                      .arg(QFile::decodeName(FIT.Errors()[0].c_str())),
                  QStringLiteral(" Error"));
 
@@ -314,41 +297,34 @@ void TfrmEntry::btnNextClick()
 
 void TfrmEntry::OpenChosenDiary()
 {
-    main_.DiaryFile = main_.DiaryFolder + FileSystemName(CBDiary->currentText()) + ".dry";
-    main_.BackupFile = ReplaceExtension(main_.DiaryFile, "bkd");
-    main_.Password = PasswordBytes(EdtPassword->text());
-    main_.NewDiary = false;
-    if (OpenDiary(this, main_.DiaryFile, main_.BackupFile, main_.Password, main_.DiaryText))
-        btnPrevClick();
-    else
+    if (OpenDiary(this, main_.Services(), main_.Session(), FileSystemName(CBDiary->currentText()),
+                  PasswordBytes(EdtPassword->text())))
         accept();
+    else
+        btnPrevClick();
 }
 
 void TfrmEntry::CreateNewDiary()
 {
     const QString name = Trimmed(EdtDiary->text());
     if (name.isEmpty()) {
-        Complain(this, QStringLiteral("Diary name cannot be blank"), QStringLiteral(" Error"));
+        Complain(QStringLiteral("Diary name cannot be blank"), QStringLiteral(" Error"));
         return;
     }
-    const std::string file = main_.DiaryFolder + FileSystemName(name) + ".dry";
+    const std::string file = main_.Session().DiaryPath(FileSystemName(name));
     if (DiaryExists(file)) {
-        Complain(this, QStringLiteral("Diary Already Exists"), QStringLiteral(" Error"));
+        Complain(QStringLiteral("Diary Already Exists"), QStringLiteral(" Error"));
         return;
     }
-    const auto retyped = widgets::CurrentDialogs().InputBox(
+    const auto retyped = main_.Services().Dialogs().InputBox(
         this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;
     if (Trimmed(*retyped) != Trimmed(EdtPassword->text())) {
-        Complain(this, QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
+        Complain(QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
         return;
     }
-    main_.DiaryFile = file;
-    main_.BackupFile = ReplaceExtension(file, "pkd");
-    main_.Password = PasswordBytes(EdtPassword->text());
-    main_.NewDiary = true;
-    main_.DiaryText.clear();
+    main_.Session().Create(FileSystemName(name), PasswordBytes(EdtPassword->text()));
     accept();
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/ExtListCombo.h"
-#include "base/TextLines.h"
+#include "session/DiarySession.h"
 #include "widgets/KvFileIterator.h"
 
 #include <QDialog>
@@ -19,6 +19,7 @@ class TKvCoolEdit;
 class TfrmMain;
 namespace widgets {
 class TLbSpeedButton;
+class TServices;
 }
 
 class TfrmEntry : public QDialog {
@@ -64,19 +65,14 @@ private:
     void FocusNothing();
     void OpenChosenDiary();
     void CreateNewDiary();
+    void Complain(const QString& text, const QString& caption);
 
     TfrmMain& main_;
     bool activated_ = false;
     std::optional<QPoint> dragOffset_;
 };
 
-// Opens the diary, or its backup when the diary cannot be read, telling the user what
-// happened; true when opening failed.
-bool OpenDiary(QWidget* parent, const std::string& DiaryFile, const std::string& BackupFile,
-               const std::string& Password, TLines& DiaryText);
-
-// Name with its last three characters replaced by Ext; names of two characters or fewer stay.
-std::string ReplaceExtension(const std::string& Name, std::string_view Ext);
-
-// The folder ending in exactly one path separator ("/" for an empty text).
-std::string WithTrailingBackslash(const std::string& Folder);
+// Opens the named diary (or its backup) into the session, telling the user what happened;
+// true when a diary was opened.
+bool OpenDiary(QWidget* parent, widgets::TServices& services, TDiarySession& session, const std::string& name,
+               const std::string& password);

@@ -1,11 +1,9 @@
 #include "app/FMain.h"
 
-#include "app/Application.h"
-#include "app/FEntry.h"
 #include "app/MainSettings.h"
-#include "widgets/Dialogs.h"
-#include "platform/ProgramFolder.h"
+#include "platform/Collation.h"
 #include "platform/QtText.h"
+#include "widgets/Services.h"
 
 #include <QEvent>
 #include <QFile>
@@ -13,20 +11,15 @@
 
 #include <filesystem>
 
-namespace {
-
-void ShowSettingsError(const std::string& message)
+TfrmMain::TfrmMain(widgets::TServices& services)
+    : reger(services.SettingsStore()), services_(services),
+      session_(services.ProgramFolder().string(), platform::CompareText), lblDiary(new QLabel(this))
 {
-    widgets::ShowError(nullptr, QString::fromStdString(message), ApplicationTitle());
-}
-
-} // namespace
-
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), lblDiary(new QLabel(this))
-{
-    DeclareMainSettings(reger, ShowSettingsError);
-    reger.OnDestroyError = ShowSettingsError;
-    DiaryFolder = WithTrailingBackslash(platform::ProgramFolder().string());
+    const auto showSettingsError = [this](const std::string& message) {
+        services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
+    };
+    DeclareMainSettings(reger, showSettingsError);
+    reger.OnDestroyError = showSettingsError;
 
     setObjectName("frmMain");
     setMinimumSize(750, 480);
@@ -58,9 +51,9 @@ void TfrmMain::FormActivate()
     if (!FirstActivation)
         return;
     FirstActivation = false;
-    const std::string fileName = std::filesystem::path(DiaryFile).filename().string();
+    const std::string fileName = std::filesystem::path(session_.DiaryFile).filename().string();
     const QString shownName = QFile::decodeName(fileName.c_str());
     reger.SetValue("LastDiaryName", platform::ToDiaryText(shownName).value_or(fileName));
-    lblDiary->setText(tr("%1\n%n entries", nullptr, static_cast<int>(DiaryText.size()))
+    lblDiary->setText(tr("%1\n%n entries", nullptr, static_cast<int>(session_.DiaryText().Count()))
                           .arg(shownName.left(shownName.indexOf('.'))));
 }

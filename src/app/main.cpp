@@ -1,22 +1,21 @@
-// Program entry: the application, its main window, then the diary selection; the main window
-// is shown only when a diary was opened or created.
+// Program entry: the services (read from the environment here and nowhere else), the main
+// window, then the diary selection; the main window is shown only when a diary was opened or
+// created.
 #include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
-#include "widgets/Dialogs.h"
-#include "platform/Registry.h"
+#include "platform/Environment.h"
+#include "widgets/QtDialogs.h"
+#include "widgets/Services.h"
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
-    SetApplicationTitle(QStringLiteral("The Daybrook"));
-    platform::SetRegistryProblemHandler([](const std::string& message) {
-        widgets::CurrentDialogs().MessageBox(nullptr, QString::fromStdString(message), ApplicationTitle(),
-                                              widgets::TMsgIcon::Warning, widgets::TMsgButtons::Ok,
-                                              widgets::TMsgAnswer::Ok);
-    });
+    widgets::QtDialogs dialogs;
+    widgets::TServices services(platform::ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
+    app.SetServices(&services);
 
-    TfrmMain frmMain;
+    TfrmMain frmMain(services);
     {
         TfrmEntry frmEntry(frmMain);
         if (frmEntry.exec() != QDialog::Accepted)

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -19,19 +18,13 @@ namespace platform {
 namespace {
 
 std::mutex problemMutex;
-std::function<void(const std::string&)> problemHandler;
 // Damaged contents already told of, by (file, content): whether a copy was set aside.
 std::map<std::pair<std::string, std::string>, bool> damageSeen;
 
-void Report(const std::string& message)
+void Report(const TSettingsStore& store, const std::string& message)
 {
-    std::function<void(const std::string&)> handler;
-    {
-        const std::lock_guard lock(problemMutex);
-        handler = problemHandler;
-    }
-    if (handler)
-        handler(message);
+    if (store.OnProblem)
+        store.OnProblem(message);
     else
         std::fprintf(stderr, "daybrook: %s\n", message.c_str());
 }
@@ -62,8 +55,9 @@ fs::path AsideName(const fs::path& file)
 // The document in the file: empty when there is none; when the file is damaged, a copy is set
 // aside and told of once, and the document starts empty. Nothing when it cannot be read, or
 // is damaged and no copy could be kept (so that nothing overwrites it).
-std::optional<RegDocument> ReadDocument(const fs::path& file, std::string& error)
+std::optional<RegDocument> ReadDocument(const TSettingsStore& store, std::string& error)
 {
+    const fs::path& file = store.File;
     std::string content;
     switch (safefile::ReadWhole(file, content)) {
     case safefile::ReadResult::Missing:
@@ -72,7 +66,7 @@ std::optional<RegDocument> ReadDocument(const fs::path& file, std::string& error
         error = "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
         if (!DamageSeen(file, {})) {
             RememberDamage(file, {}, false);
-            Report(error);
+            Report(store, error);
         }
         return std::nullopt;
     case safefile::ReadResult::Done:
@@ -87,7 +81,7 @@ std::optional<RegDocument> ReadDocument(const fs::path& file, std::string& error
         const auto failure = safefile::WriteWhole(aside, content);
         setAside = !failure;
         RememberDamage(file, content, *setAside);
-        Report("The settings file " + file.string() + " is damaged (" + why + "). " +
+        Report(store, "The settings file " + file.string() + " is damaged (" + why + "). " +
                (failure ? "It could not be copied aside (" + *failure + ") and is left as it is"
                         : "A copy was kept as " + aside.string()) +
                "; the settings start from their defaults.");
@@ -125,30 +119,14 @@ private:
 
 } // namespace
 
-fs::path RegistryPath()
-{
-    if (const char* forced = std::getenv("DAYBROOK_REGISTRY"); forced != nullptr && *forced != '\0')
-        return forced;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/')
-        return fs::path(config) / "daybrook" / "registry.reg";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : ".") / ".config" / "daybrook" / "registry.reg";
-}
-
-void SetRegistryProblemHandler(std::function<void(const std::string&)> handler)
-{
-    const std::lock_guard lock(problemMutex);
-    problemHandler = std::move(handler);
-}
-
-Registry::Registry(fs::path file) : file_(std::move(file))
+Registry::Registry(TSettingsStore store) : store_(std::move(store))
 {
     Reload();
 }
 
 void Registry::Reload()
 {
-    if (auto document = ReadDocument(file_, error_))
+    if (auto document = ReadDocument(store_, error_))
         document_ = std::move(*document);
 }
 
@@ -204,24 +182,63 @@ bool Registry::WriteValue(std::string_view name, const RegData& data)
         error_ = "a value name cannot hold a line break";
         return false;
     }
-    std::error_code ignored;
-    fs::create_directories(file_.parent_path(), ignored);
-    const FileLock lock(file_);
-    if (!lock.Held()) {
-        error_ = "cannot lock the settings file " + file_.string() + ": " + std::strerror(errno);
-        return false;
-    }
-    auto current = ReadDocument(file_, error_);
-    if (!current)
-        return false;
-    if (const RegData* stored = current->FindValue(*key_, name); stored != nullptr && *stored == data) {
-        document_ = std::move(*current); // already so: the file is left as it is
+    TPendingValue value{*key_, std::string(name), data};
+    if (pending_) {
+        document_.SetValue(value.Key, value.Name, value.Data);
+        pending_->push_back(std::move(value));
         return true;
     }
-    current->SetValue(*key_, name, data);
-    if (const auto failure = safefile::WriteWhole(file_, FormatRegText(*current))) {
-        error_ = *failure;
+    return Store({value});
+}
+
+void Registry::BeginUpdate()
+{
+    pending_.emplace();
+}
+
+bool Registry::EndUpdate()
+{
+    if (!pending_)
+        return true;
+    const std::vector<TPendingValue> values = std::move(*pending_);
+    pending_.reset();
+    return values.empty() || Store(values);
+}
+
+std::vector<std::pair<std::string, std::string>> Registry::PendingValues() const
+{
+    std::vector<std::pair<std::string, std::string>> names;
+    if (pending_)
+        for (const TPendingValue& value : *pending_)
+            names.emplace_back(value.Key, value.Name);
+    return names;
+}
+
+bool Registry::Store(const std::vector<TPendingValue>& values)
+{
+    const fs::path& file = store_.File;
+    std::error_code ignored;
+    fs::create_directories(file.parent_path(), ignored);
+    const FileLock lock(file);
+    if (!lock.Held()) {
+        error_ = "cannot lock the settings file " + file.string() + ": " + std::strerror(errno);
         return false;
+    }
+    auto current = ReadDocument(store_, error_);
+    if (!current)
+        return false;
+    bool changed = false;
+    for (const TPendingValue& value : values) {
+        if (const RegData* stored = current->FindValue(value.Key, value.Name); stored != nullptr && *stored == value.Data)
+            continue; // already so
+        current->SetValue(value.Key, value.Name, value.Data);
+        changed = true;
+    }
+    if (changed) {
+        if (const auto failure = safefile::WriteWhole(file, FormatRegText(*current))) {
+            error_ = *failure;
+            return false;
+        }
     }
     document_ = std::move(*current);
     return true;

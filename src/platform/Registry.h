@@ -1,7 +1,7 @@
 // The registry of the current user, kept in a per-user file in the registry export format
 // (RegFile.h). A Registry object is one accessor over that file: a hive, at most one open key,
-// and typed value reads and writes. Every write locks the file, reads it again, changes the one
-// value and replaces the file whole, so that no run leaves it half-written and two accessors
+// and typed value reads and writes. Every write locks the file, reads it again, changes the
+// values and replaces the file whole, so that no run leaves it half-written and two accessors
 // (or two programs) do not undo each other's changes.
 #pragma once
 
@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -27,17 +29,17 @@ enum RegHive : uint32_t {
     HKEY_DYN_DATA = 0x80000006,
 };
 
-// DAYBROOK_REGISTRY when set and not empty, else $XDG_CONFIG_HOME/daybrook/registry.reg
-// (~/.config/daybrook/registry.reg without XDG_CONFIG_HOME).
-std::filesystem::path RegistryPath();
-
-// Where problems with the registry file itself are told (a damaged file set aside, an
-// unreadable file): once for each damaged content. Without a handler they go to stderr.
-void SetRegistryProblemHandler(std::function<void(const std::string& message)> handler);
+// The settings store: the registry file of the current user, and where problems with the
+// file itself are told (a damaged file set aside, an unreadable file), once for each damaged
+// content; without a handler they go to stderr.
+struct TSettingsStore {
+    std::filesystem::path File;
+    std::function<void(const std::string& message)> OnProblem;
+};
 
 class Registry {
 public:
-    explicit Registry(std::filesystem::path file = RegistryPath());
+    explicit Registry(TSettingsStore store);
 
     uint32_t RootKey() const { return hive_; }
     // Switching to another hive closes the open key.
@@ -54,15 +56,32 @@ public:
     // Nothing when the open key has no such value (or no key is open).
     std::optional<RegData> ReadValue(std::string_view name) const;
     // A value that the file holds already is not written again. False when no key is open or
-    // the file cannot be written; LastError() then says why.
+    // the file cannot be written; LastError() then says why. Between BeginUpdate and
+    // EndUpdate the value is only noted (and read back as written).
     bool WriteValue(std::string_view name, const RegData& data);
+
+    // Collects the following writes, of any keys, for one write of the file at EndUpdate: one
+    // lock, one re-read, one safe write, and none when every value is stored already. False
+    // (with LastError) when the file could not be written; then none of the values is stored.
+    void BeginUpdate();
+    bool EndUpdate();
+    // The values noted since BeginUpdate, as (key path, value name).
+    std::vector<std::pair<std::string, std::string>> PendingValues() const;
 
     const std::string& LastError() const { return error_; }
 
 private:
-    void Reload();
+    struct TPendingValue {
+        std::string Key;
+        std::string Name;
+        RegData Data;
+    };
 
-    std::filesystem::path file_;
+    void Reload();
+    bool Store(const std::vector<TPendingValue>& values);
+
+    TSettingsStore store_;
+    std::optional<std::vector<TPendingValue>> pending_;
     uint32_t hive_ = HKEY_CURRENT_USER;
     std::optional<std::string> key_;
     RegDocument document_;

@@ -229,13 +229,15 @@ TRegValue& TRegCollection::ItemByName(std::string_view name) const
 
 // ---- TRegValues ----
 
-TRegValues::TRegValues()
+TRegValues::TRegValues(platform::TSettingsStore store) : accessor_(std::move(store))
 {
     ApplyRootKey();
 }
 
 TRegValues::~TRegValues()
 {
+    std::vector<std::string> errors;
+    accessor_.BeginUpdate();
     for (int i = 0; i < items_.Count(); ++i) {
         if (!items_[i].AutoStore)
             continue;
@@ -243,11 +245,18 @@ TRegValues::~TRegValues()
             ApplyRootKey();
             items_[i].Save();
         } catch (const std::exception& error) {
-            if (OnDestroyError)
-                OnDestroyError(error.what());
-            else
-                std::fprintf(stderr, "daybrook: %s\n", error.what());
+            errors.emplace_back(error.what());
         }
+    }
+    const auto noted = accessor_.PendingValues();
+    if (!accessor_.EndUpdate())
+        for (const auto& [key, name] : noted)
+            errors.push_back("Failed to set data for " + Quoted(name));
+    for (const std::string& message : errors) {
+        if (OnDestroyError)
+            OnDestroyError(message);
+        else
+            std::fprintf(stderr, "daybrook: %s\n", message.c_str());
     }
 }
 
@@ -302,10 +311,19 @@ void TRegValues::LoadAll()
 
 void TRegValues::SaveAll()
 {
-    for (int i = 0; i < items_.Count(); ++i) {
-        if (!items_[i].AutoStore)
-            continue;
-        ApplyRootKey();
-        items_[i].Save();
+    accessor_.BeginUpdate();
+    try {
+        for (int i = 0; i < items_.Count(); ++i) {
+            if (!items_[i].AutoStore)
+                continue;
+            ApplyRootKey();
+            items_[i].Save();
+        }
+    } catch (...) {
+        accessor_.EndUpdate(); // the items before the failing one are saved
+        throw;
     }
+    const auto noted = accessor_.PendingValues();
+    if (!accessor_.EndUpdate() && !noted.empty())
+        throw ERegistryException("Failed to set data for " + Quoted(noted.front().second));
 }

@@ -1,6 +1,7 @@
 // TRegValues: a named list of settings, each bound to one value of the registry. Items read
 // their value when they are given their name, the program reads and changes the values in
-// memory by name, and every item marked AutoStore is written back when the component goes.
+// memory by name, and every item marked AutoStore is written back when the component goes,
+// all of them in one write of the settings file.
 #pragma once
 
 #include "platform/Registry.h"
@@ -123,9 +124,9 @@ private:
 
 class TRegValues {
 public:
-    TRegValues();
-    // Saves every AutoStore item (whatever AutoSave says). Failures are handed to
-    // OnDestroyError, one for each item that could not be saved; the other items are saved.
+    explicit TRegValues(platform::TSettingsStore store);
+    // Saves every AutoStore item (whatever AutoSave says), as SaveAll does. Failures are handed
+    // to OnDestroyError, one for each item that could not be saved.
     ~TRegValues();
     TRegValues(const TRegValues&) = delete;
     TRegValues& operator=(const TRegValues&) = delete;
@@ -147,6 +148,10 @@ public:
     void SetValue(std::string_view name, TVariant value);
 
     void LoadAll();
+    // Writes every AutoStore item in one write of the settings file (none when all are stored
+    // already). An item whose key cannot be opened is skipped; an item that cannot be
+    // converted raises its error after the items before it are written; a file that cannot be
+    // written raises ERegistryException.
     void SaveAll();
 
     std::function<void(const std::string& message)> OnDestroyError;

@@ -1,37 +1,20 @@
 #include "widgets/Dialogs.h"
 
-#include "widgets/QtDialogs.h"
-
-#include <utility>
-
 namespace widgets {
 
-namespace {
-
-Dialogs* installed = nullptr;
-
-} // namespace
-
-Dialogs& CurrentDialogs()
+void Dialogs::ShowMessage(QWidget* parent, const QString& text, const QString& caption)
 {
-    static QtDialogs qtDialogs;
-    return installed != nullptr ? *installed : qtDialogs;
+    MessageBox(parent, text, caption, TMsgIcon::Information, TMsgButtons::Ok, TMsgAnswer::Ok);
 }
 
-Dialogs* SetDialogs(Dialogs* dialogs)
+void Dialogs::ShowError(QWidget* parent, const QString& text, const QString& caption)
 {
-    return std::exchange(installed, dialogs);
+    MessageBox(parent, text, caption, TMsgIcon::Error, TMsgButtons::Ok, TMsgAnswer::Ok);
 }
 
-void ShowMessage(QWidget* parent, const QString& text, const QString& caption)
+void Dialogs::ShowWarning(QWidget* parent, const QString& text, const QString& caption)
 {
-    CurrentDialogs().MessageBox(parent, text, caption, TMsgIcon::Information, TMsgButtons::Ok,
-                                TMsgAnswer::Ok);
-}
-
-void ShowError(QWidget* parent, const QString& text, const QString& caption)
-{
-    CurrentDialogs().MessageBox(parent, text, caption, TMsgIcon::Error, TMsgButtons::Ok, TMsgAnswer::Ok);
+    MessageBox(parent, text, caption, TMsgIcon::Warning, TMsgButtons::Ok, TMsgAnswer::Ok);
 }
 
 } // namespace widgets

@@ -1,6 +1,6 @@
 // The standard dialogs the program asks the user through: message boxes, input boxes, and the
-// open-file, save-file and font dialogs. Windows ask CurrentDialogs(); the program runs with the
-// Qt dialogs, tests install ScriptedDialogs.
+// open-file, save-file and font dialogs. Windows ask the dialogs of the services they were
+// handed (widgets/Services.h): the program's are the Qt dialogs, tests script theirs.
 #pragma once
 
 #include <QFont>
@@ -32,16 +32,13 @@ public:
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
                                                 const QString& filter) = 0;
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+
+    // A plain information box with an OK button.
+    void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
+    // An error box with an OK button.
+    void ShowError(QWidget* parent, const QString& text, const QString& caption);
+    // A warning box with an OK button.
+    void ShowWarning(QWidget* parent, const QString& text, const QString& caption);
 };
-
-// The dialogs in use: those installed last, else the Qt dialogs.
-Dialogs& CurrentDialogs();
-// Installs dialogs for every later question (nullptr: the Qt dialogs); returns those replaced.
-Dialogs* SetDialogs(Dialogs* dialogs);
-
-// A plain information box with an OK button.
-void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
-// An error box with an OK button.
-void ShowError(QWidget* parent, const QString& text, const QString& caption);
 
 } // namespace widgets

@@ -2,13 +2,6 @@
 
 namespace widgets {
 
-ScriptedDialogs::ScriptedDialogs() : previous_(SetDialogs(this)) {}
-
-ScriptedDialogs::~ScriptedDialogs()
-{
-    SetDialogs(previous_);
-}
-
 std::vector<QString> ScriptedDialogs::Messages() const
 {
     std::vector<QString> texts;

@@ -1,6 +1,6 @@
 // Dialogs for tests: every question is recorded, and answered from what the test scripted
 // beforehand. Unscripted message boxes take their default button; other unscripted dialogs
-// are cancelled. Installs itself for its lifetime.
+// are cancelled.
 #pragma once
 
 #include "widgets/Dialogs.h"
@@ -22,8 +22,7 @@ public:
         TMsgButtons Buttons = TMsgButtons::Ok;
     };
 
-    ScriptedDialogs();
-    ~ScriptedDialogs() override;
+    ScriptedDialogs() = default;
     ScriptedDialogs(const ScriptedDialogs&) = delete;
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
@@ -51,7 +50,6 @@ private:
     void Record(TQuestion question);
     std::optional<QString> NextText();
 
-    Dialogs* previous_;
     std::vector<TQuestion> asked_;
     std::deque<TMsgAnswer> messageAnswers_;
     std::deque<std::optional<QString>> textAnswers_;

@@ -1,12 +1,12 @@
 #include "platform/Registry.h"
-#include "platform/ProgramFolder.h"
+#include "platform/Environment.h"
 
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <map>
 #include <sys/stat.h>
 
 using namespace platform;
@@ -31,13 +31,12 @@ RegDocument Parsed(const std::string& text)
     return document.value_or(RegDocument{});
 }
 
-// Collects what the registry reports about its file, for the length of a test.
+// A settings store whose problems with its file are collected.
 struct Reports {
-    Reports()
+    TSettingsStore Store(const std::filesystem::path& file)
     {
-        SetRegistryProblemHandler([this](const std::string& message) { messages.push_back(message); });
+        return {file, [this](const std::string& message) { messages.push_back(message); }};
     }
-    ~Reports() { SetRegistryProblemHandler(nullptr); }
     std::vector<std::string> messages;
 };
 
@@ -136,16 +135,17 @@ class RegistryStore : public ::testing::Test {
 protected:
     TempDir folder;
     std::filesystem::path file = folder / "registry.reg";
+    TSettingsStore store{file, {}};
 };
 
 TEST_F(RegistryStore, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
 {
-    Registry writer(file);
+    Registry writer(store);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
     ASSERT_TRUE(writer.WriteValue("FontSize", {rtDword, std::string("\x0A\0\0\0", 4)}));
 
-    Registry reader(file);
+    Registry reader(store);
     EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false));
     EXPECT_TRUE(reader.OpenKey("software\\kestrine", false)) << "a level above an existing key exists";
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
@@ -160,7 +160,7 @@ TEST_F(RegistryStore, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
 
 TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 {
-    Registry first(file), second(file);
+    Registry first(store), second(store);
     ASSERT_TRUE(first.OpenKey("K", true));
     ASSERT_TRUE(second.OpenKey("K", true));
     ASSERT_TRUE(first.WriteValue("A", Sz("1")));
@@ -178,7 +178,7 @@ TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 
 TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
 {
-    Registry registry(file);
+    Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
     const auto inode = [&] {
@@ -195,11 +195,11 @@ TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
 
 TEST_F(RegistryStore, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
 {
-    Registry registry(file);
+    Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     EXPECT_FALSE(registry.ValueExists("LastDiaryName"));
     EXPECT_FALSE(std::filesystem::exists(file)) << "reading settings writes nothing";
-    EXPECT_FALSE(Registry(file).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
+    EXPECT_FALSE(Registry(store).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
 }
 
 TEST_F(RegistryStore, AReadOnlyFileIsNeverChanged)
@@ -207,7 +207,7 @@ TEST_F(RegistryStore, AReadOnlyFileIsNeverChanged)
     const std::string original = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=\"1\"\r\n\r\n";
     WriteBytes(file, original);
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    Registry registry(file);
+    Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("K", true));
     EXPECT_FALSE(registry.WriteValue("A", Sz("2")));
     EXPECT_NE(registry.LastError().find("read-only"), std::string::npos) << registry.LastError();
@@ -220,8 +220,8 @@ TEST_F(RegistryStore, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
     const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=hex:zz\r\n";
     WriteBytes(file, damaged);
     Reports reports;
-    Registry first(file);
-    Registry second(file);
+    Registry first(reports.Store(file));
+    Registry second(reports.Store(file));
     ASSERT_TRUE(second.OpenKey("K", true));
     EXPECT_FALSE(second.ValueExists("A"));
     ASSERT_EQ(reports.messages.size(), 1u);
@@ -240,40 +240,74 @@ TEST_F(RegistryStore, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
     std::filesystem::create_directory(file); // a folder where the file should be
     Reports reports;
-    Registry registry(file);
+    Registry registry(reports.Store(file));
     ASSERT_TRUE(registry.OpenKey("K", true));
     EXPECT_FALSE(registry.WriteValue("A", Sz("1")));
     EXPECT_TRUE(std::filesystem::is_directory(file));
     EXPECT_EQ(reports.messages.size(), 1u);
 }
 
-TEST(RegistryPlaces, EnvironmentChoosesTheRegistryFileAndTheProgramFolder)
+TEST_F(RegistryStore, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhenAllAreStored)
 {
-    const auto keep = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value == nullptr ? std::optional<std::string>() : std::optional<std::string>(value);
+    Registry registry(store);
+    ASSERT_TRUE(registry.OpenKey("K", true));
+    ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
+    const auto inode = [&] {
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        return info.st_ino;
     };
-    const auto restore = [](const char* name, const std::optional<std::string>& value) {
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
+    Registry other(store);
+    ASSERT_TRUE(other.OpenKey("Other", true));
+    ASSERT_TRUE(other.WriteValue("X", Sz("kept")));
+
+    registry.BeginUpdate();
+    ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
+    ASSERT_TRUE(registry.OpenKey("K\\Sub", true));
+    ASSERT_TRUE(registry.WriteValue("B", Sz("2")));
+    EXPECT_EQ(registry.ReadValue("B"), Sz("2")) << "a noted value reads back";
+    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
+        << "nothing is written before the update ends";
+    const auto before = inode();
+    ASSERT_TRUE(registry.EndUpdate());
+    EXPECT_NE(inode(), before);
+    const RegDocument stored = Parsed(ReadBytes(file));
+    EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), Sz("2"));
+    EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\Other", "X"), Sz("kept")) << "re-read before writing";
+
+    const auto written = inode();
+    registry.BeginUpdate();
+    ASSERT_TRUE(registry.WriteValue("B", Sz("2")));
+    ASSERT_TRUE(registry.EndUpdate());
+    EXPECT_EQ(inode(), written) << "nothing changed: the file was not replaced";
+}
+
+TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)
+{
+    std::map<std::string, std::string> variables;
+    const auto lookup = [&](const char* name) -> std::optional<std::string> {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::nullopt : std::optional(found->second);
     };
-    const auto registry = keep("DAYBROOK_REGISTRY"), config = keep("XDG_CONFIG_HOME"),
-               folder = keep("DAYBROOK_FOLDER");
+    variables = {{"HOME", "/home/ann"}, {"LANG", "el_GR.UTF-8"}};
+    TEnvironment environment = EnvironmentFrom(lookup);
+    EXPECT_EQ(environment.SettingsFile, "/home/ann/.config/daybrook/registry.reg");
+    EXPECT_EQ(environment.ProgramFolder, ExecutableFolder());
+    EXPECT_TRUE(std::filesystem::exists(environment.ProgramFolder / "test_platform"));
+    EXPECT_EQ(environment.CodePage, 1253);
 
-    setenv("DAYBROOK_REGISTRY", "/tmp/x/my.reg", 1);
-    EXPECT_EQ(RegistryPath(), "/tmp/x/my.reg");
-    unsetenv("DAYBROOK_REGISTRY");
-    setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
-    EXPECT_EQ(RegistryPath(), "/tmp/config/daybrook/registry.reg");
+    variables = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/tmp/config"}, {"LC_ALL", "ru_RU.UTF-8"},
+                 {"LANG", "el_GR.UTF-8"}, {"DAYBROOK_FOLDER", "/tmp/program"}};
+    environment = EnvironmentFrom(lookup);
+    EXPECT_EQ(environment.SettingsFile, "/tmp/config/daybrook/registry.reg");
+    EXPECT_EQ(environment.ProgramFolder, "/tmp/program");
+    EXPECT_EQ(environment.CodePage, 1251) << "LC_ALL comes before LANG";
 
-    setenv("DAYBROOK_FOLDER", "/tmp/program", 1);
-    EXPECT_EQ(ProgramFolder(), "/tmp/program");
-    unsetenv("DAYBROOK_FOLDER");
-    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "test_platform"));
-
-    restore("DAYBROOK_REGISTRY", registry);
-    restore("XDG_CONFIG_HOME", config);
-    restore("DAYBROOK_FOLDER", folder);
+    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"}, {"XDG_CONFIG_HOME", "relative"},
+                 {"DAYBROOK_CODEPAGE", "1250"}, {"LANG", "el_GR.UTF-8"}};
+    environment = EnvironmentFrom(lookup);
+    EXPECT_EQ(environment.SettingsFile, "/tmp/x/my.reg");
+    EXPECT_EQ(environment.CodePage, 1250);
+    variables["DAYBROOK_CODEPAGE"] = "99999";
+    EXPECT_EQ(EnvironmentFrom(lookup).CodePage, 1253) << "an unknown code page is ignored";
 }

@@ -25,7 +25,6 @@ class RegValuesTest : public ::testing::Test {
 protected:
     RegValuesTest()
     {
-        setenv("DAYBROOK_REGISTRY", file.c_str(), 1);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     ~RegValuesTest() override { QLocale::setDefault(QLocale::system()); }
@@ -49,6 +48,7 @@ protected:
 
     TempDir folder;
     std::filesystem::path file = folder / "registry.reg";
+    platform::TSettingsStore store{file, {}};
 };
 
 RegData Dword(uint32_t value)
@@ -82,7 +82,7 @@ TEST_F(RegValuesTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 {
     const double when = EncodeDate(2024, 2, 29) + (13 * 3600 + 5 * 60 + 9) / 86400.0;
     {
-        TRegValues reger;
+        TRegValues reger(store);
         Prepare(reger);
         reger.Declare({"Ratio", vtFloat, std::nullopt}).SetAsFloat(0.1);
         reger.Declare({"Flag", vtBoolean, std::nullopt}).SetAsBoolean(true);
@@ -97,7 +97,7 @@ TEST_F(RegValuesTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
     EXPECT_EQ(Stored("Count"), Dword(0xFFFFFFF9));
     EXPECT_EQ(Stored("When"), Double(when));
 
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     reger.Declare({"Ratio", vtFloat, "5"});
     reger.Declare({"Flag", vtBoolean, "FALSE"});
@@ -114,7 +114,7 @@ TEST_F(RegValuesTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 TEST_F(RegValuesTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 {
     {
-        TRegValues reger;
+        TRegValues reger(store);
         Prepare(reger);
         TRegValue& skin = reger.Declare({"CurrentSkin", vtInteger, std::nullopt});
         TRegValue& name = reger.Declare({"LastDiaryName", vtString, "default.dry"});
@@ -144,7 +144,7 @@ TEST_F(RegValuesTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 
 TEST_F(RegValuesTest, UnparsableDefaultsRaiseTheConversionErrors)
 {
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     EXPECT_EQ(MessageOf<EConvertError>([&] {
                   reger.Declare({"A", vtInteger, "ten"});
@@ -164,7 +164,7 @@ TEST_F(RegValuesTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
 {
     Store("\"CurrentSkin\"=\"3\"\r\n\"Ratio\"=hex:00,00,00,00\r\n\"Name\"=dword:00000001\r\n"
           "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):");
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     EXPECT_EQ(MessageOf<ERegistryException>([&] {
                   reger.Declare({"CurrentSkin", vtInteger, "0"});
@@ -186,7 +186,7 @@ TEST_F(RegValuesTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
 TEST_F(RegValuesTest, NamesAreFoundWhateverTheirCaseAndTheFirstOfTwoWins)
 {
     {
-        TRegValues reger;
+        TRegValues reger(store);
         Prepare(reger);
         reger.Declare({"LastDiaryName", vtString, "default.dry"});
         reger.Declare({"lastdiaryNAME", vtString, "second.dry"});
@@ -205,7 +205,7 @@ TEST_F(RegValuesTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 {
     std::vector<std::string> errors;
     {
-        TRegValues reger;
+        TRegValues reger(store);
         Prepare(reger);
         reger.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
         reger.Declare({"Twelve", vtInteger, "0"});
@@ -224,7 +224,7 @@ TEST_F(RegValuesTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 
 TEST_F(RegValuesTest, TypedWritesGoThroughTextInTheItemsOwnType)
 {
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     TRegValue& flag = reger.Declare({"Flag", vtBoolean, "TRUE"});
     flag.SetAsInteger(1);
@@ -254,7 +254,7 @@ TEST_F(RegValuesTest, TypedWritesGoThroughTextInTheItemsOwnType)
 TEST_F(RegValuesTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
-        TRegValues reger;
+        TRegValues reger(store);
         Prepare(reger);
         reger.Declare({"FontName", vtString, "Arial", "Fonts"});
         reger.Declare({"Scratch", vtString, "x", "", false});
@@ -272,7 +272,7 @@ TEST_F(RegValuesTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 
 TEST_F(RegValuesTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
 {
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     reger.CanCreate = false;
     std::vector<std::string> failed;
@@ -301,7 +301,7 @@ TEST_F(RegValuesTest, ASaveThatCannotWriteRaisesTheDesignedErrorUnlessNothingCha
 {
     Store("\"A\"=\"1\"");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    TRegValues reger;
+    TRegValues reger(store);
     Prepare(reger);
     TRegValue& item = reger.Declare({"A", vtString, std::nullopt});
     item.AutoStore = false;

@@ -1,4 +1,3 @@
-#include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
 #include "widgets/ScriptedDialogs.h"
@@ -7,6 +6,7 @@
 #include "widgets/LbSpeedButton.h"
 
 #include "support/TestFiles.h"
+#include "support/TestServices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,13 +34,6 @@ const TLines BackupRecords{"202312240Eve@@{\\rtf1 from the backup}"};
 // the program makes them, with scripted dialogs.
 class EntryJourney : public ::testing::Test {
 protected:
-    EntryJourney()
-    {
-        setenv("DAYBROOK_FOLDER", programFolder.Path().c_str(), 1);
-        setenv("DAYBROOK_REGISTRY", registryFile.c_str(), 1);
-        SetApplicationTitle(Title);
-    }
-
     std::string PathOf(const std::string& name) const { return (programFolder / name).string(); }
 
     void Diary(const std::string& name, const TLines& lines = Records, const std::string& password = "secret")
@@ -59,7 +52,7 @@ protected:
 
     void Start()
     {
-        main = std::make_unique<TfrmMain>();
+        main = std::make_unique<TfrmMain>(*services);
         entry = std::make_unique<TfrmEntry>(*main);
         entry->show();
         QApplication::processEvents();
@@ -118,10 +111,10 @@ protected:
         EXPECT_TRUE(entry->EdtDiary->isVisible());
     }
 
-    TempDir programFolder;
-    TempDir settingsFolder;
-    std::filesystem::path registryFile = settingsFolder / "registry.reg";
-    ScriptedDialogs dialogs;
+    testing_support::TestServices services;
+    const TempDir& programFolder = services.folder;
+    std::filesystem::path registryFile = services.SettingsFile();
+    ScriptedDialogs& dialogs = services.dialogs;
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmEntry> entry;
 };
@@ -187,11 +180,11 @@ TEST_F(EntryJourney, OpeningADiaryWithItsPasswordLeavesItInTheMainWindow)
     QTest::keyClick(entry->EdtPassword, Qt::Key_Return); // Enter clicks Next
     EXPECT_TRUE(Closed());
     EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(main->DiaryFile, PathOf("My Diary.dry"));
-    EXPECT_EQ(main->BackupFile, PathOf("My Diary.bkd"));
-    EXPECT_EQ(main->Password, "secret");
-    EXPECT_FALSE(main->NewDiary);
-    EXPECT_EQ(main->DiaryText, Records);
+    EXPECT_EQ(main->Session().DiaryFile, PathOf("My Diary.dry"));
+    EXPECT_EQ(main->Session().BackupFile, PathOf("My Diary.bkd"));
+    EXPECT_EQ(main->Session().Password, "secret");
+    EXPECT_FALSE(main->Session().Diary.NewDiary);
+    EXPECT_EQ(main->Session().DiaryText().Lines(), Records);
     EXPECT_TRUE(dialogs.Asked().empty());
 }
 
@@ -214,7 +207,7 @@ TEST_F(EntryJourney, AWrongPasswordIsToldAndTheUserMayRetype)
     TypePassword("secret");
     Click(entry->btnNext);
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->DiaryText, Records);
+    EXPECT_EQ(main->Session().DiaryText().Lines(), Records);
 }
 
 TEST_F(EntryJourney, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTested)
@@ -227,8 +220,8 @@ TEST_F(EntryJourney, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTes
     EXPECT_EQ(dialogs.Messages(),
               std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->DiaryText, BackupRecords);
-    EXPECT_EQ(main->DiaryFile, PathOf("default.dry")) << "the next save writes the diary file again";
+    EXPECT_EQ(main->Session().DiaryText().Lines(), BackupRecords);
+    EXPECT_EQ(main->Session().DiaryFile, PathOf("default.dry")) << "the next save writes the diary file again";
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), "DRY1 not a diary at all");
 }
 
@@ -250,11 +243,11 @@ TEST_F(EntryJourney, ADiaryAndBackupBothDamagedAreToldAndNothingIsKept)
     Damage("default.dry");
     Damage("default.bkd");
     Start();
-    main->DiaryText = {"left over"};
+    main->Session().DiaryText().SetLines({"left over"});
     TypePassword("secret");
     Click(entry->btnNext);
     EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"This diary file is corrupted"});
-    EXPECT_TRUE(main->DiaryText.empty());
+    EXPECT_EQ(main->Session().DiaryText().Count(), 0u);
     ExpectStepZero();
 }
 
@@ -308,16 +301,16 @@ TEST_F(EntryJourney, ANewDiaryIsNamedTrimmedAndWrittenOnlyLater)
 {
     Start();
     StartNewDiary("  Notes ", " pass ");
-    main->DiaryText = {"left over"};
+    main->Session().DiaryText().SetLines({"left over"});
     dialogs.AnswerText(QStringLiteral("pass  "));
     Click(entry->btnNext);
     EXPECT_TRUE(Closed());
     EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(main->DiaryFile, PathOf("Notes.dry"));
-    EXPECT_EQ(main->BackupFile, PathOf("Notes.pkd"));
-    EXPECT_EQ(main->Password, "pass");
-    EXPECT_TRUE(main->NewDiary);
-    EXPECT_TRUE(main->DiaryText.empty());
+    EXPECT_EQ(main->Session().DiaryFile, PathOf("Notes.dry"));
+    EXPECT_EQ(main->Session().BackupFile, PathOf("Notes.pkd"));
+    EXPECT_EQ(main->Session().Password, "pass");
+    EXPECT_TRUE(main->Session().Diary.NewDiary);
+    EXPECT_EQ(main->Session().DiaryText().Count(), 0u);
     EXPECT_TRUE(std::filesystem::is_empty(programFolder.Path())) << "no file is written now";
 }
 
@@ -328,7 +321,7 @@ TEST_F(EntryJourney, AnEmptyPasswordIsAllowed)
     dialogs.AnswerText(QStringLiteral(" "));
     Click(entry->btnNext);
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->Password, "");
+    EXPECT_EQ(main->Session().Password, "");
 }
 
 TEST_F(EntryJourney, BackReturnsToTheListKeepingThePassword)
@@ -393,7 +386,7 @@ TEST_F(EntryJourney, TheWindowIsDraggedFromItsBackground)
 
 TEST_F(EntryJourney, AFolderThatCannotBeListedIsTold)
 {
-    setenv("DAYBROOK_FOLDER", (programFolder / "missing").c_str(), 1);
+    services.SetProgramFolder(programFolder / "missing");
     Start();
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_TRUE(dialogs.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
@@ -409,7 +402,7 @@ TEST_F(EntryJourney, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivation)
     Click(entry->btnNext);
     ASSERT_TRUE(Closed());
     EXPECT_EQ(main->reger.GetValue("LastDiaryName").ToString(), "Travel.dry");
-    main->DiaryFile = PathOf("Renamed.dry"); // as if another diary had been opened
+    main->Session().DiaryFile = PathOf("Renamed.dry"); // as if another diary had been opened
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -427,7 +420,7 @@ TEST_F(EntryJourney, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
 {
     WriteBytes(registryFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                              "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
-    main = std::make_unique<TfrmMain>();
+    main = std::make_unique<TfrmMain>(*services);
     ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
     EXPECT_EQ(main->reger.GetValue("FontSize").ToInteger(), 10);
     EXPECT_EQ(main->reger.GetValue("FontName").ToString(), "Liberation Serif");

@@ -2,6 +2,9 @@
 // users who script their backups or need to rescue a diary.
 #include "Command.h"
 
+#include "platform/DiaryCodePage.h"
+#include "platform/Environment.h"
+
 #include <iostream>
 
 namespace {
@@ -24,6 +27,7 @@ int Overview(std::ostream& out)
 
 int main(int argc, char** argv)
 {
+    platform::SetDiaryCodePage(platform::ReadEnvironment().CodePage);
     if (argc < 2)
         return Overview(std::cerr), tool::ExitUsage;
     const std::string name = argv[1];

@@ -2,13 +2,13 @@
 // with its password being typed), and a new diary being named.
 #include "Screenshots.h"
 
-#include "app/Application.h"
 #include "app/FEntry.h"
 #include "app/FMain.h"
 #include "storage/DiaryFile.h"
 #include "widgets/KvCoolEdit.h"
 #include "widgets/LbSpeedButton.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -16,25 +16,12 @@
 
 namespace {
 
-// A program folder with three diaries, and its own registry file, chosen before the main
-// window reads its settings.
-struct ShotFolder {
-    explicit ShotFolder(const QTemporaryDir& folder)
-    {
-        const std::string path = folder.path().toStdString();
-        for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
-            SaveDiary(path + "/" + name, {}, "secret");
-        setenv("DAYBROOK_FOLDER", path.c_str(), 1);
-        setenv("DAYBROOK_REGISTRY", (path + "/registry.reg").c_str(), 1);
-        SetApplicationTitle(QStringLiteral("The Daybrook"));
-    }
-};
-
 QImage ShowEntry(const std::function<void(TfrmEntry&)>& prepare)
 {
-    const QTemporaryDir folder;
-    const ShotFolder shot(folder);
-    TfrmMain main;
+    screenshots::ShotServices services;
+    for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
+        SaveDiary(services.Folder() + "/" + name, {}, "secret");
+    TfrmMain main(*services);
     main.reger.SetValue("LastDiaryName", "my diary.dry");
     TfrmEntry entry(main);
     entry.show();

@@ -3,7 +3,11 @@
 // picture to <folder>/<file-name>.png.
 #pragma once
 
+#include "widgets/ScriptedDialogs.h"
+#include "widgets/Services.h"
+
 #include <QImage>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
@@ -25,6 +29,24 @@ struct Registration {
 
 // Shows the widget offscreen, lets pending events run, and grabs it.
 QImage Grab(QWidget& widget);
+
+// Services for a picture: a temporary program folder holding the settings file, dialogs that
+// answer nothing, code page 1252 and a fixed day (15 March 2024).
+class ShotServices {
+public:
+    ShotServices()
+        : services_(platform::TEnvironment{folder_.path().toStdString(), folder_.path().toStdString() + "/registry.reg", 1252},
+                    dialogs_, QStringLiteral("The Daybrook"), [] { return calendar::TDate{2024, 3, 15}; })
+    {
+    }
+    widgets::TServices& operator*() { return services_; }
+    std::string Folder() const { return folder_.path().toStdString(); }
+
+private:
+    QTemporaryDir folder_;
+    widgets::ScriptedDialogs dialogs_;
+    widgets::TServices services_;
+};
 
 } // namespace screenshots
 
