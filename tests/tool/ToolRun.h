@@ -1,0 +1,62 @@
+// Runs daybrook-tool as users run it: arguments, environment, standard input, exit status and
+// messages. Each test of the tool's subcommands derives from DaybrookTool.
+#pragma once
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::VectorPath;
+using testing_support::WriteBytes;
+
+namespace tool_test {
+
+struct TRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class DaybrookTool : public testing::Test {
+protected:
+    // Runs the tool with the arguments; password nullptr leaves DAYBROOK_PASSWORD unset.
+    TRun Run(const std::vector<std::string>& arguments, const char* password = nullptr,
+             const std::string& input = "")
+    {
+        WriteBytes(dir / "stdin", input);
+        std::string command = "env -u DAYBROOK_PASSWORD DAYBROOK_CODEPAGE=1252";
+        if (password != nullptr)
+            command += " DAYBROOK_PASSWORD=" + Quoted(password);
+        command += " " + Quoted(DAYBROOK_TOOL_PATH);
+        for (const auto& argument : arguments)
+            command += " " + Quoted(argument);
+        command += " <" + Quoted((dir / "stdin").string()) + " >" + Quoted((dir / "stdout").string()) + " 2>" +
+                   Quoted((dir / "stderr").string());
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout"), ReadBytes(dir / "stderr")};
+    }
+
+    TempDir dir;
+    const std::string sample = VectorPath("diary/sample.dry").string();
+    static constexpr const char* SamplePassword = "Daybrook 2024!";
+};
+
+} // namespace tool_test
+
+using tool_test::DaybrookTool;
+using tool_test::TRun;
