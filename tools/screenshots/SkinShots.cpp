@@ -3,8 +3,8 @@
 #include "Screenshots.h"
 
 #include "editor/KvRichEdit.h"
-#include "storage/JpegDecoder.h"
 #include "storage/ResStore.h"
+#include "widgets/SkinPictures.h"
 
 #include <QPainter>
 
@@ -12,10 +12,7 @@ namespace {
 
 QImage SkinPicture(TRessourceStore& store, int skin, bool topStrip)
 {
-    const auto image = DecodeJpeg(store.ItemByName(SkinItemName(skin, topStrip)).DataStream().Bytes());
-    if (!image)
-        return {};
-    return QImage(image->rgb.data(), image->width, image->height, image->width * 3, QImage::Format_RGB888).copy();
+    return widgets::SkinPicture(store, skin, topStrip ? widgets::TSkinPart::Top : widgets::TSkinPart::Background);
 }
 
 void Caption(QPainter& painter, int x, int y, const QString& text, const QColor& color = Qt::white)
