@@ -16,6 +16,22 @@ function(daybrook_library name)
     get_property(assets GLOBAL PROPERTY DAYBROOK_ASSETS_${name})
     target_link_libraries(${name} PUBLIC ${assets})
     set_property(GLOBAL APPEND PROPERTY DAYBROOK_LIBRARIES ${name})
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+    daybrook_record_links(${name} ${folder} ${ARG_DEPS})
+endfunction()
+
+# daybrook_record_links(<target> <folder under src/ or -> <linked items>...)
+# Notes what a target links for the layer check (cmake/CheckLayers.cmake).
+function(daybrook_record_links target folder)
+    string(REPLACE ";" "," linked "${ARGN}")
+    set_property(GLOBAL APPEND PROPERTY DAYBROOK_LINK_LINES "${target}|${folder}|${linked}")
+endfunction()
+
+# daybrook_write_links(<file>): the links noted so far, one target a line.
+function(daybrook_write_links file)
+    get_property(lines GLOBAL PROPERTY DAYBROOK_LINK_LINES)
+    string(REPLACE ";" "\n" text "${lines}")
+    file(WRITE ${file} "${text}\n")
 endfunction()
 
 # daybrook_attach_assets(<library> <target>)

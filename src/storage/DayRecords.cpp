@@ -57,12 +57,21 @@ std::string DayKey(int Year, int Month, int Day)
     return key;
 }
 
+bool IsStorableTitle(std::string_view Title)
+{
+    return Title.find(Separator) == std::string_view::npos && !Title.ends_with('@');
+}
+
 std::string DayRecord(int Year, int Month, int Day, int Mood, std::string_view Title, std::string_view Body)
 {
+    if (Mood < 0 || Mood > 9)
+        throw EDayRecordError("a mood is a digit from 0 to 9, not " + std::to_string(Mood));
     // A title with a lone CR or LF would split the record's line in the file; they go too.
     std::string title = ReplaceAll(Title, "\r\n", "");
     std::erase(title, '\r');
     std::erase(title, '\n');
+    if (!IsStorableTitle(title))
+        throw EDayRecordError("a title cannot hold \"@@\" or end in \"@\": " + title);
     return DayKey(Year, Month, Day) + std::to_string(Mood) + title + std::string(Separator) +
            ReplaceAll(JoinLines(SplitLines(Body)), "\r\n", Separator);
 }
@@ -89,11 +98,11 @@ void StoreDay(TDiary& diary, int Day, int Month, int Year, std::string_view Body
 {
     if (Day < 0)
         return;
+    std::string record = DayRecord(Year, Month, Day, Mood, Title, Body);
     diary.Dirty = true;
-    const std::string key = DayKey(Year, Month, Day);
-    if (const auto index = RecordIndex(diary.DiaryText, key))
+    if (const auto index = RecordIndex(diary.DiaryText, DayKey(Year, Month, Day)))
         diary.DiaryText.Delete(*index);
-    diary.DiaryText.Add(DayRecord(Year, Month, Day, Mood, Title, Body));
+    diary.DiaryText.Add(std::move(record));
 }
 
 TDayLoad LoadDay(TDiary& diary, TRessourceStore& store, int Day, int Month, int Year, std::string& Body,

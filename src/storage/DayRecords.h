@@ -13,6 +13,7 @@
 #include "storage/DiaryText.h"
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,16 @@ struct TDayDate {
 
 std::string DayKey(int Year, int Month, int Day);
 
+// A record that would not read back as written: a title holding "@@" or ending in "@" (either
+// would move the separator), or a mood outside 0 to 9.
+class EDayRecordError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+// Whether a title can be stored so that it reads back unchanged.
+bool IsStorableTitle(std::string_view Title);
+
 // The parts of a record line, as LoadDay reads them.
 struct TDayParts {
     int Mood = 0;
@@ -50,6 +61,7 @@ std::string DayRecord(int Year, int Month, int Day, int Mood, std::string_view T
 TDayParts ParseDayRecord(std::string_view line);
 
 // Stores the day's record, replacing the one it had; nothing when Day < 0 (no day shown).
+// EDayRecordError (and nothing changed) for a record that would not read back as written.
 void StoreDay(TDiary& diary, int Day, int Month, int Year, std::string_view Body, std::string_view Title,
               int Mood);
 

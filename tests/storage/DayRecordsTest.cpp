@@ -26,25 +26,25 @@ std::string UpperHalf(std::string_view rtf)
 
 TEST_F(DayRecords, StoreWritesTheRecordLineAndReplacesTheDaysRecord)
 {
-    StoreDay(diary, 5, 1, 2002, Body, "A day\r\nto remember", 3);
+    StoreDay(diary, 25, 1, 2002, Body, "A day\r\nto remember", 3);
     EXPECT_TRUE(diary.Dirty);
     ASSERT_EQ(diary.DiaryText.Count(), 1u);
     EXPECT_EQ(diary.DiaryText[0],
-              "200201053A dayto remember@@{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}@@\\pard\\f0\\fs20 Hello\\par@@}@@");
+              "200201253A dayto remember@@{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}@@\\pard\\f0\\fs20 Hello\\par@@}@@");
 
-    StoreDay(diary, 4, 1, 2002, Body, "before", 1);
-    StoreDay(diary, 5, 1, 2002, "{\\rtf1 new}", "again", 2);
+    StoreDay(diary, 24, 1, 2002, Body, "before", 1);
+    StoreDay(diary, 25, 1, 2002, "{\\rtf1 new}", "again", 2);
     ASSERT_EQ(diary.DiaryText.Count(), 2u);
-    EXPECT_EQ(diary.DiaryText[0].substr(0, 9), "200201041");
-    EXPECT_EQ(diary.DiaryText[1], "200201052again@@{\\rtf1 new}@@");
+    EXPECT_EQ(diary.DiaryText[0].substr(0, 9), "200201241");
+    EXPECT_EQ(diary.DiaryText[1], "200201252again@@{\\rtf1 new}@@");
 }
 
 TEST_F(DayRecords, LoneLineBreaksNeverSplitARecordLine)
 {
-    StoreDay(diary, 1, 2, 2003, "{\\rtf1 a\rb\nc}", "one\rtwo\nthree", 0);
+    StoreDay(diary, 21, 2, 2003, "{\\rtf1 a\rb\nc}", "one\rtwo\nthree", 0);
     const std::string& line = diary.DiaryText[0];
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-    EXPECT_EQ(line, "200302010onetwothree@@{\\rtf1 a@@b@@c}@@");
+    EXPECT_EQ(line, "200302210onetwothree@@{\\rtf1 a@@b@@c}@@");
 }
 
 TEST_F(DayRecords, StoringWithoutAShownDayDoesNothing)
@@ -72,12 +72,21 @@ TEST_F(DayRecords, LoadGivesBackWhatWasStored)
     EXPECT_EQ(body + title + std::to_string(mood), "keptkept4");
 }
 
-TEST_F(DayRecords, TitleWithSeparatorIsCutAtItsFirstSeparator)
+TEST_F(DayRecords, ALineThatWouldReadBackDifferentlyIsRefused)
 {
-    StoreDay(diary, 1, 1, 2010, "{\\rtf1 x}", "me@@home", 2);
+    EXPECT_THROW(StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", "me@@home", 2), EDayRecordError);
+    EXPECT_THROW(StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", "mail me@", 2), EDayRecordError)
+        << "a closing @ would join the separator";
+    EXPECT_THROW(StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", "title", 10), EDayRecordError);
+    EXPECT_THROW(StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", "title", -1), EDayRecordError);
+    EXPECT_EQ(diary.DiaryText.Count(), 0u);
+    EXPECT_FALSE(diary.Dirty) << "a refused record changes nothing";
+
+    StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", "me@home", 9);
     const TDayParts parts = ParseDayRecord(diary.DiaryText[0]);
-    EXPECT_EQ(parts.Title, "me");
-    EXPECT_EQ(parts.Body, "home\r\n{\\rtf1 x}\r\n");
+    EXPECT_EQ(parts.Title, "me@home");
+    EXPECT_EQ(parts.Mood, 9);
+    EXPECT_EQ(parts.Body, "{\\rtf1 x}\r\n");
 }
 
 TEST_F(DayRecords, RecordsTheProgramNeverWritesLoadWithoutHarm)
@@ -100,47 +109,47 @@ TEST_F(DayRecords, FirstLoadOfANewDiaryShowsTheWelcomeEntry)
     item.SetName("TemplateDiary");
     item.SetData("{\\rtf1 Welcome}");
     diary.NewDiary = true;
-    StoreDay(diary, 1, 1, 2020, Body, "existing", 5);
+    StoreDay(diary, 21, 1, 2020, Body, "existing", 5);
 
     std::string body, title;
     int mood = 6;
-    EXPECT_EQ(LoadDay(diary, store, 1, 1, 2020, body, title, mood), TDayLoad::dlWelcome);
+    EXPECT_EQ(LoadDay(diary, store, 21, 1, 2020, body, title, mood), TDayLoad::dlWelcome);
     EXPECT_EQ(title, "Welcome to the Daybrook!");
     EXPECT_EQ(body, "{\\rtf1 Welcome}");
     EXPECT_EQ(mood, 6);
     EXPECT_FALSE(diary.NewDiary);
-    EXPECT_EQ(LoadDay(diary, store, 1, 1, 2020, body, title, mood), TDayLoad::dlRecord);
+    EXPECT_EQ(LoadDay(diary, store, 21, 1, 2020, body, title, mood), TDayLoad::dlRecord);
     EXPECT_EQ(title, "existing");
 }
 
 TEST_F(DayRecords, DeleteRemovesTheRecordAndAlwaysMarksTheDiaryChanged)
 {
-    DeleteDay(diary, 3, 3, 2003);
+    DeleteDay(diary, 23, 3, 2003);
     EXPECT_TRUE(diary.Dirty);
-    StoreDay(diary, 3, 3, 2003, Body, "t", 0);
-    StoreDay(diary, 4, 3, 2003, Body, "t", 0);
-    DeleteDay(diary, 3, 3, 2003);
+    StoreDay(diary, 23, 3, 2003, Body, "t", 0);
+    StoreDay(diary, 24, 3, 2003, Body, "t", 0);
+    DeleteDay(diary, 23, 3, 2003);
     ASSERT_EQ(diary.DiaryText.Count(), 1u);
-    EXPECT_TRUE(diary.DiaryText[0].starts_with("20030304"));
+    EXPECT_TRUE(diary.DiaryText[0].starts_with("20030324"));
 }
 
 TEST_F(DayRecords, FindEntryDateStepsBetweenRecords)
 {
-    for (const int day : {10, 20})
+    for (const int day : {14, 20})
         StoreDay(diary, day, 6, 2005, Body, "t", 0);
-    StoreDay(diary, 2, 7, 2005, Body, "t", 0);
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 10, 6, 2005, true), (TDayDate{2005, 6, 20}));
+    StoreDay(diary, 22, 7, 2005, Body, "t", 0);
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 14, 6, 2005, true), (TDayDate{2005, 6, 20}));
     EXPECT_EQ(FindEntryDate(diary.DiaryText, 15, 6, 2005, true), (TDayDate{2005, 6, 20}));
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, true), (TDayDate{2005, 7, 2}));
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, false), (TDayDate{2005, 6, 10}));
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 1, 7, 2005, false), (TDayDate{2005, 6, 20}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, true), (TDayDate{2005, 7, 22}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 20, 6, 2005, false), (TDayDate{2005, 6, 14}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 21, 7, 2005, false), (TDayDate{2005, 6, 20}));
     // Forward from the last record stays; forward after all records goes back to the last.
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 2, 7, 2005, true), (TDayDate{2005, 7, 2}));
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 9, 9, 2009, true), (TDayDate{2005, 7, 2}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 22, 7, 2005, true), (TDayDate{2005, 7, 22}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 19, 9, 2009, true), (TDayDate{2005, 7, 22}));
     // Backward from the first record, or from before it, stays.
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 10, 6, 2005, false), (TDayDate{2005, 6, 10}));
-    EXPECT_EQ(FindEntryDate(diary.DiaryText, 1, 1, 2001, false), (TDayDate{2001, 1, 1}));
-    EXPECT_EQ(FindEntryDate(TDiaryText(platform::CompareText), 1, 1, 2001, true), (TDayDate{2001, 1, 1}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 14, 6, 2005, false), (TDayDate{2005, 6, 14}));
+    EXPECT_EQ(FindEntryDate(diary.DiaryText, 13, 1, 2001, false), (TDayDate{2001, 1, 13}));
+    EXPECT_EQ(FindEntryDate(TDiaryText(platform::CompareText), 13, 1, 2001, true), (TDayDate{2001, 1, 13}));
 }
 
 TEST_F(DayRecords, ActiveDaysListTheMonthsDaysWithoutLeadingZeros)
@@ -157,10 +166,10 @@ TEST_F(DayRecords, ActiveDaysListTheMonthsDaysWithoutLeadingZeros)
 
 TEST_F(DayRecords, DayContainsTextSearchesTheBodysShownText)
 {
-    StoreDay(diary, 7, 7, 2007, Body, "Title", 0);
-    EXPECT_TRUE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 7));
-    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ell", UpperHalf, 2007, 7, 7));
-    EXPECT_FALSE(DayContainsText(diary.DiaryText, "Title", UpperHalf, 2007, 7, 7));
-    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 8));
-    EXPECT_FALSE(DayContainsText(diary.DiaryText, "", UpperHalf, 2007, 7, 7));
+    StoreDay(diary, 17, 7, 2007, Body, "Title", 0);
+    EXPECT_TRUE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ell", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "Title", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "ELL", UpperHalf, 2007, 7, 18));
+    EXPECT_FALSE(DayContainsText(diary.DiaryText, "", UpperHalf, 2007, 7, 17));
 }

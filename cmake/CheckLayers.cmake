@@ -1,0 +1,148 @@
+# The layer check run by `make test`: every source folder belongs to one layer, and may use
+# (include from, link to) only folders of its own layer or of the layers below it. The layers,
+# bottom up:
+#   base      safe file writes, text lines, byte streams, dates, CRC, code pages   std only
+#   formats   diary file, codec, records, resources, RTF, word lists, RTF export   base; no Qt
+#   platform  settings store, program folder, code page, collation, locale         Qt Core at most
+#   model     settings values, diary session, birthday records, browse list        no Qt
+#   widgets   reusable widgets, calendars, rich-text editor, dialogs, services
+#   windows   the program's windows
+# Run as: cmake -DSOURCE_DIR=<src> -DLINKS=<file written at configure time> -P CheckLayers.cmake
+# The links file holds one line per target: "<target>|<folder or ->|<linked items ;-separated>".
+
+cmake_minimum_required(VERSION 3.25)
+
+set(layer_names base formats platform model widgets windows)
+set(layer_base base)
+set(layer_formats storage editor/rtf spell export)
+set(layer_platform platform)
+set(layer_model settings session birthdays browse/list)
+set(layer_widgets widgets calendar editor)
+set(layer_windows app picker browse options spell/ui birthdays/ui)
+# Layers whose code may not include Qt headers, and the Qt libraries each layer may link.
+set(qt_free_layers base formats model)
+set(qt_allowed_platform Qt6::Core)
+
+set(rank 0)
+set(known_folders)
+foreach(layer ${layer_names})
+    foreach(folder ${layer_${layer}})
+        set(rank_of_${folder} ${rank})
+        set(layer_of_${folder} ${layer})
+        list(APPEND known_folders ${folder})
+    endforeach()
+    math(EXPR rank "${rank} + 1")
+endforeach()
+
+set(problems)
+
+# The known folder a path under src/ lies in: the longest known folder that prefixes it.
+function(folder_of path result)
+    set(best "")
+    foreach(folder ${known_folders})
+        string(LENGTH "${folder}" length)
+        string(SUBSTRING "${path}/" 0 ${length} start)
+        string(LENGTH "${best}" best_length)
+        if(start STREQUAL folder AND length GREATER best_length)
+            string(SUBSTRING "${path}/" ${length} 1 next)
+            if(next STREQUAL "/")
+                set(best ${folder})
+            endif()
+        endif()
+    endforeach()
+    set(${result} "${best}" PARENT_SCOPE)
+endfunction()
+
+# Every folder holding sources must have a layer.
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+foreach(source ${sources})
+    get_filename_component(directory ${source} DIRECTORY)
+    if(NOT directory IN_LIST known_folders)
+        list(APPEND problems "src/${directory} has no layer (add it to cmake/CheckLayers.cmake and the README)")
+        continue()
+    endif()
+    set(from ${directory})
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line ${includes})
+        if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+            set(included ${CMAKE_MATCH_1})
+            get_filename_component(included_directory ${included} DIRECTORY)
+            if(included_directory STREQUAL "")
+                continue()
+            endif()
+            folder_of(${included_directory} to)
+            if(to STREQUAL "")
+                continue() # a generated or third-party header
+            endif()
+            if(rank_of_${to} GREATER rank_of_${from})
+                list(APPEND problems
+                     "src/${source} (${layer_of_${from}}) includes ${included} (${layer_of_${to}})")
+            endif()
+        elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)" AND layer_of_${from} IN_LIST qt_free_layers)
+            list(APPEND problems "src/${source} (${layer_of_${from}}) includes Qt header <${CMAKE_MATCH_1}>")
+        endif()
+    endforeach()
+endforeach()
+
+# Linked libraries, from the file the configure step wrote.
+file(STRINGS ${LINKS} link_lines)
+foreach(line ${link_lines})
+    string(REPLACE "|" ";" fields "${line}")
+    list(GET fields 0 target)
+    list(GET fields 1 folder)
+    list(LENGTH fields count)
+    set(linked)
+    if(count GREATER 2)
+        list(GET fields 2 linked)
+        string(REPLACE "," ";" linked "${linked}")
+    endif()
+    set(target_folder_of_${target} ${folder})
+    set(links_of_${target} ${linked})
+    list(APPEND targets ${target})
+endforeach()
+
+foreach(target ${targets})
+    set(folder ${target_folder_of_${target}})
+    if(folder STREQUAL "-")
+        continue()
+    endif()
+    set(layer ${layer_of_${folder}})
+    foreach(item ${links_of_${target}})
+        if(item MATCHES "^Qt6::")
+            if(layer IN_LIST qt_free_layers OR (layer STREQUAL "platform" AND NOT item IN_LIST qt_allowed_platform))
+                list(APPEND problems "${target} (${layer}) links ${item}")
+            endif()
+        elseif(DEFINED target_folder_of_${item})
+            set(to ${target_folder_of_${item}})
+            if(NOT to STREQUAL "-" AND rank_of_${to} GREATER rank_of_${folder})
+                list(APPEND problems "${target} (${layer}) links ${item} (${layer_of_${to}})")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+
+# The command-line tool must run without a display: no Qt Gui or Widgets anywhere below it.
+set(pending daybrook-tool)
+set(seen)
+while(pending)
+    list(POP_FRONT pending target)
+    if(target IN_LIST seen)
+        continue()
+    endif()
+    list(APPEND seen ${target})
+    foreach(item ${links_of_${target}})
+        if(item STREQUAL "Qt6::Gui" OR item STREQUAL "Qt6::Widgets" OR item STREQUAL "Qt6::PrintSupport")
+            list(APPEND problems "daybrook-tool reaches ${item} through ${target}")
+        elseif(DEFINED links_of_${item})
+            list(APPEND pending ${item})
+        endif()
+    endforeach()
+endwhile()
+
+if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "Layer check failed:\n  ${text}")
+endif()
+list(LENGTH sources source_count)
+list(LENGTH targets target_count)
+message(STATUS "Layers hold: ${source_count} source files, ${target_count} targets")
