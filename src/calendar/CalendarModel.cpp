@@ -36,6 +36,15 @@ TCalendarModel::TCalendarModel() : Selected(LocalToday())
     UpdateCalendar();
 }
 
+void TCalendarModel::SetClock(std::function<TDate()> clock)
+{
+    Clock = std::move(clock);
+    if (UseToday) {
+        Selected = Today();
+        UpdateCalendar();
+    }
+}
+
 void TCalendarModel::SetCalendarDate(const TDate& date)
 {
     EncodeDate(date.Year, date.Month, date.Day); // refuses a date that does not exist

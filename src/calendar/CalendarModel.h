@@ -6,6 +6,7 @@
 #include "base/CalendarDate.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,10 @@ public:
     void NextYear();
     void PrevYear();
 
+    // Where today's date comes from (the system clock unless set); while UseCurrentDate is
+    // on, the selection moves to the clock's today without announcing a change.
+    void SetClock(std::function<TDate()> clock);
+
     // Switching it on selects today, without announcing a change.
     bool UseCurrentDate() const { return UseToday; }
     void SetUseCurrentDate(bool value);
@@ -98,7 +103,7 @@ public:
     bool Updating() const { return IsUpdating; }
 
 protected:
-    virtual TDate Today() const { return LocalToday(); }
+    virtual TDate Today() const { return Clock ? Clock() : LocalToday(); }
     // UpdateCalendar asks the view to make (col, row) the current cell and to repaint.
     virtual void ShowCurrentCell(int col, int row) {}
     // The date was changed by the calendar.
@@ -118,6 +123,7 @@ private:
     TDayList Active;
     TDayList Special;
     std::array<std::string, 7> DayNames;
+    std::function<TDate()> Clock;
 };
 
 } // namespace calendar
