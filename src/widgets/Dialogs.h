@@ -5,9 +5,11 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace widgets {
@@ -32,6 +34,12 @@ public:
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
                                                 const QString& filter) = 0;
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+    // A question answered by one of the choices (button captions, "&" marks the accelerator);
+    // the index chosen. Escape and the close box give the default choice.
+    virtual int Choose(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                       const QStringList& choices, int defaultChoice) = 0;
+    // The print dialog (a printer or a PDF file); false when cancelled.
+    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // A plain information box with an OK button.
     void ShowMessage(QWidget* parent, const QString& text, const QString& caption);

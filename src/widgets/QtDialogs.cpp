@@ -4,6 +4,8 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace widgets {
 
@@ -111,6 +113,28 @@ std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, parent);
     return ok ? std::optional(font) : std::nullopt;
+}
+
+int QtDialogs::Choose(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+                      const QStringList& choices, int defaultChoice)
+{
+    QMessageBox box(StandardIcon(icon), caption, Displayed(text), QMessageBox::NoButton, parent);
+    QList<QPushButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+    if (defaultChoice >= 0 && defaultChoice < buttons.size()) {
+        box.setDefaultButton(buttons[defaultChoice]);
+        box.setEscapeButton(buttons[defaultChoice]);
+    }
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+    return chosen >= 0 ? chosen : defaultChoice;
+}
+
+bool QtDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace widgets

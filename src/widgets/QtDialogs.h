@@ -16,6 +16,9 @@ public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
                                         const QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+    int Choose(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+               const QStringList& choices, int defaultChoice) override;
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace widgets

@@ -1,5 +1,7 @@
 #include "widgets/ScriptedDialogs.h"
 
+#include <QPrinter>
+
 namespace widgets {
 
 std::vector<QString> ScriptedDialogs::Messages() const
@@ -65,6 +67,30 @@ std::optional<QFont> ScriptedDialogs::ChooseFont(QWidget*, const QFont&)
     auto answer = std::move(fontAnswers_.front());
     fontAnswers_.pop_front();
     return answer;
+}
+
+int ScriptedDialogs::Choose(QWidget*, const QString& text, const QString& caption, TMsgIcon icon,
+                            const QStringList& choices, int defaultChoice)
+{
+    TQuestion question{TKind::Choice, caption, text, icon};
+    question.Choices = choices;
+    Record(std::move(question));
+    if (choiceAnswers_.empty())
+        return defaultChoice;
+    const int answer = choiceAnswers_.front();
+    choiceAnswers_.pop_front();
+    return answer;
+}
+
+bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter& printer)
+{
+    Record({TKind::Print, {}, {}});
+    const auto file = NextText();
+    if (!file)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*file);
+    return true;
 }
 
 } // namespace widgets

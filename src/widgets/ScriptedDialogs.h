@@ -12,7 +12,7 @@ namespace widgets {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class TKind { Message, Input, OpenFile, SaveFile, Font };
+    enum class TKind { Message, Input, OpenFile, SaveFile, Font, Choice, Print };
 
     struct TQuestion {
         TKind Kind;
@@ -20,6 +20,7 @@ public:
         QString Text; // the message, prompt or proposed file name
         TMsgIcon Icon = TMsgIcon::None;
         TMsgButtons Buttons = TMsgButtons::Ok;
+        QStringList Choices;
     };
 
     ScriptedDialogs() = default;
@@ -31,6 +32,9 @@ public:
     // Answers for the next input, open-file and save-file dialogs (nothing: cancel).
     void AnswerText(std::optional<QString> answer) { textAnswers_.push_back(std::move(answer)); }
     void AnswerFont(std::optional<QFont> answer) { fontAnswers_.push_back(std::move(answer)); }
+    // Answers for the next choice questions (unscripted: the default choice).
+    void AnswerChoice(int index) { choiceAnswers_.push_back(index); }
+    // The print dialog prints to the PDF file named by the next text answer (none: cancelled).
 
     const std::vector<TQuestion>& Asked() const { return asked_; }
     // The texts of the message boxes shown, in order.
@@ -45,6 +49,9 @@ public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
                                         const QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+    int Choose(QWidget* parent, const QString& text, const QString& caption, TMsgIcon icon,
+               const QStringList& choices, int defaultChoice) override;
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 
 private:
     void Record(TQuestion question);
@@ -54,6 +61,7 @@ private:
     std::deque<TMsgAnswer> messageAnswers_;
     std::deque<std::optional<QString>> textAnswers_;
     std::deque<std::optional<QFont>> fontAnswers_;
+    std::deque<int> choiceAnswers_;
 };
 
 } // namespace widgets
