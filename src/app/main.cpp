@@ -21,6 +21,7 @@ int main(int argc, char** argv)
         if (frmEntry.exec() != QDialog::Accepted)
             return 0;
     }
+    frmMain.OfferRecovery();
     frmMain.show();
     return QApplication::exec();
 }

@@ -1,0 +1,47 @@
+// Keeps a recovery file beside the open diary while it has unsaved changes, so that a crash, a
+// power cut or a killed process costs no writing: a few seconds after a change, then at most
+// every 30 seconds while changes keep coming, the records are written (in the diary format,
+// with the diary's password) on a worker thread, never blocking the window.
+#pragma once
+
+#include "session/DiarySession.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class TRecoveryWriter : public QObject {
+    Q_OBJECT
+public:
+    explicit TRecoveryWriter(TDiarySession& session);
+    ~TRecoveryWriter() override;
+
+    // The records changed: a write is planned unless one is already.
+    void Changed();
+    // Writes now, on the worker (tests and the end of a session).
+    void WriteNow();
+    // Stops planning and waits for a write in progress.
+    void Stop();
+    // Stops, and removes the recovery file when this run wrote one.
+    void Discard();
+    bool Wrote() const { return wrote_; }
+    bool Writing() const { return worker_ != nullptr; }
+
+    // Told on the window's thread after each write.
+    std::function<void(const TSessionResult&)> OnWritten;
+
+private:
+    void Finished();
+
+    TDiarySession& session_;
+    QTimer timer_;
+    QElapsedTimer sinceWrite_;
+    std::unique_ptr<QThread> worker_;
+    TSessionResult result_;
+    bool pending_ = false;
+    bool wrote_ = false;
+};

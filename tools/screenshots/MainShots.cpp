@@ -1,0 +1,51 @@
+// The main window: at its designed size in three skins with a few written days, maximised,
+// and a day being written.
+#include "Screenshots.h"
+
+#include "app/FMain.h"
+#include "calendar/KvCalendar.h"
+#include "editor/KvRichEdit.h"
+#include "editor/TitleEdit.h"
+
+#include <QApplication>
+
+namespace {
+
+const char* const SampleBody =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue128;}\r\n"
+    "\\pard\\f0\\fs20 Walked along the river before work. The \\b first\\b0  frost of the year, and the "
+    "\\cf1 light\\cf0  on the water was unreal.\\par\r\n\\par\r\nLater: finished the chapter on bridges.\\par\r\n}\r\n";
+
+QImage ShowMain(int skin, QSize size, const std::function<void(TfrmMain&)>& prepare = {})
+{
+    screenshots::ShotServices services;
+    TfrmMain main(*services);
+    main.Session().Create("Sample", "secret");
+    main.Session().Diary.NewDiary = false;
+    for (const char* record : {"202403020Market day@@", "202403097Concert@@", "202403141River walk@@"})
+        main.Session().DiaryText().Add(std::string(record) + SampleBody);
+    main.CurrentSkin = skin;
+    main.resize(size);
+    main.show();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&main, &activate);
+    main.DCalendar->SetCalendarDate({2024, 3, 14});
+    if (prepare)
+        prepare(main);
+    QApplication::processEvents();
+    return main.grab().toImage();
+}
+
+} // namespace
+
+DAYBROOK_SCREENSHOT("main-skin0", [] { return ShowMain(0, QSize(742, 453)); });
+DAYBROOK_SCREENSHOT("main-skin3", [] { return ShowMain(3, QSize(742, 453)); });
+DAYBROOK_SCREENSHOT("main-skin7", [] { return ShowMain(7, QSize(742, 453)); });
+DAYBROOK_SCREENSHOT("main-maximised", [] { return ShowMain(5, QSize(1280, 760)); });
+DAYBROOK_SCREENSHOT("main-writing", [] {
+    return ShowMain(1, QSize(742, 453), [](TfrmMain& main) {
+        main.DCalendar->SetCalendarDate({2024, 3, 15});
+        main.btnNewClick();
+        main.edTitle->setText(QStringLiteral("A quiet Friday"));
+    });
+});
