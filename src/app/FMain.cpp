@@ -832,15 +832,14 @@ void TfrmMain::closeEvent(QCloseEvent* event)
                     return;
                 }
                 flow_.DropChanges();
-                recovery_.Stop();
-                session_.RemoveRecovery();
+                DiscardRecovery();
             }
         }
         DayChange(this);
         StoreBounds();
         recovery_.Stop();
         if (SaveDiaryAtExit())
-            recovery_.Discard();
+            DiscardRecovery();
         closeDecided_ = true;
     }
     event->accept();
@@ -877,6 +876,13 @@ bool TfrmMain::SaveDiaryAtExit()
     return true;
 }
 
+void TfrmMain::DiscardRecovery()
+{
+    recovery_.Stop();
+    if (recovery_.Wrote() || recovered_)
+        session_.RemoveRecovery(); // one this run did not write or take in stays untouched
+}
+
 void TfrmMain::CommitData()
 {
     if (closeDecided_ || FirstActivation)
@@ -884,7 +890,7 @@ void TfrmMain::CommitData()
     DayChange(btnExit);
     recovery_.Stop();
     if (session_.SaveAtExit().Ok())
-        recovery_.Discard();
+        DiscardRecovery();
     else
         WriteDiaryCopy(session_.RecoveryFile(), session_.DiaryText().Lines(), session_.Password);
 }

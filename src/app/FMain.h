@@ -39,6 +39,7 @@ public:
     widgets::TServices& Services() const { return services_; }
     TDiarySession& Session() { return session_; }
     TDayFlow& Flow() { return flow_; }
+    TRecoveryWriter& Recovery() { return recovery_; }
 
     // The stored settings (their table is in MainSettings.h).
     TRegValues reger;
@@ -149,6 +150,7 @@ private:
     bool SaveDiaryAtExit();
     void DiaryChanged();
     void CommitData();
+    void DiscardRecovery();
 
     widgets::TServices& services_;
     TDiarySession session_;

@@ -60,11 +60,3 @@ void TRecoveryWriter::Stop()
         wrote_ = wrote_ || result_.Ok();
     }
 }
-
-void TRecoveryWriter::Discard()
-{
-    Stop();
-    if (wrote_)
-        session_.RemoveRecovery();
-    wrote_ = false;
-}

@@ -26,8 +26,6 @@ public:
     void WriteNow();
     // Stops planning and waits for a write in progress.
     void Stop();
-    // Stops, and removes the recovery file when this run wrote one.
-    void Discard();
     bool Wrote() const { return wrote_; }
     bool Writing() const { return worker_ != nullptr; }
 

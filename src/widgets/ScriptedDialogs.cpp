@@ -16,6 +16,8 @@ std::vector<QString> ScriptedDialogs::Messages() const
 void ScriptedDialogs::Record(TQuestion question)
 {
     asked_.push_back(std::move(question));
+    if (OnQuestion)
+        OnQuestion(asked_.back());
 }
 
 std::optional<QString> ScriptedDialogs::NextText()

@@ -6,6 +6,7 @@
 #include "widgets/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace widgets {
@@ -37,6 +38,8 @@ public:
     // The print dialog prints to the PDF file named by the next text answer (none: cancelled).
 
     const std::vector<TQuestion>& Asked() const { return asked_; }
+    // Runs when a question is asked, before it is answered (a test can change the world then).
+    std::function<void(const TQuestion&)> OnQuestion;
     // The texts of the message boxes shown, in order.
     std::vector<QString> Messages() const;
 

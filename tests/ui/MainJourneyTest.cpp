@@ -1,0 +1,364 @@
+// Journeys through the main window as a person makes them: the selection window, clicks on
+// the calendar, typing, the toolbar, and leaving the program; checked in the diary file.
+#include "app/FEntry.h"
+#include "app/FMain.h"
+#include "calendar/KvCalendar.h"
+#include "editor/KvRichEdit.h"
+#include "editor/TitleEdit.h"
+#include "storage/DiaryFile.h"
+#include "widgets/KvCoolEdit.h"
+#include "widgets/LbSpeedButton.h"
+
+#include "support/TestFiles.h"
+#include "support/TestServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+using testing_support::ReadBytes;
+using testing_support::TestServices;
+using widgets::ScriptedDialogs;
+using widgets::TMsgAnswer;
+
+namespace {
+
+const TLines Written{"202403100Sunday@@{\\rtf1 rest}", "202403123Tuesday@@{\\rtf1 work}",
+                     "202404011April@@{\\rtf1 fool}"};
+
+class MainJourney : public ::testing::Test {
+protected:
+    std::filesystem::path PathOf(const std::string& name) const { return services.folder / name; }
+
+    void Diary(const std::string& name, const TLines& lines = Written)
+    {
+        ASSERT_EQ(SaveDiary(PathOf(name), lines, "pw"), drDone);
+    }
+
+    TLines Stored(const std::string& name = "Journal.dry")
+    {
+        TLines lines;
+        EXPECT_EQ(LoadDiary(PathOf(name), lines, "pw"), drDone);
+        return lines;
+    }
+
+    // The program's start: the selection window, then the main window once a diary is open.
+    void Start(const std::function<void(TfrmEntry&)>& choose)
+    {
+        main = std::make_unique<TfrmMain>(*services);
+        {
+            TfrmEntry entry(*main);
+            entry.show();
+            QApplication::processEvents();
+            choose(entry);
+            ASSERT_FALSE(entry.isVisible()) << "the diary did not open";
+        }
+        main->OfferRecovery();
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        ASSERT_FALSE(main->FirstActivation);
+    }
+
+    void CreateDiary(const QString& name)
+    {
+        Start([&](TfrmEntry& entry) {
+            entry.CBDiary->setCurrentIndex(0);
+            emit entry.CBDiary->activated(0);
+            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
+            entry.EdtDiary->setText(name);
+            entry.EdtPassword->setText(QStringLiteral("pw"));
+            services.dialogs.AnswerText(QStringLiteral("pw"));
+            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
+        });
+    }
+
+    void OpenDiary(const QString& name)
+    {
+        Start([&](TfrmEntry& entry) {
+            const int index = entry.CBDiary->findText(name);
+            ASSERT_GE(index, 0);
+            entry.CBDiary->setCurrentIndex(index);
+            emit entry.CBDiary->activated(index);
+            entry.EdtPassword->setText(QStringLiteral("pw"));
+            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
+        });
+    }
+
+    void Click(widgets::TLbSpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Clicks the day's cell in the calendar's month.
+    void ClickDay(int day)
+    {
+        calendar::TKvCalendar& grid = *main->DCalendar;
+        for (int row = 1; row < grid.RowCount(); ++row)
+            for (int col = 0; col < grid.ColCount(); ++col)
+                if (grid.CellDay(col, row) == day) {
+                    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(col, row).center() + grid.contentsRect().topLeft());
+                    return;
+                }
+        FAIL() << "no cell shows day " << day;
+    }
+
+    void TypeTitle(const QString& text)
+    {
+        QTest::mouseClick(main->edTitle, Qt::LeftButton);
+        QTest::keyClicks(main->edTitle, text);
+    }
+
+    void TypeBody(const QString& text)
+    {
+        QTest::mouseClick(main->MemoBody->viewport(), Qt::LeftButton);
+        QTest::keyClicks(main->MemoBody, text);
+    }
+
+    calendar::TDate Shown() const { return main->DCalendar->CalendarDate(); }
+
+    // Leaves through the close box (the window's own close command).
+    void CloseBox() { main->close(); }
+
+    void Exit()
+    {
+        Click(main->btnExit);
+        EXPECT_FALSE(main->isVisible());
+        main.reset();
+    }
+
+    TestServices services;
+    std::unique_ptr<TfrmMain> main;
+};
+
+TEST_F(MainJourney, DaysWrittenInANewDiaryAreThereAfterARestart)
+{
+    CreateDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 15})) << "the diary opens on today";
+    EXPECT_EQ(main->edTitle->text(), "Welcome to the Daybrook!");
+    EXPECT_TRUE(main->MemoBody->isReadOnly());
+
+    ClickDay(16);
+    EXPECT_TRUE(main->edTitle->text().isEmpty());
+    TypeTitle(QStringLiteral("Day one"));
+    TypeBody(QStringLiteral("Hello "));
+    QTest::keyClick(main->MemoBody, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(main->MemoBody, QStringLiteral("world"));
+    Click(main->btnNextMood);
+    Click(main->btnNextMood);
+
+    ClickDay(17);
+    TypeTitle(QStringLiteral("Day two"));
+    TypeBody(QStringLiteral("Second"));
+    Click(main->btnPrevMood);
+
+    ClickDay(18);
+    TypeTitle(QStringLiteral("Only a title"));
+    Exit();
+    ASSERT_EQ(Stored().size(), 3u) << "the welcome entry was not edited, so it is no record";
+
+    OpenDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(main->DCalendar->ActiveDays(), "16,17,18,");
+    ClickDay(16);
+    EXPECT_EQ(main->edTitle->text(), "Day one");
+    EXPECT_EQ(main->MemoBody->toPlainText(), "Hello world");
+    EXPECT_EQ(main->Flow().CurrentMood, 2);
+    QTextCursor cursor(main->MemoBody->document());
+    cursor.setPosition(8);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold) << "formatting survives";
+    cursor.setPosition(3);
+    EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
+    ClickDay(17);
+    EXPECT_EQ(main->Flow().CurrentMood, 9) << "previous mood from the first one wraps";
+    ClickDay(18);
+    EXPECT_EQ(main->edTitle->text(), "Only a title");
+    Exit();
+}
+
+TEST_F(MainJourney, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
+{
+    Diary("Journal.dry");
+    const std::string before = ReadBytes(PathOf("Journal.dry"));
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    TypeTitle(QStringLiteral("Not to be kept"));
+
+    services.dialogs.AnswerMessage(TMsgAnswer::Cancel);
+    CloseBox();
+    EXPECT_TRUE(main->isVisible()) << "Cancel keeps the window open";
+    EXPECT_EQ(services.dialogs.Messages().back(),
+              "If you exit this way, your changes\r\nwill be lost. Exit & loose changes?");
+    EXPECT_EQ(services.dialogs.Asked().back().Caption, " Warning");
+
+    services.dialogs.AnswerMessage(TMsgAnswer::Ok);
+    CloseBox();
+    EXPECT_FALSE(main->isVisible());
+    main.reset();
+    EXPECT_EQ(ReadBytes(PathOf("Journal.dry")), before) << "nothing of the run is written";
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.bkd")));
+}
+
+TEST_F(MainJourney, TheCloseBoxWithoutChangesAsksNothing)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(12);
+    const size_t asked = services.dialogs.Asked().size();
+    CloseBox();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+}
+
+TEST_F(MainJourney, DeleteAsksAndRemovesTheDayOnlyOnYes)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(12);
+    services.dialogs.AnswerMessage(TMsgAnswer::No);
+    Click(main->btnDelete);
+    EXPECT_EQ(services.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
+    EXPECT_EQ(main->edTitle->text(), "Tuesday");
+
+    services.dialogs.AnswerMessage(TMsgAnswer::Yes);
+    Click(main->btnDelete);
+    EXPECT_TRUE(main->edTitle->text().isEmpty());
+    EXPECT_EQ(main->DCalendar->ActiveDays(), "10,");
+    Exit();
+    EXPECT_EQ(Stored(), (TLines{Written[0], Written[2]}));
+}
+
+TEST_F(MainJourney, NavigationMovesTheCalendarByEntryMonthYearAndToday)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    Click(main->btnPrevEntry);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 12}));
+    Click(main->btnPrevEntrySmall);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 10}));
+    Click(main->btnNextEntry);
+    Click(main->btnNextEntry);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 4, 1}));
+    EXPECT_EQ(main->edTitle->text(), "April");
+    Click(main->btnNextMonth);
+    Click(main->btnNextYear);
+    EXPECT_EQ(Shown(), (calendar::TDate{2025, 5, 1}));
+    Click(main->btnNextEntrySmall);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 4, 1})) << "next entry after all records goes back to the last";
+    Click(main->btnToday);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 15}));
+    EXPECT_TRUE(main->edTitle->text().isEmpty());
+    QTest::keyClick(main->DCalendar, Qt::Key_Left);
+    QTest::keyClick(main->DCalendar, Qt::Key_Up);
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 7})) << "the calendar's arrow keys move the day";
+    Exit();
+}
+
+TEST_F(MainJourney, EscapeDropsTheEditsOfTheShownDay)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(10);
+    TypeBody(QStringLiteral("kept "));
+    ClickDay(12); // stores the 10th: the diary now has changes
+    TypeBody(QStringLiteral("dropped "));
+    QTest::keyClick(main->MemoBody, Qt::Key_Escape);
+    EXPECT_EQ(main->MemoBody->toPlainText(), "work");
+    EXPECT_TRUE(main->MemoBody->isReadOnly());
+    Exit();
+    const TLines stored = Stored();
+    EXPECT_NE(stored[0].find("kept"), std::string::npos);
+    EXPECT_EQ(stored[1], Written[1]);
+}
+
+TEST_F(MainJourney, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBack)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    TypeTitle(QStringLiteral("Written while the folder went away"));
+    const auto away = services.settingsFolder / "moved";
+    std::filesystem::rename(services.folder.Path(), away);
+    services.dialogs.OnQuestion = [&](const ScriptedDialogs::TQuestion& question) {
+        if (question.Kind == ScriptedDialogs::TKind::Choice)
+            std::filesystem::rename(away, services.folder.Path()); // the user brings it back
+    };
+    services.dialogs.AnswerChoice(0); // try again
+    Exit();
+    services.dialogs.OnQuestion = nullptr;
+    const auto& asked = services.dialogs.Asked().back();
+    ASSERT_EQ(asked.Kind, ScriptedDialogs::TKind::Choice);
+    EXPECT_EQ(asked.Choices.size(), 3);
+    const TLines stored = Stored();
+    ASSERT_EQ(stored.size(), 4u);
+    EXPECT_TRUE(stored[2].starts_with("202403200Written while the folder went away@@{\\rtf1")) << stored[2];
+    TLines backup;
+    EXPECT_EQ(LoadDiary(PathOf("Journal.bkd"), backup, "pw"), drDone);
+    EXPECT_EQ(backup, Written);
+}
+
+TEST_F(MainJourney, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(21);
+    TypeTitle(QStringLiteral("Before the power cut"));
+    ClickDay(22);
+    main->Recovery().WriteNow();
+    while (main->Recovery().Writing())
+        QTest::qWait(5);
+    ASSERT_TRUE(std::filesystem::exists(PathOf("Journal.rcv")));
+    main.reset(); // the process ends without closing its window
+    EXPECT_EQ(Stored(), Written);
+
+    services.dialogs.AnswerMessage(TMsgAnswer::Yes);
+    OpenDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(services.dialogs.Messages().back(),
+              "This diary was not closed properly. Recover the entries written then?");
+    ClickDay(21);
+    EXPECT_EQ(main->edTitle->text(), "Before the power cut");
+    Exit();
+    EXPECT_EQ(Stored().size(), 4u) << "the recovered entries are saved at exit";
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
+}
+
+TEST_F(MainJourney, ADeclinedRecoveryIsKeptUnderADatedName)
+{
+    Diary("Journal.dry");
+    TLines later = Written;
+    later.push_back("202405050May@@");
+    ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, "pw").Ok());
+    services.dialogs.AnswerMessage(TMsgAnswer::No);
+    OpenDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(main->Session().DiaryText().Count(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
+    size_t kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(services.folder.Path()))
+        kept += entry.path().filename().string().starts_with("Journal-") && entry.path().extension() == ".rcv";
+    EXPECT_EQ(kept, 1u);
+    Exit();
+}
+
+TEST_F(MainJourney, TheTitleRefusesWhatTheDiaryCannotKeep)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    TypeTitle(QStringLiteral("mail@@home "));
+    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "a second @ is refused";
+    EXPECT_TRUE(main->edTitle->LastRefusal().contains("@@"));
+    QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u03B1"));
+    QApplication::sendEvent(main->edTitle, &greek);
+    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "code page 1252 has no Greek letters";
+    EXPECT_TRUE(main->edTitle->LastRefusal().contains("1252"));
+    QApplication::clipboard()->setText(QStringLiteral("x@@y"));
+    main->edTitle->paste();
+    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "pasting is checked too";
+    Exit();
+}
+
+} // namespace
