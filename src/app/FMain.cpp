@@ -749,6 +749,11 @@ bool TfrmMain::BodyKey(QKeyEvent& key)
             DayChange(nullptr);
         return true;
     }
+    if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && (key.modifiers() & Qt::ControlModifier)) {
+        // Tab types a tab in the body; Ctrl+Tab leaves it as Tab leaves other controls.
+        key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier) ? focusNextChild() : focusPreviousChild();
+        return true;
+    }
     if (!(key.modifiers() & Qt::ControlModifier) || MemoBody->isReadOnly())
         return false;
     switch (key.key()) {

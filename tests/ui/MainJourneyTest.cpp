@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -358,6 +359,98 @@ TEST_F(MainJourney, TheTitleRefusesWhatTheDiaryCannotKeep)
     QApplication::clipboard()->setText(QStringLiteral("x@@y"));
     main->edTitle->paste();
     EXPECT_EQ(main->edTitle->text(), "mail@home ") << "pasting is checked too";
+    Exit();
+}
+
+TEST_F(MainJourney, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ASSERT_EQ(main->SkinCount, 9);
+    for (int i = 0; i < 9; ++i)
+        Click(main->btnSkin);
+    EXPECT_EQ(main->CurrentSkin, 0) << "nine presses come back to the first skin";
+    for (int i = 0; i < 3; ++i)
+        Click(main->btnSkin);
+    Exit();
+    EXPECT_NE(ReadBytes(services.SettingsFile()).find("\"CurrentSkin\"=dword:00000003"), std::string::npos);
+    main = std::make_unique<TfrmMain>(*services);
+    EXPECT_EQ(main->CurrentSkin, 3);
+}
+
+TEST_F(MainJourney, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const auto store = [&](int top, int left) {
+        testing_support::WriteBytes(
+            services.SettingsFile(),
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastTop\"=dword:" +
+                QString::number(top, 16).rightJustified(8, '0').toStdString() + "\r\n\"LastLeft\"=dword:" +
+                QString::number(left, 16).rightJustified(8, '0').toStdString() +
+                "\r\n\"LastWidth\"=dword:00000320\r\n\"LastHeight\"=dword:00000226\r\n\r\n");
+    };
+    store(40, 50);
+    main = std::make_unique<TfrmMain>(*services);
+    EXPECT_EQ(main->pos(), QPoint(50, 40));
+    EXPECT_EQ(main->size(), QSize(800, 550));
+    store(40, screen.width());
+    main = std::make_unique<TfrmMain>(*services);
+    EXPECT_EQ(main->size(), QSize(742, 453)) << "a left edge at the screen's width is off the screen";
+    EXPECT_EQ(main->pos(), screen.center() - QPoint(371, 226));
+}
+
+TEST_F(MainJourney, PrintingAsksFirstAndGoesToThePrinterChosen)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    size_t asked = services.dialogs.Asked().size();
+    Click(main->btnPrint);
+    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "an empty body asks nothing";
+
+    ClickDay(12);
+    const auto pdf = services.settingsFolder / "entry.pdf";
+    services.dialogs.AnswerMessage(TMsgAnswer::Yes);
+    services.dialogs.AnswerText(QString::fromStdString(pdf.string()));
+    Click(main->btnPrint);
+    EXPECT_EQ(services.dialogs.Messages().back(), "Print current page?");
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_EQ(ReadBytes(pdf).substr(0, 4), "%PDF");
+    Exit();
+}
+
+TEST_F(MainJourney, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
+{
+    testing_support::WriteBytes(services.SettingsFile(),
+                                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+                                "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n\r\n");
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(main->MemoBody->document()->defaultFont().family(), "Liberation Serif");
+    EXPECT_EQ(main->edTitle->font().pointSize(), 14);
+    EXPECT_EQ(main->MemoBody->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    main->pmoShowScrollbar->trigger();
+    EXPECT_EQ(main->MemoBody->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    Exit();
+    main = std::make_unique<TfrmMain>(*services);
+    EXPECT_TRUE(main->pmoShowScrollbar->isChecked());
+}
+
+TEST_F(MainJourney, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ASSERT_TRUE(main->DCalendar->hasFocus()) << "a loaded day leaves the focus in the calendar";
+    QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(main->edTitle->hasFocus()) << "Alt+E is the Edit button";
+    EXPECT_FALSE(main->edTitle->isReadOnly());
+    QTest::keyClick(main->edTitle, Qt::Key_Tab);
+    EXPECT_TRUE(main->MemoBody->hasFocus());
+    QTest::keyClick(main->MemoBody, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(main->DCalendar->hasFocus());
+    QTest::mouseClick(main->edTitle, Qt::LeftButton);
+    QTest::keyClick(main->edTitle, Qt::Key_Down);
+    EXPECT_TRUE(main->MemoBody->hasFocus()) << "Down in the title goes on to the body";
     Exit();
 }
 
