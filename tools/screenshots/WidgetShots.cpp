@@ -325,8 +325,11 @@ QImage ToolbarGallery()
         const char* glyph;
         int x;
         int width;
-    } buttons[] = {{"Edit", "TBEDIT", 233, 54}, {"Search", "TBSEARCH", 288, 54}, {"Birthdays", "TBEDIT", 504, 66},
-                   {"Tools", "TBSEARCH", 571, 52}, {"Exit", "TBEXIT", 677, 52}};
+    } buttons[] = {{"Edit", "TBEDIT", 233, 54},
+                   {"Delete", "TBDELETE", 288, 54},
+                   {"Birthdays", "TBBIRTHDAY", 504, 66},
+                   {"Tools", "TBTOOLS", 571, 52},
+                   {"Exit", "TBEXIT", 677, 52}};
     int k = 0;
     for (const auto& b : buttons) {
         auto* button = new TKvToolButton(strip);
@@ -347,6 +350,7 @@ QImage ToolbarGallery()
     browse->setGeometry(343, 29, 54, 23);
     browse->SetLayout(TLbButtonLayout::blGlyphLeft);
     browse->SetCaption(QStringLiteral("Browse"));
+    browse->SetGlyph(ResourceBitmap(QStringLiteral("TBBROWSE")));
 
     auto* link = new TKvGlowLabel(strip);
     link->setGeometry(10, 80, 160, 20);
@@ -367,29 +371,10 @@ QImage ToolbarGallery()
     return Shot(window);
 }
 
-QImage KindGlyphsSheet()
-{
-    const char* names[] = {"LBOK",  "LBCANCEL", "LBHELP",   "LBYES", "LBNO",     "LBCLOSE", "LBABORT",
-                           "LBRETRY", "LBIGNORE", "LBALL", "LBARROW", "TBEDIT", "TBSEARCH", "TBEXIT"};
-    QImage sheet(14 * 80, 2 * 60, QImage::Format_RGB32);
-    sheet.fill(QColor(0xEC, 0xE9, 0xE2));
-    QPainter painter(&sheet);
-    painter.fillRect(0, 60, sheet.width(), 60, QColor(0x2A, 0x38, 0x5C));
-    int x = 4;
-    for (const char* name : names) {
-        const QImage glyph = WithBottomLeftTransparent(ResourceBitmap(QString::fromLatin1(name)));
-        painter.drawImage(QRect(x, 4, glyph.width() * 2, glyph.height() * 2), glyph);
-        painter.drawImage(x, 64, glyph);
-        x += 80;
-    }
-    return sheet;
-}
-
 DAYBROOK_SCREENSHOT("widgets-lbbuttons", LbButtonsGallery);
 DAYBROOK_SCREENSHOT("widgets-panels", PanelsGallery);
 DAYBROOK_SCREENSHOT("widgets-htmlpanel", HtmlPanelGallery);
 DAYBROOK_SCREENSHOT("widgets-clocks", ClocksGallery);
 DAYBROOK_SCREENSHOT("widgets-toolbar", ToolbarGallery);
-DAYBROOK_SCREENSHOT("widgets-glyphs", KindGlyphsSheet);
 
 } // namespace

@@ -1,0 +1,147 @@
+// The contact sheet of the button glyphs: each one at 1x and enlarged 4x (pixels kept square)
+// on a skin's top strip and on white, one family a row; below, the glyphs that sit on the skins
+// at 1x on each of the nine skins, to judge their contrast everywhere.
+#include "Screenshots.h"
+
+#include "storage/ResStore.h"
+#include "widgets/ResourceBitmaps.h"
+#include "widgets/SkinPictures.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using Family = std::vector<const char*>;
+
+const Family kKindGlyphs = {"LBOK",    "LBCANCEL", "LBHELP",   "LBYES", "LBNO",   "LBCLOSE",
+                            "LBABORT", "LBRETRY",  "LBIGNORE", "LBALL", "LBARROW"};
+const Family kToolbarGlyphs = {"TBEDIT", "TBDELETE",   "TBPREVENTRY", "TBNEXTENTRY", "TBBROWSE", "TBSPELL",
+                               "TBSKIN", "TBBIRTHDAY", "TBTOOLS",     "TBABOUT",     "TBEXIT",   "TBSEARCH"};
+const Family kNavigationGlyphs = {"NAVPREV", "NAVTODAY", "NAVNEXT", "SIZEGRIP"};
+const Family kEditorGlyphs = {"MOODPREV",     "MOODNEXT", "FMTSMALLER", "FMTLARGER", "FMTBOLD",  "FMTITALIC",
+                              "FMTUNDERLINE", "FMTLEFT",  "FMTCENTER",  "FMTRIGHT",  "FMTCOLOR", "FMTPRINT"};
+
+constexpr int kSheetWidth = 1400;
+constexpr int kZoom = 4;
+constexpr int kGap = 8;
+constexpr int kLabelHeight = 16;
+constexpr int kBandHeight = 40;
+
+QImage Glyph(const char* name)
+{
+    return widgets::WithBottomLeftTransparent(widgets::ResourceBitmap(QString::fromLatin1(name)));
+}
+
+// A cell: the name above a dark half and a white half, each with the glyph at 1x above 4x.
+QSize CellSize(QSize glyph)
+{
+    const int half = std::max(glyph.width() * kZoom, 64) + 2 * kGap;
+    return {2 * half, kLabelHeight + glyph.height() * (1 + kZoom) + 3 * kGap};
+}
+
+void DrawCell(QPainter& painter, QPoint at, const char* name, const QImage& glyph, const QImage& skin)
+{
+    const QSize size = CellSize(glyph.size());
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(at, QSize(size.width(), kLabelHeight)), Qt::AlignCenter,
+                     QString::fromLatin1(name));
+    const QRect dark(at.x(), at.y() + kLabelHeight, size.width() / 2, size.height() - kLabelHeight);
+    const QRect light = dark.translated(dark.width(), 0);
+    painter.drawImage(dark, skin);
+    painter.fillRect(light, Qt::white);
+    for (const QRect& ground : {dark, light}) {
+        const QPoint corner = ground.topLeft() + QPoint(kGap, kGap);
+        painter.drawImage(corner, glyph);
+        painter.drawImage(QRect(corner + QPoint(0, glyph.height() + kGap), glyph.size() * kZoom), glyph);
+    }
+}
+
+struct PlacedGlyph {
+    const char* name;
+    QImage glyph;
+    QPoint at;
+};
+
+struct SheetLayout {
+    std::vector<PlacedGlyph> cells;
+    int height = 0;
+};
+
+// The cells row by row, a family starting a new row.
+SheetLayout LayOutFamilies()
+{
+    SheetLayout layout;
+    int y = kGap;
+    for (const Family& family : {kKindGlyphs, kToolbarGlyphs, kNavigationGlyphs, kEditorGlyphs}) {
+        int x = kGap;
+        int rowHeight = 0;
+        for (const char* name : family) {
+            QImage glyph = Glyph(name);
+            const QSize size = CellSize(glyph.size());
+            if (x + size.width() > kSheetWidth) {
+                x = kGap;
+                y += rowHeight + kGap;
+                rowHeight = 0;
+            }
+            layout.cells.push_back({name, std::move(glyph), QPoint(x, y)});
+            x += size.width() + kGap;
+            rowHeight = std::max(rowHeight, size.height());
+        }
+        y += rowHeight + kGap;
+    }
+    layout.height = y;
+    return layout;
+}
+
+// One skin: the toolbar glyphs on its top strip, the navigation glyphs on its background.
+void DrawSkinBand(QPainter& painter, int top, TRessourceStore& store, int skin)
+{
+    const int split = kSheetWidth * 3 / 4;
+    painter.drawImage(QRect(0, top, split, kBandHeight),
+                      widgets::SkinPicture(store, skin, widgets::TSkinPart::Top));
+    painter.drawImage(QRect(split, top, kSheetWidth - split, kBandHeight),
+                      widgets::SkinPicture(store, skin, widgets::TSkinPart::Background));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(kGap, top, 60, kBandHeight), Qt::AlignVCenter,
+                     QStringLiteral("Skin %1").arg(skin));
+    int x = 80;
+    for (const char* name : kToolbarGlyphs) {
+        const QImage glyph = Glyph(name);
+        painter.drawImage(x, top + (kBandHeight - glyph.height()) / 2, glyph);
+        x += 48;
+    }
+    x = split + 24;
+    for (const char* name : kNavigationGlyphs) {
+        const QImage glyph = Glyph(name);
+        painter.drawImage(x, top + (kBandHeight - glyph.height()) / 2, glyph);
+        x += glyph.width() + 24;
+    }
+}
+
+QImage GlyphSheet()
+{
+    TRessourceStore store;
+    LoadProgramRessources(store);
+    const int skins = widgets::SkinCount(store);
+    const QImage firstSkin = widgets::SkinPicture(store, 0, widgets::TSkinPart::Top);
+    const SheetLayout layout = LayOutFamilies();
+
+    QImage sheet(kSheetWidth, layout.height + skins * kBandHeight, QImage::Format_RGB32);
+    sheet.fill(QColor(0xEC, 0xE9, 0xE2));
+    QPainter painter(&sheet);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    for (const auto& cell : layout.cells)
+        DrawCell(painter, cell.at, cell.name, cell.glyph, firstSkin);
+    for (int skin = 0; skin < skins; ++skin)
+        DrawSkinBand(painter, layout.height + skin * kBandHeight, store, skin);
+    return sheet;
+}
+
+DAYBROOK_SCREENSHOT("glyph-sheet", GlyphSheet);
+
+} // namespace
