@@ -199,7 +199,7 @@ TfrmMain::TfrmMain(widgets::TServices& services)
     LayoutControls();
     RestoreBounds();
 
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
 }
 
 TfrmMain::~TfrmMain()
@@ -888,7 +888,7 @@ void TfrmMain::DiscardRecovery()
         session_.RemoveRecovery(); // one this run did not write or take in stays untouched
 }
 
-void TfrmMain::CommitData()
+void TfrmMain::SessionEnding()
 {
     if (closeDecided_ || FirstActivation)
         return;

@@ -128,6 +128,8 @@ public:
     void imgMoodClick();
     void PrintBody();
     void SetShowScrollbar(bool show);
+    // The desktop session ends: the diary is saved as "Exit" saves it, without questions.
+    void SessionEnding();
 
 protected:
     bool event(QEvent* event) override;
@@ -149,7 +151,6 @@ private:
     void StoreBounds();
     bool SaveDiaryAtExit();
     void DiaryChanged();
-    void CommitData();
     void DiscardRecovery();
 
     widgets::TServices& services_;

@@ -362,6 +362,20 @@ TEST_F(MainJourney, TheTitleRefusesWhatTheDiaryCannotKeep)
     Exit();
 }
 
+TEST_F(MainJourney, TheEndOfTheDesktopSessionSavesWithoutAsking)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    TypeTitle(QStringLiteral("Late entry"));
+    const size_t asked = services.dialogs.Asked().size();
+    main->SessionEnding();
+    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+    EXPECT_EQ(Stored().size(), 4u);
+    CloseBox();
+    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "nothing is left to ask about";
+}
+
 TEST_F(MainJourney, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
 {
     Diary("Journal.dry");
