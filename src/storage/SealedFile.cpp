@@ -104,8 +104,10 @@ TSealKey::TSealKey(std::string_view password, const TKdfParams& params, const TS
     if (!WithinLimits(params))
         throw std::invalid_argument("key derivation parameters out of bounds");
     if (crypto_pwhash(key_.data(), key_.size(), password.data(), password.size(), salt_.data(), params.Passes,
-                      size_t{params.MemoryKiB} * 1024, crypto_pwhash_ALG_ARGON2ID13) != 0)
+                      size_t{params.MemoryKiB} * 1024, crypto_pwhash_ALG_ARGON2ID13) != 0) {
+        sodium_memzero(key_.data(), key_.size());
         throw std::bad_alloc();
+    }
     check_ = PasswordCheck(password);
 }
 
