@@ -125,7 +125,7 @@ void BM_RecoveryWrite(benchmark::State& state)
         ticks.stop();
     }
     workerSeconds = bench::ThreadSeconds([&] {
-        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().DiaryText().Lines(), Password);
+        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().DiaryText().Lines(), main.Session().Lock());
     });
     main.Session().Diary.Dirty = false;
     main.Session().RemoveRecovery();

@@ -6,6 +6,7 @@
 #include "widgets/KvCoolEdit.h"
 #include "widgets/LbSpeedButton.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -24,6 +25,8 @@ const QString NewDiaryText = QStringLiteral(
 const QString PasswordText = QStringLiteral("Type in your password:");
 const char* const DiaryNameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz 0123456789_";
 const QColor EditFocusColour(232, 240, 255);
+// Beside the buttons, under the diary picture: the designed controls keep their places.
+const QRect SealChoiceGeometry(109, 170, 185, 17);
 
 // Without the characters at or below the blank at either end.
 QString Trimmed(const QString& text)
@@ -197,6 +200,13 @@ void TfrmEntry::CreateControls()
         }
     };
 
+    cbSealDiary = new QCheckBox(QStringLiteral("Seal (encrypt) this diary"), this);
+    cbSealDiary->setGeometry(SealChoiceGeometry);
+    cbSealDiary->setChecked(true);
+    cbSealDiary->setToolTip(QStringLiteral("A sealed diary is enciphered with a key made from its password:\n"
+                                           "without the password nothing in the file can be read."));
+    cbSealDiary->hide();
+
     Bevel = new QFrame(this);
     Bevel->setFrameShape(QFrame::HLine);
     Bevel->setFrameShadow(QFrame::Sunken);
@@ -292,6 +302,7 @@ void TfrmEntry::btnNextClick()
     CBDiary->hide();
     EdtDiary->show();
     EdtPassword->show();
+    cbSealDiary->show();
     EdtDiary->setFocus();
 }
 
@@ -324,7 +335,8 @@ void TfrmEntry::CreateNewDiary()
         Complain(QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
         return;
     }
-    main_.Session().Create(FileSystemName(name), PasswordBytes(EdtPassword->text()));
+    main_.Session().Create(FileSystemName(name), PasswordBytes(EdtPassword->text()),
+                           cbSealDiary->isChecked() ? dfSealed : dfPlain);
     accept();
 }
 
@@ -337,6 +349,7 @@ void TfrmEntry::btnPrevClick()
     Step = 0;
     CBDiary->show();
     EdtDiary->hide();
+    cbSealDiary->hide();
     ApplyListChoice();
     FocusNothing();
     LblDiary->setText(QStringLiteral("Select your diary"));

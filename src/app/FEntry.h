@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class TKvCoolEdit;
@@ -35,6 +36,8 @@ public:
     TExtendedComboBoxNN* CBDiary;
     TKvCoolEdit* EdtDiary;
     TKvCoolEdit* EdtPassword;
+    // Shown while a new diary is named: write it sealed (enciphered) rather than plain.
+    QCheckBox* cbSealDiary;
     QFrame* Bevel;
     widgets::TLbSpeedButton* btnPrev;
     widgets::TLbSpeedButton* btnNext;

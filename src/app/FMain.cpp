@@ -897,7 +897,7 @@ void TfrmMain::SessionEnding()
     if (session_.SaveAtExit().Ok())
         DiscardRecovery();
     else
-        WriteDiaryCopy(session_.RecoveryFile(), session_.DiaryText().Lines(), session_.Password);
+        WriteDiaryCopy(session_.RecoveryFile(), session_.DiaryText().Lines(), session_.Lock());
 }
 
 void TfrmMain::OfferRecovery()

@@ -30,8 +30,8 @@ void TRecoveryWriter::WriteNow()
     pending_ = false;
     sinceWrite_.restart();
     worker_.reset(QThread::create([this, file = session_.RecoveryFile(), lines = session_.DiaryText().Lines(),
-                                   password = session_.Password] {
-        result_ = WriteDiaryCopy(file, lines, password);
+                                   lock = session_.Lock()] {
+        result_ = WriteDiaryCopy(file, lines, lock);
     }));
     connect(worker_.get(), &QThread::finished, this, &TRecoveryWriter::Finished, Qt::QueuedConnection);
     worker_->start(QThread::LowPriority);

@@ -32,6 +32,19 @@ std::optional<std::string> RenameIfPresent(const std::string& from, const std::s
     return std::nullopt;
 }
 
+// The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
+std::optional<TLines> PlainRecordsOf(const std::string& file)
+{
+    std::string image;
+    if (safefile::ReadWhole(file, image) != safefile::ReadResult::Done || IsSealedImage(image))
+        return std::nullopt;
+    std::string password;
+    std::string records;
+    if (ParseDiaryImage(image, password, records) != drDone)
+        return std::nullopt;
+    return SplitLines(records);
+}
+
 } // namespace
 
 std::string WithTrailingBackslash(const std::string& Folder)
@@ -56,9 +69,9 @@ std::string TrimControls(std::string_view text)
     return std::string(text.substr(first, last - first));
 }
 
-TSessionResult WriteDiaryCopy(const std::string& file, const TLines& lines, const std::string& password)
+TSessionResult WriteDiaryCopy(const std::string& file, const TLines& lines, const TDiaryLock& lock)
 {
-    if (const auto failure = safefile::WriteWhole(file, MakeDiaryImage(lines, password)))
+    if (const auto failure = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)))
         return Failed(drWriteFailed, file, *failure);
     return {};
 }
@@ -66,6 +79,11 @@ TSessionResult WriteDiaryCopy(const std::string& file, const TLines& lines, cons
 TDiarySession::TDiarySession(const std::string& folder, TCompareText compare)
     : Diary(compare), folder_(WithTrailingBackslash(folder))
 {
+}
+
+TDiarySession::~TDiarySession()
+{
+    WipeBytes(Password);
 }
 
 std::string TDiarySession::DiaryPath(const std::string& name) const
@@ -81,15 +99,16 @@ TOpenOutcome TDiarySession::Open(const std::string& name, const std::string& pas
     Diary.NewDiary = false;
     Diary.Dirty = false;
     TLines lines;
+    TDiaryLock found;
     TOpenOutcome outcome = TOpenOutcome::Opened;
-    switch (LoadDiary(DiaryFile, lines, Password)) {
+    switch (LoadDiaryFile(DiaryFile, lines, Password, found)) {
     case drDone:
         break;
     case drWrongPassword:
         outcome = TOpenOutcome::WrongPassword;
         break;
     default:
-        switch (LoadDiary(BackupFile, lines, Password)) {
+        switch (LoadDiaryFile(BackupFile, lines, Password, found)) {
         case drDone:
             outcome = TOpenOutcome::RestoredFromBackup;
             break;
@@ -101,49 +120,87 @@ TOpenOutcome TDiarySession::Open(const std::string& name, const std::string& pas
         }
     }
     const bool opened = outcome == TOpenOutcome::Opened || outcome == TOpenOutcome::RestoredFromBackup;
+    format_ = found.Format;
+    key_ = found.Key;
     Diary.DiaryText.SetSorted(false);
     Diary.DiaryText.SetLines(opened ? std::move(lines) : TLines{});
     return outcome;
 }
 
-void TDiarySession::Create(const std::string& name, const std::string& password)
+void TDiarySession::Create(const std::string& name, const std::string& password, TDiaryFormat format)
 {
     DiaryFile = DiaryPath(name);
     BackupFile = ReplaceExtension(DiaryFile, "pkd");
     Password = password;
+    format_ = format;
+    key_ = format == dfSealed ? TSealKey::Derive(Password, SealingKdf) : nullptr;
     Diary.NewDiary = true;
     Diary.Dirty = false;
     Diary.DiaryText.SetSorted(false);
     Diary.DiaryText.Clear();
 }
 
+void TDiarySession::SetFormat(TDiaryFormat format)
+{
+    if (format == format_)
+        return;
+    format_ = format;
+    key_ = format == dfSealed ? TSealKey::Derive(Password, SealingKdf) : nullptr;
+    Diary.Dirty = true;
+}
+
+TDiaryLock TDiarySession::Lock()
+{
+    if (format_ == dfPlain)
+        return PlainLock(Password);
+    if (!key_ || !key_->DerivedFrom(Password))
+        key_ = TSealKey::Derive(Password, SealingKdf);
+    return {dfSealed, {}, key_};
+}
+
 TSessionResult TDiarySession::SaveAtExit()
 {
     if (!Diary.Dirty || DiaryFile.empty())
         return {};
+    const TDiaryLock lock = Lock();
     const std::string fresh = DiaryFile + ".new";
-    if (TSessionResult written = WriteDiaryCopy(fresh, Diary.DiaryText.Lines(), Password); !written.Ok())
+    if (TSessionResult written = WriteDiaryCopy(fresh, Diary.DiaryText.Lines(), lock); !written.Ok())
         return written;
-    std::error_code error;
-    if (Exists(BackupFile) && !fs::remove(BackupFile, error))
-        return Failed(drWriteFailed, BackupFile, error.message());
-    if (const auto failure = RenameIfPresent(DiaryFile, BackupFile))
-        return {drWriteFailed, *failure};
+    if (TSessionResult rotated = RotateBackup(lock); !rotated.Ok())
+        return rotated;
     if (const auto failure = RenameIfPresent(fresh, DiaryFile))
         return {drWriteFailed, *failure};
     Diary.Dirty = false;
     return {};
 }
 
-TSessionResult TDiarySession::SaveCopy(const std::string& file) const
+TSessionResult TDiarySession::RotateBackup(const TDiaryLock& lock)
 {
-    return WriteDiaryCopy(file, Diary.DiaryText.Lines(), Password);
+    if (lock.Format == dfSealed)
+        if (const auto previous = PlainRecordsOf(DiaryFile)) {
+            // The plain file is replaced by the fresh one next; its content stays only sealed.
+            if (const auto failure = safefile::WriteWhole(BackupFile, MakeSealedImage(*previous, *lock.Key)))
+                return Failed(drWriteFailed, BackupFile, *failure);
+            return {};
+        }
+    std::error_code error;
+    if (Exists(BackupFile) && !fs::remove(BackupFile, error))
+        return Failed(drWriteFailed, BackupFile, error.message());
+    if (const auto failure = RenameIfPresent(DiaryFile, BackupFile))
+        return {drWriteFailed, *failure};
+    return {};
+}
+
+TSessionResult TDiarySession::SaveCopy(const std::string& file)
+{
+    return WriteDiaryCopy(file, Diary.DiaryText.Lines(), Lock());
 }
 
 TRestoreOutcome TDiarySession::Restore(const std::string& file)
 {
     TLines lines;
-    switch (LoadDiary(file, lines, Password)) {
+    TDiaryLock backupLock; // the diary keeps its own format
+    switch (LoadDiaryFile(file, lines, Password, backupLock)) {
     case drDone:
         break;
     case drWrongPassword:
@@ -167,6 +224,8 @@ TPasswordChange TDiarySession::ChangePassword(const std::string& oldPassword, co
     if (newPassword != confirmation)
         return TPasswordChange::NewPasswordsDiffer;
     Password = newPassword;
+    if (format_ == dfSealed)
+        key_ = TSealKey::Derive(Password, SealingKdf);
     Diary.Dirty = true;
     return TPasswordChange::Changed;
 }
@@ -182,10 +241,12 @@ std::optional<TLines> TDiarySession::ReadRecovery(std::string& problem) const
     if (DiaryFile.empty() || !Exists(file))
         return std::nullopt;
     TLines lines;
-    const TDiaryResult result = LoadDiary(file, lines, Password);
+    TDiaryLock recoveryLock;
+    const TDiaryResult result = LoadDiaryFile(file, lines, Password, recoveryLock);
     if (result == drDone)
         return lines;
-    problem = result == drWrongPassword ? "it was written with another password" : "it cannot be read or is damaged";
+    problem = result == drWrongPassword ? "it was written with another password"
+                                        : "it cannot be read or is damaged";
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "storage/DayRecords.h"
-#include "storage/DiaryFile.h"
+#include "storage/DiaryFormat.h"
 
 #include <optional>
 #include <string>
@@ -44,11 +44,17 @@ class TDiarySession {
 public:
     // folder: where the diaries live; compare: the locale's comparison of record lines.
     TDiarySession(const std::string& folder, TCompareText compare);
+    // Wipes the password.
+    ~TDiarySession();
 
     const std::string& DiaryFolder() const { return folder_; }
     std::string DiaryFile;  // full path of the open diary
     std::string BackupFile; // its backup: ".bkd", or ".pkd" for a diary created in this run
-    std::string Password;   // in the diary code page, trimmed; may be empty
+    // In the diary code page, trimmed; may be empty. Changed through ChangePassword, which
+    // makes a sealed diary's key anew.
+    std::string Password;
+    // The cost of deriving the keys this session makes for sealing (tests make it cheap).
+    TKdfParams SealingKdf = ProductionKdf;
     // The day records with Dirty and NewDiary (storage/DayRecords.h).
     TDiary Diary;
 
@@ -63,27 +69,44 @@ public:
     // file cannot be read; on every outcome but Opened and RestoredFromBackup the records are
     // left empty.
     TOpenOutcome Open(const std::string& name, const std::string& password);
-    // A new, empty diary of that name (its file is written at exit).
-    void Create(const std::string& name, const std::string& password);
+    // A new, empty diary of that name (its file is written at exit); a sealed one gets its key
+    // now.
+    void Create(const std::string& name, const std::string& password, TDiaryFormat format = dfPlain);
+
+    // The format the diary is written in: the one it was opened or created in, or the one
+    // SetFormat chose.
+    TDiaryFormat Format() const { return format_; }
+    // Seals (dfSealed) or unseals (dfPlain) the diary: like a password change, it sets Dirty
+    // and the save at exit writes the chosen format. Sealing derives the key now. Nothing
+    // changes when the diary has that format already.
+    void SetFormat(TDiaryFormat format);
+    // What the diary's files are written with: the format and the password, or the key of a
+    // sealed diary (made anew when Password changed). For writers of copies on other threads.
+    TDiaryLock Lock();
 
     // Writes the diary when Dirty: the new image goes to a temporary file in the diary's
     // folder first, then the backup is rotated (old backup removed, diary renamed to the
     // backup, the temporary renamed to the diary), so that the previous content is on disk at
-    // every moment. A failure leaves Dirty set and the previous files as they were.
+    // every moment. A failure leaves Dirty set and the previous files as they were. A sealed
+    // diary whose previous file is plain gets that content sealed into the backup instead, so
+    // that no plain copy stays beside it.
     TSessionResult SaveAtExit();
-    // Writes the records to another file (after a failed exit save), safely.
-    TSessionResult SaveCopy(const std::string& file) const;
+    // Writes the records to another file (after a failed exit save), safely, in the diary's
+    // format.
+    TSessionResult SaveCopy(const std::string& file);
 
-    // The options window's backup: the records and password to the chosen file.
-    TSessionResult Backup(const std::string& file) const { return SaveCopy(file); }
-    // Replaces the records by those of a backup written with the current password.
+    // The options window's backup: the records to the chosen file, in the diary's format.
+    TSessionResult Backup(const std::string& file) { return SaveCopy(file); }
+    // Replaces the records by those of a backup of either format written with the current
+    // password; the diary keeps its own format.
     TRestoreOutcome Restore(const std::string& file);
-    // The options window's password change: old typed (compared trimmed), new typed twice.
+    // The options window's password change: old typed (compared trimmed), new typed twice. A
+    // sealed diary gets a new key (and salt) for the new password.
     TPasswordChange ChangePassword(const std::string& oldPassword, const std::string& newPassword,
                                    const std::string& confirmation);
 
-    // The recovery file beside the diary: the diary's format and password, written while the
-    // run has unsaved changes, removed when the run ends cleanly.
+    // The recovery file beside the diary: written with the diary's Lock() while the run has
+    // unsaved changes, removed when the run ends cleanly.
     std::string RecoveryFile() const;
     // The recovery file's records when one exists and opens with the password; a file that
     // exists but does not open is told through problem (once per call).
@@ -95,9 +118,13 @@ public:
     void RemoveRecovery() const;
 
 private:
+    TSessionResult RotateBackup(const TDiaryLock& lock);
+
     std::string folder_;
+    TDiaryFormat format_ = dfPlain;
+    std::shared_ptr<const TSealKey> key_; // dfSealed: derived from Password
 };
 
-// Writes a diary image of the lines safely to the file (used for the recovery file from a
-// worker thread: it touches nothing of the session).
-TSessionResult WriteDiaryCopy(const std::string& file, const TLines& lines, const std::string& password);
+// Writes a diary image of the lines safely to the file in the lock's format (used for the
+// recovery file from a worker thread: it touches nothing of the session).
+TSessionResult WriteDiaryCopy(const std::string& file, const TLines& lines, const TDiaryLock& lock);

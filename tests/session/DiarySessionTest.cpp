@@ -150,7 +150,8 @@ TEST_F(DiarySession, PasswordChangeTrimsOnlyTheOldPassword)
     EXPECT_EQ(session.ChangePassword("  pw ", " a ", " a "), TPasswordChange::Changed);
     EXPECT_EQ(session.Password, " a ");
     EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(session.ChangePassword(" a", "", ""), TPasswordChange::Changed) << "an empty password is allowed";
+    EXPECT_EQ(session.ChangePassword(" a", "", ""), TPasswordChange::Changed)
+        << "an empty password is allowed";
 }
 
 TEST_F(DiarySession, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
@@ -163,7 +164,7 @@ TEST_F(DiarySession, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
 
     TLines recovered = Records;
     recovered.push_back("202403010Spring@@{\\rtf1 warm}");
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, "secret").Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("secret")).Ok());
     EXPECT_EQ(session.RecoveryFile(), PathOf("Notes.rcv"));
     const auto lines = session.ReadRecovery(problem);
     ASSERT_TRUE(lines.has_value());
@@ -175,7 +176,7 @@ TEST_F(DiarySession, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
     EXPECT_FALSE(std::filesystem::exists(folder / "Notes.rcv"));
     EXPECT_EQ(ReadBytes(folder / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
 
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, "other").Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("other")).Ok());
     EXPECT_FALSE(session.ReadRecovery(problem).has_value());
     EXPECT_FALSE(problem.empty()) << "a recovery file that does not open is told";
     session.RemoveRecovery();

@@ -10,7 +10,7 @@ TEST_F(DaybrookTool, CheckNeedsNoPasswordAndExitsWithTheLoadResult)
 {
     TRun run = Run({"check", sample});
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("sound diary file, 20 records"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("sound plain diary file, 20 records"), std::string::npos) << run.out;
 
     std::string damaged = ReadBytes(sample);
     damaged[100] = static_cast<char>(damaged[100] ^ 1);
@@ -81,7 +81,7 @@ TEST_F(DaybrookTool, UsageErrorsAndHelp)
     EXPECT_EQ(Run({"frobnicate"}).status, 64);
     EXPECT_EQ(Run({"list"}).status, 64);
     EXPECT_EQ(Run({"lzh", "squash", "a", "b"}).status, 64);
-    for (const char* command : {"check", "list", "dump", "copy", "lzh", "show", "search"}) {
+    for (const char* command : {"check", "list", "dump", "copy", "lzh", "show", "search", "seal", "unseal"}) {
         const TRun run = Run({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("usage: daybrook-tool ") + command, 0), 0u) << run.out;

@@ -9,6 +9,7 @@
 #include "support/TestServices.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 
@@ -53,6 +54,7 @@ protected:
     void Start()
     {
         main = std::make_unique<TfrmMain>(*services);
+        main->Session().SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
         entry = std::make_unique<TfrmEntry>(*main);
         entry->show();
         QApplication::processEvents();
@@ -425,4 +427,57 @@ TEST_F(EntryJourney, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
     EXPECT_EQ(main->reger.GetValue("FontSize").ToInteger(), 10);
     EXPECT_EQ(main->reger.GetValue("FontName").ToString(), "Liberation Serif");
     EXPECT_EQ(main->reger.GetValue("LastLeft").ToInteger(), -1);
+}
+
+TEST_F(EntryJourney, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
+{
+    Start();
+    EXPECT_FALSE(entry->cbSealDiary->isVisible());
+    StartNewDiary("Vault", "pass");
+    ASSERT_TRUE(entry->cbSealDiary->isVisible());
+    EXPECT_TRUE(entry->cbSealDiary->isChecked());
+    const QRect choice = entry->cbSealDiary->geometry();
+    EXPECT_TRUE(entry->rect().contains(choice));
+    for (const QWidget* control :
+         std::initializer_list<const QWidget*>{entry->EdtDiary, entry->EdtPassword, entry->Bevel,
+                                               entry->btnPrev, entry->btnNext, entry->imgDiary})
+        EXPECT_FALSE(choice.intersects(control->geometry())) << control->metaObject()->className();
+    EXPECT_EQ(entry->EdtPassword->geometry(), QRect(109, 140, 172, 21)) << "the designed controls stay";
+    EXPECT_EQ(entry->btnPrev->geometry(), QRect(109, 188, 84, 29));
+    EXPECT_EQ(entry->cbSealDiary->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+    dialogs.AnswerText(QStringLiteral("pass"));
+    Click(entry->btnNext);
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(main->Session().Format(), dfSealed);
+    EXPECT_TRUE(main->Session().Lock().Key->DerivedFrom("pass"));
+
+    entry.reset();
+    main.reset();
+    Start();
+    StartNewDiary("Open", "pass");
+    entry->cbSealDiary->setChecked(false);
+    Click(entry->btnPrev);
+    EXPECT_FALSE(entry->cbSealDiary->isVisible());
+    StartNewDiary("Open", "pass");
+    EXPECT_FALSE(entry->cbSealDiary->isChecked()) << "the choice is kept while the window is open";
+    dialogs.AnswerText(QStringLiteral("pass"));
+    Click(entry->btnNext);
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(main->Session().Format(), dfPlain);
+}
+
+TEST_F(EntryJourney, ASealedDiaryOpensWithItsPasswordOnly)
+{
+    ASSERT_EQ(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)), drDone);
+    Start();
+    TypePassword("Secret");
+    Click(entry->btnNext);
+    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
+    ExpectStepZero();
+    TypePassword("secret");
+    Click(entry->btnNext);
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(main->Session().DiaryText().Lines(), Records);
+    EXPECT_EQ(main->Session().Format(), dfSealed);
 }

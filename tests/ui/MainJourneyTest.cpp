@@ -332,7 +332,7 @@ TEST_F(MainJourney, ADeclinedRecoveryIsKeptUnderADatedName)
     Diary("Journal.dry");
     TLines later = Written;
     later.push_back("202405050May@@");
-    ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, "pw").Ok());
+    ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, PlainLock("pw")).Ok());
     services.dialogs.AnswerMessage(TMsgAnswer::No);
     OpenDiary(QStringLiteral("Journal"));
     EXPECT_EQ(main->Session().DiaryText().Count(), 3u);

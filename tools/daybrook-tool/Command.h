@@ -2,7 +2,7 @@
 // it with DAYBROOK_TOOL_COMMAND; main() dispatches on the first argument.
 #pragma once
 
-#include "storage/DiaryFile.h"
+#include "storage/DiaryFormat.h"
 
 #include <string>
 #include <vector>
@@ -41,9 +41,11 @@ bool WantsHelp(const std::string& command, const TArguments& arguments);
 std::string DiaryResultText(TDiaryResult result);
 
 // Reads the password — DAYBROOK_PASSWORD or, when that is unset, one line of standard input
-// (without echo on a terminal), converted to the diary code page — and loads the diary with
-// it. On failure prints a clear message and returns the exit status (the load result, or
-// ExitUsage for a password the code page cannot store); 0 when done.
+// (without echo on a terminal), converted to the diary code page — and loads the diary, plain
+// or sealed, with it. On failure prints a clear message and returns the exit status (the load
+// result, or ExitUsage for a password the code page cannot store); 0 when done. lock tells
+// the file's format, with the key of a sealed file.
+int LoadWithPassword(const std::string& file, TLines& lines, std::string& password, TDiaryLock& lock);
 int LoadWithPassword(const std::string& file, TLines& lines, std::string& password);
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
@@ -53,5 +55,5 @@ std::string ForTerminal(const std::string& text);
 
 #define DAYBROOK_TOOL_CONCAT2(a, b) a##b
 #define DAYBROOK_TOOL_CONCAT(a, b) DAYBROOK_TOOL_CONCAT2(a, b)
-#define DAYBROOK_TOOL_COMMAND(...)                                                                       \
+#define DAYBROOK_TOOL_COMMAND(...)                                                                           \
     static const tool::TRegistration DAYBROOK_TOOL_CONCAT(command_, __LINE__)(tool::TCommand{__VA_ARGS__})

@@ -77,13 +77,15 @@ bool ReadPassword(std::string& password)
         typed = fromEnvironment;
     else if (!ReadLine(typed))
         typed.clear(); // no input at all: the empty password
-    const auto converted = codepage::Utf8ToCodePage(typed, platform::DiaryCodePage());
+    auto converted = codepage::Utf8ToCodePage(typed, platform::DiaryCodePage());
+    WipeBytes(typed);
     if (!converted) {
-        Fail(ExitUsage, "the password holds characters that code page " + std::to_string(platform::DiaryCodePage()) +
+        Fail(ExitUsage, "the password holds characters that code page " +
+                            std::to_string(platform::DiaryCodePage()) +
                             " cannot store (set DAYBROOK_CODEPAGE to the diary's code page)");
         return false;
     }
-    password = *converted;
+    password = std::move(*converted);
     return true;
 }
 
@@ -108,12 +110,18 @@ std::string DiaryResultText(TDiaryResult result)
     return "unknown result";
 }
 
-int LoadWithPassword(const std::string& file, TLines& lines, std::string& password)
+int LoadWithPassword(const std::string& file, TLines& lines, std::string& password, TDiaryLock& lock)
 {
     if (!ReadPassword(password))
         return ExitUsage;
-    const TDiaryResult result = LoadDiary(file, lines, password);
+    const TDiaryResult result = LoadDiaryFile(file, lines, password, lock);
     return result == drDone ? 0 : Fail(result, file + ": " + DiaryResultText(result));
+}
+
+int LoadWithPassword(const std::string& file, TLines& lines, std::string& password)
+{
+    TDiaryLock lock;
+    return LoadWithPassword(file, lines, password, lock);
 }
 
 std::string ForTerminal(const std::string& text)

@@ -1,13 +1,25 @@
-// check, list, dump and copy: the commands that read a diary file.
+// check, list, dump and copy: the commands that read a diary file of either format.
 #include "Command.h"
 
-#include "storage/DayRecords.h"
 #include "base/SafeFile.h"
+#include "storage/DayRecords.h"
 
 #include <iostream>
 
 namespace tool {
 namespace {
+
+// What can be told of a sealed file without its password.
+int CheckSealed(const std::string& file, const std::string& image)
+{
+    TKdfParams params;
+    if (const TDiaryResult result = CheckSealedImage(image, params); result != drDone)
+        return Fail(result, file + ": " + DiaryResultText(result));
+    std::cout << file << ": sound sealed diary file, " << image.size()
+              << " bytes on disk, key derived with Argon2id (" << params.Passes << " passes over "
+              << params.MemoryKiB << " KiB); its records need the password\n";
+    return drDone;
+}
 
 int Check(const TArguments& arguments)
 {
@@ -23,13 +35,15 @@ int Check(const TArguments& arguments)
     case safefile::ReadResult::Done:
         break;
     }
+    if (IsSealedImage(image))
+        return CheckSealed(file, image);
     std::string password;
     std::string records;
     const TDiaryResult result = ParseDiaryImage(image, password, records);
     if (result != drDone)
         return Fail(result, file + ": " + DiaryResultText(result));
-    std::cout << file << ": sound diary file, " << SplitLines(records).size() << " records, " << image.size()
-              << " bytes on disk, " << records.size() << " bytes of records\n";
+    std::cout << file << ": sound plain diary file, " << SplitLines(records).size() << " records, "
+              << image.size() << " bytes on disk, " << records.size() << " bytes of records\n";
     return drDone;
 }
 
@@ -73,31 +87,38 @@ int Copy(const TArguments& arguments)
         return UsageError("copy", "copy takes FILE and OUT");
     std::string password;
     TLines lines;
-    if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
+    TDiaryLock lock;
+    if (const int status = LoadWithPassword(arguments[0], lines, password, lock); status != 0)
         return status;
-    if (const TDiaryResult result = SaveDiary(arguments[1], lines, password); result != drDone)
-        return Fail(result, arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
+    if (const TDiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
+        return Fail(result,
+                    arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
     std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';
     return drDone;
 }
 
-DAYBROOK_TOOL_COMMAND("check", "check FILE", "Checks a diary file's structure and checksum; needs no password.",
-                      "Reads the whole file, checks the \"DRY1\" signature and the checksum, and decodes the\n"
-                      "payload. The exit status is the load result: 0 sound, 1 no such file, 2 unreadable,\n"
-                      "4 not a diary file or damaged.\n",
-                      Check);
-DAYBROOK_TOOL_COMMAND("list", "list FILE", "Lists the date, mood and title of each entry.",
-                      "One line per entry in file order: the date (YYYY-MM-DD), the mood number (0-9) and the\n"
-                      "title, separated by tabs. Needs the password.\n",
-                      List);
+DAYBROOK_TOOL_COMMAND(
+    "check", "check FILE", "Checks a diary file's structure and checksum; needs no password.",
+    "Reads the whole file and tells its format. A plain file (\"DRY1\"): checks the checksum\n"
+    "and decodes the payload. A sealed file (\"DRYS\"): checks its version, checksum and\n"
+    "key-derivation parameters; its records stay sealed. The exit status is the load\n"
+    "result: 0 sound, 1 no such file, 2 unreadable, 4 not a diary file or damaged.\n",
+    Check);
+DAYBROOK_TOOL_COMMAND(
+    "list", "list FILE", "Lists the date, mood and title of each entry.",
+    "One line per entry in file order: the date (YYYY-MM-DD), the mood number (0-9) and the\n"
+    "title, separated by tabs. Needs the password.\n",
+    List);
 DAYBROOK_TOOL_COMMAND("dump", "dump FILE", "Writes the raw record lines to standard output.",
                       "Writes the records exactly as the diary stores them: one line per entry, each ending\n"
                       "in CR LF, in the diary's code page. Needs the password.\n",
                       Dump);
-DAYBROOK_TOOL_COMMAND("copy", "copy FILE OUT", "Loads a diary and saves it again to OUT with the same password.",
-                      "A file this program wrote comes out byte for byte the same. OUT is replaced safely: a\n"
-                      "failed copy leaves any previous OUT as it was. Needs the password.\n",
-                      Copy);
+DAYBROOK_TOOL_COMMAND(
+    "copy", "copy FILE OUT", "Loads a diary and saves it again to OUT with the same password.",
+    "The copy keeps the diary's format. A plain file this program wrote comes out byte for\n"
+    "byte the same; a sealed one keeps its key (a fresh nonce makes its bytes differ). OUT\n"
+    "is replaced safely: a failed copy leaves any previous OUT as it was. Needs the password.\n",
+    Copy);
 
 } // namespace
 } // namespace tool

@@ -1,0 +1,90 @@
+// links: daybrook_storage
+// Sealed diary files of arbitrary bytes, opened with the sample password. The first byte
+// chooses what is done with the rest: bit 0 writes the cheapest derivation and a correct
+// checksum into the header, so that the key derivation and the authentication behind the
+// checks are reached; bit 1 takes the rest as the records of a diary sealed with that password,
+// which must open to the same records, refuse another password and not show them.
+#include "storage/SealedFile.h"
+
+#include "base/CRC32.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const std::string Password = "Daybrook 2024!";
+
+void PutLE32(std::string& image, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        image[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+uint32_t LE32(const std::string& image, size_t at)
+{
+    const auto* b = reinterpret_cast<const uint8_t*>(image.data()) + at;
+    return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+}
+
+// The cheapest derivation and a checksum that matches.
+void MakeCheapAndSound(std::string& image)
+{
+    image.replace(0, 6, std::string("DRYS\x01\x02", 6));
+    PutLE32(image, 6, CheapestKdf.Passes);
+    PutLE32(image, 10, CheapestKdf.MemoryKiB);
+    const size_t checked = image.size() - 4;
+    PutLE32(image, checked, TCRC32().Of(reinterpret_cast<const uint8_t*>(image.data()), checked));
+}
+
+void OpenHostile(std::string image)
+{
+    if (image.size() >= 14 && (LE32(image, 6) > 2 || LE32(image, 10) > 64))
+        return; // derivations the reader accepts, but that would only make each run slow
+    std::string records;
+    std::shared_ptr<const TSealKey> key;
+    const TDiaryResult result = ParseSealedImage(image, Password, records, key);
+    if (result != drDone && result != drDamaged && result != drWrongPassword)
+        std::abort();
+    if (result == drDone) {
+        // What opens must seal and open again to the same records.
+        std::string again;
+        std::shared_ptr<const TSealKey> sameKey;
+        if (ParseSealedImage(MakeSealedImage(SplitLines(records), *key), Password, again, sameKey) !=
+                drDone ||
+            SplitLines(again) != SplitLines(records))
+            std::abort();
+    }
+}
+
+void RoundTrip(const std::string& text)
+{
+    const TLines lines = SplitLines(text);
+    const std::string image = MakeSealedImage(lines, *TSealKey::Derive(Password, CheapestKdf));
+    std::string records;
+    std::shared_ptr<const TSealKey> key;
+    if (ParseSealedImage(image, Password, records, key) != drDone || SplitLines(records) != lines)
+        std::abort();
+    if (ParseSealedImage(image, Password + "!", records, key) != drWrongPassword)
+        std::abort();
+    if (text.size() >= 16 && image.find(text.substr(0, 16)) != std::string::npos)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if ((data[0] & 2) != 0) {
+        RoundTrip(rest);
+        return 0;
+    }
+    if ((data[0] & 1) != 0 && rest.size() >= 74)
+        MakeCheapAndSound(rest);
+    OpenHostile(rest);
+    return 0;
+}
