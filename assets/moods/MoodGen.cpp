@@ -253,10 +253,10 @@ void Worried(Face& f)
     if (!f.Small())
         f.Brows(-16, 4);
     for (double x : {-10.0, 10.0}) {
-        f.p.setPen(QPen(Ink, f.Pick(1.6, 0.9)));
+        f.p.setPen(QPen(Ink, f.Pick(1.6, 0.7)));
         f.p.setBrush(Qt::white);
-        f.p.drawEllipse(f.At(x, -4), f.Pick(5, 2.9), f.Pick(6, 3.4));
-        f.Disc(Ink, x, -3, 2.6, 1.5);
+        f.p.drawEllipse(f.At(x, -4), f.Pick(5, 2.7), f.Pick(6, 3.3));
+        f.Disc(Ink, x, -3, 2.6, 1.6);
     }
     // A wavering mouth.
     f.Stroke(Ink, 3.0, 1.5);
@@ -297,8 +297,8 @@ void Thoughtful(Face& f)
     f.Stroke(Ink, 3.2, 1.6);
     f.Line(-6, 15, 10, 11);
     // A thought rising from the head.
-    f.p.setPen(QPen(QColor(0x5a, 0x6c, 0x90), f.Pick(1.4, 0.9)));
-    f.p.setBrush(QColor(0xdc, 0xe8, 0xfa));
+    f.p.setPen(QPen(QColor(0x3d, 0x5a, 0x8a), f.Pick(1.4, 0.9)));
+    f.p.setBrush(QColor(0xbc, 0xd4, 0xf6));
     f.p.drawEllipse(f.At(f.Pick(-20, -16.5), f.Pick(-20, -16.5)), f.Pick(2.6, 1.2), f.Pick(2.6, 1.2));
     f.p.drawEllipse(f.At(f.Pick(-25, -21.5), f.Pick(-26, -21.5)), f.Pick(4, 1.8), f.Pick(4, 1.8));
 }
