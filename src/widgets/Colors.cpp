@@ -1,5 +1,6 @@
 #include "widgets/Colors.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -82,6 +83,27 @@ int BlendChannel(int from, int to, double t)
     return static_cast<int>(std::lround(from * (1.0 - t) + to * t));
 }
 
+// One channel of an HSL colour, 0 to 1, from the two lightness bounds and the hue shifted to it.
+double HueChannel(double m1, double m2, double h)
+{
+    if (h < 0)
+        h += 1;
+    if (h > 1)
+        h -= 1;
+    if (6 * h < 1)
+        return m1 + (m2 - m1) * 6 * h;
+    if (2 * h < 1)
+        return m2;
+    if (3 * h < 2)
+        return m1 + (m2 - m1) * (2.0 / 3 - h) * 6;
+    return m1;
+}
+
+int ChannelByte(double value)
+{
+    return static_cast<int>(std::clamp(std::lround(255 * value), 0L, 255L));
+}
+
 } // namespace
 
 std::optional<TColor> ColorFromName(std::string_view name)
@@ -96,6 +118,69 @@ TColor BlendColor(TColor from, TColor to, double t)
 {
     return RGBColor(BlendChannel(RedOf(from), RedOf(to), t), BlendChannel(GreenOf(from), GreenOf(to), t),
                     BlendChannel(BlueOf(from), BlueOf(to), t));
+}
+
+THSL ColourToHSL(TColor colour)
+{
+    const double r = RedOf(colour) / 255.0;
+    const double g = GreenOf(colour) / 255.0;
+    const double b = BlueOf(colour) / 255.0;
+    const double max = std::max({r, g, b});
+    const double min = std::min({r, g, b});
+    THSL hsl;
+    hsl.L = (max + min) / 2;
+    if (max == min)
+        return hsl;
+    const double delta = max - min;
+    hsl.S = hsl.L < 0.5 ? delta / (max + min) : delta / (2 - max - min);
+    if (r == max)
+        hsl.H = (g - b) / delta;
+    else if (g == max)
+        hsl.H = 2 + (b - r) / delta;
+    else
+        hsl.H = 4 + (r - g) / delta;
+    hsl.H /= 6;
+    if (hsl.H < 0)
+        hsl.H += 1;
+    return hsl;
+}
+
+TColor HSLToColour(const THSL& hsl)
+{
+    if (hsl.S == 0) {
+        const int grey = ChannelByte(hsl.L);
+        return RGBColor(grey, grey, grey);
+    }
+    const double m2 = hsl.L <= 0.5 ? hsl.L * (1 + hsl.S) : hsl.L + hsl.S - hsl.L * hsl.S;
+    const double m1 = 2 * hsl.L - m2;
+    return RGBColor(ChannelByte(HueChannel(m1, m2, hsl.H + 1.0 / 3)), ChannelByte(HueChannel(m1, m2, hsl.H)),
+                    ChannelByte(HueChannel(m1, m2, hsl.H - 1.0 / 3)));
+}
+
+TColor LightenIfDark(TColor colour, double threshold, double percent)
+{
+    THSL hsl = ColourToHSL(colour);
+    if (threshold > 0 && hsl.L >= threshold)
+        return colour;
+    hsl.L += hsl.L * percent / 100;
+    return HSLToColour(hsl);
+}
+
+TColor AverageColour(const std::function<TColor(int x, int y)>& pixel, int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1 || y2 < y1)
+        return clBlack;
+    std::int64_t red = 0, green = 0, blue = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) {
+            const TColor colour = pixel(x, y);
+            red += RedOf(colour);
+            green += GreenOf(colour);
+            blue += BlueOf(colour);
+        }
+    const std::int64_t count = static_cast<std::int64_t>(x2 - x1 + 1) * (y2 - y1 + 1);
+    return RGBColor(static_cast<int>(red / count), static_cast<int>(green / count),
+                    static_cast<int>(blue / count));
 }
 
 } // namespace widgets

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -95,5 +96,28 @@ std::optional<TColor> ColorFromName(std::string_view name);
 // Each channel of `from` moved towards `to` by the fraction t (0 to 1), rounded. Both colours
 // must be plain RGB values.
 TColor BlendColor(TColor from, TColor to, double t);
+
+// A colour as hue, saturation and lightness, each from 0 to 1 (a hue of 1 is the red of 0).
+struct THSL {
+    double H = 0;
+    double S = 0;
+    double L = 0;
+};
+
+THSL ColourToHSL(TColor colour);
+
+// Each channel is rounded to the nearest integer and kept within 0 to 255, so lightness or
+// saturation beyond 1 gives the brightest colour of that hue rather than wrapping round.
+TColor HSLToColour(const THSL& hsl);
+
+// A colour too dark to serve as a window's background made lighter: when its lightness is below
+// `threshold` (or `threshold` is not above 0), the lightness grows by `percent` per cent of
+// itself; any other colour comes back unchanged.
+TColor LightenIfDark(TColor colour, double threshold, double percent);
+
+// The average of the pixels x1 <= x <= x2, y1 <= y <= y2 (both ends included), each channel
+// summed on its own and divided by the number of pixels, the remainder dropped. Black when the
+// rectangle holds no pixel.
+TColor AverageColour(const std::function<TColor(int x, int y)>& pixel, int x1, int y1, int x2, int y2);
 
 } // namespace widgets

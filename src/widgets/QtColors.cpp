@@ -1,8 +1,11 @@
 #include "widgets/QtColors.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPalette>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace widgets {
 
@@ -88,6 +91,13 @@ void SetFontColor(QWidget& widget, const QColor& color)
     QPalette colours = widget.palette();
     colours.setColor(QPalette::WindowText, color);
     widget.setPalette(colours);
+}
+
+TColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2)
+{
+    const auto pixel = [&image](int x, int y) { return FromQColor(image.pixelColor(x, y)); };
+    return AverageColour(pixel, std::max(x1, 0), std::max(y1, 0), std::min(x2, image.width() - 1),
+                         std::min(y2, image.height() - 1));
 }
 
 Qt::Alignment HorizontalAlignment(TAlignment alignment)

@@ -7,6 +7,7 @@
 
 #include <QColor>
 
+class QImage;
 class QWidget;
 
 namespace widgets {
@@ -24,6 +25,10 @@ TColor ResolvedColor(TColor color, TColor fallback);
 
 // The colour a widget draws its text in (the font colour of the windows' descriptions).
 void SetFontColor(QWidget& widget, const QColor& color);
+
+// The average colour of the image's pixels x1 <= x <= x2, y1 <= y <= y2 (see AverageColour of
+// Colors.h); the part of the rectangle outside the image does not count.
+TColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2);
 
 Qt::Alignment HorizontalAlignment(TAlignment alignment);
 

@@ -1,0 +1,57 @@
+// The clipart picker offering the ten moods, and a contact sheet of the mood pictures at their
+// own sizes and enlarged.
+#include "Screenshots.h"
+
+#include "picker/FImgSelect.h"
+#include "picker/MoodPictures.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace {
+
+const char* const MoodNames[picker::MoodCount] = {"happy", "calm",  "excited", "loved", "tired",
+                                                  "sad",   "angry", "worried", "sick",  "thoughtful"};
+
+QImage PickerWindow()
+{
+    TfrmClipartSelect form(nullptr);
+    form.Prepare(400, 200, 6, picker::MoodPictures());
+    form.show();
+    form.activateWindow();
+    QApplication::processEvents();
+    return screenshots::Grab(form);
+}
+
+// Each mood in a column: its name, the large picture at 100 %, the small one at 100 % on white
+// and on a list's highlight, then both at 200 %.
+QImage MoodSheet()
+{
+    constexpr int Column = 140;
+    constexpr int Margin = 12;
+    const QList<QPixmap> large = picker::MoodPictures();
+    const QList<QPixmap> small = picker::MoodIcons();
+    QImage sheet(Margin + picker::MoodCount * Column, 300, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    for (int mood = 0; mood < picker::MoodCount; ++mood) {
+        const int x = Margin + mood * Column;
+        painter.setPen(Qt::black);
+        painter.drawText(x, 18, QStringLiteral("%1 %2").arg(mood).arg(QString::fromLatin1(MoodNames[mood])));
+        painter.drawPixmap(x, 28, large[mood]);
+        painter.drawPixmap(x + 76, 28, small[mood]);
+        painter.fillRect(x + 72, 62, 30, 30, QColor(0, 120, 215));
+        painter.drawPixmap(x + 76, 66, small[mood]);
+        painter.drawPixmap(QRect(x, 104, 128, 128), large[mood]);
+        painter.drawPixmap(QRect(x, 240, 44, 44), small[mood]);
+    }
+    return sheet;
+}
+
+DAYBROOK_SCREENSHOT("clipart-picker", [] { return PickerWindow(); });
+DAYBROOK_SCREENSHOT("moods", [] { return MoodSheet(); });
+
+} // namespace
