@@ -8,6 +8,8 @@
 #include "editor/TitleEdit.h"
 #include "platform/Collation.h"
 #include "platform/Locale.h"
+#include "picker/FImgSelect.h"
+#include "picker/MoodPictures.h"
 #include "platform/QtText.h"
 #include "widgets/KvClock.h"
 #include "widgets/KvHatchPanel.h"
@@ -136,8 +138,10 @@ TLbSpeedButton* SpeedButton(QWidget* parent, const QRect& place, const QString& 
     button->SetTransparent(true);
     button->SetFlat(true);
     button->SetCaption(caption);
-    if (const QImage image = Glyph(glyph); !image.isNull())
+    if (const QImage image = Glyph(glyph); !image.isNull()) {
         button->SetGlyph(image);
+        button->SetNumGlyphs(1);
+    }
     button->setToolTip(hint);
     return button;
 }
@@ -177,6 +181,7 @@ TfrmMain::TfrmMain(widgets::TServices& services)
     reger.OnDestroyError = showSettingsError;
 
     LoadProgramRessources(rStore);
+    ilMood = picker::MoodPictures();
     SkinCount = widgets::SkinCount(rStore);
     CurrentSkin = reger.GetValue("CurrentSkin").ToInteger();
     if (CurrentSkin < 0 || CurrentSkin > SkinCount - 1)
@@ -249,7 +254,7 @@ void TfrmMain::CreateToolbar(QWidget* client)
                                tr("Goto the previous entry\r\n    you have written").replace("\r\n", "\n"));
     btnNextEntry = SpeedButton(client, QRect(370, 6, 26, 22), {}, "TBNEXTENTRY",
                                tr("Goto the next entry\r\n you have written").replace("\r\n", "\n"));
-    btnBrowse = SpeedButton(client, QRect(343, 29, 54, 23), tr("&Browse"), "TBBROWSE", tr("List all entries"));
+    btnBrowse = SpeedButton(client, QRect(343, 29, 54, 23), tr("&Browse"), "", tr("List all entries"));
     btnSpell = toolbar(398, 52, tr("S&pell"), "TBSPELL", tr("Spell check the current entry"));
     btnSkin = toolbar(451, 52, tr("S&kin"), "TBSKIN", tr("Change Skin"));
     btnBirthday = toolbar(504, 66, tr("Bi&rthdays"), "TBBIRTHDAY", tr("Birthday and anniversary keeper"));
@@ -641,16 +646,7 @@ void TfrmMain::DiaryChanged()
 
 void TfrmMain::ShowMood(int N)
 {
-    static const QList<QPixmap> pictures = [] {
-        QList<QPixmap> moods;
-        for (int i = 0; i < 10; ++i) {
-            QPixmap picture(64, 64);
-            picture.fill(Qt::white);
-            moods.append(picture);
-        }
-        return moods;
-    }();
-    imgMood->setPixmap(pictures.value(N));
+    imgMood->setPixmap(ilMood.value(N));
     flow_.CurrentMood = N;
     if (!MemoBody->document()->isEmpty())
         MemoBody->document()->setModified(true);
@@ -666,7 +662,11 @@ void TfrmMain::PrevMood()
     ShowMood(TDayFlow::PreviousMood(flow_.CurrentMood));
 }
 
-void TfrmMain::imgMoodClick() {}
+void TfrmMain::imgMoodClick()
+{
+    const QPoint anchor = imgMood->mapToGlobal(imgMood->pos());
+    ShowMood(TfrmClipartSelect::Execute(this, anchor.x(), anchor.y(), flow_.CurrentMood, ilMood));
+}
 
 void TfrmMain::EnterEditors(bool focusTitle)
 {
@@ -808,7 +808,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         } else if (event->type() == QEvent::KeyPress) {
             return BodyKey(static_cast<QKeyEvent&>(*event));
         }
-    } else if (watched == imgMood && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == imgMood && event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         imgMoodClick();
         return true;
     }

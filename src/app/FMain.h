@@ -11,7 +11,9 @@
 #include "storage/ResStore.h"
 
 #include <QImage>
+#include <QList>
 #include <QMainWindow>
+#include <QPixmap>
 
 class QAction;
 class QLabel;
@@ -44,6 +46,8 @@ public:
     // The stored settings (their table is in MainSettings.h).
     TRegValues reger;
     TRessourceStore rStore;
+    // The ten mood pictures, 64 x 64.
+    QList<QPixmap> ilMood;
     bool FirstActivation = true;
     int SkinCount = 0;
     int CurrentSkin = 0;

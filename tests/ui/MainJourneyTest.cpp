@@ -2,6 +2,7 @@
 // the calendar, typing, the toolbar, and leaving the program; checked in the diary file.
 #include "app/FEntry.h"
 #include "app/FMain.h"
+#include "picker/FImgSelect.h"
 #include "calendar/KvCalendar.h"
 #include "editor/KvRichEdit.h"
 #include "editor/TitleEdit.h"
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -360,6 +362,33 @@ TEST_F(MainJourney, TheTitleRefusesWhatTheDiaryCannotKeep)
     main->edTitle->paste();
     EXPECT_EQ(main->edTitle->text(), "mail@home ") << "pasting is checked too";
     Exit();
+}
+
+TEST_F(MainJourney, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    const auto pick = [&](int steps) {
+        QTimer::singleShot(0, [&, steps] {
+            auto* picker = qobject_cast<TfrmClipartSelect*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            for (int i = 0; i < steps; ++i)
+                QTest::keyClick(picker->DG, Qt::Key_Right);
+            QTest::mouseClick(picker->btnSelect, Qt::LeftButton);
+        });
+        QTest::mouseClick(main->imgMood, Qt::LeftButton);
+    };
+    pick(3);
+    EXPECT_EQ(main->Flow().CurrentMood, 3);
+    EXPECT_FALSE(main->MemoBody->document()->isModified()) << "a mood alone on an empty body is no change";
+    ClickDay(12);
+    pick(2);
+    EXPECT_EQ(main->Flow().CurrentMood, 5);
+    ClickDay(10);
+    Exit();
+    EXPECT_EQ(Stored()[1].substr(0, 9), "202403125") << "the written day keeps its new mood";
+    EXPECT_EQ(Stored().size(), 3u);
 }
 
 TEST_F(MainJourney, TheEndOfTheDesktopSessionSavesWithoutAsking)
