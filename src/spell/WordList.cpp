@@ -1,6 +1,15 @@
 #include "spell/WordList.h"
 
 #include <algorithm>
+#include <cstddef>
+
+uint64_t TWordList::Prefix(std::string_view key)
+{
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
 
 TLines TWordList::Words() const
 {
@@ -15,23 +24,52 @@ void TWordList::Assign(TLines words)
 {
     std::vector<TEntry> entries;
     entries.reserve(words.size());
-    for (auto& word : words)
-        entries.push_back({collationKey_(word), std::move(word)});
-    std::sort(entries.begin(), entries.end(), [](const TEntry& a, const TEntry& b) { return a.key < b.key; });
-    entries_ = std::move(entries);
+    // Sorted by prefix and position: small items, each key looked at only on a tie of prefixes.
+    struct TSortItem {
+        uint64_t prefix;
+        size_t index;
+    };
+    std::vector<TSortItem> order;
+    order.reserve(words.size());
+    for (auto& word : words) {
+        std::string key = collationKey_(word);
+        order.push_back({Prefix(key), entries.size()});
+        entries.push_back({std::move(key), std::move(word)});
+    }
+    std::sort(order.begin(), order.end(), [&entries](const TSortItem& a, const TSortItem& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : entries[a.index].key < entries[b.index].key;
+    });
+    entries_.clear();
+    prefixes_.clear();
+    entries_.reserve(order.size());
+    prefixes_.reserve(order.size());
+    for (const auto& item : order) {
+        prefixes_.push_back(item.prefix);
+        entries_.push_back(std::move(entries[item.index]));
+    }
 }
 
 void TWordList::Add(std::string word)
 {
-    TEntry entry{collationKey_(word), std::move(word)};
-    const auto place = std::upper_bound(entries_.begin(), entries_.end(), entry.key,
-                                        [](const std::string& key, const TEntry& e) { return key < e.key; });
-    entries_.insert(place, std::move(entry));
+    std::string key = collationKey_(word);
+    // After the entries equal to it.
+    size_t index = Find(key).index;
+    while (index < entries_.size() && entries_[index].key == key)
+        ++index;
+    prefixes_.insert(prefixes_.begin() + static_cast<std::ptrdiff_t>(index), Prefix(key));
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(index), {std::move(key), std::move(word)});
 }
 
 TWordList::TPlace TWordList::Find(const std::string& key) const
 {
-    const auto place = std::lower_bound(entries_.begin(), entries_.end(), key,
-                                        [](const TEntry& e, const std::string& k) { return e.key < k; });
-    return {static_cast<size_t>(place - entries_.begin()), place != entries_.end() && place->key == key};
+    // The prefixes narrow the search to the entries sharing the key's prefix; only those are
+    // compared in full.
+    const uint64_t prefix = Prefix(key);
+    const auto first = std::lower_bound(prefixes_.begin(), prefixes_.end(), prefix);
+    const auto last = std::upper_bound(first, prefixes_.end(), prefix);
+    const auto begin = entries_.begin() + (first - prefixes_.begin());
+    const auto end = entries_.begin() + (last - prefixes_.begin());
+    const auto place = std::lower_bound(
+        begin, end, key, [](const TEntry& entry, const std::string& k) { return entry.key < k; });
+    return {static_cast<size_t>(place - entries_.begin()), place != end && place->key == key};
 }
