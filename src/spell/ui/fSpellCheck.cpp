@@ -76,8 +76,7 @@ TfrmSpellCheck::TfrmSpellCheck(QWidget* owner, widgets::TServices& services, TSp
     setFont(DialogFont());
     CreateControls();
     SetTabOrder();
-    if (owner != nullptr)
-        move(owner->mapToGlobal(owner->rect().center()) - rect().center());
+    // Shown, a dialog centres itself on its owner's window.
 }
 
 void TfrmSpellCheck::CreateControls()
