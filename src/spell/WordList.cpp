@@ -62,14 +62,19 @@ void TWordList::Add(std::string word)
 
 TWordList::TPlace TWordList::Find(const std::string& key) const
 {
-    // The prefixes narrow the search to the entries sharing the key's prefix; only those are
-    // compared in full.
+    // One binary search over the prefixes; a full key is looked at only where prefixes tie.
     const uint64_t prefix = Prefix(key);
-    const auto first = std::lower_bound(prefixes_.begin(), prefixes_.end(), prefix);
-    const auto last = std::upper_bound(first, prefixes_.end(), prefix);
-    const auto begin = entries_.begin() + (first - prefixes_.begin());
-    const auto end = entries_.begin() + (last - prefixes_.begin());
-    const auto place = std::lower_bound(
-        begin, end, key, [](const TEntry& entry, const std::string& k) { return entry.key < k; });
-    return {static_cast<size_t>(place - entries_.begin()), place != end && place->key == key};
+    size_t first = 0;
+    size_t count = prefixes_.size();
+    while (count > 0) {
+        const size_t half = count / 2;
+        const size_t middle = first + half;
+        if (prefixes_[middle] < prefix || (prefixes_[middle] == prefix && entries_[middle].key < key)) {
+            first = middle + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return {first, first < entries_.size() && entries_[first].key == key};
 }
