@@ -24,7 +24,8 @@ QString Hint(const char* text)
     return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// MS Sans Serif 8 points: on this system its metric twin in Arial's place, 11 pixels high.
+// 8 points at 96 dots per inch. The layout was measured in MS Sans Serif, a bitmap face this
+// system lacks; Arial (Liberation Sans here) stands in.
 QFont DialogFont()
 {
     QFont font(QStringLiteral("Arial"));

@@ -33,7 +33,7 @@ public:
 
     // The steps of Execute. Start loads the dictionaries, copies the body and looks for the
     // first unknown word: false when there is nothing to show (the user has been told why).
-    bool Start(TKvRichEdit& Body);
+    bool Start(TKvRichEdit& body);
     // After the dialog closed: puts the corrected text into the body if a word was replaced.
     bool ApplyCorrections();
 
