@@ -22,15 +22,32 @@ std::string CaseFoldedKey(std::string_view word)
     return spell::LowerCaseAscii(word);
 }
 
+// The program folder of the run, removed at its end.
+class TFolder {
+public:
+    TFolder()
+        : path_(std::filesystem::temp_directory_path() /
+                ("daybrook-fuzz-spell-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(path_);
+    }
+    ~TFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TFolder(const TFolder&) = delete;
+    TFolder& operator=(const TFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 const std::filesystem::path& Folder()
 {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("daybrook-fuzz-spell-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const TFolder folder;
+    return folder.Path();
 }
 
 void Check(bool condition)
