@@ -4,6 +4,7 @@
 #include "spell/DictionaryFile.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 

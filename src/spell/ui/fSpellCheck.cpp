@@ -81,7 +81,7 @@ TfrmSpellCheck::TfrmSpellCheck(QWidget* owner, widgets::TServices& services, TSp
     setFont(DialogFont());
     CreateControls();
     SetTabOrder();
-    // Shown, a dialog centres itself on its owner's window.
+    // No position is set: when shown, the dialog centres itself on its owner's window.
 }
 
 void TfrmSpellCheck::CreateControls()
