@@ -1,0 +1,25 @@
+// daybrook-make-dictionary WORDLIST OUTPUT: writes the spell checker's master dictionary from a
+// UTF-8 word list with one word a line, in code page 1252 with CR LF line ends.
+#include "base/SafeFile.h"
+#include "spell/DictionaryFile.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: daybrook-make-dictionary WORDLIST OUTPUT\n");
+        return 2;
+    }
+    std::string words;
+    if (safefile::ReadWhole(argv[1], words) != safefile::ReadResult::Done) {
+        std::fprintf(stderr, "daybrook-make-dictionary: cannot read the word list %s (package wamerican)\n",
+                     argv[1]);
+        return 1;
+    }
+    if (const auto failure = safefile::WriteWhole(argv[2], spell::DictionaryFromWordList(words, 1252))) {
+        std::fprintf(stderr, "daybrook-make-dictionary: %s\n", failure->c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+// The spell-check dialog stopped at the first unknown word of an entry, with its suggestions.
+#include "Screenshots.h"
+
+#include "base/SafeFile.h"
+#include "editor/KvRichEdit.h"
+#include "platform/Collation.h"
+#include "spell/SpellDictionaries.h"
+#include "spell/ui/fSpellCheck.h"
+
+#include <QApplication>
+
+DAYBROOK_SCREENSHOT("spell-check", [] {
+    screenshots::ShotServices services;
+    safefile::WriteWhole(
+        services.Folder() + "/English.dic",
+        "a\r\nafternoon\r\nand\r\nwalk\r\nwalked\r\nwalker\r\nwall\r\nwallet\r\nwallow\r\nwalnut\r\nwaltz\r\n"
+        "wan\r\nwand\r\nwander\r\nwe\r\nthe\r\nlong\r\nriver\r\nto\r\nmill\r\nin\r\nsun\r\n");
+    TSpellDictionaries dictionaries(services.Folder(), platform::CollationKey);
+    QWidget owner;
+    owner.resize(640, 480);
+    TKvRichEdit body(&owner);
+    body.LoadRtf(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 In the afternoon we {\\b walkd} the long "
+        "way along the river to the old mill, and sat in the sun.\\par}");
+    owner.show();
+    TfrmSpellCheck dialog(&owner, *services, dictionaries);
+    dialog.Start(body);
+    return screenshots::Grab(dialog);
+});
