@@ -11,6 +11,7 @@
 #include "picker/FImgSelect.h"
 #include "picker/MoodPictures.h"
 #include "platform/QtText.h"
+#include "spell/ui/SpellCheckBody.h"
 #include "widgets/KvClock.h"
 #include "widgets/KvHatchPanel.h"
 #include "widgets/KvShadowLabel.h"
@@ -172,7 +173,7 @@ std::string DiaryBytes(const QString& text)
 TfrmMain::TfrmMain(widgets::TServices& services)
     : reger(services.SettingsStore()), services_(services),
       session_(services.ProgramFolder().string(), platform::CompareText), flow_(session_, rStore),
-      recovery_(session_)
+      recovery_(session_), dictionaries_(services.ProgramFolder(), platform::CollationKey)
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
@@ -263,7 +264,7 @@ void TfrmMain::CreateToolbar(QWidget* client)
     btnExit = toolbar(677, 52, tr("E&xit"), "TBEXIT", tr("Save and Exit"));
 
     // The windows these open join the program separately; until then their buttons rest.
-    for (TLbSpeedButton* waiting : {btnBrowse, btnSpell, btnBirthday, btnOptions, btnAbout})
+    for (TLbSpeedButton* waiting : {btnBrowse, btnBirthday, btnOptions, btnAbout})
         waiting->setEnabled(false);
 
     connect(btnNew, &TLbSpeedButton::OnClick, this, &TfrmMain::btnNewClick);
@@ -271,6 +272,8 @@ void TfrmMain::CreateToolbar(QWidget* client)
     connect(btnPrevEntry, &TLbSpeedButton::OnClick, this, [this] { GoEntry(false); });
     connect(btnNextEntry, &TLbSpeedButton::OnClick, this, [this] { GoEntry(true); });
     connect(btnSkin, &TLbSpeedButton::OnClick, this, &TfrmMain::btnSkinClick);
+    connect(btnSpell, &TLbSpeedButton::OnClick, this,
+            [this] { RunSpellCheck(this, services_, dictionaries_, *MemoBody); });
     connect(btnExit, &TLbSpeedButton::OnClick, this, &TfrmMain::btnExitClick);
 }
 

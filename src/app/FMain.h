@@ -8,6 +8,7 @@
 #include "session/DayFlow.h"
 #include "session/DiarySession.h"
 #include "settings/RegValues.h"
+#include "spell/SpellDictionaries.h"
 #include "storage/ResStore.h"
 
 #include <QImage>
@@ -161,6 +162,7 @@ private:
     TDiarySession session_;
     TDayFlow flow_;
     TRecoveryWriter recovery_;
+    TSpellDictionaries dictionaries_; // the word lists, for the whole run
     QWidget* client_;
     QWidget* pnlEditor_;
     QWidget* pnlEdits_;

@@ -3,10 +3,13 @@
 #include "app/FEntry.h"
 #include "app/FMain.h"
 #include "picker/FImgSelect.h"
+#include "spell/ui/fSpellCheck.h"
+#include "widgets/KvCoolEdit.h"
 #include "calendar/KvCalendar.h"
 #include "editor/KvRichEdit.h"
 #include "editor/TitleEdit.h"
 #include "storage/DiaryFile.h"
+#include "storage/DiaryFormat.h"
 #include "widgets/KvCoolEdit.h"
 #include "widgets/LbSpeedButton.h"
 
@@ -16,6 +19,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +55,8 @@ protected:
     TLines Stored(const std::string& name = "Journal.dry")
     {
         TLines lines;
-        EXPECT_EQ(LoadDiary(PathOf(name), lines, "pw"), drDone);
+        TDiaryLock lock;
+        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, "pw", lock), drDone);
         return lines;
     }
 
@@ -369,26 +376,47 @@ TEST_F(MainJourney, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
-    const auto pick = [&](int steps) {
-        QTimer::singleShot(0, [&, steps] {
+    const auto pick = [&](Qt::Key key, int steps) {
+        QTimer::singleShot(0, [&, key, steps] {
             auto* picker = qobject_cast<TfrmClipartSelect*>(QApplication::activeModalWidget());
             ASSERT_NE(picker, nullptr);
             for (int i = 0; i < steps; ++i)
-                QTest::keyClick(picker->DG, Qt::Key_Right);
+                QTest::keyClick(picker->DG, key);
             QTest::mouseClick(picker->btnSelect, Qt::LeftButton);
         });
         QTest::mouseClick(main->imgMood, Qt::LeftButton);
     };
-    pick(3);
+    pick(Qt::Key_Right, 3);
     EXPECT_EQ(main->Flow().CurrentMood, 3);
     EXPECT_FALSE(main->MemoBody->document()->isModified()) << "a mood alone on an empty body is no change";
     ClickDay(12);
-    pick(2);
-    EXPECT_EQ(main->Flow().CurrentMood, 5);
+    pick(Qt::Key_Down, 1);
+    EXPECT_EQ(main->Flow().CurrentMood, 7);
     ClickDay(10);
     Exit();
-    EXPECT_EQ(Stored()[1].substr(0, 9), "202403125") << "the written day keeps its new mood";
+    EXPECT_EQ(Stored()[1].substr(0, 9), "202403127") << "the written day keeps its new mood";
     EXPECT_EQ(Stored().size(), 3u);
+}
+
+TEST_F(MainJourney, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
+{
+    testing_support::WriteBytes(PathOf("English.dic"), "cold\r\ndays\r\nwinter\r\n");
+    Diary("Journal.dry", {"202403100Sunday@@{\\rtf1 wintr days}"});
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(10);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TfrmSpellCheck*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->edUnknown->text(), "wintr");
+        dialog->edCorrection->setText(QStringLiteral("winter"));
+        QTest::mouseClick(dialog->btnAccept, Qt::LeftButton);
+        QTest::keyClick(dialog->lbSuggestions, Qt::Key_Escape);
+    });
+    Click(main->btnSpell);
+    EXPECT_EQ(main->MemoBody->toPlainText(), "winter days");
+    EXPECT_TRUE(main->MemoBody->document()->isModified());
+    Exit();
+    EXPECT_NE(Stored()[0].find("winter days"), std::string::npos) << Stored()[0];
 }
 
 TEST_F(MainJourney, TheEndOfTheDesktopSessionSavesWithoutAsking)
