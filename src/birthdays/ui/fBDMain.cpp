@@ -106,8 +106,6 @@ TfrmBDMain::TfrmBDMain(QWidget* owner, widgets::TServices& services)
     BDEngine.Entries().OnChange = [this](TEntries&) { RefreshStatus(); };
     KvCalendar->SetCalendarDate(services_.Today());
     RefreshMonthCaption();
-    if (owner != nullptr)
-        move(owner->geometry().center() - rect().center());
 }
 
 void TfrmBDMain::Execute(QWidget* owner, const QString& caption, const QColor& color,
