@@ -80,6 +80,13 @@ TEST_F(BirthdayTool, AListThatCannotBeReadWholeIsNotListedAtAll)
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("code page 1252"), std::string::npos) << run.err;
 
+    // A damaged settings file is reported and left alone.
+    WriteBytes(dir / "registry.reg", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software]\r\ngarbage\r\n");
+    run = Run({"birthdays", "list", "--registry"});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("line 3"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg.damaged"));
+
     EXPECT_EQ(Run({"birthdays", "list", (dir / "missing.bbk").string()}).status, 1);
     EXPECT_EQ(Run({"birthdays", "list"}).status, 64);
     EXPECT_EQ(Run({"birthdays", "sort", Vector("empty.bbk")}).status, 64);

@@ -17,6 +17,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iostream>
 #include <limits>
 #include <optional>
@@ -30,6 +31,18 @@ using birthdays::TEntryValues;
 bool ReadStream(const std::string& source, std::string& bytes, int& status)
 {
     if (source == "--registry") {
+        // Only looked at: a damaged settings file is reported, not set aside as the program does.
+        const std::filesystem::path& file = SettingsStore().File;
+        std::string text;
+        std::string why;
+        if (safefile::ReadWhole(file, text) == safefile::ReadResult::Failed) {
+            status = Fail(drUnreadable, file.string() + ": cannot be read");
+            return false;
+        }
+        if (!text.empty() && !platform::ParseRegText(text, &why)) {
+            status = Fail(ExitData, file.string() + ": " + why);
+            return false;
+        }
         try {
             bytes = birthdays::ReadWorkingStore(SettingsStore());
         } catch (const birthdays::EEntryStoreError& error) {
