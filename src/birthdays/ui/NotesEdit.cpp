@@ -41,7 +41,7 @@ void TNotesEdit::TextChanged()
     const QString text = toPlainText();
     if (text == accepted_)
         return;
-    const qsizetype limit = std::max<qsizetype>(maxLength_, Stored(accepted_).size());
+    const qsizetype limit = std::max<qsizetype>(MaxLength, Stored(accepted_).size());
     if (!platform::ToDiaryText(text) || Stored(text).size() > limit) {
         const int caret = std::min(textCursor().position(), static_cast<int>(accepted_.size()));
         const QString previous = accepted_;

@@ -11,10 +11,9 @@ namespace birthdays {
 class TNotesEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit TNotesEdit(QWidget* parent = nullptr);
+    static constexpr int MaxLength = 100;
 
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length) { maxLength_ = length; }
+    explicit TNotesEdit(QWidget* parent = nullptr);
 
     // The text as stored: code-page bytes, lines ending in CR LF.
     std::string Notes() const;
@@ -23,7 +22,6 @@ public:
 private:
     void TextChanged();
 
-    int maxLength_ = 100;
     QString accepted_;
 };
 
