@@ -221,6 +221,7 @@ int TEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
     Apply(content);
     entries_.SetModified(false);
     loadError_.clear();
+    loadedCount_ = static_cast<int>(content.Entries.size());
     return 0;
 }
 

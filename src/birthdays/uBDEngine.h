@@ -136,6 +136,8 @@ public:
     // it could not be, leaving the list as it was, with the reason in LoadError().
     int LoadFromFile(const std::filesystem::path& fileName);
     const std::string& LoadError() const { return loadError_; }
+    // How many entries the last file read whole held (none leaves the list as it was).
+    int LoadedCount() const { return loadedCount_; }
 
     // The working store: the binary value valueName ("Data" when empty) of BirthdayKey.
     // Saving throws EEntryStoreError when the list is too large for the value or the settings
@@ -153,6 +155,7 @@ private:
     int codePage_;
     TEntries entries_;
     std::string loadError_;
+    int loadedCount_ = 0;
 };
 
 } // namespace birthdays

@@ -277,6 +277,16 @@ TEST_F(KeeperWindow, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
     EXPECT_EQ(Names(), "Ann;Bob;Cid;");
     EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
     EXPECT_TRUE(keeper->isVisible());
+
+    // A backup without entries restores nothing, and says so.
+    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
+    services.dialogs.AnswerMessage(widgets::TMsgAnswer::Ok);
+    keeper->pmoRestore->trigger();
+    EXPECT_EQ(services.dialogs.Messages().back(),
+              "The backup file holds no entries; your existing entries are unchanged.");
+    EXPECT_EQ(Names(), "Ann;Bob;Cid;");
+    EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
+
     const std::string stored = StoredBytes();
     keeper->close();
     EXPECT_EQ(StoredBytes(), stored);

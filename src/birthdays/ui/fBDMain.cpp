@@ -563,6 +563,12 @@ void TfrmBDMain::pmoRestoreClick()
             services_.Title());
         return;
     }
+    if (BDEngine.LoadedCount() == 0 && BDEngine.Entries().Count() > 0) {
+        services_.Dialogs().ShowMessage(
+            this, QStringLiteral("The backup file holds no entries; your existing entries are unchanged."),
+            services_.Title());
+        return;
+    }
     BDEngine.Entries().SetModified(true);
     KvCalendar->update();
     RefreshStatus();
