@@ -1,7 +1,9 @@
 #include "platform/RegFile.h"
 
-#include "platform/CharCase.h"
+#include "base/CodePage.h"
 #include "base/TextLines.h"
+#include "platform/CharCase.h"
+#include "platform/DiaryCodePage.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +19,9 @@ constexpr std::array<std::string_view, 7> HiveNames{
     "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
 };
 constexpr uint32_t FirstHive = 0x80000000;
+constexpr std::string_view Utf16Mark = "\xFF\xFE";
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view Version5Header = "Windows Registry Editor Version 5.00";
 
 bool SameName(std::string_view a, std::string_view b)
 {
@@ -101,7 +106,71 @@ std::optional<std::string> ParseHexBytes(std::string_view list)
     }
 }
 
-std::optional<RegData> ParseData(std::string_view text)
+// UTF-16LE as UTF-8; nothing for an odd number of bytes. Unpaired surrogates become U+FFFD.
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes)
+{
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    std::string utf8;
+    utf8.reserve(bytes.size() / 2);
+    const auto unit = [&](size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
+                                     static_cast<unsigned char>(bytes[i + 1]) << 8);
+    };
+    for (size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        codepage::AppendUtf8(utf8, c);
+    }
+    return utf8;
+}
+
+std::string CodePageRefusal()
+{
+    return "text that code page " + std::to_string(DiaryCodePage()) + " cannot hold";
+}
+
+// The 8-bit text of an export in the run's code page: UTF-16LE and UTF-8 files (told by their
+// byte-order mark) are converted line by line; other files are 8-bit already.
+std::optional<std::string> EightBitText(std::string_view raw, std::string& why)
+{
+    std::optional<std::string> utf8;
+    if (raw.starts_with(Utf16Mark)) {
+        utf8 = Utf16ToUtf8(raw.substr(Utf16Mark.size()));
+        if (!utf8) {
+            why = "a UTF-16 file with an odd number of bytes";
+            return std::nullopt;
+        }
+    } else if (raw.starts_with(Utf8Mark)) {
+        utf8 = std::string(raw.substr(Utf8Mark.size()));
+    } else {
+        return std::string(raw);
+    }
+    std::string text;
+    const TLines lines = SplitLines(*utf8);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto line = codepage::Utf8ToCodePage(lines[i], DiaryCodePage());
+        if (!line) {
+            why = "line " + std::to_string(i + 1) + ": " + CodePageRefusal();
+            return std::nullopt;
+        }
+        text += *line + "\r\n";
+    }
+    return text;
+}
+
+bool IsStringType(uint32_t type)
+{
+    return type == rtString || type == rtExpandString || type == 7; // REG_MULTI_SZ
+}
+
+std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::string& why)
 {
     text = TrimBlanks(text);
     if (text.front() == '"') {
@@ -133,6 +202,15 @@ std::optional<RegData> ParseData(std::string_view text)
     auto bytes = ParseHexBytes(text);
     if (!bytes)
         return std::nullopt;
+    if (utf16Strings && IsStringType(type)) {
+        // Version 5.00 exports hold the text of string values as UTF-16LE.
+        const auto utf8 = Utf16ToUtf8(*bytes);
+        bytes = utf8 ? codepage::Utf8ToCodePage(*utf8, DiaryCodePage()) : std::nullopt;
+        if (!bytes) {
+            why = utf8 ? CodePageRefusal() : "a value that cannot be read";
+            return std::nullopt;
+        }
+    }
     return RegData{type, std::move(*bytes)};
 }
 
@@ -243,20 +321,24 @@ void RegDocument::DeleteValue(std::string_view path, std::string_view name)
         std::erase_if(key->Values, [&](const RegNamedValue& value) { return SameName(value.Name, name); });
 }
 
-std::optional<RegDocument> ParseRegText(std::string_view text, std::string* error)
+std::optional<RegDocument> ParseRegText(std::string_view raw, std::string* error)
 {
     const auto fail = [&](size_t line, const std::string& why) {
         if (error != nullptr)
             *error = line == 0 ? why : "line " + std::to_string(line) + ": " + why;
         return std::nullopt;
     };
-    const TLines lines = SplitLines(text);
+    std::string why;
+    const auto text = EightBitText(raw, why);
+    if (!text)
+        return fail(0, why);
+    const TLines lines = SplitLines(*text);
     size_t i = 0;
     while (i < lines.size() && TrimBlanks(lines[i]).empty())
         ++i;
-    if (i == lines.size() || (TrimBlanks(lines[i]) != "REGEDIT4" &&
-                              TrimBlanks(lines[i]) != "Windows Registry Editor Version 5.00"))
+    if (i == lines.size() || (TrimBlanks(lines[i]) != "REGEDIT4" && TrimBlanks(lines[i]) != Version5Header))
         return fail(0, "not a registry export (the first line is not REGEDIT4)");
+    const bool utf16Strings = TrimBlanks(lines[i]) == Version5Header;
 
     RegDocument document;
     std::optional<std::string> key;
@@ -305,9 +387,10 @@ std::optional<RegDocument> ParseRegText(std::string_view text, std::string* erro
             document.DeleteValue(*key, name);
             continue;
         }
-        auto data = rest.empty() ? std::nullopt : ParseData(rest);
+        why = "a value that cannot be read";
+        auto data = rest.empty() ? std::nullopt : ParseData(rest, utf16Strings, why);
         if (!data)
-            return fail(number, "a value that cannot be read");
+            return fail(number, why);
         document.SetValue(*key, name, std::move(*data));
     }
     return document;

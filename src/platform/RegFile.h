@@ -1,7 +1,10 @@
 // The registry store's file: the text format of a Windows registry export ("REGEDIT4", keys in
 // brackets, "name"="text", dword:, hex: and hex(n): values), parsed into a document of keys and
 // typed values and written back so that the export tools of Windows can import it.
-// Key and value names compare without regard to letter case, as on Windows.
+// Key and value names compare without regard to letter case, as on Windows. Exports in the
+// "Windows Registry Editor Version 5.00" form, UTF-16LE with a byte-order mark and the data of
+// string values in UTF-16, are read as well, their text converted to the run's code page; what
+// is written is always the 8-bit REGEDIT4 form.
 #pragma once
 
 #include <cstdint>
@@ -56,7 +59,8 @@ private:
     std::vector<RegKey> keys_;
 };
 
-// Nothing, with the reason in *error, when the text is not a registry export.
+// Nothing, with the reason in *error, when the text is not a registry export, or holds text
+// that the run's code page cannot hold.
 std::optional<RegDocument> ParseRegText(std::string_view text, std::string* error = nullptr);
 
 // The export text, lines ending in CR LF.

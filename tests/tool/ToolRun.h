@@ -39,7 +39,9 @@ protected:
              const std::string& input = "")
     {
         WriteBytes(dir / "stdin", input);
-        std::string command = "env -u DAYBROOK_PASSWORD DAYBROOK_CODEPAGE=1252";
+        std::string command = "env -u DAYBROOK_PASSWORD";
+        for (const auto& setting : environment)
+            command += " " + Quoted(setting);
         if (password != nullptr)
             command += " DAYBROOK_PASSWORD=" + Quoted(password);
         command += " " + Quoted(DAYBROOK_TOOL_PATH);
@@ -52,6 +54,9 @@ protected:
     }
 
     TempDir dir;
+    // VARIABLE=value settings the tool runs with.
+    std::vector<std::string> environment{"DAYBROOK_CODEPAGE=1252",
+                                         "DAYBROOK_REGISTRY=" + (dir / "registry.reg").string()};
     const std::string sample = VectorPath("diary/sample.dry").string();
     static constexpr const char* SamplePassword = "Daybrook 2024!";
 };

@@ -2,8 +2,10 @@
 // it with DAYBROOK_TOOL_COMMAND; main() dispatches on the first argument.
 #pragma once
 
+#include "platform/Registry.h"
 #include "storage/DiaryFormat.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,11 @@ int LoadWithPassword(const std::string& file, TLines& lines, std::string& passwo
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
 std::string ForTerminal(const std::string& text);
+
+// The user's settings file, as main() found it in the environment.
+void SetSettingsFile(std::filesystem::path file);
+// The settings store over that file; problems with the file itself are told on standard error.
+platform::TSettingsStore SettingsStore();
 
 } // namespace tool
 

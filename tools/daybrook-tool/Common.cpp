@@ -129,4 +129,19 @@ std::string ForTerminal(const std::string& text)
     return codepage::CodePageToUtf8(text, platform::DiaryCodePage());
 }
 
+namespace {
+std::filesystem::path settingsFile;
+} // namespace
+
+void SetSettingsFile(std::filesystem::path file)
+{
+    settingsFile = std::move(file);
+}
+
+platform::TSettingsStore SettingsStore()
+{
+    return {settingsFile,
+            [](const std::string& message) { std::cerr << "daybrook-tool: " << message << '\n'; }};
+}
+
 } // namespace tool

@@ -27,7 +27,9 @@ int Overview(std::ostream& out)
 
 int main(int argc, char** argv)
 {
-    platform::SetDiaryCodePage(platform::ReadEnvironment().CodePage);
+    const platform::TEnvironment environment = platform::ReadEnvironment();
+    platform::SetDiaryCodePage(environment.CodePage);
+    tool::SetSettingsFile(environment.SettingsFile);
     if (argc < 2)
         return Overview(std::cerr), tool::ExitUsage;
     const std::string name = argv[1];

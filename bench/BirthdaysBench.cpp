@@ -1,0 +1,138 @@
+// The birthday keeper with a large list: opening its window (the list decoded, the window
+// built, its status worked out and everything painted once) and stepping a month (the status
+// and a repaint). The working store holds at most about 1,450 entries with names of eleven
+// characters; a list of 2,000 comes from a backup file. The yardstick is decoding the list.
+#include "BenchSupport.h"
+
+#include "birthdays/ui/fBDMain.h"
+#include "calendar/KvCalendarEx.h"
+#include "widgets/ScriptedDialogs.h"
+#include "widgets/Services.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The widgets need an application; the benchmarks make one, offscreen, when first asked.
+void EnsureApplication()
+{
+    static std::unique_ptr<QApplication> application;
+    if (application)
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "daybrook-bench";
+    static char* argv[] = {name, nullptr};
+    application = std::make_unique<QApplication>(argc, argv);
+}
+
+// Names of eleven characters, days spread over the whole year.
+void FillEntries(birthdays::TEntries& entries, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        birthdays::TEntry& entry = entries.Add();
+        char name[24];
+        std::snprintf(name, sizeof name, "Person %04d", i);
+        entry.SetFullName(name);
+        entry.SetBirthDate(calendar::EncodeDate(1950 + i % 55, 1 + i % 12, 1 + i * 7 % 28));
+    }
+}
+
+class KeeperBench {
+public:
+    KeeperBench()
+        : services_(platform::TEnvironment{folder_.path().toStdString(), File("registry.reg"), 1252},
+                    dialogs_, QStringLiteral("The Daybrook"), [] {
+                        return calendar::TDate{2024, 3, 15};
+                    })
+    {
+        EnsureApplication();
+    }
+
+    std::string File(const char* name) const { return (folder_.path() + "/" + name).toStdString(); }
+    widgets::TServices& Services() { return services_; }
+
+    // The list in the working store, or in a backup file; returns its stored bytes.
+    std::string Store(int count, bool inBackup)
+    {
+        birthdays::TEntryComponent component(services_.SettingsStore(), 1252);
+        FillEntries(component.Entries(), count);
+        if (inBackup)
+            component.SaveToFile(File("entries.bbk"));
+        else
+            component.SaveToRegistry();
+        return component.Stream();
+    }
+
+private:
+    QTemporaryDir folder_;
+    widgets::ScriptedDialogs dialogs_;
+    widgets::TServices services_;
+};
+
+void Open(birthdays::TfrmBDMain& keeper)
+{
+    keeper.LoadOnce();
+    keeper.show();
+    benchmark::DoNotOptimize(keeper.grab());
+}
+
+void BM_DecodeEntries(benchmark::State& state)
+{
+    KeeperBench bench;
+    const std::string bytes = bench.Store(static_cast<int>(state.range(0)), true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(birthdays::ReadEntryStream(bytes, 1252));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_DecodeEntries)->Arg(1450)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenKeeper(benchmark::State& state)
+{
+    KeeperBench bench;
+    bench.Store(static_cast<int>(state.range(0)), false);
+    for (auto _ : state) {
+        birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+        Open(keeper);
+    }
+}
+BENCHMARK(BM_OpenKeeper)->Arg(1450)->Unit(benchmark::kMillisecond);
+
+void BM_OpenKeeperWithBackup(benchmark::State& state)
+{
+    KeeperBench bench;
+    bench.Store(static_cast<int>(state.range(0)), true);
+    for (auto _ : state) {
+        birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+        keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
+        Open(keeper);
+        keeper.BDEngine.Entries().SetModified(false);
+    }
+}
+BENCHMARK(BM_OpenKeeperWithBackup)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void BM_KeeperMonthStep(benchmark::State& state)
+{
+    KeeperBench bench;
+    bench.Store(static_cast<int>(state.range(0)), true);
+    birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+    keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
+    Open(keeper);
+    for (auto _ : state) {
+        keeper.NextMonth();
+        benchmark::DoNotOptimize(keeper.grab());
+    }
+    keeper.BDEngine.Entries().SetModified(false);
+}
+BENCHMARK(BM_KeeperMonthStep)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+const bench::TRatio OpenRatio("BM_OpenKeeperWithBackup/2000", "BM_DecodeEntries/2000");
+const bench::TRatio StepRatio("BM_KeeperMonthStep/2000", "BM_DecodeEntries/2000");
+
+} // namespace

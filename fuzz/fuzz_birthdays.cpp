@@ -1,0 +1,23 @@
+// links: daybrook_birthdays
+// The birthday list's stream reader on hostile bytes: it must never crash, and whatever it
+// reads whole must be written back as a stream that reads as the same entries.
+#include "birthdays/BDStream.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const birthdays::TStreamContent content = birthdays::ReadEntryStream(bytes, 1252);
+    if (!content.Error.empty())
+        return 0;
+    birthdays::TEntryStreamWriter writer(1252);
+    for (const auto& entry : content.Entries)
+        writer.Add(entry);
+    const birthdays::TStreamContent again = birthdays::ReadEntryStream(writer.Finish(), 1252);
+    if (!again.Error.empty() || again.Entries != content.Entries)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,80 @@
+// The birthday keeper: its window over a month with birthdays (one day fuller than its cell),
+// the entry dialog with a sign shown, and the zodiac pictures at 100 % and 200 %.
+#include "Screenshots.h"
+
+#include "base/CalendarDate.h"
+#include "birthdays/ui/NotesEdit.h"
+#include "birthdays/ui/fBDEntry.h"
+#include "birthdays/ui/fBDMain.h"
+#include "calendar/KvCalendarEx.h"
+#include "widgets/KvCoolEdit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QPainter>
+
+using namespace birthdays;
+
+namespace {
+
+void AddPerson(TEntries& entries, const char* name, int year, int month, int day)
+{
+    TEntry& entry = entries.Add();
+    entry.SetFullName(name);
+    entry.SetBirthDate(calendar::EncodeDate(year, month, day));
+}
+
+void FillMonth(TEntries& entries)
+{
+    AddPerson(entries, "Anna Berg", 1975, 3, 21);
+    AddPerson(entries, "Tom Keller", 1004, 3, 3);
+    AddPerson(entries, "Grandma Rose", 1931, 3, 12);
+    AddPerson(entries, "Wedding day", 2009, 3, 12);
+    for (const char* name : {"Mia", "Noah", "Lena", "Paul", "Ida"})
+        AddPerson(entries, name, 2012, 3, 27);
+    AddPerson(entries, "Jonas Weber", 1988, 4, 2);
+    AddPerson(entries, "Clara", 1004, 4, 17);
+}
+
+} // namespace
+
+DAYBROOK_SCREENSHOT("keeper", [] {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    screenshots::ShotServices services;
+    TfrmBDMain keeper(nullptr, *services);
+    keeper.setWindowTitle(QStringLiteral("The Daybrook : Birthday and anniversary keeper"));
+    keeper.Loaded = true;
+    FillMonth(keeper.BDEngine.Entries());
+    keeper.BDEngine.Entries().SetModified(false);
+    keeper.KvCalendar->SetCalendarDate({2024, 3, 12});
+    return screenshots::Grab(keeper);
+});
+
+DAYBROOK_SCREENSHOT("keeper-entry", [] {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    screenshots::ShotServices services;
+    TEntry entry;
+    entry.SetFullName("Grandma Rose");
+    entry.SetNotes("Loves lilies.\r\nCall in the morning.");
+    TFrmBDEntry dialog(nullptr, *services);
+    dialog.setWindowTitle(QStringLiteral("Birthday Entry"));
+    dialog.edtFullName->setText(QString::fromStdString(entry.FullName()));
+    dialog.edtNotes->SetNotes(entry.Notes());
+    dialog.Open(entry, calendar::EncodeDate(1931, 3, 12));
+    return screenshots::Grab(dialog);
+});
+
+DAYBROOK_SCREENSHOT("keeper-zodiac", [] {
+    screenshots::ShotServices services;
+    const TFrmBDEntry dialog(nullptr, *services);
+    QImage sheet(508, 193, QImage::Format_RGB32);
+    sheet.fill(QColor(0xDF, 0xDF, 0xCC));
+    QPainter painter(&sheet);
+    for (size_t i = 0; i < dialog.ilZodiac.size(); ++i) {
+        const int n = static_cast<int>(i);
+        painter.drawImage(4 + n * 42, 4, dialog.ilZodiac[i]);
+        painter.drawImage(QRect(4 + n % 6 * 84, 45 + n / 6 * 74, 76, 70), dialog.ilZodiac[i]);
+    }
+    return sheet;
+});
