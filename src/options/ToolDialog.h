@@ -1,0 +1,43 @@
+// What the tools and about windows share: no title bar, moved by dragging the background,
+// closed by Escape; a top strip with the skin's top picture, a decorative bar and a centred
+// title; the skin's background below it. The pictures are disabled and let the mouse through,
+// so that a press on them moves the window.
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class TRessourceStore;
+
+class TToolDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    QWidget* pnlTop;
+    QLabel* Image_Tp;
+    QLabel* Image_Bar;
+    QLabel* lblTitle;
+    QLabel* Image_Bck;
+
+protected:
+    // A window of the given client size, pictures in place; the controls go on top of them.
+    TToolDialog(QWidget* owner, TRessourceStore& rStore, QSize clientSize);
+
+    // Shows the skin's pictures unless they are those of the skin already shown.
+    void ShowSkin(int skin);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TRessourceStore& rStore_;
+    int shownSkin_ = -1;
+    std::optional<QPoint> dragOffset_;
+};
+
+// Arial of the given pixel height.
+QFont ArialPixels(int pixels, bool bold = false);
