@@ -20,7 +20,9 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 namespace {
 
@@ -68,6 +70,8 @@ class TRepaintPacer {
 public:
     TRepaintPacer() { clock_.start(); }
 
+    static constexpr int IntervalMs = 40;
+
     void Tick()
     {
         if (clock_.elapsed() < IntervalMs)
@@ -77,7 +81,6 @@ public:
     }
 
 private:
-    static constexpr int IntervalMs = 40;
     QElapsedTimer clock_;
 };
 
