@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 
 namespace {
@@ -13,18 +14,34 @@ namespace {
 constexpr int TopHeight = 45;
 const QColor TitleColour(0xFF, 0xFF, 0xF0);
 
-// A picture stretched over its place that takes no part in the mouse's doings.
-QLabel* MakePicture(QWidget* parent, const QRect& bounds)
+// A picture over its place that takes no part in the mouse's doings.
+TStretchedPicture* MakePicture(QWidget* parent, const QRect& bounds)
 {
-    auto* picture = new QLabel(parent);
+    auto* picture = new TStretchedPicture(parent);
     picture->setGeometry(bounds);
-    picture->setScaledContents(true);
     picture->setEnabled(false);
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     return picture;
 }
 
 } // namespace
+
+TStretchedPicture::TStretchedPicture(QWidget* parent) : QWidget(parent) {}
+
+void TStretchedPicture::SetPicture(const QImage& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void TStretchedPicture::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), picture_);
+}
 
 QFont ArialPixels(int pixels, bool bold)
 {
@@ -54,7 +71,7 @@ TToolDialog::TToolDialog(QWidget* owner, TRessourceStore& rStore, QSize clientSi
     pnlTop->setAttribute(Qt::WA_TransparentForMouseEvents);
     Image_Tp = MakePicture(pnlTop, pnlTop->rect());
     Image_Bar = MakePicture(pnlTop, {5, 5, clientSize.width() - 11, 12});
-    Image_Bar->setPixmap(QPixmap::fromImage(OptionsGlyph("OPBAR")));
+    Image_Bar->SetPicture(OptionsGlyph("OPBAR"));
     lblTitle = new QLabel(pnlTop);
     lblTitle->setGeometry(0, 19, clientSize.width(), 22);
     lblTitle->setAlignment(Qt::AlignCenter);
@@ -71,9 +88,8 @@ void TToolDialog::ShowSkin(int skin)
     if (skin == shownSkin_)
         return;
     shownSkin_ = skin;
-    Image_Bck->setPixmap(
-        QPixmap::fromImage(widgets::SkinPicture(rStore_, skin, widgets::TSkinPart::Background)));
-    Image_Tp->setPixmap(QPixmap::fromImage(widgets::SkinPicture(rStore_, skin, widgets::TSkinPart::Top)));
+    Image_Bck->SetPicture(widgets::SkinPicture(rStore_, skin, widgets::TSkinPart::Background));
+    Image_Tp->SetPicture(widgets::SkinPicture(rStore_, skin, widgets::TSkinPart::Top));
 }
 
 void TToolDialog::keyPressEvent(QKeyEvent* event)

@@ -5,21 +5,39 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 #include <optional>
 
 class QLabel;
 class TRessourceStore;
 
+// A picture stretched over the whole widget, drawn alike whether the widget is enabled or not.
+class TStretchedPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TStretchedPicture(QWidget* parent);
+
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
 class TToolDialog : public QDialog {
     Q_OBJECT
 
 public:
     QWidget* pnlTop;
-    QLabel* Image_Tp;
-    QLabel* Image_Bar;
+    TStretchedPicture* Image_Tp;
+    TStretchedPicture* Image_Bar;
     QLabel* lblTitle;
-    QLabel* Image_Bck;
+    TStretchedPicture* Image_Bck;
 
 protected:
     // A window of the given client size, pictures in place; the controls go on top of them.

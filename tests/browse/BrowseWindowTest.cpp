@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "session/DiarySession.h"
 #include "storage/ResStore.h"
+#include "support/ShownPicture.h"
 #include "support/TestServices.h"
 #include "widgets/HatchPanel.h"
 #include "widgets/KvCoolEdit.h"
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using testing_support::ShowsPicture;
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "options/WebSite.h"
 
 #include "storage/ResStore.h"
+#include "support/ShownPicture.h"
 #include "support/TestServices.h"
 #include "widgets/KvToolButton.h"
 #include "widgets/SkinPictures.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using testing::ElementsAre;
+using testing_support::ShowsPicture;
 
 TEST(WebSiteCaption, LowerCaseWithoutSchemeAndOnlyThePathWhenThereIsOne)
 {
@@ -43,8 +45,11 @@ TEST(AboutWindow, TitleLineWebButtonSkinAndClosing)
     EXPECT_EQ(about.BtnClose->toolTip(), "Close this dialog");
 
     QTimer::singleShot(0, &about, [&] {
-        const QImage top = about.Image_Tp->pixmap().toImage();
-        EXPECT_EQ(top, widgets::SkinPicture(store, 7, widgets::TSkinPart::Top).convertToFormat(top.format()));
+        const QImage shown = about.grab().toImage();
+        const QImage top = widgets::SkinPicture(store, 7, widgets::TSkinPart::Top);
+        EXPECT_TRUE(ShowsPicture(shown, {0, 0, 395, 45}, top, {3, 40}));
+        const QImage back = widgets::SkinPicture(store, 7, widgets::TSkinPart::Background);
+        EXPECT_TRUE(ShowsPicture(shown, {0, 45, 395, 247}, back, {380, 280}));
         QTest::mouseClick(about.BtnWebSite, Qt::LeftButton);
         QTest::keyClick(&about, Qt::Key_Escape);
         EXPECT_FALSE(about.isVisible()) << "Escape closes";

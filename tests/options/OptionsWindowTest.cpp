@@ -9,6 +9,7 @@
 #include "session/DiarySession.h"
 #include "settings/RegValues.h"
 #include "storage/ResStore.h"
+#include "support/ShownPicture.h"
 #include "support/TestServices.h"
 #include "widgets/KvToolButton.h"
 #include "widgets/SkinPictures.h"
@@ -29,6 +30,8 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
+
+using testing_support::ShowsPicture;
 
 namespace {
 
@@ -169,12 +172,12 @@ TEST_F(OptionsWindow, ShowsTheSkinAndClosesWithEscapeOrOk)
 {
     Run(
         [&] {
-            const QImage back = window->Image_Bck->pixmap().toImage();
-            EXPECT_EQ(back, widgets::SkinPicture(store, 4, widgets::TSkinPart::Background)
-                                .convertToFormat(back.format()));
-            const QImage top = window->Image_Tp->pixmap().toImage();
-            EXPECT_EQ(top,
-                      widgets::SkinPicture(store, 4, widgets::TSkinPart::Top).convertToFormat(top.format()));
+            const QImage shown = window->grab().toImage();
+            const QImage back = widgets::SkinPicture(store, 4, widgets::TSkinPart::Background);
+            EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {300, 250}));
+            EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {20, 300}));
+            const QImage top = widgets::SkinPicture(store, 4, widgets::TSkinPart::Top);
+            EXPECT_TRUE(ShowsPicture(shown, {0, 0, 386, 45}, top, {3, 40}));
             EXPECT_EQ(QApplication::focusWidget(), window.get()) << "no control has the focus";
             QTest::keyClick(window.get(), Qt::Key_Escape);
             EXPECT_FALSE(window->isVisible());
