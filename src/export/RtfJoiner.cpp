@@ -450,8 +450,12 @@ private:
     {
         if (groups_.empty())
             return;
-        for (; groups_.size() > 1; groups_.pop_back())
+        for (; groups_.size() > 1; groups_.pop_back()) {
             out_ += '}';
+            skip_ = 0;
+        }
+        if (skip_ > 0)
+            out_ += "{}"; // ends the fallback of a \uN that the document cut short
         if (textPending_)
             out_ += "\\par";
         out_ += "}\r\n";

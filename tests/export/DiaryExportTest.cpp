@@ -10,6 +10,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace export_test;
 using rtfexport::ExportDiary;
 using testing::ElementsAre;
@@ -221,10 +223,44 @@ TEST(RtfJoiner, TablesKeepTheirStructureAndParagraphsEndBeforeTheNextEntry)
     const std::string document =
         ExportDiary({DayRecord(2024, 1, 8, 4, "Table", TableBody),
                      DayRecord(2024, 1, 9, 0, "Unended", "{\\rtf1\\ansi no paragraph end}"),
-                     DayRecord(2024, 1, 10, 0, "Next", WrittenBody(u"next"))},
+                     DayRecord(2024, 1, 10, 0, "Fallback", "{\\rtf1\\ansi\\uc3 x\\u945"),
+                     DayRecord(2024, 1, 11, 0, "Next", WrittenBody(u"next"))},
                     Options());
     EXPECT_THAT(document, HasSubstr("\\trowd\\trgaph108\\trleft-108\\cellx1500\\cellx3000\\pard\\intbl"));
     EXPECT_THAT(Paragraphs(document),
                 ElementsAre("", "8/1/2024 - Table", "Apples\tPears\t", "Plums\tFigs\t", "After the table", "",
-                            "9/1/2024 - Unended", "no paragraph end", "", "10/1/2024 - Next", "next"));
+                            "9/1/2024 - Unended", "no paragraph end", "", "10/1/2024 - Fallback", "xα", "",
+                            "11/1/2024 - Next", "next"));
+}
+
+// Bodies cut short or with bytes changed at random never swallow a heading nor spill their
+// formatting into it.
+TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
+{
+    const TLines samples = SampleRecords();
+    std::mt19937 random(7);
+    TLines records;
+    for (int i = 0; i < 200; ++i) {
+        std::string body = ParseDayRecord(samples[static_cast<size_t>(i) % samples.size()]).Body;
+        body.resize(std::uniform_int_distribution<size_t>(6, body.size())(random));
+        for (int change = 0; change < i % 4; ++change)
+            body[std::uniform_int_distribution<size_t>(0, body.size() - 1)(random)] =
+                "{}\\;'u0 \x80"[std::uniform_int_distribution<size_t>(0, 9)(random)];
+        records.push_back(DayRecord(2024, 1 + i / 28, 1 + i % 28, 0, "Entry " + std::to_string(i), body));
+    }
+    const rtf::TRichText read = rtf::ReadRtf(ExportDiary(records, Options()), 1252);
+    size_t next = 0;
+    for (const auto& paragraph : read.paragraphs) {
+        const std::string text = ParagraphText(paragraph);
+        const size_t dash = text.find(" - Entry ");
+        if (dash == std::string::npos || next >= records.size())
+            continue;
+        if (text.substr(dash) != " - Entry " + std::to_string(next))
+            continue;
+        EXPECT_TRUE(paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
+                    paragraph.runs[0].format.halfPoints == 28 && paragraph.runs[0].format.font == "Arial")
+            << text;
+        ++next;
+    }
+    EXPECT_EQ(next, records.size());
 }
