@@ -29,7 +29,7 @@ QFont WindowFont()
     return font;
 }
 
-// A hint as the window description writes it, "\r\n" for each line break.
+// A hint written with "\r\n" line breaks, as a tool tip shows it.
 QString Hint(const char* text)
 {
     return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -129,9 +129,10 @@ void TfrmOptions::CreateButtons()
                             "Backup your diary from file");
     btnExport = MakeButton(this, {19, 138, 164, 30}, " Export to Word/RTF", "OPEXPORT",
                            "Export to Microsoft Word/RTF");
-    // The hint's long form, after the bar, is the one a tool tip shows.
-    btnSetFont =
-        MakeButton(this, {204, 58, 164, 30}, " Set Font Language", "OPFONT", "Set your prefered font");
+    // A tool tip shows the hint's short form; the long one is the status tip.
+    btnSetFont = MakeButton(this, {204, 58, 164, 30}, " Set Font Language", "OPFONT",
+                            "Set the default font \nfor writing your Diary");
+    btnSetFont->setStatusTip(QStringLiteral("Set your prefered font"));
     btnChgPassword = MakeButton(this, {205, 98, 164, 30}, " Change Password", "OPPASSWORD",
                                 "Change current diary password");
     btnWebsite = MakeButton(this, {205, 138, 164, 30}, "  Visit our web site", "OPWEB", "Visit our web site");

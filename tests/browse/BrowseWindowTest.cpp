@@ -107,7 +107,7 @@ protected:
 
 } // namespace
 
-TEST_F(BrowseWindow, LaidOutAsDesigned)
+TEST_F(BrowseWindow, ControlsCaptionsAndHintsInPlace)
 {
     EXPECT_EQ(window->windowTitle(), " Browse through all diary entries ...");
     EXPECT_EQ(window->size(), QSize(479, 293));

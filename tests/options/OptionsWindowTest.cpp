@@ -122,7 +122,7 @@ protected:
 
 } // namespace
 
-TEST_F(OptionsWindow, LaidOutAsDesigned)
+TEST_F(OptionsWindow, ControlsCaptionsAndHintsInPlace)
 {
     EXPECT_EQ(window->size(), QSize(386, 373));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -151,8 +151,10 @@ TEST_F(OptionsWindow, LaidOutAsDesigned)
                        {19, 138, 164, 30},
                        " Export to Word/RTF",
                        "Export to Microsoft Word/RTF"},
-             TExpected{
-                 window->btnSetFont, {204, 58, 164, 30}, " Set Font Language", "Set your prefered font"},
+             TExpected{window->btnSetFont,
+                       {204, 58, 164, 30},
+                       " Set Font Language",
+                       "Set the default font \nfor writing your Diary"},
              TExpected{window->btnChgPassword,
                        {205, 98, 164, 30},
                        " Change Password",
@@ -165,6 +167,7 @@ TEST_F(OptionsWindow, LaidOutAsDesigned)
         EXPECT_EQ(button->toolTip(), hint);
         EXPECT_FALSE(button->Glyph().isNull()) << caption;
     }
+    EXPECT_EQ(window->btnSetFont->statusTip(), "Set your prefered font");
     EXPECT_EQ(window->btnWebsite->cursor().shape(), Qt::PointingHandCursor);
 }
 
