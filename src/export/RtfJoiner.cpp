@@ -308,7 +308,7 @@ public:
         }
         if (token.Kind != TTokenKind::Open)
             return;
-        out_ += "{\\pard\\plain";
+        Put("{\\pard\\plain", true);
         NumberedWord("f", defaultFont_.Index, true);
         groups_.push_back(TGroup{tables_.DefaultFont});
         while (!groups_.empty() && scanner.Next(token))
@@ -385,6 +385,7 @@ private:
         switch (token.Kind) {
         case TTokenKind::Open:
             openPending_ = true;
+            fallbackAtOpen_ = skip_ > 0;
             skip_ = 0;
             break;
         case TTokenKind::Close:
@@ -402,13 +403,13 @@ private:
             break;
         case TTokenKind::Bin:
             ConsumeSkip();
-            out_ += token.Raw;
+            Binary(token);
             break;
         case TTokenKind::Text:
             Text(token.Raw);
             break;
         case TTokenKind::LineEnd:
-            out_ += token.Raw;
+            Put(token.Raw);
             break;
         }
     }
@@ -426,10 +427,15 @@ private:
         starPending_ = false;
         const bool word = token.Kind == TTokenKind::Word;
         if (word && In(HeaderDestinations(), token.Name)) {
+            // The group's braces also ended the fallback of a \uN before it.
+            if (fallbackAtOpen_)
+                Put("{}");
+            else
+                Separate();
             dropDepth_ = 1;
             return false;
         }
-        out_ += starred ? "{\\*" : "{";
+        Put(starred ? "{\\*" : "{", starred);
         groups_.push_back(Group());
         Group().Hidden = Group().Hidden || starred || (word && In(HiddenDestinations(), token.Name));
         return true;
@@ -441,7 +447,7 @@ private:
             Finish();
             return;
         }
-        out_ += '}';
+        Put("}");
         groups_.pop_back();
     }
 
@@ -451,27 +457,29 @@ private:
         if (groups_.empty())
             return;
         for (; groups_.size() > 1; groups_.pop_back()) {
-            out_ += '}';
+            Put("}");
             skip_ = 0;
         }
         if (skip_ > 0)
-            out_ += "{}"; // ends the fallback of a \uN that the document cut short
+            Put("{}"); // ends the fallback of a \uN that the document cut short
         if (textPending_)
-            out_ += "\\par";
-        out_ += "}\r\n";
+            Put("\\par", true);
+        Put("}\r\n");
         groups_.clear();
     }
 
     void Word(const TToken& token)
     {
+        const bool delimited = token.Raw.back() == ' ';
         if (ConsumeSkip()) {
-            out_ += token.Raw;
+            Put(token.Raw, !delimited);
             return;
         }
         const std::string_view name = token.Name;
-        const bool delimited = token.Raw.back() == ' ';
-        if (In(DocumentWords(), name))
+        if (In(DocumentWords(), name)) {
+            Separate();
             return;
+        }
         if (name == "f") {
             Group().Font = token.Param;
             NumberedWord("f", FontOf(token.Param).Index, delimited);
@@ -481,11 +489,11 @@ private:
             const bool known = token.Param >= 0 && static_cast<size_t>(token.Param) < colors_.size();
             NumberedWord(name, known ? colors_[static_cast<size_t>(token.Param)] : 0, delimited);
         } else if (name == "plain") {
-            out_ += token.Raw;
+            Put(token.Raw, !delimited);
             Group().Font = tables_.DefaultFont;
             NumberedWord("f", defaultFont_.Index, true);
         } else {
-            out_ += token.Raw;
+            Put(token.Raw, !delimited);
             if (name == "uc")
                 Group().Uc = std::clamp(token.Param, 0, 1'000'000);
             else if (name == "u")
@@ -499,10 +507,12 @@ private:
 
     void Symbol(const TToken& token)
     {
-        if (token.Character == '\'' || token.Character == 0)
-            return; // a broken \' or a backslash at the very end, which readers ignore
+        if (token.Character == '\'' || token.Character == 0) {
+            Separate(); // a broken \' or a backslash at the very end, which readers ignore
+            return;
+        }
         const bool skipped = ConsumeSkip();
-        out_ += token.Raw;
+        Put(token.Raw);
         if (skipped || token.Character == '*')
             return;
         if (token.Character == '\r' || token.Character == '\n')
@@ -511,17 +521,29 @@ private:
             Shown();
     }
 
+    // Data cut short by the end of the document is declared with the length it has, so that
+    // it does not run on into what follows it in the joined document.
+    void Binary(const TToken& token)
+    {
+        if (static_cast<size_t>(std::max(token.Param, 0)) == token.Data.size()) {
+            Put(token.Raw);
+            return;
+        }
+        Put("\\bin" + std::to_string(token.Data.size()) + ' ');
+        Put(token.Data);
+    }
+
     void Hex(const TToken& token)
     {
         if (ConsumeSkip()) {
-            out_ += token.Raw;
+            Put(token.Raw);
             return;
         }
         const auto* recode = FontOf(Group().Font).Recode;
         if (recode != nullptr && token.Byte >= 0x80)
             Unicode((*recode)[token.Byte]);
         else
-            out_ += token.Raw;
+            Put(token.Raw);
         Shown();
     }
 
@@ -530,19 +552,19 @@ private:
         const auto* recode = FontOf(Group().Font).Recode;
         const size_t fallback = std::min(static_cast<size_t>(std::max(skip_, 0)), text.size());
         skip_ -= static_cast<int>(fallback);
-        out_ += text.substr(0, fallback);
+        Put(text.substr(0, fallback));
         text.remove_prefix(fallback);
         if (text.empty())
             return;
         if (recode == nullptr) {
-            out_ += text;
+            Put(text);
         } else {
             for (const char c : text) {
                 const auto byte = static_cast<unsigned char>(c);
                 if (byte >= 0x80)
                     Unicode((*recode)[byte]);
                 else
-                    out_ += c;
+                    Put(std::string_view(&c, 1));
             }
         }
         Shown();
@@ -551,16 +573,28 @@ private:
     void Unicode(char32_t c)
     {
         const int value = c > 0x7FFF ? static_cast<int>(c) - 0x10000 : static_cast<int>(c);
-        out_ += "{\\uc1\\u" + std::to_string(value) + "?}";
+        Put("{\\uc1\\u" + std::to_string(value) + "?}");
     }
 
     void NumberedWord(std::string_view word, int index, bool delimited)
     {
-        out_ += '\\';
-        out_ += word;
-        out_ += std::to_string(index);
-        if (delimited)
-            out_ += ' ';
+        Put("\\" + std::string(word) + std::to_string(index) + (delimited ? " " : ""), !delimited);
+    }
+
+    // Appends to the joined document; wordOpen: it ends in a control word without the blank
+    // that ends it, so that what follows may not start with a letter, digit or blank.
+    void Put(std::string_view text, bool wordOpen = false)
+    {
+        out_ += text;
+        wordOpen_ = wordOpen;
+    }
+
+    // Where a token is left out, the control word before it ends here rather than run on into
+    // what follows it ("\\b\\deff0 old" must not become "\\bold").
+    void Separate()
+    {
+        if (wordOpen_)
+            Put(" ");
     }
 
     // Shown text: the paragraph it is in must end before the next document. A \uN also
@@ -598,8 +632,10 @@ private:
     int dropDepth_ = 0;
     bool openPending_ = false;
     bool starPending_ = false;
+    bool fallbackAtOpen_ = false;
     int skip_ = 0;
     bool textPending_ = false;
+    bool wordOpen_ = false;
 };
 
 std::string TJoinedFont::Key() const

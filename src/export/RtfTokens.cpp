@@ -111,7 +111,8 @@ void TRtfScanner::ControlWord(TToken& token)
     if (token.Name == "bin") {
         token.Kind = TTokenKind::Bin;
         const size_t count = token.Param > 0 ? static_cast<size_t>(token.Param) : 0;
-        at_ += std::min(count, source_.size() - at_);
+        token.Data = source_.substr(at_, std::min(count, source_.size() - at_));
+        at_ += token.Data.size();
     }
 }
 

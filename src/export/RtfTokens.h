@@ -26,6 +26,7 @@ struct TToken {
     int Param = 0;
     char Character = 0;     // Symbol: the character after the backslash
     unsigned char Byte = 0; // Hex: the byte
+    std::string_view Data;  // Bin: the data that follows, cut short where the source ends
 };
 
 class TRtfScanner {

@@ -264,3 +264,21 @@ TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
     }
     EXPECT_EQ(next, records.size());
 }
+
+// What is left out of a body (header words and groups) must not change what stands around it:
+// a control word before it does not run on into the text after it, a \uN fallback still ends
+// at the group, and binary data cut short by the body's end does not reach the next entry.
+TEST(RtfJoiner, LeftOutTokensChangeNothingAroundThem)
+{
+    rtfexport::TRtfJoiner joiner(1252, rtf::TCharFormat{"Arial", 20});
+    joiner.Append("{\\rtf1 x\\b\\deff0 old\\par}");
+    joiner.Append("{\\rtf1\\uc2 \\u945{\\info{\\title t}}ab\\par}");
+    joiner.Append("{\\rtf1 pic{\\*\\blob\\bin900 short");
+    joiner.Append("{\\rtf1 after\\par}");
+    const rtf::TRichText read = rtf::ReadRtf(joiner.Document(), 1252);
+    std::vector<std::string> paragraphs;
+    for (const auto& paragraph : read.paragraphs)
+        paragraphs.push_back(ParagraphText(paragraph));
+    EXPECT_THAT(paragraphs, ElementsAre("xold", "αab", "pic", "after"));
+    EXPECT_TRUE(RunWith(read, u"old")->format.bold);
+}
