@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class TDiarySession;
 class TRegValues;

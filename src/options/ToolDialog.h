@@ -19,7 +19,6 @@ class TStretchedPicture : public QWidget {
 public:
     explicit TStretchedPicture(QWidget* parent);
 
-    const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture);
 
 protected:
