@@ -9,12 +9,16 @@ PROGRAM_FOLDER ?= $(HOME)/.local/share/daybrook
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench screenshots fuzz release configure-release debug clean
+.PHONY: all deps test-deps run test bench screenshots fuzz release configure-release debug clean
 
 all: release
 
 deps:
 	@scripts/setup-deps
+
+# The tests also need a word processor to read the exported RTF.
+test-deps:
+	@scripts/setup-deps test
 
 release: deps
 	cmake --preset release >/dev/null
@@ -24,7 +28,7 @@ release: deps
 configure-release: deps
 	cmake --preset release >/dev/null
 
-debug: deps
+debug: test-deps
 	cmake --preset debug >/dev/null
 	cmake --build --preset debug -j $(JOBS)
 

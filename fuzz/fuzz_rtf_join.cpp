@@ -1,0 +1,57 @@
+// links: daybrook_export daybrook_rtf daybrook_storage daybrook_base
+// Feeds arbitrary bytes to the export as the body of an entry between two others. Whatever the
+// body holds, the headings around it stay paragraphs of their own, in their own format, and
+// text the reader finds in the body alone is found in the export too (when it is plain ASCII,
+// which no code page reads otherwise, and comes from no \upr group, whose Unicode half the
+// reader shows wherever it stands, even inside a font table that the export leaves out).
+#include "editor/rtf/RtfReader.h"
+#include "editor/rtf/Utf.h"
+#include "export/DiaryExport.h"
+#include "storage/DayRecords.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string TextOf(const rtf::TParagraph& paragraph)
+{
+    std::string out;
+    for (const rtf::TRun& run : paragraph.runs)
+        rtf::ForEachUtf16(run.text, [&](char32_t c) { rtf::AppendUtf8(out, c); });
+    return out;
+}
+
+bool IsHeading(const rtf::TParagraph& paragraph, const std::string& text)
+{
+    return TextOf(paragraph) == text && paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
+           paragraph.runs[0].format.underline && paragraph.runs[0].format.halfPoints == 28;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string body(reinterpret_cast<const char*>(data), size);
+    const std::string plain = "{\\rtf1\\ansi plain\\par}";
+    const TLines records{"202401010Before@@" + plain, DayRecord(2024, 1, 2, 0, "Fuzz", body),
+                         "202401030After@@" + plain};
+    rtfexport::TExportOptions options;
+    options.BodyFont = rtf::TCharFormat{"Arial", 20};
+    options.ShortDate = [](int, int, int day) { return std::to_string(day); };
+    const std::string document = rtfexport::ExportDiary(records, options);
+    const rtf::TRichText read = rtf::ReadRtf(document, 1252);
+    const auto& paragraphs = read.paragraphs;
+    if (paragraphs.size() < 8 || !IsHeading(paragraphs[1], "1 - Before") ||
+        TextOf(paragraphs[2]) != "plain" || !IsHeading(paragraphs[4], "2 - Fuzz") ||
+        !IsHeading(paragraphs[paragraphs.size() - 2], "3 - After") || TextOf(paragraphs.back()) != "plain")
+        std::abort();
+    const std::string text = rtf::PlainText(ParseDayRecord(records[1]).Body, 1252);
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    if (rtf::IsRtf(body) && ascii && body.find("\\upr") == std::string::npos &&
+        rtf::PlainText(document, 1252).find(text) == std::string::npos)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,63 @@
+// export: the whole diary as one RTF document, as the tools window writes it.
+#include "Command.h"
+
+#include "base/SafeFile.h"
+#include "export/DiaryExport.h"
+#include "platform/Collation.h"
+#include "platform/DiaryCodePage.h"
+#include "platform/Locale.h"
+#include "storage/DiaryText.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace tool {
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+int Export(const TArguments& arguments)
+{
+    if (arguments.size() != 2)
+        return UsageError("export", "export takes FILE and OUT.rtf");
+    const std::string& file = arguments[0];
+    const std::string& out = arguments[1];
+    if (SameFile(file, out))
+        return UsageError("export", out + " is the diary itself; name another file for the export");
+    std::string password;
+    TLines lines;
+    if (const int status = LoadWithPassword(file, lines, password); status != 0)
+        return status;
+    TDiaryText records(platform::CompareText);
+    records.SetLines(std::move(lines));
+    records.SetSorted(true);
+
+    rtfexport::TExportOptions options;
+    options.CodePage = platform::DiaryCodePage();
+    options.BodyFont.font = "Arial";
+    options.BodyFont.halfPoints = 20;
+    options.BodyFont.color = 0;
+    options.ShortDate = [](int year, int month, int day) {
+        return platform::FormatShortDate(year, month, day).toStdString();
+    };
+    if (const auto failure = safefile::WriteWhole(out, rtfexport::ExportDiary(records.Lines(), options)))
+        return Fail(drWriteFailed, out + ": " + DiaryResultText(drWriteFailed) + " (" + *failure + ")");
+    std::cout << "exported " << records.Count() << " entries to " << out << '\n';
+    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+}
+
+DAYBROOK_TOOL_COMMAND(
+    "export", "export FILE OUT.rtf", "Writes the whole diary as one RTF document.",
+    "Writes every entry, oldest first, into one RTF document that word processors open,\n"
+    "as the tools window's \"Export to Word/RTF\" does: each entry under a heading of its\n"
+    "date (the locale's short date), \" - \" and its title, in bold, underlined 14-point\n"
+    "Arial, followed by its text with its own formatting. An existing OUT is replaced only\n"
+    "once the new document is complete. Needs the password.\n",
+    Export);
+
+} // namespace
+} // namespace tool
