@@ -1,22 +1,27 @@
 #include "app/FMain.h"
 
 #include "app/MainSettings.h"
+#include "birthdays/ui/fBDMain.h"
+#include "browse/FBrowse.h"
 #include "calendar/KvCalendar.h"
 #include "editor/BodyPrint.h"
 #include "editor/Formatting.h"
 #include "editor/KvRichEdit.h"
 #include "editor/TitleEdit.h"
+#include "options/FAbout.h"
+#include "options/FOptions.h"
+#include "options/WebSite.h"
 #include "platform/Collation.h"
 #include "platform/Locale.h"
 #include "picker/FImgSelect.h"
 #include "picker/MoodPictures.h"
 #include "platform/QtText.h"
 #include "spell/ui/SpellCheckBody.h"
+#include "widgets/Fonts.h"
 #include "widgets/KvClock.h"
 #include "widgets/KvHatchPanel.h"
 #include "widgets/KvShadowLabel.h"
 #include "widgets/LbSpeedButton.h"
-#include "widgets/ProductInfo.h"
 #include "widgets/QtColors.h"
 #include "widgets/ResourceBitmaps.h"
 #include "widgets/Services.h"
@@ -41,6 +46,7 @@
 
 namespace {
 
+using widgets::ArialPixels;
 using widgets::TLbSpeedButton;
 
 // The client area of the window at its designed size (the 750 × 480 window less its frame).
@@ -117,14 +123,6 @@ private:
 
     QString address_;
 };
-
-QFont ArialPixels(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QImage Glyph(const char* name)
 {
@@ -222,9 +220,9 @@ void TfrmMain::CreateControls()
     CreateNavigation(client_);
     CreateEditorArea(client_);
 
-    lblLink = new TLinkLabel(client_, widgets::ProductWebAddress());
+    lblLink = new TLinkLabel(client_, WebSiteAddress);
     lblLink->setText(tr("Daybrook on the web"));
-    lblLink->setToolTip(widgets::ProductWebAddress());
+    lblLink->setToolTip(WebSiteAddress);
     lblLink->adjustSize();
 
     imgGrip = new QLabel(client_);
@@ -263,15 +261,15 @@ void TfrmMain::CreateToolbar(QWidget* client)
     btnAbout = toolbar(624, 52, tr("&About"), "TBABOUT", tr("About this program"));
     btnExit = toolbar(677, 52, tr("E&xit"), "TBEXIT", tr("Save and Exit"));
 
-    // The windows these open join the program separately; until then their buttons rest.
-    for (TLbSpeedButton* waiting : {btnBrowse, btnBirthday, btnOptions, btnAbout})
-        waiting->setEnabled(false);
-
     connect(btnNew, &TLbSpeedButton::OnClick, this, &TfrmMain::btnNewClick);
     connect(btnDelete, &TLbSpeedButton::OnClick, this, &TfrmMain::btnDeleteClick);
     connect(btnPrevEntry, &TLbSpeedButton::OnClick, this, [this] { GoEntry(false); });
     connect(btnNextEntry, &TLbSpeedButton::OnClick, this, [this] { GoEntry(true); });
     connect(btnSkin, &TLbSpeedButton::OnClick, this, &TfrmMain::btnSkinClick);
+    connect(btnBrowse, &TLbSpeedButton::OnClick, this, &TfrmMain::btnBrowseClick);
+    connect(btnOptions, &TLbSpeedButton::OnClick, this, &TfrmMain::btnOptionsClick);
+    connect(btnAbout, &TLbSpeedButton::OnClick, this, &TfrmMain::btnAboutClick);
+    connect(btnBirthday, &TLbSpeedButton::OnClick, this, &TfrmMain::OpenBirthdayKeeper);
     connect(btnSpell, &TLbSpeedButton::OnClick, this,
             [this] { RunSpellCheck(this, services_, dictionaries_, *MemoBody); });
     connect(btnExit, &TLbSpeedButton::OnClick, this, &TfrmMain::btnExitClick);
@@ -439,7 +437,7 @@ void TfrmMain::CreateMenus()
     pmCalendar->addAction(tr("Next Entry"), this, [this] { GoEntry(true); });
     pmCalendar->addAction(tr("Previous Entry"), this, [this] { GoEntry(false); });
     pmCalendar->addSeparator();
-    pmCalendar->addAction(tr("Birthday Keeper"))->setEnabled(false);
+    pmCalendar->addAction(tr("Birthday Keeper"), this, &TfrmMain::OpenBirthdayKeeper);
     DCalendar->SetPopupMenu(pmCalendar);
 
     pmEntry = new QMenu(this);
@@ -724,6 +722,67 @@ void TfrmMain::GoMonth(bool forward)
 void TfrmMain::GoYear(bool forward)
 {
     forward ? DCalendar->NextYear() : DCalendar->PrevYear();
+}
+
+namespace {
+
+// Centres a window over its owner, the halving truncated toward zero.
+void CentreOver(QWidget& window, const QWidget& owner)
+{
+    window.move(owner.x() + (owner.width() - window.width()) / 2, owner.y() + (owner.height() - window.height()) / 2);
+}
+
+} // namespace
+
+void TfrmMain::btnBrowseClick()
+{
+    DayChange(btnBrowse);
+    if (frmBrowse_ == nullptr)
+        frmBrowse_ = new TfrmDiaryBrowse(this, services_, session_, rStore);
+    CentreOver(*frmBrowse_, *this);
+    flow_.BrowseSelection = frmBrowse_->Execute(CurrentSkin);
+    setFocus();
+    if (const auto date = flow_.BrowsedDate()) {
+        DCalendar->SetCalendarDate(*date);
+        DCalendar->UpdateCalendar();
+    }
+}
+
+void TfrmMain::btnOptionsClick()
+{
+    DayChange(btnOptions);
+    if (frmOptions_ == nullptr) {
+        TOptionsHost host;
+        host.ReloadShownDay = [this] { DayChange(nullptr); };
+        host.UpdateActiveDays = [this] {
+            const calendar::TDate date = DCalendar->CalendarDate();
+            DCalendar->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
+            DCalendar->update();
+            DiaryChanged();
+        };
+        host.BodyFont = [this] { return BodyFont(); };
+        host.ApplyFont = [this](const editor::TStoredFont& font) { ApplyFont(font); };
+        frmOptions_ = new TfrmOptions(this, services_, session_, reger, rStore, std::move(host));
+    }
+    CentreOver(*frmOptions_, *this);
+    frmOptions_->Execute(CurrentSkin);
+    setFocus();
+}
+
+void TfrmMain::btnAboutClick()
+{
+    if (frmAbout_ == nullptr)
+        frmAbout_ = new TfrmAbout(this, services_, rStore);
+    CentreOver(*frmAbout_, *this);
+    frmAbout_->Execute(CurrentSkin);
+    setFocus();
+}
+
+void TfrmMain::OpenBirthdayKeeper()
+{
+    const widgets::TColor average = widgets::AverageColour(backPicture_, 40, 40, 60, 60);
+    const QColor colour = widgets::ToQColor(widgets::LightenIfDark(average, 0.12, 95));
+    birthdays::TfrmBDMain::Execute(this, tr("The Daybrook : Birthday and anniversary keeper"), colour, services_);
 }
 
 void TfrmMain::btnPrintClick()

@@ -21,6 +21,9 @@ class QLabel;
 class QMenu;
 class TKvRichEdit;
 class TTitleEdit;
+class TfrmAbout;
+class TfrmDiaryBrowse;
+class TfrmOptions;
 namespace calendar {
 class TKvCalendar;
 }
@@ -133,6 +136,10 @@ public:
     void imgMoodClick();
     void PrintBody();
     void SetShowScrollbar(bool show);
+    void btnBrowseClick();
+    void btnOptionsClick();
+    void btnAboutClick();
+    void OpenBirthdayKeeper();
     // The desktop session ends: the diary is saved as "Exit" saves it, without questions.
     void SessionEnding();
 
@@ -172,4 +179,8 @@ private:
     bool exitRequested_ = false;
     bool closeDecided_ = false;
     bool recovered_ = false;
+    // Created on first use and kept for the run.
+    TfrmDiaryBrowse* frmBrowse_ = nullptr;
+    TfrmOptions* frmOptions_ = nullptr;
+    TfrmAbout* frmAbout_ = nullptr;
 };

@@ -1,14 +1,15 @@
 #include "browse/BrowseModel.h"
 
 #include "base/CalendarDate.h"
-#include "browse/MoodIcons.h"
+#include "picker/MoodPictures.h"
 #include "platform/Locale.h"
 #include "platform/QtText.h"
 
 TBrowseModel::TBrowseModel(QObject* parent) : QAbstractTableModel(parent)
 {
+    const QList<QPixmap> icons = picker::MoodIcons();
     for (size_t mood = 0; mood < moods_.size(); ++mood)
-        moods_[mood] = QPixmap::fromImage(ListMoodIcon(static_cast<int>(mood)));
+        moods_[mood] = icons.value(static_cast<int>(mood));
 }
 
 void TBrowseModel::SetRows(std::vector<browse::TBrowseRow> rows)

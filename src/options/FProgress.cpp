@@ -15,7 +15,7 @@ const QColor TextColour(0xFF, 0xFF, 0x80);
 QLabel* MakeText(QWidget* parent, int left, int top, const QString& caption)
 {
     auto* label = new QLabel(caption, parent);
-    label->setFont(ArialPixels(15));
+    label->setFont(widgets::ArialPixels(15));
     label->setGeometry(left, top, 223 - left - 4, 19);
     return label;
 }

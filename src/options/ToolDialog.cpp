@@ -43,21 +43,13 @@ void TStretchedPicture::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), picture_);
 }
 
-QFont ArialPixels(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 TToolDialog::TToolDialog(QWidget* owner, TRessourceStore& rStore, QSize clientSize)
     : QDialog(owner), rStore_(rStore)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(clientSize);
     setFocusPolicy(Qt::ClickFocus);
-    setFont(ArialPixels(12));
+    setFont(widgets::ArialPixels(12));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
     colours.setColor(QPalette::WindowText, Qt::white);
@@ -75,7 +67,7 @@ TToolDialog::TToolDialog(QWidget* owner, TRessourceStore& rStore, QSize clientSi
     lblTitle = new QLabel(pnlTop);
     lblTitle->setGeometry(0, 19, clientSize.width(), 22);
     lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(ArialPixels(15, true));
+    lblTitle->setFont(widgets::ArialPixels(15, true));
     QPalette title = lblTitle->palette();
     // The panel is disabled; its title keeps its colour all the same.
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})

@@ -4,6 +4,8 @@
 // so that a press on them moves the window.
 #pragma once
 
+#include "widgets/Fonts.h"
+
 #include <QDialog>
 #include <QImage>
 
@@ -56,5 +58,3 @@ private:
     std::optional<QPoint> dragOffset_;
 };
 
-// Arial of the given pixel height.
-QFont ArialPixels(int pixels, bool bold = false);

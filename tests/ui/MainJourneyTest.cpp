@@ -2,7 +2,10 @@
 // the calendar, typing, the toolbar, and leaving the program; checked in the diary file.
 #include "app/FEntry.h"
 #include "app/FMain.h"
+#include "browse/FBrowse.h"
+#include "options/FOptions.h"
 #include "picker/FImgSelect.h"
+#include "widgets/KvToolButton.h"
 #include "spell/ui/fSpellCheck.h"
 #include "widgets/KvCoolEdit.h"
 #include "calendar/KvCalendar.h"
@@ -25,6 +28,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -417,6 +421,41 @@ TEST_F(MainJourney, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
     EXPECT_TRUE(main->MemoBody->document()->isModified());
     Exit();
     EXPECT_NE(Stored()[0].find("winter days"), std::string::npos) << Stored()[0];
+}
+
+TEST_F(MainJourney, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
+{
+    Diary("Journal.dry");
+    OpenDiary(QStringLiteral("Journal"));
+    ClickDay(20);
+    TypeTitle(QStringLiteral("Stored before browsing"));
+    QTimer::singleShot(0, [] {
+        auto* browse = qobject_cast<TfrmDiaryBrowse*>(QApplication::activeModalWidget());
+        ASSERT_NE(browse, nullptr);
+        // Newest first: 1 April, 20 March, 12 March, 10 March.
+        browse->DLV->setCurrentIndex(browse->DLV->model()->index(2, 0));
+        browse->btnGotoClick();
+    });
+    Click(main->btnBrowse);
+    EXPECT_EQ(main->Session().DiaryText().Count(), 4u) << "the shown day was stored before browsing";
+    EXPECT_EQ(Shown(), (calendar::TDate{2024, 3, 12}));
+    EXPECT_EQ(main->edTitle->text(), "Tuesday");
+
+    const auto backup = services.settingsFolder / "before.bkd";
+    ASSERT_EQ(SaveDiary(backup, {Written[0]}, "pw"), drDone);
+    services.dialogs.AnswerText(QString::fromStdString(backup.string()));
+    QTimer::singleShot(0, [] {
+        auto* tools = qobject_cast<TfrmOptions*>(QApplication::activeModalWidget());
+        ASSERT_NE(tools, nullptr);
+        tools->BtnRestoreClick();
+        tools->close();
+    });
+    Click(main->btnOptions);
+    EXPECT_EQ(main->Session().DiaryText().Lines(), TLines{Written[0]});
+    EXPECT_TRUE(main->edTitle->text().isEmpty()) << "the shown day is reloaded from the restored diary";
+    EXPECT_EQ(main->DCalendar->ActiveDays(), "10,");
+    Exit();
+    EXPECT_EQ(Stored(), TLines{Written[0]});
 }
 
 TEST_F(MainJourney, TheEndOfTheDesktopSessionSavesWithoutAsking)

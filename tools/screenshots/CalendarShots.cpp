@@ -1,6 +1,8 @@
 // The two month calendars as their windows set them up.
 #include "Screenshots.h"
 
+#include "widgets/Fonts.h"
+
 #include "calendar/KvCalendar.h"
 #include "calendar/KvCalendarEx.h"
 
@@ -9,16 +11,9 @@
 #include <QPainter>
 
 using namespace calendar;
+using widgets::ArialPixels;
 
 namespace {
-
-QFont ArialPixels(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "birthdays/ui/fBDEntry.h"
 #include "calendar/KvCalendarEx.h"
 #include "platform/QtText.h"
+#include "widgets/Fonts.h"
 #include "widgets/KvHatchPanel.h"
 #include "widgets/KvToolButton.h"
 #include "widgets/QtColors.h"
@@ -31,14 +32,6 @@ const QString BackupFilter = QStringLiteral("Diary Backup Files (*.bbk)");
 const QString BackupName = QStringLiteral("entries.bbk");
 constexpr int CellHeaderHeight = 18;
 
-QFont ArialPixels(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QImage Glyph(const char* name)
 {
     return QImage(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
@@ -56,14 +49,14 @@ widgets::TKvToolButton* MakeButton(QWidget* parent, const QString& caption, cons
 
 TLabelFont LabelFont(const QColor& colour, bool bold)
 {
-    return {ArialPixels(12, bold), colour};
+    return {widgets::ArialPixels(12, bold), colour};
 }
 
 TOHSymbLabel* MakeStatusLine(QWidget* parent, int top)
 {
     auto* label = new TOHSymbLabel(parent);
     label->setGeometry(4, top, 695, 16);
-    label->setFont(ArialPixels(12));
+    label->setFont(widgets::ArialPixels(12));
     label->SetFontColor(Qt::black);
     label->SetTransparent(true);
     label->SetSmallFont(LabelFont(QColor(0, 0, 255), false));
@@ -93,7 +86,7 @@ TfrmBDMain::TfrmBDMain(QWidget* owner, widgets::TServices& services)
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral(" BirthDay Keeper"));
     setFixedSize(786, 499);
-    setFont(ArialPixels(12));
+    setFont(widgets::ArialPixels(12));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, DesignedColour);
     setPalette(colours);
@@ -130,7 +123,7 @@ void TfrmBDMain::CreateToolbar()
     lblMonth = new QLabel(this);
     lblMonth->setGeometry(294, 3, 198, 28);
     lblMonth->setAlignment(Qt::AlignCenter);
-    lblMonth->setFont(ArialPixels(16, true));
+    lblMonth->setFont(widgets::ArialPixels(16, true));
     widgets::SetFontColor(*lblMonth, Qt::white);
     lblMonth->installEventFilter(this);
     btnNextMonth = MakeButton(this, QString(), "next", {496, 3, 28, 28});
@@ -153,7 +146,7 @@ void TfrmBDMain::CreateCalendar()
     KvCalendar->setGeometry(4, 33, 778, 416);
     KvCalendar->SetColor(0xC0FFFF);
     KvCalendar->SetFixedColor(0xFFEAEA);
-    KvCalendar->setFont(ArialPixels(11, true));
+    KvCalendar->setFont(widgets::ArialPixels(11, true));
     KvCalendar->SetCtl3D(false);
     KvCalendar->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goDrawFocusSelected);
     KvCalendar->SetLayout(tlTop);
@@ -191,7 +184,7 @@ void TfrmBDMain::CreateStatusPanel()
     lblStatusTotalEntries = new QLabel(KvHatchPanel1);
     lblStatusTotalEntries->setGeometry(703, 4, 70, 16);
     lblStatusTotalEntries->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblStatusTotalEntries->setFont(ArialPixels(12, true));
+    lblStatusTotalEntries->setFont(widgets::ArialPixels(12, true));
     widgets::SetFontColor(*lblStatusTotalEntries, Qt::black);
 
     lblRightClickHint = new QLabel(
@@ -199,7 +192,7 @@ void TfrmBDMain::CreateStatusPanel()
         KvHatchPanel1);
     lblRightClickHint->setGeometry(436, 23, 338, 15);
     lblRightClickHint->setAlignment(Qt::AlignCenter);
-    lblRightClickHint->setFont(ArialPixels(10));
+    lblRightClickHint->setFont(widgets::ArialPixels(10));
     lblRightClickHint->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblRightClickHint->setAutoFillBackground(true);
     QPalette colours = lblRightClickHint->palette();
