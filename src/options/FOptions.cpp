@@ -137,6 +137,8 @@ void TfrmOptions::CreateButtons()
                                 "Change current diary password");
     btnWebsite = MakeButton(this, {205, 138, 164, 30}, "  Visit our web site", "OPWEB", "Visit our web site");
     btnWebsite->setCursor(Qt::PointingHandCursor);
+    btnSeal = MakeButton(this, {19, 188, 164, 30}, " Seal this diary", "OPPASSWORD",
+                         "Encrypt the diary file with its password, or store it unencrypted again");
     btnClose = MakeButton(this, {135, 328, 116, 30}, " Ok", "OPOK", "Close this dialog");
     connect(btnBackup, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::BtnBackupClick);
     connect(btnRestore, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::BtnRestoreClick);
@@ -144,11 +146,13 @@ void TfrmOptions::CreateButtons()
     connect(btnSetFont, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::BtnSetFontClick);
     connect(btnChgPassword, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::btnChgPasswordClick);
     connect(btnWebsite, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::btnWebsiteClick);
+    connect(btnSeal, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::btnSealClick);
     connect(btnClose, &widgets::TKvToolButton::OnClick, this, &TfrmOptions::BtnCloseClick);
 }
 
 void TfrmOptions::Execute(int currentSkin)
 {
+    ShowSealChoice();
     ShowSkin(currentSkin);
     setFocus();
     exec();
@@ -224,6 +228,30 @@ void TfrmOptions::btnChgPasswordClick()
     }
     if (session_.ChangePassword(*oldPassword, *newPassword, *newPassword) == TPasswordChange::Changed)
         Tell(QStringLiteral("Password was successfully changed"));
+}
+
+void TfrmOptions::ShowSealChoice()
+{
+    btnSeal->SetCaption(session_.Format() == dfSealed ? QStringLiteral(" Unseal this diary")
+                                                      : QStringLiteral(" Seal this diary"));
+}
+
+void TfrmOptions::btnSealClick()
+{
+    const bool sealing = session_.Format() != dfSealed;
+    const auto typed = AskPassword(QStringLiteral("Enter your password"));
+    if (!typed)
+        return;
+    const auto password = platform::ToDiaryText(*typed);
+    if (!password || TrimControls(*password) != TrimControls(session_.Password)) {
+        Tell(QStringLiteral("Password is incorrect!"));
+        return;
+    }
+    session_.SetFormat(sealing ? dfSealed : dfPlain);
+    host_.UpdateActiveDays();
+    ShowSealChoice();
+    Tell(sealing ? QStringLiteral("The diary will be saved encrypted when you exit.")
+                 : QStringLiteral("The diary will be saved unencrypted when you exit."));
 }
 
 void TfrmOptions::btnExportClick()

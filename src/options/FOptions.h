@@ -36,6 +36,7 @@ public:
     widgets::TKvToolButton* btnSetFont;
     widgets::TKvToolButton* btnChgPassword;
     widgets::TKvToolButton* btnWebsite;
+    widgets::TKvToolButton* btnSeal;
     widgets::TKvToolButton* btnClose;
     // Created by the first export and kept.
     TfrmProgress* Progress = nullptr;
@@ -46,12 +47,16 @@ public:
     void BtnBackupClick();
     void BtnRestoreClick();
     void btnChgPasswordClick();
+    // Seals an open plain diary or unseals a sealed one (written so at exit), after the
+    // password is typed again.
+    void btnSealClick();
     void btnExportClick();
     void BtnSetFontClick();
     void btnWebsiteClick();
     void BtnCloseClick();
 
 private:
+    void ShowSealChoice();
     void CreateButtons();
     void Tell(const QString& text);
     std::optional<QString> AskPassword(const QString& prompt);

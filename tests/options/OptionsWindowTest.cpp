@@ -411,3 +411,26 @@ TEST_F(OptionsWindow, WebSiteButtonOpensTheProductsPage)
     Run([&] { Click(window->btnWebsite); });
     EXPECT_THAT(opened, ElementsAre(QUrl(QStringLiteral("https://daybrook.example.org/"))));
 }
+
+TEST_F(OptionsWindow, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExit)
+{
+    session.SealingKdf = CheapestKdf;
+    Run([&] {
+        EXPECT_EQ(window->btnSeal->Caption(), " Seal this diary");
+        services.dialogs.AnswerText(QStringLiteral("wrong"));
+        Click(window->btnSeal);
+        EXPECT_EQ(Messages().back(), "Password is incorrect!");
+        EXPECT_EQ(session.Format(), dfPlain);
+        EXPECT_FALSE(session.Dirty());
+
+        services.dialogs.AnswerText(QStringLiteral(" secret "));
+        Click(window->btnSeal);
+        EXPECT_EQ(session.Format(), dfSealed);
+        EXPECT_TRUE(session.Dirty()) << "the sealed file is written at exit";
+        EXPECT_EQ(window->btnSeal->Caption(), " Unseal this diary");
+
+        services.dialogs.AnswerText(QStringLiteral("secret"));
+        Click(window->btnSeal);
+        EXPECT_EQ(session.Format(), dfPlain);
+    });
+}
