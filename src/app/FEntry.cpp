@@ -28,21 +28,10 @@ const QColor EditFocusColour(232, 240, 255);
 // Beside the buttons, under the diary picture: the designed controls keep their places.
 const QRect SealChoiceGeometry(109, 170, 185, 17);
 
-// Without the characters at or below the blank at either end.
-QString Trimmed(const QString& text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first].unicode() <= ' ')
-        ++first;
-    while (last > first && text[last - 1].unicode() <= ' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 // The password as the diary keeps it; the edit boxes refuse what the code page cannot hold.
 std::string PasswordBytes(const QString& text)
 {
-    return platform::ToDiaryText(Trimmed(text)).value_or(std::string());
+    return platform::ToDiaryText(platform::TrimmedControls(text)).value_or(std::string());
 }
 
 std::string FileSystemName(const QString& name)
@@ -317,7 +306,7 @@ void TfrmEntry::OpenChosenDiary()
 
 void TfrmEntry::CreateNewDiary()
 {
-    const QString name = Trimmed(EdtDiary->text());
+    const QString name = platform::TrimmedControls(EdtDiary->text());
     if (name.isEmpty()) {
         Complain(QStringLiteral("Diary name cannot be blank"), QStringLiteral(" Error"));
         return;
@@ -331,7 +320,7 @@ void TfrmEntry::CreateNewDiary()
         this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;
-    if (Trimmed(*retyped) != Trimmed(EdtPassword->text())) {
+    if (platform::TrimmedControls(*retyped) != platform::TrimmedControls(EdtPassword->text())) {
         Complain(QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
         return;
     }

@@ -15,4 +15,14 @@ std::optional<std::string> ToDiaryText(const QString& text)
     return codepage::Utf8ToCodePage(text.toStdString(), DiaryCodePage());
 }
 
+QString TrimmedControls(const QString& text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first].unicode() <= ' ')
+        ++first;
+    while (last > first && text[last - 1].unicode() <= ' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 } // namespace platform

@@ -13,4 +13,7 @@ QString FromDiaryText(const std::string& bytes);
 // Nothing when the text holds a character the diary code page cannot store.
 std::optional<std::string> ToDiaryText(const QString& text);
 
+// Without the characters at or below the blank at either end, as names and passwords are kept.
+QString TrimmedControls(const QString& text);
+
 } // namespace platform

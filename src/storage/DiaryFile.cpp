@@ -86,10 +86,9 @@ TDiaryResult ParseDiaryImage(const std::string& Image, std::string& Password, st
     return drDone;
 }
 
-TDiaryResult LoadDiary(const std::filesystem::path& FileName, TLines& Lines, const std::string& Password)
+TDiaryResult ReadDiaryImage(const std::filesystem::path& FileName, std::string& Image)
 {
-    std::string image;
-    switch (safefile::ReadWhole(FileName, image)) {
+    switch (safefile::ReadWhole(FileName, Image)) {
     case safefile::ReadResult::Missing:
         return drNoFile;
     case safefile::ReadResult::Failed:
@@ -97,6 +96,14 @@ TDiaryResult LoadDiary(const std::filesystem::path& FileName, TLines& Lines, con
     case safefile::ReadResult::Done:
         break;
     }
+    return drDone;
+}
+
+TDiaryResult LoadDiary(const std::filesystem::path& FileName, TLines& Lines, const std::string& Password)
+{
+    std::string image;
+    if (const TDiaryResult read = ReadDiaryImage(FileName, image); read != drDone)
+        return read;
     std::string stored;
     std::string records;
     const TDiaryResult result = ParseDiaryImage(image, stored, records);

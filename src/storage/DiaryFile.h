@@ -27,4 +27,6 @@ TDiaryResult SaveDiary(const std::filesystem::path& FileName, const TLines& Line
 // hold the bytes already). ParseDiaryImage fills Password and Records only on drDone and
 // never returns drNoFile, drUnreadable or drWrongPassword.
 std::string MakeDiaryImage(const TLines& Lines, const std::string& Password);
+// Reads a diary file's bytes: drDone, drNoFile or drUnreadable.
+TDiaryResult ReadDiaryImage(const std::filesystem::path& FileName, std::string& Image);
 TDiaryResult ParseDiaryImage(const std::string& Image, std::string& Password, std::string& Records);

@@ -19,14 +19,8 @@ TDiaryResult LoadDiaryFile(const std::filesystem::path& FileName, TLines& Lines,
                            TDiaryLock& Lock)
 {
     std::string image;
-    switch (safefile::ReadWhole(FileName, image)) {
-    case safefile::ReadResult::Missing:
-        return drNoFile;
-    case safefile::ReadResult::Failed:
-        return drUnreadable;
-    case safefile::ReadResult::Done:
-        break;
-    }
+    if (const TDiaryResult read = ReadDiaryImage(FileName, image); read != drDone)
+        return read;
     std::string records;
     TDiaryLock found;
     if (IsSealedImage(image)) {

@@ -36,17 +36,6 @@ QFont WindowFont(int pixels)
     return font;
 }
 
-// Without the characters at or below the blank at either end.
-QString Trimmed(const QString& text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first].unicode() <= ' ')
-        ++first;
-    while (last > first && text[last - 1].unicode() <= ' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 void SetBackground(QWidget* widget, const QColor& colour)
 {
     QPalette colours = widget->palette();
@@ -247,7 +236,7 @@ void TFrmBDEntry::ShowZodiac()
 
 void TFrmBDEntry::BtnOkClick()
 {
-    const QString name = Trimmed(edtFullName->text());
+    const QString name = platform::TrimmedControls(edtFullName->text());
     if (name.isEmpty()) {
         edtFullName->setFocus();
         services_.Dialogs().ShowError(this, QStringLiteral("Please enter a name for this person"),
