@@ -4,6 +4,8 @@
 // and formatting glyphs of the light column beside the editor.
 // Every picture has a transparent bottom-left pixel, the colour the buttons treat as clear.
 // Usage: daybrook-glyphgen <output folder> <glyph name>... (every name it draws, no other)
+#include "common/LineArt.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -23,22 +25,10 @@ namespace {
 
 constexpr int kCell = 18;
 
-using Drawing = std::function<void(QPainter&)>;
+using art::Draw;
+using art::Drawing;
+using art::Stroke;
 
-QPen Stroke(const QColor& color, double width)
-{
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QImage Draw(int width, int height, const Drawing& draw)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return image;
-}
 
 // A disc with a darker rim and a soft highlight, the ground of most kind glyphs.
 void Badge(QPainter& p, const QColor& color)

@@ -4,6 +4,8 @@
 // with a dark halo, for skin pictures; their bottom-left pixel is transparent, the colour the
 // buttons treat as clear.
 // Usage: daybrook-toolglyphgen <output folder>
+#include "common/LineArt.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -17,26 +19,14 @@
 
 namespace {
 
-using Drawing = std::function<void(QPainter&)>;
+using art::Draw;
+using art::Drawing;
+using art::Stroke;
 
 const QColor Light(0xF4, 0xF1, 0xE8);
 const QColor Accent(0xF2, 0xC1, 0x4E);
 const QColor Sky(0x8C, 0xC8, 0xF0);
 
-QPen Stroke(const QColor& color, double width)
-{
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QImage Draw(int width, int height, const Drawing& draw)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return image;
-}
 
 // Line art with a soft dark halo below and to the right, readable on any skin.
 QImage Glyph(int size, const Drawing& draw)
