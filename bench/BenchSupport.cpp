@@ -41,7 +41,7 @@ std::vector<std::pair<std::string, std::string>>& Ratios()
 }
 
 // Passes every result to the console and keeps the time per iteration of each.
-class TRatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -108,7 +108,7 @@ const std::string& ZipfWord(std::mt19937& random)
 
 } // namespace
 
-TRatio::TRatio(std::string benchmark, std::string yardstick)
+Ratio::Ratio(std::string benchmark, std::string yardstick)
 {
     Ratios().emplace_back(std::move(benchmark), std::move(yardstick));
 }
@@ -203,7 +203,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    bench::TRatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -10,8 +10,8 @@ namespace bench {
 
 // After the run, prints how the benchmark's time per iteration compares with the yardstick's.
 // Both are full benchmark names as Google Benchmark prints them.
-struct TRatio {
-    TRatio(std::string benchmark, std::string yardstick);
+struct Ratio {
+    Ratio(std::string benchmark, std::string yardstick);
 };
 
 // Heap bytes in use now, and the most in use since the last ResetPeak.

@@ -4,10 +4,10 @@
 // characters; a list of 2,000 comes from a backup file. The yardstick is decoding the list.
 #include "BenchSupport.h"
 
-#include "birthdays/ui/fBDMain.h"
-#include "calendar/KvCalendarEx.h"
-#include "widgets/ScriptedDialogs.h"
-#include "widgets/Services.h"
+#include "windows/keeper/KeeperWindow.h"
+#include "widgets/calendar/KeeperCalendar.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -33,10 +33,10 @@ void EnsureApplication()
 }
 
 // Names of eleven characters, days spread over the whole year.
-void FillEntries(birthdays::TEntries& entries, int count)
+void FillEntries(birthdays::BirthdayBook& entries, int count)
 {
     for (int i = 0; i < count; ++i) {
-        birthdays::TEntry& entry = entries.Add();
+        birthdays::BirthdayEntry& entry = entries.Add();
         char name[24];
         std::snprintf(name, sizeof name, "Person %04d", i);
         entry.SetFullName(name);
@@ -47,21 +47,21 @@ void FillEntries(birthdays::TEntries& entries, int count)
 class KeeperBench {
 public:
     KeeperBench()
-        : services_(platform::TEnvironment{folder_.path().toStdString(), File("registry.reg"), 1252},
+        : services_(platform::Environment{folder_.path().toStdString(), File("registry.reg"), 1252},
                     dialogs_, QStringLiteral("The Daybrook"), [] {
-                        return calendar::TDate{2024, 3, 15};
+                        return calendar::Date{2024, 3, 15};
                     })
     {
         EnsureApplication();
     }
 
     std::string File(const char* name) const { return (folder_.path() + "/" + name).toStdString(); }
-    widgets::TServices& Services() { return services_; }
+    widgets::Services& Services() { return services_; }
 
     // The list in the working store, or in a backup file; returns its stored bytes.
     std::string Store(int count, bool inBackup)
     {
-        birthdays::TEntryComponent component(services_.SettingsStore(), 1252);
+        birthdays::BirthdayEntryComponent component(services_.SettingsStore(), 1252);
         FillEntries(component.Entries(), count);
         if (inBackup)
             component.SaveToFile(File("entries.bbk"));
@@ -73,10 +73,10 @@ public:
 private:
     QTemporaryDir folder_;
     widgets::ScriptedDialogs dialogs_;
-    widgets::TServices services_;
+    widgets::Services services_;
 };
 
-void Open(birthdays::TfrmBDMain& keeper)
+void Open(birthdays::KeeperWindow& keeper)
 {
     keeper.LoadOnce();
     keeper.show();
@@ -98,7 +98,7 @@ void BM_OpenKeeper(benchmark::State& state)
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), false);
     for (auto _ : state) {
-        birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+        birthdays::KeeperWindow keeper(nullptr, bench.Services());
         Open(keeper);
     }
 }
@@ -109,7 +109,7 @@ void BM_OpenKeeperWithBackup(benchmark::State& state)
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
-        birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+        birthdays::KeeperWindow keeper(nullptr, bench.Services());
         keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
         Open(keeper);
         keeper.BDEngine.Entries().SetModified(false);
@@ -121,7 +121,7 @@ void BM_KeeperMonthStep(benchmark::State& state)
 {
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), true);
-    birthdays::TfrmBDMain keeper(nullptr, bench.Services());
+    birthdays::KeeperWindow keeper(nullptr, bench.Services());
     keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
     Open(keeper);
     for (auto _ : state) {
@@ -132,7 +132,7 @@ void BM_KeeperMonthStep(benchmark::State& state)
 }
 BENCHMARK(BM_KeeperMonthStep)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-const bench::TRatio OpenRatio("BM_OpenKeeperWithBackup/2000", "BM_DecodeEntries/2000");
-const bench::TRatio StepRatio("BM_KeeperMonthStep/2000", "BM_DecodeEntries/2000");
+const bench::Ratio OpenRatio("BM_OpenKeeperWithBackup/2000", "BM_DecodeEntries/2000");
+const bench::Ratio StepRatio("BM_KeeperMonthStep/2000", "BM_DecodeEntries/2000");
 
 } // namespace

@@ -2,13 +2,13 @@
 // shown and painted), and one step of the full-content search that tests every row.
 #include "DiaryBodies.h"
 
-#include "browse/FBrowse.h"
-#include "browse/list/BrowseList.h"
-#include "editor/rtf/RtfReader.h"
-#include "session/DiarySession.h"
-#include "storage/ResStore.h"
-#include "widgets/QtDialogs.h"
-#include "widgets/Services.h"
+#include "windows/browse/BrowseWindow.h"
+#include "model/browse/BrowseList.h"
+#include "formats/rtf/RtfReader.h"
+#include "model/session/DiarySession.h"
+#include "formats/resources/PackedResources.h"
+#include "widgets/dialogs/QtDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,9 +19,9 @@ namespace {
 
 void BM_BuildBrowseRows(benchmark::State& state)
 {
-    const TDiary diary = bench::TenYearDiary();
+    const DiaryRecords diary = bench::TenYearDiary();
     for (auto _ : state)
-        benchmark::DoNotOptimize(browse::BuildBrowseRows(diary.DiaryText));
+        benchmark::DoNotOptimize(browse::BuildBrowseRows(diary.Text));
 }
 BENCHMARK(BM_BuildBrowseRows)->Unit(benchmark::kMillisecond);
 
@@ -31,15 +31,15 @@ void BM_OpenBrowseWindow(benchmark::State& state)
     bench::EnsureApplication();
     QTemporaryDir folder;
     widgets::QtDialogs dialogs;
-    widgets::TServices services(platform::TEnvironment{folder.path().toStdString(),
+    widgets::Services services(platform::Environment{folder.path().toStdString(),
                                                        folder.path().toStdString() + "/registry.reg", 1252},
                                 dialogs, QStringLiteral("The Daybrook"));
-    TDiarySession session(folder.path().toStdString(), platform::CompareText);
-    session.Diary.DiaryText.SetLines(bench::TenYearDiary().DiaryText.Lines());
-    session.Diary.DiaryText.SetSorted(true);
-    TRessourceStore store;
+    DiarySession session(folder.path().toStdString(), platform::CompareText);
+    session.Diary.Text.SetLines(bench::TenYearDiary().Text.Lines());
+    session.Diary.Text.SetSorted(true);
+    PackedResources store;
     LoadProgramRessources(store);
-    TfrmDiaryBrowse browse(nullptr, services, session, store);
+    BrowseWindow browse(nullptr, services, session, store);
     for (auto _ : state) {
         QTimer::singleShot(0, &browse, [&] {
             browse.repaint();
@@ -47,7 +47,7 @@ void BM_OpenBrowseWindow(benchmark::State& state)
         });
         benchmark::DoNotOptimize(browse.Execute(0));
     }
-    state.counters["rows"] = static_cast<double>(session.DiaryText().Count());
+    state.counters["rows"] = static_cast<double>(session.Text().Count());
 }
 BENCHMARK(BM_OpenBrowseWindow)->Unit(benchmark::kMillisecond);
 
@@ -55,9 +55,9 @@ BENCHMARK(BM_OpenBrowseWindow)->Unit(benchmark::kMillisecond);
 // tested, title and body.
 void BM_FullContentSearchStep(benchmark::State& state)
 {
-    const TDiary diary = bench::TenYearDiary();
-    const std::vector<browse::TBrowseRow> rows = browse::BuildBrowseRows(diary.DiaryText);
-    const browse::TBrowseSearch search(diary.DiaryText, "zeppelin", "zeppelin", true,
+    const DiaryRecords diary = bench::TenYearDiary();
+    const std::vector<browse::BrowseRow> rows = browse::BuildBrowseRows(diary.Text);
+    const browse::BrowseSearch search(diary.Text, "zeppelin", "zeppelin", true,
                                        [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); });
     for (auto _ : state)
         benchmark::DoNotOptimize(

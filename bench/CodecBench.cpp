@@ -2,8 +2,8 @@
 // as the yardstick.
 #include "BenchSupport.h"
 
-#include "storage/DiaryFile.h"
-#include "storage/LZHCompress.h"
+#include "formats/diary/DiaryFile.h"
+#include "formats/codec/LzhCompressor.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
@@ -47,9 +47,9 @@ const std::string& Data(int which)
 
 std::string Compressed(const std::string& plain)
 {
-    TMemoryStream source(plain);
-    TMemoryStream dest;
-    TLZHCompress::Compress(source, dest);
+    MemoryStream source(plain);
+    MemoryStream dest;
+    LzhCompressor::Compress(source, dest);
     return dest.Bytes();
 }
 
@@ -58,9 +58,9 @@ void Compress(benchmark::State& state)
     const std::string& plain = Data(static_cast<int>(state.range(0)));
     size_t size = 0;
     for (auto _ : state) {
-        TMemoryStream source(plain);
-        TMemoryStream dest;
-        TLZHCompress::Compress(source, dest);
+        MemoryStream source(plain);
+        MemoryStream dest;
+        LzhCompressor::Compress(source, dest);
         size = dest.Size();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
@@ -72,9 +72,9 @@ void Decompress(benchmark::State& state)
     const std::string& plain = Data(static_cast<int>(state.range(0)));
     const std::string packed = Compressed(plain);
     for (auto _ : state) {
-        TMemoryStream source(packed);
-        TMemoryStream dest;
-        TLZHCompress::Decompress(source, dest);
+        MemoryStream source(packed);
+        MemoryStream dest;
+        LzhCompressor::Decompress(source, dest);
         benchmark::DoNotOptimize(dest.Bytes().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
@@ -115,7 +115,7 @@ BENCHMARK(ZlibCompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMil
 BENCHMARK(Decompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 BENCHMARK(ZlibDecompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 
-const bench::TRatio ratios[] = {
+const bench::Ratio ratios[] = {
     {"Compress/random:0", "ZlibCompress/random:0"},
     {"Compress/random:1", "ZlibCompress/random:1"},
     {"Decompress/random:0", "ZlibDecompress/random:0"},
@@ -151,7 +151,7 @@ void LoadTenYearDiary(benchmark::State& state)
     const size_t plainSize = JoinLines(TenYears()).size() + 9;
     size_t peak = 0;
     for (auto _ : state) {
-        TLines lines;
+        LineList lines;
         const size_t before = bench::HeapInUse();
         bench::ResetPeak();
         if (LoadDiary(file, lines, "password") != drDone)

@@ -1,8 +1,8 @@
 // Storing and loading days in a ten-year diary, and sorting its records.
 #include "DiaryBodies.h"
 
-#include "editor/KvRichEdit.h"
-#include "storage/ResStore.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "formats/resources/PackedResources.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,7 +14,7 @@ namespace {
 // Replacing a record in the middle of ten years (RTF text given).
 void BM_StoreDay(benchmark::State& state)
 {
-    TDiary diary = bench::TenYearDiary();
+    DiaryRecords diary = bench::TenYearDiary();
     const std::string body = bench::MakeBody(7);
     for (auto _ : state)
         StoreDay(diary, 15, 6, 2015, body, "A title", 3);
@@ -23,8 +23,8 @@ BENCHMARK(BM_StoreDay)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadDay(benchmark::State& state)
 {
-    TDiary diary = bench::TenYearDiary();
-    TRessourceStore store;
+    DiaryRecords diary = bench::TenYearDiary();
+    PackedResources store;
     std::string body, title;
     int mood = 0;
     for (auto _ : state)
@@ -36,8 +36,8 @@ BENCHMARK(BM_LoadDay)->Unit(benchmark::kMicrosecond);
 void BM_StoreDayFromEditor(benchmark::State& state)
 {
     bench::EnsureApplication();
-    TDiary diary = bench::TenYearDiary();
-    TKvRichEdit edit;
+    DiaryRecords diary = bench::TenYearDiary();
+    RichTextEdit edit;
     edit.LoadRtf(bench::MakeBody(7));
     for (auto _ : state)
         StoreDay(diary, 15, 6, 2015, RichTextToString(edit), "A title", 3);
@@ -47,9 +47,9 @@ BENCHMARK(BM_StoreDayFromEditor)->Unit(benchmark::kMicrosecond);
 void BM_LoadDayIntoEditor(benchmark::State& state)
 {
     bench::EnsureApplication();
-    TDiary diary = bench::TenYearDiary();
-    TRessourceStore store;
-    TKvRichEdit edit;
+    DiaryRecords diary = bench::TenYearDiary();
+    PackedResources store;
+    RichTextEdit edit;
     std::string body, title;
     int mood = 0;
     for (auto _ : state) {
@@ -63,15 +63,15 @@ BENCHMARK(BM_LoadDayIntoEditor)->Unit(benchmark::kMicrosecond);
 // alone (the yardstick: no date-key shortcut).
 void BM_SortTenYears(benchmark::State& state)
 {
-    TLines lines = bench::TenYearDiary().DiaryText.Lines();
+    LineList lines = bench::TenYearDiary().Text.Lines();
     std::shuffle(lines.begin(), lines.end(), std::mt19937(3));
     for (auto _ : state) {
-        TDiaryText text(platform::CompareText);
+        DiaryText text(platform::CompareText);
         text.SetLines(lines);
         text.SetSorted(true);
         benchmark::DoNotOptimize(text.Count());
     }
-    TLines plain = lines;
+    LineList plain = lines;
     const double collation = bench::ThreadSeconds([&] {
         std::stable_sort(plain.begin(), plain.end(),
                          [](const std::string& a, const std::string& b) { return platform::CompareText(a, b) < 0; });

@@ -2,8 +2,8 @@
 // ten-year diary of 3,650 records built from them.
 #pragma once
 
-#include "platform/Collation.h"
-#include "storage/DayRecords.h"
+#include "platform/locale/Collation.h"
+#include "formats/diary/DayRecords.h"
 
 #include <QApplication>
 
@@ -64,11 +64,11 @@ inline std::string MakeBody(int variant)
 }
 
 // 3,650 days from 1 January 2010 with a record each, sorted.
-inline TDiary TenYearDiary()
+inline DiaryRecords TenYearDiary()
 {
-    TDiary diary(platform::CompareText);
-    diary.DiaryText.SetSorted(true);
-    TLines lines;
+    DiaryRecords diary(platform::CompareText);
+    diary.Text.SetSorted(true);
+    LineList lines;
     int year = 2010, month = 1, day = 1;
     static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int i = 0; i < 3650; ++i) {
@@ -81,7 +81,7 @@ inline TDiary TenYearDiary()
             }
         }
     }
-    diary.DiaryText.SetLines(std::move(lines));
+    diary.Text.SetLines(std::move(lines));
     return diary;
 }
 

@@ -4,8 +4,8 @@
 // document and back, the way a rich-text control would carry it.
 #include "DiaryBodies.h"
 
-#include "editor/RtfDocument.h"
-#include "export/DiaryExport.h"
+#include "widgets/editor/RtfDocument.h"
+#include "formats/export/DiaryExport.h"
 
 #include <QTextDocument>
 
@@ -19,19 +19,19 @@ namespace {
 void BM_ExportTenYears(benchmark::State& state)
 {
     bench::EnsureApplication();
-    const TLines records = bench::TenYearDiary().DiaryText.Lines();
-    rtfexport::TExportOptions options;
-    options.BodyFont = rtf::TCharFormat{"Arial", 20};
+    const LineList records = bench::TenYearDiary().Text.Lines();
+    rtfexport::ExportOptions options;
+    options.BodyFont = rtf::CharFormat{"Arial", 20};
     options.ShortDate = [](int year, int month, int day) {
         return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year);
     };
-    using TClock = std::chrono::steady_clock;
+    using TodayClock = std::chrono::steady_clock;
     double longestGapMs = 0;
     size_t bytes = 0;
     for (auto _ : state) {
-        TClock::time_point last = TClock::now();
+        TodayClock::time_point last = TodayClock::now();
         const auto tick = [&] {
-            const TClock::time_point now = TClock::now();
+            const TodayClock::time_point now = TodayClock::now();
             longestGapMs =
                 std::max(longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
             last = now;

@@ -3,12 +3,12 @@
 // written on its worker while the window keeps handling events.
 #include "DiaryBodies.h"
 
-#include "app/FMain.h"
-#include "calendar/KvCalendar.h"
-#include "editor/TitleEdit.h"
-#include "storage/DiaryFile.h"
-#include "widgets/ScriptedDialogs.h"
-#include "widgets/Services.h"
+#include "windows/main/MainWindow.h"
+#include "widgets/calendar/MainCalendar.h"
+#include "widgets/editor/TitleEdit.h"
+#include "formats/diary/DiaryFile.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,14 +25,14 @@ const char* const Password = "bench";
 struct TenYearFolder {
     TenYearFolder()
         : services({folder.path().toStdString(), folder.path().toStdString() + "/registry.reg", 1252}, dialogs,
-                   QStringLiteral("The Daybrook"), [] { return calendar::TDate{2015, 6, 15}; })
+                   QStringLiteral("The Daybrook"), [] { return calendar::Date{2015, 6, 15}; })
     {
-        SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().DiaryText.Lines(), Password);
+        SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
     }
 
     QTemporaryDir folder;
     widgets::ScriptedDialogs dialogs;
-    widgets::TServices services;
+    widgets::Services services;
 };
 
 TenYearFolder& Folder()
@@ -43,7 +43,7 @@ TenYearFolder& Folder()
 }
 
 // The window as the selection window leaves it: the diary opened, then shown and activated.
-void OpenAndShow(TfrmMain& main)
+void OpenAndShow(MainWindow& main)
 {
     main.Session().Open("TenYears", Password);
     main.show();
@@ -56,7 +56,7 @@ void BM_OpenToPaintedMainWindow(benchmark::State& state)
     TenYearFolder& folder = Folder();
     for (auto _ : state) {
         state.PauseTiming();
-        auto main = std::make_unique<TfrmMain>(folder.services);
+        auto main = std::make_unique<MainWindow>(folder.services);
         state.ResumeTiming();
         OpenAndShow(*main);
         benchmark::DoNotOptimize(main->grab());
@@ -71,14 +71,14 @@ BENCHMARK(BM_OpenToPaintedMainWindow)->Unit(benchmark::kMillisecond)->Iterations
 void BM_DayChange(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    TfrmMain main(folder.services);
+    MainWindow main(folder.services);
     OpenAndShow(main);
     const bool stored = state.range(0) != 0;
     bool other = false;
     for (auto _ : state) {
         if (stored)
             main.edTitle->setModified(true);
-        main.DCalendar->SetCalendarDate(other ? calendar::TDate{2015, 6, 15} : calendar::TDate{2015, 6, 16});
+        main.DCalendar->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
         other = !other;
     }
     state.SetLabel(stored ? "leaving an edited day" : "leaving an unchanged day");
@@ -89,7 +89,7 @@ BENCHMARK(BM_DayChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_MonthStep(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    TfrmMain main(folder.services);
+    MainWindow main(folder.services);
     OpenAndShow(main);
     bool forward = true;
     for (auto _ : state) {
@@ -105,7 +105,7 @@ BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond);
 void BM_RecoveryWrite(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    TfrmMain main(folder.services);
+    MainWindow main(folder.services);
     OpenAndShow(main);
     main.Session().Diary.Dirty = true;
     double longestGap = 0;
@@ -125,7 +125,7 @@ void BM_RecoveryWrite(benchmark::State& state)
         ticks.stop();
     }
     workerSeconds = bench::ThreadSeconds([&] {
-        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().DiaryText().Lines(), main.Session().Lock());
+        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().Text().Lines(), main.Session().Lock());
     });
     main.Session().Diary.Dirty = false;
     main.Session().RemoveRecovery();

@@ -1,8 +1,8 @@
 // The body's RTF reader and writer, and the full-text search of the browse window.
 #include "DiaryBodies.h"
 
-#include "editor/RtfDocument.h"
-#include "editor/rtf/RtfReader.h"
+#include "widgets/editor/RtfDocument.h"
+#include "formats/rtf/RtfReader.h"
 
 #include <QTextDocument>
 
@@ -47,21 +47,21 @@ BENCHMARK(BM_BodyRoundTrip3650)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_SearchTenYears(benchmark::State& state)
 {
     bench::EnsureApplication();
-    const TDiary diary = bench::TenYearDiary();
-    const TBodyText extractor = [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); };
-    const TBodyText viaEditor = [](std::string_view rtf) {
+    const DiaryRecords diary = bench::TenYearDiary();
+    const BodyText extractor = [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); };
+    const BodyText viaEditor = [](std::string_view rtf) {
         QTextDocument document;
         editor::RtfToDocument(rtf, document, 1252);
         return document.toPlainText().toStdString();
     };
-    auto searchAll = [&](const TBodyText& bodyText) {
+    auto searchAll = [&](const BodyText& bodyText) {
         int found = 0;
-        for (size_t i = 0; i < diary.DiaryText.Count(); ++i) {
-            const std::string& line = diary.DiaryText[i];
+        for (size_t i = 0; i < diary.Text.Count(); ++i) {
+            const std::string& line = diary.Text[i];
             const int year = std::stoi(line.substr(0, 4));
             const int month = std::stoi(line.substr(4, 2));
             const int day = std::stoi(line.substr(6, 2));
-            found += DayContainsText(diary.DiaryText, "zebra", bodyText, year, month, day) ? 1 : 0;
+            found += DayContainsText(diary.Text, "zebra", bodyText, year, month, day) ? 1 : 0;
         }
         return found;
     };

@@ -2,7 +2,7 @@
 // the plain file's load and save of the same diary as the yardsticks.
 #include "BenchSupport.h"
 
-#include "storage/DiaryFormat.h"
+#include "formats/diary/DiaryFormat.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,14 +31,14 @@ double Milliseconds(std::chrono::steady_clock::duration duration)
 void DeriveSealKey(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(TSealKey::Derive("password", ProductionKdf));
+        benchmark::DoNotOptimize(SealKey::Derive("password", ProductionKdf));
 }
 
 // Saving with the session's key, as every save after the opening does.
 void SaveSealedTenYearDiary(benchmark::State& state)
 {
     const auto file = BenchFile("-save-sealed.dry");
-    const TDiaryLock lock = SealedLock("password");
+    const DiaryLock lock = SealedLock("password");
     for (auto _ : state)
         if (SaveDiaryFile(file, TenYears(), lock) != drDone)
             state.SkipWithError("save failed");
@@ -52,12 +52,12 @@ void LoadSealedTenYearDiary(benchmark::State& state)
     const auto file = BenchFile("-load-sealed.dry");
     SaveDiaryFile(file, TenYears(), SealedLock("password"));
     const auto kdfStart = std::chrono::steady_clock::now();
-    TSealKey::Derive("password", ProductionKdf);
+    SealKey::Derive("password", ProductionKdf);
     const double kdf = Milliseconds(std::chrono::steady_clock::now() - kdfStart);
     double total = 0;
     for (auto _ : state) {
-        TLines lines;
-        TDiaryLock lock;
+        LineList lines;
+        DiaryLock lock;
         const auto start = std::chrono::steady_clock::now();
         if (LoadDiaryFile(file, lines, "password", lock) != drDone)
             state.SkipWithError("load failed");
@@ -72,7 +72,7 @@ BENCHMARK(DeriveSealKey)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveSealedTenYearDiary)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadSealedTenYearDiary)->Unit(benchmark::kMillisecond);
 
-const bench::TRatio ratios[] = {
+const bench::Ratio ratios[] = {
     {"SaveSealedTenYearDiary", "SaveTenYearDiary"},
     {"LoadSealedTenYearDiary", "LoadTenYearDiary"},
 };

@@ -2,8 +2,8 @@
 // file, and saving it back unchanged or with every value changed. The yardstick is one
 // crash-safe write of the same file, the least any save can cost.
 #include "BenchSupport.h"
-#include "app/MainSettings.h"
-#include "base/SafeFile.h"
+#include "model/settings/MainSettings.h"
+#include "base/io/SafeFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,12 +22,12 @@ public:
     {
         std::filesystem::create_directories(folder_);
         std::filesystem::remove(File());
-        TRegValues reger(Store());
+        Settings reger(Store());
         DeclareMainSettings(reger, [](const std::string&) {});
     }
     ~SettingsFile() { std::filesystem::remove_all(folder_); }
     std::filesystem::path File() const { return folder_ / "registry.reg"; }
-    platform::TSettingsStore Store() const { return {File(), {}}; }
+    platform::RegistryFile Store() const { return {File(), {}}; }
 
 private:
     std::filesystem::path folder_;
@@ -42,7 +42,7 @@ void BM_LoadMainSettings(benchmark::State& state)
 {
     const SettingsFile settings;
     for (auto _ : state) {
-        TRegValues reger(settings.Store());
+        Settings reger(settings.Store());
         DeclareMainSettings(reger, NoErrors);
         benchmark::DoNotOptimize(reger.GetValue("LastDiaryName"));
         for (int i = 0; i < reger.Items().Count(); ++i)
@@ -59,14 +59,14 @@ void BM_SaveMainSettings(benchmark::State& state)
     int32_t round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto reger = std::make_unique<TRegValues>(settings.Store());
+        auto reger = std::make_unique<Settings>(settings.Store());
         DeclareMainSettings(*reger, NoErrors);
         ++round;
         if (changed)
             for (int i = 0; i < reger->Items().Count(); ++i)
                 reger->Items()[i].Value = reger->Items()[i].ValueType == vtString
-                                              ? TVariant(std::to_string(round))
-                                              : TVariant(round);
+                                              ? Variant(std::to_string(round))
+                                              : Variant(round);
         state.ResumeTiming();
         reger.reset(); // saves every setting
     }
@@ -84,7 +84,7 @@ void BM_YardstickOneSafeWrite(benchmark::State& state)
 }
 BENCHMARK(BM_YardstickOneSafeWrite)->Unit(benchmark::kMicrosecond);
 
-const bench::TRatio ratios[] = {
+const bench::Ratio ratios[] = {
     {"BM_LoadMainSettings", "BM_YardstickOneSafeWrite"},
     {"BM_SaveMainSettings/0", "BM_YardstickOneSafeWrite"},
     {"BM_SaveMainSettings/1", "BM_YardstickOneSafeWrite"},

@@ -3,14 +3,14 @@
 // a pass from one unknown word of a long entry to the next, as the dialog takes them.
 #include "DiaryBodies.h"
 
-#include "base/SafeFile.h"
-#include "editor/KvRichEdit.h"
-#include "platform/Collation.h"
-#include "spell/DictionaryFile.h"
-#include "spell/SpellDictionaries.h"
-#include "spell/ui/fSpellCheck.h"
-#include "widgets/ScriptedDialogs.h"
-#include "widgets/Services.h"
+#include "base/io/SafeFile.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "platform/locale/Collation.h"
+#include "formats/wordlists/DictionaryFile.h"
+#include "formats/wordlists/SpellDictionaries.h"
+#include "windows/spell/SpellCheckDialog.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,7 @@ void BM_LoadDictionariesFirst(benchmark::State& state)
     const SpellFolder folder;
     size_t words = 0;
     for (auto _ : state) {
-        TSpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+        SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
         dictionaries.LoadDictionaries();
         words = dictionaries.MasterDictionary().Count();
     }
@@ -70,7 +70,7 @@ BENCHMARK(BM_LoadDictionariesFirst)->Unit(benchmark::kMillisecond);
 void BM_LoadDictionariesAgain(benchmark::State& state)
 {
     const SpellFolder folder;
-    TSpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
     dictionaries.LoadDictionaries();
     for (auto _ : state)
         dictionaries.LoadDictionaries();
@@ -78,7 +78,7 @@ void BM_LoadDictionariesAgain(benchmark::State& state)
 BENCHMARK(BM_LoadDictionariesAgain)->Unit(benchmark::kMicrosecond);
 
 // Words of the master list in mixed letter case, and as many misspelt ones.
-std::vector<std::string> LookupWords(const TWordList& master)
+std::vector<std::string> LookupWords(const WordList& master)
 {
     std::vector<std::string> words;
     std::mt19937 random(7);
@@ -96,10 +96,10 @@ std::vector<std::string> LookupWords(const TWordList& master)
 void BM_CheckWord(benchmark::State& state)
 {
     const SpellFolder folder;
-    TSpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
     dictionaries.LoadDictionaries();
     const std::vector<std::string> words = LookupWords(dictionaries.MasterDictionary());
-    TLines suggestions;
+    LineList suggestions;
     size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(dictionaries.CheckWord(words[next], suggestions));
@@ -110,7 +110,7 @@ void BM_CheckWord(benchmark::State& state)
 BENCHMARK(BM_CheckWord);
 
 // An entry of 5,000 words of the word list in paragraphs of 100, every hundredth misspelt.
-std::string LongEntry(const TWordList& master)
+std::string LongEntry(const WordList& master)
 {
     std::mt19937 random(11);
     std::string text;
@@ -130,16 +130,16 @@ void BM_SpellPassStep(benchmark::State& state)
 {
     bench::EnsureApplication();
     const SpellFolder folder;
-    TSpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
     dictionaries.LoadDictionaries();
     widgets::ScriptedDialogs dialogs;
-    widgets::TServices services(platform::TEnvironment{folder.Path(), folder.Path() / "registry.reg", 1252},
+    widgets::Services services(platform::Environment{folder.Path(), folder.Path() / "registry.reg", 1252},
                                 dialogs, QStringLiteral("The Daybrook"));
-    TKvRichEdit body;
+    RichTextEdit body;
     body.LoadRtf(LongEntry(dictionaries.MasterDictionary()));
     size_t steps = 0;
     for (auto _ : state) {
-        TfrmSpellCheck dialog(nullptr, services, dictionaries);
+        SpellCheckDialog dialog(nullptr, services, dictionaries);
         size_t shown = dialog.Start(body) ? 1 : 0;
         const size_t messages = dialogs.Asked().size();
         while (dialogs.Asked().size() == messages) {

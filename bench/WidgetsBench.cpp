@@ -1,6 +1,6 @@
 // The caption mark-up: parsing happens when a caption changes, the line layout at every paint.
 // The layout is measured against the parse of the same caption, which must stay the dearer.
-#include "widgets/HtmlMarkup.h"
+#include "model/look/HtmlMarkup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@ std::string Caption()
     return widgets::PrepareMarkup(lines, "Arial", 10, widgets::clBlack, true);
 }
 
-int SixPixels(const widgets::THtmHTMLElement&, std::string_view text)
+int SixPixels(const widgets::MarkupElement&, std::string_view text)
 {
     return static_cast<int>(text.size()) * 6;
 }

@@ -1,91 +1,91 @@
-# The layer check run by `make test`: every source folder belongs to one layer, and may use
-# (include from, link to) only folders of its own layer or of the layers below it. The layers,
-# bottom up:
+# The layer check run by `make test`. The top-level folders of src/ are the layers, bottom up:
 #   base      safe file writes, text lines, byte streams, dates, CRC, code pages   std only
-#   formats   diary file, codec, records, resources, RTF, word lists, RTF export   base; no Qt
-#   platform  settings store, program folder, code page, collation, locale         Qt Core at most
-#   model     settings values, diary session, birthday records, browse list        no Qt
-#   widgets   reusable widgets, calendars, rich-text editor, dialogs, services
+#   formats   codec, diary files, resources, RTF, word lists, export, birthdays   base; no Qt
+#   platform  settings store, program folder, code page, collation, file listing   Qt Core at most
+#   model     settings values, open diary, birthdays, browse list, calendar, look  no Qt
+#   widgets   reusable controls, calendars, rich-text editor, dialogs, services
 #   windows   the program's windows
+#   app       program entry
+# Each folder below a layer (src/<layer>/<subsystem>) is one library. A folder may use (include
+# from, link to) folders of its own layer or of the layers below it, and the folders of one layer
+# may not use each other in a cycle.
 # Run as: cmake -DSOURCE_DIR=<src> -DLINKS=<file written at configure time> -P CheckLayers.cmake
-# The links file holds one line per target: "<target>|<folder or ->|<linked items ;-separated>".
+# The links file holds one line per target: "<target>|<folder or ->|<linked items ,-separated>".
 
 cmake_minimum_required(VERSION 3.25)
 
-set(layer_names base formats platform model widgets windows)
-set(layer_base base)
-set(layer_formats storage editor/rtf spell export)
-set(layer_platform platform)
-set(layer_model settings session birthdays browse/list)
-set(layer_widgets widgets calendar editor)
-set(layer_windows app picker browse options spell/ui birthdays/ui)
-# Layers whose code may not include Qt headers, and the Qt libraries each layer may link.
+set(layer_names base formats platform model widgets windows app)
 set(qt_free_layers base formats model)
 set(qt_allowed_platform Qt6::Core)
 
 set(rank 0)
-set(known_folders)
 foreach(layer ${layer_names})
-    foreach(folder ${layer_${layer}})
-        set(rank_of_${folder} ${rank})
-        set(layer_of_${folder} ${layer})
-        list(APPEND known_folders ${folder})
-    endforeach()
+    set(rank_of_${layer} ${rank})
     math(EXPR rank "${rank} + 1")
 endforeach()
 
 set(problems)
 
-# The known folder a path under src/ lies in: the longest known folder that prefixes it.
-function(folder_of path result)
-    set(best "")
-    foreach(folder ${known_folders})
-        string(LENGTH "${folder}" length)
-        string(SUBSTRING "${path}/" 0 ${length} start)
-        string(LENGTH "${best}" best_length)
-        if(start STREQUAL folder AND length GREATER best_length)
-            string(SUBSTRING "${path}/" ${length} 1 next)
-            if(next STREQUAL "/")
-                set(best ${folder})
-            endif()
-        endif()
-    endforeach()
-    set(${result} "${best}" PARENT_SCOPE)
+# The layer of a folder under src/: its first component, when that is a layer.
+function(layer_of folder result)
+    string(REGEX REPLACE "/.*" "" first "${folder}")
+    if(first IN_LIST layer_names)
+        set(${result} ${first} PARENT_SCOPE)
+    else()
+        set(${result} "" PARENT_SCOPE)
+    endif()
 endfunction()
 
-# Every folder holding sources must have a layer.
+# The library folder of a path under src/: "<layer>/<subsystem>", or "app".
+function(library_folder_of path result)
+    if(path MATCHES "^app(/|$)")
+        set(${result} app PARENT_SCOPE)
+    elseif(path MATCHES "^([a-z]+/[a-z_]+)")
+        set(${result} ${CMAKE_MATCH_1} PARENT_SCOPE)
+    else()
+        set(${result} "" PARENT_SCOPE)
+    endif()
+endfunction()
+
+set(folders)
+set(edges) # "from>to" between library folders, from includes and links
+
+# Every source lies in a library folder of a layer, directly (no folder of one layer inside
+# another's).
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
 foreach(source ${sources})
     get_filename_component(directory ${source} DIRECTORY)
-    if(NOT directory IN_LIST known_folders)
-        list(APPEND problems "src/${directory} has no layer (add it to cmake/CheckLayers.cmake and the README)")
+    layer_of("${directory}" layer)
+    library_folder_of("${directory}" from)
+    if(layer STREQUAL "" OR NOT directory STREQUAL from)
+        list(APPEND problems "src/${source} is not in a folder src/<layer>/<subsystem> of a known layer")
         continue()
     endif()
-    set(from ${directory})
+    list(APPEND folders ${from})
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line ${includes})
         if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
-            set(included ${CMAKE_MATCH_1})
-            get_filename_component(included_directory ${included} DIRECTORY)
-            if(included_directory STREQUAL "")
-                continue()
-            endif()
-            folder_of(${included_directory} to)
-            if(to STREQUAL "")
+            get_filename_component(included_directory ${CMAKE_MATCH_1} DIRECTORY)
+            layer_of("${included_directory}" to_layer)
+            if(to_layer STREQUAL "")
                 continue() # a generated or third-party header
             endif()
-            if(rank_of_${to} GREATER rank_of_${from})
-                list(APPEND problems
-                     "src/${source} (${layer_of_${from}}) includes ${included} (${layer_of_${to}})")
+            library_folder_of("${included_directory}" to)
+            if(rank_of_${to_layer} GREATER rank_of_${layer})
+                list(APPEND problems "src/${source} (${layer}) includes ${CMAKE_MATCH_1} (${to_layer})")
+            elseif(NOT to STREQUAL from AND to_layer STREQUAL layer)
+                list(APPEND edges "${from}>${to}")
             endif()
-        elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)" AND layer_of_${from} IN_LIST qt_free_layers)
-            list(APPEND problems "src/${source} (${layer_of_${from}}) includes Qt header <${CMAKE_MATCH_1}>")
+        elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)" AND layer IN_LIST qt_free_layers)
+            list(APPEND problems "src/${source} (${layer}) includes Qt header <${CMAKE_MATCH_1}>")
         endif()
     endforeach()
 endforeach()
+list(REMOVE_DUPLICATES folders)
 
 # Linked libraries, from the file the configure step wrote.
 file(STRINGS ${LINKS} link_lines)
+set(targets)
 foreach(line ${link_lines})
     string(REPLACE "|" ";" fields "${line}")
     list(GET fields 0 target)
@@ -106,7 +106,7 @@ foreach(target ${targets})
     if(folder STREQUAL "-")
         continue()
     endif()
-    set(layer ${layer_of_${folder}})
+    layer_of(${folder} layer)
     foreach(item ${links_of_${target}})
         if(item MATCHES "^Qt6::")
             if(layer IN_LIST qt_free_layers OR (layer STREQUAL "platform" AND NOT item IN_LIST qt_allowed_platform))
@@ -114,12 +114,44 @@ foreach(target ${targets})
             endif()
         elseif(DEFINED target_folder_of_${item})
             set(to ${target_folder_of_${item}})
-            if(NOT to STREQUAL "-" AND rank_of_${to} GREATER rank_of_${folder})
-                list(APPEND problems "${target} (${layer}) links ${item} (${layer_of_${to}})")
+            if(to STREQUAL "-")
+                continue()
+            endif()
+            layer_of(${to} to_layer)
+            if(rank_of_${to_layer} GREATER rank_of_${layer})
+                list(APPEND problems "${target} (${layer}) links ${item} (${to_layer})")
+            elseif(to_layer STREQUAL layer AND NOT to STREQUAL folder)
+                list(APPEND edges "${folder}>${to}")
             endif()
         endif()
     endforeach()
 endforeach()
+
+# No cycle between the folders of one layer: folders that use nothing left are taken away
+# until none is; what remains uses itself through the others.
+list(REMOVE_DUPLICATES edges)
+set(remaining ${folders})
+set(changed TRUE)
+while(changed)
+    set(changed FALSE)
+    foreach(folder ${remaining})
+        set(uses_remaining FALSE)
+        foreach(edge ${edges})
+            if(edge MATCHES "^${folder}>(.*)$" AND CMAKE_MATCH_1 IN_LIST remaining)
+                set(uses_remaining TRUE)
+                break()
+            endif()
+        endforeach()
+        if(NOT uses_remaining)
+            list(REMOVE_ITEM remaining ${folder})
+            set(changed TRUE)
+        endif()
+    endforeach()
+endwhile()
+if(remaining)
+    list(JOIN remaining ", " cycle)
+    list(APPEND problems "these folders use each other in a cycle: ${cycle}")
+endif()
 
 # The command-line tool must run without a display: no Qt Gui or Widgets anywhere below it.
 set(pending daybrook-tool)
@@ -143,6 +175,5 @@ if(problems)
     list(JOIN problems "\n  " text)
     message(FATAL_ERROR "Layer check failed:\n  ${text}")
 endif()
-list(LENGTH sources source_count)
-list(LENGTH targets target_count)
-message(STATUS "Layers hold: ${source_count} source files, ${target_count} targets")
+list(LENGTH folders folder_count)
+message(STATUS "Layer check: ${folder_count} folders, includes and links go down, no cycles")

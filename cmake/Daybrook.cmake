@@ -65,13 +65,3 @@ function(daybrook_test name)
         DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DAYBROOK_VECTORS=${PROJECT_SOURCE_DIR}/tests/vectors")
 endfunction()
-
-# daybrook_add_subfolders(): adds every folder below the calling one that has a CMakeLists.txt.
-function(daybrook_add_subfolders)
-    file(GLOB folders LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
-    foreach(folder ${folders})
-        if(IS_DIRECTORY ${folder} AND EXISTS ${folder}/CMakeLists.txt)
-            add_subdirectory(${folder})
-        endif()
-    endforeach()
-endfunction()

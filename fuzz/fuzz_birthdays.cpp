@@ -1,7 +1,7 @@
-// links: daybrook_birthdays
+// links: daybrook_model_birthdays daybrook_formats_birthdays
 // The birthday list's stream reader on hostile bytes: it must never crash, and whatever it
 // reads whole must be written back as a stream that reads as the same entries.
-#include "birthdays/BDStream.h"
+#include "formats/birthdays/BirthdayStream.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,13 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const birthdays::TStreamContent content = birthdays::ReadEntryStream(bytes, 1252);
+    const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, 1252);
     if (!content.Error.empty())
         return 0;
-    birthdays::TEntryStreamWriter writer(1252);
+    birthdays::EntryStreamWriter writer(1252);
     for (const auto& entry : content.Entries)
         writer.Add(entry);
-    const birthdays::TStreamContent again = birthdays::ReadEntryStream(writer.Finish(), 1252);
+    const birthdays::StreamContent again = birthdays::ReadEntryStream(writer.Finish(), 1252);
     if (!again.Error.empty() || again.Entries != content.Entries)
         std::abort();
     return 0;

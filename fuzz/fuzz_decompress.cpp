@@ -1,7 +1,7 @@
-// links: daybrook_storage
+// links: daybrook_formats_diary daybrook_formats_codec daybrook_formats_resources
 // The decoder on arbitrary compressed streams: it refuses impossible length headers and
 // otherwise produces exactly the length asked for, plus at most the rest of a final match.
-#include "storage/LZHCompress.h"
+#include "formats/codec/LzhCompressor.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto length = size < 4 ? 0
                                  : static_cast<int32_t>(uint32_t{data[0]} | uint32_t{data[1]} << 8 |
                                                         uint32_t{data[2]} << 16 | uint32_t{data[3]} << 24);
-    if (length > LongestDecoded && static_cast<uint64_t>(length) <= TLZHCompress::MaxDecodedSize(size))
+    if (length > LongestDecoded && static_cast<uint64_t>(length) <= LzhCompressor::MaxDecodedSize(size))
         return 0;
-    TMemoryStream source(std::string(reinterpret_cast<const char*>(data), size));
-    TMemoryStream dest;
+    MemoryStream source(std::string(reinterpret_cast<const char*>(data), size));
+    MemoryStream dest;
     try {
-        TLZHCompress::Decompress(source, dest);
-    } catch (const ElzhException&) {
+        LzhCompressor::Decompress(source, dest);
+    } catch (const LzhError&) {
         return 0;
     }
     const size_t expected = length > 0 ? static_cast<size_t>(length) : 0;

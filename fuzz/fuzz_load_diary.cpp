@@ -1,8 +1,8 @@
-// links: daybrook_storage
+// links: daybrook_formats_diary daybrook_formats_codec daybrook_formats_resources
 // Diary files of arbitrary bytes. Half of the inputs get a correct checksum written into
 // their header first, so that the decoder behind the checksum is reached too.
-#include "storage/DiaryFile.h"
-#include "storage/LZHCompress.h"
+#include "formats/diary/DiaryFile.h"
+#include "formats/codec/LzhCompressor.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,22 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const auto* header = reinterpret_cast<const uint8_t*>(image.data() + 12);
         const auto length = static_cast<int32_t>(uint32_t{header[0]} | uint32_t{header[1]} << 8 |
                                                  uint32_t{header[2]} << 16 | uint32_t{header[3]} << 24);
-        if (length > (1 << 14) && static_cast<uint64_t>(length) <= TLZHCompress::MaxDecodedSize(image.size() - 12))
+        if (length > (1 << 14) && static_cast<uint64_t>(length) <= LzhCompressor::MaxDecodedSize(image.size() - 12))
             return 0;
     }
     if ((data[0] & 1) != 0 && image.size() >= 12) {
-        TMemoryStream payload(image.substr(12));
+        MemoryStream payload(image.substr(12));
         char digits[9];
-        std::snprintf(digits, sizeof digits, "%.8X", TLZHCompress::StreamCRC(payload));
+        std::snprintf(digits, sizeof digits, "%.8X", LzhCompressor::StreamCRC(payload));
         image.replace(0, 12, std::string("DRY1") + digits);
     }
     std::string password;
     std::string records;
-    const TDiaryResult result = ParseDiaryImage(image, password, records);
+    const DiaryResult result = ParseDiaryImage(image, password, records);
     if (result != drDone && result != drDamaged)
         std::abort();
     if (result == drDone) {
-        const TLines lines = SplitLines(records);
+        const LineList lines = SplitLines(records);
         // What loads must save and load back to the same records.
         std::string again;
         std::string againRecords;

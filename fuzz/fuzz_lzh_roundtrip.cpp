@@ -1,6 +1,6 @@
-// links: daybrook_storage
+// links: daybrook_formats_diary daybrook_formats_codec daybrook_formats_resources
 // Whatever the encoder codes, the decoder gives back byte for byte.
-#include "storage/LZHCompress.h"
+#include "formats/codec/LzhCompressor.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,11 +9,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string plain(reinterpret_cast<const char*>(data), size);
-    TMemoryStream source(plain);
-    TMemoryStream packed;
-    TLZHCompress::Compress(source, packed);
-    TMemoryStream unpacked;
-    TLZHCompress::Decompress(packed, unpacked);
+    MemoryStream source(plain);
+    MemoryStream packed;
+    LzhCompressor::Compress(source, packed);
+    MemoryStream unpacked;
+    LzhCompressor::Decompress(packed, unpacked);
     if (unpacked.Bytes() != plain)
         std::abort();
     return 0;

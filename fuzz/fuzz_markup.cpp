@@ -1,7 +1,7 @@
-// links: daybrook_widgets
+// links: daybrook_widgets_controls daybrook_model_look
 // The caption mark-up parser and line layout on hostile text: they must neither crash nor loop,
 // and every character of every run placed must come from the runs' own text.
-#include "widgets/HtmlMarkup.h"
+#include "model/look/HtmlMarkup.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const int width = data[0]; // 0..255 pixels, narrower than the margin included
     const std::string_view markup(reinterpret_cast<const char*>(data + 1), size - 1);
-    widgets::THtmHTMLElementStack elements = widgets::ParseMarkup(markup);
+    widgets::MarkupElementStack elements = widgets::ParseMarkup(markup);
     for (auto& e : elements) {
         e.Ascent = e.FontSize % 50;
         e.Height = e.FontSize % 50 + 3;
     }
-    const auto textWidth = [](const widgets::THtmHTMLElement& e, std::string_view text) {
+    const auto textWidth = [](const widgets::MarkupElement& e, std::string_view text) {
         return static_cast<int>(text.size()) * (1 + static_cast<int>(e.FontStyle));
     };
     const auto runs = widgets::LayoutMarkup(elements, width, 5, textWidth);

@@ -1,7 +1,7 @@
-// links: daybrook_platform
+// links: daybrook_platform_registry daybrook_platform_locale daybrook_platform_environment
 // The settings file parser on arbitrary text: it must never crash, and whatever it accepts must
 // be written back as text that reads as the same document.
-#include "platform/RegFile.h"
+#include "platform/registry/RegFile.h"
 
 #include <cstdint>
 #include <cstdlib>

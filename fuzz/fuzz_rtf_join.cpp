@@ -1,13 +1,13 @@
-// links: daybrook_export daybrook_rtf daybrook_storage daybrook_base
+// links: daybrook_formats_export daybrook_formats_rtf daybrook_formats_diary daybrook_formats_codec daybrook_formats_resources daybrook_base_io daybrook_base_text daybrook_base_dates
 // Feeds arbitrary bytes to the export as the body of an entry between two others. Whatever the
 // body holds, the headings around it stay paragraphs of their own, in their own format, and
 // text the reader finds in the body alone is found in the export too (when it is plain ASCII,
 // which no code page reads otherwise, and comes from no \upr group, whose Unicode half the
 // reader shows wherever it stands, even inside a font table that the export leaves out).
-#include "editor/rtf/RtfReader.h"
-#include "editor/rtf/Utf.h"
-#include "export/DiaryExport.h"
-#include "storage/DayRecords.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/Utf.h"
+#include "formats/export/DiaryExport.h"
+#include "formats/diary/DayRecords.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,15 +16,15 @@
 
 namespace {
 
-std::string TextOf(const rtf::TParagraph& paragraph)
+std::string TextOf(const rtf::Paragraph& paragraph)
 {
     std::string out;
-    for (const rtf::TRun& run : paragraph.runs)
+    for (const rtf::TextRun& run : paragraph.runs)
         rtf::ForEachUtf16(run.text, [&](char32_t c) { rtf::AppendUtf8(out, c); });
     return out;
 }
 
-bool IsHeading(const rtf::TParagraph& paragraph, const std::string& text)
+bool IsHeading(const rtf::Paragraph& paragraph, const std::string& text)
 {
     return TextOf(paragraph) == text && paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
            paragraph.runs[0].format.underline && paragraph.runs[0].format.halfPoints == 28;
@@ -36,13 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string body(reinterpret_cast<const char*>(data), size);
     const std::string plain = "{\\rtf1\\ansi plain\\par}";
-    const TLines records{"202401010Before@@" + plain, DayRecord(2024, 1, 2, 0, "Fuzz", body),
+    const LineList records{"202401010Before@@" + plain, DayRecord(2024, 1, 2, 0, "Fuzz", body),
                          "202401030After@@" + plain};
-    rtfexport::TExportOptions options;
-    options.BodyFont = rtf::TCharFormat{"Arial", 20};
+    rtfexport::ExportOptions options;
+    options.BodyFont = rtf::CharFormat{"Arial", 20};
     options.ShortDate = [](int, int, int day) { return std::to_string(day); };
     const std::string document = rtfexport::ExportDiary(records, options);
-    const rtf::TRichText read = rtf::ReadRtf(document, 1252);
+    const rtf::RichText read = rtf::ReadRtf(document, 1252);
     const auto& paragraphs = read.paragraphs;
     if (paragraphs.size() < 8 || !IsHeading(paragraphs[1], "1 - Before") ||
         TextOf(paragraphs[2]) != "plain" || !IsHeading(paragraphs[4], "2 - Fuzz") ||

@@ -1,10 +1,10 @@
-// links: daybrook_rtf
+// links: daybrook_formats_rtf
 // Feeds arbitrary bytes to the RTF reader. Besides surviving, the reader must agree with
 // itself: the plain-text extractor gives the text of the document the reader builds, and
 // writing that document and reading it back keeps the text.
-#include "editor/rtf/RtfReader.h"
-#include "editor/rtf/RtfWriter.h"
-#include "editor/rtf/Utf.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/RtfWriter.h"
+#include "formats/rtf/Utf.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,13 +12,13 @@
 
 namespace {
 
-std::string TextOf(const rtf::TRichText& text)
+std::string TextOf(const rtf::RichText& text)
 {
     std::string out;
     for (size_t p = 0; p < text.paragraphs.size(); ++p) {
         if (p > 0)
             out += '\n';
-        for (const rtf::TRun& run : text.paragraphs[p].runs)
+        for (const rtf::TextRun& run : text.paragraphs[p].runs)
             rtf::ForEachUtf16(run.text, [&](char32_t c) {
                 rtf::AppendUtf8(out, c == 0x2028 ? U'\n' : c == 0xA0 ? U' ' : c);
             });
@@ -31,11 +31,11 @@ std::string TextOf(const rtf::TRichText& text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const rtf::TRichText text = rtf::ReadRtf(input, 1253);
+    const rtf::RichText text = rtf::ReadRtf(input, 1253);
     const std::string plain = rtf::PlainText(input, 1253);
     if (plain != TextOf(text))
         std::abort();
-    const std::string written = rtf::WriteRtf(text, 1252, rtf::TCharFormat{"Arial", 20});
+    const std::string written = rtf::WriteRtf(text, 1252, rtf::CharFormat{"Arial", 20});
     if (rtf::PlainText(written, 1251) != plain)
         std::abort();
     return 0;

@@ -1,12 +1,12 @@
-// links: daybrook_storage
+// links: daybrook_formats_diary daybrook_formats_codec daybrook_formats_resources
 // Sealed diary files of arbitrary bytes, opened with the sample password. The first byte
 // chooses what is done with the rest: bit 0 writes the cheapest derivation and a correct
 // checksum into the header, so that the key derivation and the authentication behind the
 // checks are reached; bit 1 takes the rest as the records of a diary sealed with that password,
 // which must open to the same records, refuse another password and not show them.
-#include "storage/SealedFile.h"
+#include "formats/diary/SealedFile.h"
 
-#include "base/CRC32.h"
+#include "base/io/Crc32.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,7 +35,7 @@ void MakeCheapAndSound(std::string& image)
     PutLE32(image, 6, CheapestKdf.Passes);
     PutLE32(image, 10, CheapestKdf.MemoryKiB);
     const size_t checked = image.size() - 4;
-    PutLE32(image, checked, TCRC32().Of(reinterpret_cast<const uint8_t*>(image.data()), checked));
+    PutLE32(image, checked, Crc32().Of(reinterpret_cast<const uint8_t*>(image.data()), checked));
 }
 
 void OpenHostile(std::string image)
@@ -43,14 +43,14 @@ void OpenHostile(std::string image)
     if (image.size() >= 14 && (LE32(image, 6) > 2 || LE32(image, 10) > 64))
         return; // derivations the reader accepts, but that would only make each run slow
     std::string records;
-    std::shared_ptr<const TSealKey> key;
-    const TDiaryResult result = ParseSealedImage(image, Password, records, key);
+    std::shared_ptr<const SealKey> key;
+    const DiaryResult result = ParseSealedImage(image, Password, records, key);
     if (result != drDone && result != drDamaged && result != drWrongPassword)
         std::abort();
     if (result == drDone) {
         // What opens must seal and open again to the same records.
         std::string again;
-        std::shared_ptr<const TSealKey> sameKey;
+        std::shared_ptr<const SealKey> sameKey;
         if (ParseSealedImage(MakeSealedImage(SplitLines(records), *key), Password, again, sameKey) !=
                 drDone ||
             SplitLines(again) != SplitLines(records))
@@ -60,10 +60,10 @@ void OpenHostile(std::string image)
 
 void RoundTrip(const std::string& text)
 {
-    const TLines lines = SplitLines(text);
-    const std::string image = MakeSealedImage(lines, *TSealKey::Derive(Password, CheapestKdf));
+    const LineList lines = SplitLines(text);
+    const std::string image = MakeSealedImage(lines, *SealKey::Derive(Password, CheapestKdf));
     std::string records;
-    std::shared_ptr<const TSealKey> key;
+    std::shared_ptr<const SealKey> key;
     if (ParseSealedImage(image, Password, records, key) != drDone || SplitLines(records) != lines)
         std::abort();
     if (ParseSealedImage(image, Password + "!", records, key) != drWrongPassword)

@@ -1,10 +1,10 @@
-// links: daybrook_spell
+// links: daybrook_formats_wordlists
 // A master dictionary and an entry's text, both hostile, walked to the end: the pass must stop,
 // and every word it reports must be a word of the text at the place it gives, with at most
 // eleven suggestions taken from the dictionary. The first byte tells where the dictionary ends.
-#include "spell/DictionaryFile.h"
-#include "spell/SpellDictionaries.h"
-#include "spell/SpellPass.h"
+#include "formats/wordlists/DictionaryFile.h"
+#include "formats/wordlists/SpellDictionaries.h"
+#include "formats/wordlists/SpellPass.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,21 +23,21 @@ std::string CaseFoldedKey(std::string_view word)
 }
 
 // The program folder of the run, removed at its end.
-class TFolder {
+class FuzzFolder {
 public:
-    TFolder()
+    FuzzFolder()
         : path_(std::filesystem::temp_directory_path() /
                 ("daybrook-fuzz-spell-" + std::to_string(::getpid())))
     {
         std::filesystem::create_directories(path_);
     }
-    ~TFolder()
+    ~FuzzFolder()
     {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    TFolder(const TFolder&) = delete;
-    TFolder& operator=(const TFolder&) = delete;
+    FuzzFolder(const FuzzFolder&) = delete;
+    FuzzFolder& operator=(const FuzzFolder&) = delete;
     const std::filesystem::path& Path() const { return path_; }
 
 private:
@@ -46,7 +46,7 @@ private:
 
 const std::filesystem::path& Folder()
 {
-    static const TFolder folder;
+    static const FuzzFolder folder;
     return folder.Path();
 }
 
@@ -67,18 +67,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::ofstream(Folder() / "English.dic", std::ios::binary) << input.substr(0, split);
     const std::string_view text = input.substr(split);
 
-    TSpellDictionaries dictionaries(Folder(), CaseFoldedKey);
+    SpellDictionaries dictionaries(Folder(), CaseFoldedKey);
     dictionaries.LoadDictionaries();
-    TSpellPass pass(dictionaries);
+    SpellPass pass(dictionaries);
     size_t steps = 0;
     while (pass.FindNextUnknown(text)) {
         const std::string& word = pass.UnknownWord();
         Check(++steps <= text.size());
-        Check(word.size() >= TSpellPass::MinWordLength && word.size() <= TSpellPass::MaxWordLength);
+        Check(word.size() >= SpellPass::MinWordLength && word.size() <= SpellPass::MaxWordLength);
         Check(pass.WordStart >= 1 && text.substr(pass.WordStart - 1, word.size()) == word);
         for (const char c : word)
             Check(!spell::IsWordDelimiter(c));
-        Check(pass.Suggestions.size() <= TSpellDictionaries::MaxSuggestions);
+        Check(pass.Suggestions.size() <= SpellDictionaries::MaxSuggestions);
         for (const auto& suggestion : pass.Suggestions)
             Check(input.substr(0, split).find(suggestion) != std::string_view::npos);
     }

@@ -1,7 +1,7 @@
 // daybrook-make-dictionary WORDLIST OUTPUT: writes the spell checker's master dictionary from a
 // UTF-8 word list with one word a line, in code page 1252 with CR LF line ends.
-#include "base/SafeFile.h"
-#include "spell/DictionaryFile.h"
+#include "base/io/SafeFile.h"
+#include "formats/wordlists/DictionaryFile.h"
 
 #include <cstdio>
 

@@ -14,26 +14,26 @@
 
 namespace {
 
-struct TColor {
+struct RgbColor {
     double r, g, b; // 0..255
 };
 
-TColor Mix(TColor a, TColor b, double t)
+RgbColor Mix(RgbColor a, RgbColor b, double t)
 {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-struct TTheme {
-    TColor top;    // gradient at the upper left
-    TColor bottom; // gradient at the lower right
-    TColor glow;   // colour of the soft shapes
+struct Theme {
+    RgbColor top;    // gradient at the upper left
+    RgbColor bottom; // gradient at the lower right
+    RgbColor glow;   // colour of the soft shapes
     double glowStrength;
     unsigned seed;
 };
 
 // Dusk blue (the default, the calmest), deep forest, burgundy, slate, ocean teal, warm walnut,
 // plum, graphite, midnight.
-const TTheme Themes[] = {
+const Theme Themes[] = {
     {{46, 62, 102}, {22, 30, 58}, {96, 120, 170}, 0.30, 11},
     {{34, 70, 48}, {14, 36, 24}, {92, 138, 84}, 0.35, 23},
     {{104, 30, 44}, {48, 12, 22}, {168, 70, 82}, 0.35, 37},
@@ -46,9 +46,9 @@ const TTheme Themes[] = {
 };
 
 // Deterministic pseudo-random numbers, so that every build paints the same pictures.
-class TRandom {
+class Random {
 public:
-    explicit TRandom(unsigned seed) : state_(seed * 2654435761u + 1) {}
+    explicit Random(unsigned seed) : state_(seed * 2654435761u + 1) {}
     double Next()
     {
         state_ ^= state_ << 13;
@@ -62,11 +62,11 @@ private:
 };
 
 // Smooth value noise in -1..1 with features about `cell` pixels wide.
-class TNoise {
+class Noise {
 public:
-    TNoise(unsigned seed, double cell) : cell_(cell)
+    Noise(unsigned seed, double cell) : cell_(cell)
     {
-        TRandom random(seed);
+        Random random(seed);
         for (double& v : values_)
             v = random.Next() * 2 - 1;
     }
@@ -93,15 +93,15 @@ private:
     double values_[256];
 };
 
-struct TBlob {
+struct Blob {
     double x, y, radius, strength;
 };
 
-class TPicture {
+class Picture {
 public:
-    TPicture(int width, int height) : width_(width), height_(height), pixels_(static_cast<size_t>(width * height) * 3) {}
+    Picture(int width, int height) : width_(width), height_(height), pixels_(static_cast<size_t>(width * height) * 3) {}
 
-    void Set(int x, int y, TColor c)
+    void Set(int x, int y, RgbColor c)
     {
         uint8_t* p = &pixels_[static_cast<size_t>(y * width_ + x) * 3];
         p[0] = static_cast<uint8_t>(std::clamp(c.r, 0.0, 255.0));
@@ -148,17 +148,17 @@ private:
 
 // A diagonal gradient with soft glowing shapes and faint noise. `shade` darkens the whole
 // picture (the top strip is a little darker than the background, under the toolbar captions).
-TPicture Paint(const TTheme& theme, int width, int height, const std::vector<TBlob>& blobs, double shade,
+Picture Paint(const Theme& theme, int width, int height, const std::vector<Blob>& blobs, double shade,
                unsigned noiseSeed)
 {
-    TPicture picture(width, height);
-    const TNoise broad(noiseSeed, 90);
-    const TNoise fine(noiseSeed + 1, 7);
+    Picture picture(width, height);
+    const Noise broad(noiseSeed, 90);
+    const Noise fine(noiseSeed + 1, 7);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const double t = std::clamp(0.65 * y / height + 0.35 * x / width + 0.08 * broad.At(x, y), 0.0, 1.0);
-            TColor c = Mix(theme.top, theme.bottom, t);
-            for (const TBlob& blob : blobs) {
+            RgbColor c = Mix(theme.top, theme.bottom, t);
+            for (const Blob& blob : blobs) {
                 const double dx = (x - blob.x) / blob.radius;
                 const double dy = (y - blob.y) / blob.radius;
                 const double fall = std::exp(-(dx * dx + dy * dy) * 2.2);
@@ -172,10 +172,10 @@ TPicture Paint(const TTheme& theme, int width, int height, const std::vector<TBl
     return picture;
 }
 
-std::vector<TBlob> Blobs(const TTheme& theme, int width, int height, int count)
+std::vector<Blob> Blobs(const Theme& theme, int width, int height, int count)
 {
-    TRandom random(theme.seed);
-    std::vector<TBlob> blobs;
+    Random random(theme.seed);
+    std::vector<Blob> blobs;
     for (int i = 0; i < count; ++i)
         blobs.push_back({random.Next() * width, random.Next() * height, (0.25 + 0.35 * random.Next()) * width,
                          0.6 + 0.4 * random.Next()});
@@ -192,11 +192,11 @@ int main(int argc, char** argv)
     }
     const std::string folder = argv[1];
     int skin = 0;
-    for (const TTheme& theme : Themes) {
+    for (const Theme& theme : Themes) {
         char number[8];
         std::snprintf(number, sizeof number, "%02d", skin++);
-        const TPicture strip = Paint(theme, 500, 60, Blobs(theme, 500, 60, 2), 0.85, theme.seed * 3);
-        const TPicture background = Paint(theme, 500, 300, Blobs(theme, 500, 300, 4), 1.0, theme.seed * 5);
+        const Picture strip = Paint(theme, 500, 60, Blobs(theme, 500, 60, 2), 0.85, theme.seed * 3);
+        const Picture background = Paint(theme, 500, 300, Blobs(theme, 500, 300, 4), 1.0, theme.seed * 5);
         if (!strip.SaveJpeg(folder + "/skin" + number + "u.jpg") ||
             !background.SaveJpeg(folder + "/skin" + number + "d.jpg")) {
             std::fprintf(stderr, "cannot write the skins into %s\n", folder.c_str());

@@ -1,12 +1,12 @@
 #include "app/Application.h"
 
-#include "widgets/Services.h"
+#include "widgets/services/Services.h"
 
 #include <cstdio>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
+bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
@@ -16,7 +16,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void TApplication::ShowException(const std::exception& error) const
+void Application::ShowException(const std::exception& error) const
 {
     if (services_ == nullptr) {
         std::fprintf(stderr, "daybrook: %s\n", error.what());

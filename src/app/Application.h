@@ -5,20 +5,20 @@
 #include <QApplication>
 
 namespace widgets {
-class TServices;
+class Services;
 }
 
-class TApplication : public QApplication {
+class Application : public QApplication {
 public:
-    TApplication(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     // The services whose dialogs and title show uncaught exceptions (none: standard error).
-    void SetServices(widgets::TServices* services) { services_ = services; }
+    void SetServices(widgets::Services* services) { services_ = services; }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     void ShowException(const std::exception& error) const;
 
-    widgets::TServices* services_ = nullptr;
+    widgets::Services* services_ = nullptr;
 };

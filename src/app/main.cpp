@@ -2,22 +2,22 @@
 // window, then the diary selection; the main window is shown only when a diary was opened or
 // created.
 #include "app/Application.h"
-#include "app/FEntry.h"
-#include "app/FMain.h"
-#include "platform/Environment.h"
-#include "widgets/QtDialogs.h"
-#include "widgets/Services.h"
+#include "windows/selection/OpenDiaryDialog.h"
+#include "windows/main/MainWindow.h"
+#include "platform/environment/Environment.h"
+#include "widgets/dialogs/QtDialogs.h"
+#include "widgets/services/Services.h"
 
 int main(int argc, char** argv)
 {
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     widgets::QtDialogs dialogs;
-    widgets::TServices services(platform::ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
+    widgets::Services services(platform::ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
     app.SetServices(&services);
 
-    TfrmMain frmMain(services);
+    MainWindow frmMain(services);
     {
-        TfrmEntry frmEntry(frmMain);
+        OpenDiaryDialog frmEntry(frmMain);
         if (frmEntry.exec() != QDialog::Accepted)
             return 0;
     }

@@ -1,4 +1,4 @@
-#include "base/CalendarDate.h"
+#include "base/dates/CalendarDate.h"
 
 #include <gtest/gtest.h>
 
@@ -25,26 +25,26 @@ TEST(CalendarDate, DayCountsStartOn30December1899)
     EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
     EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
     EXPECT_EQ(EncodeDate(1004, 2, 29), -327197.0); // the birthday keeper's year of unknown years
-    EXPECT_EQ(DecodeDate(36526.75), (TDate{2000, 1, 1}));
-    EXPECT_EQ(DecodeDate(-1.25), (TDate{1899, 12, 29})); // the time of day never moves the day
-    EXPECT_EQ(DecodeDate(EncodeDate(1, 1, 1)), (TDate{1, 1, 1}));
-    EXPECT_EQ(DecodeDate(EncodeDate(9999, 12, 31)), (TDate{9999, 12, 31}));
+    EXPECT_EQ(DecodeDate(36526.75), (Date{2000, 1, 1}));
+    EXPECT_EQ(DecodeDate(-1.25), (Date{1899, 12, 29})); // the time of day never moves the day
+    EXPECT_EQ(DecodeDate(EncodeDate(1, 1, 1)), (Date{1, 1, 1}));
+    EXPECT_EQ(DecodeDate(EncodeDate(9999, 12, 31)), (Date{9999, 12, 31}));
     for (double day = -693593; day <= 2958465; day += 997) {
-        const TDate date = DecodeDate(day);
+        const Date date = DecodeDate(day);
         EXPECT_EQ(EncodeDate(date.Year, date.Month, date.Day), day);
     }
 }
 
 TEST(CalendarDate, DatesThatDoNotExistAreRefused)
 {
-    EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
-    EXPECT_THROW(EncodeDate(2024, 4, 31), EConvertError);
-    EXPECT_THROW(EncodeDate(2024, 13, 1), EConvertError);
-    EXPECT_THROW(EncodeDate(0, 1, 1), EConvertError);
-    EXPECT_THROW(EncodeDate(10000, 1, 1), EConvertError);
-    EXPECT_THROW(DecodeDate(2958466), EConvertError);
-    EXPECT_THROW(DecodeDate(-693594), EConvertError);
-    EXPECT_THROW(DecodeDate(std::numeric_limits<double>::quiet_NaN()), EConvertError);
+    EXPECT_THROW(EncodeDate(2023, 2, 29), ConvertError);
+    EXPECT_THROW(EncodeDate(2024, 4, 31), ConvertError);
+    EXPECT_THROW(EncodeDate(2024, 13, 1), ConvertError);
+    EXPECT_THROW(EncodeDate(0, 1, 1), ConvertError);
+    EXPECT_THROW(EncodeDate(10000, 1, 1), ConvertError);
+    EXPECT_THROW(DecodeDate(2958466), ConvertError);
+    EXPECT_THROW(DecodeDate(-693594), ConvertError);
+    EXPECT_THROW(DecodeDate(std::numeric_limits<double>::quiet_NaN()), ConvertError);
 }
 
 TEST(CalendarDate, DayOfWeekCountsFromSunday)

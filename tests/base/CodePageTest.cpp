@@ -1,4 +1,4 @@
-#include "base/CodePage.h"
+#include "base/text/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/Collation.h"
+#include "platform/locale/Collation.h"
 
 #include <gtest/gtest.h>
 

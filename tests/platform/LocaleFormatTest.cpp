@@ -1,7 +1,7 @@
-#include "platform/CharCase.h"
-#include "base/CodePage.h"
-#include "platform/FormatSettings.h"
-#include "platform/DiaryCodePage.h"
+#include "platform/locale/CharCase.h"
+#include "base/text/CodePage.h"
+#include "platform/locale/FormatSettings.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <QLocale>
 
@@ -20,16 +20,16 @@ TEST(CharCase, EightBitLettersOfTheCodePageChangeCase)
 TEST(FormatSettings, FollowTheDefaultLocale)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const TFormatSettings german = FormatSettings();
+    const LocaleFormat german = FormatSettings();
     EXPECT_EQ(german.DecimalSeparator, ',');
-    EXPECT_EQ(german.DateOrder, TFormatSettings::TDateOrder::DMY);
+    EXPECT_EQ(german.DateOrder, LocaleFormat::FieldOrder::DMY);
     EXPECT_EQ(german.DateSeparator, '.');
     EXPECT_FALSE(german.TwelveHour);
 
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const TFormatSettings american = FormatSettings();
+    const LocaleFormat american = FormatSettings();
     EXPECT_EQ(american.DecimalSeparator, '.');
-    EXPECT_EQ(american.DateOrder, TFormatSettings::TDateOrder::MDY);
+    EXPECT_EQ(american.DateOrder, LocaleFormat::FieldOrder::MDY);
     EXPECT_EQ(american.DateSeparator, '/');
     EXPECT_TRUE(american.TwelveHour);
     EXPECT_EQ(american.PmText, "PM");

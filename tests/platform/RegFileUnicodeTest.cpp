@@ -1,8 +1,8 @@
 // Exports of the Windows registry editor in Version 5.00 form, UTF-16LE with a byte-order mark,
 // read as settings files: text lands in the run's code page, and the store writes it back in
 // its own 8-bit form.
-#include "platform/DiaryCodePage.h"
-#include "platform/Registry.h"
+#include "platform/locale/DiaryCodePage.h"
+#include "platform/registry/Registry.h"
 
 #include "support/TestFiles.h"
 
@@ -45,7 +45,7 @@ RegDocument Parsed(const std::string& bytes)
     return document.value_or(RegDocument{});
 }
 
-class UnicodeExport : public testing::Test {
+class UnicodeExportTest : public testing::Test {
 protected:
     void SetUp() override { SetDiaryCodePage(1252); }
     void TearDown() override { SetDiaryCodePage(1252); }
@@ -53,7 +53,7 @@ protected:
 
 } // namespace
 
-TEST_F(UnicodeExport, TextAndStringDataAreConvertedToTheCodePage)
+TEST_F(UnicodeExportTest, TextAndStringDataAreConvertedToTheCodePage)
 {
     const RegDocument document = Parsed(Utf16File(Export));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastDiaryName"),
@@ -70,7 +70,7 @@ TEST_F(UnicodeExport, TextAndStringDataAreConvertedToTheCodePage)
     EXPECT_EQ(FormatRegText(fromUtf8), FormatRegText(document));
 }
 
-TEST_F(UnicodeExport, TextTheCodePageCannotHoldIsRefusedWithItsLine)
+TEST_F(UnicodeExportTest, TextTheCodePageCannotHoldIsRefusedWithItsLine)
 {
     std::string error;
     QString greek = Export;
@@ -95,7 +95,7 @@ TEST_F(UnicodeExport, TextTheCodePageCannotHoldIsRefusedWithItsLine)
     EXPECT_EQ(error, "a UTF-16 file with an odd number of bytes");
 }
 
-TEST_F(UnicodeExport, AnExportGivenAsTheSettingsFileIsReadAndRewrittenAsRegedit4)
+TEST_F(UnicodeExportTest, AnExportGivenAsTheSettingsFileIsReadAndRewrittenAsRegedit4)
 {
     const TempDir dir;
     WriteBytes(dir / "registry.reg", Utf16File(Export));

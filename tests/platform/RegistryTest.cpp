@@ -1,5 +1,5 @@
-#include "platform/Registry.h"
-#include "platform/Environment.h"
+#include "platform/registry/Registry.h"
+#include "platform/environment/Environment.h"
 
 #include "support/TestFiles.h"
 
@@ -33,7 +33,7 @@ RegDocument Parsed(const std::string& text)
 
 // A settings store whose problems with its file are collected.
 struct Reports {
-    TSettingsStore Store(const std::filesystem::path& file)
+    RegistryFile Store(const std::filesystem::path& file)
     {
         return {file, [this](const std::string& message) { messages.push_back(message); }};
     }
@@ -131,14 +131,14 @@ TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
     EXPECT_FALSE(KeyPath(0x80000007, "A").has_value());
 }
 
-class RegistryStore : public ::testing::Test {
+class RegistryStoreTest : public ::testing::Test {
 protected:
     TempDir folder;
     std::filesystem::path file = folder / "registry.reg";
-    TSettingsStore store{file, {}};
+    RegistryFile store{file, {}};
 };
 
-TEST_F(RegistryStore, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
+TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
 {
     Registry writer(store);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
@@ -158,7 +158,7 @@ TEST_F(RegistryStore, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
     EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\DBK", false)) << "hives are apart";
 }
 
-TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
+TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 {
     Registry first(store), second(store);
     ASSERT_TRUE(first.OpenKey("K", true));
@@ -176,7 +176,7 @@ TEST_F(RegistryStore, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
         << "no temporary file is left";
 }
 
-TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
+TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
 {
     Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("K", true));
@@ -193,7 +193,7 @@ TEST_F(RegistryStore, AnUnchangedValueLeavesTheFileAlone)
     EXPECT_NE(inode(), before);
 }
 
-TEST_F(RegistryStore, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
+TEST_F(RegistryStoreTest, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
 {
     Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
@@ -202,7 +202,7 @@ TEST_F(RegistryStore, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
     EXPECT_FALSE(Registry(store).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
 }
 
-TEST_F(RegistryStore, AReadOnlyFileIsNeverChanged)
+TEST_F(RegistryStoreTest, AReadOnlyFileIsNeverChanged)
 {
     const std::string original = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=\"1\"\r\n\r\n";
     WriteBytes(file, original);
@@ -215,7 +215,7 @@ TEST_F(RegistryStore, AReadOnlyFileIsNeverChanged)
     EXPECT_EQ(registry.ReadValue("A"), Sz("1"));
 }
 
-TEST_F(RegistryStore, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
+TEST_F(RegistryStoreTest, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
 {
     const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=hex:zz\r\n";
     WriteBytes(file, damaged);
@@ -236,7 +236,7 @@ TEST_F(RegistryStore, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
     EXPECT_EQ(reports.messages.size(), 1u);
 }
 
-TEST_F(RegistryStore, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
+TEST_F(RegistryStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
     std::filesystem::create_directory(file); // a folder where the file should be
     Reports reports;
@@ -247,7 +247,7 @@ TEST_F(RegistryStore, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
     EXPECT_EQ(reports.messages.size(), 1u);
 }
 
-TEST_F(RegistryStore, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhenAllAreStored)
+TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhenAllAreStored)
 {
     Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("K", true));
@@ -290,7 +290,7 @@ TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)
         return found == variables.end() ? std::nullopt : std::optional(found->second);
     };
     variables = {{"HOME", "/home/ann"}, {"LANG", "el_GR.UTF-8"}};
-    TEnvironment environment = EnvironmentFrom(lookup);
+    Environment environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/home/ann/.config/daybrook/registry.reg");
     EXPECT_EQ(environment.ProgramFolder, ExecutableFolder());
     EXPECT_TRUE(std::filesystem::exists(environment.ProgramFolder / "test_platform"));

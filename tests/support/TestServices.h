@@ -3,8 +3,8 @@
 #pragma once
 
 #include "support/TestFiles.h"
-#include "widgets/ScriptedDialogs.h"
-#include "widgets/Services.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <memory>
 
@@ -12,10 +12,10 @@ namespace testing_support {
 
 class TestServices {
 public:
-    explicit TestServices(calendar::TDate today = {2024, 3, 15}) : today_(today) { Rebuild(); }
+    explicit TestServices(calendar::Date today = {2024, 3, 15}) : today_(today) { Rebuild(); }
 
-    widgets::TServices& operator*() { return *services_; }
-    widgets::TServices* operator->() { return services_.get(); }
+    widgets::Services& operator*() { return *services_; }
+    widgets::Services* operator->() { return services_.get(); }
 
     // The program folder is now another one (the services are made anew).
     void SetProgramFolder(const std::filesystem::path& folder)
@@ -23,7 +23,7 @@ public:
         programFolder_ = folder;
         Rebuild();
     }
-    void SetToday(calendar::TDate today) { today_ = today; }
+    void SetToday(calendar::Date today) { today_ = today; }
 
     const std::filesystem::path& ProgramFolder() const { return programFolder_; }
     std::filesystem::path SettingsFile() const { return settingsFolder.Path() / "registry.reg"; }
@@ -37,14 +37,14 @@ private:
     {
         if (programFolder_.empty())
             programFolder_ = folder.Path();
-        services_ = std::make_unique<widgets::TServices>(
-            platform::TEnvironment{programFolder_, SettingsFile(), 1252}, dialogs, QStringLiteral("The Daybrook"),
+        services_ = std::make_unique<widgets::Services>(
+            platform::Environment{programFolder_, SettingsFile(), 1252}, dialogs, QStringLiteral("The Daybrook"),
             [this] { return today_; });
     }
 
-    calendar::TDate today_;
+    calendar::Date today_;
     std::filesystem::path programFolder_;
-    std::unique_ptr<widgets::TServices> services_;
+    std::unique_ptr<widgets::Services> services_;
 };
 
 } // namespace testing_support

@@ -2,13 +2,13 @@
 // store, as lines or as JSON, and backup files made from JSON.
 #include "Command.h"
 
-#include "base/CalendarDate.h"
-#include "base/CodePage.h"
-#include "base/SafeFile.h"
-#include "birthdays/BDStream.h"
-#include "birthdays/BirthDate.h"
-#include "birthdays/uBDEngine.h"
-#include "platform/DiaryCodePage.h"
+#include "base/dates/CalendarDate.h"
+#include "base/text/CodePage.h"
+#include "base/io/SafeFile.h"
+#include "formats/birthdays/BirthdayStream.h"
+#include "model/birthdays/BirthDate.h"
+#include "model/birthdays/BirthdayBook.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -25,7 +25,7 @@
 namespace tool {
 namespace {
 
-using birthdays::TEntryValues;
+using birthdays::EntryValues;
 
 // The stored bytes named by the arguments: a backup file, or the working store (--registry).
 bool ReadStream(const std::string& source, std::string& bytes, int& status)
@@ -45,12 +45,12 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
         }
         try {
             bytes = birthdays::ReadWorkingStore(SettingsStore());
-        } catch (const birthdays::EEntryStoreError& error) {
+        } catch (const birthdays::BirthdayBookError& error) {
             status = Fail(ExitData, "the birthday list in the settings: " + std::string(error.what()));
             return false;
         }
         if (bytes.empty())
-            bytes = birthdays::TEntryStreamWriter(platform::DiaryCodePage()).Finish();
+            bytes = birthdays::EntryStreamWriter(platform::DiaryCodePage()).Finish();
         return true;
     }
     switch (safefile::ReadWhole(source, bytes)) {
@@ -69,11 +69,11 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
 // YYYY-MM-DD, "????" for the unknown year, dashes for an entry without a date.
 std::string DateText(double birthDate)
 {
-    std::optional<calendar::TDate> date;
+    std::optional<calendar::Date> date;
     try {
         if (birthDate != 0)
             date = calendar::DecodeDate(birthDate);
-    } catch (const calendar::EConvertError&) {
+    } catch (const calendar::ConvertError&) {
     }
     if (!date)
         return "----------";
@@ -160,11 +160,11 @@ std::string JsonNumber(double value)
     return number;
 }
 
-std::string JsonListing(const std::vector<TEntryValues>& entries)
+std::string JsonListing(const std::vector<EntryValues>& entries)
 {
     std::string out = "{\n \"codepage\": " + std::to_string(platform::DiaryCodePage()) + ",\n \"entries\": [";
     for (size_t i = 0; i < entries.size(); ++i) {
-        const TEntryValues& entry = entries[i];
+        const EntryValues& entry = entries[i];
         out += i == 0 ? "\n" : ",\n";
         out += "  {\n   \"full_name\": " + JsonString(ForTerminal(entry.FullName)) +
                ",\n   \"birth_date\": " + JsonNumber(entry.BirthDate) +
@@ -174,7 +174,7 @@ std::string JsonListing(const std::vector<TEntryValues>& entries)
     return out + (entries.empty() ? "]\n}\n" : "\n ]\n}\n");
 }
 
-int List(const TArguments& arguments)
+int List(const Arguments& arguments)
 {
     const bool json = !arguments.empty() && arguments[0] == "--json";
     if (arguments.size() != (json ? 2u : 1u))
@@ -183,13 +183,13 @@ int List(const TArguments& arguments)
     int status = 0;
     if (!ReadStream(arguments.back(), bytes, status))
         return status;
-    const birthdays::TStreamContent content = birthdays::ReadEntryStream(bytes, platform::DiaryCodePage());
+    const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, platform::DiaryCodePage());
     if (!content.Error.empty())
         return Fail(ExitData, arguments.back() + ": " + content.Error);
     if (json) {
         std::cout << JsonListing(content.Entries);
     } else {
-        for (const TEntryValues& entry : content.Entries)
+        for (const EntryValues& entry : content.Entries)
             std::cout << DateText(entry.BirthDate) << '\t' << OneLine(ForTerminal(entry.FullName)) << '\t'
                       << OneLine(ForTerminal(entry.Notes)) << '\n';
     }
@@ -197,7 +197,7 @@ int List(const TArguments& arguments)
 }
 
 // A fault in the JSON input, with what to tell the user.
-struct TJsonFault {
+struct JsonFault {
     std::string Message;
 };
 
@@ -207,11 +207,11 @@ std::string TextField(const QJsonObject& object, const char* key, const std::str
     if (value.isUndefined())
         return {};
     if (!value.isString())
-        throw TJsonFault{where + ": \"" + key + "\" is not a text"};
+        throw JsonFault{where + ": \"" + key + "\" is not a text"};
     const std::string utf8 = value.toString().toStdString();
     auto text = codepage::Utf8ToCodePage(utf8, platform::DiaryCodePage());
     if (!text)
-        throw TJsonFault{where + ": \"" + key + "\" (" + utf8 + ") holds characters that code page " +
+        throw JsonFault{where + ": \"" + key + "\" (" + utf8 + ") holds characters that code page " +
                          std::to_string(platform::DiaryCodePage()) +
                          " cannot store (set DAYBROOK_CODEPAGE to the code page of the list)"};
     return std::move(*text);
@@ -227,11 +227,11 @@ double DateField(const QJsonObject& object, const std::string& where)
     try {
         if (valid && date != 0)
             calendar::DecodeDate(date);
-    } catch (const calendar::EConvertError&) {
+    } catch (const calendar::ConvertError&) {
         valid = false;
     }
     if (!valid)
-        throw TJsonFault{where + ": \"birth_date\" is not a date (days since 1899-12-30, years 1 to 9999)"};
+        throw JsonFault{where + ": \"birth_date\" is not a date (days since 1899-12-30, years 1 to 9999)"};
     return date;
 }
 
@@ -242,25 +242,25 @@ int32_t IconField(const QJsonObject& object, const std::string& where)
         return -1;
     const double number = value.toDouble(0.5);
     if (!value.isDouble() || number != std::trunc(number) || number < INT32_MIN || number > INT32_MAX)
-        throw TJsonFault{where + ": \"icon\" is not a whole number of 32 bits"};
+        throw JsonFault{where + ": \"icon\" is not a whole number of 32 bits"};
     return static_cast<int32_t>(number);
 }
 
-std::vector<TEntryValues> ParseJsonList(const QByteArray& json)
+std::vector<EntryValues> ParseJsonList(const QByteArray& json)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isNull())
-        throw TJsonFault{"not JSON (" + error.errorString().toStdString() + " at byte " +
+        throw JsonFault{"not JSON (" + error.errorString().toStdString() + " at byte " +
                          std::to_string(error.offset) + ")"};
     if (!document.isObject() || !document.object().value(QLatin1String("entries")).isArray())
-        throw TJsonFault{"not a birthday list: no \"entries\" array"};
-    std::vector<TEntryValues> entries;
+        throw JsonFault{"not a birthday list: no \"entries\" array"};
+    std::vector<EntryValues> entries;
     const QJsonArray list = document.object().value(QLatin1String("entries")).toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         const std::string where = "entry " + std::to_string(i + 1);
         if (!list[i].isObject())
-            throw TJsonFault{where + " is not an object"};
+            throw JsonFault{where + " is not an object"};
         const QJsonObject object = list[i].toObject();
         entries.push_back({TextField(object, "full_name", where), DateField(object, where),
                            IconField(object, where), TextField(object, "notes", where)});
@@ -268,21 +268,21 @@ std::vector<TEntryValues> ParseJsonList(const QByteArray& json)
     return entries;
 }
 
-int Import(const TArguments& arguments)
+int Import(const Arguments& arguments)
 {
     if (arguments.size() != 2)
         return UsageError("birthdays", "birthdays import takes FILE.json and OUT.bbk");
     QFile file(QString::fromStdString(arguments[0]));
     if (!file.open(QIODevice::ReadOnly))
         return Fail(file.exists() ? drUnreadable : drNoFile, arguments[0] + ": cannot be read");
-    std::vector<TEntryValues> entries;
+    std::vector<EntryValues> entries;
     try {
         entries = ParseJsonList(file.readAll());
-    } catch (const TJsonFault& fault) {
+    } catch (const JsonFault& fault) {
         return Fail(ExitData, arguments[0] + ": " + fault.Message);
     }
-    birthdays::TEntryStreamWriter writer(platform::DiaryCodePage());
-    for (const TEntryValues& entry : entries)
+    birthdays::EntryStreamWriter writer(platform::DiaryCodePage());
+    for (const EntryValues& entry : entries)
         writer.Add(entry);
     if (const auto failure = safefile::WriteWhole(arguments[1], writer.Finish()))
         return Fail(ExitIo, arguments[1] + ": " + *failure);
@@ -290,9 +290,9 @@ int Import(const TArguments& arguments)
     return 0;
 }
 
-int Birthdays(const TArguments& arguments)
+int Birthdays(const Arguments& arguments)
 {
-    const TArguments rest(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
+    const Arguments rest(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
     if (!arguments.empty() && arguments[0] == "list")
         return List(rest);
     if (!arguments.empty() && arguments[0] == "import")

@@ -2,8 +2,8 @@
 // it with DAYBROOK_TOOL_COMMAND; main() dispatches on the first argument.
 #pragma once
 
-#include "platform/Registry.h"
-#include "storage/DiaryFormat.h"
+#include "platform/registry/Registry.h"
+#include "formats/diary/DiaryFormat.h"
 
 #include <filesystem>
 #include <string>
@@ -11,20 +11,20 @@
 
 namespace tool {
 
-using TArguments = std::vector<std::string>;
+using Arguments = std::vector<std::string>;
 
-struct TCommand {
+struct Command {
     std::string name;
     std::string synopsis; // "list FILE"
     std::string summary;  // one line for the overview
     std::string help;     // the rest of `<command> --help`
-    int (*run)(const TArguments& arguments);
+    int (*run)(const Arguments& arguments);
 };
 
-std::vector<TCommand>& Commands();
+std::vector<Command>& Commands();
 
-struct TRegistration {
-    explicit TRegistration(TCommand command) { Commands().push_back(std::move(command)); }
+struct Registration {
+    explicit Registration(Command command) { Commands().push_back(std::move(command)); }
 };
 
 // Exit statuses besides the diary result codes 0 to 5.
@@ -37,18 +37,18 @@ int Fail(int status, const std::string& message);
 // Prints the usage line of a command with a hint to --help; returns ExitUsage.
 int UsageError(const std::string& command, const std::string& problem);
 // True when the arguments ask for the command's help (which is then printed).
-bool WantsHelp(const std::string& command, const TArguments& arguments);
+bool WantsHelp(const std::string& command, const Arguments& arguments);
 
 // The text of a load result, e.g. "wrong password".
-std::string DiaryResultText(TDiaryResult result);
+std::string DiaryResultText(DiaryResult result);
 
 // Reads the password — DAYBROOK_PASSWORD or, when that is unset, one line of standard input
 // (without echo on a terminal), converted to the diary code page — and loads the diary, plain
 // or sealed, with it. On failure prints a clear message and returns the exit status (the load
 // result, or ExitUsage for a password the code page cannot store); 0 when done. lock tells
 // the file's format, with the key of a sealed file.
-int LoadWithPassword(const std::string& file, TLines& lines, std::string& password, TDiaryLock& lock);
-int LoadWithPassword(const std::string& file, TLines& lines, std::string& password);
+int LoadWithPassword(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock);
+int LoadWithPassword(const std::string& file, LineList& lines, std::string& password);
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
 std::string ForTerminal(const std::string& text);
@@ -56,11 +56,11 @@ std::string ForTerminal(const std::string& text);
 // The user's settings file, as main() found it in the environment.
 void SetSettingsFile(std::filesystem::path file);
 // The settings store over that file; problems with the file itself are told on standard error.
-platform::TSettingsStore SettingsStore();
+platform::RegistryFile SettingsStore();
 
 } // namespace tool
 
 #define DAYBROOK_TOOL_CONCAT2(a, b) a##b
 #define DAYBROOK_TOOL_CONCAT(a, b) DAYBROOK_TOOL_CONCAT2(a, b)
 #define DAYBROOK_TOOL_COMMAND(...)                                                                           \
-    static const tool::TRegistration DAYBROOK_TOOL_CONCAT(command_, __LINE__)(tool::TCommand{__VA_ARGS__})
+    static const tool::Registration DAYBROOK_TOOL_CONCAT(command_, __LINE__)(tool::Command{__VA_ARGS__})

@@ -1,7 +1,7 @@
 #include "Command.h"
 
-#include "base/CodePage.h"
-#include "platform/DiaryCodePage.h"
+#include "base/text/CodePage.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,9 +11,9 @@
 
 namespace tool {
 
-std::vector<TCommand>& Commands()
+std::vector<Command>& Commands()
 {
-    static std::vector<TCommand> commands;
+    static std::vector<Command> commands;
     return commands;
 }
 
@@ -32,7 +32,7 @@ int UsageError(const std::string& command, const std::string& problem)
     return ExitUsage;
 }
 
-bool WantsHelp(const std::string& command, const TArguments& arguments)
+bool WantsHelp(const std::string& command, const Arguments& arguments)
 {
     for (const auto& argument : arguments) {
         if (argument != "--help" && argument != "-h")
@@ -91,7 +91,7 @@ bool ReadPassword(std::string& password)
 
 } // namespace
 
-std::string DiaryResultText(TDiaryResult result)
+std::string DiaryResultText(DiaryResult result)
 {
     switch (result) {
     case drDone:
@@ -110,17 +110,17 @@ std::string DiaryResultText(TDiaryResult result)
     return "unknown result";
 }
 
-int LoadWithPassword(const std::string& file, TLines& lines, std::string& password, TDiaryLock& lock)
+int LoadWithPassword(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock)
 {
     if (!ReadPassword(password))
         return ExitUsage;
-    const TDiaryResult result = LoadDiaryFile(file, lines, password, lock);
+    const DiaryResult result = LoadDiaryFile(file, lines, password, lock);
     return result == drDone ? 0 : Fail(result, file + ": " + DiaryResultText(result));
 }
 
-int LoadWithPassword(const std::string& file, TLines& lines, std::string& password)
+int LoadWithPassword(const std::string& file, LineList& lines, std::string& password)
 {
-    TDiaryLock lock;
+    DiaryLock lock;
     return LoadWithPassword(file, lines, password, lock);
 }
 
@@ -138,7 +138,7 @@ void SetSettingsFile(std::filesystem::path file)
     settingsFile = std::move(file);
 }
 
-platform::TSettingsStore SettingsStore()
+platform::RegistryFile SettingsStore()
 {
     return {settingsFile,
             [](const std::string& message) { std::cerr << "daybrook-tool: " << message << '\n'; }};

@@ -1,8 +1,8 @@
 // check, list, dump and copy: the commands that read a diary file of either format.
 #include "Command.h"
 
-#include "base/SafeFile.h"
-#include "storage/DayRecords.h"
+#include "base/io/SafeFile.h"
+#include "formats/diary/DayRecords.h"
 
 #include <iostream>
 
@@ -12,8 +12,8 @@ namespace {
 // What can be told of a sealed file without its password.
 int CheckSealed(const std::string& file, const std::string& image)
 {
-    TKdfParams params;
-    if (const TDiaryResult result = CheckSealedImage(image, params); result != drDone)
+    KdfParams params;
+    if (const DiaryResult result = CheckSealedImage(image, params); result != drDone)
         return Fail(result, file + ": " + DiaryResultText(result));
     std::cout << file << ": sound sealed diary file, " << image.size()
               << " bytes on disk, key derived with Argon2id (" << params.Passes << " passes over "
@@ -21,7 +21,7 @@ int CheckSealed(const std::string& file, const std::string& image)
     return drDone;
 }
 
-int Check(const TArguments& arguments)
+int Check(const Arguments& arguments)
 {
     if (arguments.size() != 1)
         return UsageError("check", "check takes one FILE");
@@ -39,7 +39,7 @@ int Check(const TArguments& arguments)
         return CheckSealed(file, image);
     std::string password;
     std::string records;
-    const TDiaryResult result = ParseDiaryImage(image, password, records);
+    const DiaryResult result = ParseDiaryImage(image, password, records);
     if (result != drDone)
         return Fail(result, file + ": " + DiaryResultText(result));
     std::cout << file << ": sound plain diary file, " << SplitLines(records).size() << " records, "
@@ -49,18 +49,18 @@ int Check(const TArguments& arguments)
 
 void PrintRecordSummary(const std::string& line)
 {
-    const TDayParts parts = ParseDayRecord(line);
+    const DayParts parts = ParseDayRecord(line);
     const std::string key = line.substr(0, 8);
     std::cout << key.substr(0, 4) << '-' << key.substr(4, 2) << '-' << key.substr(6, 2) << '\t' << parts.Mood
               << '\t' << ForTerminal(parts.Title) << '\n';
 }
 
-int List(const TArguments& arguments)
+int List(const Arguments& arguments)
 {
     if (arguments.size() != 1)
         return UsageError("list", "list takes one FILE");
     std::string password;
-    TLines lines;
+    LineList lines;
     if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
         return status;
     for (const auto& line : lines)
@@ -68,12 +68,12 @@ int List(const TArguments& arguments)
     return drDone;
 }
 
-int Dump(const TArguments& arguments)
+int Dump(const Arguments& arguments)
 {
     if (arguments.size() != 1)
         return UsageError("dump", "dump takes one FILE");
     std::string password;
-    TLines lines;
+    LineList lines;
     if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
         return status;
     const std::string text = JoinLines(lines);
@@ -81,16 +81,16 @@ int Dump(const TArguments& arguments)
     return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
 }
 
-int Copy(const TArguments& arguments)
+int Copy(const Arguments& arguments)
 {
     if (arguments.size() != 2)
         return UsageError("copy", "copy takes FILE and OUT");
     std::string password;
-    TLines lines;
-    TDiaryLock lock;
+    LineList lines;
+    DiaryLock lock;
     if (const int status = LoadWithPassword(arguments[0], lines, password, lock); status != 0)
         return status;
-    if (const TDiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
+    if (const DiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
         return Fail(result,
                     arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
     std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';

@@ -1,11 +1,11 @@
 // show and search: the commands that read entries' text.
 #include "Command.h"
 
-#include "editor/rtf/RtfReader.h"
-#include "platform/Collation.h"
-#include "storage/DayRecords.h"
-#include "storage/ResStore.h"
-#include "platform/DiaryCodePage.h"
+#include "formats/rtf/RtfReader.h"
+#include "platform/locale/Collation.h"
+#include "formats/diary/DayRecords.h"
+#include "formats/resources/PackedResources.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <QString>
 
@@ -16,27 +16,27 @@ namespace tool {
 namespace {
 
 // Loads the diary named by the first argument into sorted day records.
-bool LoadEntries(const TArguments& arguments, TDiary& diary, int& status)
+bool LoadEntries(const Arguments& arguments, DiaryRecords& diary, int& status)
 {
     std::string password;
-    TLines lines;
+    LineList lines;
     status = LoadWithPassword(arguments[0], lines, password);
     if (status != 0)
         return false;
-    diary.DiaryText.SetSorted(true);
-    diary.DiaryText.SetLines(std::move(lines));
+    diary.Text.SetSorted(true);
+    diary.Text.SetLines(std::move(lines));
     return true;
 }
 
 // A date written YYYY-MM-DD.
-std::optional<TDayDate> ParseDate(const std::string& text)
+std::optional<DayDate> ParseDate(const std::string& text)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
     for (const size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
         if (text[i] < '0' || text[i] > '9')
             return std::nullopt;
-    const TDayDate date{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2))};
+    const DayDate date{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)), std::stoi(text.substr(8, 2))};
     if (date.Month < 1 || date.Month > 12 || date.Day < 1 || date.Day > 31)
         return std::nullopt;
     return date;
@@ -47,28 +47,28 @@ std::string Folded(const std::string& utf8)
     return QString::fromStdString(utf8).toCaseFolded().toStdString();
 }
 
-int Show(const TArguments& arguments)
+int Show(const Arguments& arguments)
 {
     const auto date = arguments.size() == 2 ? ParseDate(arguments[1]) : std::nullopt;
     if (!date)
         return UsageError("show", "show takes FILE and a date written YYYY-MM-DD");
-    TDiary diary(platform::CompareText);
+    DiaryRecords diary(platform::CompareText);
     int status = drDone;
     if (!LoadEntries(arguments, diary, status))
         return status;
-    TRessourceStore noStore;
+    PackedResources noStore;
     std::string body, title;
     int mood = 0;
     if (LoadDay(diary, noStore, date->Day, date->Month, date->Year, body, title, mood) !=
-        TDayLoad::dlRecord)
+        DayLoad::dlRecord)
         return Fail(ExitData, "no entry on " + arguments[1]);
     std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n" << rtf::PlainText(body, platform::DiaryCodePage()) << '\n';
     return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
 }
 
-int Search(const TArguments& arguments)
+int Search(const Arguments& arguments)
 {
-    TArguments rest;
+    Arguments rest;
     bool ignoreCase = false;
     for (const auto& argument : arguments) {
         if (argument == "--ignore-case" || argument == "-i")
@@ -78,20 +78,20 @@ int Search(const TArguments& arguments)
     }
     if (rest.size() != 2 || rest[1].empty())
         return UsageError("search", "search takes FILE and a non-empty TEXT");
-    TDiary diary(platform::CompareText);
+    DiaryRecords diary(platform::CompareText);
     int status = drDone;
     if (!LoadEntries(rest, diary, status))
         return status;
     const auto comparable = [ignoreCase](const std::string& utf8) { return ignoreCase ? Folded(utf8) : utf8; };
     const std::string needle = comparable(rest[1]);
-    const TBodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf, platform::DiaryCodePage())); };
-    for (size_t i = 0; i < diary.DiaryText.Count(); ++i) {
-        const std::string& line = diary.DiaryText[i];
+    const BodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf, platform::DiaryCodePage())); };
+    for (size_t i = 0; i < diary.Text.Count(); ++i) {
+        const std::string& line = diary.Text[i];
         const std::string title = ForTerminal(ParseDayRecord(line).Title);
-        const TDayDate date{std::atoi(line.substr(0, 4).c_str()), std::atoi(line.substr(4, 2).c_str()),
+        const DayDate date{std::atoi(line.substr(0, 4).c_str()), std::atoi(line.substr(4, 2).c_str()),
                             std::atoi(line.substr(6, 2).c_str())};
         if (comparable(title).find(needle) != std::string::npos ||
-            DayContainsText(diary.DiaryText, needle, bodyText, date.Year, date.Month, date.Day))
+            DayContainsText(diary.Text, needle, bodyText, date.Year, date.Month, date.Day))
             std::cout << line.substr(0, 4) << '-' << line.substr(4, 2) << '-' << line.substr(6, 2) << '\t' << title
                       << '\n';
     }

@@ -1,12 +1,12 @@
 // export: the whole diary as one RTF document, as the tools window writes it.
 #include "Command.h"
 
-#include "base/SafeFile.h"
-#include "export/DiaryExport.h"
-#include "platform/Collation.h"
-#include "platform/DiaryCodePage.h"
-#include "platform/Locale.h"
-#include "storage/DiaryText.h"
+#include "base/io/SafeFile.h"
+#include "formats/export/DiaryExport.h"
+#include "platform/locale/Collation.h"
+#include "platform/locale/DiaryCodePage.h"
+#include "platform/locale/Locale.h"
+#include "formats/diary/DiaryText.h"
 
 #include <filesystem>
 #include <iostream>
@@ -20,7 +20,7 @@ bool SameFile(const std::string& a, const std::string& b)
     return std::filesystem::equivalent(a, b, error) && !error;
 }
 
-int Export(const TArguments& arguments)
+int Export(const Arguments& arguments)
 {
     if (arguments.size() != 2)
         return UsageError("export", "export takes FILE and OUT.rtf");
@@ -29,14 +29,14 @@ int Export(const TArguments& arguments)
     if (SameFile(file, out))
         return UsageError("export", out + " is the diary itself; name another file for the export");
     std::string password;
-    TLines lines;
+    LineList lines;
     if (const int status = LoadWithPassword(file, lines, password); status != 0)
         return status;
-    TDiaryText records(platform::CompareText);
+    DiaryText records(platform::CompareText);
     records.SetLines(std::move(lines));
     records.SetSorted(true);
 
-    rtfexport::TExportOptions options;
+    rtfexport::ExportOptions options;
     options.CodePage = platform::DiaryCodePage();
     options.BodyFont.font = "Arial";
     options.BodyFont.halfPoints = 20;

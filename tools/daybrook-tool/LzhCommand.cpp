@@ -1,15 +1,15 @@
 // lzh: the raw codec of the diary file, on whole files.
 #include "Command.h"
 
-#include "storage/LZHCompress.h"
-#include "base/SafeFile.h"
+#include "formats/codec/LzhCompressor.h"
+#include "base/io/SafeFile.h"
 
 #include <iostream>
 
 namespace tool {
 namespace {
 
-int Lzh(const TArguments& arguments)
+int Lzh(const Arguments& arguments)
 {
     if (arguments.size() != 3 || (arguments[0] != "compress" && arguments[0] != "decompress"))
         return UsageError("lzh", "lzh takes compress or decompress, then IN and OUT");
@@ -26,14 +26,14 @@ int Lzh(const TArguments& arguments)
     case safefile::ReadResult::Done:
         break;
     }
-    TMemoryStream source(std::move(bytes));
-    TMemoryStream dest;
+    MemoryStream source(std::move(bytes));
+    MemoryStream dest;
     try {
         if (compress)
-            TLZHCompress::Compress(source, dest);
+            LzhCompressor::Compress(source, dest);
         else
-            TLZHCompress::Decompress(source, dest);
-    } catch (const ElzhException& error) {
+            LzhCompressor::Decompress(source, dest);
+    } catch (const LzhError& error) {
         return Fail(ExitData, in + ": " + error.what());
     }
     if (const auto failure = safefile::WriteWhole(out, dest.Bytes()))

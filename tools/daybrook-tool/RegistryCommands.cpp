@@ -2,10 +2,10 @@
 // the Windows registry editor into the settings file.
 #include "Command.h"
 
-#include "base/SafeFile.h"
-#include "birthdays/BDStream.h"
-#include "birthdays/uBDEngine.h"
-#include "platform/DiaryCodePage.h"
+#include "base/io/SafeFile.h"
+#include "formats/birthdays/BirthdayStream.h"
+#include "model/birthdays/BirthdayBook.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <algorithm>
 #include <array>
@@ -38,14 +38,14 @@ std::optional<std::string> ProgramKey(const std::string& path)
     return std::nullopt;
 }
 
-struct TImportValue {
+struct ImportValue {
     std::string Key; // below HKEY_CURRENT_USER
     platform::RegNamedValue Value;
 };
 
 // The birthday list of the export must read whole, or it would replace a sound list with a
 // damaged one.
-std::optional<std::string> BirthdayListFault(const TImportValue& value)
+std::optional<std::string> BirthdayListFault(const ImportValue& value)
 {
     if (!SameText(value.Key, ProgramKeys[1]) || !SameText(value.Value.Name, "Data"))
         return std::nullopt;
@@ -58,7 +58,7 @@ std::optional<std::string> BirthdayListFault(const TImportValue& value)
     return error.empty() ? std::nullopt : std::optional(error);
 }
 
-int ImportRegistry(const TArguments& arguments)
+int ImportRegistry(const Arguments& arguments)
 {
     const bool dryRun = std::find(arguments.begin(), arguments.end(), "--dry-run") != arguments.end();
     if (arguments.size() != (dryRun ? 2u : 1u))
@@ -78,7 +78,7 @@ int ImportRegistry(const TArguments& arguments)
     if (!document)
         return Fail(ExitData, file + ": " + why);
 
-    std::vector<TImportValue> values;
+    std::vector<ImportValue> values;
     size_t otherKeys = 0;
     size_t otherValues = 0;
     for (const platform::RegKey& key : document->Keys()) {
@@ -91,7 +91,7 @@ int ImportRegistry(const TArguments& arguments)
         for (const platform::RegNamedValue& value : key.Values)
             values.push_back({*path, value});
     }
-    for (const TImportValue& value : values)
+    for (const ImportValue& value : values)
         if (const auto fault = BirthdayListFault(value))
             return Fail(ExitData,
                         file + ": the birthday list cannot be read (" + *fault + "); nothing was imported");
@@ -99,7 +99,7 @@ int ImportRegistry(const TArguments& arguments)
     platform::Registry registry(SettingsStore());
     size_t changed = 0;
     registry.BeginUpdate();
-    for (const TImportValue& value : values) {
+    for (const ImportValue& value : values) {
         registry.OpenKey(value.Key, true);
         const auto stored = registry.ReadValue(value.Value.Name);
         const char* state = !stored ? "new" : *stored == value.Value.Data ? "unchanged" : "changed";

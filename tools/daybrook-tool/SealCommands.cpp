@@ -8,29 +8,29 @@ namespace {
 
 // Loads FILE and writes its records to OUT with the lock that makeLock gives for the password.
 template <typename TMakeLock>
-int Rewrite(const std::string& command, const TArguments& arguments, TMakeLock makeLock)
+int Rewrite(const std::string& command, const Arguments& arguments, TMakeLock makeLock)
 {
     if (arguments.size() != 2)
         return UsageError(command, command + " takes FILE and OUT");
     std::string password;
-    TLines lines;
+    LineList lines;
     if (const int status = LoadWithPassword(arguments[0], lines, password); status != 0)
         return status;
-    const TDiaryLock lock = makeLock(password);
+    const DiaryLock lock = makeLock(password);
     WipeBytes(password);
-    if (const TDiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
+    if (const DiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
         return Fail(result,
                     arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
     std::cout << command << "ed " << lines.size() << " records into " << arguments[1] << '\n';
     return drDone;
 }
 
-int Seal(const TArguments& arguments)
+int Seal(const Arguments& arguments)
 {
     return Rewrite("seal", arguments, [](const std::string& password) { return SealedLock(password); });
 }
 
-int Unseal(const TArguments& arguments)
+int Unseal(const Arguments& arguments)
 {
     return Rewrite("unseal", arguments, [](const std::string& password) { return PlainLock(password); });
 }

@@ -2,8 +2,8 @@
 // users who script their backups or need to rescue a diary.
 #include "Command.h"
 
-#include "platform/DiaryCodePage.h"
-#include "platform/Environment.h"
+#include "platform/locale/DiaryCodePage.h"
+#include "platform/environment/Environment.h"
 
 #include <iostream>
 
@@ -27,7 +27,7 @@ int Overview(std::ostream& out)
 
 int main(int argc, char** argv)
 {
-    const platform::TEnvironment environment = platform::ReadEnvironment();
+    const platform::Environment environment = platform::ReadEnvironment();
     platform::SetDiaryCodePage(environment.CodePage);
     tool::SetSettingsFile(environment.SettingsFile);
     if (argc < 2)
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help")
         return Overview(std::cout);
-    const tool::TArguments arguments(argv + 2, argv + argc);
+    const tool::Arguments arguments(argv + 2, argv + argc);
     for (const auto& command : tool::Commands()) {
         if (command.name != name)
             continue;

@@ -2,12 +2,12 @@
 // the entry dialog with a sign shown, and the zodiac pictures at 100 % and 200 %.
 #include "Screenshots.h"
 
-#include "base/CalendarDate.h"
-#include "birthdays/ui/NotesEdit.h"
-#include "birthdays/ui/fBDEntry.h"
-#include "birthdays/ui/fBDMain.h"
-#include "calendar/KvCalendarEx.h"
-#include "widgets/KvCoolEdit.h"
+#include "base/dates/CalendarDate.h"
+#include "windows/keeper/NotesEdit.h"
+#include "windows/keeper/PersonDialog.h"
+#include "windows/keeper/KeeperWindow.h"
+#include "widgets/calendar/KeeperCalendar.h"
+#include "widgets/controls/FlatEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,14 +18,14 @@ using namespace birthdays;
 
 namespace {
 
-void AddPerson(TEntries& entries, const char* name, int year, int month, int day)
+void AddPerson(BirthdayBook& entries, const char* name, int year, int month, int day)
 {
-    TEntry& entry = entries.Add();
+    BirthdayEntry& entry = entries.Add();
     entry.SetFullName(name);
     entry.SetBirthDate(calendar::EncodeDate(year, month, day));
 }
 
-void FillMonth(TEntries& entries)
+void FillMonth(BirthdayBook& entries)
 {
     AddPerson(entries, "Anna Berg", 1975, 3, 21);
     AddPerson(entries, "Tom Keller", 1004, 3, 3);
@@ -42,7 +42,7 @@ void FillMonth(TEntries& entries)
 DAYBROOK_SCREENSHOT("keeper", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     screenshots::ShotServices services;
-    TfrmBDMain keeper(nullptr, *services);
+    KeeperWindow keeper(nullptr, *services);
     keeper.setWindowTitle(QStringLiteral("The Daybrook : Birthday and anniversary keeper"));
     keeper.Loaded = true;
     FillMonth(keeper.BDEngine.Entries());
@@ -54,10 +54,10 @@ DAYBROOK_SCREENSHOT("keeper", [] {
 DAYBROOK_SCREENSHOT("keeper-entry", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     screenshots::ShotServices services;
-    TEntry entry;
+    BirthdayEntry entry;
     entry.SetFullName("Grandma Rose");
     entry.SetNotes("Loves lilies.\r\nCall in the morning.");
-    TFrmBDEntry dialog(nullptr, *services);
+    PersonDialog dialog(nullptr, *services);
     dialog.setWindowTitle(QStringLiteral("Birthday Entry"));
     dialog.edtFullName->setText(QString::fromStdString(entry.FullName()));
     dialog.edtNotes->SetNotes(entry.Notes());
@@ -67,7 +67,7 @@ DAYBROOK_SCREENSHOT("keeper-entry", [] {
 
 DAYBROOK_SCREENSHOT("keeper-zodiac", [] {
     screenshots::ShotServices services;
-    const TFrmBDEntry dialog(nullptr, *services);
+    const PersonDialog dialog(nullptr, *services);
     QImage sheet(508, 193, QImage::Format_RGB32);
     sheet.fill(QColor(0xDF, 0xDF, 0xCC));
     QPainter painter(&sheet);

@@ -2,17 +2,17 @@
 // a search text typed and the match it found selected.
 #include "Screenshots.h"
 
-#include "browse/FBrowse.h"
-#include "platform/Collation.h"
-#include "session/DiarySession.h"
-#include "storage/ResStore.h"
-#include "widgets/KvCoolEdit.h"
+#include "windows/browse/BrowseWindow.h"
+#include "platform/locale/Collation.h"
+#include "model/session/DiarySession.h"
+#include "formats/resources/PackedResources.h"
+#include "widgets/controls/FlatEdit.h"
 
 #include <QTimer>
 
 namespace {
 
-TLines SampleDiary()
+LineList SampleDiary()
 {
     static const char* const titles[] = {"Spring walk by the river",
                                          "",
@@ -24,22 +24,22 @@ TLines SampleDiary()
                                          "Friends for dinner",
                                          "Back to work",
                                          "A long day"};
-    TLines lines;
+    LineList lines;
     for (int i = 0; i < 24; ++i)
         lines.push_back(DayRecord(2024, 4, 1 + i, (i * 7) % 10, titles[i % 10],
                                   "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 A day.\\par}"));
     return lines;
 }
 
-QImage BrowseWindow(const QString& needle)
+QImage RenderBrowseWindow(const QString& needle)
 {
     screenshots::ShotServices services;
-    TDiarySession session(services.Folder(), platform::CompareText);
-    session.DiaryText().SetLines(SampleDiary());
-    session.DiaryText().SetSorted(true);
-    TRessourceStore store;
+    DiarySession session(services.Folder(), platform::CompareText);
+    session.Text().SetLines(SampleDiary());
+    session.Text().SetSorted(true);
+    PackedResources store;
     LoadProgramRessources(store);
-    TfrmDiaryBrowse browse(nullptr, *services, session, store);
+    BrowseWindow browse(nullptr, *services, session, store);
     QImage shot;
     QTimer::singleShot(0, &browse, [&] {
         if (!needle.isEmpty()) {
@@ -55,5 +55,5 @@ QImage BrowseWindow(const QString& needle)
 
 } // namespace
 
-DAYBROOK_SCREENSHOT("browse-window", [] { return BrowseWindow(QString()); });
-DAYBROOK_SCREENSHOT("browse-window-search", [] { return BrowseWindow(QStringLiteral("walk")); });
+DAYBROOK_SCREENSHOT("browse-window", [] { return RenderBrowseWindow(QString()); });
+DAYBROOK_SCREENSHOT("browse-window-search", [] { return RenderBrowseWindow(QStringLiteral("walk")); });

@@ -1,10 +1,10 @@
 // The two month calendars as their windows set them up.
 #include "Screenshots.h"
 
-#include "widgets/Fonts.h"
+#include "widgets/controls/Fonts.h"
 
-#include "calendar/KvCalendar.h"
-#include "calendar/KvCalendarEx.h"
+#include "widgets/calendar/MainCalendar.h"
+#include "widgets/calendar/KeeperCalendar.h"
 
 #include <QFont>
 #include <QLocale>
@@ -19,7 +19,7 @@ namespace {
 
 DAYBROOK_SCREENSHOT("calendar-main", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    TKvCalendar calendar;
+    MainCalendar calendar;
     calendar.setGeometry(10, 70, 209, 139);
     calendar.SetBorderStyle(bsNone);
     calendar.SetColor(0xF2FFFF);
@@ -35,7 +35,7 @@ DAYBROOK_SCREENSHOT("calendar-main", [] {
 
 DAYBROOK_SCREENSHOT("calendar-keeper", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    TKvCalendarEx calendar;
+    KeeperCalendar calendar;
     calendar.setGeometry(4, 33, 778, 416);
     calendar.SetColor(0xC0FFFF);
     calendar.SetFixedColor(0xFFEAEA);

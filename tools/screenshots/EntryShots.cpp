@@ -2,11 +2,11 @@
 // with its password being typed), and a new diary being named.
 #include "Screenshots.h"
 
-#include "app/FEntry.h"
-#include "app/FMain.h"
-#include "storage/DiaryFile.h"
-#include "widgets/KvCoolEdit.h"
-#include "widgets/LbSpeedButton.h"
+#include "windows/selection/OpenDiaryDialog.h"
+#include "windows/main/MainWindow.h"
+#include "formats/diary/DiaryFile.h"
+#include "widgets/controls/FlatEdit.h"
+#include "widgets/controls/SpeedButton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,14 +16,14 @@
 
 namespace {
 
-QImage ShowEntry(const std::function<void(TfrmEntry&)>& prepare)
+QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
 {
     screenshots::ShotServices services;
     for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
         SaveDiary(services.Folder() + "/" + name, {}, "secret");
-    TfrmMain main(*services);
+    MainWindow main(*services);
     main.reger.SetValue("LastDiaryName", "my diary.dry");
-    TfrmEntry entry(main);
+    OpenDiaryDialog entry(main);
     entry.show();
     QApplication::processEvents();
     prepare(entry);
@@ -33,11 +33,11 @@ QImage ShowEntry(const std::function<void(TfrmEntry&)>& prepare)
 } // namespace
 
 DAYBROOK_SCREENSHOT("entry-existing-diary", [] {
-    return ShowEntry([](TfrmEntry& entry) { entry.EdtPassword->setText(QStringLiteral("my pass")); });
+    return ShowEntry([](OpenDiaryDialog& entry) { entry.EdtPassword->setText(QStringLiteral("my pass")); });
 });
 
 DAYBROOK_SCREENSHOT("entry-new-diary", [] {
-    return ShowEntry([](TfrmEntry& entry) {
+    return ShowEntry([](OpenDiaryDialog& entry) {
         entry.CBDiary->setCurrentIndex(0);
         entry.CBDiaryChange();
         entry.btnNext->Click();
@@ -45,7 +45,7 @@ DAYBROOK_SCREENSHOT("entry-new-diary", [] {
 });
 
 DAYBROOK_SCREENSHOT("entry-choose-new", [] {
-    return ShowEntry([](TfrmEntry& entry) {
+    return ShowEntry([](OpenDiaryDialog& entry) {
         entry.CBDiary->setCurrentIndex(0);
         entry.CBDiaryChange();
     });

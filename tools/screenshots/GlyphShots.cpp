@@ -3,9 +3,9 @@
 // at 1x on each of the nine skins, to judge their contrast everywhere.
 #include "Screenshots.h"
 
-#include "storage/ResStore.h"
-#include "widgets/ResourceBitmaps.h"
-#include "widgets/SkinPictures.h"
+#include "formats/resources/PackedResources.h"
+#include "widgets/controls/ResourceBitmaps.h"
+#include "widgets/controls/SkinPictures.h"
 
 #include <QPainter>
 
@@ -97,13 +97,13 @@ SheetLayout LayOutFamilies()
 }
 
 // One skin: the toolbar glyphs on its top strip, the navigation glyphs on its background.
-void DrawSkinBand(QPainter& painter, int top, TRessourceStore& store, int skin)
+void DrawSkinBand(QPainter& painter, int top, PackedResources& store, int skin)
 {
     const int split = kSheetWidth * 3 / 4;
     painter.drawImage(QRect(0, top, split, kBandHeight),
-                      widgets::SkinPicture(store, skin, widgets::TSkinPart::Top));
+                      widgets::SkinPicture(store, skin, widgets::SkinPart::Top));
     painter.drawImage(QRect(split, top, kSheetWidth - split, kBandHeight),
-                      widgets::SkinPicture(store, skin, widgets::TSkinPart::Background));
+                      widgets::SkinPicture(store, skin, widgets::SkinPart::Background));
     painter.setPen(Qt::white);
     painter.drawText(QRect(kGap, top, 60, kBandHeight), Qt::AlignVCenter,
                      QStringLiteral("Skin %1").arg(skin));
@@ -123,10 +123,10 @@ void DrawSkinBand(QPainter& painter, int top, TRessourceStore& store, int skin)
 
 QImage GlyphSheet()
 {
-    TRessourceStore store;
+    PackedResources store;
     LoadProgramRessources(store);
     const int skins = widgets::SkinCount(store);
-    const QImage firstSkin = widgets::SkinPicture(store, 0, widgets::TSkinPart::Top);
+    const QImage firstSkin = widgets::SkinPicture(store, 0, widgets::SkinPart::Top);
     const SheetLayout layout = LayOutFamilies();
 
     QImage sheet(kSheetWidth, layout.height + skins * kBandHeight, QImage::Format_RGB32);

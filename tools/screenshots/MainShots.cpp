@@ -2,10 +2,10 @@
 // and a day being written.
 #include "Screenshots.h"
 
-#include "app/FMain.h"
-#include "calendar/KvCalendar.h"
-#include "editor/KvRichEdit.h"
-#include "editor/TitleEdit.h"
+#include "windows/main/MainWindow.h"
+#include "widgets/calendar/MainCalendar.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "widgets/editor/TitleEdit.h"
 
 #include <QApplication>
 
@@ -16,14 +16,14 @@ const char* const SampleBody =
     "\\pard\\f0\\fs20 Walked along the river before work. The \\b first\\b0  frost of the year, and the "
     "\\cf1 light\\cf0  on the water was unreal.\\par\r\n\\par\r\nLater: finished the chapter on bridges.\\par\r\n}\r\n";
 
-QImage ShowMain(int skin, QSize size, const std::function<void(TfrmMain&)>& prepare = {})
+QImage ShowMain(int skin, QSize size, const std::function<void(MainWindow&)>& prepare = {})
 {
     screenshots::ShotServices services;
-    TfrmMain main(*services);
+    MainWindow main(*services);
     main.Session().Create("Sample", "secret");
     main.Session().Diary.NewDiary = false;
     for (const char* record : {"202403020Market day@@", "202403097Concert@@", "202403141River walk@@"})
-        main.Session().DiaryText().Add(std::string(record) + SampleBody);
+        main.Session().Text().Add(std::string(record) + SampleBody);
     main.CurrentSkin = skin;
     main.resize(size);
     main.show();
@@ -43,7 +43,7 @@ DAYBROOK_SCREENSHOT("main-skin3", [] { return ShowMain(3, QSize(742, 453)); });
 DAYBROOK_SCREENSHOT("main-skin7", [] { return ShowMain(7, QSize(742, 453)); });
 DAYBROOK_SCREENSHOT("main-maximised", [] { return ShowMain(5, QSize(1280, 760)); });
 DAYBROOK_SCREENSHOT("main-writing", [] {
-    return ShowMain(1, QSize(742, 453), [](TfrmMain& main) {
+    return ShowMain(1, QSize(742, 453), [](MainWindow& main) {
         main.DCalendar->SetCalendarDate({2024, 3, 15});
         main.btnNewClick();
         main.edTitle->setText(QStringLiteral("A quiet Friday"));

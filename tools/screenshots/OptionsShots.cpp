@@ -2,13 +2,13 @@
 // main window hands them.
 #include "Screenshots.h"
 
-#include "options/FAbout.h"
-#include "options/FOptions.h"
-#include "options/FProgress.h"
-#include "platform/Collation.h"
-#include "session/DiarySession.h"
-#include "settings/RegValues.h"
-#include "storage/ResStore.h"
+#include "windows/tools/AboutWindow.h"
+#include "windows/tools/ToolsWindow.h"
+#include "windows/tools/ProgressWindow.h"
+#include "platform/locale/Collation.h"
+#include "model/session/DiarySession.h"
+#include "model/settings/Settings.h"
+#include "formats/resources/PackedResources.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,11 +30,11 @@ template <class Window> QImage WhileShown(Window& window, int skin)
 QImage OptionsWindow(int skin)
 {
     screenshots::ShotServices services;
-    TDiarySession session(services.Folder(), platform::CompareText);
-    TRegValues reger((*services).SettingsStore());
-    TRessourceStore store;
+    DiarySession session(services.Folder(), platform::CompareText);
+    Settings reger((*services).SettingsStore());
+    PackedResources store;
     LoadProgramRessources(store);
-    TfrmOptions options(nullptr, *services, session, reger, store, TOptionsHost{});
+    ToolsWindow options(nullptr, *services, session, reger, store, ToolsWindowHost{});
     return WhileShown(options, skin);
 }
 
@@ -44,7 +44,7 @@ DAYBROOK_SCREENSHOT("options-window", [] { return OptionsWindow(0); });
 DAYBROOK_SCREENSHOT("options-window-skin5", [] { return OptionsWindow(5); });
 
 DAYBROOK_SCREENSHOT("options-progress", [] {
-    TfrmProgress progress(nullptr);
+    ProgressWindow progress(nullptr);
     progress.Start(3650);
     QApplication::processEvents();
     return progress.grab().toImage();
@@ -52,8 +52,8 @@ DAYBROOK_SCREENSHOT("options-progress", [] {
 
 DAYBROOK_SCREENSHOT("about-window", [] {
     screenshots::ShotServices services;
-    TRessourceStore store;
+    PackedResources store;
     LoadProgramRessources(store);
-    TfrmAbout about(nullptr, *services, store);
+    AboutWindow about(nullptr, *services, store);
     return WhileShown(about, 2);
 });

@@ -2,8 +2,8 @@
 // own sizes and enlarged.
 #include "Screenshots.h"
 
-#include "picker/FImgSelect.h"
-#include "picker/MoodPictures.h"
+#include "windows/picker/MoodPickerDialog.h"
+#include "windows/picker/MoodPictures.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -15,7 +15,7 @@ const char* const MoodNames[picker::MoodCount] = {"happy", "calm",  "excited", "
 
 QImage PickerWindow()
 {
-    TfrmClipartSelect form(nullptr);
+    MoodPickerDialog form(nullptr);
     form.Prepare(400, 200, 6, picker::MoodPictures());
     form.show();
     form.activateWindow();

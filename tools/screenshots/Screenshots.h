@@ -3,8 +3,8 @@
 // picture to <folder>/<file-name>.png.
 #pragma once
 
-#include "widgets/ScriptedDialogs.h"
-#include "widgets/Services.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/services/Services.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -35,17 +35,17 @@ QImage Grab(QWidget& widget);
 class ShotServices {
 public:
     ShotServices()
-        : services_(platform::TEnvironment{folder_.path().toStdString(), folder_.path().toStdString() + "/registry.reg", 1252},
-                    dialogs_, QStringLiteral("The Daybrook"), [] { return calendar::TDate{2024, 3, 15}; })
+        : services_(platform::Environment{folder_.path().toStdString(), folder_.path().toStdString() + "/registry.reg", 1252},
+                    dialogs_, QStringLiteral("The Daybrook"), [] { return calendar::Date{2024, 3, 15}; })
     {
     }
-    widgets::TServices& operator*() { return services_; }
+    widgets::Services& operator*() { return services_; }
     std::string Folder() const { return folder_.path().toStdString(); }
 
 private:
     QTemporaryDir folder_;
     widgets::ScriptedDialogs dialogs_;
-    widgets::TServices services_;
+    widgets::Services services_;
 };
 
 } // namespace screenshots

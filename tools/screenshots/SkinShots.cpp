@@ -2,17 +2,17 @@
 // windows put them on the pictures, and the diary body showing the welcome entry.
 #include "Screenshots.h"
 
-#include "editor/KvRichEdit.h"
-#include "storage/ResStore.h"
-#include "widgets/SkinPictures.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "formats/resources/PackedResources.h"
+#include "widgets/controls/SkinPictures.h"
 
 #include <QPainter>
 
 namespace {
 
-QImage SkinPicture(TRessourceStore& store, int skin, bool topStrip)
+QImage SkinPicture(PackedResources& store, int skin, bool topStrip)
 {
-    return widgets::SkinPicture(store, skin, topStrip ? widgets::TSkinPart::Top : widgets::TSkinPart::Background);
+    return widgets::SkinPicture(store, skin, topStrip ? widgets::SkinPart::Top : widgets::SkinPart::Background);
 }
 
 void Caption(QPainter& painter, int x, int y, const QString& text, const QColor& color = Qt::white)
@@ -23,7 +23,7 @@ void Caption(QPainter& painter, int x, int y, const QString& text, const QColor&
 
 QImage SkinSheet()
 {
-    TRessourceStore store;
+    PackedResources store;
     LoadProgramRessources(store);
     constexpr int CellWidth = 500;
     constexpr int CellHeight = 360;
@@ -60,9 +60,9 @@ QImage SkinSheet()
 DAYBROOK_SCREENSHOT("skins", [] { return SkinSheet(); });
 
 DAYBROOK_SCREENSHOT("rich-edit-welcome", [] {
-    TRessourceStore store;
+    PackedResources store;
     LoadProgramRessources(store);
-    TKvRichEdit edit;
+    RichTextEdit edit;
     edit.resize(480, 300);
     edit.LoadRtf(store.ItemByName("TemplateDiary").DataStream().Bytes());
     edit.append("Links show while you type: www.example.org or write to me@example.org.");

@@ -2,17 +2,17 @@
 // mini-HTML panel, clocks and the toolbar widgets over a skin-like background.
 #include "Screenshots.h"
 
-#include "widgets/HatchPanel.h"
-#include "widgets/KvClock.h"
-#include "widgets/KvGlowLabel.h"
-#include "widgets/KvHatchPanel.h"
-#include "widgets/KvHtmlHatchPanel.h"
-#include "widgets/KvShadowLabel.h"
-#include "widgets/KvToolButton.h"
-#include "widgets/LbButton.h"
-#include "widgets/LbSpeedButton.h"
-#include "widgets/QtColors.h"
-#include "widgets/ResourceBitmaps.h"
+#include "widgets/controls/HatchPanel.h"
+#include "widgets/controls/ClockWidget.h"
+#include "widgets/controls/GlowLabel.h"
+#include "widgets/controls/HatchedPanel.h"
+#include "widgets/controls/MarkupPanel.h"
+#include "widgets/controls/ShadowLabel.h"
+#include "widgets/controls/ToolButton.h"
+#include "widgets/controls/SkinButton.h"
+#include "widgets/controls/SpeedButton.h"
+#include "widgets/controls/QtColors.h"
+#include "widgets/controls/ResourceBitmaps.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -89,22 +89,22 @@ QImage SkinLikePicture(QSize size)
 }
 
 // Speed buttons of one style in the four states a user sees.
-void StyleRow(QWidget* parent, TLbButtonStyle style, const QString& name, int y)
+void StyleRow(QWidget* parent, ButtonStyle style, const QString& name, int y)
 {
     Caption(parent, name, 10, y);
     const QString states[] = {QStringLiteral("Normal"), QStringLiteral("Hot"), QStringLiteral("Down"),
                               QStringLiteral("Disabled")};
     for (int k = 0; k < 4; ++k) {
-        auto* button = new TLbSpeedButton(parent);
+        auto* button = new SpeedButton(parent);
         button->setGeometry(120 + k * 112, y, 100, 26);
-        button->SetColorStyle(TLbColorStyle::lcsDefault);
+        button->SetColorStyle(ButtonColorStyle::lcsDefault);
         button->SetStyle(style);
         button->SetHotTrackColor(RGBColor(0xFF, 0xF4, 0xE8));
         button->SetColorWhenDown(RGBColor(0xFF, 0xFF, 0xC0));
         button->SetGlyph(ResourceBitmap(QStringLiteral("LBOK")));
         button->SetCaption(states[k]);
-        if (style == TLbButtonStyle::bsShape)
-            button->SetLayout(TLbButtonLayout::blGlyphTop);
+        if (style == ButtonStyle::bsShape)
+            button->SetLayout(ButtonLayout::blGlyphTop);
         if (k == 1)
             MakeHot(*button);
         if (k == 2)
@@ -121,25 +121,25 @@ QImage LbButtonsGallery()
     window.setFont(Arial(12));
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
-    const std::pair<TLbButtonStyle, const char*> styles[] = {
-        {TLbButtonStyle::bsNormal, "bsNormal"}, {TLbButtonStyle::bsEncarta, "bsEncarta"},
-        {TLbButtonStyle::bsModern, "bsModern"}, {TLbButtonStyle::bsOld, "bsOld"},
-        {TLbButtonStyle::bsShape, "bsShape"}};
+    const std::pair<ButtonStyle, const char*> styles[] = {
+        {ButtonStyle::bsNormal, "bsNormal"}, {ButtonStyle::bsEncarta, "bsEncarta"},
+        {ButtonStyle::bsModern, "bsModern"}, {ButtonStyle::bsOld, "bsOld"},
+        {ButtonStyle::bsShape, "bsShape"}};
     int y = 10;
     for (const auto& [style, name] : styles) {
         StyleRow(&window, style, QString::fromLatin1(name), y);
-        y += style == TLbButtonStyle::bsShape ? 48 : 34;
+        y += style == ButtonStyle::bsShape ? 48 : 34;
     }
 
     Caption(&window, QStringLiteral("Colour styles"), 10, y + 6);
-    const std::pair<TLbColorStyle, const char*> colorStyles[] = {
-        {TLbColorStyle::lcsGold, "Gold"},           {TLbColorStyle::lcsChrome, "Chrome"},
-        {TLbColorStyle::lcsBlue, "Blue"},           {TLbColorStyle::lcsRed, "Red"},
-        {TLbColorStyle::lcsAqua, "Aqua"},           {TLbColorStyle::lcsUltraFlat1, "UltraFlat1"},
-        {TLbColorStyle::lcsUltraFlat2, "UltraFlat2"}, {TLbColorStyle::lcsUltraFlatXP, "UltraFlatXP"}};
+    const std::pair<ButtonColorStyle, const char*> colorStyles[] = {
+        {ButtonColorStyle::lcsGold, "Gold"},           {ButtonColorStyle::lcsChrome, "Chrome"},
+        {ButtonColorStyle::lcsBlue, "Blue"},           {ButtonColorStyle::lcsRed, "Red"},
+        {ButtonColorStyle::lcsAqua, "Aqua"},           {ButtonColorStyle::lcsUltraFlat1, "UltraFlat1"},
+        {ButtonColorStyle::lcsUltraFlat2, "UltraFlat2"}, {ButtonColorStyle::lcsUltraFlatXP, "UltraFlatXP"}};
     int k = 0;
     for (const auto& [colorStyle, name] : colorStyles) {
-        auto* button = new TLbButton(&window);
+        auto* button = new SkinButton(&window);
         button->setGeometry(120 + (k % 4) * 118, y + (k / 4) * 32, 108, 26);
         button->SetColorStyle(colorStyle);
         button->SetCaption(QString::fromLatin1(name));
@@ -151,11 +151,11 @@ QImage LbButtonsGallery()
 
     Caption(&window, QStringLiteral("Kinds"), 10, y + 2);
     for (int kind = 1; kind <= 10; ++kind) {
-        auto* button = new TLbButton(&window);
+        auto* button = new SkinButton(&window);
         button->setGeometry(120 + ((kind - 1) % 4) * 118, y + ((kind - 1) / 4) * 30, 108, 26);
-        button->SetColorStyle(TLbColorStyle::lcsChrome);
-        button->SetKind(static_cast<TLbButtonKind>(kind));
-        button->SetAlignment(TAlignment::taCenter);
+        button->SetColorStyle(ButtonColorStyle::lcsChrome);
+        button->SetKind(static_cast<ButtonKind>(kind));
+        button->SetAlignment(HorizontalAlignment::taCenter);
         if (kind == 4)
             button->setEnabled(false);
         if (kind == 2)
@@ -163,15 +163,15 @@ QImage LbButtonsGallery()
     }
     y += 90;
     Caption(&window, QStringLiteral("Popup, shortened"), 10, y + 2, 120);
-    auto* withMenu = new TLbSpeedButton(&window);
+    auto* withMenu = new SpeedButton(&window);
     withMenu->setGeometry(120, y, 100, 26);
-    withMenu->SetColorStyle(TLbColorStyle::lcsDefault);
+    withMenu->SetColorStyle(ButtonColorStyle::lcsDefault);
     withMenu->SetCaption(QStringLiteral("&Tools"));
     withMenu->SetPopupMenu(new QMenu(withMenu));
-    auto* longCaption = new TLbButton(&window);
+    auto* longCaption = new SkinButton(&window);
     longCaption->setGeometry(238, y, 100, 26);
     longCaption->SetCaption(QStringLiteral("A caption far too long for it"));
-    longCaption->SetAlignment(TAlignment::taLeftJustify);
+    longCaption->SetAlignment(HorizontalAlignment::taLeftJustify);
     return Shot(window);
 }
 
@@ -190,58 +190,58 @@ QImage PanelsGallery()
     QWidget window;
     window.resize(560, 250);
     window.setFont(Arial(12));
-    auto* back = new THatchPanel(&window);
+    auto* back = new HatchPanel(&window);
     back->setGeometry(0, 0, 560, 250);
-    back->SetBevelOuter(TBevelCut::bvNone);
+    back->SetBevelOuter(BevelCut::bvNone);
     back->SetBitmap(SkinLikePicture(QSize(560, 250)));
-    back->SetMode(THatchMode::Stretched);
+    back->SetMode(HatchMode::Stretched);
 
-    auto* tiled = new THatchPanel(back);
+    auto* tiled = new HatchPanel(back);
     tiled->setGeometry(10, 10, 30, 230);
     tiled->SetBitmap(Checkerboard());
 
-    auto* plain = new THatchPanel(back);
+    auto* plain = new HatchPanel(back);
     plain->setGeometry(50, 10, 150, 60);
     plain->SetCaption(QStringLiteral("THatchPanel, no bitmap"));
 
-    auto* original = new TKvHatchPanel(back);
+    auto* original = new HatchedPanel(back);
     original->setGeometry(50, 80, 150, 60);
     original->SetColor(clWhite);
-    original->SetBorders(TKvBorderMode::bmOriginal);
-    original->SetBevelOuter(TBevelCut::bvLowered);
+    original->SetBorders(BorderMode::bmOriginal);
+    original->SetBevelOuter(BevelCut::bvLowered);
     original->SetBevelWidth(2);
 
-    auto* flat = new TKvHatchPanel(back);
+    auto* flat = new HatchedPanel(back);
     flat->setGeometry(50, 150, 150, 42);
     flat->SetColor(clWhite);
-    flat->SetBorders(TKvBorderMode::bmFlat);
+    flat->SetBorders(BorderMode::bmFlat);
 
-    auto* transparent = new TKvHatchPanel(back);
+    auto* transparent = new HatchedPanel(back);
     transparent->setGeometry(210, 10, 160, 90);
     transparent->SetTransparent(true);
-    transparent->SetBorders(TKvBorderMode::bmFlat);
+    transparent->SetBorders(BorderMode::bmFlat);
     transparent->SetBorderColor(clWhite);
     auto* onTransparent = new QLabel(QStringLiteral("Transparent, flat border"), transparent);
     onTransparent->setGeometry(10, 30, 145, 20);
     SetFontColor(*onTransparent, Qt::white);
 
-    auto* disabled = new TKvHatchPanel(back);
+    auto* disabled = new HatchedPanel(back);
     disabled->setGeometry(210, 110, 160, 82);
     disabled->SetBitmap(Checkerboard());
-    disabled->SetBorders(TKvBorderMode::bmOriginal);
+    disabled->SetBorders(BorderMode::bmOriginal);
     disabled->SetControlEnabled(true);
     auto* edit = new QLineEdit(QStringLiteral("ControlEnabled"), disabled);
     edit->setGeometry(10, 10, 140, 24);
-    auto* button = new TLbButton(disabled);
+    auto* button = new SkinButton(disabled);
     button->setGeometry(10, 44, 100, 26);
-    button->SetKind(TLbButtonKind::bkOK);
+    button->SetKind(ButtonKind::bkOK);
     disabled->setEnabled(false);
 
-    auto* stretched = new TKvHatchPanel(back);
+    auto* stretched = new HatchedPanel(back);
     stretched->setGeometry(380, 10, 170, 182);
     stretched->SetBitmap(Checkerboard());
-    stretched->SetMode(TKvHatchMode::hmStretched);
-    stretched->SetBorders(TKvBorderMode::bmFlat);
+    stretched->SetMode(BevelHatchMode::hmStretched);
+    stretched->SetBorders(BorderMode::bmFlat);
     stretched->SetBevelWidth(2);
     return Shot(window);
 }
@@ -250,10 +250,10 @@ QImage HtmlPanelGallery()
 {
     QWidget window;
     window.resize(420, 170);
-    auto* panel = new TKvHtmlHatchPanel(&window);
+    auto* panel = new MarkupPanel(&window);
     panel->setGeometry(0, 0, 420, 170);
     panel->SetColor(RGBColor(0xFF, 0xFB, 0xF0));
-    panel->SetBorders(TKvBorderMode::bmFlat);
+    panel->SetBorders(BorderMode::bmFlat);
     panel->SetBorderColor(clGray);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
@@ -271,9 +271,9 @@ QImage HtmlPanelGallery()
     return Shot(window);
 }
 
-TKvClock* FixedClock(QWidget* parent, QRect geometry, QTime time, TClockShowMode mode)
+ClockWidget* FixedClock(QWidget* parent, QRect geometry, QTime time, ClockShowMode mode)
 {
-    auto* clock = new TKvClock(parent);
+    auto* clock = new ClockWidget(parent);
     clock->setGeometry(geometry);
     clock->SetShowMode(mode);
     clock->SetTimeSource([time] { return time; });
@@ -287,20 +287,20 @@ QImage ClocksGallery()
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
     // As on the main window: 63 by 70, white, no bevels.
-    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), TClockShowMode::scAnalog);
+    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::scAnalog);
     small->SetColor(clWhite);
-    small->SetBevelInner(TBevelCut::bvNone);
-    small->SetBevelOuter(TBevelCut::bvNone);
-    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), TClockShowMode::scAnalog);
+    small->SetBevelInner(BevelCut::bvNone);
+    small->SetBevelOuter(BevelCut::bvNone);
+    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::scAnalog);
     noSeconds->SetColor(clWhite);
     noSeconds->SetShowSeconds(false);
-    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), TClockShowMode::scAnalog);
-    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), TClockShowMode::scDigital);
-    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), TClockShowMode::scDigital);
+    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::scAnalog);
+    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::scDigital);
+    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), ClockShowMode::scDigital);
     twelve->SetTwelveHour(true);
     twelve->SetShowSeconds(false);
     twelve->SetLeadingZero(false);
-    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), TClockShowMode::scAnalog);
+    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::scAnalog);
     wide->SetDotsColor(clMaroon);
     return Shot(window);
 }
@@ -309,12 +309,12 @@ QImage ToolbarGallery()
 {
     QWidget window;
     window.resize(750, 110);
-    auto* strip = new TKvHatchPanel(&window);
+    auto* strip = new HatchedPanel(&window);
     strip->setGeometry(0, 0, 750, 110);
     strip->SetBitmap(SkinLikePicture(QSize(500, 60)));
-    strip->SetMode(TKvHatchMode::hmStretched);
+    strip->SetMode(BevelHatchMode::hmStretched);
 
-    auto* date = new TKvShadowLabel(strip);
+    auto* date = new ShadowLabel(strip);
     date->setGeometry(7, 20, 207, 25);
     date->setFont(Arial(16, true));
     date->SetCaption(QStringLiteral("Sunday, 6 December 2026"));
@@ -332,7 +332,7 @@ QImage ToolbarGallery()
                    {"Exit", "TBEXIT", 677, 52}};
     int k = 0;
     for (const auto& b : buttons) {
-        auto* button = new TKvToolButton(strip);
+        auto* button = new ToolButton(strip);
         button->setGeometry(b.x, 6, b.width, 46);
         button->SetCaption(QString::fromLatin1(b.caption));
         button->SetGlyph(ResourceBitmap(QString::fromLatin1(b.glyph)));
@@ -346,13 +346,13 @@ QImage ToolbarGallery()
             button->setEnabled(false);
         ++k;
     }
-    auto* browse = new TKvToolButton(strip);
+    auto* browse = new ToolButton(strip);
     browse->setGeometry(343, 29, 54, 23);
-    browse->SetLayout(TLbButtonLayout::blGlyphLeft);
+    browse->SetLayout(ButtonLayout::blGlyphLeft);
     browse->SetCaption(QStringLiteral("Browse"));
     browse->SetGlyph(ResourceBitmap(QStringLiteral("TBBROWSE")));
 
-    auto* link = new TKvGlowLabel(strip);
+    auto* link = new GlowLabel(strip);
     link->setGeometry(10, 80, 160, 20);
     link->setFont(Arial(12, true));
     link->SetTransparent(true);
@@ -360,7 +360,7 @@ QImage ToolbarGallery()
     link->SetGlowColor(clBlack);
     SetFontColor(*link, QColor(0xF2, 0xC1, 0x4E));
     MakeHot(*link);
-    auto* glowAlways = new TKvGlowLabel(strip);
+    auto* glowAlways = new GlowLabel(strip);
     glowAlways->setGeometry(190, 80, 200, 20);
     glowAlways->setFont(Arial(12));
     glowAlways->SetTransparent(true);

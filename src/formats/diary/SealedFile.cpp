@@ -1,0 +1,231 @@
+#include "formats/diary/SealedFile.h"
+
+#include "base/io/Crc32.h"
+#include "formats/codec/LzhCompressor.h"
+
+#include <sodium.h>
+
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::string_view Signature = "DRYS";
+constexpr uint8_t FormatVersion = 1;
+constexpr uint8_t KdfArgon2id13 = crypto_pwhash_ALG_ARGON2ID13;
+
+// Offsets of the header, which is also the cipher's associated data.
+constexpr size_t VersionAt = 4;
+constexpr size_t KdfAt = 5;
+constexpr size_t PassesAt = 6;
+constexpr size_t MemoryAt = 10;
+constexpr size_t SaltAt = 14;
+constexpr size_t NonceAt = SaltAt + std::tuple_size_v<SealSalt>;
+constexpr size_t NonceSize = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
+constexpr size_t HeaderSize = NonceAt + NonceSize;
+constexpr size_t TagSize = crypto_aead_xchacha20poly1305_ietf_ABYTES;
+constexpr size_t CrcSize = 4;
+constexpr size_t SmallestImage = HeaderSize + TagSize + CrcSize;
+
+static_assert(crypto_aead_xchacha20poly1305_ietf_KEYBYTES == 32);
+static_assert(crypto_pwhash_SALTBYTES == std::tuple_size_v<SealSalt>);
+static_assert(crypto_pwhash_argon2id_OPSLIMIT_MIN <= CheapestKdf.Passes);
+static_assert(crypto_pwhash_argon2id_MEMLIMIT_MIN <= CheapestKdf.MemoryKiB * 1024);
+
+void StartSodium()
+{
+    static const bool started = sodium_init() >= 0;
+    if (!started)
+        throw std::runtime_error("the cryptography library cannot start");
+}
+
+const uint8_t* BytesOf(std::string_view text)
+{
+    return reinterpret_cast<const uint8_t*>(text.data());
+}
+
+uint32_t ReadLE32(std::string_view image, size_t at)
+{
+    const uint8_t* b = BytesOf(image) + at;
+    return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+}
+
+void AppendLE32(std::string& image, uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        image += static_cast<char>(value >> shift & 0xFF);
+}
+
+bool WithinLimits(const KdfParams& params)
+{
+    return params.Passes >= CheapestKdf.Passes && params.Passes <= KdfCeiling.Passes &&
+           params.MemoryKiB >= CheapestKdf.MemoryKiB && params.MemoryKiB <= KdfCeiling.MemoryKiB;
+}
+
+uint32_t ChecksumOf(std::string_view bytes)
+{
+    static const Crc32 crc;
+    return crc.Of(BytesOf(bytes), bytes.size());
+}
+
+// The plain payload of the old format with its password part left empty: one 0x00 byte, then
+// the records, compressed by the one codec.
+std::string CompressedRecords(const LineList& lines)
+{
+    std::string text = JoinLines(lines);
+    std::string plain;
+    plain.reserve(text.size() + 1);
+    plain += '\0';
+    plain += text;
+    WipeBytes(text);
+    MemoryStream source(std::move(plain));
+    MemoryStream compressed;
+    compressed.Reserve(source.Size() / 2 + 64);
+    LzhCompressor::Compress(source, compressed);
+    plain = source.TakeBytes();
+    WipeBytes(plain);
+    return compressed.TakeBytes();
+}
+
+} // namespace
+
+void WipeBytes(std::string& bytes)
+{
+    sodium_memzero(bytes.data(), bytes.size());
+    bytes.clear();
+}
+
+SealKey::SealKey(std::string_view password, const KdfParams& params, const SealSalt& salt)
+    : params_(params), salt_(salt)
+{
+    StartSodium();
+    if (!WithinLimits(params))
+        throw std::invalid_argument("key derivation parameters out of bounds");
+    if (crypto_pwhash(key_.data(), key_.size(), password.data(), password.size(), salt_.data(), params.Passes,
+                      size_t{params.MemoryKiB} * 1024, crypto_pwhash_ALG_ARGON2ID13) != 0) {
+        sodium_memzero(key_.data(), key_.size());
+        throw std::bad_alloc();
+    }
+    check_ = PasswordCheck(password);
+}
+
+SealKey::~SealKey()
+{
+    sodium_memzero(key_.data(), key_.size());
+}
+
+std::shared_ptr<const SealKey> SealKey::Derive(std::string_view password, const KdfParams& params)
+{
+    StartSodium();
+    SealSalt salt;
+    randombytes_buf(salt.data(), salt.size());
+    return std::make_shared<const SealKey>(password, params, salt);
+}
+
+std::array<uint8_t, 32> SealKey::PasswordCheck(std::string_view password) const
+{
+    std::array<uint8_t, 32> check{};
+    crypto_generichash(check.data(), check.size(), BytesOf(password), password.size(), key_.data(),
+                       key_.size());
+    return check;
+}
+
+bool SealKey::DerivedFrom(std::string_view password) const
+{
+    const auto check = PasswordCheck(password);
+    return sodium_memcmp(check.data(), check_.data(), check.size()) == 0;
+}
+
+bool IsSealedImage(std::string_view Image)
+{
+    return Image.starts_with(Signature);
+}
+
+std::string MakeSealedImage(const LineList& Lines, const SealKey& Key)
+{
+    std::string payload = CompressedRecords(Lines);
+
+    std::string image;
+    image.reserve(SmallestImage + payload.size());
+    image += Signature;
+    image += static_cast<char>(FormatVersion);
+    image += static_cast<char>(KdfArgon2id13);
+    AppendLE32(image, Key.Params().Passes);
+    AppendLE32(image, Key.Params().MemoryKiB);
+    image.append(reinterpret_cast<const char*>(Key.Salt().data()), Key.Salt().size());
+    image.resize(HeaderSize);
+    auto* bytes = reinterpret_cast<uint8_t*>(image.data());
+    randombytes_buf(bytes + NonceAt, NonceSize);
+
+    image.resize(HeaderSize + payload.size() + TagSize);
+    bytes = reinterpret_cast<uint8_t*>(image.data());
+    unsigned long long sealedSize = 0;
+    crypto_aead_xchacha20poly1305_ietf_encrypt(bytes + HeaderSize, &sealedSize, BytesOf(payload),
+                                               payload.size(), bytes, HeaderSize, nullptr, bytes + NonceAt,
+                                               Key.Bytes().data());
+    WipeBytes(payload);
+    AppendLE32(image, ChecksumOf(image));
+    return image;
+}
+
+DiaryResult CheckSealedImage(std::string_view Image, KdfParams& Params)
+{
+    if (Image.size() < SmallestImage || !IsSealedImage(Image))
+        return drDamaged;
+    if (static_cast<uint8_t>(Image[VersionAt]) != FormatVersion)
+        return drDamaged;
+    const size_t checked = Image.size() - CrcSize;
+    if (ChecksumOf(Image.substr(0, checked)) != ReadLE32(Image, checked))
+        return drDamaged;
+    const KdfParams params{ReadLE32(Image, PassesAt), ReadLE32(Image, MemoryAt)};
+    if (static_cast<uint8_t>(Image[KdfAt]) != KdfArgon2id13 || !WithinLimits(params))
+        return drDamaged;
+    Params = params;
+    return drDone;
+}
+
+DiaryResult ParseSealedImage(std::string_view Image, std::string_view Password, std::string& Records,
+                              std::shared_ptr<const SealKey>& Key)
+{
+    KdfParams params;
+    if (CheckSealedImage(Image, params) != drDone)
+        return drDamaged;
+    SealSalt salt;
+    std::copy_n(BytesOf(Image) + SaltAt, salt.size(), salt.begin());
+    std::shared_ptr<const SealKey> key;
+    try {
+        key = std::make_shared<const SealKey>(Password, params, salt);
+    } catch (const std::bad_alloc&) {
+        return drUnreadable;
+    }
+
+    const std::string_view sealed = Image.substr(HeaderSize, Image.size() - HeaderSize - CrcSize);
+    std::string payload(sealed.size() - TagSize, '\0');
+    unsigned long long payloadSize = 0;
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+            reinterpret_cast<uint8_t*>(payload.data()), &payloadSize, nullptr, BytesOf(sealed), sealed.size(),
+            BytesOf(Image), HeaderSize, BytesOf(Image) + NonceAt, key->Bytes().data()) != 0)
+        return drWrongPassword;
+
+    MemoryStream compressed(std::move(payload));
+    MemoryStream decoded;
+    bool decodedWhole = true;
+    try {
+        LzhCompressor::Decompress(compressed, decoded);
+    } catch (const std::exception&) {
+        decodedWhole = false;
+    }
+    payload = compressed.TakeBytes();
+    WipeBytes(payload);
+    std::string plain = decoded.TakeBytes();
+    if (!decodedWhole || plain.empty() || plain.front() != '\0') {
+        WipeBytes(plain);
+        return drDamaged;
+    }
+    plain.erase(0, 1);
+    Records = std::move(plain);
+    Key = std::move(key);
+    return drDone;
+}

@@ -1,0 +1,18 @@
+// The items the build embeds in the program (generated from assets/ at build time), in the
+// order the resource store holds them.
+#pragma once
+
+#include <cstddef>
+
+namespace packed_items {
+
+struct EmbeddedItem {
+    const char* name;
+    const unsigned char* data;
+    size_t size;
+};
+
+extern const EmbeddedItem Items[];
+extern const size_t ItemCount;
+
+} // namespace packed_items

@@ -1,0 +1,124 @@
+#include "formats/resources/PackedResources.h"
+
+#include "formats/resources/PackedItems.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool SameNameNoCase(const std::string& a, const std::string& b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return lower(x) == lower(y);
+           });
+}
+
+} // namespace
+
+void PackedItem::SetName(const std::string& name)
+{
+    for (size_t i = 0; i < collection_->Count(); ++i) {
+        const PackedItem& other = (*collection_)[i];
+        if (&other != this && SameNameNoCase(other.name_, name))
+            throw PackedResourcesError("Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
+    }
+    name_ = name;
+}
+
+std::string PackedItem::DisplayName() const
+{
+    return data_.Size() == 0 ? "TPackedItem" : name_;
+}
+
+MemoryStream& PackedItem::DataStream()
+{
+    data_.Seek(0);
+    return data_;
+}
+
+void PackedItem::WriteData(MemoryStream& stream) const
+{
+    const auto size = static_cast<uint32_t>(data_.Size());
+    const uint8_t length[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                               static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
+    stream.Write(length, sizeof length);
+    stream.Write(reinterpret_cast<const uint8_t*>(data_.Bytes().data()), data_.Size());
+}
+
+bool PackedItem::ReadData(MemoryStream& stream)
+{
+    data_ = MemoryStream();
+    uint8_t length[4];
+    if (stream.Read(length, sizeof length) != sizeof length)
+        return false;
+    const size_t size = length[0] | length[1] << 8 | length[2] << 16 | static_cast<size_t>(length[3]) << 24;
+    if (size > stream.Size() - stream.Position())
+        return false;
+    std::string bytes(size, '\0');
+    stream.Read(reinterpret_cast<uint8_t*>(bytes.data()), size);
+    data_ = MemoryStream(std::move(bytes));
+    return true;
+}
+
+PackedItem& PackedItemCollection::Add()
+{
+    items_.push_back(std::make_unique<PackedItem>(*this));
+    return *items_.back();
+}
+
+void PackedItemCollection::Assign(const PackedItemCollection& other)
+{
+    if (&other == this)
+        return;
+    items_.clear();
+    for (const auto& item : other.items_) {
+        PackedItem& copy = Add();
+        copy.name_ = item->name_;
+        copy.data_ = MemoryStream(item->data_.Bytes());
+    }
+}
+
+int PackedItemCollection::IndexOf(const std::string& name) const
+{
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (SameNameNoCase(items_[i]->Name(), name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+size_t PackedResources::Size() const
+{
+    size_t size = 0;
+    for (size_t i = 0; i < items_.Count(); ++i)
+        size += items_[i].Size();
+    return size;
+}
+
+PackedItem& PackedResources::ItemByName(const std::string& name)
+{
+    const int index = IndexOf(name);
+    if (index < 0)
+        throw PackedResourcesError("La ressource \"" + name + "\" n'existe pas !");
+    return items_[static_cast<size_t>(index)];
+}
+
+void LoadProgramRessources(PackedResources& store)
+{
+    PackedItemCollection items;
+    for (size_t i = 0; i < packed_items::ItemCount; ++i) {
+        const packed_items::EmbeddedItem& embedded = packed_items::Items[i];
+        PackedItem& item = items.Add();
+        item.SetName(embedded.name);
+        item.SetData(std::string(reinterpret_cast<const char*>(embedded.data), embedded.size));
+    }
+    store.SetItems(items);
+}
+
+std::string SkinItemName(int skin, bool topStrip)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, skin < 10 ? "skin0%d%s" : "skin%d%s", skin, topStrip ? "u.jpg" : "d.jpg");
+    return name;
+}

@@ -1,0 +1,109 @@
+// The packed resource store: named binary items carried inside the program (the skin
+// pictures and the welcome entry's template), looked up by name without regard to ASCII
+// letter case and read through a stream.
+#pragma once
+
+#include "base/io/MemoryStream.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Raised for a name that is not in the store and for a name already taken. The message is
+// text in Windows-1252.
+class PackedResourcesError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum ItemStoreMode { smStore };
+
+class PackedItemCollection;
+class PackedResources;
+
+class PackedItem {
+public:
+    explicit PackedItem(PackedItemCollection& collection) : collection_(&collection) {}
+
+    ItemStoreMode StoreMode() const { return smStore; }
+    void SetStoreMode(ItemStoreMode) {}
+
+    // The data's length in bytes.
+    size_t Size() const { return data_.Size(); }
+
+    const std::string& Name() const { return name_; }
+    // Refuses a name another item of the collection has (ASCII letter case ignored).
+    void SetName(const std::string& name);
+
+    // The name, or "TPackedItem" while the item holds no data.
+    std::string DisplayName() const;
+
+    // The data, positioned at its start; owned by the item.
+    MemoryStream& DataStream();
+    void SetData(std::string bytes) { data_ = MemoryStream(std::move(bytes)); }
+
+    // The persisted "ResData" value: a 32-bit little-endian length and that many bytes.
+    void WriteData(MemoryStream& stream) const;
+    // Replaces the data with a "ResData" value read from stream; false (data left empty) when
+    // the stream ends before the length says.
+    bool ReadData(MemoryStream& stream);
+
+private:
+    friend class PackedItemCollection;
+    PackedItemCollection* collection_;
+    MemoryStream data_;
+    std::string name_;
+};
+
+class PackedItemCollection {
+public:
+    explicit PackedItemCollection(PackedResources* owner = nullptr) : owner_(owner) {}
+    PackedItemCollection(const PackedItemCollection&) = delete;
+    PackedItemCollection& operator=(const PackedItemCollection&) = delete;
+
+    PackedResources* Owner() const { return owner_; }
+    size_t Count() const { return items_.size(); }
+    PackedItem& operator[](size_t index) { return *items_[index]; }
+    const PackedItem& operator[](size_t index) const { return *items_[index]; }
+
+    // A new item with no name and no data, at the end.
+    PackedItem& Add();
+    // Replaces the items with copies of the other collection's.
+    void Assign(const PackedItemCollection& other);
+
+    // The first item named so (ASCII letter case ignored), or -1.
+    int IndexOf(const std::string& name) const;
+
+private:
+    PackedResources* owner_;
+    std::vector<std::unique_ptr<PackedItem>> items_;
+};
+
+class PackedResources {
+public:
+    PackedResources() = default;
+    PackedResources(const PackedResources&) = delete;
+    PackedResources& operator=(const PackedResources&) = delete;
+
+    PackedItemCollection& Items() { return items_; }
+    const PackedItemCollection& Items() const { return items_; }
+    void SetItems(const PackedItemCollection& items) { items_.Assign(items); }
+
+    // The sum of the items' sizes.
+    size_t Size() const;
+
+    int IndexOf(const std::string& name) const { return items_.IndexOf(name); }
+    // Raises PackedResourcesError when there is no such item.
+    PackedItem& ItemByName(const std::string& name);
+
+private:
+    PackedItemCollection items_{this};
+};
+
+// Fills the store with the program's own items: the eighteen skin pictures "skin00u.jpg",
+// "skin00d.jpg", ... "skin08d.jpg" and the welcome entry's RTF "TemplateDiary".
+void LoadProgramRessources(PackedResources& store);
+
+// The item name of skin n's top strip ("skin03u.jpg") or background ("skin03d.jpg").
+std::string SkinItemName(int skin, bool topStrip);

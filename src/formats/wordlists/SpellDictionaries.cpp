@@ -1,0 +1,85 @@
+#include "formats/wordlists/SpellDictionaries.h"
+
+#include "base/io/SafeFile.h"
+#include "formats/wordlists/DictionaryFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A word list is a megabyte or two; a file far larger is not one and is not read into memory.
+constexpr std::uintmax_t MaxDictionaryBytes = 64u << 20;
+
+bool FileExists(const fs::path& path)
+{
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+} // namespace
+
+SpellDictionaries::SpellDictionaries(fs::path programFolder, CollationKeyMaker collationKey)
+    : programFolder_(std::move(programFolder)), master_(collationKey), custom_(collationKey),
+      ignoreAll_(collationKey)
+{
+}
+
+LineList SpellDictionaries::ReadDictionary(const fs::path& path) const
+{
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    std::string bytes;
+    if (error || size > MaxDictionaryBytes || safefile::ReadWhole(path, bytes) != safefile::ReadResult::Done)
+        throw DictionaryError("Cannot load dictionary file:\r\n\"" + MasterPath().string());
+    return spell::ParseDictionary(bytes);
+}
+
+void SpellDictionaries::LoadDictionaries()
+{
+    if (!FileExists(MasterPath()))
+        throw DictionaryError("Cannot load master dictionary file:\r\n\"" + MasterPath().string());
+    std::optional<LineList> masterWords;
+    if (master_.Empty())
+        masterWords = ReadDictionary(MasterPath());
+    std::optional<LineList> customWords;
+    if (FileExists(CustomPath()))
+        customWords = ReadDictionary(CustomPath());
+
+    if (masterWords)
+        master_.Assign(std::move(*masterWords));
+    if (customWords)
+        custom_.Assign(std::move(*customWords));
+}
+
+bool SpellDictionaries::CheckWord(std::string_view word, LineList& suggestions) const
+{
+    const std::string key = master_.KeyOf(word);
+    if (custom_.Find(key).found || ignoreAll_.Find(key).found)
+        return true;
+    const WordList::Place place = master_.Find(key);
+    if (place.found)
+        return true;
+    suggestions.clear();
+    const size_t start = place.index > 0 ? place.index - 1 : 0;
+    const size_t end = std::min(start + MaxSuggestions, master_.Count());
+    for (size_t i = start; i < end; ++i)
+        suggestions.push_back(master_[i]);
+    return false;
+}
+
+void SpellDictionaries::AddToCustomDictionary(std::string_view word)
+{
+    custom_.Add(spell::LowerCaseAscii(word));
+    if (const auto failure = safefile::WriteWhole(CustomPath(), JoinLines(custom_.Words())))
+        throw DictionaryError(*failure);
+}
+
+void SpellDictionaries::AddToIgnoreAll(std::string_view word)
+{
+    ignoreAll_.Add(spell::LowerCaseAscii(word));
+}

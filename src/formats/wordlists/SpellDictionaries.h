@@ -1,0 +1,62 @@
+// The spell checker's three word lists, one set for the whole run: the master dictionary read
+// from English.dic, the custom dictionary of Custom.dic with the words the user adds, and the
+// words the user chose to ignore everywhere. All three sort and search by the locale's
+// case-insensitive collation, so Hello, hello and HELLO are one word to each of them.
+#pragma once
+
+#include "base/text/TextLines.h"
+#include "formats/wordlists/WordList.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string_view>
+
+// A dictionary that cannot be loaded or written; the text is the one to show the user.
+class DictionaryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SpellDictionaries {
+public:
+    // Most suggestions offered for an unknown word.
+    static constexpr size_t MaxSuggestions = 11;
+
+    // The dictionary files live in the program folder; nothing is read before the first pass.
+    SpellDictionaries(std::filesystem::path programFolder, CollationKeyMaker collationKey);
+
+    // Prepares the lists for a pass. English.dic must exist, and is read only while the master
+    // list is empty; Custom.dic, when present, replaces the custom list (so changes made to it
+    // between passes are seen). On failure throws DictionaryError with the message to show,
+    // and the lists keep what they held.
+    void LoadDictionaries();
+
+    // Whether the word, letter case ignored, is in the custom list, the ignore list or the
+    // master list. For an unknown word, suggestions is replaced by the master words around the
+    // place where the word would stand: the one before it and the ten after it. For a known
+    // word it is left untouched.
+    bool CheckWord(std::string_view word, LineList& suggestions) const;
+
+    // Adds the word with A to Z lower-cased to the custom list, then replaces Custom.dic by the
+    // whole list. When the file cannot be written, throws DictionaryError with the reason;
+    // the word stays in the list for the rest of the run.
+    void AddToCustomDictionary(std::string_view word);
+
+    // Adds the word with A to Z lower-cased to the ignore list, for the rest of the run.
+    void AddToIgnoreAll(std::string_view word);
+
+    const WordList& MasterDictionary() const { return master_; }
+    const WordList& CustomDictionary() const { return custom_; }
+    const WordList& IgnoreAllList() const { return ignoreAll_; }
+
+    std::filesystem::path MasterPath() const { return programFolder_ / "English.dic"; }
+    std::filesystem::path CustomPath() const { return programFolder_ / "Custom.dic"; }
+
+private:
+    LineList ReadDictionary(const std::filesystem::path& path) const;
+
+    std::filesystem::path programFolder_;
+    WordList master_;
+    WordList custom_;
+    WordList ignoreAll_;
+};

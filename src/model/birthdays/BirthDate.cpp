@@ -1,0 +1,24 @@
+#include "model/birthdays/BirthDate.h"
+
+#include "base/dates/CalendarDate.h"
+
+#include <algorithm>
+
+namespace birthdays {
+
+std::vector<int> OfferedYears(int currentYear)
+{
+    std::vector<int> years;
+    for (int year = std::max(currentYear, 2004); year >= 1900; --year)
+        years.push_back(year);
+    return years;
+}
+
+std::optional<double> BirthDateOf(int year, int month, int day)
+{
+    if (!calendar::IsValidDate(year, month, day))
+        return std::nullopt;
+    return calendar::EncodeDate(year, month, day);
+}
+
+} // namespace birthdays

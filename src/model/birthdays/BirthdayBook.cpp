@@ -1,0 +1,263 @@
+#include "model/birthdays/BirthdayBook.h"
+
+#include "base/dates/CalendarDate.h"
+#include "base/io/SafeFile.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace birthdays {
+
+namespace {
+
+const std::string DefaultValueName = "Data";
+const std::string TooManyEntries =
+    "You have to many entries in your database so they cannot\r\n be saved. Please "
+    "delete some entries and try to exit again!";
+// Backup files are a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t MaxBackupBytes = 64u << 20;
+
+std::optional<calendar::Date> MonthAndDay(double date)
+{
+    try {
+        return calendar::DecodeDate(date);
+    } catch (const calendar::ConvertError&) {
+        return std::nullopt;
+    }
+}
+
+std::string ValueNameOr(std::string_view name)
+{
+    return name.empty() ? DefaultValueName : std::string(name);
+}
+
+std::string WithReason(std::string message, const std::string& reason)
+{
+    return reason.empty() ? message : message + "\r\n" + reason;
+}
+
+} // namespace
+
+std::string ReadWorkingStore(const platform::RegistryFile& store, std::string_view valueName)
+{
+    const std::string name = ValueNameOr(valueName);
+    platform::Registry registry(store);
+    std::optional<platform::RegData> data;
+    if (registry.OpenKey(BirthdayKey, true))
+        data = registry.ReadValue(name);
+    if (!data)
+        return {};
+    if (data->Type != platform::rtBinary || data->Bytes.size() > MaxStoredBytes)
+        throw BirthdayBookError("Invalid data type for '" + name + "'");
+    return std::move(data->Bytes);
+}
+
+void BirthdayEntry::SetFullName(std::string value)
+{
+    values_.FullName = std::move(value);
+    MarkModified();
+}
+
+void BirthdayEntry::SetBirthDate(double value)
+{
+    values_.BirthDate = value;
+    const auto date = value == 0 ? std::nullopt : MonthAndDay(value);
+    month_ = date ? date->Month : 0;
+    day_ = date ? date->Day : 0;
+    MarkModified();
+}
+
+void BirthdayEntry::SetIcon(int32_t value)
+{
+    values_.Icon = value;
+    MarkModified();
+}
+
+void BirthdayEntry::SetNotes(std::string value)
+{
+    values_.Notes = std::move(value);
+    MarkModified();
+}
+
+void BirthdayEntry::SetValues(const EntryValues& values)
+{
+    SetFullName(values.FullName);
+    SetBirthDate(values.BirthDate);
+    SetIcon(values.Icon);
+    SetNotes(values.Notes);
+}
+
+void BirthdayEntry::MarkModified()
+{
+    modified_ = true;
+    if (owner_ != nullptr)
+        owner_->SetModified(true);
+}
+
+BirthdayEntry& BirthdayBook::Add()
+{
+    items_.push_back(std::make_unique<BirthdayEntry>());
+    items_.back()->owner_ = this;
+    modified_ = true;
+    Changed();
+    return *items_.back();
+}
+
+void BirthdayBook::Delete(int index)
+{
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    modified_ = true;
+    Changed();
+}
+
+void BirthdayBook::Clear()
+{
+    items_.clear();
+    Changed();
+}
+
+int BirthdayBook::IndexOf(const BirthdayEntry* entry) const
+{
+    const auto found =
+        std::find_if(items_.begin(), items_.end(), [&](const auto& item) { return item.get() == entry; });
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+void BirthdayBook::EndUpdate()
+{
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        Changed();
+}
+
+void BirthdayBook::Changed()
+{
+    if (updateCount_ == 0 && OnChange)
+        OnChange(*this);
+}
+
+const std::vector<BirthdayEntry*>& BirthdayBook::EntriesOfDay(double date)
+{
+    result_.clear();
+    const auto day = MonthAndDay(date);
+    if (!day)
+        return result_;
+    for (const auto& item : items_)
+        if (item->Month() == day->Month && item->Day() == day->Day)
+            result_.push_back(item.get());
+    return result_;
+}
+
+BirthdayEntry* BirthdayBook::EntryOfDay(int index, double date)
+{
+    const auto& found = EntriesOfDay(date);
+    return index >= 0 && static_cast<size_t>(index) < found.size() ? found[static_cast<size_t>(index)]
+                                                                   : nullptr;
+}
+
+const std::vector<BirthdayEntry*>& BirthdayBook::EntriesOfMonth(int month)
+{
+    result_.clear();
+    for (const auto& item : items_)
+        if (item->Month() == month)
+            result_.push_back(item.get());
+    // Exchange sort: whatever now stands at i is swapped with every later, earlier day.
+    for (size_t i = 0; i < result_.size(); ++i)
+        for (size_t j = i + 1; j < result_.size(); ++j)
+            if (result_[j]->Day() < result_[i]->Day())
+                std::swap(result_[i], result_[j]);
+    return result_;
+}
+
+BirthdayEntryComponent::BirthdayEntryComponent(platform::RegistryFile store, int codePage)
+    : store_(std::move(store)), codePage_(codePage)
+{
+}
+
+std::string BirthdayEntryComponent::Stream() const
+{
+    EntryStreamWriter writer(codePage_);
+    for (int i = 0; i < entries_.Count(); ++i)
+        writer.Add(entries_[i].Values());
+    return writer.Finish();
+}
+
+void BirthdayEntryComponent::Apply(const StreamContent& content)
+{
+    entries_.BeginUpdate();
+    if (content.ReplacesList) {
+        entries_.Clear();
+        for (const EntryValues& values : content.Entries)
+            entries_.Add().SetValues(values);
+    }
+    entries_.EndUpdate();
+}
+
+void BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
+{
+    if (const auto failure = safefile::WriteWhole(fileName, Stream()))
+        throw BirthdayBookError("Cannot create file \"" + fileName.string() + "\". " + *failure);
+    entries_.SetModified(false);
+}
+
+int BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
+{
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(fileName, sizeError);
+    std::string bytes;
+    if (!sizeError && size > MaxBackupBytes) {
+        loadError_ = "The file \"" + fileName.string() + "\" is far too large for a birthday backup";
+        return 1;
+    }
+    if (sizeError || safefile::ReadWhole(fileName, bytes) != safefile::ReadResult::Done) {
+        loadError_ = "Cannot open file \"" + fileName.string() + "\"";
+        return 1;
+    }
+    const StreamContent content = ReadEntryStream(bytes, codePage_);
+    if (!content.Error.empty()) {
+        loadError_ = content.Error;
+        return 1;
+    }
+    Apply(content);
+    entries_.SetModified(false);
+    loadError_.clear();
+    loadedCount_ = static_cast<int>(content.Entries.size());
+    return 0;
+}
+
+void BirthdayEntryComponent::SaveToRegistry(std::string_view valueName)
+{
+    const std::string name = ValueNameOr(valueName);
+    std::string bytes = Stream();
+    if (bytes.size() > MaxStoredBytes) {
+        entries_.SetModified(true);
+        throw BirthdayBookError(TooManyEntries);
+    }
+    platform::Registry registry(store_);
+    if (!registry.OpenKey(BirthdayKey, true) ||
+        !registry.WriteValue(name, platform::RegData{platform::rtBinary, std::move(bytes)})) {
+        entries_.SetModified(true);
+        throw BirthdayBookError(WithReason("Failed to set data for '" + name + "'", registry.LastError()));
+    }
+    entries_.SetModified(false);
+}
+
+void BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
+{
+    const std::string bytes = ReadWorkingStore(store_, valueName);
+    if (bytes.empty()) {
+        entries_.Clear();
+        return;
+    }
+    const StreamContent content = ReadEntryStream(bytes, codePage_);
+    Apply(content);
+    entries_.SetModified(false);
+    if (!content.Error.empty())
+        throw BirthdayBookError(
+            "Your stored birthday entries could not be read completely (" + content.Error + ").\r\nThe " +
+            std::to_string(content.Entries.size()) +
+            " entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
+            "the entries. Restore a recent backup to get the others back.");
+}
+
+} // namespace birthdays

@@ -1,0 +1,54 @@
+#include "platform/environment/Environment.h"
+
+#include "platform/locale/DiaryCodePage.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+Environment EnvironmentFrom(const Lookup& lookup)
+{
+    Environment environment;
+    const auto folder = lookup("DAYBROOK_FOLDER");
+    environment.ProgramFolder = folder ? fs::path(*folder) : ExecutableFolder();
+
+    if (const auto forced = lookup("DAYBROOK_REGISTRY"))
+        environment.SettingsFile = *forced;
+    else if (const auto config = lookup("XDG_CONFIG_HOME"); config && config->starts_with('/'))
+        environment.SettingsFile = fs::path(*config) / "daybrook" / "registry.reg";
+    else
+        environment.SettingsFile = fs::path(lookup("HOME").value_or(".")) / ".config" / "daybrook" / "registry.reg";
+
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
+        if (const auto value = lookup(name)) {
+            locale = *value;
+            break;
+        }
+    environment.CodePage = ChooseDiaryCodePage(lookup("DAYBROOK_CODEPAGE").value_or(""), locale);
+    return environment;
+}
+
+Environment ReadEnvironment()
+{
+    return EnvironmentFrom([](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0')
+            return std::nullopt;
+        return value;
+    });
+}
+
+fs::path ExecutableFolder()
+{
+    std::error_code error;
+    const auto executable = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return fs::current_path(error);
+    return executable.parent_path();
+}
+
+} // namespace platform

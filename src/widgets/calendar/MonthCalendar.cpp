@@ -1,0 +1,118 @@
+#include "widgets/calendar/MonthCalendar.h"
+#include "widgets/controls/QtColors.h"
+
+#include "platform/locale/Locale.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace calendar {
+
+namespace {
+
+QString FirstCharacter(const QString& text)
+{
+    return text.left(!text.isEmpty() && text.front().isHighSurrogate() ? 2 : 1);
+}
+
+QString DayName(DayNumberFormat format, int day)
+{
+    switch (format) {
+    case dfLong:
+        return platform::LongDayName(day);
+    case dfShort:
+        return platform::ShortDayName(day);
+    case dfUltraShort:
+        return FirstCharacter(platform::ShortDayName(day));
+    }
+    return {};
+}
+
+} // namespace
+
+MonthCalendar::MonthCalendar(QWidget* parent) : CellGrid(Columns, Rows, 1, parent)
+{
+    SetOptions(Options() | goDrawFocusSelected);
+    UseDayNames(dfShort);
+    UpdateCalendar();
+}
+
+void MonthCalendar::SetActiveColor(RgbColor color)
+{
+    ActiveText = color;
+    UpdateCalendar();
+}
+
+void MonthCalendar::SetActiveBGColor(RgbColor color)
+{
+    ActiveBackground = color;
+    UpdateCalendar();
+}
+
+void MonthCalendar::SetSpecialColor(RgbColor color)
+{
+    SpecialText = color;
+    UpdateCalendar();
+}
+
+void MonthCalendar::SetSpecialBGColor(RgbColor color)
+{
+    SpecialBackground = color;
+    UpdateCalendar();
+}
+
+void MonthCalendar::UseDayNames(DayNumberFormat format)
+{
+    std::array<std::string, 7> names;
+    for (int day = 1; day <= 7; ++day)
+        names[day - 1] = DayName(format, day).toStdString();
+    SetDayNames(names);
+    update();
+}
+
+void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect, GridDrawState state)
+{
+    const std::string text = CellText(col, row);
+    const DayState dayState = DayStateOf(text);
+    const QString shown = QString::fromStdString(text);
+    if (state == 0 && !text.empty() && dayState != dsNormal) {
+        const bool special = dayState == dsSpecial;
+        painter.save();
+        painter.setBrush(widgets::ToQColor(special ? SpecialBackground : ActiveBackground));
+        painter.setPen(widgets::ToQColor(special ? SpecialText : ActiveText));
+        DrawCellContent(painter, rect, shown, true);
+        painter.restore();
+    } else {
+        DrawCellContent(painter, rect, shown, false);
+    }
+    if (OnDrawCalendarCell)
+        OnDrawCalendarCell(this, painter, col, row, rect, state, shown, dayState);
+}
+
+void MonthCalendar::Click()
+{
+    CellGrid::Click();
+    ClickCell(Col(), Row());
+}
+
+void MonthCalendar::ShowCurrentCell(int col, int row)
+{
+    MoveCurrent(col, row);
+    update();
+}
+
+void MonthCalendar::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void MonthCalendar::resizeEvent(QResizeEvent* event)
+{
+    CellGrid::resizeEvent(event);
+    const QSize client = ClientSize();
+    SetDefaultColWidth(std::max(0, (client.width() - 6 * GridLineWidth()) / 7));
+    SetDefaultRowHeight(std::max(0, (client.height() - 6 * GridLineWidth()) / 7));
+}
+
+} // namespace calendar

@@ -1,0 +1,64 @@
+// ClockWidget: a panel that shows the time as an analog face or as digital text and keeps itself
+// up to date with a 450 ms timer.
+#pragma once
+
+#include "model/look/ClockGeometry.h"
+#include "widgets/controls/BevelPanel.h"
+
+#include <QTime>
+#include <QTimer>
+
+#include <functional>
+
+namespace widgets {
+
+enum class ClockShowMode { scDigital, scAnalog };
+
+class ClockWidget : public BevelPanel {
+    Q_OBJECT
+public:
+    explicit ClockWidget(QWidget* parent = nullptr);
+
+    ClockShowMode ShowMode() const { return showMode_; }
+    void SetShowMode(ClockShowMode value);
+    bool ShowSeconds() const { return showSeconds_; }
+    void SetShowSeconds(bool value);
+    bool TwelveHour() const { return twelveHour_; }
+    void SetTwelveHour(bool value);
+    bool LeadingZero() const { return leadingZero_; }
+    void SetLeadingZero(bool value);
+    RgbColor DotsColor() const { return dotsColor_; }
+    void SetDotsColor(RgbColor value);
+
+    // Where the time comes from (the system clock unless replaced, e.g. by tests).
+    void SetTimeSource(std::function<QTime()> source);
+    // Pixels per millimetre across over pixels per millimetre down (the screen's unless set).
+    void SetPixelAspect(double aspect);
+    ClockFace Face() const;
+    // The text the digital face shows now.
+    QString DigitalText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Tick();
+    template <typename T>
+    void Change(T& field, const T& value);
+    void PaintAnalog(QPainter& painter, const ClockFace& face) const;
+    void PaintDigital(QPainter& painter, const QRect& area) const;
+    QRect InnerRect() const;
+
+    ClockShowMode showMode_ = ClockShowMode::scDigital;
+    bool showSeconds_ = true;
+    bool twelveHour_ = false;
+    bool leadingZero_ = true;
+    RgbColor dotsColor_ = clTeal;
+    std::function<QTime()> timeSource_;
+    double pixelAspect_;
+    QTime shown_; // the time last drawn
+    QTimer timer_;
+};
+
+} // namespace widgets

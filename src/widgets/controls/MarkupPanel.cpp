@@ -1,0 +1,118 @@
+#include "widgets/controls/MarkupPanel.h"
+
+#include "widgets/controls/QtColors.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace widgets {
+
+namespace {
+
+QFont RunFont(const MarkupElement& element)
+{
+    QFont font(QString::fromStdString(element.FontName));
+    font.setPointSize(std::max(element.FontSize, 1));
+    font.setBold((element.FontStyle & fsBold) != 0);
+    font.setItalic((element.FontStyle & fsItalic) != 0);
+    font.setUnderline((element.FontStyle & fsUnderline) != 0);
+    return font;
+}
+
+int PointSize(const QFont& font)
+{
+    if (font.pointSize() > 0)
+        return font.pointSize();
+    return std::max(1, (font.pixelSize() * 72 + 48) / 96);
+}
+
+} // namespace
+
+MarkupPanel::MarkupPanel(QWidget* parent) : HatchedPanel(parent)
+{
+    resize(200, 100);
+    PrepareText();
+}
+
+void MarkupPanel::SetCaption(const QStringList& value)
+{
+    caption_ = value;
+    PrepareText();
+    update();
+}
+
+void MarkupPanel::SetMargin(int value)
+{
+    margin_ = value;
+    update();
+}
+
+void MarkupPanel::SetUseCRLF(bool value)
+{
+    useCRLF_ = value;
+    PrepareText();
+    update();
+}
+
+QStringList MarkupPanel::About() const
+{
+    return {QStringLiteral("TKvHtmlHatchPanel: a hatched panel with captions in a small HTML mark-up"),
+            QStringLiteral("Tags: <b> <i> <u> <br> <font face=\"\" size=\"\" color=\"\">")};
+}
+
+void MarkupPanel::PrepareText()
+{
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(caption_.size()));
+    for (const QString& line : caption_)
+        lines.push_back(line.toStdString());
+    const QFont base = font();
+    const MarkupFont baseFont{base.family().toStdString(), PointSize(base),
+                               FromQColor(palette().color(QPalette::WindowText))};
+    const std::string markup = PrepareMarkup(lines, baseFont.Face, baseFont.Size, baseFont.Color, useCRLF_);
+    elements_ = ParseMarkup(markup, baseFont);
+    fonts_.clear();
+    for (auto& element : elements_) {
+        fonts_.push_back(RunFont(element));
+        const QFontMetrics metrics(fonts_.back(), this);
+        element.Ascent = metrics.ascent();
+        element.Height = metrics.height();
+    }
+    preparedText_ = markup;
+}
+
+QColor MarkupPanel::RunColor(const MarkupElement& element) const
+{
+    return ToQColor(element.FontColor, palette().color(QPalette::WindowText));
+}
+
+void MarkupPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintHatchPanel(painter);
+    if (preparedText_.empty())
+        return;
+    // The layout hands back elements of elements_, whose fonts sit at the same index in fonts_.
+    const auto widthOf = [this](const MarkupElement& element, std::string_view text) {
+        const auto index = static_cast<std::size_t>(&element - &elements_[0]);
+        return QFontMetrics(fonts_[index], this).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    };
+    for (const MarkupRun& run : LayoutMarkup(elements_, width(), margin_, widthOf)) {
+        const MarkupElement& element = elements_[run.Element];
+        painter.setFont(fonts_[run.Element]);
+        painter.setPen(RunColor(element));
+        painter.drawText(run.X, run.Y + element.Ascent, QString::fromStdString(run.Text));
+    }
+}
+
+void MarkupPanel::changeEvent(QEvent* event)
+{
+    HatchedPanel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        PrepareText();
+        update();
+    }
+}
+
+} // namespace widgets

@@ -1,0 +1,34 @@
+#include "widgets/controls/ResourceBitmaps.h"
+
+// The glyph pictures are compiled into a resource library by the asset generator; naming its
+// initialiser here links it into every program that uses the widgets.
+static void InitGlyphResources()
+{
+    Q_INIT_RESOURCE(glyphs);
+}
+
+namespace widgets {
+
+QImage ResourceBitmap(const QString& name)
+{
+    static const bool initialised = (InitGlyphResources(), true);
+    (void)initialised;
+    return QImage(QStringLiteral(":/glyphs/%1.png").arg(name));
+}
+
+QImage WithBottomLeftTransparent(const QImage& image)
+{
+    if (image.isNull())
+        return image;
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return keyed;
+}
+
+} // namespace widgets

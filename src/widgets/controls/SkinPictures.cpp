@@ -1,0 +1,24 @@
+#include "widgets/controls/SkinPictures.h"
+
+#include "formats/resources/JpegDecoder.h"
+#include "formats/resources/PackedResources.h"
+
+namespace widgets {
+
+QImage SkinPicture(PackedResources& store, int skin, SkinPart part)
+{
+    const std::string name = SkinItemName(skin, part == SkinPart::Top);
+    if (store.Items().IndexOf(name) < 0)
+        return {};
+    const auto image = DecodeJpeg(store.ItemByName(name).DataStream().Bytes());
+    if (!image)
+        return {};
+    return QImage(image->rgb.data(), image->width, image->height, image->width * 3, QImage::Format_RGB888).copy();
+}
+
+int SkinCount(const PackedResources& store)
+{
+    return static_cast<int>(store.Items().Count() / 2);
+}
+
+} // namespace widgets

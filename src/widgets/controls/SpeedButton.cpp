@@ -1,0 +1,99 @@
+#include "widgets/controls/SpeedButton.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+namespace widgets {
+
+SpeedButton::SpeedButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::taLeftJustify, clDefault, clBlack)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SpeedButton::SetDown(bool value)
+{
+    if (value && groupIndex_ != 0 && parentWidget() != nullptr)
+        for (auto* other : parentWidget()->findChildren<SpeedButton*>(Qt::FindDirectChildrenOnly))
+            if (other != this && other->groupIndex_ == groupIndex_ && other->down_) {
+                other->down_ = false;
+                other->update();
+            }
+    down_ = value;
+    update();
+}
+
+void SpeedButton::SetTransparent(bool value)
+{
+    transparent_ = value;
+    update();
+}
+
+void SpeedButton::SetStyle(ButtonStyle value)
+{
+    if (value == ButtonStyle::bsModern) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen != nullptr && screen->depth() <= 8)
+            value = ButtonStyle::bsNormal;
+        else
+            SetAlignment(HorizontalAlignment::taCenter);
+    }
+    CustomButton::SetStyle(value);
+}
+
+void SpeedButton::Click()
+{
+    if (PopupMenu() != nullptr)
+        PopupMenu()->popup(mapToGlobal(QPoint(0, height())));
+    emit OnClick();
+}
+
+void SpeedButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    ButtonState state = DrawState(down_);
+    state.Transparent = transparent_;
+    PaintLbButton(painter, size(), Look(), state);
+}
+
+void SpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !isEnabled())
+        return;
+    mousePressed_ = true;
+    if (groupIndex_ == 0)
+        SetDown(true);
+    else if (!down_)
+        SetDown(true);
+    else if (allowAllUp_)
+        SetDown(false);
+}
+
+void SpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !mousePressed_)
+        return;
+    mousePressed_ = false;
+    if (groupIndex_ == 0)
+        SetDown(false);
+    if (rect().contains(event->position().toPoint()))
+        Click();
+}
+
+void SpeedButton::AcceleratorPressed()
+{
+    const bool wasDown = down_;
+    down_ = true;
+    repaint();
+    const QPointer<SpeedButton> alive(this);
+    Click();
+    if (alive == nullptr) // the click closed the window
+        return;
+    down_ = wasDown;
+    update();
+}
+
+} // namespace widgets

@@ -1,0 +1,43 @@
+// SpeedButton: an owner-drawn button that takes no focus, can stay pressed and can work in a
+// group of buttons of which at most one is down.
+#pragma once
+
+#include "widgets/controls/CustomButton.h"
+
+namespace widgets {
+
+class SpeedButton : public CustomButton {
+    Q_OBJECT
+public:
+    explicit SpeedButton(QWidget* parent = nullptr);
+
+    bool Down() const { return down_; }
+    // Putting a grouped button down releases the others of its group under the same parent.
+    void SetDown(bool value);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int value) { groupIndex_ = value; }
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool value) { allowAllUp_ = value; }
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    // bsModern falls back to bsNormal on screens of 8 bits per pixel or fewer, and centres.
+    void SetStyle(ButtonStyle value) override;
+
+    // Shows the popup menu, if any, below the button, then raises OnClick.
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void AcceleratorPressed() override;
+
+private:
+    bool down_ = false;
+    int groupIndex_ = 0;
+    bool allowAllUp_ = false;
+    bool transparent_ = false;
+    bool mousePressed_ = false;
+};
+
+} // namespace widgets

@@ -1,0 +1,146 @@
+#include "widgets/editor/RichTextEdit.h"
+
+#include "widgets/editor/LinkFinder.h"
+#include "widgets/editor/RtfDocument.h"
+#include "base/text/TextLines.h"
+
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSyntaxHighlighter>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+
+namespace {
+
+const QStringList RtfMimeTypes{"text/rtf", "application/rtf", "text/richtext"};
+
+// Draws the links of each paragraph blue and underlined; display only, never stored.
+class LinkHighlighter : public QSyntaxHighlighter {
+public:
+    explicit LinkHighlighter(QTextDocument* document) : QSyntaxHighlighter(document)
+    {
+        format_.setForeground(QColor(0, 0, 255));
+        format_.setFontUnderline(true);
+    }
+
+protected:
+    void highlightBlock(const QString& text) override
+    {
+        for (const editor::Link& link : editor::FindLinks(std::u16string_view(
+                 reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))))
+            setFormat(static_cast<int>(link.start), static_cast<int>(link.length), format_);
+    }
+
+private:
+    QTextCharFormat format_;
+};
+
+std::optional<QString> RtfOf(const QMimeData* source)
+{
+    for (const QString& type : RtfMimeTypes)
+        if (source->hasFormat(type))
+            return QString(type);
+    return std::nullopt;
+}
+
+} // namespace
+
+RichTextEdit::RichTextEdit(QWidget* parent) : QTextEdit(parent)
+{
+    new LinkHighlighter(document()); // owned by the document
+    viewport()->setMouseTracking(true);
+}
+
+void RichTextEdit::LoadRtf(std::string_view rtf)
+{
+    editor::RtfToDocument(rtf, *document());
+}
+
+std::string RichTextEdit::SaveRtf() const
+{
+    return editor::DocumentToRtf(*document());
+}
+
+std::optional<RichTextEdit::LinkHit> RichTextEdit::LinkAt(const QPoint& viewportPoint) const
+{
+    const QTextCursor cursor = cursorForPosition(viewportPoint);
+    const QTextBlock block = cursor.block();
+    if (!block.isValid())
+        return std::nullopt;
+    // The cursor lands between characters; the character hit is the one on the point's side.
+    int offset = cursor.position() - block.position();
+    if (viewportPoint.x() < cursorRect(cursor).left())
+        --offset;
+    const QRect lineRect = cursorRect(cursor);
+    if (offset < 0 || viewportPoint.y() < lineRect.top() || viewportPoint.y() > lineRect.bottom())
+        return std::nullopt;
+    const QString text = block.text();
+    for (const editor::Link& link : editor::FindLinks(
+             std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())))) {
+        const auto start = static_cast<int>(link.start);
+        const auto length = static_cast<int>(link.length);
+        if (offset >= start && offset < start + length)
+            return LinkHit{block.position() + start, block.position() + start + length, text.mid(start, length)};
+    }
+    return std::nullopt;
+}
+
+void RichTextEdit::mousePressEvent(QMouseEvent* event)
+{
+    QTextEdit::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const auto link = LinkAt(event->position().toPoint())) {
+        QTextCursor selection(document());
+        selection.setPosition(link->start);
+        selection.setPosition(link->end, QTextCursor::KeepAnchor);
+        setTextCursor(selection);
+        emit OnURLClick(link->url);
+    }
+}
+
+void RichTextEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    viewport()->setCursor(LinkAt(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::IBeamCursor);
+}
+
+QMimeData* RichTextEdit::createMimeDataFromSelection() const
+{
+    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    QTextDocument selected;
+    selected.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selected).insertFragment(textCursor().selection());
+    data->setData(RtfMimeTypes.front(), QByteArray::fromStdString(editor::DocumentToRtf(selected)));
+    return data;
+}
+
+bool RichTextEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return RtfOf(source).has_value() || QTextEdit::canInsertFromMimeData(source);
+}
+
+void RichTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    const auto type = RtfOf(source);
+    if (!type) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const QByteArray rtf = source->data(*type);
+    QTextDocument pasted;
+    pasted.setDefaultFont(document()->defaultFont());
+    editor::RtfToDocument(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), pasted);
+    textCursor().insertFragment(QTextDocumentFragment(&pasted));
+    ensureCursorVisible();
+}
+
+std::string RichTextToString(const RichTextEdit& Lines)
+{
+    return JoinLines(SplitLines(Lines.SaveRtf()));
+}
+
+void StringToRichText(std::string_view Text, RichTextEdit& Lines)
+{
+    Lines.LoadRtf(JoinLines(SplitLines(Text)));
+}

@@ -1,0 +1,47 @@
+// The diary body: a rich-text editor that loads and saves its whole content as RTF, shows web
+// and mail addresses as links while typing and after loading, and reports a left click on one
+// through OnURLClick. Copy and paste carry RTF besides Qt's own formats.
+#pragma once
+
+#include <QTextEdit>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class RichTextEdit : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextEdit(QWidget* parent = nullptr);
+
+    // Replaces the content with the RTF (or plain text) source; undo is cleared and the
+    // content is left unmodified.
+    void LoadRtf(std::string_view rtf);
+    std::string SaveRtf() const;
+
+    // The link under a point of the viewport: its range in the document and its text.
+    struct LinkHit {
+        int start;
+        int end;
+        QString url;
+    };
+    std::optional<LinkHit> LinkAt(const QPoint& viewportPoint) const;
+
+signals:
+    // A left click on a link; the link is selected.
+    void OnURLClick(const QString& url);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+// The body as stored text: the control's RTF as lines, each followed by CR LF.
+std::string RichTextToString(const RichTextEdit& Lines);
+
+// Loads stored body text into the control: split into lines, rejoined with CR LF and loaded as
+// RTF (text that is not RTF loads as plain text).
+void StringToRichText(std::string_view Text, RichTextEdit& Lines);

@@ -1,0 +1,45 @@
+// The services every window is handed, built once by the program's entry (or by a test):
+// the program folder, the settings store, the diary code page, the dialogs, the application
+// title and the clock. Windows take what they need from here and look nothing up themselves.
+#pragma once
+
+#include "base/dates/CalendarDate.h"
+#include "platform/environment/Environment.h"
+#include "platform/registry/Registry.h"
+#include "widgets/dialogs/Dialogs.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+
+namespace widgets {
+
+using TodayClock = std::function<calendar::Date()>;
+
+class Services {
+public:
+    // Makes environment.CodePage the run's diary code page. Problems with the settings file
+    // are told in a warning box captioned with the title.
+    Services(platform::Environment environment, Dialogs& dialogs, QString title,
+              TodayClock today = calendar::LocalToday);
+    Services(const Services&) = delete;
+    Services& operator=(const Services&) = delete;
+
+    const std::filesystem::path& ProgramFolder() const { return environment_.ProgramFolder; }
+    const platform::RegistryFile& SettingsStore() const { return settings_; }
+    int CodePage() const { return environment_.CodePage; }
+    widgets::Dialogs& Dialogs() const { return dialogs_; }
+    // The application title: the main window's caption and that of plain message boxes.
+    const QString& Title() const { return title_; }
+    calendar::Date Today() const { return today_(); }
+
+private:
+    platform::Environment environment_;
+    widgets::Dialogs& dialogs_;
+    QString title_;
+    TodayClock today_;
+    platform::RegistryFile settings_;
+};
+
+} // namespace widgets

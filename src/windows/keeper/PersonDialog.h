@@ -1,0 +1,74 @@
+// PersonDialog: the small modal dialog in which one person of the birthday keeper is entered or
+// changed: a name, a date of birth as month, day and an optional year, and notes. While the
+// date is valid it shows the person's sign of the zodiac.
+#pragma once
+
+#include "model/birthdays/BirthdayBook.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class FlatEdit;
+namespace widgets {
+class SkinButton;
+class Services;
+} // namespace widgets
+
+namespace birthdays {
+
+class NotesEdit;
+
+class PersonDialog : public QDialog {
+    Q_OBJECT
+public:
+    PersonDialog(QWidget* owner, widgets::Services& services);
+
+    // A new person on the month and day of date, the year unknown. True when confirmed: the
+    // scratch entry then holds the name, date and notes.
+    static bool NewEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry, double date);
+    // Changes a person of the list. True when confirmed: the entry's properties were set.
+    static bool EditEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry);
+
+    // The entry that OK fills, and the fields shown for it.
+    void Open(BirthdayEntry& entry, double date);
+    // The date of the three lists when they form a real one; an unchosen year is unknown.
+    std::optional<double> ChosenDate() const;
+    void BtnOkClick();
+
+    FlatEdit* edtFullName;
+    QComboBox* cbMonth;
+    QComboBox* cbDay;
+    QComboBox* cbYear;
+    NotesEdit* edtNotes;
+    widgets::SkinButton* BtnOk;
+    widgets::SkinButton* BtnCancel;
+    QLabel* lblName;
+    QLabel* lblDateOfBirth;
+    QLabel* lblNotes;
+    QLabel* lblZodiac;
+    QLabel* imgZodiac;
+    std::vector<QImage> ilZodiac;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void FillLists();
+    void ShowDate(double date);
+    void ShowZodiac();
+    void ShowFocus(QWidget* field, QLabel* label, bool focused);
+    bool IsDateList(const QObject* object) const;
+
+    widgets::Services& services_;
+    BirthdayEntry* entry_ = nullptr;
+    QImage zodiacBitmap_;
+};
+
+} // namespace birthdays

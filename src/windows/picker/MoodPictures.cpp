@@ -1,0 +1,29 @@
+#include "windows/picker/MoodPictures.h"
+
+#include <QString>
+
+namespace picker {
+
+namespace {
+
+QList<QPixmap> Pictures(const QString& nameFormat)
+{
+    QList<QPixmap> pictures;
+    for (int mood = 0; mood < MoodCount; ++mood)
+        pictures.append(QPixmap(nameFormat.arg(mood)));
+    return pictures;
+}
+
+} // namespace
+
+QList<QPixmap> MoodPictures()
+{
+    return Pictures(QStringLiteral(":/moods/mood%1.png"));
+}
+
+QList<QPixmap> MoodIcons()
+{
+    return Pictures(QStringLiteral(":/moods/mood%1-small.png"));
+}
+
+} // namespace picker

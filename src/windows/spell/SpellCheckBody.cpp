@@ -1,0 +1,19 @@
+#include "windows/spell/SpellCheckBody.h"
+
+#include "widgets/editor/RichTextEdit.h"
+#include "windows/spell/SpellCheckDialog.h"
+
+#include <QTextCursor>
+
+bool RunSpellCheck(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
+                   RichTextEdit& body)
+{
+    const bool replaced = SpellCheckDialog::Execute(owner, services, dictionaries, body);
+    if (replaced) {
+        body.document()->setModified(true);
+        body.setTextCursor(QTextCursor(body.document()));
+        body.ensureCursorVisible();
+    }
+    body.setFocus();
+    return replaced;
+}

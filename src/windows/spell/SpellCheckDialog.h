@@ -1,0 +1,80 @@
+// SpellCheckDialog: the modal dialog that walks a copy of the entry's body word by word, shows
+// each word the dictionaries do not know with suggestions, and lets the user ignore it, ignore
+// it everywhere, add it to the custom dictionary or replace it. The corrected copy replaces
+// the body when the dialog closes, if anything was replaced.
+#pragma once
+
+#include "formats/wordlists/SpellPass.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class FlatEdit;
+class RichTextEdit;
+class SpellDictionaries;
+namespace widgets {
+class Services;
+}
+
+class SpellCheckDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SpellCheckDialog(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries);
+
+    // One pass over the body: true when the body was replaced by the corrected text (it is
+    // then writable and modified). A dictionary that cannot be loaded is reported and leaves
+    // the body alone; a body without unknown words gets the end message and no dialog.
+    static bool Execute(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
+                        RichTextEdit& Body);
+
+    // The steps of Execute. Start loads the dictionaries, copies the body and looks for the
+    // first unknown word: false when there is nothing to show (the user has been told why).
+    bool Start(RichTextEdit& body);
+    // After the dialog closed: puts the corrected text into the body if a word was replaced.
+    bool ApplyCorrections();
+
+    QLabel* Label1;
+    QLineEdit* edUnknown;
+    QLabel* Label4;
+    FlatEdit* edCorrection;
+    QLabel* Label2;
+    QLabel* Label5;
+    QListWidget* lbSuggestions;
+    QLabel* Label3;
+    RichTextEdit* reShow;
+    QPushButton* btnIgnore;
+    QPushButton* btnAccept;
+    QPushButton* btnIgnoreAll;
+    QPushButton* btnAdd;
+    QPushButton* btnClose;
+
+    // Set by every replacement.
+    bool Changed = false;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+    bool FindNextUnknown();
+    void ShowUnknownWord();
+    void ReplaceUnknownWord(const QString& correction);
+    QWidget* MessageParent();
+
+    void btnIgnoreClick();
+    void btnIgnoreAllClick();
+    void btnAddClick();
+    void btnAcceptClick();
+    void lbSuggestionsDblClick();
+
+    widgets::Services& services_;
+    SpellDictionaries& dictionaries_;
+    SpellPass pass_;
+    RichTextEdit* Body = nullptr;
+};
+
+// Copies the whole formatted text of one rich-text control into another (as RTF; the
+// clipboard is not used). The target's content is replaced and left unmodified.
+void TransferRichText(const RichTextEdit& Source, RichTextEdit& Target);

@@ -1,0 +1,64 @@
+#include "windows/tools/AboutWindow.h"
+
+#include "windows/tools/ToolsGlyphs.h"
+#include "windows/tools/WebSite.h"
+#include "widgets/controls/ToolButton.h"
+#include "widgets/services/Services.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+
+namespace {
+
+const QString Tagline = QStringLiteral("a diary for your days");
+const QString Copyright = QStringLiteral("(c)");
+const QString AboutText = QStringLiteral(
+    "Keep one entry a day, with a title, a mood and formatted text. The calendar shows the days you wrote; "
+    "browse and search them, back your diary up, export it for your word processor, and never forget a "
+    "birthday again.");
+
+widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QString& caption,
+                                   const char* glyph)
+{
+    auto* button = new widgets::ToolButton(parent);
+    button->setGeometry(bounds);
+    button->SetLayout(widgets::ButtonLayout::blGlyphLeft);
+    button->SetCaption(caption);
+    button->SetGlyph(OptionsGlyph(glyph));
+    return button;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& rStore)
+    : ToolDialog(owner, rStore, QSize(395, 292)),
+      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    setObjectName("frmAbout");
+    lblTitle->setText(QStringLiteral("%1 - %2 %3 %4")
+                          .arg(services.Title(), Tagline, Copyright, QString::number(services.Today().Year)));
+
+    lblAbout = new QLabel(AboutText, this);
+    lblAbout->setGeometry(20, 62, 355, 96);
+    lblAbout->setWordWrap(true);
+    lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblAbout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1 = new QLabel(QStringLiteral("Click here to visit our web site:"), this);
+    Label1->setGeometry(20, 172, 355, 16);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    BtnWebSite = MakeButton(this, {20, 192, 355, 28}, WebSiteCaption(WebSiteAddress), "OPWEB");
+    BtnWebSite->setCursor(Qt::PointingHandCursor);
+    BtnWebSite->setToolTip(WebSiteAddress);
+    BtnClose = MakeButton(this, {140, 246, 116, 30}, QStringLiteral(" Ok"), "OPOK");
+    BtnClose->setToolTip(QStringLiteral("Close this dialog"));
+    connect(BtnWebSite, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
+    connect(BtnClose, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+}
+
+void AboutWindow::Execute(int currentSkin)
+{
+    ShowSkin(currentSkin);
+    setFocus();
+    exec();
+}

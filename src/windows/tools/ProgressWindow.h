@@ -1,0 +1,27 @@
+// ProgressWindow: the small window shown, not modal, while the diary is exported: an icon, the
+// number of entries being exported and "Please wait ...".
+#pragma once
+
+#include <QDialog>
+
+#include <cstddef>
+
+class QFrame;
+class QLabel;
+
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ProgressWindow(QWidget* owner);
+
+    // Shows the window centred over its owner, telling how many entries are exported, and
+    // paints it at once.
+    void Start(size_t entries);
+
+    QWidget* Client;
+    QLabel* Image1;
+    QLabel* lblTitle;
+    QLabel* Label1;
+    QFrame* Bevel1;
+};

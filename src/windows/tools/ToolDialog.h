@@ -1,0 +1,60 @@
+// What the tools and about windows share: no title bar, moved by dragging the background,
+// closed by Escape; a top strip with the skin's top picture, a decorative bar and a centred
+// title; the skin's background below it. The pictures are disabled and let the mouse through,
+// so that a press on them moves the window.
+#pragma once
+
+#include "widgets/controls/Fonts.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <optional>
+
+class QLabel;
+class PackedResources;
+
+// A picture stretched over the whole widget, drawn alike whether the widget is enabled or not.
+class StretchedPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StretchedPicture(QWidget* parent);
+
+    void SetPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+class ToolDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    QWidget* pnlTop;
+    StretchedPicture* Image_Tp;
+    StretchedPicture* Image_Bar;
+    QLabel* lblTitle;
+    StretchedPicture* Image_Bck;
+
+protected:
+    // A window of the given client size, pictures in place; the controls go on top of them.
+    ToolDialog(QWidget* owner, PackedResources& rStore, QSize clientSize);
+
+    // Shows the skin's pictures unless they are those of the skin already shown.
+    void ShowSkin(int skin);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    PackedResources& rStore_;
+    int shownSkin_ = -1;
+    std::optional<QPoint> dragOffset_;
+};
+

@@ -1,0 +1,77 @@
+#include "formats/diary/DiaryText.h"
+
+#include "platform/locale/Collation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+DiaryText Sorted(LineList lines = {})
+{
+    DiaryText text(platform::CompareText);
+    text.SetSorted(true);
+    text.SetLines(std::move(lines));
+    return text;
+}
+
+} // namespace
+
+TEST(DiaryText, KeepsFileOrderUntilSortedThenInsertsInPlace)
+{
+    DiaryText text(platform::CompareText);
+    text.SetText("200203050b@@\r\n200101011a@@\r\n200203040c@@\r\n");
+    EXPECT_EQ(text.Lines(), (LineList{"200203050b@@", "200101011a@@", "200203040c@@"}));
+    text.SetSorted(true);
+    EXPECT_EQ(text.Lines(), (LineList{"200101011a@@", "200203040c@@", "200203050b@@"}));
+    text.Add("200203041d@@");
+    text.Add("199912310e@@");
+    EXPECT_EQ(text.Lines(), (LineList{"199912310e@@", "200101011a@@", "200203040c@@", "200203041d@@", "200203050b@@"}));
+    EXPECT_EQ(text.Text(), "199912310e@@\r\n200101011a@@\r\n200203040c@@\r\n200203041d@@\r\n200203050b@@\r\n");
+}
+
+TEST(DiaryText, IgnoresALineEqualToOneAlreadyThereLetterCaseIgnored)
+{
+    DiaryText text = Sorted({"200101011Title@@", "200101011TITLE@@", "200101021x@@"});
+    EXPECT_EQ(text.Count(), 2u);
+    text.Add("200101011title@@");
+    EXPECT_EQ(text.Count(), 2u);
+    text.Add("200101012title@@"); // same key, other line: both stay
+    EXPECT_EQ(text.Count(), 3u);
+}
+
+TEST(DiaryText, FindGivesTheInsertionPoint)
+{
+    const DiaryText text = Sorted({"200101011a@@", "200101051b@@", "200102011c@@"});
+    EXPECT_EQ(text.Find("20010101"), 0u);
+    EXPECT_EQ(text.Find("20010102"), 1u);
+    EXPECT_EQ(text.Find("20010105"), 1u);
+    EXPECT_EQ(text.Find("20010106"), 2u);
+    EXPECT_EQ(text.Find("20010201"), 2u);
+    EXPECT_EQ(text.Find("20991231"), 3u);
+    EXPECT_EQ(text.Find("19000101"), 0u);
+    EXPECT_EQ(Sorted().Find("20010101"), 0u);
+}
+
+TEST(DiaryText, KeyShortcutOrdersAsTheLocaleComparisonDoes)
+{
+    std::mt19937 random(5);
+    LineList lines;
+    for (int i = 0; i < 400; ++i) {
+        char key[9];
+        std::snprintf(key, sizeof key, "%04d%02d%02d", 1990 + static_cast<int>(random() % 30),
+                      1 + static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 28));
+        lines.push_back(std::string(key) + std::to_string(random() % 10) + (random() % 2 ? "Title" : "title") +
+                        "@@{\\rtf1 x}@@");
+    }
+    lines.push_back("not a record");
+    lines.push_back("2001");
+    DiaryText text = Sorted(lines);
+    EXPECT_TRUE(std::is_sorted(text.Lines().begin(), text.Lines().end(), [](const auto& a, const auto& b) {
+        return platform::CompareText(a, b) < 0;
+    }));
+    for (size_t i = 0; i < text.Count(); ++i)
+        EXPECT_EQ(text.Find(text[i]), i);
+}

@@ -1,0 +1,284 @@
+// The export document, read back with the program's own RTF reader.
+#include "ExportSamples.h"
+
+#include "base/text/CodePage.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/RtfWriter.h"
+#include "formats/rtf/Utf.h"
+#include "formats/export/RtfJoiner.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace export_test;
+using rtfexport::ExportDiary;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::Not;
+
+namespace {
+
+std::string Utf8(const std::u16string& text)
+{
+    std::string out;
+    rtf::ForEachUtf16(text, [&out](char32_t c) { codepage::AppendUtf8(out, c); });
+    return out;
+}
+
+std::string ParagraphText(const rtf::Paragraph& paragraph)
+{
+    std::string text;
+    for (const auto& run : paragraph.runs)
+        text += Utf8(run.text);
+    return text;
+}
+
+std::vector<std::string> Paragraphs(const std::string& document, int codePage = 1252)
+{
+    std::vector<std::string> texts;
+    for (const auto& paragraph : rtf::ReadRtf(document, codePage).paragraphs)
+        texts.push_back(ParagraphText(paragraph));
+    return texts;
+}
+
+// The first run whose text contains the piece.
+const rtf::TextRun* RunWith(const rtf::RichText& text, const std::u16string& piece)
+{
+    for (const auto& paragraph : text.paragraphs)
+        for (const auto& run : paragraph.runs)
+            if (run.text.find(piece) != std::u16string::npos)
+                return &run;
+    return nullptr;
+}
+
+std::string WrittenBody(std::u16string text, bool bold = false)
+{
+    rtf::CharFormat format{"Verdana", 24};
+    format.bold = bold;
+    rtf::RichText rich;
+    rich.paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
+    return rtf::WriteRtf(rich, 1252, format);
+}
+
+size_t Occurrences(const std::string& text, const std::string& piece)
+{
+    size_t count = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(DiaryExport, EachEntryFollowsItsHeadingInListOrder)
+{
+    const LineList records{DayRecord(2023, 12, 31, 0, "First", WrittenBody(u"one", true)),
+                         DayRecord(2024, 2, 1, 4, "Second", WrittenBody(u"two"))};
+    const std::string document = ExportDiary(records, Options());
+
+    EXPECT_THAT(Paragraphs(document),
+                ElementsAre("", "31/12/2023 - First", "one", "", "1/2/2024 - Second", "two"));
+    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    for (const size_t heading : {0, 1, 3, 4}) {
+        const rtf::Paragraph& paragraph = read.paragraphs[heading];
+        const rtf::CharFormat& format = paragraph.runs.empty() ? paragraph.mark : paragraph.runs[0].format;
+        EXPECT_EQ(format.font, "Arial") << heading;
+        EXPECT_EQ(format.halfPoints, 28) << heading;
+        EXPECT_TRUE(format.bold && format.underline) << heading;
+        EXPECT_EQ(format.color, 0x000080u) << heading;
+    }
+    const rtf::CharFormat& one = read.paragraphs[2].runs[0].format;
+    EXPECT_EQ(one.font, "Verdana");
+    EXPECT_EQ(one.halfPoints, 24);
+    EXPECT_TRUE(one.bold);
+    EXPECT_FALSE(one.underline);
+    EXPECT_FALSE(read.paragraphs[5].runs[0].format.bold);
+}
+
+TEST(DiaryExport, EmptyDiaryEmptyTitleOddKeyAndRecordWithoutBody)
+{
+    const std::string empty = ExportDiary({}, Options());
+    EXPECT_TRUE(
+        empty.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"));
+    EXPECT_EQ(rtf::PlainText(empty, 1252), "");
+
+    const LineList records{DayRecord(2024, 3, 15, 0, "", WrittenBody(u"no title")),
+                         "2024x3151Odd key@@" + WrittenBody(u"kept"), "202403309Bare"};
+    EXPECT_THAT(Paragraphs(ExportDiary(records, Options())),
+                ElementsAre("", "15/3/2024 - ", "no title", "", "2024x315 - Odd key", "kept", "",
+                            "30/3/2024 - Bare"));
+}
+
+TEST(DiaryExport, ReportsProgressAfterEachRecord)
+{
+    std::vector<std::pair<size_t, size_t>> told;
+    ExportDiary(SampleRecords(), Options(),
+                [&told](size_t done, size_t total) { told.emplace_back(done, total); });
+    ASSERT_EQ(told.size(), 5u);
+    EXPECT_EQ(told.front(), std::make_pair(size_t{1}, size_t{5}));
+    EXPECT_EQ(told.back(), std::make_pair(size_t{5}, size_t{5}));
+}
+
+TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
+{
+    rtfexport::RtfJoiner joiner(1252, rtf::CharFormat{"Arial", 20});
+    joiner.Append("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern Courier New;}}"
+                  "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"
+                  "\\f0 plain \\f1\\cf2 green code\\cf1  red code\\par}");
+    joiner.Append("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fmodern Courier New;}{\\f1\\fswiss Georgia;}}"
+                  "{\\colortbl \\red0\\green0\\blue255;;}default \\f0\\cf0 blue code\\cf1  automatic\\par}");
+    const std::string document = joiner.Document();
+
+    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    const auto expect = [&read](const std::u16string& piece, const std::string& font, uint32_t color) {
+        const rtf::TextRun* run = RunWith(read, piece);
+        ASSERT_NE(run, nullptr) << Utf8(piece);
+        EXPECT_EQ(run->format.font, font) << Utf8(piece);
+        EXPECT_EQ(run->format.color, color) << Utf8(piece);
+    };
+    expect(u"plain", "Times New Roman", rtf::Automatic);
+    expect(u"green code", "Courier New", 0x008000);
+    expect(u"red code", "Courier New", 0xFF0000);
+    expect(u"default", "Georgia", rtf::Automatic);
+    expect(u"blue code", "Courier New", 0x0000FF);
+    expect(u"automatic", "Courier New", rtf::Automatic);
+    EXPECT_EQ(Occurrences(document, "Courier New"), 1u);
+    EXPECT_EQ(Occurrences(document, "\\red255\\green0\\blue0;"), 1u);
+}
+
+TEST(RtfJoiner, CharactersOfEveryCodePageSurvive)
+{
+    const std::string document = ExportDiary(SampleRecords(), Options(1252));
+    const std::string text = rtf::PlainText(document, 1252);
+    for (const char* piece : {GreekText, CyrillicText, UnicodeText, "Greek αβγ."})
+        EXPECT_THAT(text, HasSubstr(piece));
+    EXPECT_THAT(document, HasSubstr("\\'c3\\'e5\\'e9\\'dc"))
+        << "bytes of a declared code page stay as they were";
+
+    // Western text in a Greek diary: an ANSI font cannot say that its bytes are Western, so
+    // they go out as \uN, while fallback bytes of the body's own \uN stay.
+    rtfexport::RtfJoiner joiner(1253, rtf::CharFormat{"Arial", 20});
+    joiner.Append(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\\f0 caf\\'e9\\par}");
+    joiner.Append("{\\rtf1\\ansi\\ansicpg1252 na\xEFve\\par}");
+    joiner.Append(
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\\f0\\uc2\\u233\\'e9\\'e9 x"
+        "\\par}");
+    joiner.Append("{\\rtf1\\ansi\\ansicpg1253{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\\f0 \\'e1\\par}");
+    EXPECT_THAT(Paragraphs(joiner.Document(), 1253), ElementsAre("café", "naïve", "é x", "α"));
+}
+
+TEST(RtfJoiner, DamagedBodiesStayInsideTheirEntry)
+{
+    const LineList records{
+        DayRecord(2024, 1, 1, 0, "Open", "{\\rtf1 {\\b never closed"),
+        DayRecord(2024, 1, 2, 0, "Stray", "{\\rtf1 one}} stray}"),
+        DayRecord(2024, 1, 3, 0, "Broken", "{\\rtf1 broken \\'zz hex\\"),
+        // Stored plain text ends in a line break, which the editor shows as one more empty line.
+        DayRecord(2024, 1, 4, 0, "Plain", "plain line\r\nsecond {line}"),
+        DayRecord(2024, 1, 5, 0, "Binary", "{\\rtf1 {\\*\\blob\\bin4 {}}x}after\\par}"),
+        DayRecord(2024, 1, 6, 0, "Last", WrittenBody(u"last")),
+    };
+    const std::string document = ExportDiary(records, Options());
+    EXPECT_THAT(Paragraphs(document),
+                ElementsAre("", "1/1/2024 - Open", "never closed", "", "2/1/2024 - Stray", "one", "",
+                            "3/1/2024 - Broken", "broken zz hex", "", "4/1/2024 - Plain", "plain line",
+                            "second {line}", "", "", "5/1/2024 - Binary", "after", "", "6/1/2024 - Last",
+                            "last"));
+    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    EXPECT_TRUE(RunWith(read, u"Stray")->format.underline);
+    EXPECT_FALSE(RunWith(read, u"last")->format.bold) << "the unclosed bold group ends with its entry";
+}
+
+TEST(RtfJoiner, WordProcessorHeaderIsLeftOutAndItsTextKept)
+{
+    const std::string document =
+        ExportDiary({DayRecord(2024, 1, 9, 5, "Word", WordProcessorBody)}, Options());
+    const std::string text = rtf::PlainText(document, 1252);
+    EXPECT_THAT(text, HasSubstr("Word heading\nParagraph with italic red and Greek αβγ."));
+    for (const char* header : {"Normal", "heading 1", "Word User", "schemas", "2450", "504b"})
+        EXPECT_THAT(text, Not(HasSubstr(header)));
+    for (const char* word : {"\\stylesheet", "\\info", "\\themedata", "\\paperw", "\\s1"})
+        EXPECT_THAT(document, Not(HasSubstr(word)));
+    EXPECT_EQ(Occurrences(document, "\\ansicpg"), 1u);
+    EXPECT_EQ(Occurrences(document, "\\deff"), 1u);
+
+    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    const rtf::TextRun* heading = RunWith(read, u"Word heading");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->format.bold);
+    EXPECT_EQ(heading->format.font, "Calibri");
+    EXPECT_EQ(heading->format.color, 0x0000FFu);
+    const rtf::TextRun* red = RunWith(read, u"italic red");
+    ASSERT_NE(red, nullptr);
+    EXPECT_TRUE(red->format.italic);
+    EXPECT_EQ(red->format.color, 0xC00000u);
+    EXPECT_EQ(RunWith(read, u"αβγ")->format.font, "Times New Roman Greek");
+}
+
+TEST(RtfJoiner, TablesKeepTheirStructureAndParagraphsEndBeforeTheNextEntry)
+{
+    const std::string document =
+        ExportDiary({DayRecord(2024, 1, 8, 4, "Table", TableBody),
+                     DayRecord(2024, 1, 9, 0, "Unended", "{\\rtf1\\ansi no paragraph end}"),
+                     DayRecord(2024, 1, 10, 0, "Fallback", "{\\rtf1\\ansi\\uc3 x\\u945"),
+                     DayRecord(2024, 1, 11, 0, "Next", WrittenBody(u"next"))},
+                    Options());
+    EXPECT_THAT(document, HasSubstr("\\trowd\\trgaph108\\trleft-108\\cellx1500\\cellx3000\\pard\\intbl"));
+    EXPECT_THAT(Paragraphs(document),
+                ElementsAre("", "8/1/2024 - Table", "Apples\tPears\t", "Plums\tFigs\t", "After the table", "",
+                            "9/1/2024 - Unended", "no paragraph end", "", "10/1/2024 - Fallback", "xα", "",
+                            "11/1/2024 - Next", "next"));
+}
+
+// Bodies cut short or with bytes changed at random never swallow a heading nor spill their
+// formatting into it.
+TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
+{
+    const LineList samples = SampleRecords();
+    std::mt19937 random(7);
+    LineList records;
+    for (int i = 0; i < 200; ++i) {
+        std::string body = ParseDayRecord(samples[static_cast<size_t>(i) % samples.size()]).Body;
+        body.resize(std::uniform_int_distribution<size_t>(6, body.size())(random));
+        for (int change = 0; change < i % 4; ++change)
+            body[std::uniform_int_distribution<size_t>(0, body.size() - 1)(random)] =
+                "{}\\;'u0 \x80"[std::uniform_int_distribution<size_t>(0, 9)(random)];
+        records.push_back(DayRecord(2024, 1 + i / 28, 1 + i % 28, 0, "Entry " + std::to_string(i), body));
+    }
+    const rtf::RichText read = rtf::ReadRtf(ExportDiary(records, Options()), 1252);
+    size_t next = 0;
+    for (const auto& paragraph : read.paragraphs) {
+        const std::string text = ParagraphText(paragraph);
+        const size_t dash = text.find(" - Entry ");
+        if (dash == std::string::npos || next >= records.size())
+            continue;
+        if (text.substr(dash) != " - Entry " + std::to_string(next))
+            continue;
+        EXPECT_TRUE(paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
+                    paragraph.runs[0].format.halfPoints == 28 && paragraph.runs[0].format.font == "Arial")
+            << text;
+        ++next;
+    }
+    EXPECT_EQ(next, records.size());
+}
+
+// What is left out of a body (header words and groups) must not change what stands around it:
+// a control word before it does not run on into the text after it, a \uN fallback still ends
+// at the group, and binary data cut short by the body's end does not reach the next entry.
+TEST(RtfJoiner, LeftOutTokensChangeNothingAroundThem)
+{
+    rtfexport::RtfJoiner joiner(1252, rtf::CharFormat{"Arial", 20});
+    joiner.Append("{\\rtf1 x\\b\\deff0 old\\par}");
+    joiner.Append("{\\rtf1\\uc2 \\u945{\\info{\\title t}}ab\\par}");
+    joiner.Append("{\\rtf1 pic{\\*\\blob\\bin900 short");
+    joiner.Append("{\\rtf1 after\\par}");
+    const rtf::RichText read = rtf::ReadRtf(joiner.Document(), 1252);
+    std::vector<std::string> paragraphs;
+    for (const auto& paragraph : read.paragraphs)
+        paragraphs.push_back(ParagraphText(paragraph));
+    EXPECT_THAT(paragraphs, ElementsAre("xold", "αab", "pic", "after"));
+    EXPECT_TRUE(RunWith(read, u"old")->format.bold);
+}

@@ -1,0 +1,173 @@
+#include "formats/resources/PackedResources.h"
+
+#include "formats/resources/JpegDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+std::string Bytes(PackedItem& item)
+{
+    return item.DataStream().Bytes();
+}
+
+std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const PackedResourcesError& error) {
+        return error.what();
+    }
+    return "(nothing raised)";
+}
+
+// Relative luminance of an sRGB pixel, 0..1.
+double Luminance(const uint8_t* p)
+{
+    auto linear = [](uint8_t v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(p[0]) + 0.7152 * linear(p[1]) + 0.0722 * linear(p[2]);
+}
+
+} // namespace
+
+TEST(ResStore, ProgramStoreHoldsTheSkinsAndTheTemplateInOrder)
+{
+    PackedResources store;
+    LoadProgramRessources(store);
+    ASSERT_EQ(store.Items().Count(), 19u);
+    size_t total = 0;
+    for (int skin = 0; skin < 9; ++skin) {
+        EXPECT_EQ(store.Items()[static_cast<size_t>(skin) * 2].Name(), SkinItemName(skin, true));
+        EXPECT_EQ(store.Items()[static_cast<size_t>(skin) * 2 + 1].Name(), SkinItemName(skin, false));
+    }
+    for (size_t i = 0; i < 19; ++i)
+        total += store.Items()[i].Size();
+    EXPECT_EQ(store.Size(), total);
+    EXPECT_EQ(store.Items()[18].Name(), "TemplateDiary");
+    EXPECT_EQ(SkinItemName(3, true), "skin03u.jpg");
+    EXPECT_EQ(SkinItemName(12, false), "skin12d.jpg");
+}
+
+TEST(ResStore, SkinsAreBaselineJfifOfTheirSizesAndDarkEnoughForWhiteCaptions)
+{
+    PackedResources store;
+    LoadProgramRessources(store);
+    for (int skin = 0; skin < 9; ++skin) {
+        for (const bool top : {true, false}) {
+            const std::string name = SkinItemName(skin, top);
+            const std::string jpeg = Bytes(store.ItemByName(name));
+            EXPECT_EQ(jpeg.substr(0, 4), "\xFF\xD8\xFF\xE0") << name;
+            EXPECT_EQ(jpeg.substr(6, 5), std::string("JFIF\0", 5)) << name;
+            EXPECT_NE(jpeg.find("\xFF\xC0"), std::string::npos) << name << ": not baseline";
+            EXPECT_EQ(jpeg.find("\xFF\xC2"), std::string::npos) << name << ": progressive";
+
+            const auto image = DecodeJpeg(jpeg);
+            ASSERT_TRUE(image.has_value()) << name;
+            EXPECT_EQ(image->width, 500);
+            EXPECT_EQ(image->height, top ? 60 : 300);
+            // White text needs a contrast of at least 4.5:1 on average, 3:1 everywhere.
+            double sum = 0;
+            double brightest = 0;
+            for (size_t p = 0; p < image->rgb.size(); p += 3) {
+                const double l = Luminance(&image->rgb[p]);
+                sum += l;
+                brightest = std::max(brightest, l);
+            }
+            const double average = sum / (image->rgb.size() / 3.0);
+            EXPECT_GE(1.05 / (average + 0.05), 4.5) << name;
+            EXPECT_GE(1.05 / (brightest + 0.05), 3.0) << name;
+        }
+    }
+}
+
+TEST(ResStore, TemplateIsAnRtfWelcomeInArialUnderCodePage1253)
+{
+    PackedResources store;
+    LoadProgramRessources(store);
+    const std::string rtf = Bytes(store.ItemByName("TemplateDiary"));
+    EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1253"));
+    EXPECT_NE(rtf.find("Arial;"), std::string::npos);
+    EXPECT_NE(rtf.find("\\b sample\\b0"), std::string::npos);
+    EXPECT_EQ(rtf.find('@'), std::string::npos);
+    EXPECT_TRUE(rtf.ends_with("}\r\n"));
+}
+
+TEST(ResStore, LooksUpNamesWithoutRegardToLetterCase)
+{
+    PackedResources store;
+    LoadProgramRessources(store);
+    EXPECT_EQ(store.IndexOf("SKIN00U.JPG"), 0);
+    EXPECT_EQ(&store.ItemByName("Skin08D.jpg"), &store.Items()[17]);
+    EXPECT_EQ(store.IndexOf("skin09u.jpg"), -1);
+    EXPECT_EQ(MessageOf([&] { store.ItemByName("skin09u.jpg"); }), "La ressource \"skin09u.jpg\" n'existe pas !");
+}
+
+TEST(ResStore, RefusesADuplicateNameButAllowsItsOwn)
+{
+    PackedResources store;
+    PackedItem& first = store.Items().Add();
+    first.SetName("one");
+    PackedItem& second = store.Items().Add();
+    second.SetName("two");
+    EXPECT_EQ(MessageOf([&] { second.SetName("ONE"); }), "Le nom \"ONE\" est d\xE9j\xE0 utilis\xE9 !");
+    EXPECT_EQ(second.Name(), "two");
+    second.SetName("TWO");
+    EXPECT_EQ(second.Name(), "TWO");
+}
+
+TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
+{
+    PackedResources store;
+    PackedItem& item = store.Items().Add();
+    item.SetName("name");
+    EXPECT_EQ(item.DisplayName(), "TPackedItem");
+    MemoryStream empty;
+    item.WriteData(empty);
+    EXPECT_EQ(empty.Bytes(), std::string(4, '\0'));
+
+    item.SetData("abc");
+    EXPECT_EQ(item.DisplayName(), "name");
+    uint8_t byte;
+    item.DataStream().Read(&byte, 1);
+    EXPECT_EQ(item.DataStream().Position(), 0u);
+    EXPECT_EQ(item.StoreMode(), smStore);
+
+    MemoryStream persisted;
+    item.WriteData(persisted);
+    EXPECT_EQ(persisted.Bytes(), std::string("\x03\0\0\0abc", 7));
+    persisted.Seek(0);
+    PackedItem& copy = store.Items().Add();
+    ASSERT_TRUE(copy.ReadData(persisted));
+    EXPECT_EQ(Bytes(copy), "abc");
+
+    MemoryStream truncated(std::string("\x09\0\0\0abc", 7));
+    EXPECT_FALSE(copy.ReadData(truncated));
+    EXPECT_EQ(copy.Size(), 0u);
+}
+
+TEST(ResStore, SetItemsCopiesTheCollection)
+{
+    PackedResources source;
+    source.Items().Add().SetName("a");
+    source.Items()[0].SetData("1");
+    PackedResources store;
+    store.SetItems(source.Items());
+    source.Items()[0].SetData("changed");
+    EXPECT_EQ(Bytes(store.ItemByName("A")), "1");
+    EXPECT_EQ(store.Items().Owner(), &store);
+}
+
+TEST(JpegDecoder, RefusesWhatIsNotAJpeg)
+{
+    EXPECT_FALSE(DecodeJpeg("").has_value());
+    EXPECT_FALSE(DecodeJpeg("not a picture at all").has_value());
+    PackedResources store;
+    LoadProgramRessources(store);
+    const std::string jpeg = Bytes(store.ItemByName("skin00d.jpg"));
+    EXPECT_FALSE(DecodeJpeg(jpeg.substr(0, 100)).has_value());
+}

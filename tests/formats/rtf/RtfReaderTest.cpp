@@ -1,0 +1,162 @@
+#include "formats/rtf/RtfReader.h"
+
+#include <gtest/gtest.h>
+
+using rtf::PlainText;
+using rtf::ReadRtf;
+using rtf::Alignment;
+
+namespace {
+
+std::string Utf8(std::u16string_view text)
+{
+    std::string out;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// A body as the Windows rich-edit control writes it on a Greek system.
+const std::string GreekWindowsBody =
+    "{\\rtf1\\ansi\\ansicpg1253\\deff0\\deflang1032{\\fonttbl{\\f0\\fnil\\fcharset161 Arial;}"
+    "{\\f1\\fswiss\\fcharset204{\\*\\panose 020b0604020202020204}Arial CYR;}}\r\n"
+    "{\\colortbl ;\\red0\\green0\\blue128;}\r\n"
+    "\\viewkind4\\uc1\\pard\\b\\f0\\fs20 \\'ca\\'e1\\'eb\\'e7\\'ec\\'dd\\'f1\\'e1\\b0  \\cf1 "
+    "\\f1\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\cf0\\f0\\par\r\n"
+    "\\pard\\qc\\i\\ul\\strike\\fs28 centred\\i0\\ulnone\\strike0\\par\r\n"
+    "\\pard\\qr\\highlight1 right\\highlight0\\par\r\n"
+    "}\r\n";
+
+} // namespace
+
+TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
+{
+    const rtf::RichText text = ReadRtf(GreekWindowsBody, 1252);
+    ASSERT_EQ(text.paragraphs.size(), 3u);
+
+    const auto& first = text.paragraphs[0];
+    ASSERT_EQ(first.runs.size(), 3u);
+    EXPECT_EQ(first.runs[0].text, u"Καλημέρα");
+    EXPECT_TRUE(first.runs[0].format.bold);
+    EXPECT_EQ(first.runs[0].format.font, "Arial");
+    EXPECT_EQ(first.runs[0].format.halfPoints, 20);
+    EXPECT_EQ(first.runs[1].text, u" ");
+    EXPECT_FALSE(first.runs[1].format.bold);
+    EXPECT_EQ(first.runs[2].text, u"Привет"); // the Cyrillic font's own code page
+    EXPECT_EQ(first.runs[2].format.font, "Arial CYR");
+    EXPECT_EQ(first.runs[2].format.color, 0x000080u);
+    EXPECT_EQ(first.alignment, Alignment::Left);
+
+    const auto& second = text.paragraphs[1];
+    EXPECT_EQ(second.alignment, Alignment::Center);
+    ASSERT_EQ(second.runs.size(), 1u);
+    EXPECT_TRUE(second.runs[0].format.italic);
+    EXPECT_TRUE(second.runs[0].format.underline);
+    EXPECT_TRUE(second.runs[0].format.strike);
+    EXPECT_EQ(second.runs[0].format.halfPoints, 28);
+    EXPECT_EQ(second.runs[0].format.color, rtf::Automatic);
+
+    EXPECT_EQ(text.paragraphs[2].alignment, Alignment::Right);
+    EXPECT_EQ(text.paragraphs[2].runs[0].format.highlight, 0x000080u);
+
+    EXPECT_EQ(PlainText(GreekWindowsBody, 1252), Utf8(u"Καλημέρα Привет\ncentred\nright"));
+}
+
+TEST(RtfReader, UnicodeCharactersSkipTheirFallbackAsUcSays)
+{
+    EXPECT_EQ(PlainText("{\\rtf1 a\\u8364?b}", 1252), Utf8(u"a€b"));
+    EXPECT_EQ(PlainText("{\\rtf1\\uc2 \\u945 xxb\\u946\\'e2\\'e2c}", 1252), Utf8(u"αbβc"));
+    EXPECT_EQ(PlainText("{\\rtf1\\uc0\\u947 d}", 1252), Utf8(u"γd"));
+    // The fallback never crosses a group end, and \uc is scoped to its group.
+    EXPECT_EQ(PlainText("{\\rtf1{\\uc3\\u948 x}yz}", 1252), Utf8(u"δyz"));
+    // Negative values are the upper half of the 16-bit range; surrogate pairs join.
+    EXPECT_EQ(PlainText("{\\rtf1\\u-3913?}", 1252), Utf8(u"\xF0B7"));
+    EXPECT_EQ(PlainText("{\\rtf1\\u-10179?\\u-8704?}", 1252), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(PlainText("{\\rtf1\\u-10179?x}", 1252), "\xEF\xBF\xBDx");
+    // The Unicode half of \upr is shown, not the ANSI half.
+    EXPECT_EQ(PlainText("{\\rtf1{\\upr{ansi}{\\*\\ud{\\u945?}}}}", 1252), Utf8(u"α"));
+    EXPECT_EQ(PlainText("{\\rtf1{\\*\\x{\\upr{a}{\\*\\ud{b}}}}c}", 1252), "c");
+}
+
+TEST(RtfReader, DestinationsThatAreNotTextAreSkipped)
+{
+    EXPECT_EQ(PlainText("{\\rtf1{\\*\\generator Riched20 10.0;}{\\*\\anything {nested} text}shown}", 1252), "shown");
+    EXPECT_EQ(PlainText("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a\\unknownword b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10 89504e470d0a1a0a}y}", 1252), "xy");
+    // Binary data may hold braces and backslashes.
+    EXPECT_EQ(PlainText("{\\rtf1 a{\\pict\\bin6 }}}{{\\}b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\bin3 {{{b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}", 1252), "link");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}", 1252), Utf8(u"a\tb\nc d—{}\\"));
+}
+
+TEST(RtfReader, DoubleByteCodePagesDecodeCharacterPairs)
+{
+    const std::string japanese = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fnil\\fcharset128 MS Gothic;}}"
+                                 "\\f0 \\'93\\'fa\\'96\\'7b a}";
+    EXPECT_EQ(PlainText(japanese, 1252), Utf8(u"日本 a"));
+}
+
+TEST(RtfReader, TextThatIsNotRtfLoadsAsPlainLines)
+{
+    EXPECT_FALSE(rtf::IsRtf("hello {\\rtf1}"));
+    EXPECT_EQ(PlainText("caf\xe9\r\nline\rtwo\n", 1252), Utf8(u"café\nline\ntwo\n"));
+    const rtf::RichText text = ReadRtf("one\r\ntwo", 1252);
+    ASSERT_EQ(text.paragraphs.size(), 2u);
+    EXPECT_EQ(text.paragraphs[0].runs[0].format.halfPoints, 0); // the editor's own size
+    EXPECT_EQ(PlainText("", 1252), "");
+}
+
+TEST(RtfReader, ParagraphMarksEndParagraphsWithoutAddingAnEmptyOne)
+{
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par}", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par\\par}", 1252), "a\n");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\par b}", 1252), "a\nb");
+    EXPECT_EQ(ReadRtf("{\\rtf1\\par}", 1252).paragraphs.size(), 1u);
+    EXPECT_EQ(ReadRtf("{\\rtf1}", 1252).paragraphs.size(), 1u);
+    // An empty paragraph keeps the size it was typed in.
+    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par\\fs48\\par}", 1252).paragraphs[1].mark.halfPoints, 48);
+}
+
+TEST(RtfReader, PlainAndGroupsRestoreFormats)
+{
+    const auto text = ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\f1\\b\\fs30 a{\\i b}"
+                              "c\\plain d}",
+                              1252);
+    const auto& runs = text.paragraphs.at(0).runs;
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_TRUE(runs[1].format.italic && runs[1].format.bold);
+    EXPECT_FALSE(runs[2].format.italic);
+    EXPECT_EQ(runs[2].format.font, "Courier New");
+    EXPECT_EQ(runs[3].format, (rtf::CharFormat{"Arial", 24}));
+}
+
+TEST(RtfReader, DamagedInputKeepsWhatCouldBeRead)
+{
+    EXPECT_EQ(PlainText("{\\rtf1 abc", 1252), "abc");
+    EXPECT_EQ(PlainText("{\\rtf1 abc\\", 1252), "abc");
+    EXPECT_EQ(PlainText("{\\rtf1 abc\\'4", 1252), "abc4");
+    EXPECT_EQ(PlainText("{\\rtf1 a}}}} b", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\'zzb}", 1252), "azzb");
+    EXPECT_EQ(PlainText("{\\rtf1\\fs999999999999 x\\u99999999999?y\\cf-5 z}", 1252), "xyz");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\bin99999999999 bcd}", 1252), "a");
+    EXPECT_EQ(PlainText("{\\rtf1\\uc2147483647\\u65 gone}", 1252), "A");
+    EXPECT_EQ(PlainText("{\\rtf1\\ansicpg99999 \\'e9}", 1252), "\xC3\xA9"); // unknown code page: 1252
+    EXPECT_EQ(PlainText("{\\rtf1 a\\'00\\'07\\u8233?b}", 1252), "a\nb");
+
+    std::string deep = "{\\rtf1 ";
+    deep.append(200000, '{');
+    deep += "deep";
+    EXPECT_EQ(PlainText(deep, 1252), "deep");
+    EXPECT_FALSE(ReadRtf(deep, 1252).paragraphs.empty());
+}

@@ -1,0 +1,211 @@
+#include "formats/wordlists/SpellDictionaries.h"
+
+#include "platform/locale/Collation.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Twenty master words, written out of order; sorted they run ab, ac, ..., au.
+const std::string MasterWords =
+    "at\r\nAb\r\nac\nad\rae\r\naf\r\nag\r\nah\r\nai\r\naj\r\nak\r\nal\r\nam\r\nan\r\nao\r\n"
+    "ap\r\naq\r\nar\r\nas\r\nau\r\n";
+
+class SpellDictionariesTest : public ::testing::Test {
+protected:
+    void Master(const std::string& words) { WriteBytes(folder / "English.dic", words); }
+    void Custom(const std::string& words) { WriteBytes(folder / "Custom.dic", words); }
+
+    bool Known(std::string_view word)
+    {
+        LineList unused{"untouched"};
+        return dictionaries.CheckWord(word, unused);
+    }
+
+    // The suggestions for an unknown word.
+    LineList Suggestions(std::string_view word)
+    {
+        LineList suggestions{"stale"};
+        EXPECT_FALSE(dictionaries.CheckWord(word, suggestions)) << word;
+        return suggestions;
+    }
+
+    std::string LoadFailure()
+    {
+        try {
+            dictionaries.LoadDictionaries();
+        } catch (const DictionaryError& error) {
+            return error.what();
+        }
+        return "(loaded)";
+    }
+
+    std::string MasterPath() const { return (folder / "English.dic").string(); }
+
+    TempDir folder;
+    SpellDictionaries dictionaries{folder.Path(), platform::CollationKey};
+};
+
+} // namespace
+
+TEST_F(SpellDictionariesTest, WordsAreKnownWhateverTheirLetterCase)
+{
+    Master("hello\r\nWorld\r\n\xE9t\xE9\r\n");
+    dictionaries.LoadDictionaries();
+    for (const char* word : {"hello", "Hello", "HELLO", "world", "WORLD", "\xC9T\xC9"})
+        EXPECT_TRUE(Known(word)) << word;
+    EXPECT_FALSE(Known("hellos"));
+    EXPECT_FALSE(Known("hell"));
+}
+
+TEST_F(SpellDictionariesTest, KnownWordLeavesTheSuggestionsAlone)
+{
+    Master("hello\r\n");
+    dictionaries.LoadDictionaries();
+    LineList suggestions{"kept"};
+    EXPECT_TRUE(dictionaries.CheckWord("Hello", suggestions));
+    EXPECT_EQ(suggestions, LineList{"kept"});
+}
+
+TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFilesLetterCase)
+{
+    Master(MasterWords);
+    dictionaries.LoadDictionaries();
+    ASSERT_EQ(dictionaries.MasterDictionary().Count(), 20u);
+    // Before every entry: the first eleven.
+    EXPECT_EQ(Suggestions("aa"), (LineList{"Ab", "ac", "ad", "ae", "af", "ag", "ah", "ai", "aj", "ak", "al"}));
+    // Between the second and the third: entries 2 to 12.
+    EXPECT_EQ(Suggestions("acc"), (LineList{"ac", "ad", "ae", "af", "ag", "ah", "ai", "aj", "ak", "al", "am"}));
+    // Near the end: what is left.
+    EXPECT_EQ(Suggestions("ara"), (LineList{"ar", "as", "at", "au"}));
+    // After every entry: the last one only.
+    EXPECT_EQ(Suggestions("zz"), LineList{"au"});
+}
+
+TEST_F(SpellDictionariesTest, EmptyMasterKnowsNothingAndIsReadAgainAtTheNextOpening)
+{
+    Master("");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Suggestions("anything").empty());
+    Master("anything\r\n");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("Anything"));
+}
+
+TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
+{
+    Master("first\r\n");
+    dictionaries.LoadDictionaries();
+    Master("second\r\n");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("first"));
+    EXPECT_FALSE(Known("second"));
+
+    fs::remove(folder / "English.dic");
+    EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
+    EXPECT_TRUE(Known("first"));
+}
+
+TEST_F(SpellDictionariesTest, MissingMasterFailsWithoutReadingTheCustomFile)
+{
+    Custom("mine\r\n");
+    EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
+    EXPECT_EQ(dictionaries.CustomDictionary().Count(), 0u);
+}
+
+TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNothing)
+{
+    Master("word\r\n");
+    Custom("mine\r\n");
+    dictionaries.LoadDictionaries();
+
+    fs::remove(folder / "Custom.dic");
+    fs::create_directory(folder / "Custom.dic");
+    EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
+    EXPECT_TRUE(Known("mine"));
+
+    SpellDictionaries fresh(folder.Path(), platform::CollationKey);
+    fs::remove(folder / "English.dic");
+    fs::create_directory(folder / "English.dic");
+    EXPECT_THROW(fresh.LoadDictionaries(), DictionaryError);
+    EXPECT_EQ(fresh.MasterDictionary().Count(), 0u);
+}
+
+TEST_F(SpellDictionariesTest, FarTooLargeAMasterFileIsRefused)
+{
+    Master("");
+    fs::resize_file(folder / "English.dic", 65u << 20); // sparse: costs no disk space
+    EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
+}
+
+TEST_F(SpellDictionariesTest, CustomFileIsReadAgainAtEveryOpeningWhileItExists)
+{
+    Master("word\r\n");
+    Custom("Kettle\r\n");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("KETTLE"));
+    Custom("teapot\r\n");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("teapot"));
+    EXPECT_FALSE(Known("kettle"));
+    // Gone: the words of the run stay.
+    fs::remove(folder / "Custom.dic");
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("teapot"));
+}
+
+TEST_F(SpellDictionariesTest, AddedWordsAreStoredLowerCasedInAWholeSortedCustomFile)
+{
+    Master("word\r\n");
+    dictionaries.LoadDictionaries(); // no Custom.dic: no error
+    dictionaries.AddToCustomDictionary("Kettle");
+    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "kettle\r\n");
+    dictionaries.AddToCustomDictionary("\xC4pfel");
+    dictionaries.AddToCustomDictionary("Bread");
+    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "bread\r\nkettle\r\n\xC4pfel\r\n");
+    EXPECT_TRUE(Known("KETTLE"));
+    EXPECT_TRUE(Known("\xE4pfel"));
+}
+
+TEST_F(SpellDictionariesTest, CustomWordsNeverBecomeSuggestions)
+{
+    Master("alpha\r\nomega\r\n");
+    dictionaries.LoadDictionaries();
+    dictionaries.AddToCustomDictionary("beta");
+    dictionaries.AddToIgnoreAll("gamma");
+    EXPECT_EQ(Suggestions("delta"), (LineList{"alpha", "omega"}));
+}
+
+TEST_F(SpellDictionariesTest, FailedCustomWriteKeepsTheOldFileAndTheWordForTheRun)
+{
+    Master("word\r\n");
+    Custom("old\r\n");
+    dictionaries.LoadDictionaries();
+    fs::permissions(folder / "Custom.dic",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_THROW(dictionaries.AddToCustomDictionary("new"), DictionaryError);
+    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "old\r\n");
+    EXPECT_TRUE(Known("NEW"));
+}
+
+TEST_F(SpellDictionariesTest, IgnoredWordsLastForTheRunInAnyCaseAndStayInMemory)
+{
+    Master("word\r\n");
+    dictionaries.LoadDictionaries();
+    dictionaries.AddToIgnoreAll("Teh");
+    EXPECT_TRUE(Known("teh"));
+    EXPECT_TRUE(Known("TEH"));
+    dictionaries.LoadDictionaries();
+    EXPECT_TRUE(Known("Teh"));
+    EXPECT_FALSE(fs::exists(folder / "Custom.dic"));
+}

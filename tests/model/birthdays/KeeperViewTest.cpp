@@ -1,0 +1,82 @@
+// What the keeper window shows: its status lines, counter and marked days, its calendar menu,
+// and the day it moves to for an entry.
+#include "model/birthdays/KeeperView.h"
+
+#include <gtest/gtest.h>
+
+using namespace birthdays;
+using calendar::EncodeDate;
+
+namespace {
+
+void AddPerson(BirthdayBook& entries, const std::string& name, int year, int month, int day)
+{
+    BirthdayEntry& entry = entries.Add();
+    entry.SetFullName(name);
+    entry.SetBirthDate(EncodeDate(year, month, day));
+}
+
+} // namespace
+
+TEST(KeeperView, StatusNamesTheShownMonthStrongAndTheNextPlain)
+{
+    BirthdayBook entries;
+    EXPECT_EQ(MonthStatus(entries, 5).Counter, "");
+    EXPECT_EQ(MonthStatus(entries, 5).ThisMonth, "");
+
+    AddPerson(entries, "Cleo", 1980, 5, 12);
+    AddPerson(entries, "Ann", 1990, 5, 3);
+    AddPerson(entries, "Bob", 1004, 5, 12);
+    AddPerson(entries, "Dee", 1970, 6, 1);
+    AddPerson(entries, "Eve", 1970, 1, 9);
+    KeeperStatus status = MonthStatus(entries, 5);
+    EXPECT_EQ(status.Counter, "3/5");
+    EXPECT_EQ(status.SpecialDays, "3,12,12,");
+    EXPECT_EQ(status.ThisMonth, "This Month: $$!Ann$ ($>3$)  $!Cleo$ ($>12$)  $!Bob$ ($>12$)  ");
+    EXPECT_EQ(status.NextMonth, "Next Month: $Dee$ (1$)  ");
+
+    // Entries only in the following month; December is followed by January.
+    status = MonthStatus(entries, 4);
+    EXPECT_EQ(status.Counter, "0/5");
+    EXPECT_EQ(status.ThisMonth, "This Month: -");
+    EXPECT_EQ(status.SpecialDays, "");
+    EXPECT_NE(status.NextMonth.find("Ann"), std::string::npos);
+    EXPECT_EQ(MonthStatus(entries, 12).NextMonth, "Next Month: $Eve$ (9$)  ");
+    EXPECT_EQ(MonthStatus(entries, 7).NextMonth, "Next Month: -");
+}
+
+TEST(KeeperView, TheCalendarMenuReachesFourPeopleOfADay)
+{
+    BirthdayBook entries;
+    for (const char* name : {"One", "Two", "Three", "Four", "Five"})
+        AddPerson(entries, name, 1980, 3, 3);
+    const double day = EncodeDate(2024, 3, 3);
+
+    CalendarMenu menu = DayMenu(entries.EntriesOfDay(day));
+    EXPECT_EQ(menu.AddCaption, "Add More Entries");
+    EXPECT_FALSE(menu.AddEnabled);
+    EXPECT_TRUE(menu.EntriesEnabled);
+    EXPECT_EQ(menu.SlotCaptions, (std::vector<std::string>{"One", "Two", "Three", "Four"}));
+
+    entries.Delete(4);
+    entries.Delete(3);
+    menu = DayMenu(entries.EntriesOfDay(day));
+    EXPECT_TRUE(menu.AddEnabled);
+    EXPECT_EQ(menu.SlotCaptions.size(), 3u);
+
+    menu = DayMenu(entries.EntriesOfDay(EncodeDate(2024, 3, 4)));
+    EXPECT_EQ(menu.AddCaption, "Add Entry");
+    EXPECT_TRUE(menu.AddEnabled);
+    EXPECT_FALSE(menu.EntriesEnabled);
+    EXPECT_TRUE(menu.SlotCaptions.empty());
+
+    EXPECT_EQ(ClearCaption(0), "Clear Entire Database");
+    EXPECT_EQ(ClearCaption(7), "Clear Entire Database (all 7 entries)");
+}
+
+TEST(KeeperView, AnEntrysDayIsShownInTheShownYear)
+{
+    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 8, 14), (calendar::Date{2023, 8, 14}));
+    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 2, 29), (calendar::Date{2023, 2, 1}));
+    EXPECT_EQ(DayOfEntry({2024, 5, 20}, 2, 29), (calendar::Date{2024, 2, 29}));
+}

@@ -1,0 +1,73 @@
+// Signs of the zodiac at every boundary, and the dates the entry dialog composes.
+#include "model/birthdays/BirthDate.h"
+#include "model/birthdays/Zodiac.h"
+
+#include "base/dates/CalendarDate.h"
+
+#include <gtest/gtest.h>
+
+using namespace birthdays;
+using calendar::EncodeDate;
+
+namespace {
+
+std::string SignName(int year, int month, int day)
+{
+    const Zodiac* sign = SignOf(EncodeDate(year, month, day));
+    return sign == nullptr ? "none" : sign->Name;
+}
+
+} // namespace
+
+TEST(Zodiac, BothEndsOfEverySignBelongToIt)
+{
+    for (const Zodiac& sign : Zodiacs()) {
+        EXPECT_EQ(SignName(1987, sign.StartMonth, sign.StartDay), sign.Name);
+        EXPECT_EQ(SignName(1987, sign.EndMonth, sign.EndDay), sign.Name);
+        EXPECT_EQ(SignName(UnknownYear, sign.StartMonth, sign.StartDay), sign.Name);
+    }
+    EXPECT_EQ(Zodiacs().front().Name, "Aries");
+    EXPECT_EQ(Zodiacs().back().Name, "Pisces");
+    for (size_t i = 0; i < Zodiacs().size(); ++i)
+        EXPECT_EQ(Zodiacs()[i].ImageIndex, static_cast<int>(i));
+}
+
+TEST(Zodiac, TheTurnOfTheYearAndTheLeapDay)
+{
+    EXPECT_EQ(SignName(1990, 1, 1), "Capricorn");
+    EXPECT_EQ(SignName(1990, 1, 19), "Capricorn");
+    EXPECT_EQ(SignName(1990, 1, 20), "Aquarius");
+    EXPECT_EQ(SignName(1990, 12, 22), "Capricorn");
+    EXPECT_EQ(SignName(1990, 12, 21), "Sagittarius");
+    EXPECT_EQ(SignName(1990, 12, 31), "Capricorn");
+    EXPECT_EQ(SignName(UnknownYear, 2, 29), "Pisces");
+    EXPECT_EQ(SignName(2024, 2, 29), "Pisces");
+    EXPECT_EQ(SignName(2024, 2, 18), "Aquarius");
+    EXPECT_EQ(SignName(2024, 2, 19), "Pisces");
+    EXPECT_EQ(SignName(2024, 3, 20), "Pisces");
+    EXPECT_EQ(SignName(2024, 3, 21), "Aries");
+
+    // Every day of a leap year has exactly one sign.
+    for (double date = EncodeDate(2024, 1, 1); date <= EncodeDate(2024, 12, 31); ++date) {
+        int holders = 0;
+        for (const Zodiac& sign : Zodiacs())
+            holders += sign.Holds(date) ? 1 : 0;
+        EXPECT_EQ(holders, 1) << date;
+    }
+}
+
+TEST(BirthDate, TheDialogsListsFormRealDatesOnly)
+{
+    EXPECT_EQ(BirthDateOf(UnknownYear, 2, 29), EncodeDate(1004, 2, 29));
+    EXPECT_EQ(BirthDateOf(2003, 2, 29), std::nullopt);
+    EXPECT_EQ(BirthDateOf(1990, 4, 31), std::nullopt);
+    EXPECT_EQ(BirthDateOf(1990, 0, 5), std::nullopt);
+    EXPECT_EQ(BirthDateOf(1990, 5, 0), std::nullopt);
+    EXPECT_EQ(BirthDateOf(1990, 12, 31), EncodeDate(1990, 12, 31));
+
+    const std::vector<int> years = OfferedYears(2001);
+    EXPECT_EQ(years.front(), 2004);
+    EXPECT_EQ(years.back(), 1900);
+    EXPECT_EQ(years.size(), 105u);
+    EXPECT_EQ(OfferedYears(2031).front(), 2031);
+}

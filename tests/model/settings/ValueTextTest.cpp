@@ -1,0 +1,64 @@
+#include "model/settings/ValueText.h"
+
+#include "base/dates/CalendarDate.h"
+
+#include <gtest/gtest.h>
+
+using calendar::EncodeDate;
+using platform::LocaleFormat;
+
+namespace {
+
+LocaleFormat German()
+{
+    LocaleFormat format;
+    format.DecimalSeparator = ',';
+    format.DateOrder = LocaleFormat::FieldOrder::DMY;
+    format.DateSeparator = '.';
+    format.FourDigitYear = true;
+    format.DayLeadingZero = format.MonthLeadingZero = true;
+    format.TwelveHour = false;
+    format.HourLeadingZero = true;
+    return format;
+}
+
+} // namespace
+
+TEST(ValueText, DateTimesFollowTheLocalesOrderAndRoundTrip)
+{
+    const LocaleFormat us; // M/d/yy, h:mm:ss AM
+    const DateTime evening{EncodeDate(2024, 7, 4) + (21 * 3600 + 7 * 60 + 3) / 86400.0};
+    EXPECT_EQ(DateTimeToStr(evening, us), "7/4/24 9:07:03 PM");
+    EXPECT_EQ(DateTimeToStr(DateTime{EncodeDate(2024, 7, 4)}, us), "7/4/24") << "midnight has no time";
+    EXPECT_EQ(StrToDateTime("7/4/24 9:07:03 PM", us), evening);
+    EXPECT_EQ(StrToDateTime("12/25/1999 12:00 AM", us), DateTime{EncodeDate(1999, 12, 25)});
+
+    const LocaleFormat de = German();
+    EXPECT_EQ(DateTimeToStr(evening, de), "04.07.2024 21:07:03");
+    EXPECT_EQ(StrToDateTime("04.07.2024 21:07:03", de), evening);
+    EXPECT_EQ(StrToDateTime(" 4.7.2024 ", de), DateTime{EncodeDate(2024, 7, 4)});
+    EXPECT_EQ(StrToDateTime("10:30", de), DateTime{10.5 / 24});
+
+    for (const char* bad : {"", "31.02.2024", "1.2.3.4", "04.07.2024 25:00", "today", "04/07/2024"})
+        EXPECT_THROW(StrToDateTime(bad, de), ConvertError) << bad;
+}
+
+TEST(ValueText, NumbersUseTheLocalesDecimalSeparator)
+{
+    const LocaleFormat de = German();
+    EXPECT_EQ(StrToFloat("1,5", de), 1.5);
+    EXPECT_EQ(StrToFloat(" -2,5E3 ", de), -2500);
+    EXPECT_THROW(StrToFloat("1.5", de), ConvertError);
+    EXPECT_THROW(StrToFloat("inf", de), ConvertError);
+    EXPECT_EQ(FloatToStr(1.5, de), "1,5");
+    EXPECT_EQ(FloatToStr(0.1, LocaleFormat{}), "0.1");
+    EXPECT_EQ(FloatToStr(1.5e20, LocaleFormat{}), "1.5E20");
+    EXPECT_EQ(FloatToStr(1e-5, LocaleFormat{}), "1E-5");
+
+    EXPECT_EQ(StrToInt(" 42"), 42);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(StrToInt("$FF"), 255);
+    EXPECT_EQ(StrToInt("0xFFFFFFFF"), -1);
+    for (const char* bad : {"", "2147483648", "1.0", "12abc", "--1"})
+        EXPECT_THROW(StrToInt(bad), ConvertError) << bad;
+}

@@ -1,0 +1,70 @@
+// daybrook-tool export: the diary as one RTF document, from the command line.
+#include "ToolRun.h"
+
+#include "formats/rtf/RtfReader.h"
+#include "formats/diary/DayRecords.h"
+
+#include <filesystem>
+
+TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
+{
+    const std::string out = (dir / "diary.rtf").string();
+    const ToolRun run = Run({"export", sample, out}, SamplePassword);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "exported 20 entries to " + out + "\n");
+
+    const std::string document = ReadBytes(out);
+    ASSERT_TRUE(
+        document.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"));
+    const std::string text = rtf::PlainText(document, 1252);
+    size_t at = 0;
+    for (const std::string& line : SplitLines(ReadBytes(VectorPath("diary/sample.lines")))) {
+        const DayParts parts = ParseDayRecord(line);
+        const size_t heading = text.find(" - " + parts.Title + "\n", at);
+        ASSERT_NE(heading, std::string::npos) << parts.Title;
+        const std::string body = rtf::PlainText(parts.Body, 1252);
+        const std::string firstWords = body.substr(0, body.find_first_of("\n", 1)).substr(0, 20);
+        at = text.find(firstWords, heading);
+        ASSERT_NE(at, std::string::npos) << firstWords;
+    }
+}
+
+TEST_F(DaybrookToolTest, ExportOfAnEmptyDiaryIsAnEmptyDocument)
+{
+    const std::string out = (dir / "empty.rtf").string();
+    const ToolRun run = Run({"export", VectorPath("diary/empty-no-password.dry").string(), out}, "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(rtf::PlainText(ReadBytes(out), 1252), "");
+}
+
+TEST_F(DaybrookToolTest, ExportFailuresLeaveTheFilesAlone)
+{
+    const std::string out = (dir / "kept.rtf").string();
+    WriteBytes(out, "an earlier export");
+
+    ToolRun run = Run({"export", sample, out}, "not the password");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("wrong password"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(out), "an earlier export");
+
+    run = Run({"export", sample, (dir / "no-folder" / "x.rtf").string()}, SamplePassword);
+    EXPECT_EQ(run.status, 5);
+    EXPECT_NE(run.err.find("could not be written"), std::string::npos) << run.err;
+
+    const std::string diary = (dir / "mine.dry").string();
+    WriteBytes(diary, ReadBytes(sample));
+    run = Run({"export", diary, (dir / "." / "mine.dry").string()}, SamplePassword);
+    EXPECT_EQ(run.status, 64);
+    EXPECT_NE(run.err.find("is the diary itself"), std::string::npos) << run.err;
+    EXPECT_TRUE(ReadBytes(diary) == ReadBytes(sample));
+
+    EXPECT_EQ(Run({"export", sample}, SamplePassword).status, 64);
+}
+
+TEST_F(DaybrookToolTest, ExportExplainsItself)
+{
+    const ToolRun run = Run({"export", "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("usage: daybrook-tool export FILE OUT.rtf"), std::string::npos) << run.out;
+    EXPECT_NE(Run({"--help"}).out.find("export FILE OUT.rtf"), std::string::npos);
+}

@@ -1,0 +1,163 @@
+// import-registry: a keeper and its settings brought over from a Windows registry export.
+#include "ToolRun.h"
+
+#include "base/text/CodePage.h"
+#include "platform/registry/Registry.h"
+
+namespace {
+
+// Text as the Windows registry editor saves a Version 5.00 export: UTF-16LE after a byte-order mark.
+std::string Utf16File(const std::string& utf8)
+{
+    std::string bytes = "\xFF\xFE";
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t c = codepage::NextUtf8(utf8, i);
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8 & 0xFF);
+    }
+    return bytes;
+}
+
+std::string Utf16Bytes(const std::string& ascii)
+{
+    std::string bytes;
+    for (const char c : ascii)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+// A hex list as the registry editor writes it, continued over lines.
+std::string HexValue(const std::string& prefix, const std::string& bytes)
+{
+    std::string text = prefix;
+    char digits[4];
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(bytes[i]));
+        text += digits;
+        if (i + 1 < bytes.size())
+            text += (i + 1) % 25 == 0 ? ",\\\r\n  " : ",";
+    }
+    return text;
+}
+
+class ImportRegistryTest : public DaybrookToolTest {
+protected:
+    std::string Export(const std::string& name, const std::string& birthdayData) const
+    {
+        return "Windows Registry Editor Version 5.00\r\n\r\n"
+               "[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+               "\"LastDiaryName\"=\"" +
+               name +
+               "\"\r\n"
+               "\"CurrentSkin\"=dword:00000003\r\n" +
+               HexValue("\"Folder\"=hex(2):", Utf16Bytes("%HOME%\\diaries") + std::string(2, '\0')) +
+               "\r\n\r\n"
+               "[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]\r\n" +
+               HexValue("\"Data\"=hex:", birthdayData) +
+               "\r\n\r\n"
+               "[HKEY_CURRENT_USER\\Software\\Someone Else]\r\n"
+               "\"Colour\"=\"red\"\r\n\"Size\"=dword:00000002\r\n\r\n";
+    }
+
+    std::optional<platform::RegData> Stored(const std::string& key, const std::string& name) const
+    {
+        platform::Registry registry({dir / "registry.reg", {}});
+        if (!registry.OpenKey(key, false))
+            return std::nullopt;
+        return registry.ReadValue(name);
+    }
+
+    std::string birthdays = ReadBytes(VectorPath("birthdays/entries.bbk"));
+    std::string exportFile = (dir / "export.reg").string();
+};
+
+} // namespace
+
+TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
+{
+    WriteBytes(exportFile, Utf16File(Export("Caf\xC3\xA9 notes", birthdays)));
+    ToolRun run = Run({"import-registry", exportFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK\\LastDiaryName (new)\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay\\Data (new)\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("4 values set, 0 unchanged; 1 other keys with 2 values ignored"),
+              std::string::npos)
+        << run.out;
+
+    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName"),
+              (platform::RegData{platform::rtString, std::string("Caf\xE9 notes\0", 11)}));
+    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "CurrentSkin"),
+              (platform::RegData{platform::rtDword, std::string("\x03\0\0\0", 4)}));
+    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "Folder"),
+              (platform::RegData{platform::rtExpandString, std::string("%HOME%\\diaries\0", 15)}));
+    EXPECT_EQ(Stored("Software\\Someone Else", "Colour"), std::nullopt);
+    EXPECT_EQ(ReadBytes(dir / "registry.reg").substr(0, 10), "REGEDIT4\r\n");
+
+    run = Run({"birthdays", "list", "--json", "--registry"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ReadBytes(VectorPath("birthdays/entries.json")) + "\n");
+
+    // Again: nothing changes, and values kept under other names stay.
+    run = Run({"import-registry", exportFile});
+    EXPECT_NE(run.out.find("0 values set, 4 unchanged"), std::string::npos) << run.out;
+}
+
+TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
+{
+    {
+        platform::Registry registry({dir / "registry.reg", {}});
+        ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
+        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {platform::rtDword, std::string("\x03\0\0\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {platform::rtString, std::string("Old\0", 4)}));
+    }
+    const std::string before = ReadBytes(dir / "registry.reg");
+    WriteBytes(exportFile, Utf16File(Export("New", birthdays)));
+    const ToolRun run = Run({"import-registry", "--dry-run", exportFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("DBK\\LastDiaryName (changed)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("DBK\\CurrentSkin (unchanged)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("3 values would be set, 1 unchanged"), std::string::npos) << run.out;
+    EXPECT_EQ(ReadBytes(dir / "registry.reg"), before);
+}
+
+TEST_F(ImportRegistryTest, AnExportThatWouldLoseOrGarbleDataIsRefusedWhole)
+{
+    // A birthday list cut short.
+    WriteBytes(exportFile, Utf16File(Export("Ann", birthdays.substr(0, 300))));
+    ToolRun run = Run({"import-registry", exportFile});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("the birthday list cannot be read (Invalid stream format)"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+
+    // Greek text in code page 1252.
+    WriteBytes(exportFile, Utf16File(Export("\xCE\x9D\xCE\xAF\xCE\xBA\xCE\xBF\xCF\x82", birthdays)));
+    run = Run({"import-registry", exportFile});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("line 4: text that code page 1252 cannot hold"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+
+    // The same export is taken with the Greek code page.
+    environment[0] = "DAYBROOK_CODEPAGE=1253";
+    run = Run({"import-registry", exportFile});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName")->Bytes,
+              std::string("\xCD\xDF\xEA\xEF\xF2\0", 6));
+
+    WriteBytes(exportFile, "not an export");
+    EXPECT_EQ(Run({"import-registry", exportFile}).status, 65);
+    EXPECT_EQ(Run({"import-registry", (dir / "none.reg").string()}).status, 1);
+    EXPECT_EQ(Run({"import-registry"}).status, 64);
+}
+
+TEST_F(ImportRegistryTest, EightBitRegedit4ExportsAreTakenToo)
+{
+    WriteBytes(exportFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]\r\n" +
+                               HexValue("\"Data\"=hex:", birthdays) + "\r\n");
+    const ToolRun run = Run({"import-registry", exportFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Stored("Software\\Kestrine\\BirthDay", "Data")->Bytes, birthdays);
+}

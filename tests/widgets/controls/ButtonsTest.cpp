@@ -1,0 +1,458 @@
+#include "WidgetTesting.h"
+
+#include "widgets/controls/SkinButton.h"
+#include "widgets/controls/SpeedButton.h"
+#include "widgets/controls/QtColors.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace widgets;
+using widgets_test::Backdrop;
+using widgets_test::Hover;
+using widgets_test::PixelAt;
+using widgets_test::Snapshot;
+
+namespace {
+
+constexpr RgbColor kBackdrop = RGBColor(0x30, 0x50, 0x70);
+
+// A glyph of `cells` square cells of 8 pixels, cell k filled with colours[k], with one pixel of
+// key colour in each cell's bottom-left corner.
+QImage CellGlyph(const std::vector<QColor>& colours)
+{
+    QImage glyph(8 * static_cast<int>(colours.size()), 8, QImage::Format_RGB32);
+    for (int k = 0; k < static_cast<int>(colours.size()); ++k) {
+        QPainter(&glyph).fillRect(8 * k, 0, 8, 8, colours[k]);
+        glyph.setPixel(8 * k, 7, qRgb(0xFF, 0x00, 0xFF));
+    }
+    return glyph;
+}
+
+} // namespace
+
+TEST(LbStyles, GlyphCellFollowsStateWithDownBeatingHot)
+{
+    EXPECT_EQ(GlyphCell(4, true, false, false), 0);
+    EXPECT_EQ(GlyphCell(4, true, true, false), 3);
+    EXPECT_EQ(GlyphCell(4, true, false, true), 2);
+    EXPECT_EQ(GlyphCell(4, true, true, true), 2);
+    EXPECT_EQ(GlyphCell(4, false, true, true), 1);
+    for (bool enabled : {false, true})
+        for (bool hot : {false, true})
+            EXPECT_EQ(GlyphCell(1, enabled, hot, hot), 0);
+    EXPECT_EQ(GlyphCell(3, true, true, false), 0); // a hot cell needs four cells
+}
+
+TEST(LbStyles, GradientBandsCoverTheSpanWithoutGapsFromFirstToLastColour)
+{
+    for (const auto& [top, bottom] : {std::pair{2, 7}, std::pair{7, 22}, std::pair{2, 50}, std::pair{10, 11}}) {
+        const auto bands = GradientBands(top, bottom, clWhite, clBlack);
+        ASSERT_FALSE(bands.empty());
+        EXPECT_EQ(bands.front().Top, top);
+        EXPECT_EQ(bands.front().Color, clWhite);
+        int covered = top;
+        for (const auto& band : bands) {
+            EXPECT_LE(band.Top, covered) << "gap above row " << band.Top;
+            covered = std::max(covered, band.Top + band.Height);
+        }
+        EXPECT_EQ(covered, bottom) << "bands must stop at the gradient's bottom";
+    }
+    const auto bands = GradientBands(0, 62, clWhite, clBlack);
+    EXPECT_EQ(bands[16].Color, RGBColor(123, 123, 123));
+    EXPECT_EQ(bands[16].Top, 32);
+    EXPECT_EQ(bands[16].Height, 3);
+    EXPECT_EQ(bands.size(), 31u) << "the last band starts at the bottom and is cut away";
+}
+
+TEST(LbStyles, CaptionLosesCharactersFromItsEndOnly)
+{
+    const auto sevenEach = [](std::size_t n) { return static_cast<int>(7 * n); };
+    EXPECT_EQ(FittingCaptionLength(30, 92, sevenEach), 13u);
+    EXPECT_EQ(FittingCaptionLength(5, 92, sevenEach), 5u);
+    EXPECT_EQ(FittingCaptionLength(5, 0, sevenEach), 0u);
+
+    const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 9));
+    const QString longCaption = QStringLiteral("A caption much too long for a hundred pixels");
+    const QString fitted = FittedCaption(longCaption, metrics, 92);
+    EXPECT_TRUE(longCaption.startsWith(fitted));
+    EXPECT_LT(fitted.size(), longCaption.size());
+    EXPECT_LE(metrics.horizontalAdvance(fitted), 92);
+    EXPECT_GT(metrics.horizontalAdvance(longCaption.left(fitted.size() + 1)), 92);
+    EXPECT_FALSE(fitted.contains(QChar(0x2026)));
+}
+
+TEST(LbStyles, CentredGlyphSitsFourPixelsLeftOfTheCentredCaption)
+{
+    ButtonPlacementInput in{100, 23, 16, 16, 40, 14, true, false, false, ButtonStyle::bsNormal,
+                         ButtonLayout::blGlyphLeft, HorizontalAlignment::taCenter};
+    const ButtonPlacement up = PlaceGlyphAndCaption(in);
+    const int textLeft = up.TextX + (up.TextWidthLimit - in.TextWidth) / 2;
+    EXPECT_EQ(textLeft - (up.GlyphX + in.GlyphWidth), 4);
+    EXPECT_EQ(up.GlyphY, (23 - 16) / 2);
+
+    in.Layout = ButtonLayout::blGlyphRight;
+    const ButtonPlacement right = PlaceGlyphAndCaption(in);
+    const int textRight = right.TextX + (right.TextWidthLimit + in.TextWidth) / 2;
+    EXPECT_EQ(right.GlyphX - textRight, 4);
+
+    in.Down = true;
+    const ButtonPlacement down = PlaceGlyphAndCaption(in);
+    EXPECT_EQ(down.GlyphX, right.GlyphX + 1);
+    EXPECT_EQ(down.GlyphY, right.GlyphY + 1);
+    in.Style = ButtonStyle::bsEncarta; // never shifts
+    EXPECT_EQ(PlaceGlyphAndCaption(in).GlyphX, right.GlyphX);
+}
+
+TEST(LbStyles, GlyphAboveCaptionAsOneCentredBlock)
+{
+    const ButtonPlacementInput in{52, 46, 24, 24, 30, 14, true, false, false, ButtonStyle::bsNormal,
+                               ButtonLayout::blGlyphTop, HorizontalAlignment::taCenter};
+    const ButtonPlacement p = PlaceGlyphAndCaption(in);
+    EXPECT_EQ(p.GlyphX, 14);
+    EXPECT_EQ(p.GlyphY, (46 - (14 + 24 + 4)) / 2);
+    EXPECT_EQ(p.TextY, p.GlyphY + 24);
+}
+
+TEST(LbSpeedButton, ModernStyleDrawsGradientBandsInsideARoundedFrame)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 84, 40);
+    button.SetColorStyle(ButtonColorStyle::lcsChrome); // face silver, light white, shadow gray
+    EXPECT_EQ(button.Style(), ButtonStyle::bsModern);
+    EXPECT_EQ(button.Alignment(), HorizontalAlignment::taCenter);
+    const QImage image = Snapshot(button);
+
+    EXPECT_EQ(PixelAt(image, 0, 0), kBackdrop) << "rounded corners show the parent";
+    EXPECT_EQ(PixelAt(image, 83, 39), kBackdrop);
+    EXPECT_EQ(PixelAt(image, 1, 1), clGray);
+    EXPECT_EQ(PixelAt(image, 40, 0), clGray);
+    EXPECT_EQ(PixelAt(image, 0, 20), clGray);
+    EXPECT_EQ(PixelAt(image, 83, 20), clGray);
+    EXPECT_EQ(PixelAt(image, 40, 1), clSilver) << "inner frame in the face colour";
+    // Later bands overwrite earlier ones where several start on the same row.
+    EXPECT_EQ(PixelAt(image, 5, 2), RGBColor(0xF9, 0xF9, 0xF9)) << "gradient starts light";
+    EXPECT_EQ(PixelAt(image, 5, 9), RGBColor(0xC2, 0xC2, 0xC2));
+    EXPECT_EQ(PixelAt(image, 5, 10), RGBColor(0xC2, 0xC2, 0xC2)) << "near the face colour a quarter down";
+    EXPECT_EQ(PixelAt(image, 5, 37), RGBColor(0xFB, 0xFB, 0xFB)) << "and light again at the bottom";
+    EXPECT_EQ(PixelAt(image, 1, 20), clSilver);
+    EXPECT_EQ(PixelAt(image, 2, 20), PixelAt(image, 81, 20)) << "gradient from x = 2 to W - 2";
+
+    button.SetDown(true);
+    const QImage down = Snapshot(button);
+    EXPECT_EQ(PixelAt(down, 40, 1), clGray) << "inner frame in the shadow colour while down";
+    EXPECT_EQ(PixelAt(down, 5, 9), RGBColor(0xC8, 0xC8, 0xC8)) << "the gradient's middle moves down one pixel";
+}
+
+TEST(LbSpeedButton, UltraFlatShowsItsFrameOnlyWhileHotOrDown)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 60, 23);
+    button.SetColorStyle(ButtonColorStyle::lcsUltraFlat1);
+    ASSERT_TRUE(button.Flat());
+    const RgbColor frame = RGBColor(0x84, 0x92, 0xB5);
+    const RgbColor face = ResolvedColor(clBtnFace, clNone);
+
+    QImage image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), face);
+    EXPECT_EQ(PixelAt(image, 59, 22), face);
+
+    QSignalSpy entered(&button, &CustomButton::OnMouseEnter);
+    QSignalSpy left(&button, &CustomButton::OnMouseExit);
+    Hover(button, true);
+    image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), frame);
+    EXPECT_EQ(PixelAt(image, 59, 22), frame);
+    EXPECT_EQ(PixelAt(image, 30, 5), RGBColor(0xD6, 0xD3, 0xDE));
+
+    button.SetDown(true);
+    EXPECT_EQ(PixelAt(Snapshot(button), 30, 5), frame) << "face in ColorWhenDown";
+
+    button.SetDown(false);
+    Hover(button, false);
+    EXPECT_EQ(PixelAt(Snapshot(button), 0, 0), face);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 1);
+}
+
+TEST(LbSpeedButton, NormalStyleFrameIsLightTopLeftAndShadowBottomRightSwappedWhileDown)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 40, 20);
+    button.SetColor(clSilver);
+    button.SetShadowColor(clBlack);
+    QImage image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), clWhite);
+    EXPECT_EQ(PixelAt(image, 0, 18), clWhite);
+    EXPECT_EQ(PixelAt(image, 39, 0), clBlack);
+    EXPECT_EQ(PixelAt(image, 20, 19), clBlack);
+    EXPECT_EQ(PixelAt(image, 20, 10), clSilver);
+    button.SetDown(true);
+    image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), clBlack);
+    EXPECT_EQ(PixelAt(image, 20, 19), clWhite);
+}
+
+TEST(LbSpeedButton, ShowsTheGlyphCellOfItsState)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 40, 20);
+    button.SetGlyph(CellGlyph({Qt::red, Qt::green, Qt::blue, Qt::yellow}));
+    EXPECT_EQ(button.NumGlyphs(), 4);
+    // Left layout, left alignment: glyph at x = 4 (+1 when down), centred vertically.
+    const auto cellColour = [&](int offset) { return PixelAt(Snapshot(button), 8 + offset, 9 + offset); };
+    EXPECT_EQ(cellColour(0), clRed);
+    Hover(button, true);
+    EXPECT_EQ(cellColour(0), clYellow);
+    button.SetDown(true);
+    EXPECT_EQ(cellColour(1), clBlue);
+    button.setEnabled(false);
+    EXPECT_EQ(cellColour(0), clLime) << "disabled: cell 1, and never drawn down";
+
+    button.setEnabled(true);
+    button.SetDown(false);
+    Hover(button, false);
+    button.SetGlyph(CellGlyph({Qt::red}));
+    Hover(button, true);
+    EXPECT_EQ(cellColour(0), clRed);
+    EXPECT_NE(PixelAt(Snapshot(button), 4, 13), clFuchsia) << "key colour is clear";
+}
+
+TEST(LbSpeedButton, DisabledButtonDrawsGrayCaptionAndIsNeverDown)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 80, 23);
+    button.SetColor(clWhite);
+    button.SetColorWhenDown(clYellow);
+    button.SetCaption(QStringLiteral("MMMM"));
+    SetFontColor(button, Qt::black);
+    button.SetDown(true);
+    button.setEnabled(false);
+    const QImage image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 40, 3), clWhite) << "not the down colour";
+    bool gray = false;
+    bool black = false;
+    for (int y = 2; y < 21; ++y)
+        for (int x = 3; x < 60; ++x) {
+            gray = gray || PixelAt(image, x, y) == clGray;
+            black = black || PixelAt(image, x, y) == clBlack;
+        }
+    EXPECT_TRUE(gray);
+    EXPECT_FALSE(black);
+}
+
+TEST(LbSpeedButton, GroupedButtonsReleaseEachOtherAndAllowAllUpDecidesTheLast)
+{
+    Backdrop backdrop;
+    SpeedButton first(&backdrop);
+    SpeedButton second(&backdrop);
+    SpeedButton elsewhere(&backdrop);
+    first.setGeometry(0, 0, 30, 20);
+    second.setGeometry(40, 0, 30, 20);
+    elsewhere.setGeometry(80, 0, 30, 20);
+    for (auto* button : {&first, &second})
+        button->SetGroupIndex(1);
+    elsewhere.SetGroupIndex(2);
+    elsewhere.SetDown(true);
+
+    QTest::mouseClick(&first, Qt::LeftButton);
+    EXPECT_TRUE(first.Down());
+    QTest::mouseClick(&second, Qt::LeftButton);
+    EXPECT_TRUE(second.Down());
+    EXPECT_FALSE(first.Down());
+    EXPECT_TRUE(elsewhere.Down()) << "another group is untouched";
+
+    QTest::mouseClick(&second, Qt::LeftButton);
+    EXPECT_TRUE(second.Down()) << "without AllowAllUp one stays down";
+    second.SetAllowAllUp(true);
+    QTest::mouseClick(&second, Qt::LeftButton);
+    EXPECT_FALSE(second.Down());
+}
+
+TEST(LbSpeedButton, UngroupedButtonIsDownOnlyWhileHeldAndClicksOnReleaseInside)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.setGeometry(10, 10, 40, 20);
+    QSignalSpy clicks(&button, &SpeedButton::OnClick);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(button.Down());
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(button.Down());
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 5));
+    EXPECT_EQ(clicks.count(), 1) << "released outside: no click";
+    button.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(LbSpeedButton, AcceleratorClicksAndRestoresTheDownState)
+{
+    Backdrop backdrop;
+    SpeedButton button(&backdrop);
+    button.SetCaption(QStringLiteral("&Next >"));
+    QSignalSpy clicks(&button, &SpeedButton::OnClick);
+    backdrop.show();
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    QTest::keyClick(&backdrop, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(button.Down());
+}
+
+TEST(LbButton, KindSetsCaptionGlyphAndModalResultUntilModalResultIsSetDirectly)
+{
+    SkinButton button;
+    EXPECT_EQ(button.size(), QSize(100, 23));
+    button.SetKind(ButtonKind::bkRetry);
+    EXPECT_EQ(button.Caption(), QStringLiteral("Wiederholen"));
+    EXPECT_EQ(button.NumGlyphs(), 2);
+    EXPECT_EQ(button.ModalResult(), mrRetry);
+    EXPECT_FALSE(button.Glyph().isNull());
+    EXPECT_EQ(button.Glyph().width(), 2 * button.Glyph().height());
+    button.SetModalResult(mrOk);
+    EXPECT_EQ(button.Kind(), ButtonKind::bkCustom);
+    EXPECT_EQ(button.Caption(), QStringLiteral("Wiederholen"));
+
+    button.SetKind(ButtonKind::bkClose);
+    EXPECT_EQ(button.Caption(), QString::fromUtf8("Schlie\xC3\x9F" "en"));
+    EXPECT_EQ(button.ModalResult(), mrNone);
+}
+
+TEST(LbButton, EveryKindHasItsGlyph)
+{
+    for (int k = static_cast<int>(ButtonKind::bkOK); k <= static_cast<int>(ButtonKind::bkAll); ++k) {
+        SkinButton button;
+        button.SetKind(static_cast<ButtonKind>(k));
+        EXPECT_FALSE(button.Glyph().isNull()) << "kind " << k;
+        EXPECT_EQ(qAlpha(button.Glyph().pixel(0, button.Glyph().height() - 1)), 0);
+    }
+}
+
+TEST(LbButton, ClickHandsTheModalResultToItsDialog)
+{
+    QDialog dialog;
+    SkinButton ok(&dialog);
+    ok.SetKind(ButtonKind::bkOK);
+    dialog.show();
+    QSignalSpy clicks(&ok, &SkinButton::OnClick);
+    QTest::mouseClick(&ok, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(LbButton, PressedByMouseClicksOnReleaseEvenOutside)
+{
+    Backdrop backdrop;
+    SkinButton button(&backdrop);
+    backdrop.show();
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    QSignalSpy clicks(&button, &SkinButton::OnClick);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(button.hasFocus());
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(150, 5));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(LbButton, SpaceAndEnterClickTheFocusedButtonOnRelease)
+{
+    Backdrop backdrop;
+    SkinButton button(&backdrop);
+    backdrop.show();
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    button.setFocus();
+    QSignalSpy clicks(&button, &SkinButton::OnClick);
+    QTest::keyPress(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(&button, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+struct DefaultKeyCase {
+    const char* focused;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int clicksOfDefault;
+    int clicksOfCancel;
+};
+
+class SkinButtonWindowKeysTest : public testing::TestWithParam<DefaultKeyCase> {};
+
+TEST_P(SkinButtonWindowKeysTest, DefaultAndCancelButtonsAnswerEnterAndEscape)
+{
+    const DefaultKeyCase& c = GetParam();
+    Backdrop backdrop;
+    QLineEdit edit(&backdrop);
+    QPushButton push(QStringLiteral("push"), &backdrop);
+    QRadioButton radio(QStringLiteral("radio"), &backdrop);
+    edit.move(0, 60);
+    push.move(0, 90);
+    radio.move(0, 120);
+    SkinButton ok(&backdrop);
+    SkinButton cancel(&backdrop);
+    cancel.move(110, 0);
+    ok.SetDefault(true);
+    cancel.SetCancel(true);
+    backdrop.show();
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    QWidget* focus = std::string(c.focused) == "edit" ? static_cast<QWidget*>(&edit)
+                     : std::string(c.focused) == "push" ? static_cast<QWidget*>(&push)
+                                                          : static_cast<QWidget*>(&radio);
+    focus->setFocus();
+    QSignalSpy okClicks(&ok, &SkinButton::OnClick);
+    QSignalSpy cancelClicks(&cancel, &SkinButton::OnClick);
+    QTest::keyClick(focus, c.key, c.modifiers);
+    EXPECT_EQ(okClicks.count(), c.clicksOfDefault);
+    EXPECT_EQ(cancelClicks.count(), c.clicksOfCancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Focus, SkinButtonWindowKeysTest,
+    testing::Values(DefaultKeyCase{"edit", Qt::Key_Return, Qt::NoModifier, 1, 0},
+                    DefaultKeyCase{"radio", Qt::Key_Return, Qt::NoModifier, 1, 0},
+                    DefaultKeyCase{"push", Qt::Key_Return, Qt::NoModifier, 0, 0},
+                    DefaultKeyCase{"edit", Qt::Key_Escape, Qt::NoModifier, 0, 1},
+                    DefaultKeyCase{"edit", Qt::Key_Escape, Qt::ShiftModifier, 0, 0},
+                    DefaultKeyCase{"push", Qt::Key_Escape, Qt::NoModifier, 0, 0}),
+    [](const testing::TestParamInfo<DefaultKeyCase>& info) {
+        const DefaultKeyCase& c = info.param;
+        return std::string(c.focused) + (c.key == Qt::Key_Return ? "Enter" : "Escape") +
+               (c.modifiers == Qt::NoModifier ? "" : "Shift");
+    });
+
+TEST(LbButton, FocusedOldStyleButtonGetsABlackFrame)
+{
+    Backdrop backdrop;
+    SkinButton button(&backdrop);
+    button.setGeometry(10, 10, 80, 25);
+    button.SetStyle(ButtonStyle::bsOld);
+    button.SetLightColor(clWhite);
+    EXPECT_EQ(PixelAt(Snapshot(button), 0, 0), clWhite);
+    backdrop.show();
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    button.setFocus();
+    const QImage image = Snapshot(button);
+    EXPECT_EQ(PixelAt(image, 0, 0), clBlack);
+    EXPECT_EQ(PixelAt(image, 1, 1), clWhite);
+}

@@ -1,0 +1,198 @@
+#include "WidgetTesting.h"
+
+#include "widgets/controls/HatchPanel.h"
+#include "widgets/controls/HatchedPanel.h"
+#include "widgets/controls/MarkupPanel.h"
+#include "widgets/controls/QtColors.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace widgets;
+using widgets_test::Backdrop;
+using widgets_test::PixelAt;
+using widgets_test::Snapshot;
+
+namespace {
+
+// Every pixel tells where in the bitmap it is: red = x, green = y, blue = 0x40.
+QImage PositionBitmap(int width, int height)
+{
+    QImage bitmap(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap.setPixel(x, y, qRgb(x, y, 0x40));
+    return bitmap;
+}
+
+RgbColor BitmapAt(int x, int y)
+{
+    return RGBColor(x, y, 0x40);
+}
+
+} // namespace
+
+TEST(HatchPanel, TilesRunWholePastTheRightAndBottomEdges)
+{
+    Backdrop backdrop(Qt::black, QSize(60, 400));
+    HatchPanel panel(&backdrop);
+    panel.setGeometry(0, 0, 32, 373); // a 30 by 371 area inside the bevel width
+    panel.SetBitmap(PositionBitmap(32, 58));
+    const QImage image = Snapshot(panel);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(PixelAt(image, 1, 1 + 58 * k), BitmapAt(0, 0)) << "tile " << k;
+    EXPECT_EQ(PixelAt(image, 1, 371), BitmapAt(0, 22)) << "the seventh tile runs over the bottom bevel";
+    EXPECT_EQ(PixelAt(image, 31, 5), BitmapAt(30, 4)) << "and the column over the right bevel";
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone)) << "the bevel outside the area stays";
+}
+
+TEST(HatchPanel, StretchedBitmapFillsTheInnerArea)
+{
+    Backdrop backdrop;
+    HatchPanel panel(&backdrop);
+    panel.setGeometry(0, 0, 42, 22);
+    panel.SetMode(HatchMode::Stretched);
+    QImage bitmap(2, 2, QImage::Format_RGB32);
+    bitmap.fill(Qt::red);
+    panel.SetBitmap(bitmap);
+    const QImage image = Snapshot(panel);
+    EXPECT_EQ(PixelAt(image, 1, 1), clRed);
+    EXPECT_EQ(PixelAt(image, 40, 20), clRed);
+    EXPECT_NE(PixelAt(image, 41, 21), clRed);
+}
+
+TEST(HatchPanel, WithoutBitmapLooksLikeAStandardPanel)
+{
+    Backdrop backdrop;
+    HatchPanel panel(&backdrop);
+    panel.setGeometry(0, 0, 50, 30);
+    panel.SetColor(clSilver);
+    const QImage image = Snapshot(panel);
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone));
+    EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(clBtnShadow, clNone));
+    EXPECT_EQ(PixelAt(image, 25, 15), clSilver);
+}
+
+TEST(KvHatchPanel, BordersFollowTheirModeWhateverTheBevels)
+{
+    Backdrop backdrop;
+    HatchedPanel panel(&backdrop);
+    panel.setGeometry(0, 0, 50, 30);
+    panel.SetColor(clWhite);
+    panel.SetBevelOuter(BevelCut::bvLowered);
+    panel.SetBevelInner(BevelCut::bvRaised);
+    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), clWhite) << "bmNone: no frame at all";
+
+    panel.SetBorders(BorderMode::bmFlat);
+    QImage image = Snapshot(panel);
+    for (const QPoint p : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 29), QPoint(49, 29), QPoint(25, 29)})
+        EXPECT_EQ(PixelAt(image, p.x(), p.y()), clBlack) << p.x() << "," << p.y();
+    EXPECT_EQ(PixelAt(image, 1, 1), clWhite) << "one pixel wide";
+
+    panel.SetBorders(BorderMode::bmOriginal);
+    image = Snapshot(panel);
+    const RgbColor shadow = ResolvedColor(clBtnShadow, clNone);
+    const RgbColor highlight = ResolvedColor(clBtnHighlight, clNone);
+    EXPECT_EQ(PixelAt(image, 0, 0), shadow) << "lowered outer bevel";
+    EXPECT_EQ(PixelAt(image, 49, 29), highlight);
+    EXPECT_EQ(PixelAt(image, 1, 1), highlight) << "raised inner bevel";
+    EXPECT_EQ(PixelAt(image, 48, 28), shadow);
+}
+
+TEST(KvHatchPanel, TransparentPanelShowsItsParent)
+{
+    Backdrop backdrop(QColor(0x30, 0x50, 0x70));
+    HatchedPanel panel(&backdrop);
+    panel.setGeometry(10, 10, 50, 30);
+    panel.SetColor(clWhite);
+    panel.SetBitmap(PositionBitmap(8, 8));
+    panel.SetTransparent(true);
+    EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), RGBColor(0x30, 0x50, 0x70));
+    panel.SetTransparent(false);
+    EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), BitmapAt(4, 7)) << "tiles from the top-left corner, no inset";
+}
+
+TEST(KvHatchPanel, AssigningABitmapEmptiesTheCaptionAndTellsListeners)
+{
+    HatchedPanel panel;
+    panel.SetCaption(QStringLiteral("Panel1"));
+    QSignalSpy changed(&panel, &HatchedPanel::OnBitMapChanged);
+    panel.SetBitmap(PositionBitmap(4, 4));
+    EXPECT_TRUE(panel.Caption().isEmpty());
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).value<QObject*>(), &panel);
+}
+
+TEST(KvHatchPanel, ControlEnabledHandsTheStateToTheControlsPlacedDirectlyOnIt)
+{
+    for (const bool controlEnabled : {true, false}) {
+        SCOPED_TRACE(controlEnabled);
+        Backdrop backdrop;
+        HatchedPanel panel(&backdrop);
+        QLineEdit direct(&panel);
+        HatchedPanel inner(&panel);
+        QLineEdit nested(&inner);
+        panel.SetControlEnabled(controlEnabled);
+        direct.setEnabled(false); // made disabled on its own before
+
+        panel.setEnabled(false);
+        EXPECT_FALSE(direct.isEnabled());
+        EXPECT_FALSE(nested.isEnabled());
+        EXPECT_FALSE(nested.testAttribute(Qt::WA_ForceDisabled)) << "only direct children are set";
+        EXPECT_EQ(inner.testAttribute(Qt::WA_ForceDisabled), controlEnabled);
+
+        panel.setEnabled(true);
+        EXPECT_EQ(direct.isEnabled(), controlEnabled) << "set to the panel's state only with ControlEnabled";
+        EXPECT_TRUE(nested.isEnabled());
+    }
+}
+
+TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmpty)
+{
+    Backdrop backdrop;
+    MarkupPanel panel(&backdrop);
+    EXPECT_EQ(panel.size(), QSize(200, 100));
+    panel.SetColor(clWhite);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(14);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    panel.setFont(font);
+    panel.SetCaption({QStringLiteral("<font color=\"red\">MMM</font> <font color=\"#0000ff\">MMM</font>")});
+    EXPECT_TRUE(panel.BevelPanel::Caption().isEmpty());
+    ASSERT_FALSE(panel.PreparedText().empty());
+    EXPECT_EQ(panel.Elements()[0].FontStyle, 0u) << "the base font's style is not carried over";
+
+    const QImage image = Snapshot(panel);
+    int red = 0;
+    int blue = 0;
+    int firstRed = 200;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const RgbColor c = PixelAt(image, x, y);
+            red += c == clRed;
+            blue += c == clBlue;
+            if (c == clRed)
+                firstRed = std::min(firstRed, x);
+        }
+    EXPECT_GT(red, 20);
+    EXPECT_GT(blue, 20);
+    EXPECT_GE(firstRed, panel.Margin());
+
+    panel.SetCaption({});
+    const QImage empty = Snapshot(panel);
+    for (int x = 0; x < 200; ++x)
+        ASSERT_EQ(PixelAt(empty, x, 12), clWhite);
+}
+
+TEST(KvHtmlHatchPanel, UseCRLFDecidesWhetherCaptionLinesBreak)
+{
+    MarkupPanel panel;
+    panel.SetCaption({QStringLiteral("Hello"), QStringLiteral("World")});
+    EXPECT_TRUE(panel.Elements()[1].BreakLine);
+    panel.SetUseCRLF(false);
+    EXPECT_EQ(panel.Elements()[0].Text, "Hello World ");
+}

@@ -1,0 +1,99 @@
+#include "widgets/editor/BodyPrint.h"
+#include "widgets/editor/Formatting.h"
+#include "widgets/editor/RichTextEdit.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A body holding "Hello world" with "world" selected.
+struct SelectedWorld {
+    SelectedWorld()
+    {
+        edit.setPlainText(QStringLiteral("Hello world"));
+        QTextCursor cursor = edit.textCursor();
+        cursor.setPosition(6);
+        cursor.setPosition(11, QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+    }
+
+    QTextCharFormat At(int position) const
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(position);
+        return cursor.charFormat();
+    }
+
+    RichTextEdit edit;
+};
+
+} // namespace
+
+TEST(Formatting, StylesToggleOnTheSelectionOnly)
+{
+    SelectedWorld body;
+    editor::ToggleStyle(body.edit, editor::StyleToggle::Bold);
+    EXPECT_EQ(body.At(8).fontWeight(), QFont::Bold);
+    EXPECT_NE(body.At(3).fontWeight(), QFont::Bold);
+    EXPECT_TRUE(body.edit.document()->isModified());
+    editor::ToggleStyle(body.edit, editor::StyleToggle::Bold);
+    EXPECT_NE(body.At(8).fontWeight(), QFont::Bold) << "bold comes off again";
+    editor::ToggleStyle(body.edit, editor::StyleToggle::Underline);
+    EXPECT_TRUE(body.At(8).fontUnderline());
+}
+
+TEST(Formatting, SmallerStopsAtThreePointsAndLargerHasNoLimit)
+{
+    SelectedWorld body;
+    editor::SetTextColour(body.edit, editor::MenuColours[6].Colour);
+    EXPECT_EQ(body.At(8).foreground().color(), QColor(0, 255, 0)) << "\"Teal\" is bright green";
+    QTextCharFormat four;
+    four.setFontPointSize(4);
+    body.edit.textCursor().mergeCharFormat(four);
+    body.edit.mergeCurrentCharFormat(four);
+    editor::ShrinkFont(body.edit);
+    EXPECT_EQ(body.At(8).fontPointSize(), 3);
+    editor::ShrinkFont(body.edit);
+    EXPECT_EQ(body.At(8).fontPointSize(), 3) << "below 4 points nothing changes";
+    for (int i = 0; i < 80; ++i)
+        editor::GrowFont(body.edit);
+    EXPECT_EQ(body.At(8).fontPointSize(), 83);
+}
+
+TEST(Formatting, AnEmptyBodyStartsTypingPlainBlackAtTenPointsInItsFont)
+{
+    RichTextEdit edit;
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPointSize(14);
+    edit.document()->setDefaultFont(font);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bold.setFontPointSize(20);
+    bold.setForeground(QColor(Qt::red));
+    edit.setCurrentCharFormat(bold);
+    edit.setAlignment(Qt::AlignRight);
+    edit.document()->setModified(true);
+
+    editor::ResetTypingAttributes(edit);
+    EXPECT_EQ(edit.currentCharFormat().fontPointSize(), 10);
+    EXPECT_NE(edit.currentCharFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(edit.currentCharFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_TRUE(edit.alignment() & Qt::AlignLeft);
+    EXPECT_EQ(edit.document()->defaultFont().family(), "Liberation Serif");
+    EXPECT_TRUE(edit.document()->isModified()) << "a cleared body stays marked as changed";
+
+    edit.setPlainText(QStringLiteral("text"));
+    edit.setCurrentCharFormat(bold);
+    editor::ResetTypingAttributes(edit);
+    EXPECT_EQ(edit.currentCharFormat().fontPointSize(), 20) << "a body with text keeps its typing format";
+}
+
+TEST(BodyPrint, ThePageRectangleKeepsTheDiarysMargins)
+{
+    // 60 pixels in from the printable left edge and 100 down; right and bottom edges at the
+    // page size less twice those.
+    EXPECT_EQ(editor::BodyPageRect(10, 20, 1000, 1400), QRect(QPoint(70, 120), QPoint(860, 1160)));
+}

@@ -1,0 +1,156 @@
+#include "widgets/editor/RichTextEdit.h"
+
+#include "formats/rtf/RtfReader.h"
+#include "platform/locale/Collation.h"
+#include "formats/diary/DayRecords.h"
+#include "formats/resources/PackedResources.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const WindowsBody =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+    "{\\colortbl ;\\red0\\green0\\blue128;}\r\n"
+    "\\viewkind4\\uc1\\pard\\b\\f0\\fs20 Bold\\b0  and \\cf1 navy\\cf0  see www.example.com today\\par\r\n"
+    "}\r\n";
+
+// The display-only formats the link highlighter put on a paragraph.
+std::vector<std::pair<int, int>> UnderlinedRanges(const QTextBlock& block)
+{
+    std::vector<std::pair<int, int>> ranges;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (range.format.fontUnderline())
+            ranges.emplace_back(range.start, range.length);
+    return ranges;
+}
+
+class KvRichEditTest : public testing::Test {
+protected:
+    KvRichEditTest()
+    {
+        edit.resize(400, 200);
+        edit.show();
+        QApplication::processEvents();
+    }
+
+    // The middle of the character at a document position, in viewport coordinates.
+    QPoint PointAt(int position)
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(position);
+        const QRect before = edit.cursorRect(cursor);
+        cursor.setPosition(position + 1);
+        const QRect after = edit.cursorRect(cursor);
+        return QPoint((before.left() + after.left()) / 2, before.center().y());
+    }
+
+    RichTextEdit edit;
+};
+
+} // namespace
+
+TEST_F(KvRichEditTest, LoadsAndSavesTheWholeContentAsRtf)
+{
+    edit.LoadRtf(WindowsBody);
+    EXPECT_EQ(edit.toPlainText(), "Bold and navy see www.example.com today");
+    EXPECT_FALSE(edit.document()->isModified());
+    const std::string saved = edit.SaveRtf();
+    EXPECT_NE(saved.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\\b\\f0\\fs20 Bold\\b0"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\\red0\\green0\\blue128"), std::string::npos);
+    // Links are shown, not stored.
+    EXPECT_EQ(saved.find("\\ul"), std::string::npos);
+}
+
+TEST_F(KvRichEditTest, ShowsLinksAfterLoadingAndWhileTyping)
+{
+    edit.LoadRtf(WindowsBody);
+    const QString text = edit.toPlainText();
+    EXPECT_EQ(UnderlinedRanges(edit.document()->begin()),
+              (std::vector<std::pair<int, int>>{{static_cast<int>(text.indexOf("www.")), 15}}));
+
+    edit.clear();
+    edit.setFocus();
+    QTest::keyClicks(&edit, "mail me@example.org or");
+    EXPECT_EQ(UnderlinedRanges(edit.document()->begin()), (std::vector<std::pair<int, int>>{{5, 14}}));
+    EXPECT_EQ(edit.SaveRtf().find("\\ul"), std::string::npos);
+}
+
+TEST_F(KvRichEditTest, LeftClickOnALinkSelectsItAndReportsIt)
+{
+    edit.LoadRtf(WindowsBody);
+    edit.setReadOnly(true);
+    QSignalSpy clicks(&edit, &RichTextEdit::OnURLClick);
+    const int start = static_cast<int>(edit.toPlainText().indexOf("www."));
+
+    QTest::mouseClick(edit.viewport(), Qt::RightButton, {}, PointAt(start + 3));
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, PointAt(start - 3));
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, PointAt(start + 3));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toString(), "www.example.com");
+    EXPECT_EQ(edit.textCursor().selectedText(), "www.example.com");
+}
+
+TEST_F(KvRichEditTest, StoredBodiesAreCrLfLinesAndLoadBack)
+{
+    edit.LoadRtf(WindowsBody);
+    const std::string stored = RichTextToString(edit);
+    EXPECT_TRUE(stored.ends_with("}\r\n"));
+    RichTextEdit other;
+    StringToRichText(stored, other);
+    EXPECT_EQ(other.toPlainText(), edit.toPlainText());
+    StringToRichText("not rtf\r\nat all", other);
+    EXPECT_EQ(other.toPlainText(), "not rtf\nat all\n");
+}
+
+TEST_F(KvRichEditTest, TypedAtSignsSurviveTheRecordFormat)
+{
+    edit.setFocus();
+    QTest::keyClicks(&edit, "meet @@ noon, mail a@@b");
+    DiaryRecords diary(platform::CompareText);
+    diary.Text.SetSorted(true);
+    StoreDay(diary, 1, 5, 2024, RichTextToString(edit), "Title @ noon", 2);
+
+    PackedResources store;
+    std::string body, title;
+    int mood = 0;
+    ASSERT_EQ(LoadDay(diary, store, 1, 5, 2024, body, title, mood), DayLoad::dlRecord);
+    RichTextEdit loaded;
+    StringToRichText(body, loaded);
+    EXPECT_EQ(loaded.toPlainText(), "meet @@ noon, mail a@@b");
+    EXPECT_EQ(title, "Title @ noon");
+    EXPECT_TRUE(DayContainsText(diary.Text, "@@ noon", [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); },
+                                2024, 5, 1));
+}
+
+TEST_F(KvRichEditTest, CopyAndPasteCarryRtf)
+{
+    edit.LoadRtf(WindowsBody);
+    edit.selectAll();
+    edit.copy();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->data("text/rtf").startsWith("{\\rtf1"));
+
+    auto* pasted = new QMimeData;
+    pasted->setData("text/rtf", "{\\rtf1{\\fonttbl{\\f0 Times;}}\\f0\\i pasted\\i0  text}");
+    pasted->setText("plain fallback");
+    QApplication::clipboard()->setMimeData(pasted);
+    edit.clear();
+    edit.paste();
+    EXPECT_EQ(edit.toPlainText(), "pasted text");
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(2);
+    EXPECT_TRUE(cursor.charFormat().fontItalic());
+}

@@ -1,0 +1,69 @@
+// The about window and the caption it writes for the product's web address.
+#include "windows/tools/AboutWindow.h"
+#include "windows/tools/WebSite.h"
+
+#include "formats/resources/PackedResources.h"
+#include "support/ShownPicture.h"
+#include "support/TestServices.h"
+#include "widgets/controls/ToolButton.h"
+#include "widgets/controls/SkinPictures.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::ElementsAre;
+using testing_support::ShowsPicture;
+
+TEST(WebSiteCaption, LowerCaseWithoutSchemeAndOnlyThePathWhenThereIsOne)
+{
+    EXPECT_EQ(WebSiteCaption("HTTP://www.Example.COM/Daybrook"), "daybrook");
+    EXPECT_EQ(WebSiteCaption("https://example.org/diary/start"), "diary/start");
+    EXPECT_EQ(WebSiteCaption("https://daybrook.example.org/"), "daybrook.example.org")
+        << "an empty path leaves the host, not an empty caption";
+    EXPECT_EQ(WebSiteCaption("Daybrook.Example.org"), "daybrook.example.org");
+}
+
+TEST(AboutWindow, TitleLineWebButtonSkinAndClosing)
+{
+    testing_support::TestServices services({2031, 7, 4});
+    PackedResources store;
+    LoadProgramRessources(store);
+    AboutWindow about(nullptr, *services, store);
+    std::vector<QUrl> opened;
+    about.OpenUrl = [&opened](const QUrl& url) { opened.push_back(url); };
+
+    EXPECT_EQ(about.size(), QSize(395, 292));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(about.lblTitle->text(), "The Daybrook - a diary for your days (c) 2031");
+    EXPECT_EQ(about.Label1->text(), "Click here to visit our web site:");
+    EXPECT_EQ(about.BtnWebSite->Caption(), "daybrook.example.org");
+    EXPECT_EQ(about.BtnClose->Caption(), " Ok");
+    EXPECT_EQ(about.BtnClose->toolTip(), "Close this dialog");
+
+    QTimer::singleShot(0, &about, [&] {
+        const QImage shown = about.grab().toImage();
+        const QImage top = widgets::SkinPicture(store, 7, widgets::SkinPart::Top);
+        EXPECT_TRUE(ShowsPicture(shown, {0, 0, 395, 45}, top, {3, 40}));
+        const QImage back = widgets::SkinPicture(store, 7, widgets::SkinPart::Background);
+        EXPECT_TRUE(ShowsPicture(shown, {0, 45, 395, 247}, back, {380, 280}));
+        QTest::mouseClick(about.BtnWebSite, Qt::LeftButton);
+        QTest::keyClick(&about, Qt::Key_Escape);
+        EXPECT_FALSE(about.isVisible()) << "Escape closes";
+        about.reject();
+    });
+    about.Execute(7);
+    EXPECT_THAT(opened, ElementsAre(QUrl(WebSiteAddress)));
+
+    bool closedByOk = false;
+    QTimer::singleShot(0, &about, [&] {
+        QTest::mouseClick(about.BtnClose, Qt::LeftButton);
+        closedByOk = !about.isVisible();
+        about.reject();
+    });
+    about.Execute(7);
+    EXPECT_TRUE(closedByOk);
+}
