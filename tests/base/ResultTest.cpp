@@ -1,0 +1,42 @@
+#include "base/result/Result.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using result::Fail;
+using result::Reason;
+using result::Result;
+using result::Status;
+
+namespace {
+
+Result<std::unique_ptr<int>> Parse(bool good)
+{
+    if (!good)
+        return Fail(Reason::Damaged, "The file is damaged.");
+    return std::make_unique<int>(7);
+}
+
+} // namespace
+
+TEST(Result, CarriesEitherAMoveOnlyValueOrTheReasonAndMessage)
+{
+    auto good = Parse(true);
+    ASSERT_TRUE(good.Ok());
+    EXPECT_EQ(**good, 7);
+
+    const auto bad = Parse(false);
+    ASSERT_FALSE(bad);
+    EXPECT_EQ(bad.Code(), Reason::Damaged);
+    EXPECT_EQ(bad.Message(), "The file is damaged.");
+}
+
+TEST(Result, StatusIsSuccessUntilAFailureIsGiven)
+{
+    const Status done;
+    EXPECT_TRUE(done.Ok());
+    const Status failed = Fail(Reason::WriteFailed, "No space left on device");
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Error(), Fail(Reason::WriteFailed, "No space left on device"));
+}
