@@ -20,15 +20,14 @@ const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
 
 RegData Sz(const std::string& text)
 {
-    return {rtString, text + '\0'};
+    return {RegType::String, text + '\0'};
 }
 
 RegDocument Parsed(const std::string& text)
 {
-    std::string error;
-    auto document = ParseRegText(text, &error);
-    EXPECT_TRUE(document.has_value()) << error;
-    return document.value_or(RegDocument{});
+    auto document = ParseRegText(text);
+    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
+    return document ? *document : RegDocument{};
 }
 
 // A settings store whose problems with its file are collected.
@@ -46,16 +45,17 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
 {
     RegDocument document;
     document.SetValue(DbkKey, "LastDiaryName", Sz("My \"best\" C:\\diary.dry"));
-    document.SetValue(DbkKey, "CurrentSkin", {rtDword, std::string("\x07\x00\x00\x80", 4)});
+    document.SetValue(DbkKey, "CurrentSkin", {RegType::Dword, std::string("\x07\x00\x00\x80", 4)});
     document.SetValue(DbkKey, "", Sz("default"));
-    document.SetValue(DbkKey, "Path", {rtExpandString, std::string("%TEMP%\0", 7)});
+    document.SetValue(DbkKey, "Path", {RegType::ExpandString, std::string("%TEMP%\0", 7)});
     document.SetValue(DbkKey, "Lines", Sz("one\r\ntwo"));
-    document.SetValue(DbkKey, "Empty", {rtString, ""});
-    document.SetValue(DbkKey, "Multi", {7, std::string("a\0b\0\0", 5)});
+    document.SetValue(DbkKey, "Empty", {RegType::String, ""});
+    document.SetValue(DbkKey, "Multi", {RegType::MultiString, std::string("a\0b\0\0", 5)});
+    document.SetValue(DbkKey, "Other", {static_cast<RegType>(0xb), std::string("\x01", 1)});
     std::string big;
     for (int i = 0; i < 300; ++i)
         big += static_cast<char>(i);
-    document.SetValue("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay", "Data", {rtBinary, big});
+    document.SetValue("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay", "Data", {RegType::Binary, big});
 
     const std::string text = FormatRegText(document);
     EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
@@ -115,20 +115,21 @@ TEST(RegFile, ForeignOrDamagedTextIsRefusedWithAReason)
              std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"\r\n"),
              std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A\r\n"),
          }) {
-        std::string error;
-        EXPECT_FALSE(ParseRegText(text, &error).has_value()) << text;
-        EXPECT_FALSE(error.empty()) << text;
+        const auto document = ParseRegText(text);
+        ASSERT_FALSE(document.Ok()) << text;
+        EXPECT_EQ(document.Code(), result::Reason::Damaged);
+        EXPECT_FALSE(document.Message().empty()) << text;
     }
 }
 
 TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
 {
-    EXPECT_EQ(KeyPath(HKEY_CURRENT_USER, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
+    EXPECT_EQ(KeyPath(RegHive::CurrentUser, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
               "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\BirthDay");
-    EXPECT_EQ(KeyPath(HKEY_DYN_DATA, "A"), "HKEY_DYN_DATA\\A");
-    EXPECT_EQ(KeyPath(HKEY_LOCAL_MACHINE, ""), "HKEY_LOCAL_MACHINE");
-    EXPECT_FALSE(KeyPath(HKEY_CURRENT_USER, "A\\\\B").has_value());
-    EXPECT_FALSE(KeyPath(0x80000007, "A").has_value());
+    EXPECT_EQ(KeyPath(RegHive::DynData, "A"), "HKEY_DYN_DATA\\A");
+    EXPECT_EQ(KeyPath(RegHive::LocalMachine, ""), "HKEY_LOCAL_MACHINE");
+    EXPECT_FALSE(KeyPath(RegHive::CurrentUser, "A\\\\B").has_value());
+    EXPECT_FALSE(KeyPath(static_cast<RegHive>(0x80000007), "A").has_value());
 }
 
 class RegistryStoreTest : public ::testing::Test {
@@ -143,17 +144,20 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     Registry writer(store);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
-    ASSERT_TRUE(writer.WriteValue("FontSize", {rtDword, std::string("\x0A\0\0\0", 4)}));
+    ASSERT_TRUE(writer.WriteValue("FontSize", {RegType::Dword, std::string("\x0A\0\0\0", 4)}));
 
     Registry reader(store);
-    EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false));
+    const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Code(), result::Reason::Missing);
+    EXPECT_EQ(reader.OpenKey("A\\\\B", true).Code(), result::Reason::Refused) << "an empty level";
     EXPECT_TRUE(reader.OpenKey("software\\kestrine", false)) << "a level above an existing key exists";
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
     EXPECT_TRUE(reader.ValueExists("fontname"));
     EXPECT_FALSE(reader.ValueExists("FontColor"));
-    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{rtDword, std::string("\x0A\0\0\0", 4)}));
+    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{RegType::Dword, std::string("\x0A\0\0\0", 4)}));
 
-    reader.SetRootKey(HKEY_LOCAL_MACHINE);
+    reader.SetRootKey(RegHive::LocalMachine);
     EXPECT_FALSE(reader.HasOpenKey()) << "changing the hive closes the key";
     EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\DBK", false)) << "hives are apart";
 }
@@ -209,8 +213,10 @@ TEST_F(RegistryStoreTest, AReadOnlyFileIsNeverChanged)
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
     Registry registry(store);
     ASSERT_TRUE(registry.OpenKey("K", true));
-    EXPECT_FALSE(registry.WriteValue("A", Sz("2")));
-    EXPECT_NE(registry.LastError().find("read-only"), std::string::npos) << registry.LastError();
+    const auto written = registry.WriteValue("A", Sz("2"));
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.Code(), result::Reason::WriteFailed);
+    EXPECT_NE(written.Message().find("read-only"), std::string::npos) << written.Message();
     EXPECT_EQ(ReadBytes(file), original);
     EXPECT_EQ(registry.ReadValue("A"), Sz("1"));
 }

@@ -22,7 +22,7 @@ QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
     for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
         SaveDiary(services.Folder() + "/" + name, {}, "secret");
     MainWindow main(*services);
-    main.reger.SetValue("LastDiaryName", "my diary.dry");
+    (void)main.reger.SetValue("LastDiaryName", "my diary.dry");
     OpenDiaryDialog entry(main);
     entry.show();
     QApplication::processEvents();

@@ -182,7 +182,7 @@ MainWindow::MainWindow(widgets::Services& services)
     LoadProgramRessources(rStore);
     ilMood = picker::MoodPictures();
     SkinCount = widgets::SkinCount(rStore);
-    CurrentSkin = reger.GetValue("CurrentSkin").ToInteger();
+    CurrentSkin = *reger.GetValue("CurrentSkin")->ToInteger();
     if (CurrentSkin < 0 || CurrentSkin > SkinCount - 1)
         CurrentSkin = 0;
 
@@ -199,7 +199,7 @@ MainWindow::MainWindow(widgets::Services& services)
 
     CreateControls();
     CreateMenus();
-    SetShowScrollbar(reger.GetValue("ShowScrollbars").ToInteger() == 1);
+    SetShowScrollbar(*reger.GetValue("ShowScrollbars")->ToInteger() == 1);
     LayoutControls();
     RestoreBounds();
 
@@ -209,7 +209,7 @@ MainWindow::MainWindow(widgets::Services& services)
 MainWindow::~MainWindow()
 {
     recovery_.Stop();
-    reger.SetValue("CurrentSkin", static_cast<int32_t>(CurrentSkin));
+    (void)reger.SetValue("CurrentSkin", static_cast<int32_t>(CurrentSkin));
 }
 
 void MainWindow::CreateControls()
@@ -283,12 +283,12 @@ void MainWindow::CreateNavigation(QWidget* client)
     DCalendar->SetColor(widgets::FromQColor(EditorBack));
     DCalendar->SetBorderStyle(calendar::bsNone);
     DCalendar->setFont(ArialPixels(11));
-    DCalendar->SetFontColor(widgets::clBlack);
+    DCalendar->SetFontColor(widgets::Black);
     DCalendar->SetStartOfWeek(0);
-    DCalendar->SetActiveColor(widgets::clRed);
+    DCalendar->SetActiveColor(widgets::Red);
     DCalendar->SetActiveBGColor(widgets::RGBColor(0xDF, 0xDF, 0xFF));
-    DCalendar->SetSpecialColor(widgets::clRed);
-    DCalendar->SetSpecialBGColor(widgets::clYellow);
+    DCalendar->SetSpecialColor(widgets::Red);
+    DCalendar->SetSpecialBGColor(widgets::Yellow);
     DCalendar->setToolTip(tr("A calendar where you can select days\r\nto edit. Blue cells contain written entries.\r\n"
                              " You can right click for more options.")
                               .replace("\r\n", "\n"));
@@ -446,7 +446,7 @@ void MainWindow::CreateMenus()
     pmoShowScrollbar->setCheckable(true);
     connect(pmoShowScrollbar, &QAction::triggered, this, [this](bool checked) {
         SetShowScrollbar(checked);
-        reger.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
+        (void)reger.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
     });
     connect(MemoBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -510,13 +510,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::RestoreBounds()
 {
-    const int top = reger.GetValue("LastTop").ToInteger();
-    const int left = reger.GetValue("LastLeft").ToInteger();
+    const int top = *reger.GetValue("LastTop")->ToInteger();
+    const int left = *reger.GetValue("LastLeft")->ToInteger();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     if (top >= 0 && left >= 0 && top < area.height() && left < area.width()) {
         move(left, top);
-        resize(reger.GetValue("LastWidth").ToInteger(), reger.GetValue("LastHeight").ToInteger());
+        resize(*reger.GetValue("LastWidth")->ToInteger(), *reger.GetValue("LastHeight")->ToInteger());
         return;
     }
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -524,10 +524,10 @@ void MainWindow::RestoreBounds()
 
 void MainWindow::StoreBounds()
 {
-    reger.SetValue("LastTop", static_cast<int32_t>(y()));
-    reger.SetValue("LastLeft", static_cast<int32_t>(x()));
-    reger.SetValue("LastWidth", static_cast<int32_t>(width()));
-    reger.SetValue("LastHeight", static_cast<int32_t>(height()));
+    (void)reger.SetValue("LastTop", static_cast<int32_t>(y()));
+    (void)reger.SetValue("LastLeft", static_cast<int32_t>(x()));
+    (void)reger.SetValue("LastWidth", static_cast<int32_t>(width()));
+    (void)reger.SetValue("LastHeight", static_cast<int32_t>(height()));
 }
 
 bool MainWindow::event(QEvent* event)
@@ -549,7 +549,7 @@ void MainWindow::FormActivate()
         session_.Diary.Dirty = false;
     session_.Text().SetSorted(true);
     const std::string fileName = std::filesystem::path(session_.DiaryFile).filename().string();
-    reger.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
+    (void)reger.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
     DayChange(this);
 }
 
@@ -574,7 +574,7 @@ editor::StoredFont MainWindow::BodyFont() const
     editor::StoredFont font;
     font.Font = MemoBody->document()->defaultFont();
     font.Color = MemoBody->palette().color(QPalette::Text);
-    font.Charset = reger.GetValue("FontCharset").ToInteger();
+    font.Charset = *reger.GetValue("FontCharset")->ToInteger();
     return font;
 }
 

@@ -78,7 +78,7 @@ widgets::SpeedButton* MakeButton(QWidget* parent, int left)
     button->SetStyle(widgets::ButtonStyle::bsModern);
     button->SetTransparent(true);
     button->SetAlignment(widgets::HorizontalAlignment::taCenter);
-    button->SetShadowColor(widgets::clGray);
+    button->SetShadowColor(widgets::Gray);
     return button;
 }
 
@@ -219,7 +219,7 @@ void OpenDiaryDialog::ListDiaries()
                  QStringLiteral(" Error"));
 
     const QString lastDiary =
-        platform::FromDiaryText(main_.reger.GetValue("LastDiaryName").ToString()).toLower();
+        platform::FromDiaryText(main_.reger.GetValue("LastDiaryName")->ToString()).toLower();
     CBDiary->AddItem(NewDiaryItem, 1);
     for (size_t i = 0; i < FIT.FileList().size(); ++i) {
         const QString name = QFile::decodeName(std::filesystem::path(FIT.FileList()[i]).filename().c_str());

@@ -123,7 +123,7 @@ TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
     component.Entries().SetModified(true);
     component.SaveToRegistry();
     EXPECT_FALSE(component.Entries().Modified());
-    EXPECT_EQ(StoredValue(), (platform::RegData{platform::rtBinary, entries}));
+    EXPECT_EQ(StoredValue(), (platform::RegData{platform::RegType::Binary, entries}));
     EXPECT_NE(ReadBytes(settings).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
               std::string::npos);
 
@@ -166,11 +166,11 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
 
     // A stored value over the limit, or of another type, is refused and changes nothing.
-    Store({platform::rtBinary, std::string(65535, '\0')});
+    Store({platform::RegType::Binary, std::string(65535, '\0')});
     BirthdayEntryComponent reader(Store(), 1252);
     AddPerson(reader, "Kept", 3, 3);
-    for (const auto& data : {platform::RegData{platform::rtBinary, std::string(65535, '\0')},
-                             platform::RegData{platform::rtString, std::string("text\0", 5)}}) {
+    for (const auto& data : {platform::RegData{platform::RegType::Binary, std::string(65535, '\0')},
+                             platform::RegData{platform::RegType::String, std::string("text\0", 5)}}) {
         Store(data);
         try {
             reader.LoadFromRegistry();
@@ -185,7 +185,7 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
 TEST_F(EntryStoreTest, DamagedStoredDataKeepsWhatCouldBeReadAndIsNotWrittenBack)
 {
     const std::string damaged = entries.substr(0, 0xE0); // two entries whole, the third cut
-    Store({platform::rtBinary, damaged});
+    Store({platform::RegType::Binary, damaged});
     BirthdayEntryComponent component(Store(), 1252);
     try {
         component.LoadFromRegistry();

@@ -151,7 +151,7 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
 
 TEST_F(MainCalendarTest, ActiveAndSpecialDaysTakeTheirColours)
 {
-    calendar.SetActiveColor(clRed);
+    calendar.SetActiveColor(Red);
     calendar.SetActiveBGColor(0xFFDFDF);
     calendar.SetActiveDays("5,6,14,");
     calendar.SetSpecialDays("6");

@@ -10,11 +10,11 @@ namespace {
 void DeclareFont(Settings& reger)
 {
     reger.Key = "SOFTWARE\\Kestrine\\DBK";
-    reger.Declare({"FontName", vtString, "Arial"});
-    reger.Declare({"FontColor", vtInteger, "0"});
-    reger.Declare({"FontCharset", vtInteger, "1"});
-    reger.Declare({"FontSize", vtInteger, "10"});
-    reger.Declare({"FontStyle", vtInteger, "0"});
+    reger.Declare({"FontName", SettingsValueType::String, "Arial"});
+    reger.Declare({"FontColor", SettingsValueType::Integer, "0"});
+    reger.Declare({"FontCharset", SettingsValueType::Integer, "1"});
+    reger.Declare({"FontSize", SettingsValueType::Integer, "10"});
+    reger.Declare({"FontStyle", SettingsValueType::Integer, "0"});
 }
 
 } // namespace

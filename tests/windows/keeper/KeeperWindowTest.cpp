@@ -342,7 +342,7 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
     {
         platform::Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("Software\\Kestrine\\BirthDay", true));
-        ASSERT_TRUE(registry.WriteValue("Data", {platform::rtBinary, damaged}));
+        ASSERT_TRUE(registry.WriteValue("Data", {platform::RegType::Binary, damaged}));
     }
     Open();
     ASSERT_FALSE(services.dialogs.Messages().empty());

@@ -51,11 +51,11 @@ protected:
     {
         LoadProgramRessources(store);
         reger.Key = "SOFTWARE\\Kestrine\\DBK";
-        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", vtString, "Arial"},
-                                                    SettingsValueDescription{"FontColor", vtInteger, "0"},
-                                                    SettingsValueDescription{"FontCharset", vtInteger, "1"},
-                                                    SettingsValueDescription{"FontSize", vtInteger, "10"},
-                                                    SettingsValueDescription{"FontStyle", vtInteger, "0"}})
+        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", SettingsValueType::String, "Arial"},
+                                                    SettingsValueDescription{"FontColor", SettingsValueType::Integer, "0"},
+                                                    SettingsValueDescription{"FontCharset", SettingsValueType::Integer, "1"},
+                                                    SettingsValueDescription{"FontSize", SettingsValueType::Integer, "10"},
+                                                    SettingsValueDescription{"FontStyle", SettingsValueType::Integer, "0"}})
             reger.Declare(setting);
         session.Password = "secret";
         session.Text().SetLines(Records);
