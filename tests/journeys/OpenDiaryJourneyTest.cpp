@@ -403,12 +403,12 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
     TypePassword("secret");
     Click(entry->btnNext);
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->reger.GetValue("LastDiaryName").ToString(), "Travel.dry");
+    EXPECT_EQ(main->reger.GetValue("LastDiaryName")->ToString(), "Travel.dry");
     main->Session().DiaryFile = PathOf("Renamed.dry"); // as if another diary had been opened
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    EXPECT_EQ(main->reger.GetValue("LastDiaryName").ToString(), "Renamed.dry");
+    EXPECT_EQ(main->reger.GetValue("LastDiaryName")->ToString(), "Renamed.dry");
     EXPECT_FALSE(main->FirstActivation);
     entry.reset();
     main.reset();
@@ -424,9 +424,9 @@ TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
                              "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
     main = std::make_unique<MainWindow>(*services);
     ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
-    EXPECT_EQ(main->reger.GetValue("FontSize").ToInteger(), 10);
-    EXPECT_EQ(main->reger.GetValue("FontName").ToString(), "Liberation Serif");
-    EXPECT_EQ(main->reger.GetValue("LastLeft").ToInteger(), -1);
+    EXPECT_EQ(*main->reger.GetValue("FontSize")->ToInteger(), 10);
+    EXPECT_EQ(main->reger.GetValue("FontName")->ToString(), "Liberation Serif");
+    EXPECT_EQ(*main->reger.GetValue("LastLeft")->ToInteger(), -1);
 }
 
 TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)

@@ -19,7 +19,8 @@ namespace platform {
 
 // The settings store: the registry file of the current user, and where problems with the
 // file itself are told (a damaged file set aside, an unreadable file), once for each damaged
-// content; without a handler they go to stderr.
+// content; without a handler they go to stderr. Reads go on without the file's values, so no
+// read fails for them; a write over a file that could not be read or set aside fails.
 struct RegistryFile {
     std::filesystem::path File;
     std::function<void(const std::string& message)> OnProblem;

@@ -176,7 +176,7 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
 {
     Store("\"CurrentSkin\"=\"3\"\r\n\"Ratio\"=hex:00,00,00,00\r\n\"Name\"=dword:00000001\r\n"
           "\"When\"=hex:00,00,00,00,00,00,00,00,00\r\n\"Flag\"=hex(2):31,00\r\n"
-          "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):");
+          "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):\r\n\"Two\"=dword:00000002");
     Settings settings(store);
     Prepare(settings);
     for (const auto& [name, type] : {std::pair{"CurrentSkin", SettingsValueType::Integer},
@@ -192,6 +192,8 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
     EXPECT_EQ(Declared(settings, {"Path", SettingsValueType::String, std::nullopt}).AsString(), "%T%")
         << "no expansion";
     EXPECT_EQ(Declared(settings, {"Empty", SettingsValueType::String, "x"}).AsString(), "") << "size 0 reads as empty";
+    EXPECT_EQ(Declared(settings, {"Two", SettingsValueType::Boolean, "FALSE"}).Value, Variant(true))
+        << "any number but 0 is true";
 }
 
 TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAreRefused)

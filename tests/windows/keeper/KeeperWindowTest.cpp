@@ -396,7 +396,7 @@ TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExi
     KeeperWindow::Execute(nullptr, "The Daybrook : Birthday and anniversary keeper", QColor(10, 20, 30),
                         *services);
     BirthdayEntryComponent stored(Store(), 1252);
-    stored.LoadFromRegistry();
+    ASSERT_TRUE(stored.LoadFromRegistry());
     EXPECT_EQ(stored.Entries().Count(), 2);
 }
 

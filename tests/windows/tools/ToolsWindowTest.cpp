@@ -56,7 +56,7 @@ protected:
                                                     SettingsValueDescription{"FontCharset", SettingsValueType::Integer, "1"},
                                                     SettingsValueDescription{"FontSize", SettingsValueType::Integer, "10"},
                                                     SettingsValueDescription{"FontStyle", SettingsValueType::Integer, "0"}})
-            reger.Declare(setting);
+            ASSERT_TRUE(reger.Declare(setting));
         session.Password = "secret";
         session.Text().SetLines(Records);
         session.Text().SetSorted(true);
@@ -400,10 +400,10 @@ TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
     EXPECT_EQ(applied->Font.family(), "Liberation Mono");
     EXPECT_EQ(applied->Font.pointSize(), 14);
     EXPECT_EQ(applied->Color, QColor(0, 0, 128)) << "the colour stays the body's";
-    EXPECT_EQ(reger.GetValue("FontName").ToString(), "Liberation Mono");
-    EXPECT_EQ(reger.GetValue("FontSize").ToInteger(), 14);
-    EXPECT_EQ(reger.GetValue("FontStyle").ToInteger(), 2);
-    EXPECT_EQ(reger.GetValue("FontColor").ToInteger(), 0x800000);
+    EXPECT_EQ(reger.GetValue("FontName")->ToString(), "Liberation Mono");
+    EXPECT_EQ(*reger.GetValue("FontSize")->ToInteger(), 14);
+    EXPECT_EQ(*reger.GetValue("FontStyle")->ToInteger(), 2);
+    EXPECT_EQ(*reger.GetValue("FontColor")->ToInteger(), 0x800000);
 }
 
 TEST_F(OptionsWindowTest, WebSiteButtonOpensTheProductsPage)
