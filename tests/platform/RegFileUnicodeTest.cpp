@@ -64,9 +64,12 @@ TEST_F(UnicodeExportTest, TextAndStringDataAreConvertedToTheCodePage)
     const RegDocument document = Parsed(Utf16File(Export));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastDiaryName"),
               (RegData{RegType::String, std::string("Caf\xE9 \"quoted\"\0", 14)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"), (RegData{RegType::Dword, std::string("\x04\0\0\0", 4)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "Folder"), (RegData{RegType::ExpandString, std::string("%A%\xE9\0", 5)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "Names"), (RegData{RegType::MultiString, std::string("a\0b\0\0", 5)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"),
+              (RegData{RegType::Dword, std::string("\x04\0\0\0", 4)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "Folder"),
+              (RegData{RegType::ExpandString, std::string("%A%\xE9\0", 5)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "Names"),
+              (RegData{RegType::MultiString, std::string("a\0b\0\0", 5)}));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastLeft"),
               (RegData{RegType::Binary, std::string("\0\0\0\0\0\0\x59\x40", 8)}));
 

@@ -34,9 +34,9 @@ RegDocument Parsed(const std::string& text)
 struct Reports {
     RegistryFile Store(const std::filesystem::path& file)
     {
-        return {file, [this](const std::string& message) { messages.push_back(message); }};
+        return {file, [this](const std::string& message) { Messages.push_back(message); }};
     }
-    std::vector<std::string> messages;
+    std::vector<std::string> Messages;
 };
 
 } // namespace
@@ -134,19 +134,19 @@ TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
 
 class RegistryStoreTest : public ::testing::Test {
 protected:
-    TempDir folder;
-    std::filesystem::path file = folder / "registry.reg";
-    RegistryFile store{file, {}};
+    TempDir folder_;
+    std::filesystem::path file_ = folder_ / "registry.reg";
+    RegistryFile store_{file_, {}};
 };
 
 TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
 {
-    Registry writer(store);
+    Registry writer(store_);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
     ASSERT_TRUE(writer.WriteValue("FontSize", {RegType::Dword, std::string("\x0A\0\0\0", 4)}));
 
-    Registry reader(store);
+    Registry reader(store_);
     const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.Code(), result::Reason::Missing);
@@ -164,16 +164,16 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
 
 TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 {
-    Registry first(store), second(store);
+    Registry first(store_), second(store_);
     ASSERT_TRUE(first.OpenKey("K", true));
     ASSERT_TRUE(second.OpenKey("K", true));
     ASSERT_TRUE(first.WriteValue("A", Sz("1")));
     ASSERT_TRUE(second.WriteValue("B", Sz("2")));
-    const RegDocument stored = Parsed(ReadBytes(file));
+    const RegDocument stored = Parsed(ReadBytes(file_));
     EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "A"), nullptr);
     EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "B"), nullptr);
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
@@ -182,12 +182,12 @@ TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 
 TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
     const auto inode = [&] {
         struct stat info {};
-        ::stat(file.c_str(), &info);
+        ::stat(file_.c_str(), &info);
         return info.st_ino;
     };
     const auto before = inode();
@@ -199,71 +199,71 @@ TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
 
 TEST_F(RegistryStoreTest, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     EXPECT_FALSE(registry.ValueExists("LastDiaryName"));
-    EXPECT_FALSE(std::filesystem::exists(file)) << "reading settings writes nothing";
-    EXPECT_FALSE(Registry(store).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
+    EXPECT_FALSE(std::filesystem::exists(file_)) << "reading settings writes nothing";
+    EXPECT_FALSE(Registry(store_).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
 }
 
 TEST_F(RegistryStoreTest, AReadOnlyFileIsNeverChanged)
 {
     const std::string original = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=\"1\"\r\n\r\n";
-    WriteBytes(file, original);
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    Registry registry(store);
+    WriteBytes(file_, original);
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     const auto written = registry.WriteValue("A", Sz("2"));
     ASSERT_FALSE(written);
     EXPECT_EQ(written.Code(), result::Reason::WriteFailed);
     EXPECT_NE(written.Message().find("read-only"), std::string::npos) << written.Message();
-    EXPECT_EQ(ReadBytes(file), original);
+    EXPECT_EQ(ReadBytes(file_), original);
     EXPECT_EQ(registry.ReadValue("A"), Sz("1"));
 }
 
 TEST_F(RegistryStoreTest, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
 {
     const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=hex:zz\r\n";
-    WriteBytes(file, damaged);
+    WriteBytes(file_, damaged);
     Reports reports;
-    Registry first(reports.Store(file));
-    Registry second(reports.Store(file));
+    Registry first(reports.Store(file_));
+    Registry second(reports.Store(file_));
     ASSERT_TRUE(second.OpenKey("K", true));
     EXPECT_FALSE(second.ValueExists("A"));
-    ASSERT_EQ(reports.messages.size(), 1u);
-    EXPECT_NE(reports.messages[0].find("damaged"), std::string::npos) << reports.messages[0];
-    EXPECT_NE(reports.messages[0].find("registry.reg.damaged"), std::string::npos) << reports.messages[0];
-    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
+    ASSERT_EQ(reports.Messages.size(), 1u);
+    EXPECT_NE(reports.Messages[0].find("damaged"), std::string::npos) << reports.Messages[0];
+    EXPECT_NE(reports.Messages[0].find("registry.reg.damaged"), std::string::npos) << reports.Messages[0];
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
 
     ASSERT_TRUE(second.WriteValue("A", Sz("fresh")));
-    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
+    EXPECT_EQ(Parsed(ReadBytes(file_)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
               std::string("fresh\0", 6));
-    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
-    EXPECT_EQ(reports.messages.size(), 1u);
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
+    EXPECT_EQ(reports.Messages.size(), 1u);
 }
 
 TEST_F(RegistryStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
-    std::filesystem::create_directory(file); // a folder where the file should be
+    std::filesystem::create_directory(file_); // a folder where the file should be
     Reports reports;
-    Registry registry(reports.Store(file));
+    Registry registry(reports.Store(file_));
     ASSERT_TRUE(registry.OpenKey("K", true));
     EXPECT_FALSE(registry.WriteValue("A", Sz("1")));
-    EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_EQ(reports.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(file_));
+    EXPECT_EQ(reports.Messages.size(), 1u);
 }
 
 TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhenAllAreStored)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
     const auto inode = [&] {
         struct stat info {};
-        ::stat(file.c_str(), &info);
+        ::stat(file_.c_str(), &info);
         return info.st_ino;
     };
-    Registry other(store);
+    Registry other(store_);
     ASSERT_TRUE(other.OpenKey("Other", true));
     ASSERT_TRUE(other.WriteValue("X", Sz("kept")));
 
@@ -272,12 +272,12 @@ TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhe
     ASSERT_TRUE(registry.OpenKey("K\\Sub", true));
     ASSERT_TRUE(registry.WriteValue("B", Sz("2")));
     EXPECT_EQ(registry.ReadValue("B"), Sz("2")) << "a noted value reads back";
-    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
+    EXPECT_EQ(Parsed(ReadBytes(file_)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
         << "nothing is written before the update ends";
     const auto before = inode();
     ASSERT_TRUE(registry.EndUpdate());
     EXPECT_NE(inode(), before);
-    const RegDocument stored = Parsed(ReadBytes(file));
+    const RegDocument stored = Parsed(ReadBytes(file_));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), Sz("2"));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\Other", "X"), Sz("kept")) << "re-read before writing";
 

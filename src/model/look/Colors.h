@@ -63,7 +63,10 @@ constexpr RgbColor SystemColor(SystemColorIndex index)
 {
     return 0xFF000000u | static_cast<RgbColor>(index);
 }
-constexpr bool IsSystemColor(RgbColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSystemColor(RgbColor color)
+{
+    return (color & 0xFF000000u) == 0xFF000000u;
+}
 // Which system colour a value names; only meaningful when IsSystemColor.
 constexpr SystemColorIndex SystemColorOf(RgbColor color)
 {

@@ -17,7 +17,7 @@ using platform::RegType;
 
 // The hives by SettingsRoot ordinal.
 constexpr std::array<RegHive, 7> Hives{
-    RegHive::CurrentUser, RegHive::ClassesRoot,     RegHive::LocalMachine, RegHive::Users,
+    RegHive::CurrentUser,     RegHive::ClassesRoot,   RegHive::LocalMachine, RegHive::Users,
     RegHive::PerformanceData, RegHive::CurrentConfig, RegHive::DynData,
 };
 
@@ -385,6 +385,7 @@ result::Status Settings::SaveAll()
     }
     const auto noted = accessor_.PendingValues();
     if (!accessor_.EndUpdate() && !noted.empty())
-        return result::Fail(result::Reason::WriteFailed, "Failed to set data for " + Quoted(noted.front().second));
+        return result::Fail(result::Reason::WriteFailed,
+                            "Failed to set data for " + Quoted(noted.front().second));
     return {};
 }

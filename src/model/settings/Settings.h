@@ -46,8 +46,8 @@ public:
 
     std::string SubKey; // a key below the owner's Key for this item alone
     SettingsValueType ValueType = SettingsValueType::String; // changing it later does not convert values held
-    Variant Value;        // the value in memory
-    bool AutoStore = true; // written back when the component is destroyed
+    Variant Value;                                           // the value in memory
+    bool AutoStore = true;                                   // written back when the component is destroyed
 
     const std::string& ValueName() const { return valueName_; }
     // Also the name the program finds the item by; loads the value when the owner's AutoLoad

@@ -51,7 +51,8 @@ std::optional<bool> TextToBoolean(const std::string& text)
 result::Failure Variant::CastFailure(VariantType to) const
 {
     return result::Fail(result::Reason::Refused, std::string("Could not convert variant of type (") +
-                                                     TypeName(VarType()) + ") into type (" + TypeName(to) + ")");
+                                                     TypeName(VarType()) + ") into type (" + TypeName(to) +
+                                                     ")");
 }
 
 result::Result<bool> Variant::ToBoolean() const

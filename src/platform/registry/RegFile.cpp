@@ -218,7 +218,8 @@ std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::
 
 bool IsPlainString(const RegData& data)
 {
-    return data.Type == RegType::String && !data.Bytes.empty() && data.Bytes.find('\0') == data.Bytes.size() - 1 &&
+    return data.Type == RegType::String && !data.Bytes.empty() &&
+           data.Bytes.find('\0') == data.Bytes.size() - 1 &&
            data.Bytes.find_first_of("\r\n") == std::string::npos;
 }
 

@@ -63,7 +63,8 @@ result::Result<RegDocument> ReadDocument(const RegistryFile& store)
     case safefile::ReadResult::Missing:
         return RegDocument{};
     case safefile::ReadResult::Failed: {
-        const std::string message = "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
+        const std::string message =
+            "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
         if (!DamageSeen(file, {})) {
             RememberDamage(file, {}, false);
             Report(store, message);

@@ -25,7 +25,7 @@ class EntryStoreTest : public testing::Test {
 protected:
     platform::RegistryFile Store() const
     {
-        return {settings, [](const std::string&) {}};
+        return {settings_, [](const std::string&) {}};
     }
 
     // The registry value the store holds, or nothing.
@@ -51,9 +51,9 @@ protected:
         entry.SetBirthDate(calendar::EncodeDate(1980, month, day));
     }
 
-    TempDir dir;
-    std::filesystem::path settings = dir / "registry.reg";
-    std::string entries = ReadBytes(VectorPath("birthdays/entries.bbk"));
+    TempDir dir_;
+    std::filesystem::path settings_ = dir_ / "registry.reg";
+    std::string entries_ = ReadBytes(VectorPath("birthdays/entries.bbk"));
 };
 
 // The message of a failure of the kind, or what happened instead.
@@ -72,11 +72,11 @@ TEST_F(EntryStoreTest, BackupFilesHoldTheStoredFormatAndLoadingReplacesTheList)
     BirthdayEntryComponent component(Store(), 1252);
     int changes = 0;
     component.Entries().OnChange = [&](BirthdayBook&) { ++changes; };
-    WriteBytes(dir / "in.bbk", entries);
+    WriteBytes(dir_ / "in.bbk", entries_);
     AddPerson(component, "Old", 1, 1);
     changes = 0;
 
-    ASSERT_TRUE(component.LoadFromFile(dir / "in.bbk"));
+    ASSERT_TRUE(component.LoadFromFile(dir_ / "in.bbk"));
     EXPECT_EQ(component.Entries().Count(), 6);
     EXPECT_EQ(component.LoadedCount(), 6);
     EXPECT_EQ(component.Entries()[0].FullName(), "Anna Berg");
@@ -84,8 +84,8 @@ TEST_F(EntryStoreTest, BackupFilesHoldTheStoredFormatAndLoadingReplacesTheList)
     EXPECT_EQ(changes, 1);
 
     component.Entries().SetModified(true);
-    ASSERT_TRUE(component.SaveToFile(dir / "out.bbk"));
-    EXPECT_EQ(ReadBytes(dir / "out.bbk"), entries);
+    ASSERT_TRUE(component.SaveToFile(dir_ / "out.bbk"));
+    EXPECT_EQ(ReadBytes(dir_ / "out.bbk"), entries_);
     EXPECT_FALSE(component.Entries().Modified());
 }
 
@@ -93,15 +93,16 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
 {
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Kept", 4, 4);
-    WriteBytes(dir / "cut.bbk", entries.substr(0, 300));
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir / "cut.bbk"), result::Reason::Damaged), "Invalid stream format");
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir / "missing.bbk"), result::Reason::Missing),
-              "Cannot open file \"" + (dir / "missing.bbk").string() + "\"");
+    WriteBytes(dir_ / "cut.bbk", entries_.substr(0, 300));
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "cut.bbk"), result::Reason::Damaged),
+              "Invalid stream format");
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "missing.bbk"), result::Reason::Missing),
+              "Cannot open file \"" + (dir_ / "missing.bbk").string() + "\"");
 
     // Backups are a few kilobytes: a file beyond 64 MiB is not read at all (up to it, what
     // follows the list is ignored).
-    const auto huge = dir / "huge.bbk";
-    WriteBytes(huge, entries);
+    const auto huge = dir_ / "huge.bbk";
+    WriteBytes(huge, entries_);
     std::filesystem::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
     EXPECT_EQ(FailureOf(component.LoadFromFile(huge), result::Reason::Refused),
               "The file \"" + huge.string() + "\" is far too large for a birthday backup");
@@ -115,8 +116,8 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
     EXPECT_TRUE(component.Entries().Modified());
 
     // A stored empty list leaves the entries in memory in place.
-    WriteBytes(dir / "empty.bbk", ReadBytes(VectorPath("birthdays/empty.bbk")));
-    ASSERT_TRUE(component.LoadFromFile(dir / "empty.bbk"));
+    WriteBytes(dir_ / "empty.bbk", ReadBytes(VectorPath("birthdays/empty.bbk")));
+    ASSERT_TRUE(component.LoadFromFile(dir_ / "empty.bbk"));
     EXPECT_EQ(component.Entries().Count(), 1);
     EXPECT_EQ(component.LoadedCount(), 0);
 }
@@ -126,9 +127,11 @@ TEST_F(EntryStoreTest, ABackupThatCannotBeWrittenIsReportedAndTheListStaysModifi
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Ann", 2, 2);
     // A folder stands where the file should go.
-    std::filesystem::create_directories(dir / "entries.bbk" / "inside");
-    const std::string message = FailureOf(component.SaveToFile(dir / "entries.bbk"), result::Reason::WriteFailed);
-    EXPECT_EQ(message.rfind("Cannot create file \"" + (dir / "entries.bbk").string() + "\". ", 0), 0u) << message;
+    std::filesystem::create_directories(dir_ / "entries.bbk" / "inside");
+    const std::string message =
+        FailureOf(component.SaveToFile(dir_ / "entries.bbk"), result::Reason::WriteFailed);
+    EXPECT_EQ(message.rfind("Cannot create file \"" + (dir_ / "entries.bbk").string() + "\". ", 0), 0u)
+        << message;
     EXPECT_TRUE(component.Entries().Modified());
 }
 
@@ -139,8 +142,8 @@ TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
     component.Entries().SetModified(true);
     ASSERT_TRUE(component.SaveToRegistry());
     EXPECT_FALSE(component.Entries().Modified());
-    EXPECT_EQ(StoredValue(), (platform::RegData{platform::RegType::Binary, entries}));
-    EXPECT_NE(ReadBytes(settings).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
+    EXPECT_EQ(StoredValue(), (platform::RegData{platform::RegType::Binary, entries_}));
+    EXPECT_NE(ReadBytes(settings_).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
               std::string::npos);
 
     BirthdayEntryComponent second(Store(), 1252);
@@ -154,7 +157,7 @@ TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
 
     // Another value name; a missing value empties the list without marking it.
     ASSERT_TRUE(second.SaveToRegistry("Spare"));
-    EXPECT_EQ(StoredValue("Spare")->Bytes, entries);
+    EXPECT_EQ(StoredValue("Spare")->Bytes, entries_);
     second.Entries().SetModified(true);
     ASSERT_TRUE(second.LoadFromRegistry("Nothing"));
     EXPECT_EQ(second.Entries().Count(), 0);
@@ -186,21 +189,24 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
     for (const auto& data : {platform::RegData{platform::RegType::Binary, std::string(65535, '\0')},
                              platform::RegData{platform::RegType::String, std::string("text\0", 5)}}) {
         Store(data);
-        EXPECT_EQ(FailureOf(reader.LoadFromRegistry(), result::Reason::Damaged), "Invalid data type for 'Data'");
-        EXPECT_EQ(FailureOf(ReadWorkingStore(Store()), result::Reason::Damaged), "Invalid data type for 'Data'");
+        EXPECT_EQ(FailureOf(reader.LoadFromRegistry(), result::Reason::Damaged),
+                  "Invalid data type for 'Data'");
+        EXPECT_EQ(FailureOf(ReadWorkingStore(Store()), result::Reason::Damaged),
+                  "Invalid data type for 'Data'");
         EXPECT_EQ(reader.Entries().Count(), 1);
     }
 }
 
 TEST_F(EntryStoreTest, DamagedStoredDataKeepsWhatCouldBeReadAndIsNotWrittenBack)
 {
-    const std::string damaged = entries.substr(0, 0xE0); // two entries whole, the third cut
+    const std::string damaged = entries_.substr(0, 0xE0); // two entries whole, the third cut
     Store({platform::RegType::Binary, damaged});
     BirthdayEntryComponent component(Store(), 1252);
-    EXPECT_EQ(FailureOf(component.LoadFromRegistry(), result::Reason::Damaged),
-              "Your stored birthday entries could not be read completely (Invalid stream format).\r\nThe 2 "
-              "entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
-              "the entries. Restore a recent backup to get the others back.");
+    EXPECT_EQ(
+        FailureOf(component.LoadFromRegistry(), result::Reason::Damaged),
+        "Your stored birthday entries could not be read completely (Invalid stream format).\r\nThe 2 "
+        "entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
+        "the entries. Restore a recent backup to get the others back.");
     EXPECT_EQ(component.Entries().Count(), 2);
     EXPECT_FALSE(component.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes, damaged);
@@ -227,11 +233,12 @@ TEST_F(EntryStoreTest, NothingOfTheListPassesThroughTheTemporaryFolder)
 
 TEST_F(EntryStoreTest, SettingsThatCannotBeWrittenAreReportedAndTheListStaysModified)
 {
-    settings = dir / "folder.reg";
-    std::filesystem::create_directories(settings / "inside");
+    settings_ = dir_ / "folder.reg";
+    std::filesystem::create_directories(settings_ / "inside");
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Ann", 2, 2);
     const std::string message = FailureOf(component.SaveToRegistry(), result::Reason::WriteFailed);
-    EXPECT_EQ(message.rfind("Failed to set data for 'Data'\r\ncannot read the settings file ", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Failed to set data for 'Data'\r\ncannot read the settings file ", 0), 0u)
+        << message;
     EXPECT_TRUE(component.Entries().Modified());
 }

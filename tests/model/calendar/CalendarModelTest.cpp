@@ -189,8 +189,7 @@ TEST(CalendarModel, TheKeepersMonthStepsGoFromFirstToFirst)
     model.NextMonth();
     model.NextMonth();
     EXPECT_EQ(model.CalendarDate(), (Date{2024, 2, 1}));
-    EXPECT_EQ(model.ChangedTo,
-              (std::vector<Date>{{2024, 1, 1}, {2023, 12, 1}, {2024, 1, 1}, {2024, 2, 1}}))
+    EXPECT_EQ(model.ChangedTo, (std::vector<Date>{{2024, 1, 1}, {2023, 12, 1}, {2024, 1, 1}, {2024, 2, 1}}))
         << "setting the day it has already announces nothing";
 }
 

@@ -39,21 +39,21 @@ protected:
 
     std::optional<RegData> Stored(const std::string& name, const std::string& key = DbkKey) const
     {
-        if (!std::filesystem::exists(file))
+        if (!std::filesystem::exists(file_))
             return std::nullopt;
-        const auto document = platform::ParseRegText(ReadBytes(file));
+        const auto document = platform::ParseRegText(ReadBytes(file_));
         const RegData* data = document ? document->FindValue(key, name) : nullptr;
         return data == nullptr ? std::nullopt : std::optional(*data);
     }
 
     void Store(const std::string& line)
     {
-        WriteBytes(file, "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n" + line + "\r\n");
+        WriteBytes(file_, "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n" + line + "\r\n");
     }
 
-    TempDir folder;
-    std::filesystem::path file = folder / "registry.reg";
-    platform::RegistryFile store{file, {}};
+    TempDir folder_;
+    std::filesystem::path file_ = folder_ / "registry.reg";
+    platform::RegistryFile store_{file_, {}};
 };
 
 RegData Dword(uint32_t value)
@@ -96,15 +96,18 @@ TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 {
     const double when = EncodeDate(2024, 2, 29) + (13 * 3600 + 5 * 60 + 9) / 86400.0;
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         ASSERT_TRUE(Declared(settings, {"Ratio", SettingsValueType::Float, std::nullopt}).SetAsFloat(0.1));
-        ASSERT_TRUE(Declared(settings, {"Flag", SettingsValueType::Boolean, std::nullopt}).SetAsBoolean(true));
-        ASSERT_TRUE(Declared(settings, {"Name", SettingsValueType::String, std::nullopt}).SetAsString("My Diary.dry"));
-        ASSERT_TRUE(Declared(settings, {"Count", SettingsValueType::Integer, std::nullopt}).SetAsInteger(INT32_MIN));
         ASSERT_TRUE(
-            Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt}).SetAsDateTime(DateTime{when}));
-        EXPECT_FALSE(std::filesystem::exists(file)) << "nothing is written while the program runs";
+            Declared(settings, {"Flag", SettingsValueType::Boolean, std::nullopt}).SetAsBoolean(true));
+        ASSERT_TRUE(Declared(settings, {"Name", SettingsValueType::String, std::nullopt})
+                        .SetAsString("My Diary.dry"));
+        ASSERT_TRUE(
+            Declared(settings, {"Count", SettingsValueType::Integer, std::nullopt}).SetAsInteger(INT32_MIN));
+        ASSERT_TRUE(Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt})
+                        .SetAsDateTime(DateTime{when}));
+        EXPECT_FALSE(std::filesystem::exists(file_)) << "nothing is written while the program runs";
     }
     EXPECT_EQ(Stored("Ratio"), Double(0.1));
     EXPECT_EQ(Stored("Flag"), Dword(1));
@@ -112,7 +115,7 @@ TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
     EXPECT_EQ(Stored("Count"), Dword(0x80000000));
     EXPECT_EQ(Stored("When"), Double(when));
 
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
     ASSERT_TRUE(settings.Declare({"Ratio", SettingsValueType::Float, "5"}));
     ASSERT_TRUE(settings.Declare({"Flag", SettingsValueType::Boolean, "FALSE"}));
@@ -129,7 +132,7 @@ TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 {
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         SettingsValue& skin = Declared(settings, {"CurrentSkin", SettingsValueType::Integer, std::nullopt});
         SettingsValue& name = Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
@@ -160,14 +163,15 @@ TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 TEST_F(SettingsTest, UnparsableDefaultsAreRefusedAndTheItemsStillLoad)
 {
     Store("\"B\"=hex:00,00,00,00,00,00,f8,3f");
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
     EXPECT_EQ(FailureOf(settings.Declare({"A", SettingsValueType::Integer, "ten"}), result::Reason::Refused),
               "'ten' is not a valid integer value");
     EXPECT_EQ(FailureOf(settings.Declare({"B", SettingsValueType::Float, "1,5"}), result::Reason::Refused),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), result::Reason::Refused),
-              "'2/30/2024' is not a valid date and time");
+    EXPECT_EQ(
+        FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), result::Reason::Refused),
+        "'2/30/2024' is not a valid date and time");
     EXPECT_EQ(Read(settings.GetValue("B")), Variant(1.5)) << "the stored value is loaded all the same";
     EXPECT_TRUE(settings.GetValue("A")->IsEmpty());
 }
@@ -177,12 +181,11 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
     Store("\"CurrentSkin\"=\"3\"\r\n\"Ratio\"=hex:00,00,00,00\r\n\"Name\"=dword:00000001\r\n"
           "\"When\"=hex:00,00,00,00,00,00,00,00,00\r\n\"Flag\"=hex(2):31,00\r\n"
           "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):\r\n\"Two\"=dword:00000002");
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
-    for (const auto& [name, type] : {std::pair{"CurrentSkin", SettingsValueType::Integer},
-                                     std::pair{"Ratio", SettingsValueType::Float},
-                                     std::pair{"When", SettingsValueType::DateTime},
-                                     std::pair{"Flag", SettingsValueType::Boolean}})
+    for (const auto& [name, type] :
+         {std::pair{"CurrentSkin", SettingsValueType::Integer}, std::pair{"Ratio", SettingsValueType::Float},
+          std::pair{"When", SettingsValueType::DateTime}, std::pair{"Flag", SettingsValueType::Boolean}})
         EXPECT_EQ(FailureOf(settings.Declare({name, type, "0"}), result::Reason::Damaged),
                   "Invalid data type for '" + std::string(name) + "'");
     SettingsValue& name = settings.Items().Add(settings);
@@ -191,7 +194,8 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
     EXPECT_EQ(name.AsString(), "kept");
     EXPECT_EQ(Declared(settings, {"Path", SettingsValueType::String, std::nullopt}).AsString(), "%T%")
         << "no expansion";
-    EXPECT_EQ(Declared(settings, {"Empty", SettingsValueType::String, "x"}).AsString(), "") << "size 0 reads as empty";
+    EXPECT_EQ(Declared(settings, {"Empty", SettingsValueType::String, "x"}).AsString(), "")
+        << "size 0 reads as empty";
     EXPECT_EQ(Declared(settings, {"Two", SettingsValueType::Boolean, "FALSE"}).Value, Variant(true))
         << "any number but 0 is true";
 }
@@ -199,7 +203,7 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
 TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAreRefused)
 {
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
         Declared(settings, {"lastdiaryNAME", SettingsValueType::String, "second.dry"});
@@ -207,8 +211,10 @@ TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAre
         ASSERT_TRUE(settings.SetValue("LASTDIARYNAME", "first.dry"));
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry");
         EXPECT_EQ(settings.Items()[1].AsString(), "second.dry");
-        EXPECT_EQ(FailureOf(settings.GetValue("Missing"), result::Reason::Refused), "Invalid Value Name!Missing");
-        EXPECT_EQ(FailureOf(settings.SetValue("Other", 1), result::Reason::Refused), "Invalid Value Name!Other");
+        EXPECT_EQ(FailureOf(settings.GetValue("Missing"), result::Reason::Refused),
+                  "Invalid Value Name!Missing");
+        EXPECT_EQ(FailureOf(settings.SetValue("Other", 1), result::Reason::Refused),
+                  "Invalid Value Name!Other");
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry") << "a refused name changes nothing";
     }
     EXPECT_EQ(Stored("LastDiaryName"), Sz("second.dry")) << "both are saved, the later one last";
@@ -218,7 +224,7 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 {
     std::vector<std::string> errors;
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
         Declared(settings, {"Twelve", SettingsValueType::Integer, "0"});
@@ -234,13 +240,14 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
     EXPECT_FALSE(Stored("Bad").has_value());
     EXPECT_FALSE(Stored("BadDate").has_value());
     EXPECT_EQ(Stored("After"), Sz("still saved")) << "one failing item does not lose the others";
-    EXPECT_EQ(errors, (std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)",
-                                                "Could not convert variant of type (String) into type (Date)"}));
+    EXPECT_EQ(errors,
+              (std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)",
+                                        "Could not convert variant of type (String) into type (Date)"}));
 }
 
 TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBefore)
 {
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
     Declared(settings, {"Before", SettingsValueType::Integer, "1"});
     Declared(settings, {"Bad", SettingsValueType::Float, std::nullopt});
@@ -256,13 +263,14 @@ TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBe
 
 TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnType)
 {
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
     SettingsValue& flag = Declared(settings, {"Flag", SettingsValueType::Boolean, "TRUE"});
     ASSERT_TRUE(flag.SetAsInteger(1));
     EXPECT_EQ(flag.Value, Variant(false)) << "an integer written to a Boolean item becomes false";
     SettingsValue& count = Declared(settings, {"Count", SettingsValueType::Integer, "5"});
-    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), result::Reason::Refused), "'TRUE' is not a valid integer value");
+    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), result::Reason::Refused),
+              "'TRUE' is not a valid integer value");
     EXPECT_EQ(count.Value, Variant(int32_t{5})) << "a refused text leaves the value";
     ASSERT_TRUE(count.SetAsFloat(3));
     EXPECT_EQ(count.Value, Variant(int32_t{3}));
@@ -296,7 +304,7 @@ TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnTy
 TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         Declared(settings, {"FontName", SettingsValueType::String, "Arial", "Fonts"});
         Declared(settings, {"Scratch", SettingsValueType::String, "x", "", false});
@@ -314,7 +322,7 @@ TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 
 TEST_F(SettingsTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
 {
-    Settings settings(store);
+    Settings settings(store_);
     Prepare(settings);
     settings.CanCreate = false;
     std::vector<std::string> failed;
@@ -326,7 +334,7 @@ TEST_F(SettingsTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
     EXPECT_EQ(failed, std::vector<std::string>{"Size"});
     EXPECT_TRUE(item.Value.IsEmpty()) << "the load stops before the default";
     ASSERT_TRUE(item.Save());
-    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(std::filesystem::exists(file_));
 
     settings.CanCreate = true;
     item.OnGetDefValueEvent = [](SettingsValue&, Variant& value) { value = int32_t{42}; };
@@ -342,11 +350,11 @@ TEST_F(SettingsTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
 TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingChanged)
 {
     Store("\"A\"=\"1\"\r\n\"B\"=\"2\"");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    const std::string before = ReadBytes(file);
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    const std::string before = ReadBytes(file_);
     std::vector<std::string> errors;
     {
-        Settings settings(store);
+        Settings settings(store_);
         Prepare(settings);
         settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
         SettingsValue& item = Declared(settings, {"A", SettingsValueType::String, std::nullopt});
@@ -358,30 +366,30 @@ TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingCh
     }
     EXPECT_EQ(errors, (std::vector<std::string>{"Failed to set data for 'A'", "Failed to set data for 'B'"}))
         << "at exit each item of the failed write is told";
-    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(ReadBytes(file_), before);
 }
 
 TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNothing)
 {
     {
-        Settings settings(store);
+        Settings settings(store_);
         DeclareMainSettings(settings, [](const std::string& message) { ADD_FAILURE() << message; });
         ASSERT_TRUE(settings.SetValue("LastDiaryName", "Caf\xE9.dry"));
         ASSERT_TRUE(settings.SetValue("CurrentSkin", int32_t{3}));
     }
-    EXPECT_EQ(ReadBytes(file), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
-                               "\"LastDiaryName\"=\"Caf\xE9.dry\"\r\n\"SkinNumber\"=dword:00000000\r\n"
-                               "\"CurrentSkin\"=dword:00000003\r\n\"FontName\"=\"Arial\"\r\n"
-                               "\"FontColor\"=dword:00000000\r\n\"FontCharset\"=dword:00000001\r\n"
-                               "\"FontSize\"=dword:0000000a\r\n\"FontStyle\"=dword:00000000\r\n"
-                               "\"ShowScrollbars\"=dword:00000000\r\n\"LastTop\"=dword:ffffffff\r\n"
-                               "\"LastLeft\"=dword:ffffffff\r\n\"LastWidth\"=dword:ffffffff\r\n"
-                               "\"LastHeight\"=dword:ffffffff\r\n\r\n");
+    EXPECT_EQ(ReadBytes(file_), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+                                "\"LastDiaryName\"=\"Caf\xE9.dry\"\r\n\"SkinNumber\"=dword:00000000\r\n"
+                                "\"CurrentSkin\"=dword:00000003\r\n\"FontName\"=\"Arial\"\r\n"
+                                "\"FontColor\"=dword:00000000\r\n\"FontCharset\"=dword:00000001\r\n"
+                                "\"FontSize\"=dword:0000000a\r\n\"FontStyle\"=dword:00000000\r\n"
+                                "\"ShowScrollbars\"=dword:00000000\r\n\"LastTop\"=dword:ffffffff\r\n"
+                                "\"LastLeft\"=dword:ffffffff\r\n\"LastWidth\"=dword:ffffffff\r\n"
+                                "\"LastHeight\"=dword:ffffffff\r\n\r\n");
 
     // A value of the wrong type is told and takes its default; the others still load.
     Store("\"FontSize\"=\"12\"\r\n\"CurrentSkin\"=dword:00000002");
     {
-        Settings settings(store);
+        Settings settings(store_);
         std::vector<std::string> told;
         DeclareMainSettings(settings, [&](const std::string& message) { told.push_back(message); });
         EXPECT_EQ(told, std::vector<std::string>{"Invalid data type for 'FontSize'"});
@@ -391,10 +399,12 @@ TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNo
     EXPECT_EQ(Stored("FontSize"), Dword(10)) << "rewritten in its own type at exit";
 
     // A damaged file is told once, kept aside byte for byte, and the settings start afresh.
-    const std::string damaged = "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
-    WriteBytes(file, damaged);
+    const std::string damaged =
+        "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
+    WriteBytes(file_, damaged);
     std::vector<std::string> problems;
-    const platform::RegistryFile reported{file, [&](const std::string& message) { problems.push_back(message); }};
+    const platform::RegistryFile reported{file_,
+                                          [&](const std::string& message) { problems.push_back(message); }};
     {
         Settings settings(reported);
         DeclareMainSettings(settings, [](const std::string& message) { ADD_FAILURE() << message; });
@@ -402,9 +412,9 @@ TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNo
         ASSERT_TRUE(settings.SetValue("CurrentSkin", int32_t{1}));
     }
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "The settings file " + file.string() +
+    EXPECT_EQ(problems[0], "The settings file " + file_.string() +
                                " is damaged (line 4: a value that cannot be read). A copy was kept as " +
-                               file.string() + ".damaged; the settings start from their defaults.");
-    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
+                               file_.string() + ".damaged; the settings start from their defaults.");
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
     EXPECT_EQ(Stored("CurrentSkin"), Dword(1));
 }
