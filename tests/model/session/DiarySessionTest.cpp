@@ -45,23 +45,40 @@ protected:
 
 TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
 {
+    std::vector<std::string> told;
+    const auto open = [&](const std::string& password) {
+        const result::Status opened =
+            session.Open("Notes", password, [&](const std::string& text) { told.push_back(text); });
+        if (!opened)
+            told.push_back(opened.Message());
+        return opened.Ok();
+    };
+    const std::string restored = "Original diary is corrupted and\r\nrestored from backup";
     Diary("Notes.dry", Records);
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
+    EXPECT_TRUE(open("secret"));
+    EXPECT_TRUE(told.empty());
     EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_EQ(session.BackupFile, PathOf("Notes.bkd"));
+    EXPECT_EQ(session.BackupFile(), PathOf("Notes.bkd"));
 
-    EXPECT_EQ(session.Open("Notes", "other"), OpenOutcome::WrongPassword);
+    EXPECT_FALSE(open("other"));
+    EXPECT_EQ(told, std::vector<std::string>{"Password is incorrect!"});
     EXPECT_EQ(session.Text().Count(), 0u) << "nothing of the diary stays after a refusal";
 
+    told.clear();
     WriteBytes(folder / "Notes.dry", "DRY1 damaged");
     Diary("Notes.bkd", OlderRecords);
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::RestoredFromBackup);
+    EXPECT_TRUE(open("secret"));
+    EXPECT_EQ(told, std::vector<std::string>{restored});
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.DiaryFile, PathOf("Notes.dry")) << "the next save writes the diary file again";
-    EXPECT_EQ(session.Open("Notes", "other"), OpenOutcome::BackupWrongPassword);
+    EXPECT_EQ(session.DiaryFile(), PathOf("Notes.dry")) << "the next save writes the diary file again";
+    told.clear();
+    EXPECT_FALSE(open("other"));
+    EXPECT_EQ(told, (std::vector<std::string>{restored, "Password is incorrect!"}));
 
+    told.clear();
     std::filesystem::remove(folder / "Notes.bkd");
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::Corrupted);
+    EXPECT_FALSE(open("secret"));
+    EXPECT_EQ(told, std::vector<std::string>{"This diary file is corrupted"});
     EXPECT_EQ(session.Text().Count(), 0u);
 }
 
@@ -69,7 +86,7 @@ TEST_F(DiarySessionTest, TheExitSaveRotatesTheBackupAndWritesNothingWhenClean)
 {
     Diary("Notes.dry", Records);
     Diary("Notes.bkd", OlderRecords);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Notes", "secret").Ok());
     ASSERT_TRUE(session.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Notes.bkd"), OlderRecords) << "a clean run rotates nothing";
 
@@ -85,15 +102,16 @@ TEST_F(DiarySessionTest, TheExitSaveRotatesTheBackupAndWritesNothingWhenClean)
 TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Notes", "secret").Ok());
     session.Text().Add("202403010Spring@@{\\rtf1 warm}");
     session.Diary.Dirty = true;
 
     const auto moved = place / "elsewhere";
     std::filesystem::rename(folder, moved); // the folder is gone while the window is open
-    const SessionResult failed = session.SaveAtExit();
-    EXPECT_EQ(failed.Code, drWriteFailed);
-    EXPECT_NE(failed.Reason.find("Notes.dry"), std::string::npos) << failed.Reason;
+    const result::Status failed = session.SaveAtExit();
+    ASSERT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Code(), result::Reason::WriteFailed);
+    EXPECT_NE(failed.Message().find("Notes.dry"), std::string::npos) << failed.Message();
     EXPECT_TRUE(session.Dirty()) << "the writing is still to be saved";
     std::filesystem::rename(moved, folder);
     EXPECT_EQ(Stored("Notes.dry"), Records);
@@ -107,7 +125,7 @@ TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
 TEST_F(DiarySessionTest, ANewDiaryIsWrittenOnlyWhenItChanged)
 {
     session.Create("Fresh", "pw");
-    EXPECT_EQ(session.BackupFile, PathOf("Fresh.pkd"));
+    EXPECT_EQ(session.BackupFile(), PathOf("Fresh.pkd"));
     EXPECT_TRUE(session.Diary.NewDiary);
     ASSERT_TRUE(session.SaveAtExit().Ok());
     EXPECT_TRUE(std::filesystem::is_empty(folder));
@@ -120,55 +138,56 @@ TEST_F(DiarySessionTest, ANewDiaryIsWrittenOnlyWhenItChanged)
 TEST_F(DiarySessionTest, BackupAndRestoreGiveBackTheSameRecordsUnderTheSamePasswordOnly)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Notes", "secret").Ok());
     session.Text().SetSorted(true);
-    ASSERT_TRUE(session.Backup(PathOf("copy.bkd")).Ok());
+    ASSERT_TRUE(session.SaveCopy(PathOf("copy.bkd")).Ok());
     session.Text().Clear();
-    EXPECT_EQ(session.Restore(PathOf("copy.bkd")), RestoreOutcome::Restored);
+    EXPECT_TRUE(session.Restore(PathOf("copy.bkd")).Ok());
     EXPECT_EQ(session.Text().Lines(), Records);
     EXPECT_TRUE(session.Dirty());
 
     Diary("other.bkd", OlderRecords, "other");
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::OtherPassword);
+    EXPECT_EQ(session.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
     EXPECT_EQ(session.Text().Lines(), Records);
     WriteBytes(folder / "junk.bkd", "not a diary");
-    EXPECT_EQ(session.Restore(PathOf("junk.bkd")), RestoreOutcome::Corrupted);
+    EXPECT_EQ(session.Restore(PathOf("junk.bkd")).Code(), result::Reason::Damaged);
 
-    EXPECT_EQ(session.ChangePassword(" secret\t", "other", "other"), PasswordChange::Changed);
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::Restored);
+    EXPECT_TRUE(session.ChangePassword(" secret\t", "other", "other").Ok());
+    EXPECT_TRUE(session.Restore(PathOf("other.bkd")).Ok());
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
 
-    EXPECT_FALSE(session.Backup(PathOf("missing/copy.bkd")).Ok());
+    EXPECT_FALSE(session.SaveCopy(PathOf("missing/copy.bkd")).Ok());
 }
 
 TEST_F(DiarySessionTest, PasswordChangeTrimsOnlyTheOldPassword)
 {
     session.Create("Fresh", "pw");
-    EXPECT_EQ(session.ChangePassword("wrong", "a", "a"), PasswordChange::OldPasswordWrong);
-    EXPECT_EQ(session.ChangePassword("pw", " a ", " a"), PasswordChange::NewPasswordsDiffer);
+    EXPECT_EQ(session.ChangePassword("wrong", "a", "a").Message(), "Password is incorrect!");
+    EXPECT_EQ(session.ChangePassword("pw", " a ", " a").Message(), "Passwords do not match!");
+    EXPECT_TRUE(session.CheckPassword(" pw\t").Ok());
+    EXPECT_FALSE(session.CheckPassword(std::nullopt).Ok()) << "a text the code page cannot hold";
     EXPECT_FALSE(session.Dirty());
-    EXPECT_EQ(session.ChangePassword("  pw ", " a ", " a "), PasswordChange::Changed);
-    EXPECT_EQ(session.Password, " a ");
+    EXPECT_TRUE(session.ChangePassword("  pw ", " a ", " a ").Ok());
+    EXPECT_EQ(session.Password(), " a ");
     EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(session.ChangePassword(" a", "", ""), PasswordChange::Changed)
+    EXPECT_TRUE(session.ChangePassword(" a", "", "").Ok())
         << "an empty password is allowed";
 }
 
 TEST_F(DiarySessionTest, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    std::string problem;
-    EXPECT_FALSE(session.ReadRecovery(problem).has_value());
-    EXPECT_TRUE(problem.empty());
+    ASSERT_TRUE(session.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session.ReadRecovery().Ok());
+    EXPECT_FALSE(session.ReadRecovery()->has_value());
 
     LineList recovered = Records;
     recovered.push_back("202403010Spring@@{\\rtf1 warm}");
     ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("secret")).Ok());
     EXPECT_EQ(session.RecoveryFile(), PathOf("Notes.rcv"));
-    const auto lines = session.ReadRecovery(problem);
-    ASSERT_TRUE(lines.has_value());
-    session.AcceptRecovery(*lines);
+    auto lines = session.ReadRecovery();
+    ASSERT_TRUE(lines.Ok() && lines->has_value());
+    session.AcceptRecovery(std::move(**lines));
     EXPECT_EQ(session.Text().Lines(), recovered);
     EXPECT_TRUE(session.Dirty());
 
@@ -177,10 +196,42 @@ TEST_F(DiarySessionTest, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclin
     EXPECT_EQ(ReadBytes(folder / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
 
     ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("other")).Ok());
-    EXPECT_FALSE(session.ReadRecovery(problem).has_value());
-    EXPECT_FALSE(problem.empty()) << "a recovery file that does not open is told";
+    const auto unusable = session.ReadRecovery();
+    ASSERT_FALSE(unusable.Ok()) << "a recovery file that does not open is told";
+    EXPECT_EQ(unusable.Message(), "it was written with another password");
     session.RemoveRecovery();
     EXPECT_FALSE(std::filesystem::exists(folder / "Notes.rcv"));
+}
+
+// Records what the session tells.
+class Changes : public DiaryListener {
+public:
+    void DiaryChanged(DiaryChange change) override { Heard.push_back(change); }
+    std::vector<DiaryChange> Heard;
+};
+
+TEST_F(DiarySessionTest, ListenersHearEveryChangeOfTheDiaryUntilTheyLeave)
+{
+    Changes changes;
+    session.AddListener(changes);
+    Diary("Notes.dry", Records);
+    ASSERT_TRUE(session.Open("Notes", "secret").Ok());
+    session.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 2);
+    session.DeleteDay({2024, 1, 15});
+    ASSERT_TRUE(session.ChangePassword("secret", "new", "new").Ok());
+    EXPECT_FALSE(session.ChangePassword("wrong", "x", "x").Ok());
+    ASSERT_TRUE(session.SaveAtExit().Ok());
+    ASSERT_TRUE(session.Restore(PathOf("Notes.dry")).Ok());
+    EXPECT_FALSE(session.Restore(PathOf("missing.bkd")).Ok());
+    EXPECT_EQ(changes.Heard, (std::vector<DiaryChange>{DiaryChange::Replaced, DiaryChange::DayStored,
+                                                       DiaryChange::DayDeleted, DiaryChange::Secured,
+                                                       DiaryChange::Saved, DiaryChange::Replaced}))
+        << "a refused change tells nothing";
+    EXPECT_EQ(session.Text().Count(), 2u);
+
+    session.RemoveListener(changes);
+    session.Create("Fresh", "pw");
+    EXPECT_EQ(changes.Heard.size(), 6u);
 }
 
 TEST(DiaryNames, ExtensionsAndFoldersAreBuiltAsTheFilesExpect)

@@ -85,7 +85,7 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, dfSealed));
 
     DiarySession reopened(folder.string(), ByteOrder);
-    ASSERT_EQ(reopened.Open("Vault", "pw"), OpenOutcome::Opened);
+    ASSERT_TRUE(reopened.Open("Vault", "pw").Ok());
     EXPECT_EQ(reopened.Format(), dfSealed);
     EXPECT_EQ(reopened.Text().Lines(), Records);
     reopened.Text().Add(Spring);
@@ -94,12 +94,13 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), dfSealed));
     EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, dfSealed));
 
-    ASSERT_TRUE(reopened.Backup(PathOf("copy.bkd")).Ok());
+    ASSERT_TRUE(reopened.SaveCopy(PathOf("copy.bkd")).Ok());
     EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), dfSealed));
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
     EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, dfSealed));
-    std::string problem;
-    EXPECT_EQ(reopened.ReadRecovery(problem), Records);
+    const auto recovered = reopened.ReadRecovery();
+    ASSERT_TRUE(recovered.Ok());
+    EXPECT_EQ(*recovered, Records);
 
     for (const char* name : {"Vault.dry", "Vault.bkd", "copy.bkd", "Vault.rcv"})
         EXPECT_FALSE(ShowsText(name)) << name;
@@ -108,7 +109,7 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
 TEST_F(SealedSessionTest, TheKeyOfTheOpenedFileWritesItAgainWithItsOwnParameters)
 {
     ASSERT_EQ(SaveDiaryFile(PathOf("Old.dry"), Records, SealedLock("pw", KdfParams{2, 16})), drDone);
-    ASSERT_EQ(session.Open("Old", "pw"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Old", "pw").Ok());
     Edit();
     ASSERT_TRUE(session.SaveAtExit().Ok());
     KdfParams params;
@@ -120,14 +121,19 @@ TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnly
 {
     Diary("Vault.dry", Records, dfSealed);
     Diary("Vault.bkd", OlderRecords, dfSealed);
-    EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::WrongPassword);
+    std::vector<std::string> notices;
+    const auto note = [&](const std::string& text) { notices.push_back(text); };
+    EXPECT_EQ(session.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
     EXPECT_EQ(session.Text().Count(), 0u);
+    EXPECT_TRUE(notices.empty()) << "a sound file is never passed over for its backup";
 
     std::string damaged = ReadBytes(folder / "Vault.dry");
     damaged[damaged.size() / 2] ^= 0x20;
     WriteBytes(folder / "Vault.dry", damaged);
-    EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::BackupWrongPassword);
-    EXPECT_EQ(session.Open("Vault", "pw"), OpenOutcome::RestoredFromBackup);
+    EXPECT_EQ(session.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(notices.size(), 1u) << "the backup was found and then refused the password";
+    EXPECT_TRUE(session.Open("Vault", "pw", note).Ok());
+    EXPECT_EQ(notices.size(), 2u);
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
     EXPECT_EQ(session.Format(), dfSealed);
 }
@@ -136,7 +142,7 @@ TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 {
     Diary("Notes.dry", Records, dfPlain);
     Diary("Notes.bkd", OlderRecords, dfPlain);
-    ASSERT_EQ(session.Open("Notes", "pw"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Notes", "pw").Ok());
     EXPECT_EQ(session.Format(), dfPlain);
     session.SetFormat(dfPlain);
     EXPECT_FALSE(session.Dirty()) << "the diary has that format already";
@@ -166,9 +172,9 @@ TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
 {
     Diary("Vault.dry", Records, dfSealed);
-    ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
+    ASSERT_TRUE(session.Open("Vault", "pw").Ok());
     const SealSalt before = session.Lock().Key->Salt();
-    ASSERT_EQ(session.ChangePassword("pw", "new", "new"), PasswordChange::Changed);
+    ASSERT_TRUE(session.ChangePassword("pw", "new", "new").Ok());
     const DiaryLock lock = session.Lock();
     EXPECT_NE(lock.Key->Salt(), before);
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
@@ -177,9 +183,6 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     LineList lines;
     DiaryLock found;
     EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), lines, "pw", found), drWrongPassword);
-
-    session.Password = "set directly";
-    EXPECT_TRUE(session.Lock().Key->DerivedFrom("set directly")) << "the key follows the password";
 }
 
 TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
@@ -188,15 +191,15 @@ TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
     Diary("plain.bkd", OlderRecords, dfPlain);
     Diary("sealed.bkd", Records, dfSealed);
     Diary("other.bkd", Records, dfSealed, "other");
-    ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(session.Restore(PathOf("plain.bkd")), RestoreOutcome::Restored);
+    ASSERT_TRUE(session.Open("Vault", "pw").Ok());
+    EXPECT_TRUE(session.Restore(PathOf("plain.bkd")).Ok());
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
     EXPECT_EQ(session.Format(), dfSealed);
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::OtherPassword);
+    EXPECT_EQ(session.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
 
     session.Create("Fresh", "pw");
-    EXPECT_EQ(session.Restore(PathOf("sealed.bkd")), RestoreOutcome::Restored);
+    EXPECT_TRUE(session.Restore(PathOf("sealed.bkd")).Ok());
     EXPECT_EQ(session.Text().Lines(), Records);
     EXPECT_EQ(session.Format(), dfPlain);
 }
