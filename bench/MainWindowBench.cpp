@@ -7,6 +7,8 @@
 #include "widgets/calendar/MainCalendar.h"
 #include "widgets/editor/TitleEdit.h"
 #include "formats/diary/DiaryFile.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/services/Services.h"
 
@@ -42,13 +44,24 @@ TenYearFolder& Folder()
     return folder;
 }
 
+// A run of the program: its session and main window.
+struct Run {
+    explicit Run(widgets::Services& services)
+        : session(services.ProgramFolder().string(), platform::CompareText), main(services, session)
+    {
+    }
+
+    DiarySession session;
+    MainWindow main;
+};
+
 // The window as the selection window leaves it: the diary opened, then shown and activated.
-void OpenAndShow(MainWindow& main)
+void OpenAndShow(Run& run)
 {
-    main.Session().Open("TenYears", Password);
-    main.show();
+    (void)run.session.Open("TenYears", Password);
+    run.main.show();
     QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&main, &activate);
+    QApplication::sendEvent(&run.main, &activate);
 }
 
 void BM_OpenToPaintedMainWindow(benchmark::State& state)
@@ -56,12 +69,12 @@ void BM_OpenToPaintedMainWindow(benchmark::State& state)
     TenYearFolder& folder = Folder();
     for (auto _ : state) {
         state.PauseTiming();
-        auto main = std::make_unique<MainWindow>(folder.services);
+        auto run = std::make_unique<Run>(folder.services);
         state.ResumeTiming();
-        OpenAndShow(*main);
-        benchmark::DoNotOptimize(main->grab());
+        OpenAndShow(*run);
+        benchmark::DoNotOptimize(run->main.grab());
         state.PauseTiming();
-        main.reset();
+        run.reset();
         state.ResumeTiming();
     }
 }
@@ -71,30 +84,33 @@ BENCHMARK(BM_OpenToPaintedMainWindow)->Unit(benchmark::kMillisecond)->Iterations
 void BM_DayChange(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
+    Run run(folder.services);
+    OpenAndShow(run);
+    auto* title = run.main.findChild<TitleEdit*>("titleEdit");
+    auto* calendar = run.main.findChild<calendar::MainCalendar*>("calendar");
     const bool stored = state.range(0) != 0;
     bool other = false;
     for (auto _ : state) {
         if (stored)
-            main.edTitle->setModified(true);
-        main.DCalendar->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
+            title->setModified(true);
+        calendar->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
         other = !other;
     }
     state.SetLabel(stored ? "leaving an edited day" : "leaving an unchanged day");
-    main.Session().Diary.Dirty = false;
+    run.session.DropChanges();
 }
 BENCHMARK(BM_DayChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_MonthStep(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
+    Run run(folder.services);
+    OpenAndShow(run);
+    auto* calendar = run.main.findChild<calendar::MainCalendar*>("calendar");
     bool forward = true;
     for (auto _ : state) {
-        forward ? main.DCalendar->NextMonth() : main.DCalendar->PrevMonth();
-        main.DCalendar->repaint();
+        forward ? calendar->NextMonth() : calendar->PrevMonth();
+        calendar->repaint();
         forward = !forward;
     }
 }
@@ -105,9 +121,11 @@ BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond);
 void BM_RecoveryWrite(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
-    main.Session().Diary.Dirty = true;
+    Run run(folder.services);
+    OpenAndShow(run);
+    MainWindow& main = run.main;
+    DiarySession& session = run.session;
+    session.Diary.Dirty = true;
     double longestGap = 0;
     double workerSeconds = 0;
     for (auto _ : state) {
@@ -125,10 +143,10 @@ void BM_RecoveryWrite(benchmark::State& state)
         ticks.stop();
     }
     workerSeconds = bench::ThreadSeconds([&] {
-        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().Text().Lines(), main.Session().Lock());
+        (void)WriteDiaryCopy(session.RecoveryFile(), session.Text().Lines(), session.Lock());
     });
-    main.Session().Diary.Dirty = false;
-    main.Session().RemoveRecovery();
+    session.DropChanges();
+    session.RemoveRecovery();
     state.counters["longest_ui_gap_ms"] = longestGap;
     state.counters["write_cpu_ms"] = workerSeconds * 1000;
 }
