@@ -26,15 +26,15 @@ const char* const Password = "bench";
 // A program folder holding "TenYears.dry", and services over it.
 struct TenYearFolder {
     TenYearFolder()
-        : services({folder.path().toStdString(), folder.path().toStdString() + "/registry.reg", 1252}, dialogs,
+        : Services({Folder.path().toStdString(), Folder.path().toStdString() + "/registry.reg", 1252}, Dialogs,
                    QStringLiteral("The Daybrook"), [] { return calendar::Date{2015, 6, 15}; })
     {
-        SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
+        SaveDiary(Folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
     }
 
-    QTemporaryDir folder;
-    widgets::ScriptedDialogs dialogs;
-    widgets::Services services;
+    QTemporaryDir Folder;
+    widgets::ScriptedDialogs Dialogs;
+    widgets::Services Services;
 };
 
 TenYearFolder& Folder()
@@ -47,21 +47,21 @@ TenYearFolder& Folder()
 // A run of the program: its session and main window.
 struct Run {
     explicit Run(widgets::Services& services)
-        : session(services.ProgramFolder().string(), platform::CompareText), main(services, session)
+        : Session(services.ProgramFolder().string(), platform::CompareText), Main(services, Session)
     {
     }
 
-    DiarySession session;
-    MainWindow main;
+    DiarySession Session;
+    MainWindow Main;
 };
 
 // The window as the selection window leaves it: the diary opened, then shown and activated.
 void OpenAndShow(Run& run)
 {
-    (void)run.session.Open("TenYears", Password);
-    run.main.show();
+    (void)run.Session.Open("TenYears", Password);
+    run.Main.show();
     QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&run.main, &activate);
+    QApplication::sendEvent(&run.Main, &activate);
 }
 
 void BM_OpenToPaintedMainWindow(benchmark::State& state)
@@ -69,10 +69,10 @@ void BM_OpenToPaintedMainWindow(benchmark::State& state)
     TenYearFolder& folder = Folder();
     for (auto _ : state) {
         state.PauseTiming();
-        auto run = std::make_unique<Run>(folder.services);
+        auto run = std::make_unique<Run>(folder.Services);
         state.ResumeTiming();
         OpenAndShow(*run);
-        benchmark::DoNotOptimize(run->main.grab());
+        benchmark::DoNotOptimize(run->Main.grab());
         state.PauseTiming();
         run.reset();
         state.ResumeTiming();
@@ -81,36 +81,36 @@ void BM_OpenToPaintedMainWindow(benchmark::State& state)
 BENCHMARK(BM_OpenToPaintedMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Between two written days; with stored: the shown day was edited and is stored on leaving.
-void BM_DayChange(benchmark::State& state)
+void BM_ShowCalendarDay(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    Run run(folder.services);
+    Run run(folder.Services);
     OpenAndShow(run);
-    auto* title = run.main.findChild<TitleEdit*>("titleEdit");
-    auto* calendar = run.main.findChild<calendar::MainCalendar*>("calendar");
+    auto* title = run.Main.findChild<TitleEdit*>("titleEdit");
+    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
     const bool stored = state.range(0) != 0;
     bool other = false;
     for (auto _ : state) {
         if (stored)
             title->setModified(true);
-        calendar->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
+        grid->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
         other = !other;
     }
     state.SetLabel(stored ? "leaving an edited day" : "leaving an unchanged day");
-    run.session.DropChanges();
+    run.Session.DropChanges();
 }
-BENCHMARK(BM_DayChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowCalendarDay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_MonthStep(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    Run run(folder.services);
+    Run run(folder.Services);
     OpenAndShow(run);
-    auto* calendar = run.main.findChild<calendar::MainCalendar*>("calendar");
+    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
     bool forward = true;
     for (auto _ : state) {
-        forward ? calendar->NextMonth() : calendar->PrevMonth();
-        calendar->repaint();
+        forward ? grid->NextMonth() : grid->PrevMonth();
+        grid->repaint();
         forward = !forward;
     }
 }
@@ -121,10 +121,10 @@ BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond);
 void BM_RecoveryWrite(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    Run run(folder.services);
+    Run run(folder.Services);
     OpenAndShow(run);
-    MainWindow& main = run.main;
-    DiarySession& session = run.session;
+    MainWindow& main = run.Main;
+    DiarySession& session = run.Session;
     session.Diary.Dirty = true;
     double longestGap = 0;
     double workerSeconds = 0;
