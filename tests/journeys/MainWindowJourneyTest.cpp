@@ -53,7 +53,7 @@ const LineList Written{"202403100Sunday@@{\\rtf1 rest}", "202403123Tuesday@@{\\r
 
 class MainJourneyTest : public ::testing::Test {
 protected:
-    std::filesystem::path PathOf(const std::string& name) const { return services.folder / name; }
+    std::filesystem::path PathOf(const std::string& name) const { return services_.folder / name; }
 
     void Diary(const std::string& name, const LineList& lines = Written)
     {
@@ -71,9 +71,9 @@ protected:
     // A new run of the program: a new session and main window.
     void NewRun()
     {
-        main.reset();
-        session = std::make_unique<DiarySession>(services->ProgramFolder().string(), platform::CompareText);
-        main = std::make_unique<MainWindow>(*services, *session);
+        main_.reset();
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        main_ = std::make_unique<MainWindow>(*services_, *session_);
     }
 
     // The program's start: the selection window, then the main window once a diary is open.
@@ -81,18 +81,18 @@ protected:
     {
         NewRun();
         {
-            OpenDiaryDialog entry(main.get(), *services, *session,
-                                  main->StoredSettings().GetValue("LastDiaryName").ToString());
+            OpenDiaryDialog entry(main_.get(), *services_, *session_,
+                                  main_->StoredSettings().GetValue("LastDiaryName").ToString());
             entry.show();
             QApplication::processEvents();
             choose(entry);
             ASSERT_FALSE(entry.isVisible()) << "the diary did not open";
         }
-        main->OfferRecovery();
-        main->show();
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        ASSERT_TRUE(main->ShowsDiary());
+        main_->OfferRecovery();
+        main_->show();
+        main_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+        ASSERT_TRUE(main_->ShowsDiary());
     }
 
     static void ChooseAndGoOn(OpenDiaryDialog& entry, int index)
@@ -109,7 +109,7 @@ protected:
             ChooseAndGoOn(entry, 0);
             entry.findChild<QLineEdit*>("diaryNameEdit")->setText(name);
             entry.findChild<QLineEdit*>("passwordEdit")->setText(QStringLiteral("pw"));
-            services.dialogs.AnswerText(QStringLiteral("pw"));
+            services_.dialogs.AnswerText(QStringLiteral("pw"));
             QTest::mouseClick(entry.findChild<QWidget*>("nextButton"), Qt::LeftButton);
         });
     }
@@ -127,7 +127,7 @@ protected:
     // A control of the main window by its object name.
     template <class Control = QWidget> Control* Find(const char* name) const
     {
-        auto* control = main->findChild<Control*>(QString::fromLatin1(name));
+        auto* control = main_->findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
@@ -164,18 +164,18 @@ protected:
     calendar::Date Shown() const { return Calendar()->CalendarDate(); }
 
     // Leaves through the close box (the window's own close command).
-    void CloseBox() { main->close(); }
+    void CloseBox() { main_->close(); }
 
     void Exit()
     {
         Click("exitButton");
-        EXPECT_FALSE(main->isVisible());
-        main.reset();
+        EXPECT_FALSE(main_->isVisible());
+        main_.reset();
     }
 
-    TestServices services;
-    std::unique_ptr<DiarySession> session;
-    std::unique_ptr<MainWindow> main;
+    TestServices services_;
+    std::unique_ptr<DiarySession> session_;
+    std::unique_ptr<MainWindow> main_;
 };
 
 TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
@@ -209,14 +209,14 @@ TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
     ClickDay(16);
     EXPECT_EQ(Title()->text(), "Day one");
     EXPECT_EQ(Body()->toPlainText(), "Hello world");
-    EXPECT_EQ(main->Flow().CurrentMood, 2);
+    EXPECT_EQ(main_->Flow().CurrentMood, 2);
     QTextCursor cursor(Body()->document());
     cursor.setPosition(8);
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold) << "formatting survives";
     cursor.setPosition(3);
     EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
     ClickDay(17);
-    EXPECT_EQ(main->Flow().CurrentMood, 9) << "previous mood from the first one wraps";
+    EXPECT_EQ(main_->Flow().CurrentMood, 9) << "previous mood from the first one wraps";
     ClickDay(18);
     EXPECT_EQ(Title()->text(), "Only a title");
     Exit();
@@ -230,17 +230,17 @@ TEST_F(MainJourneyTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
     ClickDay(20);
     TypeTitle(QStringLiteral("Not to be kept"));
 
-    services.dialogs.AnswerMessage(MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
     CloseBox();
-    EXPECT_TRUE(main->isVisible()) << "Cancel keeps the window open";
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_TRUE(main_->isVisible()) << "Cancel keeps the window open";
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "If you exit this way, your changes\r\nwill be lost. Exit & loose changes?");
-    EXPECT_EQ(services.dialogs.Asked().back().Caption, " Warning");
+    EXPECT_EQ(services_.dialogs.Asked().back().Caption, " Warning");
 
-    services.dialogs.AnswerMessage(MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     CloseBox();
-    EXPECT_FALSE(main->isVisible());
-    main.reset();
+    EXPECT_FALSE(main_->isVisible());
+    main_.reset();
     EXPECT_EQ(ReadBytes(PathOf("Journal.dry")), before) << "nothing of the run is written";
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.bkd")));
 }
@@ -250,10 +250,10 @@ TEST_F(MainJourneyTest, TheCloseBoxWithoutChangesAsksNothing)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(12);
-    const size_t asked = services.dialogs.Asked().size();
+    const size_t asked = services_.dialogs.Asked().size();
     CloseBox();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+    EXPECT_FALSE(main_->isVisible());
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
 }
 
 TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
@@ -261,12 +261,12 @@ TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(12);
-    services.dialogs.AnswerMessage(MsgAnswer::No);
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
     Click("deleteButton");
-    EXPECT_EQ(services.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
     EXPECT_EQ(Title()->text(), "Tuesday");
 
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
     Click("deleteButton");
     EXPECT_TRUE(Title()->text().isEmpty());
     EXPECT_EQ(Calendar()->ActiveDays(), "10,");
@@ -323,16 +323,16 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
     TypeTitle(QStringLiteral("Written while the folder went away"));
-    const auto away = services.settingsFolder / "moved";
-    std::filesystem::rename(services.folder.Path(), away);
-    services.dialogs.OnQuestion = [&](const ScriptedDialogs::AskedQuestion& question) {
+    const auto away = services_.settingsFolder / "moved";
+    std::filesystem::rename(services_.folder.Path(), away);
+    services_.dialogs.OnQuestion = [&](const ScriptedDialogs::AskedQuestion& question) {
         if (question.Kind == ScriptedDialogs::QuestionKind::Choice)
-            std::filesystem::rename(away, services.folder.Path()); // the user brings it back
+            std::filesystem::rename(away, services_.folder.Path()); // the user brings it back
     };
-    services.dialogs.AnswerChoice(0); // try again
+    services_.dialogs.AnswerChoice(0); // try again
     Exit();
-    services.dialogs.OnQuestion = nullptr;
-    const auto& asked = services.dialogs.Asked().back();
+    services_.dialogs.OnQuestion = nullptr;
+    const auto& asked = services_.dialogs.Asked().back();
     ASSERT_EQ(asked.Kind, ScriptedDialogs::QuestionKind::Choice);
     EXPECT_EQ(asked.Choices.size(), 3);
     const LineList stored = Stored();
@@ -350,16 +350,16 @@ TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
     ClickDay(21);
     TypeTitle(QStringLiteral("Before the power cut"));
     ClickDay(22);
-    main->Recovery().WriteNow();
-    while (main->Recovery().Writing())
+    main_->Recovery().WriteNow();
+    while (main_->Recovery().Writing())
         QTest::qWait(5);
     ASSERT_TRUE(std::filesystem::exists(PathOf("Journal.rcv")));
-    main.reset(); // the process ends without closing its window
+    main_.reset(); // the process ends without closing its window
     EXPECT_EQ(Stored(), Written);
 
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "This diary was not closed properly. Recover the entries written then?");
     ClickDay(21);
     EXPECT_EQ(Title()->text(), "Before the power cut");
@@ -374,12 +374,12 @@ TEST_F(MainJourneyTest, ADeclinedRecoveryIsKeptUnderADatedName)
     LineList later = Written;
     later.push_back("202405050May@@");
     ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, PlainLock("pw")).Ok());
-    services.dialogs.AnswerMessage(MsgAnswer::No);
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(session->Text().Count(), 3u);
+    EXPECT_EQ(session_->Text().Count(), 3u);
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
     size_t kept = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(services.folder.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(services_.folder.Path()))
         kept += entry.path().filename().string().starts_with("Journal-") && entry.path().extension() == ".rcv";
     EXPECT_EQ(kept, 1u);
     Exit();
@@ -419,11 +419,11 @@ TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
         QTest::mouseClick(Find("moodImage"), Qt::LeftButton);
     };
     pick(Qt::Key_Right, 3);
-    EXPECT_EQ(main->Flow().CurrentMood, 3);
+    EXPECT_EQ(main_->Flow().CurrentMood, 3);
     EXPECT_FALSE(Body()->document()->isModified()) << "a mood alone on an empty body is no change";
     ClickDay(12);
     pick(Qt::Key_Down, 1);
-    EXPECT_EQ(main->Flow().CurrentMood, 7);
+    EXPECT_EQ(main_->Flow().CurrentMood, 7);
     ClickDay(10);
     Exit();
     EXPECT_EQ(Stored()[1].substr(0, 9), "202403127") << "the written day keeps its new mood";
@@ -465,13 +465,13 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
         browse->btnGotoClick();
     });
     Click("browseButton");
-    EXPECT_EQ(session->Text().Count(), 4u) << "the shown day was stored before browsing";
+    EXPECT_EQ(session_->Text().Count(), 4u) << "the shown day was stored before browsing";
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 12}));
     EXPECT_EQ(Title()->text(), "Tuesday");
 
-    const auto backup = services.settingsFolder / "before.bkd";
+    const auto backup = services_.settingsFolder / "before.bkd";
     ASSERT_EQ(SaveDiary(backup, {Written[0]}, "pw"), drDone);
-    services.dialogs.AnswerText(QString::fromStdString(backup.string()));
+    services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QTimer::singleShot(0, [] {
         auto* tools = qobject_cast<ToolsWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(tools, nullptr);
@@ -479,7 +479,7 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
         tools->close();
     });
     Click("toolsButton");
-    EXPECT_EQ(session->Text().Lines(), LineList{Written[0]});
+    EXPECT_EQ(session_->Text().Lines(), LineList{Written[0]});
     EXPECT_TRUE(Title()->text().isEmpty()) << "the shown day is reloaded from the restored diary";
     EXPECT_EQ(Calendar()->ActiveDays(), "10,");
     Exit();
@@ -492,28 +492,28 @@ TEST_F(MainJourneyTest, TheEndOfTheDesktopSessionSavesWithoutAsking)
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
     TypeTitle(QStringLiteral("Late entry"));
-    const size_t asked = services.dialogs.Asked().size();
-    main->SessionEnding();
-    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+    const size_t asked = services_.dialogs.Asked().size();
+    main_->SessionEnding();
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
     EXPECT_EQ(Stored().size(), 4u);
     CloseBox();
-    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "nothing is left to ask about";
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked) << "nothing is left to ask about";
 }
 
 TEST_F(MainJourneyTest, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
 {
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
-    ASSERT_EQ(main->SkinCount(), 9);
+    ASSERT_EQ(main_->SkinCount(), 9);
     for (int i = 0; i < 9; ++i)
         Click("skinButton");
-    EXPECT_EQ(main->CurrentSkin(), 0) << "nine presses come back to the first skin";
+    EXPECT_EQ(main_->CurrentSkin(), 0) << "nine presses come back to the first skin";
     for (int i = 0; i < 3; ++i)
         Click("skinButton");
     Exit();
-    EXPECT_NE(ReadBytes(services.SettingsFile()).find("\"CurrentSkin\"=dword:00000003"), std::string::npos);
+    EXPECT_NE(ReadBytes(services_.SettingsFile()).find("\"CurrentSkin\"=dword:00000003"), std::string::npos);
     NewRun();
-    EXPECT_EQ(main->CurrentSkin(), 3);
+    EXPECT_EQ(main_->CurrentSkin(), 3);
 }
 
 TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
@@ -521,7 +521,7 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto store = [&](int top, int left) {
         testing_support::WriteBytes(
-            services.SettingsFile(),
+            services_.SettingsFile(),
             "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastTop\"=dword:" +
                 QString::number(top, 16).rightJustified(8, '0').toStdString() + "\r\n\"LastLeft\"=dword:" +
                 QString::number(left, 16).rightJustified(8, '0').toStdString() +
@@ -529,13 +529,13 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
     };
     store(40, 50);
     NewRun();
-    EXPECT_EQ(main->pos(), QPoint(50, 40));
-    EXPECT_EQ(main->size(), QSize(800, 550));
-    main.reset(); // its settings are written as it goes
+    EXPECT_EQ(main_->pos(), QPoint(50, 40));
+    EXPECT_EQ(main_->size(), QSize(800, 550));
+    main_.reset(); // its settings are written as it goes
     store(40, screen.width());
     NewRun();
-    EXPECT_EQ(main->size(), QSize(742, 453)) << "a left edge at the screen's width is off the screen";
-    EXPECT_EQ(main->pos(), screen.center() - QPoint(371, 226));
+    EXPECT_EQ(main_->size(), QSize(742, 453)) << "a left edge at the screen's width is off the screen";
+    EXPECT_EQ(main_->pos(), screen.center() - QPoint(371, 226));
 }
 
 TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
@@ -543,16 +543,16 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
-    size_t asked = services.dialogs.Asked().size();
+    size_t asked = services_.dialogs.Asked().size();
     Click("printButton");
-    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "an empty body asks nothing";
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked) << "an empty body asks nothing";
 
     ClickDay(12);
-    const auto pdf = services.settingsFolder / "entry.pdf";
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
-    services.dialogs.AnswerText(QString::fromStdString(pdf.string()));
+    const auto pdf = services_.settingsFolder / "entry.pdf";
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerText(QString::fromStdString(pdf.string()));
     Click("printButton");
-    EXPECT_EQ(services.dialogs.Messages().back(), "Print current page?");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Print current page?");
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(ReadBytes(pdf).substr(0, 4), "%PDF");
     Exit();
@@ -560,7 +560,7 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
 
 TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
 {
-    testing_support::WriteBytes(services.SettingsFile(),
+    testing_support::WriteBytes(services_.SettingsFile(),
                                 "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                                 "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n\r\n");
     Diary("Journal.dry");
@@ -580,7 +580,7 @@ TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ASSERT_TRUE(Calendar()->hasFocus()) << "a loaded day leaves the focus in the calendar";
-    QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(main_.get(), Qt::Key_E, Qt::AltModifier);
     EXPECT_TRUE(Title()->hasFocus()) << "Alt+E is the Edit button";
     EXPECT_FALSE(Title()->isReadOnly());
     QTest::keyClick(Title(), Qt::Key_Tab);

@@ -36,18 +36,18 @@ const LineList BackupRecords{"202312240Eve@@{\\rtf1 from the backup}"};
 // the program makes them, with scripted dialogs.
 class EntryJourneyTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return (programFolder / name).string(); }
+    std::string PathOf(const std::string& name) const { return (programFolder_ / name).string(); }
 
     void Diary(const std::string& name, const LineList& lines = Records, const std::string& password = "secret")
     {
         ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
     }
 
-    void Damage(const std::string& name) { WriteBytes(programFolder / name, "DRY1 not a diary at all"); }
+    void Damage(const std::string& name) { WriteBytes(programFolder_ / name, "DRY1 not a diary at all"); }
 
     void RememberLastDiary(const std::string& name)
     {
-        WriteBytes(registryFile,
+        WriteBytes(registryFile_,
                    "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastDiaryName\"=\"" +
                        name + "\"\r\n\r\n");
     }
@@ -55,26 +55,26 @@ protected:
     // The program's start, as far as the selection window.
     void Start()
     {
-        entry.reset();
+        entry_.reset();
         NewMain();
-        entry = std::make_unique<OpenDiaryDialog>(main.get(), *services, *session,
-                                                  main->StoredSettings().GetValue("LastDiaryName").ToString());
-        entry->show();
+        entry_ = std::make_unique<OpenDiaryDialog>(main_.get(), *services_, *session_,
+                                                  main_->StoredSettings().GetValue("LastDiaryName").ToString());
+        entry_->show();
         QApplication::processEvents();
     }
 
     void NewMain()
     {
-        main.reset();
-        session = std::make_unique<DiarySession>(services->ProgramFolder().string(), platform::CompareText);
-        session->SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
-        main = std::make_unique<MainWindow>(*services, *session);
+        main_.reset();
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        session_->SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
+        main_ = std::make_unique<MainWindow>(*services_, *session_);
     }
 
     // A control of the selection window by its object name.
     template <class Control = QWidget> Control* Find(const char* name) const
     {
-        auto* control = entry->findChild<Control*>(QString::fromLatin1(name));
+        auto* control = entry_->findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
@@ -121,7 +121,7 @@ protected:
         return items;
     }
 
-    bool Closed() const { return !entry->isVisible(); }
+    bool Closed() const { return !entry_->isVisible(); }
 
     void ExpectStepZero() const
     {
@@ -139,13 +139,13 @@ protected:
         EXPECT_TRUE(NameEdit()->isVisible());
     }
 
-    testing_support::TestServices services;
-    const TempDir& programFolder = services.folder;
-    std::filesystem::path registryFile = services.SettingsFile();
-    ScriptedDialogs& dialogs = services.dialogs;
-    std::unique_ptr<DiarySession> session;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<OpenDiaryDialog> entry;
+    testing_support::TestServices services_;
+    const TempDir& programFolder_ = services_.folder;
+    std::filesystem::path registryFile_ = services_.SettingsFile();
+    ScriptedDialogs& dialogs_ = services_.dialogs;
+    std::unique_ptr<DiarySession> session_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<OpenDiaryDialog> entry_;
 };
 
 } // namespace
@@ -157,7 +157,7 @@ TEST_F(EntryJourneyTest, AnEmptyFolderOffersOnlyANewDiary)
     EXPECT_EQ(List()->currentIndex(), 0);
     EXPECT_FALSE(PasswordEdit()->isVisible());
     EXPECT_EQ(PasswordLabel(), NewDiaryText);
-    EXPECT_TRUE(dialogs.Asked().empty());
+    EXPECT_TRUE(dialogs_.Asked().empty());
 }
 
 TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
@@ -165,8 +165,8 @@ TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
     Diary("default.dry");
     Diary("My Diary.dry");
     Diary("a.b.dry");
-    WriteBytes(programFolder / "notes.txt", "not a diary");
-    std::filesystem::create_directory(programFolder / "sub");
+    WriteBytes(programFolder_ / "notes.txt", "not a diary");
+    std::filesystem::create_directory(programFolder_ / "sub");
     Diary("sub/hidden.dry");
     Start();
     EXPECT_EQ(Items(), (std::vector<QString>{"* New Diary *", "a", "default", "My Diary"}));
@@ -174,14 +174,14 @@ TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
     EXPECT_TRUE(PasswordEdit()->isVisible());
     EXPECT_EQ(PasswordLabel(), "Type in your password:");
 
-    entry.reset();
-    main.reset();
+    entry_.reset();
+    main_.reset();
     RememberLastDiary("MY DIARY.DRY");
     Start();
     EXPECT_EQ(List()->currentText(), "My Diary");
 
-    entry.reset();
-    main.reset();
+    entry_.reset();
+    main_.reset();
     RememberLastDiary("gone.dry");
     Start();
     EXPECT_EQ(List()->currentIndex(), 0);
@@ -196,13 +196,13 @@ TEST_F(EntryJourneyTest, OpeningADiaryWithItsPasswordLeavesItInTheMainWindow)
     TypePassword("  secret ");
     QTest::keyClick(PasswordEdit(), Qt::Key_Return); // Enter clicks Next
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(session->DiaryFile(), PathOf("My Diary.dry"));
-    EXPECT_EQ(session->BackupFile(), PathOf("My Diary.bkd"));
-    EXPECT_EQ(session->Password(), "secret");
-    EXPECT_FALSE(session->Diary.NewDiary);
-    EXPECT_EQ(session->Text().Lines(), Records);
-    EXPECT_TRUE(dialogs.Asked().empty());
+    EXPECT_EQ(entry_->result(), QDialog::Accepted);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("My Diary.dry"));
+    EXPECT_EQ(session_->BackupFile(), PathOf("My Diary.bkd"));
+    EXPECT_EQ(session_->Password(), "secret");
+    EXPECT_FALSE(session_->Diary.NewDiary);
+    EXPECT_EQ(session_->Text().Lines(), Records);
+    EXPECT_TRUE(dialogs_.Asked().empty());
 }
 
 TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
@@ -214,9 +214,9 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     Choose("Other");
     TypePassword("Secret");
     Click(Next());
-    ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
-    EXPECT_EQ(dialogs.Asked()[0].Caption, Title);
-    EXPECT_EQ(dialogs.Asked()[0].Buttons, widgets::MsgButtons::Ok);
+    ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
+    EXPECT_EQ(dialogs_.Asked()[0].Caption, Title);
+    EXPECT_EQ(dialogs_.Asked()[0].Buttons, widgets::MsgButtons::Ok);
     ExpectStepZero();
     EXPECT_EQ(List()->currentText(), "Other") << "the same selection";
     EXPECT_EQ(DiaryLabel(), "Select your diary");
@@ -224,7 +224,7 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     TypePassword("secret");
     Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(session->Text().Lines(), Records);
+    EXPECT_EQ(session_->Text().Lines(), Records);
 }
 
 TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTested)
@@ -234,11 +234,11 @@ TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordI
     Start();
     TypePassword("secret");
     Click(Next());
-    EXPECT_EQ(dialogs.Messages(),
+    EXPECT_EQ(dialogs_.Messages(),
               std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(session->Text().Lines(), BackupRecords);
-    EXPECT_EQ(session->DiaryFile(), PathOf("default.dry")) << "the next save writes the diary file again";
+    EXPECT_EQ(session_->Text().Lines(), BackupRecords);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("default.dry")) << "the next save writes the diary file again";
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), "DRY1 not a diary at all");
 }
 
@@ -249,7 +249,7 @@ TEST_F(EntryJourneyTest, ABackupThatRefusesThePasswordIsToldAfterTheRestoreMessa
     Start();
     TypePassword("wrong");
     Click(Next());
-    EXPECT_EQ(dialogs.Messages(),
+    EXPECT_EQ(dialogs_.Messages(),
               (std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup",
                                     "Password is incorrect!"}));
     ExpectStepZero();
@@ -260,11 +260,11 @@ TEST_F(EntryJourneyTest, ADiaryAndBackupBothDamagedAreToldAndNothingIsKept)
     Damage("default.dry");
     Damage("default.bkd");
     Start();
-    session->Text().SetLines({"left over"});
+    session_->Text().SetLines({"left over"});
     TypePassword("secret");
     Click(Next());
-    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"This diary file is corrupted"});
-    EXPECT_EQ(session->Text().Count(), 0u);
+    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"This diary file is corrupted"});
+    EXPECT_EQ(session_->Text().Count(), 0u);
     ExpectStepZero();
 }
 
@@ -285,30 +285,30 @@ TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
 
     NameEdit()->setText("   ");
     Click(Next());
-    EXPECT_EQ(dialogs.Asked().back().Text, "Diary name cannot be blank");
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Error");
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary name cannot be blank");
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
     NameEdit()->setText("notes");
     Click(Next());
-    EXPECT_EQ(dialogs.Asked().back().Text, "Diary Already Exists") << "another letter case is the same diary";
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Error");
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary Already Exists") << "another letter case is the same diary";
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
     NameEdit()->setText("Travel");
     PasswordEdit()->setText("pass");
-    dialogs.AnswerText(std::nullopt);
+    dialogs_.AnswerText(std::nullopt);
     Click(Next());
-    EXPECT_EQ(dialogs.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Password Confirmation");
-    EXPECT_EQ(dialogs.Asked().back().Text, "Please retype your password:");
+    EXPECT_EQ(dialogs_.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Password Confirmation");
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Please retype your password:");
     ExpectStillNaming();
     EXPECT_EQ(NameEdit()->text(), "Travel");
 
-    dialogs.AnswerText(QStringLiteral("Pass"));
+    dialogs_.AnswerText(QStringLiteral("Pass"));
     Click(Next());
-    EXPECT_EQ(dialogs.Asked().back().Text, "Passwords do not match");
-    EXPECT_EQ(dialogs.Asked().back().Caption, "Error");
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Passwords do not match");
+    EXPECT_EQ(dialogs_.Asked().back().Caption, "Error");
     ExpectStillNaming();
     EXPECT_EQ(PasswordEdit()->text(), "pass");
 }
@@ -317,27 +317,27 @@ TEST_F(EntryJourneyTest, ANewDiaryIsNamedTrimmedAndWrittenOnlyLater)
 {
     Start();
     StartNewDiary("  Notes ", " pass ");
-    session->Text().SetLines({"left over"});
-    dialogs.AnswerText(QStringLiteral("pass  "));
+    session_->Text().SetLines({"left over"});
+    dialogs_.AnswerText(QStringLiteral("pass  "));
     Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(session->DiaryFile(), PathOf("Notes.dry"));
-    EXPECT_EQ(session->BackupFile(), PathOf("Notes.pkd"));
-    EXPECT_EQ(session->Password(), "pass");
-    EXPECT_TRUE(session->Diary.NewDiary);
-    EXPECT_EQ(session->Text().Count(), 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(programFolder.Path())) << "no file is written now";
+    EXPECT_EQ(entry_->result(), QDialog::Accepted);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("Notes.dry"));
+    EXPECT_EQ(session_->BackupFile(), PathOf("Notes.pkd"));
+    EXPECT_EQ(session_->Password(), "pass");
+    EXPECT_TRUE(session_->Diary.NewDiary);
+    EXPECT_EQ(session_->Text().Count(), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder_.Path())) << "no file is written now";
 }
 
 TEST_F(EntryJourneyTest, AnEmptyPasswordIsAllowed)
 {
     Start();
     StartNewDiary("Open", "");
-    dialogs.AnswerText(QStringLiteral(" "));
+    dialogs_.AnswerText(QStringLiteral(" "));
     Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(session->Password(), "");
+    EXPECT_EQ(session_->Password(), "");
 }
 
 TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePassword)
@@ -364,11 +364,11 @@ TEST_F(EntryJourneyTest, ExitEndsWithoutWritingADiary)
     Choose("* New Diary *");
     Click(Back());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Rejected);
-    entry.reset();
-    main.reset();
+    EXPECT_EQ(entry_->result(), QDialog::Rejected);
+    entry_.reset();
+    main_.reset();
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder.Path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder_.Path()),
                             std::filesystem::directory_iterator()),
               1);
 }
@@ -391,21 +391,21 @@ TEST_F(EntryJourneyTest, EscapeNeitherClosesTheWindowNorLosesTheName)
 TEST_F(EntryJourneyTest, TheWindowIsDraggedFromItsBackground)
 {
     Start();
-    const QPoint start = entry->pos();
+    const QPoint start = entry_->pos();
     QTest::mousePress(Find("diaryLabel"), Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(15, 25), entry->mapToGlobal(QPointF(15, 25)), Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, QPointF(15, 25), entry_->mapToGlobal(QPointF(15, 25)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(entry.get(), &move);
-    QTest::mouseRelease(entry.get(), Qt::LeftButton, {}, QPoint(15, 25));
-    EXPECT_NE(entry->pos(), start);
+    QApplication::sendEvent(entry_.get(), &move);
+    QTest::mouseRelease(entry_.get(), Qt::LeftButton, {}, QPoint(15, 25));
+    EXPECT_NE(entry_->pos(), start);
 }
 
 TEST_F(EntryJourneyTest, AFolderThatCannotBeListedIsTold)
 {
-    services.SetProgramFolder(programFolder / "missing");
+    services_.SetProgramFolder(programFolder_ / "missing");
     Start();
-    ASSERT_EQ(dialogs.Asked().size(), 1u);
-    EXPECT_TRUE(dialogs.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
+    ASSERT_EQ(dialogs_.Asked().size(), 1u);
+    EXPECT_TRUE(dialogs_.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
     EXPECT_EQ(Items(), std::vector<QString>{"* New Diary *"});
 }
 
@@ -417,16 +417,16 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
     TypePassword("secret");
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->StoredSettings().GetValue("LastDiaryName").ToString(), "Travel.dry");
-    session->Create("Renamed", "secret"); // as if another diary had been opened
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    EXPECT_EQ(main->StoredSettings().GetValue("LastDiaryName").ToString(), "Renamed.dry");
-    EXPECT_TRUE(main->ShowsDiary());
-    entry.reset();
-    main.reset();
-    const std::string stored = ReadBytes(registryFile);
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName").ToString(), "Travel.dry");
+    session_->Create("Renamed", "secret"); // as if another diary had been opened
+    main_->show();
+    main_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName").ToString(), "Renamed.dry");
+    EXPECT_TRUE(main_->ShowsDiary());
+    entry_.reset();
+    main_.reset();
+    const std::string stored = ReadBytes(registryFile_);
     EXPECT_NE(stored.find("\"LastDiaryName\"=\"Renamed.dry\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"FontName\"=\"Arial\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"LastTop\"=dword:ffffffff"), std::string::npos) << stored;
@@ -434,13 +434,13 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
 
 TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
 {
-    WriteBytes(registryFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+    WriteBytes(registryFile_, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                              "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
     NewMain();
-    ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
-    EXPECT_EQ(main->StoredSettings().GetValue("FontSize").ToInteger(), 10);
-    EXPECT_EQ(main->StoredSettings().GetValue("FontName").ToString(), "Liberation Serif");
-    EXPECT_EQ(main->StoredSettings().GetValue("LastLeft").ToInteger(), -1);
+    ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
+    EXPECT_EQ(main_->StoredSettings().GetValue("FontSize").ToInteger(), 10);
+    EXPECT_EQ(main_->StoredSettings().GetValue("FontName").ToString(), "Liberation Serif");
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastLeft").ToInteger(), -1);
 }
 
 TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
@@ -451,11 +451,11 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     ASSERT_TRUE(SealCheck()->isVisible());
     EXPECT_TRUE(SealCheck()->isChecked());
 
-    dialogs.AnswerText(QStringLiteral("pass"));
+    dialogs_.AnswerText(QStringLiteral("pass"));
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(session->Format(), dfSealed);
-    EXPECT_TRUE(session->Lock().Key->DerivedFrom("pass"));
+    EXPECT_EQ(session_->Format(), dfSealed);
+    EXPECT_TRUE(session_->Lock().Key->DerivedFrom("pass"));
 
     Start();
     StartNewDiary("Open", "pass");
@@ -464,10 +464,10 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     EXPECT_FALSE(SealCheck()->isVisible());
     StartNewDiary("Open", "pass");
     EXPECT_FALSE(SealCheck()->isChecked()) << "the choice is kept while the window is open";
-    dialogs.AnswerText(QStringLiteral("pass"));
+    dialogs_.AnswerText(QStringLiteral("pass"));
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(session->Format(), dfPlain);
+    EXPECT_EQ(session_->Format(), dfPlain);
 }
 
 TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
@@ -476,11 +476,11 @@ TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
     Start();
     TypePassword("Secret");
     Click(Next());
-    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
+    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
     ExpectStepZero();
     TypePassword("secret");
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(session->Text().Lines(), Records);
-    EXPECT_EQ(session->Format(), dfSealed);
+    EXPECT_EQ(session_->Text().Lines(), Records);
+    EXPECT_EQ(session_->Format(), dfSealed);
 }

@@ -212,7 +212,6 @@ MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
 MainWindow::~MainWindow()
 {
     session_.RemoveListener(*this);
-    recovery_.Schedule().Stop();
     settings_.SetValue("CurrentSkin", static_cast<int32_t>(currentSkin_));
 }
 

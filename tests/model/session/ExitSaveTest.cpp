@@ -70,15 +70,15 @@ class ExitSaveTest : public ::testing::Test {
 protected:
     ExitSaveTest()
     {
-        std::filesystem::create_directory(folder);
-        EXPECT_EQ(SaveDiary(folder / "Notes.dry", Records, "pw"), drDone);
-        EXPECT_TRUE(session.Open("Notes", "pw").Ok());
-        before = ReadBytes(folder / "Notes.dry");
+        std::filesystem::create_directory(folder_);
+        EXPECT_EQ(SaveDiary(folder_ / "Notes.dry", Records, "pw"), drDone);
+        EXPECT_TRUE(session_.Open("Notes", "pw").Ok());
+        before_ = ReadBytes(folder_ / "Notes.dry");
     }
 
-    void Write() { session.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 0); }
-    void TakeFolderAway() { std::filesystem::rename(folder, away); }
-    void BringFolderBack() { std::filesystem::rename(away, folder); }
+    void Write() { session_.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 0); }
+    void TakeFolderAway() { std::filesystem::rename(folder_, away_); }
+    void BringFolderBack() { std::filesystem::rename(away_, folder_); }
     LineList Stored(const std::filesystem::path& file)
     {
         LineList lines;
@@ -88,32 +88,32 @@ protected:
     // A recovery file as this run's schedule writes it.
     void WriteRecovery()
     {
-        ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), session.Text().Lines(), session.Lock()).Ok());
+        ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock()).Ok());
         // The schedule removes only files it wrote: let it write one.
-        schedule.WriteFinished(result::Status());
+        schedule_.WriteFinished(result::Status());
     }
 
-    TempDir place;
-    std::filesystem::path folder = place / "diaries";
-    std::filesystem::path away = place / "moved";
-    DiarySession session{folder.string(), ByteOrder};
-    IdleWorker worker;
-    RecoverySchedule schedule{session, worker};
-    ExitSave exit{session, schedule};
-    ScriptedQuestions questions;
-    std::string before;
+    TempDir place_;
+    std::filesystem::path folder_ = place_ / "diaries";
+    std::filesystem::path away_ = place_ / "moved";
+    DiarySession session_{folder_.string(), ByteOrder};
+    IdleWorker worker_;
+    RecoverySchedule schedule_{session_, worker_};
+    ExitSave exit_{session_, schedule_};
+    ScriptedQuestions questions_;
+    std::string before_;
 };
 
 } // namespace
 
 TEST_F(ExitSaveTest, ADiaryWithoutChangesEndsWithoutWritingOrAsking)
 {
-    EXPECT_TRUE(exit.MayClose(questions));
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::Saved);
-    EXPECT_TRUE(exit.Finished());
-    EXPECT_TRUE(questions.Asked.empty());
-    EXPECT_EQ(ReadBytes(folder / "Notes.dry"), before);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Notes.bkd"));
+    EXPECT_TRUE(exit_.MayClose(questions_));
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
+    EXPECT_TRUE(exit_.Finished());
+    EXPECT_TRUE(questions_.Asked.empty());
+    EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.bkd"));
 }
 
 TEST_F(ExitSaveTest, TryingAgainOnceTheFolderIsBackSavesAndRemovesTheRecoveryFile)
@@ -121,19 +121,19 @@ TEST_F(ExitSaveTest, TryingAgainOnceTheFolderIsBackSavesAndRemovesTheRecoveryFil
     Write();
     WriteRecovery();
     TakeFolderAway();
-    questions.Choices = {AfterFailedSave::TryAgain, AfterFailedSave::TryAgain};
+    questions_.Choices = {AfterFailedSave::TryAgain, AfterFailedSave::TryAgain};
     int failures = 0;
-    questions.BeforeAnswer = [&] {
+    questions_.BeforeAnswer = [&] {
         if (++failures == 2)
             BringFolderBack();
     };
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::Saved);
-    ASSERT_EQ(questions.Asked.size(), 2u);
-    EXPECT_NE(questions.Asked[0].find("Notes.dry"), std::string::npos) << "the reason names the file";
-    EXPECT_EQ(Stored(folder / "Notes.dry").size(), 2u);
-    EXPECT_EQ(Stored(folder / "Notes.bkd"), Records);
-    EXPECT_FALSE(std::filesystem::exists(session.RecoveryFile()));
-    EXPECT_FALSE(session.Dirty());
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
+    ASSERT_EQ(questions_.Asked.size(), 2u);
+    EXPECT_NE(questions_.Asked[0].find("Notes.dry"), std::string::npos) << "the reason names the file";
+    EXPECT_EQ(Stored(folder_ / "Notes.dry").size(), 2u);
+    EXPECT_EQ(Stored(folder_ / "Notes.bkd"), Records);
+    EXPECT_FALSE(std::filesystem::exists(session_.RecoveryFile()));
+    EXPECT_FALSE(session_.Dirty());
 }
 
 TEST_F(ExitSaveTest, SavingElsewhereKeepsTheRunsWritingInTheCopyAndTheRecoveryFile)
@@ -141,70 +141,70 @@ TEST_F(ExitSaveTest, SavingElsewhereKeepsTheRunsWritingInTheCopyAndTheRecoveryFi
     Write();
     WriteRecovery();
     TakeFolderAway();
-    const std::string copy = (place / "copy.dry").string();
-    questions.Choices = {AfterFailedSave::SaveElsewhere};
-    questions.Files = {copy};
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::Copied);
-    EXPECT_EQ(questions.Asked[1], "copy to? " + (folder / "Notes.dry").string());
+    const std::string copy = (place_ / "copy.dry").string();
+    questions_.Choices = {AfterFailedSave::SaveElsewhere};
+    questions_.Files = {copy};
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Copied);
+    EXPECT_EQ(questions_.Asked[1], "copy to? " + (folder_ / "Notes.dry").string());
     EXPECT_EQ(Stored(copy).size(), 2u);
     BringFolderBack();
-    EXPECT_EQ(ReadBytes(folder / "Notes.dry"), before);
-    EXPECT_TRUE(std::filesystem::exists(session.RecoveryFile())) << "the next start still offers it";
+    EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
+    EXPECT_TRUE(std::filesystem::exists(session_.RecoveryFile())) << "the next start still offers it";
 }
 
 TEST_F(ExitSaveTest, OnlyTheExplicitChoiceExitsWithoutSaving)
 {
     Write();
     TakeFolderAway();
-    questions.Choices = {AfterFailedSave::SaveElsewhere, AfterFailedSave::SaveElsewhere, AfterFailedSave::TryAgain,
+    questions_.Choices = {AfterFailedSave::SaveElsewhere, AfterFailedSave::SaveElsewhere, AfterFailedSave::TryAgain,
                          AfterFailedSave::ExitWithoutSaving};
-    questions.Files = {std::nullopt, (place / "no-such-folder" / "copy.dry").string()};
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::LeftUnsaved);
-    ASSERT_EQ(questions.Asked.size(), 7u);
-    EXPECT_EQ(questions.Asked[1].substr(0, 9), "copy to? ") << "cancelled: the diary file is tried again";
-    EXPECT_EQ(questions.Asked[2].substr(0, 8), "failed: ");
-    EXPECT_EQ(questions.Asked[4].substr(0, 13), "copy failed: ") << questions.Asked[4];
-    EXPECT_NE(questions.Asked[4].find("copy.dry"), std::string::npos);
-    EXPECT_EQ(questions.Asked[5].substr(0, 8), "failed: ") << "a failed copy asks again";
-    EXPECT_TRUE(session.Dirty()) << "a failure never reads as saved";
-    EXPECT_FALSE(std::filesystem::exists(place / "no-such-folder"));
+    questions_.Files = {std::nullopt, (place_ / "no-such-folder" / "copy.dry").string()};
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::LeftUnsaved);
+    ASSERT_EQ(questions_.Asked.size(), 7u);
+    EXPECT_EQ(questions_.Asked[1].substr(0, 9), "copy to? ") << "cancelled: the diary file is tried again";
+    EXPECT_EQ(questions_.Asked[2].substr(0, 8), "failed: ");
+    EXPECT_EQ(questions_.Asked[4].substr(0, 13), "copy failed: ") << questions_.Asked[4];
+    EXPECT_NE(questions_.Asked[4].find("copy.dry"), std::string::npos);
+    EXPECT_EQ(questions_.Asked[5].substr(0, 8), "failed: ") << "a failed copy asks again";
+    EXPECT_TRUE(session_.Dirty()) << "a failure never reads as saved";
+    EXPECT_FALSE(std::filesystem::exists(place_ / "no-such-folder"));
     BringFolderBack();
-    EXPECT_EQ(ReadBytes(folder / "Notes.dry"), before);
+    EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
 }
 
 TEST_F(ExitSaveTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
 {
     Write();
     WriteRecovery();
-    EXPECT_FALSE(exit.MayClose(questions));
-    EXPECT_EQ(questions.Asked, std::vector<std::string>{"drop changes?"});
-    EXPECT_TRUE(session.Dirty());
-    EXPECT_TRUE(std::filesystem::exists(session.RecoveryFile()));
+    EXPECT_FALSE(exit_.MayClose(questions_));
+    EXPECT_EQ(questions_.Asked, std::vector<std::string>{"drop changes?"});
+    EXPECT_TRUE(session_.Dirty());
+    EXPECT_TRUE(std::filesystem::exists(session_.RecoveryFile()));
 
-    questions.Drop = true;
-    EXPECT_TRUE(exit.MayClose(questions));
-    EXPECT_FALSE(session.Dirty());
-    EXPECT_FALSE(std::filesystem::exists(session.RecoveryFile()));
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::Saved);
-    EXPECT_EQ(ReadBytes(folder / "Notes.dry"), before) << "nothing of the run is written";
+    questions_.Drop = true;
+    EXPECT_TRUE(exit_.MayClose(questions_));
+    EXPECT_FALSE(session_.Dirty());
+    EXPECT_FALSE(std::filesystem::exists(session_.RecoveryFile()));
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
+    EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_) << "nothing of the run is written";
 }
 
 TEST_F(ExitSaveTest, TheEndOfTheDesktopSessionSavesWithoutAskingOrKeepsARecoveryFile)
 {
-    EXPECT_FALSE(exit.SavesAtSessionEnd(false)) << "no diary shown yet";
-    EXPECT_TRUE(exit.SavesAtSessionEnd(true));
+    EXPECT_FALSE(exit_.SavesAtSessionEnd(false)) << "no diary shown yet";
+    EXPECT_TRUE(exit_.SavesAtSessionEnd(true));
     Write();
-    std::filesystem::create_directories(folder / "Notes.dry.new" / "blocked"); // the new image cannot be written
-    exit.SaveAtSessionEnd();
-    EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(ReadBytes(folder / "Notes.dry"), before);
-    EXPECT_EQ(Stored(session.RecoveryFile()).size(), 2u);
+    std::filesystem::create_directories(folder_ / "Notes.dry.new" / "blocked"); // the new image cannot be written
+    exit_.SaveAtSessionEnd();
+    EXPECT_TRUE(session_.Dirty());
+    EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
+    EXPECT_EQ(Stored(session_.RecoveryFile()).size(), 2u);
 
-    std::filesystem::remove_all(folder / "Notes.dry.new");
-    exit.SaveAtSessionEnd();
-    EXPECT_FALSE(session.Dirty());
-    EXPECT_EQ(Stored(folder / "Notes.dry").size(), 2u);
-    EXPECT_TRUE(questions.Asked.empty());
-    EXPECT_EQ(exit.Finish(questions), ExitSaveEnd::Saved);
-    EXPECT_FALSE(exit.SavesAtSessionEnd(true)) << "the program has ended";
+    std::filesystem::remove_all(folder_ / "Notes.dry.new");
+    exit_.SaveAtSessionEnd();
+    EXPECT_FALSE(session_.Dirty());
+    EXPECT_EQ(Stored(folder_ / "Notes.dry").size(), 2u);
+    EXPECT_TRUE(questions_.Asked.empty());
+    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
+    EXPECT_FALSE(exit_.SavesAtSessionEnd(true)) << "the program has ended";
 }

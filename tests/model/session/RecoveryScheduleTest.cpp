@@ -53,33 +53,33 @@ class RecoveryScheduleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(SaveDiary(folder / "Notes.dry", Records, "pw"), drDone);
-        ASSERT_TRUE(session.Open("Notes", "pw").Ok());
+        ASSERT_EQ(SaveDiary(folder_ / "Notes.dry", Records, "pw"), drDone);
+        ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     }
 
-    void Change(int day) { session.StoreDay({2024, 3, day}, "{\\rtf1 x}", "Day", 0); }
+    void Change(int day) { session_.StoreDay({2024, 3, day}, "{\\rtf1 x}", "Day", 0); }
     // The timer runs out and the write ends.
     void RunTimer()
     {
-        ASSERT_TRUE(worker.TimerRunning);
-        worker.TimerRunning = false;
-        schedule.WriteNow();
-        schedule.WriteFinished(worker.Complete());
+        ASSERT_TRUE(worker_.TimerRunning);
+        worker_.TimerRunning = false;
+        schedule_.WriteNow();
+        schedule_.WriteFinished(worker_.Complete());
     }
     LineList Recovered(const std::string& password = "pw")
     {
         LineList lines;
         DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(session.RecoveryFile(), lines, password, lock), drDone);
+        EXPECT_EQ(LoadDiaryFile(session_.RecoveryFile(), lines, password, lock), drDone);
         return lines;
     }
-    bool RecoveryExists() const { return std::filesystem::exists(session.RecoveryFile()); }
+    bool RecoveryExists() const { return std::filesystem::exists(session_.RecoveryFile()); }
 
-    TempDir folder;
-    DiarySession session{folder.Path().string(), ByteOrder};
-    ManualWorker worker;
-    long long now = 100000;
-    RecoverySchedule schedule{session, worker, [this] { return now; }};
+    TempDir folder_;
+    DiarySession session_{folder_.Path().string(), ByteOrder};
+    ManualWorker worker_;
+    long long now_ = 100000;
+    RecoverySchedule schedule_{session_, worker_, [this] { return now_; }};
 };
 
 } // namespace
@@ -94,112 +94,112 @@ TEST(RecoveryDelay, AFewSecondsAfterAChangeAndAtLeastThirtySecondsApart)
 
 TEST_F(RecoveryScheduleTest, ChangesPlanOneWriteAtATimeSpacedFromThePreviousOne)
 {
-    session.Text().SetSorted(true);
-    EXPECT_TRUE(worker.Delays.empty()) << "opening a diary changes nothing to recover";
+    session_.Text().SetSorted(true);
+    EXPECT_TRUE(worker_.Delays.empty()) << "opening a diary changes nothing to recover";
     Change(1);
     Change(2);
-    EXPECT_EQ(worker.Delays, std::vector<int>{3000}) << "a planned write takes the later change too";
+    EXPECT_EQ(worker_.Delays, std::vector<int>{3000}) << "a planned write takes the later change too";
     RunTimer();
     EXPECT_EQ(Recovered().size(), 3u);
 
-    now += 1000;
+    now_ += 1000;
     Change(3);
-    EXPECT_EQ(worker.Delays, (std::vector<int>{3000, 29000}));
-    worker.TimerRunning = false;
-    schedule.WriteNow();
+    EXPECT_EQ(worker_.Delays, (std::vector<int>{3000, 29000}));
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
     Change(4); // while the write runs: planned once it ends
-    EXPECT_EQ(worker.Delays.size(), 2u);
-    now += 5000;
-    schedule.WriteFinished(worker.Complete());
-    EXPECT_EQ(worker.Delays, (std::vector<int>{3000, 29000, 25000}));
+    EXPECT_EQ(worker_.Delays.size(), 2u);
+    now_ += 5000;
+    schedule_.WriteFinished(worker_.Complete());
+    EXPECT_EQ(worker_.Delays, (std::vector<int>{3000, 29000, 25000}));
     RunTimer();
     EXPECT_EQ(Recovered().size(), 5u);
-    EXPECT_EQ(worker.Writes, 3);
+    EXPECT_EQ(worker_.Writes, 3);
 }
 
 TEST_F(RecoveryScheduleTest, NothingIsWrittenForADiaryWithoutUnsavedChanges)
 {
     Change(1);
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    schedule.WriteNow();
-    EXPECT_EQ(worker.Writes, 0) << "saved in the meantime";
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    schedule_.WriteNow();
+    EXPECT_EQ(worker_.Writes, 0) << "saved in the meantime";
     EXPECT_FALSE(RecoveryExists());
-    session.DropChanges();
-    ASSERT_TRUE(session.Restore((folder / "Notes.dry").string()).Ok());
-    EXPECT_EQ(worker.Delays.size(), 2u) << "restoring a backup is a change to recover";
+    session_.DropChanges();
+    ASSERT_TRUE(session_.Restore((folder_ / "Notes.dry").string()).Ok());
+    EXPECT_EQ(worker_.Delays.size(), 2u) << "restoring a backup is a change to recover";
 }
 
 TEST_F(RecoveryScheduleTest, StopWaitsForTheWriteAndAnEndRemovesOnlyAFileThisRunWrote)
 {
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), Records, PlainLock("pw")).Ok());
-    schedule.Discard();
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    schedule_.Discard();
     EXPECT_TRUE(RecoveryExists()) << "another run's file is neither written nor taken in by this one";
 
     Change(1);
-    worker.TimerRunning = false;
-    schedule.WriteNow();
-    EXPECT_TRUE(schedule.Writing());
-    schedule.Stop();
-    EXPECT_FALSE(schedule.Writing());
-    EXPECT_TRUE(schedule.Wrote());
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
+    EXPECT_TRUE(schedule_.Writing());
+    schedule_.Stop();
+    EXPECT_FALSE(schedule_.Writing());
+    EXPECT_TRUE(schedule_.Wrote());
     EXPECT_EQ(Recovered().size(), 2u);
     Change(2);
-    EXPECT_TRUE(worker.TimerRunning) << "a change after Stop plans again";
-    schedule.Discard();
+    EXPECT_TRUE(worker_.TimerRunning) << "a change after Stop plans again";
+    schedule_.Discard();
     EXPECT_FALSE(RecoveryExists());
 }
 
 TEST_F(RecoveryScheduleTest, AFailedWriteIsNoWrittenFile)
 {
     Change(1);
-    std::filesystem::rename(folder.Path(), folder.Path().string() + "-gone");
-    worker.TimerRunning = false;
-    schedule.WriteNow();
-    schedule.WriteFinished(worker.Complete());
-    std::filesystem::rename(folder.Path().string() + "-gone", folder.Path());
-    EXPECT_FALSE(schedule.Wrote());
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), Records, PlainLock("pw")).Ok());
-    schedule.Discard();
+    std::filesystem::rename(folder_.Path(), folder_.Path().string() + "-gone");
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
+    schedule_.WriteFinished(worker_.Complete());
+    std::filesystem::rename(folder_.Path().string() + "-gone", folder_.Path());
+    EXPECT_FALSE(schedule_.Wrote());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    schedule_.Discard();
     EXPECT_TRUE(RecoveryExists()) << "the file there is not this run's";
 }
 
 TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
 {
-    auto none = schedule.Find();
+    auto none = schedule_.Find();
     ASSERT_TRUE(none.Ok());
     EXPECT_FALSE(none->has_value());
 
     LineList later = Records;
     later.push_back("202403010Spring@@{\\rtf1 warm}");
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), later, PlainLock("other")).Ok());
-    EXPECT_EQ(schedule.Find().Message(), "it was written with another password");
-    std::filesystem::remove(session.RecoveryFile());
-    testing_support::WriteBytes(session.RecoveryFile(), "DRY1 damaged");
-    EXPECT_EQ(schedule.Find().Message(), "it cannot be read or is damaged");
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("other")).Ok());
+    EXPECT_EQ(schedule_.Find().Message(), "it was written with another password");
+    std::filesystem::remove(session_.RecoveryFile());
+    testing_support::WriteBytes(session_.RecoveryFile(), "DRY1 damaged");
+    EXPECT_EQ(schedule_.Find().Message(), "it cannot be read or is damaged");
 
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), later, PlainLock("pw")).Ok());
-    ASSERT_TRUE(schedule.SetAside("20240315-101500").Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());
+    ASSERT_TRUE(schedule_.SetAside("20240315-101500").Ok());
     EXPECT_FALSE(RecoveryExists());
-    EXPECT_TRUE(std::filesystem::exists(folder / "Notes-20240315-101500.rcv"));
-    EXPECT_FALSE(schedule.Recovered());
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "Notes-20240315-101500.rcv"));
+    EXPECT_FALSE(schedule_.Recovered());
 
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), later, PlainLock("pw")).Ok());
-    auto found = schedule.Find();
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());
+    auto found = schedule_.Find();
     ASSERT_TRUE(found.Ok() && found->has_value());
-    schedule.Accept(std::move(**found));
-    EXPECT_TRUE(schedule.Recovered());
-    EXPECT_EQ(session.Text().Lines(), later);
-    EXPECT_TRUE(session.Dirty()) << "the recovered records are saved at exit";
-    EXPECT_EQ(worker.Delays.size(), 1u);
-    schedule.Discard();
+    schedule_.Accept(std::move(**found));
+    EXPECT_TRUE(schedule_.Recovered());
+    EXPECT_EQ(session_.Text().Lines(), later);
+    EXPECT_TRUE(session_.Dirty()) << "the recovered records are saved at exit";
+    EXPECT_EQ(worker_.Delays.size(), 1u);
+    schedule_.Discard();
     EXPECT_FALSE(RecoveryExists()) << "a file taken in is this run's";
 }
 
 TEST_F(RecoveryScheduleTest, TheEndOfTheDesktopSessionWritesAtOnce)
 {
     Change(1);
-    EXPECT_TRUE(worker.TimerRunning);
-    schedule.WriteBeforeSessionEnd();
-    EXPECT_FALSE(worker.TimerRunning);
+    EXPECT_TRUE(worker_.TimerRunning);
+    schedule_.WriteBeforeSessionEnd();
+    EXPECT_FALSE(worker_.TimerRunning);
     EXPECT_EQ(Recovered().size(), 2u);
 }
