@@ -144,7 +144,8 @@ TEST_F(ExitSaveTest, SavingElsewhereKeepsTheRunsWritingInTheCopyAndTheRecoveryFi
     const std::string copy = (place_ / "copy.dry").string();
     questions_.Choices = {AfterFailedSave::SaveElsewhere};
     questions_.Files = {copy};
-    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Copied);
+    ASSERT_EQ(exit_.Finish(questions_), ExitSaveEnd::Copied);
+    ASSERT_EQ(questions_.Asked.size(), 2u);
     EXPECT_EQ(questions_.Asked[1], "copy to? " + (folder_ / "Notes.dry").string());
     EXPECT_EQ(Stored(copy).size(), 2u);
     BringFolderBack();
@@ -159,7 +160,7 @@ TEST_F(ExitSaveTest, OnlyTheExplicitChoiceExitsWithoutSaving)
     questions_.Choices = {AfterFailedSave::SaveElsewhere, AfterFailedSave::SaveElsewhere, AfterFailedSave::TryAgain,
                          AfterFailedSave::ExitWithoutSaving};
     questions_.Files = {std::nullopt, (place_ / "no-such-folder" / "copy.dry").string()};
-    EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::LeftUnsaved);
+    ASSERT_EQ(exit_.Finish(questions_), ExitSaveEnd::LeftUnsaved);
     ASSERT_EQ(questions_.Asked.size(), 7u);
     EXPECT_EQ(questions_.Asked[1].substr(0, 9), "copy to? ") << "cancelled: the diary file is tried again";
     EXPECT_EQ(questions_.Asked[2].substr(0, 8), "failed: ");
