@@ -1,6 +1,6 @@
 // The day flow of the main window without its widgets: which day is shown, what leaving it
-// stores, what the chosen day loads, where the navigation commands go, and when leaving the
-// program must ask first. The window drives it and shows what it decides.
+// stores, what the chosen day loads and where the navigation commands go. The window drives it
+// and shows what it decides.
 #pragma once
 
 #include "base/dates/CalendarDate.h"
