@@ -63,10 +63,9 @@ public:
     {
         birthdays::BirthdayEntryComponent component(services_.SettingsStore(), 1252);
         FillEntries(component.Entries(), count);
-        if (inBackup)
-            component.SaveToFile(File("entries.bbk"));
-        else
-            component.SaveToRegistry();
+        const auto saved = inBackup ? component.SaveToFile(File("entries.bbk")) : component.SaveToRegistry();
+        if (!saved)
+            std::abort();
         return component.Stream();
     }
 
@@ -110,7 +109,7 @@ void BM_OpenKeeperWithBackup(benchmark::State& state)
     bench.Store(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
         birthdays::KeeperWindow keeper(nullptr, bench.Services());
-        keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
+        (void)keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
         Open(keeper);
         keeper.BDEngine.Entries().SetModified(false);
     }
@@ -122,7 +121,7 @@ void BM_KeeperMonthStep(benchmark::State& state)
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), true);
     birthdays::KeeperWindow keeper(nullptr, bench.Services());
-    keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
+    (void)keeper.BDEngine.LoadFromFile(bench.File("entries.bbk"));
     Open(keeper);
     for (auto _ : state) {
         keeper.NextMonth();

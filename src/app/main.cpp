@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     MainWindow mainWindow(services, session);
     {
         OpenDiaryDialog selection(&mainWindow, services, session,
-                                  mainWindow.StoredSettings().GetValue("LastDiaryName").ToString());
+                                  mainWindow.StoredSettings().GetValue("LastDiaryName")->ToString());
         if (selection.exec() != QDialog::Accepted)
             return 0;
     }

@@ -82,7 +82,7 @@ protected:
         NewRun();
         {
             OpenDiaryDialog entry(main_.get(), *services_, *session_,
-                                  main_->StoredSettings().GetValue("LastDiaryName").ToString());
+                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
             entry.show();
             QApplication::processEvents();
             choose(entry);

@@ -58,7 +58,7 @@ protected:
         entry_.reset();
         NewMain();
         entry_ = std::make_unique<OpenDiaryDialog>(main_.get(), *services_, *session_,
-                                                  main_->StoredSettings().GetValue("LastDiaryName").ToString());
+                                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
         entry_->show();
         QApplication::processEvents();
     }
@@ -417,12 +417,12 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
     TypePassword("secret");
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName").ToString(), "Travel.dry");
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName")->ToString(), "Travel.dry");
     session_->Create("Renamed", "secret"); // as if another diary had been opened
     main_->show();
     main_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
-    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName").ToString(), "Renamed.dry");
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName")->ToString(), "Renamed.dry");
     EXPECT_TRUE(main_->ShowsDiary());
     entry_.reset();
     main_.reset();
@@ -438,9 +438,9 @@ TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
                              "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
     NewMain();
     ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
-    EXPECT_EQ(main_->StoredSettings().GetValue("FontSize").ToInteger(), 10);
-    EXPECT_EQ(main_->StoredSettings().GetValue("FontName").ToString(), "Liberation Serif");
-    EXPECT_EQ(main_->StoredSettings().GetValue("LastLeft").ToInteger(), -1);
+    EXPECT_EQ(*main_->StoredSettings().GetValue("FontSize")->ToInteger(), 10);
+    EXPECT_EQ(main_->StoredSettings().GetValue("FontName")->ToString(), "Liberation Serif");
+    EXPECT_EQ(*main_->StoredSettings().GetValue("LastLeft")->ToInteger(), -1);
 }
 
 TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)

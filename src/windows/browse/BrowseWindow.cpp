@@ -90,7 +90,7 @@ void BrowseWindow::CreateControls()
 {
     htchpnlBack = new widgets::HatchPanel(this);
     htchpnlBack->setGeometry(rect());
-    htchpnlBack->SetColor(widgets::clBlack);
+    htchpnlBack->SetColor(widgets::Black);
     htchpnlBack->SetBevelOuter(widgets::BevelCut::bvNone);
     htchpnlBack->SetMode(widgets::HatchMode::Tiled);
     image_Bck = new QLabel(htchpnlBack);

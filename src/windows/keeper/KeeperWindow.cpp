@@ -150,15 +150,15 @@ void KeeperWindow::CreateCalendar()
     KvCalendar->SetCtl3D(false);
     KvCalendar->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goDrawFocusSelected);
     KvCalendar->SetLayout(tlTop);
-    KvCalendar->SetColorEmpty(clWhite);
+    KvCalendar->SetColorEmpty(White);
     KvCalendar->SetCellBorder(2);
     KvCalendar->SetDayFormat(dfLong);
     KvCalendar->SetDefaultHeaderHeight(CellHeaderHeight);
     KvCalendar->SetWordWrap(false);
     KvCalendar->SetStartOfWeek(0);
-    KvCalendar->SetActiveColor(clBlue);
+    KvCalendar->SetActiveColor(Blue);
     KvCalendar->SetActiveBGColor(0x80FFFF);
-    KvCalendar->SetSpecialColor(clBlue);
+    KvCalendar->SetSpecialColor(Blue);
     KvCalendar->SetSpecialBGColor(0xC0FFFF);
     KvCalendar->SetPopupMenu(pmCalendar);
     KvCalendar->installEventFilter(this);
@@ -176,7 +176,7 @@ void KeeperWindow::CreateStatusPanel()
 {
     KvHatchPanel1 = new widgets::HatchedPanel(this);
     KvHatchPanel1->setGeometry(4, 453, 778, 42);
-    KvHatchPanel1->SetColor(widgets::clWhite);
+    KvHatchPanel1->SetColor(widgets::White);
     KvHatchPanel1->SetBorders(widgets::BorderMode::bmFlat);
     LblMonthDetails = MakeStatusLine(KvHatchPanel1, 4);
     LblMonth2Details = MakeStatusLine(KvHatchPanel1, 22);
@@ -236,11 +236,8 @@ void KeeperWindow::LoadOnce()
     if (Loaded)
         return;
     Loaded = true;
-    try {
-        BDEngine.LoadFromRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
-    }
+    if (const auto loaded = BDEngine.LoadFromRegistry(); !loaded)
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(loaded.Message()), services_.Title());
 }
 
 void KeeperWindow::Activated()
@@ -281,12 +278,7 @@ void KeeperWindow::RefreshStatus()
 void KeeperWindow::PrevMonth()
 {
     KvCalendar->SetDay(1);
-    if (KvCalendar->Month() == 1) {
-        KvCalendar->SetMonth(12);
-        KvCalendar->SetYear(KvCalendar->Year() - 1);
-    } else {
-        KvCalendar->SetMonth(KvCalendar->Month() - 1);
-    }
+    KvCalendar->PrevMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
@@ -294,12 +286,7 @@ void KeeperWindow::PrevMonth()
 void KeeperWindow::NextMonth()
 {
     KvCalendar->SetDay(1);
-    if (KvCalendar->Month() == 12) {
-        KvCalendar->SetMonth(1);
-        KvCalendar->SetYear(KvCalendar->Year() + 1);
-    } else {
-        KvCalendar->SetMonth(KvCalendar->Month() + 1);
-    }
+    KvCalendar->NextMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
@@ -520,10 +507,8 @@ void KeeperWindow::pmoBackupClick()
         return;
     const QString file = WithBackupExtension(*chosen);
     const bool modified = BDEngine.Entries().Modified();
-    try {
-        BDEngine.SaveToFile(file.toStdString());
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()), services_.Title());
+    if (const auto saved = BDEngine.SaveToFile(file.toStdString()); !saved) {
+        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(saved.Message()), services_.Title());
         return;
     }
     // Saving the backup cleared the flag; changes not yet in the working store still are not.
@@ -548,11 +533,11 @@ void KeeperWindow::pmoRestoreClick()
             services_.Title(), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
             widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    if (BDEngine.LoadFromFile(file->toStdString()) != 0) {
+    if (const auto loaded = BDEngine.LoadFromFile(file->toStdString()); !loaded) {
         services_.Dialogs().ShowError(
             this,
             QStringLiteral("The restore operation has failed (%1).\r\nYour existing entries are unchanged.")
-                .arg(QString::fromLocal8Bit(BDEngine.LoadError())),
+                .arg(QString::fromLocal8Bit(loaded.Message())),
             services_.Title());
         return;
     }
@@ -592,10 +577,8 @@ bool KeeperWindow::SaveOnClose()
 {
     if (!BDEngine.Entries().Modified())
         return true;
-    try {
-        BDEngine.SaveToRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
+    if (const auto saved = BDEngine.SaveToRegistry(); !saved) {
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(saved.Message()), services_.Title());
         return false;
     }
     return true;

@@ -183,7 +183,7 @@ MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
     LoadProgramRessources(resources_);
     moodPictures_ = picker::MoodPictures();
     skinCount_ = widgets::SkinCount(resources_);
-    currentSkin_ = settings_.GetValue("CurrentSkin").ToInteger();
+    currentSkin_ = *settings_.GetValue("CurrentSkin")->ToInteger();
     if (currentSkin_ < 0 || currentSkin_ > skinCount_ - 1)
         currentSkin_ = 0;
 
@@ -201,7 +201,7 @@ MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
     CreateControls();
     CreateMenus();
     NameControls();
-    SetShowScrollbar(settings_.GetValue("ShowScrollbars").ToInteger() == 1);
+    SetShowScrollbar(*settings_.GetValue("ShowScrollbars")->ToInteger() == 1);
     LayoutControls();
     RestoreBounds();
 
@@ -212,7 +212,7 @@ MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
 MainWindow::~MainWindow()
 {
     session_.RemoveListener(*this);
-    settings_.SetValue("CurrentSkin", static_cast<int32_t>(currentSkin_));
+    (void)settings_.SetValue("CurrentSkin", static_cast<int32_t>(currentSkin_));
 }
 
 void MainWindow::DiaryChanged(DiaryChange change)
@@ -353,12 +353,12 @@ void MainWindow::CreateNavigation(QWidget* client)
     calendar_->SetColor(widgets::FromQColor(EditorBack));
     calendar_->SetBorderStyle(calendar::bsNone);
     calendar_->setFont(ArialPixels(11));
-    calendar_->SetFontColor(widgets::clBlack);
+    calendar_->SetFontColor(widgets::Black);
     calendar_->SetStartOfWeek(0);
-    calendar_->SetActiveColor(widgets::clRed);
+    calendar_->SetActiveColor(widgets::Red);
     calendar_->SetActiveBGColor(widgets::RGBColor(0xDF, 0xDF, 0xFF));
-    calendar_->SetSpecialColor(widgets::clRed);
-    calendar_->SetSpecialBGColor(widgets::clYellow);
+    calendar_->SetSpecialColor(widgets::Red);
+    calendar_->SetSpecialBGColor(widgets::Yellow);
     calendar_->setToolTip(tr("A calendar where you can select days\r\nto edit. Blue cells contain written entries.\r\n"
                              " You can right click for more options.")
                               .replace("\r\n", "\n"));
@@ -514,7 +514,7 @@ void MainWindow::CreateMenus()
     showScrollbarAction_->setCheckable(true);
     connect(showScrollbarAction_, &QAction::triggered, this, [this](bool checked) {
         SetShowScrollbar(checked);
-        settings_.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
+        (void)settings_.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
     });
     connect(bodyEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -578,13 +578,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::RestoreBounds()
 {
-    const int top = settings_.GetValue("LastTop").ToInteger();
-    const int left = settings_.GetValue("LastLeft").ToInteger();
+    const int top = *settings_.GetValue("LastTop")->ToInteger();
+    const int left = *settings_.GetValue("LastLeft")->ToInteger();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     if (top >= 0 && left >= 0 && top < area.height() && left < area.width()) {
         move(left, top);
-        resize(settings_.GetValue("LastWidth").ToInteger(), settings_.GetValue("LastHeight").ToInteger());
+        resize(*settings_.GetValue("LastWidth")->ToInteger(), *settings_.GetValue("LastHeight")->ToInteger());
         return;
     }
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -592,10 +592,10 @@ void MainWindow::RestoreBounds()
 
 void MainWindow::StoreBounds()
 {
-    settings_.SetValue("LastTop", static_cast<int32_t>(y()));
-    settings_.SetValue("LastLeft", static_cast<int32_t>(x()));
-    settings_.SetValue("LastWidth", static_cast<int32_t>(width()));
-    settings_.SetValue("LastHeight", static_cast<int32_t>(height()));
+    (void)settings_.SetValue("LastTop", static_cast<int32_t>(y()));
+    (void)settings_.SetValue("LastLeft", static_cast<int32_t>(x()));
+    (void)settings_.SetValue("LastWidth", static_cast<int32_t>(width()));
+    (void)settings_.SetValue("LastHeight", static_cast<int32_t>(height()));
 }
 
 bool MainWindow::event(QEvent* event)
@@ -613,7 +613,7 @@ void MainWindow::ShowOpenedDiary()
     flow_.ForgetShownDay();
     ApplySkin();
     ApplyFontSettings();
-    settings_.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
+    (void)settings_.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
     ShowCalendarDay(true);
 }
 
@@ -644,7 +644,7 @@ editor::StoredFont MainWindow::BodyFont() const
     editor::StoredFont font;
     font.Font = bodyEdit_->document()->defaultFont();
     font.Color = bodyEdit_->palette().color(QPalette::Text);
-    font.Charset = settings_.GetValue("FontCharset").ToInteger();
+    font.Charset = *settings_.GetValue("FontCharset")->ToInteger();
     return font;
 }
 

@@ -78,7 +78,7 @@ widgets::SpeedButton* MakeButton(QWidget* parent, int left)
     button->SetStyle(widgets::ButtonStyle::bsModern);
     button->SetTransparent(true);
     button->SetAlignment(widgets::HorizontalAlignment::taCenter);
-    button->SetShadowColor(widgets::clGray);
+    button->SetShadowColor(widgets::Gray);
     return button;
 }
 

@@ -48,10 +48,10 @@ protected:
     {
         birthdays::BirthdayEntryComponent component(Store(), 1252);
         fill(component.Entries());
-        component.SaveToRegistry();
+        ASSERT_TRUE(component.SaveToRegistry());
     }
 
-    std::string StoredBytes() const { return birthdays::ReadWorkingStore(Store()); }
+    std::string StoredBytes() const { return *birthdays::ReadWorkingStore(Store()); }
 
     testing_support::TestServices services; // today is 15 March 2024
 };

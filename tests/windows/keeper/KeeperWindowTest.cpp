@@ -342,7 +342,7 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
     {
         platform::Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("Software\\Kestrine\\BirthDay", true));
-        ASSERT_TRUE(registry.WriteValue("Data", {platform::rtBinary, damaged}));
+        ASSERT_TRUE(registry.WriteValue("Data", {platform::RegType::Binary, damaged}));
     }
     Open();
     ASSERT_FALSE(services.dialogs.Messages().empty());
@@ -396,7 +396,7 @@ TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExi
     KeeperWindow::Execute(nullptr, "The Daybrook : Birthday and anniversary keeper", QColor(10, 20, 30),
                         *services);
     BirthdayEntryComponent stored(Store(), 1252);
-    stored.LoadFromRegistry();
+    ASSERT_TRUE(stored.LoadFromRegistry());
     EXPECT_EQ(stored.Entries().Count(), 2);
 }
 

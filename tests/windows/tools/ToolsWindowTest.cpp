@@ -79,12 +79,12 @@ protected:
     {
         LoadProgramRessources(store_);
         settings_.Key = "SOFTWARE\\Kestrine\\DBK";
-        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", vtString, "Arial"},
-                                                    SettingsValueDescription{"FontColor", vtInteger, "0"},
-                                                    SettingsValueDescription{"FontCharset", vtInteger, "1"},
-                                                    SettingsValueDescription{"FontSize", vtInteger, "10"},
-                                                    SettingsValueDescription{"FontStyle", vtInteger, "0"}})
-            settings_.Declare(setting);
+        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", SettingsValueType::String, "Arial"},
+                                                    SettingsValueDescription{"FontColor", SettingsValueType::Integer, "0"},
+                                                    SettingsValueDescription{"FontCharset", SettingsValueType::Integer, "1"},
+                                                    SettingsValueDescription{"FontSize", SettingsValueType::Integer, "10"},
+                                                    SettingsValueDescription{"FontStyle", SettingsValueType::Integer, "0"}})
+            ASSERT_TRUE(settings_.Declare(setting));
         session_.Create("Tools", "secret");
         session_.Text().SetLines(Records);
         session_.Text().SetSorted(true);
@@ -376,10 +376,10 @@ TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
     EXPECT_EQ(applied_->Font.family(), "Liberation Mono");
     EXPECT_EQ(applied_->Font.pointSize(), 14);
     EXPECT_EQ(applied_->Color, QColor(0, 0, 128)) << "the colour stays the body's";
-    EXPECT_EQ(settings_.GetValue("FontName").ToString(), "Liberation Mono");
-    EXPECT_EQ(settings_.GetValue("FontSize").ToInteger(), 14);
-    EXPECT_EQ(settings_.GetValue("FontStyle").ToInteger(), 2);
-    EXPECT_EQ(settings_.GetValue("FontColor").ToInteger(), 0x800000);
+    EXPECT_EQ(settings_.GetValue("FontName")->ToString(), "Liberation Mono");
+    EXPECT_EQ(*settings_.GetValue("FontSize")->ToInteger(), 14);
+    EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
+    EXPECT_EQ(*settings_.GetValue("FontColor")->ToInteger(), 0x800000);
 }
 
 TEST_F(OptionsWindowTest, WebSiteButtonOpensTheProductsPage)
