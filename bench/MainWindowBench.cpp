@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 namespace {
 
 const char* const Password = "bench";
@@ -27,7 +29,8 @@ struct TenYearFolder {
         : services({folder.path().toStdString(), folder.path().toStdString() + "/registry.reg", 1252}, dialogs,
                    QStringLiteral("The Daybrook"), [] { return calendar::Date{2015, 6, 15}; })
     {
-        SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
+        if (!SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password))
+            throw std::runtime_error("cannot write the ten-year diary");
     }
 
     QTemporaryDir folder;

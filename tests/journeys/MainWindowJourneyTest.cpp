@@ -53,15 +53,14 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines = Written)
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, "pw"), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, "pw").Ok());
     }
 
     LineList Stored(const std::string& name = "Journal.dry")
     {
-        LineList lines;
-        DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, "pw", lock), drDone);
-        return lines;
+        auto opened = LoadDiaryFile(PathOf(name), "pw");
+        EXPECT_TRUE(opened.Ok());
+        return opened ? opened->Lines : LineList{};
     }
 
     // The program's start: the selection window, then the main window once a diary is open.
@@ -310,9 +309,9 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     const LineList stored = Stored();
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_TRUE(stored[2].starts_with("202403200Written while the folder went away@@{\\rtf1")) << stored[2];
-    LineList backup;
-    EXPECT_EQ(LoadDiary(PathOf("Journal.bkd"), backup, "pw"), drDone);
-    EXPECT_EQ(backup, Written);
+    const auto backup = LoadDiary(PathOf("Journal.bkd"), "pw");
+    ASSERT_TRUE(backup.Ok());
+    EXPECT_EQ(*backup, Written);
 }
 
 TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
@@ -442,7 +441,7 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     EXPECT_EQ(main->edTitle->text(), "Tuesday");
 
     const auto backup = services.settingsFolder / "before.bkd";
-    ASSERT_EQ(SaveDiary(backup, {Written[0]}, "pw"), drDone);
+    ASSERT_TRUE(SaveDiary(backup, {Written[0]}, "pw").Ok());
     services.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QTimer::singleShot(0, [] {
         auto* tools = qobject_cast<ToolsWindow*>(QApplication::activeModalWidget());

@@ -39,7 +39,7 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines = Records, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
     void Damage(const std::string& name) { WriteBytes(programFolder / name, "DRY1 not a diary at all"); }
@@ -449,7 +449,7 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     dialogs.AnswerText(QStringLiteral("pass"));
     Click(entry->btnNext);
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Format(), dfSealed);
+    EXPECT_EQ(main->Session().Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(main->Session().Lock().Key->DerivedFrom("pass"));
 
     entry.reset();
@@ -464,12 +464,12 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     dialogs.AnswerText(QStringLiteral("pass"));
     Click(entry->btnNext);
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Format(), dfPlain);
+    EXPECT_EQ(main->Session().Format(), DiaryFormat::Plain);
 }
 
 TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
 {
-    ASSERT_EQ(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)), drDone);
+    ASSERT_TRUE(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)).Ok());
     Start();
     TypePassword("Secret");
     Click(entry->btnNext);
@@ -479,5 +479,5 @@ TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
     Click(entry->btnNext);
     ASSERT_TRUE(Closed());
     EXPECT_EQ(main->Session().Text().Lines(), Records);
-    EXPECT_EQ(main->Session().Format(), dfSealed);
+    EXPECT_EQ(main->Session().Format(), DiaryFormat::Sealed);
 }

@@ -20,7 +20,7 @@ QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
 {
     screenshots::ShotServices services;
     for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
-        SaveDiary(services.Folder() + "/" + name, {}, "secret");
+        (void)SaveDiary(services.Folder() + "/" + name, {}, "secret");
     MainWindow main(*services);
     main.reger.SetValue("LastDiaryName", "my diary.dry");
     OpenDiaryDialog entry(main);

@@ -195,8 +195,8 @@ void BirthdayEntryComponent::Apply(const StreamContent& content)
 
 void BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
 {
-    if (const auto failure = safefile::WriteWhole(fileName, Stream()))
-        throw BirthdayBookError("Cannot create file \"" + fileName.string() + "\". " + *failure);
+    if (const result::Status written = safefile::WriteWhole(fileName, Stream()); !written)
+        throw BirthdayBookError("Cannot create file \"" + fileName.string() + "\". " + written.Message());
     entries_.SetModified(false);
 }
 
@@ -204,18 +204,18 @@ int BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
 {
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(fileName, sizeError);
-    std::string bytes;
     if (!sizeError && size > MaxBackupBytes) {
         loadError_ = "The file \"" + fileName.string() + "\" is far too large for a birthday backup";
         return 1;
     }
-    if (sizeError || safefile::ReadWhole(fileName, bytes) != safefile::ReadResult::Done) {
+    const auto bytes = safefile::ReadWhole(fileName);
+    if (sizeError || !bytes) {
         loadError_ = "Cannot open file \"" + fileName.string() + "\"";
         return 1;
     }
-    const StreamContent content = ReadEntryStream(bytes, codePage_);
-    if (!content.Error.empty()) {
-        loadError_ = content.Error;
+    const StreamContent content = ReadEntryStream(*bytes, codePage_);
+    if (!content.Status) {
+        loadError_ = content.Status.Message();
         return 1;
     }
     Apply(content);
@@ -252,9 +252,9 @@ void BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
     const StreamContent content = ReadEntryStream(bytes, codePage_);
     Apply(content);
     entries_.SetModified(false);
-    if (!content.Error.empty())
+    if (!content.Status)
         throw BirthdayBookError(
-            "Your stored birthday entries could not be read completely (" + content.Error + ").\r\nThe " +
+            "Your stored birthday entries could not be read completely (" + content.Status.Message() + ").\r\nThe " +
             std::to_string(content.Entries.size()) +
             " entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
             "the entries. Restore a recent backup to get the others back.");

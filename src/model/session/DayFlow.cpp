@@ -3,6 +3,7 @@
 #include "formats/resources/PackedResources.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -32,7 +33,9 @@ void DayFlow::Store(std::string_view bodyRtf, std::string_view title)
     std::string storable(title);
     if (storable.ends_with('@'))
         storable += ' ';
-    StoreDay(session_.Diary, ShownDay, ShownMonth, ShownYear, bodyRtf, storable, CurrentMood);
+    // The title is made storable above and moods run from 0 to 9: a refusal is a fault here.
+    if (const result::Status stored = StoreDay(session_.Diary, ShownDay, ShownMonth, ShownYear, bodyRtf, storable, CurrentMood); !stored)
+        throw std::logic_error(stored.Message());
     ++revision_;
 }
 
@@ -41,7 +44,7 @@ ShownEntry DayFlow::Load(const calendar::Date& date)
     ShownEntry entry;
     entry.Mood = CurrentMood;
     entry.Load = LoadDay(session_.Diary, store_, date.Day, date.Month, date.Year, entry.Body, entry.Title, entry.Mood);
-    if (entry.Load == DayLoad::dlNone) {
+    if (entry.Load == DayLoad::None) {
         entry = ShownEntry{};
     }
     CurrentMood = entry.Mood;
@@ -67,17 +70,10 @@ std::optional<calendar::Date> DayFlow::BrowsedDate() const
     const DiaryText& text = session_.Text();
     if (BrowseSelection < 0 || static_cast<size_t>(BrowseSelection) >= text.Count())
         return std::nullopt;
-    const std::string& line = text[static_cast<size_t>(BrowseSelection)];
-    const auto number = [&](size_t from, size_t count) {
-        int value = 0;
-        for (size_t i = from; i < from + count && i < line.size(); ++i)
-            value = value * 10 + (line[i] >= '0' && line[i] <= '9' ? line[i] - '0' : 0);
-        return value;
-    };
-    const calendar::Date date{number(0, 4), number(4, 2), number(6, 2)};
-    if (!calendar::IsValidDate(date.Year, date.Month, date.Day))
+    const auto date = RecordDate(text[static_cast<size_t>(BrowseSelection)]);
+    if (!date)
         return std::nullopt;
-    return date;
+    return calendar::Date{date->Year, date->Month, date->Day};
 }
 
 void DayFlow::Delete(const calendar::Date& date)

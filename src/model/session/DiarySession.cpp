@@ -9,9 +9,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-SessionResult Failed(DiaryResult code, const std::string& file, const std::string& why)
+SessionResult WriteFailed(const std::string& why)
 {
-    return {code, file + ": " + why};
+    return {result::Reason::WriteFailed, why};
+}
+
+SessionResult Failed(const std::string& file, const std::string& why)
+{
+    return WriteFailed(file + ": " + why);
 }
 
 bool Exists(const std::string& file)
@@ -35,14 +40,13 @@ std::optional<std::string> RenameIfPresent(const std::string& from, const std::s
 // The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
 std::optional<LineList> PlainRecordsOf(const std::string& file)
 {
-    std::string image;
-    if (safefile::ReadWhole(file, image) != safefile::ReadResult::Done || IsSealedImage(image))
+    const auto image = safefile::ReadWhole(file);
+    if (!image || IsSealedImage(*image))
         return std::nullopt;
-    std::string password;
-    std::string records;
-    if (ParseDiaryImage(image, password, records) != drDone)
+    const auto content = ParseDiaryImage(*image);
+    if (!content)
         return std::nullopt;
-    return SplitLines(records);
+    return SplitLines(content->Records);
 }
 
 } // namespace
@@ -71,8 +75,8 @@ std::string TrimControls(std::string_view text)
 
 SessionResult WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock)
 {
-    if (const auto failure = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)))
-        return Failed(drWriteFailed, file, *failure);
+    if (const result::Status written = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)); !written)
+        return Failed(file, written.Message());
     return {};
 }
 
@@ -98,32 +102,21 @@ OpenOutcome DiarySession::Open(const std::string& name, const std::string& passw
     Password = password;
     Diary.NewDiary = false;
     Diary.Dirty = false;
-    LineList lines;
-    DiaryLock found;
+    auto loaded = LoadDiaryFile(DiaryFile, Password);
     OpenOutcome outcome = OpenOutcome::Opened;
-    switch (LoadDiaryFile(DiaryFile, lines, Password, found)) {
-    case drDone:
-        break;
-    case drWrongPassword:
+    if (!loaded && loaded.Code() == result::Reason::WrongPassword) {
         outcome = OpenOutcome::WrongPassword;
-        break;
-    default:
-        switch (LoadDiaryFile(BackupFile, lines, Password, found)) {
-        case drDone:
-            outcome = OpenOutcome::RestoredFromBackup;
-            break;
-        case drWrongPassword:
-            outcome = OpenOutcome::BackupWrongPassword;
-            break;
-        default:
-            outcome = OpenOutcome::Corrupted;
-        }
+    } else if (!loaded) {
+        loaded = LoadDiaryFile(BackupFile, Password);
+        outcome = loaded                                              ? OpenOutcome::RestoredFromBackup
+                  : loaded.Code() == result::Reason::WrongPassword ? OpenOutcome::BackupWrongPassword
+                                                                    : OpenOutcome::Corrupted;
     }
-    const bool opened = outcome == OpenOutcome::Opened || outcome == OpenOutcome::RestoredFromBackup;
+    const DiaryLock found = loaded ? loaded->Lock : DiaryLock{};
     format_ = found.Format;
     key_ = found.Key;
     Diary.Text.SetSorted(false);
-    Diary.Text.SetLines(opened ? std::move(lines) : LineList{});
+    Diary.Text.SetLines(loaded ? std::move(loaded->Lines) : LineList{});
     return outcome;
 }
 
@@ -133,7 +126,7 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
     BackupFile = ReplaceExtension(DiaryFile, "pkd");
     Password = password;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
     Diary.NewDiary = true;
     Diary.Dirty = false;
     Diary.Text.SetSorted(false);
@@ -145,17 +138,17 @@ void DiarySession::SetFormat(DiaryFormat format)
     if (format == format_)
         return;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
     Diary.Dirty = true;
 }
 
 DiaryLock DiarySession::Lock()
 {
-    if (format_ == dfPlain)
+    if (format_ == DiaryFormat::Plain)
         return PlainLock(Password);
     if (!key_ || !key_->DerivedFrom(Password))
         key_ = SealKey::Derive(Password, SealingKdf);
-    return {dfSealed, {}, key_};
+    return {DiaryFormat::Sealed, {}, key_};
 }
 
 SessionResult DiarySession::SaveAtExit()
@@ -169,25 +162,25 @@ SessionResult DiarySession::SaveAtExit()
     if (SessionResult rotated = RotateBackup(lock); !rotated.Ok())
         return rotated;
     if (const auto failure = RenameIfPresent(fresh, DiaryFile))
-        return {drWriteFailed, *failure};
+        return WriteFailed(*failure);
     Diary.Dirty = false;
     return {};
 }
 
 SessionResult DiarySession::RotateBackup(const DiaryLock& lock)
 {
-    if (lock.Format == dfSealed)
+    if (lock.Format == DiaryFormat::Sealed)
         if (const auto previous = PlainRecordsOf(DiaryFile)) {
             // The plain file is replaced by the fresh one next; its content stays only sealed.
-            if (const auto failure = safefile::WriteWhole(BackupFile, MakeSealedImage(*previous, *lock.Key)))
-                return Failed(drWriteFailed, BackupFile, *failure);
+            if (const result::Status written = safefile::WriteWhole(BackupFile, MakeSealedImage(*previous, *lock.Key)); !written)
+                return Failed(BackupFile, written.Message());
             return {};
         }
     std::error_code error;
     if (Exists(BackupFile) && !fs::remove(BackupFile, error))
-        return Failed(drWriteFailed, BackupFile, error.message());
+        return Failed(BackupFile, error.message());
     if (const auto failure = RenameIfPresent(DiaryFile, BackupFile))
-        return {drWriteFailed, *failure};
+        return WriteFailed(*failure);
     return {};
 }
 
@@ -198,19 +191,13 @@ SessionResult DiarySession::SaveCopy(const std::string& file)
 
 RestoreOutcome DiarySession::Restore(const std::string& file)
 {
-    LineList lines;
-    DiaryLock backupLock; // the diary keeps its own format
-    switch (LoadDiaryFile(file, lines, Password, backupLock)) {
-    case drDone:
-        break;
-    case drWrongPassword:
-        return RestoreOutcome::OtherPassword;
-    default:
-        return RestoreOutcome::Corrupted;
-    }
+    auto backup = LoadDiaryFile(file, Password); // the diary keeps its own format
+    if (!backup)
+        return backup.Code() == result::Reason::WrongPassword ? RestoreOutcome::OtherPassword
+                                                              : RestoreOutcome::Corrupted;
     const bool sorted = Diary.Text.Sorted();
     Diary.Text.SetSorted(false);
-    Diary.Text.SetLines(std::move(lines));
+    Diary.Text.SetLines(std::move(backup->Lines));
     Diary.Text.SetSorted(sorted);
     Diary.Dirty = true;
     return RestoreOutcome::Restored;
@@ -224,7 +211,7 @@ PasswordChange DiarySession::ChangePassword(const std::string& oldPassword, cons
     if (newPassword != confirmation)
         return PasswordChange::NewPasswordsDiffer;
     Password = newPassword;
-    if (format_ == dfSealed)
+    if (format_ == DiaryFormat::Sealed)
         key_ = SealKey::Derive(Password, SealingKdf);
     Diary.Dirty = true;
     return PasswordChange::Changed;
@@ -240,13 +227,11 @@ std::optional<LineList> DiarySession::ReadRecovery(std::string& problem) const
     const std::string file = RecoveryFile();
     if (DiaryFile.empty() || !Exists(file))
         return std::nullopt;
-    LineList lines;
-    DiaryLock recoveryLock;
-    const DiaryResult result = LoadDiaryFile(file, lines, Password, recoveryLock);
-    if (result == drDone)
-        return lines;
-    problem = result == drWrongPassword ? "it was written with another password"
-                                        : "it cannot be read or is damaged";
+    auto recovered = LoadDiaryFile(file, Password);
+    if (recovered)
+        return std::move(recovered->Lines);
+    problem = recovered.Code() == result::Reason::WrongPassword ? "it was written with another password"
+                                                                : "it cannot be read or is damaged";
     return std::nullopt;
 }
 
@@ -265,7 +250,7 @@ SessionResult DiarySession::SetRecoveryAside(const std::string& stamp) const
     const std::string file = RecoveryFile();
     const std::string aside = file.substr(0, file.size() - 4) + "-" + stamp + ".rcv";
     if (const auto failure = RenameIfPresent(file, aside))
-        return {drWriteFailed, *failure};
+        return WriteFailed(*failure);
     return {};
 }
 

@@ -9,13 +9,13 @@
 #include <optional>
 #include <string>
 
-// What an operation on the diary's files came to: the code of the diary file format and, when
-// it failed, the reason in words (the system's error text, with the file concerned).
+// What an operation on the diary's files came to: when it failed, the reason code and the
+// reason in words (the system's error text, with the file concerned).
 struct SessionResult {
-    DiaryResult Code = drDone;
+    std::optional<result::Reason> Code; // nothing when it went well
     std::string Reason;
 
-    bool Ok() const { return Code == drDone; }
+    bool Ok() const { return !Code; }
 };
 
 // How opening an existing diary went; the selection window tells the user.
@@ -71,12 +71,12 @@ public:
     OpenOutcome Open(const std::string& name, const std::string& password);
     // A new, empty diary of that name (its file is written at exit); a sealed one gets its key
     // now.
-    void Create(const std::string& name, const std::string& password, DiaryFormat format = dfPlain);
+    void Create(const std::string& name, const std::string& password, DiaryFormat format = DiaryFormat::Plain);
 
     // The format the diary is written in: the one it was opened or created in, or the one
     // SetFormat chose.
     DiaryFormat Format() const { return format_; }
-    // Seals (dfSealed) or unseals (dfPlain) the diary: like a password change, it sets Dirty
+    // Seals (Sealed) or unseals (Plain) the diary: like a password change, it sets Dirty
     // and the save at exit writes the chosen format. Sealing derives the key now. Nothing
     // changes when the diary has that format already.
     void SetFormat(DiaryFormat format);
@@ -121,8 +121,8 @@ private:
     SessionResult RotateBackup(const DiaryLock& lock);
 
     std::string folder_;
-    DiaryFormat format_ = dfPlain;
-    std::shared_ptr<const SealKey> key_; // dfSealed: derived from Password
+    DiaryFormat format_ = DiaryFormat::Plain;
+    std::shared_ptr<const SealKey> key_; // Sealed: derived from Password
 };
 
 // Writes a diary image of the lines safely to the file in the lock's format (used for the

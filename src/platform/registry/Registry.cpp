@@ -58,31 +58,29 @@ fs::path AsideName(const fs::path& file)
 std::optional<RegDocument> ReadDocument(const RegistryFile& store, std::string& error)
 {
     const fs::path& file = store.File;
-    std::string content;
-    switch (safefile::ReadWhole(file, content)) {
-    case safefile::ReadResult::Missing:
+    const auto read = safefile::ReadWhole(file);
+    if (!read && safefile::IsNoSuchFile(read.Error()))
         return RegDocument{};
-    case safefile::ReadResult::Failed:
+    if (!read) {
         error = "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
         if (!DamageSeen(file, {})) {
             RememberDamage(file, {}, false);
             Report(store, error);
         }
         return std::nullopt;
-    case safefile::ReadResult::Done:
-        break;
     }
+    const std::string& content = *read;
     std::string why;
     if (auto document = ParseRegText(content, &why))
         return document;
     std::optional<bool> setAside = DamageSeen(file, content);
     if (!setAside) {
         const fs::path aside = AsideName(file);
-        const auto failure = safefile::WriteWhole(aside, content);
-        setAside = !failure;
+        const result::Status copied = safefile::WriteWhole(aside, content);
+        setAside = copied.Ok();
         RememberDamage(file, content, *setAside);
         Report(store, "The settings file " + file.string() + " is damaged (" + why + "). " +
-               (failure ? "It could not be copied aside (" + *failure + ") and is left as it is"
+               (!copied ? "It could not be copied aside (" + copied.Message() + ") and is left as it is"
                         : "A copy was kept as " + aside.string()) +
                "; the settings start from their defaults.");
     }
@@ -235,8 +233,8 @@ bool Registry::Store(const std::vector<PendingValue>& values)
         changed = true;
     }
     if (changed) {
-        if (const auto failure = safefile::WriteWhole(file, FormatRegText(*current))) {
-            error_ = *failure;
+        if (const result::Status written = safefile::WriteWhole(file, FormatRegText(*current)); !written) {
+            error_ = written.Message();
             return false;
         }
     }

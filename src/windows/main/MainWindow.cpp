@@ -618,7 +618,7 @@ void MainWindow::DayChange(QObject* Sender)
     }
 
     const ShownEntry entry = flow_.Load(date);
-    if (entry.Load == DayLoad::dlNone) {
+    if (entry.Load == DayLoad::None) {
         edTitle->clear();
         MemoBody->clear();
     } else {
@@ -633,7 +633,7 @@ void MainWindow::DayChange(QObject* Sender)
     MemoBody->setReadOnly(true);
     edTitle->setModified(false);
     MemoBody->document()->setModified(false);
-    if (entry.Load == DayLoad::dlWelcome) // the welcome entry is a record only once edited
+    if (entry.Load == DayLoad::Welcome) // the welcome entry is a record only once edited
         edTitle->setCursorPosition(0);
     DCalendar->setFocus();
     DiaryChanged();

@@ -325,7 +325,7 @@ void OpenDiaryDialog::CreateNewDiary()
         return;
     }
     main_.Session().Create(FileSystemName(name), PasswordBytes(EdtPassword->text()),
-                           cbSealDiary->isChecked() ? dfSealed : dfPlain);
+                           cbSealDiary->isChecked() ? DiaryFormat::Sealed : DiaryFormat::Plain);
     accept();
 }
 

@@ -232,13 +232,13 @@ void ToolsWindow::btnChgPasswordClick()
 
 void ToolsWindow::ShowSealChoice()
 {
-    btnSeal->SetCaption(session_.Format() == dfSealed ? QStringLiteral(" Unseal this diary")
+    btnSeal->SetCaption(session_.Format() == DiaryFormat::Sealed ? QStringLiteral(" Unseal this diary")
                                                       : QStringLiteral(" Seal this diary"));
 }
 
 void ToolsWindow::btnSealClick()
 {
-    const bool sealing = session_.Format() != dfSealed;
+    const bool sealing = session_.Format() != DiaryFormat::Sealed;
     const auto typed = AskPassword(QStringLiteral("Enter your password"));
     if (!typed)
         return;
@@ -247,7 +247,7 @@ void ToolsWindow::btnSealClick()
         Tell(QStringLiteral("Password is incorrect!"));
         return;
     }
-    session_.SetFormat(sealing ? dfSealed : dfPlain);
+    session_.SetFormat(sealing ? DiaryFormat::Sealed : DiaryFormat::Plain);
     host_.UpdateActiveDays();
     ShowSealChoice();
     Tell(sealing ? QStringLiteral("The diary will be saved encrypted when you exit.")
@@ -294,7 +294,7 @@ bool ToolsWindow::ExportTo(const QString& file)
     try {
         const std::string document = rtfexport::ExportDiary(session_.Text().Lines(), options,
                                                             [&pacer](size_t, size_t) { pacer.Tick(); });
-        return !safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).has_value();
+        return safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
     } catch (const std::exception&) {
         return false;
     }

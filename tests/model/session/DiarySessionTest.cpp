@@ -28,14 +28,14 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
     LineList Stored(const std::string& name, const std::string& password = "secret")
     {
-        LineList lines;
-        EXPECT_EQ(LoadDiary(PathOf(name), lines, password), drDone) << name;
-        return lines;
+        const auto lines = LoadDiary(PathOf(name), password);
+        EXPECT_TRUE(lines.Ok()) << name;
+        return lines ? *lines : LineList{};
     }
 
     TempDir place;
@@ -92,7 +92,7 @@ TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
     const auto moved = place / "elsewhere";
     std::filesystem::rename(folder, moved); // the folder is gone while the window is open
     const SessionResult failed = session.SaveAtExit();
-    EXPECT_EQ(failed.Code, drWriteFailed);
+    EXPECT_EQ(failed.Code, result::Reason::WriteFailed);
     EXPECT_NE(failed.Reason.find("Notes.dry"), std::string::npos) << failed.Reason;
     EXPECT_TRUE(session.Dirty()) << "the writing is still to be saved";
     std::filesystem::rename(moved, folder);

@@ -36,17 +36,16 @@ protected:
     void Diary(const std::string& name, const LineList& lines, DiaryFormat format,
                const std::string& password = "pw")
     {
-        const DiaryLock lock = format == dfSealed ? SealedLock(password, CheapestKdf) : PlainLock(password);
-        ASSERT_EQ(SaveDiaryFile(PathOf(name), lines, lock), drDone);
+        const DiaryLock lock = format == DiaryFormat::Sealed ? SealedLock(password, CheapestKdf) : PlainLock(password);
+        ASSERT_TRUE(SaveDiaryFile(PathOf(name), lines, lock).Ok());
     }
 
     // The file's records and format, loaded with the password.
     std::pair<LineList, DiaryFormat> Stored(const std::string& name, const std::string& password = "pw")
     {
-        LineList lines;
-        DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, password, lock), drDone) << name;
-        return {lines, lock.Format};
+        const auto opened = LoadDiaryFile(PathOf(name), password);
+        EXPECT_TRUE(opened.Ok()) << name;
+        return opened ? std::pair(opened->Lines, opened->Lock.Format) : std::pair(LineList{}, DiaryFormat::Plain);
     }
 
     bool ShowsText(const std::string& name) const
@@ -77,27 +76,27 @@ LineList WithSpring(LineList lines)
 
 TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFile)
 {
-    session.Create("Vault", "pw", dfSealed);
-    EXPECT_EQ(session.Format(), dfSealed);
+    session.Create("Vault", "pw", DiaryFormat::Sealed);
+    EXPECT_EQ(session.Format(), DiaryFormat::Sealed);
     session.Text().SetLines(Records);
     session.Diary.Dirty = true;
     ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, dfSealed));
+    EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, DiaryFormat::Sealed));
 
     DiarySession reopened(folder.string(), ByteOrder);
     ASSERT_EQ(reopened.Open("Vault", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(reopened.Format(), dfSealed);
+    EXPECT_EQ(reopened.Format(), DiaryFormat::Sealed);
     EXPECT_EQ(reopened.Text().Lines(), Records);
     reopened.Text().Add(Spring);
     reopened.Diary.Dirty = true;
     ASSERT_TRUE(reopened.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), dfSealed));
-    EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, dfSealed));
+    EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
+    EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
     ASSERT_TRUE(reopened.Backup(PathOf("copy.bkd")).Ok());
-    EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), dfSealed));
+    EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
-    EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, dfSealed));
+    EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
     std::string problem;
     EXPECT_EQ(reopened.ReadRecovery(problem), Records);
 
@@ -107,19 +106,19 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
 
 TEST_F(SealedSessionTest, TheKeyOfTheOpenedFileWritesItAgainWithItsOwnParameters)
 {
-    ASSERT_EQ(SaveDiaryFile(PathOf("Old.dry"), Records, SealedLock("pw", KdfParams{2, 16})), drDone);
+    ASSERT_TRUE(SaveDiaryFile(PathOf("Old.dry"), Records, SealedLock("pw", KdfParams{2, 16})).Ok());
     ASSERT_EQ(session.Open("Old", "pw"), OpenOutcome::Opened);
     Edit();
     ASSERT_TRUE(session.SaveAtExit().Ok());
-    KdfParams params;
-    ASSERT_EQ(CheckSealedImage(ReadBytes(folder / "Old.dry"), params), drDone);
-    EXPECT_EQ(params, (KdfParams{2, 16}));
+    const auto params = CheckSealedImage(ReadBytes(folder / "Old.dry"));
+    ASSERT_TRUE(params.Ok());
+    EXPECT_EQ(*params, (KdfParams{2, 16}));
 }
 
 TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnlyForDamage)
 {
-    Diary("Vault.dry", Records, dfSealed);
-    Diary("Vault.bkd", OlderRecords, dfSealed);
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    Diary("Vault.bkd", OlderRecords, DiaryFormat::Sealed);
     EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::WrongPassword);
     EXPECT_EQ(session.Text().Count(), 0u);
 
@@ -129,43 +128,42 @@ TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnly
     EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::BackupWrongPassword);
     EXPECT_EQ(session.Open("Vault", "pw"), OpenOutcome::RestoredFromBackup);
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.Format(), dfSealed);
+    EXPECT_EQ(session.Format(), DiaryFormat::Sealed);
 }
 
 TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 {
-    Diary("Notes.dry", Records, dfPlain);
-    Diary("Notes.bkd", OlderRecords, dfPlain);
+    Diary("Notes.dry", Records, DiaryFormat::Plain);
+    Diary("Notes.bkd", OlderRecords, DiaryFormat::Plain);
     ASSERT_EQ(session.Open("Notes", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(session.Format(), dfPlain);
-    session.SetFormat(dfPlain);
+    EXPECT_EQ(session.Format(), DiaryFormat::Plain);
+    session.SetFormat(DiaryFormat::Plain);
     EXPECT_FALSE(session.Dirty()) << "the diary has that format already";
 
-    session.SetFormat(dfSealed);
-    EXPECT_EQ(session.Format(), dfSealed);
+    session.SetFormat(DiaryFormat::Sealed);
+    EXPECT_EQ(session.Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, dfPlain)) << "nothing is written before the exit";
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Plain)) << "nothing is written before the exit";
     ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, dfSealed));
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, dfSealed)) << "the previous content, sealed";
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous content, sealed";
     EXPECT_FALSE(ShowsText("Notes.dry"));
     EXPECT_FALSE(ShowsText("Notes.bkd"));
     EXPECT_EQ(
         std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2);
 
-    session.SetFormat(dfPlain);
+    session.SetFormat(DiaryFormat::Plain);
     EXPECT_TRUE(session.Dirty());
     Edit();
     ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(WithSpring(Records), dfPlain));
-    LineList lines;
-    EXPECT_EQ(LoadDiary(PathOf("Notes.dry"), lines, "pw"), drDone) << "an unsealed diary is the old format";
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, dfSealed)) << "the previous file, as it was";
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(WithSpring(Records), DiaryFormat::Plain));
+    EXPECT_TRUE(LoadDiary(PathOf("Notes.dry"), "pw").Ok()) << "an unsealed diary is the old format";
+    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous file, as it was";
 }
 
 TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
 {
-    Diary("Vault.dry", Records, dfSealed);
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
     ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
     const SealSalt before = session.Lock().Key->Salt();
     ASSERT_EQ(session.ChangePassword("pw", "new", "new"), PasswordChange::Changed);
@@ -173,10 +171,8 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     EXPECT_NE(lock.Key->Salt(), before);
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
     ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, dfSealed));
-    LineList lines;
-    DiaryLock found;
-    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), lines, "pw", found), drWrongPassword);
+    EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), result::Reason::WrongPassword);
 
     session.Password = "set directly";
     EXPECT_TRUE(session.Lock().Key->DerivedFrom("set directly")) << "the key follows the password";
@@ -184,19 +180,19 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
 
 TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
 {
-    Diary("Vault.dry", Records, dfSealed);
-    Diary("plain.bkd", OlderRecords, dfPlain);
-    Diary("sealed.bkd", Records, dfSealed);
-    Diary("other.bkd", Records, dfSealed, "other");
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    Diary("plain.bkd", OlderRecords, DiaryFormat::Plain);
+    Diary("sealed.bkd", Records, DiaryFormat::Sealed);
+    Diary("other.bkd", Records, DiaryFormat::Sealed, "other");
     ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
     EXPECT_EQ(session.Restore(PathOf("plain.bkd")), RestoreOutcome::Restored);
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.Format(), dfSealed);
+    EXPECT_EQ(session.Format(), DiaryFormat::Sealed);
     EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::OtherPassword);
     EXPECT_EQ(session.Text().Lines(), OlderRecords);
 
     session.Create("Fresh", "pw");
     EXPECT_EQ(session.Restore(PathOf("sealed.bkd")), RestoreOutcome::Restored);
     EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_EQ(session.Format(), dfPlain);
+    EXPECT_EQ(session.Format(), DiaryFormat::Plain);
 }

@@ -232,7 +232,7 @@ TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
 TEST_F(OptionsWindowTest, RestoreUnderAnotherPasswordSucceedsAfterChangingToIt)
 {
     const LineList older{DayRecord(2022, 6, 1, 0, "Old", Body("from another password"))};
-    ASSERT_EQ(SaveDiary((services.ProgramFolder() / "old.bkd").string(), older, "other"), drDone);
+    ASSERT_TRUE(SaveDiary((services.ProgramFolder() / "old.bkd").string(), older, "other").Ok());
     services.dialogs.AnswerText(InFolder("old.bkd"));
     Run([&] { Click(window->btnRestore); });
     EXPECT_THAT(Messages(),
@@ -280,9 +280,9 @@ TEST_F(OptionsWindowTest, FailedBackupIsToldAndAnEarlierBackupIsReplacedWhole)
             Click(window->btnBackup);
     });
     EXPECT_THAT(Messages(), ElementsAre("Backup failed!"));
-    LineList stored;
-    EXPECT_EQ(LoadDiary((services.ProgramFolder() / "earlier.bkd").string(), stored, "secret"), drDone);
-    EXPECT_EQ(stored, Records);
+    const auto stored = LoadDiary((services.ProgramFolder() / "earlier.bkd").string(), "secret");
+    ASSERT_TRUE(stored.Ok());
+    EXPECT_EQ(*stored, Records);
     EXPECT_FALSE(session.Dirty()) << "a backup is no change of the diary";
 }
 
@@ -420,17 +420,17 @@ TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExi
         services.dialogs.AnswerText(QStringLiteral("wrong"));
         Click(window->btnSeal);
         EXPECT_EQ(Messages().back(), "Password is incorrect!");
-        EXPECT_EQ(session.Format(), dfPlain);
+        EXPECT_EQ(session.Format(), DiaryFormat::Plain);
         EXPECT_FALSE(session.Dirty());
 
         services.dialogs.AnswerText(QStringLiteral(" secret "));
         Click(window->btnSeal);
-        EXPECT_EQ(session.Format(), dfSealed);
+        EXPECT_EQ(session.Format(), DiaryFormat::Sealed);
         EXPECT_TRUE(session.Dirty()) << "the sealed file is written at exit";
         EXPECT_EQ(window->btnSeal->Caption(), " Unseal this diary");
 
         services.dialogs.AnswerText(QStringLiteral("secret"));
         Click(window->btnSeal);
-        EXPECT_EQ(session.Format(), dfPlain);
+        EXPECT_EQ(session.Format(), DiaryFormat::Plain);
     });
 }
