@@ -77,8 +77,7 @@ BENCHMARK(BM_SaveMainSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_YardstickOneSafeWrite(benchmark::State& state)
 {
     const SettingsFile settings;
-    std::string bytes;
-    safefile::ReadWhole(settings.File(), bytes);
+    const std::string bytes = *safefile::ReadWhole(settings.File());
     for (auto _ : state)
         benchmark::DoNotOptimize(safefile::WriteWhole(settings.File(), bytes));
 }

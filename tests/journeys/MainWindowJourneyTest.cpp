@@ -41,6 +41,30 @@
 #include <filesystem>
 #include <memory>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TestServices;
 using widgets::ScriptedDialogs;
@@ -57,14 +81,14 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines = Written)
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, "pw"), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, "pw").Ok());
     }
 
     LineList Stored(const std::string& name = "Journal.dry")
     {
         LineList lines;
         DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, "pw", lock), drDone);
+        EXPECT_TRUE(LoadDiaryFileInto(PathOf(name), lines, "pw", lock));
         return lines;
     }
 
@@ -339,7 +363,7 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_TRUE(stored[2].starts_with("202403200Written while the folder went away@@{\\rtf1")) << stored[2];
     LineList backup;
-    EXPECT_EQ(LoadDiary(PathOf("Journal.bkd"), backup, "pw"), drDone);
+    EXPECT_TRUE(LoadDiaryInto(PathOf("Journal.bkd"), backup, "pw"));
     EXPECT_EQ(backup, Written);
 }
 
@@ -470,7 +494,7 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     EXPECT_EQ(Title()->text(), "Tuesday");
 
     const auto backup = services_.settingsFolder / "before.bkd";
-    ASSERT_EQ(SaveDiary(backup, {Written[0]}, "pw"), drDone);
+    ASSERT_TRUE(SaveDiary(backup, {Written[0]}, "pw").Ok());
     services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QTimer::singleShot(0, [] {
         auto* tools = qobject_cast<ToolsWindow*>(QApplication::activeModalWidget());

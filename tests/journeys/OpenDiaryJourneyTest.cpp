@@ -19,6 +19,30 @@
 #include <cstdlib>
 #include <memory>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
+
 using widgets::ScriptedDialogs;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
@@ -40,7 +64,7 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines = Records, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
     void Damage(const std::string& name) { WriteBytes(programFolder_ / name, "DRY1 not a diary at all"); }
@@ -454,7 +478,7 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     dialogs_.AnswerText(QStringLiteral("pass"));
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(session_->Format(), dfSealed);
+    EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(session_->Lock().Key->DerivedFrom("pass"));
 
     Start();
@@ -467,12 +491,12 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     dialogs_.AnswerText(QStringLiteral("pass"));
     Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(session_->Format(), dfPlain);
+    EXPECT_EQ(session_->Format(), DiaryFormat::Plain);
 }
 
 TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
 {
-    ASSERT_EQ(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)), drDone);
+    ASSERT_TRUE(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)).Ok());
     Start();
     TypePassword("Secret");
     Click(Next());
@@ -482,5 +506,5 @@ TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
     Click(Next());
     ASSERT_TRUE(Closed());
     EXPECT_EQ(session_->Text().Lines(), Records);
-    EXPECT_EQ(session_->Format(), dfSealed);
+    EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
 }

@@ -54,8 +54,8 @@ std::optional<std::string> BirthdayListFault(const ImportValue& value)
         return "Invalid data type for 'Data'";
     if (data.Bytes.empty())
         return std::nullopt;
-    const std::string error = birthdays::ReadEntryStream(data.Bytes, platform::DiaryCodePage()).Error;
-    return error.empty() ? std::nullopt : std::optional(error);
+    const result::Status read = birthdays::ReadEntryStream(data.Bytes, platform::DiaryCodePage()).Status;
+    return read ? std::nullopt : std::optional(read.Message());
 }
 
 int ImportRegistry(const Arguments& arguments)
@@ -64,16 +64,10 @@ int ImportRegistry(const Arguments& arguments)
     if (arguments.size() != (dryRun ? 2u : 1u))
         return UsageError("import-registry", "import-registry takes [--dry-run] and one FILE.reg");
     const std::string& file = dryRun && arguments[0] == "--dry-run" ? arguments[1] : arguments[0];
-    std::string text;
-    switch (safefile::ReadWhole(file, text)) {
-    case safefile::ReadResult::Missing:
-        return Fail(drNoFile, file + ": no such file");
-    case safefile::ReadResult::Failed:
-        return Fail(drUnreadable, file + ": cannot be read");
-    case safefile::ReadResult::Done:
-        break;
-    }
-    const auto document = platform::ParseRegText(text);
+    const auto text = safefile::ReadWhole(file);
+    if (!text)
+        return Fail(file, text.Error());
+    const auto document = platform::ParseRegText(*text);
     if (!document)
         return Fail(ExitData, file + ": " + document.Message());
 

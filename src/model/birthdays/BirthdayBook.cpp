@@ -194,9 +194,9 @@ void BirthdayEntryComponent::Apply(const StreamContent& content)
 
 result::Status BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
 {
-    if (const auto failure = safefile::WriteWhole(fileName, Stream()))
+    if (const result::Status written = safefile::WriteWhole(fileName, Stream()); !written)
         return result::Fail(result::Reason::WriteFailed,
-                            "Cannot create file \"" + fileName.string() + "\". " + *failure);
+                            "Cannot create file \"" + fileName.string() + "\". " + written.Message());
     entries_.SetModified(false);
     return {};
 }
@@ -205,15 +205,16 @@ result::Status BirthdayEntryComponent::LoadFromFile(const std::filesystem::path&
 {
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(fileName, sizeError);
-    std::string bytes;
     if (!sizeError && size > MaxBackupBytes)
         return result::Fail(result::Reason::Refused,
                             "The file \"" + fileName.string() + "\" is far too large for a birthday backup");
-    if (sizeError || safefile::ReadWhole(fileName, bytes) != safefile::ReadResult::Done)
+    const auto bytes = sizeError ? result::Result<std::string>(result::Fail(result::Reason::Missing, ""))
+                                 : safefile::ReadWhole(fileName);
+    if (!bytes)
         return result::Fail(result::Reason::Missing, "Cannot open file \"" + fileName.string() + "\"");
-    const StreamContent content = ReadEntryStream(bytes, codePage_);
-    if (!content.Error.empty())
-        return result::Fail(result::Reason::Damaged, content.Error);
+    const StreamContent content = ReadEntryStream(*bytes, codePage_);
+    if (!content.Status)
+        return result::Fail(result::Reason::Damaged, content.Status.Message());
     Apply(content);
     entries_.SetModified(false);
     loadedCount_ = static_cast<int>(content.Entries.size());
@@ -253,10 +254,10 @@ result::Status BirthdayEntryComponent::LoadFromRegistry(std::string_view valueNa
     const StreamContent content = ReadEntryStream(*bytes, codePage_);
     Apply(content);
     entries_.SetModified(false);
-    if (!content.Error.empty())
+    if (!content.Status)
         return result::Fail(
             result::Reason::Damaged,
-            "Your stored birthday entries could not be read completely (" + content.Error + ").\r\nThe " +
+            "Your stored birthday entries could not be read completely (" + content.Status.Message() + ").\r\nThe " +
                 std::to_string(content.Entries.size()) +
                 " entries read before the fault are shown; the stored data is left as it is\r\nunless you "
                 "change the entries. Restore a recent backup to get the others back.");

@@ -36,7 +36,7 @@ ShownEntry DayFlow::Load(const calendar::Date& date)
     ShownEntry entry;
     entry.Mood = CurrentMood;
     entry.Load = LoadDay(session_.Diary, store_, date.Day, date.Month, date.Year, entry.Body, entry.Title, entry.Mood);
-    if (entry.Load == DayLoad::dlNone) {
+    if (entry.Load == DayLoad::None) {
         entry = ShownEntry{};
     }
     CurrentMood = entry.Mood;

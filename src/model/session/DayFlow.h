@@ -21,7 +21,7 @@ struct EditorContent {
 
 // The day loaded into the editors.
 struct ShownEntry {
-    DayLoad Load = DayLoad::dlNone;
+    DayLoad Load = DayLoad::None;
     std::string Title;
     std::string Body; // RTF; empty when the day has no record
     int Mood = 0;

@@ -44,34 +44,26 @@ Status RenameIfPresent(const std::string& from, const std::string& to)
 }
 
 // Reads a diary file of either format into lines: the lock it was written with, or why not
-// (Missing, WrongPassword or Damaged). The one place the diary formats' codes become results.
+// (Missing, WrongPassword or Damaged), naming the file.
 result::Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, const std::string& password)
 {
-    DiaryLock lock;
-    switch (LoadDiaryFile(file, lines, password, lock)) {
-    case drDone:
-        return lock;
-    case drWrongPassword:
-        return Fail(Reason::WrongPassword, file + ": written with another password");
-    case drNoFile:
-    case drUnreadable:
-        return Fail(Reason::Missing, file + ": cannot be read");
-    default:
-        return Fail(Reason::Damaged, file + ": damaged");
-    }
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return Fail(opened.Code(), file + ": " + opened.Message());
+    lines = std::move(opened->Lines);
+    return opened->Lock;
 }
 
 // The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
 std::optional<LineList> PlainRecordsOf(const std::string& file)
 {
-    std::string image;
-    if (safefile::ReadWhole(file, image) != safefile::ReadResult::Done || IsSealedImage(image))
+    const auto image = safefile::ReadWhole(file);
+    if (!image || IsSealedImage(*image))
         return std::nullopt;
-    std::string password;
-    std::string records;
-    if (ParseDiaryImage(image, password, records) != drDone)
+    const auto content = ParseDiaryImage(*image);
+    if (!content)
         return std::nullopt;
-    return SplitLines(records);
+    return SplitLines(content->Records);
 }
 
 } // namespace
@@ -101,8 +93,8 @@ std::string TrimControls(std::string_view text)
 
 Status WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock)
 {
-    if (const auto failure = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)))
-        return WriteFailed(file, *failure);
+    if (const Status written = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)); !written)
+        return WriteFailed(file, written.Message());
     return {};
 }
 
@@ -161,7 +153,7 @@ Status DiarySession::Open(const std::string& name, const std::string& password, 
             status = Fail(Reason::Damaged, CorruptedText);
         }
     }
-    format_ = opened ? opened->Format : dfPlain;
+    format_ = opened ? opened->Format : DiaryFormat::Plain;
     key_ = opened ? opened->Key : nullptr;
     Diary.Text.SetSorted(false);
     Diary.Text.SetLines(status ? std::move(lines) : LineList{});
@@ -175,7 +167,7 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
     backupFile_ = ReplaceExtension(diaryFile_, "pkd");
     password_ = password;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.NewDiary = true;
     Diary.Dirty = false;
     Diary.Text.SetSorted(false);
@@ -200,18 +192,18 @@ void DiarySession::SetFormat(DiaryFormat format)
     if (format == format_)
         return;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.Dirty = true;
     Tell(DiaryChange::Secured);
 }
 
 DiaryLock DiarySession::Lock()
 {
-    if (format_ == dfPlain)
+    if (format_ == DiaryFormat::Plain)
         return PlainLock(password_);
     if (!key_ || !key_->DerivedFrom(password_))
         key_ = SealKey::Derive(password_, SealingKdf);
-    return {dfSealed, {}, key_};
+    return {DiaryFormat::Sealed, {}, key_};
 }
 
 Status DiarySession::SaveAtExit()
@@ -233,11 +225,12 @@ Status DiarySession::SaveAtExit()
 
 Status DiarySession::RotateBackup(const DiaryLock& lock)
 {
-    if (lock.Format == dfSealed)
+    if (lock.Format == DiaryFormat::Sealed)
         if (const auto previous = PlainRecordsOf(diaryFile_)) {
             // The plain file is replaced by the fresh one next; its content stays only sealed.
-            if (const auto failure = safefile::WriteWhole(backupFile_, MakeSealedImage(*previous, *lock.Key)))
-                return WriteFailed(backupFile_, *failure);
+            if (const Status written = safefile::WriteWhole(backupFile_, MakeSealedImage(*previous, *lock.Key));
+                !written)
+                return WriteFailed(backupFile_, written.Message());
             return {};
         }
     std::error_code error;
@@ -285,7 +278,7 @@ Status DiarySession::ChangePassword(const std::string& oldPassword, const std::s
     if (newPassword != confirmation)
         return Fail(Reason::Refused, PasswordsDifferText);
     password_ = newPassword;
-    if (format_ == dfSealed)
+    if (format_ == DiaryFormat::Sealed)
         key_ = SealKey::Derive(password_, SealingKdf);
     Diary.Dirty = true;
     Tell(DiaryChange::Secured);

@@ -87,7 +87,7 @@ public:
     result::Status Open(const std::string& name, const std::string& password, const Notice& notice = {});
     // A new, empty diary of that name (its file is written at exit); a sealed one gets its key
     // now.
-    void Create(const std::string& name, const std::string& password, DiaryFormat format = dfPlain);
+    void Create(const std::string& name, const std::string& password, DiaryFormat format = DiaryFormat::Plain);
 
     // Stores the day's record (nothing while date has a negative day) and tells DayStored.
     // DayRecordError for a record that would not read back as written.
@@ -100,7 +100,7 @@ public:
     // The format the diary is written in: the one it was opened or created in, or the one
     // SetFormat chose.
     DiaryFormat Format() const { return format_; }
-    // Seals (dfSealed) or unseals (dfPlain) the diary: like a password change, it sets Dirty
+    // Seals (DiaryFormat::Sealed) or unseals (DiaryFormat::Plain) the diary: like a password change, it sets Dirty
     // and the save at exit writes the chosen format. Sealing derives the key now. Nothing
     // changes when the diary has that format already.
     void SetFormat(DiaryFormat format);
@@ -154,8 +154,8 @@ private:
     std::string diaryFile_;
     std::string backupFile_;
     std::string password_;
-    DiaryFormat format_ = dfPlain;
-    std::shared_ptr<const SealKey> key_; // dfSealed: derived from password_
+    DiaryFormat format_ = DiaryFormat::Plain;
+    std::shared_ptr<const SealKey> key_; // DiaryFormat::Sealed: derived from password_
     std::vector<DiaryListener*> listeners_;
 };
 

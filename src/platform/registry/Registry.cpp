@@ -58,11 +58,10 @@ fs::path AsideName(const fs::path& file)
 result::Result<RegDocument> ReadDocument(const RegistryFile& store)
 {
     const fs::path& file = store.File;
-    std::string content;
-    switch (safefile::ReadWhole(file, content)) {
-    case safefile::ReadResult::Missing:
+    const auto read = safefile::ReadWhole(file);
+    if (!read && safefile::IsNoSuchFile(read.Error()))
         return RegDocument{};
-    case safefile::ReadResult::Failed: {
+    if (!read) {
         const std::string message =
             "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
         if (!DamageSeen(file, {})) {
@@ -71,20 +70,18 @@ result::Result<RegDocument> ReadDocument(const RegistryFile& store)
         }
         return result::Fail(result::Reason::Missing, message);
     }
-    case safefile::ReadResult::Done:
-        break;
-    }
+    const std::string& content = *read;
     auto document = ParseRegText(content);
     if (document)
         return document;
     std::optional<bool> setAside = DamageSeen(file, content);
     if (!setAside) {
         const fs::path aside = AsideName(file);
-        const auto failure = safefile::WriteWhole(aside, content);
-        setAside = !failure;
+        const result::Status copied = safefile::WriteWhole(aside, content);
+        setAside = copied.Ok();
         RememberDamage(file, content, *setAside);
         Report(store, "The settings file " + file.string() + " is damaged (" + document.Message() + "). " +
-                          (failure ? "It could not be copied aside (" + *failure + ") and is left as it is"
+                          (!copied ? "It could not be copied aside (" + copied.Message() + ") and is left as it is"
                                    : "A copy was kept as " + aside.string()) +
                           "; the settings start from their defaults.");
     }
@@ -230,8 +227,8 @@ result::Status Registry::Store(const std::vector<PendingValue>& values)
         changed = true;
     }
     if (changed) {
-        if (const auto failure = safefile::WriteWhole(file, FormatRegText(*current)))
-            return result::Fail(result::Reason::WriteFailed, *failure);
+        if (result::Status written = safefile::WriteWhole(file, FormatRegText(*current)); !written)
+            return written;
     }
     document_ = std::move(*current);
     return {};

@@ -688,7 +688,7 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
     }
 
     const ShownEntry entry = flow_.Load(date);
-    if (entry.Load == DayLoad::dlNone) {
+    if (entry.Load == DayLoad::None) {
         titleEdit_->clear();
         bodyEdit_->clear();
     } else {
@@ -703,7 +703,7 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
     bodyEdit_->setReadOnly(true);
     titleEdit_->setModified(false);
     bodyEdit_->document()->setModified(false);
-    if (entry.Load == DayLoad::dlWelcome) // the welcome entry is a record only once edited
+    if (entry.Load == DayLoad::Welcome) // the welcome entry is a record only once edited
         titleEdit_->setCursorPosition(0);
     calendar_->setFocus();
 }

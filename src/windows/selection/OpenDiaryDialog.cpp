@@ -318,7 +318,7 @@ void OpenDiaryDialog::CreateNewDiary()
         return;
     }
     session_.Create(FileSystemName(name), PasswordBytes(passwordEdit_->text()),
-                           sealCheck_->isChecked() ? dfSealed : dfPlain);
+                           sealCheck_->isChecked() ? DiaryFormat::Sealed : DiaryFormat::Plain);
     accept();
 }
 

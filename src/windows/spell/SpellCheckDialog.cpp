@@ -155,10 +155,8 @@ bool SpellCheckDialog::Execute(QWidget* owner, widgets::Services& services, Spel
 
 bool SpellCheckDialog::Start(RichTextEdit& body)
 {
-    try {
-        dictionaries_.LoadDictionaries();
-    } catch (const DictionaryError& error) {
-        services_.Dialogs().ShowError(MessageParent(), QString::fromLocal8Bit(error.what()),
+    if (const result::Status loaded = dictionaries_.LoadDictionaries(); !loaded) {
+        services_.Dialogs().ShowError(MessageParent(), QString::fromLocal8Bit(loaded.Message().c_str()),
                                       services_.Title());
         return false;
     }
@@ -243,10 +241,8 @@ void SpellCheckDialog::btnAddClick()
                                        widgets::MsgButtons::OkCancel,
                                        widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    try {
-        dictionaries_.AddToCustomDictionary(pass_.UnknownWord());
-    } catch (const DictionaryError& error) {
-        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()), services_.Title());
+    if (const result::Status added = dictionaries_.AddToCustomDictionary(pass_.UnknownWord()); !added) {
+        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(added.Message().c_str()), services_.Title());
         return;
     }
     FindNextUnknown();

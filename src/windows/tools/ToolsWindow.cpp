@@ -229,13 +229,13 @@ void ToolsWindow::OnChangePasswordClicked()
 
 void ToolsWindow::ShowSealChoice()
 {
-    sealButton_->SetCaption(session_.Format() == dfSealed ? QStringLiteral(" Unseal this diary")
+    sealButton_->SetCaption(session_.Format() == DiaryFormat::Sealed ? QStringLiteral(" Unseal this diary")
                                                       : QStringLiteral(" Seal this diary"));
 }
 
 void ToolsWindow::OnSealClicked()
 {
-    const bool sealing = session_.Format() != dfSealed;
+    const bool sealing = session_.Format() != DiaryFormat::Sealed;
     const auto typed = AskPassword(QStringLiteral("Enter your password"));
     if (!typed)
         return;
@@ -243,7 +243,7 @@ void ToolsWindow::OnSealClicked()
         Tell(QString::fromStdString(checked.Message()));
         return;
     }
-    session_.SetFormat(sealing ? dfSealed : dfPlain);
+    session_.SetFormat(sealing ? DiaryFormat::Sealed : DiaryFormat::Plain);
     ShowSealChoice();
     Tell(sealing ? QStringLiteral("The diary will be saved encrypted when you exit.")
                  : QStringLiteral("The diary will be saved unencrypted when you exit."));
@@ -289,7 +289,7 @@ bool ToolsWindow::ExportTo(const QString& file)
     try {
         const std::string document = rtfexport::ExportDiary(session_.Text().Lines(), options,
                                                             [&pacer](size_t, size_t) { pacer.Tick(); });
-        return !safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).has_value();
+        return safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
     } catch (const std::exception&) {
         return false;
     }

@@ -57,7 +57,7 @@ TEST_F(DayFlowTest, LeavingADayStoresItOnlyWhenItWasEditedAndHoldsText)
     EXPECT_EQ(flow_.ShownDay, 16);
 
     const ShownEntry back = Leave(March15, {false, "", ""});
-    EXPECT_EQ(back.Load, DayLoad::dlRecord);
+    EXPECT_EQ(back.Load, DayLoad::Record);
     EXPECT_EQ(back.Title, "  spaced title ");
     EXPECT_EQ(back.Mood, 4);
     EXPECT_EQ(flow_.CurrentMood, 4);
@@ -70,7 +70,7 @@ TEST_F(DayFlowTest, ADayWithoutRecordShowsEmptyWithTheFirstMood)
 {
     flow_.CurrentMood = 7;
     const ShownEntry empty = flow_.Load(April20);
-    EXPECT_EQ(empty.Load, DayLoad::dlNone);
+    EXPECT_EQ(empty.Load, DayLoad::None);
     EXPECT_EQ(empty.Title, "");
     EXPECT_EQ(empty.Body, "");
     EXPECT_EQ(flow_.CurrentMood, 0);
@@ -81,12 +81,12 @@ TEST_F(DayFlowTest, TheWelcomeEntryBecomesARecordOnlyWhenEdited)
 {
     session_.Diary.NewDiary = true;
     const ShownEntry welcome = flow_.Load(March15);
-    EXPECT_EQ(welcome.Load, DayLoad::dlWelcome);
+    EXPECT_EQ(welcome.Load, DayLoad::Welcome);
     EXPECT_EQ(welcome.Title, "Welcome to the Daybrook!");
     Leave(March16, {false, "Welcome", "Welcome to the Daybrook!"});
     EXPECT_EQ(session_.Text().Count(), 0u);
     EXPECT_FALSE(session_.Dirty());
-    EXPECT_EQ(flow_.Load(March15).Load, DayLoad::dlNone) << "the welcome entry is shown once";
+    EXPECT_EQ(flow_.Load(March15).Load, DayLoad::None) << "the welcome entry is shown once";
 }
 
 TEST_F(DayFlowTest, ATitleEndingInAnAtSignReadsBack)

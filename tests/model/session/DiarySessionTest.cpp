@@ -7,6 +7,37 @@
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -28,13 +59,13 @@ protected:
 
     void Diary(const std::string& name, const LineList& lines, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
     LineList Stored(const std::string& name, const std::string& password = "secret")
     {
         LineList lines;
-        EXPECT_EQ(LoadDiary(PathOf(name), lines, password), drDone) << name;
+        EXPECT_TRUE(LoadDiaryInto(PathOf(name), lines, password)) << name;
         return lines;
     }
 

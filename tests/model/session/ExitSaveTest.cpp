@@ -9,6 +9,37 @@
 #include <deque>
 #include <filesystem>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
@@ -71,7 +102,7 @@ protected:
     ExitSaveTest()
     {
         std::filesystem::create_directory(folder_);
-        EXPECT_EQ(SaveDiary(folder_ / "Notes.dry", Records, "pw"), drDone);
+        EXPECT_TRUE(SaveDiary(folder_ / "Notes.dry", Records, "pw").Ok());
         EXPECT_TRUE(session_.Open("Notes", "pw").Ok());
         before_ = ReadBytes(folder_ / "Notes.dry");
     }
@@ -82,7 +113,7 @@ protected:
     LineList Stored(const std::filesystem::path& file)
     {
         LineList lines;
-        EXPECT_EQ(LoadDiary(file, lines, "pw"), drDone) << file;
+        EXPECT_TRUE(LoadDiaryInto(file, lines, "pw")) << file;
         return lines;
     }
     // A recovery file as this run's schedule writes it.

@@ -7,6 +7,37 @@
 
 #include <filesystem>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
 using testing_support::TempDir;
 
 namespace {
@@ -53,7 +84,7 @@ class RecoveryScheduleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(SaveDiary(folder_ / "Notes.dry", Records, "pw"), drDone);
+        ASSERT_TRUE(SaveDiary(folder_ / "Notes.dry", Records, "pw").Ok());
         ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     }
 
@@ -70,7 +101,7 @@ protected:
     {
         LineList lines;
         DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(session_.RecoveryFile(), lines, password, lock), drDone);
+        EXPECT_TRUE(LoadDiaryFileInto(session_.RecoveryFile(), lines, password, lock));
         return lines;
     }
     bool RecoveryExists() const { return std::filesystem::exists(session_.RecoveryFile()); }

@@ -26,6 +26,30 @@
 #include <filesystem>
 #include <functional>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
+
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing_support::ReadBytes;
@@ -209,7 +233,7 @@ TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
 TEST_F(OptionsWindowTest, RestoreUnderAnotherPasswordSucceedsAfterChangingToIt)
 {
     const LineList older{DayRecord(2022, 6, 1, 0, "Old", Body("from another password"))};
-    ASSERT_EQ(SaveDiary((services_.ProgramFolder() / "old.bkd").string(), older, "other"), drDone);
+    ASSERT_TRUE(SaveDiary((services_.ProgramFolder() / "old.bkd").string(), older, "other").Ok());
     services_.dialogs.AnswerText(InFolder("old.bkd"));
     Run([&] { Click("restoreButton"); });
     EXPECT_THAT(Messages(),
@@ -255,7 +279,7 @@ TEST_F(OptionsWindowTest, FailedBackupIsToldAndAnEarlierBackupIsReplacedWhole)
     });
     EXPECT_THAT(Messages(), ElementsAre("Backup failed!"));
     LineList stored;
-    EXPECT_EQ(LoadDiary((services_.ProgramFolder() / "earlier.bkd").string(), stored, "secret"), drDone);
+    EXPECT_TRUE(LoadDiaryInto((services_.ProgramFolder() / "earlier.bkd").string(), stored, "secret"));
     EXPECT_EQ(stored, Records);
     EXPECT_FALSE(session_.Dirty()) << "a backup is no change of the diary";
 }
@@ -396,17 +420,17 @@ TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExi
         services_.dialogs.AnswerText(QStringLiteral("wrong"));
         Click("sealButton");
         EXPECT_EQ(Messages().back(), "Password is incorrect!");
-        EXPECT_EQ(session_.Format(), dfPlain);
+        EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
         EXPECT_FALSE(session_.Dirty());
 
         services_.dialogs.AnswerText(QStringLiteral(" secret "));
         Click("sealButton");
-        EXPECT_EQ(session_.Format(), dfSealed);
+        EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
         EXPECT_TRUE(session_.Dirty()) << "the sealed file is written at exit";
         EXPECT_EQ(Button("sealButton")->Caption(), " Unseal this diary");
 
         services_.dialogs.AnswerText(QStringLiteral("secret"));
         Click("sealButton");
-        EXPECT_EQ(session_.Format(), dfPlain);
+        EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
     });
 }
