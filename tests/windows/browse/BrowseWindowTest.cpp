@@ -49,35 +49,35 @@ class BrowseWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LoadProgramRessources(store);
+        LoadProgramRessources(store_);
         SetRecords(MayRecords());
     }
 
     void SetRecords(LineList lines)
     {
-        session.Text().SetSorted(false);
-        session.Text().SetLines(std::move(lines));
-        session.Text().SetSorted(true);
+        session_.Text().SetSorted(false);
+        session_.Text().SetLines(std::move(lines));
+        session_.Text().SetSorted(true);
     }
 
     // Executes the window, doing `inside` while it is shown; it is closed afterwards if `inside`
     // left it open. The window's result.
     int Run(const std::function<void()>& inside, int skin = 0)
     {
-        QTimer::singleShot(0, window.get(), [&] {
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTimer::singleShot(0, window_.get(), [&] {
+            window_->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
             inside();
-            if (window->isVisible())
-                window->reject();
+            if (window_->isVisible())
+                window_->reject();
         });
-        return window->Execute(skin);
+        return window_->Execute(skin);
     }
 
     // The control of the window with that object name; the test fails when there is none.
     template <typename T> T& Control(const char* name) const
     {
-        T* control = window->findChild<T*>(QString::fromLatin1(name));
+        T* control = window_->findChild<T*>(QString::fromLatin1(name));
         if (control == nullptr)
             throw std::runtime_error(std::string("no control named ") + name);
         return *control;
@@ -109,11 +109,11 @@ protected:
         return rows[static_cast<size_t>(selected.front().row())].Date.Day;
     }
 
-    testing_support::TestServices services;
-    DiarySession session{services.ProgramFolder().string(), platform::CompareText};
-    PackedResources store;
-    std::unique_ptr<BrowseWindow> window =
-        std::make_unique<BrowseWindow>(nullptr, *services, session, store);
+    testing_support::TestServices services_;
+    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    PackedResources store_;
+    std::unique_ptr<BrowseWindow> window_ =
+        std::make_unique<BrowseWindow>(nullptr, *services_, session_, store_);
 };
 
 } // namespace
@@ -137,14 +137,14 @@ TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
                  {"previousDayButton", "gotoButton", "nextDayButton", "searchButton", "closeButton"})
                 EXPECT_FALSE(Control<widgets::ToolButton>(name).Glyph().isNull()) << name;
             const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store, 2, widgets::SkinPart::Background)
+            EXPECT_EQ(shown, widgets::SkinPicture(store_, 2, widgets::SkinPart::Background)
                                  .convertToFormat(shown.format()));
         },
         2);
     Run(
         [&] {
             const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store, 5, widgets::SkinPart::Background)
+            EXPECT_EQ(shown, widgets::SkinPicture(store_, 5, widgets::SkinPart::Background)
                                  .convertToFormat(shown.format()));
         },
         5);
@@ -167,7 +167,7 @@ TEST_F(BrowseWindowTest, StepsThroughTheListAndGoesToTheSelectedEntry)
         Click("gotoButton");
     });
     ASSERT_GE(chosen, 0);
-    EXPECT_EQ(session.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240503");
+    EXPECT_EQ(session_.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240503");
 }
 
 TEST_F(BrowseWindowTest, DoubleClickGoesToTheEntry)
@@ -179,7 +179,7 @@ TEST_F(BrowseWindowTest, DoubleClickGoesToTheEntry)
         QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, row.center());
     });
     ASSERT_GE(chosen, 0);
-    EXPECT_EQ(session.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240502");
+    EXPECT_EQ(session_.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240502");
 }
 
 TEST_F(BrowseWindowTest, RepeatedSearchWalksTheMatchesAndWrapsAround)
@@ -201,7 +201,7 @@ TEST_F(BrowseWindowTest, RepeatedSearchWalksTheMatchesAndWrapsAround)
         EXPECT_EQ(SelectedDay(), 2) << "no match changes nothing";
         Search("");
         EXPECT_EQ(SelectedDay(), 2);
-        EXPECT_TRUE(services.dialogs.Asked().empty()) << "the search reports nothing";
+        EXPECT_TRUE(services_.dialogs.Asked().empty()) << "the search reports nothing";
     });
 }
 
@@ -249,7 +249,7 @@ TEST_F(BrowseWindowTest, ClosingWithoutAJumpLeavesTheSelectionEmpty)
               }),
               -1);
     EXPECT_EQ(Run([&] { Click("closeButton"); }), -1);
-    EXPECT_EQ(Run([&] { window->close(); }), -1);
+    EXPECT_EQ(Run([&] { window_->close(); }), -1);
     EXPECT_EQ(Run([&] {
                   Click("nextDayButton");
                   Click("gotoButton");
@@ -261,7 +261,7 @@ TEST_F(BrowseWindowTest, ClosingWithoutAJumpLeavesTheSelectionEmpty)
 TEST_F(BrowseWindowTest, ReopeningShowsEntriesAddedMeanwhile)
 {
     Run([&] { EXPECT_EQ(Rows(), 6); });
-    session.Text().Add(DayRecord(2024, 5, 7, 1, "New day", Body("fresh")));
+    session_.Text().Add(DayRecord(2024, 5, 7, 1, "New day", Body("fresh")));
     Run([&] {
         EXPECT_EQ(Rows(), 7);
         EXPECT_EQ(Cell(0, 1), "New day");
@@ -277,7 +277,7 @@ TEST_F(BrowseWindowTest, AnEmptyDiaryListsNothingAndEveryCommandDoesNothing)
                   Click("nextDayButton");
                   Search("day");
                   Click("gotoButton");
-                  EXPECT_TRUE(window->isVisible());
+                  EXPECT_TRUE(window_->isVisible());
                   EXPECT_EQ(SelectedDay(), -1);
               }),
               -1);

@@ -65,7 +65,7 @@ protected:
     KeeperTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~KeeperTest() override { QLocale::setDefault(QLocale::system()); }
 
-    platform::RegistryFile Store() const { return {services.SettingsFile(), {}}; }
+    platform::RegistryFile Store() const { return {services_.SettingsFile(), {}}; }
 
     // The working store as the keeper finds it at its opening.
     void StoreEntries(const std::function<void(birthdays::BirthdayBook&)>& fill)
@@ -93,7 +93,7 @@ protected:
         return people;
     }
 
-    testing_support::TestServices services; // today is 15 March 2024
+    testing_support::TestServices services_; // today is 15 March 2024
 };
 
 } // namespace keeper_test

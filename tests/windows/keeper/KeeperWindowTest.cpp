@@ -32,24 +32,24 @@ class KeeperWindowTest : public KeeperTest {
 protected:
     void Open()
     {
-        opened = std::make_unique<KeeperWindow>(nullptr, *services);
-        keeper = opened.get();
-        keeper->LoadOnce();
-        keeper->show();
+        opened_ = std::make_unique<KeeperWindow>(nullptr, *services_);
+        keeper_ = opened_.get();
+        keeper_->LoadOnce();
+        keeper_->show();
         QApplication::processEvents();
     }
 
     calendar::KeeperCalendar& Calendar() const
     {
-        return Control<calendar::KeeperCalendar>(*keeper, "calendar");
+        return Control<calendar::KeeperCalendar>(*keeper_, "calendar");
     }
     Date Shown() const { return Calendar().CalendarDate(); }
-    QString MonthCaption() const { return Control<QLabel>(*keeper, "monthLabel").text(); }
-    QString Counter() const { return Control<QLabel>(*keeper, "entryCountLabel").text(); }
-    QString ThisMonth() const { return Control<StatusLineLabel>(*keeper, "thisMonthLine").Caption(); }
-    QString NextMonth() const { return Control<StatusLineLabel>(*keeper, "nextMonthLine").Caption(); }
+    QString MonthCaption() const { return Control<QLabel>(*keeper_, "monthLabel").text(); }
+    QString Counter() const { return Control<QLabel>(*keeper_, "entryCountLabel").text(); }
+    QString ThisMonth() const { return Control<StatusLineLabel>(*keeper_, "thisMonthLine").Caption(); }
+    QString NextMonth() const { return Control<StatusLineLabel>(*keeper_, "nextMonthLine").Caption(); }
 
-    void Click(const char* button) { QTest::mouseClick(&Control<QWidget>(*keeper, button), Qt::LeftButton); }
+    void Click(const char* button) { QTest::mouseClick(&Control<QWidget>(*keeper_, button), Qt::LeftButton); }
     void Key(Qt::Key key) { QTest::keyClick(&Calendar(), key); }
 
     // The centre of a day's cell of the shown month, in the calendar's coordinates.
@@ -81,7 +81,7 @@ protected:
         QTest::mouseClick(&Calendar(), Qt::RightButton, {}, at);
         QContextMenuEvent request(QContextMenuEvent::Mouse, at, Calendar().mapToGlobal(at));
         QApplication::sendEvent(&Calendar(), &request);
-        QMenu& menu = Control<QMenu>(*keeper, "calendarMenu");
+        QMenu& menu = Control<QMenu>(*keeper_, "calendarMenu");
         EXPECT_TRUE(menu.isVisible());
         return menu;
     }
@@ -89,7 +89,7 @@ protected:
     QMenu& OpenToolsMenu()
     {
         Click("toolsButton");
-        QMenu& menu = Control<QMenu>(*keeper, "toolsMenu");
+        QMenu& menu = Control<QMenu>(*keeper_, "toolsMenu");
         EXPECT_TRUE(menu.isVisible());
         return menu;
     }
@@ -146,8 +146,8 @@ protected:
         });
     }
 
-    std::unique_ptr<KeeperWindow> opened;
-    KeeperWindow* keeper = nullptr; // the window the journey is in
+    std::unique_ptr<KeeperWindow> opened_;
+    KeeperWindow* keeper_ = nullptr; // the window the journey is in
 };
 
 } // namespace
@@ -159,7 +159,7 @@ TEST_F(KeeperWindowTest, StatusLinesNameTheShownAndTheFollowingMonth)
     EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
     EXPECT_EQ(Counter(), "") << "an empty list shows no status";
     EXPECT_EQ(ThisMonth(), "");
-    keeper->close();
+    keeper_->close();
 
     StoreFamily();
     Open();
@@ -195,7 +195,7 @@ TEST_F(KeeperWindowTest, NavigationKeysAndButtonsMoveByMonthsAcrossYears)
     EXPECT_EQ(Shown(), (Date{2024, 1, 20}));
     Click("previousMonthButton");
     EXPECT_EQ(Shown(), (Date{2023, 12, 1}));
-    QTest::mouseDClick(&Control<QLabel>(*keeper, "monthLabel"), Qt::LeftButton);
+    QTest::mouseDClick(&Control<QLabel>(*keeper_, "monthLabel"), Qt::LeftButton);
     EXPECT_EQ(Shown(), (Date{2024, 1, 1}));
     Click("nextMonthButton");
     EXPECT_EQ(MonthCaption(), "February 2024");
@@ -224,7 +224,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     Choose(*menu, "Add Entry");
     EXPECT_EQ(Shown(), (Date{2024, 5, 11})) << "the calendar follows the entry";
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana$ ($>11$)  ");
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredPeople(), "Dana 5/11/1004 likes tea;");
 
     Open();
@@ -245,20 +245,20 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     EXPECT_EQ(Shown(), (Date{2024, 7, 11}));
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
 
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
     Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
-    EXPECT_EQ(services.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredPeople(), "Dana Rose 7/11/1004 likes tea;");
 
     Open();
     for (int i = 0; i < 4; ++i)
         Key(Qt::Key_PageDown);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
     EXPECT_EQ(ThisMonth(), "");
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredPeople(), "");
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/empty.bbk")));
 }
@@ -302,33 +302,33 @@ TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
 {
     StoreFamily();
     Open();
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(3), "Delete entry of"), "Bob");
-    const auto backup = services.folder / "family";
-    services.dialogs.AnswerText(QString::fromStdString(backup.string()));
+    const auto backup = services_.folder / "family";
+    services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QMenu& tools = OpenToolsMenu();
     EXPECT_EQ(Items(tools), (QStringList{"Backup all Entries to File", "Restore all Entries from file",
                                          "Clear Entire Database (all 2 entries)"}));
     Choose(tools, "Backup all Entries to File");
-    EXPECT_EQ(services.dialogs.Asked().back().Caption, "The Daybrook");
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_EQ(services_.dialogs.Asked().back().Caption, "The Daybrook");
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "Backup was successful, 2 entries were \r\nbacked up to file \"family.bbk\"");
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredPeople(), "Ann 3/12/1980;Cid 4/1/1004;") << "the backup does not count as saved";
-    EXPECT_EQ(ReadBytes(services.folder / "family.bbk"), StoredBytes());
+    EXPECT_EQ(ReadBytes(services_.folder / "family.bbk"), StoredBytes());
 
     Open();
-    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
-    const auto& asked = services.dialogs.Asked();
+    const auto& asked = services_.dialogs.Asked();
     EXPECT_EQ(asked[asked.size() - 3].Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
     EXPECT_EQ(asked[asked.size() - 3].Caption, "Open a birthday backup file...");
     EXPECT_EQ(asked[asked.size() - 3].Text, "entries.bbk");
     EXPECT_EQ(asked[asked.size() - 2].Text, "This will overwrite all your current entries. Are you sure?");
-    EXPECT_EQ(services.dialogs.Messages().back(), "Restore was successful, 6 entries were restored");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Restore was successful, 6 entries were restored");
     EXPECT_EQ(Counter(), "1/6");
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/entries.bbk")));
 }
 
@@ -337,26 +337,26 @@ TEST_F(KeeperWindowTest, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
     StoreFamily();
     const std::string stored = StoredBytes();
     Open();
-    WriteBytes(services.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
-    services.dialogs.AnswerText(QString::fromStdString((services.folder / "cut.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    WriteBytes(services_.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
+    services_.dialogs.AnswerText(QString::fromStdString((services_.folder / "cut.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
     EXPECT_EQ(
-        services.dialogs.Messages().back(),
+        services_.dialogs.Messages().back(),
         "The restore operation has failed (Invalid stream format).\r\nYour existing entries are unchanged.");
-    EXPECT_EQ(services.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
     EXPECT_EQ(Counter(), "2/3");
-    EXPECT_TRUE(keeper->isVisible());
+    EXPECT_TRUE(keeper_->isVisible());
 
     // A backup without entries restores nothing, and says so.
-    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "The backup file holds no entries; your existing entries are unchanged.");
     EXPECT_EQ(Counter(), "2/3");
 
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), stored);
 }
 
@@ -364,29 +364,29 @@ TEST_F(KeeperWindowTest, ClearingAsksTwiceAndIsSavedOnClose)
 {
     StoreFamily();
     Open();
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
     Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
     EXPECT_EQ(Counter(), "2/3");
-    const auto messages = services.dialogs.Messages();
+    const auto messages = services_.dialogs.Messages();
     EXPECT_EQ(messages[messages.size() - 2], "This will clear all your current entries. Are you sure?");
     EXPECT_EQ(messages.back(), "This operation is irreversible. Are you sure?");
 
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
     EXPECT_EQ(Counter(), "");
     QMenu& tools = OpenToolsMenu();
     EXPECT_FALSE(Item(tools, "Clear Entire Database")->isEnabled());
     EXPECT_FALSE(Item(tools, "Backup all Entries to File")->isEnabled());
     tools.close();
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/empty.bbk")));
 }
 
 TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
 {
-    const auto large = services.folder / "large.bbk";
+    const auto large = services_.folder / "large.bbk";
     {
         BirthdayEntryComponent component(Store(), 1252);
         for (int i = 0; i < 1700; ++i)
@@ -394,20 +394,20 @@ TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
         component.SaveToFile(large);
     }
     Open();
-    services.dialogs.AnswerText(QString::fromStdString(large.string()));
+    services_.dialogs.AnswerText(QString::fromStdString(large.string()));
     Choose(OpenToolsMenu(), "Restore all Entries from file");
-    keeper->close();
-    EXPECT_TRUE(keeper->isVisible());
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    keeper_->close();
+    EXPECT_TRUE(keeper_->isVisible());
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "You have to many entries in your database so they cannot\r\n be "
               "saved. Please delete some entries and try to exit again!");
     EXPECT_EQ(StoredBytes(), "");
 
-    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
-    keeper->close();
-    EXPECT_FALSE(keeper->isVisible());
+    keeper_->close();
+    EXPECT_FALSE(keeper_->isVisible());
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/entries.bbk")));
 }
 
@@ -420,10 +420,10 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
         ASSERT_TRUE(registry.WriteValue("Data", {platform::rtBinary, damaged}));
     }
     Open();
-    ASSERT_FALSE(services.dialogs.Messages().empty());
-    EXPECT_NE(services.dialogs.Messages().back().indexOf("could not be read completely"), -1);
+    ASSERT_FALSE(services_.dialogs.Messages().empty());
+    EXPECT_NE(services_.dialogs.Messages().back().indexOf("could not be read completely"), -1);
     EXPECT_EQ(Counter(), "1/2") << "Anna Berg in March, the leap day's person in February";
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), damaged);
 }
 
@@ -436,7 +436,7 @@ TEST_F(KeeperWindowTest, DoubleClickEditsTheOnlyEntryOfADayAndALeapDayShowsAsThe
         Key(Qt::Key_PageUp);
     DoubleClickDay(28);
     EXPECT_EQ(Shown(), (Date{2023, 2, 28}));
-    QMenu& menu = Control<QMenu>(*keeper, "calendarMenu");
+    QMenu& menu = Control<QMenu>(*keeper_, "calendarMenu");
     EXPECT_TRUE(menu.isVisible()) << "no entry that day: the menu instead";
     menu.close();
 
@@ -455,7 +455,7 @@ TEST_F(KeeperWindowTest, DoubleClickEditsTheOnlyEntryOfADayAndALeapDayShowsAsThe
     });
     Choose(*edit, "Kim");
     EXPECT_EQ(Shown(), (Date{2023, 2, 1}));
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredPeople(), "Kim 2/29/1004;");
 }
 
@@ -465,13 +465,13 @@ TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExi
     WhenModalOpens<KeeperWindow>([this](KeeperWindow& shown) {
         EXPECT_EQ(shown.windowTitle(), "The Daybrook : Birthday and anniversary keeper");
         EXPECT_EQ(shown.palette().color(QPalette::Window), QColor(10, 20, 30));
-        keeper = &shown;
-        services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+        keeper_ = &shown;
+        services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
         Choose(*Choose(RightClickDay(12), "Delete entry of"), "Ann");
         Click("exitButton");
     });
     KeeperWindow::Execute(nullptr, "The Daybrook : Birthday and anniversary keeper", QColor(10, 20, 30),
-                          *services);
+                          *services_);
     EXPECT_EQ(StoredPeople(), "Bob 3/3/1975;Cid 4/1/1004;");
 }
 
@@ -489,10 +489,10 @@ TEST_F(KeeperWindowTest, AWindowsExportGivenAsTheSettingsFileShowsItsBirthdays)
     std::string utf16 = "\xFF\xFE";
     for (const char c : text)
         utf16 += std::string{c, '\0'};
-    WriteBytes(services.SettingsFile(), utf16);
+    WriteBytes(services_.SettingsFile(), utf16);
 
     Open();
     EXPECT_EQ(Counter(), "1/6");
     EXPECT_EQ(ThisMonth(), "This Month: $$!Anna Berg$ ($>21$)  ");
-    EXPECT_TRUE(services.dialogs.Messages().empty());
+    EXPECT_TRUE(services_.dialogs.Messages().empty());
 }

@@ -22,16 +22,16 @@ protected:
     // The dialog shown for a person of the list, or for a new one on date.
     void Open(BirthdayEntry& entry, std::optional<double> date = std::nullopt)
     {
-        dialog = std::make_unique<PersonDialog>(nullptr, *services);
+        dialog_ = std::make_unique<PersonDialog>(nullptr, *services_);
         if (date)
-            dialog->PrepareNew(entry, *date);
+            dialog_->PrepareNew(entry, *date);
         else
-            dialog->PrepareEdit(entry);
-        dialog->show();
+            dialog_->PrepareEdit(entry);
+        dialog_->show();
         QApplication::processEvents();
     }
 
-    template <typename T> T& Field(const char* name) const { return Control<T>(*dialog, name); }
+    template <typename T> T& Field(const char* name) const { return Control<T>(*dialog_, name); }
     QComboBox& Month() const { return Field<QComboBox>("monthList"); }
     QComboBox& Day() const { return Field<QComboBox>("dayList"); }
     QComboBox& Year() const { return Field<QComboBox>("yearList"); }
@@ -47,16 +47,16 @@ protected:
         QTest::keyClicks(&Name(), name);
     }
 
-    std::unique_ptr<PersonDialog> dialog;
-    BirthdayEntry scratch;
+    std::unique_ptr<PersonDialog> dialog_;
+    BirthdayEntry scratch_;
 };
 
 } // namespace
 
 TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
 {
-    services.SetToday({2001, 6, 1});
-    Open(scratch, 0.0);
+    services_.SetToday({2001, 6, 1});
+    Open(scratch_, 0.0);
     ASSERT_EQ(Month().count(), 12);
     EXPECT_EQ(Month().itemText(0), "Jan");
     EXPECT_EQ(Month().itemText(11), "Dec");
@@ -73,22 +73,22 @@ TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
 
 TEST_F(PersonDialogTest, ANameAndARealDateAreRequired)
 {
-    scratch.SetBirthDate(EncodeDate(2003, 2, 28));
-    Open(scratch);
+    scratch_.SetBirthDate(EncodeDate(2003, 2, 28));
+    Open(scratch_);
     TypeName("   ");
     ClickOk();
-    EXPECT_EQ(services.dialogs.Messages().back(), "Please enter a name for this person");
-    EXPECT_EQ(services.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Please enter a name for this person");
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
     EXPECT_EQ(QApplication::focusWidget(), &Name());
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog_->isVisible());
 
     TypeName("  Ann Lee ");
     Pick(Day(), "29");
     ClickOk();
-    EXPECT_EQ(services.dialogs.Messages().back(), "Please enter a valid birth date for this person");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Please enter a valid birth date for this person");
     EXPECT_EQ(QApplication::focusWidget(), &Day());
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(scratch.FullName(), "");
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(scratch_.FullName(), "");
 
     Pick(Year(), "?");
     EXPECT_EQ(Sign(), "Pisces");
@@ -97,40 +97,40 @@ TEST_F(PersonDialogTest, ANameAndARealDateAreRequired)
     QTest::keyClick(&Notes(), Qt::Key_Return);
     QTest::keyClicks(&Notes(), "second ");
     ClickOk();
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(scratch.FullName(), "Ann Lee");
-    EXPECT_EQ(scratch.BirthDate(), EncodeDate(UnknownYear, 2, 29));
-    EXPECT_EQ(scratch.Notes(), "first line\r\nsecond ");
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_EQ(scratch_.FullName(), "Ann Lee");
+    EXPECT_EQ(scratch_.BirthDate(), EncodeDate(UnknownYear, 2, 29));
+    EXPECT_EQ(scratch_.Notes(), "first line\r\nsecond ");
 }
 
 TEST_F(PersonDialogTest, AYearOutsideTheListIsShownAsNoneAndStoredAsUnknown)
 {
-    scratch.SetFullName("Old");
-    scratch.SetBirthDate(EncodeDate(1850, 7, 4));
-    Open(scratch);
+    scratch_.SetFullName("Old");
+    scratch_.SetBirthDate(EncodeDate(1850, 7, 4));
+    Open(scratch_);
     EXPECT_EQ(Year().currentIndex(), -1);
     EXPECT_EQ(Month().currentText(), "Jul");
     EXPECT_EQ(Day().currentText(), "04");
     ClickOk();
-    EXPECT_EQ(scratch.BirthDate(), EncodeDate(UnknownYear, 7, 4));
+    EXPECT_EQ(scratch_.BirthDate(), EncodeDate(UnknownYear, 7, 4));
 
-    Open(scratch);
+    Open(scratch_);
     EXPECT_EQ(Year().currentText(), "?");
-    scratch.SetBirthDate(EncodeDate(1987, 7, 4));
-    Open(scratch);
+    scratch_.SetBirthDate(EncodeDate(1987, 7, 4));
+    Open(scratch_);
     EXPECT_EQ(Year().currentText(), "1987");
-    Open(scratch, EncodeDate(1987, 7, 4));
+    Open(scratch_, EncodeDate(1987, 7, 4));
     EXPECT_EQ(Year().currentIndex(), -1) << "a new person's year is not chosen for them";
 }
 
 TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDateIsInvalid)
 {
-    scratch.SetBirthDate(EncodeDate(1990, 1, 1));
-    Open(scratch);
+    scratch_.SetBirthDate(EncodeDate(1990, 1, 1));
+    Open(scratch_);
     EXPECT_EQ(Sign(), "Capricorn");
     const QImage capricorn = SignPicture();
     EXPECT_EQ(capricorn.size(), QSize(35, 35));
-    const std::vector<QImage>& pictures = dialog->ZodiacPictures();
+    const std::vector<QImage>& pictures = dialog_->ZodiacPictures();
     ASSERT_EQ(pictures.size(), 12u);
     EXPECT_EQ(capricorn, pictures[9].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
 
@@ -147,8 +147,8 @@ TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDa
 
 TEST_F(PersonDialogTest, FocusedFieldsAndTheirLabelsAreColoured)
 {
-    Open(scratch, 0.0);
-    dialog->activateWindow();
+    Open(scratch_, 0.0);
+    dialog_->activateWindow();
     const QColor focused(0xF4, 0xF4, 0xFF);
     const auto background = [](const QWidget& field) { return field.palette().color(QPalette::Base); };
     const auto text = [this](const char* label) {
@@ -175,23 +175,23 @@ TEST_F(PersonDialogTest, FocusedFieldsAndTheirLabelsAreColoured)
 
 TEST_F(PersonDialogTest, EscapeCancelsExceptInsideADateList)
 {
-    scratch.SetBirthDate(EncodeDate(1990, 5, 5));
-    Open(scratch);
-    dialog->activateWindow();
+    scratch_.SetBirthDate(EncodeDate(1990, 5, 5));
+    Open(scratch_);
+    dialog_->activateWindow();
     Month().setFocus();
     QTest::keyClick(&Month(), Qt::Key_Escape);
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog_->isVisible());
     Name().setFocus();
     TypeName("Changed");
     QTest::keyClick(&Name(), Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(scratch.FullName(), "");
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    EXPECT_EQ(scratch_.FullName(), "");
 }
 
 TEST_F(PersonDialogTest, NotesRefuseWhatTheCodePageCannotHoldOrWhatIsTooLong)
 {
-    Open(scratch, 0.0);
+    Open(scratch_, 0.0);
     NotesEdit& notes = Notes();
     QTest::keyClicks(&notes, "ok ");
     QKeyEvent alpha(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u03b1"));

@@ -45,31 +45,31 @@ protected:
     SpellCheckTest()
     {
         QGuiApplication::clipboard()->setText(UsersClipboard);
-        owner.setGeometry(100, 100, 640, 480);
-        body = new RichTextEdit(&owner);
-        body->setGeometry(10, 10, 600, 400);
-        owner.show();
+        owner_.setGeometry(100, 100, 640, 480);
+        body_ = new RichTextEdit(&owner_);
+        body_->setGeometry(10, 10, 600, 400);
+        owner_.show();
         QApplication::processEvents();
         Master("cat\r\nend\r\nmat\r\non\r\nplain\r\nsat\r\ntea\r\nten\r\nthe\r\n");
     }
     ~SpellCheckTest() override { EXPECT_EQ(QGuiApplication::clipboard()->text(), UsersClipboard); }
 
-    void Master(const std::string& words) { WriteBytes(services.ProgramFolder() / "English.dic", words); }
+    void Master(const std::string& words) { WriteBytes(services_.ProgramFolder() / "English.dic", words); }
 
     // The body loaded as the day flow leaves it: read-only and unmodified.
     void Body(std::string_view text)
     {
-        body->LoadRtf(text);
-        body->setReadOnly(true);
+        body_->LoadRtf(text);
+        body_->setReadOnly(true);
     }
 
     // A dialog on the body, started and shown; false when it had nothing to show.
     bool Open()
     {
-        dialog = std::make_unique<SpellCheckDialog>(&owner, *services, dictionaries);
-        if (!dialog->Start(*body))
+        dialog_ = std::make_unique<SpellCheckDialog>(&owner_, *services_, dictionaries_);
+        if (!dialog_->Start(*body_))
             return false;
-        dialog->show();
+        dialog_->show();
         QApplication::processEvents();
         return true;
     }
@@ -82,7 +82,7 @@ protected:
             throw std::runtime_error(std::string("no control named ") + name);
         return *control;
     }
-    template <typename T> T& Control(const char* name) const { return Control<T>(*dialog, name); }
+    template <typename T> T& Control(const char* name) const { return Control<T>(*dialog_, name); }
     QLineEdit& Correction() const { return Control<QLineEdit>("correctionEdit"); }
     QListWidget& SuggestionList() const { return Control<QListWidget>("suggestionList"); }
     RichTextEdit& Location() const { return Control<RichTextEdit>("locationView"); }
@@ -99,7 +99,7 @@ protected:
     QString Copy() const { return Location().toPlainText(); }
     size_t EndMessages() const
     {
-        const auto messages = services.dialogs.Messages();
+        const auto messages = services_.dialogs.Messages();
         return static_cast<size_t>(std::count(messages.begin(), messages.end(), EndMessage));
     }
     QStringList Suggestions() const
@@ -129,11 +129,11 @@ protected:
         });
     }
 
-    testing_support::TestServices services;
-    SpellDictionaries dictionaries{services.ProgramFolder(), platform::CollationKey};
-    QWidget owner;
-    RichTextEdit* body;
-    std::unique_ptr<SpellCheckDialog> dialog;
+    testing_support::TestServices services_;
+    SpellDictionaries dictionaries_{services_.ProgramFolder(), platform::CollationKey};
+    QWidget owner_;
+    RichTextEdit* body_;
+    std::unique_ptr<SpellCheckDialog> dialog_;
 };
 
 } // namespace
@@ -142,7 +142,7 @@ TEST_F(SpellCheckTest, OpensOverItsOwnerWithTheKeyboardOrderAsDesigned)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
-    EXPECT_LE((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_LE((dialog_->frameGeometry().center() - owner_.frameGeometry().center()).manhattanLength(), 2);
     EXPECT_TRUE(Control<QLineEdit>("unknownEdit").isReadOnly());
     EXPECT_TRUE(Location().isReadOnly());
 
@@ -159,21 +159,21 @@ TEST_F(SpellCheckTest, BodyWithoutUnknownWordsGetsOnlyTheEndMessage)
 {
     for (const char* text : {"The cat sat on the mat. A 1999 I!", ""}) {
         Body(text);
-        const QString before = body->toPlainText();
+        const QString before = body_->toPlainText();
         bool shown = false;
         WhenShown([&](SpellCheckDialog& spell) {
             shown = true;
             spell.reject();
         });
-        EXPECT_FALSE(RunSpellCheck(&owner, *services, dictionaries, *body)) << text;
+        EXPECT_FALSE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_)) << text;
         QApplication::processEvents();
         EXPECT_FALSE(shown);
-        EXPECT_EQ(body->toPlainText(), before);
-        EXPECT_FALSE(body->document()->isModified());
-        EXPECT_TRUE(body->isReadOnly());
+        EXPECT_EQ(body_->toPlainText(), before);
+        EXPECT_FALSE(body_->document()->isModified());
+        EXPECT_TRUE(body_->isReadOnly());
     }
-    ASSERT_EQ(services.dialogs.Asked().size(), 2u);
-    const ScriptedDialogs::AskedQuestion& end = services.dialogs.Asked().front();
+    ASSERT_EQ(services_.dialogs.Asked().size(), 2u);
+    const ScriptedDialogs::AskedQuestion& end = services_.dialogs.Asked().front();
     EXPECT_EQ(end.Text, EndMessage);
     EXPECT_EQ(end.Icon, MsgIcon::Information);
     EXPECT_EQ(end.Buttons, MsgButtons::Ok);
@@ -181,17 +181,17 @@ TEST_F(SpellCheckTest, BodyWithoutUnknownWordsGetsOnlyTheEndMessage)
 
 TEST_F(SpellCheckTest, MissingMasterDictionaryIsReportedAndTheBodyLeftAlone)
 {
-    std::filesystem::remove(services.ProgramFolder() / "English.dic");
+    std::filesystem::remove(services_.ProgramFolder() / "English.dic");
     Body("Teh cat");
-    EXPECT_FALSE(RunSpellCheck(&owner, *services, dictionaries, *body));
-    ASSERT_EQ(services.dialogs.Asked().size(), 1u);
-    const ScriptedDialogs::AskedQuestion& error = services.dialogs.Asked().front();
+    EXPECT_FALSE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
+    ASSERT_EQ(services_.dialogs.Asked().size(), 1u);
+    const ScriptedDialogs::AskedQuestion& error = services_.dialogs.Asked().front();
     EXPECT_EQ(error.Text, "Cannot load master dictionary file:\r\n\"" +
-                              QString::fromStdString((services.ProgramFolder() / "English.dic").string()));
+                              QString::fromStdString((services_.ProgramFolder() / "English.dic").string()));
     EXPECT_EQ(error.Caption, "The Daybrook");
     EXPECT_EQ(error.Icon, MsgIcon::Error);
-    EXPECT_EQ(body->toPlainText(), "Teh cat");
-    EXPECT_FALSE(body->document()->isModified());
+    EXPECT_EQ(body_->toPlainText(), "Teh cat");
+    EXPECT_FALSE(body_->document()->isModified());
 }
 
 TEST_F(SpellCheckTest, ShowsEachUnknownWordMarkedInPlaceWithItsSuggestions)
@@ -203,7 +203,7 @@ TEST_F(SpellCheckTest, ShowsEachUnknownWordMarkedInPlaceWithItsSuggestions)
     EXPECT_EQ(Marked(), "Teh");
     EXPECT_EQ(Suggestions(), (QStringList{"tea", "ten", "the"}));
     EXPECT_EQ(SuggestionList().selectedItems().size(), 0);
-    EXPECT_EQ(dialog->focusWidget(), &Correction());
+    EXPECT_EQ(dialog_->focusWidget(), &Correction());
 
     Click("ignoreButton");
     EXPECT_EQ(Shown(), "teh");
@@ -215,8 +215,8 @@ TEST_F(SpellCheckTest, ShowsEachUnknownWordMarkedInPlaceWithItsSuggestions)
     EXPECT_EQ(Shown(), "teh"); // the last word stays on display
     Click("ignoreButton");
     EXPECT_EQ(EndMessages(), 2u);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->ApplyCorrections());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_FALSE(dialog_->ApplyCorrections());
 }
 
 TEST_F(SpellCheckTest, WordsSplitAtTheDelimitersOfTheDiaryCodePage)
@@ -244,7 +244,7 @@ TEST_F(SpellCheckTest, IgnoreAllPassesOverTheWordInAnyCaseForTheRestOfTheRun)
     ASSERT_TRUE(Open());
     Click("ignoreAllButton");
     EXPECT_EQ(Shown(), "zork");
-    dialog->reject();
+    dialog_->reject();
 
     Body("tEH zork");
     ASSERT_TRUE(Open());
@@ -255,18 +255,18 @@ TEST_F(SpellCheckTest, AddAsksFirstAndStoresTheWordLowerCased)
 {
     Body("Kettle boil");
     ASSERT_TRUE(Open());
-    services.dialogs.AnswerMessage(MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
     Click("addButton");
-    const ScriptedDialogs::AskedQuestion& question = services.dialogs.Asked().back();
+    const ScriptedDialogs::AskedQuestion& question = services_.dialogs.Asked().back();
     EXPECT_EQ(question.Text, "Add \"Kettle\" to custom dictionary?");
     EXPECT_EQ(question.Icon, MsgIcon::Warning);
     EXPECT_EQ(question.Buttons, MsgButtons::OkCancel);
     EXPECT_EQ(Shown(), "Kettle");
-    EXPECT_FALSE(std::filesystem::exists(services.ProgramFolder() / "Custom.dic"));
+    EXPECT_FALSE(std::filesystem::exists(services_.ProgramFolder() / "Custom.dic"));
 
-    services.dialogs.AnswerMessage(MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Click("addButton");
-    EXPECT_EQ(ReadBytes(services.ProgramFolder() / "Custom.dic"), "kettle\r\n");
+    EXPECT_EQ(ReadBytes(services_.ProgramFolder() / "Custom.dic"), "kettle\r\n");
     EXPECT_EQ(Shown(), "boil");
 }
 
@@ -275,14 +275,14 @@ TEST_F(SpellCheckTest, FailedAddIsReportedAndTheDialogStaysOnTheWord)
     Body("Kettle boil");
     ASSERT_TRUE(Open());
     // A folder where the file belongs: it can be neither read nor replaced.
-    std::filesystem::create_directory(services.ProgramFolder() / "Custom.dic");
+    std::filesystem::create_directory(services_.ProgramFolder() / "Custom.dic");
     Click("addButton");
-    const ScriptedDialogs::AskedQuestion& error = services.dialogs.Asked().back();
+    const ScriptedDialogs::AskedQuestion& error = services_.dialogs.Asked().back();
     EXPECT_EQ(error.Icon, MsgIcon::Error);
     EXPECT_EQ(error.Caption, "The Daybrook");
     EXPECT_EQ(Shown(), "Kettle");
     LineList unused;
-    EXPECT_TRUE(dictionaries.CheckWord("kettle", unused));
+    EXPECT_TRUE(dictionaries_.CheckWord("kettle", unused));
 }
 
 TEST_F(SpellCheckTest, ChangeToPutsTheChosenSuggestionInPlaceWithTheWordsFormatting)
@@ -296,17 +296,17 @@ TEST_F(SpellCheckTest, ChangeToPutsTheChosenSuggestionInPlaceWithTheWordsFormatt
     EXPECT_EQ(Copy(), "plain the ende");
     EXPECT_EQ(Shown(), "ende");
     Click("exitButton");
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(dialog_->isVisible());
 
-    ASSERT_TRUE(dialog->ApplyCorrections());
-    EXPECT_EQ(body->toPlainText(), "plain the ende");
-    QTextCursor word(body->document());
+    ASSERT_TRUE(dialog_->ApplyCorrections());
+    EXPECT_EQ(body_->toPlainText(), "plain the ende");
+    QTextCursor word(body_->document());
     word.setPosition(7);
     EXPECT_EQ(word.charFormat().fontWeight(), QFont::Bold);
     word.setPosition(2);
     EXPECT_NE(word.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_TRUE(body->document()->isModified());
-    EXPECT_FALSE(body->isReadOnly());
+    EXPECT_TRUE(body_->document()->isModified());
+    EXPECT_FALSE(body_->isReadOnly());
 }
 
 TEST_F(SpellCheckTest, ChangeToWithAnEmptyCorrectionRemovesOnlyTheWord)
@@ -327,9 +327,9 @@ TEST_F(SpellCheckTest, ChangeToWithTheWordUnchangedStillCountsAsAChange)
     ASSERT_TRUE(Open());
     Click("changeButton");
     EXPECT_EQ(EndMessages(), 1u);
-    ASSERT_TRUE(dialog->ApplyCorrections());
-    EXPECT_EQ(body->toPlainText(), "Teh cat");
-    EXPECT_TRUE(body->document()->isModified());
+    ASSERT_TRUE(dialog_->ApplyCorrections());
+    EXPECT_EQ(body_->toPlainText(), "Teh cat");
+    EXPECT_TRUE(body_->document()->isModified());
 }
 
 TEST_F(SpellCheckTest, ChangeToAfterTheEndMessageChangesNothingMore)
@@ -362,14 +362,14 @@ TEST_F(SpellCheckTest, EscapeClosesTheDialogFromAnyControl)
     for (const char* control : {"correctionEdit", "suggestionList", "locationView", "ignoreButton"}) {
         ASSERT_TRUE(Open());
         QTest::keyClick(&Control<QWidget>(control), Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible()) << control;
+        EXPECT_FALSE(dialog_->isVisible()) << control;
     }
 }
 
 TEST_F(SpellCheckTest, EscapeAfterAReplacementStillCorrectsTheBody)
 {
     Body("Teh cat sat\r\nand more lines\r\nto scroll\r\n");
-    body->moveCursor(QTextCursor::End);
+    body_->moveCursor(QTextCursor::End);
     WhenShown([](SpellCheckDialog& spell) {
         auto& correction = Control<QLineEdit>(spell, "correctionEdit");
         correction.clear();
@@ -377,11 +377,11 @@ TEST_F(SpellCheckTest, EscapeAfterAReplacementStillCorrectsTheBody)
         QTest::mouseClick(&Control<QPushButton>(spell, "changeButton"), Qt::LeftButton);
         QTest::keyClick(&Control<QListWidget>(spell, "suggestionList"), Qt::Key_Escape);
     });
-    EXPECT_TRUE(RunSpellCheck(&owner, *services, dictionaries, *body));
-    EXPECT_TRUE(body->toPlainText().startsWith("The cat sat\n"));
-    EXPECT_TRUE(body->document()->isModified());
-    EXPECT_FALSE(body->isReadOnly());
-    EXPECT_EQ(body->textCursor().position(), 0);
-    EXPECT_FALSE(body->textCursor().hasSelection());
-    EXPECT_EQ(owner.focusWidget(), body);
+    EXPECT_TRUE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
+    EXPECT_TRUE(body_->toPlainText().startsWith("The cat sat\n"));
+    EXPECT_TRUE(body_->document()->isModified());
+    EXPECT_FALSE(body_->isReadOnly());
+    EXPECT_EQ(body_->textCursor().position(), 0);
+    EXPECT_FALSE(body_->textCursor().hasSelection());
+    EXPECT_EQ(owner_.focusWidget(), body_);
 }
