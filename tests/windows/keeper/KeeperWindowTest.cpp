@@ -74,14 +74,18 @@ protected:
         QTest::mouseDClick(&Calendar(), Qt::LeftButton, {}, DayCell(day));
     }
 
-    // A right-click on a day: the press selects it, then the calendar menu is asked for.
-    QMenu& RightClickDay(int day)
+    // A right-click: the press selects the day under it, then the calendar menu is asked for.
+    QMenu& RightClickAt(QPoint at)
     {
-        const QPoint at = DayCell(day);
         QTest::mouseClick(&Calendar(), Qt::RightButton, {}, at);
         QContextMenuEvent request(QContextMenuEvent::Mouse, at, Calendar().mapToGlobal(at));
         QApplication::sendEvent(&Calendar(), &request);
-        QMenu& menu = Control<QMenu>(*keeper_, "calendarMenu");
+        return Control<QMenu>(*keeper_, "calendarMenu");
+    }
+
+    QMenu& RightClickDay(int day)
+    {
+        QMenu& menu = RightClickAt(DayCell(day));
         EXPECT_TRUE(menu.isVisible());
         return menu;
     }
@@ -261,6 +265,18 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     keeper_->close();
     EXPECT_EQ(StoredPeople(), "");
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/empty.bbk")));
+}
+
+TEST_F(KeeperWindowTest, TheCalendarMenuOpensOnlyOverTheDaysOfTheMonth)
+{
+    Open();
+    const calendar::KeeperCalendar& shown = Calendar();
+    const QPoint origin = shown.contentsRect().topLeft();
+    // March 2024 begins on a Friday: the first week row starts with empty cells.
+    for (const QPoint at : {shown.CellRect(2, 0).center(), shown.CellRect(0, 1).center()})
+        EXPECT_FALSE(RightClickAt(at + origin).isVisible());
+    EXPECT_TRUE(RightClickAt(shown.CellRect(5, 1).center() + origin).isVisible());
+    EXPECT_EQ(Shown(), (Date{2024, 3, 1}));
 }
 
 TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFour)
