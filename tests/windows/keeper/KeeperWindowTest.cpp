@@ -279,7 +279,7 @@ TEST_F(KeeperWindowTest, TheCalendarMenuOpensOnlyOverTheDaysOfTheMonth)
     EXPECT_EQ(Shown(), (Date{2024, 3, 1}));
 }
 
-TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFour)
+TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFourOfThem)
 {
     StoreEntries([](BirthdayBook& entries) {
         for (const char* name : {"One", "Two", "Three", "Four", "Five"})
@@ -312,6 +312,16 @@ TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFo
         EXPECT_NE(shown.pixelColor(x + dx + 1, top), blue) << dx;
     }
     EXPECT_GE(names + 1, 3);
+
+    // Four people fill a day; below four the menu adds again.
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(20), "Delete entry of"), "One");
+    QMenu& four = RightClickDay(20);
+    EXPECT_FALSE(Item(four, "Add More Entries")->isEnabled());
+    four.close();
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(20), "Delete entry of"), "Two");
+    EXPECT_TRUE(Item(RightClickDay(20), "Add More Entries")->isEnabled());
 }
 
 TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
