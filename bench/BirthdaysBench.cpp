@@ -73,10 +73,9 @@ public:
     {
         birthdays::BirthdayEntryComponent component(services_.SettingsStore(), 1252);
         FillEntries(component.Entries(), count);
-        if (inBackup)
-            component.SaveToFile(File("entries.bbk"));
-        else
-            component.SaveToRegistry();
+        const auto saved = inBackup ? component.SaveToFile(File("entries.bbk")) : component.SaveToRegistry();
+        if (!saved)
+            std::abort();
         return component.Stream();
     }
 

@@ -64,7 +64,7 @@ void BM_SaveMainSettings(benchmark::State& state)
         ++round;
         if (changed)
             for (int i = 0; i < reger->Items().Count(); ++i)
-                reger->Items()[i].Value = reger->Items()[i].ValueType == vtString
+                reger->Items()[i].Value = reger->Items()[i].ValueType == SettingsValueType::String
                                               ? Variant(std::to_string(round))
                                               : Variant(round);
         state.ResumeTiming();

@@ -34,21 +34,20 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
         // Only looked at: a damaged settings file is reported, not set aside as the program does.
         const std::filesystem::path& file = SettingsStore().File;
         std::string text;
-        std::string why;
         if (safefile::ReadWhole(file, text) == safefile::ReadResult::Failed) {
             status = Fail(drUnreadable, file.string() + ": cannot be read");
             return false;
         }
-        if (!text.empty() && !platform::ParseRegText(text, &why)) {
-            status = Fail(ExitData, file.string() + ": " + why);
+        if (const auto document = platform::ParseRegText(text); !text.empty() && !document) {
+            status = Fail(ExitData, file.string() + ": " + document.Message());
             return false;
         }
-        try {
-            bytes = birthdays::ReadWorkingStore(SettingsStore());
-        } catch (const birthdays::BirthdayBookError& error) {
-            status = Fail(ExitData, "the birthday list in the settings: " + std::string(error.what()));
+        auto stored = birthdays::ReadWorkingStore(SettingsStore());
+        if (!stored) {
+            status = Fail(ExitData, "the birthday list in the settings: " + stored.Message());
             return false;
         }
+        bytes = std::move(*stored);
         if (bytes.empty())
             bytes = birthdays::EntryStreamWriter(platform::DiaryCodePage()).Finish();
         return true;

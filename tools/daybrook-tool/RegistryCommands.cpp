@@ -50,7 +50,7 @@ std::optional<std::string> BirthdayListFault(const ImportValue& value)
     if (!SameText(value.Key, ProgramKeys[1]) || !SameText(value.Value.Name, "Data"))
         return std::nullopt;
     const platform::RegData& data = value.Value.Data;
-    if (data.Type != platform::rtBinary || data.Bytes.size() > birthdays::MaxStoredBytes)
+    if (data.Type != platform::RegType::Binary || data.Bytes.size() > birthdays::MaxStoredBytes)
         return "Invalid data type for 'Data'";
     if (data.Bytes.empty())
         return std::nullopt;
@@ -73,10 +73,9 @@ int ImportRegistry(const Arguments& arguments)
     case safefile::ReadResult::Done:
         break;
     }
-    std::string why;
-    const auto document = platform::ParseRegText(text, &why);
+    const auto document = platform::ParseRegText(text);
     if (!document)
-        return Fail(ExitData, file + ": " + why);
+        return Fail(ExitData, file + ": " + document.Message());
 
     std::vector<ImportValue> values;
     size_t otherKeys = 0;
@@ -100,7 +99,7 @@ int ImportRegistry(const Arguments& arguments)
     size_t changed = 0;
     registry.BeginUpdate();
     for (const ImportValue& value : values) {
-        registry.OpenKey(value.Key, true);
+        (void)registry.OpenKey(value.Key, true); // one of the program's keys, a valid path
         const auto stored = registry.ReadValue(value.Value.Name);
         const char* state = !stored ? "new" : *stored == value.Value.Data ? "unchanged" : "changed";
         std::cout << UserHive << value.Key << "\\"
@@ -110,10 +109,10 @@ int ImportRegistry(const Arguments& arguments)
             continue;
         ++changed;
         if (!dryRun)
-            registry.WriteValue(value.Value.Name, value.Value.Data);
+            (void)registry.WriteValue(value.Value.Name, value.Value.Data); // only noted until EndUpdate
     }
-    if (!dryRun && !registry.EndUpdate())
-        return Fail(ExitIo, "the settings file could not be written (" + registry.LastError() +
+    if (const auto written = dryRun ? result::Status() : registry.EndUpdate(); !written)
+        return Fail(ExitIo, "the settings file could not be written (" + written.Message() +
                                 "); nothing was imported");
     std::cout << changed << (dryRun ? " values would be set, " : " values set, ") << values.size() - changed
               << " unchanged; " << otherKeys << " other keys with " << otherValues << " values ignored\n";

@@ -40,7 +40,8 @@ DAYBROOK_SCREENSHOT("keeper", [] {
     screenshots::ShotServices services;
     BirthdayEntryComponent stored((*services).SettingsStore(), 1252);
     FillMonth(stored.Entries());
-    stored.SaveToRegistry();
+    if (!stored.SaveToRegistry())
+        std::abort();
     KeeperWindow keeper(nullptr, *services);
     keeper.setWindowTitle(QStringLiteral("The Daybrook : Birthday and anniversary keeper"));
     keeper.LoadOnce();

@@ -190,7 +190,7 @@ void CellGrid::DrawGridLines(QPainter& painter) const
     const int bottom = last.bottom() + LineWidth;
     const int fixedBottom = FixedRowCount > 0 ? CellRect(0, FixedRowCount - 1).bottom() + LineWidth : -1;
     const QColor fixedLine(Qt::black);
-    const QColor line = widgets::ToQColor(CellColor == clSilver ? clGray : clSilver);
+    const QColor line = widgets::ToQColor(CellColor == Silver ? Gray : Silver);
 
     for (int row = 0; row < RowCount(); ++row) {
         const bool fixed = row < FixedRowCount;

@@ -22,15 +22,15 @@ class QMenu;
 namespace calendar {
 
 using widgets::RgbColor;
-using widgets::clBlack;
-using widgets::clBlue;
-using widgets::clBtnFace;
-using widgets::clGray;
-using widgets::clRed;
-using widgets::clSilver;
-using widgets::clWhite;
-using widgets::clWindow;
-using widgets::clYellow;
+using widgets::Black;
+using widgets::Blue;
+using widgets::ButtonFace;
+using widgets::Gray;
+using widgets::Red;
+using widgets::Silver;
+using widgets::White;
+using widgets::WindowBackground;
+using widgets::Yellow;
 
 enum GridDrawFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 using GridDrawState = int;
@@ -145,9 +145,9 @@ private:
     int DefaultRowHeightValue = 24;
     int LineWidth = 1;
     GridOptionSet GridOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
-    RgbColor CellColor = clWindow;
-    RgbColor FixedCellColor = clBtnFace;
-    RgbColor TextColor = clBlack;
+    RgbColor CellColor = WindowBackground;
+    RgbColor FixedCellColor = ButtonFace;
+    RgbColor TextColor = Black;
     GridBorderStyle Border = bsSingle;
     bool Is3D = true;
     GridCoord Current;

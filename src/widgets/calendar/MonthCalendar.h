@@ -52,10 +52,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    RgbColor ActiveText = clBlue;
-    RgbColor ActiveBackground = clYellow;
-    RgbColor SpecialText = clRed;
-    RgbColor SpecialBackground = clYellow;
+    RgbColor ActiveText = Blue;
+    RgbColor ActiveBackground = Yellow;
+    RgbColor SpecialText = Red;
+    RgbColor SpecialBackground = Yellow;
 };
 
 } // namespace calendar

@@ -40,7 +40,7 @@ protected:
     void PaintStandardPanel(QPainter& painter) const;
 
 private:
-    RgbColor color_ = clBtnFace;
+    RgbColor color_ = ButtonFace;
     BevelCut bevelOuter_ = BevelCut::bvRaised;
     BevelCut bevelInner_ = BevelCut::bvNone;
     int bevelWidth_ = 1;

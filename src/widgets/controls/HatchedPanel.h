@@ -42,7 +42,7 @@ private:
     QImage bitmap_;
     BevelHatchMode mode_ = BevelHatchMode::hmTiled;
     BorderMode borders_ = BorderMode::bmNone;
-    RgbColor borderColor_ = clBlack;
+    RgbColor borderColor_ = Black;
     bool transparent_ = false;
     bool controlEnabled_ = false;
 };

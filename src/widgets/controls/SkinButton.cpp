@@ -35,7 +35,7 @@ bool IsPushButton(const QWidget* widget)
 } // namespace
 
 SkinButton::SkinButton(QWidget* parent)
-    : CustomButton(parent, HorizontalAlignment::taCenter, clBtnFace, clGray)
+    : CustomButton(parent, HorizontalAlignment::taCenter, ButtonFace, Gray)
 {
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -9,7 +9,7 @@
 
 namespace widgets {
 
-SpeedButton::SpeedButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::taLeftJustify, clDefault, clBlack)
+SpeedButton::SpeedButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::taLeftJustify, DefaultColor, Black)
 {
     setFocusPolicy(Qt::NoFocus);
 }

@@ -94,7 +94,7 @@ void BrowseWindow::CreateControls()
     backgroundPanel_ = new widgets::HatchPanel(this);
     backgroundPanel_->setObjectName("backgroundPanel");
     backgroundPanel_->setGeometry(rect());
-    backgroundPanel_->SetColor(widgets::clBlack);
+    backgroundPanel_->SetColor(widgets::Black);
     backgroundPanel_->SetBevelOuter(widgets::BevelCut::bvNone);
     backgroundPanel_->SetMode(widgets::HatchMode::Tiled);
     backgroundPicture_ = new QLabel(backgroundPanel_);

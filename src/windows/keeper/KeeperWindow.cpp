@@ -155,15 +155,15 @@ void KeeperWindow::CreateCalendar()
     calendar_->SetCtl3D(false);
     calendar_->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goDrawFocusSelected);
     calendar_->SetLayout(tlTop);
-    calendar_->SetColorEmpty(clWhite);
+    calendar_->SetColorEmpty(White);
     calendar_->SetCellBorder(2);
     calendar_->SetDayFormat(dfLong);
     calendar_->SetDefaultHeaderHeight(CellHeaderHeight);
     calendar_->SetWordWrap(false);
     calendar_->SetStartOfWeek(0);
-    calendar_->SetActiveColor(clBlue);
+    calendar_->SetActiveColor(Blue);
     calendar_->SetActiveBGColor(0x80FFFF);
-    calendar_->SetSpecialColor(clBlue);
+    calendar_->SetSpecialColor(Blue);
     calendar_->SetSpecialBGColor(0xC0FFFF);
     calendar_->SetPopupMenu(calendarMenu_);
     calendar_->installEventFilter(this);
@@ -182,7 +182,7 @@ void KeeperWindow::CreateStatusPanel()
     statusPanel_ = new widgets::HatchedPanel(this);
     statusPanel_->setObjectName("statusPanel");
     statusPanel_->setGeometry(4, 453, 778, 42);
-    statusPanel_->SetColor(widgets::clWhite);
+    statusPanel_->SetColor(widgets::White);
     statusPanel_->SetBorders(widgets::BorderMode::bmFlat);
     thisMonthLine_ = MakeStatusLine(statusPanel_, "thisMonthLine", 4);
     nextMonthLine_ = MakeStatusLine(statusPanel_, "nextMonthLine", 22);
@@ -249,11 +249,8 @@ void KeeperWindow::LoadOnce()
     if (loaded_)
         return;
     loaded_ = true;
-    try {
-        book_.LoadFromRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
-    }
+    if (const auto loaded = book_.LoadFromRegistry(); !loaded)
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(loaded.Message()), services_.Title());
 }
 
 void KeeperWindow::Activated()
@@ -294,12 +291,7 @@ void KeeperWindow::RefreshStatus()
 void KeeperWindow::PrevMonth()
 {
     calendar_->SetDay(1);
-    if (calendar_->Month() == 1) {
-        calendar_->SetMonth(12);
-        calendar_->SetYear(calendar_->Year() - 1);
-    } else {
-        calendar_->SetMonth(calendar_->Month() - 1);
-    }
+    calendar_->PrevMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
@@ -307,12 +299,7 @@ void KeeperWindow::PrevMonth()
 void KeeperWindow::NextMonth()
 {
     calendar_->SetDay(1);
-    if (calendar_->Month() == 12) {
-        calendar_->SetMonth(1);
-        calendar_->SetYear(calendar_->Year() + 1);
-    } else {
-        calendar_->SetMonth(calendar_->Month() + 1);
-    }
+    calendar_->NextMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
@@ -532,10 +519,8 @@ void KeeperWindow::OnBackupChosen()
         return;
     const QString file = WithBackupExtension(*chosen);
     const bool modified = book_.Entries().Modified();
-    try {
-        book_.SaveToFile(file.toStdString());
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()), services_.Title());
+    if (const auto saved = book_.SaveToFile(file.toStdString()); !saved) {
+        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(saved.Message()), services_.Title());
         return;
     }
     // Saving the backup cleared the flag; changes not yet in the working store still are not.
@@ -560,11 +545,11 @@ void KeeperWindow::OnRestoreChosen()
             services_.Title(), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
             widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    if (book_.LoadFromFile(file->toStdString()) != 0) {
+    if (const auto loaded = book_.LoadFromFile(file->toStdString()); !loaded) {
         services_.Dialogs().ShowError(
             this,
             QStringLiteral("The restore operation has failed (%1).\r\nYour existing entries are unchanged.")
-                .arg(QString::fromLocal8Bit(book_.LoadError())),
+                .arg(QString::fromLocal8Bit(loaded.Message())),
             services_.Title());
         return;
     }
@@ -604,10 +589,8 @@ bool KeeperWindow::SaveOnClose()
 {
     if (!book_.Entries().Modified())
         return true;
-    try {
-        book_.SaveToRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
+    if (const auto saved = book_.SaveToRegistry(); !saved) {
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(saved.Message()), services_.Title());
         return false;
     }
     return true;

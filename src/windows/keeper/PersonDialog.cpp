@@ -81,7 +81,7 @@ widgets::SkinButton* MakeButton(QWidget* parent, const char* name, const QString
     button->setObjectName(QLatin1String(name));
     button->setGeometry(left, 158, 75, 25);
     button->SetStyle(widgets::ButtonStyle::bsModern);
-    button->SetColor(widgets::clSilver);
+    button->SetColor(widgets::Silver);
     button->SetCaption(caption);
     return button;
 }

@@ -127,7 +127,7 @@ TEST_F(KeeperCalendarTest, EmptyCellsTakeColorEmptyOnlyWhenItDiffers)
     const QRect empty = OnScreen(calendar, 0, 1);
     calendar.SetColorEmpty(calendar.Color());
     EXPECT_EQ(Render(calendar).pixelColor(empty.center()), Background());
-    calendar.SetColorEmpty(clWhite);
+    calendar.SetColorEmpty(White);
     EXPECT_EQ(Render(calendar).pixelColor(empty.center()), QColor(Qt::white));
     EXPECT_EQ(Render(calendar).pixelColor(OnScreen(calendar, 4, 1).center()), Background());
 }
@@ -135,7 +135,7 @@ TEST_F(KeeperCalendarTest, EmptyCellsTakeColorEmptyOnlyWhenItDiffers)
 TEST_F(KeeperCalendarTest, ActiveDaysFillTheirWholeCell)
 {
     calendar.SetActiveBGColor(0x80FFFF);
-    calendar.SetActiveColor(clBlue);
+    calendar.SetActiveColor(Blue);
     calendar.SetActiveDays("20");
     const QImage image = Render(calendar);
     const QRect cell = OnScreen(calendar, 1, 4);

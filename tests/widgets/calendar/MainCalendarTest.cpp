@@ -151,7 +151,7 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
 
 TEST_F(MainCalendarTest, ActiveAndSpecialDaysTakeTheirColours)
 {
-    calendar.SetActiveColor(clRed);
+    calendar.SetActiveColor(Red);
     calendar.SetActiveBGColor(0xFFDFDF);
     calendar.SetActiveDays("5,6,14,");
     calendar.SetSpecialDays("6");
@@ -173,8 +173,8 @@ TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
 {
     calendar.SetActiveDays("");
     const auto cells = Draw();
-    EXPECT_EQ(cells.State(0, 1), dsActive);
-    EXPECT_EQ(cells.State(4, 1), dsNormal);
+    EXPECT_EQ(cells.State(0, 1), DayState::Active);
+    EXPECT_EQ(cells.State(4, 1), DayState::Normal);
     EXPECT_EQ(Render(calendar).pixelColor(calendar.CellRect(0, 1).center()), QColor(0xFF, 0xFF, 0xF2));
 }
 

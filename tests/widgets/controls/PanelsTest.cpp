@@ -46,7 +46,7 @@ TEST(HatchPanel, TilesRunWholePastTheRightAndBottomEdges)
         EXPECT_EQ(PixelAt(image, 1, 1 + 58 * k), BitmapAt(0, 0)) << "tile " << k;
     EXPECT_EQ(PixelAt(image, 1, 371), BitmapAt(0, 22)) << "the seventh tile runs over the bottom bevel";
     EXPECT_EQ(PixelAt(image, 31, 5), BitmapAt(30, 4)) << "and the column over the right bevel";
-    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone)) << "the bevel outside the area stays";
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor)) << "the bevel outside the area stays";
 }
 
 TEST(HatchPanel, StretchedBitmapFillsTheInnerArea)
@@ -59,9 +59,9 @@ TEST(HatchPanel, StretchedBitmapFillsTheInnerArea)
     bitmap.fill(Qt::red);
     panel.SetBitmap(bitmap);
     const QImage image = Snapshot(panel);
-    EXPECT_EQ(PixelAt(image, 1, 1), clRed);
-    EXPECT_EQ(PixelAt(image, 40, 20), clRed);
-    EXPECT_NE(PixelAt(image, 41, 21), clRed);
+    EXPECT_EQ(PixelAt(image, 1, 1), Red);
+    EXPECT_EQ(PixelAt(image, 40, 20), Red);
+    EXPECT_NE(PixelAt(image, 41, 21), Red);
 }
 
 TEST(HatchPanel, WithoutBitmapLooksLikeAStandardPanel)
@@ -69,11 +69,11 @@ TEST(HatchPanel, WithoutBitmapLooksLikeAStandardPanel)
     Backdrop backdrop;
     HatchPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
-    panel.SetColor(clSilver);
+    panel.SetColor(Silver);
     const QImage image = Snapshot(panel);
-    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone));
-    EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(clBtnShadow, clNone));
-    EXPECT_EQ(PixelAt(image, 25, 15), clSilver);
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor));
+    EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(ButtonShadow, NoColor));
+    EXPECT_EQ(PixelAt(image, 25, 15), Silver);
 }
 
 TEST(KvHatchPanel, BordersFollowTheirModeWhateverTheBevels)
@@ -81,21 +81,21 @@ TEST(KvHatchPanel, BordersFollowTheirModeWhateverTheBevels)
     Backdrop backdrop;
     HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     panel.SetBevelOuter(BevelCut::bvLowered);
     panel.SetBevelInner(BevelCut::bvRaised);
-    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), clWhite) << "bmNone: no frame at all";
+    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), White) << "bmNone: no frame at all";
 
     panel.SetBorders(BorderMode::bmFlat);
     QImage image = Snapshot(panel);
     for (const QPoint p : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 29), QPoint(49, 29), QPoint(25, 29)})
-        EXPECT_EQ(PixelAt(image, p.x(), p.y()), clBlack) << p.x() << "," << p.y();
-    EXPECT_EQ(PixelAt(image, 1, 1), clWhite) << "one pixel wide";
+        EXPECT_EQ(PixelAt(image, p.x(), p.y()), Black) << p.x() << "," << p.y();
+    EXPECT_EQ(PixelAt(image, 1, 1), White) << "one pixel wide";
 
     panel.SetBorders(BorderMode::bmOriginal);
     image = Snapshot(panel);
-    const RgbColor shadow = ResolvedColor(clBtnShadow, clNone);
-    const RgbColor highlight = ResolvedColor(clBtnHighlight, clNone);
+    const RgbColor shadow = ResolvedColor(ButtonShadow, NoColor);
+    const RgbColor highlight = ResolvedColor(ButtonHighlight, NoColor);
     EXPECT_EQ(PixelAt(image, 0, 0), shadow) << "lowered outer bevel";
     EXPECT_EQ(PixelAt(image, 49, 29), highlight);
     EXPECT_EQ(PixelAt(image, 1, 1), highlight) << "raised inner bevel";
@@ -107,7 +107,7 @@ TEST(KvHatchPanel, TransparentPanelShowsItsParent)
     Backdrop backdrop(QColor(0x30, 0x50, 0x70));
     HatchedPanel panel(&backdrop);
     panel.setGeometry(10, 10, 50, 30);
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     panel.SetBitmap(PositionBitmap(8, 8));
     panel.SetTransparent(true);
     EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), RGBColor(0x30, 0x50, 0x70));
@@ -155,7 +155,7 @@ TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmp
     Backdrop backdrop;
     MarkupPanel panel(&backdrop);
     EXPECT_EQ(panel.size(), QSize(200, 100));
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(14);
     font.setBold(true);
@@ -173,9 +173,9 @@ TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmp
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 200; ++x) {
             const RgbColor c = PixelAt(image, x, y);
-            red += c == clRed;
-            blue += c == clBlue;
-            if (c == clRed)
+            red += c == Red;
+            blue += c == Blue;
+            if (c == Red)
                 firstRed = std::min(firstRed, x);
         }
     EXPECT_GT(red, 20);
@@ -185,7 +185,7 @@ TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmp
     panel.SetCaption({});
     const QImage empty = Snapshot(panel);
     for (int x = 0; x < 200; ++x)
-        ASSERT_EQ(PixelAt(empty, x, 12), clWhite);
+        ASSERT_EQ(PixelAt(empty, x, 12), White);
 }
 
 TEST(KvHtmlHatchPanel, UseCRLFDecidesWhetherCaptionLinesBreak)

@@ -72,16 +72,16 @@ protected:
     {
         birthdays::BirthdayEntryComponent component(Store(), 1252);
         fill(component.Entries());
-        component.SaveToRegistry();
+        ASSERT_TRUE(component.SaveToRegistry());
     }
 
-    std::string StoredBytes() const { return birthdays::ReadWorkingStore(Store()); }
+    std::string StoredBytes() const { return *birthdays::ReadWorkingStore(Store()); }
 
     // The people of the working store as "name month/day/year notes;" each.
     std::string StoredPeople() const
     {
         birthdays::BirthdayEntryComponent component(Store(), 1252);
-        component.LoadFromRegistry();
+        EXPECT_TRUE(component.LoadFromRegistry());
         std::string people;
         for (int i = 0; i < component.Entries().Count(); ++i) {
             const birthdays::BirthdayEntry& entry = component.Entries()[i];

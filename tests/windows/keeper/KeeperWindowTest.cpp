@@ -417,7 +417,7 @@ TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
         BirthdayEntryComponent component(Store(), 1252);
         for (int i = 0; i < 1700; ++i)
             AddPerson(component.Entries(), "Person " + std::to_string(i), 1980, 1 + i % 12, 1 + i % 28);
-        component.SaveToFile(large);
+        ASSERT_TRUE(component.SaveToFile(large));
     }
     Open();
     services_.dialogs.AnswerText(QString::fromStdString(large.string()));
@@ -443,7 +443,7 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
     {
         platform::Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("Software\\Kestrine\\BirthDay", true));
-        ASSERT_TRUE(registry.WriteValue("Data", {platform::rtBinary, damaged}));
+        ASSERT_TRUE(registry.WriteValue("Data", {platform::RegType::Binary, damaged}));
     }
     Open();
     ASSERT_FALSE(services_.dialogs.Messages().empty());
