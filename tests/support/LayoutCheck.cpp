@@ -28,11 +28,13 @@ QString NameOf(const QWidget& widget)
     return widget.objectName();
 }
 
-// A picture behind other controls: a label that shows a pixmap and no text, or a widget that
-// says so with the "background" property.
+// A picture or a bevel behind other controls: a label that shows a pixmap and no text, a plain
+// frame, or a widget that says so with the "background" property.
 bool IsBackground(const QWidget& widget)
 {
     if (widget.property("background").toBool())
+        return true;
+    if (qstrcmp(widget.metaObject()->className(), "QFrame") == 0)
         return true;
     const auto* label = qobject_cast<const QLabel*>(&widget);
     return label && label->text().isEmpty() && !label->pixmap().isNull();

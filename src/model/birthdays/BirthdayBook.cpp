@@ -4,6 +4,7 @@
 #include "base/io/SafeFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -18,13 +19,16 @@ const std::string TooManyEntries =
 // Backup files are a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t MaxBackupBytes = 64u << 20;
 
+// The calendar date of a stored date; nothing for a number outside the years 1 to 9999 (a
+// damaged or hand-made entry), which no day of the calendar shows.
 std::optional<calendar::Date> MonthAndDay(double date)
 {
-    try {
-        return calendar::DecodeDate(date);
-    } catch (const calendar::ConvertError&) {
+    static const double first = calendar::EncodeDate(1, 1, 1);
+    static const double last = calendar::EncodeDate(9999, 12, 31);
+    const double day = std::trunc(date);
+    if (!(day >= first && day <= last))
         return std::nullopt;
-    }
+    return calendar::DecodeDate(date);
 }
 
 std::string ValueNameOr(std::string_view name)

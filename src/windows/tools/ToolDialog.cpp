@@ -26,7 +26,11 @@ StretchedPicture* MakePicture(QWidget* parent, const QRect& bounds)
 
 } // namespace
 
-StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent) {}
+// A picture the window draws behind its controls (the layout check lets controls lie on it).
+StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent)
+{
+    setProperty("background", true);
+}
 
 void StretchedPicture::SetPicture(const QImage& picture)
 {

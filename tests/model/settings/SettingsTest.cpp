@@ -144,8 +144,8 @@ TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 
         EXPECT_TRUE(skin.Value.IsEmpty());
         EXPECT_EQ(Read(skin.AsInteger()), 0);
-        EXPECT_EQ(settings.GetValue("Text")->ToString(), "");
-        EXPECT_EQ(Read(settings.GetValue("Ratio")->ToBoolean()), false);
+        EXPECT_EQ(Read(settings.GetValue("Text")), Variant());
+        EXPECT_EQ(Read(settings.GetValue("Ratio")->ToBoolean()), false) << "an empty value is false";
         EXPECT_EQ(name.AsString(), "default.dry");
         EXPECT_EQ(Read(upper.AsBoolean()), true) << "the text is upper-cased before it is compared";
         EXPECT_EQ(Read(one.AsBoolean()), false) << "only the word true is true";
@@ -173,7 +173,7 @@ TEST_F(SettingsTest, UnparsableDefaultsAreRefusedAndTheItemsStillLoad)
         FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), result::Reason::Refused),
         "'2/30/2024' is not a valid date and time");
     EXPECT_EQ(Read(settings.GetValue("B")), Variant(1.5)) << "the stored value is loaded all the same";
-    EXPECT_TRUE(settings.GetValue("A")->IsEmpty());
+    EXPECT_EQ(Read(settings.GetValue("A")), Variant());
 }
 
 TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
@@ -207,7 +207,7 @@ TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAre
         Prepare(settings);
         Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
         Declared(settings, {"lastdiaryNAME", SettingsValueType::String, "second.dry"});
-        EXPECT_EQ(settings.GetValue("lastdiaryname")->ToString(), "default.dry");
+        EXPECT_EQ(Read(settings.GetValue("lastdiaryname")), Variant("default.dry"));
         ASSERT_TRUE(settings.SetValue("LASTDIARYNAME", "first.dry"));
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry");
         EXPECT_EQ(settings.Items()[1].AsString(), "second.dry");
@@ -231,12 +231,18 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
         Declared(settings, {"Bad", SettingsValueType::Integer, "0"});
         Declared(settings, {"BadDate", SettingsValueType::DateTime, std::nullopt});
         Declared(settings, {"After", SettingsValueType::String, "still saved"});
+        Declared(settings, {"True", SettingsValueType::Integer, "0"});
+        Declared(settings, {"Half", SettingsValueType::Integer, "0"});
+        ASSERT_TRUE(settings.SetValue("True", true));
+        ASSERT_TRUE(settings.SetValue("Half", 2.5));
         ASSERT_TRUE(settings.SetValue("Twelve", "12"));
         ASSERT_TRUE(settings.SetValue("Bad", "twelve"));
         ASSERT_TRUE(settings.SetValue("BadDate", "2/30/2024"));
         EXPECT_EQ(Read(settings.GetValue("Twelve")), Variant("12")) << "kept as given";
     }
     EXPECT_EQ(Stored("Twelve"), Dword(12));
+    EXPECT_EQ(Stored("True"), Dword(0xFFFFFFFF)) << "true is the number -1";
+    EXPECT_EQ(Stored("Half"), Dword(2)) << "halves round to even";
     EXPECT_FALSE(Stored("Bad").has_value());
     EXPECT_FALSE(Stored("BadDate").has_value());
     EXPECT_EQ(Stored("After"), Sz("still saved")) << "one failing item does not lose the others";
@@ -283,7 +289,7 @@ TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnTy
 
     SettingsValue& ratio = Declared(settings, {"Ratio", SettingsValueType::Float, "2.5"});
     ASSERT_TRUE(ratio.SetAsFloat(1.0 / 3.0));
-    EXPECT_NEAR(*ratio.AsFloat(), 1.0 / 3.0, 1e-15);
+    EXPECT_NEAR(Read(ratio.AsFloat()).value_or(0), 1.0 / 3.0, 1e-15);
     EXPECT_EQ(ratio.AsString(), "0.333333333333333");
     EXPECT_EQ(Read(ratio.AsInteger()), 0);
     ASSERT_TRUE(ratio.SetAsFloat(2.5));
