@@ -6,6 +6,7 @@
 #include "model/session/DiarySession.h"
 #include "platform/locale/Collation.h"
 #include "platform/locale/Locale.h"
+#include "support/LayoutCheck.h"
 #include "support/ShownPicture.h"
 #include "support/TestServices.h"
 #include "widgets/controls/SkinPictures.h"
@@ -117,6 +118,14 @@ protected:
 };
 
 } // namespace
+
+TEST_F(BrowseWindowTest, ItsControlsNeitherOverlapNorCutTheirCaptions)
+{
+    Run([&] {
+        const QStringList problems = testing_support::LayoutProblems(*window_);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+    });
+}
 
 TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
 {

@@ -6,6 +6,7 @@
 #include "widgets/editor/RichTextEdit.h"
 #include "windows/spell/SpellCheckBody.h"
 
+#include "support/LayoutCheck.h"
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
 
@@ -138,13 +139,15 @@ protected:
 
 } // namespace
 
-TEST_F(SpellCheckTest, OpensOverItsOwnerWithTheKeyboardOrderAsDesigned)
+TEST_F(SpellCheckTest, OpensOverItsOwnerLaidOutSoundlyWithTheKeyboardOrderAsDesigned)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
     EXPECT_LE((dialog_->frameGeometry().center() - owner_.frameGeometry().center()).manhattanLength(), 2);
     EXPECT_TRUE(Control<QLineEdit>("unknownEdit").isReadOnly());
     EXPECT_TRUE(Location().isReadOnly());
+    const QStringList problems = testing_support::LayoutProblems(*dialog_);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 
     std::vector<QString> tabOrder;
     for (QWidget* w = &SuggestionList(); tabOrder.size() < 9; w = w->nextInFocusChain())
