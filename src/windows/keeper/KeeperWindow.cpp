@@ -186,6 +186,8 @@ void KeeperWindow::CreateStatusPanel()
     statusPanel_->SetBorders(widgets::BorderMode::bmFlat);
     thisMonthLine_ = MakeStatusLine(statusPanel_, "thisMonthLine", 4);
     nextMonthLine_ = MakeStatusLine(statusPanel_, "nextMonthLine", 22);
+    // The right-click hint lies over the end of this transparent line.
+    nextMonthLine_->setProperty("background", true);
 
     entryCountLabel_ = new QLabel(statusPanel_);
     entryCountLabel_->setObjectName("entryCountLabel");
