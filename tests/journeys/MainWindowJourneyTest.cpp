@@ -463,10 +463,10 @@ TEST_F(MainJourneyTest, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<SpellCheckDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->edUnknown->text(), "wintr");
-        dialog->edCorrection->setText(QStringLiteral("winter"));
-        QTest::mouseClick(dialog->btnAccept, Qt::LeftButton);
-        QTest::keyClick(dialog->lbSuggestions, Qt::Key_Escape);
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("unknownEdit")->text(), "wintr");
+        dialog->findChild<QLineEdit*>("correctionEdit")->setText(QStringLiteral("winter"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>("changeButton"), Qt::LeftButton);
+        QTest::keyClick(dialog->findChild<QListWidget*>("suggestionList"), Qt::Key_Escape);
     });
     Click("spellButton");
     EXPECT_EQ(Body()->toPlainText(), "winter days");
@@ -485,8 +485,9 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
         auto* browse = qobject_cast<BrowseWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(browse, nullptr);
         // Newest first: 1 April, 20 March, 12 March, 10 March.
-        browse->DLV->setCurrentIndex(browse->DLV->model()->index(2, 0));
-        browse->btnGotoClick();
+        auto* list = browse->findChild<QTreeView*>("entryList");
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::mouseClick(browse->findChild<QWidget*>("gotoButton"), Qt::LeftButton);
     });
     Click("browseButton");
     EXPECT_EQ(session_->Text().Count(), 4u) << "the shown day was stored before browsing";
