@@ -3,7 +3,7 @@
 // (light line art for dark skins), its small navigation marks and size grip, and the dark mood
 // and formatting glyphs of the light column beside the editor.
 // Every picture has a transparent bottom-left pixel, the colour the buttons treat as clear.
-// Usage: daybrook-glyphgen <output folder> <glyph name>... (every name it draws, no other)
+// Usage: <program> <output folder> <glyph name>... (every name it draws, no other)
 #include "common/LineArt.h"
 
 #include <QColor>
@@ -692,7 +692,7 @@ bool DrawsExactly(const std::vector<Glyph>& glyphs, const std::set<std::string>&
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: daybrook-glyphgen <output folder> <glyph name>...\n");
+        std::fprintf(stderr, "usage: %s <output folder> <glyph name>...\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);

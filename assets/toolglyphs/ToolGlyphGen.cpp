@@ -3,7 +3,7 @@
 // bar (375 × 12) and the progress window's icon (32 × 32). Button glyphs are light line art
 // with a dark halo, for skin pictures; their bottom-left pixel is transparent, the colour the
 // buttons treat as clear.
-// Usage: daybrook-toolglyphgen <output folder>
+// Usage: <program> <output folder>
 #include "common/LineArt.h"
 
 #include <QColor>
@@ -215,7 +215,7 @@ std::vector<Picture> OptionsGlyphs()
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: daybrook-toolglyphgen <output folder>\n");
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
