@@ -2,7 +2,6 @@
 // mini-HTML panel, clocks and the toolbar widgets over a skin-like background.
 #include "Screenshots.h"
 
-#include "widgets/controls/HatchPanel.h"
 #include "widgets/controls/ClockWidget.h"
 #include "widgets/controls/GlowLabel.h"
 #include "widgets/controls/HatchedPanel.h"
@@ -190,36 +189,39 @@ QImage PanelsGallery()
     QWidget window;
     window.resize(560, 250);
     window.setFont(Arial(12));
-    auto* back = new HatchPanel(&window);
+    auto* back = new HatchedPanel(&window);
     back->setGeometry(0, 0, 560, 250);
-    back->SetBevelOuter(BevelCut::bvNone);
-    back->SetBitmap(SkinLikePicture(QSize(560, 250)));
+    back->SetPicture(SkinLikePicture(QSize(560, 250)));
     back->SetMode(HatchMode::Stretched);
+    back->SetPictureInsideBevel(true);
 
-    auto* tiled = new HatchPanel(back);
+    auto* tiled = new HatchedPanel(back);
     tiled->setGeometry(10, 10, 30, 230);
-    tiled->SetBitmap(Checkerboard());
+    tiled->SetPicture(Checkerboard());
+    tiled->SetBorder(PanelBorder::Bevels);
+    tiled->SetPictureInsideBevel(true);
 
-    auto* plain = new HatchPanel(back);
+    auto* plain = new HatchedPanel(back);
     plain->setGeometry(50, 10, 150, 60);
+    plain->SetBorder(PanelBorder::Bevels);
     plain->SetCaption(QStringLiteral("THatchPanel, no bitmap"));
 
     auto* original = new HatchedPanel(back);
     original->setGeometry(50, 80, 150, 60);
     original->SetColor(clWhite);
-    original->SetBorders(BorderMode::bmOriginal);
-    original->SetBevelOuter(BevelCut::bvLowered);
+    original->SetBorder(PanelBorder::Bevels);
+    original->SetBevelOuter(BevelCut::Lowered);
     original->SetBevelWidth(2);
 
     auto* flat = new HatchedPanel(back);
     flat->setGeometry(50, 150, 150, 42);
     flat->SetColor(clWhite);
-    flat->SetBorders(BorderMode::bmFlat);
+    flat->SetBorder(PanelBorder::Flat);
 
     auto* transparent = new HatchedPanel(back);
     transparent->setGeometry(210, 10, 160, 90);
     transparent->SetTransparent(true);
-    transparent->SetBorders(BorderMode::bmFlat);
+    transparent->SetBorder(PanelBorder::Flat);
     transparent->SetBorderColor(clWhite);
     auto* onTransparent = new QLabel(QStringLiteral("Transparent, flat border"), transparent);
     onTransparent->setGeometry(10, 30, 145, 20);
@@ -227,8 +229,8 @@ QImage PanelsGallery()
 
     auto* disabled = new HatchedPanel(back);
     disabled->setGeometry(210, 110, 160, 82);
-    disabled->SetBitmap(Checkerboard());
-    disabled->SetBorders(BorderMode::bmOriginal);
+    disabled->SetPicture(Checkerboard());
+    disabled->SetBorder(PanelBorder::Bevels);
     disabled->SetControlEnabled(true);
     auto* edit = new QLineEdit(QStringLiteral("ControlEnabled"), disabled);
     edit->setGeometry(10, 10, 140, 24);
@@ -239,9 +241,9 @@ QImage PanelsGallery()
 
     auto* stretched = new HatchedPanel(back);
     stretched->setGeometry(380, 10, 170, 182);
-    stretched->SetBitmap(Checkerboard());
-    stretched->SetMode(BevelHatchMode::hmStretched);
-    stretched->SetBorders(BorderMode::bmFlat);
+    stretched->SetPicture(Checkerboard());
+    stretched->SetMode(HatchMode::Stretched);
+    stretched->SetBorder(PanelBorder::Flat);
     stretched->SetBevelWidth(2);
     return Shot(window);
 }
@@ -253,12 +255,12 @@ QImage HtmlPanelGallery()
     auto* panel = new MarkupPanel(&window);
     panel->setGeometry(0, 0, 420, 170);
     panel->SetColor(RGBColor(0xFF, 0xFB, 0xF0));
-    panel->SetBorders(BorderMode::bmFlat);
+    panel->SetBorder(PanelBorder::Flat);
     panel->SetBorderColor(clGray);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     panel->setFont(font);
-    panel->SetCaption({
+    panel->SetMarkupLines({
         QStringLiteral("<b>March 2026</b>: <font color=\"maroon\">3 birthdays</font>, "
                        "<font color=\"#1E6FD0\">1 anniversary</font>"),
         QStringLiteral("Runs in <i>italic</i>, <u>underlined</u>, <b><i>both</i></b> and "
@@ -289,8 +291,8 @@ QImage ClocksGallery()
     // As on the main window: 63 by 70, white, no bevels.
     auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::scAnalog);
     small->SetColor(clWhite);
-    small->SetBevelInner(BevelCut::bvNone);
-    small->SetBevelOuter(BevelCut::bvNone);
+    small->SetBevelInner(BevelCut::None);
+    small->SetBevelOuter(BevelCut::None);
     auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::scAnalog);
     noSeconds->SetColor(clWhite);
     noSeconds->SetShowSeconds(false);
@@ -311,8 +313,8 @@ QImage ToolbarGallery()
     window.resize(750, 110);
     auto* strip = new HatchedPanel(&window);
     strip->setGeometry(0, 0, 750, 110);
-    strip->SetBitmap(SkinLikePicture(QSize(500, 60)));
-    strip->SetMode(BevelHatchMode::hmStretched);
+    strip->SetPicture(SkinLikePicture(QSize(500, 60)));
+    strip->SetMode(HatchMode::Stretched);
 
     auto* date = new ShadowLabel(strip);
     date->setGeometry(7, 20, 207, 25);

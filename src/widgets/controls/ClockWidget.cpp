@@ -41,8 +41,8 @@ QPolygonF ToPolygon(const std::array<ClockPoint, 4>& kite)
 ClockWidget::ClockWidget(QWidget* parent)
     : BevelPanel(parent), timeSource_([] { return QTime::currentTime(); }), pixelAspect_(ScreenPixelAspect())
 {
-    SetBevelInner(BevelCut::bvLowered);
-    SetBevelOuter(BevelCut::bvRaised);
+    SetBevelInner(BevelCut::Lowered);
+    SetBevelOuter(BevelCut::Raised);
     shown_ = timeSource_();
     connect(&timer_, &QTimer::timeout, this, &ClockWidget::Tick);
     timer_.start(450);
@@ -99,7 +99,7 @@ QRect ClockWidget::InnerRect() const
 {
     int inset = BorderWidth();
     for (const BevelCut bevel : {BevelOuter(), BevelInner()})
-        if (bevel != BevelCut::bvNone)
+        if (bevel != BevelCut::None)
             inset += BevelWidth();
     return rect().adjusted(inset, inset, -inset, -inset);
 }

@@ -4,7 +4,7 @@
 #include "formats/rtf/RtfReader.h"
 #include "platform/locale/QtText.h"
 #include "model/session/DiarySession.h"
-#include "widgets/controls/HatchPanel.h"
+#include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/services/Services.h"
@@ -88,10 +88,10 @@ BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySes
 
 void BrowseWindow::CreateControls()
 {
-    htchpnlBack = new widgets::HatchPanel(this);
+    htchpnlBack = new widgets::HatchedPanel(this);
     htchpnlBack->setGeometry(rect());
     htchpnlBack->SetColor(widgets::clBlack);
-    htchpnlBack->SetBevelOuter(widgets::BevelCut::bvNone);
+    htchpnlBack->SetBevelOuter(widgets::BevelCut::None);
     htchpnlBack->SetMode(widgets::HatchMode::Tiled);
     image_Bck = new QLabel(htchpnlBack);
     image_Bck->setGeometry(htchpnlBack->rect());

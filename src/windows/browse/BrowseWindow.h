@@ -18,7 +18,7 @@ class DiarySession;
 class FlatEdit;
 class PackedResources;
 namespace widgets {
-class HatchPanel;
+class HatchedPanel;
 class ToolButton;
 class Services;
 } // namespace widgets
@@ -37,7 +37,7 @@ public:
     // The chosen record's index in DiaryText; -1 when the window closed without a jump.
     int BrowseSelection = -1;
 
-    widgets::HatchPanel* htchpnlBack;
+    widgets::HatchedPanel* htchpnlBack;
     QLabel* image_Bck;
     widgets::ToolButton* btnPrevDay;
     widgets::ToolButton* btnGoto;

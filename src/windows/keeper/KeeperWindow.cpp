@@ -177,7 +177,7 @@ void KeeperWindow::CreateStatusPanel()
     KvHatchPanel1 = new widgets::HatchedPanel(this);
     KvHatchPanel1->setGeometry(4, 453, 778, 42);
     KvHatchPanel1->SetColor(widgets::clWhite);
-    KvHatchPanel1->SetBorders(widgets::BorderMode::bmFlat);
+    KvHatchPanel1->SetBorder(widgets::PanelBorder::Flat);
     LblMonthDetails = MakeStatusLine(KvHatchPanel1, 4);
     LblMonth2Details = MakeStatusLine(KvHatchPanel1, 22);
 

@@ -337,8 +337,8 @@ void MainWindow::CreateEditorArea(QWidget* client)
     pnlEditor_->setPalette(white);
 
     pnlHatch = new widgets::HatchedPanel(pnlEditor_);
-    pnlHatch->SetBitmap(HatchTile());
-    pnlHatch->SetMode(widgets::BevelHatchMode::hmTiled);
+    pnlHatch->SetPicture(HatchTile());
+    pnlHatch->SetMode(widgets::HatchMode::Tiled);
 
     pnlEdits_ = new QWidget(pnlEditor_);
     edTitle = new TitleEdit(pnlEdits_);

@@ -27,8 +27,8 @@ struct FixedClock {
     FixedClock(QTime time, QSize size)
     {
         clock.setGeometry(0, 0, size.width(), size.height());
-        clock.SetBevelInner(BevelCut::bvNone);
-        clock.SetBevelOuter(BevelCut::bvNone);
+        clock.SetBevelInner(BevelCut::None);
+        clock.SetBevelOuter(BevelCut::None);
         clock.SetColor(clWhite);
         clock.SetShowMode(ClockShowMode::scAnalog);
         clock.SetPixelAspect(1.0);
@@ -151,8 +151,8 @@ TEST(KvClock, DigitalTextIsSizedToFitTheWidth)
     Backdrop backdrop;
     ClockWidget clock(&backdrop);
     clock.setGeometry(0, 0, 140, 60);
-    clock.SetBevelInner(BevelCut::bvNone);
-    clock.SetBevelOuter(BevelCut::bvNone);
+    clock.SetBevelInner(BevelCut::None);
+    clock.SetBevelOuter(BevelCut::None);
     clock.SetColor(clWhite);
     SetFontColor(clock, Qt::black);
     clock.SetTimeSource([] { return QTime(23, 58, 59); });

@@ -8,7 +8,7 @@
 #include "formats/resources/PackedResources.h"
 #include "support/ShownPicture.h"
 #include "support/TestServices.h"
-#include "widgets/controls/HatchPanel.h"
+#include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/controls/SkinPictures.h"
