@@ -154,7 +154,7 @@ QImage LbButtonsGallery()
         button->setGeometry(120 + ((kind - 1) % 4) * 118, y + ((kind - 1) / 4) * 30, 108, 26);
         button->SetColorStyle(ButtonColorStyle::lcsChrome);
         button->SetKind(static_cast<ButtonKind>(kind));
-        button->SetAlignment(HorizontalAlignment::taCenter);
+        button->SetAlignment(HorizontalAlignment::Center);
         if (kind == 4)
             button->setEnabled(false);
         if (kind == 2)
@@ -170,7 +170,7 @@ QImage LbButtonsGallery()
     auto* longCaption = new SkinButton(&window);
     longCaption->setGeometry(238, y, 100, 26);
     longCaption->SetCaption(QStringLiteral("A caption far too long for it"));
-    longCaption->SetAlignment(HorizontalAlignment::taLeftJustify);
+    longCaption->SetAlignment(HorizontalAlignment::Left);
     return Shot(window);
 }
 

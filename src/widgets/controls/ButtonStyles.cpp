@@ -153,17 +153,17 @@ ButtonPlacement PlaceGlyphAndCaption(const ButtonPlacementInput& in)
             p.TextX += gw + 4;
         p.GlyphY = (H - gh) / 2 + o;
         p.GlyphX = o + 4;
-        if (!in.WordWrap && in.Alignment == taRightJustify)
+        if (!in.WordWrap && in.Alignment == Right)
             p.GlyphX = W - 4 - gw - b + o;
-        else if (!in.WordWrap && in.Alignment == taCenter)
+        else if (!in.WordWrap && in.Alignment == Center)
             p.GlyphX = (W - gw) / 2 + o - b / 2;
         break;
     case ButtonLayout::blGlyphRight:
         p.GlyphY = (H - gh) / 2 + o;
         p.GlyphX = o + 4 + b;
-        if (!in.WordWrap && in.Alignment == taRightJustify)
+        if (!in.WordWrap && in.Alignment == Right)
             p.GlyphX = W - 4 + o - gw;
-        else if (!in.WordWrap && in.Alignment == taCenter)
+        else if (!in.WordWrap && in.Alignment == Center)
             p.GlyphX = (W - gw) / 2 + o + b / 2;
         break;
     case ButtonLayout::blGlyphTop:
@@ -176,9 +176,7 @@ ButtonPlacement PlaceGlyphAndCaption(const ButtonPlacementInput& in)
             p.TextY = (H - bh) / 2 + o;
             p.GlyphY = (H - bh) / 2 + th + o;
         }
-        p.GlyphX = in.Alignment == taLeftJustify    ? o + 4
-                   : in.Alignment == taRightJustify ? W - gw - 4 + o
-                                                    : (W - gw) / 2 + o;
+        p.GlyphX = in.Alignment == Left ? o + 4 : in.Alignment == Right ? W - gw - 4 + o : (W - gw) / 2 + o;
         break;
     }
     }

@@ -29,7 +29,7 @@ enum class ButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape };
 using SpeedButtonStyle = ButtonStyle;
 enum class ButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum class ButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
-enum class HorizontalAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class HorizontalAlignment { Left, Right, Center };
 
 // What choosing a colour style sets on a button.
 struct ButtonColorSet {

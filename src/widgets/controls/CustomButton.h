@@ -17,7 +17,7 @@ namespace widgets {
 
 // The properties that decide how a button looks.
 struct ButtonLook {
-    HorizontalAlignment Alignment = HorizontalAlignment::taLeftJustify;
+    HorizontalAlignment Alignment = HorizontalAlignment::Left;
     QString Caption;
     RgbColor Color = clDefault; // clDefault: the parent's colour
     RgbColor ColorWhenDown = clNone;

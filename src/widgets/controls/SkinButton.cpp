@@ -34,8 +34,7 @@ bool IsPushButton(const QWidget* widget)
 
 } // namespace
 
-SkinButton::SkinButton(QWidget* parent)
-    : CustomButton(parent, HorizontalAlignment::taCenter, clBtnFace, clGray)
+SkinButton::SkinButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::Center, clBtnFace, clGray)
 {
     setFocusPolicy(Qt::StrongFocus);
 }

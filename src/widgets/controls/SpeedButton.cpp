@@ -9,7 +9,8 @@
 
 namespace widgets {
 
-SpeedButton::SpeedButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::taLeftJustify, clDefault, clBlack)
+SpeedButton::SpeedButton(QWidget* parent)
+    : CustomButton(parent, HorizontalAlignment::Left, clDefault, clBlack)
 {
     setFocusPolicy(Qt::NoFocus);
 }
@@ -39,7 +40,7 @@ void SpeedButton::SetStyle(ButtonStyle value)
         if (screen != nullptr && screen->depth() <= 8)
             value = ButtonStyle::bsNormal;
         else
-            SetAlignment(HorizontalAlignment::taCenter);
+            SetAlignment(HorizontalAlignment::Center);
     }
     CustomButton::SetStyle(value);
 }

@@ -147,12 +147,14 @@ void KeeperWindow::CreateCalendar()
     KvCalendar->SetColor(0xC0FFFF);
     KvCalendar->SetFixedColor(0xFFEAEA);
     KvCalendar->setFont(widgets::ArialPixels(11, true));
-    KvCalendar->SetCtl3D(false);
-    KvCalendar->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goDrawFocusSelected);
-    KvCalendar->SetLayout(tlTop);
+    KvCalendar->SetFlat(true);
+    KvCalendar->SetOptions({widgets::GridOption::FixedVerticalLines,
+                            widgets::GridOption::FixedHorizontalLines, widgets::GridOption::VerticalLines,
+                            widgets::GridOption::HorizontalLines, widgets::GridOption::HighlightFocusedCell});
+    KvCalendar->SetLayout(VerticalLayout::Top);
     KvCalendar->SetColorEmpty(clWhite);
     KvCalendar->SetCellBorder(2);
-    KvCalendar->SetDayFormat(dfLong);
+    KvCalendar->SetDayFormat(DayNameFormat::Long);
     KvCalendar->SetDefaultHeaderHeight(CellHeaderHeight);
     KvCalendar->SetWordWrap(false);
     KvCalendar->SetStartOfWeek(0);
@@ -163,12 +165,12 @@ void KeeperWindow::CreateCalendar()
     KvCalendar->SetPopupMenu(pmCalendar);
     KvCalendar->installEventFilter(this);
     KvCalendar->OnChange = [this](QObject*) { RefreshMonthCaption(); };
-    KvCalendar->OnDblClick = [this](QObject*) { KvCalendarDblClick(); };
+    KvCalendar->OnDoubleClick = [this](std::optional<widgets::GridCoord>) { KvCalendarDblClick(); };
     KvCalendar->OnContextPopup = [this](QObject*, QPoint mousePos, bool& handled) {
         ContextPopup(mousePos, handled);
     };
     KvCalendar->OnDrawCalendarCell = [this](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                            GridDrawState state, const QString&,
+                                            widgets::CellStates state, const QString&,
                                             DayState) { DrawCalendarCell(canvas, col, row, rect, state); };
 }
 
@@ -388,8 +390,9 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
     QFont font = canvas.font();
     font.setBold(true);
     canvas.setFont(font);
-    const QColor colour =
-        (state & (calendar::gdSelected | calendar::gdFocused)) ? QColor(255, 0, 0) : QColor(0, 0, 255);
+    const QColor colour = (state & (widgets::CellState::Selected | widgets::CellState::Focused))
+                              ? QColor(255, 0, 0)
+                              : QColor(0, 0, 255);
     canvas.setPen(colour);
     const int height = canvas.fontMetrics().height();
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -410,9 +413,9 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
 
 void KeeperWindow::ContextPopup(QPoint mousePos, bool& handled)
 {
-    std::optional<calendar::GridCoord> cell;
+    std::optional<widgets::GridCoord> cell;
     if (mousePos.x() < 0 || mousePos.y() < 1)
-        cell = calendar::GridCoord{KvCalendar->Col(), KvCalendar->Row()};
+        cell = widgets::GridCoord{KvCalendar->Col(), KvCalendar->Row()};
     else
         cell = KvCalendar->MouseToCell(mousePos);
     handled = !cell || cell->Row < KvCalendar->FixedRows() || KvCalendar->CellDay(cell->Col, cell->Row) == 0;

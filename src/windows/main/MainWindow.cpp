@@ -281,7 +281,7 @@ void MainWindow::CreateNavigation(QWidget* client)
     DCalendar->setGeometry(10, 70, 209, 139);
     DCalendar->SetClock([this] { return services_.Today(); });
     DCalendar->SetColor(widgets::FromQColor(EditorBack));
-    DCalendar->SetBorderStyle(calendar::bsNone);
+    DCalendar->SetBorder(widgets::GridBorder::None);
     DCalendar->setFont(ArialPixels(11));
     DCalendar->SetFontColor(widgets::clBlack);
     DCalendar->SetStartOfWeek(0);
@@ -666,7 +666,7 @@ void MainWindow::PrevMood()
 void MainWindow::imgMoodClick()
 {
     const QPoint anchor = imgMood->mapToGlobal(imgMood->pos());
-    ShowMood(MoodPickerDialog::Execute(this, anchor.x(), anchor.y(), flow_.CurrentMood, ilMood));
+    ShowMood(MoodPickerDialog::Choose(this, anchor, flow_.CurrentMood, ilMood));
 }
 
 void MainWindow::EnterEditors(bool focusTitle)

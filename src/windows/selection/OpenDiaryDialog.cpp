@@ -77,7 +77,7 @@ widgets::SpeedButton* MakeButton(QWidget* parent, int left)
     button->setGeometry(left, 188, 84, 29);
     button->SetStyle(widgets::ButtonStyle::bsModern);
     button->SetTransparent(true);
-    button->SetAlignment(widgets::HorizontalAlignment::taCenter);
+    button->SetAlignment(widgets::HorizontalAlignment::Center);
     button->SetShadowColor(widgets::clGray);
     return button;
 }

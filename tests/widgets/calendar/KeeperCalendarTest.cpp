@@ -19,11 +19,11 @@ class KeeperCalendarTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        calendar.SetCtl3D(false);
+        calendar.SetFlat(true);
         calendar.SetColor(0xC0FFFF);
-        calendar.SetLayout(tlTop);
+        calendar.SetLayout(VerticalLayout::Top);
         calendar.SetCellBorder(2);
-        calendar.SetDayFormat(dfLong);
+        calendar.SetDayFormat(DayNameFormat::Long);
         calendar.SetDefaultHeaderHeight(18);
         calendar.SetCalendarDate({2024, 5, 14});
         calendar.OnChange = [this](QObject*) { changes.push_back(calendar.CalendarDate()); };
@@ -44,9 +44,9 @@ TEST(KeeperCalendarDefaults, HeaderStartsAtTheGridsRowHeight)
     KeeperCalendar calendar;
     EXPECT_EQ(calendar.DefaultHeaderHeight(), 24);
     EXPECT_EQ(calendar.ColorEmpty(), calendar.Color());
-    EXPECT_EQ(calendar.Alignment(), taCenter);
-    EXPECT_EQ(calendar.Layout(), tlCenter);
-    EXPECT_EQ(calendar.DayFormat(), dfShort);
+    EXPECT_EQ(calendar.Alignment(), widgets::HorizontalAlignment::Center);
+    EXPECT_EQ(calendar.Layout(), VerticalLayout::Center);
+    EXPECT_EQ(calendar.DayFormat(), DayNameFormat::Short);
     EXPECT_TRUE(calendar.RightMouseSelect());
     EXPECT_TRUE(calendar.UseCurrentDate());
     EXPECT_EQ(calendar.CalendarDate(), LocalToday());
@@ -152,8 +152,8 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
     EXPECT_LE(ink->top(), cell.top() + 2 + 4); // the digit's height below the font's ascent
     EXPECT_LE(std::abs(ink->center().x() - cell.center().x()), 1);
 
-    calendar.SetLayout(tlBottom);
-    calendar.SetAlignment(taRightJustify);
+    calendar.SetLayout(VerticalLayout::Bottom);
+    calendar.SetAlignment(widgets::HorizontalAlignment::Right);
     ink = TextBox(Render(calendar), cell, Background());
     ASSERT_TRUE(ink);
     EXPECT_LE(ink->bottom(), cell.bottom() - 2);
@@ -161,8 +161,8 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
     EXPECT_LE(ink->right(), cell.right() - 2);
     EXPECT_GE(ink->right(), cell.right() - 2 - 2);
 
-    calendar.SetLayout(tlCenter);
-    calendar.SetAlignment(taLeftJustify);
+    calendar.SetLayout(VerticalLayout::Center);
+    calendar.SetAlignment(widgets::HorizontalAlignment::Left);
     calendar.SetCellBorder(-5);
     EXPECT_EQ(calendar.CellBorder(), 0);
     ink = TextBox(Render(calendar), cell, Background());
@@ -174,18 +174,18 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
 TEST_F(KeeperCalendarTest, HeaderNamesFollowTheDayFormat)
 {
     std::vector<QString> header(7);
-    calendar.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&, GridDrawState,
-                                      const QString& text, DayState) {
+    calendar.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&,
+                                      widgets::CellStates, const QString& text, DayState) {
         if (row == 0)
             header[col] = text;
     };
     Render(calendar);
     EXPECT_EQ(header[0], "Sunday");
     EXPECT_EQ(header[3], "Wednesday");
-    calendar.SetDayFormat(dfUltraShort);
+    calendar.SetDayFormat(DayNameFormat::UltraShort);
     Render(calendar);
     EXPECT_EQ(header[3], "W");
-    calendar.SetDayFormat(dfShort);
+    calendar.SetDayFormat(DayNameFormat::Short);
     Render(calendar);
     EXPECT_EQ(header[3], "Wed");
 }

@@ -20,14 +20,13 @@ class MainCalendarTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        calendar.SetBorderStyle(bsNone);
+        calendar.SetBorder(widgets::GridBorder::None);
         calendar.SetColor(0xF2FFFF);
         calendar.SetCalendarDate({2024, 5, 14});
         calendar.OnChange = [this](QObject* sender) {
             EXPECT_EQ(sender, &calendar);
             changes.push_back(calendar.CalendarDate());
         };
-        calendar.OnClick = [this](QObject*) { ++clicks; };
         ShowAt(calendar, 209, 139);
     }
 
@@ -40,8 +39,8 @@ protected:
     DrawnCells Draw()
     {
         DrawnCells drawn;
-        calendar.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&, GridDrawState,
-                                          const QString& text, DayState state) {
+        calendar.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&,
+                                          widgets::CellStates, const QString& text, DayState state) {
             drawn.Cells[{col, row}] = {text, state};
         };
         Render(calendar);
@@ -52,7 +51,6 @@ protected:
     EnglishNames names;
     MainCalendar calendar;
     std::vector<Date> changes;
-    int clicks = 0;
 };
 
 } // namespace
@@ -89,7 +87,6 @@ TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesFromTheStartOfTheWeek)
     cells = Draw();
     EXPECT_EQ(cells.Text(1, 0), "T");
     EXPECT_EQ(cells.Text(3, 0), "T"); // Tuesday and Thursday look alike
-    EXPECT_TRUE(MainCalendar::About().join(' ').contains("ActiveDays"));
 }
 
 TEST_F(MainCalendarTest, ClicksOnHeaderAndEmptyCellsChangeNothing)
@@ -98,7 +95,6 @@ TEST_F(MainCalendarTest, ClicksOnHeaderAndEmptyCellsChangeNothing)
     ClickCell(calendar, 0, 1);
     ClickCell(calendar, 6, 5);
     ClickCell(calendar, 2, 3); // the selected day itself
-    EXPECT_EQ(clicks, 4);
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(calendar.Col(), 2);
     EXPECT_EQ(calendar.Row(), 3);
@@ -115,7 +111,6 @@ TEST_F(MainCalendarTest, ReadOnlyKeepsTheUserFromSelecting)
     ClickCell(calendar, 5, 5);
     QTest::keyClick(&calendar, Qt::Key_Right);
     EXPECT_TRUE(changes.empty());
-    EXPECT_EQ(clicks, 2);
     calendar.NextMonth();
     EXPECT_EQ(changes, (std::vector<Date>{{2024, 6, 14}}));
 }
@@ -133,7 +128,6 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
     QTest::keyClick(&calendar, Qt::Key_Right); // the 27th
     QTest::keyClick(&calendar, Qt::Key_End);   // column 6 of row 5 is empty: refused
     EXPECT_EQ(calendar.CalendarDate(), (Date{2024, 5, 27}));
-    EXPECT_EQ(clicks, 7);
 
     QTest::keyClick(&calendar, Qt::Key_PageUp); // row 1, column 1 is empty: refused
     QTest::keyClick(&calendar, Qt::Key_Right, Qt::ControlModifier);
@@ -194,9 +188,9 @@ TEST_F(MainCalendarTest, DayNumbersAreCentredInTheirCells)
 TEST_F(MainCalendarTest, DrawHandlerPaintsOverTheDefaultDrawing)
 {
     calendar.OnDrawCalendarCell = [](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                     GridDrawState state, const QString&, DayState) {
+                                     widgets::CellStates state, const QString&, DayState) {
         if (col == 3 && row == 1) {
-            EXPECT_EQ(state, 0);
+            EXPECT_FALSE(state);
             canvas.fillRect(rect, Qt::green);
         }
     };

@@ -92,7 +92,7 @@ TEST(LbStyles, CaptionLosesCharactersFromItsEndOnly)
 TEST(LbStyles, CentredGlyphSitsFourPixelsLeftOfTheCentredCaption)
 {
     ButtonPlacementInput in{100, 23, 16, 16, 40, 14, true, false, false, ButtonStyle::bsNormal,
-                         ButtonLayout::blGlyphLeft, HorizontalAlignment::taCenter};
+                         ButtonLayout::blGlyphLeft, HorizontalAlignment::Center};
     const ButtonPlacement up = PlaceGlyphAndCaption(in);
     const int textLeft = up.TextX + (up.TextWidthLimit - in.TextWidth) / 2;
     EXPECT_EQ(textLeft - (up.GlyphX + in.GlyphWidth), 4);
@@ -114,7 +114,7 @@ TEST(LbStyles, CentredGlyphSitsFourPixelsLeftOfTheCentredCaption)
 TEST(LbStyles, GlyphAboveCaptionAsOneCentredBlock)
 {
     const ButtonPlacementInput in{52, 46, 24, 24, 30, 14, true, false, false, ButtonStyle::bsNormal,
-                               ButtonLayout::blGlyphTop, HorizontalAlignment::taCenter};
+                               ButtonLayout::blGlyphTop, HorizontalAlignment::Center};
     const ButtonPlacement p = PlaceGlyphAndCaption(in);
     EXPECT_EQ(p.GlyphX, 14);
     EXPECT_EQ(p.GlyphY, (46 - (14 + 24 + 4)) / 2);
@@ -128,7 +128,7 @@ TEST(LbSpeedButton, ModernStyleDrawsGradientBandsInsideARoundedFrame)
     button.setGeometry(10, 10, 84, 40);
     button.SetColorStyle(ButtonColorStyle::lcsChrome); // face silver, light white, shadow gray
     EXPECT_EQ(button.Style(), ButtonStyle::bsModern);
-    EXPECT_EQ(button.Alignment(), HorizontalAlignment::taCenter);
+    EXPECT_EQ(button.Alignment(), HorizontalAlignment::Center);
     const QImage image = Snapshot(button);
 
     EXPECT_EQ(PixelAt(image, 0, 0), kBackdrop) << "rounded corners show the parent";
