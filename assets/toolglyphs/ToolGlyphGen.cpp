@@ -84,8 +84,8 @@ void Page(QPainter& p, const QRectF& r)
 }
 
 struct Picture {
-    const char* name;
-    QImage image;
+    const char* Name;
+    QImage Image;
 };
 
 std::vector<Picture> BrowseGlyphs()
@@ -223,8 +223,8 @@ int main(int argc, char** argv)
     for (auto& picture : OptionsGlyphs())
         pictures.push_back(std::move(picture));
     for (const auto& picture : pictures) {
-        const QString file = folder + '/' + QLatin1String(picture.name) + ".png";
-        if (!picture.image.save(file)) {
+        const QString file = folder + '/' + QLatin1String(picture.Name) + ".png";
+        if (!picture.Image.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

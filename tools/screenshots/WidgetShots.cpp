@@ -96,14 +96,14 @@ void StyleRow(QWidget* parent, ButtonStyle style, const QString& name, int y)
     for (int k = 0; k < 4; ++k) {
         auto* button = new SpeedButton(parent);
         button->setGeometry(120 + k * 112, y, 100, 26);
-        button->SetColorStyle(ButtonColorStyle::lcsDefault);
+        button->SetColorStyle(ButtonColorStyle::Default);
         button->SetStyle(style);
         button->SetHotTrackColor(RGBColor(0xFF, 0xF4, 0xE8));
         button->SetColorWhenDown(RGBColor(0xFF, 0xFF, 0xC0));
         button->SetGlyph(ResourceBitmap(QStringLiteral("LBOK")));
         button->SetCaption(states[k]);
-        if (style == ButtonStyle::bsShape)
-            button->SetLayout(ButtonLayout::blGlyphTop);
+        if (style == ButtonStyle::Shape)
+            button->SetLayout(ButtonLayout::GlyphTop);
         if (k == 1)
             MakeHot(*button);
         if (k == 2)
@@ -113,29 +113,34 @@ void StyleRow(QWidget* parent, ButtonStyle style, const QString& name, int y)
     }
 }
 
-QImage LbButtonsGallery()
+QImage ButtonsGallery()
 {
     QWidget window;
     window.resize(600, 470);
     window.setFont(Arial(12));
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
-    const std::pair<ButtonStyle, const char*> styles[] = {
-        {ButtonStyle::bsNormal, "bsNormal"}, {ButtonStyle::bsEncarta, "bsEncarta"},
-        {ButtonStyle::bsModern, "bsModern"}, {ButtonStyle::bsOld, "bsOld"},
-        {ButtonStyle::bsShape, "bsShape"}};
+    const std::pair<ButtonStyle, const char*> styles[] = {{ButtonStyle::Normal, "bsNormal"},
+                                                          {ButtonStyle::BoldWhenDown, "bsEncarta"},
+                                                          {ButtonStyle::Modern, "bsModern"},
+                                                          {ButtonStyle::Old, "bsOld"},
+                                                          {ButtonStyle::Shape, "bsShape"}};
     int y = 10;
     for (const auto& [style, name] : styles) {
         StyleRow(&window, style, QString::fromLatin1(name), y);
-        y += style == ButtonStyle::bsShape ? 48 : 34;
+        y += style == ButtonStyle::Shape ? 48 : 34;
     }
 
     Caption(&window, QStringLiteral("Colour styles"), 10, y + 6);
     const std::pair<ButtonColorStyle, const char*> colorStyles[] = {
-        {ButtonColorStyle::lcsGold, "Gold"},           {ButtonColorStyle::lcsChrome, "Chrome"},
-        {ButtonColorStyle::lcsBlue, "Blue"},           {ButtonColorStyle::lcsRed, "Red"},
-        {ButtonColorStyle::lcsAqua, "Aqua"},           {ButtonColorStyle::lcsUltraFlat1, "UltraFlat1"},
-        {ButtonColorStyle::lcsUltraFlat2, "UltraFlat2"}, {ButtonColorStyle::lcsUltraFlatXP, "UltraFlatXP"}};
+        {ButtonColorStyle::Gold, "Gold"},
+        {ButtonColorStyle::Chrome, "Chrome"},
+        {ButtonColorStyle::Blue, "Blue"},
+        {ButtonColorStyle::Red, "Red"},
+        {ButtonColorStyle::Aqua, "Aqua"},
+        {ButtonColorStyle::UltraFlat1, "UltraFlat1"},
+        {ButtonColorStyle::UltraFlat2, "UltraFlat2"},
+        {ButtonColorStyle::UltraFlatXP, "UltraFlatXP"}};
     int k = 0;
     for (const auto& [colorStyle, name] : colorStyles) {
         auto* button = new SkinButton(&window);
@@ -152,7 +157,7 @@ QImage LbButtonsGallery()
     for (int kind = 1; kind <= 10; ++kind) {
         auto* button = new SkinButton(&window);
         button->setGeometry(120 + ((kind - 1) % 4) * 118, y + ((kind - 1) / 4) * 30, 108, 26);
-        button->SetColorStyle(ButtonColorStyle::lcsChrome);
+        button->SetColorStyle(ButtonColorStyle::Chrome);
         button->SetKind(static_cast<ButtonKind>(kind));
         button->SetAlignment(HorizontalAlignment::Center);
         if (kind == 4)
@@ -164,7 +169,7 @@ QImage LbButtonsGallery()
     Caption(&window, QStringLiteral("Popup, shortened"), 10, y + 2, 120);
     auto* withMenu = new SpeedButton(&window);
     withMenu->setGeometry(120, y, 100, 26);
-    withMenu->SetColorStyle(ButtonColorStyle::lcsDefault);
+    withMenu->SetColorStyle(ButtonColorStyle::Default);
     withMenu->SetCaption(QStringLiteral("&Tools"));
     withMenu->SetPopupMenu(new QMenu(withMenu));
     auto* longCaption = new SkinButton(&window);
@@ -236,7 +241,7 @@ QImage PanelsGallery()
     edit->setGeometry(10, 10, 140, 24);
     auto* button = new SkinButton(disabled);
     button->setGeometry(10, 44, 100, 26);
-    button->SetKind(ButtonKind::bkOK);
+    button->SetKind(ButtonKind::Ok);
     disabled->setEnabled(false);
 
     auto* stretched = new HatchedPanel(back);
@@ -289,20 +294,20 @@ QImage ClocksGallery()
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
     // As on the main window: 63 by 70, white, no bevels.
-    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::scAnalog);
+    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::Analog);
     small->SetColor(clWhite);
     small->SetBevelInner(BevelCut::None);
     small->SetBevelOuter(BevelCut::None);
-    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::scAnalog);
+    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::Analog);
     noSeconds->SetColor(clWhite);
     noSeconds->SetShowSeconds(false);
-    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::scAnalog);
-    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::scDigital);
-    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), ClockShowMode::scDigital);
+    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::Analog);
+    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::Digital);
+    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), ClockShowMode::Digital);
     twelve->SetTwelveHour(true);
     twelve->SetShowSeconds(false);
     twelve->SetLeadingZero(false);
-    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::scAnalog);
+    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::Analog);
     wide->SetDotsColor(clMaroon);
     return Shot(window);
 }
@@ -323,10 +328,10 @@ QImage ToolbarGallery()
     SetFontColor(*date, QColor(253, 255, 230));
 
     const struct {
-        const char* caption;
-        const char* glyph;
-        int x;
-        int width;
+        const char* Caption;
+        const char* Glyph;
+        int X;
+        int Width;
     } buttons[] = {{"Edit", "TBEDIT", 233, 54},
                    {"Delete", "TBDELETE", 288, 54},
                    {"Birthdays", "TBBIRTHDAY", 504, 66},
@@ -335,9 +340,9 @@ QImage ToolbarGallery()
     int k = 0;
     for (const auto& b : buttons) {
         auto* button = new ToolButton(strip);
-        button->setGeometry(b.x, 6, b.width, 46);
-        button->SetCaption(QString::fromLatin1(b.caption));
-        button->SetGlyph(ResourceBitmap(QString::fromLatin1(b.glyph)));
+        button->setGeometry(b.X, 6, b.Width, 46);
+        button->SetCaption(QString::fromLatin1(b.Caption));
+        button->SetGlyph(ResourceBitmap(QString::fromLatin1(b.Glyph)));
         if (k == 1)
             MakeHot(*button);
         if (k == 2) {
@@ -350,7 +355,7 @@ QImage ToolbarGallery()
     }
     auto* browse = new ToolButton(strip);
     browse->setGeometry(343, 29, 54, 23);
-    browse->SetLayout(ButtonLayout::blGlyphLeft);
+    browse->SetLayout(ButtonLayout::GlyphLeft);
     browse->SetCaption(QStringLiteral("Browse"));
     browse->SetGlyph(ResourceBitmap(QStringLiteral("TBBROWSE")));
 
@@ -373,7 +378,7 @@ QImage ToolbarGallery()
     return Shot(window);
 }
 
-DAYBROOK_SCREENSHOT("widgets-lbbuttons", LbButtonsGallery);
+DAYBROOK_SCREENSHOT("widgets-lbbuttons", ButtonsGallery);
 DAYBROOK_SCREENSHOT("widgets-panels", PanelsGallery);
 DAYBROOK_SCREENSHOT("widgets-htmlpanel", HtmlPanelGallery);
 DAYBROOK_SCREENSHOT("widgets-clocks", ClocksGallery);

@@ -188,10 +188,10 @@ void ClockWidget::PaintDigital(QPainter& painter, const QRect& area) const
     const QString sample = QString::fromStdString(ClockSampleText(
         showSeconds_, twelveHour_, platform::AmText().toStdString(), platform::PmText().toStdString()));
     QFont font = this->font();
-    constexpr int kReference = 100;
-    font.setPixelSize(kReference);
+    constexpr int ReferenceSize = 100;
+    font.setPixelSize(ReferenceSize);
     const int sampleWidth = std::max(1, QFontMetrics(font).horizontalAdvance(sample));
-    const int fitting = kReference * (width() - 30) / sampleWidth;
+    const int fitting = ReferenceSize * (width() - 30) / sampleWidth;
     font.setPixelSize(std::max(1, std::min((height() - 4) * 4 / 5, fitting)));
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -205,7 +205,7 @@ void ClockWidget::paintEvent(QPaintEvent*)
     {
         QPainter painter(&image);
         PaintStandardPanel(painter);
-        if (showMode_ == ClockShowMode::scAnalog)
+        if (showMode_ == ClockShowMode::Analog)
             PaintAnalog(painter, Face());
         else
             PaintDigital(painter, rect());

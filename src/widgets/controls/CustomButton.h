@@ -27,10 +27,10 @@ struct ButtonLook {
     RgbColor HotTrackColor = clNone;
     QFont HotTrackFont;
     bool UseHotTrackFont = false;
-    ButtonLayout Layout = ButtonLayout::blGlyphLeft;
+    ButtonLayout Layout = ButtonLayout::GlyphLeft;
     RgbColor LightColor = clWhite;
     RgbColor ShadowColor = clBlack;
-    ButtonStyle Style = ButtonStyle::bsNormal;
+    ButtonStyle Style = ButtonStyle::Normal;
     bool WordWrap = false;
 };
 
@@ -51,7 +51,7 @@ struct ButtonState {
 QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int limit);
 
 // Draws a button of `size` at the painter's origin; pixels it leaves alone show what is behind.
-void PaintLbButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state);
+void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state);
 
 // The base of both buttons: the common properties and behaviour.
 class CustomButton : public QWidget {
@@ -117,7 +117,7 @@ protected:
 
 private:
     ButtonLook look_;
-    ButtonColorStyle colorStyle_ = ButtonColorStyle::lcsCustom;
+    ButtonColorStyle colorStyle_ = ButtonColorStyle::Custom;
     QPointer<QMenu> popupMenu_;
     bool hot_ = false;
     int hotStep_ = 0;

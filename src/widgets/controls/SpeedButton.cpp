@@ -35,10 +35,10 @@ void SpeedButton::SetTransparent(bool value)
 
 void SpeedButton::SetStyle(ButtonStyle value)
 {
-    if (value == ButtonStyle::bsModern) {
+    if (value == ButtonStyle::Modern) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen != nullptr && screen->depth() <= 8)
-            value = ButtonStyle::bsNormal;
+            value = ButtonStyle::Normal;
         else
             SetAlignment(HorizontalAlignment::Center);
     }
@@ -57,7 +57,7 @@ void SpeedButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     ButtonState state = DrawState(down_);
     state.Transparent = transparent_;
-    PaintLbButton(painter, size(), Look(), state);
+    PaintButton(painter, size(), Look(), state);
 }
 
 void SpeedButton::mousePressEvent(QMouseEvent* event)

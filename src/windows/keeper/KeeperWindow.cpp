@@ -41,7 +41,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QString& caption, const c
 {
     auto* button = new widgets::ToolButton(parent);
     button->setGeometry(geometry);
-    button->SetLayout(widgets::ButtonLayout::blGlyphLeft);
+    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
     button->SetGlyph(Glyph(glyph));
     return button;

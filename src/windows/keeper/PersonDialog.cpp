@@ -76,7 +76,7 @@ widgets::SkinButton* MakeButton(QWidget* parent, const QString& caption, int lef
 {
     auto* button = new widgets::SkinButton(parent);
     button->setGeometry(left, 158, 75, 25);
-    button->SetStyle(widgets::ButtonStyle::bsModern);
+    button->SetStyle(widgets::ButtonStyle::Modern);
     button->SetColor(widgets::clSilver);
     button->SetCaption(caption);
     return button;

@@ -244,7 +244,7 @@ void MainWindow::CreateToolbar(QWidget* client)
 
     const auto toolbar = [&](int left, int width, const QString& caption, const char* glyph, const QString& hint) {
         SpeedButton* button = MakeSpeedButton(client, QRect(left, 6, width, 46), caption, glyph, hint);
-        button->SetLayout(widgets::ButtonLayout::blGlyphTop);
+        button->SetLayout(widgets::ButtonLayout::GlyphTop);
         return button;
     };
     btnNew = toolbar(233, 54, tr("&Edit"), "TBEDIT", tr("Edit this entry"));
@@ -394,7 +394,7 @@ void MainWindow::CreateEditorArea(QWidget* client)
     btnPrint = small(58, 149, "FMTPRINT", tr("Print Current Page"));
 
     Clock = new widgets::ClockWidget(pnlRight_);
-    Clock->SetShowMode(widgets::ClockShowMode::scAnalog);
+    Clock->SetShowMode(widgets::ClockShowMode::Analog);
     Clock->SetShowSeconds(true);
     Clock->setContextMenuPolicy(Qt::CustomContextMenu);
 

@@ -41,7 +41,7 @@ std::set<std::pair<int, int>> PixelsOf(const QImage& image, RgbColor color)
 
 } // namespace
 
-TEST(KvGlowLabel, GlowsDiagonallyAroundTheTextWhileHot)
+TEST(GlowLabel, GlowsDiagonallyAroundTheTextWhileHot)
 {
     Backdrop backdrop(Qt::white);
     GlowLabel label(&backdrop);
@@ -81,7 +81,7 @@ TEST(KvGlowLabel, GlowsDiagonallyAroundTheTextWhileHot)
     EXPECT_FALSE(PixelsOf(Snapshot(label), clRed).empty());
 }
 
-TEST(KvShadowLabel, DrawsItsShadowRightAndBelowTheText)
+TEST(ShadowLabel, DrawsItsShadowRightAndBelowTheText)
 {
     Backdrop backdrop(Qt::black);
     ShadowLabel label(&backdrop);
@@ -105,7 +105,7 @@ TEST(KvShadowLabel, DrawsItsShadowRightAndBelowTheText)
     EXPECT_NEAR(left, 206 - right, 3) << "centred";
 }
 
-TEST(KvToolButton, LitWhileHotSunkenWhilePressedAndClickedOnRelease)
+TEST(ToolButton, LitWhileHotSunkenWhilePressedAndClickedOnRelease)
 {
     Backdrop backdrop(QColor(0x30, 0x40, 0x60));
     ToolButton button(&backdrop);
@@ -129,7 +129,7 @@ TEST(KvToolButton, LitWhileHotSunkenWhilePressedAndClickedOnRelease)
     EXPECT_EQ(RedOf(PixelAt(Snapshot(button), probe.x(), probe.y())), idle);
 }
 
-TEST(KvToolButton, CaptionIsWhiteTwelvePixelArialBelowTheGlyph)
+TEST(ToolButton, CaptionIsWhiteTwelvePixelArialBelowTheGlyph)
 {
     Backdrop backdrop(Qt::black);
     ToolButton button(&backdrop);
