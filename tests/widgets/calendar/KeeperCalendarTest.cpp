@@ -39,19 +39,6 @@ protected:
 
 } // namespace
 
-TEST(KeeperCalendarDefaults, HeaderStartsAtTheGridsRowHeight)
-{
-    KeeperCalendar calendar;
-    EXPECT_EQ(calendar.DefaultHeaderHeight(), 24);
-    EXPECT_EQ(calendar.ColorEmpty(), calendar.Color());
-    EXPECT_EQ(calendar.Alignment(), widgets::HorizontalAlignment::Center);
-    EXPECT_EQ(calendar.Layout(), VerticalLayout::Center);
-    EXPECT_EQ(calendar.DayFormat(), DayNameFormat::Short);
-    EXPECT_TRUE(calendar.RightMouseSelect());
-    EXPECT_TRUE(calendar.UseCurrentDate());
-    EXPECT_EQ(calendar.CalendarDate(), LocalToday());
-}
-
 TEST_F(KeeperCalendarTest, HeaderRowHasItsOwnHeightAndWeekRowsShareTheRest)
 {
     EXPECT_EQ(calendar_.ClientSize(), QSize(776, 414));
