@@ -164,6 +164,19 @@ TEST_F(MainCalendarTest, ActiveAndSpecialDaysTakeTheirColours)
     EXPECT_EQ(image.pixelColor(calendar_.CellRect(0, 1).topLeft() + QPoint(1, 1)), QColor(0xFF, 0xFF, 0xF2));
 }
 
+TEST_F(MainCalendarTest, TheFocusedSelectedDayStaysHighlightedInsideADottedLine)
+{
+    calendar_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calendar_));
+    calendar_.setFocus();
+    const QImage image = Render(calendar_);
+    const QRect selected = calendar_.CellRect(2, 3);
+    const QColor highlight = calendar_.palette().color(QPalette::Highlight);
+    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(3, 3)), highlight);
+    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(1, 0)), QColor(Qt::black)) << "in the font colour";
+    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(2, 0)), highlight);
+}
+
 TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
 {
     calendar_.SetActiveDays("");
