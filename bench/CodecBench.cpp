@@ -74,7 +74,7 @@ void Decompress(benchmark::State& state)
     for (auto _ : state) {
         MemoryStream source(packed);
         MemoryStream dest;
-        LzhCompressor::Decompress(source, dest);
+        benchmark::DoNotOptimize(LzhCompressor::Decompress(source, dest).Ok());
         benchmark::DoNotOptimize(dest.Bytes().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
@@ -138,7 +138,7 @@ void SaveTenYearDiary(benchmark::State& state)
 {
     const auto file = BenchFile("-save.dry");
     for (auto _ : state)
-        if (SaveDiary(file, TenYears(), "password") != drDone)
+        if (!SaveDiary(file, TenYears(), "password"))
             state.SkipWithError("save failed");
     state.counters["file_kB"] = static_cast<double>(std::filesystem::file_size(file)) / 1024;
     std::filesystem::remove(file);
@@ -147,14 +147,14 @@ void SaveTenYearDiary(benchmark::State& state)
 void LoadTenYearDiary(benchmark::State& state)
 {
     const auto file = BenchFile("-load.dry");
-    SaveDiary(file, TenYears(), "password");
+    if (!SaveDiary(file, TenYears(), "password"))
+        state.SkipWithError("save failed");
     const size_t plainSize = JoinLines(TenYears()).size() + 9;
     size_t peak = 0;
     for (auto _ : state) {
-        LineList lines;
         const size_t before = bench::HeapInUse();
         bench::ResetPeak();
-        if (LoadDiary(file, lines, "password") != drDone)
+        if (!LoadDiary(file, "password"))
             state.SkipWithError("load failed");
         peak = bench::HeapPeak() - before;
     }

@@ -43,7 +43,7 @@ void BM_ExportTenYears(benchmark::State& state)
     }
     std::vector<std::string> bodies;
     for (const auto& record : records)
-        bodies.push_back(ParseDayRecord(record).Body);
+        bodies.push_back(ParseDayRecord(record).Body());
     state.counters["through_documents_cpu_ms"] =
         1000 * bench::ThreadSeconds([&] {
             QTextDocument document;

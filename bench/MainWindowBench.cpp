@@ -7,6 +7,8 @@
 #include "widgets/calendar/MainCalendar.h"
 #include "widgets/editor/TitleEdit.h"
 #include "formats/diary/DiaryFile.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/services/Services.h"
 
@@ -24,15 +26,15 @@ const char* const Password = "bench";
 // A program folder holding "TenYears.dry", and services over it.
 struct TenYearFolder {
     TenYearFolder()
-        : services({folder.path().toStdString(), folder.path().toStdString() + "/registry.reg", 1252}, dialogs,
+        : Services({Folder.path().toStdString(), Folder.path().toStdString() + "/registry.reg", 1252}, Dialogs,
                    QStringLiteral("The Daybrook"), [] { return calendar::Date{2015, 6, 15}; })
     {
-        SaveDiary(folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
+        SaveDiary(Folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
     }
 
-    QTemporaryDir folder;
-    widgets::ScriptedDialogs dialogs;
-    widgets::Services services;
+    QTemporaryDir Folder;
+    widgets::ScriptedDialogs Dialogs;
+    widgets::Services Services;
 };
 
 TenYearFolder& Folder()
@@ -42,13 +44,24 @@ TenYearFolder& Folder()
     return folder;
 }
 
+// A run of the program: its session and main window.
+struct Run {
+    explicit Run(widgets::Services& services)
+        : Session(services.ProgramFolder().string(), platform::CompareText), Main(services, Session)
+    {
+    }
+
+    DiarySession Session;
+    MainWindow Main;
+};
+
 // The window as the selection window leaves it: the diary opened, then shown and activated.
-void OpenAndShow(MainWindow& main)
+void OpenAndShow(Run& run)
 {
-    main.Session().Open("TenYears", Password);
-    main.show();
+    (void)run.Session.Open("TenYears", Password);
+    run.Main.show();
     QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&main, &activate);
+    QApplication::sendEvent(&run.Main, &activate);
 }
 
 void BM_OpenToPaintedMainWindow(benchmark::State& state)
@@ -56,45 +69,48 @@ void BM_OpenToPaintedMainWindow(benchmark::State& state)
     TenYearFolder& folder = Folder();
     for (auto _ : state) {
         state.PauseTiming();
-        auto main = std::make_unique<MainWindow>(folder.services);
+        auto run = std::make_unique<Run>(folder.Services);
         state.ResumeTiming();
-        OpenAndShow(*main);
-        benchmark::DoNotOptimize(main->grab());
+        OpenAndShow(*run);
+        benchmark::DoNotOptimize(run->Main.grab());
         state.PauseTiming();
-        main.reset();
+        run.reset();
         state.ResumeTiming();
     }
 }
 BENCHMARK(BM_OpenToPaintedMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Between two written days; with stored: the shown day was edited and is stored on leaving.
-void BM_DayChange(benchmark::State& state)
+void BM_ShowCalendarDay(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
+    Run run(folder.Services);
+    OpenAndShow(run);
+    auto* title = run.Main.findChild<TitleEdit*>("titleEdit");
+    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
     const bool stored = state.range(0) != 0;
     bool other = false;
     for (auto _ : state) {
         if (stored)
-            main.edTitle->setModified(true);
-        main.DCalendar->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
+            title->setModified(true);
+        grid->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
         other = !other;
     }
     state.SetLabel(stored ? "leaving an edited day" : "leaving an unchanged day");
-    main.Session().Diary.Dirty = false;
+    run.Session.DropChanges();
 }
-BENCHMARK(BM_DayChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowCalendarDay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_MonthStep(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
+    Run run(folder.Services);
+    OpenAndShow(run);
+    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
     bool forward = true;
     for (auto _ : state) {
-        forward ? main.DCalendar->NextMonth() : main.DCalendar->PrevMonth();
-        main.DCalendar->repaint();
+        forward ? grid->NextMonth() : grid->PrevMonth();
+        grid->repaint();
         forward = !forward;
     }
 }
@@ -105,9 +121,11 @@ BENCHMARK(BM_MonthStep)->Unit(benchmark::kMillisecond);
 void BM_RecoveryWrite(benchmark::State& state)
 {
     TenYearFolder& folder = Folder();
-    MainWindow main(folder.services);
-    OpenAndShow(main);
-    main.Session().Diary.Dirty = true;
+    Run run(folder.Services);
+    OpenAndShow(run);
+    MainWindow& main = run.Main;
+    DiarySession& session = run.Session;
+    session.Diary.Dirty = true;
     double longestGap = 0;
     double workerSeconds = 0;
     for (auto _ : state) {
@@ -125,10 +143,10 @@ void BM_RecoveryWrite(benchmark::State& state)
         ticks.stop();
     }
     workerSeconds = bench::ThreadSeconds([&] {
-        WriteDiaryCopy(main.Session().RecoveryFile(), main.Session().Text().Lines(), main.Session().Lock());
+        (void)WriteDiaryCopy(session.RecoveryFile(), session.Text().Lines(), session.Lock());
     });
-    main.Session().Diary.Dirty = false;
-    main.Session().RemoveRecovery();
+    session.DropChanges();
+    session.RemoveRecovery();
     state.counters["longest_ui_gap_ms"] = longestGap;
     state.counters["write_cpu_ms"] = workerSeconds * 1000;
 }

@@ -40,7 +40,7 @@ void SaveSealedTenYearDiary(benchmark::State& state)
     const auto file = BenchFile("-save-sealed.dry");
     const DiaryLock lock = SealedLock("password");
     for (auto _ : state)
-        if (SaveDiaryFile(file, TenYears(), lock) != drDone)
+        if (!SaveDiaryFile(file, TenYears(), lock))
             state.SkipWithError("save failed");
     state.counters["file_kB"] = static_cast<double>(std::filesystem::file_size(file)) / 1024;
     std::filesystem::remove(file);
@@ -50,16 +50,15 @@ void SaveSealedTenYearDiary(benchmark::State& state)
 void LoadSealedTenYearDiary(benchmark::State& state)
 {
     const auto file = BenchFile("-load-sealed.dry");
-    SaveDiaryFile(file, TenYears(), SealedLock("password"));
+    if (!SaveDiaryFile(file, TenYears(), SealedLock("password")))
+        state.SkipWithError("save failed");
     const auto kdfStart = std::chrono::steady_clock::now();
     SealKey::Derive("password", ProductionKdf);
     const double kdf = Milliseconds(std::chrono::steady_clock::now() - kdfStart);
     double total = 0;
     for (auto _ : state) {
-        LineList lines;
-        DiaryLock lock;
         const auto start = std::chrono::steady_clock::now();
-        if (LoadDiaryFile(file, lines, "password", lock) != drDone)
+        if (!LoadDiaryFile(file, "password"))
             state.SkipWithError("load failed");
         total += Milliseconds(std::chrono::steady_clock::now() - start);
     }

@@ -64,7 +64,7 @@ void BM_SaveMainSettings(benchmark::State& state)
         ++round;
         if (changed)
             for (int i = 0; i < reger->Items().Count(); ++i)
-                reger->Items()[i].Value = reger->Items()[i].ValueType == vtString
+                reger->Items()[i].Value = reger->Items()[i].ValueType == SettingsValueType::String
                                               ? Variant(std::to_string(round))
                                               : Variant(round);
         state.ResumeTiming();
@@ -77,8 +77,7 @@ BENCHMARK(BM_SaveMainSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_YardstickOneSafeWrite(benchmark::State& state)
 {
     const SettingsFile settings;
-    std::string bytes;
-    safefile::ReadWhole(settings.File(), bytes);
+    const std::string bytes = *safefile::ReadWhole(settings.File());
     for (auto _ : state)
         benchmark::DoNotOptimize(safefile::WriteWhole(settings.File(), bytes));
 }

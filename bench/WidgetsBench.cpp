@@ -13,7 +13,7 @@ std::string Caption()
         lines.push_back("<b>March " + std::to_string(k) +
                         "</b>: <font color=\"maroon\">three birthdays</font> and <i>one anniversary</i>, "
                         "a line long enough to wrap twice in a panel of two hundred pixels");
-    return widgets::PrepareMarkup(lines, "Arial", 10, widgets::clBlack, true);
+    return widgets::PrepareMarkup(lines, "Arial", 10, widgets::Black, true);
 }
 
 int SixPixels(const widgets::MarkupElement&, std::string_view text)

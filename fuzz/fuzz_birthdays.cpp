@@ -11,13 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, 1252);
-    if (!content.Error.empty())
+    if (!content.Status)
         return 0;
     birthdays::EntryStreamWriter writer(1252);
     for (const auto& entry : content.Entries)
         writer.Add(entry);
     const birthdays::StreamContent again = birthdays::ReadEntryStream(writer.Finish(), 1252);
-    if (!again.Error.empty() || again.Entries != content.Entries)
+    if (!again.Status || again.Entries != content.Entries)
         std::abort();
     return 0;
 }

@@ -19,11 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     MemoryStream source(std::string(reinterpret_cast<const char*>(data), size));
     MemoryStream dest;
-    try {
-        LzhCompressor::Decompress(source, dest);
-    } catch (const LzhError&) {
+    if (!LzhCompressor::Decompress(source, dest))
         return 0;
-    }
     const size_t expected = length > 0 ? static_cast<size_t>(length) : 0;
     if (dest.Size() < expected || dest.Size() > expected + 59)
         std::abort();

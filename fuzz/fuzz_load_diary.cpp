@@ -28,18 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::snprintf(digits, sizeof digits, "%.8X", LzhCompressor::StreamCRC(payload));
         image.replace(0, 12, std::string("DRY1") + digits);
     }
-    std::string password;
-    std::string records;
-    const DiaryResult result = ParseDiaryImage(image, password, records);
-    if (result != drDone && result != drDamaged)
+    const auto content = ParseDiaryImage(image);
+    if (!content && content.Code() != result::Reason::Damaged)
         std::abort();
-    if (result == drDone) {
-        const LineList lines = SplitLines(records);
+    if (content) {
+        const LineList lines = SplitLines(content->Records);
         // What loads must save and load back to the same records.
-        std::string again;
-        std::string againRecords;
-        if (ParseDiaryImage(MakeDiaryImage(lines, password), again, againRecords) != drDone || again != password ||
-            SplitLines(againRecords) != lines)
+        const auto again = ParseDiaryImage(MakeDiaryImage(lines, content->Password));
+        if (!again || again->Password != content->Password || SplitLines(again->Records) != lines)
             std::abort();
     }
     return 0;

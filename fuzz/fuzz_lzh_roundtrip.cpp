@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MemoryStream packed;
     LzhCompressor::Compress(source, packed);
     MemoryStream unpacked;
-    LzhCompressor::Decompress(packed, unpacked);
-    if (unpacked.Bytes() != plain)
+    if (!LzhCompressor::Decompress(packed, unpacked) || unpacked.Bytes() != plain)
         std::abort();
     return 0;
 }

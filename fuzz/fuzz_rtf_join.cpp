@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         TextOf(paragraphs[2]) != "plain" || !IsHeading(paragraphs[4], "2 - Fuzz") ||
         !IsHeading(paragraphs[paragraphs.size() - 2], "3 - After") || TextOf(paragraphs.back()) != "plain")
         std::abort();
-    const std::string text = rtf::PlainText(ParseDayRecord(records[1]).Body, 1252);
+    const std::string text = rtf::PlainText(ParseDayRecord(records[1]).Body(), 1252);
     const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
     if (rtf::IsRtf(body) && ascii && body.find("\\upr") == std::string::npos &&
         rtf::PlainText(document, 1252).find(text) == std::string::npos)

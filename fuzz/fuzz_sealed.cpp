@@ -42,18 +42,13 @@ void OpenHostile(std::string image)
 {
     if (image.size() >= 14 && (LE32(image, 6) > 2 || LE32(image, 10) > 64))
         return; // derivations the reader accepts, but that would only make each run slow
-    std::string records;
-    std::shared_ptr<const SealKey> key;
-    const DiaryResult result = ParseSealedImage(image, Password, records, key);
-    if (result != drDone && result != drDamaged && result != drWrongPassword)
+    const auto opened = ParseSealedImage(image, Password);
+    if (!opened && opened.Code() != result::Reason::Damaged && opened.Code() != result::Reason::WrongPassword)
         std::abort();
-    if (result == drDone) {
+    if (opened) {
         // What opens must seal and open again to the same records.
-        std::string again;
-        std::shared_ptr<const SealKey> sameKey;
-        if (ParseSealedImage(MakeSealedImage(SplitLines(records), *key), Password, again, sameKey) !=
-                drDone ||
-            SplitLines(again) != SplitLines(records))
+        const auto again = ParseSealedImage(MakeSealedImage(SplitLines(opened->Records), *opened->Key), Password);
+        if (!again || SplitLines(again->Records) != SplitLines(opened->Records))
             std::abort();
     }
 }
@@ -62,11 +57,11 @@ void RoundTrip(const std::string& text)
 {
     const LineList lines = SplitLines(text);
     const std::string image = MakeSealedImage(lines, *SealKey::Derive(Password, CheapestKdf));
-    std::string records;
-    std::shared_ptr<const SealKey> key;
-    if (ParseSealedImage(image, Password, records, key) != drDone || SplitLines(records) != lines)
+    const auto opened = ParseSealedImage(image, Password);
+    if (!opened || SplitLines(opened->Records) != lines)
         std::abort();
-    if (ParseSealedImage(image, Password + "!", records, key) != drWrongPassword)
+    const auto refused = ParseSealedImage(image, Password + "!");
+    if (refused || refused.Code() != result::Reason::WrongPassword)
         std::abort();
     if (text.size() >= 16 && image.find(text.substr(0, 16)) != std::string::npos)
         std::abort();

@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view text = input.substr(split);
 
     SpellDictionaries dictionaries(Folder(), CaseFoldedKey);
-    dictionaries.LoadDictionaries();
+    if (!dictionaries.LoadDictionaries())
+        std::abort(); // English.dic was written just now
     SpellPass pass(dictionaries);
     size_t steps = 0;
     while (pass.FindNextUnknown(text)) {

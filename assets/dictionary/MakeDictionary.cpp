@@ -11,14 +11,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: daybrook-make-dictionary WORDLIST OUTPUT\n");
         return 2;
     }
-    std::string words;
-    if (safefile::ReadWhole(argv[1], words) != safefile::ReadResult::Done) {
+    const auto words = safefile::ReadWhole(argv[1]);
+    if (!words) {
         std::fprintf(stderr, "daybrook-make-dictionary: cannot read the word list %s (package wamerican)\n",
                      argv[1]);
         return 1;
     }
-    if (const auto failure = safefile::WriteWhole(argv[2], spell::DictionaryFromWordList(words, 1252))) {
-        std::fprintf(stderr, "daybrook-make-dictionary: %s\n", failure->c_str());
+    if (const auto written = safefile::WriteWhole(argv[2], spell::DictionaryFromWordList(*words, 1252)); !written) {
+        std::fprintf(stderr, "daybrook-make-dictionary: %s\n", written.Message().c_str());
         return 1;
     }
     return 0;

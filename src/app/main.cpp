@@ -1,10 +1,12 @@
-// Program entry: the services (read from the environment here and nowhere else), the main
-// window, then the diary selection; the main window is shown only when a diary was opened or
-// created.
+// Program entry: the services (read from the environment here and nowhere else) and the open
+// diary's session, the main window, then the diary selection; the main window is shown only
+// when a diary was opened or created.
 #include "app/Application.h"
 #include "windows/selection/OpenDiaryDialog.h"
 #include "windows/main/MainWindow.h"
+#include "model/session/DiarySession.h"
 #include "platform/environment/Environment.h"
+#include "platform/locale/Collation.h"
 #include "widgets/dialogs/QtDialogs.h"
 #include "widgets/services/Services.h"
 
@@ -15,13 +17,15 @@ int main(int argc, char** argv)
     widgets::Services services(platform::ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
     app.SetServices(&services);
 
-    MainWindow frmMain(services);
+    DiarySession session(services.ProgramFolder().string(), platform::CompareText);
+    MainWindow mainWindow(services, session);
     {
-        OpenDiaryDialog frmEntry(frmMain);
-        if (frmEntry.exec() != QDialog::Accepted)
+        OpenDiaryDialog selection(&mainWindow, services, session,
+                                  mainWindow.StoredSettings().GetValue("LastDiaryName")->ToString());
+        if (selection.exec() != QDialog::Accepted)
             return 0;
     }
-    frmMain.OfferRecovery();
-    frmMain.show();
+    mainWindow.OfferRecovery();
+    mainWindow.show();
     return QApplication::exec();
 }

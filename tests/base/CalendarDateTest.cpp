@@ -6,17 +6,29 @@
 
 using namespace calendar;
 
-TEST(CalendarDate, LeapYearsAndMonthLengths)
+TEST(CalendarDate, EveryMonthEndsTheDayBeforeTheNextBegins)
 {
     EXPECT_TRUE(IsLeapYear(2004));
     EXPECT_TRUE(IsLeapYear(2000));
     EXPECT_FALSE(IsLeapYear(1900));
     EXPECT_FALSE(IsLeapYear(2023));
-    const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(DaysPerMonth(2023, month), lengths[month - 1]) << month;
+    for (const int year : {1, 1900, 2000, 2023, 2024, 9998}) {
+        int days = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const int last = DaysPerMonth(year, month);
+            days += last;
+            EXPECT_TRUE(IsValidDate(year, month, last)) << year << "-" << month;
+            EXPECT_FALSE(IsValidDate(year, month, last + 1)) << year << "-" << month;
+            const double next = month == 12 ? EncodeDate(year + 1, 1, 1) : EncodeDate(year, month + 1, 1);
+            EXPECT_EQ(EncodeDate(year, month, last) + 1, next) << year << "-" << month;
+        }
+        EXPECT_EQ(days, IsLeapYear(year) ? 366 : 365) << year;
+    }
     EXPECT_EQ(DaysPerMonth(2024, 2), 29);
     EXPECT_EQ(DaysPerMonth(2100, 2), 28);
+    EXPECT_EQ(DaysPerMonth(2024, 0), 0);
+    EXPECT_EQ(DaysPerMonth(2024, 13), 0);
+    EXPECT_FALSE(IsValidDate(2024, 1, 0));
 }
 
 TEST(CalendarDate, DayCountsStartOn30December1899)
@@ -35,7 +47,20 @@ TEST(CalendarDate, DayCountsStartOn30December1899)
     }
 }
 
-TEST(CalendarDate, DatesThatDoNotExistAreRefused)
+TEST(CalendarDate, TheRangeOfDayCountsIsTheYears1To9999)
+{
+    const double first = EncodeDate(1, 1, 1);
+    const double last = EncodeDate(9999, 12, 31);
+    EXPECT_TRUE(IsInDateRange(first));
+    EXPECT_TRUE(IsInDateRange(last + 0.999)) << "the last day's evening";
+    EXPECT_TRUE(IsInDateRange(first - 0.5)) << "the time of day never moves the day";
+    EXPECT_FALSE(IsInDateRange(first - 1));
+    EXPECT_FALSE(IsInDateRange(last + 1));
+    EXPECT_FALSE(IsInDateRange(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(IsInDateRange(std::numeric_limits<double>::infinity()));
+}
+
+TEST(CalendarDate, DatesThatDoNotExistAreTheCallersError)
 {
     EXPECT_THROW(EncodeDate(2023, 2, 29), ConvertError);
     EXPECT_THROW(EncodeDate(2024, 4, 31), ConvertError);

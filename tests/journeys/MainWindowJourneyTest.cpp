@@ -13,16 +13,20 @@
 #include "widgets/editor/TitleEdit.h"
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
-#include "widgets/controls/FlatEdit.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
 #include "widgets/controls/SpeedButton.h"
 
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +41,30 @@
 #include <filesystem>
 #include <memory>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TestServices;
 using widgets::ScriptedDialogs;
@@ -49,70 +77,93 @@ const LineList Written{"202403100Sunday@@{\\rtf1 rest}", "202403123Tuesday@@{\\r
 
 class MainJourneyTest : public ::testing::Test {
 protected:
-    std::filesystem::path PathOf(const std::string& name) const { return services.folder / name; }
+    std::filesystem::path PathOf(const std::string& name) const { return services_.folder / name; }
 
     void Diary(const std::string& name, const LineList& lines = Written)
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, "pw"), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, "pw").Ok());
     }
 
     LineList Stored(const std::string& name = "Journal.dry")
     {
         LineList lines;
         DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, "pw", lock), drDone);
+        EXPECT_TRUE(LoadDiaryFileInto(PathOf(name), lines, "pw", lock));
         return lines;
+    }
+
+    // A new run of the program: a new session and main window.
+    void NewRun()
+    {
+        main_.reset();
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        main_ = std::make_unique<MainWindow>(*services_, *session_);
     }
 
     // The program's start: the selection window, then the main window once a diary is open.
     void Start(const std::function<void(OpenDiaryDialog&)>& choose)
     {
-        main = std::make_unique<MainWindow>(*services);
+        NewRun();
         {
-            OpenDiaryDialog entry(*main);
+            OpenDiaryDialog entry(main_.get(), *services_, *session_,
+                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
             entry.show();
             QApplication::processEvents();
             choose(entry);
             ASSERT_FALSE(entry.isVisible()) << "the diary did not open";
         }
-        main->OfferRecovery();
-        main->show();
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        ASSERT_FALSE(main->FirstActivation);
+        main_->OfferRecovery();
+        main_->show();
+        main_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+        ASSERT_TRUE(main_->ShowsDiary());
+    }
+
+    static void ChooseAndGoOn(OpenDiaryDialog& entry, int index)
+    {
+        auto* list = entry.findChild<QComboBox*>("diaryList");
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        QTest::mouseClick(entry.findChild<QWidget*>("nextButton"), Qt::LeftButton);
     }
 
     void CreateDiary(const QString& name)
     {
         Start([&](OpenDiaryDialog& entry) {
-            entry.CBDiary->setCurrentIndex(0);
-            emit entry.CBDiary->activated(0);
-            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
-            entry.EdtDiary->setText(name);
-            entry.EdtPassword->setText(QStringLiteral("pw"));
-            services.dialogs.AnswerText(QStringLiteral("pw"));
-            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
+            ChooseAndGoOn(entry, 0);
+            entry.findChild<QLineEdit*>("diaryNameEdit")->setText(name);
+            entry.findChild<QLineEdit*>("passwordEdit")->setText(QStringLiteral("pw"));
+            services_.dialogs.AnswerText(QStringLiteral("pw"));
+            QTest::mouseClick(entry.findChild<QWidget*>("nextButton"), Qt::LeftButton);
         });
     }
 
     void OpenDiary(const QString& name)
     {
         Start([&](OpenDiaryDialog& entry) {
-            const int index = entry.CBDiary->findText(name);
+            const int index = entry.findChild<QComboBox*>("diaryList")->findText(name);
             ASSERT_GE(index, 0);
-            entry.CBDiary->setCurrentIndex(index);
-            emit entry.CBDiary->activated(index);
-            entry.EdtPassword->setText(QStringLiteral("pw"));
-            QTest::mouseClick(entry.btnNext, Qt::LeftButton);
+            entry.findChild<QLineEdit*>("passwordEdit")->setText(QStringLiteral("pw"));
+            ChooseAndGoOn(entry, index);
         });
     }
 
-    void Click(widgets::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A control of the main window by its object name.
+    template <class Control = QWidget> Control* Find(const char* name) const
+    {
+        auto* control = main_->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    void Click(const char* button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
+    calendar::MainCalendar* Calendar() const { return Find<calendar::MainCalendar>("calendar"); }
+    TitleEdit* Title() const { return Find<TitleEdit>("titleEdit"); }
+    RichTextEdit* Body() const { return Find<RichTextEdit>("bodyEdit"); }
 
     // Clicks the day's cell in the calendar's month.
     void ClickDay(int day)
     {
-        calendar::MainCalendar& grid = *main->DCalendar;
+        calendar::MainCalendar& grid = *Calendar();
         for (int row = 1; row < grid.RowCount(); ++row)
             for (int col = 0; col < grid.ColCount(); ++col)
                 if (grid.CellDay(col, row) == day) {
@@ -124,52 +175,53 @@ protected:
 
     void TypeTitle(const QString& text)
     {
-        QTest::mouseClick(main->edTitle, Qt::LeftButton);
-        QTest::keyClicks(main->edTitle, text);
+        QTest::mouseClick(Title(), Qt::LeftButton);
+        QTest::keyClicks(Title(), text);
     }
 
     void TypeBody(const QString& text)
     {
-        QTest::mouseClick(main->MemoBody->viewport(), Qt::LeftButton);
-        QTest::keyClicks(main->MemoBody, text);
+        QTest::mouseClick(Body()->viewport(), Qt::LeftButton);
+        QTest::keyClicks(Body(), text);
     }
 
-    calendar::Date Shown() const { return main->DCalendar->CalendarDate(); }
+    calendar::Date Shown() const { return Calendar()->CalendarDate(); }
 
     // Leaves through the close box (the window's own close command).
-    void CloseBox() { main->close(); }
+    void CloseBox() { main_->close(); }
 
     void Exit()
     {
-        Click(main->btnExit);
-        EXPECT_FALSE(main->isVisible());
-        main.reset();
+        Click("exitButton");
+        EXPECT_FALSE(main_->isVisible());
+        main_.reset();
     }
 
-    TestServices services;
-    std::unique_ptr<MainWindow> main;
+    TestServices services_;
+    std::unique_ptr<DiarySession> session_;
+    std::unique_ptr<MainWindow> main_;
 };
 
 TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
 {
     CreateDiary(QStringLiteral("Journal"));
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 15})) << "the diary opens on today";
-    EXPECT_EQ(main->edTitle->text(), "Welcome to the Daybrook!");
-    EXPECT_TRUE(main->MemoBody->isReadOnly());
+    EXPECT_EQ(Title()->text(), "Welcome to the Daybrook!");
+    EXPECT_TRUE(Body()->isReadOnly());
 
     ClickDay(16);
-    EXPECT_TRUE(main->edTitle->text().isEmpty());
+    EXPECT_TRUE(Title()->text().isEmpty());
     TypeTitle(QStringLiteral("Day one"));
     TypeBody(QStringLiteral("Hello "));
-    QTest::keyClick(main->MemoBody, Qt::Key_B, Qt::ControlModifier);
-    QTest::keyClicks(main->MemoBody, QStringLiteral("world"));
-    Click(main->btnNextMood);
-    Click(main->btnNextMood);
+    QTest::keyClick(Body(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(Body(), QStringLiteral("world"));
+    Click("nextMoodButton");
+    Click("nextMoodButton");
 
     ClickDay(17);
     TypeTitle(QStringLiteral("Day two"));
     TypeBody(QStringLiteral("Second"));
-    Click(main->btnPrevMood);
+    Click("previousMoodButton");
 
     ClickDay(18);
     TypeTitle(QStringLiteral("Only a title"));
@@ -177,20 +229,20 @@ TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
     ASSERT_EQ(Stored().size(), 3u) << "the welcome entry was not edited, so it is no record";
 
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(main->DCalendar->ActiveDays(), "16,17,18,");
+    EXPECT_EQ(Calendar()->ActiveDays(), "16,17,18,");
     ClickDay(16);
-    EXPECT_EQ(main->edTitle->text(), "Day one");
-    EXPECT_EQ(main->MemoBody->toPlainText(), "Hello world");
-    EXPECT_EQ(main->Flow().CurrentMood, 2);
-    QTextCursor cursor(main->MemoBody->document());
+    EXPECT_EQ(Title()->text(), "Day one");
+    EXPECT_EQ(Body()->toPlainText(), "Hello world");
+    EXPECT_EQ(main_->Flow().CurrentMood, 2);
+    QTextCursor cursor(Body()->document());
     cursor.setPosition(8);
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold) << "formatting survives";
     cursor.setPosition(3);
     EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
     ClickDay(17);
-    EXPECT_EQ(main->Flow().CurrentMood, 9) << "previous mood from the first one wraps";
+    EXPECT_EQ(main_->Flow().CurrentMood, 9) << "previous mood from the first one wraps";
     ClickDay(18);
-    EXPECT_EQ(main->edTitle->text(), "Only a title");
+    EXPECT_EQ(Title()->text(), "Only a title");
     Exit();
 }
 
@@ -202,17 +254,17 @@ TEST_F(MainJourneyTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
     ClickDay(20);
     TypeTitle(QStringLiteral("Not to be kept"));
 
-    services.dialogs.AnswerMessage(MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
     CloseBox();
-    EXPECT_TRUE(main->isVisible()) << "Cancel keeps the window open";
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_TRUE(main_->isVisible()) << "Cancel keeps the window open";
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "If you exit this way, your changes\r\nwill be lost. Exit & loose changes?");
-    EXPECT_EQ(services.dialogs.Asked().back().Caption, " Warning");
+    EXPECT_EQ(services_.dialogs.Asked().back().Caption, " Warning");
 
-    services.dialogs.AnswerMessage(MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     CloseBox();
-    EXPECT_FALSE(main->isVisible());
-    main.reset();
+    EXPECT_FALSE(main_->isVisible());
+    main_.reset();
     EXPECT_EQ(ReadBytes(PathOf("Journal.dry")), before) << "nothing of the run is written";
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.bkd")));
 }
@@ -222,10 +274,10 @@ TEST_F(MainJourneyTest, TheCloseBoxWithoutChangesAsksNothing)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(12);
-    const size_t asked = services.dialogs.Asked().size();
+    const size_t asked = services_.dialogs.Asked().size();
     CloseBox();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+    EXPECT_FALSE(main_->isVisible());
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
 }
 
 TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
@@ -233,15 +285,15 @@ TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(12);
-    services.dialogs.AnswerMessage(MsgAnswer::No);
-    Click(main->btnDelete);
-    EXPECT_EQ(services.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
-    EXPECT_EQ(main->edTitle->text(), "Tuesday");
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
+    Click("deleteButton");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
+    EXPECT_EQ(Title()->text(), "Tuesday");
 
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
-    Click(main->btnDelete);
-    EXPECT_TRUE(main->edTitle->text().isEmpty());
-    EXPECT_EQ(main->DCalendar->ActiveDays(), "10,");
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
+    Click("deleteButton");
+    EXPECT_TRUE(Title()->text().isEmpty());
+    EXPECT_EQ(Calendar()->ActiveDays(), "10,");
     Exit();
     EXPECT_EQ(Stored(), (LineList{Written[0], Written[2]}));
 }
@@ -250,24 +302,24 @@ TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
 {
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
-    Click(main->btnPrevEntry);
+    Click("previousEntryButton");
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 12}));
-    Click(main->btnPrevEntrySmall);
+    Click("previousEntrySmallButton");
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 10}));
-    Click(main->btnNextEntry);
-    Click(main->btnNextEntry);
+    Click("nextEntryButton");
+    Click("nextEntryButton");
     EXPECT_EQ(Shown(), (calendar::Date{2024, 4, 1}));
-    EXPECT_EQ(main->edTitle->text(), "April");
-    Click(main->btnNextMonth);
-    Click(main->btnNextYear);
+    EXPECT_EQ(Title()->text(), "April");
+    Click("nextMonthButton");
+    Click("nextYearButton");
     EXPECT_EQ(Shown(), (calendar::Date{2025, 5, 1}));
-    Click(main->btnNextEntrySmall);
+    Click("nextEntrySmallButton");
     EXPECT_EQ(Shown(), (calendar::Date{2024, 4, 1})) << "next entry after all records goes back to the last";
-    Click(main->btnToday);
+    Click("todayButton");
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 15}));
-    EXPECT_TRUE(main->edTitle->text().isEmpty());
-    QTest::keyClick(main->DCalendar, Qt::Key_Left);
-    QTest::keyClick(main->DCalendar, Qt::Key_Up);
+    EXPECT_TRUE(Title()->text().isEmpty());
+    QTest::keyClick(Calendar(), Qt::Key_Left);
+    QTest::keyClick(Calendar(), Qt::Key_Up);
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 7})) << "the calendar's arrow keys move the day";
     Exit();
 }
@@ -280,9 +332,9 @@ TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDay)
     TypeBody(QStringLiteral("kept "));
     ClickDay(12); // stores the 10th: the diary now has changes
     TypeBody(QStringLiteral("dropped "));
-    QTest::keyClick(main->MemoBody, Qt::Key_Escape);
-    EXPECT_EQ(main->MemoBody->toPlainText(), "work");
-    EXPECT_TRUE(main->MemoBody->isReadOnly());
+    QTest::keyClick(Body(), Qt::Key_Escape);
+    EXPECT_EQ(Body()->toPlainText(), "work");
+    EXPECT_TRUE(Body()->isReadOnly());
     Exit();
     const LineList stored = Stored();
     EXPECT_NE(stored[0].find("kept"), std::string::npos);
@@ -295,23 +347,23 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
     TypeTitle(QStringLiteral("Written while the folder went away"));
-    const auto away = services.settingsFolder / "moved";
-    std::filesystem::rename(services.folder.Path(), away);
-    services.dialogs.OnQuestion = [&](const ScriptedDialogs::AskedQuestion& question) {
+    const auto away = services_.settingsFolder / "moved";
+    std::filesystem::rename(services_.folder.Path(), away);
+    services_.dialogs.OnQuestion = [&](const ScriptedDialogs::AskedQuestion& question) {
         if (question.Kind == ScriptedDialogs::QuestionKind::Choice)
-            std::filesystem::rename(away, services.folder.Path()); // the user brings it back
+            std::filesystem::rename(away, services_.folder.Path()); // the user brings it back
     };
-    services.dialogs.AnswerChoice(0); // try again
+    services_.dialogs.AnswerChoice(0); // try again
     Exit();
-    services.dialogs.OnQuestion = nullptr;
-    const auto& asked = services.dialogs.Asked().back();
+    services_.dialogs.OnQuestion = nullptr;
+    const auto& asked = services_.dialogs.Asked().back();
     ASSERT_EQ(asked.Kind, ScriptedDialogs::QuestionKind::Choice);
     EXPECT_EQ(asked.Choices.size(), 3);
     const LineList stored = Stored();
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_TRUE(stored[2].starts_with("202403200Written while the folder went away@@{\\rtf1")) << stored[2];
     LineList backup;
-    EXPECT_EQ(LoadDiary(PathOf("Journal.bkd"), backup, "pw"), drDone);
+    EXPECT_TRUE(LoadDiaryInto(PathOf("Journal.bkd"), backup, "pw"));
     EXPECT_EQ(backup, Written);
 }
 
@@ -322,19 +374,19 @@ TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
     ClickDay(21);
     TypeTitle(QStringLiteral("Before the power cut"));
     ClickDay(22);
-    main->Recovery().WriteNow();
-    while (main->Recovery().Writing())
+    main_->Recovery().WriteNow();
+    while (main_->Recovery().Writing())
         QTest::qWait(5);
     ASSERT_TRUE(std::filesystem::exists(PathOf("Journal.rcv")));
-    main.reset(); // the process ends without closing its window
+    main_.reset(); // the process ends without closing its window
     EXPECT_EQ(Stored(), Written);
 
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "This diary was not closed properly. Recover the entries written then?");
     ClickDay(21);
-    EXPECT_EQ(main->edTitle->text(), "Before the power cut");
+    EXPECT_EQ(Title()->text(), "Before the power cut");
     Exit();
     EXPECT_EQ(Stored().size(), 4u) << "the recovered entries are saved at exit";
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
@@ -346,12 +398,12 @@ TEST_F(MainJourneyTest, ADeclinedRecoveryIsKeptUnderADatedName)
     LineList later = Written;
     later.push_back("202405050May@@");
     ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, PlainLock("pw")).Ok());
-    services.dialogs.AnswerMessage(MsgAnswer::No);
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(main->Session().Text().Count(), 3u);
+    EXPECT_EQ(session_->Text().Count(), 3u);
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
     size_t kept = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(services.folder.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(services_.folder.Path()))
         kept += entry.path().filename().string().starts_with("Journal-") && entry.path().extension() == ".rcv";
     EXPECT_EQ(kept, 1u);
     Exit();
@@ -363,15 +415,15 @@ TEST_F(MainJourneyTest, TheTitleRefusesWhatTheDiaryCannotKeep)
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
     TypeTitle(QStringLiteral("mail@@home "));
-    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "a second @ is refused";
-    EXPECT_TRUE(main->edTitle->LastRefusal().contains("@@"));
+    EXPECT_EQ(Title()->text(), "mail@home ") << "a second @ is refused";
+    EXPECT_TRUE(Title()->LastRefusal().contains("@@"));
     QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u03B1"));
-    QApplication::sendEvent(main->edTitle, &greek);
-    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "code page 1252 has no Greek letters";
-    EXPECT_TRUE(main->edTitle->LastRefusal().contains("1252"));
+    QApplication::sendEvent(Title(), &greek);
+    EXPECT_EQ(Title()->text(), "mail@home ") << "code page 1252 has no Greek letters";
+    EXPECT_TRUE(Title()->LastRefusal().contains("1252"));
     QApplication::clipboard()->setText(QStringLiteral("x@@y"));
-    main->edTitle->paste();
-    EXPECT_EQ(main->edTitle->text(), "mail@home ") << "pasting is checked too";
+    Title()->paste();
+    EXPECT_EQ(Title()->text(), "mail@home ") << "pasting is checked too";
     Exit();
 }
 
@@ -388,14 +440,14 @@ TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
                 QTest::keyClick(picker->findChild<QWidget*>("pictureGrid"), key);
             QTest::mouseClick(picker->findChild<QWidget*>("selectButton"), Qt::LeftButton);
         });
-        QTest::mouseClick(main->imgMood, Qt::LeftButton);
+        QTest::mouseClick(Find("moodImage"), Qt::LeftButton);
     };
     pick(Qt::Key_Right, 3);
-    EXPECT_EQ(main->Flow().CurrentMood, 3);
-    EXPECT_FALSE(main->MemoBody->document()->isModified()) << "a mood alone on an empty body is no change";
+    EXPECT_EQ(main_->Flow().CurrentMood, 3);
+    EXPECT_FALSE(Body()->document()->isModified()) << "a mood alone on an empty body is no change";
     ClickDay(12);
     pick(Qt::Key_Down, 1);
-    EXPECT_EQ(main->Flow().CurrentMood, 7);
+    EXPECT_EQ(main_->Flow().CurrentMood, 7);
     ClickDay(10);
     Exit();
     EXPECT_EQ(Stored()[1].substr(0, 9), "202403127") << "the written day keeps its new mood";
@@ -411,14 +463,14 @@ TEST_F(MainJourneyTest, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<SpellCheckDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->edUnknown->text(), "wintr");
-        dialog->edCorrection->setText(QStringLiteral("winter"));
-        QTest::mouseClick(dialog->btnAccept, Qt::LeftButton);
-        QTest::keyClick(dialog->lbSuggestions, Qt::Key_Escape);
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("unknownEdit")->text(), "wintr");
+        dialog->findChild<QLineEdit*>("correctionEdit")->setText(QStringLiteral("winter"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>("changeButton"), Qt::LeftButton);
+        QTest::keyClick(dialog->findChild<QListWidget*>("suggestionList"), Qt::Key_Escape);
     });
-    Click(main->btnSpell);
-    EXPECT_EQ(main->MemoBody->toPlainText(), "winter days");
-    EXPECT_TRUE(main->MemoBody->document()->isModified());
+    Click("spellButton");
+    EXPECT_EQ(Body()->toPlainText(), "winter days");
+    EXPECT_TRUE(Body()->document()->isModified());
     Exit();
     EXPECT_NE(Stored()[0].find("winter days"), std::string::npos) << Stored()[0];
 }
@@ -433,27 +485,28 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
         auto* browse = qobject_cast<BrowseWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(browse, nullptr);
         // Newest first: 1 April, 20 March, 12 March, 10 March.
-        browse->DLV->setCurrentIndex(browse->DLV->model()->index(2, 0));
-        browse->btnGotoClick();
+        auto* list = browse->findChild<QTreeView*>("entryList");
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::mouseClick(browse->findChild<QWidget*>("gotoButton"), Qt::LeftButton);
     });
-    Click(main->btnBrowse);
-    EXPECT_EQ(main->Session().Text().Count(), 4u) << "the shown day was stored before browsing";
+    Click("browseButton");
+    EXPECT_EQ(session_->Text().Count(), 4u) << "the shown day was stored before browsing";
     EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 12}));
-    EXPECT_EQ(main->edTitle->text(), "Tuesday");
+    EXPECT_EQ(Title()->text(), "Tuesday");
 
-    const auto backup = services.settingsFolder / "before.bkd";
-    ASSERT_EQ(SaveDiary(backup, {Written[0]}, "pw"), drDone);
-    services.dialogs.AnswerText(QString::fromStdString(backup.string()));
+    const auto backup = services_.settingsFolder / "before.bkd";
+    ASSERT_TRUE(SaveDiary(backup, {Written[0]}, "pw").Ok());
+    services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QTimer::singleShot(0, [] {
         auto* tools = qobject_cast<ToolsWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(tools, nullptr);
-        tools->BtnRestoreClick();
+        QTest::mouseClick(tools->findChild<QWidget*>("restoreButton"), Qt::LeftButton);
         tools->close();
     });
-    Click(main->btnOptions);
-    EXPECT_EQ(main->Session().Text().Lines(), LineList{Written[0]});
-    EXPECT_TRUE(main->edTitle->text().isEmpty()) << "the shown day is reloaded from the restored diary";
-    EXPECT_EQ(main->DCalendar->ActiveDays(), "10,");
+    Click("toolsButton");
+    EXPECT_EQ(session_->Text().Lines(), LineList{Written[0]});
+    EXPECT_TRUE(Title()->text().isEmpty()) << "the shown day is reloaded from the restored diary";
+    EXPECT_EQ(Calendar()->ActiveDays(), "10,");
     Exit();
     EXPECT_EQ(Stored(), LineList{Written[0]});
 }
@@ -464,28 +517,28 @@ TEST_F(MainJourneyTest, TheEndOfTheDesktopSessionSavesWithoutAsking)
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
     TypeTitle(QStringLiteral("Late entry"));
-    const size_t asked = services.dialogs.Asked().size();
-    main->SessionEnding();
-    EXPECT_EQ(services.dialogs.Asked().size(), asked);
+    const size_t asked = services_.dialogs.Asked().size();
+    main_->SessionEnding();
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
     EXPECT_EQ(Stored().size(), 4u);
     CloseBox();
-    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "nothing is left to ask about";
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked) << "nothing is left to ask about";
 }
 
 TEST_F(MainJourneyTest, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
 {
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
-    ASSERT_EQ(main->SkinCount, 9);
+    ASSERT_EQ(main_->SkinCount(), 9);
     for (int i = 0; i < 9; ++i)
-        Click(main->btnSkin);
-    EXPECT_EQ(main->CurrentSkin, 0) << "nine presses come back to the first skin";
+        Click("skinButton");
+    EXPECT_EQ(main_->CurrentSkin(), 0) << "nine presses come back to the first skin";
     for (int i = 0; i < 3; ++i)
-        Click(main->btnSkin);
+        Click("skinButton");
     Exit();
-    EXPECT_NE(ReadBytes(services.SettingsFile()).find("\"CurrentSkin\"=dword:00000003"), std::string::npos);
-    main = std::make_unique<MainWindow>(*services);
-    EXPECT_EQ(main->CurrentSkin, 3);
+    EXPECT_NE(ReadBytes(services_.SettingsFile()).find("\"CurrentSkin\"=dword:00000003"), std::string::npos);
+    NewRun();
+    EXPECT_EQ(main_->CurrentSkin(), 3);
 }
 
 TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
@@ -493,20 +546,21 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto store = [&](int top, int left) {
         testing_support::WriteBytes(
-            services.SettingsFile(),
+            services_.SettingsFile(),
             "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastTop\"=dword:" +
                 QString::number(top, 16).rightJustified(8, '0').toStdString() + "\r\n\"LastLeft\"=dword:" +
                 QString::number(left, 16).rightJustified(8, '0').toStdString() +
                 "\r\n\"LastWidth\"=dword:00000320\r\n\"LastHeight\"=dword:00000226\r\n\r\n");
     };
     store(40, 50);
-    main = std::make_unique<MainWindow>(*services);
-    EXPECT_EQ(main->pos(), QPoint(50, 40));
-    EXPECT_EQ(main->size(), QSize(800, 550));
+    NewRun();
+    EXPECT_EQ(main_->pos(), QPoint(50, 40));
+    EXPECT_EQ(main_->size(), QSize(800, 550));
+    main_.reset(); // its settings are written as it goes
     store(40, screen.width());
-    main = std::make_unique<MainWindow>(*services);
-    EXPECT_EQ(main->size(), QSize(742, 453)) << "a left edge at the screen's width is off the screen";
-    EXPECT_EQ(main->pos(), screen.center() - QPoint(371, 226));
+    NewRun();
+    EXPECT_EQ(main_->size(), QSize(742, 453)) << "a left edge at the screen's width is off the screen";
+    EXPECT_EQ(main_->pos(), screen.center() - QPoint(371, 226));
 }
 
 TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
@@ -514,16 +568,16 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(20);
-    size_t asked = services.dialogs.Asked().size();
-    Click(main->btnPrint);
-    EXPECT_EQ(services.dialogs.Asked().size(), asked) << "an empty body asks nothing";
+    size_t asked = services_.dialogs.Asked().size();
+    Click("printButton");
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked) << "an empty body asks nothing";
 
     ClickDay(12);
-    const auto pdf = services.settingsFolder / "entry.pdf";
-    services.dialogs.AnswerMessage(MsgAnswer::Yes);
-    services.dialogs.AnswerText(QString::fromStdString(pdf.string()));
-    Click(main->btnPrint);
-    EXPECT_EQ(services.dialogs.Messages().back(), "Print current page?");
+    const auto pdf = services_.settingsFolder / "entry.pdf";
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerText(QString::fromStdString(pdf.string()));
+    Click("printButton");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Print current page?");
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(ReadBytes(pdf).substr(0, 4), "%PDF");
     Exit();
@@ -531,36 +585,36 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
 
 TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
 {
-    testing_support::WriteBytes(services.SettingsFile(),
+    testing_support::WriteBytes(services_.SettingsFile(),
                                 "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                                 "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n\r\n");
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(main->MemoBody->document()->defaultFont().family(), "Liberation Serif");
-    EXPECT_EQ(main->edTitle->font().pointSize(), 14);
-    EXPECT_EQ(main->MemoBody->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    main->pmoShowScrollbar->trigger();
-    EXPECT_EQ(main->MemoBody->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(Body()->document()->defaultFont().family(), "Liberation Serif");
+    EXPECT_EQ(Title()->font().pointSize(), 14);
+    EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    Find<QAction>("showScrollbarAction")->trigger();
+    EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     Exit();
-    main = std::make_unique<MainWindow>(*services);
-    EXPECT_TRUE(main->pmoShowScrollbar->isChecked());
+    NewRun();
+    EXPECT_TRUE(Find<QAction>("showScrollbarAction")->isChecked());
 }
 
 TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
 {
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
-    ASSERT_TRUE(main->DCalendar->hasFocus()) << "a loaded day leaves the focus in the calendar";
-    QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(main->edTitle->hasFocus()) << "Alt+E is the Edit button";
-    EXPECT_FALSE(main->edTitle->isReadOnly());
-    QTest::keyClick(main->edTitle, Qt::Key_Tab);
-    EXPECT_TRUE(main->MemoBody->hasFocus());
-    QTest::keyClick(main->MemoBody, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_TRUE(main->DCalendar->hasFocus());
-    QTest::mouseClick(main->edTitle, Qt::LeftButton);
-    QTest::keyClick(main->edTitle, Qt::Key_Down);
-    EXPECT_TRUE(main->MemoBody->hasFocus()) << "Down in the title goes on to the body";
+    ASSERT_TRUE(Calendar()->hasFocus()) << "a loaded day leaves the focus in the calendar";
+    QTest::keyClick(main_.get(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(Title()->hasFocus()) << "Alt+E is the Edit button";
+    EXPECT_FALSE(Title()->isReadOnly());
+    QTest::keyClick(Title(), Qt::Key_Tab);
+    EXPECT_TRUE(Body()->hasFocus());
+    QTest::keyClick(Body(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(Calendar()->hasFocus());
+    QTest::mouseClick(Title(), Qt::LeftButton);
+    QTest::keyClick(Title(), Qt::Key_Down);
+    EXPECT_TRUE(Body()->hasFocus()) << "Down in the title goes on to the body";
     Exit();
 }
 

@@ -2,6 +2,7 @@
 #include "windows/main/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "formats/diary/DiaryFile.h"
+#include "platform/locale/Collation.h"
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/SpeedButton.h"
 
@@ -17,6 +18,30 @@
 
 #include <cstdlib>
 #include <memory>
+
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
 
 using widgets::ScriptedDialogs;
 using testing_support::ReadBytes;
@@ -35,114 +60,128 @@ const LineList BackupRecords{"202312240Eve@@{\\rtf1 from the backup}"};
 // the program makes them, with scripted dialogs.
 class EntryJourneyTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return (programFolder / name).string(); }
+    std::string PathOf(const std::string& name) const { return (programFolder_ / name).string(); }
 
     void Diary(const std::string& name, const LineList& lines = Records, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
-    void Damage(const std::string& name) { WriteBytes(programFolder / name, "DRY1 not a diary at all"); }
+    void Damage(const std::string& name) { WriteBytes(programFolder_ / name, "DRY1 not a diary at all"); }
 
     void RememberLastDiary(const std::string& name)
     {
-        WriteBytes(registryFile,
+        WriteBytes(registryFile_,
                    "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastDiaryName\"=\"" +
                        name + "\"\r\n\r\n");
     }
 
+    // The program's start, as far as the selection window.
     void Start()
     {
-        main = std::make_unique<MainWindow>(*services);
-        main->Session().SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
-        entry = std::make_unique<OpenDiaryDialog>(*main);
-        entry->show();
+        entry_.reset();
+        NewMain();
+        entry_ = std::make_unique<OpenDiaryDialog>(main_.get(), *services_, *session_,
+                                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
+        entry_->show();
         QApplication::processEvents();
     }
+
+    void NewMain()
+    {
+        main_.reset();
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        session_->SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
+        main_ = std::make_unique<MainWindow>(*services_, *session_);
+    }
+
+    // A control of the selection window by its object name.
+    template <class Control = QWidget> Control* Find(const char* name) const
+    {
+        auto* control = entry_->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    PictureComboBox* List() const { return Find<PictureComboBox>("diaryList"); }
+    FlatEdit* NameEdit() const { return Find<FlatEdit>("diaryNameEdit"); }
+    FlatEdit* PasswordEdit() const { return Find<FlatEdit>("passwordEdit"); }
+    widgets::SpeedButton* Next() const { return Find<widgets::SpeedButton>("nextButton"); }
+    widgets::SpeedButton* Back() const { return Find<widgets::SpeedButton>("backButton"); }
+    QString DiaryLabel() const { return Find<QLabel>("diaryLabel")->text(); }
+    QString PasswordLabel() const { return Find<QLabel>("passwordLabel")->text(); }
+    QCheckBox* SealCheck() const { return Find<QCheckBox>("sealCheck"); }
 
     void Click(widgets::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void TypePassword(const QString& password)
     {
-        entry->EdtPassword->setFocus();
-        entry->EdtPassword->clear();
-        QTest::keyClicks(entry->EdtPassword, password);
+        PasswordEdit()->setFocus();
+        PasswordEdit()->clear();
+        QTest::keyClicks(PasswordEdit(), password);
     }
 
     void Choose(const QString& item)
     {
-        const int index = entry->CBDiary->findText(item);
+        const int index = List()->findText(item);
         ASSERT_GE(index, 0) << item.toStdString();
-        entry->CBDiary->setCurrentIndex(index);
-        emit entry->CBDiary->activated(index);
+        List()->setCurrentIndex(index);
+        emit List()->activated(index);
     }
 
     // Name and password typed in the new-diary step.
     void StartNewDiary(const QString& name, const QString& password)
     {
         Choose("* New Diary *");
-        Click(entry->btnNext);
-        entry->EdtDiary->setText(name);
-        entry->EdtPassword->setText(password);
+        Click(Next());
+        NameEdit()->setText(name);
+        PasswordEdit()->setText(password);
     }
 
     std::vector<QString> Items() const
     {
         std::vector<QString> items;
-        for (int i = 0; i < entry->CBDiary->count(); ++i)
-            items.push_back(entry->CBDiary->itemText(i));
+        for (int i = 0; i < List()->count(); ++i)
+            items.push_back(List()->itemText(i));
         return items;
     }
 
-    bool Closed() const { return !entry->isVisible(); }
+    bool Closed() const { return !entry_->isVisible(); }
 
     void ExpectStepZero() const
     {
-        EXPECT_EQ(entry->Step, 0);
-        EXPECT_EQ(entry->btnNext->Caption(), "&Next > ");
-        EXPECT_EQ(entry->btnPrev->Caption(), "E&xit");
-        EXPECT_TRUE(entry->CBDiary->isVisible());
-        EXPECT_FALSE(entry->EdtDiary->isVisible());
+        EXPECT_EQ(Next()->Caption(), "&Next > ");
+        EXPECT_EQ(Back()->Caption(), "E&xit");
+        EXPECT_TRUE(List()->isVisible());
+        EXPECT_FALSE(NameEdit()->isVisible());
         EXPECT_FALSE(Closed());
     }
 
     void ExpectStillNaming() const
     {
-        EXPECT_EQ(entry->Step, 1);
+        EXPECT_EQ(Next()->Caption(), "&Finish >>");
         EXPECT_FALSE(Closed());
-        EXPECT_TRUE(entry->EdtDiary->isVisible());
+        EXPECT_TRUE(NameEdit()->isVisible());
     }
 
-    testing_support::TestServices services;
-    const TempDir& programFolder = services.folder;
-    std::filesystem::path registryFile = services.SettingsFile();
-    ScriptedDialogs& dialogs = services.dialogs;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<OpenDiaryDialog> entry;
+    testing_support::TestServices services_;
+    const TempDir& programFolder_ = services_.folder;
+    std::filesystem::path registryFile_ = services_.SettingsFile();
+    ScriptedDialogs& dialogs_ = services_.dialogs;
+    std::unique_ptr<DiarySession> session_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<OpenDiaryDialog> entry_;
 };
 
 } // namespace
-
-TEST(EntryHelpers, ReplaceExtensionAndTrailingSeparator)
-{
-    EXPECT_EQ(ReplaceExtension("/p/My Diary.dry", "bkd"), "/p/My Diary.bkd");
-    EXPECT_EQ(ReplaceExtension("abcdef", "pkd"), "abcpkd") << "no dot is looked for";
-    EXPECT_EQ(ReplaceExtension("ab", "bkd"), "ab");
-    EXPECT_EQ(WithTrailingBackslash(""), "/");
-    EXPECT_EQ(WithTrailingBackslash("/opt/daybrook"), "/opt/daybrook/");
-    EXPECT_EQ(WithTrailingBackslash("/opt/daybrook/"), "/opt/daybrook/");
-}
 
 TEST_F(EntryJourneyTest, AnEmptyFolderOffersOnlyANewDiary)
 {
     Start();
     EXPECT_EQ(Items(), std::vector<QString>{"* New Diary *"});
-    EXPECT_EQ(entry->CBDiary->currentIndex(), 0);
-    EXPECT_FALSE(entry->EdtPassword->isVisible());
-    EXPECT_EQ(entry->LblPassword->text(), NewDiaryText);
-    EXPECT_EQ(entry->size(), QSize(296, 224));
-    EXPECT_TRUE(entry->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(dialogs.Asked().empty());
+    EXPECT_EQ(List()->currentIndex(), 0);
+    EXPECT_FALSE(PasswordEdit()->isVisible());
+    EXPECT_EQ(PasswordLabel(), NewDiaryText);
+    EXPECT_TRUE(dialogs_.Asked().empty());
 }
 
 TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
@@ -150,27 +189,27 @@ TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
     Diary("default.dry");
     Diary("My Diary.dry");
     Diary("a.b.dry");
-    WriteBytes(programFolder / "notes.txt", "not a diary");
-    std::filesystem::create_directory(programFolder / "sub");
+    WriteBytes(programFolder_ / "notes.txt", "not a diary");
+    std::filesystem::create_directory(programFolder_ / "sub");
     Diary("sub/hidden.dry");
     Start();
     EXPECT_EQ(Items(), (std::vector<QString>{"* New Diary *", "a", "default", "My Diary"}));
-    EXPECT_EQ(entry->CBDiary->currentText(), "default") << "the stored default is default.dry";
-    EXPECT_TRUE(entry->EdtPassword->isVisible());
-    EXPECT_EQ(entry->LblPassword->text(), "Type in your password:");
+    EXPECT_EQ(List()->currentText(), "default") << "the stored default is default.dry";
+    EXPECT_TRUE(PasswordEdit()->isVisible());
+    EXPECT_EQ(PasswordLabel(), "Type in your password:");
 
-    entry.reset();
-    main.reset();
+    entry_.reset();
+    main_.reset();
     RememberLastDiary("MY DIARY.DRY");
     Start();
-    EXPECT_EQ(entry->CBDiary->currentText(), "My Diary");
+    EXPECT_EQ(List()->currentText(), "My Diary");
 
-    entry.reset();
-    main.reset();
+    entry_.reset();
+    main_.reset();
     RememberLastDiary("gone.dry");
     Start();
-    EXPECT_EQ(entry->CBDiary->currentIndex(), 0);
-    EXPECT_FALSE(entry->EdtPassword->isVisible());
+    EXPECT_EQ(List()->currentIndex(), 0);
+    EXPECT_FALSE(PasswordEdit()->isVisible());
 }
 
 TEST_F(EntryJourneyTest, OpeningADiaryWithItsPasswordLeavesItInTheMainWindow)
@@ -179,15 +218,15 @@ TEST_F(EntryJourneyTest, OpeningADiaryWithItsPasswordLeavesItInTheMainWindow)
     RememberLastDiary("My Diary.dry");
     Start();
     TypePassword("  secret ");
-    QTest::keyClick(entry->EdtPassword, Qt::Key_Return); // Enter clicks Next
+    QTest::keyClick(PasswordEdit(), Qt::Key_Return); // Enter clicks Next
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(main->Session().DiaryFile, PathOf("My Diary.dry"));
-    EXPECT_EQ(main->Session().BackupFile, PathOf("My Diary.bkd"));
-    EXPECT_EQ(main->Session().Password, "secret");
-    EXPECT_FALSE(main->Session().Diary.NewDiary);
-    EXPECT_EQ(main->Session().Text().Lines(), Records);
-    EXPECT_TRUE(dialogs.Asked().empty());
+    EXPECT_EQ(entry_->result(), QDialog::Accepted);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("My Diary.dry"));
+    EXPECT_EQ(session_->BackupFile(), PathOf("My Diary.bkd"));
+    EXPECT_EQ(session_->Password(), "secret");
+    EXPECT_FALSE(session_->Diary.NewDiary);
+    EXPECT_EQ(session_->Text().Lines(), Records);
+    EXPECT_TRUE(dialogs_.Asked().empty());
 }
 
 TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
@@ -198,18 +237,18 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     Start();
     Choose("Other");
     TypePassword("Secret");
-    Click(entry->btnNext);
-    ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
-    EXPECT_EQ(dialogs.Asked()[0].Caption, Title);
-    EXPECT_EQ(dialogs.Asked()[0].Buttons, widgets::MsgButtons::Ok);
+    Click(Next());
+    ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
+    EXPECT_EQ(dialogs_.Asked()[0].Caption, Title);
+    EXPECT_EQ(dialogs_.Asked()[0].Buttons, widgets::MsgButtons::Ok);
     ExpectStepZero();
-    EXPECT_EQ(entry->CBDiary->currentText(), "Other") << "the same selection";
-    EXPECT_EQ(entry->LblDiary->text(), "Select your diary");
+    EXPECT_EQ(List()->currentText(), "Other") << "the same selection";
+    EXPECT_EQ(DiaryLabel(), "Select your diary");
 
     TypePassword("secret");
-    Click(entry->btnNext);
+    Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Text().Lines(), Records);
+    EXPECT_EQ(session_->Text().Lines(), Records);
 }
 
 TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTested)
@@ -218,12 +257,12 @@ TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordI
     Diary("default.bkd", BackupRecords);
     Start();
     TypePassword("secret");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(),
+    Click(Next());
+    EXPECT_EQ(dialogs_.Messages(),
               std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Text().Lines(), BackupRecords);
-    EXPECT_EQ(main->Session().DiaryFile, PathOf("default.dry")) << "the next save writes the diary file again";
+    EXPECT_EQ(session_->Text().Lines(), BackupRecords);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("default.dry")) << "the next save writes the diary file again";
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), "DRY1 not a diary at all");
 }
 
@@ -233,8 +272,8 @@ TEST_F(EntryJourneyTest, ABackupThatRefusesThePasswordIsToldAfterTheRestoreMessa
     Diary("default.bkd", BackupRecords);
     Start();
     TypePassword("wrong");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(),
+    Click(Next());
+    EXPECT_EQ(dialogs_.Messages(),
               (std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup",
                                     "Password is incorrect!"}));
     ExpectStepZero();
@@ -245,11 +284,11 @@ TEST_F(EntryJourneyTest, ADiaryAndBackupBothDamagedAreToldAndNothingIsKept)
     Damage("default.dry");
     Damage("default.bkd");
     Start();
-    main->Session().Text().SetLines({"left over"});
+    session_->Text().SetLines({"left over"});
     TypePassword("secret");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"This diary file is corrupted"});
-    EXPECT_EQ(main->Session().Text().Count(), 0u);
+    Click(Next());
+    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"This diary file is corrupted"});
+    EXPECT_EQ(session_->Text().Count(), 0u);
     ExpectStepZero();
 }
 
@@ -259,71 +298,70 @@ TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
     RememberLastDiary("none");
     Start();
     Choose("* New Diary *");
-    Click(entry->btnNext);
-    EXPECT_EQ(entry->Step, 1);
-    EXPECT_EQ(entry->EdtDiary->text(), "My Diary");
-    EXPECT_EQ(entry->LblDiary->text(), "Type in your new diary name:");
-    EXPECT_EQ(entry->LblPassword->text(), "Select your secret password:");
-    EXPECT_EQ(entry->btnNext->Caption(), "&Finish >>");
-    EXPECT_EQ(entry->btnPrev->Caption(), "< &Back");
-    EXPECT_FALSE(entry->CBDiary->isVisible());
-    EXPECT_TRUE(entry->EdtDiary->hasFocus());
+    Click(Next());
+    EXPECT_EQ(NameEdit()->text(), "My Diary");
+    EXPECT_EQ(DiaryLabel(), "Type in your new diary name:");
+    EXPECT_EQ(PasswordLabel(), "Select your secret password:");
+    EXPECT_EQ(Next()->Caption(), "&Finish >>");
+    EXPECT_EQ(Back()->Caption(), "< &Back");
+    EXPECT_FALSE(List()->isVisible());
+    EXPECT_TRUE(NameEdit()->hasFocus());
 
-    entry->EdtDiary->setText("   ");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Asked().back().Text, "Diary name cannot be blank");
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Error");
+    NameEdit()->setText("   ");
+    Click(Next());
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary name cannot be blank");
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
-    entry->EdtDiary->setText("notes");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Asked().back().Text, "Diary Already Exists") << "another letter case is the same diary";
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Error");
+    NameEdit()->setText("notes");
+    Click(Next());
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary Already Exists") << "another letter case is the same diary";
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
-    entry->EdtDiary->setText("Travel");
-    entry->EdtPassword->setText("pass");
-    dialogs.AnswerText(std::nullopt);
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
-    EXPECT_EQ(dialogs.Asked().back().Caption, " Password Confirmation");
-    EXPECT_EQ(dialogs.Asked().back().Text, "Please retype your password:");
+    NameEdit()->setText("Travel");
+    PasswordEdit()->setText("pass");
+    dialogs_.AnswerText(std::nullopt);
+    Click(Next());
+    EXPECT_EQ(dialogs_.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
+    EXPECT_EQ(dialogs_.Asked().back().Caption, " Password Confirmation");
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Please retype your password:");
     ExpectStillNaming();
-    EXPECT_EQ(entry->EdtDiary->text(), "Travel");
+    EXPECT_EQ(NameEdit()->text(), "Travel");
 
-    dialogs.AnswerText(QStringLiteral("Pass"));
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Asked().back().Text, "Passwords do not match");
-    EXPECT_EQ(dialogs.Asked().back().Caption, "Error");
+    dialogs_.AnswerText(QStringLiteral("Pass"));
+    Click(Next());
+    EXPECT_EQ(dialogs_.Asked().back().Text, "Passwords do not match");
+    EXPECT_EQ(dialogs_.Asked().back().Caption, "Error");
     ExpectStillNaming();
-    EXPECT_EQ(entry->EdtPassword->text(), "pass");
+    EXPECT_EQ(PasswordEdit()->text(), "pass");
 }
 
 TEST_F(EntryJourneyTest, ANewDiaryIsNamedTrimmedAndWrittenOnlyLater)
 {
     Start();
     StartNewDiary("  Notes ", " pass ");
-    main->Session().Text().SetLines({"left over"});
-    dialogs.AnswerText(QStringLiteral("pass  "));
-    Click(entry->btnNext);
+    session_->Text().SetLines({"left over"});
+    dialogs_.AnswerText(QStringLiteral("pass  "));
+    Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Accepted);
-    EXPECT_EQ(main->Session().DiaryFile, PathOf("Notes.dry"));
-    EXPECT_EQ(main->Session().BackupFile, PathOf("Notes.pkd"));
-    EXPECT_EQ(main->Session().Password, "pass");
-    EXPECT_TRUE(main->Session().Diary.NewDiary);
-    EXPECT_EQ(main->Session().Text().Count(), 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(programFolder.Path())) << "no file is written now";
+    EXPECT_EQ(entry_->result(), QDialog::Accepted);
+    EXPECT_EQ(session_->DiaryFile(), PathOf("Notes.dry"));
+    EXPECT_EQ(session_->BackupFile(), PathOf("Notes.pkd"));
+    EXPECT_EQ(session_->Password(), "pass");
+    EXPECT_TRUE(session_->Diary.NewDiary);
+    EXPECT_EQ(session_->Text().Count(), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder_.Path())) << "no file is written now";
 }
 
 TEST_F(EntryJourneyTest, AnEmptyPasswordIsAllowed)
 {
     Start();
     StartNewDiary("Open", "");
-    dialogs.AnswerText(QStringLiteral(" "));
-    Click(entry->btnNext);
+    dialogs_.AnswerText(QStringLiteral(" "));
+    Click(Next());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Password, "");
+    EXPECT_EQ(session_->Password(), "");
 }
 
 TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePassword)
@@ -331,15 +369,15 @@ TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePassword)
     Diary("default.dry");
     Start();
     StartNewDiary("Draft", "typed");
-    Click(entry->btnPrev);
+    Click(Back());
     ExpectStepZero();
-    EXPECT_EQ(entry->LblDiary->text(), "Select your diary");
-    EXPECT_EQ(entry->CBDiary->currentIndex(), 0);
-    EXPECT_FALSE(entry->EdtPassword->isVisible());
-    EXPECT_EQ(entry->EdtPassword->text(), "typed");
+    EXPECT_EQ(DiaryLabel(), "Select your diary");
+    EXPECT_EQ(List()->currentIndex(), 0);
+    EXPECT_FALSE(PasswordEdit()->isVisible());
+    EXPECT_EQ(PasswordEdit()->text(), "typed");
     Choose("default");
-    EXPECT_TRUE(entry->EdtPassword->isVisible());
-    EXPECT_EQ(entry->LblPassword->text(), "Type in your password:");
+    EXPECT_TRUE(PasswordEdit()->isVisible());
+    EXPECT_EQ(PasswordLabel(), "Type in your password:");
 }
 
 TEST_F(EntryJourneyTest, ExitEndsWithoutWritingADiary)
@@ -348,13 +386,13 @@ TEST_F(EntryJourneyTest, ExitEndsWithoutWritingADiary)
     const std::string before = ReadBytes(PathOf("default.dry"));
     Start();
     Choose("* New Diary *");
-    Click(entry->btnPrev);
+    Click(Back());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(entry->result(), QDialog::Rejected);
-    entry.reset();
-    main.reset();
+    EXPECT_EQ(entry_->result(), QDialog::Rejected);
+    entry_.reset();
+    main_.reset();
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder.Path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder_.Path()),
                             std::filesystem::directory_iterator()),
               1);
 }
@@ -363,35 +401,35 @@ TEST_F(EntryJourneyTest, EscapeNeitherClosesTheWindowNorLosesTheName)
 {
     Start();
     StartNewDiary("Diary", "");
-    entry->EdtPassword->setFocus();
-    entry->EdtDiary->setFocus(); // the visit starts with "Diary"
-    QTest::keyClicks(entry->EdtDiary, "-2.x");
-    EXPECT_EQ(entry->EdtDiary->text(), "Diary2x");
-    QTest::keyClick(entry->EdtDiary, Qt::Key_Escape);
-    EXPECT_EQ(entry->EdtDiary->text(), "Diary");
-    entry->EdtPassword->setFocus();
-    QTest::keyClick(entry->EdtPassword, Qt::Key_Escape);
+    PasswordEdit()->setFocus();
+    NameEdit()->setFocus(); // the visit starts with "Diary"
+    QTest::keyClicks(NameEdit(), "-2.x");
+    EXPECT_EQ(NameEdit()->text(), "Diary2x");
+    QTest::keyClick(NameEdit(), Qt::Key_Escape);
+    EXPECT_EQ(NameEdit()->text(), "Diary");
+    PasswordEdit()->setFocus();
+    QTest::keyClick(PasswordEdit(), Qt::Key_Escape);
     ExpectStillNaming();
 }
 
 TEST_F(EntryJourneyTest, TheWindowIsDraggedFromItsBackground)
 {
     Start();
-    const QPoint start = entry->pos();
-    QTest::mousePress(entry->LblDiary, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(15, 25), entry->mapToGlobal(QPointF(15, 25)), Qt::NoButton,
+    const QPoint start = entry_->pos();
+    QTest::mousePress(Find("diaryLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(15, 25), entry_->mapToGlobal(QPointF(15, 25)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(entry.get(), &move);
-    QTest::mouseRelease(entry.get(), Qt::LeftButton, {}, QPoint(15, 25));
-    EXPECT_NE(entry->pos(), start);
+    QApplication::sendEvent(entry_.get(), &move);
+    QTest::mouseRelease(entry_.get(), Qt::LeftButton, {}, QPoint(15, 25));
+    EXPECT_NE(entry_->pos(), start);
 }
 
 TEST_F(EntryJourneyTest, AFolderThatCannotBeListedIsTold)
 {
-    services.SetProgramFolder(programFolder / "missing");
+    services_.SetProgramFolder(programFolder_ / "missing");
     Start();
-    ASSERT_EQ(dialogs.Asked().size(), 1u);
-    EXPECT_TRUE(dialogs.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
+    ASSERT_EQ(dialogs_.Asked().size(), 1u);
+    EXPECT_TRUE(dialogs_.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
     EXPECT_EQ(Items(), std::vector<QString>{"* New Diary *"});
 }
 
@@ -401,18 +439,18 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
     RememberLastDiary("Travel.dry");
     Start();
     TypePassword("secret");
-    Click(entry->btnNext);
+    Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->reger.GetValue("LastDiaryName").ToString(), "Travel.dry");
-    main->Session().DiaryFile = PathOf("Renamed.dry"); // as if another diary had been opened
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    EXPECT_EQ(main->reger.GetValue("LastDiaryName").ToString(), "Renamed.dry");
-    EXPECT_FALSE(main->FirstActivation);
-    entry.reset();
-    main.reset();
-    const std::string stored = ReadBytes(registryFile);
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName")->ToString(), "Travel.dry");
+    session_->Create("Renamed", "secret"); // as if another diary had been opened
+    main_->show();
+    main_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    EXPECT_EQ(main_->StoredSettings().GetValue("LastDiaryName")->ToString(), "Renamed.dry");
+    EXPECT_TRUE(main_->ShowsDiary());
+    entry_.reset();
+    main_.reset();
+    const std::string stored = ReadBytes(registryFile_);
     EXPECT_NE(stored.find("\"LastDiaryName\"=\"Renamed.dry\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"FontName\"=\"Arial\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"LastTop\"=dword:ffffffff"), std::string::npos) << stored;
@@ -420,64 +458,53 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
 
 TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
 {
-    WriteBytes(registryFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+    WriteBytes(registryFile_, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                              "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
-    main = std::make_unique<MainWindow>(*services);
-    ASSERT_EQ(dialogs.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
-    EXPECT_EQ(main->reger.GetValue("FontSize").ToInteger(), 10);
-    EXPECT_EQ(main->reger.GetValue("FontName").ToString(), "Liberation Serif");
-    EXPECT_EQ(main->reger.GetValue("LastLeft").ToInteger(), -1);
+    NewMain();
+    ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
+    EXPECT_EQ(*main_->StoredSettings().GetValue("FontSize")->ToInteger(), 10);
+    EXPECT_EQ(main_->StoredSettings().GetValue("FontName")->ToString(), "Liberation Serif");
+    EXPECT_EQ(*main_->StoredSettings().GetValue("LastLeft")->ToInteger(), -1);
 }
 
 TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
 {
     Start();
-    EXPECT_FALSE(entry->cbSealDiary->isVisible());
+    EXPECT_FALSE(SealCheck()->isVisible());
     StartNewDiary("Vault", "pass");
-    ASSERT_TRUE(entry->cbSealDiary->isVisible());
-    EXPECT_TRUE(entry->cbSealDiary->isChecked());
-    const QRect choice = entry->cbSealDiary->geometry();
-    EXPECT_TRUE(entry->rect().contains(choice));
-    for (const QWidget* control :
-         std::initializer_list<const QWidget*>{entry->EdtDiary, entry->EdtPassword, entry->Bevel,
-                                               entry->btnPrev, entry->btnNext, entry->imgDiary})
-        EXPECT_FALSE(choice.intersects(control->geometry())) << control->metaObject()->className();
-    EXPECT_EQ(entry->EdtPassword->geometry(), QRect(109, 140, 172, 21)) << "the designed controls stay";
-    EXPECT_EQ(entry->btnPrev->geometry(), QRect(109, 188, 84, 29));
-    EXPECT_EQ(entry->cbSealDiary->palette().color(QPalette::WindowText), QColor(Qt::white));
+    ASSERT_TRUE(SealCheck()->isVisible());
+    EXPECT_TRUE(SealCheck()->isChecked());
 
-    dialogs.AnswerText(QStringLiteral("pass"));
-    Click(entry->btnNext);
+    dialogs_.AnswerText(QStringLiteral("pass"));
+    Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Format(), dfSealed);
-    EXPECT_TRUE(main->Session().Lock().Key->DerivedFrom("pass"));
+    EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
+    EXPECT_TRUE(session_->Lock().Key->DerivedFrom("pass"));
 
-    entry.reset();
-    main.reset();
     Start();
     StartNewDiary("Open", "pass");
-    entry->cbSealDiary->setChecked(false);
-    Click(entry->btnPrev);
-    EXPECT_FALSE(entry->cbSealDiary->isVisible());
+    SealCheck()->setChecked(false);
+    Click(Back());
+    EXPECT_FALSE(SealCheck()->isVisible());
     StartNewDiary("Open", "pass");
-    EXPECT_FALSE(entry->cbSealDiary->isChecked()) << "the choice is kept while the window is open";
-    dialogs.AnswerText(QStringLiteral("pass"));
-    Click(entry->btnNext);
+    EXPECT_FALSE(SealCheck()->isChecked()) << "the choice is kept while the window is open";
+    dialogs_.AnswerText(QStringLiteral("pass"));
+    Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Format(), dfPlain);
+    EXPECT_EQ(session_->Format(), DiaryFormat::Plain);
 }
 
 TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
 {
-    ASSERT_EQ(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)), drDone);
+    ASSERT_TRUE(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)).Ok());
     Start();
     TypePassword("Secret");
-    Click(entry->btnNext);
-    EXPECT_EQ(dialogs.Messages(), std::vector<QString>{"Password is incorrect!"});
+    Click(Next());
+    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
     ExpectStepZero();
     TypePassword("secret");
-    Click(entry->btnNext);
+    Click(Next());
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(main->Session().Text().Lines(), Records);
-    EXPECT_EQ(main->Session().Format(), dfSealed);
+    EXPECT_EQ(session_->Text().Lines(), Records);
+    EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
 }

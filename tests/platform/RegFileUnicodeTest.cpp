@@ -39,10 +39,16 @@ const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
 
 RegDocument Parsed(const std::string& bytes)
 {
-    std::string error;
-    auto document = ParseRegText(bytes, &error);
-    EXPECT_TRUE(document.has_value()) << error;
-    return document.value_or(RegDocument{});
+    auto document = ParseRegText(bytes);
+    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
+    return document ? *document : RegDocument{};
+}
+
+// Why the text was refused; empty when it was read.
+std::string Refusal(const std::string& bytes)
+{
+    const auto document = ParseRegText(bytes);
+    return document ? std::string() : document.Message();
 }
 
 class UnicodeExportTest : public testing::Test {
@@ -57,12 +63,15 @@ TEST_F(UnicodeExportTest, TextAndStringDataAreConvertedToTheCodePage)
 {
     const RegDocument document = Parsed(Utf16File(Export));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastDiaryName"),
-              (RegData{rtString, std::string("Caf\xE9 \"quoted\"\0", 14)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"), (RegData{rtDword, std::string("\x04\0\0\0", 4)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "Folder"), (RegData{rtExpandString, std::string("%A%\xE9\0", 5)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "Names"), (RegData{7, std::string("a\0b\0\0", 5)}));
+              (RegData{RegType::String, std::string("Caf\xE9 \"quoted\"\0", 14)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"),
+              (RegData{RegType::Dword, std::string("\x04\0\0\0", 4)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "Folder"),
+              (RegData{RegType::ExpandString, std::string("%A%\xE9\0", 5)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "Names"),
+              (RegData{RegType::MultiString, std::string("a\0b\0\0", 5)}));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastLeft"),
-              (RegData{rtBinary, std::string("\0\0\0\0\0\0\x59\x40", 8)}));
+              (RegData{RegType::Binary, std::string("\0\0\0\0\0\0\x59\x40", 8)}));
 
     // The same export saved as UTF-8 with a mark reads the same.
     const QByteArray utf8 = Export.toUtf8();
@@ -72,16 +81,13 @@ TEST_F(UnicodeExportTest, TextAndStringDataAreConvertedToTheCodePage)
 
 TEST_F(UnicodeExportTest, TextTheCodePageCannotHoldIsRefusedWithItsLine)
 {
-    std::string error;
     QString greek = Export;
     greek.replace(QStringLiteral("Caf\u00e9"), QStringLiteral("\u039d\u03af\u03ba\u03bf\u03c2"));
-    EXPECT_FALSE(ParseRegText(Utf16File(greek), &error));
-    EXPECT_EQ(error, "line 4: text that code page 1252 cannot hold");
+    EXPECT_EQ(Refusal(Utf16File(greek)), "line 4: text that code page 1252 cannot hold");
 
     QString greekData = Export;
     greekData.replace(QStringLiteral("25,00,e9,00"), QStringLiteral("25,00,b1,03")); // an alpha
-    EXPECT_FALSE(ParseRegText(Utf16File(greekData), &error));
-    EXPECT_EQ(error, "line 6: text that code page 1252 cannot hold");
+    EXPECT_EQ(Refusal(Utf16File(greekData)), "line 6: text that code page 1252 cannot hold");
 
     ASSERT_TRUE(SetDiaryCodePage(1253));
     greek.replace(QStringLiteral("25,00,e9,00"), QStringLiteral("25,00,b1,03"));
@@ -91,8 +97,7 @@ TEST_F(UnicodeExportTest, TextTheCodePageCannotHoldIsRefusedWithItsLine)
     EXPECT_EQ(document.FindValue(DbkKey, "Folder")->Bytes, std::string("%A%\xE1\0", 5));
     SetDiaryCodePage(1252);
 
-    EXPECT_FALSE(ParseRegText(Utf16File(Export) + "x", &error));
-    EXPECT_EQ(error, "a UTF-16 file with an odd number of bytes");
+    EXPECT_EQ(Refusal(Utf16File(Export) + "x"), "a UTF-16 file with an odd number of bytes");
 }
 
 TEST_F(UnicodeExportTest, AnExportGivenAsTheSettingsFileIsReadAndRewrittenAsRegedit4)
@@ -105,7 +110,7 @@ TEST_F(UnicodeExportTest, AnExportGivenAsTheSettingsFileIsReadAndRewrittenAsRege
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", false));
     EXPECT_EQ(registry.ReadValue("lastdiaryname")->Bytes, std::string("Caf\xE9 \"quoted\"\0", 14));
 
-    ASSERT_TRUE(registry.WriteValue("CurrentSkin", {rtDword, std::string("\x05\0\0\0", 4)}));
+    ASSERT_TRUE(registry.WriteValue("CurrentSkin", {RegType::Dword, std::string("\x05\0\0\0", 4)}));
     EXPECT_TRUE(problems.empty());
     const std::string rewritten = ReadBytes(dir / "registry.reg");
     EXPECT_EQ(rewritten.substr(0, 10), "REGEDIT4\r\n");

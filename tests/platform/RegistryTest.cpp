@@ -20,24 +20,23 @@ const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
 
 RegData Sz(const std::string& text)
 {
-    return {rtString, text + '\0'};
+    return {RegType::String, text + '\0'};
 }
 
 RegDocument Parsed(const std::string& text)
 {
-    std::string error;
-    auto document = ParseRegText(text, &error);
-    EXPECT_TRUE(document.has_value()) << error;
-    return document.value_or(RegDocument{});
+    auto document = ParseRegText(text);
+    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
+    return document ? *document : RegDocument{};
 }
 
 // A settings store whose problems with its file are collected.
 struct Reports {
     RegistryFile Store(const std::filesystem::path& file)
     {
-        return {file, [this](const std::string& message) { messages.push_back(message); }};
+        return {file, [this](const std::string& message) { Messages.push_back(message); }};
     }
-    std::vector<std::string> messages;
+    std::vector<std::string> Messages;
 };
 
 } // namespace
@@ -46,16 +45,17 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
 {
     RegDocument document;
     document.SetValue(DbkKey, "LastDiaryName", Sz("My \"best\" C:\\diary.dry"));
-    document.SetValue(DbkKey, "CurrentSkin", {rtDword, std::string("\x07\x00\x00\x80", 4)});
+    document.SetValue(DbkKey, "CurrentSkin", {RegType::Dword, std::string("\x07\x00\x00\x80", 4)});
     document.SetValue(DbkKey, "", Sz("default"));
-    document.SetValue(DbkKey, "Path", {rtExpandString, std::string("%TEMP%\0", 7)});
+    document.SetValue(DbkKey, "Path", {RegType::ExpandString, std::string("%TEMP%\0", 7)});
     document.SetValue(DbkKey, "Lines", Sz("one\r\ntwo"));
-    document.SetValue(DbkKey, "Empty", {rtString, ""});
-    document.SetValue(DbkKey, "Multi", {7, std::string("a\0b\0\0", 5)});
+    document.SetValue(DbkKey, "Empty", {RegType::String, ""});
+    document.SetValue(DbkKey, "Multi", {RegType::MultiString, std::string("a\0b\0\0", 5)});
+    document.SetValue(DbkKey, "Other", {static_cast<RegType>(0xb), std::string("\x01", 1)});
     std::string big;
     for (int i = 0; i < 300; ++i)
         big += static_cast<char>(i);
-    document.SetValue("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay", "Data", {rtBinary, big});
+    document.SetValue("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay", "Data", {RegType::Binary, big});
 
     const std::string text = FormatRegText(document);
     EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
@@ -115,61 +115,65 @@ TEST(RegFile, ForeignOrDamagedTextIsRefusedWithAReason)
              std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"\r\n"),
              std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A\r\n"),
          }) {
-        std::string error;
-        EXPECT_FALSE(ParseRegText(text, &error).has_value()) << text;
-        EXPECT_FALSE(error.empty()) << text;
+        const auto document = ParseRegText(text);
+        ASSERT_FALSE(document.Ok()) << text;
+        EXPECT_EQ(document.Code(), result::Reason::Damaged);
+        EXPECT_FALSE(document.Message().empty()) << text;
     }
 }
 
 TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
 {
-    EXPECT_EQ(KeyPath(HKEY_CURRENT_USER, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
+    EXPECT_EQ(KeyPath(RegHive::CurrentUser, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
               "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\BirthDay");
-    EXPECT_EQ(KeyPath(HKEY_DYN_DATA, "A"), "HKEY_DYN_DATA\\A");
-    EXPECT_EQ(KeyPath(HKEY_LOCAL_MACHINE, ""), "HKEY_LOCAL_MACHINE");
-    EXPECT_FALSE(KeyPath(HKEY_CURRENT_USER, "A\\\\B").has_value());
-    EXPECT_FALSE(KeyPath(0x80000007, "A").has_value());
+    EXPECT_EQ(KeyPath(RegHive::DynData, "A"), "HKEY_DYN_DATA\\A");
+    EXPECT_EQ(KeyPath(RegHive::LocalMachine, ""), "HKEY_LOCAL_MACHINE");
+    EXPECT_FALSE(KeyPath(RegHive::CurrentUser, "A\\\\B").has_value());
+    EXPECT_FALSE(KeyPath(static_cast<RegHive>(0x80000007), "A").has_value());
 }
 
 class RegistryStoreTest : public ::testing::Test {
 protected:
-    TempDir folder;
-    std::filesystem::path file = folder / "registry.reg";
-    RegistryFile store{file, {}};
+    TempDir folder_;
+    std::filesystem::path file_ = folder_ / "registry.reg";
+    RegistryFile store_{file_, {}};
 };
 
 TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
 {
-    Registry writer(store);
+    Registry writer(store_);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
-    ASSERT_TRUE(writer.WriteValue("FontSize", {rtDword, std::string("\x0A\0\0\0", 4)}));
+    ASSERT_TRUE(writer.WriteValue("FontSize", {RegType::Dword, std::string("\x0A\0\0\0", 4)}));
 
-    Registry reader(store);
-    EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false));
+    Registry reader(store_);
+    const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Code(), result::Reason::Missing);
+    EXPECT_EQ(reader.OpenKey("A\\\\B", true).Code(), result::Reason::Refused) << "an empty level";
     EXPECT_TRUE(reader.OpenKey("software\\kestrine", false)) << "a level above an existing key exists";
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
     EXPECT_TRUE(reader.ValueExists("fontname"));
     EXPECT_FALSE(reader.ValueExists("FontColor"));
-    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{rtDword, std::string("\x0A\0\0\0", 4)}));
+    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{RegType::Dword, std::string("\x0A\0\0\0", 4)}));
 
-    reader.SetRootKey(HKEY_LOCAL_MACHINE);
+    reader.SetRootKey(RegHive::LocalMachine);
     EXPECT_FALSE(reader.HasOpenKey()) << "changing the hive closes the key";
     EXPECT_FALSE(reader.OpenKey("SOFTWARE\\Kestrine\\DBK", false)) << "hives are apart";
 }
 
 TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 {
-    Registry first(store), second(store);
+    Registry first(store_), second(store_);
     ASSERT_TRUE(first.OpenKey("K", true));
     ASSERT_TRUE(second.OpenKey("K", true));
     ASSERT_TRUE(first.WriteValue("A", Sz("1")));
     ASSERT_TRUE(second.WriteValue("B", Sz("2")));
-    const RegDocument stored = Parsed(ReadBytes(file));
+    const RegDocument stored = Parsed(ReadBytes(file_));
     EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "A"), nullptr);
     EXPECT_NE(stored.FindValue("HKEY_CURRENT_USER\\K", "B"), nullptr);
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
@@ -178,12 +182,12 @@ TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
 
 TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
     const auto inode = [&] {
         struct stat info {};
-        ::stat(file.c_str(), &info);
+        ::stat(file_.c_str(), &info);
         return info.st_ino;
     };
     const auto before = inode();
@@ -195,69 +199,71 @@ TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
 
 TEST_F(RegistryStoreTest, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     EXPECT_FALSE(registry.ValueExists("LastDiaryName"));
-    EXPECT_FALSE(std::filesystem::exists(file)) << "reading settings writes nothing";
-    EXPECT_FALSE(Registry(store).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
+    EXPECT_FALSE(std::filesystem::exists(file_)) << "reading settings writes nothing";
+    EXPECT_FALSE(Registry(store_).OpenKey("SOFTWARE\\Kestrine\\DBK", false));
 }
 
 TEST_F(RegistryStoreTest, AReadOnlyFileIsNeverChanged)
 {
     const std::string original = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=\"1\"\r\n\r\n";
-    WriteBytes(file, original);
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    Registry registry(store);
+    WriteBytes(file_, original);
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
-    EXPECT_FALSE(registry.WriteValue("A", Sz("2")));
-    EXPECT_NE(registry.LastError().find("read-only"), std::string::npos) << registry.LastError();
-    EXPECT_EQ(ReadBytes(file), original);
+    const auto written = registry.WriteValue("A", Sz("2"));
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.Code(), result::Reason::WriteFailed);
+    EXPECT_NE(written.Message().find("read-only"), std::string::npos) << written.Message();
+    EXPECT_EQ(ReadBytes(file_), original);
     EXPECT_EQ(registry.ReadValue("A"), Sz("1"));
 }
 
 TEST_F(RegistryStoreTest, ADamagedFileIsReportedOnceAndSetAsideBeforeItIsReplaced)
 {
     const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=hex:zz\r\n";
-    WriteBytes(file, damaged);
+    WriteBytes(file_, damaged);
     Reports reports;
-    Registry first(reports.Store(file));
-    Registry second(reports.Store(file));
+    Registry first(reports.Store(file_));
+    Registry second(reports.Store(file_));
     ASSERT_TRUE(second.OpenKey("K", true));
     EXPECT_FALSE(second.ValueExists("A"));
-    ASSERT_EQ(reports.messages.size(), 1u);
-    EXPECT_NE(reports.messages[0].find("damaged"), std::string::npos) << reports.messages[0];
-    EXPECT_NE(reports.messages[0].find("registry.reg.damaged"), std::string::npos) << reports.messages[0];
-    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
+    ASSERT_EQ(reports.Messages.size(), 1u);
+    EXPECT_NE(reports.Messages[0].find("damaged"), std::string::npos) << reports.Messages[0];
+    EXPECT_NE(reports.Messages[0].find("registry.reg.damaged"), std::string::npos) << reports.Messages[0];
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
 
     ASSERT_TRUE(second.WriteValue("A", Sz("fresh")));
-    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
+    EXPECT_EQ(Parsed(ReadBytes(file_)).FindValue("HKEY_CURRENT_USER\\K", "A")->Bytes,
               std::string("fresh\0", 6));
-    EXPECT_EQ(ReadBytes(folder / "registry.reg.damaged"), damaged);
-    EXPECT_EQ(reports.messages.size(), 1u);
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
+    EXPECT_EQ(reports.Messages.size(), 1u);
 }
 
 TEST_F(RegistryStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
-    std::filesystem::create_directory(file); // a folder where the file should be
+    std::filesystem::create_directory(file_); // a folder where the file should be
     Reports reports;
-    Registry registry(reports.Store(file));
+    Registry registry(reports.Store(file_));
     ASSERT_TRUE(registry.OpenKey("K", true));
     EXPECT_FALSE(registry.WriteValue("A", Sz("1")));
-    EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_EQ(reports.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(file_));
+    EXPECT_EQ(reports.Messages.size(), 1u);
 }
 
 TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhenAllAreStored)
 {
-    Registry registry(store);
+    Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
     const auto inode = [&] {
         struct stat info {};
-        ::stat(file.c_str(), &info);
+        ::stat(file_.c_str(), &info);
         return info.st_ino;
     };
-    Registry other(store);
+    Registry other(store_);
     ASSERT_TRUE(other.OpenKey("Other", true));
     ASSERT_TRUE(other.WriteValue("X", Sz("kept")));
 
@@ -266,12 +272,12 @@ TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhe
     ASSERT_TRUE(registry.OpenKey("K\\Sub", true));
     ASSERT_TRUE(registry.WriteValue("B", Sz("2")));
     EXPECT_EQ(registry.ReadValue("B"), Sz("2")) << "a noted value reads back";
-    EXPECT_EQ(Parsed(ReadBytes(file)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
+    EXPECT_EQ(Parsed(ReadBytes(file_)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
         << "nothing is written before the update ends";
     const auto before = inode();
     ASSERT_TRUE(registry.EndUpdate());
     EXPECT_NE(inode(), before);
-    const RegDocument stored = Parsed(ReadBytes(file));
+    const RegDocument stored = Parsed(ReadBytes(file_));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), Sz("2"));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\Other", "X"), Sz("kept")) << "re-read before writing";
 

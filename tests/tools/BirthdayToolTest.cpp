@@ -60,8 +60,8 @@ TEST_F(BirthdayToolTest, TheWorkingStoreIsListedFromTheSettingsFile)
     EXPECT_EQ(run.out, "");
 
     birthdays::BirthdayEntryComponent keeper(Store(), 1252);
-    ASSERT_EQ(keeper.LoadFromFile(Vector("entries.bbk")), 0);
-    keeper.SaveToRegistry();
+    ASSERT_TRUE(keeper.LoadFromFile(Vector("entries.bbk")));
+    ASSERT_TRUE(keeper.SaveToRegistry());
     run = Run({"birthdays", "list", "--json", "--registry"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, ReadBytes(Vector("entries.json")) + "\n");

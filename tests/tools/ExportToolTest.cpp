@@ -22,7 +22,7 @@ TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
         const DayParts parts = ParseDayRecord(line);
         const size_t heading = text.find(" - " + parts.Title + "\n", at);
         ASSERT_NE(heading, std::string::npos) << parts.Title;
-        const std::string body = rtf::PlainText(parts.Body, 1252);
+        const std::string body = rtf::PlainText(parts.Body(), 1252);
         const std::string firstWords = body.substr(0, body.find_first_of("\n", 1)).substr(0, 20);
         at = text.find(firstWords, heading);
         ASSERT_NE(at, std::string::npos) << firstWords;

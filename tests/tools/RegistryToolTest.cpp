@@ -88,11 +88,11 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
         << run.out;
 
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName"),
-              (platform::RegData{platform::rtString, std::string("Caf\xE9 notes\0", 11)}));
+              (platform::RegData{platform::RegType::String, std::string("Caf\xE9 notes\0", 11)}));
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "CurrentSkin"),
-              (platform::RegData{platform::rtDword, std::string("\x03\0\0\0", 4)}));
+              (platform::RegData{platform::RegType::Dword, std::string("\x03\0\0\0", 4)}));
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "Folder"),
-              (platform::RegData{platform::rtExpandString, std::string("%HOME%\\diaries\0", 15)}));
+              (platform::RegData{platform::RegType::ExpandString, std::string("%HOME%\\diaries\0", 15)}));
     EXPECT_EQ(Stored("Software\\Someone Else", "Colour"), std::nullopt);
     EXPECT_EQ(ReadBytes(dir / "registry.reg").substr(0, 10), "REGEDIT4\r\n");
 
@@ -110,8 +110,8 @@ TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
     {
         platform::Registry registry({dir / "registry.reg", {}});
         ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
-        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {platform::rtDword, std::string("\x03\0\0\0", 4)}));
-        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {platform::rtString, std::string("Old\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {platform::RegType::Dword, std::string("\x03\0\0\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {platform::RegType::String, std::string("Old\0", 4)}));
     }
     const std::string before = ReadBytes(dir / "registry.reg");
     WriteBytes(exportFile, Utf16File(Export("New", birthdays)));

@@ -33,55 +33,48 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
     if (source == "--registry") {
         // Only looked at: a damaged settings file is reported, not set aside as the program does.
         const std::filesystem::path& file = SettingsStore().File;
-        std::string text;
+        const auto text = safefile::ReadWhole(file);
         std::string why;
-        if (safefile::ReadWhole(file, text) == safefile::ReadResult::Failed) {
-            status = Fail(drUnreadable, file.string() + ": cannot be read");
+        if (!text && !safefile::IsNoSuchFile(text.Error())) {
+            status = Fail(file.string(), text.Error());
             return false;
         }
-        if (!text.empty() && !platform::ParseRegText(text, &why)) {
-            status = Fail(ExitData, file.string() + ": " + why);
+        if (const auto document = text && !text->empty() ? platform::ParseRegText(*text)
+                                                          : result::Result<platform::RegDocument>(platform::RegDocument{});
+            !document) {
+            status = Fail(ExitData, file.string() + ": " + document.Message());
             return false;
         }
-        try {
-            bytes = birthdays::ReadWorkingStore(SettingsStore());
-        } catch (const birthdays::BirthdayBookError& error) {
-            status = Fail(ExitData, "the birthday list in the settings: " + std::string(error.what()));
+        auto stored = birthdays::ReadWorkingStore(SettingsStore());
+        if (!stored) {
+            status = Fail(ExitData, "the birthday list in the settings: " + stored.Message());
             return false;
         }
+        bytes = std::move(*stored);
         if (bytes.empty())
             bytes = birthdays::EntryStreamWriter(platform::DiaryCodePage()).Finish();
         return true;
     }
-    switch (safefile::ReadWhole(source, bytes)) {
-    case safefile::ReadResult::Done:
-        return true;
-    case safefile::ReadResult::Missing:
-        status = Fail(drNoFile, source + ": no such file");
-        return false;
-    case safefile::ReadResult::Failed:
-        status = Fail(drUnreadable, source + ": cannot be read");
+    auto read = safefile::ReadWhole(source);
+    if (!read) {
+        status = Fail(source, read.Error());
         return false;
     }
-    return false;
+    bytes = std::move(*read);
+    return true;
 }
 
 // YYYY-MM-DD, "????" for the unknown year, dashes for an entry without a date.
 std::string DateText(double birthDate)
 {
-    std::optional<calendar::Date> date;
-    try {
-        if (birthDate != 0)
-            date = calendar::DecodeDate(birthDate);
-    } catch (const calendar::ConvertError&) {
-    }
-    if (!date)
+    if (birthDate == 0 || !calendar::IsInDateRange(birthDate))
         return "----------";
+    const calendar::Date date = calendar::DecodeDate(birthDate);
     char text[16];
-    if (date->Year == birthdays::UnknownYear)
-        std::snprintf(text, sizeof text, "?\?\?\?-%02d-%02d", date->Month, date->Day);
+    if (date.Year == birthdays::UnknownYear)
+        std::snprintf(text, sizeof text, "?\?\?\?-%02d-%02d", date.Month, date.Day);
     else
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date->Year, date->Month, date->Day);
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
     return text;
 }
 
@@ -184,8 +177,8 @@ int List(const Arguments& arguments)
     if (!ReadStream(arguments.back(), bytes, status))
         return status;
     const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, platform::DiaryCodePage());
-    if (!content.Error.empty())
-        return Fail(ExitData, arguments.back() + ": " + content.Error);
+    if (!content.Status)
+        return Fail(ExitData, arguments.back() + ": " + content.Status.Message());
     if (json) {
         std::cout << JsonListing(content.Entries);
     } else {
@@ -196,74 +189,88 @@ int List(const Arguments& arguments)
     return std::cout.flush() ? 0 : Fail(ExitIo, "cannot write to standard output");
 }
 
-// A fault in the JSON input, with what to tell the user.
-struct JsonFault {
-    std::string Message;
-};
+// JSON input that cannot become a birthday list, with what to tell the user.
+result::Failure Refused(std::string message)
+{
+    return result::Fail(result::Reason::Refused, std::move(message));
+}
 
-std::string TextField(const QJsonObject& object, const char* key, const std::string& where)
+result::Result<std::string> TextField(const QJsonObject& object, const char* key, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined())
-        return {};
+        return std::string();
     if (!value.isString())
-        throw JsonFault{where + ": \"" + key + "\" is not a text"};
+        return Refused(where + ": \"" + key + "\" is not a text");
     const std::string utf8 = value.toString().toStdString();
     auto text = codepage::Utf8ToCodePage(utf8, platform::DiaryCodePage());
     if (!text)
-        throw JsonFault{where + ": \"" + key + "\" (" + utf8 + ") holds characters that code page " +
-                         std::to_string(platform::DiaryCodePage()) +
-                         " cannot store (set DAYBROOK_CODEPAGE to the code page of the list)"};
+        return Refused(where + ": \"" + key + "\" (" + utf8 + ") holds characters that code page " +
+                       std::to_string(platform::DiaryCodePage()) +
+                       " cannot store (set DAYBROOK_CODEPAGE to the code page of the list)");
     return std::move(*text);
 }
 
-double DateField(const QJsonObject& object, const std::string& where)
+result::Result<double> DateField(const QJsonObject& object, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String("birth_date"));
     if (value.isUndefined())
-        return 0;
+        return 0.0;
     const double date = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-    bool valid = value.isDouble() && std::isfinite(date);
-    try {
-        if (valid && date != 0)
-            calendar::DecodeDate(date);
-    } catch (const calendar::ConvertError&) {
-        valid = false;
-    }
-    if (!valid)
-        throw JsonFault{where + ": \"birth_date\" is not a date (days since 1899-12-30, years 1 to 9999)"};
+    if (!value.isDouble() || !std::isfinite(date) || (date != 0 && !calendar::IsInDateRange(date)))
+        return Refused(where + ": \"birth_date\" is not a date (days since 1899-12-30, years 1 to 9999)");
     return date;
 }
 
-int32_t IconField(const QJsonObject& object, const std::string& where)
+result::Result<int32_t> IconField(const QJsonObject& object, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String("icon"));
     if (value.isUndefined())
         return -1;
     const double number = value.toDouble(0.5);
     if (!value.isDouble() || number != std::trunc(number) || number < INT32_MIN || number > INT32_MAX)
-        throw JsonFault{where + ": \"icon\" is not a whole number of 32 bits"};
+        return Refused(where + ": \"icon\" is not a whole number of 32 bits");
     return static_cast<int32_t>(number);
 }
 
-std::vector<EntryValues> ParseJsonList(const QByteArray& json)
+// An entry of the list; fields are read in the order the entry stores them, the first fault
+// found is the one told.
+result::Result<EntryValues> JsonEntry(const QJsonObject& object, const std::string& where)
+{
+    auto fullName = TextField(object, "full_name", where);
+    if (!fullName)
+        return fullName.Error();
+    const auto birthDate = DateField(object, where);
+    if (!birthDate)
+        return birthDate.Error();
+    const auto icon = IconField(object, where);
+    if (!icon)
+        return icon.Error();
+    auto notes = TextField(object, "notes", where);
+    if (!notes)
+        return notes.Error();
+    return EntryValues{std::move(*fullName), *birthDate, *icon, std::move(*notes)};
+}
+
+result::Result<std::vector<EntryValues>> ParseJsonList(const QByteArray& json)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isNull())
-        throw JsonFault{"not JSON (" + error.errorString().toStdString() + " at byte " +
-                         std::to_string(error.offset) + ")"};
+        return Refused("not JSON (" + error.errorString().toStdString() + " at byte " +
+                       std::to_string(error.offset) + ")");
     if (!document.isObject() || !document.object().value(QLatin1String("entries")).isArray())
-        throw JsonFault{"not a birthday list: no \"entries\" array"};
+        return Refused("not a birthday list: no \"entries\" array");
     std::vector<EntryValues> entries;
     const QJsonArray list = document.object().value(QLatin1String("entries")).toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         const std::string where = "entry " + std::to_string(i + 1);
         if (!list[i].isObject())
-            throw JsonFault{where + " is not an object"};
-        const QJsonObject object = list[i].toObject();
-        entries.push_back({TextField(object, "full_name", where), DateField(object, where),
-                           IconField(object, where), TextField(object, "notes", where)});
+            return Refused(where + " is not an object");
+        auto entry = JsonEntry(list[i].toObject(), where);
+        if (!entry)
+            return entry.Error();
+        entries.push_back(std::move(*entry));
     }
     return entries;
 }
@@ -274,18 +281,16 @@ int Import(const Arguments& arguments)
         return UsageError("birthdays", "birthdays import takes FILE.json and OUT.bbk");
     QFile file(QString::fromStdString(arguments[0]));
     if (!file.open(QIODevice::ReadOnly))
-        return Fail(file.exists() ? drUnreadable : drNoFile, arguments[0] + ": cannot be read");
-    std::vector<EntryValues> entries;
-    try {
-        entries = ParseJsonList(file.readAll());
-    } catch (const JsonFault& fault) {
-        return Fail(ExitData, arguments[0] + ": " + fault.Message);
-    }
+        return Fail(file.exists() ? ExitUnreadable : ExitNoFile, arguments[0] + ": cannot be read");
+    const auto parsed = ParseJsonList(file.readAll());
+    if (!parsed)
+        return Fail(ExitData, arguments[0] + ": " + parsed.Message());
+    const std::vector<EntryValues>& entries = *parsed;
     birthdays::EntryStreamWriter writer(platform::DiaryCodePage());
     for (const EntryValues& entry : entries)
         writer.Add(entry);
-    if (const auto failure = safefile::WriteWhole(arguments[1], writer.Finish()))
-        return Fail(ExitIo, arguments[1] + ": " + *failure);
+    if (const result::Status written = safefile::WriteWhole(arguments[1], writer.Finish()); !written)
+        return Fail(ExitIo, arguments[1] + ": " + written.Message());
     std::cout << arguments[1] << ": " << entries.size() << " entries written\n";
     return 0;
 }

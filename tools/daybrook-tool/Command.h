@@ -2,8 +2,9 @@
 // it with DAYBROOK_TOOL_COMMAND; main() dispatches on the first argument.
 #pragma once
 
-#include "platform/registry/Registry.h"
+#include "base/result/Result.h"
 #include "formats/diary/DiaryFormat.h"
+#include "platform/registry/Registry.h"
 
 #include <filesystem>
 #include <string>
@@ -27,20 +28,28 @@ struct Registration {
     explicit Registration(Command command) { Commands().push_back(std::move(command)); }
 };
 
-// Exit statuses besides the diary result codes 0 to 5.
+// Exit statuses: done, the failures of a diary file, then those of sysexits.h.
+constexpr int ExitDone = 0;
+constexpr int ExitNoFile = 1;
+constexpr int ExitUnreadable = 2;
+constexpr int ExitWrongPassword = 3;
+constexpr int ExitDamaged = 4;
+constexpr int ExitNotWritten = 5;
 constexpr int ExitUsage = 64;
 constexpr int ExitData = 65;
 constexpr int ExitIo = 74;
 
 // Prints "daybrook-tool: <message>" to standard error and returns status.
 int Fail(int status, const std::string& message);
+// The exit status of a file's failure: 1 to 5 by its reason (a file that is there but cannot
+// be read is 2), 65 for refused data.
+int ExitStatus(const result::Failure& failure);
+// Prints "daybrook-tool: <file>: <the failure's message>" and returns its exit status.
+int Fail(const std::string& file, const result::Failure& failure);
 // Prints the usage line of a command with a hint to --help; returns ExitUsage.
 int UsageError(const std::string& command, const std::string& problem);
 // True when the arguments ask for the command's help (which is then printed).
 bool WantsHelp(const std::string& command, const Arguments& arguments);
-
-// The text of a load result, e.g. "wrong password".
-std::string DiaryResultText(DiaryResult result);
 
 // Reads the password — DAYBROOK_PASSWORD or, when that is unset, one line of standard input
 // (without echo on a terminal), converted to the diary code page — and loads the diary, plain

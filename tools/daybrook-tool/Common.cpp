@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include "base/io/SafeFile.h"
 #include "base/text/CodePage.h"
 #include "platform/locale/DiaryCodePage.h"
 
@@ -21,6 +22,28 @@ int Fail(int status, const std::string& message)
 {
     std::cerr << "daybrook-tool: " << message << '\n';
     return status;
+}
+
+int ExitStatus(const result::Failure& failure)
+{
+    switch (failure.Code) {
+    case result::Reason::Missing:
+        return safefile::IsNoSuchFile(failure) ? ExitNoFile : ExitUnreadable;
+    case result::Reason::WrongPassword:
+        return ExitWrongPassword;
+    case result::Reason::Damaged:
+        return ExitDamaged;
+    case result::Reason::WriteFailed:
+        return ExitNotWritten;
+    case result::Reason::Refused:
+        break;
+    }
+    return ExitData;
+}
+
+int Fail(const std::string& file, const result::Failure& failure)
+{
+    return Fail(ExitStatus(failure), file + ": " + failure.Message);
 }
 
 int UsageError(const std::string& command, const std::string& problem)
@@ -91,31 +114,16 @@ bool ReadPassword(std::string& password)
 
 } // namespace
 
-std::string DiaryResultText(DiaryResult result)
-{
-    switch (result) {
-    case drDone:
-        return "done";
-    case drNoFile:
-        return "no such file";
-    case drUnreadable:
-        return "cannot be read";
-    case drWrongPassword:
-        return "wrong password";
-    case drDamaged:
-        return "not a diary file, or damaged";
-    case drWriteFailed:
-        return "could not be written";
-    }
-    return "unknown result";
-}
-
 int LoadWithPassword(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock)
 {
     if (!ReadPassword(password))
         return ExitUsage;
-    const DiaryResult result = LoadDiaryFile(file, lines, password, lock);
-    return result == drDone ? 0 : Fail(result, file + ": " + DiaryResultText(result));
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return Fail(file, opened.Error());
+    lines = std::move(opened->Lines);
+    lock = std::move(opened->Lock);
+    return ExitDone;
 }
 
 int LoadWithPassword(const std::string& file, LineList& lines, std::string& password)

@@ -12,13 +12,13 @@ namespace {
 // What can be told of a sealed file without its password.
 int CheckSealed(const std::string& file, const std::string& image)
 {
-    KdfParams params;
-    if (const DiaryResult result = CheckSealedImage(image, params); result != drDone)
-        return Fail(result, file + ": " + DiaryResultText(result));
+    const auto params = CheckSealedImage(image);
+    if (!params)
+        return Fail(file, params.Error());
     std::cout << file << ": sound sealed diary file, " << image.size()
-              << " bytes on disk, key derived with Argon2id (" << params.Passes << " passes over "
-              << params.MemoryKiB << " KiB); its records need the password\n";
-    return drDone;
+              << " bytes on disk, key derived with Argon2id (" << params->Passes << " passes over "
+              << params->MemoryKiB << " KiB); its records need the password\n";
+    return ExitDone;
 }
 
 int Check(const Arguments& arguments)
@@ -26,33 +26,25 @@ int Check(const Arguments& arguments)
     if (arguments.size() != 1)
         return UsageError("check", "check takes one FILE");
     const std::string& file = arguments[0];
-    std::string image;
-    switch (safefile::ReadWhole(file, image)) {
-    case safefile::ReadResult::Missing:
-        return Fail(drNoFile, file + ": " + DiaryResultText(drNoFile));
-    case safefile::ReadResult::Failed:
-        return Fail(drUnreadable, file + ": " + DiaryResultText(drUnreadable));
-    case safefile::ReadResult::Done:
-        break;
-    }
-    if (IsSealedImage(image))
-        return CheckSealed(file, image);
-    std::string password;
-    std::string records;
-    const DiaryResult result = ParseDiaryImage(image, password, records);
-    if (result != drDone)
-        return Fail(result, file + ": " + DiaryResultText(result));
-    std::cout << file << ": sound plain diary file, " << SplitLines(records).size() << " records, "
-              << image.size() << " bytes on disk, " << records.size() << " bytes of records\n";
-    return drDone;
+    const auto image = safefile::ReadWhole(file);
+    if (!image)
+        return Fail(file, image.Error());
+    if (IsSealedImage(*image))
+        return CheckSealed(file, *image);
+    const auto content = ParseDiaryImage(*image);
+    if (!content)
+        return Fail(file, content.Error());
+    std::cout << file << ": sound plain diary file, " << SplitLines(content->Records).size() << " records, "
+              << image->size() << " bytes on disk, " << content->Records.size() << " bytes of records\n";
+    return ExitDone;
 }
 
 void PrintRecordSummary(const std::string& line)
 {
     const DayParts parts = ParseDayRecord(line);
-    const std::string key = line.substr(0, 8);
-    std::cout << key.substr(0, 4) << '-' << key.substr(4, 2) << '-' << key.substr(6, 2) << '\t' << parts.Mood
-              << '\t' << ForTerminal(parts.Title) << '\n';
+    const std::string key = line.substr(0, 8); // as it stands, whether or not it is a date
+    std::cout << key.substr(0, 4) << '-' << key.substr(4, 2) << '-' << key.substr(6, 2) << '\t'
+              << parts.Mood.value_or(0) << '\t' << ForTerminal(parts.Title) << '\n';
 }
 
 int List(const Arguments& arguments)
@@ -65,7 +57,7 @@ int List(const Arguments& arguments)
         return status;
     for (const auto& line : lines)
         PrintRecordSummary(line);
-    return drDone;
+    return ExitDone;
 }
 
 int Dump(const Arguments& arguments)
@@ -78,7 +70,7 @@ int Dump(const Arguments& arguments)
         return status;
     const std::string text = JoinLines(lines);
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+    return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
 int Copy(const Arguments& arguments)
@@ -90,11 +82,10 @@ int Copy(const Arguments& arguments)
     DiaryLock lock;
     if (const int status = LoadWithPassword(arguments[0], lines, password, lock); status != 0)
         return status;
-    if (const DiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
-        return Fail(result,
-                    arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
+    if (const result::Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
+        return Fail(ExitStatus(saved.Error()), arguments[1] + ": " + saved.Message() + " (any previous file is unchanged)");
     std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';
-    return drDone;
+    return ExitDone;
 }
 
 DAYBROOK_TOOL_COMMAND(

@@ -53,17 +53,17 @@ int Show(const Arguments& arguments)
     if (!date)
         return UsageError("show", "show takes FILE and a date written YYYY-MM-DD");
     DiaryRecords diary(platform::CompareText);
-    int status = drDone;
+    int status = ExitDone;
     if (!LoadEntries(arguments, diary, status))
         return status;
     PackedResources noStore;
     std::string body, title;
     int mood = 0;
     if (LoadDay(diary, noStore, date->Day, date->Month, date->Year, body, title, mood) !=
-        DayLoad::dlRecord)
+        DayLoad::Record)
         return Fail(ExitData, "no entry on " + arguments[1]);
     std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n" << rtf::PlainText(body, platform::DiaryCodePage()) << '\n';
-    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+    return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
 int Search(const Arguments& arguments)
@@ -79,7 +79,7 @@ int Search(const Arguments& arguments)
     if (rest.size() != 2 || rest[1].empty())
         return UsageError("search", "search takes FILE and a non-empty TEXT");
     DiaryRecords diary(platform::CompareText);
-    int status = drDone;
+    int status = ExitDone;
     if (!LoadEntries(rest, diary, status))
         return status;
     const auto comparable = [ignoreCase](const std::string& utf8) { return ignoreCase ? Folded(utf8) : utf8; };
@@ -87,15 +87,15 @@ int Search(const Arguments& arguments)
     const BodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf, platform::DiaryCodePage())); };
     for (size_t i = 0; i < diary.Text.Count(); ++i) {
         const std::string& line = diary.Text[i];
-        const std::string title = ForTerminal(ParseDayRecord(line).Title);
-        const DayDate date{std::atoi(line.substr(0, 4).c_str()), std::atoi(line.substr(4, 2).c_str()),
-                            std::atoi(line.substr(6, 2).c_str())};
+        const DayParts parts = ParseDayRecord(line);
+        const std::string title = ForTerminal(parts.Title);
         if (comparable(title).find(needle) != std::string::npos ||
-            DayContainsText(diary.Text, needle, bodyText, date.Year, date.Month, date.Day))
+            (parts.Date &&
+             DayContainsText(diary.Text, needle, bodyText, parts.Date->Year, parts.Date->Month, parts.Date->Day)))
             std::cout << line.substr(0, 4) << '-' << line.substr(4, 2) << '-' << line.substr(6, 2) << '\t' << title
                       << '\n';
     }
-    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+    return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
 DAYBROOK_TOOL_COMMAND("show", "show FILE YYYY-MM-DD", "Prints the title, mood and text of one day's entry.",

@@ -44,10 +44,11 @@ int Export(const Arguments& arguments)
     options.ShortDate = [](int year, int month, int day) {
         return platform::FormatShortDate(year, month, day).toStdString();
     };
-    if (const auto failure = safefile::WriteWhole(out, rtfexport::ExportDiary(records.Lines(), options)))
-        return Fail(drWriteFailed, out + ": " + DiaryResultText(drWriteFailed) + " (" + *failure + ")");
+    if (const result::Status written = safefile::WriteWhole(out, rtfexport::ExportDiary(records.Lines(), options));
+        !written)
+        return Fail(ExitNotWritten, out + ": " + DiaryNotWritten().Message + " (" + written.Message() + ")");
     std::cout << "exported " << records.Count() << " entries to " << out << '\n';
-    return std::cout.flush() ? drDone : Fail(ExitIo, "cannot write to standard output");
+    return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
 DAYBROOK_TOOL_COMMAND(

@@ -17,28 +17,18 @@ int Lzh(const Arguments& arguments)
     const std::string& in = arguments[1];
     const std::string& out = arguments[2];
 
-    std::string bytes;
-    switch (safefile::ReadWhole(in, bytes)) {
-    case safefile::ReadResult::Missing:
-        return Fail(ExitIo, in + ": no such file");
-    case safefile::ReadResult::Failed:
-        return Fail(ExitIo, in + ": cannot be read");
-    case safefile::ReadResult::Done:
-        break;
-    }
-    MemoryStream source(std::move(bytes));
+    auto bytes = safefile::ReadWhole(in);
+    if (!bytes)
+        return Fail(ExitIo, in + ": " + bytes.Message());
+    MemoryStream source(std::move(*bytes));
     MemoryStream dest;
-    try {
-        if (compress)
-            LzhCompressor::Compress(source, dest);
-        else
-            LzhCompressor::Decompress(source, dest);
-    } catch (const LzhError& error) {
-        return Fail(ExitData, in + ": " + error.what());
-    }
-    if (const auto failure = safefile::WriteWhole(out, dest.Bytes()))
-        return Fail(ExitIo, *failure);
-    return 0;
+    if (compress)
+        LzhCompressor::Compress(source, dest);
+    else if (const result::Status decoded = LzhCompressor::Decompress(source, dest); !decoded)
+        return Fail(ExitData, in + ": " + decoded.Message());
+    if (const result::Status written = safefile::WriteWhole(out, dest.Bytes()); !written)
+        return Fail(ExitIo, written.Message());
+    return ExitDone;
 }
 
 DAYBROOK_TOOL_COMMAND("lzh", "lzh compress|decompress IN OUT", "Runs the diary's LZH codec on a whole file.",

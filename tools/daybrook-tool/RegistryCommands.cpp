@@ -50,12 +50,12 @@ std::optional<std::string> BirthdayListFault(const ImportValue& value)
     if (!SameText(value.Key, ProgramKeys[1]) || !SameText(value.Value.Name, "Data"))
         return std::nullopt;
     const platform::RegData& data = value.Value.Data;
-    if (data.Type != platform::rtBinary || data.Bytes.size() > birthdays::MaxStoredBytes)
+    if (data.Type != platform::RegType::Binary || data.Bytes.size() > birthdays::MaxStoredBytes)
         return "Invalid data type for 'Data'";
     if (data.Bytes.empty())
         return std::nullopt;
-    const std::string error = birthdays::ReadEntryStream(data.Bytes, platform::DiaryCodePage()).Error;
-    return error.empty() ? std::nullopt : std::optional(error);
+    const result::Status read = birthdays::ReadEntryStream(data.Bytes, platform::DiaryCodePage()).Status;
+    return read ? std::nullopt : std::optional(read.Message());
 }
 
 int ImportRegistry(const Arguments& arguments)
@@ -64,19 +64,12 @@ int ImportRegistry(const Arguments& arguments)
     if (arguments.size() != (dryRun ? 2u : 1u))
         return UsageError("import-registry", "import-registry takes [--dry-run] and one FILE.reg");
     const std::string& file = dryRun && arguments[0] == "--dry-run" ? arguments[1] : arguments[0];
-    std::string text;
-    switch (safefile::ReadWhole(file, text)) {
-    case safefile::ReadResult::Missing:
-        return Fail(drNoFile, file + ": no such file");
-    case safefile::ReadResult::Failed:
-        return Fail(drUnreadable, file + ": cannot be read");
-    case safefile::ReadResult::Done:
-        break;
-    }
-    std::string why;
-    const auto document = platform::ParseRegText(text, &why);
+    const auto text = safefile::ReadWhole(file);
+    if (!text)
+        return Fail(file, text.Error());
+    const auto document = platform::ParseRegText(*text);
     if (!document)
-        return Fail(ExitData, file + ": " + why);
+        return Fail(ExitData, file + ": " + document.Message());
 
     std::vector<ImportValue> values;
     size_t otherKeys = 0;
@@ -100,7 +93,7 @@ int ImportRegistry(const Arguments& arguments)
     size_t changed = 0;
     registry.BeginUpdate();
     for (const ImportValue& value : values) {
-        registry.OpenKey(value.Key, true);
+        (void)registry.OpenKey(value.Key, true); // one of the program's keys, a valid path
         const auto stored = registry.ReadValue(value.Value.Name);
         const char* state = !stored ? "new" : *stored == value.Value.Data ? "unchanged" : "changed";
         std::cout << UserHive << value.Key << "\\"
@@ -110,10 +103,10 @@ int ImportRegistry(const Arguments& arguments)
             continue;
         ++changed;
         if (!dryRun)
-            registry.WriteValue(value.Value.Name, value.Value.Data);
+            (void)registry.WriteValue(value.Value.Name, value.Value.Data); // only noted until EndUpdate
     }
-    if (!dryRun && !registry.EndUpdate())
-        return Fail(ExitIo, "the settings file could not be written (" + registry.LastError() +
+    if (const auto written = dryRun ? result::Status() : registry.EndUpdate(); !written)
+        return Fail(ExitIo, "the settings file could not be written (" + written.Message() +
                                 "); nothing was imported");
     std::cout << changed << (dryRun ? " values would be set, " : " values set, ") << values.size() - changed
               << " unchanged; " << otherKeys << " other keys with " << otherValues << " values ignored\n";

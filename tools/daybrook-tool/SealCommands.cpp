@@ -18,11 +18,10 @@ int Rewrite(const std::string& command, const Arguments& arguments, TMakeLock ma
         return status;
     const DiaryLock lock = makeLock(password);
     WipeBytes(password);
-    if (const DiaryResult result = SaveDiaryFile(arguments[1], lines, lock); result != drDone)
-        return Fail(result,
-                    arguments[1] + ": " + DiaryResultText(result) + " (any previous file is unchanged)");
+    if (const result::Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
+        return Fail(ExitStatus(saved.Error()), arguments[1] + ": " + saved.Message() + " (any previous file is unchanged)");
     std::cout << command << "ed " << lines.size() << " records into " << arguments[1] << '\n';
-    return drDone;
+    return ExitDone;
 }
 
 int Seal(const Arguments& arguments)

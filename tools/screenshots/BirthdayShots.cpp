@@ -3,14 +3,10 @@
 #include "Screenshots.h"
 
 #include "base/dates/CalendarDate.h"
-#include "windows/keeper/NotesEdit.h"
-#include "windows/keeper/PersonDialog.h"
-#include "windows/keeper/KeeperWindow.h"
 #include "widgets/calendar/KeeperCalendar.h"
-#include "widgets/controls/FlatEdit.h"
+#include "windows/keeper/KeeperWindow.h"
+#include "windows/keeper/PersonDialog.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QLocale>
 #include <QPainter>
 
@@ -42,12 +38,14 @@ void FillMonth(BirthdayBook& entries)
 DAYBROOK_SCREENSHOT("keeper", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     screenshots::ShotServices services;
+    BirthdayEntryComponent stored((*services).SettingsStore(), 1252);
+    FillMonth(stored.Entries());
+    if (!stored.SaveToRegistry())
+        std::abort();
     KeeperWindow keeper(nullptr, *services);
     keeper.setWindowTitle(QStringLiteral("The Daybrook : Birthday and anniversary keeper"));
-    keeper.Loaded = true;
-    FillMonth(keeper.BDEngine.Entries());
-    keeper.BDEngine.Entries().SetModified(false);
-    keeper.KvCalendar->SetCalendarDate({2024, 3, 12});
+    keeper.LoadOnce();
+    keeper.findChild<calendar::KeeperCalendar*>(QStringLiteral("calendar"))->SetCalendarDate({2024, 3, 12});
     return screenshots::Grab(keeper);
 });
 
@@ -56,12 +54,10 @@ DAYBROOK_SCREENSHOT("keeper-entry", [] {
     screenshots::ShotServices services;
     BirthdayEntry entry;
     entry.SetFullName("Grandma Rose");
+    entry.SetBirthDate(calendar::EncodeDate(1931, 3, 12));
     entry.SetNotes("Loves lilies.\r\nCall in the morning.");
     PersonDialog dialog(nullptr, *services);
-    dialog.setWindowTitle(QStringLiteral("Birthday Entry"));
-    dialog.edtFullName->setText(QString::fromStdString(entry.FullName()));
-    dialog.edtNotes->SetNotes(entry.Notes());
-    dialog.Open(entry, calendar::EncodeDate(1931, 3, 12));
+    dialog.PrepareEdit(entry);
     return screenshots::Grab(dialog);
 });
 
@@ -71,10 +67,11 @@ DAYBROOK_SCREENSHOT("keeper-zodiac", [] {
     QImage sheet(508, 193, QImage::Format_RGB32);
     sheet.fill(QColor(0xDF, 0xDF, 0xCC));
     QPainter painter(&sheet);
-    for (size_t i = 0; i < dialog.ilZodiac.size(); ++i) {
+    const std::vector<QImage>& pictures = dialog.ZodiacPictures();
+    for (size_t i = 0; i < pictures.size(); ++i) {
         const int n = static_cast<int>(i);
-        painter.drawImage(4 + n * 42, 4, dialog.ilZodiac[i]);
-        painter.drawImage(QRect(4 + n % 6 * 84, 45 + n / 6 * 74, 76, 70), dialog.ilZodiac[i]);
+        painter.drawImage(4 + n * 42, 4, pictures[i]);
+        painter.drawImage(QRect(4 + n % 6 * 84, 45 + n / 6 * 74, 76, 70), pictures[i]);
     }
     return sheet;
 });

@@ -2,12 +2,14 @@
 // a search text typed and the match it found selected.
 #include "Screenshots.h"
 
-#include "windows/browse/BrowseWindow.h"
-#include "platform/locale/Collation.h"
-#include "model/session/DiarySession.h"
 #include "formats/resources/PackedResources.h"
-#include "widgets/controls/FlatEdit.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
+#include "windows/browse/BrowseWindow.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace {
@@ -43,8 +45,10 @@ QImage RenderBrowseWindow(const QString& needle)
     QImage shot;
     QTimer::singleShot(0, &browse, [&] {
         if (!needle.isEmpty()) {
-            browse.edtNeedle->setText(needle);
-            browse.btnSearchClick();
+            auto* search = browse.findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+            search->setText(needle);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(search, &enter);
         }
         shot = browse.grab().toImage();
         browse.reject();

@@ -3,12 +3,14 @@
 #include "Screenshots.h"
 
 #include "windows/selection/OpenDiaryDialog.h"
-#include "windows/main/MainWindow.h"
 #include "formats/diary/DiaryFile.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/SpeedButton.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -21,32 +23,38 @@ QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
     screenshots::ShotServices services;
     for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
         SaveDiary(services.Folder() + "/" + name, {}, "secret");
-    MainWindow main(*services);
-    main.reger.SetValue("LastDiaryName", "my diary.dry");
-    OpenDiaryDialog entry(main);
+    DiarySession session((*services).ProgramFolder().string(), platform::CompareText);
+    OpenDiaryDialog entry(nullptr, *services, session, "my diary.dry");
     entry.show();
     QApplication::processEvents();
     prepare(entry);
     return screenshots::Grab(entry);
 }
 
+void ChooseNewDiary(OpenDiaryDialog& entry)
+{
+    auto* list = entry.findChild<QComboBox*>("diaryList");
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+}
+
 } // namespace
 
 DAYBROOK_SCREENSHOT("entry-existing-diary", [] {
-    return ShowEntry([](OpenDiaryDialog& entry) { entry.EdtPassword->setText(QStringLiteral("my pass")); });
+    return ShowEntry([](OpenDiaryDialog& entry) {
+        entry.findChild<FlatEdit*>("passwordEdit")->setText(QStringLiteral("my pass"));
+    });
 });
 
 DAYBROOK_SCREENSHOT("entry-new-diary", [] {
     return ShowEntry([](OpenDiaryDialog& entry) {
-        entry.CBDiary->setCurrentIndex(0);
-        entry.CBDiaryChange();
-        entry.btnNext->Click();
+        ChooseNewDiary(entry);
+        entry.findChild<widgets::SpeedButton*>("nextButton")->Click();
     });
 });
 
 DAYBROOK_SCREENSHOT("entry-choose-new", [] {
     return ShowEntry([](OpenDiaryDialog& entry) {
-        entry.CBDiary->setCurrentIndex(0);
-        entry.CBDiaryChange();
+        ChooseNewDiary(entry);
     });
 });

@@ -3,8 +3,10 @@
 #include "Screenshots.h"
 
 #include "windows/main/MainWindow.h"
+#include "model/session/DiarySession.h"
+#include "platform/locale/Collation.h"
 #include "widgets/calendar/MainCalendar.h"
-#include "widgets/editor/RichTextEdit.h"
+#include "widgets/controls/SpeedButton.h"
 #include "widgets/editor/TitleEdit.h"
 
 #include <QApplication>
@@ -19,17 +21,18 @@ const char* const SampleBody =
 QImage ShowMain(int skin, QSize size, const std::function<void(MainWindow&)>& prepare = {})
 {
     screenshots::ShotServices services;
-    MainWindow main(*services);
-    main.Session().Create("Sample", "secret");
-    main.Session().Diary.NewDiary = false;
+    DiarySession session((*services).ProgramFolder().string(), platform::CompareText);
+    MainWindow main(*services, session);
+    session.Create("Sample", "secret");
+    session.Diary.NewDiary = false;
     for (const char* record : {"202403020Market day@@", "202403097Concert@@", "202403141River walk@@"})
-        main.Session().Text().Add(std::string(record) + SampleBody);
-    main.CurrentSkin = skin;
+        session.Text().Add(std::string(record) + SampleBody);
+    main.ShowSkin(skin);
     main.resize(size);
     main.show();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&main, &activate);
-    main.DCalendar->SetCalendarDate({2024, 3, 14});
+    main.findChild<calendar::MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 14});
     if (prepare)
         prepare(main);
     QApplication::processEvents();
@@ -44,8 +47,8 @@ DAYBROOK_SCREENSHOT("main-skin7", [] { return ShowMain(7, QSize(742, 453)); });
 DAYBROOK_SCREENSHOT("main-maximised", [] { return ShowMain(5, QSize(1280, 760)); });
 DAYBROOK_SCREENSHOT("main-writing", [] {
     return ShowMain(1, QSize(742, 453), [](MainWindow& main) {
-        main.DCalendar->SetCalendarDate({2024, 3, 15});
-        main.btnNewClick();
-        main.edTitle->setText(QStringLiteral("A quiet Friday"));
+        main.findChild<calendar::MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 15});
+        main.findChild<widgets::SpeedButton*>("editButton")->Click();
+        main.findChild<TitleEdit*>("titleEdit")->setText(QStringLiteral("A quiet Friday"));
     });
 });

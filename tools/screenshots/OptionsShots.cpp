@@ -13,17 +13,19 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 // Executes the modal window and grabs it while it shows.
-template <class Window> QImage WhileShown(Window& window, int skin)
+QImage WhileShown(QDialog& window, const std::function<void()>& execute)
 {
     QImage shot;
     QTimer::singleShot(0, &window, [&] {
         shot = window.grab().toImage();
         window.reject();
     });
-    window.Execute(skin);
+    execute();
     return shot;
 }
 
@@ -31,11 +33,11 @@ QImage OptionsWindow(int skin)
 {
     screenshots::ShotServices services;
     DiarySession session(services.Folder(), platform::CompareText);
-    Settings reger((*services).SettingsStore());
+    Settings settings((*services).SettingsStore());
     PackedResources store;
     LoadProgramRessources(store);
-    ToolsWindow options(nullptr, *services, session, reger, store, ToolsWindowHost{});
-    return WhileShown(options, skin);
+    ToolsWindow options(nullptr, *services, session, settings, store);
+    return WhileShown(options, [&] { options.Execute(skin, editor::StoredFont{}); });
 }
 
 } // namespace
@@ -55,5 +57,5 @@ DAYBROOK_SCREENSHOT("about-window", [] {
     PackedResources store;
     LoadProgramRessources(store);
     AboutWindow about(nullptr, *services, store);
-    return WhileShown(about, 2);
+    return WhileShown(about, [&] { about.Execute(2); });
 });

@@ -11,7 +11,7 @@
 
 DAYBROOK_SCREENSHOT("spell-check", [] {
     screenshots::ShotServices services;
-    safefile::WriteWhole(
+    (void)safefile::WriteWhole(
         services.Folder() + "/English.dic",
         "a\r\nafternoon\r\nand\r\nwalk\r\nwalked\r\nwalker\r\nwall\r\nwallet\r\nwallow\r\nwalnut\r\nwaltz\r\n"
         "wan\r\nwand\r\nwander\r\nwe\r\nthe\r\nlong\r\nriver\r\nto\r\nmill\r\nin\r\nsun\r\n");

@@ -213,21 +213,21 @@ QImage PanelsGallery()
 
     auto* original = new HatchedPanel(back);
     original->setGeometry(50, 80, 150, 60);
-    original->SetColor(clWhite);
+    original->SetColor(White);
     original->SetBorder(PanelBorder::Bevels);
     original->SetBevelOuter(BevelCut::Lowered);
     original->SetBevelWidth(2);
 
     auto* flat = new HatchedPanel(back);
     flat->setGeometry(50, 150, 150, 42);
-    flat->SetColor(clWhite);
+    flat->SetColor(White);
     flat->SetBorder(PanelBorder::Flat);
 
     auto* transparent = new HatchedPanel(back);
     transparent->setGeometry(210, 10, 160, 90);
     transparent->SetTransparent(true);
     transparent->SetBorder(PanelBorder::Flat);
-    transparent->SetBorderColor(clWhite);
+    transparent->SetBorderColor(White);
     auto* onTransparent = new QLabel(QStringLiteral("Transparent, flat border"), transparent);
     onTransparent->setGeometry(10, 30, 145, 20);
     SetFontColor(*onTransparent, Qt::white);
@@ -261,7 +261,7 @@ QImage HtmlPanelGallery()
     panel->setGeometry(0, 0, 420, 170);
     panel->SetColor(RGBColor(0xFF, 0xFB, 0xF0));
     panel->SetBorder(PanelBorder::Flat);
-    panel->SetBorderColor(clGray);
+    panel->SetBorderColor(Gray);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     panel->setFont(font);
@@ -295,11 +295,11 @@ QImage ClocksGallery()
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
     // As on the main window: 63 by 70, white, no bevels.
     auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::Analog);
-    small->SetColor(clWhite);
+    small->SetColor(White);
     small->SetBevelInner(BevelCut::None);
     small->SetBevelOuter(BevelCut::None);
     auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::Analog);
-    noSeconds->SetColor(clWhite);
+    noSeconds->SetColor(White);
     noSeconds->SetShowSeconds(false);
     FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::Analog);
     FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::Digital);
@@ -308,7 +308,7 @@ QImage ClocksGallery()
     twelve->SetShowSeconds(false);
     twelve->SetLeadingZero(false);
     auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::Analog);
-    wide->SetDotsColor(clMaroon);
+    wide->SetDotsColor(Maroon);
     return Shot(window);
 }
 
@@ -364,7 +364,7 @@ QImage ToolbarGallery()
     link->setFont(Arial(12, true));
     link->SetTransparent(true);
     link->SetCaption(QStringLiteral("daybrook.example"));
-    link->SetGlowColor(clBlack);
+    link->SetGlowColor(Black);
     SetFontColor(*link, QColor(0xF2, 0xC1, 0x4E));
     MakeHot(*link);
     auto* glowAlways = new GlowLabel(strip);

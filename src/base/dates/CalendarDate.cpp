@@ -72,14 +72,19 @@ double EncodeDate(int year, int month, int day)
     return static_cast<double>(DaysFromCivil(year, month, day) - DateEpoch);
 }
 
-Date DecodeDate(double dateTime)
+bool IsInDateRange(double dateTime)
 {
     static const double first = EncodeDate(MinYear, 1, 1);
     static const double last = EncodeDate(MaxYear, 12, 31);
     const double day = std::trunc(dateTime);
-    if (!(day >= first && day <= last))
+    return day >= first && day <= last;
+}
+
+Date DecodeDate(double dateTime)
+{
+    if (!IsInDateRange(dateTime))
         throw ConvertError("The date-time value " + std::to_string(dateTime) + " is out of range");
-    return CivilFromDays(static_cast<long>(day) + DateEpoch);
+    return CivilFromDays(static_cast<long>(std::trunc(dateTime)) + DateEpoch);
 }
 
 Date LocalToday()

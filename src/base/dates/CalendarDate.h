@@ -14,10 +14,11 @@ struct Date {
     friend bool operator==(const Date&, const Date&) = default;
 };
 
-// Raised when year, month and day do not name a real date between the years 1 and 9999.
-class ConvertError : public std::runtime_error {
+// Raised for a caller's error: a date handed to EncodeDate that does not exist, or a day count
+// handed to DecodeDate outside the years 1 to 9999 (IsValidDate and IsInDateRange tell first).
+class ConvertError : public std::logic_error {
 public:
-    using std::runtime_error::runtime_error;
+    using std::logic_error::logic_error;
 };
 
 bool IsLeapYear(int year);
@@ -27,9 +28,12 @@ bool IsValidDate(int year, int month, int day);
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(int year, int month, int day);
 
-// Days since 30 December 1899; throws ConvertError for a date that does not exist.
+// Whether a date-time's day lies within the years 1 to 9999 (NaN does not).
+bool IsInDateRange(double dateTime);
+
+// Days since 30 December 1899 of a date that exists (ConvertError otherwise).
 double EncodeDate(int year, int month, int day);
-// The day of a date-time (its time of day is ignored); throws ConvertError outside the years 1 to 9999.
+// The day of a date-time that IsInDateRange (ConvertError otherwise); its time of day is ignored.
 Date DecodeDate(double dateTime);
 
 // The local calendar date of the clock.

@@ -12,9 +12,31 @@ namespace safefile {
 
 namespace {
 
-std::string Reason(const std::string& what)
+result::Failure WriteFailure(const std::string& what)
 {
-    return what + ": " + std::strerror(errno);
+    return result::Fail(result::Reason::WriteFailed, what);
+}
+
+result::Failure WriteFailure(const std::string& what, int error)
+{
+    return WriteFailure(what + ": " + std::strerror(error));
+}
+
+// A failed read; errno stays as the failed call left it.
+result::Failure ReadFailure(bool absent)
+{
+    const int error = errno;
+    result::Failure failure = result::Fail(result::Reason::Missing, std::string(absent ? NoSuchFile : CannotBeRead));
+    errno = error;
+    return failure;
+}
+
+// Closes a file after a failed read, keeping errno.
+void CloseKeepingErrno(int fd)
+{
+    const int error = errno;
+    ::close(fd);
+    errno = error;
 }
 
 bool WriteAll(int fd, const std::string& bytes)
@@ -50,15 +72,20 @@ void SyncFolder(const fs::path& folder)
 
 } // namespace
 
-ReadResult ReadWhole(const fs::path& path, std::string& bytes)
+bool IsNoSuchFile(const result::Failure& failure)
+{
+    return failure.Code == result::Reason::Missing && failure.Message == NoSuchFile;
+}
+
+result::Result<std::string> ReadWhole(const fs::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+        return ReadFailure(errno == ENOENT || errno == ENOTDIR);
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return ReadResult::Failed;
+        CloseKeepingErrno(fd);
+        return ReadFailure(false);
     }
     std::string content;
     content.reserve(static_cast<size_t>(info.st_size));
@@ -68,27 +95,26 @@ ReadResult ReadWhole(const fs::path& path, std::string& bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            ::close(fd);
-            return ReadResult::Failed;
+            CloseKeepingErrno(fd);
+            return ReadFailure(false);
         }
         if (n == 0)
             break;
         content.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    bytes = std::move(content);
-    return ReadResult::Done;
+    return content;
 }
 
-std::optional<std::string> WriteWhole(const fs::path& path, const std::string& bytes)
+result::Status WriteWhole(const fs::path& path, const std::string& bytes)
 {
     mode_t mode = S_IRUSR | S_IWUSR;
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
-            return "not a file: " + path.string();
+            return WriteFailure("not a file: " + path.string());
         if (!IsWritable(existing, path))
-            return "read-only: " + path.string();
+            return WriteFailure("read-only: " + path.string());
         mode = existing.st_mode & 07777;
     }
 
@@ -96,26 +122,27 @@ std::optional<std::string> WriteWhole(const fs::path& path, const std::string& b
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
-        return Reason("cannot create a file in " + (folder.empty() ? std::string(".") : folder.string()));
+        return WriteFailure("cannot create a file in " + (folder.empty() ? std::string(".") : folder.string()),
+                            errno);
     const fs::path temporary = pattern;
 
-    std::optional<std::string> failure;
+    result::Status written;
     if (!WriteAll(fd, bytes))
-        failure = Reason("cannot write " + temporary.string());
+        written = WriteFailure("cannot write " + temporary.string(), errno);
     else if (::fchmod(fd, mode) != 0)
-        failure = Reason("cannot set the permissions of " + temporary.string());
+        written = WriteFailure("cannot set the permissions of " + temporary.string(), errno);
     else if (::fsync(fd) != 0)
-        failure = Reason("cannot flush " + temporary.string());
-    if (::close(fd) != 0 && !failure)
-        failure = Reason("cannot close " + temporary.string());
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = Reason("cannot replace " + path.string());
-    if (failure) {
+        written = WriteFailure("cannot flush " + temporary.string(), errno);
+    if (::close(fd) != 0 && written)
+        written = WriteFailure("cannot close " + temporary.string(), errno);
+    if (written && ::rename(temporary.c_str(), path.c_str()) != 0)
+        written = WriteFailure("cannot replace " + path.string(), errno);
+    if (!written) {
         ::unlink(temporary.c_str());
-        return failure;
+        return written;
     }
     SyncFolder(folder);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace safefile

@@ -12,18 +12,23 @@ namespace birthdays {
 namespace {
 
 // Value kinds of the component stream.
-enum ValueKind : uint8_t {
-    vaNull = 0x00,
-    vaList = 0x01,
-    vaInt8 = 0x02,
-    vaInt16 = 0x03,
-    vaInt32 = 0x04,
-    vaExtended = 0x05,
-    vaString = 0x06,
-    vaCollection = 0x0E,
-    vaLString = 0x0C,
-    vaUTF8String = 0x14,
+enum class ValueKind : uint8_t {
+    Null = 0x00,
+    List = 0x01,
+    Int8 = 0x02,
+    Int16 = 0x03,
+    Int32 = 0x04,
+    Extended = 0x05,
+    String = 0x06,
+    Collection = 0x0E,
+    LString = 0x0C,
+    Utf8String = 0x14,
 };
+
+char KindByte(ValueKind kind)
+{
+    return static_cast<char>(kind);
+}
 
 constexpr std::string_view ClassName = "TEntryComponent";
 constexpr std::string_view ListProperty = "Entries";
@@ -90,17 +95,17 @@ void PutString(std::string& out, std::string_view text, int codePage)
 {
     if (IsAscii(text)) {
         if (text.size() <= 255) {
-            out += static_cast<char>(vaString);
+            out += KindByte(ValueKind::String);
             PutShortString(out, text);
             return;
         }
-        out += static_cast<char>(vaLString);
+        out += KindByte(ValueKind::LString);
         PutUInt(out, text.size(), 4);
         out += text;
         return;
     }
     const std::string utf8 = codepage::CodePageToUtf8(text, codePage);
-    out += static_cast<char>(vaUTF8String);
+    out += KindByte(ValueKind::Utf8String);
     PutUInt(out, utf8.size(), 4);
     out += utf8;
 }
@@ -108,13 +113,13 @@ void PutString(std::string& out, std::string_view text, int codePage)
 void PutInteger(std::string& out, int32_t value)
 {
     if (value >= -128 && value <= 127) {
-        out += static_cast<char>(vaInt8);
+        out += KindByte(ValueKind::Int8);
         PutUInt(out, static_cast<uint32_t>(value), 1);
     } else if (value >= -32768 && value <= 32767) {
-        out += static_cast<char>(vaInt16);
+        out += KindByte(ValueKind::Int16);
         PutUInt(out, static_cast<uint32_t>(value), 2);
     } else {
-        out += static_cast<char>(vaInt32);
+        out += KindByte(ValueKind::Int32);
         PutUInt(out, static_cast<uint32_t>(value), 4);
     }
 }
@@ -127,40 +132,40 @@ bool SameName(std::string_view a, std::string_view b)
            });
 }
 
-// A fault that ends the reading, with its message.
-struct StreamFault {
-    std::string Message;
-};
-
+// Reads a stream to its end or to its first fault. After a fault every read gives nothing
+// (a Null kind, zero, empty text), so that the reading runs out at once, and the fault's
+// message is kept.
 class StreamReader {
 public:
     StreamReader(std::string_view bytes, int codePage) : bytes_(bytes), codePage_(codePage) {}
 
-    void ReadStream(StreamContent& content)
+    result::Status ReadStream(StreamContent& content)
     {
         ReadHeader();
         if (Take(4) != "TPF0")
-            throw StreamFault{InvalidFormat};
+            Fault(InvalidFormat);
         ShortString(); // class name
         ShortString(); // component name
-        while (Peek() != vaNull) {
+        while (PeekKind() != ValueKind::Null) {
             const std::string name = ShortString();
             if (!SameName(name, ListProperty))
-                throw StreamFault{"Property " + name + " does not exist"};
-            if (Byte() != vaCollection)
-                throw StreamFault{InvalidFormat};
-            ReadCollection(content);
+                Fault("Property " + name + " does not exist");
+            else if (Kind() != ValueKind::Collection)
+                Fault(InvalidFormat);
+            else
+                ReadCollection(content);
         }
-        Byte();               // end of the properties
-        if (Byte() != vaNull) // owned components: the list has none
-            throw StreamFault{InvalidFormat};
+        Byte();                         // end of the properties
+        if (Kind() != ValueKind::Null) // owned components: the list has none
+            Fault(InvalidFormat);
+        return status_;
     }
 
 private:
     void ReadHeader()
     {
         if (Byte() != 0xFF || Integer(2) != ResourceType)
-            throw StreamFault{InvalidFormat};
+            Fault(InvalidFormat);
         while (Byte() != 0) // the resource name
             ;
         Take(2 + 4); // flags and body length
@@ -168,19 +173,22 @@ private:
 
     void ReadCollection(StreamContent& content)
     {
-        if (Peek() != vaNull) {
+        if (PeekKind() != ValueKind::Null) {
             content.ReplacesList = true;
             content.Entries.clear();
         }
-        while (Peek() != vaNull) {
-            if (Peek() == vaInt8 || Peek() == vaInt16 || Peek() == vaInt32)
+        while (PeekKind() != ValueKind::Null) {
+            const ValueKind first = PeekKind();
+            if (first == ValueKind::Int8 || first == ValueKind::Int16 || first == ValueKind::Int32)
                 IntegerValue(); // an item index some writers put first
-            if (Byte() != vaList)
-                throw StreamFault{InvalidFormat};
+            if (Kind() != ValueKind::List)
+                Fault(InvalidFormat);
             EntryValues entry;
-            while (Peek() != vaNull)
+            while (PeekKind() != ValueKind::Null)
                 ReadProperty(entry);
             Byte();
+            if (!status_)
+                return; // the entry was not read whole
             content.Entries.push_back(std::move(entry));
         }
         Byte();
@@ -189,61 +197,68 @@ private:
     void ReadProperty(EntryValues& entry)
     {
         const std::string name = ShortString();
-        if (SameName(name, "FullName")) {
+        if (SameName(name, "FullName"))
             entry.FullName = StringValue();
-        } else if (SameName(name, "Notes")) {
+        else if (SameName(name, "Notes"))
             entry.Notes = StringValue();
-        } else if (SameName(name, "BirthDate")) {
+        else if (SameName(name, "BirthDate"))
             entry.BirthDate = DateValue();
-        } else if (SameName(name, "Icon")) {
+        else if (SameName(name, "Icon"))
             entry.Icon = IntegerValue();
-        } else {
-            throw StreamFault{"Property " + name + " does not exist"};
-        }
+        else
+            Fault("Property " + name + " does not exist");
     }
 
     std::string StringValue()
     {
-        switch (Byte()) {
-        case vaString:
+        switch (Kind()) {
+        case ValueKind::String:
             return std::string(Take(Byte()));
-        case vaLString:
+        case ValueKind::LString:
             return std::string(Take(Length()));
-        case vaUTF8String: {
-            const std::string_view utf8 = Take(Length());
-            auto text = codepage::Utf8ToCodePage(utf8, codePage_);
-            if (!text)
-                throw StreamFault{"A name or a note holds characters that code page " +
-                                   std::to_string(codePage_) + " cannot hold"};
+        case ValueKind::Utf8String: {
+            auto text = codepage::Utf8ToCodePage(Take(Length()), codePage_);
+            if (!text) {
+                Fault("A name or a note holds characters that code page " + std::to_string(codePage_) +
+                          " cannot hold",
+                      result::Reason::Refused);
+                return {};
+            }
             return std::move(*text);
         }
         default:
-            throw StreamFault{InvalidFormat};
+            Fault(InvalidFormat);
+            return {};
         }
     }
 
     double DateValue()
     {
-        if (Byte() != vaExtended)
-            throw StreamFault{InvalidFormat};
-        const std::string_view bytes = Take(10);
+        if (Kind() != ValueKind::Extended)
+            Fault(InvalidFormat);
+        const std::string_view bytes = Take(ExtendedSize);
+        if (bytes.size() != ExtendedSize)
+            return 0;
         const double value = ExtendedToDouble(reinterpret_cast<const uint8_t*>(bytes.data()));
-        if (!std::isfinite(value))
-            throw StreamFault{InvalidFormat};
+        if (!std::isfinite(value)) {
+            Fault(InvalidFormat);
+            return 0;
+        }
         return value;
     }
 
     int32_t IntegerValue()
     {
-        switch (Byte()) {
-        case vaInt8:
+        switch (Kind()) {
+        case ValueKind::Int8:
             return static_cast<int8_t>(Integer(1));
-        case vaInt16:
+        case ValueKind::Int16:
             return static_cast<int16_t>(Integer(2));
-        case vaInt32:
+        case ValueKind::Int32:
             return static_cast<int32_t>(Integer(4));
         default:
-            throw StreamFault{InvalidFormat};
+            Fault(InvalidFormat);
+            return 0;
         }
     }
 
@@ -251,8 +266,10 @@ private:
     size_t Length()
     {
         const uint32_t length = Integer(4);
-        if (length > bytes_.size() - position_)
-            throw StreamFault{InvalidFormat};
+        if (length > bytes_.size() - position_) {
+            Fault(InvalidFormat);
+            return 0;
+        }
         return length;
     }
 
@@ -262,37 +279,53 @@ private:
     {
         const std::string_view bytes = Take(static_cast<size_t>(size));
         uint32_t value = 0;
-        for (int i = size - 1; i >= 0; --i)
-            value = value << 8 | static_cast<uint8_t>(bytes[static_cast<size_t>(i)]);
+        for (size_t i = bytes.size(); i-- > 0;)
+            value = value << 8 | static_cast<uint8_t>(bytes[i]);
         return value;
     }
 
-    uint8_t Peek() const
+    ValueKind PeekKind()
     {
-        if (position_ >= bytes_.size())
-            throw StreamFault{InvalidFormat};
-        return static_cast<uint8_t>(bytes_[position_]);
+        if (position_ >= bytes_.size()) {
+            Fault(InvalidFormat);
+            return ValueKind::Null;
+        }
+        return static_cast<ValueKind>(bytes_[position_]);
     }
+
+    ValueKind Kind() { return static_cast<ValueKind>(Byte()); }
 
     uint8_t Byte()
     {
-        const uint8_t value = Peek();
-        ++position_;
-        return value;
+        const std::string_view byte = Take(1);
+        return byte.empty() ? 0 : static_cast<uint8_t>(byte[0]);
     }
 
+    // The next count bytes; none, and a fault, when the stream holds fewer.
     std::string_view Take(size_t count)
     {
-        if (count > bytes_.size() - position_)
-            throw StreamFault{InvalidFormat};
+        if (count > bytes_.size() - position_) {
+            Fault(InvalidFormat);
+            return {};
+        }
         const std::string_view taken = bytes_.substr(position_, count);
         position_ += count;
         return taken;
     }
 
+    // Ends the reading; the first fault's message is the one kept.
+    void Fault(const std::string& message, result::Reason reason = result::Reason::Damaged)
+    {
+        if (status_)
+            status_ = result::Fail(reason, message);
+        position_ = bytes_.size();
+    }
+
+    static constexpr size_t ExtendedSize = 10;
     std::string_view bytes_;
     int codePage_;
     size_t position_ = 0;
+    result::Status status_;
 };
 
 } // namespace
@@ -303,19 +336,19 @@ EntryStreamWriter::EntryStreamWriter(int codePage) : codePage_(codePage)
     PutShortString(body_, ClassName);
     PutShortString(body_, ""); // the component's name
     PutShortString(body_, ListProperty);
-    body_ += static_cast<char>(vaCollection);
+    body_ += KindByte(ValueKind::Collection);
 }
 
 void EntryStreamWriter::Add(const EntryValues& entry)
 {
-    body_ += static_cast<char>(vaList);
+    body_ += KindByte(ValueKind::List);
     if (!entry.FullName.empty()) {
         PutShortString(body_, "FullName");
         PutString(body_, entry.FullName, codePage_);
     }
     if (entry.BirthDate != 0) {
         PutShortString(body_, "BirthDate");
-        body_ += static_cast<char>(vaExtended);
+        body_ += KindByte(ValueKind::Extended);
         PutExtended(body_, entry.BirthDate);
     }
     if (entry.Icon != -1) {
@@ -326,12 +359,12 @@ void EntryStreamWriter::Add(const EntryValues& entry)
         PutShortString(body_, "Notes");
         PutString(body_, entry.Notes, codePage_);
     }
-    body_ += static_cast<char>(vaNull);
+    body_ += KindByte(ValueKind::Null);
 }
 
 std::string EntryStreamWriter::Finish()
 {
-    body_ += std::string(3, static_cast<char>(vaNull)); // ends the collection, properties, components
+    body_ += std::string(3, KindByte(ValueKind::Null)); // ends the collection, properties, components
     std::string stream;
     stream.reserve(25 + body_.size());
     stream += static_cast<char>(0xFF);
@@ -351,11 +384,7 @@ std::string EntryStreamWriter::Finish()
 StreamContent ReadEntryStream(std::string_view bytes, int codePage)
 {
     StreamContent content;
-    try {
-        StreamReader(bytes, codePage).ReadStream(content);
-    } catch (const StreamFault& fault) {
-        content.Error = fault.Message;
-    }
+    content.Status = StreamReader(bytes, codePage).ReadStream(content);
     return content;
 }
 

@@ -3,8 +3,9 @@
 // values. Text is 8-bit in a code page; text outside ASCII is stored as UTF-8.
 #pragma once
 
+#include "base/result/Result.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +29,9 @@ struct StreamContent {
     // The stored list began at least one entry, so it replaces the list in memory; an empty
     // stored list leaves that list as it is.
     bool ReplacesList = false;
-    // Why the stream could not be read to its end; empty when it was read whole.
-    std::string Error;
+    // Why the stream could not be read to its end (Damaged, or Refused for text the code page
+    // cannot hold); Ok when it was read whole.
+    result::Status Status;
 };
 
 // Writes entries, one by one, in list order; Finish gives the whole stream.

@@ -86,11 +86,7 @@ struct LzhCodec::Tables {
 
 LzhCodec::LzhCodec(ReadCallback read, WriteCallback write) : source_(std::move(read)), write_(std::move(write))
 {
-    try {
-        tables_ = std::make_unique<Tables>();
-    } catch (...) {
-        throw LzhError("LZH : Cannot get memory for dictionary tables");
-    }
+    tables_ = std::make_unique<Tables>();
     // Ring positions not yet written (the look-ahead and its mirror) read as zero.
     std::memset(tables_->text, 0, sizeof tables_->text);
 }

@@ -10,19 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
-
-class LzhError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class LzhCodec {
 public:
     // Delivers min(count, bytes left) bytes into buffer and returns how many (0 at the end).
     using ReadCallback = std::function<size_t(uint8_t* buffer, size_t count)>;
-    // Writes exactly count bytes or throws.
+    // Writes exactly count bytes.
     using WriteCallback = std::function<void(const uint8_t* buffer, size_t count)>;
 
     LzhCodec(ReadCallback read, WriteCallback write);

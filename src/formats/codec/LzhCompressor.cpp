@@ -23,15 +23,15 @@ constexpr uint64_t ReserveLimit = uint64_t{64} << 20;
 
 } // namespace
 
-void LzhCompressor::Compress(MemoryStream& Source, MemoryStream& Dest)
+void LzhCompressor::Compress(MemoryStream& source, MemoryStream& dest)
 {
-    Source.Seek(0);
-    Dest.Seek(0);
-    const auto size = static_cast<uint32_t>(Source.Size());
+    source.Seek(0);
+    dest.Seek(0);
+    const auto size = static_cast<uint32_t>(source.Size());
     const std::array<uint8_t, 4> header{static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
                                         static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
-    Dest.Write(header.data(), header.size());
-    LzhCodec codec(Reader(Source), Writer(Dest));
+    dest.Write(header.data(), header.size());
+    LzhCodec codec(Reader(source), Writer(dest));
     codec.Encode();
 }
 
@@ -40,25 +40,26 @@ uint64_t LzhCompressor::MaxDecodedSize(uint64_t compressedSize)
     return compressedSize <= 4 ? 0 : (compressedSize - 4) * 8 * LongestMatch;
 }
 
-void LzhCompressor::Decompress(MemoryStream& Source, MemoryStream& Dest)
+result::Status LzhCompressor::Decompress(MemoryStream& source, MemoryStream& dest)
 {
-    Source.Seek(0);
-    Dest.Seek(0);
+    source.Seek(0);
+    dest.Seek(0);
     std::array<uint8_t, 4> header{};
-    if (Source.Read(header.data(), header.size()) != header.size())
-        throw LzhError("LZH : Compressed data is shorter than its length header");
+    if (source.Read(header.data(), header.size()) != header.size())
+        return result::Fail(result::Reason::Damaged, "LZH : Compressed data is shorter than its length header");
     const auto length = static_cast<int32_t>(uint32_t{header[0]} | uint32_t{header[1]} << 8 |
                                              uint32_t{header[2]} << 16 | uint32_t{header[3]} << 24);
-    if (length > 0 && static_cast<uint64_t>(length) > MaxDecodedSize(Source.Size()))
-        throw LzhError("LZH : Length header exceeds what the compressed data can hold");
+    if (length > 0 && static_cast<uint64_t>(length) > MaxDecodedSize(source.Size()))
+        return result::Fail(result::Reason::Damaged, "LZH : Length header exceeds what the compressed data can hold");
     if (length > 0)
-        Dest.Reserve(Dest.Position() + std::min<uint64_t>(static_cast<uint64_t>(length), ReserveLimit));
-    LzhCodec codec(Reader(Source), Writer(Dest));
+        dest.Reserve(dest.Position() + std::min<uint64_t>(static_cast<uint64_t>(length), ReserveLimit));
+    LzhCodec codec(Reader(source), Writer(dest));
     codec.Decode(length);
+    return {};
 }
 
-uint32_t LzhCompressor::StreamCRC(MemoryStream& Stream)
+uint32_t LzhCompressor::StreamCRC(MemoryStream& stream)
 {
-    const std::string& bytes = Stream.Bytes();
+    const std::string& bytes = stream.Bytes();
     return Crc32().Of(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }

@@ -2,23 +2,24 @@
 #pragma once
 
 #include "base/io/MemoryStream.h"
+#include "base/result/Result.h"
 #include "formats/codec/LzhCodec.h"
 
 #include <cstdint>
 
 class LzhCompressor {
 public:
-    // Writes the 4-byte little-endian length of Source and the coded bits of all of Source
-    // at the start of Dest (both streams are rewound first; Dest is not truncated).
-    static void Compress(MemoryStream& Source, MemoryStream& Dest);
+    // Writes the 4-byte little-endian length of source and the coded bits of all of source
+    // at the start of dest (both streams are rewound first; dest is not truncated).
+    static void Compress(MemoryStream& source, MemoryStream& dest);
 
-    // Reads the length header of Source and writes that many decoded bytes to Dest from its
-    // start. Throws LzhError when Source is shorter than the header or the header claims
-    // more bytes than Source could possibly code.
-    static void Decompress(MemoryStream& Source, MemoryStream& Dest);
+    // Reads the length header of source and writes that many decoded bytes to dest from its
+    // start. Fails as Damaged, writing nothing, when source is shorter than the header or the
+    // header claims more bytes than source could possibly code.
+    static result::Status Decompress(MemoryStream& source, MemoryStream& dest);
 
     // CRC-32 of all bytes of the stream; its position is left as it was.
-    static uint32_t StreamCRC(MemoryStream& Stream);
+    static uint32_t StreamCRC(MemoryStream& stream);
 
     // The most bytes a compressed stream of the given size can decode to: every coded symbol
     // takes at least one bit and yields at most 60 bytes.

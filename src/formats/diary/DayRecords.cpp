@@ -1,13 +1,18 @@
 #include "formats/diary/DayRecords.h"
 
+#include "base/dates/CalendarDate.h"
 #include "formats/resources/PackedResources.h"
 
 #include <cstdio>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
 constexpr std::string_view Separator = "@@";
+constexpr size_t KeyLength = 8;
+constexpr int HighestMood = 9;
+constexpr int LongestMonth = 31;
 constexpr std::string_view WelcomeTitle = "Welcome to the Daybrook!";
 constexpr std::string_view TemplateItem = "TemplateDiary";
 
@@ -25,18 +30,21 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return out;
 }
 
-// A number written in the digits of text; other characters count as 0.
-int DigitsValue(std::string_view text)
+bool IsDigit(char c)
 {
-    int value = 0;
-    for (const char c : text)
-        value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
-    return value;
+    return c >= '0' && c <= '9';
 }
 
-DayDate DateOfRecord(std::string_view line)
+// The number the characters write; nothing unless they are all digits.
+std::optional<int> Number(std::string_view digits)
 {
-    return {DigitsValue(line.substr(0, 4)), DigitsValue(line.substr(4, 2)), DigitsValue(line.substr(6, 2))};
+    int value = 0;
+    for (const char c : digits) {
+        if (!IsDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 // The index of the date's record, or nothing.
@@ -48,125 +56,166 @@ std::optional<size_t> RecordIndex(const DiaryText& text, const std::string& key)
     return std::nullopt;
 }
 
+// The title as a record holds it. A title with a lone CR or LF would split the record's line
+// in the file; they go too.
+std::string StoredTitle(std::string_view title)
+{
+    std::string stored = ReplaceAll(title, "\r\n", "");
+    std::erase(stored, '\r');
+    std::erase(stored, '\n');
+    return stored;
+}
+
+// Refuses what would not read back as written.
+result::Status CheckRecord(int mood, std::string_view storedTitle)
+{
+    if (mood < 0 || mood > HighestMood)
+        return result::Fail(result::Reason::Refused, "a mood is a digit from 0 to 9, not " + std::to_string(mood));
+    if (!IsStorableTitle(storedTitle))
+        return result::Fail(result::Reason::Refused,
+                            "a title cannot hold \"@@\" or end in \"@\": " + std::string(storedTitle));
+    return {};
+}
+
 } // namespace
 
-std::string DayKey(int Year, int Month, int Day)
+std::string DayKey(int year, int month, int day)
 {
     char key[40];
-    std::snprintf(key, sizeof key, "%04d%02d%02d", Year, Month, Day);
+    std::snprintf(key, sizeof key, "%04d%02d%02d", year, month, day);
     return key;
 }
 
-bool IsStorableTitle(std::string_view Title)
+bool IsStorableTitle(std::string_view title)
 {
-    return Title.find(Separator) == std::string_view::npos && !Title.ends_with('@');
+    return title.find(Separator) == std::string_view::npos && !title.ends_with('@');
 }
 
-std::string DayRecord(int Year, int Month, int Day, int Mood, std::string_view Title, std::string_view Body)
+std::string DayRecord(int year, int month, int day, int mood, std::string_view title, std::string_view body)
 {
-    if (Mood < 0 || Mood > 9)
-        throw DayRecordError("a mood is a digit from 0 to 9, not " + std::to_string(Mood));
-    // A title with a lone CR or LF would split the record's line in the file; they go too.
-    std::string title = ReplaceAll(Title, "\r\n", "");
-    std::erase(title, '\r');
-    std::erase(title, '\n');
-    if (!IsStorableTitle(title))
-        throw DayRecordError("a title cannot hold \"@@\" or end in \"@\": " + title);
-    return DayKey(Year, Month, Day) + std::to_string(Mood) + title + std::string(Separator) +
-           ReplaceAll(JoinLines(SplitLines(Body)), "\r\n", Separator);
+    const std::string storedTitle = StoredTitle(title);
+    if (const result::Status storable = CheckRecord(mood, storedTitle); !storable)
+        throw std::invalid_argument(storable.Message());
+    return DayKey(year, month, day) + std::to_string(mood) + storedTitle + std::string(Separator) +
+           ReplaceAll(JoinLines(SplitLines(body)), "\r\n", Separator);
+}
+
+std::optional<DayDate> RecordDate(std::string_view line)
+{
+    if (line.size() < KeyLength)
+        return std::nullopt;
+    const auto year = Number(line.substr(0, 4));
+    const auto month = Number(line.substr(4, 2));
+    const auto day = Number(line.substr(6, 2));
+    if (!year || !month || !day || !calendar::IsValidDate(*year, *month, *day))
+        return std::nullopt;
+    return DayDate{*year, *month, *day};
 }
 
 DayParts ParseDayRecord(std::string_view line)
 {
     DayParts parts;
-    const std::string_view rest = line.size() > 8 ? line.substr(8) : std::string_view();
-    if (rest.empty())
+    parts.Date = RecordDate(line);
+    if (line.size() <= KeyLength)
         return parts;
-    if (rest[0] >= '0' && rest[0] <= '9')
+    const std::string_view rest = line.substr(KeyLength); // the mood character on
+    if (IsDigit(rest[0]))
         parts.Mood = rest[0] - '0';
     const size_t separator = rest.find(Separator);
     if (separator == std::string_view::npos) {
         parts.Title = rest.substr(1);
         return parts;
     }
-    parts.Title = separator >= 1 ? std::string(rest.substr(1, separator - 1)) : std::string();
-    parts.Body = ReplaceAll(rest.substr(separator + Separator.size()), Separator, "\r\n");
+    if (separator > 0)
+        parts.Title = rest.substr(1, separator - 1);
+    parts.StoredBody = rest.substr(separator + Separator.size());
     return parts;
 }
 
-void StoreDay(DiaryRecords& diary, int Day, int Month, int Year, std::string_view Body, std::string_view Title, int Mood)
+std::string DayParts::Body() const
 {
-    if (Day < 0)
-        return;
-    std::string record = DayRecord(Year, Month, Day, Mood, Title, Body);
-    diary.Dirty = true;
-    if (const auto index = RecordIndex(diary.Text, DayKey(Year, Month, Day)))
-        diary.Text.Delete(*index);
-    diary.Text.Add(std::move(record));
+    return ReplaceAll(StoredBody, Separator, "\r\n");
 }
 
-DayLoad LoadDay(DiaryRecords& diary, PackedResources& store, int Day, int Month, int Year, std::string& Body,
-                 std::string& Title, int& Mood)
+result::Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
+                        std::string_view title, int mood)
+{
+    if (day < 0)
+        return {};
+    if (const result::Status storable = CheckRecord(mood, StoredTitle(title)); !storable)
+        return storable;
+    std::string record = DayRecord(year, month, day, mood, title, body);
+    diary.Dirty = true;
+    if (const auto index = RecordIndex(diary.Text, DayKey(year, month, day)))
+        diary.Text.Delete(*index);
+    diary.Text.Add(std::move(record));
+    return {};
+}
+
+DayLoad LoadDay(DiaryRecords& diary, PackedResources& store, int day, int month, int year, std::string& body,
+                std::string& title, int& mood)
 {
     if (diary.NewDiary) {
         diary.NewDiary = false;
-        Title = WelcomeTitle;
-        Body = store.ItemByName(std::string(TemplateItem)).DataStream().Bytes();
-        return DayLoad::dlWelcome;
+        title = WelcomeTitle;
+        body = store.ItemByName(std::string(TemplateItem)).DataStream().Bytes();
+        return DayLoad::Welcome;
     }
-    const auto index = RecordIndex(diary.Text, DayKey(Year, Month, Day));
+    const auto index = RecordIndex(diary.Text, DayKey(year, month, day));
     if (!index)
-        return DayLoad::dlNone;
-    DayParts parts = ParseDayRecord(diary.Text[*index]);
-    Mood = parts.Mood;
-    Title = std::move(parts.Title);
-    Body = std::move(parts.Body);
-    return DayLoad::dlRecord;
+        return DayLoad::None;
+    const DayParts parts = ParseDayRecord(diary.Text[*index]);
+    mood = parts.Mood.value_or(0);
+    title = parts.Title;
+    body = parts.Body();
+    return DayLoad::Record;
 }
 
-void DeleteDay(DiaryRecords& diary, int Day, int Month, int Year)
+void DeleteDay(DiaryRecords& diary, int day, int month, int year)
 {
     diary.Dirty = true;
-    if (const auto index = RecordIndex(diary.Text, DayKey(Year, Month, Day)))
+    if (const auto index = RecordIndex(diary.Text, DayKey(year, month, day)))
         diary.Text.Delete(*index);
 }
 
-DayDate FindEntryDate(const DiaryText& text, int Day, int Month, int Year, bool Forward)
+DayDate FindEntryDate(const DiaryText& text, int day, int month, int year, bool forward)
 {
-    const std::string key = DayKey(Year, Month, Day);
+    const std::string key = DayKey(year, month, day);
     size_t index = text.Find(key);
-    if (Forward && index < text.Count()) {
+    if (forward && index < text.Count()) {
         if (text[index].starts_with(key))
             ++index;
-        if (index < text.Count())
-            return DateOfRecord(text[index]);
-        return {Year, Month, Day};
+        for (; index < text.Count(); ++index)
+            if (const auto date = RecordDate(text[index]))
+                return *date;
+        return {year, month, day};
     }
-    if (index > 0)
-        return DateOfRecord(text[index - 1]);
-    return {Year, Month, Day};
+    // Backward, or forward from after the last record: the record before.
+    while (index-- > 0)
+        if (const auto date = RecordDate(text[index]))
+            return *date;
+    return {year, month, day};
 }
 
-std::string UpdateActiveDays(const DiaryText& text, int Year, int Month)
+std::string UpdateActiveDays(const DiaryText& text, int year, int month)
 {
-    const std::string prefix = DayKey(Year, Month, 1).substr(0, 6);
     std::string days;
-    size_t index = text.Find(DayKey(Year, Month, 1));
-    for (int examined = 0; index < text.Count() && examined < 31; ++examined, ++index) {
-        const std::string& line = text[index];
-        if (line.starts_with(prefix)) {
-            days += std::to_string(DigitsValue(std::string_view(line).substr(6, 2)));
+    size_t index = text.Find(DayKey(year, month, 1));
+    for (int examined = 0; index < text.Count() && examined < LongestMonth; ++examined, ++index) {
+        const auto date = RecordDate(text[index]);
+        if (date && date->Year == year && date->Month == month) {
+            days += std::to_string(date->Day);
             days += ',';
         }
     }
     return days;
 }
 
-bool DayContainsText(const DiaryText& text, std::string_view Needle, const BodyText& bodyText, int Year,
-                     int Month, int Day)
+bool DayContainsText(const DiaryText& text, std::string_view needle, const BodyText& bodyText, int year,
+                     int month, int day)
 {
-    const auto index = RecordIndex(text, DayKey(Year, Month, Day));
-    if (!index || Needle.empty())
+    const auto index = RecordIndex(text, DayKey(year, month, day));
+    if (!index || needle.empty())
         return false;
-    return bodyText(ParseDayRecord(text[*index]).Body).find(Needle) != std::string::npos;
+    return bodyText(ParseDayRecord(text[*index]).Body()).find(needle) != std::string::npos;
 }

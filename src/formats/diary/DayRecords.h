@@ -10,10 +10,11 @@
 // StoreDay and DeleteDay it hands the calendar UpdateActiveDays of the shown month.
 #pragma once
 
+#include "base/result/Result.h"
 #include "formats/diary/DiaryText.h"
 
 #include <functional>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,56 +40,69 @@ struct DayDate {
     bool operator==(const DayDate&) const = default;
 };
 
-std::string DayKey(int Year, int Month, int Day);
+std::string DayKey(int year, int month, int day);
 
-// A record that would not read back as written: a title holding "@@" or ending in "@" (either
-// would move the separator), or a mood outside 0 to 9.
-class DayRecordError : public std::invalid_argument {
-public:
-    using std::invalid_argument::invalid_argument;
-};
+// Whether a title can be stored so that it reads back unchanged: one holding "@@" or ending in
+// "@" would move the separator.
+bool IsStorableTitle(std::string_view title);
 
-// Whether a title can be stored so that it reads back unchanged.
-bool IsStorableTitle(std::string_view Title);
+// The record line of a day. The title loses its line breaks; what is left must be storable and
+// the mood a digit, as StoreDay checks (std::invalid_argument otherwise: the caller's error).
+std::string DayRecord(int year, int month, int day, int mood, std::string_view title, std::string_view body);
 
-// The parts of a record line, as LoadDay reads them.
+// A record line taken apart, the one way every reader of records does it. Lenient, so that a
+// line the program never wrote still shows all of its text: whatever does not fit the format
+// is left out of the part it would spoil and kept in the others.
 struct DayParts {
-    int Mood = 0;
+    // The first eight characters as YYYYMMDD; nothing unless they are digits naming a real date.
+    std::optional<DayDate> Date;
+    // The ninth character; nothing unless it is a digit.
+    std::optional<int> Mood;
+    // From the tenth character to the first "@@" that starts at the ninth or later; the rest of
+    // the line when there is no "@@".
     std::string Title;
-    std::string Body; // RTF with CR LF line ends
-};
-std::string DayRecord(int Year, int Month, int Day, int Mood, std::string_view Title, std::string_view Body);
-DayParts ParseDayRecord(std::string_view line);
+    // What follows that "@@", as stored; points into the parsed line.
+    std::string_view StoredBody;
 
-// Stores the day's record, replacing the one it had; nothing when Day < 0 (no day shown).
-// DayRecordError (and nothing changed) for a record that would not read back as written.
-void StoreDay(DiaryRecords& diary, int Day, int Month, int Year, std::string_view Body, std::string_view Title,
-              int Mood);
+    // The body with each "@@" read as CR LF.
+    std::string Body() const;
+};
+DayParts ParseDayRecord(std::string_view line);
+// The Date of ParseDayRecord alone.
+std::optional<DayDate> RecordDate(std::string_view line);
+
+// Stores the day's record, replacing the one it had; nothing when day < 0 (no day shown).
+// Refuses (changing nothing) a record that would not read back as written: a title that is not
+// storable once its line breaks are gone, or a mood outside 0 to 9.
+result::Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
+                        std::string_view title, int mood);
 
 enum class DayLoad {
-    dlNone,    // the date has no record; nothing changed
-    dlRecord,  // the date's record
-    dlWelcome, // the welcome entry of a new diary, to be marked modified; Mood unchanged
+    None,    // the date has no record; nothing changed
+    Record,  // the date's record
+    Welcome, // the welcome entry of a new diary, to be marked modified; mood unchanged
 };
 
-// Loads the date's record into Body, Title and Mood. While NewDiary is set, clears it and
-// gives the welcome entry instead (its body is the store's "TemplateDiary").
-DayLoad LoadDay(DiaryRecords& diary, PackedResources& store, int Day, int Month, int Year, std::string& Body,
-                 std::string& Title, int& Mood);
+// Loads the date's record into body, title and mood (0 when the record holds no mood digit).
+// While NewDiary is set, clears it and gives the welcome entry instead (its body is the
+// store's "TemplateDiary").
+DayLoad LoadDay(DiaryRecords& diary, PackedResources& store, int day, int month, int year, std::string& body,
+                std::string& title, int& mood);
 
 // Removes the date's record if any; sets Dirty in any case.
-void DeleteDay(DiaryRecords& diary, int Day, int Month, int Year);
+void DeleteDay(DiaryRecords& diary, int day, int month, int year);
 
-// The date of the next (Forward) or previous record, or the given date when there is none.
-DayDate FindEntryDate(const DiaryText& text, int Day, int Month, int Year, bool Forward);
+// The date of the next (forward) or previous record, or the given date when there is none.
+// Records whose date characters name no real date are passed over.
+DayDate FindEntryDate(const DiaryText& text, int day, int month, int year, bool forward);
 
 // The calendar's ActiveDays text for a month: its days with records, each followed by a comma
 // ("5,12,31,"); empty when there are none.
-std::string UpdateActiveDays(const DiaryText& text, int Year, int Month);
+std::string UpdateActiveDays(const DiaryText& text, int year, int month);
 
 // The text the editor shows for an RTF body, in the encoding of the needles searched for.
 using BodyText = std::function<std::string(std::string_view rtf)>;
 
-// Whether the date has a record whose body text contains Needle (exact, letter case counts).
-bool DayContainsText(const DiaryText& text, std::string_view Needle, const BodyText& bodyText, int Year,
-                     int Month, int Day);
+// Whether the date has a record whose body text contains needle (exact, letter case counts).
+bool DayContainsText(const DiaryText& text, std::string_view needle, const BodyText& bodyText, int year,
+                     int month, int day);

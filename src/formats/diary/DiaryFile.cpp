@@ -4,7 +4,6 @@
 #include "base/io/SafeFile.h"
 
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -32,13 +31,28 @@ bool ParseHex(std::string_view digits, uint32_t& value)
 
 } // namespace
 
-std::string MakeDiaryImage(const LineList& Lines, const std::string& Password)
+result::Failure DamagedDiary()
+{
+    return result::Fail(result::Reason::Damaged, "not a diary file, or damaged");
+}
+
+result::Failure WrongPassword()
+{
+    return result::Fail(result::Reason::WrongPassword, "wrong password");
+}
+
+result::Failure DiaryNotWritten()
+{
+    return result::Fail(result::Reason::WriteFailed, "could not be written");
+}
+
+std::string MakeDiaryImage(const LineList& lines, const std::string& password)
 {
     std::string plain;
-    plain.reserve(Password.size() + 1);
-    plain += Password;
+    plain.reserve(password.size() + 1);
+    plain += password;
     plain += '\0';
-    plain += JoinLines(Lines);
+    plain += JoinLines(lines);
 
     MemoryStream source(std::move(plain));
     MemoryStream payload;
@@ -54,73 +68,48 @@ std::string MakeDiaryImage(const LineList& Lines, const std::string& Password)
     return image;
 }
 
-DiaryResult ParseDiaryImage(const std::string& Image, std::string& Password, std::string& Records)
+result::Result<PlainContent> ParseDiaryImage(std::string_view image)
 {
-    if (Image.size() < HeaderSize || std::string_view(Image).substr(0, Signature.size()) != Signature)
-        return drDamaged;
+    if (image.size() < HeaderSize || image.substr(0, Signature.size()) != Signature)
+        return DamagedDiary();
     uint32_t stored = 0;
-    if (!ParseHex(std::string_view(Image).substr(Signature.size(), ChecksumDigits), stored))
-        return drDamaged;
+    if (!ParseHex(image.substr(Signature.size(), ChecksumDigits), stored))
+        return DamagedDiary();
 
-    std::string plain;
-    try {
-        MemoryStream compressed(Image.substr(HeaderSize));
-        if (LzhCompressor::StreamCRC(compressed) != stored)
-            return drDamaged;
-        MemoryStream decoded;
-        LzhCompressor::Decompress(compressed, decoded);
-        plain = decoded.TakeBytes();
-    } catch (const std::exception&) {
-        return drDamaged;
-    }
+    MemoryStream compressed{std::string(image.substr(HeaderSize))};
+    if (LzhCompressor::StreamCRC(compressed) != stored)
+        return DamagedDiary();
+    MemoryStream decoded;
+    if (!LzhCompressor::Decompress(compressed, decoded))
+        return DamagedDiary();
+    std::string plain = decoded.TakeBytes();
 
+    PlainContent content;
     const size_t separator = plain.find('\0');
-    if (separator == std::string::npos) {
-        Password.clear();
-        Records = std::move(plain);
-    } else {
-        Password = plain.substr(0, separator);
+    if (separator != std::string::npos) {
+        content.Password = plain.substr(0, separator);
         plain.erase(0, separator + 1);
-        Records = std::move(plain);
     }
-    return drDone;
+    content.Records = std::move(plain);
+    return content;
 }
 
-DiaryResult ReadDiaryImage(const std::filesystem::path& FileName, std::string& Image)
+result::Result<LineList> LoadDiary(const std::filesystem::path& fileName, const std::string& password)
 {
-    switch (safefile::ReadWhole(FileName, Image)) {
-    case safefile::ReadResult::Missing:
-        return drNoFile;
-    case safefile::ReadResult::Failed:
-        return drUnreadable;
-    case safefile::ReadResult::Done:
-        break;
-    }
-    return drDone;
+    const auto image = safefile::ReadWhole(fileName);
+    if (!image)
+        return image.Error();
+    const auto content = ParseDiaryImage(*image);
+    if (!content)
+        return content.Error();
+    if (content->Password != password)
+        return WrongPassword();
+    return SplitLines(content->Records);
 }
 
-DiaryResult LoadDiary(const std::filesystem::path& FileName, LineList& Lines, const std::string& Password)
+result::Status SaveDiary(const std::filesystem::path& fileName, const LineList& lines, const std::string& password)
 {
-    std::string image;
-    if (const DiaryResult read = ReadDiaryImage(FileName, image); read != drDone)
-        return read;
-    std::string stored;
-    std::string records;
-    const DiaryResult result = ParseDiaryImage(image, stored, records);
-    if (result != drDone)
-        return result;
-    if (stored != Password)
-        return drWrongPassword;
-    image = std::string();
-    Lines = SplitLines(records);
-    return drDone;
-}
-
-DiaryResult SaveDiary(const std::filesystem::path& FileName, const LineList& Lines, const std::string& Password)
-{
-    try {
-        return safefile::WriteWhole(FileName, MakeDiaryImage(Lines, Password)) ? drWriteFailed : drDone;
-    } catch (const std::exception&) {
-        return drWriteFailed;
-    }
+    if (!safefile::WriteWhole(fileName, MakeDiaryImage(lines, password)))
+        return DiaryNotWritten();
+    return {};
 }

@@ -2,31 +2,32 @@
 // stream of the password, a 0x00 byte and the day records, each followed by CR LF.
 #pragma once
 
+#include "base/result/Result.h"
 #include "base/text/TextLines.h"
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
-enum DiaryResult : int {
-    drDone = 0,
-    drNoFile = 1,         // LoadDiary: the file does not exist
-    drUnreadable = 2,     // LoadDiary: it exists but cannot be opened or read
-    drWrongPassword = 3,  // LoadDiary: sound, but the stored password differs
-    drDamaged = 4,        // LoadDiary: not a diary file, or damaged
-    drWriteFailed = 5,    // SaveDiary: the file could not be written; the previous one is intact
+// What a plain diary file holds.
+struct PlainContent {
+    std::string Password;
+    std::string Records; // the lines' whole text
 };
 
-// Reads the diary, checks it and the password (bytes, letter case significant) and replaces
-// Lines with its records; Lines is untouched on every code but drDone.
-DiaryResult LoadDiary(const std::filesystem::path& FileName, LineList& Lines, const std::string& Password);
+// Reads the diary and checks it and the password (bytes, letter case significant). Fails as
+// ReadWhole does, as Damaged or as WrongPassword.
+result::Result<LineList> LoadDiary(const std::filesystem::path& fileName, const std::string& password);
 
-// Writes the records and password; a failure leaves any previous file as it was.
-DiaryResult SaveDiary(const std::filesystem::path& FileName, const LineList& Lines, const std::string& Password);
+// Writes the records and password; a failure (WriteFailed) leaves any previous file as it was.
+result::Status SaveDiary(const std::filesystem::path& fileName, const LineList& lines, const std::string& password);
 
 // The file image SaveDiary writes, and the parse LoadDiary makes of one (for callers that
-// hold the bytes already). ParseDiaryImage fills Password and Records only on drDone and
-// never returns drNoFile, drUnreadable or drWrongPassword.
-std::string MakeDiaryImage(const LineList& Lines, const std::string& Password);
-// Reads a diary file's bytes: drDone, drNoFile or drUnreadable.
-DiaryResult ReadDiaryImage(const std::filesystem::path& FileName, std::string& Image);
-DiaryResult ParseDiaryImage(const std::string& Image, std::string& Password, std::string& Records);
+// hold the bytes already); a parse fails as Damaged only.
+std::string MakeDiaryImage(const LineList& lines, const std::string& password);
+result::Result<PlainContent> ParseDiaryImage(std::string_view image);
+
+// The failures both diary formats report, with their messages.
+result::Failure DamagedDiary();   // "not a diary file, or damaged"
+result::Failure WrongPassword();  // "wrong password"
+result::Failure DiaryNotWritten(); // "could not be written"

@@ -2,59 +2,55 @@
 
 #include "base/io/SafeFile.h"
 
-#include <exception>
 #include <stdexcept>
 
 DiaryLock PlainLock(const std::string& password)
 {
-    return {dfPlain, password, nullptr};
+    return {DiaryFormat::Plain, password, nullptr};
 }
 
 DiaryLock SealedLock(std::string_view password, const KdfParams& params)
 {
-    return {dfSealed, {}, SealKey::Derive(password, params)};
+    return {DiaryFormat::Sealed, {}, SealKey::Derive(password, params)};
 }
 
-DiaryResult LoadDiaryFile(const std::filesystem::path& FileName, LineList& Lines, const std::string& Password,
-                           DiaryLock& Lock)
+result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const std::string& password)
 {
-    std::string image;
-    if (const DiaryResult read = ReadDiaryImage(FileName, image); read != drDone)
-        return read;
-    std::string records;
-    DiaryLock found;
-    if (IsSealedImage(image)) {
-        found.Format = dfSealed;
-        if (const DiaryResult result = ParseSealedImage(image, Password, records, found.Key);
-            result != drDone)
-            return result;
+    const auto image = safefile::ReadWhole(fileName);
+    if (!image)
+        return image.Error();
+    OpenedDiary opened;
+    if (IsSealedImage(*image)) {
+        auto sealed = ParseSealedImage(*image, password);
+        if (!sealed)
+            return sealed.Error();
+        opened.Lines = SplitLines(sealed->Records);
+        WipeBytes(sealed->Records);
+        opened.Lock = {DiaryFormat::Sealed, {}, std::move(sealed->Key)};
     } else {
-        found.Format = dfPlain;
-        if (const DiaryResult result = ParseDiaryImage(image, found.Password, records); result != drDone)
-            return result;
-        if (found.Password != Password)
-            return drWrongPassword;
+        auto plain = ParseDiaryImage(*image);
+        if (!plain)
+            return plain.Error();
+        if (plain->Password != password)
+            return WrongPassword();
+        opened.Lines = SplitLines(plain->Records);
+        opened.Lock = PlainLock(plain->Password);
     }
-    Lines = SplitLines(records);
-    WipeBytes(records);
-    Lock = std::move(found);
-    return drDone;
+    return opened;
 }
 
-std::string MakeDiaryFileImage(const LineList& Lines, const DiaryLock& Lock)
+std::string MakeDiaryFileImage(const LineList& lines, const DiaryLock& lock)
 {
-    if (Lock.Format == dfPlain)
-        return MakeDiaryImage(Lines, Lock.Password);
-    if (!Lock.Key)
+    if (lock.Format == DiaryFormat::Plain)
+        return MakeDiaryImage(lines, lock.Password);
+    if (!lock.Key)
         throw std::logic_error("a sealed diary is written without its key");
-    return MakeSealedImage(Lines, *Lock.Key);
+    return MakeSealedImage(lines, *lock.Key);
 }
 
-DiaryResult SaveDiaryFile(const std::filesystem::path& FileName, const LineList& Lines, const DiaryLock& Lock)
+result::Status SaveDiaryFile(const std::filesystem::path& fileName, const LineList& lines, const DiaryLock& lock)
 {
-    try {
-        return safefile::WriteWhole(FileName, MakeDiaryFileImage(Lines, Lock)) ? drWriteFailed : drDone;
-    } catch (const std::exception&) {
-        return drWriteFailed;
-    }
+    if (!safefile::WriteWhole(fileName, MakeDiaryFileImage(lines, lock)))
+        return DiaryNotWritten();
+    return {};
 }

@@ -1,8 +1,9 @@
-// Both diary file formats behind one load and save: the plain file of storage/DiaryFile.h and
-// the sealed file of storage/SealedFile.h. Loading tells which format a file has; saving takes
-// the format to write.
+// Both diary file formats behind one load and save: the plain file of DiaryFile.h and the
+// sealed file of SealedFile.h. Loading tells which format a file has; saving takes the format
+// to write.
 #pragma once
 
+#include "base/result/Result.h"
 #include "base/text/TextLines.h"
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
@@ -12,27 +13,31 @@
 #include <string>
 #include <string_view>
 
-enum DiaryFormat { dfPlain, dfSealed };
+enum class DiaryFormat { Plain, Sealed };
 
 // What a diary file is written with: its format and, for a plain file, the password it keeps,
 // for a sealed one the key derived from the password.
 struct DiaryLock {
-    DiaryFormat Format = dfPlain;
-    std::string Password;                // dfPlain only
-    std::shared_ptr<const SealKey> Key; // dfSealed only
+    DiaryFormat Format = DiaryFormat::Plain;
+    std::string Password;               // Plain only
+    std::shared_ptr<const SealKey> Key; // Sealed only
 };
 
 DiaryLock PlainLock(const std::string& password);
 // Derives a key with a fresh salt now (about 0.2 s with ProductionKdf).
 DiaryLock SealedLock(std::string_view password, const KdfParams& params = ProductionKdf);
 
-// Reads a diary of either format with the password, as LoadDiary does (Lines untouched unless
-// drDone). On drDone Lock tells the file's format, with the key of a sealed file.
-DiaryResult LoadDiaryFile(const std::filesystem::path& FileName, LineList& Lines, const std::string& Password,
-                           DiaryLock& Lock);
+// A diary file opened with its password: the records, and the lock that writes the file
+// again in its format (with the key of a sealed file).
+struct OpenedDiary {
+    LineList Lines;
+    DiaryLock Lock;
+};
 
-// The file image of the records in the lock's format.
-std::string MakeDiaryFileImage(const LineList& Lines, const DiaryLock& Lock);
-// Writes it safely: drDone, or drWriteFailed with any previous file as it was.
-DiaryResult SaveDiaryFile(const std::filesystem::path& FileName, const LineList& Lines,
-                           const DiaryLock& Lock);
+// Reads a diary of either format with the password; fails as LoadDiary and ParseSealedImage do.
+result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const std::string& password);
+
+// The file image of the records in the lock's format (a sealed lock must hold its key).
+std::string MakeDiaryFileImage(const LineList& lines, const DiaryLock& lock);
+// Writes it safely; a failure (WriteFailed) leaves any previous file as it was.
+result::Status SaveDiaryFile(const std::filesystem::path& fileName, const LineList& lines, const DiaryLock& lock);

@@ -1,12 +1,13 @@
 #include "formats/diary/SealedFile.h"
 
 #include "base/io/Crc32.h"
+#include "base/io/SafeFile.h"
 #include "formats/codec/LzhCompressor.h"
+#include "formats/diary/DiaryFile.h"
 
 #include <sodium.h>
 
 #include <algorithm>
-#include <exception>
 #include <new>
 #include <stdexcept>
 
@@ -138,23 +139,23 @@ bool SealKey::DerivedFrom(std::string_view password) const
     return sodium_memcmp(check.data(), check_.data(), check.size()) == 0;
 }
 
-bool IsSealedImage(std::string_view Image)
+bool IsSealedImage(std::string_view image)
 {
-    return Image.starts_with(Signature);
+    return image.starts_with(Signature);
 }
 
-std::string MakeSealedImage(const LineList& Lines, const SealKey& Key)
+std::string MakeSealedImage(const LineList& lines, const SealKey& key)
 {
-    std::string payload = CompressedRecords(Lines);
+    std::string payload = CompressedRecords(lines);
 
     std::string image;
     image.reserve(SmallestImage + payload.size());
     image += Signature;
     image += static_cast<char>(FormatVersion);
     image += static_cast<char>(KdfArgon2id13);
-    AppendLE32(image, Key.Params().Passes);
-    AppendLE32(image, Key.Params().MemoryKiB);
-    image.append(reinterpret_cast<const char*>(Key.Salt().data()), Key.Salt().size());
+    AppendLE32(image, key.Params().Passes);
+    AppendLE32(image, key.Params().MemoryKiB);
+    image.append(reinterpret_cast<const char*>(key.Salt().data()), key.Salt().size());
     image.resize(HeaderSize);
     auto* bytes = reinterpret_cast<uint8_t*>(image.data());
     randombytes_buf(bytes + NonceAt, NonceSize);
@@ -164,68 +165,60 @@ std::string MakeSealedImage(const LineList& Lines, const SealKey& Key)
     unsigned long long sealedSize = 0;
     crypto_aead_xchacha20poly1305_ietf_encrypt(bytes + HeaderSize, &sealedSize, BytesOf(payload),
                                                payload.size(), bytes, HeaderSize, nullptr, bytes + NonceAt,
-                                               Key.Bytes().data());
+                                               key.Bytes().data());
     WipeBytes(payload);
     AppendLE32(image, ChecksumOf(image));
     return image;
 }
 
-DiaryResult CheckSealedImage(std::string_view Image, KdfParams& Params)
+result::Result<KdfParams> CheckSealedImage(std::string_view image)
 {
-    if (Image.size() < SmallestImage || !IsSealedImage(Image))
-        return drDamaged;
-    if (static_cast<uint8_t>(Image[VersionAt]) != FormatVersion)
-        return drDamaged;
-    const size_t checked = Image.size() - CrcSize;
-    if (ChecksumOf(Image.substr(0, checked)) != ReadLE32(Image, checked))
-        return drDamaged;
-    const KdfParams params{ReadLE32(Image, PassesAt), ReadLE32(Image, MemoryAt)};
-    if (static_cast<uint8_t>(Image[KdfAt]) != KdfArgon2id13 || !WithinLimits(params))
-        return drDamaged;
-    Params = params;
-    return drDone;
+    if (image.size() < SmallestImage || !IsSealedImage(image))
+        return DamagedDiary();
+    if (static_cast<uint8_t>(image[VersionAt]) != FormatVersion)
+        return DamagedDiary();
+    const size_t checked = image.size() - CrcSize;
+    if (ChecksumOf(image.substr(0, checked)) != ReadLE32(image, checked))
+        return DamagedDiary();
+    const KdfParams params{ReadLE32(image, PassesAt), ReadLE32(image, MemoryAt)};
+    if (static_cast<uint8_t>(image[KdfAt]) != KdfArgon2id13 || !WithinLimits(params))
+        return DamagedDiary();
+    return params;
 }
 
-DiaryResult ParseSealedImage(std::string_view Image, std::string_view Password, std::string& Records,
-                              std::shared_ptr<const SealKey>& Key)
+result::Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password)
 {
-    KdfParams params;
-    if (CheckSealedImage(Image, params) != drDone)
-        return drDamaged;
+    const auto params = CheckSealedImage(image);
+    if (!params)
+        return params.Error();
     SealSalt salt;
-    std::copy_n(BytesOf(Image) + SaltAt, salt.size(), salt.begin());
+    std::copy_n(BytesOf(image) + SaltAt, salt.size(), salt.begin());
     std::shared_ptr<const SealKey> key;
     try {
-        key = std::make_shared<const SealKey>(Password, params, salt);
+        key = std::make_shared<const SealKey>(password, *params, salt);
     } catch (const std::bad_alloc&) {
-        return drUnreadable;
+        // The file asks for more memory than there is, within the ceiling: it stays unread.
+        return result::Fail(result::Reason::Missing, std::string(safefile::CannotBeRead));
     }
 
-    const std::string_view sealed = Image.substr(HeaderSize, Image.size() - HeaderSize - CrcSize);
+    const std::string_view sealed = image.substr(HeaderSize, image.size() - HeaderSize - CrcSize);
     std::string payload(sealed.size() - TagSize, '\0');
     unsigned long long payloadSize = 0;
     if (crypto_aead_xchacha20poly1305_ietf_decrypt(
             reinterpret_cast<uint8_t*>(payload.data()), &payloadSize, nullptr, BytesOf(sealed), sealed.size(),
-            BytesOf(Image), HeaderSize, BytesOf(Image) + NonceAt, key->Bytes().data()) != 0)
-        return drWrongPassword;
+            BytesOf(image), HeaderSize, BytesOf(image) + NonceAt, key->Bytes().data()) != 0)
+        return WrongPassword();
 
     MemoryStream compressed(std::move(payload));
     MemoryStream decoded;
-    bool decodedWhole = true;
-    try {
-        LzhCompressor::Decompress(compressed, decoded);
-    } catch (const std::exception&) {
-        decodedWhole = false;
-    }
+    const bool decodedWhole = LzhCompressor::Decompress(compressed, decoded).Ok();
     payload = compressed.TakeBytes();
     WipeBytes(payload);
     std::string plain = decoded.TakeBytes();
     if (!decodedWhole || plain.empty() || plain.front() != '\0') {
         WipeBytes(plain);
-        return drDamaged;
+        return DamagedDiary();
     }
     plain.erase(0, 1);
-    Records = std::move(plain);
-    Key = std::move(key);
-    return drDone;
+    return SealedContent{std::move(plain), std::move(key)};
 }

@@ -3,8 +3,8 @@
 // damage from a wrong password. docs/sealed-format.md gives the byte layout.
 #pragma once
 
+#include "base/result/Result.h"
 #include "base/text/TextLines.h"
-#include "formats/diary/DiaryFile.h"
 
 #include <array>
 #include <cstdint>
@@ -62,20 +62,24 @@ private:
 };
 
 // True when the image begins with the sealed file's signature.
-bool IsSealedImage(std::string_view Image);
+bool IsSealedImage(std::string_view image);
 
 // The sealed file image of the records, enciphered with the key under a fresh random nonce.
-std::string MakeSealedImage(const LineList& Lines, const SealKey& Key);
+std::string MakeSealedImage(const LineList& lines, const SealKey& key);
 
 // Checks what can be checked without the password: size, signature, version, checksum and
-// derivation parameters. drDone or drDamaged; Params gets the file's derivation cost.
-DiaryResult CheckSealedImage(std::string_view Image, KdfParams& Params);
+// derivation parameters; gives the file's derivation cost, or fails as Damaged.
+result::Result<KdfParams> CheckSealedImage(std::string_view image);
 
-// Opens the image with the password. drDone fills Records (the lines' whole text) and Key (the
-// key derived from the file, for writing it again without deriving); otherwise drDamaged,
-// drWrongPassword, or drUnreadable when the memory for the derivation cannot be had.
-DiaryResult ParseSealedImage(std::string_view Image, std::string_view Password, std::string& Records,
-                              std::shared_ptr<const SealKey>& Key);
+// What a sealed file holds, opened with its password.
+struct SealedContent {
+    std::string Records;                // the lines' whole text
+    std::shared_ptr<const SealKey> Key; // derived from the file, to write it again without deriving
+};
+
+// Opens the image with the password. Fails as Damaged, as WrongPassword, or as Missing
+// ("cannot be read") when the memory for the derivation cannot be had.
+result::Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password);
 
 // Overwrites the bytes with zeros and empties the string (for passwords and plain text).
 void WipeBytes(std::string& bytes);

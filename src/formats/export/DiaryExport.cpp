@@ -1,13 +1,10 @@
 #include "formats/export/DiaryExport.h"
 
-#include "base/dates/CalendarDate.h"
 #include "base/text/CodePage.h"
 #include "formats/rtf/RtfWriter.h"
 #include "formats/rtf/Utf.h"
 #include "formats/export/RtfJoiner.h"
 #include "formats/diary/DayRecords.h"
-
-#include <optional>
 
 namespace rtfexport {
 
@@ -15,28 +12,12 @@ namespace {
 
 constexpr int HeadingHalfPoints = 28;
 
-std::optional<int> Number(std::string_view digits)
-{
-    int value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The record's short date, or its date characters as they stand when they are no date.
-std::string DateText(const std::string& record, const ExportOptions& options)
+std::string DateText(std::string_view record, const DayParts& parts, const ExportOptions& options)
 {
-    const std::string_view key = std::string_view(record).substr(0, 8);
-    if (key.size() == 8) {
-        const auto year = Number(key.substr(0, 4)), month = Number(key.substr(4, 2)),
-                   day = Number(key.substr(6, 2));
-        if (year && month && day && calendar::IsValidDate(*year, *month, *day))
-            return options.ShortDate(*year, *month, *day);
-    }
-    return codepage::CodePageToUtf8(key, options.CodePage);
+    if (parts.Date)
+        return options.ShortDate(parts.Date->Year, parts.Date->Month, parts.Date->Day);
+    return codepage::CodePageToUtf8(record.substr(0, 8), options.CodePage);
 }
 
 std::u16string Utf16(std::string_view utf8)
@@ -47,14 +28,14 @@ std::u16string Utf16(std::string_view utf8)
 }
 
 // The heading as a document of its own: an empty paragraph, then date, " - " and title.
-std::string Heading(const std::string& record, const std::string& title, const ExportOptions& options)
+std::string Heading(std::string_view record, const DayParts& parts, const ExportOptions& options)
 {
     rtf::CharFormat format = options.BodyFont;
     format.bold = true;
     format.underline = true;
     format.halfPoints = HeadingHalfPoints;
     const std::string text =
-        DateText(record, options) + " - " + codepage::CodePageToUtf8(title, options.CodePage);
+        DateText(record, parts, options) + " - " + codepage::CodePageToUtf8(parts.Title, options.CodePage);
     rtf::RichText heading;
     heading.paragraphs.push_back(rtf::Paragraph{rtf::Alignment::Left, format, {}});
     heading.paragraphs.push_back(
@@ -69,8 +50,8 @@ std::string ExportDiary(const LineList& records, const ExportOptions& options, c
     RtfJoiner joiner(options.CodePage, options.BodyFont);
     for (size_t i = 0; i < records.size(); ++i) {
         const DayParts parts = ParseDayRecord(records[i]);
-        joiner.Append(Heading(records[i], parts.Title, options));
-        joiner.Append(parts.Body);
+        joiner.Append(Heading(records[i], parts, options));
+        joiner.Append(parts.Body());
         if (progress)
             progress(i + 1, records.size());
     }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -17,14 +18,15 @@ bool SameNameNoCase(const std::string& a, const std::string& b)
 
 } // namespace
 
-void PackedItem::SetName(const std::string& name)
+result::Status PackedItem::SetName(const std::string& name)
 {
     for (size_t i = 0; i < collection_->Count(); ++i) {
         const PackedItem& other = (*collection_)[i];
         if (&other != this && SameNameNoCase(other.name_, name))
-            throw PackedResourcesError("Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
+            return result::Fail(result::Reason::Refused, "Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
     }
     name_ = name;
+    return {};
 }
 
 std::string PackedItem::DisplayName() const
@@ -100,7 +102,7 @@ PackedItem& PackedResources::ItemByName(const std::string& name)
 {
     const int index = IndexOf(name);
     if (index < 0)
-        throw PackedResourcesError("La ressource \"" + name + "\" n'existe pas !");
+        throw std::out_of_range("La ressource \"" + name + "\" n'existe pas !");
     return items_[static_cast<size_t>(index)];
 }
 
@@ -110,7 +112,8 @@ void LoadProgramRessources(PackedResources& store)
     for (size_t i = 0; i < packed_items::ItemCount; ++i) {
         const packed_items::EmbeddedItem& embedded = packed_items::Items[i];
         PackedItem& item = items.Add();
-        item.SetName(embedded.name);
+        if (!item.SetName(embedded.name))
+            throw std::logic_error(std::string("the program embeds two items named ") + embedded.name);
         item.SetData(std::string(reinterpret_cast<const char*>(embedded.data), embedded.size));
     }
     store.SetItems(items);

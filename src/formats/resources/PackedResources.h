@@ -4,20 +4,14 @@
 #pragma once
 
 #include "base/io/MemoryStream.h"
+#include "base/result/Result.h"
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-// Raised for a name that is not in the store and for a name already taken. The message is
-// text in Windows-1252.
-class PackedResourcesError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-enum ItemStoreMode { smStore };
+// How an item keeps its data: as it was given (the only way).
+enum class ItemStoreMode { Store };
 
 class PackedItemCollection;
 class PackedResources;
@@ -26,15 +20,16 @@ class PackedItem {
 public:
     explicit PackedItem(PackedItemCollection& collection) : collection_(&collection) {}
 
-    ItemStoreMode StoreMode() const { return smStore; }
+    ItemStoreMode StoreMode() const { return ItemStoreMode::Store; }
     void SetStoreMode(ItemStoreMode) {}
 
     // The data's length in bytes.
     size_t Size() const { return data_.Size(); }
 
     const std::string& Name() const { return name_; }
-    // Refuses a name another item of the collection has (ASCII letter case ignored).
-    void SetName(const std::string& name);
+    // Refuses a name another item of the collection has (ASCII letter case ignored), with a
+    // message in Windows-1252, and keeps its own.
+    result::Status SetName(const std::string& name);
 
     // The name, or "TPackedItem" while the item holds no data.
     std::string DisplayName() const;
@@ -94,7 +89,8 @@ public:
     size_t Size() const;
 
     int IndexOf(const std::string& name) const { return items_.IndexOf(name); }
-    // Raises PackedResourcesError when there is no such item.
+    // The item of a name the program embeds. Asking for one it lacks is the caller's error
+    // (std::out_of_range, with the message in Windows-1252); IndexOf tells first.
     PackedItem& ItemByName(const std::string& name);
 
 private:

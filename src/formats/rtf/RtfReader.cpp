@@ -1,5 +1,6 @@
 #include "formats/rtf/RtfReader.h"
 
+#include "formats/rtf/RtfScanner.h"
 #include "formats/rtf/Utf.h"
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 namespace rtf {
 
 namespace {
+
+using rtfexport::TokenKind;
 
 // Groups nested deeper than this share the innermost state; their braces are still counted.
 constexpr size_t MaxDepth = 512;
@@ -58,7 +61,7 @@ enum class ControlWord : uint8_t {
     // paragraph format
     Pard, Left, Center, Right, Justify,
     // text
-    Par, Line, Tab, Uc, U, Char, Bin,
+    Par, Line, Tab, Uc, U, Char,
 };
 
 struct WordInfo {
@@ -110,7 +113,6 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"cell", {ControlWord::Tab}},
             {"uc", {ControlWord::Uc}},
             {"u", {ControlWord::U}},
-            {"bin", {ControlWord::Bin}},
             {"emdash", {ControlWord::Char, 0x2014}},
             {"endash", {ControlWord::Char, 0x2013}},
             {"emspace", {ControlWord::Char, 0x2003}},
@@ -144,27 +146,6 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
         return w;
     }();
     return words;
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // A code page this system can decode: the given one, or 1252.
@@ -220,38 +201,21 @@ private:
 
     void RunRtf()
     {
-        const size_t n = source_.size();
-        size_t i = 0;
-        while (i < n && !finished_) {
-            const char c = source_[i];
-            switch (c) {
-            case '{':
-                ++i;
+        rtfexport::RtfScanner scanner(source_);
+        rtfexport::Token token;
+        while (!finished_ && scanner.Next(token)) {
+            switch (token.Kind) {
+            case TokenKind::Open:
                 Open();
                 break;
-            case '}':
-                ++i;
+            case TokenKind::Close:
                 Close();
                 break;
-            case '\\':
-                i = Control(i + 1);
-                break;
-            case '\r':
-            case '\n':
-                ++i;
+            case TokenKind::LineEnd:
                 break;
             default:
-                if (stack_.empty()) {
-                    ++i;
-                } else if (const size_t run = PlainRun(i); run > 0) {
-                    sink_.Ascii(source_.substr(i, run), State());
-                    i += run;
-                } else if (State().dest == Destination::Skip && skip_ == 0) {
-                    i = std::min(source_.find_first_of("{}\\", i), n);
-                } else {
-                    ++i;
-                    Byte(static_cast<unsigned char>(c));
-                }
+                if (!stack_.empty())
+                    Content(token);
                 break;
             }
         }
@@ -259,19 +223,53 @@ private:
             Finish(false);
     }
 
+    // A token inside the document's group.
+    void Content(const rtfexport::Token& token)
+    {
+        switch (token.Kind) {
+        case TokenKind::Word:
+            ControlWordToken(token);
+            break;
+        case TokenKind::Symbol:
+            Symbol(token);
+            break;
+        case TokenKind::Hex:
+            Byte(token.Byte);
+            break;
+        case TokenKind::Bin:
+            ConsumeSkip(); // the data is never shown
+            break;
+        case TokenKind::Text:
+            Text(token.Raw);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Text(std::string_view text)
+    {
+        for (size_t i = 0; i < text.size();) {
+            if (const size_t run = PlainRun(text, i); run > 0) {
+                sink_.Ascii(text.substr(i, run), State());
+                i += run;
+            } else if (State().dest == Destination::Skip && skip_ == 0) {
+                return; // nothing of it is shown
+            } else {
+                Byte(static_cast<unsigned char>(text[i++]));
+            }
+        }
+    }
+
     // The length of the printable ASCII text at i that can go to the sink as it is: shown
     // text with no fallback to skip and no bytes or surrogate waiting.
-    size_t PlainRun(size_t i) const
+    size_t PlainRun(std::string_view text, size_t i) const
     {
         if (State().dest != Destination::Text || skip_ > 0 || !pending_.empty() || highSurrogate_ != 0)
             return 0;
         size_t end = i;
-        while (end < source_.size()) {
-            const char c = source_[end];
-            if (c < 0x20 || c > 0x7E || c == '{' || c == '}' || c == '\\')
-                break;
+        while (end < text.size() && text[end] >= 0x20 && text[end] <= 0x7E)
             ++end;
-        }
         return end - i;
     }
 
@@ -339,72 +337,25 @@ private:
         stack_.pop_back();
     }
 
-    // Reads the control word or symbol after a backslash at i; returns the position after it.
-    size_t Control(size_t i)
+    void ControlWordToken(const rtfexport::Token& token)
     {
-        const size_t n = source_.size();
-        if (i >= n)
-            return n;
-        const char c = source_[i];
-        if (!IsLetter(c))
-            return Symbol(i);
-        const size_t start = i;
-        while (i < n && IsLetter(source_[i]))
-            ++i;
-        const std::string_view word = source_.substr(start, i - start);
-        bool negative = false;
-        bool hasParam = false;
-        long long value = 0;
-        if (i + 1 < n && source_[i] == '-' && IsDigit(source_[i + 1])) {
-            negative = true;
-            ++i;
-        }
-        while (i < n && IsDigit(source_[i])) {
-            hasParam = true;
-            if (value < 1'000'000'000)
-                value = value * 10 + (source_[i] - '0');
-            ++i;
-        }
-        if (i < n && source_[i] == ' ')
-            ++i;
-        const int param = static_cast<int>(negative ? -value : value);
-        if (stack_.empty())
-            return i;
-        const auto found = Words().find(word);
-        if (found == Words().end()) {
-            ConsumeSkip();
-            return i;
-        }
-        if (found->second.word == ControlWord::Bin) {
-            ConsumeSkip();
-            const size_t count = param > 0 ? static_cast<size_t>(param) : 0;
-            return count < n - i ? i + count : n;
-        }
-        if (ConsumeSkip())
-            return i;
-        Word(found->second, hasParam, param);
-        return i;
+        const auto found = Words().find(token.Name);
+        if (ConsumeSkip() || found == Words().end())
+            return;
+        Word(found->second, token.HasParam, token.Param);
     }
 
-    size_t Symbol(size_t i)
+    void Symbol(const rtfexport::Token& token)
     {
-        const char c = source_[i++];
-        if (stack_.empty())
-            return i;
-        if (c == '\'') {
-            const int high = i < source_.size() ? HexValue(source_[i]) : -1;
-            const int low = i + 1 < source_.size() ? HexValue(source_[i + 1]) : -1;
-            if (high < 0 || low < 0)
-                return i;
-            Byte(static_cast<unsigned char>(high * 16 + low));
-            return i + 2;
-        }
+        const char c = token.Character;
+        if (c == '\'' || token.Raw.size() < 2)
+            return; // a broken \' or a backslash at the very end: ignored, not even as a fallback
         if (c == '\\' || c == '{' || c == '}') {
             Byte(static_cast<unsigned char>(c));
-            return i;
+            return;
         }
         if (ConsumeSkip())
-            return i;
+            return;
         switch (c) {
         case '*':
             State().dest = Destination::Skip;
@@ -426,7 +377,6 @@ private:
         default:
             break;
         }
-        return i;
     }
 
     // Counts a token against the fallback of the last \uN; true when it is to be skipped.
@@ -571,8 +521,6 @@ private:
             break;
         case ControlWord::U:
             Unicode(param);
-            break;
-        case ControlWord::Bin:
             break;
         }
     }

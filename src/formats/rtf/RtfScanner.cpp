@@ -29,41 +29,6 @@ int HexValue(char c)
 
 } // namespace
 
-bool RtfScanner::Next(Token& token)
-{
-    if (at_ >= source_.size())
-        return false;
-    token = Token{};
-    const size_t start = at_;
-    switch (source_[at_]) {
-    case '{':
-        token.Kind = TokenKind::Open;
-        ++at_;
-        break;
-    case '}':
-        token.Kind = TokenKind::Close;
-        ++at_;
-        break;
-    case '\\':
-        Control(token);
-        break;
-    case '\r':
-    case '\n':
-        token.Kind = TokenKind::LineEnd;
-        while (at_ < source_.size() && (source_[at_] == '\r' || source_[at_] == '\n'))
-            ++at_;
-        break;
-    default:
-        token.Kind = TokenKind::Text;
-        at_ = source_.find_first_of("{}\\\r\n", at_);
-        if (at_ == std::string_view::npos)
-            at_ = source_.size();
-        break;
-    }
-    token.Raw = source_.substr(start, at_ - start);
-    return true;
-}
-
 void RtfScanner::Control(Token& token)
 {
     ++at_; // the backslash

@@ -29,31 +29,46 @@ SpellDictionaries::SpellDictionaries(fs::path programFolder, CollationKeyMaker c
 {
 }
 
-LineList SpellDictionaries::ReadDictionary(const fs::path& path) const
+result::Result<LineList> SpellDictionaries::ReadDictionary(const fs::path& path) const
 {
+    // The message names the master dictionary whichever of the two fails.
+    const result::Failure unreadable =
+        result::Fail(result::Reason::Missing, "Cannot load dictionary file:\r\n\"" + MasterPath().string());
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
-    std::string bytes;
-    if (error || size > MaxDictionaryBytes || safefile::ReadWhole(path, bytes) != safefile::ReadResult::Done)
-        throw DictionaryError("Cannot load dictionary file:\r\n\"" + MasterPath().string());
-    return spell::ParseDictionary(bytes);
+    if (error || size > MaxDictionaryBytes)
+        return unreadable;
+    const auto bytes = safefile::ReadWhole(path);
+    if (!bytes)
+        return unreadable;
+    return spell::ParseDictionary(*bytes);
 }
 
-void SpellDictionaries::LoadDictionaries()
+result::Status SpellDictionaries::LoadDictionaries()
 {
     if (!FileExists(MasterPath()))
-        throw DictionaryError("Cannot load master dictionary file:\r\n\"" + MasterPath().string());
+        return result::Fail(result::Reason::Missing,
+                            "Cannot load master dictionary file:\r\n\"" + MasterPath().string());
     std::optional<LineList> masterWords;
-    if (master_.Empty())
-        masterWords = ReadDictionary(MasterPath());
+    if (master_.Empty()) {
+        auto words = ReadDictionary(MasterPath());
+        if (!words)
+            return words.Error();
+        masterWords = std::move(*words);
+    }
     std::optional<LineList> customWords;
-    if (FileExists(CustomPath()))
-        customWords = ReadDictionary(CustomPath());
+    if (FileExists(CustomPath())) {
+        auto words = ReadDictionary(CustomPath());
+        if (!words)
+            return words.Error();
+        customWords = std::move(*words);
+    }
 
     if (masterWords)
         master_.Assign(std::move(*masterWords));
     if (customWords)
         custom_.Assign(std::move(*customWords));
+    return {};
 }
 
 bool SpellDictionaries::CheckWord(std::string_view word, LineList& suggestions) const
@@ -72,11 +87,10 @@ bool SpellDictionaries::CheckWord(std::string_view word, LineList& suggestions) 
     return false;
 }
 
-void SpellDictionaries::AddToCustomDictionary(std::string_view word)
+result::Status SpellDictionaries::AddToCustomDictionary(std::string_view word)
 {
     custom_.Add(spell::LowerCaseAscii(word));
-    if (const auto failure = safefile::WriteWhole(CustomPath(), JoinLines(custom_.Words())))
-        throw DictionaryError(*failure);
+    return safefile::WriteWhole(CustomPath(), JoinLines(custom_.Words()));
 }
 
 void SpellDictionaries::AddToIgnoreAll(std::string_view word)

@@ -4,18 +4,12 @@
 // case-insensitive collation, so Hello, hello and HELLO are one word to each of them.
 #pragma once
 
+#include "base/result/Result.h"
 #include "base/text/TextLines.h"
 #include "formats/wordlists/WordList.h"
 
 #include <filesystem>
-#include <stdexcept>
 #include <string_view>
-
-// A dictionary that cannot be loaded or written; the text is the one to show the user.
-class DictionaryError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class SpellDictionaries {
 public:
@@ -27,9 +21,9 @@ public:
 
     // Prepares the lists for a pass. English.dic must exist, and is read only while the master
     // list is empty; Custom.dic, when present, replaces the custom list (so changes made to it
-    // between passes are seen). On failure throws DictionaryError with the message to show,
-    // and the lists keep what they held.
-    void LoadDictionaries();
+    // between passes are seen). A failure (Missing, with the message to show) leaves the lists
+    // as they were.
+    result::Status LoadDictionaries();
 
     // Whether the word, letter case ignored, is in the custom list, the ignore list or the
     // master list. For an unknown word, suggestions is replaced by the master words around the
@@ -38,9 +32,9 @@ public:
     bool CheckWord(std::string_view word, LineList& suggestions) const;
 
     // Adds the word with A to Z lower-cased to the custom list, then replaces Custom.dic by the
-    // whole list. When the file cannot be written, throws DictionaryError with the reason;
+    // whole list. When the file cannot be written, fails (WriteFailed) with the reason to show;
     // the word stays in the list for the rest of the run.
-    void AddToCustomDictionary(std::string_view word);
+    result::Status AddToCustomDictionary(std::string_view word);
 
     // Adds the word with A to Z lower-cased to the ignore list, for the rest of the run.
     void AddToIgnoreAll(std::string_view word);
@@ -53,7 +47,7 @@ public:
     std::filesystem::path CustomPath() const { return programFolder_ / "Custom.dic"; }
 
 private:
-    LineList ReadDictionary(const std::filesystem::path& path) const;
+    result::Result<LineList> ReadDictionary(const std::filesystem::path& path) const;
 
     std::filesystem::path programFolder_;
     WordList master_;

@@ -4,6 +4,7 @@
 #include "base/io/SafeFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -18,13 +19,16 @@ const std::string TooManyEntries =
 // Backup files are a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t MaxBackupBytes = 64u << 20;
 
+// The calendar date of a stored date; nothing for a number outside the years 1 to 9999 (a
+// damaged or hand-made entry), which no day of the calendar shows.
 std::optional<calendar::Date> MonthAndDay(double date)
 {
-    try {
-        return calendar::DecodeDate(date);
-    } catch (const calendar::ConvertError&) {
+    static const double first = calendar::EncodeDate(1, 1, 1);
+    static const double last = calendar::EncodeDate(9999, 12, 31);
+    const double day = std::trunc(date);
+    if (!(day >= first && day <= last))
         return std::nullopt;
-    }
+    return calendar::DecodeDate(date);
 }
 
 std::string ValueNameOr(std::string_view name)
@@ -32,14 +36,9 @@ std::string ValueNameOr(std::string_view name)
     return name.empty() ? DefaultValueName : std::string(name);
 }
 
-std::string WithReason(std::string message, const std::string& reason)
-{
-    return reason.empty() ? message : message + "\r\n" + reason;
-}
-
 } // namespace
 
-std::string ReadWorkingStore(const platform::RegistryFile& store, std::string_view valueName)
+result::Result<std::string> ReadWorkingStore(const platform::RegistryFile& store, std::string_view valueName)
 {
     const std::string name = ValueNameOr(valueName);
     platform::Registry registry(store);
@@ -47,9 +46,9 @@ std::string ReadWorkingStore(const platform::RegistryFile& store, std::string_vi
     if (registry.OpenKey(BirthdayKey, true))
         data = registry.ReadValue(name);
     if (!data)
-        return {};
-    if (data->Type != platform::rtBinary || data->Bytes.size() > MaxStoredBytes)
-        throw BirthdayBookError("Invalid data type for '" + name + "'");
+        return std::string();
+    if (data->Type != platform::RegType::Binary || data->Bytes.size() > MaxStoredBytes)
+        return result::Fail(result::Reason::Damaged, "Invalid data type for '" + name + "'");
     return std::move(data->Bytes);
 }
 
@@ -193,71 +192,76 @@ void BirthdayEntryComponent::Apply(const StreamContent& content)
     entries_.EndUpdate();
 }
 
-void BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
+result::Status BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
 {
-    if (const auto failure = safefile::WriteWhole(fileName, Stream()))
-        throw BirthdayBookError("Cannot create file \"" + fileName.string() + "\". " + *failure);
+    if (const result::Status written = safefile::WriteWhole(fileName, Stream()); !written)
+        return result::Fail(result::Reason::WriteFailed,
+                            "Cannot create file \"" + fileName.string() + "\". " + written.Message());
     entries_.SetModified(false);
+    return {};
 }
 
-int BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
+result::Status BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
 {
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(fileName, sizeError);
-    std::string bytes;
-    if (!sizeError && size > MaxBackupBytes) {
-        loadError_ = "The file \"" + fileName.string() + "\" is far too large for a birthday backup";
-        return 1;
-    }
-    if (sizeError || safefile::ReadWhole(fileName, bytes) != safefile::ReadResult::Done) {
-        loadError_ = "Cannot open file \"" + fileName.string() + "\"";
-        return 1;
-    }
-    const StreamContent content = ReadEntryStream(bytes, codePage_);
-    if (!content.Error.empty()) {
-        loadError_ = content.Error;
-        return 1;
-    }
+    if (!sizeError && size > MaxBackupBytes)
+        return result::Fail(result::Reason::Refused,
+                            "The file \"" + fileName.string() + "\" is far too large for a birthday backup");
+    const auto bytes = sizeError ? result::Result<std::string>(result::Fail(result::Reason::Missing, ""))
+                                 : safefile::ReadWhole(fileName);
+    if (!bytes)
+        return result::Fail(result::Reason::Missing, "Cannot open file \"" + fileName.string() + "\"");
+    const StreamContent content = ReadEntryStream(*bytes, codePage_);
+    if (!content.Status)
+        return result::Fail(result::Reason::Damaged, content.Status.Message());
     Apply(content);
     entries_.SetModified(false);
-    loadError_.clear();
     loadedCount_ = static_cast<int>(content.Entries.size());
-    return 0;
+    return {};
 }
 
-void BirthdayEntryComponent::SaveToRegistry(std::string_view valueName)
+result::Status BirthdayEntryComponent::SaveToRegistry(std::string_view valueName)
 {
     const std::string name = ValueNameOr(valueName);
     std::string bytes = Stream();
     if (bytes.size() > MaxStoredBytes) {
         entries_.SetModified(true);
-        throw BirthdayBookError(TooManyEntries);
+        return result::Fail(result::Reason::Refused, TooManyEntries);
     }
     platform::Registry registry(store_);
-    if (!registry.OpenKey(BirthdayKey, true) ||
-        !registry.WriteValue(name, platform::RegData{platform::rtBinary, std::move(bytes)})) {
+    auto written = registry.OpenKey(BirthdayKey, true);
+    if (written)
+        written = registry.WriteValue(name, platform::RegData{platform::RegType::Binary, std::move(bytes)});
+    if (!written) {
         entries_.SetModified(true);
-        throw BirthdayBookError(WithReason("Failed to set data for '" + name + "'", registry.LastError()));
+        return result::Fail(result::Reason::WriteFailed,
+                            "Failed to set data for '" + name + "'\r\n" + written.Message());
     }
     entries_.SetModified(false);
+    return {};
 }
 
-void BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
+result::Status BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
 {
-    const std::string bytes = ReadWorkingStore(store_, valueName);
-    if (bytes.empty()) {
+    const auto bytes = ReadWorkingStore(store_, valueName);
+    if (!bytes)
+        return bytes.Error();
+    if (bytes->empty()) {
         entries_.Clear();
-        return;
+        return {};
     }
-    const StreamContent content = ReadEntryStream(bytes, codePage_);
+    const StreamContent content = ReadEntryStream(*bytes, codePage_);
     Apply(content);
     entries_.SetModified(false);
-    if (!content.Error.empty())
-        throw BirthdayBookError(
-            "Your stored birthday entries could not be read completely (" + content.Error + ").\r\nThe " +
-            std::to_string(content.Entries.size()) +
-            " entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
-            "the entries. Restore a recent backup to get the others back.");
+    if (!content.Status)
+        return result::Fail(
+            result::Reason::Damaged,
+            "Your stored birthday entries could not be read completely (" + content.Status.Message() + ").\r\nThe " +
+                std::to_string(content.Entries.size()) +
+                " entries read before the fault are shown; the stored data is left as it is\r\nunless you "
+                "change the entries. Restore a recent backup to get the others back.");
+    return {};
 }
 
 } // namespace birthdays

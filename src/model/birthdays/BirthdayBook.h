@@ -3,6 +3,7 @@
 // memory, backup files and the working store in the settings (BirthdayEntryComponent).
 #pragma once
 
+#include "base/result/Result.h"
 #include "formats/birthdays/BirthdayStream.h"
 #include "platform/registry/Registry.h"
 
@@ -11,18 +12,11 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace birthdays {
-
-// A failure of the component, carrying the message for the user.
-class BirthdayBookError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class BirthdayBook;
 
@@ -114,8 +108,10 @@ inline constexpr std::string_view BirthdayKey = "Software\\Kestrine\\BirthDay\\"
 inline constexpr size_t MaxStoredBytes = 65534;
 
 // The bytes of the working store's value valueName ("Data" when empty): none when the value is
-// missing. Throws BirthdayBookError for a value of another type or over MaxStoredBytes.
-std::string ReadWorkingStore(const platform::RegistryFile& store, std::string_view valueName = {});
+// missing. A value of another type or over MaxStoredBytes fails (Damaged) with "Invalid data
+// type for '%s'".
+result::Result<std::string> ReadWorkingStore(const platform::RegistryFile& store,
+                                             std::string_view valueName = {});
 
 // Owns the list and moves it, always whole, to and from backup files and the working store.
 class BirthdayEntryComponent {
@@ -129,24 +125,24 @@ public:
     // The list in the stored format.
     std::string Stream() const;
 
-    // Writes the list to the file, replacing it safely; then clears Modified. Throws
-    // BirthdayBookError when the file cannot be written.
-    void SaveToFile(const std::filesystem::path& fileName);
-    // Reads the file into the list: 0 when it was read whole (Modified is then cleared); 1 when
-    // it could not be, leaving the list as it was, with the reason in LoadError().
-    int LoadFromFile(const std::filesystem::path& fileName);
-    const std::string& LoadError() const { return loadError_; }
+    // Writes the list to the file, replacing it safely; then clears Modified. Fails
+    // (WriteFailed) when the file cannot be written.
+    result::Status SaveToFile(const std::filesystem::path& fileName);
+    // Reads the file into the list and clears Modified. Fails when the file cannot be read
+    // (Missing), is far too large for a backup (Refused) or is not one read whole (Damaged),
+    // leaving the list as it was.
+    result::Status LoadFromFile(const std::filesystem::path& fileName);
     // How many entries the last file read whole held (none leaves the list as it was).
     int LoadedCount() const { return loadedCount_; }
 
     // The working store: the binary value valueName ("Data" when empty) of BirthdayKey.
-    // Saving throws BirthdayBookError when the list is too large for the value or the settings
-    // cannot be written; the list then stays modified. Loading throws for a value of another
-    // type; a value that cannot be read whole keeps the entries read before the fault, leaves
-    // the list unmodified (so nothing overwrites the stored value unless the user changes the
-    // entries) and throws with a message that says so.
-    void SaveToRegistry(std::string_view valueName = {});
-    void LoadFromRegistry(std::string_view valueName = {});
+    // Saving fails when the list is too large for the value (Refused) or the settings cannot
+    // be written (WriteFailed); the list then stays modified. Loading fails for a value of
+    // another type; a value that cannot be read whole keeps the entries read before the
+    // fault, leaves the list unmodified (so nothing overwrites the stored value unless the
+    // user changes the entries) and fails (Damaged) with a message that says so.
+    result::Status SaveToRegistry(std::string_view valueName = {});
+    result::Status LoadFromRegistry(std::string_view valueName = {});
 
 private:
     void Apply(const StreamContent& content);
@@ -154,7 +150,6 @@ private:
     platform::RegistryFile store_;
     int codePage_;
     BirthdayBook entries_;
-    std::string loadError_;
     int loadedCount_ = 0;
 };
 

@@ -1,33 +1,10 @@
 #include "model/browse/BrowseList.h"
 
-#include "base/dates/CalendarDate.h"
 #include "platform/locale/CharCase.h"
 
 namespace browse {
 
 namespace {
-
-std::optional<int> Digits(std::string_view text)
-{
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-std::optional<DayDate> DateOf(std::string_view line)
-{
-    if (line.size() < 8)
-        return std::nullopt;
-    const auto year = Digits(line.substr(0, 4)), month = Digits(line.substr(4, 2)),
-               day = Digits(line.substr(6, 2));
-    if (!year || !month || !day || !calendar::IsValidDate(*year, *month, *day))
-        return std::nullopt;
-    return DayDate{*year, *month, *day};
-}
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -38,15 +15,6 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// The characters between the mood digit and the first "@@"; none when there is no "@@".
-std::string_view TitleOf(std::string_view line)
-{
-    const size_t separator = line.find("@@", 8);
-    if (separator == std::string_view::npos || separator < 9)
-        return {};
-    return line.substr(9, separator - 9);
-}
-
 } // namespace
 
 std::vector<BrowseRow> BuildBrowseRows(const DiaryText& text)
@@ -54,15 +22,13 @@ std::vector<BrowseRow> BuildBrowseRows(const DiaryText& text)
     std::vector<BrowseRow> rows;
     rows.reserve(text.Count());
     for (size_t record = text.Count(); record-- > 0;) {
-        const std::string_view line = text[record];
-        const auto date = DateOf(line);
-        if (!date)
+        const DayParts parts = ParseDayRecord(text[record]);
+        if (!parts.Date)
             continue;
         BrowseRow row;
-        row.Date = *date;
-        if (line.size() > 8 && line[8] >= '0' && line[8] <= '9')
-            row.Mood = line[8] - '0';
-        const std::string_view title = Trimmed(TitleOf(line));
+        row.Date = *parts.Date;
+        row.Mood = parts.Mood.value_or(-1);
+        const std::string_view title = Trimmed(parts.Title);
         row.Title = title.empty() ? UntitledDay : std::string(title);
         row.Record = record;
         rows.push_back(std::move(row));
@@ -107,7 +73,7 @@ bool BrowseSearch::operator()(const BrowseRow& row) const
         return true;
     if (!fullContent_ || row.Record >= text_.Count())
         return false;
-    return bodyText_(ParseDayRecord(text_[row.Record]).Body).find(needle_) != std::string::npos;
+    return bodyText_(ParseDayRecord(text_[row.Record]).Body()).find(needle_) != std::string::npos;
 }
 
 } // namespace browse

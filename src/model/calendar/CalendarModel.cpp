@@ -18,29 +18,29 @@ std::string EnclosedInCommas(std::string_view text)
 
 std::string DayList::Text() const
 {
-    return Stored.size() >= 2 ? Stored.substr(1, Stored.size() - 2) : std::string();
+    return stored_.size() >= 2 ? stored_.substr(1, stored_.size() - 2) : std::string();
 }
 
 void DayList::SetText(std::string_view text)
 {
-    Stored = EnclosedInCommas(text);
+    stored_ = EnclosedInCommas(text);
 }
 
 bool DayList::Contains(std::string_view cellText) const
 {
-    return Stored.find(EnclosedInCommas(cellText)) != std::string::npos;
+    return stored_.find(EnclosedInCommas(cellText)) != std::string::npos;
 }
 
-CalendarModel::CalendarModel() : Selected(LocalToday())
+CalendarModel::CalendarModel() : selected_(LocalToday())
 {
     UpdateCalendar();
 }
 
 void CalendarModel::SetClock(std::function<Date()> clock)
 {
-    Clock = std::move(clock);
-    if (UseToday) {
-        Selected = Today();
+    clock_ = std::move(clock);
+    if (useToday_) {
+        selected_ = Today();
         UpdateCalendar();
     }
 }
@@ -48,7 +48,7 @@ void CalendarModel::SetClock(std::function<Date()> clock)
 void CalendarModel::SetCalendarDate(const Date& date)
 {
     EncodeDate(date.Year, date.Month, date.Day); // refuses a date that does not exist
-    Selected = date;
+    selected_ = date;
     UpdateCalendar();
     Change();
 }
@@ -56,37 +56,37 @@ void CalendarModel::SetCalendarDate(const Date& date)
 void CalendarModel::SetDatePart(Date date)
 {
     EncodeDate(date.Year, date.Month, date.Day);
-    Selected = date;
-    UseToday = false;
+    selected_ = date;
+    useToday_ = false;
     UpdateCalendar();
     Change();
 }
 
 void CalendarModel::SetYear(int year)
 {
-    if (year <= 0 || year == Selected.Year)
+    if (year <= 0 || year == selected_.Year)
         return;
-    SetDatePart({year, Selected.Month, Selected.Day});
+    SetDatePart({year, selected_.Month, selected_.Day});
 }
 
 void CalendarModel::SetMonth(int month)
 {
-    if (month <= 0 || month > 12 || month == Selected.Month)
+    if (month <= 0 || month > 12 || month == selected_.Month)
         return;
-    SetDatePart({Selected.Year, month, Selected.Day});
+    SetDatePart({selected_.Year, month, selected_.Day});
 }
 
 void CalendarModel::SetDay(int day)
 {
-    if (day <= 0 || day > DaysThisMonth() || day == Selected.Day)
+    if (day <= 0 || day > DaysThisMonth() || day == selected_.Day)
         return;
-    SetDatePart({Selected.Year, Selected.Month, day});
+    SetDatePart({selected_.Year, selected_.Month, day});
 }
 
 void CalendarModel::StepMonth(int step)
 {
-    int year = Selected.Year;
-    int month = Selected.Month + step;
+    int year = selected_.Year;
+    int month = selected_.Month + step;
     if (month > 12) {
         month = 1;
         ++year;
@@ -95,7 +95,7 @@ void CalendarModel::StepMonth(int step)
         --year;
     }
     const int length = DaysPerMonth(year, month);
-    SetCalendarDate({year, month, Selected.Day < length ? Selected.Day : length});
+    SetCalendarDate({year, month, selected_.Day < length ? selected_.Day : length});
 }
 
 void CalendarModel::NextMonth()
@@ -110,9 +110,9 @@ void CalendarModel::PrevMonth()
 
 void CalendarModel::StepYear(int step)
 {
-    if (IsLeapYear(Selected.Year) && Selected.Month == 2 && Selected.Day == 29)
+    if (IsLeapYear(selected_.Year) && selected_.Month == 2 && selected_.Day == 29)
         SetDay(28);
-    SetYear(Selected.Year + step);
+    SetYear(selected_.Year + step);
 }
 
 void CalendarModel::NextYear()
@@ -127,56 +127,56 @@ void CalendarModel::PrevYear()
 
 void CalendarModel::SetUseCurrentDate(bool value)
 {
-    if (value == UseToday)
+    if (value == useToday_)
         return;
-    UseToday = value;
+    useToday_ = value;
     if (value) {
-        Selected = Today();
+        selected_ = Today();
         UpdateCalendar();
     }
 }
 
 void CalendarModel::SetStartOfWeek(int dayOfWeek)
 {
-    if (dayOfWeek < 0 || dayOfWeek > 6 || dayOfWeek == WeekStart)
+    if (dayOfWeek < 0 || dayOfWeek > 6 || dayOfWeek == weekStart_)
         return;
-    WeekStart = dayOfWeek;
+    weekStart_ = dayOfWeek;
     UpdateCalendar();
 }
 
 void CalendarModel::SetActiveDays(std::string_view days)
 {
-    Active.SetText(days);
+    active_.SetText(days);
     UpdateCalendar();
 }
 
 void CalendarModel::SetSpecialDays(std::string_view days)
 {
-    Special.SetText(days);
+    special_.SetText(days);
     UpdateCalendar();
 }
 
 DayState CalendarModel::DayStateOf(std::string_view cellText) const
 {
-    if (Special.Contains(cellText))
-        return dsSpecial;
-    if (Active.Contains(cellText))
-        return dsActive;
-    return dsNormal;
+    if (special_.Contains(cellText))
+        return DayState::Special;
+    if (active_.Contains(cellText))
+        return DayState::Active;
+    return DayState::Normal;
 }
 
 int CalendarModel::CellDay(int col, int row) const
 {
     if (row < 1 || row >= Rows || col < 0 || col >= Columns)
         return 0;
-    const int day = col + Offset + (row - 1) * 7;
+    const int day = col + offset_ + (row - 1) * 7;
     return day >= 1 && day <= DaysThisMonth() ? day : 0;
 }
 
 std::string CalendarModel::CellText(int col, int row) const
 {
     if (row == 0 && col >= 0 && col < Columns)
-        return DayNames[(WeekStart + col) % 7];
+        return dayNames_[(weekStart_ + col) % 7];
     const int day = CellDay(col, row);
     return day > 0 ? std::to_string(day) : std::string();
 }
@@ -184,12 +184,12 @@ std::string CalendarModel::CellText(int col, int row) const
 double CalendarModel::CellDate(int col, int row) const
 {
     const int day = CellDay(col, row);
-    return day > 0 ? EncodeDate(Selected.Year, Selected.Month, day) : 0.0;
+    return day > 0 ? EncodeDate(selected_.Year, selected_.Month, day) : 0.0;
 }
 
 bool CalendarModel::CanSelectCell(int col, int row) const
 {
-    return !(IsReadOnly && !IsUpdating) && !CellText(col, row).empty();
+    return !(readOnly_ && !updating_) && !CellText(col, row).empty();
 }
 
 void CalendarModel::ClickCell(int col, int row)
@@ -205,13 +205,13 @@ void CalendarModel::UpdateCalendar()
         bool& Flag;
         explicit UpdatingFlag(bool& flag) : Flag(flag) { Flag = true; }
         ~UpdatingFlag() { Flag = false; }
-    } updating(IsUpdating);
+    } updating(updating_);
 
-    const int firstWeekday = DayOfWeek(Selected.Year, Selected.Month, 1);
-    Offset = 2 - ((firstWeekday - WeekStart + 7) % 7);
-    if (Offset == 2)
-        Offset = -5;
-    const int position = Selected.Day - Offset;
+    const int firstWeekday = DayOfWeek(selected_.Year, selected_.Month, 1);
+    offset_ = 2 - ((firstWeekday - weekStart_ + 7) % 7);
+    if (offset_ == 2)
+        offset_ = -5;
+    const int position = selected_.Day - offset_;
     ShowCurrentCell(position % 7, position / 7 + 1);
 }
 

@@ -12,7 +12,7 @@
 
 namespace calendar {
 
-enum DayState { dsNormal, dsActive, dsSpecial };
+enum class DayState { Normal, Active, Special };
 
 // A list of day numbers as the user writes it ("1,5,31"), kept with a comma at both ends so
 // that a day is found by the text ",<day>," (exactly as the cell shows it).
@@ -23,7 +23,7 @@ public:
     bool Contains(std::string_view cellText) const;
 
 private:
-    std::string Stored;
+    std::string stored_;
 };
 
 class CalendarModel {
@@ -36,20 +36,24 @@ public:
     CalendarModel(const CalendarModel&) = delete;
     CalendarModel& operator=(const CalendarModel&) = delete;
 
-    // The selected date; writing it always announces a change, even to the same date.
-    Date CalendarDate() const { return Selected; }
+    // The selected date; writing it always announces a change, even to the same date. The
+    // setters are given dates by the program: one that does not exist is a programmer error
+    // (calendar::EncodeDate throws).
+    Date CalendarDate() const { return selected_; }
     void SetCalendarDate(const Date& date);
 
-    int Year() const { return Selected.Year; }
-    int Month() const { return Selected.Month; }
-    int Day() const { return Selected.Day; }
+    int Year() const { return selected_.Year; }
+    int Month() const { return selected_.Month; }
+    int Day() const { return selected_.Day; }
     // Values of 0 or below, a month above 12 and a day beyond the month are ignored. A month
-    // that lacks the selected day throws ConvertError and leaves the date as it was.
+    // that lacks the selected day is a programmer error (throws, leaving the date as it was):
+    // set the day first, or step with NextMonth and PrevMonth.
     void SetYear(int year);
     void SetMonth(int month);
     void SetDay(int day);
 
-    // The same day in the neighbouring month, or that month's last day when it is shorter.
+    // The same day in the neighbouring month, across the turn of the year, or that month's
+    // last day when it is shorter (31 January, then 29 February in a leap year).
     void NextMonth();
     void PrevMonth();
     // 29 February first becomes the 28th (one change), then the year moves (another change).
@@ -61,30 +65,30 @@ public:
     void SetClock(std::function<Date()> clock);
 
     // Switching it on selects today, without announcing a change.
-    bool UseCurrentDate() const { return UseToday; }
+    bool UseCurrentDate() const { return useToday_; }
     void SetUseCurrentDate(bool value);
 
     // The day of the week in column 0: 0 Sunday ... 6 Saturday.
-    int StartOfWeek() const { return WeekStart; }
+    int StartOfWeek() const { return weekStart_; }
     void SetStartOfWeek(int dayOfWeek);
 
     // The user cannot move the selection; the program still can.
-    bool ReadOnly() const { return IsReadOnly; }
-    void SetReadOnly(bool value) { IsReadOnly = value; }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
 
-    std::string ActiveDays() const { return Active.Text(); }
+    std::string ActiveDays() const { return active_.Text(); }
     void SetActiveDays(std::string_view days);
-    std::string SpecialDays() const { return Special.Text(); }
+    std::string SpecialDays() const { return special_.Text(); }
     void SetSpecialDays(std::string_view days);
     // Special wins over active.
     DayState DayStateOf(std::string_view cellText) const;
 
     // Header texts, index 0 = Sunday ... 6 = Saturday (UTF-8).
-    void SetDayNames(const std::array<std::string, 7>& names) { DayNames = names; }
+    void SetDayNames(const std::array<std::string, 7>& names) { dayNames_ = names; }
 
     // The day that column 0 of the first week row would show; between -5 and 1.
-    int MonthOffset() const { return Offset; }
-    int DaysThisMonth() const { return DaysPerMonth(Selected.Year, Selected.Month); }
+    int MonthOffset() const { return offset_; }
+    int DaysThisMonth() const { return DaysPerMonth(selected_.Year, selected_.Month); }
 
     // Row 0 holds the day names; a week-row cell its day number, or nothing outside the month.
     std::string CellText(int col, int row) const;
@@ -100,10 +104,10 @@ public:
 
     // Lays the month out again and shows the selected day's cell as current.
     void UpdateCalendar();
-    bool Updating() const { return IsUpdating; }
+    bool Updating() const { return updating_; }
 
 protected:
-    virtual Date Today() const { return Clock ? Clock() : LocalToday(); }
+    virtual Date Today() const { return clock_ ? clock_() : LocalToday(); }
     // UpdateCalendar asks the view to make (col, row) the current cell and to repaint.
     virtual void ShowCurrentCell(int col, int row) {}
     // The date was changed by the calendar.
@@ -114,16 +118,16 @@ private:
     void StepMonth(int step);
     void StepYear(int step);
 
-    Date Selected;
-    int Offset = 1;
-    bool IsReadOnly = false;
-    int WeekStart = 0;
-    bool IsUpdating = false;
-    bool UseToday = true;
-    DayList Active;
-    DayList Special;
-    std::array<std::string, 7> DayNames;
-    std::function<Date()> Clock;
+    Date selected_;
+    int offset_ = 1;
+    bool readOnly_ = false;
+    int weekStart_ = 0;
+    bool updating_ = false;
+    bool useToday_ = true;
+    DayList active_;
+    DayList special_;
+    std::array<std::string, 7> dayNames_;
+    std::function<Date()> clock_;
 };
 
 } // namespace calendar

@@ -8,7 +8,7 @@ namespace widgets {
 
 namespace {
 
-constexpr double kTableRadius = 8000.0;
+constexpr double TableRadius = 8000.0;
 
 int Wrap(int position)
 {
@@ -37,8 +37,8 @@ ClockFace::ClockFace(const ClockRect& area, double pixelAspect) : face_(area)
     centre_ = {face_.Left + face_.Width / 2.0, face_.Top + face_.Height / 2.0};
     for (int k = 0; k < 60; ++k) {
         const double angle = k * 6.0 * M_PI / 180.0;
-        marks_[static_cast<std::size_t>(k)] = {kTableRadius * std::sin(angle),
-                                               -kTableRadius * std::cos(angle) / aspect};
+        marks_[static_cast<std::size_t>(k)] = {TableRadius * std::sin(angle),
+                                               -TableRadius * std::cos(angle) / aspect};
     }
 }
 
@@ -46,7 +46,7 @@ ClockPoint ClockFace::At(int position, double percent) const
 {
     const ClockPoint& mark = marks_[static_cast<std::size_t>(Wrap(position))];
     const double length = radius_ * percent / 100.0;
-    return {centre_.X + mark.X * length / kTableRadius, centre_.Y + mark.Y * length / kTableRadius};
+    return {centre_.X + mark.X * length / TableRadius, centre_.Y + mark.Y * length / TableRadius};
 }
 
 std::array<ClockPoint, 4> ClockFace::Kite(int position, double side, double tip, double tail) const

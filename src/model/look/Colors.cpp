@@ -11,59 +11,59 @@ namespace {
 
 using NamedColor = std::pair<std::string_view, RgbColor>;
 
-constexpr std::array kNamedColors = {
-    NamedColor{"black", clBlack},
-    NamedColor{"maroon", clMaroon},
-    NamedColor{"green", clGreen},
-    NamedColor{"olive", clOlive},
-    NamedColor{"navy", clNavy},
-    NamedColor{"purple", clPurple},
-    NamedColor{"teal", clTeal},
-    NamedColor{"gray", clGray},
-    NamedColor{"silver", clSilver},
-    NamedColor{"red", clRed},
-    NamedColor{"lime", clLime},
-    NamedColor{"yellow", clYellow},
-    NamedColor{"blue", clBlue},
-    NamedColor{"fuchsia", clFuchsia},
-    NamedColor{"aqua", clAqua},
-    NamedColor{"white", clWhite},
+constexpr std::array NamedColors = {
+    NamedColor{"black", Black},
+    NamedColor{"maroon", Maroon},
+    NamedColor{"green", Green},
+    NamedColor{"olive", Olive},
+    NamedColor{"navy", Navy},
+    NamedColor{"purple", Purple},
+    NamedColor{"teal", Teal},
+    NamedColor{"gray", Gray},
+    NamedColor{"silver", Silver},
+    NamedColor{"red", Red},
+    NamedColor{"lime", Lime},
+    NamedColor{"yellow", Yellow},
+    NamedColor{"blue", Blue},
+    NamedColor{"fuchsia", Fuchsia},
+    NamedColor{"aqua", Aqua},
+    NamedColor{"white", White},
     NamedColor{"moneygreen", RGBColor(0xC0, 0xDC, 0xC0)},
     NamedColor{"skyblue", RGBColor(0xA6, 0xCA, 0xF0)},
     NamedColor{"cream", RGBColor(0xFF, 0xFB, 0xF0)},
     NamedColor{"medgray", RGBColor(0xA0, 0xA0, 0xA4)},
-    NamedColor{"scrollbar", SystemColor(COLOR_SCROLLBAR)},
-    NamedColor{"background", SystemColor(COLOR_BACKGROUND)},
-    NamedColor{"activecaption", SystemColor(COLOR_ACTIVECAPTION)},
-    NamedColor{"inactivecaption", SystemColor(COLOR_INACTIVECAPTION)},
-    NamedColor{"menu", SystemColor(COLOR_MENU)},
-    NamedColor{"window", SystemColor(COLOR_WINDOW)},
-    NamedColor{"windowframe", SystemColor(COLOR_WINDOWFRAME)},
-    NamedColor{"menutext", SystemColor(COLOR_MENUTEXT)},
-    NamedColor{"windowtext", SystemColor(COLOR_WINDOWTEXT)},
-    NamedColor{"captiontext", SystemColor(COLOR_CAPTIONTEXT)},
-    NamedColor{"activeborder", SystemColor(COLOR_ACTIVEBORDER)},
-    NamedColor{"inactiveborder", SystemColor(COLOR_INACTIVEBORDER)},
-    NamedColor{"appworkspace", SystemColor(COLOR_APPWORKSPACE)},
-    NamedColor{"highlight", SystemColor(COLOR_HIGHLIGHT)},
-    NamedColor{"highlighttext", SystemColor(COLOR_HIGHLIGHTTEXT)},
-    NamedColor{"btnface", SystemColor(COLOR_BTNFACE)},
-    NamedColor{"btnshadow", SystemColor(COLOR_BTNSHADOW)},
-    NamedColor{"graytext", SystemColor(COLOR_GRAYTEXT)},
-    NamedColor{"btntext", SystemColor(COLOR_BTNTEXT)},
-    NamedColor{"inactivecaptiontext", SystemColor(COLOR_INACTIVECAPTIONTEXT)},
-    NamedColor{"btnhighlight", SystemColor(COLOR_BTNHIGHLIGHT)},
-    NamedColor{"3ddkshadow", SystemColor(COLOR_3DDKSHADOW)},
-    NamedColor{"3dlight", SystemColor(COLOR_3DLIGHT)},
-    NamedColor{"infotext", SystemColor(COLOR_INFOTEXT)},
-    NamedColor{"infobk", SystemColor(COLOR_INFOBK)},
-    NamedColor{"hotlight", SystemColor(COLOR_HOTLIGHT)},
-    NamedColor{"gradientactivecaption", SystemColor(COLOR_GRADIENTACTIVECAPTION)},
-    NamedColor{"gradientinactivecaption", SystemColor(COLOR_GRADIENTINACTIVECAPTION)},
-    NamedColor{"menuhighlight", SystemColor(COLOR_MENUHIGHLIGHT)},
-    NamedColor{"menubar", SystemColor(COLOR_MENUBAR)},
-    NamedColor{"none", clNone},
-    NamedColor{"default", clDefault},
+    NamedColor{"scrollbar", SystemColor(SystemColorIndex::ScrollBar)},
+    NamedColor{"background", SystemColor(SystemColorIndex::Background)},
+    NamedColor{"activecaption", SystemColor(SystemColorIndex::ActiveCaption)},
+    NamedColor{"inactivecaption", SystemColor(SystemColorIndex::InactiveCaption)},
+    NamedColor{"menu", SystemColor(SystemColorIndex::Menu)},
+    NamedColor{"window", SystemColor(SystemColorIndex::Window)},
+    NamedColor{"windowframe", SystemColor(SystemColorIndex::WindowFrame)},
+    NamedColor{"menutext", SystemColor(SystemColorIndex::MenuText)},
+    NamedColor{"windowtext", SystemColor(SystemColorIndex::WindowText)},
+    NamedColor{"captiontext", SystemColor(SystemColorIndex::CaptionText)},
+    NamedColor{"activeborder", SystemColor(SystemColorIndex::ActiveBorder)},
+    NamedColor{"inactiveborder", SystemColor(SystemColorIndex::InactiveBorder)},
+    NamedColor{"appworkspace", SystemColor(SystemColorIndex::AppWorkspace)},
+    NamedColor{"highlight", SystemColor(SystemColorIndex::Highlight)},
+    NamedColor{"highlighttext", SystemColor(SystemColorIndex::HighlightText)},
+    NamedColor{"btnface", SystemColor(SystemColorIndex::ButtonFace)},
+    NamedColor{"btnshadow", SystemColor(SystemColorIndex::ButtonShadow)},
+    NamedColor{"graytext", SystemColor(SystemColorIndex::GrayText)},
+    NamedColor{"btntext", SystemColor(SystemColorIndex::ButtonText)},
+    NamedColor{"inactivecaptiontext", SystemColor(SystemColorIndex::InactiveCaptionText)},
+    NamedColor{"btnhighlight", SystemColor(SystemColorIndex::ButtonHighlight)},
+    NamedColor{"3ddkshadow", SystemColor(SystemColorIndex::DarkShadow3D)},
+    NamedColor{"3dlight", SystemColor(SystemColorIndex::Light3D)},
+    NamedColor{"infotext", SystemColor(SystemColorIndex::InfoText)},
+    NamedColor{"infobk", SystemColor(SystemColorIndex::InfoBackground)},
+    NamedColor{"hotlight", SystemColor(SystemColorIndex::HotLight)},
+    NamedColor{"gradientactivecaption", SystemColor(SystemColorIndex::GradientActiveCaption)},
+    NamedColor{"gradientinactivecaption", SystemColor(SystemColorIndex::GradientInactiveCaption)},
+    NamedColor{"menuhighlight", SystemColor(SystemColorIndex::MenuHighlight)},
+    NamedColor{"menubar", SystemColor(SystemColorIndex::MenuBar)},
+    NamedColor{"none", NoColor},
+    NamedColor{"default", DefaultColor},
 };
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
@@ -108,7 +108,7 @@ int ChannelByte(double value)
 
 std::optional<RgbColor> ColorFromName(std::string_view name)
 {
-    for (const auto& [known, color] : kNamedColors)
+    for (const auto& [known, color] : NamedColors)
         if (EqualIgnoringCase(known, name))
             return color;
     return std::nullopt;
@@ -169,7 +169,7 @@ RgbColor LightenIfDark(RgbColor colour, double threshold, double percent)
 RgbColor AverageColour(const std::function<RgbColor(int x, int y)>& pixel, int x1, int y1, int x2, int y2)
 {
     if (x2 < x1 || y2 < y1)
-        return clBlack;
+        return Black;
     std::int64_t red = 0, green = 0, blue = 0;
     for (int y = y1; y <= y2; ++y)
         for (int x = x1; x <= x2; ++x) {

@@ -13,8 +13,8 @@ namespace widgets {
 using RgbColor = std::uint32_t;
 
 // "No colour" (a property left unset) and "the default colour" of the owning widget.
-constexpr RgbColor clNone = 0x1FFFFFFF;
-constexpr RgbColor clDefault = 0x20000000;
+constexpr RgbColor NoColor = 0x1FFFFFFF;
+constexpr RgbColor DefaultColor = 0x20000000;
 
 constexpr RgbColor RGBColor(int red, int green, int blue)
 {
@@ -25,69 +25,79 @@ constexpr int RedOf(RgbColor color) { return static_cast<int>(color & 0xFF); }
 constexpr int GreenOf(RgbColor color) { return static_cast<int>(color >> 8 & 0xFF); }
 constexpr int BlueOf(RgbColor color) { return static_cast<int>(color >> 16 & 0xFF); }
 
-constexpr RgbColor SystemColor(int index) { return 0xFF000000u | static_cast<RgbColor>(index); }
-constexpr bool IsSystemColor(RgbColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
-constexpr int SystemColorIndex(RgbColor color) { return static_cast<int>(color & 0xFF); }
-
 // The system colours by index, as the windows of the program name them.
-enum SystemColorIndex {
-    COLOR_SCROLLBAR = 0,
-    COLOR_BACKGROUND = 1,
-    COLOR_ACTIVECAPTION = 2,
-    COLOR_INACTIVECAPTION = 3,
-    COLOR_MENU = 4,
-    COLOR_WINDOW = 5,
-    COLOR_WINDOWFRAME = 6,
-    COLOR_MENUTEXT = 7,
-    COLOR_WINDOWTEXT = 8,
-    COLOR_CAPTIONTEXT = 9,
-    COLOR_ACTIVEBORDER = 10,
-    COLOR_INACTIVEBORDER = 11,
-    COLOR_APPWORKSPACE = 12,
-    COLOR_HIGHLIGHT = 13,
-    COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15,
-    COLOR_BTNSHADOW = 16,
-    COLOR_GRAYTEXT = 17,
-    COLOR_BTNTEXT = 18,
-    COLOR_INACTIVECAPTIONTEXT = 19,
-    COLOR_BTNHIGHLIGHT = 20,
-    COLOR_3DDKSHADOW = 21,
-    COLOR_3DLIGHT = 22,
-    COLOR_INFOTEXT = 23,
-    COLOR_INFOBK = 24,
-    COLOR_HOTLIGHT = 26,
-    COLOR_GRADIENTACTIVECAPTION = 27,
-    COLOR_GRADIENTINACTIVECAPTION = 28,
-    COLOR_MENUHIGHLIGHT = 29,
-    COLOR_MENUBAR = 30,
+enum class SystemColorIndex {
+    ScrollBar = 0,
+    Background = 1,
+    ActiveCaption = 2,
+    InactiveCaption = 3,
+    Menu = 4,
+    Window = 5,
+    WindowFrame = 6,
+    MenuText = 7,
+    WindowText = 8,
+    CaptionText = 9,
+    ActiveBorder = 10,
+    InactiveBorder = 11,
+    AppWorkspace = 12,
+    Highlight = 13,
+    HighlightText = 14,
+    ButtonFace = 15,
+    ButtonShadow = 16,
+    GrayText = 17,
+    ButtonText = 18,
+    InactiveCaptionText = 19,
+    ButtonHighlight = 20,
+    DarkShadow3D = 21,
+    Light3D = 22,
+    InfoText = 23,
+    InfoBackground = 24,
+    HotLight = 26,
+    GradientActiveCaption = 27,
+    GradientInactiveCaption = 28,
+    MenuHighlight = 29,
+    MenuBar = 30,
 };
 
-constexpr RgbColor clBlack = RGBColor(0x00, 0x00, 0x00);
-constexpr RgbColor clMaroon = RGBColor(0x80, 0x00, 0x00);
-constexpr RgbColor clGreen = RGBColor(0x00, 0x80, 0x00);
-constexpr RgbColor clOlive = RGBColor(0x80, 0x80, 0x00);
-constexpr RgbColor clNavy = RGBColor(0x00, 0x00, 0x80);
-constexpr RgbColor clPurple = RGBColor(0x80, 0x00, 0x80);
-constexpr RgbColor clTeal = RGBColor(0x00, 0x80, 0x80);
-constexpr RgbColor clGray = RGBColor(0x80, 0x80, 0x80);
-constexpr RgbColor clSilver = RGBColor(0xC0, 0xC0, 0xC0);
-constexpr RgbColor clRed = RGBColor(0xFF, 0x00, 0x00);
-constexpr RgbColor clLime = RGBColor(0x00, 0xFF, 0x00);
-constexpr RgbColor clYellow = RGBColor(0xFF, 0xFF, 0x00);
-constexpr RgbColor clBlue = RGBColor(0x00, 0x00, 0xFF);
-constexpr RgbColor clFuchsia = RGBColor(0xFF, 0x00, 0xFF);
-constexpr RgbColor clAqua = RGBColor(0x00, 0xFF, 0xFF);
-constexpr RgbColor clWhite = RGBColor(0xFF, 0xFF, 0xFF);
+constexpr RgbColor SystemColor(SystemColorIndex index)
+{
+    return 0xFF000000u | static_cast<RgbColor>(index);
+}
+constexpr bool IsSystemColor(RgbColor color)
+{
+    return (color & 0xFF000000u) == 0xFF000000u;
+}
+// Which system colour a value names; only meaningful when IsSystemColor.
+constexpr SystemColorIndex SystemColorOf(RgbColor color)
+{
+    return static_cast<SystemColorIndex>(color & 0xFF);
+}
 
-constexpr RgbColor clBtnFace = SystemColor(COLOR_BTNFACE);
-constexpr RgbColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
-constexpr RgbColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
-constexpr RgbColor cl3DDkShadow = SystemColor(COLOR_3DDKSHADOW);
-constexpr RgbColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
-constexpr RgbColor clGrayText = SystemColor(COLOR_GRAYTEXT);
-constexpr RgbColor clWindow = SystemColor(COLOR_WINDOW);
-constexpr RgbColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr RgbColor Black = RGBColor(0x00, 0x00, 0x00);
+constexpr RgbColor Maroon = RGBColor(0x80, 0x00, 0x00);
+constexpr RgbColor Green = RGBColor(0x00, 0x80, 0x00);
+constexpr RgbColor Olive = RGBColor(0x80, 0x80, 0x00);
+constexpr RgbColor Navy = RGBColor(0x00, 0x00, 0x80);
+constexpr RgbColor Purple = RGBColor(0x80, 0x00, 0x80);
+constexpr RgbColor Teal = RGBColor(0x00, 0x80, 0x80);
+constexpr RgbColor Gray = RGBColor(0x80, 0x80, 0x80);
+constexpr RgbColor Silver = RGBColor(0xC0, 0xC0, 0xC0);
+constexpr RgbColor Red = RGBColor(0xFF, 0x00, 0x00);
+constexpr RgbColor Lime = RGBColor(0x00, 0xFF, 0x00);
+constexpr RgbColor Yellow = RGBColor(0xFF, 0xFF, 0x00);
+constexpr RgbColor Blue = RGBColor(0x00, 0x00, 0xFF);
+constexpr RgbColor Fuchsia = RGBColor(0xFF, 0x00, 0xFF);
+constexpr RgbColor Aqua = RGBColor(0x00, 0xFF, 0xFF);
+constexpr RgbColor White = RGBColor(0xFF, 0xFF, 0xFF);
+
+constexpr RgbColor ButtonFace = SystemColor(SystemColorIndex::ButtonFace);
+constexpr RgbColor ButtonShadow = SystemColor(SystemColorIndex::ButtonShadow);
+constexpr RgbColor ButtonHighlight = SystemColor(SystemColorIndex::ButtonHighlight);
+constexpr RgbColor DarkShadow3D = SystemColor(SystemColorIndex::DarkShadow3D);
+constexpr RgbColor WindowFrame = SystemColor(SystemColorIndex::WindowFrame);
+constexpr RgbColor GrayText = SystemColor(SystemColorIndex::GrayText);
+constexpr RgbColor WindowBackground = SystemColor(SystemColorIndex::Window);
+constexpr RgbColor WindowText = SystemColor(SystemColorIndex::WindowText);
 
 // A colour by its name without the "cl" prefix, letter case ignored: the fixed colours, the
 // system colours, "none" and "default". Nothing for any other name.

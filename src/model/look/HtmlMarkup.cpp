@@ -76,10 +76,10 @@ std::string_view Piece(std::string_view text, std::size_t from)
 
 // The attributes the parser carries from run to run.
 struct TextState {
-    std::string face;
-    int size;
-    unsigned style;
-    RgbColor color;
+    std::string Face;
+    int Size;
+    unsigned Style;
+    RgbColor Color;
 };
 
 class Parser {
@@ -109,10 +109,10 @@ private:
     {
         MarkupElement element;
         element.Text = std::string(text);
-        element.FontName = state_.face;
-        element.FontSize = state_.size;
-        element.FontStyle = state_.style;
-        element.FontColor = state_.color;
+        element.FontName = state_.Face;
+        element.FontSize = state_.Size;
+        element.FontStyle = state_.Style;
+        element.FontColor = state_.Color;
         element.BreakLine = pendingBreak_;
         pendingBreak_ = false;
         elements_.Push(std::move(element));
@@ -121,20 +121,20 @@ private:
     void Save()
     {
         MarkupElement saved;
-        saved.FontName = state_.face;
-        saved.FontSize = state_.size;
-        saved.FontStyle = state_.style;
-        saved.FontColor = state_.color;
+        saved.FontName = state_.Face;
+        saved.FontSize = state_.Size;
+        saved.FontStyle = state_.Style;
+        saved.FontColor = state_.Color;
         fontStack_.Push(std::move(saved));
     }
 
     void Restore()
     {
         if (auto saved = fontStack_.Pop()) {
-            state_.face = saved->FontName;
-            state_.size = saved->FontSize;
-            state_.style = saved->FontStyle;
-            state_.color = saved->FontColor;
+            state_.Face = saved->FontName;
+            state_.Size = saved->FontSize;
+            state_.Style = saved->FontStyle;
+            state_.Color = saved->FontColor;
         }
     }
 
@@ -145,20 +145,20 @@ private:
         const std::string name = LowerAscii(tag.substr(0, blank));
         const std::string_view attributes = blank == std::string_view::npos ? std::string_view() : Trim(tag.substr(blank));
 
-        static constexpr std::pair<std::string_view, unsigned> kStyleTags[] = {
-            {"b", fsBold}, {"i", fsItalic}, {"u", fsUnderline}};
+        static constexpr std::pair<std::string_view, unsigned> StyleTags[] = {
+            {"b", FontStyleBit::Bold}, {"i", FontStyleBit::Italic}, {"u", FontStyleBit::Underline}};
         if (name == "br")
             pendingBreak_ = true;
         else if (name == "font")
             Save();
         else if (name == "/font")
             Restore();
-        for (const auto& [styleTag, bit] : kStyleTags) {
+        for (const auto& [styleTag, bit] : StyleTags) {
             if (name == styleTag) {
                 Save();
-                state_.style |= bit;
+                state_.Style |= bit;
             } else if (name.size() == 2 && name[0] == '/' && name.substr(1) == styleTag) {
-                state_.style &= ~bit;
+                state_.Style &= ~bit;
                 Restore();
             }
         }
@@ -184,13 +184,13 @@ private:
     void Apply(const std::string& name, std::string_view value)
     {
         if (name == "face") {
-            state_.face = std::string(value);
+            state_.Face = std::string(value);
         } else if (name == "size") {
             if (const auto size = ParseInteger(value))
-                state_.size = *size;
+                state_.Size = *size;
         } else if (name == "color") {
             if (const auto color = ParseMarkupColor(value))
-                state_.color = *color;
+                state_.Color = *color;
         }
     }
 

@@ -14,7 +14,8 @@
 
 namespace widgets {
 
-enum FontStyleBit : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
+// Bits of MarkupElement::FontStyle.
+enum FontStyleBit : unsigned { Bold = 1, Italic = 2, Underline = 4 };
 
 // One run of text with uniform attributes.
 struct MarkupElement {
@@ -22,7 +23,7 @@ struct MarkupElement {
     std::string Text;
     std::string FontName = "arial";
     unsigned FontStyle = 0; // FontStyleBit flags
-    RgbColor FontColor = clBlack;
+    RgbColor FontColor = Black;
     int Ascent = 0;         // measured after parsing
     int Height = 0;
     std::string BreakText;  // layout scratch: the part placed on the current line
@@ -59,7 +60,7 @@ std::string PrepareMarkup(const std::vector<std::string>& lines, std::string_vie
 struct MarkupFont {
     std::string Face = "arial";
     int Size = 12;
-    RgbColor Color = clBlack;
+    RgbColor Color = Black;
 };
 
 // The runs of a mark-up text, in order; the text after the last tag is always the last run.

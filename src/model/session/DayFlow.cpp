@@ -2,13 +2,9 @@
 
 #include "formats/resources/PackedResources.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int MoodCount = 10;
-constexpr int FirstWriteDelayMs = 3000;
-constexpr int WriteIntervalMs = 30000;
 
 bool HasText(std::string_view text)
 {
@@ -32,8 +28,7 @@ void DayFlow::Store(std::string_view bodyRtf, std::string_view title)
     std::string storable(title);
     if (storable.ends_with('@'))
         storable += ' ';
-    StoreDay(session_.Diary, ShownDay, ShownMonth, ShownYear, bodyRtf, storable, CurrentMood);
-    ++revision_;
+    session_.StoreDay({ShownYear, ShownMonth, ShownDay}, bodyRtf, storable, CurrentMood);
 }
 
 ShownEntry DayFlow::Load(const calendar::Date& date)
@@ -41,7 +36,7 @@ ShownEntry DayFlow::Load(const calendar::Date& date)
     ShownEntry entry;
     entry.Mood = CurrentMood;
     entry.Load = LoadDay(session_.Diary, store_, date.Day, date.Month, date.Year, entry.Body, entry.Title, entry.Mood);
-    if (entry.Load == DayLoad::dlNone) {
+    if (entry.Load == DayLoad::None) {
         entry = ShownEntry{};
     }
     CurrentMood = entry.Mood;
@@ -82,8 +77,7 @@ std::optional<calendar::Date> DayFlow::BrowsedDate() const
 
 void DayFlow::Delete(const calendar::Date& date)
 {
-    DeleteDay(session_.Diary, date.Day, date.Month, date.Year);
-    ++revision_;
+    session_.DeleteDay(date);
 }
 
 int DayFlow::NextMood(int mood)
@@ -94,12 +88,4 @@ int DayFlow::NextMood(int mood)
 int DayFlow::PreviousMood(int mood)
 {
     return mood < 1 ? MoodCount - 1 : mood - 1;
-}
-
-int RecoveryDelayMs(std::optional<long long> msSinceLastWrite)
-{
-    if (!msSinceLastWrite)
-        return FirstWriteDelayMs;
-    const long long wait = WriteIntervalMs - *msSinceLastWrite;
-    return static_cast<int>(std::max<long long>(FirstWriteDelayMs, wait));
 }

@@ -1,6 +1,6 @@
 // The day flow of the main window without its widgets: which day is shown, what leaving it
-// stores, what the chosen day loads, where the navigation commands go, and when leaving the
-// program must ask first. The window drives it and shows what it decides.
+// stores, what the chosen day loads and where the navigation commands go. The window drives it
+// and shows what it decides.
 #pragma once
 
 #include "base/dates/CalendarDate.h"
@@ -21,7 +21,7 @@ struct EditorContent {
 
 // The day loaded into the editors.
 struct ShownEntry {
-    DayLoad Load = DayLoad::dlNone;
+    DayLoad Load = DayLoad::None;
     std::string Title;
     std::string Body; // RTF; empty when the day has no record
     int Mood = 0;
@@ -63,22 +63,10 @@ public:
     static int NextMood(int mood);
     static int PreviousMood(int mood);
 
-    // Whether leaving through the close box must ask before the run's changes are dropped.
-    bool CloseNeedsQuestion() const { return session_.Dirty(); }
-    // The user chose to drop the run's changes: nothing is written at exit.
-    void DropChanges() { session_.Diary.Dirty = false; }
     // Escape in the body reloads the shown day only while the diary has changes.
     bool EscapeReloads() const { return session_.Dirty(); }
-
-    // Counts every change of the records (for the recovery file).
-    unsigned Revision() const { return revision_; }
 
 private:
     DiarySession& session_;
     PackedResources& store_;
-    unsigned revision_ = 0;
 };
-
-// How long after a change the recovery file is written: a few seconds, and at least 30
-// seconds after the previous write started. msSinceLastWrite: nothing when none was written.
-int RecoveryDelayMs(std::optional<long long> msSinceLastWrite);

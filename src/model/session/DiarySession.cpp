@@ -2,16 +2,27 @@
 
 #include "base/io/SafeFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
+using result::Fail;
+using result::Reason;
+using result::Status;
+
 namespace {
 
-SessionResult Failed(DiaryResult code, const std::string& file, const std::string& why)
+const char* const WrongPasswordText = "Password is incorrect!";
+const char* const CorruptedText = "This diary file is corrupted";
+const char* const RestoredText = "Original diary is corrupted and\r\nrestored from backup";
+const char* const OtherPasswordText = "This diary has a different password\r\nyou must change your current password";
+const char* const PasswordsDifferText = "Passwords do not match!";
+
+Status WriteFailed(const std::string& file, const std::string& why)
 {
-    return {code, file + ": " + why};
+    return Fail(Reason::WriteFailed, file + ": " + why);
 }
 
 bool Exists(const std::string& file)
@@ -21,47 +32,58 @@ bool Exists(const std::string& file)
 }
 
 // Renames when the source exists; the reason when that fails.
-std::optional<std::string> RenameIfPresent(const std::string& from, const std::string& to)
+Status RenameIfPresent(const std::string& from, const std::string& to)
 {
     if (!Exists(from))
-        return std::nullopt;
+        return {};
     std::error_code error;
     fs::rename(from, to, error);
     if (error)
-        return from + ": " + error.message();
-    return std::nullopt;
+        return WriteFailed(from, error.message());
+    return {};
+}
+
+// Reads a diary file of either format into lines: the lock it was written with, or why not
+// (Missing, WrongPassword or Damaged), naming the file.
+result::Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, const std::string& password)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return Fail(opened.Code(), file + ": " + opened.Message());
+    lines = std::move(opened->Lines);
+    return opened->Lock;
 }
 
 // The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
 std::optional<LineList> PlainRecordsOf(const std::string& file)
 {
-    std::string image;
-    if (safefile::ReadWhole(file, image) != safefile::ReadResult::Done || IsSealedImage(image))
+    const auto image = safefile::ReadWhole(file);
+    if (!image || IsSealedImage(*image))
         return std::nullopt;
-    std::string password;
-    std::string records;
-    if (ParseDiaryImage(image, password, records) != drDone)
+    const auto content = ParseDiaryImage(*image);
+    if (!content)
         return std::nullopt;
-    return SplitLines(records);
+    return SplitLines(content->Records);
 }
 
 } // namespace
 
-std::string WithTrailingBackslash(const std::string& Folder)
+std::string WithTrailingBackslash(const std::string& folder)
 {
-    return Folder.ends_with('/') ? Folder : Folder + '/';
+    return folder.ends_with('/') ? folder : folder + '/';
 }
 
-std::string ReplaceExtension(const std::string& Name, std::string_view Ext)
+std::string ReplaceExtension(const std::string& name, std::string_view ext)
 {
-    if (Name.size() <= 2)
-        return Name;
-    return Name.substr(0, Name.size() - 3) + std::string(Ext.substr(0, 3));
+    if (name.size() <= 2)
+        return name;
+    return name.substr(0, name.size() - 3) + std::string(ext.substr(0, 3));
 }
 
 std::string TrimControls(std::string_view text)
 {
-    size_t first = 0, last = text.size();
+    size_t first = 0;
+    size_t last = text.size();
     while (first < last && static_cast<unsigned char>(text[first]) <= ' ')
         ++first;
     while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ')
@@ -69,10 +91,10 @@ std::string TrimControls(std::string_view text)
     return std::string(text.substr(first, last - first));
 }
 
-SessionResult WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock)
+Status WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock)
 {
-    if (const auto failure = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)))
-        return Failed(drWriteFailed, file, *failure);
+    if (const Status written = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)); !written)
+        return WriteFailed(file, written.Message());
     return {};
 }
 
@@ -83,7 +105,24 @@ DiarySession::DiarySession(const std::string& folder, TextComparer compare)
 
 DiarySession::~DiarySession()
 {
-    WipeBytes(Password);
+    WipeBytes(password_);
+}
+
+void DiarySession::AddListener(DiaryListener& listener)
+{
+    listeners_.push_back(&listener);
+}
+
+void DiarySession::RemoveListener(DiaryListener& listener)
+{
+    std::erase(listeners_, &listener);
+}
+
+void DiarySession::Tell(DiaryChange change)
+{
+    const std::vector<DiaryListener*> listeners = listeners_; // a listener may leave while told
+    for (DiaryListener* listener : listeners)
+        listener->DiaryChanged(change);
 }
 
 std::string DiarySession::DiaryPath(const std::string& name) const
@@ -91,53 +130,61 @@ std::string DiarySession::DiaryPath(const std::string& name) const
     return folder_ + name + ".dry";
 }
 
-OpenOutcome DiarySession::Open(const std::string& name, const std::string& password)
+Status DiarySession::Open(const std::string& name, const std::string& password, const Notice& notice)
 {
-    DiaryFile = DiaryPath(name);
-    BackupFile = ReplaceExtension(DiaryFile, "bkd");
-    Password = password;
+    diaryFile_ = DiaryPath(name);
+    backupFile_ = ReplaceExtension(diaryFile_, "bkd");
+    password_ = password;
     Diary.NewDiary = false;
     Diary.Dirty = false;
     LineList lines;
-    DiaryLock found;
-    OpenOutcome outcome = OpenOutcome::Opened;
-    switch (LoadDiaryFile(DiaryFile, lines, Password, found)) {
-    case drDone:
-        break;
-    case drWrongPassword:
-        outcome = OpenOutcome::WrongPassword;
-        break;
-    default:
-        switch (LoadDiaryFile(BackupFile, lines, Password, found)) {
-        case drDone:
-            outcome = OpenOutcome::RestoredFromBackup;
-            break;
-        case drWrongPassword:
-            outcome = OpenOutcome::BackupWrongPassword;
-            break;
-        default:
-            outcome = OpenOutcome::Corrupted;
+    auto opened = LoadRecords(diaryFile_, lines, password_);
+    Status status;
+    if (!opened && opened.Code() == Reason::WrongPassword) {
+        status = Fail(Reason::WrongPassword, WrongPasswordText);
+    } else if (!opened) {
+        opened = LoadRecords(backupFile_, lines, password_);
+        if (opened || opened.Code() == Reason::WrongPassword) {
+            if (notice)
+                notice(RestoredText);
+            if (!opened)
+                status = Fail(Reason::WrongPassword, WrongPasswordText);
+        } else {
+            status = Fail(Reason::Damaged, CorruptedText);
         }
     }
-    const bool opened = outcome == OpenOutcome::Opened || outcome == OpenOutcome::RestoredFromBackup;
-    format_ = found.Format;
-    key_ = found.Key;
+    format_ = opened ? opened->Format : DiaryFormat::Plain;
+    key_ = opened ? opened->Key : nullptr;
     Diary.Text.SetSorted(false);
-    Diary.Text.SetLines(opened ? std::move(lines) : LineList{});
-    return outcome;
+    Diary.Text.SetLines(status ? std::move(lines) : LineList{});
+    Tell(DiaryChange::Replaced);
+    return status;
 }
 
 void DiarySession::Create(const std::string& name, const std::string& password, DiaryFormat format)
 {
-    DiaryFile = DiaryPath(name);
-    BackupFile = ReplaceExtension(DiaryFile, "pkd");
-    Password = password;
+    diaryFile_ = DiaryPath(name);
+    backupFile_ = ReplaceExtension(diaryFile_, "pkd");
+    password_ = password;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.NewDiary = true;
     Diary.Dirty = false;
     Diary.Text.SetSorted(false);
     Diary.Text.Clear();
+    Tell(DiaryChange::Replaced);
+}
+
+void DiarySession::StoreDay(const calendar::Date& date, std::string_view bodyRtf, std::string_view title, int mood)
+{
+    ::StoreDay(Diary, date.Day, date.Month, date.Year, bodyRtf, title, mood);
+    Tell(DiaryChange::DayStored);
+}
+
+void DiarySession::DeleteDay(const calendar::Date& date)
+{
+    ::DeleteDay(Diary, date.Day, date.Month, date.Year);
+    Tell(DiaryChange::DayDeleted);
 }
 
 void DiarySession::SetFormat(DiaryFormat format)
@@ -145,133 +192,132 @@ void DiarySession::SetFormat(DiaryFormat format)
     if (format == format_)
         return;
     format_ = format;
-    key_ = format == dfSealed ? SealKey::Derive(Password, SealingKdf) : nullptr;
+    key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.Dirty = true;
+    Tell(DiaryChange::Secured);
 }
 
 DiaryLock DiarySession::Lock()
 {
-    if (format_ == dfPlain)
-        return PlainLock(Password);
-    if (!key_ || !key_->DerivedFrom(Password))
-        key_ = SealKey::Derive(Password, SealingKdf);
-    return {dfSealed, {}, key_};
+    if (format_ == DiaryFormat::Plain)
+        return PlainLock(password_);
+    if (!key_ || !key_->DerivedFrom(password_))
+        key_ = SealKey::Derive(password_, SealingKdf);
+    return {DiaryFormat::Sealed, {}, key_};
 }
 
-SessionResult DiarySession::SaveAtExit()
+Status DiarySession::SaveAtExit()
 {
-    if (!Diary.Dirty || DiaryFile.empty())
+    if (!Diary.Dirty || diaryFile_.empty())
         return {};
     const DiaryLock lock = Lock();
-    const std::string fresh = DiaryFile + ".new";
-    if (SessionResult written = WriteDiaryCopy(fresh, Diary.Text.Lines(), lock); !written.Ok())
+    const std::string fresh = diaryFile_ + ".new";
+    if (Status written = WriteDiaryCopy(fresh, Diary.Text.Lines(), lock); !written)
         return written;
-    if (SessionResult rotated = RotateBackup(lock); !rotated.Ok())
+    if (Status rotated = RotateBackup(lock); !rotated)
         return rotated;
-    if (const auto failure = RenameIfPresent(fresh, DiaryFile))
-        return {drWriteFailed, *failure};
+    if (Status renamed = RenameIfPresent(fresh, diaryFile_); !renamed)
+        return renamed;
     Diary.Dirty = false;
+    Tell(DiaryChange::Saved);
     return {};
 }
 
-SessionResult DiarySession::RotateBackup(const DiaryLock& lock)
+Status DiarySession::RotateBackup(const DiaryLock& lock)
 {
-    if (lock.Format == dfSealed)
-        if (const auto previous = PlainRecordsOf(DiaryFile)) {
+    if (lock.Format == DiaryFormat::Sealed)
+        if (const auto previous = PlainRecordsOf(diaryFile_)) {
             // The plain file is replaced by the fresh one next; its content stays only sealed.
-            if (const auto failure = safefile::WriteWhole(BackupFile, MakeSealedImage(*previous, *lock.Key)))
-                return Failed(drWriteFailed, BackupFile, *failure);
+            if (const Status written = safefile::WriteWhole(backupFile_, MakeSealedImage(*previous, *lock.Key));
+                !written)
+                return WriteFailed(backupFile_, written.Message());
             return {};
         }
     std::error_code error;
-    if (Exists(BackupFile) && !fs::remove(BackupFile, error))
-        return Failed(drWriteFailed, BackupFile, error.message());
-    if (const auto failure = RenameIfPresent(DiaryFile, BackupFile))
-        return {drWriteFailed, *failure};
-    return {};
+    if (Exists(backupFile_) && !fs::remove(backupFile_, error))
+        return WriteFailed(backupFile_, error.message());
+    return RenameIfPresent(diaryFile_, backupFile_);
 }
 
-SessionResult DiarySession::SaveCopy(const std::string& file)
+Status DiarySession::SaveCopy(const std::string& file)
 {
     return WriteDiaryCopy(file, Diary.Text.Lines(), Lock());
 }
 
-RestoreOutcome DiarySession::Restore(const std::string& file)
+void DiarySession::ReplaceLines(LineList lines)
 {
-    LineList lines;
-    DiaryLock backupLock; // the diary keeps its own format
-    switch (LoadDiaryFile(file, lines, Password, backupLock)) {
-    case drDone:
-        break;
-    case drWrongPassword:
-        return RestoreOutcome::OtherPassword;
-    default:
-        return RestoreOutcome::Corrupted;
-    }
     const bool sorted = Diary.Text.Sorted();
     Diary.Text.SetSorted(false);
     Diary.Text.SetLines(std::move(lines));
     Diary.Text.SetSorted(sorted);
     Diary.Dirty = true;
-    return RestoreOutcome::Restored;
 }
 
-PasswordChange DiarySession::ChangePassword(const std::string& oldPassword, const std::string& newPassword,
-                                              const std::string& confirmation)
+Status DiarySession::Restore(const std::string& file)
 {
-    if (TrimControls(oldPassword) != TrimControls(Password))
-        return PasswordChange::OldPasswordWrong;
+    LineList lines;
+    if (const auto loaded = LoadRecords(file, lines, password_); !loaded) // the diary keeps its own format
+        return Fail(loaded.Code(), loaded.Code() == Reason::WrongPassword ? OtherPasswordText : CorruptedText);
+    ReplaceLines(std::move(lines));
+    Tell(DiaryChange::Replaced);
+    return {};
+}
+
+Status DiarySession::CheckPassword(const std::optional<std::string>& typed) const
+{
+    if (!typed || TrimControls(*typed) != TrimControls(password_))
+        return Fail(Reason::WrongPassword, WrongPasswordText);
+    return {};
+}
+
+Status DiarySession::ChangePassword(const std::string& oldPassword, const std::string& newPassword,
+                                    const std::string& confirmation)
+{
+    if (Status checked = CheckPassword(oldPassword); !checked)
+        return checked;
     if (newPassword != confirmation)
-        return PasswordChange::NewPasswordsDiffer;
-    Password = newPassword;
-    if (format_ == dfSealed)
-        key_ = SealKey::Derive(Password, SealingKdf);
+        return Fail(Reason::Refused, PasswordsDifferText);
+    password_ = newPassword;
+    if (format_ == DiaryFormat::Sealed)
+        key_ = SealKey::Derive(password_, SealingKdf);
     Diary.Dirty = true;
-    return PasswordChange::Changed;
+    Tell(DiaryChange::Secured);
+    return {};
 }
 
 std::string DiarySession::RecoveryFile() const
 {
-    return ReplaceExtension(DiaryFile, "rcv");
+    return ReplaceExtension(diaryFile_, "rcv");
 }
 
-std::optional<LineList> DiarySession::ReadRecovery(std::string& problem) const
+result::Result<std::optional<LineList>> DiarySession::ReadRecovery() const
 {
     const std::string file = RecoveryFile();
-    if (DiaryFile.empty() || !Exists(file))
-        return std::nullopt;
+    if (diaryFile_.empty() || !Exists(file))
+        return std::optional<LineList>();
     LineList lines;
-    DiaryLock recoveryLock;
-    const DiaryResult result = LoadDiaryFile(file, lines, Password, recoveryLock);
-    if (result == drDone)
-        return lines;
-    problem = result == drWrongPassword ? "it was written with another password"
-                                        : "it cannot be read or is damaged";
-    return std::nullopt;
+    if (const auto loaded = LoadRecords(file, lines, password_); !loaded)
+        return Fail(loaded.Code(), loaded.Code() == Reason::WrongPassword ? "it was written with another password"
+                                                                          : "it cannot be read or is damaged");
+    return std::optional<LineList>(std::move(lines));
 }
 
 void DiarySession::AcceptRecovery(LineList lines)
 {
-    const bool sorted = Diary.Text.Sorted();
-    Diary.Text.SetSorted(false);
-    Diary.Text.SetLines(std::move(lines));
-    Diary.Text.SetSorted(sorted);
+    ReplaceLines(std::move(lines));
     Diary.NewDiary = false;
-    Diary.Dirty = true;
+    Tell(DiaryChange::Replaced);
 }
 
-SessionResult DiarySession::SetRecoveryAside(const std::string& stamp) const
+Status DiarySession::SetRecoveryAside(const std::string& stamp) const
 {
     const std::string file = RecoveryFile();
-    const std::string aside = file.substr(0, file.size() - 4) + "-" + stamp + ".rcv";
-    if (const auto failure = RenameIfPresent(file, aside))
-        return {drWriteFailed, *failure};
-    return {};
+    return RenameIfPresent(file, file.substr(0, file.size() - 4) + "-" + stamp + ".rcv");
 }
 
 void DiarySession::RemoveRecovery() const
 {
     std::error_code ignored;
-    if (!DiaryFile.empty())
+    if (!diaryFile_.empty())
         fs::remove(RecoveryFile(), ignored);
 }

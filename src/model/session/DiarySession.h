@@ -1,61 +1,76 @@
 // The open diary: its files, its password and its day records, from the selection window to
-// the save at exit. The one owner of that state; the windows are handed the session and work
-// on it through these operations.
+// the save at exit. The one owner of that state; the windows are handed the session, work on
+// it through these operations and hear what changed through DiaryListener.
 #pragma once
 
+#include "base/dates/CalendarDate.h"
+#include "base/result/Result.h"
 #include "formats/diary/DayRecords.h"
 #include "formats/diary/DiaryFormat.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
-// What an operation on the diary's files came to: the code of the diary file format and, when
-// it failed, the reason in words (the system's error text, with the file concerned).
-struct SessionResult {
-    DiaryResult Code = drDone;
-    std::string Reason;
-
-    bool Ok() const { return Code == drDone; }
+// What changed in the open diary, as its listeners hear it.
+enum class DiaryChange {
+    Replaced,   // every record replaced: a diary opened or created, a backup restored, a recovery taken in
+    DayStored,  // one day's record written
+    DayDeleted, // one day's record removed
+    Secured,    // the password or the file format changed: the next writes use the new lock
+    Saved,      // written to its file; nothing is left unsaved
 };
 
-// How opening an existing diary went; the selection window tells the user.
-enum class OpenOutcome {
-    Opened,              // the diary file was read
-    RestoredFromBackup,  // the diary file was unreadable or damaged; its backup was read
-    WrongPassword,       // the diary file is sound but holds another password
-    BackupWrongPassword, // the diary file was unreadable; its backup holds another password
-    Corrupted,           // neither the diary file nor its backup could be read
+// Hears the open diary's changes: the windows and the recovery schedule.
+class DiaryListener {
+public:
+    virtual void DiaryChanged(DiaryChange change) = 0;
+
+protected:
+    DiaryListener() = default;
+    DiaryListener(const DiaryListener&) = default;
+    DiaryListener& operator=(const DiaryListener&) = default;
+    ~DiaryListener() = default;
 };
-
-// How restoring from a backup file went.
-enum class RestoreOutcome { Restored, OtherPassword, Corrupted };
-
-// How a password change went.
-enum class PasswordChange { Changed, OldPasswordWrong, NewPasswordsDiffer };
 
 // The diary folder with a trailing separator, as diary paths are built from it.
-std::string WithTrailingBackslash(const std::string& Folder);
-// Name with its last three characters replaced by Ext; names of two characters or fewer stay.
-std::string ReplaceExtension(const std::string& Name, std::string_view Ext);
+std::string WithTrailingBackslash(const std::string& folder);
+// Name with its last three characters replaced by ext; names of two characters or fewer stay.
+std::string ReplaceExtension(const std::string& name, std::string_view ext);
 // Without the characters at or below the blank at either end.
 std::string TrimControls(std::string_view text);
 
 class DiarySession {
 public:
+    // Told while a diary opens: "restored from backup" when its file was damaged.
+    using Notice = std::function<void(const std::string& text)>;
+
     // folder: where the diaries live; compare: the locale's comparison of record lines.
     DiarySession(const std::string& folder, TextComparer compare);
     // Wipes the password.
     ~DiarySession();
+    DiarySession(const DiarySession&) = delete;
+    DiarySession& operator=(const DiarySession&) = delete;
+
+    // Listeners are told every change below until they are removed; they must outlive their
+    // listening.
+    void AddListener(DiaryListener& listener);
+    void RemoveListener(DiaryListener& listener);
 
     const std::string& DiaryFolder() const { return folder_; }
-    std::string DiaryFile;  // full path of the open diary
-    std::string BackupFile; // its backup: ".bkd", or ".pkd" for a diary created in this run
+    // Full path of the open diary; empty until one is opened or created.
+    const std::string& DiaryFile() const { return diaryFile_; }
+    // Its backup: ".bkd", or ".pkd" for a diary created in this run.
+    const std::string& BackupFile() const { return backupFile_; }
     // In the diary code page, trimmed; may be empty. Changed through ChangePassword, which
     // makes a sealed diary's key anew.
-    std::string Password;
+    const std::string& Password() const { return password_; }
     // The cost of deriving the keys this session makes for sealing (tests make it cheap).
     KdfParams SealingKdf = ProductionKdf;
-    // The day records with Dirty and NewDiary (storage/DayRecords.h).
+    // The day records with Dirty and NewDiary (formats/diary/DayRecords.h). The program
+    // changes them through the operations of this class, which tell the listeners.
     DiaryRecords Diary;
 
     DiaryText& Text() { return Diary.Text; }
@@ -65,66 +80,85 @@ public:
     // The path of a diary of the folder by its name (file-system bytes, without ".dry").
     std::string DiaryPath(const std::string& name) const;
 
-    // Opens the named diary with the password, falling back to its backup when the diary
-    // file cannot be read; on every outcome but Opened and RestoredFromBackup the records are
-    // left empty.
-    OpenOutcome Open(const std::string& name, const std::string& password);
+    // Opens the named diary with the password, falling back to its backup when the diary file
+    // cannot be read (notice is told so as soon as the backup is found sound). Fails with
+    // WrongPassword ("Password is incorrect!") or Damaged ("This diary file is corrupted");
+    // then the records are left empty.
+    result::Status Open(const std::string& name, const std::string& password, const Notice& notice = {});
     // A new, empty diary of that name (its file is written at exit); a sealed one gets its key
     // now.
-    void Create(const std::string& name, const std::string& password, DiaryFormat format = dfPlain);
+    void Create(const std::string& name, const std::string& password, DiaryFormat format = DiaryFormat::Plain);
+
+    // Stores the day's record (nothing while date has a negative day) and tells DayStored.
+    // DayRecordError for a record that would not read back as written.
+    void StoreDay(const calendar::Date& date, std::string_view bodyRtf, std::string_view title, int mood);
+    // Removes the date's record if any; the diary counts as changed in any case.
+    void DeleteDay(const calendar::Date& date);
+    // The run's changes are not to be written (the user dropped them).
+    void DropChanges() { Diary.Dirty = false; }
 
     // The format the diary is written in: the one it was opened or created in, or the one
     // SetFormat chose.
     DiaryFormat Format() const { return format_; }
-    // Seals (dfSealed) or unseals (dfPlain) the diary: like a password change, it sets Dirty
+    // Seals (DiaryFormat::Sealed) or unseals (DiaryFormat::Plain) the diary: like a password change, it sets Dirty
     // and the save at exit writes the chosen format. Sealing derives the key now. Nothing
     // changes when the diary has that format already.
     void SetFormat(DiaryFormat format);
     // What the diary's files are written with: the format and the password, or the key of a
-    // sealed diary (made anew when Password changed). For writers of copies on other threads.
+    // sealed diary (made anew when the password changed). For writers of copies on other
+    // threads.
     DiaryLock Lock();
 
     // Writes the diary when Dirty: the new image goes to a temporary file in the diary's
     // folder first, then the backup is rotated (old backup removed, diary renamed to the
     // backup, the temporary renamed to the diary), so that the previous content is on disk at
-    // every moment. A failure leaves Dirty set and the previous files as they were. A sealed
-    // diary whose previous file is plain gets that content sealed into the backup instead, so
-    // that no plain copy stays beside it.
-    SessionResult SaveAtExit();
-    // Writes the records to another file (after a failed exit save), safely, in the diary's
-    // format.
-    SessionResult SaveCopy(const std::string& file);
+    // every moment. A failure (WriteFailed, the file and the system's reason) leaves Dirty set
+    // and the previous files as they were. A sealed diary whose previous file is plain gets
+    // that content sealed into the backup instead, so that no plain copy stays beside it.
+    result::Status SaveAtExit();
+    // Writes the records to another file (after a failed exit save, or as the tools window's
+    // backup), safely, in the diary's format.
+    result::Status SaveCopy(const std::string& file);
 
-    // The options window's backup: the records to the chosen file, in the diary's format.
-    SessionResult Backup(const std::string& file) { return SaveCopy(file); }
     // Replaces the records by those of a backup of either format written with the current
-    // password; the diary keeps its own format.
-    RestoreOutcome Restore(const std::string& file);
-    // The options window's password change: old typed (compared trimmed), new typed twice. A
-    // sealed diary gets a new key (and salt) for the new password.
-    PasswordChange ChangePassword(const std::string& oldPassword, const std::string& newPassword,
-                                   const std::string& confirmation);
+    // password; the diary keeps its own format. Fails with WrongPassword or Damaged, each with
+    // the text the user is shown.
+    result::Status Restore(const std::string& file);
+    // Whether the typed password (compared trimmed) is the diary's; nothing stands for a typed
+    // text the code page cannot hold. Fails with WrongPassword, "Password is incorrect!".
+    result::Status CheckPassword(const std::optional<std::string>& typed) const;
+    // The password change: old typed (compared trimmed), new typed twice. A sealed diary gets
+    // a new key (and salt) for the new password. Fails with WrongPassword or Refused
+    // ("Passwords do not match!").
+    result::Status ChangePassword(const std::string& oldPassword, const std::string& newPassword,
+                                  const std::string& confirmation);
 
     // The recovery file beside the diary: written with the diary's Lock() while the run has
     // unsaved changes, removed when the run ends cleanly.
     std::string RecoveryFile() const;
-    // The recovery file's records when one exists and opens with the password; a file that
-    // exists but does not open is told through problem (once per call).
-    std::optional<LineList> ReadRecovery(std::string& problem) const;
+    // The recovery file's records when one exists and opens with the password; nothing when
+    // there is none; a file that does not open fails with why, in words.
+    result::Result<std::optional<LineList>> ReadRecovery() const;
     // The recovered records become the diary's, to be saved at exit.
     void AcceptRecovery(LineList lines);
     // Keeps a declined recovery file under a dated name ("x.rcv" to "x-20261206-203315.rcv").
-    SessionResult SetRecoveryAside(const std::string& stamp) const;
+    result::Status SetRecoveryAside(const std::string& stamp) const;
     void RemoveRecovery() const;
 
 private:
-    SessionResult RotateBackup(const DiaryLock& lock);
+    void ReplaceLines(LineList lines);
+    result::Status RotateBackup(const DiaryLock& lock);
+    void Tell(DiaryChange change);
 
     std::string folder_;
-    DiaryFormat format_ = dfPlain;
-    std::shared_ptr<const SealKey> key_; // dfSealed: derived from Password
+    std::string diaryFile_;
+    std::string backupFile_;
+    std::string password_;
+    DiaryFormat format_ = DiaryFormat::Plain;
+    std::shared_ptr<const SealKey> key_; // DiaryFormat::Sealed: derived from password_
+    std::vector<DiaryListener*> listeners_;
 };
 
 // Writes a diary image of the lines safely to the file in the lock's format (used for the
 // recovery file from a worker thread: it touches nothing of the session).
-SessionResult WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock);
+result::Status WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock);

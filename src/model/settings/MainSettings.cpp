@@ -7,19 +7,19 @@ const char* const MainSettingsKey = "SOFTWARE\\Kestrine\\DBK";
 namespace {
 
 const std::array<SettingsValueDescription, 13> Descriptions{{
-    {"LastDiaryName", vtString, "default.dry"},
-    {"SkinNumber", vtInteger, "0"},
-    {"CurrentSkin", vtInteger, std::nullopt},
-    {"FontName", vtString, "Arial"},
-    {"FontColor", vtInteger, "0"},
-    {"FontCharset", vtInteger, "1"},
-    {"FontSize", vtInteger, "10"},
-    {"FontStyle", vtInteger, "0"},
-    {"ShowScrollbars", vtInteger, "0"},
-    {"LastTop", vtInteger, "-1"},
-    {"LastLeft", vtInteger, "-1"},
-    {"LastWidth", vtInteger, "-1"},
-    {"LastHeight", vtInteger, "-1"},
+    {"LastDiaryName", SettingsValueType::String, "default.dry"},
+    {"SkinNumber", SettingsValueType::Integer, "0"},
+    {"CurrentSkin", SettingsValueType::Integer, std::nullopt},
+    {"FontName", SettingsValueType::String, "Arial"},
+    {"FontColor", SettingsValueType::Integer, "0"},
+    {"FontCharset", SettingsValueType::Integer, "1"},
+    {"FontSize", SettingsValueType::Integer, "10"},
+    {"FontStyle", SettingsValueType::Integer, "0"},
+    {"ShowScrollbars", SettingsValueType::Integer, "0"},
+    {"LastTop", SettingsValueType::Integer, "-1"},
+    {"LastLeft", SettingsValueType::Integer, "-1"},
+    {"LastWidth", SettingsValueType::Integer, "-1"},
+    {"LastHeight", SettingsValueType::Integer, "-1"},
 }};
 
 } // namespace
@@ -29,16 +29,14 @@ std::span<const SettingsValueDescription> MainSettings()
     return Descriptions;
 }
 
-void DeclareMainSettings(Settings& reger, const std::function<void(const std::string&)>& onError)
+void DeclareMainSettings(Settings& settings, const std::function<void(const std::string&)>& onFailure)
 {
-    reger.Key = MainSettingsKey;
-    reger.CanCreate = true;
+    settings.Key = MainSettingsKey;
+    settings.CanCreate = true;
     for (const SettingsValueDescription& description : MainSettings()) {
-        try {
-            reger.Declare(description);
-        } catch (const RegistryError& error) {
-            reger.Items()[reger.Items().Count() - 1].ApplyDefault();
-            onError(error.what());
+        if (const auto declared = settings.Declare(description); !declared) {
+            settings.Items()[settings.Items().Count() - 1].ApplyDefault();
+            onFailure(declared.Message());
         }
     }
 }

@@ -13,6 +13,6 @@ extern const char* const MainSettingsKey;
 std::span<const SettingsValueDescription> MainSettings();
 
 // Points the component at the key and declares every setting, each loading its stored value.
-// A stored value of the wrong type is reported through onError and the setting takes its
-// default, so that the others still load.
-void DeclareMainSettings(Settings& reger, const std::function<void(const std::string&)>& onError);
+// A setting that fails to load (a stored value of the wrong type) is reported through
+// onFailure with its message and takes its default, so that the others still load.
+void DeclareMainSettings(Settings& settings, const std::function<void(const std::string&)>& onFailure);

@@ -12,11 +12,13 @@ using platform::RegData;
 
 namespace {
 
-// Windows handles of the hives, by SettingsRoot ordinal.
-constexpr std::array<uint32_t, 7> HiveHandles{
-    platform::HKEY_CURRENT_USER, platform::HKEY_CLASSES_ROOT,     platform::HKEY_LOCAL_MACHINE,
-    platform::HKEY_USERS,        platform::HKEY_PERFORMANCE_DATA, platform::HKEY_CURRENT_CONFIG,
-    platform::HKEY_DYN_DATA,
+using platform::RegHive;
+using platform::RegType;
+
+// The hives by SettingsRoot ordinal.
+constexpr std::array<RegHive, 7> Hives{
+    RegHive::CurrentUser,     RegHive::ClassesRoot,   RegHive::LocalMachine, RegHive::Users,
+    RegHive::PerformanceData, RegHive::CurrentConfig, RegHive::DynData,
 };
 
 std::string LittleEndian(uint64_t value, size_t size)
@@ -37,55 +39,72 @@ uint64_t FromLittleEndian(const std::string& bytes)
 
 RegData DoubleData(double value)
 {
-    return {platform::rtBinary, LittleEndian(std::bit_cast<uint64_t>(value), 8)};
+    return {RegType::Binary, LittleEndian(std::bit_cast<uint64_t>(value), 8)};
 }
 
 RegData DwordData(int32_t value)
 {
-    return {platform::rtDword, LittleEndian(static_cast<uint32_t>(value), 4)};
+    return {RegType::Dword, LittleEndian(static_cast<uint32_t>(value), 4)};
 }
 
 // The stored data as a value of the type; nothing when the registry type does not fit.
 std::optional<Variant> Decode(const RegData& data, SettingsValueType type)
 {
     switch (type) {
-    case vtFloat:
-    case vtDateTime: {
-        if (data.Type != platform::rtBinary || data.Bytes.size() != 8)
+    case SettingsValueType::Float:
+    case SettingsValueType::DateTime: {
+        if (data.Type != RegType::Binary || data.Bytes.size() != 8)
             return std::nullopt;
         const double value = std::bit_cast<double>(FromLittleEndian(data.Bytes));
-        return type == vtFloat ? Variant(value) : Variant(DateTime{value});
+        return type == SettingsValueType::Float ? Variant(value) : Variant(DateTime{value});
     }
-    case vtBoolean:
-    case vtInteger: {
-        if (data.Type != platform::rtDword || data.Bytes.size() != 4)
+    case SettingsValueType::Boolean:
+    case SettingsValueType::Integer: {
+        if (data.Type != RegType::Dword || data.Bytes.size() != 4)
             return std::nullopt;
         const auto value = static_cast<int32_t>(static_cast<uint32_t>(FromLittleEndian(data.Bytes)));
-        return type == vtBoolean ? Variant(value != 0) : Variant(value);
+        return type == SettingsValueType::Boolean ? Variant(value != 0) : Variant(value);
     }
-    case vtString:
-        if (data.Type != platform::rtString && data.Type != platform::rtExpandString)
+    case SettingsValueType::String:
+        if (data.Type != RegType::String && data.Type != RegType::ExpandString)
             return std::nullopt;
         return Variant(data.Bytes.substr(0, data.Bytes.find('\0')));
     }
     return std::nullopt;
 }
 
-RegData Encode(const Variant& value, SettingsValueType type)
+// The value in the representation of the type; fails where the variant rules give no value.
+result::Result<RegData> Encode(const Variant& value, SettingsValueType type)
 {
     switch (type) {
-    case vtFloat:
-        return DoubleData(value.ToDouble());
-    case vtDateTime:
-        return DoubleData(value.ToDateTime().Value);
-    case vtBoolean:
-        return DwordData(value.ToBoolean() ? 1 : 0);
-    case vtInteger:
-        return DwordData(value.ToInteger());
-    case vtString:
+    case SettingsValueType::Float: {
+        const auto number = value.ToDouble();
+        if (!number)
+            return number.Error();
+        return DoubleData(*number);
+    }
+    case SettingsValueType::DateTime: {
+        const auto date = value.ToDateTime();
+        if (!date)
+            return date.Error();
+        return DoubleData(date->Value);
+    }
+    case SettingsValueType::Boolean: {
+        const auto flag = value.ToBoolean();
+        if (!flag)
+            return flag.Error();
+        return DwordData(*flag ? 1 : 0);
+    }
+    case SettingsValueType::Integer: {
+        const auto number = value.ToInteger();
+        if (!number)
+            return number.Error();
+        return DwordData(*number);
+    }
+    case SettingsValueType::String:
         break;
     }
-    return {platform::rtString, value.ToString() + '\0'};
+    return RegData{RegType::String, value.ToString() + '\0'};
 }
 
 std::string Quoted(const std::string& name)
@@ -101,71 +120,102 @@ std::string Quoted(const std::string& name)
 
 SettingsValue::SettingsValue(Settings& owner) : owner_(owner) {}
 
-void SettingsValue::SetValueName(std::string name)
+result::Status SettingsValue::SetValueName(std::string name)
 {
     valueName_ = std::move(name);
     if (owner_.AutoLoad)
-        Load();
+        return Load();
+    return {};
 }
 
 std::string SettingsValue::DefValue() const
 {
-    if (ValueType == vtBoolean)
-        return defValue_.ToBoolean() ? "TRUE" : "FALSE";
+    if (ValueType == SettingsValueType::Boolean) {
+        const auto flag = defValue_.ToBoolean();
+        return flag && *flag ? "TRUE" : "FALSE";
+    }
     return defValue_.ToString();
 }
 
-void SettingsValue::SetDefValue(std::string_view text)
+result::Status SettingsValue::SetDefValue(std::string_view text)
 {
-    defValue_ = FromText(text);
+    auto value = FromText(text);
+    if (!value)
+        return value.Error();
+    defValue_ = std::move(*value);
+    return {};
 }
 
-Variant SettingsValue::FromText(std::string_view text) const
+result::Result<Variant> SettingsValue::FromText(std::string_view text) const
 {
     const auto format = platform::FormatSettings();
     switch (ValueType) {
-    case vtFloat:
-        return StrToFloat(text, format);
-    case vtBoolean:
-        return platform::UpperCase(text) == "TRUE";
-    case vtInteger:
-        return StrToInt(text);
-    case vtDateTime:
-        return StrToDateTime(text, format);
-    case vtString:
+    case SettingsValueType::Float: {
+        const auto number = StrToFloat(text, format);
+        if (!number)
+            return number.Error();
+        return Variant(*number);
+    }
+    case SettingsValueType::Boolean:
+        return Variant(platform::UpperCase(text) == "TRUE");
+    case SettingsValueType::Integer: {
+        const auto number = StrToInt(text);
+        if (!number)
+            return number.Error();
+        return Variant(*number);
+    }
+    case SettingsValueType::DateTime: {
+        const auto date = StrToDateTime(text, format);
+        if (!date)
+            return date.Error();
+        return Variant(*date);
+    }
+    case SettingsValueType::String:
         break;
     }
-    return std::string(text);
+    return Variant(std::string(text));
 }
 
-void SettingsValue::SetValueText(std::string_view text)
+result::Status SettingsValue::SetValueText(std::string_view text)
 {
-    Value = FromText(text);
+    auto value = FromText(text);
+    if (!value)
+        return value.Error();
+    Value = std::move(*value);
+    return {};
 }
 
-void SettingsValue::SetAsBoolean(bool value)
+result::Result<bool> SettingsValue::AsBoolean() const
 {
-    SetValueText(value ? "TRUE" : "FALSE");
+    const auto number = Value.ToDouble();
+    if (!number)
+        return number.Error();
+    return *number != 0;
 }
 
-void SettingsValue::SetAsFloat(double value)
+result::Status SettingsValue::SetAsBoolean(bool value)
 {
-    SetValueText(FloatToStr(value, platform::FormatSettings()));
+    return SetValueText(value ? "TRUE" : "FALSE");
 }
 
-void SettingsValue::SetAsDateTime(DateTime value)
+result::Status SettingsValue::SetAsFloat(double value)
 {
-    SetValueText(DateTimeToStr(value, platform::FormatSettings()));
+    return SetValueText(FloatToStr(value, platform::FormatSettings()));
 }
 
-void SettingsValue::SetAsInteger(int32_t value)
+result::Status SettingsValue::SetAsDateTime(DateTime value)
 {
-    SetValueText(std::to_string(value));
+    return SetValueText(DateTimeToStr(value, platform::FormatSettings()));
 }
 
-void SettingsValue::SetAsString(std::string_view value)
+result::Status SettingsValue::SetAsInteger(int32_t value)
 {
-    SetValueText(value);
+    return SetValueText(std::to_string(value));
+}
+
+result::Status SettingsValue::SetAsString(std::string_view value)
+{
+    return SetValueText(value);
 }
 
 bool SettingsValue::OpenKey()
@@ -180,18 +230,20 @@ bool SettingsValue::OpenKey()
     return false;
 }
 
-void SettingsValue::Load()
+result::Status SettingsValue::Load()
 {
     if (!OpenKey())
-        return;
-    if (const auto stored = owner_.accessor_.ReadValue(valueName_)) {
-        auto value = Decode(*stored, ValueType);
-        if (!value)
-            throw RegistryError("Invalid data type for " + Quoted(valueName_));
-        Value = std::move(*value);
-    } else {
+        return {};
+    const auto stored = owner_.accessor_.ReadValue(valueName_);
+    if (!stored) {
         ApplyDefault();
+        return {};
     }
+    auto value = Decode(*stored, ValueType);
+    if (!value)
+        return result::Fail(result::Reason::Damaged, "Invalid data type for " + Quoted(valueName_));
+    Value = std::move(*value);
+    return {};
 }
 
 void SettingsValue::ApplyDefault()
@@ -202,13 +254,16 @@ void SettingsValue::ApplyDefault()
         Value = defValue_;
 }
 
-void SettingsValue::Save()
+result::Status SettingsValue::Save()
 {
     if (!OpenKey())
-        return;
-    const RegData data = Encode(Value, ValueType);
-    if (!owner_.accessor_.WriteValue(valueName_, data))
-        throw RegistryError("Failed to set data for " + Quoted(valueName_));
+        return {};
+    const auto data = Encode(Value, ValueType);
+    if (!data)
+        return data.Error();
+    if (!owner_.accessor_.WriteValue(valueName_, *data))
+        return result::Fail(result::Reason::WriteFailed, "Failed to set data for " + Quoted(valueName_));
+    return {};
 }
 
 // ---- SettingsCollection ----
@@ -218,13 +273,13 @@ SettingsValue& SettingsCollection::Add(Settings& owner)
     return *items_.emplace_back(std::make_unique<SettingsValue>(owner));
 }
 
-SettingsValue& SettingsCollection::ItemByName(std::string_view name) const
+result::Result<SettingsValue*> SettingsCollection::ItemByName(std::string_view name) const
 {
     const std::string wanted = platform::UpperCase(name);
     for (const auto& item : items_)
         if (platform::UpperCase(item->ValueName()) == wanted)
-            return *item;
-    throw NameInvalidError("Invalid Value Name!" + std::string(name));
+            return item.get();
+    return result::Fail(result::Reason::Refused, "Invalid Value Name!" + std::string(name));
 }
 
 // ---- Settings ----
@@ -241,12 +296,9 @@ Settings::~Settings()
     for (int i = 0; i < items_.Count(); ++i) {
         if (!items_[i].AutoStore)
             continue;
-        try {
-            ApplyRootKey();
-            items_[i].Save();
-        } catch (const std::exception& error) {
-            errors.emplace_back(error.what());
-        }
+        ApplyRootKey();
+        if (const auto saved = items_[i].Save(); !saved)
+            errors.push_back(saved.Message());
     }
     const auto noted = accessor_.PendingValues();
     if (!accessor_.EndUpdate())
@@ -262,10 +314,10 @@ Settings::~Settings()
 
 SettingsRoot Settings::RootKey() const
 {
-    for (size_t i = 0; i < HiveHandles.size(); ++i)
-        if (HiveHandles[i] == accessor_.RootKey())
+    for (size_t i = 0; i < Hives.size(); ++i)
+        if (Hives[i] == accessor_.RootKey())
             return static_cast<SettingsRoot>(i);
-    return rkHKEY_CURRENT_USER;
+    return SettingsRoot::CurrentUser;
 }
 
 void Settings::SetRootKey(SettingsRoot rootKey)
@@ -276,54 +328,64 @@ void Settings::SetRootKey(SettingsRoot rootKey)
 
 void Settings::ApplyRootKey()
 {
-    accessor_.SetRootKey(HiveHandles.at(rootKey_));
+    accessor_.SetRootKey(Hives.at(static_cast<size_t>(rootKey_)));
 }
 
-SettingsValue& Settings::Declare(const SettingsValueDescription& description)
+result::Status Settings::Declare(const SettingsValueDescription& description)
 {
     SettingsValue& item = items_.Add(*this);
     item.SubKey = description.SubKey;
     item.ValueType = description.ValueType;
-    if (description.DefValue)
-        item.SetDefValue(*description.DefValue);
     item.AutoStore = description.AutoStore;
-    item.SetValueName(description.ValueName);
-    return item;
+    result::Status defaulted;
+    if (description.DefValue)
+        defaulted = item.SetDefValue(*description.DefValue);
+    auto loaded = item.SetValueName(description.ValueName);
+    return defaulted ? loaded : defaulted;
 }
 
-Variant Settings::GetValue(std::string_view name) const
+result::Result<Variant> Settings::GetValue(std::string_view name) const
 {
-    return items_.ItemByName(name).Value;
+    const auto item = items_.ItemByName(name);
+    if (!item)
+        return item.Error();
+    return (*item)->Value;
 }
 
-void Settings::SetValue(std::string_view name, Variant value)
+result::Status Settings::SetValue(std::string_view name, Variant value)
 {
-    items_.ItemByName(name).Value = std::move(value);
+    const auto item = items_.ItemByName(name);
+    if (!item)
+        return item.Error();
+    (*item)->Value = std::move(value);
+    return {};
 }
 
-void Settings::LoadAll()
+result::Status Settings::LoadAll()
 {
     for (int i = 0; i < items_.Count(); ++i) {
         ApplyRootKey();
-        items_[i].Load();
+        if (auto loaded = items_[i].Load(); !loaded)
+            return loaded;
     }
+    return {};
 }
 
-void Settings::SaveAll()
+result::Status Settings::SaveAll()
 {
     accessor_.BeginUpdate();
-    try {
-        for (int i = 0; i < items_.Count(); ++i) {
-            if (!items_[i].AutoStore)
-                continue;
-            ApplyRootKey();
-            items_[i].Save();
+    for (int i = 0; i < items_.Count(); ++i) {
+        if (!items_[i].AutoStore)
+            continue;
+        ApplyRootKey();
+        if (auto saved = items_[i].Save(); !saved) {
+            (void)accessor_.EndUpdate(); // the items before the failing one are saved
+            return saved;
         }
-    } catch (...) {
-        accessor_.EndUpdate(); // the items before the failing one are saved
-        throw;
     }
     const auto noted = accessor_.PendingValues();
     if (!accessor_.EndUpdate() && !noted.empty())
-        throw RegistryError("Failed to set data for " + Quoted(noted.front().second));
+        return result::Fail(result::Reason::WriteFailed,
+                            "Failed to set data for " + Quoted(noted.front().second));
+    return {};
 }

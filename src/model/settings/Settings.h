@@ -4,6 +4,7 @@
 // all of them in one write of the settings file.
 #pragma once
 
+#include "base/result/Result.h"
 #include "platform/registry/Registry.h"
 #include "model/settings/Variant.h"
 
@@ -16,31 +17,19 @@
 #include <vector>
 
 // The hive the component's Key is below (ordinals differ from the order of the handles).
-enum SettingsRoot : uint8_t {
-    rkHKEY_CURRENT_USER,
-    rkHKEY_CLASSES_ROOT,
-    rkHKEY_LOCAL_MACHINE,
-    rkHKEY_USERS,
-    rkHKEY_PERFORMANCE_DATA,
-    rkHKEY_CURRENT_CONFIG,
-    rkHKEY_DYN_DATA,
+enum class SettingsRoot : uint8_t {
+    CurrentUser,
+    ClassesRoot,
+    LocalMachine,
+    Users,
+    PerformanceData,
+    CurrentConfig,
+    DynData,
 };
 
-// How a value is stored: vtFloat and vtDateTime as an 8-byte double (REG_BINARY), vtBoolean
-// and vtInteger as REG_DWORD, vtString as REG_SZ.
-enum SettingsValueType : uint8_t { vtFloat, vtBoolean, vtString, vtInteger, vtDateTime };
-
-// GetValue/SetValue with a name no item has: "Invalid Value Name!" followed by the name.
-class NameInvalidError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-// "Invalid data type for '%s'", "Failed to set data for '%s'".
-class RegistryError : public Exception {
-public:
-    using Exception::Exception;
-};
+// How a value is stored: Float and DateTime as an 8-byte double (REG_BINARY), Boolean and
+// Integer as REG_DWORD, String as REG_SZ.
+enum class SettingsValueType : uint8_t { Float, Boolean, String, Integer, DateTime };
 
 class Settings;
 
@@ -55,44 +44,52 @@ public:
 
     Settings& Owner() const { return owner_; }
 
-    std::string SubKey;              // a key below the owner's Key for this item alone
-    SettingsValueType ValueType = vtString; // changing it later does not convert values held
-    Variant Value;                  // the value in memory
-    bool AutoStore = true;           // written back when the component is destroyed
+    std::string SubKey; // a key below the owner's Key for this item alone
+    SettingsValueType ValueType = SettingsValueType::String; // changing it later does not convert values held
+    Variant Value;                                           // the value in memory
+    bool AutoStore = true;                                   // written back when the component is destroyed
 
     const std::string& ValueName() const { return valueName_; }
-    // Also the name the program finds the item by; loads the value when the owner's AutoLoad.
-    void SetValueName(std::string name);
+    // Also the name the program finds the item by; loads the value when the owner's AutoLoad
+    // (and fails as Load does).
+    result::Status SetValueName(std::string name);
 
-    // The default as text: "TRUE"/"FALSE" for vtBoolean, the plain text of the value otherwise.
+    // The default as text: "TRUE"/"FALSE" for Boolean, the plain text of the value otherwise.
     std::string DefValue() const;
     // Converted with the ValueType the item has now (SetValueText's rules).
-    void SetDefValue(std::string_view text);
+    result::Status SetDefValue(std::string_view text);
 
-    // Reads the value from the registry, or takes the default when it has none.
-    void Load();
+    // Reads the value from the registry, or takes the default when it has none. A stored value
+    // of another registry type fails (Damaged) with "Invalid data type for '%s'" and leaves the
+    // value as it was.
+    result::Status Load();
     // The value the registry would give when it has none: OnGetDefValueEvent's, else DefValue.
     void ApplyDefault();
-    // Writes the value in memory to the registry in the representation of ValueType.
-    void Save();
+    // Writes the value in memory to the registry in the representation of ValueType. Fails with
+    // the conversion's message when the value has no such representation, and with "Failed to
+    // set data for '%s'" when the registry refuses it.
+    result::Status Save();
 
-    // Text turned into a value of the item's own type: vtBoolean is true exactly for "TRUE" in
-    // any letter case; numbers and dates follow the locale; failures raise ConvertError.
-    void SetValueText(std::string_view text);
+    // Text turned into a value of the item's own type: Boolean is true exactly for "TRUE" in
+    // any letter case; numbers and dates follow the locale; text that is no such value is
+    // refused and leaves the value as it was.
+    result::Status SetValueText(std::string_view text);
 
-    bool AsBoolean() const { return Value.ToDouble() != 0; }
-    double AsFloat() const { return Value.ToDouble(); }
-    DateTime AsDateTime() const { return Value.ToDateTime(); }
-    int32_t AsInteger() const { return Value.ToInteger(); }
+    // The value in memory by the variant rules (AsBoolean: whether it differs from 0).
+    result::Result<bool> AsBoolean() const;
+    result::Result<double> AsFloat() const { return Value.ToDouble(); }
+    result::Result<DateTime> AsDateTime() const { return Value.ToDateTime(); }
+    result::Result<int32_t> AsInteger() const { return Value.ToInteger(); }
     std::string AsString() const { return Value.ToString(); }
-    void SetAsBoolean(bool value);
-    void SetAsFloat(double value);
-    void SetAsDateTime(DateTime value);
-    void SetAsInteger(int32_t value);
-    void SetAsString(std::string_view value);
+    // Through the value's text and SetValueText, so the value keeps the item's own type.
+    result::Status SetAsBoolean(bool value);
+    result::Status SetAsFloat(double value);
+    result::Status SetAsDateTime(DateTime value);
+    result::Status SetAsInteger(int32_t value);
+    result::Status SetAsString(std::string_view value);
 
 private:
-    Variant FromText(std::string_view text) const;
+    result::Result<Variant> FromText(std::string_view text) const;
     bool OpenKey();
 
     Settings& owner_;
@@ -115,8 +112,9 @@ public:
     SettingsValue& Add(Settings& owner);
     int Count() const { return static_cast<int>(items_.size()); }
     SettingsValue& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
-    // The first item whose name equals Name, both upper-cased; NameInvalidError when none.
-    SettingsValue& ItemByName(std::string_view name) const;
+    // The first item whose name equals name, both upper-cased; refused with "Invalid Value
+    // Name!" followed by the name when none does.
+    result::Result<SettingsValue*> ItemByName(std::string_view name) const;
 
 private:
     std::vector<std::unique_ptr<SettingsValue>> items_;
@@ -141,18 +139,23 @@ public:
 
     SettingsCollection& Items() { return items_; }
     const SettingsCollection& Items() const { return items_; }
-    // Adds an item and gives it its sub-key, type, default and then its name.
-    SettingsValue& Declare(const SettingsValueDescription& description);
+    // Adds an item and gives it its sub-key, type, default and then its name. The item is
+    // added even when its default cannot be converted or its stored value cannot be loaded;
+    // the failure is returned.
+    result::Status Declare(const SettingsValueDescription& description);
 
-    Variant GetValue(std::string_view name) const;
-    void SetValue(std::string_view name, Variant value);
+    // The named item's value, and a new value for it (kept in memory as it is given, whatever
+    // its type); a name no item has is refused (ItemByName).
+    result::Result<Variant> GetValue(std::string_view name) const;
+    result::Status SetValue(std::string_view name, Variant value);
 
-    void LoadAll();
+    // Loads every item in turn; stops at the first that fails.
+    result::Status LoadAll();
     // Writes every AutoStore item in one write of the settings file (none when all are stored
-    // already). An item whose key cannot be opened is skipped; an item that cannot be
-    // converted raises its error after the items before it are written; a file that cannot be
-    // written raises RegistryError.
-    void SaveAll();
+    // already). An item whose key cannot be opened is skipped; at an item that cannot be
+    // converted it stops, writes the items before it and fails; a file that cannot be written
+    // fails with "Failed to set data for '%s'" naming the first item.
+    result::Status SaveAll();
 
     std::function<void(const std::string& message)> OnDestroyError;
 
@@ -162,7 +165,7 @@ private:
     friend class SettingsValue;
     void ApplyRootKey();
 
-    SettingsRoot rootKey_ = rkHKEY_CURRENT_USER;
+    SettingsRoot rootKey_ = SettingsRoot::CurrentUser;
     platform::Registry accessor_;
     SettingsCollection items_;
 };

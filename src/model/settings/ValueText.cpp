@@ -20,11 +20,14 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string Quote(std::string_view text)
+// "'<text>' <what>": the whole text as it was given, in quotes.
+result::Failure Refusal(std::string_view text, std::string_view what)
 {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    return quoted += '\'';
+    std::string message(1, '\'');
+    message.append(text);
+    message.append("' ");
+    message.append(what);
+    return result::Fail(result::Reason::Refused, std::move(message));
 }
 
 // Two-digit years fall into the 100 years that start 50 years before the current one.
@@ -144,8 +147,9 @@ std::string TwoDigits(int value, bool leadingZero)
 
 } // namespace
 
-std::optional<int32_t> TryStrToInt(std::string_view text)
+result::Result<int32_t> StrToInt(std::string_view text)
 {
+    const auto refuse = [text] { return Refusal(text, "is not a valid integer value"); };
     text = Trimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -163,25 +167,19 @@ std::optional<int32_t> TryStrToInt(std::string_view text)
     int64_t magnitude = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || magnitude < 0)
-        return std::nullopt;
+        return refuse();
     const int64_t value = negative ? -magnitude : magnitude;
     // Hexadecimal texts may give the bits of a negative number ($FFFFFFFF is -1).
     if (base == 16 && !negative && value <= 0xFFFFFFFF)
         return static_cast<int32_t>(static_cast<uint32_t>(value));
     if (value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
+        return refuse();
     return static_cast<int32_t>(value);
 }
 
-int32_t StrToInt(std::string_view text)
+result::Result<double> StrToFloat(std::string_view text, const LocaleFormat& format)
 {
-    if (const auto value = TryStrToInt(text))
-        return *value;
-    throw ConvertError(Quote(text) + " is not a valid integer value");
-}
-
-std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormat& format)
-{
+    const auto refuse = [text] { return Refusal(text, "is not a valid floating point value"); };
     std::string plain(Trimmed(text));
     if (plain.starts_with('+'))
         plain.erase(0, 1);
@@ -190,20 +188,13 @@ std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormat& f
             c = '.';
         else if (!(std::isdigit(static_cast<unsigned char>(c)) || c == 'e' || c == 'E' || c == '-' ||
                    c == '+'))
-            return std::nullopt;
+            return refuse();
     }
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (plain.empty() || error != std::errc() || end != plain.data() + plain.size())
-        return std::nullopt;
+        return refuse();
     return value;
-}
-
-double StrToFloat(std::string_view text, const LocaleFormat& format)
-{
-    if (const auto value = TryStrToFloat(text, format))
-        return *value;
-    throw ConvertError(Quote(text) + " is not a valid floating point value");
 }
 
 std::string FloatToStr(double value, const LocaleFormat& format)
@@ -222,8 +213,9 @@ std::string FloatToStr(double value, const LocaleFormat& format)
     return text;
 }
 
-std::optional<DateTime> TryStrToDateTime(std::string_view text, const LocaleFormat& format)
+result::Result<DateTime> StrToDateTime(std::string_view text, const LocaleFormat& format)
 {
+    const auto refuse = [text] { return Refusal(text, "is not a valid date and time"); };
     text = Trimmed(text);
     const size_t blank = text.find(' ');
     const std::string_view first = text.substr(0, blank);
@@ -232,19 +224,12 @@ std::optional<DateTime> TryStrToDateTime(std::string_view text, const LocaleForm
             return DateTime{*date};
         const auto time = ScanTime(Trimmed(text.substr(blank)), format);
         if (!time)
-            return std::nullopt;
+            return refuse();
         return DateTime{*date >= 0 ? *date + *time : *date - *time};
     }
     if (const auto time = ScanTime(text, format))
         return DateTime{*time};
-    return std::nullopt;
-}
-
-DateTime StrToDateTime(std::string_view text, const LocaleFormat& format)
-{
-    if (const auto value = TryStrToDateTime(text, format))
-        return *value;
-    throw ConvertError(Quote(text) + " is not a valid date and time");
+    return refuse();
 }
 
 std::string DateTimeToStr(DateTime value, const LocaleFormat& format)

@@ -48,13 +48,14 @@ std::optional<bool> TextToBoolean(const std::string& text)
 
 } // namespace
 
-void Variant::CastError(VariantType to) const
+result::Failure Variant::CastFailure(VariantType to) const
 {
-    throw VariantTypeCastError(std::string("Could not convert variant of type (") + TypeName(VarType()) +
-                                ") into type (" + TypeName(to) + ")");
+    return result::Fail(result::Reason::Refused, std::string("Could not convert variant of type (") +
+                                                     TypeName(VarType()) + ") into type (" + TypeName(to) +
+                                                     ")");
 }
 
-bool Variant::ToBoolean() const
+result::Result<bool> Variant::ToBoolean() const
 {
     switch (VarType()) {
     case VariantType::Empty:
@@ -73,12 +74,12 @@ bool Variant::ToBoolean() const
     const std::string& text = std::get<std::string>(value_);
     if (const auto flag = TextToBoolean(text))
         return *flag;
-    if (const auto number = TryStrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, platform::FormatSettings()))
         return *number != 0;
-    CastError(VariantType::Boolean);
+    return CastFailure(VariantType::Boolean);
 }
 
-int32_t Variant::ToInteger() const
+result::Result<int32_t> Variant::ToInteger() const
 {
     switch (VarType()) {
     case VariantType::Empty:
@@ -89,31 +90,32 @@ int32_t Variant::ToInteger() const
         return std::get<int32_t>(value_);
     case VariantType::Double:
     case VariantType::Date:
-        if (const auto number = RoundToInteger(ToDouble()))
+        if (const auto number = RoundToInteger(*ToDouble()))
             return *number;
-        CastError(VariantType::Integer);
+        return CastFailure(VariantType::Integer);
     case VariantType::String:
         break;
     }
     const std::string& text = std::get<std::string>(value_);
-    if (const auto number = TryStrToInt(text))
+    if (const auto number = StrToInt(text))
         return *number;
-    if (const auto number = TryStrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, platform::FormatSettings()))
         if (const auto rounded = RoundToInteger(*number))
             return *rounded;
     if (const auto flag = TextToBoolean(text))
         return *flag ? -1 : 0;
-    CastError(VariantType::Integer);
+    return CastFailure(VariantType::Integer);
 }
 
-double Variant::ToDouble() const
+result::Result<double> Variant::ToDouble() const
 {
     switch (VarType()) {
     case VariantType::Empty:
-        return 0;
+        return 0.0;
     case VariantType::Boolean:
+        return std::get<bool>(value_) ? -1.0 : 0.0;
     case VariantType::Integer:
-        return ToInteger();
+        return static_cast<double>(std::get<int32_t>(value_));
     case VariantType::Double:
         return std::get<double>(value_);
     case VariantType::Date:
@@ -122,24 +124,27 @@ double Variant::ToDouble() const
         break;
     }
     const std::string& text = std::get<std::string>(value_);
-    if (const auto number = TryStrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, platform::FormatSettings()))
         return *number;
     if (const auto flag = TextToBoolean(text))
-        return *flag ? -1 : 0;
-    CastError(VariantType::Double);
+        return *flag ? -1.0 : 0.0;
+    return CastFailure(VariantType::Double);
 }
 
-DateTime Variant::ToDateTime() const
+result::Result<DateTime> Variant::ToDateTime() const
 {
-    if (VarType() != VariantType::String)
-        return DateTime{ToDouble()};
+    if (VarType() != VariantType::String) {
+        if (const auto number = ToDouble())
+            return DateTime{*number};
+        return CastFailure(VariantType::Date);
+    }
     const std::string& text = std::get<std::string>(value_);
     const auto format = platform::FormatSettings();
-    if (const auto date = TryStrToDateTime(text, format))
+    if (const auto date = StrToDateTime(text, format))
         return *date;
-    if (const auto number = TryStrToFloat(text, format))
+    if (const auto number = StrToFloat(text, format))
         return DateTime{*number};
-    CastError(VariantType::Date);
+    return CastFailure(VariantType::Date);
 }
 
 std::string Variant::ToString() const

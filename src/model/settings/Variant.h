@@ -1,30 +1,13 @@
 // The value a setting holds in memory: empty, Boolean, 32-bit integer, double, date-time (a
 // double counting days from 30 December 1899) or 8-bit text, with the usual conversions
-// between them and the conversion errors they raise.
+// between them.
 #pragma once
 
+#include "base/result/Result.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <variant>
-
-// The general exception class: an error with a message for the user.
-class Exception : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Text that is not a number, date or time of the wanted kind.
-class ConvertError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-// "Could not convert variant of type (%s) into type (%s)".
-class VariantTypeCastError : public Exception {
-public:
-    using Exception::Exception;
-};
 
 struct DateTime {
     double Value = 0;
@@ -49,15 +32,17 @@ public:
 
     // Conversions by the variant rules: empty gives 0, false or an empty text; Boolean true
     // is the number -1; text is parsed (numbers with the locale's decimal separator, dates
-    // with its short date format). Where no conversion exists: VariantTypeCastError.
-    bool ToBoolean() const;
-    int32_t ToInteger() const;
-    double ToDouble() const;
-    DateTime ToDateTime() const;
+    // with its short date format). Where no conversion exists they fail (Refused) with
+    // "Could not convert variant of type (%s) into type (%s)".
+    result::Result<bool> ToBoolean() const;
+    result::Result<int32_t> ToInteger() const;
+    result::Result<double> ToDouble() const;
+    result::Result<DateTime> ToDateTime() const;
+    // Every value has a text.
     std::string ToString() const;
 
 private:
-    [[noreturn]] void CastError(VariantType to) const;
+    result::Failure CastFailure(VariantType to) const;
 
     std::variant<std::monostate, bool, int32_t, double, DateTime, std::string> value_;
 };

@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 7> HiveNames{
     "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
     "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
 };
-constexpr uint32_t FirstHive = 0x80000000;
+constexpr auto FirstHive = static_cast<uint32_t>(RegHive::ClassesRoot);
 constexpr std::string_view Utf16Mark = "\xFF\xFE";
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view Version5Header = "Windows Registry Editor Version 5.00";
@@ -165,9 +165,9 @@ std::optional<std::string> EightBitText(std::string_view raw, std::string& why)
     return text;
 }
 
-bool IsStringType(uint32_t type)
+bool IsStringType(RegType type)
 {
-    return type == rtString || type == rtExpandString || type == 7; // REG_MULTI_SZ
+    return type == RegType::String || type == RegType::ExpandString || type == RegType::MultiString;
 }
 
 std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::string& why)
@@ -177,7 +177,7 @@ std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::
         auto value = TakeQuoted(text);
         if (!value || !TrimBlanks(text).empty())
             return std::nullopt;
-        return RegData{rtString, *value + '\0'};
+        return RegData{RegType::String, *value + '\0'};
     }
     if (text.starts_with("dword:")) {
         uint32_t value = 0;
@@ -186,13 +186,15 @@ std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::
         std::string bytes(4, '\0');
         for (int i = 0; i < 4; ++i)
             bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
-        return RegData{rtDword, bytes};
+        return RegData{RegType::Dword, bytes};
     }
-    uint32_t type = rtBinary;
+    auto type = RegType::Binary;
     if (text.starts_with("hex(")) {
         const size_t close = text.find("):");
-        if (close == std::string_view::npos || !ParseHex(text.substr(4, close - 4), type))
+        uint32_t number = 0;
+        if (close == std::string_view::npos || !ParseHex(text.substr(4, close - 4), number))
             return std::nullopt;
+        type = static_cast<RegType>(number);
         text.remove_prefix(close + 2);
     } else if (text.starts_with("hex:")) {
         text.remove_prefix(4);
@@ -216,7 +218,8 @@ std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::
 
 bool IsPlainString(const RegData& data)
 {
-    return data.Type == rtString && !data.Bytes.empty() && data.Bytes.find('\0') == data.Bytes.size() - 1 &&
+    return data.Type == RegType::String && !data.Bytes.empty() &&
+           data.Bytes.find('\0') == data.Bytes.size() - 1 &&
            data.Bytes.find_first_of("\r\n") == std::string::npos;
 }
 
@@ -245,7 +248,7 @@ std::string FormatValue(const RegNamedValue& value)
     const RegData& data = value.Data;
     if (IsPlainString(data))
         return line + Quoted(std::string_view(data.Bytes).substr(0, data.Bytes.size() - 1));
-    if (data.Type == rtDword && data.Bytes.size() == 4) {
+    if (data.Type == RegType::Dword && data.Bytes.size() == 4) {
         uint32_t number = 0;
         for (int i = 3; i >= 0; --i)
             number = number << 8 | static_cast<unsigned char>(data.Bytes[static_cast<size_t>(i)]);
@@ -253,10 +256,10 @@ std::string FormatValue(const RegNamedValue& value)
         std::snprintf(text, sizeof text, "%08x", number);
         return line + "dword:" + text;
     }
-    if (data.Type == rtBinary)
+    if (data.Type == RegType::Binary)
         return HexList(line + "hex:", data.Bytes);
     char prefix[24];
-    std::snprintf(prefix, sizeof prefix, "hex(%x):", data.Type);
+    std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<uint32_t>(data.Type));
     return HexList(line + prefix, data.Bytes);
 }
 
@@ -321,12 +324,11 @@ void RegDocument::DeleteValue(std::string_view path, std::string_view name)
         std::erase_if(key->Values, [&](const RegNamedValue& value) { return SameName(value.Name, name); });
 }
 
-std::optional<RegDocument> ParseRegText(std::string_view raw, std::string* error)
+result::Result<RegDocument> ParseRegText(std::string_view raw)
 {
-    const auto fail = [&](size_t line, const std::string& why) {
-        if (error != nullptr)
-            *error = line == 0 ? why : "line " + std::to_string(line) + ": " + why;
-        return std::nullopt;
+    const auto fail = [](size_t line, const std::string& why) {
+        return result::Fail(result::Reason::Damaged,
+                            line == 0 ? why : "line " + std::to_string(line) + ": " + why);
     };
     std::string why;
     const auto text = EightBitText(raw, why);
@@ -407,14 +409,15 @@ std::string FormatRegText(const RegDocument& document)
     return text + "\r\n";
 }
 
-std::optional<std::string_view> HiveName(uint32_t handle)
+std::optional<std::string_view> HiveName(RegHive hive)
 {
+    const auto handle = static_cast<uint32_t>(hive);
     if (handle < FirstHive || handle - FirstHive >= HiveNames.size())
         return std::nullopt;
     return HiveNames[handle - FirstHive];
 }
 
-std::optional<std::string> KeyPath(uint32_t hive, std::string_view path)
+std::optional<std::string> KeyPath(RegHive hive, std::string_view path)
 {
     const auto name = HiveName(hive);
     while (!path.empty() && path.front() == '\\')

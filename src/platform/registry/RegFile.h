@@ -7,6 +7,8 @@
 // is written is always the 8-bit REGEDIT4 form.
 #pragma once
 
+#include "base/result/Result.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,17 +17,30 @@
 
 namespace platform {
 
-// Registry data types, numbered as Windows numbers them.
-enum RegType : uint32_t {
-    rtNone = 0,
-    rtString = 1,       // REG_SZ: text and a terminating NUL
-    rtExpandString = 2, // REG_EXPAND_SZ
-    rtBinary = 3,       // REG_BINARY
-    rtDword = 4,        // REG_DWORD: 4 bytes, little-endian
+// Registry data types, numbered as Windows numbers them; a value of any other number is kept
+// with its number.
+enum class RegType : uint32_t {
+    None = 0,
+    String = 1,       // REG_SZ: text and a terminating NUL
+    ExpandString = 2, // REG_EXPAND_SZ
+    Binary = 3,       // REG_BINARY
+    Dword = 4,        // REG_DWORD: 4 bytes, little-endian
+    MultiString = 7,  // REG_MULTI_SZ
+};
+
+// The predefined keys, by their Windows handles.
+enum class RegHive : uint32_t {
+    ClassesRoot = 0x80000000,
+    CurrentUser = 0x80000001,
+    LocalMachine = 0x80000002,
+    Users = 0x80000003,
+    PerformanceData = 0x80000004,
+    CurrentConfig = 0x80000005,
+    DynData = 0x80000006,
 };
 
 struct RegData {
-    uint32_t Type = rtNone;
+    RegType Type = RegType::None;
     std::string Bytes; // exactly as the registry holds them
     bool operator==(const RegData&) const = default;
 };
@@ -59,19 +74,18 @@ private:
     std::vector<RegKey> keys_;
 };
 
-// Nothing, with the reason in *error, when the text is not a registry export, or holds text
-// that the run's code page cannot hold.
-std::optional<RegDocument> ParseRegText(std::string_view text, std::string* error = nullptr);
+// Fails (Damaged, with the reason and the line) when the text is not a registry export, or
+// holds text that the run's code page cannot hold.
+result::Result<RegDocument> ParseRegText(std::string_view text);
 
 // The export text, lines ending in CR LF.
 std::string FormatRegText(const RegDocument& document);
 
-// Names of the predefined keys in the order of their Windows handles 0x80000000 to 0x80000006
-// ("HKEY_CLASSES_ROOT" first); nothing for any other handle.
-std::optional<std::string_view> HiveName(uint32_t handle);
+// The name of a predefined key ("HKEY_CURRENT_USER"); nothing for any other handle.
+std::optional<std::string_view> HiveName(RegHive hive);
 
 // Joins a hive and a path below it into a document path: leading and trailing backslashes of
 // the path are dropped; nothing when the path has an empty level ("A\\B").
-std::optional<std::string> KeyPath(uint32_t hive, std::string_view path);
+std::optional<std::string> KeyPath(RegHive hive, std::string_view path);
 
 } // namespace platform

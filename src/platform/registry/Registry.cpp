@@ -53,43 +53,40 @@ fs::path AsideName(const fs::path& file)
 }
 
 // The document in the file: empty when there is none; when the file is damaged, a copy is set
-// aside and told of once, and the document starts empty. Nothing when it cannot be read, or
-// is damaged and no copy could be kept (so that nothing overwrites it).
-std::optional<RegDocument> ReadDocument(const RegistryFile& store, std::string& error)
+// aside and told of once, and the document starts empty. Fails when the file cannot be read
+// (Missing), or is damaged and no copy could be kept (Damaged), so that nothing overwrites it.
+result::Result<RegDocument> ReadDocument(const RegistryFile& store)
 {
     const fs::path& file = store.File;
-    std::string content;
-    switch (safefile::ReadWhole(file, content)) {
-    case safefile::ReadResult::Missing:
+    const auto read = safefile::ReadWhole(file);
+    if (!read && safefile::IsNoSuchFile(read.Error()))
         return RegDocument{};
-    case safefile::ReadResult::Failed:
-        error = "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
+    if (!read) {
+        const std::string message =
+            "cannot read the settings file " + file.string() + ": " + std::strerror(errno);
         if (!DamageSeen(file, {})) {
             RememberDamage(file, {}, false);
-            Report(store, error);
+            Report(store, message);
         }
-        return std::nullopt;
-    case safefile::ReadResult::Done:
-        break;
+        return result::Fail(result::Reason::Missing, message);
     }
-    std::string why;
-    if (auto document = ParseRegText(content, &why))
+    const std::string& content = *read;
+    auto document = ParseRegText(content);
+    if (document)
         return document;
     std::optional<bool> setAside = DamageSeen(file, content);
     if (!setAside) {
         const fs::path aside = AsideName(file);
-        const auto failure = safefile::WriteWhole(aside, content);
-        setAside = !failure;
+        const result::Status copied = safefile::WriteWhole(aside, content);
+        setAside = copied.Ok();
         RememberDamage(file, content, *setAside);
-        Report(store, "The settings file " + file.string() + " is damaged (" + why + "). " +
-               (failure ? "It could not be copied aside (" + *failure + ") and is left as it is"
-                        : "A copy was kept as " + aside.string()) +
-               "; the settings start from their defaults.");
+        Report(store, "The settings file " + file.string() + " is damaged (" + document.Message() + "). " +
+                          (!copied ? "It could not be copied aside (" + copied.Message() + ") and is left as it is"
+                                   : "A copy was kept as " + aside.string()) +
+                          "; the settings start from their defaults.");
     }
-    if (!*setAside) {
-        error = "the settings file " + file.string() + " is damaged";
-        return std::nullopt;
-    }
+    if (!*setAside)
+        return result::Fail(result::Reason::Damaged, "the settings file " + file.string() + " is damaged");
     return RegDocument{};
 }
 
@@ -124,34 +121,32 @@ Registry::Registry(RegistryFile store) : store_(std::move(store))
     Reload();
 }
 
+// A file that cannot be read keeps the document read before; its problem is reported by
+// ReadDocument, and a write fails on it.
 void Registry::Reload()
 {
-    if (auto document = ReadDocument(store_, error_))
+    if (auto document = ReadDocument(store_))
         document_ = std::move(*document);
 }
 
-void Registry::SetRootKey(uint32_t hive)
+void Registry::SetRootKey(RegHive hive)
 {
     if (hive != hive_)
         CloseKey();
     hive_ = hive;
 }
 
-bool Registry::OpenKey(std::string_view path, bool canCreate)
+result::Status Registry::OpenKey(std::string_view path, bool canCreate)
 {
     CloseKey();
     auto full = KeyPath(hive_, path);
-    if (!full) {
-        error_ = "not a valid key: " + std::string(path);
-        return false;
-    }
+    if (!full)
+        return result::Fail(result::Reason::Refused, "not a valid key: " + std::string(path));
     Reload();
-    if (!canCreate && !document_.KeyExists(*full)) {
-        error_ = "no such key: " + *full;
-        return false;
-    }
+    if (!canCreate && !document_.KeyExists(*full))
+        return result::Fail(result::Reason::Missing, "no such key: " + *full);
     key_ = std::move(*full);
-    return true;
+    return {};
 }
 
 void Registry::CloseKey()
@@ -172,21 +167,17 @@ std::optional<RegData> Registry::ReadValue(std::string_view name) const
     return data == nullptr ? std::nullopt : std::optional(*data);
 }
 
-bool Registry::WriteValue(std::string_view name, const RegData& data)
+result::Status Registry::WriteValue(std::string_view name, const RegData& data)
 {
-    if (!key_) {
-        error_ = "no key is open";
-        return false;
-    }
-    if (name.find_first_of("\r\n") != std::string_view::npos) {
-        error_ = "a value name cannot hold a line break";
-        return false;
-    }
+    if (!key_)
+        return result::Fail(result::Reason::Refused, "no key is open");
+    if (name.find_first_of("\r\n") != std::string_view::npos)
+        return result::Fail(result::Reason::Refused, "a value name cannot hold a line break");
     PendingValue value{*key_, std::string(name), data};
     if (pending_) {
         document_.SetValue(value.Key, value.Name, value.Data);
         pending_->push_back(std::move(value));
-        return true;
+        return {};
     }
     return Store({value});
 }
@@ -196,13 +187,15 @@ void Registry::BeginUpdate()
     pending_.emplace();
 }
 
-bool Registry::EndUpdate()
+result::Status Registry::EndUpdate()
 {
     if (!pending_)
-        return true;
+        return {};
     const std::vector<PendingValue> values = std::move(*pending_);
     pending_.reset();
-    return values.empty() || Store(values);
+    if (values.empty())
+        return {};
+    return Store(values);
 }
 
 std::vector<std::pair<std::string, std::string>> Registry::PendingValues() const
@@ -214,19 +207,18 @@ std::vector<std::pair<std::string, std::string>> Registry::PendingValues() const
     return names;
 }
 
-bool Registry::Store(const std::vector<PendingValue>& values)
+result::Status Registry::Store(const std::vector<PendingValue>& values)
 {
     const fs::path& file = store_.File;
     std::error_code ignored;
     fs::create_directories(file.parent_path(), ignored);
     const FileLock lock(file);
-    if (!lock.Held()) {
-        error_ = "cannot lock the settings file " + file.string() + ": " + std::strerror(errno);
-        return false;
-    }
-    auto current = ReadDocument(store_, error_);
+    if (!lock.Held())
+        return result::Fail(result::Reason::WriteFailed,
+                            "cannot lock the settings file " + file.string() + ": " + std::strerror(errno));
+    auto current = ReadDocument(store_);
     if (!current)
-        return false;
+        return current.Error();
     bool changed = false;
     for (const PendingValue& value : values) {
         if (const RegData* stored = current->FindValue(value.Key, value.Name); stored != nullptr && *stored == value.Data)
@@ -235,13 +227,11 @@ bool Registry::Store(const std::vector<PendingValue>& values)
         changed = true;
     }
     if (changed) {
-        if (const auto failure = safefile::WriteWhole(file, FormatRegText(*current))) {
-            error_ = *failure;
-            return false;
-        }
+        if (result::Status written = safefile::WriteWhole(file, FormatRegText(*current)); !written)
+            return written;
     }
     document_ = std::move(*current);
-    return true;
+    return {};
 }
 
 } // namespace platform

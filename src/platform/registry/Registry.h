@@ -7,7 +7,6 @@
 
 #include "platform/registry/RegFile.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -18,20 +17,10 @@
 
 namespace platform {
 
-// Windows handles of the predefined keys.
-enum RegHive : uint32_t {
-    HKEY_CLASSES_ROOT = 0x80000000,
-    HKEY_CURRENT_USER = 0x80000001,
-    HKEY_LOCAL_MACHINE = 0x80000002,
-    HKEY_USERS = 0x80000003,
-    HKEY_PERFORMANCE_DATA = 0x80000004,
-    HKEY_CURRENT_CONFIG = 0x80000005,
-    HKEY_DYN_DATA = 0x80000006,
-};
-
 // The settings store: the registry file of the current user, and where problems with the
 // file itself are told (a damaged file set aside, an unreadable file), once for each damaged
-// content; without a handler they go to stderr.
+// content; without a handler they go to stderr. Reads go on without the file's values, so no
+// read fails for them; a write over a file that could not be read or set aside fails.
 struct RegistryFile {
     std::filesystem::path File;
     std::function<void(const std::string& message)> OnProblem;
@@ -41,34 +30,32 @@ class Registry {
 public:
     explicit Registry(RegistryFile store);
 
-    uint32_t RootKey() const { return hive_; }
+    RegHive RootKey() const { return hive_; }
     // Switching to another hive closes the open key.
-    void SetRootKey(uint32_t hive);
+    void SetRootKey(RegHive hive);
 
     // Opens the key below the hive; with canCreate a missing key (and its missing levels) is
-    // created, reaching the file with the first value written into it. False when the key is
-    // missing and may not be created, or the path is not a valid key path.
-    bool OpenKey(std::string_view path, bool canCreate);
+    // created, reaching the file with the first value written into it. Fails when the key is
+    // missing and may not be created (Missing), or the path is not a valid key path (Refused).
+    result::Status OpenKey(std::string_view path, bool canCreate);
     void CloseKey();
     bool HasOpenKey() const { return key_.has_value(); }
 
     bool ValueExists(std::string_view name) const;
     // Nothing when the open key has no such value (or no key is open).
     std::optional<RegData> ReadValue(std::string_view name) const;
-    // A value that the file holds already is not written again. False when no key is open or
-    // the file cannot be written; LastError() then says why. Between BeginUpdate and
+    // A value that the file holds already is not written again. Fails when no key is open, the
+    // name is refused, or the file cannot be written (WriteFailed). Between BeginUpdate and
     // EndUpdate the value is only noted (and read back as written).
-    bool WriteValue(std::string_view name, const RegData& data);
+    result::Status WriteValue(std::string_view name, const RegData& data);
 
     // Collects the following writes, of any keys, for one write of the file at EndUpdate: one
-    // lock, one re-read, one safe write, and none when every value is stored already. False
-    // (with LastError) when the file could not be written; then none of the values is stored.
+    // lock, one re-read, one safe write, and none when every value is stored already. Fails
+    // (WriteFailed) when the file could not be written; then none of the values is stored.
     void BeginUpdate();
-    bool EndUpdate();
+    result::Status EndUpdate();
     // The values noted since BeginUpdate, as (key path, value name).
     std::vector<std::pair<std::string, std::string>> PendingValues() const;
-
-    const std::string& LastError() const { return error_; }
 
 private:
     struct PendingValue {
@@ -78,14 +65,13 @@ private:
     };
 
     void Reload();
-    bool Store(const std::vector<PendingValue>& values);
+    result::Status Store(const std::vector<PendingValue>& values);
 
     RegistryFile store_;
     std::optional<std::vector<PendingValue>> pending_;
-    uint32_t hive_ = HKEY_CURRENT_USER;
+    RegHive hive_ = RegHive::CurrentUser;
     std::optional<std::string> key_;
     RegDocument document_;
-    std::string error_;
 };
 
 } // namespace platform

@@ -77,8 +77,8 @@ void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& r
     const std::string text = CellText(col, row);
     const DayState dayState = DayStateOf(text);
     const QString shown = QString::fromStdString(text);
-    if (!state && !text.empty() && dayState != dsNormal) {
-        const bool special = dayState == dsSpecial;
+    if (!state && !text.empty() && dayState != DayState::Normal) {
+        const bool special = dayState == DayState::Special;
         painter.save();
         painter.setBrush(widgets::ToQColor(special ? specialBackground_ : activeBackground_));
         painter.setPen(widgets::ToQColor(special ? specialColor_ : activeColor_));

@@ -10,10 +10,10 @@
 
 namespace calendar {
 
-using widgets::clBlue;
-using widgets::clRed;
-using widgets::clWhite;
-using widgets::clYellow;
+using widgets::Blue;
+using widgets::Red;
+using widgets::White;
+using widgets::Yellow;
 using widgets::RgbColor;
 
 // How the header names the days: "Wednesday", "Wed" or "W".
@@ -60,10 +60,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    RgbColor activeColor_ = clBlue;
-    RgbColor activeBackground_ = clYellow;
-    RgbColor specialColor_ = clRed;
-    RgbColor specialBackground_ = clYellow;
+    RgbColor activeColor_ = Blue;
+    RgbColor activeBackground_ = Yellow;
+    RgbColor specialColor_ = Red;
+    RgbColor specialBackground_ = Yellow;
 };
 
 } // namespace calendar

@@ -12,8 +12,8 @@ void Bevel(QPainter& painter, QRect& r, BevelCut cut, int width)
 {
     if (cut == BevelCut::None)
         return;
-    const QColor highlight = ToQColor(clBtnHighlight);
-    const QColor shadow = ToQColor(clBtnShadow);
+    const QColor highlight = ToQColor(ButtonHighlight);
+    const QColor shadow = ToQColor(ButtonShadow);
     if (cut == BevelCut::Lowered)
         Frame3D(painter, r, shadow, highlight, width);
     else

@@ -41,7 +41,7 @@ protected:
     void PaintStandardPanel(QPainter& painter) const;
 
 private:
-    RgbColor color_ = clBtnFace;
+    RgbColor color_ = ButtonFace;
     BevelCut bevelOuter_ = BevelCut::Raised;
     BevelCut bevelInner_ = BevelCut::None;
     int bevelWidth_ = 1;

@@ -13,28 +13,28 @@ std::optional<ButtonColorSet> ColorSetOf(ButtonColorStyle style)
         return std::nullopt;
     case ButtonColorStyle::Gold:
         return ButtonColorSet{RGBColor(0xC0, 0xC0, 0x00), RGBColor(0xFF, 0xFF, 0x00),
-                              RGBColor(0x80, 0x80, 0x00), RGBColor(0xDF, 0xDF, 0x00), clNone, false, Modern};
+                              RGBColor(0x80, 0x80, 0x00), RGBColor(0xDF, 0xDF, 0x00), NoColor, false, Modern};
     case ButtonColorStyle::Chrome:
-        return ButtonColorSet{clSilver, clWhite, clGray, clNone, clNone, false, Modern};
+        return ButtonColorSet{Silver, White, Gray, NoColor, NoColor, false, Modern};
     case ButtonColorStyle::Blue:
-        return ButtonColorSet{RGBColor(0x00, 0x80, 0xFF), clAqua, clBlue, clNone, clNone, false, Modern};
+        return ButtonColorSet{RGBColor(0x00, 0x80, 0xFF), Aqua, Blue, NoColor, NoColor, false, Modern};
     case ButtonColorStyle::Red:
-        return ButtonColorSet{clRed, RGBColor(0xFF, 0xC0, 0xC0), RGBColor(0xC0, 0x00, 0x00), clNone, clNone, false,
+        return ButtonColorSet{Red, RGBColor(0xFF, 0xC0, 0xC0), RGBColor(0xC0, 0x00, 0x00), NoColor, NoColor, false,
                               Modern};
     case ButtonColorStyle::UltraFlat1:
-        return ButtonColorSet{clBtnFace, RGBColor(0x84, 0x92, 0xB5), RGBColor(0x84, 0x92, 0xB5),
+        return ButtonColorSet{ButtonFace, RGBColor(0x84, 0x92, 0xB5), RGBColor(0x84, 0x92, 0xB5),
                               RGBColor(0xD6, 0xD3, 0xDE), RGBColor(0x84, 0x92, 0xB5), true, Normal};
     case ButtonColorStyle::UltraFlat2:
-        return ButtonColorSet{clBtnFace, clBlack, clBlack, RGBColor(0xE4, 0xF6, 0x8C), RGBColor(0xBC, 0xDA, 0x24),
+        return ButtonColorSet{ButtonFace, Black, Black, RGBColor(0xE4, 0xF6, 0x8C), RGBColor(0xBC, 0xDA, 0x24),
                               true, Normal};
     case ButtonColorStyle::UltraFlatXP:
         return ButtonColorSet{RGBColor(0xDB, 0xD8, 0xD1), RGBColor(0x84, 0x92, 0xB5), RGBColor(0x85, 0x92, 0xB5),
                               RGBColor(0xB6, 0xBD, 0xD2), RGBColor(0x85, 0x92, 0xB5), true, Normal};
     case ButtonColorStyle::Aqua:
-        return ButtonColorSet{RGBColor(0x94, 0xCE, 0xEC), RGBColor(0xD4, 0xE6, 0xFC), clBlack, clNone, clNone, false,
+        return ButtonColorSet{RGBColor(0x94, 0xCE, 0xEC), RGBColor(0xD4, 0xE6, 0xFC), Black, NoColor, NoColor, false,
                               Modern};
     case ButtonColorStyle::Default:
-        return ButtonColorSet{clBtnFace, clWhite, clGray, clNone, clNone, false, Normal};
+        return ButtonColorSet{ButtonFace, White, Gray, NoColor, NoColor, false, Normal};
     }
     return std::nullopt;
 }
@@ -83,9 +83,9 @@ int GlyphCell(int numGlyphs, bool enabled, bool hot, bool down)
 RgbColor FaceColor(RgbColor color, RgbColor hotTrackColor, RgbColor colorWhenDown, bool enabled, int hotStep, bool down)
 {
     RgbColor face = color;
-    if (enabled && hotTrackColor != clNone)
+    if (enabled && hotTrackColor != NoColor)
         face = BlendColor(color, hotTrackColor, hotStep / 8.0);
-    if (down && colorWhenDown != clNone)
+    if (down && colorWhenDown != NoColor)
         face = colorWhenDown;
     return face;
 }

@@ -66,7 +66,7 @@ std::optional<ButtonKindInfo> KindInfoOf(ButtonKind kind);
 // The cell of a glyph of `numGlyphs` cells that a button in this state shows.
 int GlyphCell(int numGlyphs, bool enabled, bool hot, bool down);
 
-// The face colour of a button; all colours plain RGB or clNone. `hotStep` is 0 or 8.
+// The face colour of a button; all colours plain RGB or NoColor. `hotStep` is 0 or 8.
 RgbColor FaceColor(RgbColor color, RgbColor hotTrackColor, RgbColor colorWhenDown, bool enabled, int hotStep, bool down);
 
 // One horizontal band of a vertical gradient: rows top to top + height - 1.

@@ -207,7 +207,7 @@ void CellGrid::DrawGridLines(QPainter& painter) const
     const int bottom = last.bottom() + lineWidth_;
     const int fixedBottom = fixedRows_ > 0 ? CellRect(0, fixedRows_ - 1).bottom() + lineWidth_ : -1;
     const QColor fixedLine(Qt::black);
-    const QColor line = ToQColor(color_ == clSilver ? clGray : clSilver);
+    const QColor line = ToQColor(color_ == Silver ? Gray : Silver);
 
     for (int row = 0; row < RowCount(); ++row) {
         const bool fixed = row < fixedRows_;

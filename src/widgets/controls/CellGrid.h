@@ -142,9 +142,9 @@ private:
     int lineWidth_ = 1;
     GridOptions options_ = {GridOption::FixedVerticalLines, GridOption::FixedHorizontalLines,
                             GridOption::VerticalLines, GridOption::HorizontalLines};
-    RgbColor color_ = clWindow;
-    RgbColor fixedColor_ = clBtnFace;
-    RgbColor fontColor_ = clBlack;
+    RgbColor color_ = WindowBackground;
+    RgbColor fixedColor_ = ButtonFace;
+    RgbColor fontColor_ = Black;
     GridBorder border_ = GridBorder::Single;
     bool flat_ = false;
     FocusFrame focusFrame_ = FocusFrame::InvertedDots;

@@ -135,10 +135,10 @@ void ClockWidget::PaintAnalog(QPainter& painter, const ClockFace& face) const
     const int square = large ? std::max(3, static_cast<int>(std::lround(radius / 9))) : 2;
     const QColor fontColor = palette().color(QPalette::WindowText);
     const QColor dots = ToQColor(dotsColor_);
-    const QColor light = ToQColor(LighterDotColor(ResolvedColor(dotsColor_, clTeal), ResolvedColor(clBtnHighlight, clWhite)));
-    const QColor frame = ToQColor(clWindowFrame);
-    const QColor shadow = ToQColor(clBtnShadow);
-    const QColor highlight = ToQColor(clBtnHighlight);
+    const QColor light = ToQColor(LighterDotColor(ResolvedColor(dotsColor_, Teal), ResolvedColor(ButtonHighlight, White)));
+    const QColor frame = ToQColor(WindowFrame);
+    const QColor shadow = ToQColor(ButtonShadow);
+    const QColor highlight = ToQColor(ButtonHighlight);
     // The marks sit just inside the face's edge.
     const double markPercent = 100.0 * (radius - square / 2.0 - 1) / radius;
 

@@ -54,7 +54,7 @@ private:
     bool showSeconds_ = true;
     bool twelveHour_ = false;
     bool leadingZero_ = true;
-    RgbColor dotsColor_ = clTeal;
+    RgbColor dotsColor_ = Teal;
     std::function<QTime()> timeSource_;
     double pixelAspect_;
     QTime shown_; // the time last drawn

@@ -65,7 +65,7 @@ void PaintFrame(QPainter& painter, int width, int height, const ButtonLook& look
         break;
     case Old:
         if (framed) {
-            const RgbColor dark = ResolvedColor(cl3DDkShadow, clBlack);
+            const RgbColor dark = ResolvedColor(DarkShadow3D, Black);
             Frame3D(painter, all, down ? dark : light, down ? light : dark);
             if (down) {
                 Line(painter, 1, 1, width - 2, 1, shadow);
@@ -89,7 +89,7 @@ void PaintFrame(QPainter& painter, int width, int height, const ButtonLook& look
 
 RgbColor OrNone(RgbColor color, RgbColor parent)
 {
-    return color == clNone ? clNone : ResolvedColor(color, parent);
+    return color == NoColor ? NoColor : ResolvedColor(color, parent);
 }
 
 } // namespace
@@ -108,8 +108,8 @@ void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const Bu
     const int height = size.height();
     const bool down = state.Down && state.Enabled;
     const RgbColor parent = FromQColor(state.ParentColor);
-    const RgbColor light = ResolvedColor(look.LightColor, clWhite);
-    const RgbColor shadow = ResolvedColor(look.ShadowColor, clBlack);
+    const RgbColor light = ResolvedColor(look.LightColor, White);
+    const RgbColor shadow = ResolvedColor(look.ShadowColor, Black);
     const RgbColor face = FaceColor(ResolvedColor(look.Color, parent), OrNone(look.HotTrackColor, parent),
                                   OrNone(look.ColorWhenDown, parent), state.Enabled, state.HotStep, down);
 

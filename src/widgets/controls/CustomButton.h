@@ -19,17 +19,17 @@ namespace widgets {
 struct ButtonLook {
     HorizontalAlignment Alignment = HorizontalAlignment::Left;
     QString Caption;
-    RgbColor Color = clDefault; // clDefault: the parent's colour
-    RgbColor ColorWhenDown = clNone;
+    RgbColor Color = DefaultColor; // DefaultColor: the parent's colour
+    RgbColor ColorWhenDown = NoColor;
     bool Flat = false;
     QImage Glyph;
     int NumGlyphs = 0;
-    RgbColor HotTrackColor = clNone;
+    RgbColor HotTrackColor = NoColor;
     QFont HotTrackFont;
     bool UseHotTrackFont = false;
     ButtonLayout Layout = ButtonLayout::GlyphLeft;
-    RgbColor LightColor = clWhite;
-    RgbColor ShadowColor = clBlack;
+    RgbColor LightColor = White;
+    RgbColor ShadowColor = Black;
     ButtonStyle Style = ButtonStyle::Normal;
     bool WordWrap = false;
 };
@@ -44,7 +44,7 @@ struct ButtonState {
     bool HasPopup = false;
     QFont Font;
     QColor FontColor = Qt::black;
-    QColor ParentColor = Qt::lightGray; // what clDefault stands for
+    QColor ParentColor = Qt::lightGray; // what DefaultColor stands for
 };
 
 // The caption cut from its end until it is at most `limit` wide (no ellipsis).

@@ -58,7 +58,7 @@ void GlowLabel::paintEvent(QPaintEvent*)
     const int flags = static_cast<int>(ToQtAlignment(alignment_)) | Qt::AlignTop | Qt::TextWordWrap |
                       Qt::TextExpandTabs | (showAccelChar_ ? Qt::TextShowMnemonic : 0);
     if (!isEnabled()) {
-        painter.setPen(ToQColor(clGrayText));
+        painter.setPen(ToQColor(GrayText));
         painter.drawText(rect(), flags, caption_);
         return;
     }

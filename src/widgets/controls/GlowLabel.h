@@ -45,9 +45,9 @@ private:
     QString caption_;
     HorizontalAlignment alignment_ = HorizontalAlignment::Left;
     bool transparent_ = false;
-    RgbColor color_ = clDefault;
+    RgbColor color_ = DefaultColor;
     bool showAccelChar_ = true;
-    RgbColor glowColor_ = clWhite;
+    RgbColor glowColor_ = White;
     bool glowAlways_ = false;
     bool hot_ = false;
 };

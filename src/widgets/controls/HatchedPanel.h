@@ -54,7 +54,7 @@ private:
     QImage picture_;
     HatchMode mode_ = HatchMode::Tiled;
     PanelBorder border_ = PanelBorder::None;
-    RgbColor borderColor_ = clBlack;
+    RgbColor borderColor_ = Black;
     bool pictureInsideBevel_ = false;
     bool transparent_ = false;
     bool controlEnabled_ = false;

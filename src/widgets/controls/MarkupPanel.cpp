@@ -14,9 +14,9 @@ QFont RunFont(const MarkupElement& element)
 {
     QFont font(QString::fromStdString(element.FontName));
     font.setPointSize(std::max(element.FontSize, 1));
-    font.setBold((element.FontStyle & fsBold) != 0);
-    font.setItalic((element.FontStyle & fsItalic) != 0);
-    font.setUnderline((element.FontStyle & fsUnderline) != 0);
+    font.setBold((element.FontStyle & FontStyleBit::Bold) != 0);
+    font.setItalic((element.FontStyle & FontStyleBit::Italic) != 0);
+    font.setUnderline((element.FontStyle & FontStyleBit::Underline) != 0);
     return font;
 }
 

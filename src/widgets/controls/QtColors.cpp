@@ -11,52 +11,52 @@ namespace widgets {
 
 namespace {
 
-QColor SystemQColor(int index)
+QColor SystemQColor(SystemColorIndex index)
 {
     const QPalette palette = QGuiApplication::palette();
     const auto role = [&](QPalette::ColorRole r) { return palette.color(QPalette::Active, r); };
     switch (index) {
-    case COLOR_BACKGROUND:
-    case COLOR_APPWORKSPACE:
-    case COLOR_INACTIVECAPTION:
+    case SystemColorIndex::Background:
+    case SystemColorIndex::AppWorkspace:
+    case SystemColorIndex::InactiveCaption:
         return role(QPalette::Mid);
-    case COLOR_ACTIVECAPTION:
-    case COLOR_HIGHLIGHT:
-    case COLOR_MENUHIGHLIGHT:
+    case SystemColorIndex::ActiveCaption:
+    case SystemColorIndex::Highlight:
+    case SystemColorIndex::MenuHighlight:
         return role(QPalette::Highlight);
-    case COLOR_GRADIENTACTIVECAPTION:
+    case SystemColorIndex::GradientActiveCaption:
         return role(QPalette::Highlight).lighter(150);
-    case COLOR_GRADIENTINACTIVECAPTION:
-    case COLOR_3DLIGHT:
+    case SystemColorIndex::GradientInactiveCaption:
+    case SystemColorIndex::Light3D:
         return role(QPalette::Midlight);
-    case COLOR_WINDOW:
+    case SystemColorIndex::Window:
         return role(QPalette::Base);
-    case COLOR_WINDOWFRAME:
-    case COLOR_3DDKSHADOW:
+    case SystemColorIndex::WindowFrame:
+    case SystemColorIndex::DarkShadow3D:
         return role(QPalette::Shadow);
-    case COLOR_MENUTEXT:
-    case COLOR_INACTIVECAPTIONTEXT:
+    case SystemColorIndex::MenuText:
+    case SystemColorIndex::InactiveCaptionText:
         return role(QPalette::WindowText);
-    case COLOR_WINDOWTEXT:
+    case SystemColorIndex::WindowText:
         return role(QPalette::Text);
-    case COLOR_CAPTIONTEXT:
-    case COLOR_HIGHLIGHTTEXT:
+    case SystemColorIndex::CaptionText:
+    case SystemColorIndex::HighlightText:
         return role(QPalette::HighlightedText);
-    case COLOR_BTNSHADOW:
+    case SystemColorIndex::ButtonShadow:
         return role(QPalette::Dark);
-    case COLOR_GRAYTEXT:
+    case SystemColorIndex::GrayText:
         return palette.color(QPalette::Disabled, QPalette::Text);
-    case COLOR_BTNTEXT:
+    case SystemColorIndex::ButtonText:
         return role(QPalette::ButtonText);
-    case COLOR_BTNHIGHLIGHT:
+    case SystemColorIndex::ButtonHighlight:
         return role(QPalette::Light);
-    case COLOR_INFOTEXT:
+    case SystemColorIndex::InfoText:
         return role(QPalette::ToolTipText);
-    case COLOR_INFOBK:
+    case SystemColorIndex::InfoBackground:
         return role(QPalette::ToolTipBase);
-    case COLOR_HOTLIGHT:
+    case SystemColorIndex::HotLight:
         return role(QPalette::Link);
-    case COLOR_BTNFACE:
+    case SystemColorIndex::ButtonFace:
         return role(QPalette::Button);
     default: // scroll bar, menu, borders, menu bar
         return role(QPalette::Window);
@@ -67,10 +67,10 @@ QColor SystemQColor(int index)
 
 QColor ToQColor(RgbColor color, const QColor& fallback)
 {
-    if (color == clNone || color == clDefault)
+    if (color == NoColor || color == DefaultColor)
         return fallback;
     if (IsSystemColor(color))
-        return SystemQColor(SystemColorIndex(color));
+        return SystemQColor(SystemColorOf(color));
     return {RedOf(color), GreenOf(color), BlueOf(color)};
 }
 
@@ -81,9 +81,9 @@ RgbColor FromQColor(const QColor& color)
 
 RgbColor ResolvedColor(RgbColor color, RgbColor fallback)
 {
-    if (color == clNone || color == clDefault)
+    if (color == NoColor || color == DefaultColor)
         return fallback;
-    return IsSystemColor(color) ? FromQColor(SystemQColor(SystemColorIndex(color))) : color;
+    return IsSystemColor(color) ? FromQColor(SystemQColor(SystemColorOf(color))) : color;
 }
 
 void SetFontColor(QWidget& widget, const QColor& color)

@@ -13,13 +13,13 @@ class QWidget;
 namespace widgets {
 
 // The colour a value stands for now; system colours come from the application's palette.
-// clNone and clDefault give `fallback`.
+// NoColor and DefaultColor give `fallback`.
 QColor ToQColor(RgbColor color, const QColor& fallback = Qt::transparent);
 
 // A plain RGB value (the alpha channel is dropped).
 RgbColor FromQColor(const QColor& color);
 
-// A plain RGB value of any colour value (system colours looked up, clNone and clDefault as
+// A plain RGB value of any colour value (system colours looked up, NoColor and DefaultColor as
 // `fallback`).
 RgbColor ResolvedColor(RgbColor color, RgbColor fallback);
 

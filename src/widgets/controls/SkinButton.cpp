@@ -34,7 +34,7 @@ bool IsPushButton(const QWidget* widget)
 
 } // namespace
 
-SkinButton::SkinButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::Center, clBtnFace, clGray)
+SkinButton::SkinButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::Center, ButtonFace, Gray)
 {
     setFocusPolicy(Qt::StrongFocus);
 }

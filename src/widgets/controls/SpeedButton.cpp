@@ -10,7 +10,7 @@
 namespace widgets {
 
 SpeedButton::SpeedButton(QWidget* parent)
-    : CustomButton(parent, HorizontalAlignment::Left, clDefault, clBlack)
+    : CustomButton(parent, HorizontalAlignment::Left, DefaultColor, Black)
 {
     setFocusPolicy(Qt::NoFocus);
 }

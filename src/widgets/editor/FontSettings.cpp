@@ -14,16 +14,16 @@ enum StyleBit { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 
 void LoadFontSettings(const Settings& settings, StoredFont& font)
 {
-    font.Font.setFamily(platform::FromDiaryText(settings.GetValue("FontName").ToString()));
-    font.Color = widgets::ToQColor(static_cast<widgets::RgbColor>(settings.GetValue("FontColor").ToInteger()),
+    font.Font.setFamily(platform::FromDiaryText(settings.GetValue("FontName")->ToString()));
+    font.Color = widgets::ToQColor(static_cast<widgets::RgbColor>(*settings.GetValue("FontColor")->ToInteger()),
                                    Qt::black);
     font.Font.setStyleHint(QFont::AnyStyle);
     font.Font.setFixedPitch(false);
-    font.Charset = settings.GetValue("FontCharset").ToInteger();
-    const int size = settings.GetValue("FontSize").ToInteger();
+    font.Charset = *settings.GetValue("FontCharset")->ToInteger();
+    const int size = *settings.GetValue("FontSize")->ToInteger();
     if (size > 0)
         font.Font.setPointSize(size);
-    const int style = settings.GetValue("FontStyle").ToInteger();
+    const int style = *settings.GetValue("FontStyle")->ToInteger();
     font.Font.setBold((style & Bold) != 0);
     font.Font.setItalic((style & Italic) != 0);
     font.Font.setUnderline((style & Underline) != 0);
@@ -33,14 +33,14 @@ void LoadFontSettings(const Settings& settings, StoredFont& font)
 void SaveFontSettings(Settings& settings, const StoredFont& font)
 {
     const std::string family = font.Font.family().toStdString();
-    settings.SetValue("FontName", platform::ToDiaryText(font.Font.family()).value_or(family));
-    settings.SetValue("FontColor", static_cast<int32_t>(widgets::FromQColor(font.Color)));
-    settings.SetValue("FontCharset", static_cast<int32_t>(font.Charset));
-    settings.SetValue("FontSize",
+    (void)settings.SetValue("FontName", platform::ToDiaryText(font.Font.family()).value_or(family));
+    (void)settings.SetValue("FontColor", static_cast<int32_t>(widgets::FromQColor(font.Color)));
+    (void)settings.SetValue("FontCharset", static_cast<int32_t>(font.Charset));
+    (void)settings.SetValue("FontSize",
                       static_cast<int32_t>(font.Font.pointSize() > 0 ? font.Font.pointSize() : 10));
     const int style = (font.Font.bold() ? Bold : 0) | (font.Font.italic() ? Italic : 0) |
                       (font.Font.underline() ? Underline : 0) | (font.Font.strikeOut() ? StrikeOut : 0);
-    settings.SetValue("FontStyle", static_cast<int32_t>(style));
+    (void)settings.SetValue("FontStyle", static_cast<int32_t>(style));
 }
 
 } // namespace editor

@@ -26,7 +26,7 @@ public:
 
 private:
     std::vector<browse::BrowseRow> rows_;
-    std::array<QPixmap, 10> moods_; // DIL: the mood pictures by mood number
+    std::array<QPixmap, 10> moods_; // the mood pictures by mood number
 };
 
 // A row's date as the list writes it: short day name, comma, the locale's short date.

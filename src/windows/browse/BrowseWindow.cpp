@@ -35,10 +35,11 @@ QString Hint(const char* text)
     return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char* caption,
-                                   const char* glyph, const char* hint)
+widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds, const char* caption,
+                                const char* glyph, const char* hint)
 {
     auto* button = new widgets::ToolButton(parent);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(bounds);
     button->SetCaption(QString::fromLatin1(caption));
     button->SetGlyph(BrowseGlyph(glyph));
@@ -46,9 +47,10 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char
     return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QRect& bounds, const char* caption)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& bounds, const char* caption)
 {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(bounds);
     return label;
 }
@@ -68,10 +70,11 @@ void PaintAsField(QWidget& widget)
 } // namespace
 
 BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySession& session,
-                                 PackedResources& rStore)
-    : QDialog(owner), services_(services), session_(session), rStore_(rStore), model_(new BrowseModel(this))
+                           PackedResources& resources)
+    : QDialog(owner), services_(services), session_(session), resources_(resources),
+      model_(new BrowseModel(this))
 {
-    setObjectName("frmDiaryBrowse");
+    setObjectName("browseWindow");
     setWindowTitle(QStringLiteral(" Browse through all diary entries ..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -88,118 +91,129 @@ BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySes
 
 void BrowseWindow::CreateControls()
 {
-    htchpnlBack = new widgets::HatchedPanel(this);
-    htchpnlBack->setGeometry(rect());
-    htchpnlBack->SetColor(widgets::clBlack);
-    htchpnlBack->SetBevelOuter(widgets::BevelCut::None);
-    htchpnlBack->SetMode(widgets::HatchMode::Tiled);
-    image_Bck = new QLabel(htchpnlBack);
-    image_Bck->setGeometry(htchpnlBack->rect());
-    image_Bck->setScaledContents(true);
+    backgroundPanel_ = new widgets::HatchedPanel(this);
+    backgroundPanel_->setObjectName("backgroundPanel");
+    backgroundPanel_->setGeometry(rect());
+    backgroundPanel_->SetColor(widgets::Black);
+    backgroundPanel_->SetBevelOuter(widgets::BevelCut::None);
+    backgroundPanel_->SetMode(widgets::HatchMode::Tiled);
+    backgroundPicture_ = new QLabel(backgroundPanel_);
+    backgroundPicture_->setObjectName("backgroundPicture");
+    backgroundPicture_->setGeometry(backgroundPanel_->rect());
+    backgroundPicture_->setScaledContents(true);
 
-    btnPrevDay = MakeButton(htchpnlBack, {10, 10, 51, 48}, "Day", "BRPREV", "Move to the previous day");
-    btnGoto = MakeButton(htchpnlBack, {64, 10, 51, 48}, "Goto", "BRGOTO",
-                         "Jump to Diary\r\nusing the selected day");
-    btnNextDay = MakeButton(htchpnlBack, {118, 10, 51, 48}, "Day", "BRNEXT", "Move to the next day");
-    btnSearch =
-        MakeButton(htchpnlBack, {358, 10, 55, 48}, "Search", "BRSEARCH", "Search into your diary titles");
-    btnClose = MakeButton(htchpnlBack, {417, 10, 53, 48}, "Close", "BRCLOSE", "Close this dialog");
-    connect(btnPrevDay, &widgets::ToolButton::OnClick, this, &BrowseWindow::btnPrevDayClick);
-    connect(btnGoto, &widgets::ToolButton::OnClick, this, &BrowseWindow::btnGotoClick);
-    connect(btnNextDay, &widgets::ToolButton::OnClick, this, &BrowseWindow::btnNextDayClick);
-    connect(btnSearch, &widgets::ToolButton::OnClick, this, &BrowseWindow::btnSearchClick);
-    connect(btnClose, &widgets::ToolButton::OnClick, this, &BrowseWindow::btnCloseClick);
+    previousDayButton_ = MakeButton(backgroundPanel_, "previousDayButton", {10, 10, 51, 48}, "Day", "BRPREV",
+                                    "Move to the previous day");
+    gotoButton_ = MakeButton(backgroundPanel_, "gotoButton", {64, 10, 51, 48}, "Goto", "BRGOTO",
+                             "Jump to Diary\r\nusing the selected day");
+    nextDayButton_ = MakeButton(backgroundPanel_, "nextDayButton", {118, 10, 51, 48}, "Day", "BRNEXT",
+                                "Move to the next day");
+    searchButton_ = MakeButton(backgroundPanel_, "searchButton", {358, 10, 55, 48}, "Search", "BRSEARCH",
+                               "Search into your diary titles");
+    closeButton_ = MakeButton(backgroundPanel_, "closeButton", {417, 10, 53, 48}, "Close", "BRCLOSE",
+                              "Close this dialog");
+    // The list runs newest first: the previous day is the row above.
+    connect(previousDayButton_, &widgets::ToolButton::OnClick, this, [this] { Step(true); });
+    connect(gotoButton_, &widgets::ToolButton::OnClick, this, &BrowseWindow::OnGotoClicked);
+    connect(nextDayButton_, &widgets::ToolButton::OnClick, this, [this] { Step(false); });
+    connect(searchButton_, &widgets::ToolButton::OnClick, this, &BrowseWindow::OnSearchClicked);
+    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
 
-    bvlSeparator = new QFrame(htchpnlBack);
-    bvlSeparator->setFrameShape(QFrame::VLine);
-    bvlSeparator->setFrameShadow(QFrame::Sunken);
-    bvlSeparator->setGeometry(170, 8, 2, 52);
+    separator_ = new QFrame(backgroundPanel_);
+    separator_->setObjectName("separator");
+    separator_->setFrameShape(QFrame::VLine);
+    separator_->setFrameShadow(QFrame::Sunken);
+    separator_->setGeometry(170, 8, 2, 52);
 
-    lblSearchFor = MakeLabel(htchpnlBack, {187, 5, 160, 15}, "Search diary for for:");
-    edtNeedle = new FlatEdit(htchpnlBack);
-    edtNeedle->setGeometry(186, 22, 154, 23);
-    PaintAsField(*edtNeedle);
-    edtNeedle->SetColorOnFocus(EditFocusColour);
-    edtNeedle->SetTextColorOnFocus(Qt::black);
-    edtNeedle->setToolTip(Hint("Enter the keywords to search for"));
-    edtNeedle->OnKeyPress = [this](FlatEdit&, char32_t& key) {
+    searchLabel_ = MakeLabel(backgroundPanel_, "searchLabel", {187, 5, 160, 15}, "Search diary for for:");
+    searchEdit_ = new FlatEdit(backgroundPanel_);
+    searchEdit_->setObjectName("searchEdit");
+    searchEdit_->setGeometry(186, 22, 154, 23);
+    PaintAsField(*searchEdit_);
+    searchEdit_->SetColorOnFocus(EditFocusColour);
+    searchEdit_->SetTextColorOnFocus(Qt::black);
+    searchEdit_->setToolTip(Hint("Enter the keywords to search for"));
+    searchEdit_->OnKeyPress = [this](FlatEdit&, char32_t& key) {
         if (key == 13) {
             key = 0;
-            btnSearchClick();
+            OnSearchClicked();
         }
     };
-    edtNeedle->installEventFilter(this);
+    searchEdit_->installEventFilter(this);
 
-    cbFull = new QCheckBox(htchpnlBack);
-    cbFull->setGeometry(185, 47, 15, 17);
-    lblFull = MakeLabel(htchpnlBack, {200, 48, 150, 15}, "Full content search (slower)");
-    lblFull->installEventFilter(this);
+    fullContentCheck_ = new QCheckBox(backgroundPanel_);
+    fullContentCheck_->setObjectName("fullContentCheck");
+    fullContentCheck_->setGeometry(185, 47, 15, 17);
+    fullContentLabel_ =
+        MakeLabel(backgroundPanel_, "fullContentLabel", {200, 48, 150, 15}, "Full content search (slower)");
+    fullContentLabel_->installEventFilter(this);
 }
 
 void BrowseWindow::CreateList()
 {
-    DLV = new QTreeView(htchpnlBack);
-    DLV->setGeometry(10, 68, 460, 214);
-    DLV->setModel(model_);
-    DLV->setRootIsDecorated(false);
-    DLV->setItemsExpandable(false);
-    DLV->setUniformRowHeights(true);
-    DLV->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DLV->setSelectionMode(QAbstractItemView::SingleSelection);
-    DLV->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DLV->setIconSize(QSize(22, 22));
-    DLV->setSortingEnabled(false);
-    DLV->header()->setSectionsClickable(false);
-    DLV->header()->setSectionsMovable(false);
-    DLV->header()->setStretchLastSection(false);
-    DLV->header()->setSectionResizeMode(QHeaderView::Fixed);
-    DLV->header()->resizeSection(0, 120);
-    DLV->header()->resizeSection(1, 318);
-    DLV->setToolTip(Hint("Lists your diary entries. You can \r\n   double-click to edit an entry"));
-    PaintAsField(*DLV);
+    entryList_ = new QTreeView(backgroundPanel_);
+    entryList_->setObjectName("entryList");
+    entryList_->setGeometry(10, 68, 460, 214);
+    entryList_->setModel(model_);
+    entryList_->setRootIsDecorated(false);
+    entryList_->setItemsExpandable(false);
+    entryList_->setUniformRowHeights(true);
+    entryList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    entryList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entryList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    entryList_->setIconSize(QSize(22, 22));
+    entryList_->setSortingEnabled(false);
+    entryList_->header()->setSectionsClickable(false);
+    entryList_->header()->setSectionsMovable(false);
+    entryList_->header()->setStretchLastSection(false);
+    entryList_->header()->setSectionResizeMode(QHeaderView::Fixed);
+    entryList_->header()->resizeSection(0, 120);
+    entryList_->header()->resizeSection(1, 318);
+    entryList_->setToolTip(Hint("Lists your diary entries. You can \r\n   double-click to edit an entry"));
+    PaintAsField(*entryList_);
     // The selection stays visible while the list has no focus.
-    QPalette colours = DLV->palette();
+    QPalette colours = entryList_->palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
-    DLV->setPalette(colours);
-    DLV->installEventFilter(this);
-    connect(DLV, &QAbstractItemView::doubleClicked, this, &BrowseWindow::btnGotoClick);
+    entryList_->setPalette(colours);
+    entryList_->installEventFilter(this);
+    connect(entryList_, &QAbstractItemView::doubleClicked, this, &BrowseWindow::OnGotoClicked);
 }
 
 int BrowseWindow::Execute(int currentSkin)
 {
     currentSkin_ = currentSkin;
-    FormActivate();
+    PrepareShowing();
     exec();
-    return BrowseSelection;
+    return selection_;
 }
 
-void BrowseWindow::FormActivate()
+void BrowseWindow::PrepareShowing()
 {
-    edtNeedle->setFocus();
+    searchEdit_->setFocus();
     if (currentSkin_ != shownSkin_) {
         shownSkin_ = currentSkin_;
         ApplySkin();
     }
     FillList();
-    BrowseSelection = -1;
+    selection_ = -1;
 }
 
 void BrowseWindow::ApplySkin()
 {
-    const QImage background = widgets::SkinPicture(rStore_, shownSkin_, widgets::SkinPart::Background);
-    image_Bck->setPixmap(QPixmap::fromImage(background));
+    const QImage background = widgets::SkinPicture(resources_, shownSkin_, widgets::SkinPart::Background);
+    backgroundPicture_->setPixmap(QPixmap::fromImage(background));
 }
 
 void BrowseWindow::FillList()
 {
     model_->SetRows(browse::BuildBrowseRows(session_.Text()));
-    DLV->scrollToTop();
+    entryList_->scrollToTop();
 }
 
 std::optional<size_t> BrowseWindow::SelectedRow() const
 {
-    const QModelIndexList selected = DLV->selectionModel()->selectedRows();
+    const QModelIndexList selected = entryList_->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return std::nullopt;
     return static_cast<size_t>(selected.front().row());
@@ -208,9 +222,9 @@ std::optional<size_t> BrowseWindow::SelectedRow() const
 void BrowseWindow::SelectRow(size_t row)
 {
     const QModelIndex index = model_->index(static_cast<int>(row), 0);
-    DLV->selectionModel()->setCurrentIndex(index,
-                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    DLV->scrollTo(index);
+    entryList_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+    entryList_->scrollTo(index);
 }
 
 void BrowseWindow::Step(bool up)
@@ -219,52 +233,32 @@ void BrowseWindow::Step(bool up)
     if (!row)
         return;
     SelectRow(*row);
-    DLV->setFocus();
+    entryList_->setFocus();
 }
 
-void BrowseWindow::btnPrevDayClick()
-{
-    Step(true);
-}
-
-void BrowseWindow::btnNextDayClick()
-{
-    Step(false);
-}
-
-void BrowseWindow::btnGotoClick()
+void BrowseWindow::OnGotoClicked()
 {
     const auto row = SelectedRow();
     if (!row)
         return;
-    BrowseSelection = static_cast<int>(model_->Rows()[*row].Record);
+    selection_ = static_cast<int>(model_->Rows()[*row].Record);
     accept();
 }
 
-void BrowseWindow::btnSearchClick()
+void BrowseWindow::OnSearchClicked()
 {
-    const QString needle = edtNeedle->text();
+    const QString needle = searchEdit_->text();
     if (needle.isEmpty())
         return;
     const int codePage = services_.CodePage();
     const browse::BrowseSearch search(
-        session_.Text(), needle.toStdString(), platform::ToDiaryText(needle), cbFull->isChecked(),
+        session_.Text(), needle.toStdString(), platform::ToDiaryText(needle), fullContentCheck_->isChecked(),
         [codePage](std::string_view rtf) { return rtf::PlainText(rtf, codePage); });
     const auto& rows = model_->Rows();
     const auto found =
         browse::FindNextRow(rows.size(), SelectedRow(), [&](size_t row) { return search(rows[row]); });
     if (found)
         SelectRow(*found);
-}
-
-void BrowseWindow::lblFullClick()
-{
-    cbFull->setChecked(!cbFull->isChecked());
-}
-
-void BrowseWindow::btnCloseClick()
-{
-    reject();
 }
 
 void BrowseWindow::keyPressEvent(QKeyEvent* event)
@@ -284,9 +278,9 @@ bool BrowseWindow::eventFilter(QObject* watched, QEvent* event)
         reject();
         return true;
     }
-    if (watched == lblFull && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == fullContentLabel_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lblFullClick();
+        fullContentCheck_->toggle();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -28,38 +28,11 @@ class BrowseWindow : public QDialog {
 
 public:
     BrowseWindow(QWidget* owner, widgets::Services& services, DiarySession& session,
-                    PackedResources& rStore);
+                 PackedResources& resources);
 
-    // Shows the window modally with the skin's background and a list made afresh; returns
-    // BrowseSelection.
+    // Shows the window modally with the skin's background and a list made afresh; returns the
+    // chosen record's index in DiaryText, -1 when the window closed without a jump.
     int Execute(int currentSkin);
-
-    // The chosen record's index in DiaryText; -1 when the window closed without a jump.
-    int BrowseSelection = -1;
-
-    widgets::HatchedPanel* htchpnlBack;
-    QLabel* image_Bck;
-    widgets::ToolButton* btnPrevDay;
-    widgets::ToolButton* btnGoto;
-    widgets::ToolButton* btnNextDay;
-    QFrame* bvlSeparator;
-    QLabel* lblSearchFor;
-    FlatEdit* edtNeedle;
-    QCheckBox* cbFull;
-    QLabel* lblFull;
-    widgets::ToolButton* btnSearch;
-    widgets::ToolButton* btnClose;
-    QTreeView* DLV;
-
-    void btnPrevDayClick();
-    void btnNextDayClick();
-    void btnGotoClick();
-    void btnSearchClick();
-    void lblFullClick();
-    void btnCloseClick();
-
-    // The selected row of the list, if any.
-    std::optional<size_t> SelectedRow() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,16 +41,35 @@ protected:
 private:
     void CreateControls();
     void CreateList();
-    void FormActivate();
+    void PrepareShowing();
     void ApplySkin();
     void FillList();
+    std::optional<size_t> SelectedRow() const;
     void Step(bool up);
     void SelectRow(size_t row);
 
+    void OnGotoClicked();
+    void OnSearchClicked();
+
     widgets::Services& services_;
     DiarySession& session_;
-    PackedResources& rStore_;
+    PackedResources& resources_;
     BrowseModel* model_;
     int currentSkin_ = 0;
     int shownSkin_ = -1; // the skin whose background the window shows
+    int selection_ = -1;
+
+    widgets::HatchedPanel* backgroundPanel_;
+    QLabel* backgroundPicture_;
+    widgets::ToolButton* previousDayButton_;
+    widgets::ToolButton* gotoButton_;
+    widgets::ToolButton* nextDayButton_;
+    QFrame* separator_;
+    QLabel* searchLabel_;
+    FlatEdit* searchEdit_;
+    QCheckBox* fullContentCheck_;
+    QLabel* fullContentLabel_;
+    widgets::ToolButton* searchButton_;
+    widgets::ToolButton* closeButton_;
+    QTreeView* entryList_;
 };

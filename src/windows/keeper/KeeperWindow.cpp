@@ -37,9 +37,11 @@ QImage Glyph(const char* name)
     return QImage(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
 }
 
-widgets::ToolButton* MakeButton(QWidget* parent, const QString& caption, const char* glyph, QRect geometry)
+widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* glyph,
+                                QRect geometry)
 {
     auto* button = new widgets::ToolButton(parent);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->SetLayout(widgets::ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
@@ -52,9 +54,10 @@ LabelFont MakeLabelFont(const QColor& colour, bool bold)
     return {widgets::ArialPixels(12, bold), colour};
 }
 
-StatusLineLabel* MakeStatusLine(QWidget* parent, int top)
+StatusLineLabel* MakeStatusLine(QWidget* parent, const char* name, int top)
 {
     auto* label = new StatusLineLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(4, top, 695, 16);
     label->setFont(widgets::ArialPixels(12));
     label->SetFontColor(Qt::black);
@@ -79,9 +82,9 @@ QString WithBackupExtension(const QString& file)
 } // namespace
 
 KeeperWindow::KeeperWindow(QWidget* owner, widgets::Services& services)
-    : QDialog(owner), BDEngine(services.SettingsStore(), services.CodePage()), services_(services)
+    : QDialog(owner), services_(services), book_(services.SettingsStore(), services.CodePage())
 {
-    setObjectName("frmBDMain");
+    setObjectName("keeperWindow");
     setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral(" BirthDay Keeper"));
@@ -96,8 +99,8 @@ KeeperWindow::KeeperWindow(QWidget* owner, widgets::Services& services)
     CreateToolbar();
     CreateCalendar();
     CreateStatusPanel();
-    BDEngine.Entries().OnChange = [this](BirthdayBook&) { RefreshStatus(); };
-    KvCalendar->SetCalendarDate(services_.Today());
+    book_.Entries().OnChange = [this](BirthdayBook&) { RefreshStatus(); };
+    calendar_->SetCalendarDate(services_.Today());
     RefreshMonthCaption();
 }
 
@@ -118,131 +121,140 @@ void KeeperWindow::Execute(QWidget* owner, const QString& caption, const QColor&
 
 void KeeperWindow::CreateToolbar()
 {
-    btnToday = MakeButton(this, QStringLiteral("Today"), "today", {4, 3, 80, 28});
-    btnPrevMonth = MakeButton(this, QString(), "previous", {262, 3, 28, 28});
-    lblMonth = new QLabel(this);
-    lblMonth->setGeometry(294, 3, 198, 28);
-    lblMonth->setAlignment(Qt::AlignCenter);
-    lblMonth->setFont(widgets::ArialPixels(16, true));
-    widgets::SetFontColor(*lblMonth, Qt::white);
-    lblMonth->installEventFilter(this);
-    btnNextMonth = MakeButton(this, QString(), "next", {496, 3, 28, 28});
-    btnTools = MakeButton(this, QStringLiteral("Tools"), "tools", {622, 3, 78, 28});
-    btnExit = MakeButton(this, QStringLiteral("Exit"), "exit", {704, 3, 78, 28});
-    btnExit->setToolTip(QStringLiteral("Save and Exit"));
+    todayButton_ = MakeButton(this, "todayButton", QStringLiteral("Today"), "today", {4, 3, 80, 28});
+    previousMonthButton_ = MakeButton(this, "previousMonthButton", QString(), "previous", {262, 3, 28, 28});
+    monthLabel_ = new QLabel(this);
+    monthLabel_->setObjectName("monthLabel");
+    monthLabel_->setGeometry(294, 3, 198, 28);
+    monthLabel_->setAlignment(Qt::AlignCenter);
+    monthLabel_->setFont(widgets::ArialPixels(16, true));
+    widgets::SetFontColor(*monthLabel_, Qt::white);
+    monthLabel_->installEventFilter(this);
+    nextMonthButton_ = MakeButton(this, "nextMonthButton", QString(), "next", {496, 3, 28, 28});
+    toolsButton_ = MakeButton(this, "toolsButton", QStringLiteral("Tools"), "tools", {622, 3, 78, 28});
+    exitButton_ = MakeButton(this, "exitButton", QStringLiteral("Exit"), "exit", {704, 3, 78, 28});
+    exitButton_->setToolTip(QStringLiteral("Save and Exit"));
 
-    connect(btnToday, &widgets::ToolButton::OnClick, this, &KeeperWindow::ShowToday);
-    connect(btnPrevMonth, &widgets::ToolButton::OnClick, this, &KeeperWindow::PrevMonth);
-    connect(btnNextMonth, &widgets::ToolButton::OnClick, this, &KeeperWindow::NextMonth);
-    connect(btnTools, &widgets::ToolButton::OnClick, this,
-            [this] { pmTools->popup(btnTools->mapToGlobal(QPoint(0, btnTools->height()))); });
-    connect(btnExit, &widgets::ToolButton::OnClick, this, &QDialog::accept);
+    connect(todayButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::ShowToday);
+    connect(previousMonthButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::PrevMonth);
+    connect(nextMonthButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::NextMonth);
+    connect(toolsButton_, &widgets::ToolButton::OnClick, this,
+            [this] { toolsMenu_->popup(toolsButton_->mapToGlobal(QPoint(0, toolsButton_->height()))); });
+    connect(exitButton_, &widgets::ToolButton::OnClick, this, &QDialog::accept);
 }
 
 void KeeperWindow::CreateCalendar()
 {
     using namespace calendar;
-    KvCalendar = new KeeperCalendar(this);
-    KvCalendar->setGeometry(4, 33, 778, 416);
-    KvCalendar->SetColor(0xC0FFFF);
-    KvCalendar->SetFixedColor(0xFFEAEA);
-    KvCalendar->setFont(widgets::ArialPixels(11, true));
-    KvCalendar->SetFlat(true);
-    KvCalendar->SetOptions({widgets::GridOption::FixedVerticalLines,
-                            widgets::GridOption::FixedHorizontalLines, widgets::GridOption::VerticalLines,
-                            widgets::GridOption::HorizontalLines, widgets::GridOption::HighlightFocusedCell});
-    KvCalendar->SetLayout(VerticalLayout::Top);
-    KvCalendar->SetColorEmpty(clWhite);
-    KvCalendar->SetCellBorder(2);
-    KvCalendar->SetDayFormat(DayNameFormat::Long);
-    KvCalendar->SetDefaultHeaderHeight(CellHeaderHeight);
-    KvCalendar->SetWordWrap(false);
-    KvCalendar->SetStartOfWeek(0);
-    KvCalendar->SetActiveColor(clBlue);
-    KvCalendar->SetActiveBGColor(0x80FFFF);
-    KvCalendar->SetSpecialColor(clBlue);
-    KvCalendar->SetSpecialBGColor(0xC0FFFF);
-    KvCalendar->SetPopupMenu(pmCalendar);
-    KvCalendar->installEventFilter(this);
-    KvCalendar->OnChange = [this](QObject*) { RefreshMonthCaption(); };
-    KvCalendar->OnDoubleClick = [this](std::optional<widgets::GridCoord>) { KvCalendarDblClick(); };
-    KvCalendar->OnContextPopup = [this](QObject*, QPoint mousePos, bool& handled) {
-        ContextPopup(mousePos, handled);
+    calendar_ = new KeeperCalendar(this);
+    calendar_->setObjectName("calendar");
+    calendar_->setGeometry(4, 33, 778, 416);
+    calendar_->SetColor(0xC0FFFF);
+    calendar_->SetFixedColor(0xFFEAEA);
+    calendar_->setFont(widgets::ArialPixels(11, true));
+    calendar_->SetFlat(true);
+    calendar_->SetOptions({widgets::GridOption::FixedVerticalLines, widgets::GridOption::FixedHorizontalLines,
+                           widgets::GridOption::VerticalLines, widgets::GridOption::HorizontalLines,
+                           widgets::GridOption::HighlightFocusedCell});
+    calendar_->SetLayout(VerticalLayout::Top);
+    calendar_->SetColorEmpty(White);
+    calendar_->SetCellBorder(2);
+    calendar_->SetDayFormat(DayNameFormat::Long);
+    calendar_->SetDefaultHeaderHeight(CellHeaderHeight);
+    calendar_->SetWordWrap(false);
+    calendar_->SetStartOfWeek(0);
+    calendar_->SetActiveColor(Blue);
+    calendar_->SetActiveBGColor(0x80FFFF);
+    calendar_->SetSpecialColor(Blue);
+    calendar_->SetSpecialBGColor(0xC0FFFF);
+    calendar_->SetPopupMenu(calendarMenu_);
+    calendar_->installEventFilter(this);
+    calendar_->OnChange = [this](QObject*) { RefreshMonthCaption(); };
+    calendar_->OnDoubleClick = [this](std::optional<widgets::GridCoord>) { OnCalendarDoubleClicked(); };
+    calendar_->OnContextPopup = [this](QObject*, QPoint mousePos, bool& handled) {
+        handled = OutsideTheMonth(mousePos);
     };
-    KvCalendar->OnDrawCalendarCell = [this](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                            widgets::CellStates state, const QString&,
-                                            DayState) { DrawCalendarCell(canvas, col, row, rect, state); };
+    calendar_->OnDrawCalendarCell = [this](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
+                                           widgets::CellStates state, const QString&,
+                                           DayState) { DrawCalendarCell(canvas, col, row, rect, state); };
 }
 
 void KeeperWindow::CreateStatusPanel()
 {
-    KvHatchPanel1 = new widgets::HatchedPanel(this);
-    KvHatchPanel1->setGeometry(4, 453, 778, 42);
-    KvHatchPanel1->SetColor(widgets::clWhite);
-    KvHatchPanel1->SetBorder(widgets::PanelBorder::Flat);
-    LblMonthDetails = MakeStatusLine(KvHatchPanel1, 4);
-    LblMonth2Details = MakeStatusLine(KvHatchPanel1, 22);
+    statusPanel_ = new widgets::HatchedPanel(this);
+    statusPanel_->setObjectName("statusPanel");
+    statusPanel_->setGeometry(4, 453, 778, 42);
+    statusPanel_->SetColor(widgets::White);
+    statusPanel_->SetBorder(widgets::PanelBorder::Flat);
+    thisMonthLine_ = MakeStatusLine(statusPanel_, "thisMonthLine", 4);
+    nextMonthLine_ = MakeStatusLine(statusPanel_, "nextMonthLine", 22);
+    // The right-click hint lies over the end of this transparent line.
+    nextMonthLine_->setProperty("background", true);
 
-    lblStatusTotalEntries = new QLabel(KvHatchPanel1);
-    lblStatusTotalEntries->setGeometry(703, 4, 70, 16);
-    lblStatusTotalEntries->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblStatusTotalEntries->setFont(widgets::ArialPixels(12, true));
-    widgets::SetFontColor(*lblStatusTotalEntries, Qt::black);
+    entryCountLabel_ = new QLabel(statusPanel_);
+    entryCountLabel_->setObjectName("entryCountLabel");
+    entryCountLabel_->setGeometry(703, 4, 70, 16);
+    entryCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    entryCountLabel_->setFont(widgets::ArialPixels(12, true));
+    widgets::SetFontColor(*entryCountLabel_, Qt::black);
 
-    lblRightClickHint = new QLabel(
+    rightClickHint_ = new QLabel(
         QStringLiteral("Right-click on any valid date inside the calendar to add/edit birthday entries"),
-        KvHatchPanel1);
-    lblRightClickHint->setGeometry(436, 23, 338, 15);
-    lblRightClickHint->setAlignment(Qt::AlignCenter);
-    lblRightClickHint->setFont(widgets::ArialPixels(10));
-    lblRightClickHint->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblRightClickHint->setAutoFillBackground(true);
-    QPalette colours = lblRightClickHint->palette();
+        statusPanel_);
+    rightClickHint_->setObjectName("rightClickHint");
+    rightClickHint_->setGeometry(436, 23, 338, 15);
+    rightClickHint_->setAlignment(Qt::AlignCenter);
+    rightClickHint_->setFont(widgets::ArialPixels(10));
+    rightClickHint_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rightClickHint_->setAutoFillBackground(true);
+    QPalette colours = rightClickHint_->palette();
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, QColor(0x60, 0x60, 0x60));
-    lblRightClickHint->setPalette(colours);
+    rightClickHint_->setPalette(colours);
 }
 
 void KeeperWindow::CreateMenus()
 {
-    pmCalendar = new QMenu(this);
-    pmoAddEntry = pmCalendar->addAction(QStringLiteral("Add Entry"), this, &KeeperWindow::pmoAddEntryClick);
-    pmoEditEntry = pmCalendar->addMenu(QStringLiteral("Modify Entry of"));
-    pmoDeleteEntry = pmCalendar->addMenu(QStringLiteral("Delete entry of"));
+    calendarMenu_ = new QMenu(this);
+    calendarMenu_->setObjectName("calendarMenu");
+    addEntryAction_ =
+        calendarMenu_->addAction(QStringLiteral("Add Entry"), this, &KeeperWindow::OnAddEntryChosen);
+    addEntryAction_->setObjectName("addEntryAction");
+    editEntryMenu_ = calendarMenu_->addMenu(QStringLiteral("Modify Entry of"));
+    editEntryMenu_->setObjectName("editEntryMenu");
+    deleteEntryMenu_ = calendarMenu_->addMenu(QStringLiteral("Delete entry of"));
+    deleteEntryMenu_->setObjectName("deleteEntryMenu");
     for (int slot = 0; slot < MenuSlots; ++slot) {
-        EditSlots[slot] = pmoEditEntry->addAction(QString());
-        DeleteSlots[slot] = pmoDeleteEntry->addAction(QString());
-        for (QAction* action : {EditSlots[slot], DeleteSlots[slot]}) {
-            action->setVisible(false);
-            action->setData(0);
-        }
-        connect(EditSlots[slot], &QAction::triggered, this,
-                [this, slot] { pmEditEntriesByTagClick(EditSlots[slot]->data().toInt()); });
-        connect(DeleteSlots[slot], &QAction::triggered, this,
-                [this, slot] { pmDeleteEntriesByTagClick(DeleteSlots[slot]->data().toInt()); });
+        editEntryActions_[slot] =
+            editEntryMenu_->addAction(QString(), this, [this, slot] { OnEditEntryChosen(slot); });
+        deleteEntryActions_[slot] =
+            deleteEntryMenu_->addAction(QString(), this, [this, slot] { OnDeleteEntryChosen(slot); });
+        editEntryActions_[slot]->setVisible(false);
+        deleteEntryActions_[slot]->setVisible(false);
     }
-    connect(pmCalendar, &QMenu::aboutToShow, this, &KeeperWindow::pmCalendarPopup);
+    connect(calendarMenu_, &QMenu::aboutToShow, this, &KeeperWindow::FillCalendarMenu);
 
-    pmTools = new QMenu(this);
-    pmoBackup =
-        pmTools->addAction(QStringLiteral("Backup all Entries to File"), this, &KeeperWindow::pmoBackupClick);
-    pmoRestore = pmTools->addAction(QStringLiteral("Restore all Entries from file"), this,
-                                    &KeeperWindow::pmoRestoreClick);
-    pmTools->addSeparator();
-    pmoClear = pmTools->addAction(QString(), this, &KeeperWindow::pmoClearClick);
-    connect(pmTools, &QMenu::aboutToShow, this, &KeeperWindow::pmToolsPopup);
+    toolsMenu_ = new QMenu(this);
+    toolsMenu_->setObjectName("toolsMenu");
+    backupAction_ = toolsMenu_->addAction(QStringLiteral("Backup all Entries to File"), this,
+                                          &KeeperWindow::OnBackupChosen);
+    backupAction_->setObjectName("backupAction");
+    restoreAction_ = toolsMenu_->addAction(QStringLiteral("Restore all Entries from file"), this,
+                                           &KeeperWindow::OnRestoreChosen);
+    restoreAction_->setObjectName("restoreAction");
+    toolsMenu_->addSeparator();
+    clearAction_ = toolsMenu_->addAction(QString(), this, &KeeperWindow::OnClearChosen);
+    clearAction_->setObjectName("clearAction");
+    connect(toolsMenu_, &QMenu::aboutToShow, this, &KeeperWindow::FillToolsMenu);
 }
 
 void KeeperWindow::LoadOnce()
 {
-    if (Loaded)
+    if (loaded_)
         return;
-    Loaded = true;
-    try {
-        BDEngine.LoadFromRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
-    }
+    loaded_ = true;
+    if (const auto loaded = book_.LoadFromRegistry(); !loaded)
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(loaded.Message()), services_.Title());
 }
 
 void KeeperWindow::Activated()
@@ -267,56 +279,46 @@ void KeeperWindow::changeEvent(QEvent* event)
 
 void KeeperWindow::RefreshMonthCaption()
 {
-    lblMonth->setText(QStringLiteral("%1 %2").arg(KvCalendar->MonthName()).arg(KvCalendar->Year()));
+    monthLabel_->setText(QStringLiteral("%1 %2").arg(calendar_->MonthName()).arg(calendar_->Year()));
 }
 
 void KeeperWindow::RefreshStatus()
 {
-    const KeeperStatus status = MonthStatus(BDEngine.Entries(), KvCalendar->Month());
-    lblStatusTotalEntries->setText(platform::FromDiaryText(status.Counter));
-    LblMonthDetails->SetCaption(platform::FromDiaryText(status.ThisMonth));
-    LblMonth2Details->SetCaption(platform::FromDiaryText(status.NextMonth));
-    KvCalendar->SetSpecialDays(status.SpecialDays);
-    KvCalendar->update();
+    const KeeperStatus status = MonthStatus(book_.Entries(), calendar_->Month());
+    entryCountLabel_->setText(platform::FromDiaryText(status.Counter));
+    thisMonthLine_->SetCaption(platform::FromDiaryText(status.ThisMonth));
+    nextMonthLine_->SetCaption(platform::FromDiaryText(status.NextMonth));
+    calendar_->SetSpecialDays(status.SpecialDays);
+    calendar_->update();
 }
 
 void KeeperWindow::PrevMonth()
 {
-    KvCalendar->SetDay(1);
-    if (KvCalendar->Month() == 1) {
-        KvCalendar->SetMonth(12);
-        KvCalendar->SetYear(KvCalendar->Year() - 1);
-    } else {
-        KvCalendar->SetMonth(KvCalendar->Month() - 1);
-    }
+    calendar_->SetDay(1);
+    calendar_->PrevMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
 
 void KeeperWindow::NextMonth()
 {
-    KvCalendar->SetDay(1);
-    if (KvCalendar->Month() == 12) {
-        KvCalendar->SetMonth(1);
-        KvCalendar->SetYear(KvCalendar->Year() + 1);
-    } else {
-        KvCalendar->SetMonth(KvCalendar->Month() + 1);
-    }
+    calendar_->SetDay(1);
+    calendar_->NextMonth();
     RefreshMonthCaption();
     RefreshStatus();
 }
 
 void KeeperWindow::LastMonthOfYear()
 {
-    KvCalendar->SetDay(1);
-    KvCalendar->SetMonth(12);
+    calendar_->SetDay(1);
+    calendar_->SetMonth(12);
     RefreshMonthCaption();
     RefreshStatus();
 }
 
 void KeeperWindow::ShowToday()
 {
-    KvCalendar->SetCalendarDate(services_.Today());
+    calendar_->SetCalendarDate(services_.Today());
     RefreshMonthCaption();
     RefreshStatus();
 }
@@ -349,10 +351,10 @@ void KeeperWindow::keyPressEvent(QKeyEvent* event)
 
 bool KeeperWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == KvCalendar && event->type() == QEvent::KeyPress &&
+    if (watched == calendar_ && event->type() == QEvent::KeyPress &&
         HandleKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
-    if (watched == lblMonth && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == monthLabel_ && event->type() == QEvent::MouseButtonDblClick) {
         NextMonth();
         return true;
     }
@@ -361,23 +363,23 @@ bool KeeperWindow::eventFilter(QObject* watched, QEvent* event)
 
 double KeeperWindow::SelectedDate() const
 {
-    const calendar::Date date = KvCalendar->CalendarDate();
+    const calendar::Date date = calendar_->CalendarDate();
     return calendar::EncodeDate(date.Year, date.Month, date.Day);
 }
 
 void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QRect& rect, int state)
 {
-    const double date = KvCalendar->CellDate(col, row);
-    if (row < KvCalendar->FixedRows() || date == 0)
+    const double date = calendar_->CellDate(col, row);
+    if (row < calendar_->FixedRows() || date == 0)
         return;
     canvas.drawLine(rect.left(), rect.top() + CellHeaderHeight, rect.right(), rect.top() + CellHeaderHeight);
     canvas.fillRect(QRect(QPoint(rect.left(), rect.top() + CellHeaderHeight + 1), rect.bottomRight()),
                     CellNamesColour);
-    const std::vector<BirthdayEntry*> entries = BDEngine.Entries().EntriesOfDay(date);
+    const std::vector<BirthdayEntry*> entries = book_.Entries().EntriesOfDay(date);
     if (entries.empty())
         return;
 
-    const int border = KvCalendar->CellBorder();
+    const int border = calendar_->CellBorder();
     // Edges as the platform gives them: right and bottom just outside the area.
     int top = rect.top() + border + 17;
     const int left = rect.left() + border - 1;
@@ -411,28 +413,27 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
     canvas.restore();
 }
 
-void KeeperWindow::ContextPopup(QPoint mousePos, bool& handled)
+bool KeeperWindow::OutsideTheMonth(QPoint mousePos) const
 {
     std::optional<widgets::GridCoord> cell;
     if (mousePos.x() < 0 || mousePos.y() < 1)
-        cell = widgets::GridCoord{KvCalendar->Col(), KvCalendar->Row()};
+        cell = widgets::GridCoord{calendar_->Col(), calendar_->Row()};
     else
-        cell = KvCalendar->MouseToCell(mousePos);
-    handled = !cell || cell->Row < KvCalendar->FixedRows() || KvCalendar->CellDay(cell->Col, cell->Row) == 0;
+        cell = calendar_->MouseToCell(mousePos);
+    return !cell || cell->Row < calendar_->FixedRows() || calendar_->CellDay(cell->Col, cell->Row) == 0;
 }
 
-void KeeperWindow::pmCalendarPopup()
+void KeeperWindow::FillCalendarMenu()
 {
-    const CalendarMenu menu = DayMenu(BDEngine.Entries().EntriesOfDay(SelectedDate()));
-    pmoAddEntry->setEnabled(menu.AddEnabled);
-    pmoAddEntry->setText(QString::fromStdString(menu.AddCaption));
-    pmoEditEntry->setEnabled(menu.EntriesEnabled);
-    pmoDeleteEntry->setEnabled(menu.EntriesEnabled);
+    const CalendarMenu menu = DayMenu(book_.Entries().EntriesOfDay(SelectedDate()));
+    addEntryAction_->setEnabled(menu.AddEnabled);
+    addEntryAction_->setText(QString::fromStdString(menu.AddCaption));
+    editEntryMenu_->setEnabled(menu.EntriesEnabled);
+    deleteEntryMenu_->setEnabled(menu.EntriesEnabled);
     for (int slot = 0; slot < MenuSlots; ++slot) {
         const bool shown = static_cast<size_t>(slot) < menu.SlotCaptions.size();
-        for (QAction* action : {EditSlots[slot], DeleteSlots[slot]}) {
+        for (QAction* action : {editEntryActions_[slot], deleteEntryActions_[slot]}) {
             action->setVisible(shown);
-            action->setData(slot);
             action->setText(shown ? MenuCaption(menu.SlotCaptions[static_cast<size_t>(slot)]) : QString());
         }
     }
@@ -440,24 +441,24 @@ void KeeperWindow::pmCalendarPopup()
 
 void KeeperWindow::MoveToEntryDay(const BirthdayEntry& entry)
 {
-    const calendar::Date shown = KvCalendar->CalendarDate();
+    const calendar::Date shown = calendar_->CalendarDate();
     if (shown.Month == entry.Month() && shown.Day == entry.Day())
         return;
     const calendar::Date target = DayOfEntry(shown, entry.Month(), entry.Day());
     if (target.Month != shown.Month) {
-        KvCalendar->SetDay(1);
-        KvCalendar->SetMonth(target.Month);
+        calendar_->SetDay(1);
+        calendar_->SetMonth(target.Month);
     }
-    KvCalendar->SetDay(target.Day);
-    KvCalendar->update();
+    calendar_->SetDay(target.Day);
+    calendar_->update();
 }
 
-void KeeperWindow::pmoAddEntryClick()
+void KeeperWindow::OnAddEntryChosen()
 {
     BirthdayEntry scratch;
     if (!PersonDialog::NewEntry(this, services_, scratch, SelectedDate()))
         return;
-    BirthdayEntry& entry = BDEngine.Entries().Add();
+    BirthdayEntry& entry = book_.Entries().Add();
     entry.SetFullName(scratch.FullName());
     entry.SetBirthDate(scratch.BirthDate());
     entry.SetNotes(scratch.Notes());
@@ -465,9 +466,9 @@ void KeeperWindow::pmoAddEntryClick()
     RefreshStatus();
 }
 
-void KeeperWindow::pmEditEntriesByTagClick(int tag)
+void KeeperWindow::OnEditEntryChosen(int slot)
 {
-    BirthdayEntry* entry = BDEngine.Entries().EntryOfDay(tag, SelectedDate());
+    BirthdayEntry* entry = book_.Entries().EntryOfDay(slot, SelectedDate());
     if (entry == nullptr || !PersonDialog::EditEntry(this, services_, *entry))
         return;
     entry->MarkModified();
@@ -475,9 +476,9 @@ void KeeperWindow::pmEditEntriesByTagClick(int tag)
     RefreshStatus();
 }
 
-void KeeperWindow::pmDeleteEntriesByTagClick(int tag)
+void KeeperWindow::OnDeleteEntryChosen(int slot)
 {
-    BirthdayEntry* entry = BDEngine.Entries().EntryOfDay(tag, SelectedDate());
+    BirthdayEntry* entry = book_.Entries().EntryOfDay(slot, SelectedDate());
     if (entry == nullptr)
         return;
     const QString question =
@@ -486,18 +487,18 @@ void KeeperWindow::pmDeleteEntriesByTagClick(int tag)
                                        widgets::MsgButtons::OkCancel,
                                        widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    BDEngine.Entries().Delete(BDEngine.Entries().IndexOf(entry));
-    KvCalendar->update();
+    book_.Entries().Delete(book_.Entries().IndexOf(entry));
+    calendar_->update();
 }
 
-void KeeperWindow::KvCalendarDblClick()
+void KeeperWindow::OnCalendarDoubleClicked()
 {
     const double date = SelectedDate();
     if (date <= 0)
         return;
-    const std::vector<BirthdayEntry*> entries = BDEngine.Entries().EntriesOfDay(date);
+    const std::vector<BirthdayEntry*> entries = book_.Entries().EntriesOfDay(date);
     if (entries.size() != 1) {
-        pmCalendar->popup(QCursor::pos());
+        calendarMenu_->popup(QCursor::pos());
         return;
     }
     if (!PersonDialog::EditEntry(this, services_, *entries.front()))
@@ -506,78 +507,76 @@ void KeeperWindow::KvCalendarDblClick()
     RefreshStatus();
 }
 
-void KeeperWindow::pmToolsPopup()
+void KeeperWindow::FillToolsMenu()
 {
-    const int count = BDEngine.Entries().Count();
-    pmoClear->setText(QString::fromStdString(ClearCaption(count)));
-    pmoClear->setEnabled(count > 0);
-    pmoBackup->setEnabled(count > 0);
-    pmoRestore->setEnabled(true);
+    const int count = book_.Entries().Count();
+    clearAction_->setText(QString::fromStdString(ClearCaption(count)));
+    clearAction_->setEnabled(count > 0);
+    backupAction_->setEnabled(count > 0);
+    restoreAction_->setEnabled(true);
 }
 
-void KeeperWindow::pmoBackupClick()
+void KeeperWindow::OnBackupChosen()
 {
     const auto chosen = services_.Dialogs().SaveFileName(this, QStringLiteral("Backup to a birthday file..."),
                                                          BackupName, BackupFilter);
     if (!chosen)
         return;
     const QString file = WithBackupExtension(*chosen);
-    const bool modified = BDEngine.Entries().Modified();
-    try {
-        BDEngine.SaveToFile(file.toStdString());
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()), services_.Title());
+    const bool modified = book_.Entries().Modified();
+    if (const auto saved = book_.SaveToFile(file.toStdString()); !saved) {
+        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(saved.Message()), services_.Title());
         return;
     }
     // Saving the backup cleared the flag; changes not yet in the working store still are not.
-    BDEngine.Entries().SetModified(modified);
+    book_.Entries().SetModified(modified);
     services_.Dialogs().ShowMessage(
         this,
         QStringLiteral("Backup was successful, %1 entries were \r\nbacked up to file \"%2\"")
-            .arg(BDEngine.Entries().Count())
+            .arg(book_.Entries().Count())
             .arg(QFileInfo(file).fileName()),
         services_.Title());
 }
 
-void KeeperWindow::pmoRestoreClick()
+void KeeperWindow::OnRestoreChosen()
 {
     const auto file = services_.Dialogs().OpenFileName(this, QStringLiteral("Open a birthday backup file..."),
                                                        BackupName, BackupFilter);
     if (!file)
         return;
-    if (BDEngine.Entries().Count() > 0 &&
+    if (book_.Entries().Count() > 0 &&
         services_.Dialogs().MessageBox(
             this, QStringLiteral("This will overwrite all your current entries. Are you sure?"),
             services_.Title(), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
             widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    if (BDEngine.LoadFromFile(file->toStdString()) != 0) {
+    if (const auto loaded = book_.LoadFromFile(file->toStdString()); !loaded) {
         services_.Dialogs().ShowError(
             this,
             QStringLiteral("The restore operation has failed (%1).\r\nYour existing entries are unchanged.")
-                .arg(QString::fromLocal8Bit(BDEngine.LoadError())),
+                .arg(QString::fromLocal8Bit(loaded.Message())),
             services_.Title());
         return;
     }
-    if (BDEngine.LoadedCount() == 0 && BDEngine.Entries().Count() > 0) {
+    if (book_.LoadedCount() == 0 && book_.Entries().Count() > 0) {
         services_.Dialogs().ShowMessage(
             this, QStringLiteral("The backup file holds no entries; your existing entries are unchanged."),
             services_.Title());
         return;
     }
-    BDEngine.Entries().SetModified(true);
-    KvCalendar->update();
+    book_.Entries().SetModified(true);
+    calendar_->update();
     RefreshStatus();
-    if (BDEngine.Entries().Count() > 0)
-        services_.Dialogs().ShowMessage(this,
-                                        QStringLiteral("Restore was successful, %1 entries were restored")
-                                            .arg(BDEngine.Entries().Count()),
-                                        services_.Title());
+    if (book_.Entries().Count() > 0)
+        services_.Dialogs().ShowMessage(
+            this,
+            QStringLiteral("Restore was successful, %1 entries were restored").arg(book_.Entries().Count()),
+            services_.Title());
 }
 
-void KeeperWindow::pmoClearClick()
+void KeeperWindow::OnClearChosen()
 {
-    if (BDEngine.Entries().Count() == 0)
+    if (book_.Entries().Count() == 0)
         return;
     for (const char* question : {"This will clear all your current entries. Are you sure?",
                                  "This operation is irreversible. Are you sure?"})
@@ -585,20 +584,18 @@ void KeeperWindow::pmoClearClick()
                                            widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
                                            widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
             return;
-    BDEngine.Entries().Clear();
-    BDEngine.Entries().SetModified(true);
-    KvCalendar->update();
+    book_.Entries().Clear();
+    book_.Entries().SetModified(true);
+    calendar_->update();
     RefreshStatus();
 }
 
 bool KeeperWindow::SaveOnClose()
 {
-    if (!BDEngine.Entries().Modified())
+    if (!book_.Entries().Modified())
         return true;
-    try {
-        BDEngine.SaveToRegistry();
-    } catch (const BirthdayBookError& error) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(error.what()), services_.Title());
+    if (const auto saved = book_.SaveToRegistry(); !saved) {
+        services_.Dialogs().ShowError(this, platform::FromDiaryText(saved.Message()), services_.Title());
         return false;
     }
     return true;

@@ -39,50 +39,11 @@ public:
 
     // Reads the working store, once.
     void LoadOnce();
-    void RefreshMonthCaption();
-    void RefreshStatus();
 
     void PrevMonth();
     void NextMonth();
     void LastMonthOfYear();
     void ShowToday();
-
-    void pmCalendarPopup();
-    void pmToolsPopup();
-    void pmoAddEntryClick();
-    void pmEditEntriesByTagClick(int tag);
-    void pmDeleteEntriesByTagClick(int tag);
-    void KvCalendarDblClick();
-    void pmoBackupClick();
-    void pmoRestoreClick();
-    void pmoClearClick();
-
-    BirthdayEntryComponent BDEngine;
-    bool Loaded = false;
-
-    calendar::KeeperCalendar* KvCalendar;
-    widgets::ToolButton* btnToday;
-    widgets::ToolButton* btnPrevMonth;
-    widgets::ToolButton* btnNextMonth;
-    widgets::ToolButton* btnTools;
-    widgets::ToolButton* btnExit;
-    QLabel* lblMonth;
-    widgets::HatchedPanel* KvHatchPanel1;
-    StatusLineLabel* LblMonthDetails;
-    StatusLineLabel* LblMonth2Details;
-    QLabel* lblStatusTotalEntries;
-    QLabel* lblRightClickHint;
-
-    QMenu* pmCalendar;
-    QAction* pmoAddEntry;
-    QMenu* pmoEditEntry;
-    QMenu* pmoDeleteEntry;
-    std::array<QAction*, 4> EditSlots;
-    std::array<QAction*, 4> DeleteSlots;
-    QMenu* pmTools;
-    QAction* pmoBackup;
-    QAction* pmoRestore;
-    QAction* pmoClear;
 
 public slots:
     void done(int result) override;
@@ -100,15 +61,54 @@ private:
     void CreateStatusPanel();
     void CreateMenus();
     void Activated();
+    void RefreshMonthCaption();
+    void RefreshStatus();
     bool HandleKey(int key);
     // Saves the list when it changed; false when it could not be saved (the window stays).
     bool SaveOnClose();
     void MoveToEntryDay(const BirthdayEntry& entry);
     void DrawCalendarCell(QPainter& canvas, int col, int row, const QRect& rect, int state);
-    void ContextPopup(QPoint mousePos, bool& handled);
+    // True when the menu must stay closed: the click was on no day of the month.
+    bool OutsideTheMonth(QPoint mousePos) const;
     double SelectedDate() const;
 
+    void FillCalendarMenu();
+    void FillToolsMenu();
+    void OnAddEntryChosen();
+    void OnEditEntryChosen(int slot);
+    void OnDeleteEntryChosen(int slot);
+    void OnCalendarDoubleClicked();
+    void OnBackupChosen();
+    void OnRestoreChosen();
+    void OnClearChosen();
+
     widgets::Services& services_;
+    BirthdayEntryComponent book_;
+    bool loaded_ = false;
+
+    calendar::KeeperCalendar* calendar_;
+    widgets::ToolButton* todayButton_;
+    widgets::ToolButton* previousMonthButton_;
+    widgets::ToolButton* nextMonthButton_;
+    widgets::ToolButton* toolsButton_;
+    widgets::ToolButton* exitButton_;
+    QLabel* monthLabel_;
+    widgets::HatchedPanel* statusPanel_;
+    StatusLineLabel* thisMonthLine_;
+    StatusLineLabel* nextMonthLine_;
+    QLabel* entryCountLabel_;
+    QLabel* rightClickHint_;
+
+    QMenu* calendarMenu_;
+    QAction* addEntryAction_;
+    QMenu* editEntryMenu_;
+    QMenu* deleteEntryMenu_;
+    std::array<QAction*, 4> editEntryActions_;
+    std::array<QAction*, 4> deleteEntryActions_;
+    QMenu* toolsMenu_;
+    QAction* backupAction_;
+    QAction* restoreAction_;
+    QAction* clearAction_;
 };
 
 } // namespace birthdays

@@ -19,7 +19,7 @@ QString Stored(const QString& text)
 NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, &NotesEdit::TextChanged);
+    connect(this, &QPlainTextEdit::textChanged, this, &NotesEdit::OnTextChanged);
 }
 
 std::string NotesEdit::Notes() const
@@ -36,7 +36,7 @@ void NotesEdit::SetNotes(const std::string& notes)
 
 // Typing or pasting that the code page cannot take, or that makes the text longer than allowed,
 // is undone (notes stored longer already may still be shortened).
-void NotesEdit::TextChanged()
+void NotesEdit::OnTextChanged()
 {
     const QString text = toPlainText();
     if (text == accepted_)

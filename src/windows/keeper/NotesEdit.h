@@ -20,7 +20,7 @@ public:
     void SetNotes(const std::string& notes);
 
 private:
-    void TextChanged();
+    void OnTextChanged();
 
     QString accepted_;
 };

@@ -26,8 +26,9 @@ const QString UnknownYearItem = QStringLiteral("?");
 const QString DateHint =
     QStringLiteral("Enter the persons birthday date\nIf you don't know the exact year\nleave "
                    "the year box blank or in ?");
-const char* const ZodiacPictures[12] = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
-                                        "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
+const char* const ZodiacPictureNames[12] = {"aries",       "taurus",    "gemini",   "cancer",
+                                            "leo",         "virgo",     "libra",    "scorpio",
+                                            "sagittarius", "capricorn", "aquarius", "pisces"};
 
 QFont WindowFont(int pixels)
 {
@@ -53,17 +54,19 @@ void SetTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(colours);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, int top)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int top)
 {
     auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(8, top, 76, 16);
     SetTextColour(label, Qt::black);
     return label;
 }
 
-QComboBox* MakeList(QWidget* parent, int left, int width, int visibleItems)
+QComboBox* MakeList(QWidget* parent, const char* name, int left, int width, int visibleItems)
 {
     auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
     list->setGeometry(left, 38, width, 22);
     list->setMaxVisibleItems(visibleItems);
     list->setToolTip(DateHint);
@@ -72,12 +75,13 @@ QComboBox* MakeList(QWidget* parent, int left, int width, int visibleItems)
     return list;
 }
 
-widgets::SkinButton* MakeButton(QWidget* parent, const QString& caption, int left)
+widgets::SkinButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left)
 {
     auto* button = new widgets::SkinButton(parent);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(left, 158, 75, 25);
     button->SetStyle(widgets::ButtonStyle::Modern);
-    button->SetColor(widgets::clSilver);
+    button->SetColor(widgets::Silver);
     button->SetCaption(caption);
     return button;
 }
@@ -86,7 +90,7 @@ widgets::SkinButton* MakeButton(QWidget* parent, const QString& caption, int lef
 
 PersonDialog::PersonDialog(QWidget* owner, widgets::Services& services) : QDialog(owner), services_(services)
 {
-    setObjectName("FrmBDEntry");
+    setObjectName("personDialog");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(332, 193);
     setFont(WindowFont(12));
@@ -100,86 +104,100 @@ PersonDialog::PersonDialog(QWidget* owner, widgets::Services& services) : QDialo
 
 void PersonDialog::CreateControls()
 {
-    lblName = MakeLabel(this, QStringLiteral("Name:"), 12);
-    edtFullName = new FlatEdit(this);
-    edtFullName->setGeometry(86, 9, 194, 21);
-    edtFullName->setMaxLength(30);
-    edtFullName->setToolTip(QStringLiteral("Enter the persons' full name"));
-    SetBackground(edtFullName, Qt::white);
-    SetTextColour(edtFullName, Qt::black);
-    edtFullName->SetColorOnFocus(Qt::white);
-    edtFullName->SetTextColorOnFocus(Qt::black);
-    edtFullName->OnEnter = [this](FlatEdit&) { ShowFocus(edtFullName, lblName, true); };
-    edtFullName->OnExit = [this](FlatEdit&) { ShowFocus(edtFullName, lblName, false); };
+    nameLabel_ = MakeLabel(this, "nameLabel", QStringLiteral("Name:"), 12);
+    nameEdit_ = new FlatEdit(this);
+    nameEdit_->setObjectName("nameEdit");
+    nameEdit_->setGeometry(86, 9, 194, 21);
+    nameEdit_->setMaxLength(30);
+    nameEdit_->setToolTip(QStringLiteral("Enter the persons' full name"));
+    SetBackground(nameEdit_, Qt::white);
+    SetTextColour(nameEdit_, Qt::black);
+    nameEdit_->SetColorOnFocus(Qt::white);
+    nameEdit_->SetTextColorOnFocus(Qt::black);
+    nameEdit_->OnEnter = [this](FlatEdit&) { ShowFocus(nameEdit_, nameLabel_, true); };
+    nameEdit_->OnExit = [this](FlatEdit&) { ShowFocus(nameEdit_, nameLabel_, false); };
 
-    lblDateOfBirth = MakeLabel(this, QStringLiteral("Date of Birth:"), 41);
-    cbMonth = MakeList(this, 86, 62, 13);
-    cbDay = MakeList(this, 152, 48, 10);
-    cbYear = MakeList(this, 204, 76, 10);
+    birthDateLabel_ = MakeLabel(this, "birthDateLabel", QStringLiteral("Date of Birth:"), 41);
+    monthList_ = MakeList(this, "monthList", 86, 62, 13);
+    dayList_ = MakeList(this, "dayList", 152, 48, 10);
+    yearList_ = MakeList(this, "yearList", 204, 76, 10);
 
-    lblNotes = MakeLabel(this, QStringLiteral("Notes:"), 70);
-    edtNotes = new NotesEdit(this);
-    edtNotes->setGeometry(86, 68, 238, 80);
-    edtNotes->setToolTip(QStringLiteral("Enter any additional notes"));
-    SetBackground(edtNotes, Qt::white);
-    SetTextColour(edtNotes, Qt::black);
+    notesLabel_ = MakeLabel(this, "notesLabel", QStringLiteral("Notes:"), 70);
+    notesEdit_ = new NotesEdit(this);
+    notesEdit_->setObjectName("notesEdit");
+    notesEdit_->setGeometry(86, 68, 238, 80);
+    notesEdit_->setToolTip(QStringLiteral("Enter any additional notes"));
+    SetBackground(notesEdit_, Qt::white);
+    SetTextColour(notesEdit_, Qt::black);
 
-    for (QWidget* field : std::initializer_list<QWidget*>{cbMonth, cbDay, cbYear, edtNotes})
+    for (QWidget* field : std::initializer_list<QWidget*>{monthList_, dayList_, yearList_, notesEdit_})
         field->installEventFilter(this);
-    for (QComboBox* list : {cbMonth, cbDay, cbYear})
+    for (QComboBox* list : {monthList_, dayList_, yearList_})
         connect(list, &QComboBox::currentIndexChanged, this, &PersonDialog::ShowZodiac);
 
-    imgZodiac = new QLabel(this);
-    imgZodiac->setGeometry(288, 8, 37, 37);
-    imgZodiac->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    imgZodiac->setLineWidth(1);
+    zodiacPicture_ = new QLabel(this);
+    zodiacPicture_->setObjectName("zodiacPicture");
+    zodiacPicture_->setGeometry(288, 8, 37, 37);
+    zodiacPicture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    zodiacPicture_->setLineWidth(1);
     zodiacBitmap_ = QImage(QStringLiteral(":/zodiac/start.png")).convertToFormat(QImage::Format_RGB32);
-    imgZodiac->setPixmap(QPixmap::fromImage(zodiacBitmap_));
-    for (const char* name : ZodiacPictures)
-        ilZodiac.push_back(QImage(QStringLiteral(":/zodiac/%1.png").arg(QLatin1String(name))));
-    lblZodiac = new QLabel(this);
-    lblZodiac->setGeometry(280, 47, 52, 14);
-    lblZodiac->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblZodiac->setFont(WindowFont(10));
-    SetTextColour(lblZodiac, Qt::black);
+    zodiacPicture_->setPixmap(QPixmap::fromImage(zodiacBitmap_));
+    for (const char* name : ZodiacPictureNames)
+        zodiacPictures_.push_back(QImage(QStringLiteral(":/zodiac/%1.png").arg(QLatin1String(name))));
+    zodiacLabel_ = new QLabel(this);
+    zodiacLabel_->setObjectName("zodiacLabel");
+    zodiacLabel_->setGeometry(280, 47, 52, 14);
+    zodiacLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    zodiacLabel_->setFont(WindowFont(10));
+    SetTextColour(zodiacLabel_, Qt::black);
 
-    BtnOk = MakeButton(this, QStringLiteral("O&k"), 166);
-    BtnCancel = MakeButton(this, QStringLiteral("&Cancel"), 249);
-    connect(BtnOk, &widgets::SkinButton::OnClick, this, &PersonDialog::BtnOkClick);
-    connect(BtnCancel, &widgets::SkinButton::OnClick, this, &QDialog::reject);
+    okButton_ = MakeButton(this, "okButton", QStringLiteral("O&k"), 166);
+    cancelButton_ = MakeButton(this, "cancelButton", QStringLiteral("&Cancel"), 249);
+    connect(okButton_, &widgets::SkinButton::OnClick, this, &PersonDialog::OnOkClicked);
+    connect(cancelButton_, &widgets::SkinButton::OnClick, this, &QDialog::reject);
 }
 
 void PersonDialog::FillLists()
 {
-    cbMonth->clear();
+    monthList_->clear();
     for (int month = 1; month <= 12; ++month)
-        cbMonth->addItem(platform::ShortMonthName(month));
-    cbYear->clear();
+        monthList_->addItem(platform::ShortMonthName(month));
+    yearList_->clear();
     for (const int year : OfferedYears(services_.Today().Year))
-        cbYear->addItem(QString::number(year));
-    cbYear->insertItem(0, UnknownYearItem);
-    cbDay->clear();
+        yearList_->addItem(QString::number(year));
+    yearList_->insertItem(0, UnknownYearItem);
+    dayList_->clear();
     for (int day = 1; day <= 31; ++day)
-        cbDay->addItem(QString::asprintf("%.2d", day));
+        dayList_->addItem(QString::asprintf("%.2d", day));
 }
 
 bool PersonDialog::NewEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry, double date)
 {
     PersonDialog dialog(owner, services);
-    dialog.setWindowTitle(QStringLiteral("New Entry"));
-    dialog.Open(entry, date);
-    dialog.cbYear->setCurrentIndex(-1);
+    dialog.PrepareNew(entry, date);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool PersonDialog::EditEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry)
 {
     PersonDialog dialog(owner, services);
-    dialog.setWindowTitle(QStringLiteral("Birthday Entry"));
-    dialog.edtFullName->setText(platform::FromDiaryText(entry.FullName()));
-    dialog.edtNotes->SetNotes(entry.Notes());
-    dialog.Open(entry, entry.BirthDate());
+    dialog.PrepareEdit(entry);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void PersonDialog::PrepareNew(BirthdayEntry& entry, double date)
+{
+    setWindowTitle(QStringLiteral("New Entry"));
+    Open(entry, date);
+    yearList_->setCurrentIndex(-1);
+}
+
+void PersonDialog::PrepareEdit(BirthdayEntry& entry)
+{
+    setWindowTitle(QStringLiteral("Birthday Entry"));
+    nameEdit_->setText(platform::FromDiaryText(entry.FullName()));
+    notesEdit_->SetNotes(entry.Notes());
+    Open(entry, entry.BirthDate());
 }
 
 void PersonDialog::Open(BirthdayEntry& entry, double date)
@@ -191,9 +209,9 @@ void PersonDialog::Open(BirthdayEntry& entry, double date)
 
 void PersonDialog::ShowDate(double date)
 {
-    cbDay->setCurrentIndex(-1);
-    cbMonth->setCurrentIndex(-1);
-    cbYear->setCurrentIndex(-1);
+    dayList_->setCurrentIndex(-1);
+    monthList_->setCurrentIndex(-1);
+    yearList_->setCurrentIndex(-1);
     if (date == 0)
         return;
     calendar::Date day;
@@ -202,21 +220,21 @@ void PersonDialog::ShowDate(double date)
     } catch (const calendar::ConvertError&) {
         return;
     }
-    cbDay->setCurrentIndex(day.Day - 1);
-    cbMonth->setCurrentIndex(day.Month - 1);
+    dayList_->setCurrentIndex(day.Day - 1);
+    monthList_->setCurrentIndex(day.Month - 1);
     if (day.Year == UnknownYear) {
-        cbYear->setCurrentIndex(0);
+        yearList_->setCurrentIndex(0);
         return;
     }
-    for (int i = 1; i < cbYear->count(); ++i)
-        if (cbYear->itemText(i).toInt() == day.Year)
-            cbYear->setCurrentIndex(i);
+    for (int i = 1; i < yearList_->count(); ++i)
+        if (yearList_->itemText(i).toInt() == day.Year)
+            yearList_->setCurrentIndex(i);
 }
 
 std::optional<double> PersonDialog::ChosenDate() const
 {
-    const int year = cbYear->currentIndex() > 0 ? cbYear->currentText().toInt() : UnknownYear;
-    return BirthDateOf(year, cbMonth->currentIndex() + 1, cbDay->currentIndex() + 1);
+    const int year = yearList_->currentIndex() > 0 ? yearList_->currentText().toInt() : UnknownYear;
+    return BirthDateOf(year, monthList_->currentIndex() + 1, dayList_->currentIndex() + 1);
 }
 
 void PersonDialog::ShowZodiac()
@@ -224,41 +242,41 @@ void PersonDialog::ShowZodiac()
     const auto date = ChosenDate();
     const Zodiac* sign = date ? SignOf(*date) : nullptr;
     if (sign == nullptr) {
-        lblZodiac->clear();
+        zodiacLabel_->clear();
         return;
     }
-    lblZodiac->setText(QString::fromStdString(sign->Name));
+    zodiacLabel_->setText(QString::fromStdString(sign->Name));
     QPainter painter(&zodiacBitmap_);
-    painter.drawImage(0, 0, ilZodiac.at(static_cast<size_t>(sign->ImageIndex)));
+    painter.drawImage(0, 0, zodiacPictures_.at(static_cast<size_t>(sign->ImageIndex)));
     painter.end();
-    imgZodiac->setPixmap(QPixmap::fromImage(zodiacBitmap_));
+    zodiacPicture_->setPixmap(QPixmap::fromImage(zodiacBitmap_));
 }
 
-void PersonDialog::BtnOkClick()
+void PersonDialog::OnOkClicked()
 {
-    const QString name = platform::TrimmedControls(edtFullName->text());
+    const QString name = platform::TrimmedControls(nameEdit_->text());
     if (name.isEmpty()) {
-        edtFullName->setFocus();
+        nameEdit_->setFocus();
         services_.Dialogs().ShowError(this, QStringLiteral("Please enter a name for this person"),
                                       services_.Title());
         return;
     }
     const auto date = ChosenDate();
     if (!date) {
-        cbDay->setFocus();
+        dayList_->setFocus();
         services_.Dialogs().ShowError(this, QStringLiteral("Please enter a valid birth date for this person"),
                                       services_.Title());
         return;
     }
     entry_->SetFullName(platform::ToDiaryText(name).value_or(std::string()));
     entry_->SetBirthDate(*date);
-    entry_->SetNotes(edtNotes->Notes());
+    entry_->SetNotes(notesEdit_->Notes());
     accept();
 }
 
 bool PersonDialog::IsDateList(const QObject* object) const
 {
-    return object == cbMonth || object == cbDay || object == cbYear;
+    return object == monthList_ || object == dayList_ || object == yearList_;
 }
 
 void PersonDialog::keyPressEvent(QKeyEvent* event)
@@ -272,7 +290,8 @@ bool PersonDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         auto* field = static_cast<QWidget*>(watched);
-        ShowFocus(field, IsDateList(watched) ? lblDateOfBirth : lblNotes, event->type() == QEvent::FocusIn);
+        ShowFocus(field, IsDateList(watched) ? birthDateLabel_ : notesLabel_,
+                  event->type() == QEvent::FocusIn);
     }
     return QDialog::eventFilter(watched, event);
 }

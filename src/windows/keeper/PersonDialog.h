@@ -34,25 +34,13 @@ public:
     // Changes a person of the list. True when confirmed: the entry's properties were set.
     static bool EditEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry);
 
-    // The entry that OK fills, and the fields shown for it.
-    void Open(BirthdayEntry& entry, double date);
-    // The date of the three lists when they form a real one; an unchosen year is unknown.
-    std::optional<double> ChosenDate() const;
-    void BtnOkClick();
+    // A new person on the month and day of date, the year not chosen: OK fills entry.
+    void PrepareNew(BirthdayEntry& entry, double date);
+    // A person of the list, shown for changing: OK sets its properties.
+    void PrepareEdit(BirthdayEntry& entry);
 
-    FlatEdit* edtFullName;
-    QComboBox* cbMonth;
-    QComboBox* cbDay;
-    QComboBox* cbYear;
-    NotesEdit* edtNotes;
-    widgets::SkinButton* BtnOk;
-    widgets::SkinButton* BtnCancel;
-    QLabel* lblName;
-    QLabel* lblDateOfBirth;
-    QLabel* lblNotes;
-    QLabel* lblZodiac;
-    QLabel* imgZodiac;
-    std::vector<QImage> ilZodiac;
+    // The pictures of the twelve signs, from Aries to Pisces.
+    const std::vector<QImage>& ZodiacPictures() const { return zodiacPictures_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,14 +49,32 @@ protected:
 private:
     void CreateControls();
     void FillLists();
+    void Open(BirthdayEntry& entry, double date);
     void ShowDate(double date);
     void ShowZodiac();
     void ShowFocus(QWidget* field, QLabel* label, bool focused);
     bool IsDateList(const QObject* object) const;
+    // The date of the three lists when they form a real one; an unchosen year is unknown.
+    std::optional<double> ChosenDate() const;
+    void OnOkClicked();
 
     widgets::Services& services_;
     BirthdayEntry* entry_ = nullptr;
     QImage zodiacBitmap_;
+    std::vector<QImage> zodiacPictures_;
+
+    FlatEdit* nameEdit_;
+    QComboBox* monthList_;
+    QComboBox* dayList_;
+    QComboBox* yearList_;
+    NotesEdit* notesEdit_;
+    widgets::SkinButton* okButton_;
+    widgets::SkinButton* cancelButton_;
+    QLabel* nameLabel_;
+    QLabel* birthDateLabel_;
+    QLabel* notesLabel_;
+    QLabel* zodiacLabel_;
+    QLabel* zodiacPicture_;
 };
 
 } // namespace birthdays

@@ -1,5 +1,5 @@
-// StatusLineLabel: a one-line label whose caption carries its own mark-up (birthdays/SymbMarkup.h):
-// runs cut at "$", each in the label's font or in one of its three further fonts.
+// StatusLineLabel: a one-line label whose caption carries its own mark-up (SymbolMarkup.h): runs
+// cut at "$", each in the label's font or in one of its three further fonts.
 #pragma once
 
 #include "model/birthdays/SymbolMarkup.h"

@@ -1,5 +1,7 @@
 #include "windows/main/MainWindow.h"
 
+#include "windows/main/ExitDialogs.h"
+
 #include "model/settings/MainSettings.h"
 #include "windows/keeper/KeeperWindow.h"
 #include "windows/browse/BrowseWindow.h"
@@ -42,7 +44,6 @@
 #include <QSessionManager>
 #include <QUrl>
 
-#include <filesystem>
 
 namespace {
 
@@ -168,25 +169,25 @@ std::string DiaryBytes(const QString& text)
 
 } // namespace
 
-MainWindow::MainWindow(widgets::Services& services)
-    : reger(services.SettingsStore()), services_(services),
-      session_(services.ProgramFolder().string(), platform::CompareText), flow_(session_, rStore),
-      recovery_(session_), dictionaries_(services.ProgramFolder(), platform::CollationKey)
+MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
+    : services_(services), session_(session), settings_(services.SettingsStore()), flow_(session_, resources_),
+      recovery_(session_), exitSave_(session_, recovery_.Schedule()),
+      dictionaries_(services.ProgramFolder(), platform::CollationKey)
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
     };
-    DeclareMainSettings(reger, showSettingsError);
-    reger.OnDestroyError = showSettingsError;
+    DeclareMainSettings(settings_, showSettingsError);
+    settings_.OnDestroyError = showSettingsError;
 
-    LoadProgramRessources(rStore);
-    ilMood = picker::MoodPictures();
-    SkinCount = widgets::SkinCount(rStore);
-    CurrentSkin = reger.GetValue("CurrentSkin").ToInteger();
-    if (CurrentSkin < 0 || CurrentSkin > SkinCount - 1)
-        CurrentSkin = 0;
+    LoadProgramRessources(resources_);
+    moodPictures_ = picker::MoodPictures();
+    skinCount_ = widgets::SkinCount(resources_);
+    currentSkin_ = *settings_.GetValue("CurrentSkin")->ToInteger();
+    if (currentSkin_ < 0 || currentSkin_ > skinCount_ - 1)
+        currentSkin_ = 0;
 
-    setObjectName("frmMain");
+    setObjectName("mainWindow");
     setWindowTitle(services_.Title());
     setMinimumSize(DesignWidth, DesignHeight);
     resize(DesignWidth, DesignHeight);
@@ -199,17 +200,27 @@ MainWindow::MainWindow(widgets::Services& services)
 
     CreateControls();
     CreateMenus();
-    SetShowScrollbar(reger.GetValue("ShowScrollbars").ToInteger() == 1);
+    NameControls();
+    SetShowScrollbar(*settings_.GetValue("ShowScrollbars")->ToInteger() == 1);
     LayoutControls();
     RestoreBounds();
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
+    session_.AddListener(*this);
 }
 
 MainWindow::~MainWindow()
 {
-    recovery_.Stop();
-    reger.SetValue("CurrentSkin", static_cast<int32_t>(CurrentSkin));
+    session_.RemoveListener(*this);
+    (void)settings_.SetValue("CurrentSkin", static_cast<int32_t>(currentSkin_));
+}
+
+void MainWindow::DiaryChanged(DiaryChange change)
+{
+    // The window's own day changes show themselves; records replaced from elsewhere (the tools
+    // window's restore) are shown here.
+    if (change == DiaryChange::Replaced && ShowsDiary())
+        ShowCalendarDay(false);
 }
 
 void MainWindow::CreateControls()
@@ -220,80 +231,139 @@ void MainWindow::CreateControls()
     CreateNavigation(client_);
     CreateEditorArea(client_);
 
-    lblLink = new LinkLabel(client_, WebSiteAddress);
-    lblLink->setText(tr("Daybrook on the web"));
-    lblLink->setToolTip(WebSiteAddress);
-    lblLink->adjustSize();
+    linkLabel_ = new LinkLabel(client_, WebSiteAddress);
+    linkLabel_->setText(tr("Daybrook on the web"));
+    linkLabel_->setToolTip(WebSiteAddress);
+    linkLabel_->adjustSize();
 
-    imgGrip = new QLabel(client_);
-    imgGrip->resize(10, 10);
-    imgGrip->setPixmap(QPixmap::fromImage(widgets::WithBottomLeftTransparent(Glyph("SIZEGRIP"))));
+    sizeGrip_ = new QLabel(client_);
+    sizeGrip_->resize(10, 10);
+    sizeGrip_->setPixmap(QPixmap::fromImage(widgets::WithBottomLeftTransparent(Glyph("SIZEGRIP"))));
 
     // Keyboard order: title, body, calendar.
-    setTabOrder(edTitle, MemoBody);
-    setTabOrder(MemoBody, DCalendar);
+    setTabOrder(titleEdit_, bodyEdit_);
+    setTabOrder(bodyEdit_, calendar_);
+}
+
+void MainWindow::NameControls()
+{
+    const std::initializer_list<std::pair<QObject*, const char*>> controls{
+        {editButton_, "editButton"},
+        {deleteButton_, "deleteButton"},
+        {previousEntryButton_, "previousEntryButton"},
+        {nextEntryButton_, "nextEntryButton"},
+        {browseButton_, "browseButton"},
+        {spellButton_, "spellButton"},
+        {skinButton_, "skinButton"},
+        {birthdayButton_, "birthdayButton"},
+        {toolsButton_, "toolsButton"},
+        {aboutButton_, "aboutButton"},
+        {exitButton_, "exitButton"},
+        {dateLabel_, "dateLabel"},
+        {calendar_, "calendar"},
+        {previousYearButton_, "previousYearButton"},
+        {nextYearButton_, "nextYearButton"},
+        {previousMonthButton_, "previousMonthButton"},
+        {nextMonthButton_, "nextMonthButton"},
+        {previousEntrySmallButton_, "previousEntrySmallButton"},
+        {nextEntrySmallButton_, "nextEntrySmallButton"},
+        {todayButton_, "todayButton"},
+        {linkLabel_, "linkLabel"},
+        {editorPanel_, "editorPanel"},
+        {hatchPanel_, "hatchPanel"},
+        {editsPanel_, "editsPanel"},
+        {titleEdit_, "titleEdit"},
+        {bodyEdit_, "bodyEdit"},
+        {rightPanel_, "rightPanel"},
+        {smallDateLabel_, "smallDateLabel"},
+        {moodImage_, "moodImage"},
+        {previousMoodButton_, "previousMoodButton"},
+        {nextMoodButton_, "nextMoodButton"},
+        {smallerFontButton_, "smallerFontButton"},
+        {largerFontButton_, "largerFontButton"},
+        {boldButton_, "boldButton"},
+        {italicButton_, "italicButton"},
+        {underlineButton_, "underlineButton"},
+        {alignLeftButton_, "alignLeftButton"},
+        {alignCenterButton_, "alignCenterButton"},
+        {alignRightButton_, "alignRightButton"},
+        {colourButton_, "colourButton"},
+        {printButton_, "printButton"},
+        {clock_, "clock"},
+        {sizeGrip_, "sizeGrip"},
+        {calendarMenu_, "calendarMenu"},
+        {bodyMenu_, "bodyMenu"},
+        {colourMenu_, "colourMenu"},
+        {moodMenu_, "moodMenu"},
+        {clockMenu_, "clockMenu"},
+        {pasteAction_, "pasteAction"},
+        {showScrollbarAction_, "showScrollbarAction"},
+        {displaySecondsAction_, "displaySecondsAction"},
+    };
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 void MainWindow::CreateToolbar(QWidget* client)
 {
-    lblDate = new widgets::ShadowLabel(client);
-    lblDate->setGeometry(7, 20, 207, 25);
-    lblDate->setFont(ArialPixels(16, true));
-    widgets::SetFontColor(*lblDate, QColor(253, 255, 230));
-    lblDate->SetShadowColor(widgets::RGBColor(64, 0, 0));
+    dateLabel_ = new widgets::ShadowLabel(client);
+    dateLabel_->setGeometry(7, 20, 207, 25);
+    dateLabel_->setFont(ArialPixels(16, true));
+    widgets::SetFontColor(*dateLabel_, QColor(253, 255, 230));
+    dateLabel_->SetShadowColor(widgets::RGBColor(64, 0, 0));
 
     const auto toolbar = [&](int left, int width, const QString& caption, const char* glyph, const QString& hint) {
         SpeedButton* button = MakeSpeedButton(client, QRect(left, 6, width, 46), caption, glyph, hint);
         button->SetLayout(widgets::ButtonLayout::GlyphTop);
         return button;
     };
-    btnNew = toolbar(233, 54, tr("&Edit"), "TBEDIT", tr("Edit this entry"));
-    btnDelete = toolbar(288, 54, tr("&Delete"), "TBDELETE", tr("Delete this entry"));
-    btnPrevEntry = MakeSpeedButton(client, QRect(343, 6, 26, 22), {}, "TBPREVENTRY",
+    editButton_ = toolbar(233, 54, tr("&Edit"), "TBEDIT", tr("Edit this entry"));
+    deleteButton_ = toolbar(288, 54, tr("&Delete"), "TBDELETE", tr("Delete this entry"));
+    previousEntryButton_ = MakeSpeedButton(client, QRect(343, 6, 26, 22), {}, "TBPREVENTRY",
                                tr("Goto the previous entry\r\n    you have written").replace("\r\n", "\n"));
-    btnNextEntry = MakeSpeedButton(client, QRect(370, 6, 26, 22), {}, "TBNEXTENTRY",
+    nextEntryButton_ = MakeSpeedButton(client, QRect(370, 6, 26, 22), {}, "TBNEXTENTRY",
                                tr("Goto the next entry\r\n you have written").replace("\r\n", "\n"));
-    btnBrowse = MakeSpeedButton(client, QRect(343, 29, 54, 23), tr("&Browse"), "", tr("List all entries"));
-    btnSpell = toolbar(398, 52, tr("S&pell"), "TBSPELL", tr("Spell check the current entry"));
-    btnSkin = toolbar(451, 52, tr("S&kin"), "TBSKIN", tr("Change Skin"));
-    btnBirthday = toolbar(504, 66, tr("Bi&rthdays"), "TBBIRTHDAY", tr("Birthday and anniversary keeper"));
-    btnOptions = toolbar(571, 52, tr("&Tools"), "TBTOOLS", tr("More Tools and Options"));
-    btnAbout = toolbar(624, 52, tr("&About"), "TBABOUT", tr("About this program"));
-    btnExit = toolbar(677, 52, tr("E&xit"), "TBEXIT", tr("Save and Exit"));
+    browseButton_ = MakeSpeedButton(client, QRect(343, 29, 54, 23), tr("&Browse"), "", tr("List all entries"));
+    spellButton_ = toolbar(398, 52, tr("S&pell"), "TBSPELL", tr("Spell check the current entry"));
+    skinButton_ = toolbar(451, 52, tr("S&kin"), "TBSKIN", tr("Change Skin"));
+    birthdayButton_ = toolbar(504, 66, tr("Bi&rthdays"), "TBBIRTHDAY", tr("Birthday and anniversary keeper"));
+    toolsButton_ = toolbar(571, 52, tr("&Tools"), "TBTOOLS", tr("More Tools and Options"));
+    aboutButton_ = toolbar(624, 52, tr("&About"), "TBABOUT", tr("About this program"));
+    exitButton_ = toolbar(677, 52, tr("E&xit"), "TBEXIT", tr("Save and Exit"));
 
-    connect(btnNew, &SpeedButton::OnClick, this, &MainWindow::btnNewClick);
-    connect(btnDelete, &SpeedButton::OnClick, this, &MainWindow::btnDeleteClick);
-    connect(btnPrevEntry, &SpeedButton::OnClick, this, [this] { GoEntry(false); });
-    connect(btnNextEntry, &SpeedButton::OnClick, this, [this] { GoEntry(true); });
-    connect(btnSkin, &SpeedButton::OnClick, this, &MainWindow::btnSkinClick);
-    connect(btnBrowse, &SpeedButton::OnClick, this, &MainWindow::btnBrowseClick);
-    connect(btnOptions, &SpeedButton::OnClick, this, &MainWindow::btnOptionsClick);
-    connect(btnAbout, &SpeedButton::OnClick, this, &MainWindow::btnAboutClick);
-    connect(btnBirthday, &SpeedButton::OnClick, this, &MainWindow::OpenBirthdayKeeper);
-    connect(btnSpell, &SpeedButton::OnClick, this,
-            [this] { RunSpellCheck(this, services_, dictionaries_, *MemoBody); });
-    connect(btnExit, &SpeedButton::OnClick, this, &MainWindow::btnExitClick);
+    connect(editButton_, &SpeedButton::OnClick, this, &MainWindow::OnEditClicked);
+    connect(deleteButton_, &SpeedButton::OnClick, this, &MainWindow::OnDeleteClicked);
+    connect(previousEntryButton_, &SpeedButton::OnClick, this, [this] { GoEntry(false); });
+    connect(nextEntryButton_, &SpeedButton::OnClick, this, [this] { GoEntry(true); });
+    connect(skinButton_, &SpeedButton::OnClick, this, &MainWindow::OnSkinClicked);
+    connect(browseButton_, &SpeedButton::OnClick, this, &MainWindow::OnBrowseClicked);
+    connect(toolsButton_, &SpeedButton::OnClick, this, &MainWindow::OnToolsClicked);
+    connect(aboutButton_, &SpeedButton::OnClick, this, &MainWindow::OnAboutClicked);
+    connect(birthdayButton_, &SpeedButton::OnClick, this, &MainWindow::OpenBirthdayKeeper);
+    connect(spellButton_, &SpeedButton::OnClick, this,
+            [this] { RunSpellCheck(this, services_, dictionaries_, *bodyEdit_); });
+    connect(exitButton_, &SpeedButton::OnClick, this, &MainWindow::OnExitClicked);
 }
 
 void MainWindow::CreateNavigation(QWidget* client)
 {
-    DCalendar = new calendar::MainCalendar(client);
-    DCalendar->setGeometry(10, 70, 209, 139);
-    DCalendar->SetClock([this] { return services_.Today(); });
-    DCalendar->SetColor(widgets::FromQColor(EditorBack));
-    DCalendar->SetBorder(widgets::GridBorder::None);
-    DCalendar->setFont(ArialPixels(11));
-    DCalendar->SetFontColor(widgets::clBlack);
-    DCalendar->SetStartOfWeek(0);
-    DCalendar->SetActiveColor(widgets::clRed);
-    DCalendar->SetActiveBGColor(widgets::RGBColor(0xDF, 0xDF, 0xFF));
-    DCalendar->SetSpecialColor(widgets::clRed);
-    DCalendar->SetSpecialBGColor(widgets::clYellow);
-    DCalendar->setToolTip(tr("A calendar where you can select days\r\nto edit. Blue cells contain written entries.\r\n"
+    calendar_ = new calendar::MainCalendar(client);
+    calendar_->setGeometry(10, 70, 209, 139);
+    calendar_->SetClock([this] { return services_.Today(); });
+    calendar_->SetColor(widgets::FromQColor(EditorBack));
+    calendar_->SetBorder(widgets::GridBorder::None);
+    calendar_->setFont(ArialPixels(11));
+    calendar_->SetFontColor(widgets::Black);
+    calendar_->SetStartOfWeek(0);
+    calendar_->SetActiveColor(widgets::Red);
+    calendar_->SetActiveBGColor(widgets::RGBColor(0xDF, 0xDF, 0xFF));
+    calendar_->SetSpecialColor(widgets::Red);
+    calendar_->SetSpecialBGColor(widgets::Yellow);
+    calendar_->setToolTip(tr("A calendar where you can select days\r\nto edit. Blue cells contain written entries.\r\n"
                              " You can right click for more options.")
                               .replace("\r\n", "\n"));
-    DCalendar->SetUltraShort(false);
-    DCalendar->OnChange = [this](QObject* sender) { DayChange(sender); };
+    calendar_->SetUltraShort(false);
+    calendar_->OnChange = [this](QObject*) { ShowCalendarDay(true); };
 
     const QRect row(10, 210, 209, 17);
     const auto small = [&](int left, int width, const char* glyph, const QString& hint) {
@@ -306,178 +376,176 @@ void MainWindow::CreateNavigation(QWidget* client)
         caption->setFont(ArialPixels(10));
         return caption;
     };
-    btnPrevYear = small(2, 11, "NAVPREV", tr("Previous year"));
+    previousYearButton_ = small(2, 11, "NAVPREV", tr("Previous year"));
     label(13, 24, tr("Year"));
-    btnNextYear = small(37, 11, "NAVNEXT", tr("Next year"));
-    btnPrevMonth = small(56, 11, "NAVPREV", tr("Previous month"));
+    nextYearButton_ = small(37, 11, "NAVNEXT", tr("Next year"));
+    previousMonthButton_ = small(56, 11, "NAVPREV", tr("Previous month"));
     label(67, 30, tr("Month"));
-    btnNextMonth = small(97, 11, "NAVNEXT", tr("Next month"));
-    btnPrevEntrySmall = small(116, 11, "NAVPREV", tr("Goto the previous entry you have written"));
+    nextMonthButton_ = small(97, 11, "NAVNEXT", tr("Next month"));
+    previousEntrySmallButton_ = small(116, 11, "NAVPREV", tr("Goto the previous entry you have written"));
     label(127, 27, tr("Entry"));
-    btnNextEntrySmall = small(154, 11, "NAVNEXT", tr("Goto the next entry you have written"));
-    btnToday = small(173, 33, "NAVTODAY", tr("Jump to Today"));
+    nextEntrySmallButton_ = small(154, 11, "NAVNEXT", tr("Goto the next entry you have written"));
+    todayButton_ = small(173, 33, "NAVTODAY", tr("Jump to Today"));
 
-    connect(btnPrevYear, &SpeedButton::OnClick, this, [this] { GoYear(false); });
-    connect(btnNextYear, &SpeedButton::OnClick, this, [this] { GoYear(true); });
-    connect(btnPrevMonth, &SpeedButton::OnClick, this, [this] { GoMonth(false); });
-    connect(btnNextMonth, &SpeedButton::OnClick, this, [this] { GoMonth(true); });
-    connect(btnPrevEntrySmall, &SpeedButton::OnClick, this, [this] { GoEntry(false); });
-    connect(btnNextEntrySmall, &SpeedButton::OnClick, this, [this] { GoEntry(true); });
-    connect(btnToday, &SpeedButton::OnClick, this, &MainWindow::GoToday);
+    connect(previousYearButton_, &SpeedButton::OnClick, this, [this] { GoYear(false); });
+    connect(nextYearButton_, &SpeedButton::OnClick, this, [this] { GoYear(true); });
+    connect(previousMonthButton_, &SpeedButton::OnClick, this, [this] { GoMonth(false); });
+    connect(nextMonthButton_, &SpeedButton::OnClick, this, [this] { GoMonth(true); });
+    connect(previousEntrySmallButton_, &SpeedButton::OnClick, this, [this] { GoEntry(false); });
+    connect(nextEntrySmallButton_, &SpeedButton::OnClick, this, [this] { GoEntry(true); });
+    connect(todayButton_, &SpeedButton::OnClick, this, &MainWindow::GoToday);
 }
 
 void MainWindow::CreateEditorArea(QWidget* client)
 {
-    pnlEditor_ = new QWidget(client);
-    pnlEditor_->setAutoFillBackground(true);
-    QPalette white = pnlEditor_->palette();
+    editorPanel_ = new QWidget(client);
+    editorPanel_->setAutoFillBackground(true);
+    QPalette white = editorPanel_->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     white.setColor(QPalette::ButtonText, Qt::black);
-    pnlEditor_->setPalette(white);
+    editorPanel_->setPalette(white);
 
-    pnlHatch = new widgets::HatchedPanel(pnlEditor_);
-    pnlHatch->SetPicture(HatchTile());
-    pnlHatch->SetMode(widgets::HatchMode::Tiled);
+    hatchPanel_ = new widgets::HatchedPanel(editorPanel_);
+    hatchPanel_->SetPicture(HatchTile());
+    hatchPanel_->SetMode(widgets::HatchMode::Tiled);
 
-    pnlEdits_ = new QWidget(pnlEditor_);
-    edTitle = new TitleEdit(pnlEdits_);
-    edTitle->setObjectName("edTitle");
-    edTitle->setFrame(false);
-    edTitle->setFont(ArialPixels(13));
-    edTitle->setToolTip(tr("Write a title for this day"));
-    MemoBody = new RichTextEdit(pnlEdits_);
-    MemoBody->setObjectName("MemoBody");
-    MemoBody->setFrameShape(QFrame::NoFrame);
-    MemoBody->setFont(ArialPixels(13));
-    MemoBody->setToolTip(tr("Write your thoughts for this day"));
-    MemoBody->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (QWidget* edit : {static_cast<QWidget*>(edTitle), static_cast<QWidget*>(MemoBody)}) {
+    editsPanel_ = new QWidget(editorPanel_);
+    titleEdit_ = new TitleEdit(editsPanel_);
+    titleEdit_->setFrame(false);
+    titleEdit_->setFont(ArialPixels(13));
+    titleEdit_->setToolTip(tr("Write a title for this day"));
+    bodyEdit_ = new RichTextEdit(editsPanel_);
+    bodyEdit_->setFrameShape(QFrame::NoFrame);
+    bodyEdit_->setFont(ArialPixels(13));
+    bodyEdit_->setToolTip(tr("Write your thoughts for this day"));
+    bodyEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (QWidget* edit : {static_cast<QWidget*>(titleEdit_), static_cast<QWidget*>(bodyEdit_)}) {
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Base, EditorBack);
         colours.setColor(QPalette::Text, Qt::black);
         edit->setPalette(colours);
         edit->installEventFilter(this);
     }
-    connect(MemoBody, &RichTextEdit::OnURLClick, this,
+    connect(bodyEdit_, &RichTextEdit::OnURLClick, this,
             [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); });
 
-    pnlRight_ = new QWidget(pnlEditor_);
-    lblDateSmall = new QLabel(pnlRight_);
-    lblDateSmall->setGeometry(0, 10, 73, 17);
-    lblDateSmall->setAlignment(Qt::AlignCenter);
-    lblDateSmall->setFont(ArialPixels(11));
-    widgets::SetFontColor(*lblDateSmall, QColor(128, 0, 0));
-    imgMood = new QLabel(pnlRight_);
-    imgMood->setGeometry(4, 35, 64, 64);
-    imgMood->setCursor(Qt::PointingHandCursor);
-    imgMood->setToolTip(tr(" Select a picture that describes your \r\nmood for today. Use the buttons below\r\n"
+    rightPanel_ = new QWidget(editorPanel_);
+    smallDateLabel_ = new QLabel(rightPanel_);
+    smallDateLabel_->setGeometry(0, 10, 73, 17);
+    smallDateLabel_->setAlignment(Qt::AlignCenter);
+    smallDateLabel_->setFont(ArialPixels(11));
+    widgets::SetFontColor(*smallDateLabel_, QColor(128, 0, 0));
+    moodImage_ = new QLabel(rightPanel_);
+    moodImage_->setGeometry(4, 35, 64, 64);
+    moodImage_->setCursor(Qt::PointingHandCursor);
+    moodImage_->setToolTip(tr(" Select a picture that describes your \r\nmood for today. Use the buttons below\r\n"
                            "or click directly on this image to select.")
                             .replace("\r\n", "\n"));
-    imgMood->setContextMenuPolicy(Qt::CustomContextMenu);
-    imgMood->installEventFilter(this);
+    moodImage_->setContextMenuPolicy(Qt::CustomContextMenu);
+    moodImage_->installEventFilter(this);
 
     const auto small = [&](int left, int top, const char* glyph, const QString& hint) {
-        return MakeSpeedButton(pnlRight_, QRect(left, top, 13, 14), {}, glyph, hint);
+        return MakeSpeedButton(rightPanel_, QRect(left, top, 13, 14), {}, glyph, hint);
     };
-    btnPrevMood = small(32, 100, "MOODPREV", tr("Previous image"));
-    btnNextMood = small(47, 100, "MOODNEXT", tr("Next image"));
-    btnDownFont = small(3, 133, "FMTSMALLER", tr("Smaller (Ctrl+M)"));
-    btnUpFont = small(17, 133, "FMTLARGER", tr("Larger (Ctrl+N)"));
-    btnBold = small(31, 133, "FMTBOLD", tr("Bold (Ctrl+B)"));
-    btnItalic = small(44, 133, "FMTITALIC", tr("Italics (Ctrl+H)"));
-    btnUnderline = small(58, 133, "FMTUNDERLINE", tr("Underlined (Ctrl+U)"));
-    btnLeft = small(3, 149, "FMTLEFT", tr("Align Left (Ctrl+L)"));
-    btnCenter = small(17, 149, "FMTCENTER", tr("Align Center (Ctrl+E)"));
-    btnRight = small(30, 149, "FMTRIGHT", tr("Align Right (Ctrl+R)"));
-    btnColor = small(43, 149, "FMTCOLOR", tr("Change typing color"));
-    btnPrint = small(58, 149, "FMTPRINT", tr("Print Current Page"));
+    previousMoodButton_ = small(32, 100, "MOODPREV", tr("Previous image"));
+    nextMoodButton_ = small(47, 100, "MOODNEXT", tr("Next image"));
+    smallerFontButton_ = small(3, 133, "FMTSMALLER", tr("Smaller (Ctrl+M)"));
+    largerFontButton_ = small(17, 133, "FMTLARGER", tr("Larger (Ctrl+N)"));
+    boldButton_ = small(31, 133, "FMTBOLD", tr("Bold (Ctrl+B)"));
+    italicButton_ = small(44, 133, "FMTITALIC", tr("Italics (Ctrl+H)"));
+    underlineButton_ = small(58, 133, "FMTUNDERLINE", tr("Underlined (Ctrl+U)"));
+    alignLeftButton_ = small(3, 149, "FMTLEFT", tr("Align Left (Ctrl+L)"));
+    alignCenterButton_ = small(17, 149, "FMTCENTER", tr("Align Center (Ctrl+E)"));
+    alignRightButton_ = small(30, 149, "FMTRIGHT", tr("Align Right (Ctrl+R)"));
+    colourButton_ = small(43, 149, "FMTCOLOR", tr("Change typing color"));
+    printButton_ = small(58, 149, "FMTPRINT", tr("Print Current Page"));
 
-    Clock = new widgets::ClockWidget(pnlRight_);
-    Clock->SetShowMode(widgets::ClockShowMode::Analog);
-    Clock->SetShowSeconds(true);
-    Clock->setContextMenuPolicy(Qt::CustomContextMenu);
+    clock_ = new widgets::ClockWidget(rightPanel_);
+    clock_->SetShowMode(widgets::ClockShowMode::Analog);
+    clock_->SetShowSeconds(true);
+    clock_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     const auto onBody = [this](auto command) {
         return [this, command] {
-            command(*MemoBody);
-            MemoBody->setFocus();
+            command(*bodyEdit_);
+            bodyEdit_->setFocus();
         };
     };
-    connect(btnPrevMood, &SpeedButton::OnClick, this, &MainWindow::PrevMood);
-    connect(btnNextMood, &SpeedButton::OnClick, this, &MainWindow::NextMood);
-    connect(btnDownFont, &SpeedButton::OnClick, this, onBody(editor::ShrinkFont));
-    connect(btnUpFont, &SpeedButton::OnClick, this, onBody(editor::GrowFont));
-    connect(btnBold, &SpeedButton::OnClick, this,
+    connect(previousMoodButton_, &SpeedButton::OnClick, this, &MainWindow::PreviousMood);
+    connect(nextMoodButton_, &SpeedButton::OnClick, this, &MainWindow::NextMood);
+    connect(smallerFontButton_, &SpeedButton::OnClick, this, onBody(editor::ShrinkFont));
+    connect(largerFontButton_, &SpeedButton::OnClick, this, onBody(editor::GrowFont));
+    connect(boldButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Bold); }));
-    connect(btnItalic, &SpeedButton::OnClick, this,
+    connect(italicButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Italic); }));
-    connect(btnUnderline, &SpeedButton::OnClick, this,
+    connect(underlineButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Underline); }));
-    connect(btnLeft, &SpeedButton::OnClick, this,
+    connect(alignLeftButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignLeft | Qt::AlignAbsolute); }));
-    connect(btnCenter, &SpeedButton::OnClick, this,
+    connect(alignCenterButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignHCenter); }));
-    connect(btnRight, &SpeedButton::OnClick, this,
+    connect(alignRightButton_, &SpeedButton::OnClick, this,
             onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignRight | Qt::AlignAbsolute); }));
-    connect(btnPrint, &SpeedButton::OnClick, this, &MainWindow::btnPrintClick);
+    connect(printButton_, &SpeedButton::OnClick, this, &MainWindow::OnPrintClicked);
 }
 
 void MainWindow::CreateMenus()
 {
-    pmCalendar = new QMenu(this);
-    QAction* today = pmCalendar->addAction(tr("ToDay"), this, &MainWindow::GoToday);
+    calendarMenu_ = new QMenu(this);
+    QAction* today = calendarMenu_->addAction(tr("ToDay"), this, &MainWindow::GoToday);
     today->setToolTip(tr("Jump to Today"));
-    pmCalendar->setDefaultAction(today);
-    pmCalendar->addAction(tr("Next Month"), this, [this] { GoMonth(true); });
-    pmCalendar->addAction(tr("Previous Month"), this, [this] { GoMonth(false); });
-    pmCalendar->addAction(tr("Next Year"), this, [this] { GoYear(true); })->setVisible(false);
-    pmCalendar->addAction(tr("Previous Year"), this, [this] { GoYear(false); })->setVisible(false);
-    pmCalendar->addSeparator();
-    pmCalendar->addAction(tr("Next Entry"), this, [this] { GoEntry(true); });
-    pmCalendar->addAction(tr("Previous Entry"), this, [this] { GoEntry(false); });
-    pmCalendar->addSeparator();
-    pmCalendar->addAction(tr("Birthday Keeper"), this, &MainWindow::OpenBirthdayKeeper);
-    DCalendar->SetPopupMenu(pmCalendar);
+    calendarMenu_->setDefaultAction(today);
+    calendarMenu_->addAction(tr("Next Month"), this, [this] { GoMonth(true); });
+    calendarMenu_->addAction(tr("Previous Month"), this, [this] { GoMonth(false); });
+    calendarMenu_->addAction(tr("Next Year"), this, [this] { GoYear(true); })->setVisible(false);
+    calendarMenu_->addAction(tr("Previous Year"), this, [this] { GoYear(false); })->setVisible(false);
+    calendarMenu_->addSeparator();
+    calendarMenu_->addAction(tr("Next Entry"), this, [this] { GoEntry(true); });
+    calendarMenu_->addAction(tr("Previous Entry"), this, [this] { GoEntry(false); });
+    calendarMenu_->addSeparator();
+    calendarMenu_->addAction(tr("Birthday Keeper"), this, &MainWindow::OpenBirthdayKeeper);
+    calendar_->SetPopupMenu(calendarMenu_);
 
-    pmEntry = new QMenu(this);
-    pmoPaste = pmEntry->addAction(tr("Paste from clipboard"), MemoBody, &QTextEdit::paste);
-    pmoShowScrollbar = pmEntry->addAction(tr("Show scrollbar "));
-    pmoShowScrollbar->setCheckable(true);
-    connect(pmoShowScrollbar, &QAction::triggered, this, [this](bool checked) {
+    bodyMenu_ = new QMenu(this);
+    pasteAction_ = bodyMenu_->addAction(tr("Paste from clipboard"), bodyEdit_, &QTextEdit::paste);
+    showScrollbarAction_ = bodyMenu_->addAction(tr("Show scrollbar "));
+    showScrollbarAction_->setCheckable(true);
+    connect(showScrollbarAction_, &QAction::triggered, this, [this](bool checked) {
         SetShowScrollbar(checked);
-        reger.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
+        (void)settings_.SetValue("ShowScrollbars", static_cast<int32_t>(checked ? 1 : 0));
     });
-    connect(MemoBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(bodyEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        pmoPaste->setEnabled(data != nullptr && data->hasText());
-        pmEntry->popup(MemoBody->viewport()->mapToGlobal(at));
+        pasteAction_->setEnabled(data != nullptr && data->hasText());
+        bodyMenu_->popup(bodyEdit_->viewport()->mapToGlobal(at));
     });
 
-    pmColors = new QMenu(this);
+    colourMenu_ = new QMenu(this);
     for (const editor::MenuColour& colour : editor::MenuColours) {
         QPixmap swatch(8, 8);
         swatch.fill(colour.Colour);
-        pmColors->addAction(QIcon(swatch), tr(colour.Caption), this, [this, value = colour.Colour] {
-            editor::SetTextColour(*MemoBody, value);
-            MemoBody->setFocus();
+        colourMenu_->addAction(QIcon(swatch), tr(colour.Caption), this, [this, value = colour.Colour] {
+            editor::SetTextColour(*bodyEdit_, value);
+            bodyEdit_->setFocus();
         });
     }
-    btnColor->SetPopupMenu(pmColors);
+    colourButton_->SetPopupMenu(colourMenu_);
 
-    pmMood = new QMenu(this);
-    pmMood->addAction(tr("Next image"), this, &MainWindow::NextMood);
-    pmMood->addAction(tr("Previous image"), this, &MainWindow::PrevMood);
-    connect(imgMood, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { pmMood->popup(imgMood->mapToGlobal(at)); });
+    moodMenu_ = new QMenu(this);
+    moodMenu_->addAction(tr("Next image"), this, &MainWindow::NextMood);
+    moodMenu_->addAction(tr("Previous image"), this, &MainWindow::PreviousMood);
+    connect(moodImage_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { moodMenu_->popup(moodImage_->mapToGlobal(at)); });
 
-    pmClock = new QMenu(this);
-    pmiDisplaySeconds = pmClock->addAction(tr(" Display Seconds"));
-    pmiDisplaySeconds->setCheckable(true);
-    pmiDisplaySeconds->setChecked(true);
-    connect(pmiDisplaySeconds, &QAction::toggled, Clock, &widgets::ClockWidget::SetShowSeconds);
-    connect(Clock, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { pmClock->popup(Clock->mapToGlobal(at)); });
+    clockMenu_ = new QMenu(this);
+    displaySecondsAction_ = clockMenu_->addAction(tr(" Display Seconds"));
+    displaySecondsAction_->setCheckable(true);
+    displaySecondsAction_->setChecked(true);
+    connect(displaySecondsAction_, &QAction::toggled, clock_, &widgets::ClockWidget::SetShowSeconds);
+    connect(clock_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { clockMenu_->popup(clock_->mapToGlobal(at)); });
 }
 
 void MainWindow::LayoutControls()
@@ -487,19 +555,19 @@ void MainWindow::LayoutControls()
     // The editor area follows all four edges; the right column and the clock follow theirs.
     const QRect editor(EditorArea.left(), EditorArea.top(), EditorArea.width() + width - DesignWidth,
                        EditorArea.height() + height - DesignHeight);
-    pnlEditor_->setGeometry(editor);
-    pnlHatch->setGeometry(0, 0, HatchWidth, editor.height());
+    editorPanel_->setGeometry(editor);
+    hatchPanel_->setGeometry(0, 0, HatchWidth, editor.height());
     const int editsWidth = editor.width() - HatchWidth - RightColumnWidth;
-    pnlEdits_->setGeometry(HatchWidth, 0, editsWidth, editor.height());
-    edTitle->setGeometry(6, 11, editsWidth - 6, 22);
-    MemoBody->setGeometry(6, 38, editsWidth - 6, editor.height() - 44);
-    pnlRight_->setGeometry(editor.width() - RightColumnWidth, 0, RightColumnWidth, editor.height());
-    Clock->setGeometry(4, editor.height() - 80, 63, 70);
+    editsPanel_->setGeometry(HatchWidth, 0, editsWidth, editor.height());
+    titleEdit_->setGeometry(6, 11, editsWidth - 6, 22);
+    bodyEdit_->setGeometry(6, 38, editsWidth - 6, editor.height() - 44);
+    rightPanel_->setGeometry(editor.width() - RightColumnWidth, 0, RightColumnWidth, editor.height());
+    clock_->setGeometry(4, editor.height() - 80, 63, 70);
 
-    btnExit->move(677 + width - DesignWidth, btnExit->y());
-    lblLink->move(99, 411 + height - DesignHeight);
-    imgGrip->move(729 + width - DesignWidth, 440 + height - DesignHeight);
-    imgGrip->setVisible(!isMaximized());
+    exitButton_->move(677 + width - DesignWidth, exitButton_->y());
+    linkLabel_->move(99, 411 + height - DesignHeight);
+    sizeGrip_->move(729 + width - DesignWidth, 440 + height - DesignHeight);
+    sizeGrip_->setVisible(!isMaximized());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -510,13 +578,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::RestoreBounds()
 {
-    const int top = reger.GetValue("LastTop").ToInteger();
-    const int left = reger.GetValue("LastLeft").ToInteger();
+    const int top = *settings_.GetValue("LastTop")->ToInteger();
+    const int left = *settings_.GetValue("LastLeft")->ToInteger();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     if (top >= 0 && left >= 0 && top < area.height() && left < area.width()) {
         move(left, top);
-        resize(reger.GetValue("LastWidth").ToInteger(), reger.GetValue("LastHeight").ToInteger());
+        resize(*settings_.GetValue("LastWidth")->ToInteger(), *settings_.GetValue("LastHeight")->ToInteger());
         return;
     }
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -524,133 +592,128 @@ void MainWindow::RestoreBounds()
 
 void MainWindow::StoreBounds()
 {
-    reger.SetValue("LastTop", static_cast<int32_t>(y()));
-    reger.SetValue("LastLeft", static_cast<int32_t>(x()));
-    reger.SetValue("LastWidth", static_cast<int32_t>(width()));
-    reger.SetValue("LastHeight", static_cast<int32_t>(height()));
+    (void)settings_.SetValue("LastTop", static_cast<int32_t>(y()));
+    (void)settings_.SetValue("LastLeft", static_cast<int32_t>(x()));
+    (void)settings_.SetValue("LastWidth", static_cast<int32_t>(width()));
+    (void)settings_.SetValue("LastHeight", static_cast<int32_t>(height()));
 }
 
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && FirstActivation)
-        FormActivate();
+    if (event->type() == QEvent::WindowActivate && firstActivation_.Pending())
+        ShowOpenedDiary();
     return handled;
 }
 
-void MainWindow::FormActivate()
+void MainWindow::ShowOpenedDiary()
 {
-    FirstActivation = false;
+    const std::string fileName = firstActivation_.Complete(session_, recovery_.Schedule().Recovered());
     setFocus();
     flow_.ForgetShownDay();
     ApplySkin();
     ApplyFontSettings();
-    if (!recovered_)
-        session_.Diary.Dirty = false;
-    session_.Text().SetSorted(true);
-    const std::string fileName = std::filesystem::path(session_.DiaryFile).filename().string();
-    reger.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
-    DayChange(this);
+    (void)settings_.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
+    ShowCalendarDay(true);
+}
+
+void MainWindow::ShowSkin(int skin)
+{
+    currentSkin_ = skin;
+    ApplySkin();
 }
 
 void MainWindow::ApplySkin()
 {
-    backPicture_ = widgets::SkinPicture(rStore, CurrentSkin, widgets::SkinPart::Background);
-    topPicture_ = widgets::SkinPicture(rStore, CurrentSkin, widgets::SkinPart::Top);
+    backPicture_ = widgets::SkinPicture(resources_, currentSkin_, widgets::SkinPart::Background);
+    topPicture_ = widgets::SkinPicture(resources_, currentSkin_, widgets::SkinPart::Top);
     if (!backPicture_.isNull())
         backPicture_ = backPicture_.scaled(client_->width(), client_->height() - TopHeight, Qt::IgnoreAspectRatio,
                                            Qt::SmoothTransformation);
     client_->update();
 }
 
-void MainWindow::btnSkinClick()
+void MainWindow::OnSkinClicked()
 {
-    CurrentSkin = CurrentSkin + 1 >= SkinCount ? 0 : CurrentSkin + 1;
+    currentSkin_ = currentSkin_ + 1 >= skinCount_ ? 0 : currentSkin_ + 1;
     ApplySkin();
 }
 
 editor::StoredFont MainWindow::BodyFont() const
 {
     editor::StoredFont font;
-    font.Font = MemoBody->document()->defaultFont();
-    font.Color = MemoBody->palette().color(QPalette::Text);
-    font.Charset = reger.GetValue("FontCharset").ToInteger();
+    font.Font = bodyEdit_->document()->defaultFont();
+    font.Color = bodyEdit_->palette().color(QPalette::Text);
+    font.Charset = *settings_.GetValue("FontCharset")->ToInteger();
     return font;
 }
 
 void MainWindow::ApplyFont(const editor::StoredFont& font)
 {
-    for (QWidget* edit : {static_cast<QWidget*>(edTitle), static_cast<QWidget*>(MemoBody)}) {
+    for (QWidget* edit : {static_cast<QWidget*>(titleEdit_), static_cast<QWidget*>(bodyEdit_)}) {
         edit->setFont(font.Font);
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Text, font.Color);
         edit->setPalette(colours);
     }
-    MemoBody->document()->setDefaultFont(font.Font);
+    bodyEdit_->document()->setDefaultFont(font.Font);
 }
 
 void MainWindow::ApplyFontSettings()
 {
     editor::StoredFont font;
-    font.Font = edTitle->font();
-    editor::LoadFontSettings(reger, font);
+    font.Font = titleEdit_->font();
+    editor::LoadFontSettings(settings_, font);
     ApplyFont(font);
 }
 
 void MainWindow::SetShowScrollbar(bool show)
 {
-    pmoShowScrollbar->setChecked(show);
-    MemoBody->setVerticalScrollBarPolicy(show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    showScrollbarAction_->setChecked(show);
+    bodyEdit_->setVerticalScrollBarPolicy(show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void MainWindow::DayChange(QObject* Sender)
+void MainWindow::ShowCalendarDay(bool storeFirst)
 {
-    const calendar::Date date = DCalendar->CalendarDate();
-    lblDate->SetCaption(DateCaption(date, false));
-    lblDateSmall->setText(DateCaption(date, true));
+    const calendar::Date date = calendar_->CalendarDate();
+    dateLabel_->SetCaption(DateCaption(date, false));
+    smallDateLabel_->setText(DateCaption(date, true));
 
-    if (Sender != nullptr) {
-        const std::string title = DiaryBytes(edTitle->text());
-        const std::string plain = MemoBody->toPlainText().toStdString();
-        const EditorContent content{edTitle->isModified() || MemoBody->document()->isModified(), plain, title};
+    if (storeFirst) {
+        const std::string title = DiaryBytes(titleEdit_->text());
+        const std::string plain = bodyEdit_->toPlainText().toStdString();
+        const EditorContent content{titleEdit_->isModified() || bodyEdit_->document()->isModified(), plain, title};
         if (DayFlow::ShouldStore(true, content))
-            flow_.Store(RichTextToString(*MemoBody), title);
+            flow_.Store(RichTextToString(*bodyEdit_), title);
     }
 
     const ShownEntry entry = flow_.Load(date);
-    if (entry.Load == DayLoad::dlNone) {
-        edTitle->clear();
-        MemoBody->clear();
+    if (entry.Load == DayLoad::None) {
+        titleEdit_->clear();
+        bodyEdit_->clear();
     } else {
-        edTitle->setText(platform::FromDiaryText(entry.Title));
-        StringToRichText(entry.Body, *MemoBody);
+        titleEdit_->setText(platform::FromDiaryText(entry.Title));
+        StringToRichText(entry.Body, *bodyEdit_);
     }
     ShowMood(flow_.CurrentMood);
-    DCalendar->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
-    DCalendar->update();
+    calendar_->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
+    calendar_->update();
 
-    edTitle->setReadOnly(true);
-    MemoBody->setReadOnly(true);
-    edTitle->setModified(false);
-    MemoBody->document()->setModified(false);
-    if (entry.Load == DayLoad::dlWelcome) // the welcome entry is a record only once edited
-        edTitle->setCursorPosition(0);
-    DCalendar->setFocus();
-    DiaryChanged();
+    titleEdit_->setReadOnly(true);
+    bodyEdit_->setReadOnly(true);
+    titleEdit_->setModified(false);
+    bodyEdit_->document()->setModified(false);
+    if (entry.Load == DayLoad::Welcome) // the welcome entry is a record only once edited
+        titleEdit_->setCursorPosition(0);
+    calendar_->setFocus();
 }
 
-void MainWindow::DiaryChanged()
+void MainWindow::ShowMood(int mood)
 {
-    if (session_.Dirty())
-        recovery_.Changed();
-}
-
-void MainWindow::ShowMood(int N)
-{
-    imgMood->setPixmap(ilMood.value(N));
-    flow_.CurrentMood = N;
-    if (!MemoBody->document()->isEmpty())
-        MemoBody->document()->setModified(true);
+    moodImage_->setPixmap(moodPictures_.value(mood));
+    flow_.CurrentMood = mood;
+    if (!bodyEdit_->document()->isEmpty())
+        bodyEdit_->document()->setModified(true);
 }
 
 void MainWindow::NextMood()
@@ -658,70 +721,70 @@ void MainWindow::NextMood()
     ShowMood(DayFlow::NextMood(flow_.CurrentMood));
 }
 
-void MainWindow::PrevMood()
+void MainWindow::PreviousMood()
 {
     ShowMood(DayFlow::PreviousMood(flow_.CurrentMood));
 }
 
-void MainWindow::imgMoodClick()
+void MainWindow::OnMoodImageClicked()
 {
-    const QPoint anchor = imgMood->mapToGlobal(imgMood->pos());
-    ShowMood(MoodPickerDialog::Choose(this, anchor, flow_.CurrentMood, ilMood));
+    const QPoint anchor = moodImage_->mapToGlobal(moodImage_->pos());
+    ShowMood(MoodPickerDialog::Choose(this, anchor, flow_.CurrentMood, moodPictures_));
 }
 
 void MainWindow::EnterEditors(bool focusTitle)
 {
-    editor::ResetTypingAttributes(*MemoBody);
-    edTitle->setReadOnly(false);
-    MemoBody->setReadOnly(false);
+    editor::ResetTypingAttributes(*bodyEdit_);
+    titleEdit_->setReadOnly(false);
+    bodyEdit_->setReadOnly(false);
     if (focusTitle) {
-        edTitle->setFocus();
-        edTitle->setCursorPosition(0);
-        edTitle->deselect();
+        titleEdit_->setFocus();
+        titleEdit_->setCursorPosition(0);
+        titleEdit_->deselect();
     }
 }
 
-void MainWindow::btnNewClick()
+void MainWindow::OnEditClicked()
 {
-    if (edTitle->hasFocus() || MemoBody->hasFocus())
+    if (titleEdit_->hasFocus() || bodyEdit_->hasFocus())
         return;
     EnterEditors(true);
 }
 
-void MainWindow::btnDeleteClick()
+void MainWindow::OnDeleteClicked()
 {
-    const QString question = tr("Delete day \"%1\" ?").arg(lblDate->Caption());
+    const QString question = tr("Delete day \"%1\" ?").arg(dateLabel_->Caption());
     if (services_.Dialogs().MessageBox(this, question, QStringLiteral(" Warning"), widgets::MsgIcon::Warning,
                                        widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes) != widgets::MsgAnswer::Yes)
         return;
-    DayChange(btnDelete);
-    flow_.Delete(DCalendar->CalendarDate());
-    DayChange(btnDelete);
-    editor::ResetTypingAttributes(*MemoBody);
-    edTitle->setModified(false);
-    MemoBody->document()->setModified(false);
+    ShowCalendarDay(true);
+    flow_.Delete(calendar_->CalendarDate());
+    ShowCalendarDay(true);
+    editor::ResetTypingAttributes(*bodyEdit_);
+    titleEdit_->setModified(false);
+    bodyEdit_->document()->setModified(false);
 }
 
 void MainWindow::GoToday()
 {
-    DCalendar->SetUseCurrentDate(false);
-    DCalendar->SetUseCurrentDate(true);
-    DayChange(btnToday);
+    calendar_->SetUseCurrentDate(false);
+    calendar_->SetUseCurrentDate(true);
+    ShowCalendarDay(true);
 }
 
 void MainWindow::GoEntry(bool forward)
 {
-    DCalendar->SetCalendarDate(flow_.EntryDate(DCalendar->CalendarDate(), forward));
+    calendar_->SetCalendarDate(flow_.EntryDate(calendar_->CalendarDate(), forward));
 }
 
 void MainWindow::GoMonth(bool forward)
 {
-    forward ? DCalendar->NextMonth() : DCalendar->PrevMonth();
+    forward ? calendar_->NextMonth() : calendar_->PrevMonth();
 }
 
 void MainWindow::GoYear(bool forward)
 {
-    forward ? DCalendar->NextYear() : DCalendar->PrevYear();
+    forward ? calendar_->NextYear() : calendar_->PrevYear();
 }
 
 namespace {
@@ -734,47 +797,38 @@ void CentreOver(QWidget& window, const QWidget& owner)
 
 } // namespace
 
-void MainWindow::btnBrowseClick()
+void MainWindow::OnBrowseClicked()
 {
-    DayChange(btnBrowse);
-    if (frmBrowse_ == nullptr)
-        frmBrowse_ = new BrowseWindow(this, services_, session_, rStore);
-    CentreOver(*frmBrowse_, *this);
-    flow_.BrowseSelection = frmBrowse_->Execute(CurrentSkin);
+    ShowCalendarDay(true);
+    if (browseWindow_ == nullptr)
+        browseWindow_ = new BrowseWindow(this, services_, session_, resources_);
+    CentreOver(*browseWindow_, *this);
+    flow_.BrowseSelection = browseWindow_->Execute(currentSkin_);
     setFocus();
     if (const auto date = flow_.BrowsedDate()) {
-        DCalendar->SetCalendarDate(*date);
-        DCalendar->UpdateCalendar();
+        calendar_->SetCalendarDate(*date);
+        calendar_->UpdateCalendar();
     }
 }
 
-void MainWindow::btnOptionsClick()
+void MainWindow::OnToolsClicked()
 {
-    DayChange(btnOptions);
-    if (frmOptions_ == nullptr) {
-        ToolsWindowHost host;
-        host.ReloadShownDay = [this] { DayChange(nullptr); };
-        host.UpdateActiveDays = [this] {
-            const calendar::Date date = DCalendar->CalendarDate();
-            DCalendar->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
-            DCalendar->update();
-            DiaryChanged();
-        };
-        host.BodyFont = [this] { return BodyFont(); };
-        host.ApplyFont = [this](const editor::StoredFont& font) { ApplyFont(font); };
-        frmOptions_ = new ToolsWindow(this, services_, session_, reger, rStore, std::move(host));
+    ShowCalendarDay(true);
+    if (toolsWindow_ == nullptr) {
+        toolsWindow_ = new ToolsWindow(this, services_, session_, settings_, resources_);
+        connect(toolsWindow_, &ToolsWindow::BodyFontChosen, this, &MainWindow::ApplyFont);
     }
-    CentreOver(*frmOptions_, *this);
-    frmOptions_->Execute(CurrentSkin);
+    CentreOver(*toolsWindow_, *this);
+    toolsWindow_->Execute(currentSkin_, BodyFont());
     setFocus();
 }
 
-void MainWindow::btnAboutClick()
+void MainWindow::OnAboutClicked()
 {
-    if (frmAbout_ == nullptr)
-        frmAbout_ = new AboutWindow(this, services_, rStore);
-    CentreOver(*frmAbout_, *this);
-    frmAbout_->Execute(CurrentSkin);
+    if (aboutWindow_ == nullptr)
+        aboutWindow_ = new AboutWindow(this, services_, resources_);
+    CentreOver(*aboutWindow_, *this);
+    aboutWindow_->Execute(currentSkin_);
     setFocus();
 }
 
@@ -785,9 +839,9 @@ void MainWindow::OpenBirthdayKeeper()
     birthdays::KeeperWindow::Execute(this, tr("The Daybrook : Birthday and anniversary keeper"), colour, services_);
 }
 
-void MainWindow::btnPrintClick()
+void MainWindow::OnPrintClicked()
 {
-    if (MemoBody->document()->isEmpty())
+    if (bodyEdit_->document()->isEmpty())
         return;
     if (services_.Dialogs().MessageBox(this, tr("Print current page?"), tr("Confirm"), widgets::MsgIcon::Question,
                                        widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes) == widgets::MsgAnswer::Yes)
@@ -797,10 +851,10 @@ void MainWindow::btnPrintClick()
 void MainWindow::PrintBody()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(edTitle->text());
+    printer.setDocName(titleEdit_->text());
     if (!services_.Dialogs().SetUpPrinter(this, printer))
         return;
-    if (!editor::PrintDocument(*MemoBody->document(), printer))
+    if (!editor::PrintDocument(*bodyEdit_->document(), printer))
         services_.Dialogs().ShowError(this, tr("The entry could not be printed."), services_.Title());
 }
 
@@ -808,7 +862,7 @@ bool MainWindow::BodyKey(QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
         if (flow_.EscapeReloads())
-            DayChange(nullptr);
+            ShowCalendarDay(false);
         return true;
     }
     if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && (key.modifiers() & Qt::ControlModifier)) {
@@ -816,32 +870,32 @@ bool MainWindow::BodyKey(QKeyEvent& key)
         key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier) ? focusNextChild() : focusPreviousChild();
         return true;
     }
-    if (!(key.modifiers() & Qt::ControlModifier) || MemoBody->isReadOnly())
+    if (!(key.modifiers() & Qt::ControlModifier) || bodyEdit_->isReadOnly())
         return false;
     switch (key.key()) {
     case Qt::Key_B:
-        editor::ToggleStyle(*MemoBody, editor::StyleToggle::Bold);
+        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Bold);
         break;
     case Qt::Key_H:
-        editor::ToggleStyle(*MemoBody, editor::StyleToggle::Italic);
+        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Italic);
         break;
     case Qt::Key_U:
-        editor::ToggleStyle(*MemoBody, editor::StyleToggle::Underline);
+        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Underline);
         break;
     case Qt::Key_L:
-        editor::SetAlignment(*MemoBody, Qt::AlignLeft | Qt::AlignAbsolute);
+        editor::SetAlignment(*bodyEdit_, Qt::AlignLeft | Qt::AlignAbsolute);
         break;
     case Qt::Key_R:
-        editor::SetAlignment(*MemoBody, Qt::AlignRight | Qt::AlignAbsolute);
+        editor::SetAlignment(*bodyEdit_, Qt::AlignRight | Qt::AlignAbsolute);
         break;
     case Qt::Key_E:
-        editor::SetAlignment(*MemoBody, Qt::AlignHCenter);
+        editor::SetAlignment(*bodyEdit_, Qt::AlignHCenter);
         break;
     case Qt::Key_N:
-        editor::ShrinkFont(*MemoBody);
+        editor::ShrinkFont(*bodyEdit_);
         break;
     case Qt::Key_M:
-        editor::GrowFont(*MemoBody);
+        editor::GrowFont(*bodyEdit_);
         break;
     default:
         break;
@@ -851,140 +905,88 @@ bool MainWindow::BodyKey(QKeyEvent& key)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == edTitle) {
+    if (watched == titleEdit_) {
         if (event->type() == QEvent::FocusIn) {
-            edTitle->setReadOnly(false);
-            widgets::SetFontColor(*edTitle, TitleFocusColour);
-            QPalette colours = edTitle->palette();
+            titleEdit_->setReadOnly(false);
+            widgets::SetFontColor(*titleEdit_, TitleFocusColour);
+            QPalette colours = titleEdit_->palette();
             colours.setColor(QPalette::Text, TitleFocusColour);
-            edTitle->setPalette(colours);
+            titleEdit_->setPalette(colours);
         } else if (event->type() == QEvent::FocusOut) {
-            QPalette colours = edTitle->palette();
+            QPalette colours = titleEdit_->palette();
             colours.setColor(QPalette::Text, BodyFont().Color);
-            edTitle->setPalette(colours);
+            titleEdit_->setPalette(colours);
         }
-    } else if (watched == MemoBody) {
+    } else if (watched == bodyEdit_) {
         if (event->type() == QEvent::FocusIn) {
-            editor::ResetTypingAttributes(*MemoBody);
-            MemoBody->setReadOnly(false);
+            editor::ResetTypingAttributes(*bodyEdit_);
+            bodyEdit_->setReadOnly(false);
         } else if (event->type() == QEvent::KeyPress) {
             return BodyKey(static_cast<QKeyEvent&>(*event));
         }
-    } else if (watched == imgMood && event->type() == QEvent::MouseButtonRelease &&
+    } else if (watched == moodImage_ && event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        imgMoodClick();
+        OnMoodImageClicked();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::btnExitClick()
+void MainWindow::OnExitClicked()
 {
     exitRequested_ = true;
-    DayChange(btnExit);
+    ShowCalendarDay(true);
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!closeDecided_) {
+    if (!exitSave_.Finished()) {
+        ExitDialogs questions(this, services_);
         if (!exitRequested_) {
-            DayChange(this);
-            if (flow_.CloseNeedsQuestion()) {
-                const auto answer = services_.Dialogs().MessageBox(
-                    this, QStringLiteral("If you exit this way, your changes\r\nwill be lost. Exit & loose changes?"),
-                    QStringLiteral(" Warning"), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
-                    widgets::MsgAnswer::Cancel);
-                if (answer != widgets::MsgAnswer::Ok) {
-                    event->ignore();
-                    return;
-                }
-                flow_.DropChanges();
-                DiscardRecovery();
+            ShowCalendarDay(true);
+            if (!exitSave_.MayClose(questions)) {
+                event->ignore();
+                return;
             }
         }
-        DayChange(this);
+        ShowCalendarDay(true);
         StoreBounds();
-        recovery_.Stop();
-        if (SaveDiaryAtExit())
-            DiscardRecovery();
-        closeDecided_ = true;
+        exitSave_.Finish(questions);
     }
     event->accept();
 }
 
-bool MainWindow::SaveDiaryAtExit()
-{
-    while (session_.Dirty()) {
-        const SessionResult saved = session_.SaveAtExit();
-        if (saved.Ok())
-            return true;
-        const int choice = services_.Dialogs().Choose(
-            this,
-            tr("The diary could not be saved:\r\n%1\r\n\r\nNothing of this run's writing is lost yet. Try again "
-               "(for example after freeing disk space or bringing the folder back), or save the diary to "
-               "another file.")
-                .arg(QString::fromLocal8Bit(saved.Reason.c_str())),
-            QStringLiteral(" Error"), widgets::MsgIcon::Error,
-            {tr("&Try again"), tr("&Save elsewhere..."), tr("Exit without saving")}, 0);
-        if (choice == 1) {
-            const auto file = services_.Dialogs().SaveFileName(this, tr("Save the diary elsewhere"),
-                                                              QFile::decodeName(session_.DiaryFile.c_str()),
-                                                              tr("Diary (*.dry);;Diary Backup (*.bkd)"));
-            if (!file)
-                continue;
-            const SessionResult copy = session_.SaveCopy(QFile::encodeName(*file).toStdString());
-            if (copy.Ok())
-                return false; // the run's writing is in the copy; the recovery file stays too
-            services_.Dialogs().ShowError(this, QString::fromLocal8Bit(copy.Reason.c_str()), QStringLiteral(" Error"));
-        } else if (choice == 2) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void MainWindow::DiscardRecovery()
-{
-    recovery_.Stop();
-    if (recovery_.Wrote() || recovered_)
-        session_.RemoveRecovery(); // one this run did not write or take in stays untouched
-}
-
 void MainWindow::SessionEnding()
 {
-    if (closeDecided_ || FirstActivation)
+    if (!exitSave_.SavesAtSessionEnd(ShowsDiary()))
         return;
-    DayChange(btnExit);
-    recovery_.Stop();
-    if (session_.SaveAtExit().Ok())
-        DiscardRecovery();
-    else
-        WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock());
+    ShowCalendarDay(true);
+    exitSave_.SaveAtSessionEnd();
 }
 
 void MainWindow::OfferRecovery()
 {
-    std::string problem;
-    const auto lines = session_.ReadRecovery(problem);
-    if (!lines) {
-        if (!problem.empty())
-            services_.Dialogs().ShowWarning(
-                nullptr,
-                tr("The recovery file %1 was not used: %2.")
-                    .arg(QFile::decodeName(session_.RecoveryFile().c_str()), QString::fromStdString(problem)),
-                services_.Title());
+    RecoverySchedule& recovery = recovery_.Schedule();
+    auto found = recovery.Find();
+    if (!found) {
+        services_.Dialogs().ShowWarning(nullptr,
+                                        tr("The recovery file %1 was not used: %2.")
+                                            .arg(QFile::decodeName(session_.RecoveryFile().c_str()),
+                                                 QString::fromStdString(found.Message())),
+                                        services_.Title());
         return;
     }
+    if (!*found)
+        return;
     const auto answer = services_.Dialogs().MessageBox(
         nullptr, QStringLiteral("This diary was not closed properly. Recover the entries written then?"),
         services_.Title(), widgets::MsgIcon::Question, widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes);
     if (answer == widgets::MsgAnswer::Yes) {
-        session_.AcceptRecovery(*lines);
-        recovered_ = true;
+        recovery.Accept(std::move(**found));
         return;
     }
     const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    if (const SessionResult aside = session_.SetRecoveryAside(stamp); !aside.Ok())
-        services_.Dialogs().ShowError(nullptr, QString::fromLocal8Bit(aside.Reason.c_str()), services_.Title());
+    if (const result::Status aside = recovery.SetAside(stamp); !aside)
+        services_.Dialogs().ShowError(nullptr, QString::fromLocal8Bit(aside.Message().c_str()), services_.Title());
 }

@@ -1,36 +1,29 @@
 #include "windows/main/RecoveryWriter.h"
 
-#include "model/session/DayFlow.h"
-
-RecoveryWriter::RecoveryWriter(DiarySession& session) : session_(session)
+RecoveryWriter::RecoveryWriter(DiarySession& session) : schedule_(session, *this)
 {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryWriter::WriteNow);
+    connect(&timer_, &QTimer::timeout, this, [this] { schedule_.WriteNow(); });
 }
 
 RecoveryWriter::~RecoveryWriter()
 {
-    Stop();
+    schedule_.Stop();
 }
 
-void RecoveryWriter::Changed()
+void RecoveryWriter::StartTimer(int delayMs)
 {
-    pending_ = true;
-    if (timer_.isActive() || worker_)
-        return;
-    const auto since = sinceWrite_.isValid() ? std::optional<long long>(sinceWrite_.elapsed()) : std::nullopt;
-    timer_.start(RecoveryDelayMs(since));
+    timer_.start(delayMs);
 }
 
-void RecoveryWriter::WriteNow()
+void RecoveryWriter::StopTimer()
 {
     timer_.stop();
-    if (worker_ || !session_.Dirty() || session_.DiaryFile.empty())
-        return;
-    pending_ = false;
-    sinceWrite_.restart();
-    worker_.reset(QThread::create([this, file = session_.RecoveryFile(), lines = session_.Text().Lines(),
-                                   lock = session_.Lock()] {
+}
+
+void RecoveryWriter::StartWrite(std::string file, LineList lines, DiaryLock lock)
+{
+    worker_.reset(QThread::create([this, file = std::move(file), lines = std::move(lines), lock = std::move(lock)] {
         result_ = WriteDiaryCopy(file, lines, lock);
     }));
     connect(worker_.get(), &QThread::finished, this, &RecoveryWriter::Finished, Qt::QueuedConnection);
@@ -40,23 +33,17 @@ void RecoveryWriter::WriteNow()
 void RecoveryWriter::Finished()
 {
     if (!worker_)
-        return;
+        return; // waited for already
     worker_->wait();
     worker_.reset();
-    wrote_ = wrote_ || result_.Ok();
-    if (OnWritten)
-        OnWritten(result_);
-    if (pending_)
-        Changed();
+    schedule_.WriteFinished(result_);
 }
 
-void RecoveryWriter::Stop()
+result::Status RecoveryWriter::WaitForWrite()
 {
-    timer_.stop();
-    pending_ = false;
     if (worker_) {
         worker_->wait();
         worker_.reset();
-        wrote_ = wrote_ || result_.Ok();
     }
+    return result_;
 }

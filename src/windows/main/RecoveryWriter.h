@@ -1,45 +1,39 @@
-// Keeps a recovery file beside the open diary while it has unsaved changes, so that a crash, a
-// power cut or a killed process costs no writing: a few seconds after a change, then at most
-// every 30 seconds while changes keep coming, the records are written (in the diary format,
-// with the diary's password) on a worker thread, never blocking the window.
+// The timer and the worker thread of the recovery file: a RecoverySchedule (the rules, in the
+// model) over a one-shot QTimer and a QThread, so that writing the records never blocks the
+// window.
 #pragma once
 
-#include "model/session/DiarySession.h"
+#include "model/session/RecoverySchedule.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QThread>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
-class RecoveryWriter : public QObject {
+class RecoveryWriter : public QObject, private RecoveryWorker {
     Q_OBJECT
 public:
     explicit RecoveryWriter(DiarySession& session);
+    // Waits for a write in progress.
     ~RecoveryWriter() override;
+    RecoveryWriter(const RecoveryWriter&) = delete;
+    RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-    // The records changed: a write is planned unless one is already.
-    void Changed();
-    // Writes now, on the worker (tests and the end of a session).
-    void WriteNow();
-    // Stops planning and waits for a write in progress.
-    void Stop();
-    bool Wrote() const { return wrote_; }
-    bool Writing() const { return worker_ != nullptr; }
-
-    // Told on the window's thread after each write.
-    std::function<void(const SessionResult&)> OnWritten;
+    RecoverySchedule& Schedule() { return schedule_; }
+    // Writes now, on the worker (tests and benchmarks).
+    void WriteNow() { schedule_.WriteNow(); }
+    bool Writing() const { return schedule_.Writing(); }
 
 private:
+    void StartTimer(int delayMs) override;
+    void StopTimer() override;
+    void StartWrite(std::string file, LineList lines, DiaryLock lock) override;
+    result::Status WaitForWrite() override;
     void Finished();
 
-    DiarySession& session_;
     QTimer timer_;
-    QElapsedTimer sinceWrite_;
     std::unique_ptr<QThread> worker_;
-    SessionResult result_;
-    bool pending_ = false;
-    bool wrote_ = false;
+    result::Status result_;
+    RecoverySchedule schedule_;
 };

@@ -9,7 +9,7 @@ PictureGrid::PictureGrid(int colCount, int rowCount, QSize cellSize, QWidget* pa
 {
     SetDefaultColWidth(cellSize.width());
     SetDefaultRowHeight(cellSize.height());
-    SetColor(widgets::clWhite);
+    SetColor(widgets::White);
 }
 
 void PictureGrid::SetPictures(const QList<QPixmap>& pictures)

@@ -1,6 +1,6 @@
 #include "windows/selection/OpenDiaryDialog.h"
 
-#include "windows/main/MainWindow.h"
+#include "platform/files/ListFiles.h"
 #include "platform/locale/QtText.h"
 #include "widgets/services/Services.h"
 #include "widgets/controls/FlatEdit.h"
@@ -78,7 +78,7 @@ widgets::SpeedButton* MakeButton(QWidget* parent, int left)
     button->SetStyle(widgets::ButtonStyle::Modern);
     button->SetTransparent(true);
     button->SetAlignment(widgets::HorizontalAlignment::Center);
-    button->SetShadowColor(widgets::clGray);
+    button->SetShadowColor(widgets::Gray);
     return button;
 }
 
@@ -98,37 +98,25 @@ FlatEdit* MakeEdit(QWidget* parent, int left, int top)
 bool OpenDiary(QWidget* parent, widgets::Services& services, DiarySession& session, const std::string& name,
                const std::string& password)
 {
-    const auto tell = [&](const char* text) {
-        services.Dialogs().ShowMessage(parent, QString::fromLatin1(text), services.Title());
+    const auto tell = [&](const std::string& text) {
+        services.Dialogs().ShowMessage(parent, QString::fromStdString(text), services.Title());
     };
-    switch (session.Open(name, password)) {
-    case OpenOutcome::Opened:
-        return true;
-    case OpenOutcome::RestoredFromBackup:
-        tell("Original diary is corrupted and\r\nrestored from backup");
-        return true;
-    case OpenOutcome::WrongPassword:
-        tell("Password is incorrect!");
-        return false;
-    case OpenOutcome::BackupWrongPassword:
-        tell("Original diary is corrupted and\r\nrestored from backup");
-        tell("Password is incorrect!");
-        return false;
-    case OpenOutcome::Corrupted:
-        tell("This diary file is corrupted");
-        return false;
-    }
-    return false;
+    const result::Status opened = session.Open(name, password, tell);
+    if (!opened)
+        tell(opened.Message());
+    return opened.Ok();
 }
 
 void OpenDiaryDialog::Complain(const QString& text, const QString& caption)
 {
-    main_.Services().Dialogs().ShowError(this, text, caption);
+    services_.Dialogs().ShowError(this, text, caption);
 }
 
-OpenDiaryDialog::OpenDiaryDialog(MainWindow& main) : QDialog(&main), main_(main)
+OpenDiaryDialog::OpenDiaryDialog(QWidget* parent, widgets::Services& services, DiarySession& session,
+                                 const std::string& lastDiaryName)
+    : QDialog(parent), services_(services), session_(session)
 {
-    setObjectName("frmEntry");
+    setObjectName("openDiaryDialog");
     // No title bar: the window is dragged from its background instead.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(296, 224);
@@ -144,88 +132,93 @@ OpenDiaryDialog::OpenDiaryDialog(MainWindow& main) : QDialog(&main), main_(main)
         move(screen->availableGeometry().center() - rect().center());
 
     CreateControls();
-    ListDiaries();
-    Step = 0;
-    btnNext->SetCaption("&Next > ");
-    btnPrev->SetCaption("E&xit");
+    ListDiaries(lastDiaryName);
+    step_ = 0;
+    nextButton_->SetCaption("&Next > ");
+    backButton_->SetCaption("E&xit");
 }
 
 void OpenDiaryDialog::CreateControls()
 {
-    imgBack = new QLabel(this);
-    imgBack->setGeometry(0, 0, 296, 224);
-    imgBack->setPixmap(QPixmap(":/selection/background.png"));
-    imgDiary = new QLabel(this);
-    imgDiary->setGeometry(8, 79, 94, 94);
-    imgDiary->setPixmap(QPixmap(":/selection/diary.png"));
-    ilDiary = {QPixmap(":/selection/book.png"), QPixmap(":/selection/book-new.png")};
+    backgroundImage_ = new QLabel(this);
+    backgroundImage_->setGeometry(0, 0, 296, 224);
+    backgroundImage_->setPixmap(QPixmap(":/selection/background.png"));
+    diaryImage_ = new QLabel(this);
+    diaryImage_->setGeometry(8, 79, 94, 94);
+    diaryImage_->setPixmap(QPixmap(":/selection/diary.png"));
+    diaryPictures_ = {QPixmap(":/selection/book.png"), QPixmap(":/selection/book-new.png")};
 
-    LblDiary = new QLabel(QStringLiteral("Select your Diary:"), this);
-    LblDiary->setGeometry(109, 68, 185, 16);
-    LblPassword = new QLabel(QStringLiteral("Type your diary password:"), this);
-    LblPassword->setGeometry(109, 121, 185, 54);
-    LblPassword->setWordWrap(true);
-    LblPassword->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    diaryLabel_ = new QLabel(QStringLiteral("Select your Diary:"), this);
+    diaryLabel_->setGeometry(109, 68, 185, 16);
+    passwordLabel_ = new QLabel(QStringLiteral("Type your diary password:"), this);
+    passwordLabel_->setGeometry(109, 121, 185, 54);
+    passwordLabel_->setWordWrap(true);
+    passwordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    CBDiary = new PictureComboBox(this);
-    CBDiary->setGeometry(109, 88, 172, 22);
-    CBDiary->SetImageList(&ilDiary);
-    CBDiary->setToolTip(
+    diaryList_ = new PictureComboBox(this);
+    diaryList_->setGeometry(109, 88, 172, 22);
+    diaryList_->SetImageList(&diaryPictures_);
+    diaryList_->setToolTip(
         QStringLiteral("Select your diary or *NEW* \r\n   to create a new one").replace("\r\n", "\n"));
-    PaintAsField(CBDiary);
-    connect(CBDiary, &QComboBox::activated, this, &OpenDiaryDialog::CBDiaryChange);
+    PaintAsField(diaryList_);
+    connect(diaryList_, &QComboBox::activated, this, &OpenDiaryDialog::OnDiaryChosen);
 
-    EdtDiary = MakeEdit(this, 109, 88);
-    EdtDiary->SetAcceptChars(DiaryNameChars);
-    EdtDiary->Options.EscCancels = true;
-    EdtDiary->setToolTip(QStringLiteral("Type in your diary name"));
-    EdtDiary->hide();
-    EdtPassword = MakeEdit(this, 109, 140);
-    EdtPassword->hide();
-    EdtPassword->OnKeyPress = [this](FlatEdit&, char32_t& key) {
+    diaryNameEdit_ = MakeEdit(this, 109, 88);
+    diaryNameEdit_->SetAcceptChars(DiaryNameChars);
+    diaryNameEdit_->Options.EscCancels = true;
+    diaryNameEdit_->setToolTip(QStringLiteral("Type in your diary name"));
+    diaryNameEdit_->hide();
+    passwordEdit_ = MakeEdit(this, 109, 140);
+    passwordEdit_->hide();
+    passwordEdit_->OnKeyPress = [this](FlatEdit&, char32_t& key) {
         if (key == 13) {
             key = 0;
-            btnNext->Click();
+            nextButton_->Click();
         }
     };
 
-    cbSealDiary = new QCheckBox(QStringLiteral("Seal (encrypt) this diary"), this);
-    cbSealDiary->setGeometry(SealChoiceGeometry);
-    cbSealDiary->setChecked(true);
-    cbSealDiary->setToolTip(QStringLiteral("A sealed diary is enciphered with a key made from its password:\n"
+    sealCheck_ = new QCheckBox(QStringLiteral("Seal (encrypt) this diary"), this);
+    sealCheck_->setGeometry(SealChoiceGeometry);
+    sealCheck_->setChecked(true);
+    sealCheck_->setToolTip(QStringLiteral("A sealed diary is enciphered with a key made from its password:\n"
                                            "without the password nothing in the file can be read."));
-    cbSealDiary->hide();
+    sealCheck_->hide();
 
-    Bevel = new QFrame(this);
-    Bevel->setFrameShape(QFrame::HLine);
-    Bevel->setFrameShadow(QFrame::Sunken);
-    Bevel->setGeometry(109, 167, 176, 2);
+    bevel_ = new QFrame(this);
+    bevel_->setFrameShape(QFrame::HLine);
+    bevel_->setFrameShadow(QFrame::Sunken);
+    bevel_->setGeometry(109, 167, 176, 2);
 
-    btnPrev = MakeButton(this, 109);
-    connect(btnPrev, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::btnPrevClick);
-    btnNext = MakeButton(this, 198);
-    connect(btnNext, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::btnNextClick);
+    backButton_ = MakeButton(this, 109);
+    connect(backButton_, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::OnBackClicked);
+    nextButton_ = MakeButton(this, 198);
+    connect(nextButton_, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::OnNextClicked);
+
+    const std::initializer_list<std::pair<QObject*, const char*>> names{
+        {backgroundImage_, "backgroundImage"}, {diaryImage_, "diaryImage"},     {diaryLabel_, "diaryLabel"},
+        {passwordLabel_, "passwordLabel"},     {diaryList_, "diaryList"},       {diaryNameEdit_, "diaryNameEdit"},
+        {passwordEdit_, "passwordEdit"},       {sealCheck_, "sealCheck"},       {bevel_, "bevel"},
+        {backButton_, "backButton"},           {nextButton_, "nextButton"}};
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
-void OpenDiaryDialog::ListDiaries()
+void OpenDiaryDialog::ListDiaries(const std::string& lastDiaryName)
 {
-    FIT.SetDirectory(main_.Session().DiaryFolder());
-    FIT.SetFileMask("*.dry");
-    FIT.SetRecurse(false);
-    FIT.SetEnabled(true);
-    if (!FIT.Errors().empty())
-        Complain(QStringLiteral("The diary folder cannot be read:\r\n%1")
-                     .arg(QFile::decodeName(FIT.Errors()[0].c_str())),
+    const auto diaries = ListFiles(session_.DiaryFolder(), "*.dry");
+    if (!diaries)
+        Complain(QStringLiteral("The diary folder cannot be read:\r\n%1").arg(QFile::decodeName(diaries.Message().c_str())),
                  QStringLiteral(" Error"));
 
-    const QString lastDiary =
-        platform::FromDiaryText(main_.reger.GetValue("LastDiaryName").ToString()).toLower();
-    CBDiary->AddItem(NewDiaryItem, 1);
-    for (size_t i = 0; i < FIT.FileList().size(); ++i) {
-        const QString name = QFile::decodeName(std::filesystem::path(FIT.FileList()[i]).filename().c_str());
+    const QString lastDiary = platform::FromDiaryText(lastDiaryName).toLower();
+    diaryList_->AddItem(NewDiaryItem, 1);
+    if (!diaries)
+        return;
+    for (size_t i = 0; i < diaries->size(); ++i) {
+        const QString name = QFile::decodeName((*diaries)[i].c_str());
         if (name.toLower() == lastDiary)
-            PreselectIndex = static_cast<int>(i) + 1;
-        CBDiary->AddItem(name.left(name.indexOf('.')), 0);
+            preselectIndex_ = static_cast<int>(i) + 1;
+        diaryList_->AddItem(name.left(name.indexOf('.')), 0);
     }
 }
 
@@ -234,34 +227,34 @@ void OpenDiaryDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!activated_) {
         activated_ = true;
-        FormActivate();
+        ShowPreselection();
     }
 }
 
-void OpenDiaryDialog::FormActivate()
+void OpenDiaryDialog::ShowPreselection()
 {
-    EdtDiary->hide();
-    if (PreselectIndex > 0 && PreselectIndex < CBDiary->count()) {
-        CBDiary->setCurrentIndex(PreselectIndex);
-        LblPassword->setText(PasswordText);
-        EdtPassword->show();
-        EdtPassword->setFocus();
+    diaryNameEdit_->hide();
+    if (preselectIndex_ > 0 && preselectIndex_ < diaryList_->count()) {
+        diaryList_->setCurrentIndex(preselectIndex_);
+        passwordLabel_->setText(PasswordText);
+        passwordEdit_->show();
+        passwordEdit_->setFocus();
     } else {
-        CBDiary->setCurrentIndex(0);
-        LblPassword->setText(NewDiaryText);
-        EdtPassword->hide();
+        diaryList_->setCurrentIndex(0);
+        passwordLabel_->setText(NewDiaryText);
+        passwordEdit_->hide();
         FocusNothing();
     }
 }
 
 void OpenDiaryDialog::ApplyListChoice()
 {
-    const bool existing = CBDiary->currentIndex() != 0;
-    LblPassword->setText(existing ? PasswordText : NewDiaryText);
-    EdtPassword->setVisible(existing);
+    const bool existing = diaryList_->currentIndex() != 0;
+    passwordLabel_->setText(existing ? PasswordText : NewDiaryText);
+    passwordEdit_->setVisible(existing);
 }
 
-void OpenDiaryDialog::CBDiaryChange()
+void OpenDiaryDialog::OnDiaryChosen()
 {
     ApplyListChoice();
     FocusNothing();
@@ -272,78 +265,78 @@ void OpenDiaryDialog::FocusNothing()
     setFocus();
 }
 
-void OpenDiaryDialog::btnNextClick()
+void OpenDiaryDialog::OnNextClicked()
 {
-    if (Step == 1) {
+    if (step_ == 1) {
         CreateNewDiary();
         return;
     }
-    Step = 1;
-    btnNext->SetCaption("&Finish >>");
-    btnPrev->SetCaption("< &Back");
-    if (CBDiary->currentIndex() != 0) {
+    step_ = 1;
+    nextButton_->SetCaption("&Finish >>");
+    backButton_->SetCaption("< &Back");
+    if (diaryList_->currentIndex() != 0) {
         OpenChosenDiary();
         return;
     }
-    EdtDiary->setText(QStringLiteral("My Diary"));
-    LblDiary->setText(QStringLiteral("Type in your new diary name:"));
-    LblPassword->setText(QStringLiteral("Select your secret password:"));
-    CBDiary->hide();
-    EdtDiary->show();
-    EdtPassword->show();
-    cbSealDiary->show();
-    EdtDiary->setFocus();
+    diaryNameEdit_->setText(QStringLiteral("My Diary"));
+    diaryLabel_->setText(QStringLiteral("Type in your new diary name:"));
+    passwordLabel_->setText(QStringLiteral("Select your secret password:"));
+    diaryList_->hide();
+    diaryNameEdit_->show();
+    passwordEdit_->show();
+    sealCheck_->show();
+    diaryNameEdit_->setFocus();
 }
 
 void OpenDiaryDialog::OpenChosenDiary()
 {
-    if (OpenDiary(this, main_.Services(), main_.Session(), FileSystemName(CBDiary->currentText()),
-                  PasswordBytes(EdtPassword->text())))
+    if (OpenDiary(this, services_, session_, FileSystemName(diaryList_->currentText()),
+                  PasswordBytes(passwordEdit_->text())))
         accept();
     else
-        btnPrevClick();
+        OnBackClicked();
 }
 
 void OpenDiaryDialog::CreateNewDiary()
 {
-    const QString name = platform::TrimmedControls(EdtDiary->text());
+    const QString name = platform::TrimmedControls(diaryNameEdit_->text());
     if (name.isEmpty()) {
         Complain(QStringLiteral("Diary name cannot be blank"), QStringLiteral(" Error"));
         return;
     }
-    const std::string file = main_.Session().DiaryPath(FileSystemName(name));
+    const std::string file = session_.DiaryPath(FileSystemName(name));
     if (DiaryExists(file)) {
         Complain(QStringLiteral("Diary Already Exists"), QStringLiteral(" Error"));
         return;
     }
-    const auto retyped = main_.Services().Dialogs().InputBox(
+    const auto retyped = services_.Dialogs().InputBox(
         this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;
-    if (platform::TrimmedControls(*retyped) != platform::TrimmedControls(EdtPassword->text())) {
+    if (platform::TrimmedControls(*retyped) != platform::TrimmedControls(passwordEdit_->text())) {
         Complain(QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
         return;
     }
-    main_.Session().Create(FileSystemName(name), PasswordBytes(EdtPassword->text()),
-                           cbSealDiary->isChecked() ? dfSealed : dfPlain);
+    session_.Create(FileSystemName(name), PasswordBytes(passwordEdit_->text()),
+                           sealCheck_->isChecked() ? DiaryFormat::Sealed : DiaryFormat::Plain);
     accept();
 }
 
-void OpenDiaryDialog::btnPrevClick()
+void OpenDiaryDialog::OnBackClicked()
 {
-    if (Step == 0) {
+    if (step_ == 0) {
         reject(); // Exit: the program ends without showing its main window
         return;
     }
-    Step = 0;
-    CBDiary->show();
-    EdtDiary->hide();
-    cbSealDiary->hide();
+    step_ = 0;
+    diaryList_->show();
+    diaryNameEdit_->hide();
+    sealCheck_->hide();
     ApplyListChoice();
     FocusNothing();
-    LblDiary->setText(QStringLiteral("Select your diary"));
-    btnPrev->SetCaption("E&xit");
-    btnNext->SetCaption("&Next > ");
+    diaryLabel_->setText(QStringLiteral("Select your diary"));
+    backButton_->SetCaption("E&xit");
+    nextButton_->SetCaption("&Next > ");
 }
 
 void OpenDiaryDialog::keyPressEvent(QKeyEvent* event)

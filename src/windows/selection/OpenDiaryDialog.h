@@ -1,57 +1,34 @@
-// OpenDiaryDialog: the small window shown at start in which the user picks a diary of the program's
-// folder and types its password, or names a new diary and chooses its password. It leaves the
-// open diary's state in the main window's fields; Exit (the dialog rejected) ends the program.
+// OpenDiaryDialog: the small window shown at start in which the user picks a diary of the
+// program's folder and types its password, or names a new diary and chooses its password. It
+// opens or creates the diary in the session it is handed; Exit (the dialog rejected) ends the
+// program.
 #pragma once
 
 #include "windows/selection/PictureComboBox.h"
 #include "model/session/DiarySession.h"
-#include "platform/files/FileLister.h"
 
 #include <QDialog>
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 class QCheckBox;
 class QFrame;
 class QLabel;
 class FlatEdit;
-class MainWindow;
 namespace widgets {
 class SpeedButton;
 class Services;
-}
+} // namespace widgets
 
 class OpenDiaryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OpenDiaryDialog(MainWindow& main);
-
-    QLabel* imgBack;
-    QLabel* imgDiary;
-    QLabel* LblDiary;
-    QLabel* LblPassword;
-    PictureComboBox* CBDiary;
-    FlatEdit* EdtDiary;
-    FlatEdit* EdtPassword;
-    // Shown while a new diary is named: write it sealed (enciphered) rather than plain.
-    QCheckBox* cbSealDiary;
-    QFrame* Bevel;
-    widgets::SpeedButton* btnPrev;
-    widgets::SpeedButton* btnNext;
-    FileLister FIT;
-    PictureList ilDiary;
-
-    // 0 while a diary is chosen; 1 while a new one is named, or an existing one opened.
-    int Step = 0;
-    // The list index of the diary last opened, 0 ("* New Diary *") when none of the list.
-    int PreselectIndex = 0;
-
-    void btnNextClick();
-    void btnPrevClick();
-    void CBDiaryChange();
+    // The diaries offered are the session folder's; lastDiaryName (diary code page, ".dry"
+    // included, any letter case) is preselected when it is one of them.
+    OpenDiaryDialog(QWidget* parent, widgets::Services& services, DiarySession& session,
+                    const std::string& lastDiaryName);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,17 +39,39 @@ protected:
 
 private:
     void CreateControls();
-    void ListDiaries();
-    void FormActivate();
+    void ListDiaries(const std::string& lastDiaryName);
+    void ShowPreselection();
     void ApplyListChoice();
     void FocusNothing();
+    void OnNextClicked();
+    void OnBackClicked();
+    void OnDiaryChosen();
     void OpenChosenDiary();
     void CreateNewDiary();
     void Complain(const QString& text, const QString& caption);
 
-    MainWindow& main_;
+    widgets::Services& services_;
+    DiarySession& session_;
+    PictureList diaryPictures_;
+    // The list index of the diary last opened, 0 ("* New Diary *") when none of the list.
+    int preselectIndex_ = 0;
+    // 0 while a diary is chosen; 1 while a new one is named, or an existing one opened.
+    int step_ = 0;
     bool activated_ = false;
     std::optional<QPoint> dragOffset_;
+
+    QLabel* backgroundImage_ = nullptr;
+    QLabel* diaryImage_ = nullptr;
+    QLabel* diaryLabel_ = nullptr;
+    QLabel* passwordLabel_ = nullptr;
+    PictureComboBox* diaryList_ = nullptr;
+    FlatEdit* diaryNameEdit_ = nullptr;
+    FlatEdit* passwordEdit_ = nullptr;
+    // Shown while a new diary is named: write it sealed (enciphered) rather than plain.
+    QCheckBox* sealCheck_ = nullptr;
+    QFrame* bevel_ = nullptr;
+    widgets::SpeedButton* backButton_ = nullptr;
+    widgets::SpeedButton* nextButton_ = nullptr;
 };
 
 // Opens the named diary (or its backup) into the session, telling the user what happened;

@@ -42,9 +42,11 @@ void PaintField(QWidget* field, const QColor& text)
 }
 
 // The captions were measured in a narrower face: set a little closer they keep to their places.
-QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place, Qt::Alignment alignment)
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect place,
+                  Qt::Alignment alignment)
 {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QLatin1String(name));
     QFont font = label->font();
     font.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
     label->setFont(font);
@@ -53,9 +55,11 @@ QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place, Qt::Alignme
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* caption, QRect place, const char* hint = nullptr)
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect place,
+                        const char* hint = nullptr)
 {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
     button->setAutoDefault(false);
     if (hint != nullptr)
@@ -65,15 +69,15 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, QRect place, const
 
 } // namespace
 
-void TransferRichText(const RichTextEdit& Source, RichTextEdit& Target)
+void TransferRichText(const RichTextEdit& source, RichTextEdit& target)
 {
-    Target.LoadRtf(Source.SaveRtf());
+    target.LoadRtf(source.SaveRtf());
 }
 
 SpellCheckDialog::SpellCheckDialog(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries)
     : QDialog(owner), services_(services), dictionaries_(dictionaries), pass_(dictionaries)
 {
-    setObjectName("frmSpellCheck");
+    setObjectName("spellCheckDialog");
     setWindowTitle(QStringLiteral("Spell Checker"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -87,67 +91,75 @@ SpellCheckDialog::SpellCheckDialog(QWidget* owner, widgets::Services& services, 
 void SpellCheckDialog::CreateControls()
 {
     constexpr auto Right = Qt::AlignRight;
-    Label1 = MakeLabel(this, "Unknown word:", {8, 11, 75, 13}, Right);
-    edUnknown = new QLineEdit(this);
-    edUnknown->setGeometry(88, 8, 154, 21);
-    edUnknown->setReadOnly(true);
-    PaintField(edUnknown, Qt::red);
+    unknownLabel_ = MakeLabel(this, "unknownLabel", "Unknown word:", {8, 11, 75, 13}, Right);
+    unknownEdit_ = new QLineEdit(this);
+    unknownEdit_->setObjectName("unknownEdit");
+    unknownEdit_->setGeometry(88, 8, 154, 21);
+    unknownEdit_->setReadOnly(true);
+    PaintField(unknownEdit_, Qt::red);
 
-    Label4 = MakeLabel(this, "Replace with:", {18, 39, 65, 13}, Right);
-    edCorrection = new FlatEdit(this);
-    edCorrection->setGeometry(88, 36, 154, 21);
-    PaintField(edCorrection, Qt::black);
-    edCorrection->SetColorOnFocus(FieldColour);
-    edCorrection->SetTextColorOnFocus(Qt::black);
+    correctionLabel_ = MakeLabel(this, "correctionLabel", "Replace with:", {18, 39, 65, 13}, Right);
+    correctionEdit_ = new FlatEdit(this);
+    correctionEdit_->setObjectName("correctionEdit");
+    correctionEdit_->setGeometry(88, 36, 154, 21);
+    PaintField(correctionEdit_, Qt::black);
+    correctionEdit_->SetColorOnFocus(FieldColour);
+    correctionEdit_->SetTextColorOnFocus(Qt::black);
 
-    Label2 = MakeLabel(this, "Suggestions:", {22, 69, 61, 13}, Right);
-    Label5 = MakeLabel(this, "(Double click to select one)", {0, 87, 83, 44}, Right);
-    Label5->setWordWrap(true);
-    lbSuggestions = new QListWidget(this);
-    lbSuggestions->setGeometry(88, 64, 154, 97);
-    lbSuggestions->setToolTip(Hint("Displays correction proposals.\r\nDouble-click to select one."));
-    connect(lbSuggestions, &QListWidget::itemDoubleClicked, this, &SpellCheckDialog::lbSuggestionsDblClick);
+    suggestionsLabel_ = MakeLabel(this, "suggestionsLabel", "Suggestions:", {22, 69, 61, 13}, Right);
+    suggestionsHint_ =
+        MakeLabel(this, "suggestionsHint", "(Double click to select one)", {0, 87, 83, 44}, Right);
+    suggestionsHint_->setWordWrap(true);
+    suggestionList_ = new QListWidget(this);
+    suggestionList_->setObjectName("suggestionList");
+    suggestionList_->setGeometry(88, 64, 154, 97);
+    suggestionList_->setToolTip(Hint("Displays correction proposals.\r\nDouble-click to select one."));
+    connect(suggestionList_, &QListWidget::itemDoubleClicked, this,
+            &SpellCheckDialog::OnSuggestionDoubleClicked);
 
-    Label3 = MakeLabel(this, "Location:", {10, 150, 44, 13}, Qt::AlignLeft);
-    reShow = new RichTextEdit(this);
-    reShow->setGeometry(8, 168, 337, 97);
-    reShow->setReadOnly(true);
-    reShow->setToolTip(
+    locationLabel_ = MakeLabel(this, "locationLabel", "Location:", {10, 150, 44, 13}, Qt::AlignLeft);
+    locationView_ = new RichTextEdit(this);
+    locationView_->setObjectName("locationView");
+    locationView_->setGeometry(8, 168, 337, 97);
+    locationView_->setReadOnly(true);
+    locationView_->setToolTip(
         Hint("  Displays the location of the unknown \r\nword. You cannot  type corrections here"));
     // The unknown word stays marked while the focus is elsewhere.
-    QPalette colours = reShow->palette();
+    QPalette colours = locationView_->palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
-    reShow->setPalette(colours);
+    locationView_->setPalette(colours);
 
-    btnIgnore = MakeButton(this, "&Ignore", {248, 6, 98, 25},
-                           "Ignore this word and move\r\nto the next unknown word.");
-    btnAccept = MakeButton(this, "<  C&hange to", {248, 34, 98, 25},
-                           " Use the selected word to \r\ncorrect the unknown word");
-    btnIgnoreAll = MakeButton(this, "Ignore &All", {352, 6, 98, 25},
-                              "  Ignore all occurrances of this word \r\nand move to the next unknown word");
-    btnAdd = MakeButton(this, "A&dd", {352, 34, 98, 25}, "Add the unknown word\r\nto the custom dictionary");
-    btnClose = MakeButton(this, "&Exit", {352, 241, 98, 25});
-    connect(btnIgnore, &QPushButton::clicked, this, &SpellCheckDialog::btnIgnoreClick);
-    connect(btnAccept, &QPushButton::clicked, this, &SpellCheckDialog::btnAcceptClick);
-    connect(btnIgnoreAll, &QPushButton::clicked, this, &SpellCheckDialog::btnIgnoreAllClick);
-    connect(btnAdd, &QPushButton::clicked, this, &SpellCheckDialog::btnAddClick);
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    ignoreButton_ = MakeButton(this, "ignoreButton", "&Ignore", {248, 6, 98, 25},
+                               "Ignore this word and move\r\nto the next unknown word.");
+    changeButton_ = MakeButton(this, "changeButton", "<  C&hange to", {248, 34, 98, 25},
+                               " Use the selected word to \r\ncorrect the unknown word");
+    ignoreAllButton_ =
+        MakeButton(this, "ignoreAllButton", "Ignore &All", {352, 6, 98, 25},
+                   "  Ignore all occurrances of this word \r\nand move to the next unknown word");
+    addButton_ = MakeButton(this, "addButton", "A&dd", {352, 34, 98, 25},
+                            "Add the unknown word\r\nto the custom dictionary");
+    exitButton_ = MakeButton(this, "exitButton", "&Exit", {352, 241, 98, 25});
+    connect(ignoreButton_, &QPushButton::clicked, this, &SpellCheckDialog::OnIgnoreClicked);
+    connect(changeButton_, &QPushButton::clicked, this, &SpellCheckDialog::OnChangeClicked);
+    connect(ignoreAllButton_, &QPushButton::clicked, this, &SpellCheckDialog::OnIgnoreAllClicked);
+    connect(addButton_, &QPushButton::clicked, this, &SpellCheckDialog::OnAddClicked);
+    connect(exitButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SpellCheckDialog::SetTabOrder()
 {
-    QWidget* const order[] = {lbSuggestions, btnIgnore,    btnAccept,    edUnknown, btnClose,
-                              reShow,        edCorrection, btnIgnoreAll, btnAdd};
+    QWidget* const order[] = {suggestionList_, ignoreButton_,   changeButton_,    unknownEdit_, exitButton_,
+                              locationView_,   correctionEdit_, ignoreAllButton_, addButton_};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
 bool SpellCheckDialog::Execute(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
-                             RichTextEdit& Body)
+                               RichTextEdit& body)
 {
     SpellCheckDialog dialog(owner, services, dictionaries);
-    if (!dialog.Start(Body))
+    if (!dialog.Start(body))
         return false;
     dialog.exec();
     return dialog.ApplyCorrections();
@@ -155,26 +167,24 @@ bool SpellCheckDialog::Execute(QWidget* owner, widgets::Services& services, Spel
 
 bool SpellCheckDialog::Start(RichTextEdit& body)
 {
-    try {
-        dictionaries_.LoadDictionaries();
-    } catch (const DictionaryError& error) {
-        services_.Dialogs().ShowError(MessageParent(), QString::fromLocal8Bit(error.what()),
+    if (const result::Status loaded = dictionaries_.LoadDictionaries(); !loaded) {
+        services_.Dialogs().ShowError(MessageParent(), QString::fromLocal8Bit(loaded.Message().c_str()),
                                       services_.Title());
         return false;
     }
-    Body = &body;
-    TransferRichText(body, *reShow);
+    body_ = &body;
+    TransferRichText(body, *locationView_);
     pass_.ScanPos = 0;
     return FindNextUnknown();
 }
 
 bool SpellCheckDialog::ApplyCorrections()
 {
-    if (!Changed)
+    if (!changed_)
         return false;
-    TransferRichText(*reShow, *Body);
-    Body->setReadOnly(false);
-    Body->document()->setModified(true);
+    TransferRichText(*locationView_, *body_);
+    body_->setReadOnly(false);
+    body_->document()->setModified(true);
     return true;
 }
 
@@ -185,7 +195,7 @@ QWidget* SpellCheckDialog::MessageParent()
 
 bool SpellCheckDialog::FindNextUnknown()
 {
-    if (!pass_.FindNextUnknown(SpellText(*reShow->document()))) {
+    if (!pass_.FindNextUnknown(SpellText(*locationView_->document()))) {
         services_.Dialogs().MessageBox(MessageParent(), EndMessage, QStringLiteral("Information"),
                                        widgets::MsgIcon::Information, widgets::MsgButtons::Ok,
                                        widgets::MsgAnswer::Ok);
@@ -198,74 +208,72 @@ bool SpellCheckDialog::FindNextUnknown()
 void SpellCheckDialog::ShowUnknownWord()
 {
     const QString word = platform::FromDiaryText(pass_.UnknownWord());
-    edUnknown->setText(word);
-    edCorrection->setText(word);
-    lbSuggestions->clear();
+    unknownEdit_->setText(word);
+    correctionEdit_->setText(word);
+    suggestionList_->clear();
     for (const auto& suggestion : pass_.Suggestions)
-        lbSuggestions->addItem(platform::FromDiaryText(suggestion));
-    QTextCursor selection(reShow->document());
+        suggestionList_->addItem(platform::FromDiaryText(suggestion));
+    QTextCursor selection(locationView_->document());
     const int start = static_cast<int>(pass_.WordStart) - 1;
     selection.setPosition(start);
     selection.setPosition(start + static_cast<int>(pass_.UnknownWord().size()), QTextCursor::KeepAnchor);
-    reShow->setTextCursor(selection);
-    reShow->ensureCursorVisible();
-    edCorrection->setFocus();
+    locationView_->setTextCursor(selection);
+    locationView_->ensureCursorVisible();
+    correctionEdit_->setFocus();
 }
 
 void SpellCheckDialog::ReplaceUnknownWord(const QString& correction)
 {
     const int start = static_cast<int>(pass_.WordStart) - 1;
     // The correction takes the formatting of the word's first character.
-    QTextCursor cursor(reShow->document());
+    QTextCursor cursor(locationView_->document());
     cursor.setPosition(start + 1);
     const QTextCharFormat format = cursor.charFormat();
     cursor.setPosition(start);
     cursor.setPosition(start + static_cast<int>(pass_.UnknownWord().size()), QTextCursor::KeepAnchor);
     cursor.insertText(correction, format);
-    reShow->setTextCursor(cursor);
+    locationView_->setTextCursor(cursor);
 }
 
-void SpellCheckDialog::btnIgnoreClick()
+void SpellCheckDialog::OnIgnoreClicked()
 {
     FindNextUnknown();
 }
 
-void SpellCheckDialog::btnIgnoreAllClick()
+void SpellCheckDialog::OnIgnoreAllClicked()
 {
     dictionaries_.AddToIgnoreAll(pass_.UnknownWord());
     FindNextUnknown();
 }
 
-void SpellCheckDialog::btnAddClick()
+void SpellCheckDialog::OnAddClicked()
 {
-    const QString question = QStringLiteral("Add \"%1\" to custom dictionary?").arg(edUnknown->text());
+    const QString question = QStringLiteral("Add \"%1\" to custom dictionary?").arg(unknownEdit_->text());
     if (services_.Dialogs().MessageBox(this, question, QStringLiteral("Warning"), widgets::MsgIcon::Warning,
                                        widgets::MsgButtons::OkCancel,
                                        widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
         return;
-    try {
-        dictionaries_.AddToCustomDictionary(pass_.UnknownWord());
-    } catch (const DictionaryError& error) {
-        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(error.what()), services_.Title());
+    if (const result::Status added = dictionaries_.AddToCustomDictionary(pass_.UnknownWord()); !added) {
+        services_.Dialogs().ShowError(this, QString::fromLocal8Bit(added.Message().c_str()), services_.Title());
         return;
     }
     FindNextUnknown();
 }
 
-void SpellCheckDialog::btnAcceptClick()
+void SpellCheckDialog::OnChangeClicked()
 {
     // Once the walk is over no word is on display any more: nothing is replaced.
     if (pass_.WordOnDisplay()) {
-        Changed = true;
-        const QString correction = edCorrection->text();
+        changed_ = true;
+        const QString correction = correctionEdit_->text();
         ReplaceUnknownWord(correction);
         pass_.Replaced(static_cast<size_t>(correction.size()));
     }
     FindNextUnknown();
 }
 
-void SpellCheckDialog::lbSuggestionsDblClick()
+void SpellCheckDialog::OnSuggestionDoubleClicked()
 {
-    if (const QListWidgetItem* item = lbSuggestions->currentItem(); item != nullptr && item->isSelected())
-        edCorrection->setText(item->text());
+    if (const QListWidgetItem* item = suggestionList_->currentItem(); item != nullptr && item->isSelected())
+        correctionEdit_->setText(item->text());
 }

@@ -29,31 +29,13 @@ public:
     // then writable and modified). A dictionary that cannot be loaded is reported and leaves
     // the body alone; a body without unknown words gets the end message and no dialog.
     static bool Execute(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
-                        RichTextEdit& Body);
+                        RichTextEdit& body);
 
     // The steps of Execute. Start loads the dictionaries, copies the body and looks for the
     // first unknown word: false when there is nothing to show (the user has been told why).
     bool Start(RichTextEdit& body);
     // After the dialog closed: puts the corrected text into the body if a word was replaced.
     bool ApplyCorrections();
-
-    QLabel* Label1;
-    QLineEdit* edUnknown;
-    QLabel* Label4;
-    FlatEdit* edCorrection;
-    QLabel* Label2;
-    QLabel* Label5;
-    QListWidget* lbSuggestions;
-    QLabel* Label3;
-    RichTextEdit* reShow;
-    QPushButton* btnIgnore;
-    QPushButton* btnAccept;
-    QPushButton* btnIgnoreAll;
-    QPushButton* btnAdd;
-    QPushButton* btnClose;
-
-    // Set by every replacement.
-    bool Changed = false;
 
 private:
     void CreateControls();
@@ -63,18 +45,34 @@ private:
     void ReplaceUnknownWord(const QString& correction);
     QWidget* MessageParent();
 
-    void btnIgnoreClick();
-    void btnIgnoreAllClick();
-    void btnAddClick();
-    void btnAcceptClick();
-    void lbSuggestionsDblClick();
+    void OnIgnoreClicked();
+    void OnIgnoreAllClicked();
+    void OnAddClicked();
+    void OnChangeClicked();
+    void OnSuggestionDoubleClicked();
 
     widgets::Services& services_;
     SpellDictionaries& dictionaries_;
     SpellPass pass_;
-    RichTextEdit* Body = nullptr;
+    RichTextEdit* body_ = nullptr;
+    bool changed_ = false; // set by every replacement
+
+    QLabel* unknownLabel_;
+    QLineEdit* unknownEdit_;
+    QLabel* correctionLabel_;
+    FlatEdit* correctionEdit_;
+    QLabel* suggestionsLabel_;
+    QLabel* suggestionsHint_;
+    QListWidget* suggestionList_;
+    QLabel* locationLabel_;
+    RichTextEdit* locationView_;
+    QPushButton* ignoreButton_;
+    QPushButton* changeButton_;
+    QPushButton* ignoreAllButton_;
+    QPushButton* addButton_;
+    QPushButton* exitButton_;
 };
 
 // Copies the whole formatted text of one rich-text control into another (as RTF; the
 // clipboard is not used). The target's content is replaced and left unmodified.
-void TransferRichText(const RichTextEdit& Source, RichTextEdit& Target);
+void TransferRichText(const RichTextEdit& source, RichTextEdit& target);

@@ -30,30 +30,34 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QStr
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& rStore)
-    : ToolDialog(owner, rStore, QSize(395, 292)),
+AboutWindow::AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& resources)
+    : ToolDialog(owner, resources, QSize(395, 292)),
       OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
-    setObjectName("frmAbout");
-    lblTitle->setText(QStringLiteral("%1 - %2 %3 %4")
-                          .arg(services.Title(), Tagline, Copyright, QString::number(services.Today().Year)));
+    setObjectName("aboutWindow");
+    SetTitle(QStringLiteral("%1 - %2 %3 %4")
+                 .arg(services.Title(), Tagline, Copyright, QString::number(services.Today().Year)));
 
-    lblAbout = new QLabel(AboutText, this);
-    lblAbout->setGeometry(20, 62, 355, 96);
-    lblAbout->setWordWrap(true);
-    lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAbout->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label1 = new QLabel(QStringLiteral("Click here to visit our web site:"), this);
-    Label1->setGeometry(20, 172, 355, 16);
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    aboutLabel_ = new QLabel(AboutText, this);
+    aboutLabel_->setGeometry(20, 62, 355, 96);
+    aboutLabel_->setWordWrap(true);
+    aboutLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    aboutLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    visitLabel_ = new QLabel(QStringLiteral("Click here to visit our web site:"), this);
+    visitLabel_->setGeometry(20, 172, 355, 16);
+    visitLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    BtnWebSite = MakeButton(this, {20, 192, 355, 28}, WebSiteCaption(WebSiteAddress), "OPWEB");
-    BtnWebSite->setCursor(Qt::PointingHandCursor);
-    BtnWebSite->setToolTip(WebSiteAddress);
-    BtnClose = MakeButton(this, {140, 246, 116, 30}, QStringLiteral(" Ok"), "OPOK");
-    BtnClose->setToolTip(QStringLiteral("Close this dialog"));
-    connect(BtnWebSite, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
-    connect(BtnClose, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+    webSiteButton_ = MakeButton(this, {20, 192, 355, 28}, WebSiteCaption(WebSiteAddress), "OPWEB");
+    webSiteButton_->setCursor(Qt::PointingHandCursor);
+    webSiteButton_->setToolTip(WebSiteAddress);
+    closeButton_ = MakeButton(this, {140, 246, 116, 30}, QStringLiteral(" Ok"), "OPOK");
+    closeButton_->setToolTip(QStringLiteral("Close this dialog"));
+    aboutLabel_->setObjectName("aboutLabel");
+    visitLabel_->setObjectName("visitLabel");
+    webSiteButton_->setObjectName("webSiteButton");
+    closeButton_->setObjectName("closeButton");
+    connect(webSiteButton_, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
+    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
 }
 
 void AboutWindow::Execute(int currentSkin)

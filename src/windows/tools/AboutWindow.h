@@ -17,16 +17,17 @@ class AboutWindow : public ToolDialog {
     Q_OBJECT
 
 public:
-    AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& rStore);
+    AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& resources);
 
     // Shows the window modally in the skin's pictures.
     void Execute(int currentSkin);
 
-    QLabel* lblAbout;
-    QLabel* Label1;
-    widgets::ToolButton* BtnWebSite;
-    widgets::ToolButton* BtnClose;
-
-    // Hands the web page to the desktop's default handler.
+    // Hands the web page to the desktop's default handler (tests replace it).
     std::function<void(const QUrl&)> OpenUrl;
+
+private:
+    QLabel* aboutLabel_;
+    QLabel* visitLabel_;
+    widgets::ToolButton* webSiteButton_;
+    widgets::ToolButton* closeButton_;
 };

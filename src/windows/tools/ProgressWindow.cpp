@@ -24,7 +24,7 @@ QLabel* MakeText(QWidget* parent, int left, int top, const QString& caption)
 
 ProgressWindow::ProgressWindow(QWidget* owner) : QDialog(owner)
 {
-    setObjectName("frmProgress");
+    setObjectName("progressWindow");
     setWindowTitle(QStringLiteral("Diary Export"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(223 + 2 * Border, 65 + 2 * Border);
@@ -34,22 +34,27 @@ ProgressWindow::ProgressWindow(QWidget* owner) : QDialog(owner)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Client = new QWidget(this);
-    Client->setGeometry(Border, Border, 223, 65);
-    Image1 = new QLabel(Client);
-    Image1->setGeometry(14, 14, 32, 32);
-    Image1->setPixmap(QPixmap::fromImage(OptionsGlyph("PRICON")));
-    lblTitle = MakeText(Client, 54, 12, QStringLiteral("Exporting your Diary "));
-    Label1 = MakeText(Client, 54, 33, QStringLiteral("Please wait ..."));
-    Bevel1 = new QFrame(Client);
-    Bevel1->setGeometry(Client->rect());
-    Bevel1->setFrameShape(QFrame::Box);
-    Bevel1->setFrameShadow(QFrame::Sunken);
+    client_ = new QWidget(this);
+    client_->setGeometry(Border, Border, 223, 65);
+    icon_ = new QLabel(client_);
+    icon_->setGeometry(14, 14, 32, 32);
+    icon_->setPixmap(QPixmap::fromImage(OptionsGlyph("PRICON")));
+    titleLabel_ = MakeText(client_, 54, 12, QStringLiteral("Exporting your Diary "));
+    waitLabel_ = MakeText(client_, 54, 33, QStringLiteral("Please wait ..."));
+    bevel_ = new QFrame(client_);
+    bevel_->setGeometry(client_->rect());
+    bevel_->setFrameShape(QFrame::Box);
+    bevel_->setFrameShadow(QFrame::Sunken);
+    client_->setObjectName("client");
+    icon_->setObjectName("icon");
+    titleLabel_->setObjectName("titleLabel");
+    waitLabel_->setObjectName("waitLabel");
+    bevel_->setObjectName("bevel");
 }
 
 void ProgressWindow::Start(size_t entries)
 {
-    lblTitle->setText(QStringLiteral("Exporting %1 entries").arg(entries));
+    titleLabel_->setText(QStringLiteral("Exporting %1 entries").arg(entries));
     if (const QWidget* owner = parentWidget()) {
         const QRect over = owner->frameGeometry();
         move(over.left() + (over.width() - width()) / 2, over.top() + (over.height() - height()) / 2);

@@ -19,9 +19,10 @@ public:
     // paints it at once.
     void Start(size_t entries);
 
-    QWidget* Client;
-    QLabel* Image1;
-    QLabel* lblTitle;
-    QLabel* Label1;
-    QFrame* Bevel1;
+private:
+    QWidget* client_;
+    QLabel* icon_;
+    QLabel* titleLabel_;
+    QLabel* waitLabel_;
+    QFrame* bevel_;
 };

@@ -26,7 +26,11 @@ StretchedPicture* MakePicture(QWidget* parent, const QRect& bounds)
 
 } // namespace
 
-StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent) {}
+// A picture the window draws behind its controls (the layout check lets controls lie on it).
+StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent)
+{
+    setProperty("background", true);
+}
 
 void StretchedPicture::SetPicture(const QImage& picture)
 {
@@ -43,8 +47,8 @@ void StretchedPicture::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), picture_);
 }
 
-ToolDialog::ToolDialog(QWidget* owner, PackedResources& rStore, QSize clientSize)
-    : QDialog(owner), rStore_(rStore)
+ToolDialog::ToolDialog(QWidget* owner, PackedResources& resources, QSize clientSize)
+    : QDialog(owner), resources_(resources)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(clientSize);
@@ -56,23 +60,33 @@ ToolDialog::ToolDialog(QWidget* owner, PackedResources& rStore, QSize clientSize
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Image_Bck = MakePicture(this, {0, TopHeight, clientSize.width(), clientSize.height() - TopHeight});
-    pnlTop = new QWidget(this);
-    pnlTop->setGeometry(0, 0, clientSize.width(), TopHeight);
-    pnlTop->setEnabled(false);
-    pnlTop->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Image_Tp = MakePicture(pnlTop, pnlTop->rect());
-    Image_Bar = MakePicture(pnlTop, {5, 5, clientSize.width() - 11, 12});
-    Image_Bar->SetPicture(OptionsGlyph("OPBAR"));
-    lblTitle = new QLabel(pnlTop);
-    lblTitle->setGeometry(0, 19, clientSize.width(), 22);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(widgets::ArialPixels(15, true));
-    QPalette title = lblTitle->palette();
+    backPicture_ = MakePicture(this, {0, TopHeight, clientSize.width(), clientSize.height() - TopHeight});
+    topPanel_ = new QWidget(this);
+    topPanel_->setGeometry(0, 0, clientSize.width(), TopHeight);
+    topPanel_->setEnabled(false);
+    topPanel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    topPicture_ = MakePicture(topPanel_, topPanel_->rect());
+    barPicture_ = MakePicture(topPanel_, {5, 5, clientSize.width() - 11, 12});
+    barPicture_->SetPicture(OptionsGlyph("OPBAR"));
+    titleLabel_ = new QLabel(topPanel_);
+    titleLabel_->setGeometry(0, 19, clientSize.width(), 22);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_->setFont(widgets::ArialPixels(15, true));
+    QPalette title = titleLabel_->palette();
     // The panel is disabled; its title keeps its colour all the same.
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         title.setColor(group, QPalette::WindowText, TitleColour);
-    lblTitle->setPalette(title);
+    titleLabel_->setPalette(title);
+    backPicture_->setObjectName("backPicture");
+    topPanel_->setObjectName("topPanel");
+    topPicture_->setObjectName("topPicture");
+    barPicture_->setObjectName("barPicture");
+    titleLabel_->setObjectName("titleLabel");
+}
+
+void ToolDialog::SetTitle(const QString& title)
+{
+    titleLabel_->setText(title);
 }
 
 void ToolDialog::ShowSkin(int skin)
@@ -80,8 +94,8 @@ void ToolDialog::ShowSkin(int skin)
     if (skin == shownSkin_)
         return;
     shownSkin_ = skin;
-    Image_Bck->SetPicture(widgets::SkinPicture(rStore_, skin, widgets::SkinPart::Background));
-    Image_Tp->SetPicture(widgets::SkinPicture(rStore_, skin, widgets::SkinPart::Top));
+    backPicture_->SetPicture(widgets::SkinPicture(resources_, skin, widgets::SkinPart::Background));
+    topPicture_->SetPicture(widgets::SkinPicture(resources_, skin, widgets::SkinPart::Top));
 }
 
 void ToolDialog::keyPressEvent(QKeyEvent* event)

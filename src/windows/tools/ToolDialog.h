@@ -33,16 +33,12 @@ private:
 class ToolDialog : public QDialog {
     Q_OBJECT
 
-public:
-    QWidget* pnlTop;
-    StretchedPicture* Image_Tp;
-    StretchedPicture* Image_Bar;
-    QLabel* lblTitle;
-    StretchedPicture* Image_Bck;
-
 protected:
     // A window of the given client size, pictures in place; the controls go on top of them.
-    ToolDialog(QWidget* owner, PackedResources& rStore, QSize clientSize);
+    ToolDialog(QWidget* owner, PackedResources& resources, QSize clientSize);
+
+    // The centred title in the top strip.
+    void SetTitle(const QString& title);
 
     // Shows the skin's pictures unless they are those of the skin already shown.
     void ShowSkin(int skin);
@@ -53,7 +49,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    PackedResources& rStore_;
+    PackedResources& resources_;
+    StretchedPicture* backPicture_;
+    QWidget* topPanel_;
+    StretchedPicture* topPicture_;
+    StretchedPicture* barPicture_;
+    QLabel* titleLabel_;
     int shownSkin_ = -1;
     std::optional<QPoint> dragOffset_;
 };

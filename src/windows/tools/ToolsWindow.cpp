@@ -110,48 +110,56 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char
 
 } // namespace
 
-ToolsWindow::ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session,
-                         Settings& reger, PackedResources& rStore, ToolsWindowHost host)
-    : ToolDialog(owner, rStore, QSize(386, 373)),
-      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), services_(services),
-      session_(session), reger_(reger), host_(std::move(host))
+ToolsWindow::ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session, Settings& settings,
+                         PackedResources& resources)
+    : ToolDialog(owner, resources, QSize(386, 373)),
+      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), services_(services), session_(session),
+      settings_(settings)
 {
-    setObjectName("frmOptions");
-    lblTitle->setText(services_.Title() + QStringLiteral(" - Tools and Options"));
+    setObjectName("toolsWindow");
+    SetTitle(services_.Title() + QStringLiteral(" - Tools and Options"));
     CreateButtons();
 }
 
 void ToolsWindow::CreateButtons()
 {
-    btnBackup =
+    backupButton_ =
         MakeButton(this, {19, 58, 164, 30}, " Backup your Diary", "OPBACKUP", "Backup your diary to file");
-    btnRestore = MakeButton(this, {19, 98, 164, 30}, " Restore your Diary", "OPRESTORE",
+    restoreButton_ = MakeButton(this, {19, 98, 164, 30}, " Restore your Diary", "OPRESTORE",
                             "Backup your diary from file");
-    btnExport = MakeButton(this, {19, 138, 164, 30}, " Export to Word/RTF", "OPEXPORT",
+    exportButton_ = MakeButton(this, {19, 138, 164, 30}, " Export to Word/RTF", "OPEXPORT",
                            "Export to Microsoft Word/RTF");
     // A tool tip shows the hint's short form; the long one is the status tip.
-    btnSetFont = MakeButton(this, {204, 58, 164, 30}, " Set Font Language", "OPFONT",
+    setFontButton_ = MakeButton(this, {204, 58, 164, 30}, " Set Font Language", "OPFONT",
                             "Set the default font \nfor writing your Diary");
-    btnSetFont->setStatusTip(QStringLiteral("Set your prefered font"));
-    btnChgPassword = MakeButton(this, {205, 98, 164, 30}, " Change Password", "OPPASSWORD",
+    setFontButton_->setStatusTip(QStringLiteral("Set your prefered font"));
+    changePasswordButton_ = MakeButton(this, {205, 98, 164, 30}, " Change Password", "OPPASSWORD",
                                 "Change current diary password");
-    btnWebsite = MakeButton(this, {205, 138, 164, 30}, "  Visit our web site", "OPWEB", "Visit our web site");
-    btnWebsite->setCursor(Qt::PointingHandCursor);
-    btnSeal = MakeButton(this, {19, 188, 164, 30}, " Seal this diary", "OPPASSWORD",
+    webSiteButton_ = MakeButton(this, {205, 138, 164, 30}, "  Visit our web site", "OPWEB", "Visit our web site");
+    webSiteButton_->setCursor(Qt::PointingHandCursor);
+    sealButton_ = MakeButton(this, {19, 188, 164, 30}, " Seal this diary", "OPPASSWORD",
                          "Encrypt the diary file with its password, or store it unencrypted again");
-    btnClose = MakeButton(this, {135, 328, 116, 30}, " Ok", "OPOK", "Close this dialog");
-    connect(btnBackup, &widgets::ToolButton::OnClick, this, &ToolsWindow::BtnBackupClick);
-    connect(btnRestore, &widgets::ToolButton::OnClick, this, &ToolsWindow::BtnRestoreClick);
-    connect(btnExport, &widgets::ToolButton::OnClick, this, &ToolsWindow::btnExportClick);
-    connect(btnSetFont, &widgets::ToolButton::OnClick, this, &ToolsWindow::BtnSetFontClick);
-    connect(btnChgPassword, &widgets::ToolButton::OnClick, this, &ToolsWindow::btnChgPasswordClick);
-    connect(btnWebsite, &widgets::ToolButton::OnClick, this, &ToolsWindow::btnWebsiteClick);
-    connect(btnSeal, &widgets::ToolButton::OnClick, this, &ToolsWindow::btnSealClick);
-    connect(btnClose, &widgets::ToolButton::OnClick, this, &ToolsWindow::BtnCloseClick);
+    closeButton_ = MakeButton(this, {135, 328, 116, 30}, " Ok", "OPOK", "Close this dialog");
+    connect(backupButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnBackupClicked);
+    connect(restoreButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnRestoreClicked);
+    connect(exportButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnExportClicked);
+    connect(setFontButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnSetFontClicked);
+    connect(changePasswordButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnChangePasswordClicked);
+    connect(webSiteButton_, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
+    connect(sealButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnSealClicked);
+    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+    const std::initializer_list<std::pair<QObject*, const char*>> names{
+        {backupButton_, "backupButton"},     {restoreButton_, "restoreButton"},
+        {exportButton_, "exportButton"},     {setFontButton_, "setFontButton"},
+        {changePasswordButton_, "changePasswordButton"}, {webSiteButton_, "webSiteButton"},
+        {sealButton_, "sealButton"},         {closeButton_, "closeButton"}};
+    for (const auto& [button, name] : names)
+        button->setObjectName(QString::fromLatin1(name));
 }
 
-void ToolsWindow::Execute(int currentSkin)
+void ToolsWindow::Execute(int currentSkin, const editor::StoredFont& bodyFont)
 {
+    bodyFont_ = bodyFont;
     ShowSealChoice();
     ShowSkin(currentSkin);
     setFocus();
@@ -163,37 +171,26 @@ void ToolsWindow::Tell(const QString& text)
     services_.Dialogs().ShowMessage(this, text, services_.Title());
 }
 
-void ToolsWindow::BtnBackupClick()
+void ToolsWindow::OnBackupClicked()
 {
     const auto file = services_.Dialogs().SaveFileName(
         this, QString(), QString::fromStdString(session_.DiaryFolder()) + QStringLiteral("Diary Backup"),
         BackupFilter);
     if (!file)
         return;
-    if (!session_.Backup(FileSystemPath(WithDefaultExtension(*file, QStringLiteral("bkd")))).Ok())
+    if (!session_.SaveCopy(FileSystemPath(WithDefaultExtension(*file, QStringLiteral("bkd")))))
         Tell(QStringLiteral("Backup failed!"));
 }
 
-void ToolsWindow::BtnRestoreClick()
+void ToolsWindow::OnRestoreClicked()
 {
     const auto file = services_.Dialogs().OpenFileName(
         this, QString(), QString::fromStdString(session_.DiaryFolder()) + QStringLiteral("Diary Backup"),
         BackupFilter);
-    if (file && QFileInfo::exists(*file)) {
-        switch (session_.Restore(FileSystemPath(*file))) {
-        case RestoreOutcome::Restored:
-            host_.ReloadShownDay();
-            break;
-        case RestoreOutcome::OtherPassword:
-            Tell(QStringLiteral(
-                "This diary has a different password\r\nyou must change your current password"));
-            break;
-        case RestoreOutcome::Corrupted:
-            Tell(QStringLiteral("This diary file is corrupted"));
-            break;
-        }
-    }
-    host_.UpdateActiveDays();
+    if (!file || !QFileInfo::exists(*file))
+        return;
+    if (const result::Status restored = session_.Restore(FileSystemPath(*file)); !restored)
+        Tell(QString::fromStdString(restored.Message()));
 }
 
 std::optional<QString> ToolsWindow::AskPassword(const QString& prompt)
@@ -201,14 +198,14 @@ std::optional<QString> ToolsWindow::AskPassword(const QString& prompt)
     return services_.Dialogs().InputBox(this, PasswordCaption, prompt, QString());
 }
 
-void ToolsWindow::btnChgPasswordClick()
+void ToolsWindow::OnChangePasswordClicked()
 {
     const auto typedOld = AskPassword(QStringLiteral("Enter OLD password"));
     if (!typedOld)
         return;
     const auto oldPassword = platform::ToDiaryText(*typedOld);
-    if (!oldPassword || TrimControls(*oldPassword) != TrimControls(session_.Password)) {
-        Tell(QStringLiteral("Password is incorrect!"));
+    if (const result::Status checked = session_.CheckPassword(oldPassword); !checked) {
+        Tell(QString::fromStdString(checked.Message()));
         return;
     }
     const auto typedNew = AskPassword(QStringLiteral("Enter NEW password"));
@@ -226,35 +223,33 @@ void ToolsWindow::btnChgPasswordClick()
         Tell(QStringLiteral("The new password holds characters that the diary cannot store"));
         return;
     }
-    if (session_.ChangePassword(*oldPassword, *newPassword, *newPassword) == PasswordChange::Changed)
+    if (session_.ChangePassword(*oldPassword, *newPassword, *newPassword))
         Tell(QStringLiteral("Password was successfully changed"));
 }
 
 void ToolsWindow::ShowSealChoice()
 {
-    btnSeal->SetCaption(session_.Format() == dfSealed ? QStringLiteral(" Unseal this diary")
+    sealButton_->SetCaption(session_.Format() == DiaryFormat::Sealed ? QStringLiteral(" Unseal this diary")
                                                       : QStringLiteral(" Seal this diary"));
 }
 
-void ToolsWindow::btnSealClick()
+void ToolsWindow::OnSealClicked()
 {
-    const bool sealing = session_.Format() != dfSealed;
+    const bool sealing = session_.Format() != DiaryFormat::Sealed;
     const auto typed = AskPassword(QStringLiteral("Enter your password"));
     if (!typed)
         return;
-    const auto password = platform::ToDiaryText(*typed);
-    if (!password || TrimControls(*password) != TrimControls(session_.Password)) {
-        Tell(QStringLiteral("Password is incorrect!"));
+    if (const result::Status checked = session_.CheckPassword(platform::ToDiaryText(*typed)); !checked) {
+        Tell(QString::fromStdString(checked.Message()));
         return;
     }
-    session_.SetFormat(sealing ? dfSealed : dfPlain);
-    host_.UpdateActiveDays();
+    session_.SetFormat(sealing ? DiaryFormat::Sealed : DiaryFormat::Plain);
     ShowSealChoice();
     Tell(sealing ? QStringLiteral("The diary will be saved encrypted when you exit.")
                  : QStringLiteral("The diary will be saved unencrypted when you exit."));
 }
 
-void ToolsWindow::btnExportClick()
+void ToolsWindow::OnExportClicked()
 {
     const auto chosen = services_.Dialogs().SaveFileName(
         this, QString(), QString::fromStdString(session_.DiaryFolder()) + QStringLiteral("Diary Word Export"),
@@ -262,14 +257,14 @@ void ToolsWindow::btnExportClick()
     if (!chosen)
         return;
     const QString file = WithDefaultExtension(*chosen, QStringLiteral("rtf"));
-    if (Progress == nullptr)
-        Progress = new ProgressWindow(this);
+    if (progress_ == nullptr)
+        progress_ = new ProgressWindow(this);
     bool written = false;
     {
-        const OtherWindowsDisabled disabled(Progress);
-        Progress->Start(session_.Text().Count());
+        const OtherWindowsDisabled disabled(progress_);
+        progress_->Start(session_.Text().Count());
         written = ExportTo(file);
-        Progress->close();
+        progress_->close();
     }
     if (!written) {
         Tell(QStringLiteral("Diary Export to RTF failed!"));
@@ -286,7 +281,7 @@ bool ToolsWindow::ExportTo(const QString& file)
 {
     rtfexport::ExportOptions options;
     options.CodePage = services_.CodePage();
-    options.BodyFont = ExportFont(host_.BodyFont());
+    options.BodyFont = ExportFont(bodyFont_);
     options.ShortDate = [](int year, int month, int day) {
         return platform::FormatShortDate(year, month, day).toStdString();
     };
@@ -294,29 +289,18 @@ bool ToolsWindow::ExportTo(const QString& file)
     try {
         const std::string document = rtfexport::ExportDiary(session_.Text().Lines(), options,
                                                             [&pacer](size_t, size_t) { pacer.Tick(); });
-        return !safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).has_value();
+        return safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
     } catch (const std::exception&) {
         return false;
     }
 }
 
-void ToolsWindow::BtnSetFontClick()
+void ToolsWindow::OnSetFontClicked()
 {
-    editor::StoredFont font = host_.BodyFont();
-    const auto chosen = services_.Dialogs().ChooseFont(this, font.Font);
+    const auto chosen = services_.Dialogs().ChooseFont(this, bodyFont_.Font);
     if (!chosen)
         return;
-    font.Font = *chosen;
-    host_.ApplyFont(font);
-    editor::SaveFontSettings(reger_, font);
-}
-
-void ToolsWindow::btnWebsiteClick()
-{
-    OpenUrl(QUrl(WebSiteAddress));
-}
-
-void ToolsWindow::BtnCloseClick()
-{
-    reject();
+    bodyFont_.Font = *chosen;
+    emit BodyFontChosen(bodyFont_);
+    editor::SaveFontSettings(settings_, bodyFont_);
 }

@@ -1,11 +1,12 @@
 // ToolsWindow: the tools window, with the operations on the diary as a whole: back it up to a
-// file, restore it from one, change its password, export it as one RTF document, choose the
-// font it is written in, and visit the product's web page. It works on the open diary in
-// memory; none of its operations writes the diary's own file.
+// file, restore it from one, change its password, seal or unseal it, export it as one RTF
+// document, choose the font it is written in, and visit the product's web page. It works on
+// the open diary in memory (the main window hears of the changes from the session); none of its
+// operations writes the diary's own file.
 #pragma once
 
-#include "windows/tools/ToolsWindowHost.h"
 #include "windows/tools/ToolDialog.h"
+#include "widgets/editor/FontSettings.h"
 
 #include <QUrl>
 
@@ -24,40 +25,31 @@ class ToolsWindow : public ToolDialog {
     Q_OBJECT
 
 public:
-    ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session, Settings& reger,
-                PackedResources& rStore, ToolsWindowHost host);
+    ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session, Settings& settings,
+                PackedResources& resources);
 
-    // Shows the window modally in the skin's pictures.
-    void Execute(int currentSkin);
+    // Shows the window modally in the skin's pictures; bodyFont: the font the body is written
+    // in now (exports start from it, the font dialog shows it).
+    void Execute(int currentSkin, const editor::StoredFont& bodyFont);
 
-    widgets::ToolButton* btnBackup;
-    widgets::ToolButton* btnRestore;
-    widgets::ToolButton* btnExport;
-    widgets::ToolButton* btnSetFont;
-    widgets::ToolButton* btnChgPassword;
-    widgets::ToolButton* btnWebsite;
-    widgets::ToolButton* btnSeal;
-    widgets::ToolButton* btnClose;
-    // Created by the first export and kept.
-    ProgressWindow* Progress = nullptr;
-
-    // Hands a document or web page to the desktop's default handler.
+    // Hands a document or web page to the desktop's default handler (tests replace it).
     std::function<void(const QUrl&)> OpenUrl;
 
-    void BtnBackupClick();
-    void BtnRestoreClick();
-    void btnChgPasswordClick();
-    // Seals an open plain diary or unseals a sealed one (written so at exit), after the
-    // password is typed again.
-    void btnSealClick();
-    void btnExportClick();
-    void BtnSetFontClick();
-    void btnWebsiteClick();
-    void BtnCloseClick();
+signals:
+    // The user chose another font for the diary; it is stored in the settings already.
+    void BodyFontChosen(const editor::StoredFont& font);
 
 private:
-    void ShowSealChoice();
     void CreateButtons();
+    void OnBackupClicked();
+    void OnRestoreClicked();
+    void OnChangePasswordClicked();
+    // Seals an open plain diary or unseals a sealed one (written so at exit), after the
+    // password is typed again.
+    void OnSealClicked();
+    void OnExportClicked();
+    void OnSetFontClicked();
+    void ShowSealChoice();
     void Tell(const QString& text);
     std::optional<QString> AskPassword(const QString& prompt);
     // Writes the export document to the file; false when it could not be written.
@@ -65,6 +57,16 @@ private:
 
     widgets::Services& services_;
     DiarySession& session_;
-    Settings& reger_;
-    ToolsWindowHost host_;
+    Settings& settings_;
+    editor::StoredFont bodyFont_;
+    widgets::ToolButton* backupButton_;
+    widgets::ToolButton* restoreButton_;
+    widgets::ToolButton* exportButton_;
+    widgets::ToolButton* setFontButton_;
+    widgets::ToolButton* changePasswordButton_;
+    widgets::ToolButton* webSiteButton_;
+    widgets::ToolButton* sealButton_;
+    widgets::ToolButton* closeButton_;
+    // Created by the first export and kept.
+    ProgressWindow* progress_ = nullptr;
 };

@@ -68,13 +68,19 @@ std::vector<EntryValues> ReferenceEntries()
     };
 }
 
+// The message of the stream's fault; empty when it was read whole.
+std::string FaultOf(const StreamContent& content)
+{
+    return content.Status ? std::string() : content.Status.Message();
+}
+
 } // namespace
 
 TEST(BirthdayStream, ReferenceFilesReadToTheirEntriesAndAreWrittenBackByteForByte)
 {
     const std::string entries = ReadBytes(VectorPath("birthdays/entries.bbk"));
     const StreamContent read = ReadEntryStream(entries, 1252);
-    EXPECT_EQ(read.Error, "");
+    EXPECT_EQ(FaultOf(read), "");
     EXPECT_TRUE(read.ReplacesList);
     EXPECT_EQ(read.Entries, ReferenceEntries());
     EXPECT_EQ(Written(read.Entries), entries);
@@ -82,7 +88,7 @@ TEST(BirthdayStream, ReferenceFilesReadToTheirEntriesAndAreWrittenBackByteForByt
 
     const std::string greek = ReadBytes(VectorPath("birthdays/greek-cp1253.bbk"));
     const StreamContent greekRead = ReadEntryStream(greek, 1253);
-    ASSERT_EQ(greekRead.Error, "");
+    ASSERT_EQ(FaultOf(greekRead), "");
     ASSERT_EQ(greekRead.Entries.size(), 1u);
     // "Νίκος Παπαδόπουλος" in code page 1253.
     EXPECT_EQ(greekRead.Entries[0].FullName,
@@ -92,7 +98,7 @@ TEST(BirthdayStream, ReferenceFilesReadToTheirEntriesAndAreWrittenBackByteForByt
 
     const std::string empty = ReadBytes(VectorPath("birthdays/empty.bbk"));
     const StreamContent emptyRead = ReadEntryStream(empty, 1252);
-    EXPECT_EQ(emptyRead.Error, "");
+    EXPECT_EQ(FaultOf(emptyRead), "");
     EXPECT_FALSE(emptyRead.ReplacesList);
     EXPECT_TRUE(emptyRead.Entries.empty());
     EXPECT_EQ(Written({}), empty);
@@ -167,7 +173,7 @@ TEST(BirthdayStream, ReadingAlsoTakesItemIndexesNamedComponentsAndAnyLetterCase)
                          "Bob",
                          4)); // the component has a name
     const StreamContent read = ReadEntryStream(stream, 1252);
-    EXPECT_EQ(read.Error, "");
+    EXPECT_EQ(FaultOf(read), "");
     ASSERT_EQ(read.Entries.size(), 2u);
     EXPECT_EQ(read.Entries[0].FullName, "A");
     EXPECT_EQ(read.Entries[1].Notes, "n");
@@ -179,7 +185,7 @@ TEST(BirthdayStream, TruncatedAndForeignStreamsAreRefusedWithTheFormatMessage)
     const std::vector<EntryValues> reference = ReferenceEntries();
     for (size_t size = 0; size < entries.size(); ++size) {
         const StreamContent read = ReadEntryStream(entries.substr(0, size), 1252);
-        ASSERT_EQ(read.Error, "Invalid stream format") << size;
+        ASSERT_EQ(FaultOf(read), "Invalid stream format") << size;
         ASSERT_LE(read.Entries.size(), reference.size());
         EXPECT_TRUE(std::equal(read.Entries.begin(), read.Entries.end(), reference.begin())) << size;
     }
@@ -190,46 +196,43 @@ TEST(BirthdayStream, TruncatedAndForeignStreamsAreRefusedWithTheFormatMessage)
 
     std::string other = entries;
     other[0] = '\xFE';
-    EXPECT_EQ(ReadEntryStream(other, 1252).Error, "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream(other, 1252)), "Invalid stream format");
     other = entries;
     other[1] = 11;
-    EXPECT_EQ(ReadEntryStream(other, 1252).Error, "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream(other, 1252)), "Invalid stream format");
     other = entries;
     other[28] = '1';
-    EXPECT_EQ(ReadEntryStream(other, 1252).Error, "Invalid stream format");
-    EXPECT_EQ(ReadEntryStream("REGEDIT4\r\n", 1252).Error, "Invalid stream format");
-    EXPECT_EQ(ReadEntryStream("", 1252).Error, "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream(other, 1252)), "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream("REGEDIT4\r\n", 1252)), "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream("", 1252)), "Invalid stream format");
 
     EXPECT_EQ(
-        ReadEntryStream(StreamOf("\x01" + ShortString("Colour") + "\x02\x05" + Bytes("\x00", 1)), 1252).Error,
+        FaultOf(ReadEntryStream(StreamOf("\x01" + ShortString("Colour") + "\x02\x05" + Bytes("\x00", 1)), 1252)),
         "Property Colour does not exist");
     std::string component = StreamOf("");
     component.replace(25 + 21, 8, ShortString("Persons"));
-    EXPECT_EQ(ReadEntryStream(component, 1252).Error, "Property Persons does not exist");
+    EXPECT_EQ(FaultOf(ReadEntryStream(component, 1252)), "Property Persons does not exist");
     // A date of another kind, a length beyond the end, an owned component.
     EXPECT_EQ(
-        ReadEntryStream(StreamOf("\x01" + ShortString("BirthDate") + "\x02\x05" + Bytes("\x00", 1)), 1252)
-            .Error,
+        FaultOf(ReadEntryStream(StreamOf("\x01" + ShortString("BirthDate") + "\x02\x05" + Bytes("\x00", 1)), 1252)),
         "Invalid stream format");
     EXPECT_EQ(
-        ReadEntryStream(StreamOf("\x01" + ShortString("Notes") + "\x0C" + Le32(0x7FFFFFF0) + "abc"), 1252)
-            .Error,
+        FaultOf(ReadEntryStream(StreamOf("\x01" + ShortString("Notes") + "\x0C" + Le32(0x7FFFFFF0) + "abc"), 1252)),
         "Invalid stream format");
     std::string child = StreamOf("");
     child.back() = '\x01';
-    EXPECT_EQ(ReadEntryStream(child, 1252).Error, "Invalid stream format");
+    EXPECT_EQ(FaultOf(ReadEntryStream(child, 1252)), "Invalid stream format");
 }
 
 TEST(BirthdayStream, TextTheCodePageCannotHoldIsAFaultNotAQuestionMark)
 {
     const std::string greek = ReadBytes(VectorPath("birthdays/greek-cp1253.bbk"));
     const StreamContent read = ReadEntryStream(greek, 1252);
-    EXPECT_EQ(read.Error, "A name or a note holds characters that code page 1252 cannot hold");
+    EXPECT_EQ(FaultOf(read), "A name or a note holds characters that code page 1252 cannot hold");
     EXPECT_TRUE(read.Entries.empty());
     // An infinite or undefined date is no date at all.
     const std::string infinite = Bytes("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x7F", 10);
-    EXPECT_EQ(ReadEntryStream(
-                  StreamOf("\x01" + ShortString("BirthDate") + "\x05" + infinite + Bytes("\x00", 1)), 1252)
-                  .Error,
+    EXPECT_EQ(FaultOf(ReadEntryStream(
+                  StreamOf("\x01" + ShortString("BirthDate") + "\x05" + infinite + Bytes("\x00", 1)), 1252)),
               "Invalid stream format");
 }

@@ -25,7 +25,7 @@ std::string Decompressed(const std::string& compressed)
 {
     MemoryStream in(compressed);
     MemoryStream out;
-    LzhCompressor::Decompress(in, out);
+    EXPECT_TRUE(LzhCompressor::Decompress(in, out).Ok());
     return out.Bytes();
 }
 
@@ -169,14 +169,18 @@ TEST(LZHCompress, DecompressRefusesImpossibleHeaders)
     for (const std::string& shortSource : {std::string(), std::string("\x01\x00\x00", 3)}) {
         MemoryStream in(shortSource);
         MemoryStream out;
-        EXPECT_THROW(LzhCompressor::Decompress(in, out), LzhError);
+        const result::Status decoded = LzhCompressor::Decompress(in, out);
+        EXPECT_EQ(decoded.Code(), result::Reason::Damaged);
+        EXPECT_EQ(decoded.Message(), "LZH : Compressed data is shorter than its length header");
     }
     // Eight coded bytes cannot hold more than 8 * 8 * 60 bytes.
     const std::string body(8, '\0');
     EXPECT_GE(Decompressed(LittleEndian(3840) + body).size(), 3840u);
     MemoryStream in(LittleEndian(3841) + body);
     MemoryStream out;
-    EXPECT_THROW(LzhCompressor::Decompress(in, out), LzhError);
+    const result::Status decoded = LzhCompressor::Decompress(in, out);
+    EXPECT_EQ(decoded.Code(), result::Reason::Damaged);
+    EXPECT_EQ(decoded.Message(), "LZH : Length header exceeds what the compressed data can hold");
     EXPECT_EQ(out.Size(), 0u);
 }
 

@@ -32,7 +32,20 @@ std::string WithChecksum(const std::string& payload)
     return "DRY1" + std::string(digits) + payload;
 }
 
-const LineList Untouched{"left as it was"};
+std::string Describe(const result::Failure& failure)
+{
+    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
+    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
+}
+
+// How loading the file went: "done", or the failure's reason and message.
+std::string LoadOutcome(const fs::path& file, const std::string& password)
+{
+    const auto lines = LoadDiary(file, password);
+    return lines ? "done" : Describe(lines.Error());
+}
+
+const std::string Damaged = "Damaged: not a diary file, or damaged";
 
 } // namespace
 
@@ -42,49 +55,43 @@ TEST(DiaryFile, ReadsAndWritesTheReferenceDiaryExactly)
     const LineList expected = SampleLines();
     ASSERT_EQ(expected.size(), 20u);
 
-    LineList lines;
-    ASSERT_EQ(LoadDiary(VectorPath("diary/sample.dry"), lines, SamplePassword), drDone);
-    EXPECT_EQ(lines, expected);
+    const auto lines = LoadDiary(VectorPath("diary/sample.dry"), SamplePassword);
+    ASSERT_TRUE(lines.Ok());
+    EXPECT_EQ(*lines, expected);
 
-    ASSERT_EQ(SaveDiary(dir / "copy.dry", expected, SamplePassword), drDone);
+    ASSERT_TRUE(SaveDiary(dir / "copy.dry", expected, SamplePassword).Ok());
     EXPECT_TRUE(ReadBytes(dir / "copy.dry") == ReadBytes(VectorPath("diary/sample.dry")));
 }
 
 TEST(DiaryFile, EmptyDiaryHoldsOnlyThePasswordAndItsSeparator)
 {
     TempDir dir;
-    LineList lines = Untouched;
-    ASSERT_EQ(LoadDiary(VectorPath("diary/empty-no-password.dry"), lines, ""), drDone);
-    EXPECT_TRUE(lines.empty());
-    ASSERT_EQ(SaveDiary(dir / "empty.dry", {}, ""), drDone);
+    const auto lines = LoadDiary(VectorPath("diary/empty-no-password.dry"), "");
+    ASSERT_TRUE(lines.Ok());
+    EXPECT_TRUE(lines->empty());
+    ASSERT_TRUE(SaveDiary(dir / "empty.dry", {}, "").Ok());
     EXPECT_EQ(ReadBytes(dir / "empty.dry"), ReadBytes(VectorPath("diary/empty-no-password.dry")));
 
-    ASSERT_EQ(SaveDiary(dir / "secret.dry", {}, "secret"), drDone);
-    std::string password = "unset";
-    std::string records = "unset";
-    ASSERT_EQ(ParseDiaryImage(ReadBytes(dir / "secret.dry"), password, records), drDone);
-    EXPECT_EQ(password, "secret");
-    EXPECT_EQ(records, "");
+    ASSERT_TRUE(SaveDiary(dir / "secret.dry", {}, "secret").Ok());
+    const auto content = ParseDiaryImage(ReadBytes(dir / "secret.dry"));
+    ASSERT_TRUE(content.Ok());
+    EXPECT_EQ(content->Password, "secret");
+    EXPECT_EQ(content->Records, "");
 }
 
 TEST(DiaryFile, PasswordMustMatchExactly)
 {
-    LineList lines = Untouched;
-    EXPECT_EQ(LoadDiary(VectorPath("diary/sample.dry"), lines, "daybrook 2024!"), drWrongPassword);
-    EXPECT_EQ(LoadDiary(VectorPath("diary/sample.dry"), lines, "Daybrook 2024"), drWrongPassword);
-    EXPECT_EQ(LoadDiary(VectorPath("diary/sample.dry"), lines, ""), drWrongPassword);
-    EXPECT_EQ(lines, Untouched);
+    for (const std::string wrong : {"daybrook 2024!", "Daybrook 2024", "Daybrook 2024! ", ""})
+        EXPECT_EQ(LoadOutcome(VectorPath("diary/sample.dry"), wrong), "WrongPassword: wrong password") << wrong;
 }
 
 TEST(DiaryFile, MissingAndUnreadableFiles)
 {
     TempDir dir;
-    LineList lines = Untouched;
-    EXPECT_EQ(LoadDiary(dir / "nothing.dry", lines, ""), drNoFile);
-    EXPECT_EQ(LoadDiary(dir / "no-folder" / "nothing.dry", lines, ""), drNoFile);
+    EXPECT_EQ(LoadOutcome(dir / "nothing.dry", ""), "Missing: no such file");
+    EXPECT_EQ(LoadOutcome(dir / "no-folder" / "nothing.dry", ""), "Missing: no such file");
     fs::create_directory(dir / "folder.dry");
-    EXPECT_EQ(LoadDiary(dir / "folder.dry", lines, ""), drUnreadable);
-    EXPECT_EQ(lines, Untouched);
+    EXPECT_EQ(LoadOutcome(dir / "folder.dry", ""), "Missing: cannot be read");
 }
 
 TEST(DiaryFile, EveryDamageIsReportedAndLeavesTheLinesAlone)
@@ -92,82 +99,72 @@ TEST(DiaryFile, EveryDamageIsReportedAndLeavesTheLinesAlone)
     TempDir dir;
     const std::string good = ReadBytes(VectorPath("diary/sample.dry"));
     const fs::path file = dir / "damaged.dry";
-    LineList lines = Untouched;
     const auto load = [&](const std::string& image) {
         WriteBytes(file, image);
-        return LoadDiary(file, lines, SamplePassword);
+        return LoadOutcome(file, SamplePassword);
     };
 
-    for (size_t offset = 12; offset < good.size(); offset += 97) {
+    for (size_t offset = 0; offset < good.size(); offset += offset < 16 ? 1 : 97) {
         std::string image = good;
         image[offset] = static_cast<char>(image[offset] ^ 0x10);
-        EXPECT_EQ(load(image), drDamaged) << "byte " << offset;
-    }
-    for (const std::string signature : {"DRY2", "dry1", "DRY "}) {
-        std::string image = good;
-        image.replace(0, 4, signature);
-        EXPECT_EQ(load(image), drDamaged) << signature;
+        EXPECT_EQ(load(image), Damaged) << "byte " << offset;
     }
     std::string notHex = good;
     notHex[7] = 'G';
-    EXPECT_EQ(load(notHex), drDamaged);
+    EXPECT_EQ(load(notHex), Damaged);
     for (size_t length = 0; length < 40; ++length)
-        EXPECT_EQ(load(good.substr(0, length)), drDamaged) << "truncated to " << length;
-    EXPECT_EQ(load(good.substr(0, good.size() - 1)), drDamaged);
-    EXPECT_EQ(load(good + "x"), drDamaged);
-    EXPECT_EQ(lines, Untouched);
+        EXPECT_EQ(load(good.substr(0, length)), Damaged) << "truncated to " << length;
+    EXPECT_EQ(load(good.substr(0, good.size() - 1)), Damaged) << "the last byte dropped";
+    EXPECT_EQ(load(good + "x"), Damaged);
+    EXPECT_EQ(load(ReadBytes(VectorPath("sealed/sample.dry"))), Damaged) << "a sealed file is not a plain one";
 
     std::string lowerCase = good;
     for (size_t i = 4; i < 12; ++i)
         lowerCase[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(lowerCase[i])));
-    EXPECT_EQ(load(lowerCase), drDone);
+    EXPECT_EQ(load(lowerCase), "done");
 }
 
 TEST(DiaryFile, HostileLengthHeadersAreDamageNotAllocations)
 {
     TempDir dir;
     const fs::path file = dir / "hostile.dry";
-    LineList lines = Untouched;
     // Twenty bytes with a sound checksum claiming two gigabytes.
     const std::string image = WithChecksum(std::string("\xFF\xFF\xFF\x7F\xF6\xFB\xBD\xE0", 8));
     ASSERT_EQ(image.size(), 20u);
     WriteBytes(file, image);
-    EXPECT_EQ(LoadDiary(file, lines, ""), drDamaged);
+    EXPECT_EQ(LoadOutcome(file, ""), Damaged);
     WriteBytes(file, WithChecksum("\x01\x00"));
-    EXPECT_EQ(LoadDiary(file, lines, ""), drDamaged);
-    EXPECT_EQ(lines, Untouched);
+    EXPECT_EQ(LoadOutcome(file, ""), Damaged);
 }
 
-TEST(DiaryFile, RecordsSplitAtEveryKindOfLineBreak)
+TEST(DiaryFile, EmptyLinesAmongTheRecordsComeBackInTheirPlaces)
 {
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (LineList{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (LineList{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("\n\r"), (LineList{"", ""}));
-    EXPECT_TRUE(SplitLines("").empty());
-    EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
-
     TempDir dir;
     const LineList lines{"20240101" "0title@@{\\rtf1 body}@@", "", "last"};
-    ASSERT_EQ(SaveDiary(dir / "d.dry", lines, "pw"), drDone);
-    LineList loaded;
-    ASSERT_EQ(LoadDiary(dir / "d.dry", loaded, "pw"), drDone);
-    EXPECT_EQ(loaded, lines);
+    ASSERT_TRUE(SaveDiary(dir / "d.dry", lines, "pw").Ok());
+    const auto loaded = LoadDiary(dir / "d.dry", "pw");
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(*loaded, lines);
 }
 
 TEST(DiaryFile, AFailedSaveKeepsThePreviousFile)
 {
     TempDir dir;
     const fs::path file = dir / "kept.dry";
-    ASSERT_EQ(SaveDiary(file, {"first"}, "pw"), drDone);
+    ASSERT_TRUE(SaveDiary(file, {"first"}, "pw").Ok());
     const std::string before = ReadBytes(file);
+    const auto save = [](const fs::path& target) {
+        const result::Status saved = SaveDiary(target, {"second"}, "pw");
+        return saved ? "done" : Describe(saved.Error());
+    };
 
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(SaveDiary(file, {"second"}, "pw"), drWriteFailed);
+    EXPECT_EQ(save(file), "WriteFailed: could not be written");
     EXPECT_EQ(ReadBytes(file), before);
 
-    EXPECT_EQ(SaveDiary(dir / "missing-folder" / "new.dry", {"x"}, "pw"), drWriteFailed);
+    EXPECT_EQ(save(dir / "missing-folder" / "new.dry"), "WriteFailed: could not be written");
     fs::create_directory(dir / "taken.dry");
-    EXPECT_EQ(SaveDiary(dir / "taken.dry", {"x"}, "pw"), drWriteFailed);
+    EXPECT_EQ(save(dir / "taken.dry"), "WriteFailed: could not be written");
 
     // Nothing but the diary and the folder made above remains: no temporary files.
     size_t entries = 0;
@@ -180,13 +177,11 @@ TEST(DiaryFile, SavingReplacesTheFileAndKeepsItsPermissions)
 {
     TempDir dir;
     const fs::path file = dir / "diary.dry";
-    ASSERT_EQ(SaveDiary(file, {"old"}, "pw"), drDone);
+    ASSERT_TRUE(SaveDiary(file, {"old"}, "pw").Ok());
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(SaveDiary(file, {"new"}, "pw"), drDone);
+    ASSERT_TRUE(SaveDiary(file, {"new"}, "pw").Ok());
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    LineList lines;
-    ASSERT_EQ(LoadDiary(file, lines, "pw"), drDone);
-    EXPECT_EQ(lines, LineList{"new"});
+    EXPECT_EQ(*LoadDiary(file, "pw"), LineList{"new"});
 }

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <stdexcept>
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
@@ -21,7 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string SamplePassword = "Daybrook 2024!";
-const LineList Untouched{"left as it was"};
 
 LineList SampleLines()
 {
@@ -54,11 +54,27 @@ std::string WithChecksum(std::string image)
     return image;
 }
 
-DiaryResult Parse(const std::string& image, const std::string& password, std::string& records)
+std::string Describe(const result::Failure& failure)
 {
-    std::shared_ptr<const SealKey> key;
-    return ParseSealedImage(image, password, records, key);
+    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
+    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
 }
+
+// How opening the image went: "done", or the failure's reason and message.
+std::string Parse(const std::string& image, const std::string& password)
+{
+    const auto opened = ParseSealedImage(image, password);
+    return opened ? "done" : Describe(opened.Error());
+}
+
+std::string LoadOutcome(const fs::path& file, const std::string& password)
+{
+    const auto opened = LoadDiaryFile(file, password);
+    return opened ? "done" : Describe(opened.Error());
+}
+
+const std::string Damaged = "Damaged: not a diary file, or damaged";
+const std::string WrongPasswordText = "WrongPassword: wrong password";
 
 class SealedFileTest : public ::testing::Test {
 protected:
@@ -70,22 +86,23 @@ protected:
 
 TEST_F(SealedFileTest, SealingAndUnsealingGiveBackTheLinesAndTheSamePlainFile)
 {
-    LineList lines;
-    DiaryLock found;
-    ASSERT_EQ(LoadDiaryFile(VectorPath("diary/sample.dry"), lines, SamplePassword, found), drDone);
-    EXPECT_EQ(found.Format, dfPlain);
-    EXPECT_EQ(lines, SampleLines());
+    const auto plain = LoadDiaryFile(VectorPath("diary/sample.dry"), SamplePassword);
+    ASSERT_TRUE(plain.Ok());
+    EXPECT_EQ(plain->Lock.Format, DiaryFormat::Plain);
+    EXPECT_EQ(plain->Lock.Password, SamplePassword);
+    EXPECT_EQ(plain->Lines, SampleLines());
 
-    ASSERT_EQ(SaveDiaryFile(dir / "sealed.dry", lines, lock), drDone);
+    ASSERT_TRUE(SaveDiaryFile(dir / "sealed.dry", plain->Lines, lock).Ok());
     const std::string sealed = ReadBytes(dir / "sealed.dry");
     EXPECT_EQ(sealed.substr(0, 4), "DRYS");
     EXPECT_LE(sealed.size(), ReadBytes(VectorPath("diary/sample.dry")).size() + 100)
         << "sealing costs few bytes";
 
-    LineList unsealed;
-    ASSERT_EQ(LoadDiaryFile(dir / "sealed.dry", unsealed, SamplePassword, found), drDone);
-    EXPECT_EQ(unsealed, SampleLines());
-    ASSERT_EQ(found.Format, dfSealed);
+    const auto unsealed = LoadDiaryFile(dir / "sealed.dry", SamplePassword);
+    ASSERT_TRUE(unsealed.Ok());
+    EXPECT_EQ(unsealed->Lines, SampleLines());
+    const DiaryLock& found = unsealed->Lock;
+    ASSERT_EQ(found.Format, DiaryFormat::Sealed);
     ASSERT_NE(found.Key, nullptr);
     EXPECT_EQ(found.Key->Params(), CheapestKdf);
     EXPECT_EQ(found.Key->Salt(), lock.Key->Salt())
@@ -93,7 +110,7 @@ TEST_F(SealedFileTest, SealingAndUnsealingGiveBackTheLinesAndTheSamePlainFile)
     EXPECT_TRUE(found.Key->DerivedFrom(SamplePassword));
     EXPECT_FALSE(found.Key->DerivedFrom("daybrook 2024!"));
 
-    ASSERT_EQ(SaveDiaryFile(dir / "plain.dry", unsealed, PlainLock(SamplePassword)), drDone);
+    ASSERT_TRUE(SaveDiaryFile(dir / "plain.dry", unsealed->Lines, PlainLock(SamplePassword)).Ok());
     EXPECT_TRUE(ReadBytes(dir / "plain.dry") == ReadBytes(VectorPath("diary/sample.dry")));
 }
 
@@ -103,13 +120,12 @@ TEST_F(SealedFileTest, EachSaveTakesAFreshNonceAndTheKeyReadBackWritesAgain)
     const std::string second = MakeSealedImage(SampleLines(), *lock.Key);
     EXPECT_NE(first.substr(30, 24), second.substr(30, 24));
     for (const std::string& image : {first, second}) {
-        std::string records;
-        std::shared_ptr<const SealKey> key;
-        ASSERT_EQ(ParseSealedImage(image, SamplePassword, records, key), drDone);
-        EXPECT_EQ(SplitLines(records), SampleLines());
-        std::string again;
-        EXPECT_EQ(Parse(MakeSealedImage({"202401010x@@"}, *key), SamplePassword, again), drDone);
-        EXPECT_EQ(again, "202401010x@@\r\n");
+        const auto opened = ParseSealedImage(image, SamplePassword);
+        ASSERT_TRUE(opened.Ok());
+        EXPECT_EQ(SplitLines(opened->Records), SampleLines());
+        const auto again = ParseSealedImage(MakeSealedImage({"202401010x@@"}, *opened->Key), SamplePassword);
+        ASSERT_TRUE(again.Ok());
+        EXPECT_EQ(again->Records, "202401010x@@\r\n");
     }
 }
 
@@ -117,47 +133,41 @@ TEST_F(SealedFileTest, EmptyDiariesAndEmptyPasswordsSealToo)
 {
     for (const std::string password : {"", " ", "\xE9t\xE9"}) {
         const std::string image = MakeSealedImage({}, *CheapLock(password).Key);
-        std::string records = "x";
-        EXPECT_EQ(Parse(image, password, records), drDone) << password;
-        EXPECT_EQ(records, "");
-        EXPECT_EQ(Parse(image, password + "x", records), drWrongPassword) << password;
+        const auto opened = ParseSealedImage(image, password);
+        ASSERT_TRUE(opened.Ok()) << password;
+        EXPECT_EQ(opened->Records, "");
+        EXPECT_EQ(Parse(image, password + "x"), WrongPasswordText) << password;
     }
 }
 
 TEST_F(SealedFileTest, AWrongPasswordIsToldApartFromDamage)
 {
-    ASSERT_EQ(SaveDiaryFile(dir / "d.dry", SampleLines(), lock), drDone);
-    LineList lines = Untouched;
-    DiaryLock found;
+    ASSERT_TRUE(SaveDiaryFile(dir / "d.dry", SampleLines(), lock).Ok());
     for (const std::string wrong : {"daybrook 2024!", "Daybrook 2024", "", "Daybrook 2024! "})
-        EXPECT_EQ(LoadDiaryFile(dir / "d.dry", lines, wrong, found), drWrongPassword) << wrong;
-    EXPECT_EQ(LoadDiaryFile(dir / "missing.dry", lines, SamplePassword, found), drNoFile);
+        EXPECT_EQ(LoadOutcome(dir / "d.dry", wrong), WrongPasswordText) << wrong;
+    EXPECT_EQ(LoadOutcome(VectorPath("diary/sample.dry"), "daybrook 2024!"), WrongPasswordText) << "plain files alike";
+    EXPECT_EQ(LoadOutcome(dir / "missing.dry", SamplePassword), "Missing: no such file");
     fs::create_directory(dir / "folder.dry");
-    EXPECT_EQ(LoadDiaryFile(dir / "folder.dry", lines, SamplePassword, found), drUnreadable);
-    EXPECT_EQ(lines, Untouched);
+    EXPECT_EQ(LoadOutcome(dir / "folder.dry", SamplePassword), "Missing: cannot be read");
 }
 
 TEST_F(SealedFileTest, EveryFlippedByteAndEveryTruncationIsDamage)
 {
     const std::string good = MakeSealedImage({"202401150Winter@@{\\rtf1 cold}"}, *lock.Key);
-    std::string records = "untouched";
     for (size_t offset = 0; offset < good.size(); ++offset)
         for (const int mask : {0x01, 0x80, 0xFF}) {
             std::string image = good;
             image[offset] = static_cast<char>(image[offset] ^ mask);
-            ASSERT_EQ(Parse(image, SamplePassword, records), drDamaged)
-                << "byte " << offset << " mask " << mask;
+            ASSERT_EQ(Parse(image, SamplePassword), Damaged) << "byte " << offset << " mask " << mask;
         }
     for (size_t length = 0; length < good.size(); ++length)
-        ASSERT_EQ(Parse(good.substr(0, length), SamplePassword, records), drDamaged) << "cut to " << length;
-    EXPECT_EQ(Parse(good + '\0', SamplePassword, records), drDamaged);
-    EXPECT_EQ(records, "untouched");
+        ASSERT_EQ(Parse(good.substr(0, length), SamplePassword), Damaged) << "cut to " << length;
+    EXPECT_EQ(Parse(good + '\0', SamplePassword), Damaged);
 }
 
 TEST_F(SealedFileTest, HostileHeadersAreRefusedBeforeAnyKeyIsDerived)
 {
     const std::string good = MakeSealedImage(SampleLines(), *lock.Key);
-    std::string records;
     const auto withField = [&](size_t at, uint32_t value) {
         std::string image = good;
         PutLE32(image, at, value);
@@ -165,31 +175,29 @@ TEST_F(SealedFileTest, HostileHeadersAreRefusedBeforeAnyKeyIsDerived)
     };
     // Were any of these derived, the authentication would fail and tell a wrong password (3).
     for (const uint32_t passes : {0u, KdfCeiling.Passes + 1, 0xFFFFFFFFu})
-        EXPECT_EQ(Parse(withField(6, passes), SamplePassword, records), drDamaged) << passes << " passes";
+        EXPECT_EQ(Parse(withField(6, passes), SamplePassword), Damaged) << passes << " passes";
     for (const uint32_t memory : {0u, CheapestKdf.MemoryKiB - 1, KdfCeiling.MemoryKiB + 1, 0xFFFFFFFFu})
-        EXPECT_EQ(Parse(withField(10, memory), SamplePassword, records), drDamaged) << memory << " KiB";
+        EXPECT_EQ(Parse(withField(10, memory), SamplePassword), Damaged) << memory << " KiB";
 
     for (const uint8_t version : {0, 2, 255}) {
         std::string image = good;
         image[4] = static_cast<char>(version);
-        EXPECT_EQ(Parse(WithChecksum(image), SamplePassword, records), drDamaged)
-            << "version " << int{version};
+        EXPECT_EQ(Parse(WithChecksum(image), SamplePassword), Damaged) << "version " << int{version};
     }
     std::string argon2i = good;
     argon2i[5] = 1;
-    EXPECT_EQ(Parse(WithChecksum(argon2i), SamplePassword, records), drDamaged);
+    EXPECT_EQ(Parse(WithChecksum(argon2i), SamplePassword), Damaged);
 
-    EXPECT_EQ(Parse(WithChecksum(good.substr(0, 4) + std::string(70, '\0')), SamplePassword, records),
-              drDamaged);
-    EXPECT_EQ(Parse(ReadBytes(VectorPath("diary/sample.dry")), SamplePassword, records), drDamaged);
+    EXPECT_EQ(Parse(WithChecksum(good.substr(0, 4) + std::string(70, '\0')), SamplePassword), Damaged);
+    EXPECT_EQ(Parse(ReadBytes(VectorPath("diary/sample.dry")), SamplePassword), Damaged);
 
     // A forger who rewrites the checksum is told apart from nothing; the contents stay shut.
     std::string forged = good;
     forged[60] = static_cast<char>(forged[60] ^ 1);
-    EXPECT_EQ(Parse(WithChecksum(forged), SamplePassword, records), drWrongPassword);
-    KdfParams params;
-    EXPECT_EQ(CheckSealedImage(withField(6, 2), params), drDone);
-    EXPECT_EQ(params, (KdfParams{2, CheapestKdf.MemoryKiB}));
+    EXPECT_EQ(Parse(WithChecksum(forged), SamplePassword), WrongPasswordText);
+    const auto params = CheckSealedImage(withField(6, 2));
+    ASSERT_TRUE(params.Ok());
+    EXPECT_EQ(*params, (KdfParams{2, CheapestKdf.MemoryKiB}));
 }
 
 TEST_F(SealedFileTest, ASealedFileShowsNeitherThePasswordNorAnyRecordEvenToTheOldCodec)
@@ -209,11 +217,8 @@ TEST_F(SealedFileTest, ASealedFileShowsNeitherThePasswordNorAnyRecordEvenToTheOl
     for (size_t offset = 0; offset + 4 < image.size(); ++offset) {
         MemoryStream source(image.substr(offset));
         MemoryStream decoded;
-        try {
-            LzhCompressor::Decompress(source, decoded);
-        } catch (const std::exception&) {
-        }
-        ASSERT_EQ(shows(decoded.Bytes()), "") << "decoded from offset " << offset;
+        if (LzhCompressor::Decompress(source, decoded))
+            ASSERT_EQ(shows(decoded.Bytes()), "") << "decoded from offset " << offset;
     }
 }
 
@@ -239,34 +244,39 @@ TEST_F(SealedFileTest, TheReferenceFileOpensAsTheLayoutDescribesIt)
               0);
     MemoryStream compressed(payload);
     MemoryStream plain;
-    LzhCompressor::Decompress(compressed, plain);
+    ASSERT_TRUE(LzhCompressor::Decompress(compressed, plain).Ok());
     EXPECT_EQ(plain.Bytes(), '\0' + ReadBytes(VectorPath("diary/sample.lines")));
 
-    LineList lines;
-    DiaryLock found;
-    ASSERT_EQ(LoadDiaryFile(VectorPath("sealed/sample.dry"), lines, SamplePassword, found), drDone);
-    EXPECT_EQ(lines, SampleLines());
+    const auto opened = LoadDiaryFile(VectorPath("sealed/sample.dry"), SamplePassword);
+    ASSERT_TRUE(opened.Ok());
+    EXPECT_EQ(opened->Lines, SampleLines());
 }
 
 TEST_F(SealedFileTest, TheProductionDerivationOpensWhatItSealed)
 {
     const DiaryLock production = SealedLock("pw");
     EXPECT_EQ(production.Key->Params(), ProductionKdf);
-    ASSERT_EQ(SaveDiaryFile(dir / "p.dry", SampleLines(), production), drDone);
-    LineList lines;
-    DiaryLock found;
-    ASSERT_EQ(LoadDiaryFile(dir / "p.dry", lines, "pw", found), drDone);
-    EXPECT_EQ(lines, SampleLines());
-    EXPECT_EQ(found.Key->Params(), ProductionKdf);
+    ASSERT_TRUE(SaveDiaryFile(dir / "p.dry", SampleLines(), production).Ok());
+    const auto opened = LoadDiaryFile(dir / "p.dry", "pw");
+    ASSERT_TRUE(opened.Ok());
+    EXPECT_EQ(opened->Lines, SampleLines());
+    EXPECT_EQ(opened->Lock.Key->Params(), ProductionKdf);
 }
 
 TEST_F(SealedFileTest, AFailedSaveKeepsThePreviousFile)
 {
-    ASSERT_EQ(SaveDiaryFile(dir / "d.dry", {"first"}, lock), drDone);
+    ASSERT_TRUE(SaveDiaryFile(dir / "d.dry", {"first"}, lock).Ok());
     const std::string before = ReadBytes(dir / "d.dry");
     fs::permissions(dir / "d.dry", fs::perms::owner_read);
-    EXPECT_EQ(SaveDiaryFile(dir / "d.dry", {"second"}, lock), drWriteFailed);
+    const auto save = [&](const fs::path& file) {
+        const result::Status saved = SaveDiaryFile(file, {"second"}, lock);
+        return saved ? "done" : Describe(saved.Error());
+    };
+    EXPECT_EQ(save(dir / "d.dry"), "WriteFailed: could not be written");
     EXPECT_EQ(ReadBytes(dir / "d.dry"), before);
-    EXPECT_EQ(SaveDiaryFile(dir / "none" / "d.dry", {"x"}, lock), drWriteFailed);
-    EXPECT_EQ(SaveDiaryFile(dir / "k.dry", {"x"}, DiaryLock{dfSealed, {}, nullptr}), drWriteFailed);
+    EXPECT_EQ(save(dir / "none" / "d.dry"), "WriteFailed: could not be written");
+    EXPECT_THROW((void)SaveDiaryFile(dir / "k.dry", {"x"}, DiaryLock{DiaryFormat::Sealed, {}, nullptr}),
+                 std::logic_error)
+        << "a sealed lock without its key is the caller's error";
+    EXPECT_FALSE(fs::exists(dir / "k.dry"));
 }

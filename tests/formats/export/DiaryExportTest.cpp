@@ -241,7 +241,7 @@ TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
     std::mt19937 random(7);
     LineList records;
     for (int i = 0; i < 200; ++i) {
-        std::string body = ParseDayRecord(samples[static_cast<size_t>(i) % samples.size()]).Body;
+        std::string body = ParseDayRecord(samples[static_cast<size_t>(i) % samples.size()]).Body();
         body.resize(std::uniform_int_distribution<size_t>(6, body.size())(random));
         for (int change = 0; change < i % 4; ++change)
             body[std::uniform_int_distribution<size_t>(0, body.size() - 1)(random)] =

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -13,15 +14,6 @@ std::string Bytes(PackedItem& item)
     return item.DataStream().Bytes();
 }
 
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const PackedResourcesError& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
-}
 
 // Relative luminance of an sRGB pixel, 0..1.
 double Luminance(const uint8_t* p)
@@ -104,19 +96,26 @@ TEST(ResStore, LooksUpNamesWithoutRegardToLetterCase)
     EXPECT_EQ(store.IndexOf("SKIN00U.JPG"), 0);
     EXPECT_EQ(&store.ItemByName("Skin08D.jpg"), &store.Items()[17]);
     EXPECT_EQ(store.IndexOf("skin09u.jpg"), -1);
-    EXPECT_EQ(MessageOf([&] { store.ItemByName("skin09u.jpg"); }), "La ressource \"skin09u.jpg\" n'existe pas !");
+    try {
+        store.ItemByName("skin09u.jpg");
+        ADD_FAILURE() << "a name the store lacks is the caller's error";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "La ressource \"skin09u.jpg\" n'existe pas !");
+    }
 }
 
 TEST(ResStore, RefusesADuplicateNameButAllowsItsOwn)
 {
     PackedResources store;
     PackedItem& first = store.Items().Add();
-    first.SetName("one");
+    ASSERT_TRUE(first.SetName("one").Ok());
     PackedItem& second = store.Items().Add();
-    second.SetName("two");
-    EXPECT_EQ(MessageOf([&] { second.SetName("ONE"); }), "Le nom \"ONE\" est d\xE9j\xE0 utilis\xE9 !");
+    ASSERT_TRUE(second.SetName("two").Ok());
+    const result::Status taken = second.SetName("ONE");
+    EXPECT_EQ(taken.Code(), result::Reason::Refused);
+    EXPECT_EQ(taken.Message(), "Le nom \"ONE\" est d\xE9j\xE0 utilis\xE9 !");
     EXPECT_EQ(second.Name(), "two");
-    second.SetName("TWO");
+    EXPECT_TRUE(second.SetName("TWO").Ok());
     EXPECT_EQ(second.Name(), "TWO");
 }
 
@@ -124,7 +123,7 @@ TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
 {
     PackedResources store;
     PackedItem& item = store.Items().Add();
-    item.SetName("name");
+    ASSERT_TRUE(item.SetName("name").Ok());
     EXPECT_EQ(item.DisplayName(), "TPackedItem");
     MemoryStream empty;
     item.WriteData(empty);
@@ -135,7 +134,7 @@ TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
     uint8_t byte;
     item.DataStream().Read(&byte, 1);
     EXPECT_EQ(item.DataStream().Position(), 0u);
-    EXPECT_EQ(item.StoreMode(), smStore);
+    EXPECT_EQ(item.StoreMode(), ItemStoreMode::Store);
 
     MemoryStream persisted;
     item.WriteData(persisted);
@@ -153,7 +152,7 @@ TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
 TEST(ResStore, SetItemsCopiesTheCollection)
 {
     PackedResources source;
-    source.Items().Add().SetName("a");
+    ASSERT_TRUE(source.Items().Add().SetName("a").Ok());
     source.Items()[0].SetData("1");
     PackedResources store;
     store.SetItems(source.Items());

@@ -40,14 +40,12 @@ protected:
         return suggestions;
     }
 
+    void Load() { ASSERT_TRUE(dictionaries.LoadDictionaries().Ok()); }
+
     std::string LoadFailure()
     {
-        try {
-            dictionaries.LoadDictionaries();
-        } catch (const DictionaryError& error) {
-            return error.what();
-        }
-        return "(loaded)";
+        const result::Status loaded = dictionaries.LoadDictionaries();
+        return loaded ? "(loaded)" : loaded.Message();
     }
 
     std::string MasterPath() const { return (folder / "English.dic").string(); }
@@ -61,7 +59,7 @@ protected:
 TEST_F(SpellDictionariesTest, WordsAreKnownWhateverTheirLetterCase)
 {
     Master("hello\r\nWorld\r\n\xE9t\xE9\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     for (const char* word : {"hello", "Hello", "HELLO", "world", "WORLD", "\xC9T\xC9"})
         EXPECT_TRUE(Known(word)) << word;
     EXPECT_FALSE(Known("hellos"));
@@ -71,7 +69,7 @@ TEST_F(SpellDictionariesTest, WordsAreKnownWhateverTheirLetterCase)
 TEST_F(SpellDictionariesTest, KnownWordLeavesTheSuggestionsAlone)
 {
     Master("hello\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     LineList suggestions{"kept"};
     EXPECT_TRUE(dictionaries.CheckWord("Hello", suggestions));
     EXPECT_EQ(suggestions, LineList{"kept"});
@@ -80,7 +78,7 @@ TEST_F(SpellDictionariesTest, KnownWordLeavesTheSuggestionsAlone)
 TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFilesLetterCase)
 {
     Master(MasterWords);
-    dictionaries.LoadDictionaries();
+    Load();
     ASSERT_EQ(dictionaries.MasterDictionary().Count(), 20u);
     // Before every entry: the first eleven.
     EXPECT_EQ(Suggestions("aa"), (LineList{"Ab", "ac", "ad", "ae", "af", "ag", "ah", "ai", "aj", "ak", "al"}));
@@ -95,19 +93,19 @@ TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFile
 TEST_F(SpellDictionariesTest, EmptyMasterKnowsNothingAndIsReadAgainAtTheNextOpening)
 {
     Master("");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Suggestions("anything").empty());
     Master("anything\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("Anything"));
 }
 
 TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
 {
     Master("first\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     Master("second\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("first"));
     EXPECT_FALSE(Known("second"));
 
@@ -127,7 +125,7 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
 {
     Master("word\r\n");
     Custom("mine\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
 
     fs::remove(folder / "Custom.dic");
     fs::create_directory(folder / "Custom.dic");
@@ -137,7 +135,7 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
     SpellDictionaries fresh(folder.Path(), platform::CollationKey);
     fs::remove(folder / "English.dic");
     fs::create_directory(folder / "English.dic");
-    EXPECT_THROW(fresh.LoadDictionaries(), DictionaryError);
+    EXPECT_EQ(fresh.LoadDictionaries().Code(), result::Reason::Missing);
     EXPECT_EQ(fresh.MasterDictionary().Count(), 0u);
 }
 
@@ -152,26 +150,26 @@ TEST_F(SpellDictionariesTest, CustomFileIsReadAgainAtEveryOpeningWhileItExists)
 {
     Master("word\r\n");
     Custom("Kettle\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("KETTLE"));
     Custom("teapot\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("teapot"));
     EXPECT_FALSE(Known("kettle"));
     // Gone: the words of the run stay.
     fs::remove(folder / "Custom.dic");
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("teapot"));
 }
 
 TEST_F(SpellDictionariesTest, AddedWordsAreStoredLowerCasedInAWholeSortedCustomFile)
 {
     Master("word\r\n");
-    dictionaries.LoadDictionaries(); // no Custom.dic: no error
-    dictionaries.AddToCustomDictionary("Kettle");
+    Load(); // no Custom.dic: no error
+    ASSERT_TRUE(dictionaries.AddToCustomDictionary("Kettle").Ok());
     EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "kettle\r\n");
-    dictionaries.AddToCustomDictionary("\xC4pfel");
-    dictionaries.AddToCustomDictionary("Bread");
+    ASSERT_TRUE(dictionaries.AddToCustomDictionary("\xC4pfel").Ok());
+    ASSERT_TRUE(dictionaries.AddToCustomDictionary("Bread").Ok());
     EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "bread\r\nkettle\r\n\xC4pfel\r\n");
     EXPECT_TRUE(Known("KETTLE"));
     EXPECT_TRUE(Known("\xE4pfel"));
@@ -180,8 +178,8 @@ TEST_F(SpellDictionariesTest, AddedWordsAreStoredLowerCasedInAWholeSortedCustomF
 TEST_F(SpellDictionariesTest, CustomWordsNeverBecomeSuggestions)
 {
     Master("alpha\r\nomega\r\n");
-    dictionaries.LoadDictionaries();
-    dictionaries.AddToCustomDictionary("beta");
+    Load();
+    ASSERT_TRUE(dictionaries.AddToCustomDictionary("beta").Ok());
     dictionaries.AddToIgnoreAll("gamma");
     EXPECT_EQ(Suggestions("delta"), (LineList{"alpha", "omega"}));
 }
@@ -190,10 +188,12 @@ TEST_F(SpellDictionariesTest, FailedCustomWriteKeepsTheOldFileAndTheWordForTheRu
 {
     Master("word\r\n");
     Custom("old\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     fs::permissions(folder / "Custom.dic",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_THROW(dictionaries.AddToCustomDictionary("new"), DictionaryError);
+    const result::Status added = dictionaries.AddToCustomDictionary("new");
+    EXPECT_EQ(added.Code(), result::Reason::WriteFailed);
+    EXPECT_EQ(added.Message(), "read-only: " + (folder / "Custom.dic").string());
     EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "old\r\n");
     EXPECT_TRUE(Known("NEW"));
 }
@@ -201,11 +201,11 @@ TEST_F(SpellDictionariesTest, FailedCustomWriteKeepsTheOldFileAndTheWordForTheRu
 TEST_F(SpellDictionariesTest, IgnoredWordsLastForTheRunInAnyCaseAndStayInMemory)
 {
     Master("word\r\n");
-    dictionaries.LoadDictionaries();
+    Load();
     dictionaries.AddToIgnoreAll("Teh");
     EXPECT_TRUE(Known("teh"));
     EXPECT_TRUE(Known("TEH"));
-    dictionaries.LoadDictionaries();
+    Load();
     EXPECT_TRUE(Known("Teh"));
     EXPECT_FALSE(fs::exists(folder / "Custom.dic"));
 }

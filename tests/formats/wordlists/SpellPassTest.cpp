@@ -20,7 +20,7 @@ protected:
     void Know(const std::string& words)
     {
         WriteBytes(folder / "English.dic", words);
-        dictionaries.LoadDictionaries();
+        ASSERT_TRUE(dictionaries.LoadDictionaries().Ok());
     }
 
     // Every unknown word the pass stops at, ignoring each one.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace birthdays;
 using calendar::EncodeDate;
 
@@ -47,6 +49,18 @@ TEST(BirthdayEntries, EntriesOfDayMatchMonthAndDayWhateverTheYear)
     // The date 0 is 30 December 1899, not "no date".
     EXPECT_TRUE(entries.EntriesOfDay(0).empty());
     EXPECT_TRUE(entries.EntriesOfDay(1e12).empty());
+    EXPECT_TRUE(entries.EntriesOfDay(std::numeric_limits<double>::quiet_NaN()).empty());
+
+    // The calendar's first and last days are dates like any other; beyond them there is none.
+    BirthdayBook edges;
+    AddPerson(edges, "First", 1, 1, 1);
+    AddPerson(edges, "Last", 9999, 12, 31);
+    edges.Add().SetBirthDate(EncodeDate(9999, 12, 31) + 1);
+    edges.Add().SetBirthDate(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(Names(edges.EntriesOfDay(EncodeDate(2024, 1, 1) + 0.75)), std::vector<std::string>{"First"});
+    EXPECT_EQ(Names(edges.EntriesOfDay(EncodeDate(2023, 12, 31))), std::vector<std::string>{"Last"});
+    EXPECT_EQ(edges[2].Month(), 0);
+    EXPECT_EQ(edges[3].Month(), 0);
 
     const BirthdayEntry& undated = entries[4];
     EXPECT_EQ(undated.Day(), 0);

@@ -25,7 +25,7 @@ class EntryStoreTest : public testing::Test {
 protected:
     platform::RegistryFile Store() const
     {
-        return {settings, [](const std::string&) {}};
+        return {settings_, [](const std::string&) {}};
     }
 
     // The registry value the store holds, or nothing.
@@ -44,17 +44,26 @@ protected:
         ASSERT_TRUE(registry.WriteValue("Data", data));
     }
 
-    void AddPerson(BirthdayEntryComponent& component, const std::string& name, int month, int day)
+    static void AddPerson(BirthdayEntryComponent& component, const std::string& name, int month, int day)
     {
         BirthdayEntry& entry = component.Entries().Add();
         entry.SetFullName(name);
         entry.SetBirthDate(calendar::EncodeDate(1980, month, day));
     }
 
-    TempDir dir;
-    std::filesystem::path settings = dir / "registry.reg";
-    std::string entries = ReadBytes(VectorPath("birthdays/entries.bbk"));
+    TempDir dir_;
+    std::filesystem::path settings_ = dir_ / "registry.reg";
+    std::string entries_ = ReadBytes(VectorPath("birthdays/entries.bbk"));
 };
+
+// The message of a failure of the kind, or what happened instead.
+template <class Value> std::string FailureOf(const result::Result<Value>& outcome, result::Reason code)
+{
+    if (outcome)
+        return "(succeeded)";
+    EXPECT_EQ(outcome.Code(), code) << outcome.Message();
+    return outcome.Message();
+}
 
 } // namespace
 
@@ -63,19 +72,20 @@ TEST_F(EntryStoreTest, BackupFilesHoldTheStoredFormatAndLoadingReplacesTheList)
     BirthdayEntryComponent component(Store(), 1252);
     int changes = 0;
     component.Entries().OnChange = [&](BirthdayBook&) { ++changes; };
-    WriteBytes(dir / "in.bbk", entries);
+    WriteBytes(dir_ / "in.bbk", entries_);
     AddPerson(component, "Old", 1, 1);
     changes = 0;
 
-    EXPECT_EQ(component.LoadFromFile(dir / "in.bbk"), 0);
+    ASSERT_TRUE(component.LoadFromFile(dir_ / "in.bbk"));
     EXPECT_EQ(component.Entries().Count(), 6);
+    EXPECT_EQ(component.LoadedCount(), 6);
     EXPECT_EQ(component.Entries()[0].FullName(), "Anna Berg");
     EXPECT_FALSE(component.Entries().Modified());
     EXPECT_EQ(changes, 1);
 
     component.Entries().SetModified(true);
-    component.SaveToFile(dir / "out.bbk");
-    EXPECT_EQ(ReadBytes(dir / "out.bbk"), entries);
+    ASSERT_TRUE(component.SaveToFile(dir_ / "out.bbk"));
+    EXPECT_EQ(ReadBytes(dir_ / "out.bbk"), entries_);
     EXPECT_FALSE(component.Entries().Modified());
 }
 
@@ -83,19 +93,33 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
 {
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Kept", 4, 4);
-    WriteBytes(dir / "cut.bbk", entries.substr(0, 300));
-    EXPECT_EQ(component.LoadFromFile(dir / "cut.bbk"), 1);
-    EXPECT_EQ(component.LoadError(), "Invalid stream format");
-    EXPECT_EQ(component.LoadFromFile(dir / "missing.bbk"), 1);
-    EXPECT_NE(component.LoadError().find("missing.bbk"), std::string::npos);
+    WriteBytes(dir_ / "cut.bbk", entries_.substr(0, 300));
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "cut.bbk"), result::Reason::Damaged),
+              "Invalid stream format");
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "missing.bbk"), result::Reason::Missing),
+              "Cannot open file \"" + (dir_ / "missing.bbk").string() + "\"");
+
+    // Backups are a few kilobytes: a file beyond 64 MiB is not read at all (up to it, what
+    // follows the list is ignored).
+    const auto huge = dir_ / "huge.bbk";
+    WriteBytes(huge, entries_);
+    std::filesystem::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
+    EXPECT_EQ(FailureOf(component.LoadFromFile(huge), result::Reason::Refused),
+              "The file \"" + huge.string() + "\" is far too large for a birthday backup");
+    std::filesystem::resize_file(huge, std::uintmax_t{64} << 20);
+    BirthdayEntryComponent other(Store(), 1252);
+    ASSERT_TRUE(other.LoadFromFile(huge));
+    EXPECT_EQ(other.Entries().Count(), 6);
+
     ASSERT_EQ(component.Entries().Count(), 1);
     EXPECT_EQ(component.Entries()[0].FullName(), "Kept");
     EXPECT_TRUE(component.Entries().Modified());
 
     // A stored empty list leaves the entries in memory in place.
-    WriteBytes(dir / "empty.bbk", ReadBytes(VectorPath("birthdays/empty.bbk")));
-    EXPECT_EQ(component.LoadFromFile(dir / "empty.bbk"), 0);
+    WriteBytes(dir_ / "empty.bbk", ReadBytes(VectorPath("birthdays/empty.bbk")));
+    ASSERT_TRUE(component.LoadFromFile(dir_ / "empty.bbk"));
     EXPECT_EQ(component.Entries().Count(), 1);
+    EXPECT_EQ(component.LoadedCount(), 0);
 }
 
 TEST_F(EntryStoreTest, ABackupThatCannotBeWrittenIsReportedAndTheListStaysModified)
@@ -103,44 +127,39 @@ TEST_F(EntryStoreTest, ABackupThatCannotBeWrittenIsReportedAndTheListStaysModifi
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Ann", 2, 2);
     // A folder stands where the file should go.
-    std::filesystem::create_directories(dir / "entries.bbk" / "inside");
-    try {
-        component.SaveToFile(dir / "entries.bbk");
-        FAIL() << "no error";
-    } catch (const BirthdayBookError& error) {
-        EXPECT_EQ(std::string(error.what())
-                      .rfind("Cannot create file \"" + (dir / "entries.bbk").string() + "\". ", 0),
-                  0u)
-            << error.what();
-    }
+    std::filesystem::create_directories(dir_ / "entries.bbk" / "inside");
+    const std::string message =
+        FailureOf(component.SaveToFile(dir_ / "entries.bbk"), result::Reason::WriteFailed);
+    EXPECT_EQ(message.rfind("Cannot create file \"" + (dir_ / "entries.bbk").string() + "\". ", 0), 0u)
+        << message;
     EXPECT_TRUE(component.Entries().Modified());
 }
 
 TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
 {
     BirthdayEntryComponent component(Store(), 1252);
-    ASSERT_EQ(component.LoadFromFile(VectorPath("birthdays/entries.bbk")), 0);
+    ASSERT_TRUE(component.LoadFromFile(VectorPath("birthdays/entries.bbk")));
     component.Entries().SetModified(true);
-    component.SaveToRegistry();
+    ASSERT_TRUE(component.SaveToRegistry());
     EXPECT_FALSE(component.Entries().Modified());
-    EXPECT_EQ(StoredValue(), (platform::RegData{platform::rtBinary, entries}));
-    EXPECT_NE(ReadBytes(settings).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
+    EXPECT_EQ(StoredValue(), (platform::RegData{platform::RegType::Binary, entries_}));
+    EXPECT_NE(ReadBytes(settings_).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
               std::string::npos);
 
     BirthdayEntryComponent second(Store(), 1252);
     int changes = 0;
     second.Entries().OnChange = [&](BirthdayBook&) { ++changes; };
-    second.LoadFromRegistry();
+    ASSERT_TRUE(second.LoadFromRegistry());
     EXPECT_EQ(second.Entries().Count(), 6);
     EXPECT_EQ(second.Entries()[4].Notes(), std::string(300, 'x'));
     EXPECT_FALSE(second.Entries().Modified());
     EXPECT_EQ(changes, 1);
 
     // Another value name; a missing value empties the list without marking it.
-    second.SaveToRegistry("Spare");
-    EXPECT_EQ(StoredValue("Spare")->Bytes, entries);
+    ASSERT_TRUE(second.SaveToRegistry("Spare"));
+    EXPECT_EQ(StoredValue("Spare")->Bytes, entries_);
     second.Entries().SetModified(true);
-    second.LoadFromRegistry("Nothing");
+    ASSERT_TRUE(second.LoadFromRegistry("Nothing"));
     EXPECT_EQ(second.Entries().Count(), 0);
     EXPECT_TRUE(second.Entries().Modified());
 }
@@ -152,51 +171,42 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
     BirthdayEntry& entry = component.Entries().Add();
     entry.SetNotes(std::string(65534 - 58 - 13, 'n'));
     ASSERT_EQ(component.Stream().size(), 65534u);
-    component.SaveToRegistry();
+    ASSERT_TRUE(component.SaveToRegistry());
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
+    BirthdayEntryComponent full(Store(), 1252);
+    ASSERT_TRUE(full.LoadFromRegistry()) << "a value of exactly the limit reads back";
+    EXPECT_EQ(full.Entries()[0].Notes().size(), 65534u - 58 - 13);
 
     entry.SetNotes(std::string(65535 - 58 - 13, 'n'));
-    try {
-        component.SaveToRegistry();
-        FAIL() << "no error";
-    } catch (const BirthdayBookError& error) {
-        EXPECT_EQ(error.what(), TooMany);
-    }
+    EXPECT_EQ(FailureOf(component.SaveToRegistry(), result::Reason::Refused), TooMany);
     EXPECT_TRUE(component.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
 
     // A stored value over the limit, or of another type, is refused and changes nothing.
-    Store({platform::rtBinary, std::string(65535, '\0')});
+    Store({platform::RegType::Binary, std::string(65535, '\0')});
     BirthdayEntryComponent reader(Store(), 1252);
     AddPerson(reader, "Kept", 3, 3);
-    for (const auto& data : {platform::RegData{platform::rtBinary, std::string(65535, '\0')},
-                             platform::RegData{platform::rtString, std::string("text\0", 5)}}) {
+    for (const auto& data : {platform::RegData{platform::RegType::Binary, std::string(65535, '\0')},
+                             platform::RegData{platform::RegType::String, std::string("text\0", 5)}}) {
         Store(data);
-        try {
-            reader.LoadFromRegistry();
-            FAIL() << "no error";
-        } catch (const BirthdayBookError& error) {
-            EXPECT_STREQ(error.what(), "Invalid data type for 'Data'");
-        }
+        EXPECT_EQ(FailureOf(reader.LoadFromRegistry(), result::Reason::Damaged),
+                  "Invalid data type for 'Data'");
+        EXPECT_EQ(FailureOf(ReadWorkingStore(Store()), result::Reason::Damaged),
+                  "Invalid data type for 'Data'");
         EXPECT_EQ(reader.Entries().Count(), 1);
     }
 }
 
 TEST_F(EntryStoreTest, DamagedStoredDataKeepsWhatCouldBeReadAndIsNotWrittenBack)
 {
-    const std::string damaged = entries.substr(0, 0xE0); // two entries whole, the third cut
-    Store({platform::rtBinary, damaged});
+    const std::string damaged = entries_.substr(0, 0xE0); // two entries whole, the third cut
+    Store({platform::RegType::Binary, damaged});
     BirthdayEntryComponent component(Store(), 1252);
-    try {
-        component.LoadFromRegistry();
-        FAIL() << "no error";
-    } catch (const BirthdayBookError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find("could not be read completely (Invalid stream format)"), std::string::npos)
-            << message;
-        EXPECT_NE(message.find("The 2 entries read before the fault are shown"), std::string::npos)
-            << message;
-    }
+    EXPECT_EQ(
+        FailureOf(component.LoadFromRegistry(), result::Reason::Damaged),
+        "Your stored birthday entries could not be read completely (Invalid stream format).\r\nThe 2 "
+        "entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
+        "the entries. Restore a recent backup to get the others back.");
     EXPECT_EQ(component.Entries().Count(), 2);
     EXPECT_FALSE(component.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes, damaged);
@@ -210,27 +220,25 @@ TEST_F(EntryStoreTest, NothingOfTheListPassesThroughTheTemporaryFolder)
     ::setenv("TMPDIR", temporary.Path().c_str(), 1);
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Private Person", 1, 2);
-    component.SaveToRegistry();
-    component.LoadFromRegistry();
+    const auto stored = component.SaveToRegistry();
+    const auto loaded = component.LoadFromRegistry();
     if (saved != nullptr)
         ::setenv("TMPDIR", previous.c_str(), 1);
     else
         ::unsetenv("TMPDIR");
+    EXPECT_TRUE(stored && loaded);
     EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
     EXPECT_EQ(component.Entries().Count(), 1);
 }
 
 TEST_F(EntryStoreTest, SettingsThatCannotBeWrittenAreReportedAndTheListStaysModified)
 {
-    settings = dir / "folder.reg";
-    std::filesystem::create_directories(settings / "inside");
+    settings_ = dir_ / "folder.reg";
+    std::filesystem::create_directories(settings_ / "inside");
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Ann", 2, 2);
-    try {
-        component.SaveToRegistry();
-        FAIL() << "no error";
-    } catch (const BirthdayBookError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Failed to set data for 'Data'", 0), 0u);
-    }
+    const std::string message = FailureOf(component.SaveToRegistry(), result::Reason::WriteFailed);
+    EXPECT_EQ(message.rfind("Failed to set data for 'Data'\r\ncannot read the settings file ", 0), 0u)
+        << message;
     EXPECT_TRUE(component.Entries().Modified());
 }

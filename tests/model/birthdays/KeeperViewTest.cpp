@@ -59,6 +59,9 @@ TEST(KeeperView, TheCalendarMenuReachesFourPeopleOfADay)
     EXPECT_EQ(menu.SlotCaptions, (std::vector<std::string>{"One", "Two", "Three", "Four"}));
 
     entries.Delete(4);
+    menu = DayMenu(entries.EntriesOfDay(day));
+    EXPECT_FALSE(menu.AddEnabled) << "four fill the menu";
+    EXPECT_EQ(menu.SlotCaptions.size(), 4u);
     entries.Delete(3);
     menu = DayMenu(entries.EntriesOfDay(day));
     EXPECT_TRUE(menu.AddEnabled);
@@ -79,4 +82,6 @@ TEST(KeeperView, AnEntrysDayIsShownInTheShownYear)
     EXPECT_EQ(DayOfEntry({2023, 5, 20}, 8, 14), (calendar::Date{2023, 8, 14}));
     EXPECT_EQ(DayOfEntry({2023, 5, 20}, 2, 29), (calendar::Date{2023, 2, 1}));
     EXPECT_EQ(DayOfEntry({2024, 5, 20}, 2, 29), (calendar::Date{2024, 2, 29}));
+    EXPECT_EQ(DayOfEntry({2023, 12, 31}, 1, 31), (calendar::Date{2023, 1, 31}));
+    EXPECT_EQ(DayOfEntry({2023, 1, 1}, 12, 31), (calendar::Date{2023, 12, 31}));
 }

@@ -66,7 +66,8 @@ TEST(BrowseRows, NewestFirstWithMoodTitleAndRecordIndex)
         "20240303Q Mood is no digit@@",
     });
     const std::vector<BrowseRow> rows = BuildBrowseRows(text);
-    EXPECT_THAT(Titles(rows), ElementsAre("Mood is no digit", UntitledDay, UntitledDay, "Old year"));
+    EXPECT_THAT(Titles(rows), ElementsAre("Mood is no digit", "No separator at all", UntitledDay, "Old year"))
+        << "a record without \"@@\" shows its text as the title, as the main window does";
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].Mood, -1);
     EXPECT_EQ(rows[0].Record, 5u);

@@ -150,6 +150,49 @@ TEST(CalendarModel, MonthStepsKeepTheDayOrTakeTheMonthsLast)
     EXPECT_EQ(model.CalendarDate(), (Date{2024, 11, 30}));
 }
 
+TEST(CalendarModel, MonthStepsCrossTheTurnOfTheYearBothWays)
+{
+    RecordingModel model({2023, 12, 1});
+    model.NextMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2024, 1, 1}));
+    model.PrevMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2023, 12, 1}));
+    model.SetCalendarDate({2024, 1, 31});
+    model.PrevMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2023, 12, 31}));
+    model.SetCalendarDate({2024, 2, 29});
+    model.NextMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2024, 3, 29}));
+    model.SetCalendarDate({2023, 3, 29});
+    model.PrevMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2023, 2, 28}));
+
+    // Twelve steps come back to the same day a year on, whichever month they start in.
+    for (int month = 1; month <= 12; ++month) {
+        model.SetCalendarDate({2023, month, 28});
+        for (int i = 0; i < 12; ++i)
+            model.NextMonth();
+        EXPECT_EQ(model.CalendarDate(), (Date{2024, month, 28}));
+        for (int i = 0; i < 24; ++i)
+            model.PrevMonth();
+        EXPECT_EQ(model.CalendarDate(), (Date{2022, month, 28}));
+    }
+}
+
+TEST(CalendarModel, TheKeepersMonthStepsGoFromFirstToFirst)
+{
+    RecordingModel model({2024, 1, 31});
+    model.SetDay(1);
+    model.PrevMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2023, 12, 1}));
+    model.SetDay(1);
+    model.NextMonth();
+    model.NextMonth();
+    EXPECT_EQ(model.CalendarDate(), (Date{2024, 2, 1}));
+    EXPECT_EQ(model.ChangedTo, (std::vector<Date>{{2024, 1, 1}, {2023, 12, 1}, {2024, 1, 1}, {2024, 2, 1}}))
+        << "setting the day it has already announces nothing";
+}
+
 TEST(CalendarModel, EveryDateWriteAndStepAnnouncesOneChange)
 {
     RecordingModel model({2024, 5, 14});
@@ -231,27 +274,27 @@ TEST(CalendarModel, DayListsAreStoredWithCommasAtBothEnds)
     EXPECT_EQ(model.ActiveDays(), "");
     model.SetActiveDays("1,5");
     EXPECT_EQ(model.ActiveDays(), "1,5");
-    EXPECT_EQ(model.DayStateOf("1"), dsActive);
-    EXPECT_EQ(model.DayStateOf("5"), dsActive);
-    EXPECT_EQ(model.DayStateOf("15"), dsNormal);
-    EXPECT_EQ(model.DayStateOf(""), dsNormal);
+    EXPECT_EQ(model.DayStateOf("1"), DayState::Active);
+    EXPECT_EQ(model.DayStateOf("5"), DayState::Active);
+    EXPECT_EQ(model.DayStateOf("15"), DayState::Normal);
+    EXPECT_EQ(model.DayStateOf(""), DayState::Normal);
 }
 
 TEST(CalendarModel, DayListMatchIsTextual)
 {
     RecordingModel model;
     model.SetActiveDays("05, 7,12,");
-    EXPECT_EQ(model.DayStateOf("5"), dsNormal);  // leading zero
-    EXPECT_EQ(model.DayStateOf("7"), dsNormal);  // blank
-    EXPECT_EQ(model.DayStateOf("12"), dsActive); // trailing comma is harmless
-    EXPECT_EQ(model.DayStateOf(""), dsActive);   // but the empty element marks the empty cells
+    EXPECT_EQ(model.DayStateOf("5"), DayState::Normal);  // leading zero
+    EXPECT_EQ(model.DayStateOf("7"), DayState::Normal);  // blank
+    EXPECT_EQ(model.DayStateOf("12"), DayState::Active); // trailing comma is harmless
+    EXPECT_EQ(model.DayStateOf(""), DayState::Active);   // but the empty element marks the empty cells
 
     model.SetSpecialDays("12,3");
-    EXPECT_EQ(model.DayStateOf("12"), dsSpecial); // special wins over active
-    EXPECT_EQ(model.DayStateOf("3"), dsSpecial);
-    EXPECT_EQ(model.DayStateOf(""), dsActive);
+    EXPECT_EQ(model.DayStateOf("12"), DayState::Special); // special wins over active
+    EXPECT_EQ(model.DayStateOf("3"), DayState::Special);
+    EXPECT_EQ(model.DayStateOf(""), DayState::Active);
     model.SetSpecialDays("");
-    EXPECT_EQ(model.DayStateOf(""), dsSpecial); // an empty list is one empty element
+    EXPECT_EQ(model.DayStateOf(""), DayState::Special); // an empty list is one empty element
 }
 
 TEST(CalendarModel, SelectionVetoRefusesEmptyCellsAndReadOnlyMoves)

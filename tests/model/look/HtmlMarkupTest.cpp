@@ -11,7 +11,7 @@ namespace {
 // Six pixels a character, seven in bold; a font of size s is s + 4 high with ascent s.
 int FakeWidth(const MarkupElement& e, std::string_view text)
 {
-    return static_cast<int>(text.size()) * ((e.FontStyle & fsBold) != 0 ? 7 : 6);
+    return static_cast<int>(text.size()) * ((e.FontStyle & FontStyleBit::Bold) != 0 ? 7 : 6);
 }
 
 MarkupElementStack Measured(std::string_view markup)
@@ -38,7 +38,7 @@ std::vector<std::string> Lines(const std::vector<MarkupRun>& runs, const MarkupE
 
 std::vector<std::string> Layout(const std::vector<std::string>& caption, bool useCRLF, int width = 400)
 {
-    auto elements = Measured(PrepareMarkup(caption, "arial", 12, clBlack, useCRLF));
+    auto elements = Measured(PrepareMarkup(caption, "arial", 12, Black, useCRLF));
     return Lines(LayoutMarkup(elements, width, 5, FakeWidth), elements);
 }
 
@@ -48,11 +48,12 @@ using Strings = std::vector<std::string>;
 
 TEST(HtmlMarkup, PreparedTextOpensWithTheBaseFontInRgbOrder)
 {
-    EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "Verdana", 10, clTeal, true),
+    EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "Verdana", 10, Teal, true),
               "<font face=\"Verdana\" size=\"10\" color=\"#008080\">Hello<br>World<br></font>");
     EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "arial", 12, RGBColor(0x12, 0x34, 0x56), false),
               "<font face=\"arial\" size=\"12\" color=\"#123456\">Hello World </font>");
-    EXPECT_EQ(PrepareMarkup({}, "arial", 12, clBlack, true), "<font face=\"arial\" size=\"12\" color=\"#000000\"></font>");
+    EXPECT_EQ(PrepareMarkup({}, "arial", 12, Black, true),
+              "<font face=\"arial\" size=\"12\" color=\"#000000\"></font>");
 }
 
 TEST(HtmlMarkup, LineEndsBreakLinesOnlyWithUseCRLF)
@@ -65,7 +66,7 @@ TEST(HtmlMarkup, StyledRunsShareOneBaseline)
 {
     auto elements = Measured("a<b>b</b>c<font size=\"20\">D</font>e");
     ASSERT_EQ(elements.Count(), 5u);
-    EXPECT_EQ(elements[1].FontStyle, fsBold);
+    EXPECT_EQ(elements[1].FontStyle, FontStyleBit::Bold);
     EXPECT_EQ(elements[2].FontStyle, 0u);
     const auto runs = LayoutMarkup(elements, 400, 5, FakeWidth);
     ASSERT_EQ(runs.size(), 5u);
@@ -77,19 +78,19 @@ TEST(HtmlMarkup, StyledRunsShareOneBaseline)
 TEST(HtmlMarkup, ColourAttributesNeedQuotesAndKnownValues)
 {
     const auto colourOf = [](std::string_view markup) { return ParseMarkup(markup)[0].FontColor; };
-    EXPECT_EQ(colourOf("<font color=\"red\">x"), clRed);
-    EXPECT_EQ(colourOf("<font color=\"#ff0000\">x"), clRed);
-    EXPECT_EQ(colourOf("<FONT COLOR=\"Navy\">x"), clNavy);
-    EXPECT_EQ(colourOf("<font color=red>x"), clBlack);
-    EXPECT_EQ(colourOf("<font color = \"red\">x"), clBlack);
-    EXPECT_EQ(colourOf("<font color=\"reddish\">x"), clBlack);
-    EXPECT_EQ(colourOf("<font color=\"#zz0000\">x"), clBlack);
+    EXPECT_EQ(colourOf("<font color=\"red\">x"), Red);
+    EXPECT_EQ(colourOf("<font color=\"#ff0000\">x"), Red);
+    EXPECT_EQ(colourOf("<FONT COLOR=\"Navy\">x"), Navy);
+    EXPECT_EQ(colourOf("<font color=red>x"), Black);
+    EXPECT_EQ(colourOf("<font color = \"red\">x"), Black);
+    EXPECT_EQ(colourOf("<font color=\"reddish\">x"), Black);
+    EXPECT_EQ(colourOf("<font color=\"#zz0000\">x"), Black);
 
-    EXPECT_EQ(ParseMarkupColor("#00ff00"), clLime);
+    EXPECT_EQ(ParseMarkupColor("#00ff00"), Lime);
     EXPECT_EQ(ParseMarkupColor("#f"), RGBColor(0x0F, 0, 0)) << "a short value gives what its pieces form";
     EXPECT_EQ(ParseMarkupColor("#"), std::nullopt);
-    EXPECT_EQ(ParseMarkupColor("btnFace"), clBtnFace);
-    EXPECT_EQ(ParseMarkupColor("none"), clNone);
+    EXPECT_EQ(ParseMarkupColor("btnFace"), ButtonFace);
+    EXPECT_EQ(ParseMarkupColor("none"), NoColor);
 }
 
 TEST(HtmlMarkup, AttributesApplyOnAnyTagAndBadSizesAreIgnored)
@@ -99,30 +100,30 @@ TEST(HtmlMarkup, AttributesApplyOnAnyTagAndBadSizesAreIgnored)
     EXPECT_EQ(elements[0].FontSize, 12);
     EXPECT_EQ(elements[1].FontSize, 20);
     EXPECT_EQ(elements[1].FontName, "Courier");
-    EXPECT_EQ(elements[2].FontColor, clRed);
-    EXPECT_EQ(elements[3].FontColor, clRed) << "an unknown tag saves nothing, its closing tag undoes nothing";
+    EXPECT_EQ(elements[2].FontColor, Red);
+    EXPECT_EQ(elements[3].FontColor, Red) << "an unknown tag saves nothing, its closing tag undoes nothing";
     EXPECT_EQ(elements[4].FontSize, 12);
-    EXPECT_EQ(elements[4].FontColor, clBlack) << "the font tag's restore undoes everything since it";
+    EXPECT_EQ(elements[4].FontColor, Black) << "the font tag's restore undoes everything since it";
 }
 
 TEST(HtmlMarkup, ClosingTagsRestoreWhateverWasSavedLast)
 {
     auto elements = ParseMarkup("<b>x<i>y</b>z</i>w");
     ASSERT_EQ(elements.Count(), 4u);
-    EXPECT_EQ(elements[1].FontStyle, fsBold | fsItalic);
-    EXPECT_EQ(elements[2].FontStyle, fsBold) << "</b> restored the state <i> saved";
+    EXPECT_EQ(elements[1].FontStyle, FontStyleBit::Bold | FontStyleBit::Italic);
+    EXPECT_EQ(elements[2].FontStyle, FontStyleBit::Bold) << "</b> restored the state <i> saved";
     EXPECT_EQ(elements[3].FontStyle, 0u);
 }
 
 TEST(HtmlMarkup, StrayClosingTagFallsBackToTheCaptionFont)
 {
-    const MarkupFont base{"Verdana", 9, clTeal};
+    const MarkupFont base{"Verdana", 9, Teal};
     auto elements = ParseMarkup(PrepareMarkup({"</b>after"}, base.Face, base.Size, base.Color, true), base);
     ASSERT_GE(elements.Count(), 1u);
     EXPECT_EQ(elements[0].Text, "after");
     EXPECT_EQ(elements[0].FontName, "Verdana");
     EXPECT_EQ(elements[0].FontSize, 9);
-    EXPECT_EQ(elements[0].FontColor, clTeal);
+    EXPECT_EQ(elements[0].FontColor, Teal);
     EXPECT_EQ(elements[0].FontStyle, 0u);
 }
 

@@ -7,6 +7,37 @@
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -23,164 +54,215 @@ const LineList OlderRecords{"202312240Eve@@{\\rtf1 from the backup}"};
 
 class DiarySessionTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return (folder / name).string(); }
-    void SetUp() override { std::filesystem::create_directory(folder); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    void SetUp() override { std::filesystem::create_directory(folder_); }
 
     void Diary(const std::string& name, const LineList& lines, const std::string& password = "secret")
     {
-        ASSERT_EQ(SaveDiary(PathOf(name), lines, password), drDone);
+        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
     }
 
     LineList Stored(const std::string& name, const std::string& password = "secret")
     {
         LineList lines;
-        EXPECT_EQ(LoadDiary(PathOf(name), lines, password), drDone) << name;
+        EXPECT_TRUE(LoadDiaryInto(PathOf(name), lines, password)) << name;
         return lines;
     }
 
-    TempDir place;
-    std::filesystem::path folder = place / "diaries";
-    DiarySession session{folder.string(), ByteOrder};
+    TempDir place_;
+    std::filesystem::path folder_ = place_ / "diaries";
+    DiarySession session_{folder_.string(), ByteOrder};
 };
 
 TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
 {
+    std::vector<std::string> told;
+    const auto open = [&](const std::string& password) {
+        const result::Status opened =
+            session_.Open("Notes", password, [&](const std::string& text) { told.push_back(text); });
+        if (!opened)
+            told.push_back(opened.Message());
+        return opened.Ok();
+    };
+    const std::string restored = "Original diary is corrupted and\r\nrestored from backup";
     Diary("Notes.dry", Records);
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_EQ(session.BackupFile, PathOf("Notes.bkd"));
+    EXPECT_TRUE(open("secret"));
+    EXPECT_TRUE(told.empty());
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    EXPECT_EQ(session_.BackupFile(), PathOf("Notes.bkd"));
 
-    EXPECT_EQ(session.Open("Notes", "other"), OpenOutcome::WrongPassword);
-    EXPECT_EQ(session.Text().Count(), 0u) << "nothing of the diary stays after a refusal";
+    EXPECT_FALSE(open("other"));
+    EXPECT_EQ(told, std::vector<std::string>{"Password is incorrect!"});
+    EXPECT_EQ(session_.Text().Count(), 0u) << "nothing of the diary stays after a refusal";
 
-    WriteBytes(folder / "Notes.dry", "DRY1 damaged");
+    told.clear();
+    WriteBytes(folder_ / "Notes.dry", "DRY1 damaged");
     Diary("Notes.bkd", OlderRecords);
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::RestoredFromBackup);
-    EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.DiaryFile, PathOf("Notes.dry")) << "the next save writes the diary file again";
-    EXPECT_EQ(session.Open("Notes", "other"), OpenOutcome::BackupWrongPassword);
+    EXPECT_TRUE(open("secret"));
+    EXPECT_EQ(told, std::vector<std::string>{restored});
+    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
+    EXPECT_EQ(session_.DiaryFile(), PathOf("Notes.dry")) << "the next save writes the diary file again";
+    told.clear();
+    EXPECT_FALSE(open("other"));
+    EXPECT_EQ(told, (std::vector<std::string>{restored, "Password is incorrect!"}));
 
-    std::filesystem::remove(folder / "Notes.bkd");
-    EXPECT_EQ(session.Open("Notes", "secret"), OpenOutcome::Corrupted);
-    EXPECT_EQ(session.Text().Count(), 0u);
+    told.clear();
+    std::filesystem::remove(folder_ / "Notes.bkd");
+    EXPECT_FALSE(open("secret"));
+    EXPECT_EQ(told, std::vector<std::string>{"This diary file is corrupted"});
+    EXPECT_EQ(session_.Text().Count(), 0u);
 }
 
 TEST_F(DiarySessionTest, TheExitSaveRotatesTheBackupAndWritesNothingWhenClean)
 {
     Diary("Notes.dry", Records);
     Diary("Notes.bkd", OlderRecords);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    ASSERT_TRUE(session.SaveAtExit().Ok());
+    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Notes.bkd"), OlderRecords) << "a clean run rotates nothing";
 
-    session.Text().Add("202403010Spring@@{\\rtf1 warm}");
-    session.Diary.Dirty = true;
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_FALSE(session.Dirty());
+    session_.Text().Add("202403010Spring@@{\\rtf1 warm}");
+    session_.Diary.Dirty = true;
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_FALSE(session_.Dirty());
     EXPECT_EQ(Stored("Notes.bkd"), Records) << "the previous diary became the backup";
     EXPECT_EQ(Stored("Notes.dry").size(), 3u);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Notes.dry.new"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.dry.new"));
 }
 
 TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    session.Text().Add("202403010Spring@@{\\rtf1 warm}");
-    session.Diary.Dirty = true;
+    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    session_.Text().Add("202403010Spring@@{\\rtf1 warm}");
+    session_.Diary.Dirty = true;
 
-    const auto moved = place / "elsewhere";
-    std::filesystem::rename(folder, moved); // the folder is gone while the window is open
-    const SessionResult failed = session.SaveAtExit();
-    EXPECT_EQ(failed.Code, drWriteFailed);
-    EXPECT_NE(failed.Reason.find("Notes.dry"), std::string::npos) << failed.Reason;
-    EXPECT_TRUE(session.Dirty()) << "the writing is still to be saved";
-    std::filesystem::rename(moved, folder);
+    const auto moved = place_ / "elsewhere";
+    std::filesystem::rename(folder_, moved); // the folder is gone while the window is open
+    const result::Status failed = session_.SaveAtExit();
+    ASSERT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Code(), result::Reason::WriteFailed);
+    EXPECT_NE(failed.Message().find("Notes.dry"), std::string::npos) << failed.Message();
+    EXPECT_TRUE(session_.Dirty()) << "the writing is still to be saved";
+    std::filesystem::rename(moved, folder_);
     EXPECT_EQ(Stored("Notes.dry"), Records);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Notes.bkd"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.bkd"));
 
-    ASSERT_TRUE(session.SaveAtExit().Ok()) << "saved once the folder is back";
+    ASSERT_TRUE(session_.SaveAtExit().Ok()) << "saved once the folder is back";
     EXPECT_EQ(Stored("Notes.dry").size(), 3u);
     EXPECT_EQ(Stored("Notes.bkd"), Records);
 }
 
 TEST_F(DiarySessionTest, ANewDiaryIsWrittenOnlyWhenItChanged)
 {
-    session.Create("Fresh", "pw");
-    EXPECT_EQ(session.BackupFile, PathOf("Fresh.pkd"));
-    EXPECT_TRUE(session.Diary.NewDiary);
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
-    session.Diary.Dirty = true;
-    ASSERT_TRUE(session.SaveAtExit().Ok());
+    session_.Create("Fresh", "pw");
+    EXPECT_EQ(session_.BackupFile(), PathOf("Fresh.pkd"));
+    EXPECT_TRUE(session_.Diary.NewDiary);
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_TRUE(std::filesystem::is_empty(folder_));
+    session_.Diary.Dirty = true;
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Fresh.dry", "pw"), LineList{});
-    EXPECT_FALSE(std::filesystem::exists(folder / "Fresh.pkd"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Fresh.pkd"));
 }
 
 TEST_F(DiarySessionTest, BackupAndRestoreGiveBackTheSameRecordsUnderTheSamePasswordOnly)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    session.Text().SetSorted(true);
-    ASSERT_TRUE(session.Backup(PathOf("copy.bkd")).Ok());
-    session.Text().Clear();
-    EXPECT_EQ(session.Restore(PathOf("copy.bkd")), RestoreOutcome::Restored);
-    EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_TRUE(session.Dirty());
+    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    session_.Text().SetSorted(true);
+    ASSERT_TRUE(session_.SaveCopy(PathOf("copy.bkd")).Ok());
+    session_.Text().Clear();
+    EXPECT_TRUE(session_.Restore(PathOf("copy.bkd")).Ok());
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    EXPECT_TRUE(session_.Dirty());
 
     Diary("other.bkd", OlderRecords, "other");
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::OtherPassword);
-    EXPECT_EQ(session.Text().Lines(), Records);
-    WriteBytes(folder / "junk.bkd", "not a diary");
-    EXPECT_EQ(session.Restore(PathOf("junk.bkd")), RestoreOutcome::Corrupted);
+    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    WriteBytes(folder_ / "junk.bkd", "not a diary");
+    EXPECT_EQ(session_.Restore(PathOf("junk.bkd")).Code(), result::Reason::Damaged);
 
-    EXPECT_EQ(session.ChangePassword(" secret\t", "other", "other"), PasswordChange::Changed);
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::Restored);
-    EXPECT_EQ(session.Text().Lines(), OlderRecords);
+    EXPECT_TRUE(session_.ChangePassword(" secret\t", "other", "other").Ok());
+    EXPECT_TRUE(session_.Restore(PathOf("other.bkd")).Ok());
+    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
 
-    EXPECT_FALSE(session.Backup(PathOf("missing/copy.bkd")).Ok());
+    EXPECT_FALSE(session_.SaveCopy(PathOf("missing/copy.bkd")).Ok());
 }
 
 TEST_F(DiarySessionTest, PasswordChangeTrimsOnlyTheOldPassword)
 {
-    session.Create("Fresh", "pw");
-    EXPECT_EQ(session.ChangePassword("wrong", "a", "a"), PasswordChange::OldPasswordWrong);
-    EXPECT_EQ(session.ChangePassword("pw", " a ", " a"), PasswordChange::NewPasswordsDiffer);
-    EXPECT_FALSE(session.Dirty());
-    EXPECT_EQ(session.ChangePassword("  pw ", " a ", " a "), PasswordChange::Changed);
-    EXPECT_EQ(session.Password, " a ");
-    EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(session.ChangePassword(" a", "", ""), PasswordChange::Changed)
+    session_.Create("Fresh", "pw");
+    EXPECT_EQ(session_.ChangePassword("wrong", "a", "a").Message(), "Password is incorrect!");
+    EXPECT_EQ(session_.ChangePassword("pw", " a ", " a").Message(), "Passwords do not match!");
+    EXPECT_TRUE(session_.CheckPassword(" pw\t").Ok());
+    EXPECT_FALSE(session_.CheckPassword(std::nullopt).Ok()) << "a text the code page cannot hold";
+    EXPECT_FALSE(session_.Dirty());
+    EXPECT_TRUE(session_.ChangePassword("  pw ", " a ", " a ").Ok());
+    EXPECT_EQ(session_.Password(), " a ");
+    EXPECT_TRUE(session_.Dirty());
+    EXPECT_TRUE(session_.ChangePassword(" a", "", "").Ok())
         << "an empty password is allowed";
 }
 
 TEST_F(DiarySessionTest, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
 {
     Diary("Notes.dry", Records);
-    ASSERT_EQ(session.Open("Notes", "secret"), OpenOutcome::Opened);
-    std::string problem;
-    EXPECT_FALSE(session.ReadRecovery(problem).has_value());
-    EXPECT_TRUE(problem.empty());
+    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session_.ReadRecovery().Ok());
+    EXPECT_FALSE(session_.ReadRecovery()->has_value());
 
     LineList recovered = Records;
     recovered.push_back("202403010Spring@@{\\rtf1 warm}");
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("secret")).Ok());
-    EXPECT_EQ(session.RecoveryFile(), PathOf("Notes.rcv"));
-    const auto lines = session.ReadRecovery(problem);
-    ASSERT_TRUE(lines.has_value());
-    session.AcceptRecovery(*lines);
-    EXPECT_EQ(session.Text().Lines(), recovered);
-    EXPECT_TRUE(session.Dirty());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("secret")).Ok());
+    EXPECT_EQ(session_.RecoveryFile(), PathOf("Notes.rcv"));
+    auto lines = session_.ReadRecovery();
+    ASSERT_TRUE(lines.Ok() && lines->has_value());
+    session_.AcceptRecovery(std::move(**lines));
+    EXPECT_EQ(session_.Text().Lines(), recovered);
+    EXPECT_TRUE(session_.Dirty());
 
-    ASSERT_TRUE(session.SetRecoveryAside("20261206-203315").Ok());
-    EXPECT_FALSE(std::filesystem::exists(folder / "Notes.rcv"));
-    EXPECT_EQ(ReadBytes(folder / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
+    ASSERT_TRUE(session_.SetRecoveryAside("20261206-203315").Ok());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
+    EXPECT_EQ(ReadBytes(folder_ / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
 
-    ASSERT_TRUE(WriteDiaryCopy(session.RecoveryFile(), recovered, PlainLock("other")).Ok());
-    EXPECT_FALSE(session.ReadRecovery(problem).has_value());
-    EXPECT_FALSE(problem.empty()) << "a recovery file that does not open is told";
-    session.RemoveRecovery();
-    EXPECT_FALSE(std::filesystem::exists(folder / "Notes.rcv"));
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("other")).Ok());
+    const auto unusable = session_.ReadRecovery();
+    ASSERT_FALSE(unusable.Ok()) << "a recovery file that does not open is told";
+    EXPECT_EQ(unusable.Message(), "it was written with another password");
+    session_.RemoveRecovery();
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
+}
+
+// Records what the session tells.
+class Changes : public DiaryListener {
+public:
+    void DiaryChanged(DiaryChange change) override { Heard.push_back(change); }
+    std::vector<DiaryChange> Heard;
+};
+
+TEST_F(DiarySessionTest, ListenersHearEveryChangeOfTheDiaryUntilTheyLeave)
+{
+    Changes changes;
+    session_.AddListener(changes);
+    Diary("Notes.dry", Records);
+    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    session_.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 2);
+    session_.DeleteDay({2024, 1, 15});
+    ASSERT_TRUE(session_.ChangePassword("secret", "new", "new").Ok());
+    EXPECT_FALSE(session_.ChangePassword("wrong", "x", "x").Ok());
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    ASSERT_TRUE(session_.Restore(PathOf("Notes.dry")).Ok());
+    EXPECT_FALSE(session_.Restore(PathOf("missing.bkd")).Ok());
+    EXPECT_EQ(changes.Heard, (std::vector<DiaryChange>{DiaryChange::Replaced, DiaryChange::DayStored,
+                                                       DiaryChange::DayDeleted, DiaryChange::Secured,
+                                                       DiaryChange::Saved, DiaryChange::Replaced}))
+        << "a refused change tells nothing";
+    EXPECT_EQ(session_.Text().Count(), 2u);
+
+    session_.RemoveListener(changes);
+    session_.Create("Fresh", "pw");
+    EXPECT_EQ(changes.Heard.size(), 6u);
 }
 
 TEST(DiaryNames, ExtensionsAndFoldersAreBuiltAsTheFilesExpect)

@@ -9,6 +9,37 @@
 
 #include <filesystem>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -26,18 +57,18 @@ const std::string Spring = "202403010Spring@@{\\rtf1 warm}";
 
 class SealedSessionTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return (folder / name).string(); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
     void SetUp() override
     {
-        std::filesystem::create_directory(folder);
-        session.SealingKdf = CheapestKdf;
+        std::filesystem::create_directory(folder_);
+        session_.SealingKdf = CheapestKdf;
     }
 
     void Diary(const std::string& name, const LineList& lines, DiaryFormat format,
                const std::string& password = "pw")
     {
-        const DiaryLock lock = format == dfSealed ? SealedLock(password, CheapestKdf) : PlainLock(password);
-        ASSERT_EQ(SaveDiaryFile(PathOf(name), lines, lock), drDone);
+        const DiaryLock lock = format == DiaryFormat::Sealed ? SealedLock(password, CheapestKdf) : PlainLock(password);
+        ASSERT_TRUE(SaveDiaryFile(PathOf(name), lines, lock).Ok());
     }
 
     // The file's records and format, loaded with the password.
@@ -45,26 +76,26 @@ protected:
     {
         LineList lines;
         DiaryLock lock;
-        EXPECT_EQ(LoadDiaryFile(PathOf(name), lines, password, lock), drDone) << name;
+        EXPECT_TRUE(LoadDiaryFileInto(PathOf(name), lines, password, lock)) << name;
         return {lines, lock.Format};
     }
 
     bool ShowsText(const std::string& name) const
     {
-        const std::string bytes = ReadBytes(folder / name);
+        const std::string bytes = ReadBytes(folder_ / name);
         return bytes.find("Winter") != std::string::npos || bytes.find("Spring") != std::string::npos ||
                bytes.find("Eve") != std::string::npos;
     }
 
     void Edit()
     {
-        session.Text().Add(Spring);
-        session.Diary.Dirty = true;
+        session_.Text().Add(Spring);
+        session_.Diary.Dirty = true;
     }
 
-    TempDir place;
-    std::filesystem::path folder = place / "diaries";
-    DiarySession session{folder.string(), ByteOrder};
+    TempDir place_;
+    std::filesystem::path folder_ = place_ / "diaries";
+    DiarySession session_{folder_.string(), ByteOrder};
 };
 
 LineList WithSpring(LineList lines)
@@ -77,29 +108,30 @@ LineList WithSpring(LineList lines)
 
 TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFile)
 {
-    session.Create("Vault", "pw", dfSealed);
-    EXPECT_EQ(session.Format(), dfSealed);
-    session.Text().SetLines(Records);
-    session.Diary.Dirty = true;
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, dfSealed));
+    session_.Create("Vault", "pw", DiaryFormat::Sealed);
+    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
+    session_.Text().SetLines(Records);
+    session_.Diary.Dirty = true;
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, DiaryFormat::Sealed));
 
-    DiarySession reopened(folder.string(), ByteOrder);
-    ASSERT_EQ(reopened.Open("Vault", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(reopened.Format(), dfSealed);
+    DiarySession reopened(folder_.string(), ByteOrder);
+    ASSERT_TRUE(reopened.Open("Vault", "pw").Ok());
+    EXPECT_EQ(reopened.Format(), DiaryFormat::Sealed);
     EXPECT_EQ(reopened.Text().Lines(), Records);
     reopened.Text().Add(Spring);
     reopened.Diary.Dirty = true;
     ASSERT_TRUE(reopened.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), dfSealed));
-    EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, dfSealed));
+    EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
+    EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
-    ASSERT_TRUE(reopened.Backup(PathOf("copy.bkd")).Ok());
-    EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), dfSealed));
+    ASSERT_TRUE(reopened.SaveCopy(PathOf("copy.bkd")).Ok());
+    EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
-    EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, dfSealed));
-    std::string problem;
-    EXPECT_EQ(reopened.ReadRecovery(problem), Records);
+    EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
+    const auto recovered = reopened.ReadRecovery();
+    ASSERT_TRUE(recovered.Ok());
+    EXPECT_EQ(*recovered, Records);
 
     for (const char* name : {"Vault.dry", "Vault.bkd", "copy.bkd", "Vault.rcv"})
         EXPECT_FALSE(ShowsText(name)) << name;
@@ -107,96 +139,98 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
 
 TEST_F(SealedSessionTest, TheKeyOfTheOpenedFileWritesItAgainWithItsOwnParameters)
 {
-    ASSERT_EQ(SaveDiaryFile(PathOf("Old.dry"), Records, SealedLock("pw", KdfParams{2, 16})), drDone);
-    ASSERT_EQ(session.Open("Old", "pw"), OpenOutcome::Opened);
+    ASSERT_TRUE(SaveDiaryFile(PathOf("Old.dry"), Records, SealedLock("pw", KdfParams{2, 16})).Ok());
+    ASSERT_TRUE(session_.Open("Old", "pw").Ok());
     Edit();
-    ASSERT_TRUE(session.SaveAtExit().Ok());
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
     KdfParams params;
-    ASSERT_EQ(CheckSealedImage(ReadBytes(folder / "Old.dry"), params), drDone);
+    ASSERT_TRUE(CheckSealedImageInto(ReadBytes(folder_ / "Old.dry"), params));
     EXPECT_EQ(params, (KdfParams{2, 16}));
 }
 
 TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnlyForDamage)
 {
-    Diary("Vault.dry", Records, dfSealed);
-    Diary("Vault.bkd", OlderRecords, dfSealed);
-    EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::WrongPassword);
-    EXPECT_EQ(session.Text().Count(), 0u);
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    Diary("Vault.bkd", OlderRecords, DiaryFormat::Sealed);
+    std::vector<std::string> notices;
+    const auto note = [&](const std::string& text) { notices.push_back(text); };
+    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Text().Count(), 0u);
+    EXPECT_TRUE(notices.empty()) << "a sound file is never passed over for its backup";
 
-    std::string damaged = ReadBytes(folder / "Vault.dry");
+    std::string damaged = ReadBytes(folder_ / "Vault.dry");
     damaged[damaged.size() / 2] ^= 0x20;
-    WriteBytes(folder / "Vault.dry", damaged);
-    EXPECT_EQ(session.Open("Vault", "PW"), OpenOutcome::BackupWrongPassword);
-    EXPECT_EQ(session.Open("Vault", "pw"), OpenOutcome::RestoredFromBackup);
-    EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.Format(), dfSealed);
+    WriteBytes(folder_ / "Vault.dry", damaged);
+    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(notices.size(), 1u) << "the backup was found and then refused the password";
+    EXPECT_TRUE(session_.Open("Vault", "pw", note).Ok());
+    EXPECT_EQ(notices.size(), 2u);
+    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
+    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
 }
 
 TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 {
-    Diary("Notes.dry", Records, dfPlain);
-    Diary("Notes.bkd", OlderRecords, dfPlain);
-    ASSERT_EQ(session.Open("Notes", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(session.Format(), dfPlain);
-    session.SetFormat(dfPlain);
-    EXPECT_FALSE(session.Dirty()) << "the diary has that format already";
+    Diary("Notes.dry", Records, DiaryFormat::Plain);
+    Diary("Notes.bkd", OlderRecords, DiaryFormat::Plain);
+    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
+    EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
+    session_.SetFormat(DiaryFormat::Plain);
+    EXPECT_FALSE(session_.Dirty()) << "the diary has that format already";
 
-    session.SetFormat(dfSealed);
-    EXPECT_EQ(session.Format(), dfSealed);
-    EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, dfPlain)) << "nothing is written before the exit";
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, dfSealed));
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, dfSealed)) << "the previous content, sealed";
+    session_.SetFormat(DiaryFormat::Sealed);
+    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
+    EXPECT_TRUE(session_.Dirty());
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Plain)) << "nothing is written before the exit";
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous content, sealed";
     EXPECT_FALSE(ShowsText("Notes.dry"));
     EXPECT_FALSE(ShowsText("Notes.bkd"));
     EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2);
+        std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()), 2);
 
-    session.SetFormat(dfPlain);
-    EXPECT_TRUE(session.Dirty());
+    session_.SetFormat(DiaryFormat::Plain);
+    EXPECT_TRUE(session_.Dirty());
     Edit();
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(WithSpring(Records), dfPlain));
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_EQ(Stored("Notes.dry"), std::pair(WithSpring(Records), DiaryFormat::Plain));
     LineList lines;
-    EXPECT_EQ(LoadDiary(PathOf("Notes.dry"), lines, "pw"), drDone) << "an unsealed diary is the old format";
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, dfSealed)) << "the previous file, as it was";
+    EXPECT_TRUE(LoadDiaryInto(PathOf("Notes.dry"), lines, "pw")) << "an unsealed diary is the old format";
+    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous file, as it was";
 }
 
 TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
 {
-    Diary("Vault.dry", Records, dfSealed);
-    ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
-    const SealSalt before = session.Lock().Key->Salt();
-    ASSERT_EQ(session.ChangePassword("pw", "new", "new"), PasswordChange::Changed);
-    const DiaryLock lock = session.Lock();
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    ASSERT_TRUE(session_.Open("Vault", "pw").Ok());
+    const SealSalt before = session_.Lock().Key->Salt();
+    ASSERT_TRUE(session_.ChangePassword("pw", "new", "new").Ok());
+    const DiaryLock lock = session_.Lock();
     EXPECT_NE(lock.Key->Salt(), before);
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
-    ASSERT_TRUE(session.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, dfSealed));
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
     LineList lines;
     DiaryLock found;
-    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), lines, "pw", found), drWrongPassword);
-
-    session.Password = "set directly";
-    EXPECT_TRUE(session.Lock().Key->DerivedFrom("set directly")) << "the key follows the password";
+    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), result::Reason::WrongPassword);
 }
 
 TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
 {
-    Diary("Vault.dry", Records, dfSealed);
-    Diary("plain.bkd", OlderRecords, dfPlain);
-    Diary("sealed.bkd", Records, dfSealed);
-    Diary("other.bkd", Records, dfSealed, "other");
-    ASSERT_EQ(session.Open("Vault", "pw"), OpenOutcome::Opened);
-    EXPECT_EQ(session.Restore(PathOf("plain.bkd")), RestoreOutcome::Restored);
-    EXPECT_EQ(session.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session.Format(), dfSealed);
-    EXPECT_EQ(session.Restore(PathOf("other.bkd")), RestoreOutcome::OtherPassword);
-    EXPECT_EQ(session.Text().Lines(), OlderRecords);
+    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    Diary("plain.bkd", OlderRecords, DiaryFormat::Plain);
+    Diary("sealed.bkd", Records, DiaryFormat::Sealed);
+    Diary("other.bkd", Records, DiaryFormat::Sealed, "other");
+    ASSERT_TRUE(session_.Open("Vault", "pw").Ok());
+    EXPECT_TRUE(session_.Restore(PathOf("plain.bkd")).Ok());
+    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
+    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
+    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
 
-    session.Create("Fresh", "pw");
-    EXPECT_EQ(session.Restore(PathOf("sealed.bkd")), RestoreOutcome::Restored);
-    EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_EQ(session.Format(), dfPlain);
+    session_.Create("Fresh", "pw");
+    EXPECT_TRUE(session_.Restore(PathOf("sealed.bkd")).Ok());
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
 }

@@ -1,3 +1,4 @@
+#include "model/settings/MainSettings.h"
 #include "model/settings/Settings.h"
 #include "base/dates/CalendarDate.h"
 
@@ -7,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 using calendar::EncodeDate;
 using platform::RegData;
+using platform::RegType;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -21,34 +22,38 @@ namespace {
 const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
 
 // Every test keeps its registry in a file of its own, read back as a document.
-class RegValuesTest : public ::testing::Test {
+class SettingsTest : public ::testing::Test {
 protected:
-    RegValuesTest()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    ~RegValuesTest() override { QLocale::setDefault(QLocale::system()); }
+    SettingsTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~SettingsTest() override { QLocale::setDefault(QLocale::system()); }
 
-    static void Prepare(Settings& reger) { reger.Key = "SOFTWARE\\Kestrine\\DBK"; }
+    static void Prepare(Settings& settings) { settings.Key = "SOFTWARE\\Kestrine\\DBK"; }
+
+    // Declares the item, which must load, and gives it back.
+    static SettingsValue& Declared(Settings& settings, const SettingsValueDescription& description)
+    {
+        const auto declared = settings.Declare(description);
+        EXPECT_TRUE(declared.Ok()) << declared.Message();
+        return settings.Items()[settings.Items().Count() - 1];
+    }
 
     std::optional<RegData> Stored(const std::string& name, const std::string& key = DbkKey) const
     {
-        std::string text;
-        if (!std::filesystem::exists(file))
+        if (!std::filesystem::exists(file_))
             return std::nullopt;
-        const auto document = platform::ParseRegText(ReadBytes(file));
+        const auto document = platform::ParseRegText(ReadBytes(file_));
         const RegData* data = document ? document->FindValue(key, name) : nullptr;
         return data == nullptr ? std::nullopt : std::optional(*data);
     }
 
     void Store(const std::string& line)
     {
-        WriteBytes(file, "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n" + line + "\r\n");
+        WriteBytes(file_, "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n" + line + "\r\n");
     }
 
-    TempDir folder;
-    std::filesystem::path file = folder / "registry.reg";
-    platform::RegistryFile store{file, {}};
+    TempDir folder_;
+    std::filesystem::path file_ = folder_ / "registry.reg";
+    platform::RegistryFile store_{file_, {}};
 };
 
 RegData Dword(uint32_t value)
@@ -56,211 +61,262 @@ RegData Dword(uint32_t value)
     std::string bytes(4, '\0');
     for (int i = 0; i < 4; ++i)
         bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
-    return {platform::rtDword, bytes};
+    return {RegType::Dword, bytes};
 }
 
 RegData Double(double value)
 {
     std::string bytes(8, '\0');
     std::memcpy(bytes.data(), &value, 8);
-    return {platform::rtBinary, bytes};
+    return {RegType::Binary, bytes};
 }
 
-template <typename Error> std::string MessageOf(const std::function<void()>& action)
+RegData Sz(const std::string& text)
 {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
+    return {RegType::String, text + '\0'};
+}
+
+// The message of a failure of the kind, or what happened instead.
+template <class Value> std::string FailureOf(const result::Result<Value>& outcome, result::Reason code)
+{
+    if (outcome)
+        return "(succeeded)";
+    EXPECT_EQ(outcome.Code(), code) << outcome.Message();
+    return outcome.Message();
+}
+
+template <class Value> std::optional<Value> Read(const result::Result<Value>& converted)
+{
+    return converted ? std::optional(*converted) : std::nullopt;
 }
 
 } // namespace
 
-TEST_F(RegValuesTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
+TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 {
     const double when = EncodeDate(2024, 2, 29) + (13 * 3600 + 5 * 60 + 9) / 86400.0;
     {
-        Settings reger(store);
-        Prepare(reger);
-        reger.Declare({"Ratio", vtFloat, std::nullopt}).SetAsFloat(0.1);
-        reger.Declare({"Flag", vtBoolean, std::nullopt}).SetAsBoolean(true);
-        reger.Declare({"Name", vtString, std::nullopt}).SetAsString("My Diary.dry");
-        reger.Declare({"Count", vtInteger, std::nullopt}).SetAsInteger(-7);
-        reger.Declare({"When", vtDateTime, std::nullopt}).SetAsDateTime(DateTime{when});
-        EXPECT_FALSE(std::filesystem::exists(file)) << "nothing is written while the program runs";
+        Settings settings(store_);
+        Prepare(settings);
+        ASSERT_TRUE(Declared(settings, {"Ratio", SettingsValueType::Float, std::nullopt}).SetAsFloat(0.1));
+        ASSERT_TRUE(
+            Declared(settings, {"Flag", SettingsValueType::Boolean, std::nullopt}).SetAsBoolean(true));
+        ASSERT_TRUE(Declared(settings, {"Name", SettingsValueType::String, std::nullopt})
+                        .SetAsString("My Diary.dry"));
+        ASSERT_TRUE(
+            Declared(settings, {"Count", SettingsValueType::Integer, std::nullopt}).SetAsInteger(INT32_MIN));
+        ASSERT_TRUE(Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt})
+                        .SetAsDateTime(DateTime{when}));
+        EXPECT_FALSE(std::filesystem::exists(file_)) << "nothing is written while the program runs";
     }
     EXPECT_EQ(Stored("Ratio"), Double(0.1));
     EXPECT_EQ(Stored("Flag"), Dword(1));
-    EXPECT_EQ(Stored("Name"), (RegData{platform::rtString, std::string("My Diary.dry\0", 13)}));
-    EXPECT_EQ(Stored("Count"), Dword(0xFFFFFFF9));
+    EXPECT_EQ(Stored("Name"), Sz("My Diary.dry"));
+    EXPECT_EQ(Stored("Count"), Dword(0x80000000));
     EXPECT_EQ(Stored("When"), Double(when));
 
-    Settings reger(store);
-    Prepare(reger);
-    reger.Declare({"Ratio", vtFloat, "5"});
-    reger.Declare({"Flag", vtBoolean, "FALSE"});
-    reger.Declare({"Name", vtString, "default.dry"});
-    reger.Declare({"Count", vtInteger, "0"});
-    reger.Declare({"When", vtDateTime, std::nullopt});
-    EXPECT_EQ(reger.GetValue("Ratio"), Variant(0.1));
-    EXPECT_EQ(reger.GetValue("Flag"), Variant(true));
-    EXPECT_EQ(reger.GetValue("Name"), Variant("My Diary.dry"));
-    EXPECT_EQ(reger.GetValue("Count"), Variant(int32_t{-7}));
-    EXPECT_EQ(reger.GetValue("When"), Variant(DateTime{when}));
+    Settings settings(store_);
+    Prepare(settings);
+    ASSERT_TRUE(settings.Declare({"Ratio", SettingsValueType::Float, "5"}));
+    ASSERT_TRUE(settings.Declare({"Flag", SettingsValueType::Boolean, "FALSE"}));
+    ASSERT_TRUE(settings.Declare({"Name", SettingsValueType::String, "default.dry"}));
+    ASSERT_TRUE(settings.Declare({"Count", SettingsValueType::Integer, "0"}));
+    ASSERT_TRUE(settings.Declare({"When", SettingsValueType::DateTime, std::nullopt}));
+    EXPECT_EQ(Read(settings.GetValue("Ratio")), Variant(0.1));
+    EXPECT_EQ(Read(settings.GetValue("Flag")), Variant(true));
+    EXPECT_EQ(Read(settings.GetValue("Name")), Variant("My Diary.dry"));
+    EXPECT_EQ(Read(settings.GetValue("Count")), Variant(INT32_MIN));
+    EXPECT_EQ(Read(settings.GetValue("When")), Variant(DateTime{when}));
 }
 
-TEST_F(RegValuesTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
+TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 {
     {
-        Settings reger(store);
-        Prepare(reger);
-        SettingsValue& skin = reger.Declare({"CurrentSkin", vtInteger, std::nullopt});
-        SettingsValue& name = reger.Declare({"LastDiaryName", vtString, "default.dry"});
-        SettingsValue& upper = reger.Declare({"Upper", vtBoolean, "true"});
-        SettingsValue& one = reger.Declare({"One", vtBoolean, "1"});
-        reger.Declare({"Text", vtString, std::nullopt});
-        reger.Declare({"Ratio", vtFloat, std::nullopt});
-        reger.Declare({"When", vtDateTime, std::nullopt});
+        Settings settings(store_);
+        Prepare(settings);
+        SettingsValue& skin = Declared(settings, {"CurrentSkin", SettingsValueType::Integer, std::nullopt});
+        SettingsValue& name = Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
+        SettingsValue& upper = Declared(settings, {"Upper", SettingsValueType::Boolean, "true"});
+        SettingsValue& one = Declared(settings, {"One", SettingsValueType::Boolean, "1"});
+        Declared(settings, {"Text", SettingsValueType::String, std::nullopt});
+        Declared(settings, {"Ratio", SettingsValueType::Float, std::nullopt});
+        Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt});
 
         EXPECT_TRUE(skin.Value.IsEmpty());
-        EXPECT_EQ(reger.GetValue("CurrentSkin").ToInteger(), 0);
-        EXPECT_EQ(reger.GetValue("Text").ToString(), "");
-        EXPECT_FALSE(reger.GetValue("Ratio").ToBoolean());
+        EXPECT_EQ(Read(skin.AsInteger()), 0);
+        EXPECT_EQ(Read(settings.GetValue("Text")), Variant());
+        EXPECT_EQ(Read(settings.GetValue("Ratio")->ToBoolean()), false) << "an empty value is false";
         EXPECT_EQ(name.AsString(), "default.dry");
-        EXPECT_TRUE(upper.AsBoolean()) << "the text is upper-cased before it is compared";
-        EXPECT_FALSE(one.AsBoolean()) << "only the word true is true";
+        EXPECT_EQ(Read(upper.AsBoolean()), true) << "the text is upper-cased before it is compared";
+        EXPECT_EQ(Read(one.AsBoolean()), false) << "only the word true is true";
         EXPECT_EQ(upper.DefValue(), "TRUE");
         EXPECT_EQ(one.DefValue(), "FALSE");
         EXPECT_EQ(name.DefValue(), "default.dry");
     }
     EXPECT_EQ(Stored("CurrentSkin"), Dword(0));
-    EXPECT_EQ(Stored("Text"), (RegData{platform::rtString, std::string("\0", 1)}));
+    EXPECT_EQ(Stored("Text"), Sz(""));
     EXPECT_EQ(Stored("Ratio"), Double(0));
     EXPECT_EQ(Stored("When"), Double(0));
     EXPECT_EQ(Stored("Upper"), Dword(1));
 }
 
-TEST_F(RegValuesTest, UnparsableDefaultsRaiseTheConversionErrors)
+TEST_F(SettingsTest, UnparsableDefaultsAreRefusedAndTheItemsStillLoad)
 {
-    Settings reger(store);
-    Prepare(reger);
-    EXPECT_EQ(MessageOf<ConvertError>([&] {
-                  reger.Declare({"A", vtInteger, "ten"});
-              }),
+    Store("\"B\"=hex:00,00,00,00,00,00,f8,3f");
+    Settings settings(store_);
+    Prepare(settings);
+    EXPECT_EQ(FailureOf(settings.Declare({"A", SettingsValueType::Integer, "ten"}), result::Reason::Refused),
               "'ten' is not a valid integer value");
-    EXPECT_EQ(MessageOf<ConvertError>([&] {
-                  reger.Declare({"B", vtFloat, "1,5"});
-              }),
+    EXPECT_EQ(FailureOf(settings.Declare({"B", SettingsValueType::Float, "1,5"}), result::Reason::Refused),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(MessageOf<ConvertError>([&] {
-                  reger.Declare({"C", vtDateTime, "2/30/2024"});
-              }),
-              "'2/30/2024' is not a valid date and time");
+    EXPECT_EQ(
+        FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), result::Reason::Refused),
+        "'2/30/2024' is not a valid date and time");
+    EXPECT_EQ(Read(settings.GetValue("B")), Variant(1.5)) << "the stored value is loaded all the same";
+    EXPECT_EQ(Read(settings.GetValue("A")), Variant());
 }
 
-TEST_F(RegValuesTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
+TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
 {
     Store("\"CurrentSkin\"=\"3\"\r\n\"Ratio\"=hex:00,00,00,00\r\n\"Name\"=dword:00000001\r\n"
-          "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):");
-    Settings reger(store);
-    Prepare(reger);
-    EXPECT_EQ(MessageOf<RegistryError>([&] {
-                  reger.Declare({"CurrentSkin", vtInteger, "0"});
-              }),
-              "Invalid data type for 'CurrentSkin'");
-    EXPECT_EQ(MessageOf<RegistryError>([&] {
-                  reger.Declare({"Ratio", vtFloat, "0"});
-              }),
-              "Invalid data type for 'Ratio'");
-    SettingsValue& name = reger.Items().Add(reger);
+          "\"When\"=hex:00,00,00,00,00,00,00,00,00\r\n\"Flag\"=hex(2):31,00\r\n"
+          "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):\r\n\"Two\"=dword:00000002");
+    Settings settings(store_);
+    Prepare(settings);
+    for (const auto& [name, type] :
+         {std::pair{"CurrentSkin", SettingsValueType::Integer}, std::pair{"Ratio", SettingsValueType::Float},
+          std::pair{"When", SettingsValueType::DateTime}, std::pair{"Flag", SettingsValueType::Boolean}})
+        EXPECT_EQ(FailureOf(settings.Declare({name, type, "0"}), result::Reason::Damaged),
+                  "Invalid data type for '" + std::string(name) + "'");
+    SettingsValue& name = settings.Items().Add(settings);
     name.Value = "kept";
-    EXPECT_EQ(MessageOf<RegistryError>([&] { name.SetValueName("Name"); }),
-              "Invalid data type for 'Name'");
+    EXPECT_EQ(FailureOf(name.SetValueName("Name"), result::Reason::Damaged), "Invalid data type for 'Name'");
     EXPECT_EQ(name.AsString(), "kept");
-    EXPECT_EQ(reger.Declare({"Path", vtString, std::nullopt}).AsString(), "%T%") << "no expansion";
-    EXPECT_EQ(reger.Declare({"Empty", vtString, "x"}).AsString(), "") << "size 0 reads as empty";
+    EXPECT_EQ(Declared(settings, {"Path", SettingsValueType::String, std::nullopt}).AsString(), "%T%")
+        << "no expansion";
+    EXPECT_EQ(Declared(settings, {"Empty", SettingsValueType::String, "x"}).AsString(), "")
+        << "size 0 reads as empty";
+    EXPECT_EQ(Declared(settings, {"Two", SettingsValueType::Boolean, "FALSE"}).Value, Variant(true))
+        << "any number but 0 is true";
 }
 
-TEST_F(RegValuesTest, NamesAreFoundWhateverTheirCaseAndTheFirstOfTwoWins)
+TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAreRefused)
 {
     {
-        Settings reger(store);
-        Prepare(reger);
-        reger.Declare({"LastDiaryName", vtString, "default.dry"});
-        reger.Declare({"lastdiaryNAME", vtString, "second.dry"});
-        EXPECT_EQ(reger.GetValue("lastdiaryname").ToString(), "default.dry");
-        reger.SetValue("LASTDIARYNAME", "first.dry");
-        EXPECT_EQ(reger.Items()[0].AsString(), "first.dry");
-        EXPECT_EQ(reger.Items()[1].AsString(), "second.dry");
-        EXPECT_EQ(MessageOf<NameInvalidError>([&] { reger.GetValue("Missing"); }), "Invalid Value Name!Missing");
-        EXPECT_EQ(MessageOf<NameInvalidError>([&] { reger.SetValue("Other", 1); }), "Invalid Value Name!Other");
+        Settings settings(store_);
+        Prepare(settings);
+        Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
+        Declared(settings, {"lastdiaryNAME", SettingsValueType::String, "second.dry"});
+        EXPECT_EQ(Read(settings.GetValue("lastdiaryname")), Variant("default.dry"));
+        ASSERT_TRUE(settings.SetValue("LASTDIARYNAME", "first.dry"));
+        EXPECT_EQ(settings.Items()[0].AsString(), "first.dry");
+        EXPECT_EQ(settings.Items()[1].AsString(), "second.dry");
+        EXPECT_EQ(FailureOf(settings.GetValue("Missing"), result::Reason::Refused),
+                  "Invalid Value Name!Missing");
+        EXPECT_EQ(FailureOf(settings.SetValue("Other", 1), result::Reason::Refused),
+                  "Invalid Value Name!Other");
+        EXPECT_EQ(settings.Items()[0].AsString(), "first.dry") << "a refused name changes nothing";
     }
-    EXPECT_EQ(Stored("LastDiaryName"), (RegData{platform::rtString, std::string("second.dry\0", 11)}))
-        << "both are saved, the later one last";
+    EXPECT_EQ(Stored("LastDiaryName"), Sz("second.dry")) << "both are saved, the later one last";
 }
 
-TEST_F(RegValuesTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
+TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 {
     std::vector<std::string> errors;
     {
-        Settings reger(store);
-        Prepare(reger);
-        reger.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
-        reger.Declare({"Twelve", vtInteger, "0"});
-        reger.Declare({"Bad", vtInteger, "0"});
-        reger.Declare({"After", vtString, "still saved"});
-        reger.SetValue("Twelve", "12");
-        reger.SetValue("Bad", "twelve");
-        EXPECT_EQ(reger.GetValue("Twelve"), Variant("12")) << "kept as given";
+        Settings settings(store_);
+        Prepare(settings);
+        settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
+        Declared(settings, {"Twelve", SettingsValueType::Integer, "0"});
+        Declared(settings, {"Bad", SettingsValueType::Integer, "0"});
+        Declared(settings, {"BadDate", SettingsValueType::DateTime, std::nullopt});
+        Declared(settings, {"After", SettingsValueType::String, "still saved"});
+        Declared(settings, {"True", SettingsValueType::Integer, "0"});
+        Declared(settings, {"Half", SettingsValueType::Integer, "0"});
+        ASSERT_TRUE(settings.SetValue("True", true));
+        ASSERT_TRUE(settings.SetValue("Half", 2.5));
+        ASSERT_TRUE(settings.SetValue("Twelve", "12"));
+        ASSERT_TRUE(settings.SetValue("Bad", "twelve"));
+        ASSERT_TRUE(settings.SetValue("BadDate", "2/30/2024"));
+        EXPECT_EQ(Read(settings.GetValue("Twelve")), Variant("12")) << "kept as given";
     }
     EXPECT_EQ(Stored("Twelve"), Dword(12));
+    EXPECT_EQ(Stored("True"), Dword(0xFFFFFFFF)) << "true is the number -1";
+    EXPECT_EQ(Stored("Half"), Dword(2)) << "halves round to even";
     EXPECT_FALSE(Stored("Bad").has_value());
-    EXPECT_TRUE(Stored("After").has_value()) << "one failing item does not lose the others";
+    EXPECT_FALSE(Stored("BadDate").has_value());
+    EXPECT_EQ(Stored("After"), Sz("still saved")) << "one failing item does not lose the others";
     EXPECT_EQ(errors,
-              std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)"});
+              (std::vector<std::string>{"Could not convert variant of type (String) into type (Integer)",
+                                        "Could not convert variant of type (String) into type (Date)"}));
 }
 
-TEST_F(RegValuesTest, TypedWritesGoThroughTextInTheItemsOwnType)
+TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBefore)
 {
-    Settings reger(store);
-    Prepare(reger);
-    SettingsValue& flag = reger.Declare({"Flag", vtBoolean, "TRUE"});
-    flag.SetAsInteger(1);
+    Settings settings(store_);
+    Prepare(settings);
+    Declared(settings, {"Before", SettingsValueType::Integer, "1"});
+    Declared(settings, {"Bad", SettingsValueType::Float, std::nullopt});
+    Declared(settings, {"After", SettingsValueType::Integer, "2"});
+    ASSERT_TRUE(settings.SetValue("Bad", "x"));
+    EXPECT_EQ(FailureOf(settings.SaveAll(), result::Reason::Refused),
+              "Could not convert variant of type (String) into type (Double)");
+    EXPECT_EQ(Stored("Before"), Dword(1));
+    EXPECT_FALSE(Stored("After").has_value());
+    for (int i = 0; i < settings.Items().Count(); ++i)
+        settings.Items()[i].AutoStore = false;
+}
+
+TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnType)
+{
+    Settings settings(store_);
+    Prepare(settings);
+    SettingsValue& flag = Declared(settings, {"Flag", SettingsValueType::Boolean, "TRUE"});
+    ASSERT_TRUE(flag.SetAsInteger(1));
     EXPECT_EQ(flag.Value, Variant(false)) << "an integer written to a Boolean item becomes false";
-    SettingsValue& count = reger.Declare({"Count", vtInteger, "0"});
-    EXPECT_EQ(MessageOf<ConvertError>([&] { count.SetAsBoolean(true); }),
+    SettingsValue& count = Declared(settings, {"Count", SettingsValueType::Integer, "5"});
+    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), result::Reason::Refused),
               "'TRUE' is not a valid integer value");
-    count.SetAsFloat(3);
+    EXPECT_EQ(count.Value, Variant(int32_t{5})) << "a refused text leaves the value";
+    ASSERT_TRUE(count.SetAsFloat(3));
     EXPECT_EQ(count.Value, Variant(int32_t{3}));
 
-    SettingsValue& when = reger.Declare({"When", vtDateTime, std::nullopt});
-    when.SetAsDateTime(DateTime{EncodeDate(2001, 9, 9) + 0.5 + 0.4 / 86400});
+    SettingsValue& when = Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt});
+    ASSERT_TRUE(when.SetAsDateTime(DateTime{EncodeDate(2001, 9, 9) + 0.5 + 0.4 / 86400}));
     EXPECT_EQ(when.Value, Variant(DateTime{EncodeDate(2001, 9, 9) + 0.5})) << "whole seconds only";
-    when.SetAsDateTime(DateTime{EncodeDate(1999, 12, 31)});
-    EXPECT_EQ(when.AsDateTime(), DateTime{EncodeDate(1999, 12, 31)});
+    ASSERT_TRUE(when.SetAsDateTime(DateTime{EncodeDate(2024, 2, 29)}));
+    EXPECT_EQ(Read(when.AsDateTime()), DateTime{EncodeDate(2024, 2, 29)});
 
-    SettingsValue& ratio = reger.Declare({"Ratio", vtFloat, "2.5"});
-    ratio.SetAsFloat(1.0 / 3.0);
-    EXPECT_NEAR(ratio.AsFloat(), 1.0 / 3.0, 1e-15);
+    SettingsValue& ratio = Declared(settings, {"Ratio", SettingsValueType::Float, "2.5"});
+    ASSERT_TRUE(ratio.SetAsFloat(1.0 / 3.0));
+    EXPECT_NEAR(Read(ratio.AsFloat()).value_or(0), 1.0 / 3.0, 1e-15);
     EXPECT_EQ(ratio.AsString(), "0.333333333333333");
-    EXPECT_EQ(ratio.AsInteger(), 0);
-    SettingsValue& text = reger.Declare({"Text", vtString, "abc"});
-    EXPECT_EQ(MessageOf<VariantTypeCastError>([&] { (void)text.AsInteger(); }),
-              "Could not convert variant of type (String) into type (Integer)");
+    EXPECT_EQ(Read(ratio.AsInteger()), 0);
+    ASSERT_TRUE(ratio.SetAsFloat(2.5));
+    EXPECT_EQ(Read(ratio.AsInteger()), 2) << "halves round to even";
+
+    SettingsValue& text = Declared(settings, {"Text", SettingsValueType::String, "abc"});
+    const std::string cast = "Could not convert variant of type (String) into type ";
+    EXPECT_EQ(FailureOf(text.AsInteger(), result::Reason::Refused), cast + "(Integer)");
+    EXPECT_EQ(FailureOf(text.AsFloat(), result::Reason::Refused), cast + "(Double)");
+    EXPECT_EQ(FailureOf(text.AsBoolean(), result::Reason::Refused), cast + "(Double)");
+    EXPECT_EQ(FailureOf(text.AsDateTime(), result::Reason::Refused), cast + "(Date)");
+    EXPECT_EQ(FailureOf(Variant("abc").ToBoolean(), result::Reason::Refused), cast + "(Boolean)");
+    ASSERT_TRUE(text.SetAsString("-1"));
+    EXPECT_EQ(Read(text.AsBoolean()), true) << "a number in text counts";
+    EXPECT_EQ(Read(Variant(2147483648.0).ToInteger()).has_value(), false) << "beyond 32 bits";
 }
 
-TEST_F(RegValuesTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
+TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
-        Settings reger(store);
-        Prepare(reger);
-        reger.Declare({"FontName", vtString, "Arial", "Fonts"});
-        reger.Declare({"Scratch", vtString, "x", "", false});
-        reger.SetRootKey(rkHKEY_LOCAL_MACHINE);
-        EXPECT_EQ(reger.RootKey(), rkHKEY_LOCAL_MACHINE);
-        reger.Declare({"Machine", vtInteger, "4"});
+        Settings settings(store_);
+        Prepare(settings);
+        Declared(settings, {"FontName", SettingsValueType::String, "Arial", "Fonts"});
+        Declared(settings, {"Scratch", SettingsValueType::String, "x", "", false});
+        settings.SetRootKey(SettingsRoot::LocalMachine);
+        EXPECT_EQ(settings.RootKey(), SettingsRoot::LocalMachine);
+        Declared(settings, {"Machine", SettingsValueType::Integer, "4"});
     }
     const std::string machine = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrine\\DBK";
     EXPECT_EQ(Stored("Machine", machine), Dword(4));
@@ -270,42 +326,101 @@ TEST_F(RegValuesTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
     EXPECT_FALSE(Stored("FontName").has_value());
 }
 
-TEST_F(RegValuesTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
+TEST_F(SettingsTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
 {
-    Settings reger(store);
-    Prepare(reger);
-    reger.CanCreate = false;
+    Settings settings(store_);
+    Prepare(settings);
+    settings.CanCreate = false;
     std::vector<std::string> failed;
-    SettingsValue& item = reger.Items().Add(reger);
-    item.ValueType = vtInteger;
-    item.SetDefValue("5");
+    SettingsValue& item = settings.Items().Add(settings);
+    item.ValueType = SettingsValueType::Integer;
+    ASSERT_TRUE(item.SetDefValue("5"));
     item.OnErrorOpenKey = [&](SettingsValue& sender) { failed.push_back(sender.ValueName()); };
-    item.SetValueName("Size");
+    ASSERT_TRUE(item.SetValueName("Size")) << "a key that cannot be opened is told through the event only";
     EXPECT_EQ(failed, std::vector<std::string>{"Size"});
     EXPECT_TRUE(item.Value.IsEmpty()) << "the load stops before the default";
-    item.Save();
-    EXPECT_FALSE(std::filesystem::exists(file));
+    ASSERT_TRUE(item.Save());
+    EXPECT_FALSE(std::filesystem::exists(file_));
 
-    reger.CanCreate = true;
+    settings.CanCreate = true;
     item.OnGetDefValueEvent = [](SettingsValue&, Variant& value) { value = int32_t{42}; };
-    item.Load();
-    EXPECT_EQ(item.AsInteger(), 42);
-    reger.AutoLoad = false;
-    SettingsValue& quiet = reger.Declare({"Quiet", vtString, "default"});
+    ASSERT_TRUE(item.Load());
+    EXPECT_EQ(Read(item.AsInteger()), 42);
+    settings.AutoLoad = false;
+    SettingsValue& quiet = Declared(settings, {"Quiet", SettingsValueType::String, "default"});
     EXPECT_TRUE(quiet.Value.IsEmpty()) << "without AutoLoad the name does not load";
-    reger.LoadAll();
+    ASSERT_TRUE(settings.LoadAll());
     EXPECT_EQ(quiet.AsString(), "default");
 }
 
-TEST_F(RegValuesTest, ASaveThatCannotWriteRaisesTheDesignedErrorUnlessNothingChanged)
+TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingChanged)
 {
-    Store("\"A\"=\"1\"");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    Settings reger(store);
-    Prepare(reger);
-    SettingsValue& item = reger.Declare({"A", vtString, std::nullopt});
-    item.AutoStore = false;
-    item.Save();
-    item.Value = "2";
-    EXPECT_EQ(MessageOf<RegistryError>([&] { item.Save(); }), "Failed to set data for 'A'");
+    Store("\"A\"=\"1\"\r\n\"B\"=\"2\"");
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    const std::string before = ReadBytes(file_);
+    std::vector<std::string> errors;
+    {
+        Settings settings(store_);
+        Prepare(settings);
+        settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
+        SettingsValue& item = Declared(settings, {"A", SettingsValueType::String, std::nullopt});
+        Declared(settings, {"B", SettingsValueType::String, std::nullopt});
+        ASSERT_TRUE(item.Save()) << "the value is stored already";
+        item.Value = "2";
+        EXPECT_EQ(FailureOf(item.Save(), result::Reason::WriteFailed), "Failed to set data for 'A'");
+        EXPECT_EQ(FailureOf(settings.SaveAll(), result::Reason::WriteFailed), "Failed to set data for 'A'");
+    }
+    EXPECT_EQ(errors, (std::vector<std::string>{"Failed to set data for 'A'", "Failed to set data for 'B'"}))
+        << "at exit each item of the failed write is told";
+    EXPECT_EQ(ReadBytes(file_), before);
+}
+
+TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNothing)
+{
+    {
+        Settings settings(store_);
+        DeclareMainSettings(settings, [](const std::string& message) { ADD_FAILURE() << message; });
+        ASSERT_TRUE(settings.SetValue("LastDiaryName", "Caf\xE9.dry"));
+        ASSERT_TRUE(settings.SetValue("CurrentSkin", int32_t{3}));
+    }
+    EXPECT_EQ(ReadBytes(file_), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
+                                "\"LastDiaryName\"=\"Caf\xE9.dry\"\r\n\"SkinNumber\"=dword:00000000\r\n"
+                                "\"CurrentSkin\"=dword:00000003\r\n\"FontName\"=\"Arial\"\r\n"
+                                "\"FontColor\"=dword:00000000\r\n\"FontCharset\"=dword:00000001\r\n"
+                                "\"FontSize\"=dword:0000000a\r\n\"FontStyle\"=dword:00000000\r\n"
+                                "\"ShowScrollbars\"=dword:00000000\r\n\"LastTop\"=dword:ffffffff\r\n"
+                                "\"LastLeft\"=dword:ffffffff\r\n\"LastWidth\"=dword:ffffffff\r\n"
+                                "\"LastHeight\"=dword:ffffffff\r\n\r\n");
+
+    // A value of the wrong type is told and takes its default; the others still load.
+    Store("\"FontSize\"=\"12\"\r\n\"CurrentSkin\"=dword:00000002");
+    {
+        Settings settings(store_);
+        std::vector<std::string> told;
+        DeclareMainSettings(settings, [&](const std::string& message) { told.push_back(message); });
+        EXPECT_EQ(told, std::vector<std::string>{"Invalid data type for 'FontSize'"});
+        EXPECT_EQ(Read(settings.GetValue("FontSize")), Variant(int32_t{10}));
+        EXPECT_EQ(Read(settings.GetValue("CurrentSkin")), Variant(int32_t{2}));
+    }
+    EXPECT_EQ(Stored("FontSize"), Dword(10)) << "rewritten in its own type at exit";
+
+    // A damaged file is told once, kept aside byte for byte, and the settings start afresh.
+    const std::string damaged =
+        "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
+    WriteBytes(file_, damaged);
+    std::vector<std::string> problems;
+    const platform::RegistryFile reported{file_,
+                                          [&](const std::string& message) { problems.push_back(message); }};
+    {
+        Settings settings(reported);
+        DeclareMainSettings(settings, [](const std::string& message) { ADD_FAILURE() << message; });
+        EXPECT_EQ(Read(settings.GetValue("LastDiaryName")), Variant("default.dry"));
+        ASSERT_TRUE(settings.SetValue("CurrentSkin", int32_t{1}));
+    }
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "The settings file " + file_.string() +
+                               " is damaged (line 4: a value that cannot be read). A copy was kept as " +
+                               file_.string() + ".damaged; the settings start from their defaults.");
+    EXPECT_EQ(ReadBytes(folder_ / "registry.reg.damaged"), damaged);
+    EXPECT_EQ(Stored("CurrentSkin"), Dword(1));
 }

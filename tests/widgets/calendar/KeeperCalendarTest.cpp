@@ -114,7 +114,7 @@ TEST_F(KeeperCalendarTest, EmptyCellsTakeColorEmptyOnlyWhenItDiffers)
     const QRect empty = OnScreen(calendar_, 0, 1);
     calendar_.SetColorEmpty(calendar_.Color());
     EXPECT_EQ(Render(calendar_).pixelColor(empty.center()), Background());
-    calendar_.SetColorEmpty(clWhite);
+    calendar_.SetColorEmpty(White);
     EXPECT_EQ(Render(calendar_).pixelColor(empty.center()), QColor(Qt::white));
     EXPECT_EQ(Render(calendar_).pixelColor(OnScreen(calendar_, 4, 1).center()), Background());
 }
@@ -122,7 +122,7 @@ TEST_F(KeeperCalendarTest, EmptyCellsTakeColorEmptyOnlyWhenItDiffers)
 TEST_F(KeeperCalendarTest, ActiveDaysFillTheirWholeCell)
 {
     calendar_.SetActiveBGColor(0x80FFFF);
-    calendar_.SetActiveColor(clBlue);
+    calendar_.SetActiveColor(Blue);
     calendar_.SetActiveDays("20");
     const QImage image = Render(calendar_);
     const QRect cell = OnScreen(calendar_, 1, 4);

@@ -145,7 +145,7 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
 
 TEST_F(MainCalendarTest, ActiveAndSpecialDaysTakeTheirColours)
 {
-    calendar_.SetActiveColor(clRed);
+    calendar_.SetActiveColor(Red);
     calendar_.SetActiveBGColor(0xFFDFDF);
     calendar_.SetActiveDays("5,6,14,");
     calendar_.SetSpecialDays("6");
@@ -181,8 +181,8 @@ TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
 {
     calendar_.SetActiveDays("");
     const auto cells = Draw();
-    EXPECT_EQ(cells.State(0, 1), dsActive);
-    EXPECT_EQ(cells.State(4, 1), dsNormal);
+    EXPECT_EQ(cells.State(0, 1), DayState::Active);
+    EXPECT_EQ(cells.State(4, 1), DayState::Normal);
     EXPECT_EQ(Render(calendar_).pixelColor(calendar_.CellRect(0, 1).center()), QColor(0xFF, 0xFF, 0xF2));
 }
 

@@ -54,10 +54,10 @@ TEST(ButtonStyles, GlyphCellFollowsStateWithDownBeatingHot)
 TEST(ButtonStyles, GradientBandsCoverTheSpanWithoutGapsFromFirstToLastColour)
 {
     for (const auto& [top, bottom] : {std::pair{2, 7}, std::pair{7, 22}, std::pair{2, 50}, std::pair{10, 11}}) {
-        const auto bands = GradientBands(top, bottom, clWhite, clBlack);
+        const auto bands = GradientBands(top, bottom, White, Black);
         ASSERT_FALSE(bands.empty());
         EXPECT_EQ(bands.front().Top, top);
-        EXPECT_EQ(bands.front().Color, clWhite);
+        EXPECT_EQ(bands.front().Color, White);
         int covered = top;
         for (const auto& band : bands) {
             EXPECT_LE(band.Top, covered) << "gap above row " << band.Top;
@@ -65,7 +65,7 @@ TEST(ButtonStyles, GradientBandsCoverTheSpanWithoutGapsFromFirstToLastColour)
         }
         EXPECT_EQ(covered, bottom) << "bands must stop at the gradient's bottom";
     }
-    const auto bands = GradientBands(0, 62, clWhite, clBlack);
+    const auto bands = GradientBands(0, 62, White, Black);
     EXPECT_EQ(bands[16].Color, RGBColor(123, 123, 123));
     EXPECT_EQ(bands[16].Top, 32);
     EXPECT_EQ(bands[16].Height, 3);
@@ -133,22 +133,22 @@ TEST(SpeedButton, ModernStyleDrawsGradientBandsInsideARoundedFrame)
 
     EXPECT_EQ(PixelAt(image, 0, 0), BackdropColour) << "rounded corners show the parent";
     EXPECT_EQ(PixelAt(image, 83, 39), BackdropColour);
-    EXPECT_EQ(PixelAt(image, 1, 1), clGray);
-    EXPECT_EQ(PixelAt(image, 40, 0), clGray);
-    EXPECT_EQ(PixelAt(image, 0, 20), clGray);
-    EXPECT_EQ(PixelAt(image, 83, 20), clGray);
-    EXPECT_EQ(PixelAt(image, 40, 1), clSilver) << "inner frame in the face colour";
+    EXPECT_EQ(PixelAt(image, 1, 1), Gray);
+    EXPECT_EQ(PixelAt(image, 40, 0), Gray);
+    EXPECT_EQ(PixelAt(image, 0, 20), Gray);
+    EXPECT_EQ(PixelAt(image, 83, 20), Gray);
+    EXPECT_EQ(PixelAt(image, 40, 1), Silver) << "inner frame in the face colour";
     // Later bands overwrite earlier ones where several start on the same row.
     EXPECT_EQ(PixelAt(image, 5, 2), RGBColor(0xF9, 0xF9, 0xF9)) << "gradient starts light";
     EXPECT_EQ(PixelAt(image, 5, 9), RGBColor(0xC2, 0xC2, 0xC2));
     EXPECT_EQ(PixelAt(image, 5, 10), RGBColor(0xC2, 0xC2, 0xC2)) << "near the face colour a quarter down";
     EXPECT_EQ(PixelAt(image, 5, 37), RGBColor(0xFB, 0xFB, 0xFB)) << "and light again at the bottom";
-    EXPECT_EQ(PixelAt(image, 1, 20), clSilver);
+    EXPECT_EQ(PixelAt(image, 1, 20), Silver);
     EXPECT_EQ(PixelAt(image, 2, 20), PixelAt(image, 81, 20)) << "gradient from x = 2 to W - 2";
 
     button.SetDown(true);
     const QImage down = Snapshot(button);
-    EXPECT_EQ(PixelAt(down, 40, 1), clGray) << "inner frame in the shadow colour while down";
+    EXPECT_EQ(PixelAt(down, 40, 1), Gray) << "inner frame in the shadow colour while down";
     EXPECT_EQ(PixelAt(down, 5, 9), RGBColor(0xC8, 0xC8, 0xC8)) << "the gradient's middle moves down one pixel";
 }
 
@@ -160,7 +160,7 @@ TEST(SpeedButton, UltraFlatShowsItsFrameOnlyWhileHotOrDown)
     button.SetColorStyle(ButtonColorStyle::UltraFlat1);
     ASSERT_TRUE(button.Flat());
     const RgbColor frame = RGBColor(0x84, 0x92, 0xB5);
-    const RgbColor face = ResolvedColor(clBtnFace, clNone);
+    const RgbColor face = ResolvedColor(ButtonFace, NoColor);
 
     QImage image = Snapshot(button);
     EXPECT_EQ(PixelAt(image, 0, 0), face);
@@ -189,18 +189,18 @@ TEST(SpeedButton, NormalStyleFrameIsLightTopLeftAndShadowBottomRightSwappedWhile
     Backdrop backdrop;
     SpeedButton button(&backdrop);
     button.setGeometry(10, 10, 40, 20);
-    button.SetColor(clSilver);
-    button.SetShadowColor(clBlack);
+    button.SetColor(Silver);
+    button.SetShadowColor(Black);
     QImage image = Snapshot(button);
-    EXPECT_EQ(PixelAt(image, 0, 0), clWhite);
-    EXPECT_EQ(PixelAt(image, 0, 18), clWhite);
-    EXPECT_EQ(PixelAt(image, 39, 0), clBlack);
-    EXPECT_EQ(PixelAt(image, 20, 19), clBlack);
-    EXPECT_EQ(PixelAt(image, 20, 10), clSilver);
+    EXPECT_EQ(PixelAt(image, 0, 0), White);
+    EXPECT_EQ(PixelAt(image, 0, 18), White);
+    EXPECT_EQ(PixelAt(image, 39, 0), Black);
+    EXPECT_EQ(PixelAt(image, 20, 19), Black);
+    EXPECT_EQ(PixelAt(image, 20, 10), Silver);
     button.SetDown(true);
     image = Snapshot(button);
-    EXPECT_EQ(PixelAt(image, 0, 0), clBlack);
-    EXPECT_EQ(PixelAt(image, 20, 19), clWhite);
+    EXPECT_EQ(PixelAt(image, 0, 0), Black);
+    EXPECT_EQ(PixelAt(image, 20, 19), White);
 }
 
 TEST(SpeedButton, ShowsTheGlyphCellOfItsState)
@@ -212,21 +212,21 @@ TEST(SpeedButton, ShowsTheGlyphCellOfItsState)
     EXPECT_EQ(button.NumGlyphs(), 4);
     // Left layout, left alignment: glyph at x = 4 (+1 when down), centred vertically.
     const auto cellColour = [&](int offset) { return PixelAt(Snapshot(button), 8 + offset, 9 + offset); };
-    EXPECT_EQ(cellColour(0), clRed);
+    EXPECT_EQ(cellColour(0), Red);
     Hover(button, true);
-    EXPECT_EQ(cellColour(0), clYellow);
+    EXPECT_EQ(cellColour(0), Yellow);
     button.SetDown(true);
-    EXPECT_EQ(cellColour(1), clBlue);
+    EXPECT_EQ(cellColour(1), Blue);
     button.setEnabled(false);
-    EXPECT_EQ(cellColour(0), clLime) << "disabled: cell 1, and never drawn down";
+    EXPECT_EQ(cellColour(0), Lime) << "disabled: cell 1, and never drawn down";
 
     button.setEnabled(true);
     button.SetDown(false);
     Hover(button, false);
     button.SetGlyph(CellGlyph({Qt::red}));
     Hover(button, true);
-    EXPECT_EQ(cellColour(0), clRed);
-    EXPECT_NE(PixelAt(Snapshot(button), 4, 13), clFuchsia) << "key colour is clear";
+    EXPECT_EQ(cellColour(0), Red);
+    EXPECT_NE(PixelAt(Snapshot(button), 4, 13), Fuchsia) << "key colour is clear";
 }
 
 TEST(SpeedButton, DisabledButtonDrawsGrayCaptionAndIsNeverDown)
@@ -234,20 +234,20 @@ TEST(SpeedButton, DisabledButtonDrawsGrayCaptionAndIsNeverDown)
     Backdrop backdrop;
     SpeedButton button(&backdrop);
     button.setGeometry(10, 10, 80, 23);
-    button.SetColor(clWhite);
-    button.SetColorWhenDown(clYellow);
+    button.SetColor(White);
+    button.SetColorWhenDown(Yellow);
     button.SetCaption(QStringLiteral("MMMM"));
     SetFontColor(button, Qt::black);
     button.SetDown(true);
     button.setEnabled(false);
     const QImage image = Snapshot(button);
-    EXPECT_EQ(PixelAt(image, 40, 3), clWhite) << "not the down colour";
+    EXPECT_EQ(PixelAt(image, 40, 3), White) << "not the down colour";
     bool gray = false;
     bool black = false;
     for (int y = 2; y < 21; ++y)
         for (int x = 3; x < 60; ++x) {
-            gray = gray || PixelAt(image, x, y) == clGray;
-            black = black || PixelAt(image, x, y) == clBlack;
+            gray = gray || PixelAt(image, x, y) == Gray;
+            black = black || PixelAt(image, x, y) == Black;
         }
     EXPECT_TRUE(gray);
     EXPECT_FALSE(black);
@@ -446,13 +446,13 @@ TEST(SkinButton, FocusedOldStyleButtonGetsABlackFrame)
     SkinButton button(&backdrop);
     button.setGeometry(10, 10, 80, 25);
     button.SetStyle(ButtonStyle::Old);
-    button.SetLightColor(clWhite);
-    EXPECT_EQ(PixelAt(Snapshot(button), 0, 0), clWhite);
+    button.SetLightColor(White);
+    EXPECT_EQ(PixelAt(Snapshot(button), 0, 0), White);
     backdrop.show();
     backdrop.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
     button.setFocus();
     const QImage image = Snapshot(button);
-    EXPECT_EQ(PixelAt(image, 0, 0), clBlack);
-    EXPECT_EQ(PixelAt(image, 1, 1), clWhite);
+    EXPECT_EQ(PixelAt(image, 0, 0), Black);
+    EXPECT_EQ(PixelAt(image, 1, 1), White);
 }

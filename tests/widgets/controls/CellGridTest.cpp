@@ -21,7 +21,7 @@ public:
     {
         SetDefaultColWidth(20);
         SetDefaultRowHeight(10);
-        SetColor(clWhite);
+        SetColor(White);
         SetFixedColor(RGBColor(0xEA, 0xEA, 0xFF));
     }
 
@@ -95,11 +95,11 @@ TEST(CellGrid, LinesAreBlackBetweenFixedCellsAndSilverOrGrayBetweenTheOthers)
     EXPECT_EQ(image.pixelColor(25, 15), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(5, 5), QColor(0xEA, 0xEA, 0xFF)) << "a flat fixed cell";
 
-    grid.SetColor(clSilver);
+    grid.SetColor(Silver);
     image = Render(grid);
     EXPECT_EQ(image.pixelColor(20, 15), QColor(128, 128, 128)) << "silver cells get gray lines";
 
-    grid.SetColor(clWhite);
+    grid.SetColor(White);
     grid.SetOptions(GridOption::FixedVerticalLines);
     image = Render(grid);
     EXPECT_EQ(image.pixelColor(20, 5), QColor(Qt::black));
@@ -111,7 +111,7 @@ TEST(CellGrid, CurrentCellIsHighlightedWithoutTheFocusAndFramedWithIt)
 {
     PlainGrid grid(3, 3, 1);
     grid.SetBorder(GridBorder::None);
-    grid.SetFontColor(clRed);
+    grid.SetFontColor(Red);
     grid.resize(62, 32);
     const QRect current = OnScreen(grid, 0, 1);
     const QColor highlight = grid.palette().color(QPalette::Highlight);

@@ -29,7 +29,7 @@ struct FixedClock {
         Clock.setGeometry(0, 0, size.width(), size.height());
         Clock.SetBevelInner(BevelCut::None);
         Clock.SetBevelOuter(BevelCut::None);
-        Clock.SetColor(clWhite);
+        Clock.SetColor(White);
         Clock.SetShowMode(ClockShowMode::Analog);
         Clock.SetPixelAspect(1.0);
         Clock.SetTimeSource([time] { return time; });
@@ -95,9 +95,9 @@ TEST(ClockGeometry, DigitalTextAndDotColours)
     EXPECT_EQ(ClockSampleText(false, true, "AM", "nachm."), "88888 nachm.");
     EXPECT_EQ(ClockSampleText(true, false, "AM", "PM"), "88888888");
 
-    EXPECT_EQ(LighterDotColor(clTeal, clWhite), RGBColor(0, 255, 255));
-    EXPECT_EQ(LighterDotColor(RGBColor(192, 64, 0), clWhite), RGBColor(255, 191, 0));
-    EXPECT_EQ(LighterDotColor(clRed, RGBColor(1, 2, 3)), RGBColor(1, 2, 3));
+    EXPECT_EQ(LighterDotColor(Teal, White), RGBColor(0, 255, 255));
+    EXPECT_EQ(LighterDotColor(RGBColor(192, 64, 0), White), RGBColor(255, 191, 0));
+    EXPECT_EQ(LighterDotColor(Red, RGBColor(1, 2, 3)), RGBColor(1, 2, 3));
 }
 
 TEST(ClockWidget, HandTipsPointAtTheTime)
@@ -113,15 +113,15 @@ TEST(ClockWidget, HandTipsPointAtTheTime)
     // The hands are smoothed: their thin parts come out nearly black.
     const auto dark = [&](int position, double percent) { return RedOf(at(position, percent)) < 0x40; };
     EXPECT_TRUE(dark(45, 70)) << "minute hand towards nine";
-    EXPECT_EQ(at(45, 86), clWhite) << "and no further than 80 %";
+    EXPECT_EQ(at(45, 86), White) << "and no further than 80 %";
     EXPECT_TRUE(dark(18, 50)) << "hour hand three fifths from three to four";
-    EXPECT_EQ(at(18, 68), clWhite);
-    EXPECT_EQ(at(15, 50), clWhite) << "not at three";
-    EXPECT_EQ(at(30, 60), clBlack) << "second hand inverts the white face";
+    EXPECT_EQ(at(18, 68), White);
+    EXPECT_EQ(at(15, 50), White) << "not at three";
+    EXPECT_EQ(at(30, 60), Black) << "second hand inverts the white face";
 
     fixed.Clock.SetShowSeconds(false);
     image = Snapshot(fixed.Clock);
-    EXPECT_EQ(at(30, 60), clWhite) << "gone as soon as seconds are off";
+    EXPECT_EQ(at(30, 60), White) << "gone as soon as seconds are off";
     EXPECT_TRUE(dark(45, 70));
 }
 
@@ -132,7 +132,7 @@ TEST(ClockWidget, HourMarksAreDrawnInTheDotsColourAtTheEdge)
     const QImage image = Snapshot(fixed.Clock);
     bool teal = false;
     for (int y = 0; y < 12; ++y)
-        teal = teal || PixelAt(image, 60, y) == clTeal || PixelAt(image, 59, y) == clTeal;
+        teal = teal || PixelAt(image, 60, y) == Teal || PixelAt(image, 59, y) == Teal;
     EXPECT_TRUE(teal) << "the twelve o'clock mark";
 }
 
@@ -143,7 +143,7 @@ TEST(ClockWidget, WideClockDrawsARoundFaceCentredHorizontally)
     const QImage image = Snapshot(fixed.Clock);
     for (int y = 0; y < 70; ++y)
         for (int x : {0, 20, 43, 116, 140, 159})
-            ASSERT_EQ(PixelAt(image, x, y), clWhite) << x << "," << y;
+            ASSERT_EQ(PixelAt(image, x, y), White) << x << "," << y;
 }
 
 TEST(ClockWidget, DigitalTextIsSizedToFitTheWidth)
@@ -153,7 +153,7 @@ TEST(ClockWidget, DigitalTextIsSizedToFitTheWidth)
     clock.setGeometry(0, 0, 140, 60);
     clock.SetBevelInner(BevelCut::None);
     clock.SetBevelOuter(BevelCut::None);
-    clock.SetColor(clWhite);
+    clock.SetColor(White);
     SetFontColor(clock, Qt::black);
     clock.SetTimeSource([] { return QTime(23, 58, 59); });
     EXPECT_EQ(clock.DigitalText(), QStringLiteral("23:58:59"));

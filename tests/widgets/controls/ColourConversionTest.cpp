@@ -21,9 +21,9 @@ void ExpectHSL(RgbColor colour, double h, double s, double l)
 
 TEST(ColourToHSL, GivesHueSaturationAndLightnessOfEachSixthOfTheWheel)
 {
-    ExpectHSL(clRed, 0, 1, 0.5);
-    ExpectHSL(clLime, 1.0 / 3, 1, 0.5);
-    ExpectHSL(clBlue, 2.0 / 3, 1, 0.5);
+    ExpectHSL(Red, 0, 1, 0.5);
+    ExpectHSL(Lime, 1.0 / 3, 1, 0.5);
+    ExpectHSL(Blue, 2.0 / 3, 1, 0.5);
     // Dark, so the saturation divides by max + min.
     ExpectHSL(RGBColor(64, 32, 16), 1.0 / 18, 0.6, 40.0 / 255);
     // Light, so it divides by 2 - max - min.
@@ -37,9 +37,9 @@ TEST(ColourToHSL, WrapsANegativeHueIntoTheTopOfTheRange)
 
 TEST(ColourToHSL, GreysHaveNeitherHueNorSaturation)
 {
-    ExpectHSL(clBlack, 0, 0, 0);
+    ExpectHSL(Black, 0, 0, 0);
     ExpectHSL(RGBColor(128, 128, 128), 0, 0, 128.0 / 255);
-    ExpectHSL(clWhite, 0, 0, 1);
+    ExpectHSL(White, 0, 0, 1);
 }
 
 TEST(HSLToColour, ShiftedHuesWrapAtBothEndsOfTheWheel)
@@ -56,8 +56,8 @@ TEST(HSLToColour, WithoutSaturationEveryChannelIsTheRoundedLightness)
 
 TEST(HSLToColour, KeepsChannelsWithinAByteBeyondFullLightness)
 {
-    EXPECT_EQ(HSLToColour({0, 0, 1.5}), clWhite);
-    EXPECT_EQ(HSLToColour({0, 1, 1.5}), clWhite);
+    EXPECT_EQ(HSLToColour({0, 0, 1.5}), White);
+    EXPECT_EQ(HSLToColour({0, 1, 1.5}), White);
     EXPECT_EQ(HSLToColour({0, 1, 0.75}), RGBColor(255, 128, 128));
 }
 
@@ -81,13 +81,13 @@ TEST(LightenIfDark, LightensOnlyBelowTheThreshold)
     EXPECT_EQ(LightenIfDark(RGBColor(20, 20, 20), 0.12, 95), RGBColor(39, 39, 39));
     // The hue and saturation stay: lightness 24/255 grows to 46.8/255 at saturation 0.5.
     EXPECT_EQ(LightenIfDark(RGBColor(36, 12, 12), 0.12, 95), RGBColor(70, 23, 23));
-    EXPECT_EQ(LightenIfDark(clBlack, 0.12, 95), clBlack);
+    EXPECT_EQ(LightenIfDark(Black, 0.12, 95), Black);
 }
 
 TEST(LightenIfDark, WithoutAPositiveThresholdAlwaysLightens)
 {
     EXPECT_EQ(LightenIfDark(RGBColor(100, 100, 100), 0, 50), RGBColor(150, 150, 150));
-    EXPECT_EQ(LightenIfDark(RGBColor(200, 200, 200), -1, 95), clWhite);
+    EXPECT_EQ(LightenIfDark(RGBColor(200, 200, 200), -1, 95), White);
 }
 
 TEST(AverageColour, IncludesBothEndsAndDropsTheRemainder)
@@ -109,6 +109,6 @@ TEST(AverageColour, CountsOnlyPixelsInsideTheImage)
     image.setPixelColor(9, 9, QColor(40, 80, 120));
     image.setPixelColor(8, 9, QColor(40, 80, 120));
     EXPECT_EQ(AverageColour(image, 8, 8, 20, 20), RGBColor(20, 40, 60));
-    EXPECT_EQ(AverageColour(image, 5, 5, 4, 4), clBlack);
-    EXPECT_EQ(AverageColour(image, 10, 0, 12, 3), clBlack);
+    EXPECT_EQ(AverageColour(image, 5, 5, 4, 4), Black);
+    EXPECT_EQ(AverageColour(image, 10, 0, 12, 3), Black);
 }

@@ -48,17 +48,17 @@ TEST(GlowLabel, GlowsDiagonallyAroundTheTextWhileHot)
     label.setGeometry(10, 10, 60, 24);
     label.setFont(CrispFont(16));
     label.SetCaption(QStringLiteral("Hi"));
-    label.SetColor(clWhite);
-    label.SetGlowColor(clRed);
+    label.SetColor(White);
+    label.SetGlowColor(Red);
     SetFontColor(label, Qt::black);
-    EXPECT_TRUE(PixelsOf(Snapshot(label), clRed).empty());
+    EXPECT_TRUE(PixelsOf(Snapshot(label), Red).empty());
 
     QSignalSpy entered(&label, &GlowLabel::OnMouseEnter);
     Hover(label, true);
     EXPECT_EQ(entered.count(), 1);
     const QImage hot = Snapshot(label);
-    const auto text = PixelsOf(hot, clBlack);
-    const auto glow = PixelsOf(hot, clRed);
+    const auto text = PixelsOf(hot, Black);
+    const auto glow = PixelsOf(hot, Red);
     ASSERT_FALSE(text.empty());
     ASSERT_FALSE(glow.empty());
     for (const auto& [x, y] : text)
@@ -74,11 +74,11 @@ TEST(GlowLabel, GlowsDiagonallyAroundTheTextWhileHot)
     }
 
     label.setEnabled(false);
-    EXPECT_TRUE(PixelsOf(Snapshot(label), clRed).empty()) << "a disabled label does not glow";
+    EXPECT_TRUE(PixelsOf(Snapshot(label), Red).empty()) << "a disabled label does not glow";
     Hover(label, false);
     label.setEnabled(true);
     label.SetGlowAlways(true);
-    EXPECT_FALSE(PixelsOf(Snapshot(label), clRed).empty());
+    EXPECT_FALSE(PixelsOf(Snapshot(label), Red).empty());
 }
 
 TEST(ShadowLabel, DrawsItsShadowRightAndBelowTheText)
@@ -140,14 +140,14 @@ TEST(ToolButton, CaptionIsWhiteBelowTheGlyph)
     button.SetGlyph(glyph);
     button.SetCaption(QStringLiteral("Tools"));
     const QImage image = Snapshot(button);
-    const auto green = PixelsOf(image, clLime);
+    const auto green = PixelsOf(image, Lime);
     ASSERT_FALSE(green.empty());
     int glyphBottom = 0;
     for (const auto& p : green)
         glyphBottom = std::max(glyphBottom, p.second);
     int textTop = 46;
-    for (const auto& p : PixelsOf(image, clWhite))
+    for (const auto& p : PixelsOf(image, White))
         textTop = std::min(textTop, p.second);
     EXPECT_GT(textTop, glyphBottom);
-    EXPECT_TRUE(PixelsOf(image, clFuchsia).empty()) << "the glyph's key colour is clear";
+    EXPECT_TRUE(PixelsOf(image, Fuchsia).empty()) << "the glyph's key colour is clear";
 }

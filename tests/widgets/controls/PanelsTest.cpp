@@ -46,7 +46,7 @@ TEST(HatchedPanel, TilesRunWholePastTheRightAndBottomEdges)
         EXPECT_EQ(PixelAt(image, 1, 1 + 58 * k), BitmapAt(0, 0)) << "tile " << k;
     EXPECT_EQ(PixelAt(image, 1, 371), BitmapAt(0, 22)) << "the seventh tile runs over the bottom bevel";
     EXPECT_EQ(PixelAt(image, 31, 5), BitmapAt(30, 4)) << "and the column over the right bevel";
-    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone)) << "the bevel outside the area stays";
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor)) << "the bevel outside the area stays";
 }
 
 TEST(HatchedPanel, StretchedPictureFillsTheAreaInsideTheBevel)
@@ -60,9 +60,9 @@ TEST(HatchedPanel, StretchedPictureFillsTheAreaInsideTheBevel)
     bitmap.fill(Qt::red);
     panel.SetPicture(bitmap);
     const QImage image = Snapshot(panel);
-    EXPECT_EQ(PixelAt(image, 1, 1), clRed);
-    EXPECT_EQ(PixelAt(image, 40, 20), clRed);
-    EXPECT_NE(PixelAt(image, 41, 21), clRed);
+    EXPECT_EQ(PixelAt(image, 1, 1), Red);
+    EXPECT_EQ(PixelAt(image, 40, 20), Red);
+    EXPECT_NE(PixelAt(image, 41, 21), Red);
 }
 
 TEST(HatchedPanel, WithoutPictureLooksLikeAStandardPanel)
@@ -70,12 +70,12 @@ TEST(HatchedPanel, WithoutPictureLooksLikeAStandardPanel)
     Backdrop backdrop;
     HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
-    panel.SetColor(clSilver);
+    panel.SetColor(Silver);
     panel.SetBorder(PanelBorder::Bevels);
     const QImage image = Snapshot(panel);
-    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(clBtnHighlight, clNone));
-    EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(clBtnShadow, clNone));
-    EXPECT_EQ(PixelAt(image, 25, 15), clSilver);
+    EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor));
+    EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(ButtonShadow, NoColor));
+    EXPECT_EQ(PixelAt(image, 25, 15), Silver);
 }
 
 TEST(HatchedPanel, BordersFollowTheirModeWhateverTheBevels)
@@ -83,21 +83,21 @@ TEST(HatchedPanel, BordersFollowTheirModeWhateverTheBevels)
     Backdrop backdrop;
     HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     panel.SetBevelOuter(BevelCut::Lowered);
     panel.SetBevelInner(BevelCut::Raised);
-    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), clWhite) << "no border at all";
+    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), White) << "no border at all";
 
     panel.SetBorder(PanelBorder::Flat);
     QImage image = Snapshot(panel);
     for (const QPoint p : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 29), QPoint(49, 29), QPoint(25, 29)})
-        EXPECT_EQ(PixelAt(image, p.x(), p.y()), clBlack) << p.x() << "," << p.y();
-    EXPECT_EQ(PixelAt(image, 1, 1), clWhite) << "one pixel wide";
+        EXPECT_EQ(PixelAt(image, p.x(), p.y()), Black) << p.x() << "," << p.y();
+    EXPECT_EQ(PixelAt(image, 1, 1), White) << "one pixel wide";
 
     panel.SetBorder(PanelBorder::Bevels);
     image = Snapshot(panel);
-    const RgbColor shadow = ResolvedColor(clBtnShadow, clNone);
-    const RgbColor highlight = ResolvedColor(clBtnHighlight, clNone);
+    const RgbColor shadow = ResolvedColor(ButtonShadow, NoColor);
+    const RgbColor highlight = ResolvedColor(ButtonHighlight, NoColor);
     EXPECT_EQ(PixelAt(image, 0, 0), shadow) << "lowered outer bevel";
     EXPECT_EQ(PixelAt(image, 49, 29), highlight);
     EXPECT_EQ(PixelAt(image, 1, 1), highlight) << "raised inner bevel";
@@ -109,7 +109,7 @@ TEST(HatchedPanel, TransparentPanelShowsItsParent)
     Backdrop backdrop(QColor(0x30, 0x50, 0x70));
     HatchedPanel panel(&backdrop);
     panel.setGeometry(10, 10, 50, 30);
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     panel.SetPicture(PositionBitmap(8, 8));
     panel.SetTransparent(true);
     EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), RGBColor(0x30, 0x50, 0x70));
@@ -145,7 +145,7 @@ TEST(MarkupPanel, DrawsMarkedUpRunsInTheirColours)
 {
     Backdrop backdrop;
     MarkupPanel panel(&backdrop);
-    panel.SetColor(clWhite);
+    panel.SetColor(White);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(14);
     font.setBold(true);
@@ -162,9 +162,9 @@ TEST(MarkupPanel, DrawsMarkedUpRunsInTheirColours)
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 200; ++x) {
             const RgbColor c = PixelAt(image, x, y);
-            red += c == clRed;
-            blue += c == clBlue;
-            if (c == clRed)
+            red += c == Red;
+            blue += c == Blue;
+            if (c == Red)
                 firstRed = std::min(firstRed, x);
         }
     EXPECT_GT(red, 20);
@@ -174,7 +174,7 @@ TEST(MarkupPanel, DrawsMarkedUpRunsInTheirColours)
     panel.SetMarkupLines({});
     const QImage empty = Snapshot(panel);
     for (int x = 0; x < 200; ++x)
-        ASSERT_EQ(PixelAt(empty, x, 12), clWhite);
+        ASSERT_EQ(PixelAt(empty, x, 12), White);
 }
 
 TEST(MarkupPanel, LineBreaksDecideWhetherMarkupLinesBreak)

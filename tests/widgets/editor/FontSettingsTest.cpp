@@ -10,11 +10,11 @@ namespace {
 void DeclareFont(Settings& reger)
 {
     reger.Key = "SOFTWARE\\Kestrine\\DBK";
-    reger.Declare({"FontName", vtString, "Arial"});
-    reger.Declare({"FontColor", vtInteger, "0"});
-    reger.Declare({"FontCharset", vtInteger, "1"});
-    reger.Declare({"FontSize", vtInteger, "10"});
-    reger.Declare({"FontStyle", vtInteger, "0"});
+    ASSERT_TRUE(reger.Declare({"FontName", SettingsValueType::String, "Arial"}));
+    ASSERT_TRUE(reger.Declare({"FontColor", SettingsValueType::Integer, "0"}));
+    ASSERT_TRUE(reger.Declare({"FontCharset", SettingsValueType::Integer, "1"}));
+    ASSERT_TRUE(reger.Declare({"FontSize", SettingsValueType::Integer, "10"}));
+    ASSERT_TRUE(reger.Declare({"FontStyle", SettingsValueType::Integer, "0"}));
 }
 
 } // namespace
@@ -39,8 +39,8 @@ TEST(FontSettings, StyleBitsColourAndSizeSurviveTheSettings)
         font.Font.setStrikeOut(true);
         font.Color = QColor(0, 0, 128);
         editor::SaveFontSettings(reger, font);
-        EXPECT_EQ(reger.GetValue("FontStyle").ToInteger(), 2 | 8);
-        EXPECT_EQ(reger.GetValue("FontColor").ToInteger(), 0x800000) << "stored as 0x00BBGGRR";
+        EXPECT_EQ(*reger.GetValue("FontStyle")->ToInteger(), 2 | 8);
+        EXPECT_EQ(*reger.GetValue("FontColor")->ToInteger(), 0x800000) << "stored as 0x00BBGGRR";
     }
     Settings reger(store);
     DeclareFont(reger);

@@ -120,12 +120,12 @@ TEST_F(RichTextEditTest, TypedAtSignsSurviveTheRecordFormat)
     QTest::keyClicks(&edit_, "meet @@ noon, mail a@@b");
     DiaryRecords diary(platform::CompareText);
     diary.Text.SetSorted(true);
-    StoreDay(diary, 1, 5, 2024, RichTextToString(edit_), "Title @ noon", 2);
+    ASSERT_TRUE(StoreDay(diary, 1, 5, 2024, RichTextToString(edit_), "Title @ noon", 2).Ok());
 
     PackedResources store;
     std::string body, title;
     int mood = 0;
-    ASSERT_EQ(LoadDay(diary, store, 1, 5, 2024, body, title, mood), DayLoad::dlRecord);
+    ASSERT_EQ(LoadDay(diary, store, 1, 5, 2024, body, title, mood), DayLoad::Record);
     RichTextEdit loaded;
     StringToRichText(body, loaded);
     EXPECT_EQ(loaded.toPlainText(), "meet @@ noon, mail a@@b");

@@ -2,20 +2,19 @@
 // search, the jump to an entry and the ways to close it.
 #include "windows/browse/BrowseWindow.h"
 
+#include "formats/resources/PackedResources.h"
+#include "model/session/DiarySession.h"
 #include "platform/locale/Collation.h"
 #include "platform/locale/Locale.h"
-#include "model/session/DiarySession.h"
-#include "formats/resources/PackedResources.h"
+#include "support/LayoutCheck.h"
 #include "support/ShownPicture.h"
 #include "support/TestServices.h"
-#include "widgets/controls/HatchedPanel.h"
-#include "widgets/controls/FlatEdit.h"
-#include "widgets/controls/ToolButton.h"
 #include "widgets/controls/SkinPictures.h"
+#include "widgets/controls/ToolButton.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -23,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 using testing_support::ShowsPicture;
 
@@ -50,117 +50,110 @@ class BrowseWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LoadProgramRessources(store);
+        LoadProgramRessources(store_);
         SetRecords(MayRecords());
     }
 
     void SetRecords(LineList lines)
     {
-        session.Text().SetSorted(false);
-        session.Text().SetLines(std::move(lines));
-        session.Text().SetSorted(true);
+        session_.Text().SetSorted(false);
+        session_.Text().SetLines(std::move(lines));
+        session_.Text().SetSorted(true);
     }
 
     // Executes the window, doing `inside` while it is shown; it is closed afterwards if `inside`
     // left it open. The window's result.
     int Run(const std::function<void()>& inside, int skin = 0)
     {
-        QTimer::singleShot(0, window.get(), [&] {
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTimer::singleShot(0, window_.get(), [&] {
+            window_->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
             inside();
-            if (window->isVisible())
-                window->reject();
+            if (window_->isVisible())
+                window_->reject();
         });
-        return window->Execute(skin);
+        return window_->Execute(skin);
     }
 
-    void Click(widgets::ToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // The control of the window with that object name; the test fails when there is none.
+    template <typename T> T& Control(const char* name) const
+    {
+        T* control = window_->findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *control;
+    }
+    QTreeView& List() const { return Control<QTreeView>("entryList"); }
+    QLineEdit& SearchEdit() const { return Control<QLineEdit>("searchEdit"); }
+    QCheckBox& FullContent() const { return Control<QCheckBox>("fullContentCheck"); }
 
+    void Click(const char* button) { QTest::mouseClick(&Control<QWidget>(button), Qt::LeftButton); }
+
+    // Types the needle over the search text, then Enter.
     void Search(const QString& needle)
     {
-        window->edtNeedle->setText(needle);
-        QTest::keyClick(window->edtNeedle, Qt::Key_Return);
+        SearchEdit().clear();
+        QTest::keyClicks(&SearchEdit(), needle);
+        QTest::keyClick(&SearchEdit(), Qt::Key_Return);
     }
 
-    QString Cell(int row, int column) const
-    {
-        return window->DLV->model()->index(row, column).data().toString();
-    }
+    int Rows() const { return List().model()->rowCount(); }
+    QString Cell(int row, int column) const { return List().model()->index(row, column).data().toString(); }
 
     // The day of month of the selected row's record (-1 with no selection).
     int SelectedDay() const
     {
-        const auto row = window->SelectedRow();
-        if (!row)
+        const QModelIndexList selected = List().selectionModel()->selectedRows();
+        if (selected.isEmpty())
             return -1;
-        const auto& rows = static_cast<const BrowseModel*>(window->DLV->model())->Rows();
-        return rows[*row].Date.Day;
+        const auto& rows = static_cast<const BrowseModel*>(List().model())->Rows();
+        return rows[static_cast<size_t>(selected.front().row())].Date.Day;
     }
 
-    testing_support::TestServices services;
-    DiarySession session{services.ProgramFolder().string(), platform::CompareText};
-    PackedResources store;
-    std::unique_ptr<BrowseWindow> window =
-        std::make_unique<BrowseWindow>(nullptr, *services, session, store);
+    testing_support::TestServices services_;
+    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    PackedResources store_;
+    std::unique_ptr<BrowseWindow> window_ =
+        std::make_unique<BrowseWindow>(nullptr, *services_, session_, store_);
 };
 
 } // namespace
 
-TEST_F(BrowseWindowTest, ControlsCaptionsAndHintsInPlace)
+TEST_F(BrowseWindowTest, ItsControlsNeitherOverlapNorCutTheirCaptions)
 {
-    EXPECT_EQ(window->windowTitle(), " Browse through all diary entries ...");
-    EXPECT_EQ(window->size(), QSize(479, 293));
-    EXPECT_EQ(window->htchpnlBack->geometry(), QRect(0, 0, 479, 293));
-    EXPECT_EQ(window->btnPrevDay->geometry(), QRect(10, 10, 51, 48));
-    EXPECT_EQ(window->btnGoto->geometry(), QRect(64, 10, 51, 48));
-    EXPECT_EQ(window->btnNextDay->geometry(), QRect(118, 10, 51, 48));
-    EXPECT_EQ(window->bvlSeparator->x(), 170);
-    EXPECT_EQ(window->lblSearchFor->pos(), QPoint(187, 5));
-    EXPECT_EQ(window->lblSearchFor->text(), "Search diary for for:");
-    EXPECT_EQ(window->edtNeedle->geometry(), QRect(186, 22, 154, 23));
-    EXPECT_EQ(window->cbFull->pos(), QPoint(185, 47));
-    EXPECT_FALSE(window->cbFull->isChecked());
-    EXPECT_EQ(window->lblFull->pos(), QPoint(200, 48));
-    EXPECT_EQ(window->lblFull->text(), "Full content search (slower)");
-    EXPECT_EQ(window->btnSearch->geometry(), QRect(358, 10, 55, 48));
-    EXPECT_EQ(window->btnClose->geometry(), QRect(417, 10, 53, 48));
-    EXPECT_EQ(window->DLV->geometry(), QRect(10, 68, 460, 214));
-    EXPECT_EQ(window->DLV->header()->sectionSize(0), 120);
-    EXPECT_EQ(window->DLV->header()->sectionSize(1), 318);
-    EXPECT_EQ(window->DLV->model()->headerData(0, Qt::Horizontal).toString(), "Date");
-    EXPECT_EQ(window->DLV->model()->headerData(1, Qt::Horizontal).toString(), "Title");
-    EXPECT_EQ(window->btnGoto->toolTip(), "Jump to Diary\nusing the selected day");
-    EXPECT_EQ(window->DLV->toolTip(), "Lists your diary entries. You can \n   double-click to edit an entry");
-    for (const auto* button :
-         {window->btnPrevDay, window->btnGoto, window->btnNextDay, window->btnSearch, window->btnClose})
-        EXPECT_FALSE(button->Glyph().isNull()) << button->Caption().toStdString();
+    Run([&] {
+        const QStringList problems = testing_support::LayoutProblems(*window_);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+    });
 }
 
 TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
 {
     Run(
         [&] {
-            ASSERT_EQ(window->DLV->model()->rowCount(), 6);
+            ASSERT_EQ(Rows(), 6);
             EXPECT_EQ(Cell(0, 0), RowDateCaption({2024, 5, 6}));
             EXPECT_TRUE(Cell(0, 0).startsWith(platform::ShortDayName(2) + ", ")) << "6 May 2024 was a Monday";
             EXPECT_EQ(Cell(0, 1), "Untitled day");
             EXPECT_EQ(Cell(1, 1), "Work");
             EXPECT_EQ(Cell(2, 1), "Walk");
-            const QPixmap mood = window->DLV->model()->index(1, 0).data(Qt::DecorationRole).value<QPixmap>();
+            const QPixmap mood = List().model()->index(1, 0).data(Qt::DecorationRole).value<QPixmap>();
             EXPECT_EQ(mood.size(), QSize(22, 22));
-            EXPECT_FALSE(window->SelectedRow());
-            EXPECT_TRUE(window->edtNeedle->hasFocus());
-            EXPECT_EQ(window->edtNeedle->palette().color(QPalette::Base), QColor(0xE8, 0xF0, 0xFF));
-            const QImage shown = window->image_Bck->pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store, 2, widgets::SkinPart::Background)
+            EXPECT_EQ(SelectedDay(), -1);
+            EXPECT_TRUE(SearchEdit().hasFocus());
+            EXPECT_EQ(SearchEdit().palette().color(QPalette::Base), QColor(0xE8, 0xF0, 0xFF));
+            for (const char* name :
+                 {"previousDayButton", "gotoButton", "nextDayButton", "searchButton", "closeButton"})
+                EXPECT_FALSE(Control<widgets::ToolButton>(name).Glyph().isNull()) << name;
+            const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
+            EXPECT_EQ(shown, widgets::SkinPicture(store_, 2, widgets::SkinPart::Background)
                                  .convertToFormat(shown.format()));
         },
         2);
     Run(
         [&] {
-            const QImage shown = window->image_Bck->pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store, 5, widgets::SkinPart::Background)
+            const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
+            EXPECT_EQ(shown, widgets::SkinPicture(store_, 5, widgets::SkinPart::Background)
                                  .convertToFormat(shown.format()));
         },
         5);
@@ -169,34 +162,33 @@ TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
 TEST_F(BrowseWindowTest, StepsThroughTheListAndGoesToTheSelectedEntry)
 {
     const int chosen = Run([&] {
-        Click(window->btnPrevDay);
+        Click("previousDayButton");
         EXPECT_EQ(SelectedDay(), 6) << "with no selection a step selects the newest entry";
-        Click(window->btnPrevDay);
+        Click("previousDayButton");
         EXPECT_EQ(SelectedDay(), 6) << "the newest entry is the top of the list";
-        EXPECT_TRUE(window->DLV->hasFocus());
+        EXPECT_TRUE(List().hasFocus());
         for (int i = 0; i < 7; ++i)
-            Click(window->btnNextDay);
+            Click("nextDayButton");
         EXPECT_EQ(SelectedDay(), 1) << "the oldest entry is the bottom";
-        Click(window->btnPrevDay);
-        Click(window->btnPrevDay);
+        Click("previousDayButton");
+        Click("previousDayButton");
         EXPECT_EQ(SelectedDay(), 3);
-        Click(window->btnGoto);
+        Click("gotoButton");
     });
     ASSERT_GE(chosen, 0);
-    EXPECT_EQ(session.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240503");
-    EXPECT_EQ(window->BrowseSelection, chosen);
+    EXPECT_EQ(session_.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240503");
 }
 
 TEST_F(BrowseWindowTest, DoubleClickGoesToTheEntry)
 {
     const int chosen = Run([&] {
-        const QRect row = window->DLV->visualRect(window->DLV->model()->index(4, 1));
+        const QRect row = List().visualRect(List().model()->index(4, 1));
         // A double-click as the system delivers it: press and release, then the double-click.
-        QTest::mouseClick(window->DLV->viewport(), Qt::LeftButton, {}, row.center());
-        QTest::mouseDClick(window->DLV->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, row.center());
     });
     ASSERT_GE(chosen, 0);
-    EXPECT_EQ(session.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240502");
+    EXPECT_EQ(session_.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240502");
 }
 
 TEST_F(BrowseWindowTest, RepeatedSearchWalksTheMatchesAndWrapsAround)
@@ -208,17 +200,17 @@ TEST_F(BrowseWindowTest, RepeatedSearchWalksTheMatchesAndWrapsAround)
             days.push_back(SelectedDay());
         }
         EXPECT_EQ(days, (std::vector<int>{4, 2, 4, 2}));
-        EXPECT_TRUE(window->edtNeedle->hasFocus()) << "Enter searches again";
+        EXPECT_TRUE(SearchEdit().hasFocus()) << "Enter searches again";
 
-        Click(window->btnPrevDay); // from the 2nd to the 3rd
-        Click(window->btnSearch);
+        Click("previousDayButton"); // from the 2nd to the 3rd
+        Click("searchButton");
         EXPECT_EQ(SelectedDay(), 2) << "the search goes on after the selected row";
 
         Search("nothing like it");
         EXPECT_EQ(SelectedDay(), 2) << "no match changes nothing";
         Search("");
         EXPECT_EQ(SelectedDay(), 2);
-        EXPECT_TRUE(services.dialogs.Asked().empty()) << "the search reports nothing";
+        EXPECT_TRUE(services_.dialogs.Asked().empty()) << "the search reports nothing";
     });
 }
 
@@ -227,43 +219,49 @@ TEST_F(BrowseWindowTest, FullContentSearchCountsLetterCase)
     Run([&] {
         Search("Day");
         EXPECT_EQ(SelectedDay(), 6) << "\"Untitled day\" is the title shown, so it matches";
-        window->edtNeedle->clear();
-        Click(window->btnNextDay);
-        Click(window->btnNextDay);
+        SearchEdit().clear();
+        Click("nextDayButton");
+        Click("nextDayButton");
         EXPECT_EQ(SelectedDay(), 4);
         Search("rest");
         EXPECT_EQ(SelectedDay(), 4) << "bodies are searched only on request";
 
-        QTest::mouseClick(window->lblFull, Qt::LeftButton);
-        EXPECT_TRUE(window->cbFull->isChecked()) << "the label toggles the box";
+        QTest::mouseClick(&Control<QLabel>("fullContentLabel"), Qt::LeftButton);
+        EXPECT_TRUE(FullContent().isChecked()) << "the label toggles the box";
         Search("rest");
         EXPECT_EQ(SelectedDay(), 3);
         Search("Ordinary");
         EXPECT_EQ(SelectedDay(), 3) << "letter case counts in bodies";
         Search("Day of");
         EXPECT_EQ(SelectedDay(), 3);
-        QTest::mouseClick(window->lblFull, Qt::LeftButton);
-        EXPECT_FALSE(window->cbFull->isChecked());
+        QTest::mouseClick(&Control<QLabel>("fullContentLabel"), Qt::LeftButton);
+        EXPECT_FALSE(FullContent().isChecked());
+        Click("nextDayButton");
+        Search("rest");
+        EXPECT_EQ(SelectedDay(), 2);
+        QTest::mouseClick(&FullContent(), Qt::LeftButton);
+        Search("rest");
+        EXPECT_EQ(SelectedDay(), 3) << "the box itself switches it on too";
     });
 }
 
 TEST_F(BrowseWindowTest, ClosingWithoutAJumpLeavesTheSelectionEmpty)
 {
     EXPECT_EQ(Run([&] {
-                  Click(window->btnNextDay);
-                  QTest::keyClick(window->DLV, Qt::Key_Escape);
+                  Click("nextDayButton");
+                  QTest::keyClick(&List(), Qt::Key_Escape);
               }),
               -1);
     EXPECT_EQ(Run([&] {
-                  Click(window->btnNextDay);
-                  QTest::keyClick(window->edtNeedle, Qt::Key_Escape);
+                  Click("nextDayButton");
+                  QTest::keyClick(&SearchEdit(), Qt::Key_Escape);
               }),
               -1);
-    EXPECT_EQ(Run([&] { Click(window->btnClose); }), -1);
-    EXPECT_EQ(Run([&] { window->close(); }), -1);
+    EXPECT_EQ(Run([&] { Click("closeButton"); }), -1);
+    EXPECT_EQ(Run([&] { window_->close(); }), -1);
     EXPECT_EQ(Run([&] {
-                  Click(window->btnNextDay);
-                  Click(window->btnGoto);
+                  Click("nextDayButton");
+                  Click("gotoButton");
               }),
               5);
     EXPECT_EQ(Run([] {}), -1) << "every showing starts without a selection";
@@ -271,10 +269,10 @@ TEST_F(BrowseWindowTest, ClosingWithoutAJumpLeavesTheSelectionEmpty)
 
 TEST_F(BrowseWindowTest, ReopeningShowsEntriesAddedMeanwhile)
 {
-    Run([&] { EXPECT_EQ(window->DLV->model()->rowCount(), 6); });
-    session.Text().Add(DayRecord(2024, 5, 7, 1, "New day", Body("fresh")));
+    Run([&] { EXPECT_EQ(Rows(), 6); });
+    session_.Text().Add(DayRecord(2024, 5, 7, 1, "New day", Body("fresh")));
     Run([&] {
-        EXPECT_EQ(window->DLV->model()->rowCount(), 7);
+        EXPECT_EQ(Rows(), 7);
         EXPECT_EQ(Cell(0, 1), "New day");
     });
 }
@@ -283,13 +281,13 @@ TEST_F(BrowseWindowTest, AnEmptyDiaryListsNothingAndEveryCommandDoesNothing)
 {
     SetRecords({});
     EXPECT_EQ(Run([&] {
-                  EXPECT_EQ(window->DLV->model()->rowCount(), 0);
-                  Click(window->btnPrevDay);
-                  Click(window->btnNextDay);
+                  EXPECT_EQ(Rows(), 0);
+                  Click("previousDayButton");
+                  Click("nextDayButton");
                   Search("day");
-                  Click(window->btnGoto);
-                  EXPECT_TRUE(window->isVisible());
-                  EXPECT_FALSE(window->SelectedRow());
+                  Click("gotoButton");
+                  EXPECT_TRUE(window_->isVisible());
+                  EXPECT_EQ(SelectedDay(), -1);
               }),
               -1);
 }

@@ -1,5 +1,6 @@
-// Helpers for the keeper's window tests: the working store written beforehand, and modal
-// dialogs answered from inside their own event loop.
+// Helpers for the keeper's window tests: the working store written beforehand and read back,
+// controls found by their object names, and modal dialogs answered from inside their own
+// event loop.
 #pragma once
 
 #include "model/birthdays/BirthdayBook.h"
@@ -7,12 +8,15 @@
 #include "support/TestServices.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLocale>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 namespace keeper_test {
 
@@ -23,6 +27,26 @@ inline void AddPerson(birthdays::BirthdayBook& entries, const std::string& name,
     entry.SetFullName(name);
     entry.SetBirthDate(calendar::EncodeDate(year, month, day));
     entry.SetNotes(notes);
+}
+
+// The control of the window with that object name; the test fails when there is none.
+template <typename T> T& Control(const QObject& window, const char* name)
+{
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        throw std::runtime_error(std::string("no control named ") + name);
+    return *control;
+}
+
+// Chooses an item of a drop-down list with the keyboard: Home, then down to it.
+inline void Pick(QComboBox& list, const QString& item)
+{
+    const int index = list.findText(item);
+    ASSERT_GE(index, 0) << item.toStdString();
+    QTest::keyClick(&list, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.currentText(), item);
 }
 
 // Runs `act` on the next modal window of type T once it is open (and fails the test if none
@@ -41,19 +65,35 @@ protected:
     KeeperTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~KeeperTest() override { QLocale::setDefault(QLocale::system()); }
 
-    platform::RegistryFile Store() const { return {services.SettingsFile(), {}}; }
+    platform::RegistryFile Store() const { return {services_.SettingsFile(), {}}; }
 
     // The working store as the keeper finds it at its opening.
     void StoreEntries(const std::function<void(birthdays::BirthdayBook&)>& fill)
     {
         birthdays::BirthdayEntryComponent component(Store(), 1252);
         fill(component.Entries());
-        component.SaveToRegistry();
+        ASSERT_TRUE(component.SaveToRegistry());
     }
 
-    std::string StoredBytes() const { return birthdays::ReadWorkingStore(Store()); }
+    std::string StoredBytes() const { return *birthdays::ReadWorkingStore(Store()); }
 
-    testing_support::TestServices services; // today is 15 March 2024
+    // The people of the working store as "name month/day/year notes;" each.
+    std::string StoredPeople() const
+    {
+        birthdays::BirthdayEntryComponent component(Store(), 1252);
+        EXPECT_TRUE(component.LoadFromRegistry());
+        std::string people;
+        for (int i = 0; i < component.Entries().Count(); ++i) {
+            const birthdays::BirthdayEntry& entry = component.Entries()[i];
+            const calendar::Date date = calendar::DecodeDate(entry.BirthDate());
+            people += entry.FullName() + " " + std::to_string(date.Month) + "/" + std::to_string(date.Day) +
+                      "/" + std::to_string(date.Year) + (entry.Notes().empty() ? "" : " " + entry.Notes()) +
+                      ";";
+        }
+        return people;
+    }
+
+    testing_support::TestServices services_; // today is 15 March 2024
 };
 
 } // namespace keeper_test

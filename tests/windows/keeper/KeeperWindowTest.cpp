@@ -3,27 +3,24 @@
 // backup, restore, clearing and saving on close.
 #include "KeeperTesting.h"
 
-#include "windows/keeper/StatusLineLabel.h"
-#include "windows/keeper/NotesEdit.h"
-#include "windows/keeper/PersonDialog.h"
-#include "windows/keeper/KeeperWindow.h"
 #include "widgets/calendar/KeeperCalendar.h"
-#include "widgets/controls/FlatEdit.h"
-#include "widgets/controls/HatchedPanel.h"
-#include "widgets/controls/ToolButton.h"
-#include "widgets/controls/SkinButton.h"
+#include "windows/keeper/KeeperWindow.h"
+#include "windows/keeper/PersonDialog.h"
+#include "windows/keeper/StatusLineLabel.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
-#include <QTest>
+#include <QPlainTextEdit>
 
 using namespace birthdays;
-using calendar::EncodeDate;
 using calendar::Date;
 using keeper_test::AddPerson;
+using keeper_test::Control;
 using keeper_test::KeeperTest;
+using keeper_test::Pick;
 using keeper_test::WhenModalOpens;
 using testing_support::ReadBytes;
 using testing_support::VectorPath;
@@ -35,33 +32,113 @@ class KeeperWindowTest : public KeeperTest {
 protected:
     void Open()
     {
-        keeper = std::make_unique<KeeperWindow>(nullptr, *services);
-        keeper->LoadOnce();
-        keeper->show();
+        opened_ = std::make_unique<KeeperWindow>(nullptr, *services_);
+        keeper_ = opened_.get();
+        keeper_->LoadOnce();
+        keeper_->show();
         QApplication::processEvents();
     }
 
-    void Select(Date date) { keeper->KvCalendar->SetCalendarDate(date); }
-
-    // Opens the calendar menu over the selected day as the window does.
-    void PrepareCalendarMenu() { emit keeper->pmCalendar->aboutToShow(); }
-
-    std::vector<QString> VisibleSlots(const std::array<QAction*, 4>& actions) const
+    calendar::KeeperCalendar& Calendar() const
     {
-        std::vector<QString> captions;
-        for (QAction* action : actions)
-            if (action->isVisible())
-                captions.push_back(action->text());
+        return Control<calendar::KeeperCalendar>(*keeper_, "calendar");
+    }
+    Date Shown() const { return Calendar().CalendarDate(); }
+    QString MonthCaption() const { return Control<QLabel>(*keeper_, "monthLabel").text(); }
+    QString Counter() const { return Control<QLabel>(*keeper_, "entryCountLabel").text(); }
+    QString ThisMonth() const { return Control<StatusLineLabel>(*keeper_, "thisMonthLine").Caption(); }
+    QString NextMonth() const { return Control<StatusLineLabel>(*keeper_, "nextMonthLine").Caption(); }
+
+    void Click(const char* button) { QTest::mouseClick(&Control<QWidget>(*keeper_, button), Qt::LeftButton); }
+    void Key(Qt::Key key) { QTest::keyClick(&Calendar(), key); }
+
+    // The centre of a day's cell of the shown month, in the calendar's coordinates.
+    QPoint DayCell(int day) const
+    {
+        const calendar::KeeperCalendar& shown = Calendar();
+        for (int row = shown.FixedRows(); row < shown.RowCount(); ++row)
+            for (int col = 0; col < shown.ColCount(); ++col)
+                if (shown.CellDay(col, row) == day)
+                    return shown.CellRect(col, row).center() + shown.contentsRect().topLeft();
+        throw std::runtime_error("the shown month has no day " + std::to_string(day));
+    }
+
+    void ClickDay(int day) { QTest::mouseClick(&Calendar(), Qt::LeftButton, {}, DayCell(day)); }
+
+    // A double-click on a day; `inDialog` answers the entry dialog it opens.
+    void DoubleClickDay(int day, std::function<void(PersonDialog&)> inDialog = {})
+    {
+        ClickDay(day);
+        if (inDialog)
+            WhenModalOpens<PersonDialog>(std::move(inDialog));
+        QTest::mouseDClick(&Calendar(), Qt::LeftButton, {}, DayCell(day));
+    }
+
+    // A right-click: the press selects the day under it, then the calendar menu is asked for.
+    QMenu& RightClickAt(QPoint at)
+    {
+        QTest::mouseClick(&Calendar(), Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, Calendar().mapToGlobal(at));
+        QApplication::sendEvent(&Calendar(), &request);
+        return Control<QMenu>(*keeper_, "calendarMenu");
+    }
+
+    QMenu& RightClickDay(int day)
+    {
+        QMenu& menu = RightClickAt(DayCell(day));
+        EXPECT_TRUE(menu.isVisible());
+        return menu;
+    }
+
+    QMenu& OpenToolsMenu()
+    {
+        Click("toolsButton");
+        QMenu& menu = Control<QMenu>(*keeper_, "toolsMenu");
+        EXPECT_TRUE(menu.isVisible());
+        return menu;
+    }
+
+    static QAction* Item(const QMenu& menu, const QString& caption)
+    {
+        for (QAction* action : menu.actions())
+            if (action->text() == caption && action->isVisible())
+                return action;
+        throw std::runtime_error("no item " + caption.toStdString());
+    }
+
+    // The captions of a menu's visible items.
+    static QStringList Items(const QMenu& menu)
+    {
+        QStringList captions;
+        for (const QAction* action : menu.actions())
+            if (action->isVisible() && !action->isSeparator())
+                captions << action->text();
         return captions;
     }
 
-    QString Names() const
+    // Clicks a menu item; an item with a submenu opens it, and that submenu is returned.
+    QMenu* Choose(QMenu& menu, const QString& caption)
     {
-        QString names;
-        BirthdayBook& entries = keeper->BDEngine.Entries();
-        for (int i = 0; i < entries.Count(); ++i)
-            names += QString::fromStdString(entries[i].FullName()) + ";";
-        return names;
+        QAction* action = Item(menu, caption);
+        EXPECT_TRUE(action->isEnabled()) << caption.toStdString();
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+        if (action->menu() == nullptr)
+            return nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([action] { return action->menu()->isVisible(); }));
+        return action->menu();
+    }
+
+    // A person's name, month and day entered in the entry dialog, then OK.
+    static void Enter(PersonDialog& dialog, const QString& name, const QString& month, const QString& day)
+    {
+        auto& edit = Control<QLineEdit>(dialog, "nameEdit");
+        edit.selectAll();
+        QTest::keyClicks(&edit, name);
+        if (!month.isEmpty())
+            Pick(Control<QComboBox>(dialog, "monthList"), month);
+        if (!day.isEmpty())
+            Pick(Control<QComboBox>(dialog, "dayList"), day);
+        QTest::mouseClick(&Control<QWidget>(dialog, "okButton"), Qt::LeftButton);
     }
 
     void StoreFamily()
@@ -73,146 +150,153 @@ protected:
         });
     }
 
-    std::unique_ptr<KeeperWindow> keeper;
+    std::unique_ptr<KeeperWindow> opened_;
+    KeeperWindow* keeper_ = nullptr; // the window the journey is in
 };
 
 } // namespace
 
-TEST_F(KeeperWindowTest, OpensAtItsDesignedSizeWithTheCalendarCellsAsDesigned)
-{
-    Open();
-    EXPECT_EQ(keeper->size(), QSize(786, 499));
-    EXPECT_EQ(keeper->windowTitle(), " BirthDay Keeper");
-    EXPECT_EQ(keeper->KvCalendar->geometry(), QRect(4, 33, 778, 416));
-    EXPECT_EQ(keeper->KvCalendar->ColWidth(0), 110);
-    EXPECT_EQ(keeper->KvCalendar->RowHeight(0), 18);
-    EXPECT_EQ(keeper->KvCalendar->RowHeight(6), 65);
-    EXPECT_EQ(keeper->KvHatchPanel1->geometry(), QRect(4, 453, 778, 42));
-    EXPECT_EQ(keeper->LblMonthDetails->size(), QSize(695, 16));
-    EXPECT_EQ(keeper->lblMonth->text(), "March 2024");
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 3, 15}));
-    EXPECT_EQ(keeper->lblStatusTotalEntries->text(), "");
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "");
-}
-
 TEST_F(KeeperWindowTest, StatusLinesNameTheShownAndTheFollowingMonth)
 {
+    Open();
+    EXPECT_EQ(MonthCaption(), "March 2024");
+    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
+    EXPECT_EQ(Counter(), "") << "an empty list shows no status";
+    EXPECT_EQ(ThisMonth(), "");
+    keeper_->close();
+
     StoreFamily();
     Open();
-    EXPECT_EQ(keeper->lblStatusTotalEntries->text(), "2/3");
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "This Month: $$!Bob$ ($>3$)  $!Ann$ ($>12$)  ");
-    EXPECT_EQ(keeper->LblMonth2Details->Caption(), "Next Month: $Cid$ (1$)  ");
-    EXPECT_EQ(keeper->KvCalendar->SpecialDays(), "3,12,");
+    EXPECT_EQ(Counter(), "2/3");
+    EXPECT_EQ(ThisMonth(), "This Month: $$!Bob$ ($>3$)  $!Ann$ ($>12$)  ");
+    EXPECT_EQ(NextMonth(), "Next Month: $Cid$ (1$)  ");
+    EXPECT_EQ(Calendar().SpecialDays(), "3,12,");
 
-    QTest::keyClick(keeper->KvCalendar, Qt::Key_PageUp);
-    EXPECT_EQ(keeper->lblMonth->text(), "February 2024");
-    EXPECT_EQ(keeper->lblStatusTotalEntries->text(), "0/3");
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "This Month: -");
-    EXPECT_NE(keeper->LblMonth2Details->Caption().indexOf("Bob"), -1);
-    EXPECT_EQ(keeper->KvCalendar->SpecialDays(), "");
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(MonthCaption(), "February 2024");
+    EXPECT_EQ(Counter(), "0/3");
+    EXPECT_EQ(ThisMonth(), "This Month: -");
+    EXPECT_NE(NextMonth().indexOf("Bob"), -1);
+    EXPECT_EQ(Calendar().SpecialDays(), "");
 }
 
 TEST_F(KeeperWindowTest, NavigationKeysAndButtonsMoveByMonthsAcrossYears)
 {
     Open();
-    QTest::keyClick(keeper->KvCalendar, Qt::Key_End);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 12, 1}));
-    QTest::keyClick(keeper->KvCalendar, Qt::Key_PageDown);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2025, 1, 1}));
-    EXPECT_EQ(keeper->lblMonth->text(), "January 2025");
-    QTest::keyClick(keeper->KvCalendar, Qt::Key_PageUp);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 12, 1}));
-    QTest::keyClick(keeper->KvCalendar, Qt::Key_Home);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 3, 15}));
+    Key(Qt::Key_End);
+    EXPECT_EQ(Shown(), (Date{2024, 12, 1}));
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(Shown(), (Date{2025, 1, 1}));
+    EXPECT_EQ(MonthCaption(), "January 2025");
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(Shown(), (Date{2024, 12, 1}));
+    Key(Qt::Key_Home);
+    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
 
-    Select({2024, 1, 20});
-    QTest::mouseClick(keeper->btnPrevMonth, Qt::LeftButton);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2023, 12, 1}));
-    QTest::mouseDClick(keeper->lblMonth, Qt::LeftButton);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 1, 1}));
-    QTest::mouseClick(keeper->btnNextMonth, Qt::LeftButton);
-    EXPECT_EQ(keeper->lblMonth->text(), "February 2024");
-    QTest::mouseClick(keeper->btnToday, Qt::LeftButton);
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 3, 15}));
+    Key(Qt::Key_PageUp);
+    Key(Qt::Key_PageUp);
+    ClickDay(20);
+    EXPECT_EQ(Shown(), (Date{2024, 1, 20}));
+    Click("previousMonthButton");
+    EXPECT_EQ(Shown(), (Date{2023, 12, 1}));
+    QTest::mouseDClick(&Control<QLabel>(*keeper_, "monthLabel"), Qt::LeftButton);
+    EXPECT_EQ(Shown(), (Date{2024, 1, 1}));
+    Click("nextMonthButton");
+    EXPECT_EQ(MonthCaption(), "February 2024");
+    Click("todayButton");
+    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
 }
 
 TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
 {
     Open();
-    Select({2024, 5, 9});
-    PrepareCalendarMenu();
-    EXPECT_EQ(keeper->pmoAddEntry->text(), "Add Entry");
-    EXPECT_FALSE(keeper->pmoEditEntry->isEnabled());
-
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    QMenu* menu = &RightClickDay(9);
+    EXPECT_EQ(Shown(), (Date{2024, 5, 9})) << "the right button selects the day";
+    EXPECT_FALSE(Item(*menu, "Modify Entry of")->isEnabled());
+    EXPECT_FALSE(Item(*menu, "Delete entry of")->isEnabled());
     WhenModalOpens<PersonDialog>([](PersonDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "New Entry");
-        EXPECT_EQ(dialog.cbMonth->currentText(), "May");
-        EXPECT_EQ(dialog.cbDay->currentText(), "09");
-        EXPECT_EQ(dialog.cbYear->currentIndex(), -1); // the calendar's year is not taken
-        dialog.edtFullName->setText("Dana");
-        dialog.cbDay->setCurrentIndex(10);
-        dialog.edtNotes->setPlainText("likes tea");
-        dialog.BtnOkClick();
+        EXPECT_EQ(Control<QComboBox>(dialog, "monthList").currentText(), "May");
+        EXPECT_EQ(Control<QComboBox>(dialog, "dayList").currentText(), "09");
+        EXPECT_EQ(Control<QComboBox>(dialog, "yearList").currentIndex(), -1)
+            << "the calendar's year is not taken";
+        QTest::keyClicks(&Control<QPlainTextEdit>(dialog, "notesEdit"), "likes tea");
+        Enter(dialog, "Dana", {}, "11");
     });
-    keeper->pmoAddEntry->trigger();
-    ASSERT_EQ(keeper->BDEngine.Entries().Count(), 1);
-    const BirthdayEntry& dana = keeper->BDEngine.Entries()[0];
-    EXPECT_EQ(dana.BirthDate(), EncodeDate(1004, 5, 11));
-    EXPECT_EQ(dana.Notes(), "likes tea");
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 5, 11}));
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "This Month: $$!Dana$ ($>11$)  ");
-    EXPECT_TRUE(keeper->BDEngine.Entries().Modified());
+    Choose(*menu, "Add Entry");
+    EXPECT_EQ(Shown(), (Date{2024, 5, 11})) << "the calendar follows the entry";
+    EXPECT_EQ(ThisMonth(), "This Month: $$!Dana$ ($>11$)  ");
+    keeper_->close();
+    EXPECT_EQ(StoredPeople(), "Dana 5/11/1004 likes tea;");
 
-    PrepareCalendarMenu();
-    EXPECT_EQ(keeper->pmoAddEntry->text(), "Add More Entries");
-    EXPECT_EQ(VisibleSlots(keeper->EditSlots), std::vector<QString>{"Dana"});
+    Open();
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    menu = &RightClickDay(11);
+    EXPECT_EQ(Items(*menu).front(), "Add More Entries");
+    QMenu* edit = Choose(*menu, "Modify Entry of");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(Items(*edit), QStringList{"Dana"});
     WhenModalOpens<PersonDialog>([](PersonDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Birthday Entry");
-        EXPECT_EQ(dialog.edtFullName->text(), "Dana");
-        EXPECT_EQ(dialog.cbYear->currentText(), "?");
-        dialog.edtFullName->setText("Dana Rose");
-        dialog.cbMonth->setCurrentIndex(6); // July
-        dialog.BtnOkClick();
+        EXPECT_EQ(Control<QLineEdit>(dialog, "nameEdit").text(), "Dana");
+        EXPECT_EQ(Control<QComboBox>(dialog, "yearList").currentText(), "?");
+        Enter(dialog, "Dana Rose", "Jul", {});
     });
-    keeper->EditSlots[0]->trigger();
-    EXPECT_EQ(dana.FullName(), "Dana Rose");
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2024, 7, 11}));
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "This Month: $$!Dana Rose$ ($>11$)  ");
+    Choose(*edit, "Dana");
+    EXPECT_EQ(Shown(), (Date{2024, 7, 11}));
+    EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
 
-    PrepareCalendarMenu();
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
-    keeper->DeleteSlots[0]->trigger();
-    EXPECT_EQ(services.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 1);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    keeper->DeleteSlots[0]->trigger();
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 0);
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "");
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
+    EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
+    keeper_->close();
+    EXPECT_EQ(StoredPeople(), "Dana Rose 7/11/1004 likes tea;");
 
-    keeper->close();
-    EXPECT_EQ(StoredBytes(), BirthdayEntryComponent(Store(), 1252).Stream());
+    Open();
+    for (int i = 0; i < 4; ++i)
+        Key(Qt::Key_PageDown);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
+    EXPECT_EQ(ThisMonth(), "");
+    keeper_->close();
+    EXPECT_EQ(StoredPeople(), "");
+    EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/empty.bbk")));
 }
 
-TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFour)
+TEST_F(KeeperWindowTest, TheCalendarMenuOpensOnlyOverTheDaysOfTheMonth)
+{
+    Open();
+    const calendar::KeeperCalendar& shown = Calendar();
+    const QPoint origin = shown.contentsRect().topLeft();
+    // March 2024 begins on a Friday: the first week row starts with empty cells.
+    for (const QPoint at : {shown.CellRect(2, 0).center(), shown.CellRect(0, 1).center()})
+        EXPECT_FALSE(RightClickAt(at + origin).isVisible());
+    EXPECT_TRUE(RightClickAt(shown.CellRect(5, 1).center() + origin).isVisible());
+    EXPECT_EQ(Shown(), (Date{2024, 3, 1}));
+}
+
+TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFourOfThem)
 {
     StoreEntries([](BirthdayBook& entries) {
         for (const char* name : {"One", "Two", "Three", "Four", "Five"})
             AddPerson(entries, name, 1980, 3, 20);
     });
     Open();
-    Select({2024, 3, 20});
-    PrepareCalendarMenu();
-    EXPECT_FALSE(keeper->pmoAddEntry->isEnabled());
-    EXPECT_EQ(keeper->pmoAddEntry->text(), "Add More Entries");
-    EXPECT_EQ(VisibleSlots(keeper->DeleteSlots), (std::vector<QString>{"One", "Two", "Three", "Four"}));
+    QMenu& menu = RightClickDay(20);
+    EXPECT_FALSE(Item(menu, "Add More Entries")->isEnabled());
+    EXPECT_EQ(Items(*Choose(menu, "Delete entry of")), (QStringList{"One", "Two", "Three", "Four"}));
+    menu.close();
 
     // 20 March 2024 is a Wednesday in the fourth week row; the cell shows names, then the dots.
-    Select({2024, 3, 1});
+    ClickDay(1);
     QApplication::processEvents();
-    const QImage shown = keeper->KvCalendar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect cell =
-        keeper->KvCalendar->CellRect(3, 4).translated(keeper->KvCalendar->contentsRect().topLeft());
-    const int height = QFontMetrics(keeper->KvCalendar->font()).height();
+    const QImage shown = Calendar().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect cell = Calendar().CellRect(3, 4).translated(Calendar().contentsRect().topLeft());
+    const int height = QFontMetrics(Calendar().font()).height();
     const int x = cell.left() + 4; // left + border - 1, then + border + 1
     int top = cell.top() + 19;
     int names = 0;
@@ -228,67 +312,77 @@ TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFo
         EXPECT_NE(shown.pixelColor(x + dx + 1, top), blue) << dx;
     }
     EXPECT_GE(names + 1, 3);
+
+    // Four people fill a day; below four the menu adds again.
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(20), "Delete entry of"), "One");
+    QMenu& four = RightClickDay(20);
+    EXPECT_FALSE(Item(four, "Add More Entries")->isEnabled());
+    four.close();
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(20), "Delete entry of"), "Two");
+    EXPECT_TRUE(Item(RightClickDay(20), "Add More Entries")->isEnabled());
 }
 
-TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeList)
+TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
 {
     StoreFamily();
     Open();
-    const auto backup = services.folder / "family";
-    services.dialogs.AnswerText(QString::fromStdString(backup.string()));
-    emit keeper->pmTools->aboutToShow();
-    EXPECT_EQ(keeper->pmoClear->text(), "Clear Entire Database (all 3 entries)");
-    keeper->pmoBackup->trigger();
-    EXPECT_EQ(services.dialogs.Asked().back().Caption, "The Daybrook");
-    EXPECT_EQ(services.dialogs.Messages().back(),
-              "Backup was successful, 3 entries were \r\nbacked up to file \"family.bbk\"");
-    EXPECT_EQ(ReadBytes(services.folder / "family.bbk"), StoredBytes());
-    EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(*Choose(RightClickDay(3), "Delete entry of"), "Bob");
+    const auto backup = services_.folder / "family";
+    services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
+    QMenu& tools = OpenToolsMenu();
+    EXPECT_EQ(Items(tools), (QStringList{"Backup all Entries to File", "Restore all Entries from file",
+                                         "Clear Entire Database (all 2 entries)"}));
+    Choose(tools, "Backup all Entries to File");
+    EXPECT_EQ(services_.dialogs.Asked().back().Caption, "The Daybrook");
+    EXPECT_EQ(services_.dialogs.Messages().back(),
+              "Backup was successful, 2 entries were \r\nbacked up to file \"family.bbk\"");
+    keeper_->close();
+    EXPECT_EQ(StoredPeople(), "Ann 3/12/1980;Cid 4/1/1004;") << "the backup does not count as saved";
+    EXPECT_EQ(ReadBytes(services_.folder / "family.bbk"), StoredBytes());
 
-    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    keeper->pmoRestore->trigger();
-    const auto& asked = services.dialogs.Asked();
+    Open();
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    const auto& asked = services_.dialogs.Asked();
     EXPECT_EQ(asked[asked.size() - 3].Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
     EXPECT_EQ(asked[asked.size() - 3].Caption, "Open a birthday backup file...");
     EXPECT_EQ(asked[asked.size() - 3].Text, "entries.bbk");
     EXPECT_EQ(asked[asked.size() - 2].Text, "This will overwrite all your current entries. Are you sure?");
-    EXPECT_EQ(services.dialogs.Messages().back(), "Restore was successful, 6 entries were restored");
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 6);
-    EXPECT_EQ(keeper->lblStatusTotalEntries->text(), "1/6");
-    EXPECT_TRUE(keeper->BDEngine.Entries().Modified());
-
-    keeper->close();
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Restore was successful, 6 entries were restored");
+    EXPECT_EQ(Counter(), "1/6");
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/entries.bbk")));
 }
 
 TEST_F(KeeperWindowTest, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
 {
     StoreFamily();
+    const std::string stored = StoredBytes();
     Open();
-    WriteBytes(services.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
-    services.dialogs.AnswerText(QString::fromStdString((services.folder / "cut.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    keeper->pmoRestore->trigger();
+    WriteBytes(services_.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
+    services_.dialogs.AnswerText(QString::fromStdString((services_.folder / "cut.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(OpenToolsMenu(), "Restore all Entries from file");
     EXPECT_EQ(
-        services.dialogs.Messages().back(),
+        services_.dialogs.Messages().back(),
         "The restore operation has failed (Invalid stream format).\r\nYour existing entries are unchanged.");
-    EXPECT_EQ(services.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
-    EXPECT_EQ(Names(), "Ann;Bob;Cid;");
-    EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
-    EXPECT_TRUE(keeper->isVisible());
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(Counter(), "2/3");
+    EXPECT_TRUE(keeper_->isVisible());
 
     // A backup without entries restores nothing, and says so.
-    services.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    keeper->pmoRestore->trigger();
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "The backup file holds no entries; your existing entries are unchanged.");
-    EXPECT_EQ(Names(), "Ann;Bob;Cid;");
-    EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
+    EXPECT_EQ(Counter(), "2/3");
 
-    const std::string stored = StoredBytes();
-    keeper->close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), stored);
 }
 
@@ -296,44 +390,51 @@ TEST_F(KeeperWindowTest, ClearingAsksTwiceAndIsSavedOnClose)
 {
     StoreFamily();
     Open();
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
-    keeper->pmoClear->trigger();
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 3);
-    const auto messages = services.dialogs.Messages();
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
+    EXPECT_EQ(Counter(), "2/3");
+    const auto messages = services_.dialogs.Messages();
     EXPECT_EQ(messages[messages.size() - 2], "This will clear all your current entries. Are you sure?");
     EXPECT_EQ(messages.back(), "This operation is irreversible. Are you sure?");
 
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    keeper->pmoClear->trigger();
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 0);
-    EXPECT_EQ(keeper->lblStatusTotalEntries->text(), "");
-    emit keeper->pmTools->aboutToShow();
-    EXPECT_EQ(keeper->pmoClear->text(), "Clear Entire Database");
-    EXPECT_FALSE(keeper->pmoClear->isEnabled());
-    EXPECT_FALSE(keeper->pmoBackup->isEnabled());
-    keeper->close();
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
+    EXPECT_EQ(Counter(), "");
+    QMenu& tools = OpenToolsMenu();
+    EXPECT_FALSE(Item(tools, "Clear Entire Database")->isEnabled());
+    EXPECT_FALSE(Item(tools, "Backup all Entries to File")->isEnabled());
+    tools.close();
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/empty.bbk")));
 }
 
 TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
 {
+    const auto large = services_.folder / "large.bbk";
+    {
+        BirthdayEntryComponent component(Store(), 1252);
+        for (int i = 0; i < 1700; ++i)
+            AddPerson(component.Entries(), "Person " + std::to_string(i), 1980, 1 + i % 12, 1 + i % 28);
+        ASSERT_TRUE(component.SaveToFile(large));
+    }
     Open();
-    for (int i = 0; i < 1700; ++i)
-        AddPerson(keeper->BDEngine.Entries(), "Person " + std::to_string(i), 1980, 1 + i % 12, 1 + i % 28);
-    keeper->close();
-    EXPECT_TRUE(keeper->isVisible());
-    EXPECT_EQ(services.dialogs.Messages().back(),
+    services_.dialogs.AnswerText(QString::fromStdString(large.string()));
+    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    keeper_->close();
+    EXPECT_TRUE(keeper_->isVisible());
+    EXPECT_EQ(services_.dialogs.Messages().back(),
               "You have to many entries in your database so they cannot\r\n be "
               "saved. Please delete some entries and try to exit again!");
-    EXPECT_TRUE(keeper->BDEngine.Entries().Modified());
     EXPECT_EQ(StoredBytes(), "");
-    for (int i = 0; i < 300; ++i)
-        keeper->BDEngine.Entries().Delete(0);
-    keeper->close();
-    EXPECT_FALSE(keeper->isVisible());
-    EXPECT_NE(StoredBytes(), "");
+
+    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    keeper_->close();
+    EXPECT_FALSE(keeper_->isVisible());
+    EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/entries.bbk")));
 }
 
 TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChanged)
@@ -342,62 +443,62 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
     {
         platform::Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("Software\\Kestrine\\BirthDay", true));
-        ASSERT_TRUE(registry.WriteValue("Data", {platform::rtBinary, damaged}));
+        ASSERT_TRUE(registry.WriteValue("Data", {platform::RegType::Binary, damaged}));
     }
     Open();
-    ASSERT_FALSE(services.dialogs.Messages().empty());
-    EXPECT_NE(services.dialogs.Messages().back().indexOf("could not be read completely"), -1);
-    EXPECT_EQ(Names(), "Anna Berg;Unknown year;");
-    keeper->close();
+    ASSERT_FALSE(services_.dialogs.Messages().empty());
+    EXPECT_NE(services_.dialogs.Messages().back().indexOf("could not be read completely"), -1);
+    EXPECT_EQ(Counter(), "1/2") << "Anna Berg in March, the leap day's person in February";
+    keeper_->close();
     EXPECT_EQ(StoredBytes(), damaged);
 }
 
 TEST_F(KeeperWindowTest, DoubleClickEditsTheOnlyEntryOfADayAndALeapDayShowsAsTheFirstInACommonYear)
 {
     StoreEntries([](BirthdayBook& entries) { AddPerson(entries, "Kim", 1980, 3, 5); });
+    const std::string stored = StoredBytes();
     Open();
-    Select({2023, 2, 28});
-    keeper->KvCalendarDblClick();
-    EXPECT_TRUE(keeper->pmCalendar->isVisible()); // no entry that day: the menu instead
-    keeper->pmCalendar->hide();
+    for (int i = 0; i < 13; ++i)
+        Key(Qt::Key_PageUp);
+    DoubleClickDay(28);
+    EXPECT_EQ(Shown(), (Date{2023, 2, 28}));
+    QMenu& menu = Control<QMenu>(*keeper_, "calendarMenu");
+    EXPECT_TRUE(menu.isVisible()) << "no entry that day: the menu instead";
+    menu.close();
 
-    Select({2023, 3, 5});
-    WhenModalOpens<PersonDialog>([](PersonDialog& dialog) {
-        EXPECT_EQ(dialog.edtFullName->text(), "Kim");
-        dialog.BtnCancel->Click();
+    Key(Qt::Key_PageDown);
+    DoubleClickDay(5, [](PersonDialog& dialog) {
+        EXPECT_EQ(Control<QLineEdit>(dialog, "nameEdit").text(), "Kim");
+        QTest::mouseClick(&Control<QWidget>(dialog, "cancelButton"), Qt::LeftButton);
     });
-    keeper->KvCalendarDblClick();
-    EXPECT_FALSE(keeper->BDEngine.Entries().Modified());
 
     // Moved to 29 February while the calendar shows a common year.
-    PrepareCalendarMenu();
+    QMenu* edit = Choose(RightClickDay(5), "Modify Entry of");
+    ASSERT_NE(edit, nullptr);
     WhenModalOpens<PersonDialog>([](PersonDialog& dialog) {
-        dialog.cbMonth->setCurrentIndex(1);
-        dialog.cbDay->setCurrentIndex(28);
-        dialog.cbYear->setCurrentIndex(0);
-        dialog.BtnOkClick();
+        Pick(Control<QComboBox>(dialog, "yearList"), "?");
+        Enter(dialog, "Kim", "Feb", "29");
     });
-    keeper->EditSlots[0]->trigger();
-    EXPECT_EQ(keeper->BDEngine.Entries()[0].BirthDate(), EncodeDate(1004, 2, 29));
-    EXPECT_EQ(keeper->KvCalendar->CalendarDate(), (Date{2023, 2, 1}));
-    EXPECT_TRUE(keeper->BDEngine.Entries().Modified());
+    Choose(*edit, "Kim");
+    EXPECT_EQ(Shown(), (Date{2023, 2, 1}));
+    keeper_->close();
+    EXPECT_EQ(StoredPeople(), "Kim 2/29/1004;");
 }
 
 TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExit)
 {
     StoreFamily();
-    WhenModalOpens<KeeperWindow>([](KeeperWindow& keeper) {
-        EXPECT_EQ(keeper.windowTitle(), "The Daybrook : Birthday and anniversary keeper");
-        EXPECT_EQ(keeper.palette().color(QPalette::Window), QColor(10, 20, 30));
-        EXPECT_EQ(keeper.BDEngine.Entries().Count(), 3);
-        keeper.BDEngine.Entries().Delete(0);
-        QTest::mouseClick(keeper.btnExit, Qt::LeftButton);
+    WhenModalOpens<KeeperWindow>([this](KeeperWindow& shown) {
+        EXPECT_EQ(shown.windowTitle(), "The Daybrook : Birthday and anniversary keeper");
+        EXPECT_EQ(shown.palette().color(QPalette::Window), QColor(10, 20, 30));
+        keeper_ = &shown;
+        services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+        Choose(*Choose(RightClickDay(12), "Delete entry of"), "Ann");
+        Click("exitButton");
     });
     KeeperWindow::Execute(nullptr, "The Daybrook : Birthday and anniversary keeper", QColor(10, 20, 30),
-                        *services);
-    BirthdayEntryComponent stored(Store(), 1252);
-    stored.LoadFromRegistry();
-    EXPECT_EQ(stored.Entries().Count(), 2);
+                          *services_);
+    EXPECT_EQ(StoredPeople(), "Bob 3/3/1975;Cid 4/1/1004;");
 }
 
 TEST_F(KeeperWindowTest, AWindowsExportGivenAsTheSettingsFileShowsItsBirthdays)
@@ -414,12 +515,10 @@ TEST_F(KeeperWindowTest, AWindowsExportGivenAsTheSettingsFileShowsItsBirthdays)
     std::string utf16 = "\xFF\xFE";
     for (const char c : text)
         utf16 += std::string{c, '\0'};
-    WriteBytes(services.SettingsFile(), utf16);
+    WriteBytes(services_.SettingsFile(), utf16);
 
     Open();
-    Select({2024, 3, 1});
-    keeper->RefreshStatus();
-    EXPECT_EQ(keeper->BDEngine.Entries().Count(), 6);
-    EXPECT_EQ(keeper->LblMonthDetails->Caption(), "This Month: $$!Anna Berg$ ($>21$)  ");
-    EXPECT_TRUE(services.dialogs.Messages().empty());
+    EXPECT_EQ(Counter(), "1/6");
+    EXPECT_EQ(ThisMonth(), "This Month: $$!Anna Berg$ ($>21$)  ");
+    EXPECT_TRUE(services_.dialogs.Messages().empty());
 }

@@ -4,175 +4,207 @@
 #include "model/birthdays/BirthDate.h"
 #include "windows/keeper/NotesEdit.h"
 #include "windows/keeper/PersonDialog.h"
-#include "widgets/controls/FlatEdit.h"
-#include "widgets/controls/SkinButton.h"
 
-#include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QTest>
+#include <QLineEdit>
 
 using namespace birthdays;
 using calendar::EncodeDate;
+using keeper_test::Control;
 using keeper_test::KeeperTest;
+using keeper_test::Pick;
 
 namespace {
 
-class EntryDialogTest : public KeeperTest {
+class PersonDialogTest : public KeeperTest {
 protected:
-    void Open(BirthdayEntry& entry, double date)
+    // The dialog shown for a person of the list, or for a new one on date.
+    void Open(BirthdayEntry& entry, std::optional<double> date = std::nullopt)
     {
-        dialog = std::make_unique<PersonDialog>(nullptr, *services);
-        dialog->Open(entry, date);
-        dialog->show();
+        dialog_ = std::make_unique<PersonDialog>(nullptr, *services_);
+        if (date)
+            dialog_->PrepareNew(entry, *date);
+        else
+            dialog_->PrepareEdit(entry);
+        dialog_->show();
         QApplication::processEvents();
     }
 
-    void Choose(QComboBox* list, const QString& item)
+    template <typename T> T& Field(const char* name) const { return Control<T>(*dialog_, name); }
+    QComboBox& Month() const { return Field<QComboBox>("monthList"); }
+    QComboBox& Day() const { return Field<QComboBox>("dayList"); }
+    QComboBox& Year() const { return Field<QComboBox>("yearList"); }
+    QLineEdit& Name() const { return Field<QLineEdit>("nameEdit"); }
+    NotesEdit& Notes() const { return Field<NotesEdit>("notesEdit"); }
+    QString Sign() const { return Field<QLabel>("zodiacLabel").text(); }
+    QImage SignPicture() const { return Field<QLabel>("zodiacPicture").pixmap().toImage(); }
+    void ClickOk() { QTest::mouseClick(&Field<QWidget>("okButton"), Qt::LeftButton); }
+
+    void TypeName(const QString& name)
     {
-        const int index = list->findText(item);
-        ASSERT_GE(index, 0) << item.toStdString();
-        list->setCurrentIndex(index);
+        Name().clear();
+        QTest::keyClicks(&Name(), name);
     }
 
-    std::unique_ptr<PersonDialog> dialog;
-    BirthdayEntry scratch;
+    std::unique_ptr<PersonDialog> dialog_;
+    BirthdayEntry scratch_;
 };
 
 } // namespace
 
-TEST_F(EntryDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
+TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
 {
-    services.SetToday({2001, 6, 1});
-    Open(scratch, 0);
-    EXPECT_EQ(dialog->size(), QSize(332, 193));
-    ASSERT_EQ(dialog->cbMonth->count(), 12);
-    EXPECT_EQ(dialog->cbMonth->itemText(0), "Jan");
-    EXPECT_EQ(dialog->cbMonth->itemText(11), "Dec");
-    EXPECT_EQ(dialog->cbMonth->maxVisibleItems(), 13);
-    ASSERT_EQ(dialog->cbDay->count(), 31);
-    EXPECT_EQ(dialog->cbDay->itemText(0), "01");
-    EXPECT_EQ(dialog->cbDay->itemText(30), "31");
-    EXPECT_EQ(dialog->cbYear->itemText(0), "?");
-    EXPECT_EQ(dialog->cbYear->itemText(1), "2004"); // the current year, but at least 2004
-    EXPECT_EQ(dialog->cbYear->itemText(dialog->cbYear->count() - 1), "1900");
-    for (QComboBox* list : {dialog->cbMonth, dialog->cbDay, dialog->cbYear})
+    services_.SetToday({2001, 6, 1});
+    Open(scratch_, 0.0);
+    ASSERT_EQ(Month().count(), 12);
+    EXPECT_EQ(Month().itemText(0), "Jan");
+    EXPECT_EQ(Month().itemText(11), "Dec");
+    ASSERT_EQ(Day().count(), 31);
+    EXPECT_EQ(Day().itemText(0), "01");
+    EXPECT_EQ(Day().itemText(30), "31");
+    EXPECT_EQ(Year().itemText(0), "?");
+    EXPECT_EQ(Year().itemText(1), "2004"); // the current year, but at least 2004
+    EXPECT_EQ(Year().itemText(Year().count() - 1), "1900");
+    for (QComboBox* list : {&Month(), &Day(), &Year()})
         EXPECT_EQ(list->currentIndex(), -1);
-    EXPECT_EQ(dialog->lblZodiac->text(), "");
+    EXPECT_EQ(Sign(), "");
 }
 
-TEST_F(EntryDialogTest, ANameAndARealDateAreRequired)
+TEST_F(PersonDialogTest, ANameAndARealDateAreRequired)
 {
-    Open(scratch, EncodeDate(2003, 2, 28));
-    dialog->edtFullName->setText("   ");
-    dialog->BtnOkClick();
-    EXPECT_EQ(services.dialogs.Messages().back(), "Please enter a name for this person");
-    EXPECT_EQ(services.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
-    EXPECT_EQ(QApplication::focusWidget(), dialog->edtFullName);
-    EXPECT_TRUE(dialog->isVisible());
+    scratch_.SetBirthDate(EncodeDate(2003, 2, 28));
+    Open(scratch_);
+    TypeName("   ");
+    ClickOk();
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Please enter a name for this person");
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(QApplication::focusWidget(), &Name());
+    EXPECT_TRUE(dialog_->isVisible());
 
-    dialog->edtFullName->setText("  Ann Lee ");
-    Choose(dialog->cbDay, "29");
-    dialog->BtnOkClick();
-    EXPECT_EQ(services.dialogs.Messages().back(), "Please enter a valid birth date for this person");
-    EXPECT_EQ(QApplication::focusWidget(), dialog->cbDay);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(scratch.FullName(), "");
+    TypeName("  Ann Lee ");
+    Pick(Day(), "29");
+    ClickOk();
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Please enter a valid birth date for this person");
+    EXPECT_EQ(QApplication::focusWidget(), &Day());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(scratch_.FullName(), "");
 
-    Choose(dialog->cbYear, "?");
-    EXPECT_EQ(dialog->lblZodiac->text(), "Pisces");
-    dialog->edtNotes->setPlainText("first line\nsecond ");
-    dialog->BtnOkClick();
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(scratch.FullName(), "Ann Lee");
-    EXPECT_EQ(scratch.BirthDate(), EncodeDate(UnknownYear, 2, 29));
-    EXPECT_EQ(scratch.Notes(), "first line\r\nsecond ");
+    Pick(Year(), "?");
+    EXPECT_EQ(Sign(), "Pisces");
+    Notes().setFocus();
+    QTest::keyClicks(&Notes(), "first line");
+    QTest::keyClick(&Notes(), Qt::Key_Return);
+    QTest::keyClicks(&Notes(), "second ");
+    ClickOk();
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_EQ(scratch_.FullName(), "Ann Lee");
+    EXPECT_EQ(scratch_.BirthDate(), EncodeDate(UnknownYear, 2, 29));
+    EXPECT_EQ(scratch_.Notes(), "first line\r\nsecond ");
 }
 
-TEST_F(EntryDialogTest, AYearOutsideTheListIsShownAsNoneAndStoredAsUnknown)
+TEST_F(PersonDialogTest, AYearOutsideTheListIsShownAsNoneAndStoredAsUnknown)
 {
-    scratch.SetFullName("Old");
-    Open(scratch, EncodeDate(1850, 7, 4));
-    EXPECT_EQ(dialog->cbYear->currentIndex(), -1);
-    EXPECT_EQ(dialog->cbMonth->currentText(), "Jul");
-    EXPECT_EQ(dialog->cbDay->currentText(), "04");
-    dialog->edtFullName->setText("Old");
-    dialog->BtnOkClick();
-    EXPECT_EQ(scratch.BirthDate(), EncodeDate(UnknownYear, 7, 4));
+    scratch_.SetFullName("Old");
+    scratch_.SetBirthDate(EncodeDate(1850, 7, 4));
+    Open(scratch_);
+    EXPECT_EQ(Year().currentIndex(), -1);
+    EXPECT_EQ(Month().currentText(), "Jul");
+    EXPECT_EQ(Day().currentText(), "04");
+    ClickOk();
+    EXPECT_EQ(scratch_.BirthDate(), EncodeDate(UnknownYear, 7, 4));
 
-    Open(scratch, EncodeDate(UnknownYear, 7, 4));
-    EXPECT_EQ(dialog->cbYear->currentText(), "?");
-    Open(scratch, EncodeDate(1987, 7, 4));
-    EXPECT_EQ(dialog->cbYear->currentText(), "1987");
+    Open(scratch_);
+    EXPECT_EQ(Year().currentText(), "?");
+    scratch_.SetBirthDate(EncodeDate(1987, 7, 4));
+    Open(scratch_);
+    EXPECT_EQ(Year().currentText(), "1987");
+    Open(scratch_, EncodeDate(1987, 7, 4));
+    EXPECT_EQ(Year().currentIndex(), -1) << "a new person's year is not chosen for them";
 }
 
-TEST_F(EntryDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDateIsInvalid)
+TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDateIsInvalid)
 {
-    Open(scratch, EncodeDate(1990, 1, 1));
-    EXPECT_EQ(dialog->lblZodiac->text(), "Capricorn");
-    const QImage capricorn = dialog->imgZodiac->pixmap().toImage();
+    scratch_.SetBirthDate(EncodeDate(1990, 1, 1));
+    Open(scratch_);
+    EXPECT_EQ(Sign(), "Capricorn");
+    const QImage capricorn = SignPicture();
     EXPECT_EQ(capricorn.size(), QSize(35, 35));
-    EXPECT_EQ(capricorn, dialog->ilZodiac[9].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
+    const std::vector<QImage>& pictures = dialog_->ZodiacPictures();
+    ASSERT_EQ(pictures.size(), 12u);
+    EXPECT_EQ(capricorn, pictures[9].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
 
-    Choose(dialog->cbDay, "20");
-    EXPECT_EQ(dialog->lblZodiac->text(), "Aquarius");
-    Choose(dialog->cbDay, "31");
-    EXPECT_EQ(dialog->lblZodiac->text(), "Aquarius");
-    Choose(dialog->cbMonth, "Feb");
-    EXPECT_EQ(dialog->lblZodiac->text(), "");
-    EXPECT_EQ(dialog->imgZodiac->pixmap().toImage(),
-              dialog->ilZodiac[10].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
-    for (const QImage& picture : dialog->ilZodiac)
+    Pick(Day(), "20");
+    EXPECT_EQ(Sign(), "Aquarius");
+    Pick(Day(), "31");
+    EXPECT_EQ(Sign(), "Aquarius");
+    Pick(Month(), "Feb");
+    EXPECT_EQ(Sign(), "");
+    EXPECT_EQ(SignPicture(), pictures[10].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
+    for (const QImage& picture : pictures)
         EXPECT_EQ(picture.size(), QSize(38, 35));
 }
 
-TEST_F(EntryDialogTest, FocusedFieldsAndTheirLabelsAreColoured)
+TEST_F(PersonDialogTest, FocusedFieldsAndTheirLabelsAreColoured)
 {
-    Open(scratch, 0);
-    dialog->activateWindow();
+    Open(scratch_, 0.0);
+    dialog_->activateWindow();
     const QColor focused(0xF4, 0xF4, 0xFF);
-    dialog->cbDay->setFocus();
+    const auto background = [](const QWidget& field) { return field.palette().color(QPalette::Base); };
+    const auto text = [this](const char* label) {
+        return Field<QLabel>(label).palette().color(QPalette::WindowText);
+    };
+    Day().setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(dialog->cbDay->palette().color(QPalette::Base), focused);
-    EXPECT_EQ(dialog->lblDateOfBirth->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    dialog->edtNotes->setFocus();
+    EXPECT_EQ(background(Day()), focused);
+    EXPECT_EQ(text("birthDateLabel"), QColor(Qt::blue));
+    QTest::keyClick(&Day(), Qt::Key_Tab);
+    QTest::keyClick(&Year(), Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_EQ(dialog->cbDay->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(dialog->lblDateOfBirth->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(dialog->edtNotes->palette().color(QPalette::Base), focused);
-    EXPECT_EQ(dialog->lblNotes->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    dialog->edtFullName->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), &Notes());
+    EXPECT_EQ(background(Day()), QColor(Qt::white));
+    EXPECT_EQ(text("birthDateLabel"), QColor(Qt::black));
+    EXPECT_EQ(background(Notes()), focused);
+    EXPECT_EQ(text("notesLabel"), QColor(Qt::blue));
+    Name().setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(dialog->edtFullName->palette().color(QPalette::Base), focused);
-    EXPECT_EQ(dialog->lblName->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    EXPECT_EQ(dialog->lblNotes->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(background(Name()), focused);
+    EXPECT_EQ(text("nameLabel"), QColor(Qt::blue));
+    EXPECT_EQ(text("notesLabel"), QColor(Qt::black));
 }
 
-TEST_F(EntryDialogTest, EscapeCancelsExceptInsideADateList)
+TEST_F(PersonDialogTest, EscapeCancelsExceptInsideADateList)
 {
-    Open(scratch, EncodeDate(1990, 5, 5));
-    dialog->activateWindow();
-    dialog->cbMonth->setFocus();
-    QTest::keyClick(dialog->cbMonth, Qt::Key_Escape);
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->edtFullName->setFocus();
-    dialog->edtFullName->setText("Changed");
-    QTest::keyClick(dialog->edtFullName, Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(scratch.FullName(), "");
+    scratch_.SetBirthDate(EncodeDate(1990, 5, 5));
+    Open(scratch_);
+    dialog_->activateWindow();
+    Month().setFocus();
+    QTest::keyClick(&Month(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog_->isVisible());
+    Name().setFocus();
+    TypeName("Changed");
+    QTest::keyClick(&Name(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    EXPECT_EQ(scratch_.FullName(), "");
 }
 
-TEST_F(EntryDialogTest, NotesRefuseWhatTheCodePageCannotHoldOrWhatIsTooLong)
+TEST_F(PersonDialogTest, NotesRefuseWhatTheCodePageCannotHoldOrWhatIsTooLong)
 {
-    Open(scratch, 0);
-    dialog->edtNotes->setPlainText("ok");
-    dialog->edtNotes->setPlainText("ok \u03b1");
-    EXPECT_EQ(dialog->edtNotes->toPlainText(), "ok");
-    dialog->edtNotes->setPlainText(QString(100, 'n'));
-    dialog->edtNotes->setPlainText(QString(99, 'n') + "\nn");
-    EXPECT_EQ(dialog->edtNotes->toPlainText(), QString(100, 'n'));
+    Open(scratch_, 0.0);
+    NotesEdit& notes = Notes();
+    QTest::keyClicks(&notes, "ok ");
+    QKeyEvent alpha(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u03b1"));
+    QApplication::sendEvent(&notes, &alpha);
+    EXPECT_EQ(notes.toPlainText(), "ok ");
+    notes.setPlainText(QString(100, 'n'));
+    notes.moveCursor(QTextCursor::End);
+    QTest::keyClick(&notes, Qt::Key_Return);
+    QTest::keyClicks(&notes, "n");
+    EXPECT_EQ(notes.toPlainText(), QString(100, 'n'));
     // Notes stored longer already stay, and may be shortened.
-    dialog->edtNotes->SetNotes(std::string(300, 'x'));
-    dialog->edtNotes->setPlainText(QString(299, 'x'));
-    EXPECT_EQ(dialog->edtNotes->Notes(), std::string(299, 'x'));
+    notes.SetNotes(std::string(300, 'x'));
+    notes.moveCursor(QTextCursor::End);
+    QTest::keyClick(&notes, Qt::Key_Backspace);
+    EXPECT_EQ(notes.Notes(), std::string(299, 'x'));
 }

@@ -51,7 +51,7 @@ QImage Shown(StatusLineLabel& label)
 
 } // namespace
 
-TEST(SymbLabel, EachRunIsDrawnInItsFontAfterTheOneBefore)
+TEST(StatusLineLabel, EachRunIsDrawnInItsFontAfterTheOneBefore)
 {
     StatusLineLabel label;
     label.resize(300, 16);
@@ -74,7 +74,7 @@ TEST(SymbLabel, EachRunIsDrawnInItsFontAfterTheOneBefore)
     EXPECT_GT(plain.second, small.second); // the closing parenthesis comes last
 }
 
-TEST(SymbLabel, ABottomRunSitsLowerThanATopRunOfTheSameFont)
+TEST(StatusLineLabel, ABottomRunSitsLowerThanATopRunOfTheSameFont)
 {
     StatusLineLabel label;
     label.resize(200, 24);

@@ -1,17 +1,18 @@
-#include "widgets/editor/RichTextEdit.h"
-#include "platform/locale/Collation.h"
-#include "formats/wordlists/SpellDictionaries.h"
-#include "windows/spell/SpellCheckBody.h"
+// The spell-check dialog driven as a user drives it: the words it stops at, ignoring, adding
+// and changing them, and what reaches the body when it closes.
 #include "windows/spell/SpellCheckDialog.h"
-#include "widgets/controls/FlatEdit.h"
+#include "formats/wordlists/SpellDictionaries.h"
+#include "platform/locale/Collation.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "windows/spell/SpellCheckBody.h"
 
+#include "support/LayoutCheck.h"
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
@@ -44,60 +46,79 @@ protected:
     SpellCheckTest()
     {
         QGuiApplication::clipboard()->setText(UsersClipboard);
-        owner.setGeometry(100, 100, 640, 480);
-        body = new RichTextEdit(&owner);
-        body->setGeometry(10, 10, 600, 400);
-        owner.show();
+        owner_.setGeometry(100, 100, 640, 480);
+        body_ = new RichTextEdit(&owner_);
+        body_->setGeometry(10, 10, 600, 400);
+        owner_.show();
         QApplication::processEvents();
         Master("cat\r\nend\r\nmat\r\non\r\nplain\r\nsat\r\ntea\r\nten\r\nthe\r\n");
     }
     ~SpellCheckTest() override { EXPECT_EQ(QGuiApplication::clipboard()->text(), UsersClipboard); }
 
-    void Master(const std::string& words) { WriteBytes(services.ProgramFolder() / "English.dic", words); }
+    void Master(const std::string& words) { WriteBytes(services_.ProgramFolder() / "English.dic", words); }
 
     // The body loaded as the day flow leaves it: read-only and unmodified.
     void Body(std::string_view text)
     {
-        body->LoadRtf(text);
-        body->setReadOnly(true);
+        body_->LoadRtf(text);
+        body_->setReadOnly(true);
     }
 
     // A dialog on the body, started and shown; false when it had nothing to show.
     bool Open()
     {
-        dialog = std::make_unique<SpellCheckDialog>(&owner, *services, dictionaries);
-        if (!dialog->Start(*body))
+        dialog_ = std::make_unique<SpellCheckDialog>(&owner_, *services_, dictionaries_);
+        if (!dialog_->Start(*body_))
             return false;
-        dialog->show();
+        dialog_->show();
         QApplication::processEvents();
         return true;
     }
 
-    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    QString Shown() const { return dialog->edUnknown->text(); }
-    QString Marked() const { return dialog->reShow->textCursor().selectedText(); }
-    QString Copy() const { return dialog->reShow->toPlainText(); }
+    // The control of a dialog with that object name; the test fails when there is none.
+    template <typename T> static T& Control(const QDialog& shown, const char* name)
+    {
+        T* control = shown.findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *control;
+    }
+    template <typename T> T& Control(const char* name) const { return Control<T>(*dialog_, name); }
+    QLineEdit& Correction() const { return Control<QLineEdit>("correctionEdit"); }
+    QListWidget& SuggestionList() const { return Control<QListWidget>("suggestionList"); }
+    RichTextEdit& Location() const { return Control<RichTextEdit>("locationView"); }
+
+    void Click(const char* button) { QTest::mouseClick(&Control<QPushButton>(button), Qt::LeftButton); }
+    // Types the correction over the one offered.
+    void TypeCorrection(const QString& text)
+    {
+        Correction().clear();
+        QTest::keyClicks(&Correction(), text);
+    }
+    QString Shown() const { return Control<QLineEdit>("unknownEdit").text(); }
+    QString Marked() const { return Location().textCursor().selectedText(); }
+    QString Copy() const { return Location().toPlainText(); }
     size_t EndMessages() const
     {
-        const auto messages = services.dialogs.Messages();
+        const auto messages = services_.dialogs.Messages();
         return static_cast<size_t>(std::count(messages.begin(), messages.end(), EndMessage));
     }
     QStringList Suggestions() const
     {
         QStringList items;
-        for (int i = 0; i < dialog->lbSuggestions->count(); ++i)
-            items << dialog->lbSuggestions->item(i)->text();
+        for (int i = 0; i < SuggestionList().count(); ++i)
+            items << SuggestionList().item(i)->text();
         return items;
     }
 
     void DoubleClickSuggestion(const QString& text)
     {
-        const auto found = dialog->lbSuggestions->findItems(text, Qt::MatchExactly);
+        const auto found = SuggestionList().findItems(text, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        const QRect place = dialog->lbSuggestions->visualItemRect(found.front());
+        const QRect place = SuggestionList().visualItemRect(found.front());
         // A double click is a click and then the second press, as the platform delivers it.
-        QTest::mouseClick(dialog->lbSuggestions->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(dialog->lbSuggestions->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseClick(SuggestionList().viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(SuggestionList().viewport(), Qt::LeftButton, {}, place.center());
     }
 
     // Runs act on the spell-check dialog once it is up and modal.
@@ -109,93 +130,53 @@ protected:
         });
     }
 
-    testing_support::TestServices services;
-    SpellDictionaries dictionaries{services.ProgramFolder(), platform::CollationKey};
-    QWidget owner;
-    RichTextEdit* body;
-    std::unique_ptr<SpellCheckDialog> dialog;
+    testing_support::TestServices services_;
+    SpellDictionaries dictionaries_{services_.ProgramFolder(), platform::CollationKey};
+    QWidget owner_;
+    RichTextEdit* body_;
+    std::unique_ptr<SpellCheckDialog> dialog_;
 };
 
 } // namespace
 
-TEST_F(SpellCheckTest, DialogIsLaidOutAsDesigned)
+TEST_F(SpellCheckTest, OpensOverItsOwnerLaidOutSoundlyWithTheKeyboardOrderAsDesigned)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
-    EXPECT_EQ(dialog->windowTitle(), "Spell Checker");
-    EXPECT_EQ(dialog->size(), QSize(456, 272));
-    EXPECT_LE((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_LE((dialog_->frameGeometry().center() - owner_.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_TRUE(Control<QLineEdit>("unknownEdit").isReadOnly());
+    EXPECT_TRUE(Location().isReadOnly());
+    const QStringList problems = testing_support::LayoutProblems(*dialog_);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 
-    const std::vector<std::pair<QWidget*, QRect>> places{
-        {dialog->Label1, {8, 11, 75, 13}},          {dialog->edUnknown, {88, 8, 154, 21}},
-        {dialog->Label4, {18, 39, 65, 13}},         {dialog->edCorrection, {88, 36, 154, 21}},
-        {dialog->Label2, {22, 69, 61, 13}},         {dialog->Label5, {0, 87, 83, 44}},
-        {dialog->lbSuggestions, {88, 64, 154, 97}}, {dialog->Label3, {10, 150, 44, 13}},
-        {dialog->reShow, {8, 168, 337, 97}},        {dialog->btnIgnore, {248, 6, 98, 25}},
-        {dialog->btnAccept, {248, 34, 98, 25}},     {dialog->btnIgnoreAll, {352, 6, 98, 25}},
-        {dialog->btnAdd, {352, 34, 98, 25}},        {dialog->btnClose, {352, 241, 98, 25}}};
-    for (const auto& [control, place] : places)
-        EXPECT_EQ(control->geometry(), place) << control->metaObject()->className();
-
-    EXPECT_EQ(dialog->Label1->text(), "Unknown word:");
-    EXPECT_EQ(dialog->Label4->text(), "Replace with:");
-    EXPECT_EQ(dialog->Label2->text(), "Suggestions:");
-    EXPECT_EQ(dialog->Label5->text(), "(Double click to select one)");
-    EXPECT_EQ(dialog->Label3->text(), "Location:");
-    for (QLabel* label : {dialog->Label1, dialog->Label4, dialog->Label2, dialog->Label5})
-        EXPECT_TRUE(label->alignment() & Qt::AlignRight) << label->text().toStdString();
-    EXPECT_EQ(dialog->btnIgnore->text(), "&Ignore");
-    EXPECT_EQ(dialog->btnAccept->text(), "<  C&hange to");
-    EXPECT_EQ(dialog->btnIgnoreAll->text(), "Ignore &All");
-    EXPECT_EQ(dialog->btnAdd->text(), "A&dd");
-    EXPECT_EQ(dialog->btnClose->text(), "&Exit");
-
-    EXPECT_EQ(dialog->lbSuggestions->toolTip(),
-              "Displays correction proposals.\nDouble-click to select one.");
-    EXPECT_EQ(dialog->reShow->toolTip(),
-              "  Displays the location of the unknown \nword. You cannot  type corrections here");
-    EXPECT_EQ(dialog->btnIgnore->toolTip(), "Ignore this word and move\nto the next unknown word.");
-    EXPECT_EQ(dialog->btnAccept->toolTip(), " Use the selected word to \ncorrect the unknown word");
-    EXPECT_EQ(dialog->btnIgnoreAll->toolTip(),
-              "  Ignore all occurrances of this word \nand move to the next unknown word");
-    EXPECT_EQ(dialog->btnAdd->toolTip(), "Add the unknown word\nto the custom dictionary");
-
-    const QColor field(255, 255, 210);
-    EXPECT_EQ(dialog->edUnknown->palette().color(QPalette::Base), field);
-    EXPECT_EQ(dialog->edUnknown->palette().color(QPalette::Text), QColor(Qt::red));
-    EXPECT_EQ(dialog->edCorrection->palette().color(QPalette::Base), field);
-    EXPECT_EQ(dialog->edCorrection->palette().color(QPalette::Text), QColor(Qt::black));
-    EXPECT_TRUE(dialog->edUnknown->isReadOnly());
-    EXPECT_TRUE(dialog->reShow->isReadOnly());
-
-    std::vector<QWidget*> tabOrder;
-    for (QWidget* w = dialog->lbSuggestions; tabOrder.size() < 9; w = w->nextInFocusChain())
+    std::vector<QString> tabOrder;
+    for (QWidget* w = &SuggestionList(); tabOrder.size() < 9; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
-            tabOrder.push_back(w);
-    EXPECT_EQ(tabOrder, (std::vector<QWidget*>{dialog->lbSuggestions, dialog->btnIgnore, dialog->btnAccept,
-                                               dialog->edUnknown, dialog->btnClose, dialog->reShow,
-                                               dialog->edCorrection, dialog->btnIgnoreAll, dialog->btnAdd}));
+            tabOrder.push_back(w->objectName());
+    EXPECT_EQ(tabOrder, (std::vector<QString>{"suggestionList", "ignoreButton", "changeButton", "unknownEdit",
+                                              "exitButton", "locationView", "correctionEdit",
+                                              "ignoreAllButton", "addButton"}));
 }
 
 TEST_F(SpellCheckTest, BodyWithoutUnknownWordsGetsOnlyTheEndMessage)
 {
     for (const char* text : {"The cat sat on the mat. A 1999 I!", ""}) {
         Body(text);
-        const QString before = body->toPlainText();
+        const QString before = body_->toPlainText();
         bool shown = false;
         WhenShown([&](SpellCheckDialog& spell) {
             shown = true;
             spell.reject();
         });
-        EXPECT_FALSE(RunSpellCheck(&owner, *services, dictionaries, *body)) << text;
+        EXPECT_FALSE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_)) << text;
         QApplication::processEvents();
         EXPECT_FALSE(shown);
-        EXPECT_EQ(body->toPlainText(), before);
-        EXPECT_FALSE(body->document()->isModified());
-        EXPECT_TRUE(body->isReadOnly());
+        EXPECT_EQ(body_->toPlainText(), before);
+        EXPECT_FALSE(body_->document()->isModified());
+        EXPECT_TRUE(body_->isReadOnly());
     }
-    ASSERT_EQ(services.dialogs.Asked().size(), 2u);
-    const ScriptedDialogs::AskedQuestion& end = services.dialogs.Asked().front();
+    ASSERT_EQ(services_.dialogs.Asked().size(), 2u);
+    const ScriptedDialogs::AskedQuestion& end = services_.dialogs.Asked().front();
     EXPECT_EQ(end.Text, EndMessage);
     EXPECT_EQ(end.Icon, MsgIcon::Information);
     EXPECT_EQ(end.Buttons, MsgButtons::Ok);
@@ -203,17 +184,17 @@ TEST_F(SpellCheckTest, BodyWithoutUnknownWordsGetsOnlyTheEndMessage)
 
 TEST_F(SpellCheckTest, MissingMasterDictionaryIsReportedAndTheBodyLeftAlone)
 {
-    std::filesystem::remove(services.ProgramFolder() / "English.dic");
+    std::filesystem::remove(services_.ProgramFolder() / "English.dic");
     Body("Teh cat");
-    EXPECT_FALSE(RunSpellCheck(&owner, *services, dictionaries, *body));
-    ASSERT_EQ(services.dialogs.Asked().size(), 1u);
-    const ScriptedDialogs::AskedQuestion& error = services.dialogs.Asked().front();
+    EXPECT_FALSE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
+    ASSERT_EQ(services_.dialogs.Asked().size(), 1u);
+    const ScriptedDialogs::AskedQuestion& error = services_.dialogs.Asked().front();
     EXPECT_EQ(error.Text, "Cannot load master dictionary file:\r\n\"" +
-                              QString::fromStdString((services.ProgramFolder() / "English.dic").string()));
+                              QString::fromStdString((services_.ProgramFolder() / "English.dic").string()));
     EXPECT_EQ(error.Caption, "The Daybrook");
     EXPECT_EQ(error.Icon, MsgIcon::Error);
-    EXPECT_EQ(body->toPlainText(), "Teh cat");
-    EXPECT_FALSE(body->document()->isModified());
+    EXPECT_EQ(body_->toPlainText(), "Teh cat");
+    EXPECT_FALSE(body_->document()->isModified());
 }
 
 TEST_F(SpellCheckTest, ShowsEachUnknownWordMarkedInPlaceWithItsSuggestions)
@@ -221,24 +202,24 @@ TEST_F(SpellCheckTest, ShowsEachUnknownWordMarkedInPlaceWithItsSuggestions)
     Body("{\\rtf1 Teh cat\\par sat on teh mat\\par}");
     ASSERT_TRUE(Open());
     EXPECT_EQ(Shown(), "Teh");
-    EXPECT_EQ(dialog->edCorrection->text(), "Teh");
+    EXPECT_EQ(Correction().text(), "Teh");
     EXPECT_EQ(Marked(), "Teh");
     EXPECT_EQ(Suggestions(), (QStringList{"tea", "ten", "the"}));
-    EXPECT_EQ(dialog->lbSuggestions->selectedItems().size(), 0);
-    EXPECT_EQ(dialog->focusWidget(), dialog->edCorrection);
+    EXPECT_EQ(SuggestionList().selectedItems().size(), 0);
+    EXPECT_EQ(dialog_->focusWidget(), &Correction());
 
-    Click(dialog->btnIgnore);
+    Click("ignoreButton");
     EXPECT_EQ(Shown(), "teh");
-    EXPECT_EQ(dialog->reShow->textCursor().selectionStart(), 15); // past a paragraph break
+    EXPECT_EQ(Location().textCursor().selectionStart(), 15); // past a paragraph break
     EXPECT_EQ(Marked(), "teh");
 
-    Click(dialog->btnIgnore);
+    Click("ignoreButton");
     EXPECT_EQ(EndMessages(), 1u);
     EXPECT_EQ(Shown(), "teh"); // the last word stays on display
-    Click(dialog->btnIgnore);
+    Click("ignoreButton");
     EXPECT_EQ(EndMessages(), 2u);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->ApplyCorrections());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_FALSE(dialog_->ApplyCorrections());
 }
 
 TEST_F(SpellCheckTest, WordsSplitAtTheDelimitersOfTheDiaryCodePage)
@@ -249,7 +230,7 @@ TEST_F(SpellCheckTest, WordsSplitAtTheDelimitersOfTheDiaryCodePage)
     QStringList words{Shown()};
     const QStringList marked{Marked()};
     while (EndMessages() == 0) {
-        Click(dialog->btnIgnore);
+        Click("ignoreButton");
         if (EndMessages() == 0) {
             words << Shown();
             EXPECT_EQ(Marked(), Shown());
@@ -264,9 +245,9 @@ TEST_F(SpellCheckTest, IgnoreAllPassesOverTheWordInAnyCaseForTheRestOfTheRun)
 {
     Body("Teh cat teh TEH zork");
     ASSERT_TRUE(Open());
-    Click(dialog->btnIgnoreAll);
+    Click("ignoreAllButton");
     EXPECT_EQ(Shown(), "zork");
-    dialog->reject();
+    dialog_->reject();
 
     Body("tEH zork");
     ASSERT_TRUE(Open());
@@ -277,18 +258,18 @@ TEST_F(SpellCheckTest, AddAsksFirstAndStoresTheWordLowerCased)
 {
     Body("Kettle boil");
     ASSERT_TRUE(Open());
-    services.dialogs.AnswerMessage(MsgAnswer::Cancel);
-    Click(dialog->btnAdd);
-    const ScriptedDialogs::AskedQuestion& question = services.dialogs.Asked().back();
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
+    Click("addButton");
+    const ScriptedDialogs::AskedQuestion& question = services_.dialogs.Asked().back();
     EXPECT_EQ(question.Text, "Add \"Kettle\" to custom dictionary?");
     EXPECT_EQ(question.Icon, MsgIcon::Warning);
     EXPECT_EQ(question.Buttons, MsgButtons::OkCancel);
     EXPECT_EQ(Shown(), "Kettle");
-    EXPECT_FALSE(std::filesystem::exists(services.ProgramFolder() / "Custom.dic"));
+    EXPECT_FALSE(std::filesystem::exists(services_.ProgramFolder() / "Custom.dic"));
 
-    services.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Click(dialog->btnAdd);
-    EXPECT_EQ(ReadBytes(services.ProgramFolder() / "Custom.dic"), "kettle\r\n");
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
+    Click("addButton");
+    EXPECT_EQ(ReadBytes(services_.ProgramFolder() / "Custom.dic"), "kettle\r\n");
     EXPECT_EQ(Shown(), "boil");
 }
 
@@ -297,14 +278,14 @@ TEST_F(SpellCheckTest, FailedAddIsReportedAndTheDialogStaysOnTheWord)
     Body("Kettle boil");
     ASSERT_TRUE(Open());
     // A folder where the file belongs: it can be neither read nor replaced.
-    std::filesystem::create_directory(services.ProgramFolder() / "Custom.dic");
-    Click(dialog->btnAdd);
-    const ScriptedDialogs::AskedQuestion& error = services.dialogs.Asked().back();
+    std::filesystem::create_directory(services_.ProgramFolder() / "Custom.dic");
+    Click("addButton");
+    const ScriptedDialogs::AskedQuestion& error = services_.dialogs.Asked().back();
     EXPECT_EQ(error.Icon, MsgIcon::Error);
     EXPECT_EQ(error.Caption, "The Daybrook");
     EXPECT_EQ(Shown(), "Kettle");
     LineList unused;
-    EXPECT_TRUE(dictionaries.CheckWord("kettle", unused));
+    EXPECT_TRUE(dictionaries_.CheckWord("kettle", unused));
 }
 
 TEST_F(SpellCheckTest, ChangeToPutsTheChosenSuggestionInPlaceWithTheWordsFormatting)
@@ -312,33 +293,33 @@ TEST_F(SpellCheckTest, ChangeToPutsTheChosenSuggestionInPlaceWithTheWordsFormatt
     Body("{\\rtf1 plain {\\b Teh} ende}");
     ASSERT_TRUE(Open());
     DoubleClickSuggestion("the");
-    EXPECT_EQ(dialog->edCorrection->text(), "the");
+    EXPECT_EQ(Correction().text(), "the");
     EXPECT_EQ(Copy(), "plain Teh ende"); // nothing changes before Change to
-    Click(dialog->btnAccept);
+    Click("changeButton");
     EXPECT_EQ(Copy(), "plain the ende");
     EXPECT_EQ(Shown(), "ende");
-    Click(dialog->btnClose);
-    EXPECT_FALSE(dialog->isVisible());
+    Click("exitButton");
+    EXPECT_FALSE(dialog_->isVisible());
 
-    ASSERT_TRUE(dialog->ApplyCorrections());
-    EXPECT_EQ(body->toPlainText(), "plain the ende");
-    QTextCursor word(body->document());
+    ASSERT_TRUE(dialog_->ApplyCorrections());
+    EXPECT_EQ(body_->toPlainText(), "plain the ende");
+    QTextCursor word(body_->document());
     word.setPosition(7);
     EXPECT_EQ(word.charFormat().fontWeight(), QFont::Bold);
     word.setPosition(2);
     EXPECT_NE(word.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_TRUE(body->document()->isModified());
-    EXPECT_FALSE(body->isReadOnly());
+    EXPECT_TRUE(body_->document()->isModified());
+    EXPECT_FALSE(body_->isReadOnly());
 }
 
 TEST_F(SpellCheckTest, ChangeToWithAnEmptyCorrectionRemovesOnlyTheWord)
 {
     Body("one twoo three");
     ASSERT_TRUE(Open());
-    Click(dialog->btnIgnore); // "one"
+    Click("ignoreButton"); // "one"
     EXPECT_EQ(Shown(), "twoo");
-    dialog->edCorrection->clear();
-    Click(dialog->btnAccept);
+    Correction().clear();
+    Click("changeButton");
     EXPECT_EQ(Copy(), "one  three");
     EXPECT_EQ(Shown(), "three");
 }
@@ -347,22 +328,21 @@ TEST_F(SpellCheckTest, ChangeToWithTheWordUnchangedStillCountsAsAChange)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
-    Click(dialog->btnAccept);
+    Click("changeButton");
     EXPECT_EQ(EndMessages(), 1u);
-    EXPECT_TRUE(dialog->Changed);
-    ASSERT_TRUE(dialog->ApplyCorrections());
-    EXPECT_EQ(body->toPlainText(), "Teh cat");
-    EXPECT_TRUE(body->document()->isModified());
+    ASSERT_TRUE(dialog_->ApplyCorrections());
+    EXPECT_EQ(body_->toPlainText(), "Teh cat");
+    EXPECT_TRUE(body_->document()->isModified());
 }
 
 TEST_F(SpellCheckTest, ChangeToAfterTheEndMessageChangesNothingMore)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
-    dialog->edCorrection->setText("The");
-    Click(dialog->btnAccept);
+    TypeCorrection("The");
+    Click("changeButton");
     EXPECT_EQ(EndMessages(), 1u);
-    Click(dialog->btnAccept);
+    Click("changeButton");
     EXPECT_EQ(EndMessages(), 2u);
     EXPECT_EQ(Copy(), "The cat");
 }
@@ -371,42 +351,40 @@ TEST_F(SpellCheckTest, CorrectionRefusesWhatTheDiaryCodePageCannotHold)
 {
     Body("Teh cat");
     ASSERT_TRUE(Open());
-    dialog->edCorrection->clear();
+    Correction().clear();
     for (const QChar c : QStringLiteral("T\u65E5h\u00E9")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(dialog->edCorrection, &press);
+        QApplication::sendEvent(&Correction(), &press);
     }
-    EXPECT_EQ(dialog->edCorrection->text(), QStringLiteral("Th\u00E9"));
+    EXPECT_EQ(Correction().text(), QStringLiteral("Th\u00E9"));
 }
 
 TEST_F(SpellCheckTest, EscapeClosesTheDialogFromAnyControl)
 {
     Body("Teh cat");
-    for (QWidget* (*control)(SpellCheckDialog&) :
-         {+[](SpellCheckDialog& d) -> QWidget* { return d.edCorrection; },
-          +[](SpellCheckDialog& d) -> QWidget* { return d.lbSuggestions; },
-          +[](SpellCheckDialog& d) -> QWidget* { return d.reShow; },
-          +[](SpellCheckDialog& d) -> QWidget* { return d.btnIgnore; }}) {
+    for (const char* control : {"correctionEdit", "suggestionList", "locationView", "ignoreButton"}) {
         ASSERT_TRUE(Open());
-        QTest::keyClick(control(*dialog), Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible());
+        QTest::keyClick(&Control<QWidget>(control), Qt::Key_Escape);
+        EXPECT_FALSE(dialog_->isVisible()) << control;
     }
 }
 
 TEST_F(SpellCheckTest, EscapeAfterAReplacementStillCorrectsTheBody)
 {
     Body("Teh cat sat\r\nand more lines\r\nto scroll\r\n");
-    body->moveCursor(QTextCursor::End);
+    body_->moveCursor(QTextCursor::End);
     WhenShown([](SpellCheckDialog& spell) {
-        spell.edCorrection->setText("The");
-        QTest::mouseClick(spell.btnAccept, Qt::LeftButton);
-        QTest::keyClick(spell.lbSuggestions, Qt::Key_Escape);
+        auto& correction = Control<QLineEdit>(spell, "correctionEdit");
+        correction.clear();
+        QTest::keyClicks(&correction, "The");
+        QTest::mouseClick(&Control<QPushButton>(spell, "changeButton"), Qt::LeftButton);
+        QTest::keyClick(&Control<QListWidget>(spell, "suggestionList"), Qt::Key_Escape);
     });
-    EXPECT_TRUE(RunSpellCheck(&owner, *services, dictionaries, *body));
-    EXPECT_TRUE(body->toPlainText().startsWith("The cat sat\n"));
-    EXPECT_TRUE(body->document()->isModified());
-    EXPECT_FALSE(body->isReadOnly());
-    EXPECT_EQ(body->textCursor().position(), 0);
-    EXPECT_FALSE(body->textCursor().hasSelection());
-    EXPECT_EQ(owner.focusWidget(), body);
+    EXPECT_TRUE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
+    EXPECT_TRUE(body_->toPlainText().startsWith("The cat sat\n"));
+    EXPECT_TRUE(body_->document()->isModified());
+    EXPECT_FALSE(body_->isReadOnly());
+    EXPECT_EQ(body_->textCursor().position(), 0);
+    EXPECT_FALSE(body_->textCursor().hasSelection());
+    EXPECT_EQ(owner_.focusWidget(), body_);
 }

@@ -26,6 +26,30 @@
 #include <filesystem>
 #include <functional>
 
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DiaryFormat.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                                        DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+} // namespace
+
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing_support::ReadBytes;
@@ -45,245 +69,219 @@ const LineList Records{DayRecord(2023, 12, 24, 3, "Eve", Body("presents")),
                      DayRecord(2024, 1, 15, 1, "Winter", Body("cold")),
                      DayRecord(2024, 2, 29, 2, "Leap", Body("rare"))};
 
+// Counts the records replaced as a whole, as the main window hears of them.
+class Replacements : public DiaryListener {
+public:
+    void DiaryChanged(DiaryChange change) override { Count += change == DiaryChange::Replaced ? 1 : 0; }
+    int Count = 0;
+};
+
+// Calls back when a window of the type is shown.
+template <class Window> class ShownWatcher : public QObject {
+public:
+    explicit ShownWatcher(std::function<void(Window&)> shown) : shown_(std::move(shown))
+    {
+        QApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* window = qobject_cast<Window*>(watched))
+                shown_(*window);
+        return false;
+    }
+
+private:
+    std::function<void(Window&)> shown_;
+};
+
 class OptionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LoadProgramRessources(store);
-        reger.Key = "SOFTWARE\\Kestrine\\DBK";
-        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", vtString, "Arial"},
-                                                    SettingsValueDescription{"FontColor", vtInteger, "0"},
-                                                    SettingsValueDescription{"FontCharset", vtInteger, "1"},
-                                                    SettingsValueDescription{"FontSize", vtInteger, "10"},
-                                                    SettingsValueDescription{"FontStyle", vtInteger, "0"}})
-            reger.Declare(setting);
-        session.Password = "secret";
-        session.Text().SetLines(Records);
-        session.Text().SetSorted(true);
-        bodyFont.Font = QFont(QStringLiteral("Liberation Serif"), 12);
-        bodyFont.Color = QColor(0, 0, 128);
-        window = std::make_unique<ToolsWindow>(nullptr, *services, session, reger, store, Host());
-        window->OpenUrl = [this](const QUrl& url) { opened.push_back(url); };
+        LoadProgramRessources(store_);
+        settings_.Key = "SOFTWARE\\Kestrine\\DBK";
+        for (const SettingsValueDescription& setting : {SettingsValueDescription{"FontName", SettingsValueType::String, "Arial"},
+                                                    SettingsValueDescription{"FontColor", SettingsValueType::Integer, "0"},
+                                                    SettingsValueDescription{"FontCharset", SettingsValueType::Integer, "1"},
+                                                    SettingsValueDescription{"FontSize", SettingsValueType::Integer, "10"},
+                                                    SettingsValueDescription{"FontStyle", SettingsValueType::Integer, "0"}})
+            ASSERT_TRUE(settings_.Declare(setting));
+        session_.Create("Tools", "secret");
+        session_.Text().SetLines(Records);
+        session_.Text().SetSorted(true);
+        session_.AddListener(replacements_);
+        bodyFont_.Font = QFont(QStringLiteral("Liberation Serif"), 12);
+        bodyFont_.Color = QColor(0, 0, 128);
+        window_ = std::make_unique<ToolsWindow>(nullptr, *services_, session_, settings_, store_);
+        window_->OpenUrl = [this](const QUrl& url) { opened_.push_back(url); };
+        QObject::connect(window_.get(), &ToolsWindow::BodyFontChosen,
+                         [this](const editor::StoredFont& font) { applied_ = font; });
     }
 
-    ToolsWindowHost Host()
+    void TearDown() override { session_.RemoveListener(replacements_); }
+
+    widgets::ToolButton* Button(const char* name) const
     {
-        return {[this] { ++reloads; }, [this] { ++activeDaysUpdates; },
-                [this] {
-                    if (whileExporting)
-                        whileExporting();
-                    return bodyFont;
-                },
-                [this](const editor::StoredFont& font) { applied = font; }};
+        auto* button = window_->findChild<widgets::ToolButton*>(QString::fromLatin1(name));
+        EXPECT_NE(button, nullptr) << name;
+        return button;
     }
 
     // Executes the window, doing `inside` while it is shown; closed afterwards if still open.
     void Run(const std::function<void()>& inside, int skin = 0)
     {
-        QTimer::singleShot(0, window.get(), [&] {
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTimer::singleShot(0, window_.get(), [&] {
+            window_->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
             inside();
-            if (window->isVisible())
-                window->reject();
+            if (window_->isVisible())
+                window_->reject();
         });
-        window->Execute(skin);
+        window_->Execute(skin, bodyFont_);
     }
 
-    void Click(widgets::ToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
 
     QString InFolder(const std::string& name) const
     {
-        return QString::fromStdString((services.ProgramFolder() / name).string());
+        return QString::fromStdString((services_.ProgramFolder() / name).string());
     }
 
-    std::vector<QString> Messages() const { return services.dialogs.Messages(); }
+    std::vector<QString> Messages() const { return services_.dialogs.Messages(); }
 
     // Change Password with the answers to the input boxes that will be asked.
     void ChangePassword(const std::vector<std::optional<QString>>& answers)
     {
         for (const auto& answer : answers)
-            services.dialogs.AnswerText(answer);
-        Click(window->btnChgPassword);
+            services_.dialogs.AnswerText(answer);
+        Click("changePasswordButton");
     }
 
-    testing_support::TestServices services;
-    DiarySession session{services.ProgramFolder().string(), platform::CompareText};
-    Settings reger{services->SettingsStore()};
-    PackedResources store;
-    editor::StoredFont bodyFont;
-    int reloads = 0;
-    int activeDaysUpdates = 0;
-    std::optional<editor::StoredFont> applied;
-    std::vector<QUrl> opened;
-    std::function<void()> whileExporting; // run when the export asks for the body font
-    std::unique_ptr<ToolsWindow> window;
+    testing_support::TestServices services_;
+    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    Settings settings_{services_->SettingsStore()};
+    PackedResources store_;
+    editor::StoredFont bodyFont_;
+    Replacements replacements_;
+    std::optional<editor::StoredFont> applied_;
+    std::vector<QUrl> opened_;
+    std::unique_ptr<ToolsWindow> window_;
 };
 
 } // namespace
-
-TEST_F(OptionsWindowTest, ControlsCaptionsAndHintsInPlace)
-{
-    EXPECT_EQ(window->size(), QSize(386, 373));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window->pnlTop->geometry(), QRect(0, 0, 386, 45));
-    EXPECT_FALSE(window->pnlTop->isEnabled());
-    EXPECT_FALSE(window->Image_Bck->isEnabled());
-    EXPECT_EQ(window->Image_Bar->geometry(), QRect(5, 5, 375, 12));
-    EXPECT_EQ(window->lblTitle->text(), "The Daybrook - Tools and Options");
-    EXPECT_TRUE(window->lblTitle->font().bold());
-    EXPECT_EQ(window->lblTitle->font().pixelSize(), 15);
-    EXPECT_EQ(window->lblTitle->palette().color(QPalette::Disabled, QPalette::WindowText),
-              QColor(255, 255, 240));
-
-    struct Expected {
-        widgets::ToolButton* button;
-        QRect bounds;
-        const char* caption;
-        const char* hint;
-    };
-    for (const auto& [button, bounds, caption, hint] : {
-             Expected{
-                 window->btnBackup, {19, 58, 164, 30}, " Backup your Diary", "Backup your diary to file"},
-             Expected{
-                 window->btnRestore, {19, 98, 164, 30}, " Restore your Diary", "Backup your diary from file"},
-             Expected{window->btnExport,
-                       {19, 138, 164, 30},
-                       " Export to Word/RTF",
-                       "Export to Microsoft Word/RTF"},
-             Expected{window->btnSetFont,
-                       {204, 58, 164, 30},
-                       " Set Font Language",
-                       "Set the default font \nfor writing your Diary"},
-             Expected{window->btnChgPassword,
-                       {205, 98, 164, 30},
-                       " Change Password",
-                       "Change current diary password"},
-             Expected{window->btnWebsite, {205, 138, 164, 30}, "  Visit our web site", "Visit our web site"},
-             Expected{window->btnClose, {135, 328, 116, 30}, " Ok", "Close this dialog"},
-         }) {
-        EXPECT_EQ(button->geometry(), bounds) << caption;
-        EXPECT_EQ(button->Caption(), caption);
-        EXPECT_EQ(button->toolTip(), hint);
-        EXPECT_FALSE(button->Glyph().isNull()) << caption;
-    }
-    EXPECT_EQ(window->btnSetFont->statusTip(), "Set your prefered font");
-    EXPECT_EQ(window->btnWebsite->cursor().shape(), Qt::PointingHandCursor);
-}
 
 TEST_F(OptionsWindowTest, ShowsTheSkinAndClosesWithEscapeOrOk)
 {
     Run(
         [&] {
-            const QImage shown = window->grab().toImage();
-            const QImage back = widgets::SkinPicture(store, 4, widgets::SkinPart::Background);
+            const QImage shown = window_->grab().toImage();
+            const QImage back = widgets::SkinPicture(store_, 4, widgets::SkinPart::Background);
             EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {300, 250}));
             EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {20, 300}));
-            const QImage top = widgets::SkinPicture(store, 4, widgets::SkinPart::Top);
+            const QImage top = widgets::SkinPicture(store_, 4, widgets::SkinPart::Top);
             EXPECT_TRUE(ShowsPicture(shown, {0, 0, 386, 45}, top, {3, 40}));
-            EXPECT_EQ(QApplication::focusWidget(), window.get()) << "no control has the focus";
-            QTest::keyClick(window.get(), Qt::Key_Escape);
-            EXPECT_FALSE(window->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), window_.get()) << "no control has the focus";
+            QTest::keyClick(window_.get(), Qt::Key_Escape);
+            EXPECT_FALSE(window_->isVisible());
         },
         4);
     Run([&] {
-        Click(window->btnClose);
-        EXPECT_FALSE(window->isVisible());
+        Click("closeButton");
+        EXPECT_FALSE(window_->isVisible());
     });
 }
 
 TEST_F(OptionsWindowTest, DraggingTheBackgroundMovesTheWindow)
 {
     Run([&] {
-        window->move(100, 100);
+        window_->move(100, 100);
         const QPoint at(300, 250); // on the background picture, below the buttons
-        QTest::mousePress(window.get(), Qt::LeftButton, {}, at);
-        QTest::mouseMove(window.get(), at + QPoint(30, 20));
-        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, at + QPoint(30, 20));
-        EXPECT_EQ(window->pos(), QPoint(130, 120));
-        EXPECT_EQ(window->childAt(at), nullptr) << "the pictures let the mouse through to the window";
+        QTest::mousePress(window_.get(), Qt::LeftButton, {}, at);
+        QTest::mouseMove(window_.get(), at + QPoint(30, 20));
+        QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, at + QPoint(30, 20));
+        EXPECT_EQ(window_->pos(), QPoint(130, 120));
+        EXPECT_EQ(window_->childAt(at), nullptr) << "the pictures let the mouse through to the window";
     });
 }
 
 TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
 {
-    const LineList before = session.Text().Lines();
-    services.dialogs.AnswerText(InFolder("saved"));
-    Run([&] { Click(window->btnBackup); });
-    const auto& asked = services.dialogs.Asked();
+    const LineList before = session_.Text().Lines();
+    services_.dialogs.AnswerText(InFolder("saved"));
+    Run([&] { Click("backupButton"); });
+    const auto& asked = services_.dialogs.Asked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Kind, widgets::ScriptedDialogs::QuestionKind::SaveFile);
     EXPECT_EQ(asked[0].Text, InFolder("Diary Backup"));
-    ASSERT_TRUE(std::filesystem::exists(services.ProgramFolder() / "saved.bkd")) << "the extension is added";
+    ASSERT_TRUE(std::filesystem::exists(services_.ProgramFolder() / "saved.bkd")) << "the extension is added";
     EXPECT_TRUE(Messages().empty());
 
-    session.Text().Add(DayRecord(2024, 3, 1, 0, "Later", Body("gone after the restore")));
-    session.Diary.Dirty = false;
-    services.dialogs.AnswerText(InFolder("saved.bkd"));
-    Run([&] { Click(window->btnRestore); });
-    EXPECT_EQ(session.Text().Lines(), before);
-    EXPECT_TRUE(session.Dirty());
-    EXPECT_EQ(reloads, 1);
-    EXPECT_EQ(activeDaysUpdates, 1);
+    session_.Text().Add(DayRecord(2024, 3, 1, 0, "Later", Body("gone after the restore")));
+    session_.Diary.Dirty = false;
+    services_.dialogs.AnswerText(InFolder("saved.bkd"));
+    Run([&] { Click("restoreButton"); });
+    EXPECT_EQ(session_.Text().Lines(), before);
+    EXPECT_TRUE(session_.Dirty());
+    EXPECT_EQ(replacements_.Count, 1);
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(services.dialogs.Asked().back().Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
+    EXPECT_EQ(services_.dialogs.Asked().back().Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
 }
 
 TEST_F(OptionsWindowTest, RestoreUnderAnotherPasswordSucceedsAfterChangingToIt)
 {
     const LineList older{DayRecord(2022, 6, 1, 0, "Old", Body("from another password"))};
-    ASSERT_EQ(SaveDiary((services.ProgramFolder() / "old.bkd").string(), older, "other"), drDone);
-    services.dialogs.AnswerText(InFolder("old.bkd"));
-    Run([&] { Click(window->btnRestore); });
+    ASSERT_TRUE(SaveDiary((services_.ProgramFolder() / "old.bkd").string(), older, "other").Ok());
+    services_.dialogs.AnswerText(InFolder("old.bkd"));
+    Run([&] { Click("restoreButton"); });
     EXPECT_THAT(Messages(),
                 ElementsAre("This diary has a different password\r\nyou must change your current password"));
-    EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_EQ(reloads, 0);
-    EXPECT_EQ(activeDaysUpdates, 1);
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    EXPECT_EQ(replacements_.Count, 0);
 
     Run([&] {
         ChangePassword({"secret", "other", "other"});
-        services.dialogs.AnswerText(InFolder("old.bkd"));
-        Click(window->btnRestore);
+        services_.dialogs.AnswerText(InFolder("old.bkd"));
+        Click("restoreButton");
     });
     EXPECT_EQ(Messages().back(), "Password was successfully changed");
-    EXPECT_EQ(session.Text().Lines(), older);
-    EXPECT_EQ(reloads, 1);
-    EXPECT_EQ(activeDaysUpdates, 2);
+    EXPECT_EQ(session_.Text().Lines(), older);
+    EXPECT_EQ(replacements_.Count, 1);
 }
 
 TEST_F(OptionsWindowTest, DamagedOrMissingFilesAndCancelChangeNothing)
 {
-    WriteBytes(services.ProgramFolder() / "damaged.bkd", "DRY1 not a diary at all");
-    services.dialogs.AnswerText(InFolder("damaged.bkd"));
-    services.dialogs.AnswerText(InFolder("missing.bkd"));
-    services.dialogs.AnswerText(std::nullopt);
+    WriteBytes(services_.ProgramFolder() / "damaged.bkd", "DRY1 not a diary at all");
+    services_.dialogs.AnswerText(InFolder("damaged.bkd"));
+    services_.dialogs.AnswerText(InFolder("missing.bkd"));
+    services_.dialogs.AnswerText(std::nullopt);
     Run([&] {
         for (int i = 0; i < 3; ++i)
-            Click(window->btnRestore);
+            Click("restoreButton");
     });
     EXPECT_THAT(Messages(), ElementsAre("This diary file is corrupted"));
-    EXPECT_EQ(session.Text().Lines(), Records);
-    EXPECT_FALSE(session.Dirty());
-    EXPECT_EQ(reloads, 0);
-    EXPECT_EQ(activeDaysUpdates, 3) << "the calendar's marks are refreshed in every case";
+    EXPECT_EQ(session_.Text().Lines(), Records);
+    EXPECT_FALSE(session_.Dirty());
+    EXPECT_EQ(replacements_.Count, 0);
 }
 
 TEST_F(OptionsWindowTest, FailedBackupIsToldAndAnEarlierBackupIsReplacedWhole)
 {
-    services.dialogs.AnswerText(InFolder("no-such-folder/backup.bkd"));
-    services.dialogs.AnswerText(std::nullopt);
-    WriteBytes(services.ProgramFolder() / "earlier.bkd", "an earlier backup");
-    services.dialogs.AnswerText(InFolder("earlier.bkd"));
+    services_.dialogs.AnswerText(InFolder("no-such-folder/backup.bkd"));
+    services_.dialogs.AnswerText(std::nullopt);
+    WriteBytes(services_.ProgramFolder() / "earlier.bkd", "an earlier backup");
+    services_.dialogs.AnswerText(InFolder("earlier.bkd"));
     Run([&] {
         for (int i = 0; i < 3; ++i)
-            Click(window->btnBackup);
+            Click("backupButton");
     });
     EXPECT_THAT(Messages(), ElementsAre("Backup failed!"));
     LineList stored;
-    EXPECT_EQ(LoadDiary((services.ProgramFolder() / "earlier.bkd").string(), stored, "secret"), drDone);
+    EXPECT_TRUE(LoadDiaryInto((services_.ProgramFolder() / "earlier.bkd").string(), stored, "secret"));
     EXPECT_EQ(stored, Records);
-    EXPECT_FALSE(session.Dirty()) << "a backup is no change of the diary";
+    EXPECT_FALSE(session_.Dirty()) << "a backup is no change of the diary";
 }
 
 TEST_F(OptionsWindowTest, PasswordChangeAndItsFailures)
@@ -299,22 +297,22 @@ TEST_F(OptionsWindowTest, PasswordChangeAndItsFailures)
         ChangePassword({"secret", "caf\u00e9 \u03b1", "caf\u00e9 \u03b1"});
         EXPECT_EQ(Messages().back(), "The new password holds characters that the diary cannot store");
         EXPECT_EQ(Messages().size(), 3u);
-        EXPECT_EQ(session.Password, "secret");
-        EXPECT_FALSE(session.Dirty());
+        EXPECT_EQ(session_.Password(), "secret");
+        EXPECT_FALSE(session_.Dirty());
 
         ChangePassword({"  secret  ", "  spaced  ", "  spaced  "});
         EXPECT_EQ(Messages().back(), "Password was successfully changed");
-        EXPECT_EQ(session.Password, "  spaced  ") << "the new password is kept as typed";
-        EXPECT_TRUE(session.Dirty());
+        EXPECT_EQ(session_.Password(), "  spaced  ") << "the new password is kept as typed";
+        EXPECT_TRUE(session_.Dirty());
         ChangePassword({"spaced", "", ""});
-        EXPECT_EQ(session.Password, "");
+        EXPECT_EQ(session_.Password(), "");
     });
-    for (const auto& question : services.dialogs.Asked()) {
+    for (const auto& question : services_.dialogs.Asked()) {
         if (question.Kind == widgets::ScriptedDialogs::QuestionKind::Input) {
             EXPECT_EQ(question.Caption, "Password Change");
         }
     }
-    const auto& asked = services.dialogs.Asked();
+    const auto& asked = services_.dialogs.Asked();
     EXPECT_EQ(asked[3].Text, "Enter OLD password");
     EXPECT_EQ(asked[4].Text, "Enter NEW password");
     EXPECT_EQ(asked[5].Text, "Re-enter NEW password for confirmation");
@@ -327,110 +325,112 @@ TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToSh
     mainWindow.show();
     bool mainEnabled = true, optionsEnabled = true, progressShown = false;
     QString progressText;
-    whileExporting = [&] {
+    const ShownWatcher<ProgressWindow> watcher([&](ProgressWindow& progress) {
         mainEnabled = mainWindow.isEnabled();
-        optionsEnabled = window->isEnabled();
-        progressShown = window->Progress != nullptr && window->Progress->isVisible();
-        progressText = window->Progress->lblTitle->text();
-    };
-    services.dialogs.AnswerText(InFolder("diary"));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::Yes);
-    Run([&] { Click(window->btnExport); });
+        optionsEnabled = window_->isEnabled();
+        progressShown = progress.isVisible();
+        progressText = progress.findChild<QLabel*>("titleLabel")->text();
+    });
+    services_.dialogs.AnswerText(InFolder("diary"));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Yes);
+    Run([&] { Click("exportButton"); });
 
     EXPECT_FALSE(mainEnabled);
     EXPECT_FALSE(optionsEnabled);
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(progressText, "Exporting 3 entries");
-    EXPECT_TRUE(mainWindow.isEnabled() && window->isEnabled()) << "enabled again afterwards";
-    EXPECT_FALSE(window->Progress->isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled() && window_->isEnabled()) << "enabled again afterwards";
+    EXPECT_FALSE(window_->findChild<ProgressWindow*>()->isVisible());
     EXPECT_EQ(QApplication::clipboard()->text(), "what the user copied");
 
-    const auto& asked = services.dialogs.Asked();
+    const auto& asked = services_.dialogs.Asked();
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].Text, InFolder("Diary Word Export"));
     EXPECT_EQ(asked[1].Text, "View the generated RTF file?");
     EXPECT_EQ(asked[1].Caption, "Info");
     EXPECT_EQ(asked[1].Icon, widgets::MsgIcon::Question);
     EXPECT_EQ(asked[1].Buttons, widgets::MsgButtons::YesNo);
-    const std::filesystem::path file = services.ProgramFolder() / "diary.rtf";
-    EXPECT_THAT(opened, ElementsAre(QUrl::fromLocalFile(QString::fromStdString(file.string()))));
+    const std::filesystem::path file = services_.ProgramFolder() / "diary.rtf";
+    EXPECT_THAT(opened_, ElementsAre(QUrl::fromLocalFile(QString::fromStdString(file.string()))));
 
     const std::string text = rtf::PlainText(ReadBytes(file), 1252);
     const std::string eve = platform::FormatShortDate(2023, 12, 24).toStdString() + " - Eve\npresents\n";
     const std::string winter = platform::FormatShortDate(2024, 1, 15).toStdString() + " - Winter\ncold\n";
     const std::string leap = platform::FormatShortDate(2024, 2, 29).toStdString() + " - Leap\nrare";
     EXPECT_EQ(text, "\n" + eve + "\n" + winter + "\n" + leap);
+    EXPECT_NE(ReadBytes(file).find("Liberation Serif"), std::string::npos) << "written in the body's font";
 }
 
 TEST_F(OptionsWindowTest, ExportOfAnEmptyDiaryStillAsksAndAFailedExportIsTold)
 {
-    session.Text().Clear();
+    session_.Text().Clear();
     QString progressText;
-    whileExporting = [&] { progressText = window->Progress->lblTitle->text(); };
-    services.dialogs.AnswerText(InFolder("empty.rtf"));
-    services.dialogs.AnswerMessage(widgets::MsgAnswer::No);
-    services.dialogs.AnswerText(InFolder("no-such-folder/x.rtf"));
-    services.dialogs.AnswerText(std::nullopt);
+    const ShownWatcher<ProgressWindow> watcher(
+        [&](ProgressWindow& progress) { progressText = progress.findChild<QLabel*>("titleLabel")->text(); });
+    services_.dialogs.AnswerText(InFolder("empty.rtf"));
+    services_.dialogs.AnswerMessage(widgets::MsgAnswer::No);
+    services_.dialogs.AnswerText(InFolder("no-such-folder/x.rtf"));
+    services_.dialogs.AnswerText(std::nullopt);
     Run([&] {
-        Click(window->btnExport);
+        Click("exportButton");
         EXPECT_EQ(progressText, "Exporting 0 entries");
         EXPECT_THAT(Messages(), ElementsAre("View the generated RTF file?"));
-        Click(window->btnExport);
+        Click("exportButton");
         EXPECT_EQ(Messages().back(), "Diary Export to RTF failed!");
-        EXPECT_TRUE(window->isEnabled());
-        Click(window->btnExport); // cancelled
+        EXPECT_TRUE(window_->isEnabled());
+        Click("exportButton"); // cancelled
     });
     EXPECT_EQ(Messages().size(), 2u);
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(rtf::PlainText(ReadBytes(services.ProgramFolder() / "empty.rtf"), 1252), "");
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_EQ(rtf::PlainText(ReadBytes(services_.ProgramFolder() / "empty.rtf"), 1252), "");
 }
 
 TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
 {
     QFont chosen(QStringLiteral("Liberation Mono"), 14);
     chosen.setItalic(true);
-    services.dialogs.AnswerFont(std::nullopt);
-    services.dialogs.AnswerFont(chosen);
+    services_.dialogs.AnswerFont(std::nullopt);
+    services_.dialogs.AnswerFont(chosen);
     Run([&] {
-        Click(window->btnSetFont);
-        EXPECT_FALSE(applied);
-        Click(window->btnSetFont);
+        Click("setFontButton");
+        EXPECT_FALSE(applied_);
+        Click("setFontButton");
     });
-    ASSERT_TRUE(applied);
-    EXPECT_EQ(applied->Font.family(), "Liberation Mono");
-    EXPECT_EQ(applied->Font.pointSize(), 14);
-    EXPECT_EQ(applied->Color, QColor(0, 0, 128)) << "the colour stays the body's";
-    EXPECT_EQ(reger.GetValue("FontName").ToString(), "Liberation Mono");
-    EXPECT_EQ(reger.GetValue("FontSize").ToInteger(), 14);
-    EXPECT_EQ(reger.GetValue("FontStyle").ToInteger(), 2);
-    EXPECT_EQ(reger.GetValue("FontColor").ToInteger(), 0x800000);
+    ASSERT_TRUE(applied_);
+    EXPECT_EQ(applied_->Font.family(), "Liberation Mono");
+    EXPECT_EQ(applied_->Font.pointSize(), 14);
+    EXPECT_EQ(applied_->Color, QColor(0, 0, 128)) << "the colour stays the body's";
+    EXPECT_EQ(settings_.GetValue("FontName")->ToString(), "Liberation Mono");
+    EXPECT_EQ(*settings_.GetValue("FontSize")->ToInteger(), 14);
+    EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
+    EXPECT_EQ(*settings_.GetValue("FontColor")->ToInteger(), 0x800000);
 }
 
 TEST_F(OptionsWindowTest, WebSiteButtonOpensTheProductsPage)
 {
-    Run([&] { Click(window->btnWebsite); });
-    EXPECT_THAT(opened, ElementsAre(QUrl(QStringLiteral("https://daybrook.example.org/"))));
+    Run([&] { Click("webSiteButton"); });
+    EXPECT_THAT(opened_, ElementsAre(QUrl(QStringLiteral("https://daybrook.example.org/"))));
 }
 
 TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExit)
 {
-    session.SealingKdf = CheapestKdf;
+    session_.SealingKdf = CheapestKdf;
     Run([&] {
-        EXPECT_EQ(window->btnSeal->Caption(), " Seal this diary");
-        services.dialogs.AnswerText(QStringLiteral("wrong"));
-        Click(window->btnSeal);
+        EXPECT_EQ(Button("sealButton")->Caption(), " Seal this diary");
+        services_.dialogs.AnswerText(QStringLiteral("wrong"));
+        Click("sealButton");
         EXPECT_EQ(Messages().back(), "Password is incorrect!");
-        EXPECT_EQ(session.Format(), dfPlain);
-        EXPECT_FALSE(session.Dirty());
+        EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
+        EXPECT_FALSE(session_.Dirty());
 
-        services.dialogs.AnswerText(QStringLiteral(" secret "));
-        Click(window->btnSeal);
-        EXPECT_EQ(session.Format(), dfSealed);
-        EXPECT_TRUE(session.Dirty()) << "the sealed file is written at exit";
-        EXPECT_EQ(window->btnSeal->Caption(), " Unseal this diary");
+        services_.dialogs.AnswerText(QStringLiteral(" secret "));
+        Click("sealButton");
+        EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
+        EXPECT_TRUE(session_.Dirty()) << "the sealed file is written at exit";
+        EXPECT_EQ(Button("sealButton")->Caption(), " Unseal this diary");
 
-        services.dialogs.AnswerText(QStringLiteral("secret"));
-        Click(window->btnSeal);
-        EXPECT_EQ(session.Format(), dfPlain);
+        services_.dialogs.AnswerText(QStringLiteral("secret"));
+        Click("sealButton");
+        EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
     });
 }

@@ -1,0 +1,92 @@
+// Whole-file reads and safe writes: what each failure is called, and that a failed write leaves
+// the target and the folder as they were.
+#include "base/io/SafeFile.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+size_t EntriesIn(const fs::path& folder)
+{
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+        ++entries;
+    return entries;
+}
+
+} // namespace
+
+TEST(SafeFile, ReadTellsAMissingFileFromOneThatCannotBeRead)
+{
+    TempDir dir;
+    WriteBytes(dir / "bytes", std::string("a\0b\r\n", 5));
+    const auto read = safefile::ReadWhole(dir / "bytes");
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(*read, std::string("a\0b\r\n", 5));
+    WriteBytes(dir / "empty", "");
+    EXPECT_EQ(*safefile::ReadWhole(dir / "empty"), "");
+
+    for (const fs::path& absent : {dir / "none", dir / "no-folder" / "none", dir / "bytes" / "under-a-file"}) {
+        const auto missing = safefile::ReadWhole(absent);
+        ASSERT_FALSE(missing.Ok()) << absent;
+        EXPECT_EQ(missing.Error(), result::Fail(result::Reason::Missing, "no such file")) << absent;
+        EXPECT_TRUE(safefile::IsNoSuchFile(missing.Error()));
+    }
+    fs::create_directory(dir / "folder");
+    const auto folder = safefile::ReadWhole(dir / "folder");
+    ASSERT_FALSE(folder.Ok());
+    EXPECT_EQ(folder.Error(), result::Fail(result::Reason::Missing, "cannot be read"));
+    EXPECT_FALSE(safefile::IsNoSuchFile(folder.Error()));
+    EXPECT_FALSE(safefile::IsNoSuchFile(result::Fail(result::Reason::Damaged, "no such file")));
+}
+
+TEST(SafeFile, AFailedOpenLeavesErrnoForTheCallersMessage)
+{
+    TempDir dir;
+    errno = 0;
+    ASSERT_FALSE(safefile::ReadWhole(dir / "none").Ok());
+    EXPECT_EQ(errno, ENOENT);
+}
+
+TEST(SafeFile, WriteReplacesTheWholeFileAndKeepsItsPermissions)
+{
+    TempDir dir;
+    const fs::path file = dir / "file";
+    ASSERT_TRUE(safefile::WriteWhole(file, "a much longer first content").Ok());
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(safefile::WriteWhole(file, "short").Ok());
+    EXPECT_EQ(ReadBytes(file), "short") << "nothing of the longer content stays behind";
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file stays";
+}
+
+TEST(SafeFile, AFailedWriteSaysWhyAndChangesNothing)
+{
+    TempDir dir;
+    const fs::path file = dir / "kept";
+    ASSERT_TRUE(safefile::WriteWhole(file, "before").Ok());
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    const result::Status readOnly = safefile::WriteWhole(file, "after");
+    EXPECT_EQ(readOnly.Error(), result::Fail(result::Reason::WriteFailed, "read-only: " + file.string()));
+    EXPECT_EQ(ReadBytes(file), "before");
+
+    fs::create_directory(dir / "folder");
+    EXPECT_EQ(safefile::WriteWhole(dir / "folder", "x").Error(),
+              result::Fail(result::Reason::WriteFailed, "not a file: " + (dir / "folder").string()));
+    EXPECT_EQ(safefile::WriteWhole(dir / "gone" / "file", "x").Error(),
+              result::Fail(result::Reason::WriteFailed,
+                           "cannot create a file in " + (dir / "gone").string() + ": No such file or directory"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u) << "no temporary file stays";
+}

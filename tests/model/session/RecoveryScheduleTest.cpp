@@ -1,0 +1,236 @@
+// The recovery file's schedule and fate, with a worker that writes when the test says so.
+#include "model/session/RecoverySchedule.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "formats/diary/DiaryFile.h"
+#include "formats/diary/SealedFile.h"
+
+namespace {
+// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
+[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
+{
+    auto loaded = LoadDiary(file, password);
+    if (loaded)
+        lines = std::move(*loaded);
+    return loaded.Ok();
+}
+[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
+                       DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    if (!opened)
+        return false;
+    lines = std::move(opened->Lines);
+    lock = opened->Lock;
+    return true;
+}
+[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
+{
+    auto checked = CheckSealedImage(image);
+    if (checked)
+        params = *checked;
+    return checked.Ok();
+}
+} // namespace
+
+using testing_support::TempDir;
+
+namespace {
+
+int ByteOrder(std::string_view a, std::string_view b)
+{
+    return a.compare(b);
+}
+
+const LineList Records{"202401150Winter@@{\\rtf1 cold}"};
+
+// A timer that only records, and a writer that writes when Complete is called.
+class ManualWorker : public RecoveryWorker {
+public:
+    void StartTimer(int delayMs) override
+    {
+        Delays.push_back(delayMs);
+        TimerRunning = true;
+    }
+    void StopTimer() override { TimerRunning = false; }
+    void StartWrite(std::string file, LineList lines, DiaryLock lock) override
+    {
+        write_ = [=] { return WriteDiaryCopy(file, lines, lock); };
+        ++Writes;
+    }
+    result::Status WaitForWrite() override { return Complete(); }
+
+    result::Status Complete()
+    {
+        result::Status written = write_();
+        write_ = nullptr;
+        return written;
+    }
+
+    std::vector<int> Delays;
+    bool TimerRunning = false;
+    int Writes = 0;
+
+private:
+    std::function<result::Status()> write_;
+};
+
+class RecoveryScheduleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SaveDiary(folder_ / "Notes.dry", Records, "pw").Ok());
+        ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
+    }
+
+    void Change(int day) { session_.StoreDay({2024, 3, day}, "{\\rtf1 x}", "Day", 0); }
+    // The timer runs out and the write ends.
+    void RunTimer()
+    {
+        ASSERT_TRUE(worker_.TimerRunning);
+        worker_.TimerRunning = false;
+        schedule_.WriteNow();
+        schedule_.WriteFinished(worker_.Complete());
+    }
+    LineList Recovered(const std::string& password = "pw")
+    {
+        LineList lines;
+        DiaryLock lock;
+        EXPECT_TRUE(LoadDiaryFileInto(session_.RecoveryFile(), lines, password, lock));
+        return lines;
+    }
+    bool RecoveryExists() const { return std::filesystem::exists(session_.RecoveryFile()); }
+
+    TempDir folder_;
+    DiarySession session_{folder_.Path().string(), ByteOrder};
+    ManualWorker worker_;
+    long long now_ = 100000;
+    RecoverySchedule schedule_{session_, worker_, [this] { return now_; }};
+};
+
+} // namespace
+
+TEST(RecoveryDelay, AFewSecondsAfterAChangeAndAtLeastThirtySecondsApart)
+{
+    EXPECT_EQ(RecoveryDelayMs(std::nullopt), 3000);
+    EXPECT_EQ(RecoveryDelayMs(1000), 29000);
+    EXPECT_EQ(RecoveryDelayMs(28000), 3000);
+    EXPECT_EQ(RecoveryDelayMs(600000), 3000);
+}
+
+TEST_F(RecoveryScheduleTest, ChangesPlanOneWriteAtATimeSpacedFromThePreviousOne)
+{
+    session_.Text().SetSorted(true);
+    EXPECT_TRUE(worker_.Delays.empty()) << "opening a diary changes nothing to recover";
+    Change(1);
+    Change(2);
+    EXPECT_EQ(worker_.Delays, std::vector<int>{3000}) << "a planned write takes the later change too";
+    RunTimer();
+    EXPECT_EQ(Recovered().size(), 3u);
+
+    now_ += 1000;
+    Change(3);
+    EXPECT_EQ(worker_.Delays, (std::vector<int>{3000, 29000}));
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
+    Change(4); // while the write runs: planned once it ends
+    EXPECT_EQ(worker_.Delays.size(), 2u);
+    now_ += 5000;
+    schedule_.WriteFinished(worker_.Complete());
+    EXPECT_EQ(worker_.Delays, (std::vector<int>{3000, 29000, 25000}));
+    RunTimer();
+    EXPECT_EQ(Recovered().size(), 5u);
+    EXPECT_EQ(worker_.Writes, 3);
+}
+
+TEST_F(RecoveryScheduleTest, NothingIsWrittenForADiaryWithoutUnsavedChanges)
+{
+    Change(1);
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    schedule_.WriteNow();
+    EXPECT_EQ(worker_.Writes, 0) << "saved in the meantime";
+    EXPECT_FALSE(RecoveryExists());
+    session_.DropChanges();
+    ASSERT_TRUE(session_.Restore((folder_ / "Notes.dry").string()).Ok());
+    EXPECT_EQ(worker_.Delays.size(), 2u) << "restoring a backup is a change to recover";
+}
+
+TEST_F(RecoveryScheduleTest, StopWaitsForTheWriteAndAnEndRemovesOnlyAFileThisRunWrote)
+{
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    schedule_.Discard();
+    EXPECT_TRUE(RecoveryExists()) << "another run's file is neither written nor taken in by this one";
+
+    Change(1);
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
+    EXPECT_TRUE(schedule_.Writing());
+    schedule_.Stop();
+    EXPECT_FALSE(schedule_.Writing());
+    EXPECT_TRUE(schedule_.Wrote());
+    EXPECT_EQ(Recovered().size(), 2u);
+    Change(2);
+    EXPECT_TRUE(worker_.TimerRunning) << "a change after Stop plans again";
+    schedule_.Discard();
+    EXPECT_FALSE(RecoveryExists());
+}
+
+TEST_F(RecoveryScheduleTest, AFailedWriteIsNoWrittenFile)
+{
+    Change(1);
+    std::filesystem::rename(folder_.Path(), folder_.Path().string() + "-gone");
+    worker_.TimerRunning = false;
+    schedule_.WriteNow();
+    schedule_.WriteFinished(worker_.Complete());
+    std::filesystem::rename(folder_.Path().string() + "-gone", folder_.Path());
+    EXPECT_FALSE(schedule_.Wrote());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    schedule_.Discard();
+    EXPECT_TRUE(RecoveryExists()) << "the file there is not this run's";
+}
+
+TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
+{
+    auto none = schedule_.Find();
+    ASSERT_TRUE(none.Ok());
+    EXPECT_FALSE(none->has_value());
+
+    LineList later = Records;
+    later.push_back("202403010Spring@@{\\rtf1 warm}");
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("other")).Ok());
+    EXPECT_EQ(schedule_.Find().Message(), "it was written with another password");
+    std::filesystem::remove(session_.RecoveryFile());
+    testing_support::WriteBytes(session_.RecoveryFile(), "DRY1 damaged");
+    EXPECT_EQ(schedule_.Find().Message(), "it cannot be read or is damaged");
+
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());
+    ASSERT_TRUE(schedule_.SetAside("20240315-101500").Ok());
+    EXPECT_FALSE(RecoveryExists());
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "Notes-20240315-101500.rcv"));
+    EXPECT_FALSE(schedule_.Recovered());
+
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());
+    auto found = schedule_.Find();
+    ASSERT_TRUE(found.Ok() && found->has_value());
+    schedule_.Accept(std::move(**found));
+    EXPECT_TRUE(schedule_.Recovered());
+    EXPECT_EQ(session_.Text().Lines(), later);
+    EXPECT_TRUE(session_.Dirty()) << "the recovered records are saved at exit";
+    EXPECT_EQ(worker_.Delays.size(), 1u);
+    schedule_.Discard();
+    EXPECT_FALSE(RecoveryExists()) << "a file taken in is this run's";
+}
+
+TEST_F(RecoveryScheduleTest, TheEndOfTheDesktopSessionWritesAtOnce)
+{
+    Change(1);
+    EXPECT_TRUE(worker_.TimerRunning);
+    schedule_.WriteBeforeSessionEnd();
+    EXPECT_FALSE(worker_.TimerRunning);
+    EXPECT_EQ(Recovered().size(), 2u);
+}
