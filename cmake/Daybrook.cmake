@@ -41,6 +41,48 @@ function(daybrook_attach_assets library target)
     set_property(GLOBAL APPEND PROPERTY DAYBROOK_ASSETS_${library} ${target})
 endfunction()
 
+# daybrook_generated_pictures(<library> GENERATOR <program> SOURCES <sources>...
+#                             [ARGUMENTS <arguments>...] PICTURES <prefix>/<file>...
+#                             ATTACH <libraries>...)
+# Pictures drawn at build time. <program>, built from SOURCES with Qt Gui, runs offscreen as
+# "<program> <folder> <arguments>..." and writes every file of PICTURES into <folder>; they are
+# compiled into the resource library <library> as ":/<prefix>/<file>" (one resource named
+# <prefix> per prefix, which Q_INIT_RESOURCE(<prefix>) names), attached to each ATTACH library.
+function(daybrook_generated_pictures library)
+    cmake_parse_arguments(ARG "" "GENERATOR" "SOURCES;ARGUMENTS;PICTURES;ATTACH" ${ARGN})
+    add_executable(${ARG_GENERATOR} ${ARG_SOURCES})
+    target_link_libraries(${ARG_GENERATOR} PRIVATE Qt6::Gui)
+    target_include_directories(${ARG_GENERATOR} PRIVATE ${PROJECT_SOURCE_DIR}/assets)
+
+    set(folder ${CMAKE_CURRENT_BINARY_DIR}/pictures)
+    set(outputs)
+    set(prefixes)
+    foreach(picture ${ARG_PICTURES})
+        get_filename_component(prefix ${picture} DIRECTORY)
+        get_filename_component(file ${picture} NAME)
+        list(APPEND outputs ${folder}/${file})
+        list(APPEND prefixes ${prefix})
+        list(APPEND files_of_${prefix} ${folder}/${file})
+    endforeach()
+    list(REMOVE_DUPLICATES prefixes)
+
+    add_custom_command(OUTPUT ${outputs}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:${ARG_GENERATOR}> ${folder} ${ARG_ARGUMENTS}
+        DEPENDS ${ARG_GENERATOR}
+        COMMENT "Drawing the pictures of ${library}"
+        VERBATIM)
+    add_library(${library} STATIC)
+    foreach(prefix ${prefixes})
+        qt_add_resources(${library} ${prefix} PREFIX /${prefix} BASE ${folder} FILES ${files_of_${prefix}})
+    endforeach()
+    target_link_libraries(${library} PUBLIC Qt6::Core)
+    foreach(attached ${ARG_ATTACH})
+        daybrook_attach_assets(${attached} ${library})
+    endforeach()
+endfunction()
+
 # daybrook_all_libraries(<variable>): every library declared so far.
 function(daybrook_all_libraries variable)
     get_property(libraries GLOBAL PROPERTY DAYBROOK_LIBRARIES)

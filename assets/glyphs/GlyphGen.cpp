@@ -3,7 +3,7 @@
 // (light line art for dark skins), its small navigation marks and size grip, and the dark mood
 // and formatting glyphs of the light column beside the editor.
 // Every picture has a transparent bottom-left pixel, the colour the buttons treat as clear.
-// Usage: daybrook-glyphgen <output folder> <glyph name>... (every name it draws, no other)
+// Usage: <program> <output folder> <glyph name>... (every name it draws, no other)
 #include "common/LineArt.h"
 
 #include <QColor>
@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kCell = 18;
+constexpr int CellSize = 18;
 
 using art::Draw;
 using art::Drawing;
@@ -57,8 +57,8 @@ void Check(QPainter& p, const QColor& color, QPointF at, double scale)
 void Cross(QPainter& p, const QColor& color, double inset, double width)
 {
     p.setPen(Stroke(color, width));
-    p.drawLine(QPointF(inset, inset), QPointF(kCell - inset, kCell - inset));
-    p.drawLine(QPointF(kCell - inset, inset), QPointF(inset, kCell - inset));
+    p.drawLine(QPointF(inset, inset), QPointF(CellSize - inset, CellSize - inset));
+    p.drawLine(QPointF(CellSize - inset, inset), QPointF(inset, CellSize - inset));
 }
 
 void QuestionMark(QPainter& p)
@@ -157,17 +157,17 @@ QImage Grayed(const QImage& image)
 // The normal cell beside a disabled one: the shape grayed, with a white emboss below right.
 QImage TwoCells(const Drawing& draw)
 {
-    const QImage normal = Draw(kCell, kCell, draw);
+    const QImage normal = Draw(CellSize, CellSize, draw);
     QImage emboss = normal;
     {
         QPainter p(&emboss);
         p.setCompositionMode(QPainter::CompositionMode_SourceIn);
         p.fillRect(emboss.rect(), QColor(255, 255, 255, 170));
     }
-    return Draw(2 * kCell, kCell, [&](QPainter& p) {
+    return Draw(2 * CellSize, CellSize, [&](QPainter& p) {
         p.drawImage(0, 0, normal);
-        p.drawImage(kCell + 1, 1, emboss);
-        p.drawImage(kCell, 0, Grayed(normal));
+        p.drawImage(CellSize + 1, 1, emboss);
+        p.drawImage(CellSize, 0, Grayed(normal));
     });
 }
 
@@ -197,9 +197,9 @@ Drawing Mirrored(int width, const Drawing& draw)
     };
 }
 
-const QColor kLight(0xF4, 0xF1, 0xE8);
-const QColor kAccent(0xF2, 0xC1, 0x4E);
-const QColor kInk(0x1A, 0x27, 0x50);
+const QColor LightColour(0xF4, 0xF1, 0xE8);
+const QColor AccentColour(0xF2, 0xC1, 0x4E);
+const QColor InkColour(0x1A, 0x27, 0x50);
 
 // The colour of one letter of a pixel map; an invalid colour for a letter no map uses.
 QColor Ink(char key)
@@ -208,11 +208,11 @@ QColor Ink(char key)
     case '.':
         return Qt::transparent;
     case '#':
-        return kInk;
+        return InkColour;
     case 'W':
-        return kLight;
+        return LightColour;
     case 'G':
-        return kAccent;
+        return AccentColour;
     case 'L':
         return QColor(0xC4, 0xC4, 0xC4);
     case 'D':
@@ -260,14 +260,14 @@ QImage MirroredPixelArt(std::initializer_list<const char*> rows)
 
 void WasteBin(QPainter& p)
 {
-    p.setPen(Stroke(kAccent, 1.8));
+    p.setPen(Stroke(AccentColour, 1.8));
     p.drawPolyline(QPolygonF({QPointF(9.5, 5.5), QPointF(9.5, 3), QPointF(14.5, 3), QPointF(14.5, 5.5)}));
-    p.setPen(Stroke(kAccent, 2.4));
+    p.setPen(Stroke(AccentColour, 2.4));
     p.drawLine(QPointF(4.5, 6.5), QPointF(19.5, 6.5));
-    p.setPen(Stroke(kLight, 1.8));
+    p.setPen(Stroke(LightColour, 1.8));
     p.drawPolygon(
         QPolygonF({QPointF(6.5, 9.5), QPointF(17.5, 9.5), QPointF(16.2, 20.5), QPointF(7.8, 20.5)}));
-    p.setPen(Stroke(kLight, 1.4));
+    p.setPen(Stroke(LightColour, 1.4));
     p.drawLine(QPointF(10, 12.5), QPointF(10.3, 17.5));
     p.drawLine(QPointF(12, 12.5), QPointF(12, 17.5));
     p.drawLine(QPointF(14, 12.5), QPointF(13.7, 17.5));
@@ -277,16 +277,16 @@ void WasteBin(QPainter& p)
 void EntryList(QPainter& p)
 {
     for (const int y : {3, 7, 11}) {
-        p.fillRect(QRect(1, y, 2, 2), kAccent);
-        p.fillRect(QRect(5, y, 9, 2), kLight);
+        p.fillRect(QRect(1, y, 2, 2), AccentColour);
+        p.fillRect(QRect(5, y, 9, 2), LightColour);
     }
 }
 
 // A left-pointing arrow filling a 16-pixel picture.
 void EntryArrow(QPainter& p)
 {
-    p.setPen(Stroke(kLight, 1.2));
-    p.setBrush(kAccent);
+    p.setPen(Stroke(LightColour, 1.2));
+    p.setBrush(AccentColour);
     p.drawPolygon(QPolygonF({QPointF(1.5, 7.5), QPointF(7.5, 1.5), QPointF(7.5, 5), QPointF(13.5, 5),
                              QPointF(13.5, 10), QPointF(7.5, 10), QPointF(7.5, 13.5)}));
 }
@@ -294,13 +294,13 @@ void EntryArrow(QPainter& p)
 // "abc" in hand-drawn strokes above a check mark.
 void SpellCheck(QPainter& p)
 {
-    p.setPen(Stroke(kLight, 1.6));
+    p.setPen(Stroke(LightColour, 1.6));
     p.drawEllipse(QRectF(2, 5.5, 4.4, 5));
     p.drawLine(QPointF(6.4, 5.5), QPointF(6.4, 10.5));
     p.drawLine(QPointF(9.2, 2), QPointF(9.2, 10.5));
     p.drawEllipse(QRectF(9.2, 5.5, 4.4, 5));
     p.drawArc(QRectF(16, 5.5, 5, 5), 45 * 16, 270 * 16);
-    p.setPen(Stroke(kAccent, 2.6));
+    p.setPen(Stroke(AccentColour, 2.6));
     p.drawPolyline(QPolygonF({QPointF(6, 16.5), QPointF(10, 20.5), QPointF(19, 13.5)}));
 }
 
@@ -311,13 +311,13 @@ void Palette(QPainter& p)
     board.addEllipse(QRectF(2.5, 3.5, 19, 16));
     QPainterPath bite;
     bite.addEllipse(QPointF(9, 19.5), 3.6, 3.6);
-    p.setPen(Stroke(kLight, 1.8));
+    p.setPen(Stroke(LightColour, 1.8));
     p.drawPath(board.subtracted(bite));
-    p.setPen(Stroke(kLight, 1.4));
+    p.setPen(Stroke(LightColour, 1.4));
     p.drawEllipse(QPointF(7, 13), 1.6, 1.6);
     p.setPen(Qt::NoPen);
     const std::pair<QPointF, QColor> dabs[] = {{QPointF(7.5, 8), QColor(0xF0, 0x50, 0x48)},
-                                               {QPointF(12, 6.8), kAccent},
+                                               {QPointF(12, 6.8), AccentColour},
                                                {QPointF(16.5, 8.5), QColor(0x5C, 0xC8, 0x6A)},
                                                {QPointF(16.5, 13.5), QColor(0x5C, 0x9C, 0xF0)}};
     for (const auto& [at, color] : dabs) {
@@ -328,20 +328,20 @@ void Palette(QPainter& p)
 
 void BirthdayCake(QPainter& p)
 {
-    p.setPen(Stroke(kLight, 1.6));
+    p.setPen(Stroke(LightColour, 1.6));
     p.drawLine(QPointF(3, 20.5), QPointF(21, 20.5));
     p.drawRoundedRect(QRectF(5.5, 12, 13, 8.5), 1.5, 1.5);
     QPainterPath icing;
     icing.moveTo(5.5, 15);
     for (int k = 0; k < 4; ++k)
         icing.quadTo(7.1 + 3.25 * k, 17.5, 8.75 + 3.25 * k, 15);
-    p.setPen(Stroke(kAccent, 1.4));
+    p.setPen(Stroke(AccentColour, 1.4));
     p.drawPath(icing);
-    p.setPen(Stroke(kLight, 1.6));
+    p.setPen(Stroke(LightColour, 1.6));
     for (const double x : {8.5, 12.0, 15.5})
         p.drawLine(QPointF(x, 8.5), QPointF(x, 11.5));
     p.setPen(Qt::NoPen);
-    p.setBrush(kAccent);
+    p.setBrush(AccentColour);
     for (const double x : {8.5, 12.0, 15.5}) {
         QPainterPath flame;
         flame.moveTo(x, 3);
@@ -357,10 +357,10 @@ void Tools(QPainter& p)
     p.translate(12, 12);
     p.save();
     p.rotate(45);
-    p.setPen(Stroke(kLight, 1.8));
+    p.setPen(Stroke(LightColour, 1.8));
     p.drawLine(QPointF(-9.5, 0), QPointF(0, 0));
-    p.setPen(Stroke(kLight, 1));
-    p.setBrush(kAccent);
+    p.setPen(Stroke(LightColour, 1));
+    p.setBrush(AccentColour);
     p.drawRoundedRect(QRectF(0, -2.6, 9.5, 5.2), 2, 2);
     p.restore();
     p.rotate(-45);
@@ -370,27 +370,27 @@ void Tools(QPainter& p)
     jaw.addRect(QRectF(6, -1.7, 6, 3.4));
     jaw.addEllipse(QPointF(6, 0), 1.7, 1.7);
     p.setPen(Qt::NoPen);
-    p.setBrush(kLight);
+    p.setBrush(LightColour);
     p.drawPath(head.subtracted(jaw));
-    p.setPen(Stroke(kLight, 3.2));
+    p.setPen(Stroke(LightColour, 3.2));
     p.drawLine(QPointF(-9.5, 0), QPointF(3, 0));
 }
 
 // A small "i" in a ring.
 void AboutMark(QPainter& p)
 {
-    p.setPen(Stroke(kLight, 1.8));
+    p.setPen(Stroke(LightColour, 1.8));
     p.drawEllipse(QPointF(12, 12), 8.5, 8.5);
-    p.setPen(Stroke(kAccent, 2.6));
+    p.setPen(Stroke(AccentColour, 2.6));
     p.drawLine(QPointF(12, 11), QPointF(12, 16.5));
     p.setPen(Qt::NoPen);
-    p.setBrush(kAccent);
+    p.setBrush(AccentColour);
     p.drawEllipse(QPointF(12, 7.5), 1.6, 1.6);
 }
 
 struct Glyph {
-    const char* name;
-    QImage image;
+    const char* Name;
+    QImage Image;
 };
 
 std::vector<Glyph> KindGlyphs()
@@ -437,27 +437,27 @@ std::vector<Glyph> ToolbarGlyphs()
         {"TBEDIT", ToolbarGlyph([](QPainter& p) {
              p.translate(12, 12);
              p.rotate(45);
-             p.setPen(Stroke(kLight, 1.4));
-             p.setBrush(kAccent);
+             p.setPen(Stroke(LightColour, 1.4));
+             p.setBrush(AccentColour);
              p.drawRect(QRectF(-2.6, -9, 5.2, 13));
              QPainterPath tip;
              tip.moveTo(-2.6, 4);
              tip.lineTo(0, 9);
              tip.lineTo(2.6, 4);
-             p.setBrush(kLight);
+             p.setBrush(LightColour);
              p.drawPath(tip);
          })},
         {"TBSEARCH", ToolbarGlyph([](QPainter& p) {
-             p.setPen(Stroke(kLight, 2.4));
+             p.setPen(Stroke(LightColour, 2.4));
              p.drawEllipse(QRectF(4, 3, 11, 11));
-             p.setPen(Stroke(kAccent, 3.4));
+             p.setPen(Stroke(AccentColour, 3.4));
              p.drawLine(QPointF(14, 14), QPointF(20, 20));
          })},
         {"TBEXIT", ToolbarGlyph([](QPainter& p) {
-             p.setPen(Stroke(kLight, 1.8));
+             p.setPen(Stroke(LightColour, 1.8));
              p.drawPolyline(QPolygonF({QPointF(13, 6), QPointF(13, 3), QPointF(4, 3), QPointF(4, 20),
                                        QPointF(13, 20), QPointF(13, 17)}));
-             p.setPen(Stroke(kAccent, 2.4));
+             p.setPen(Stroke(AccentColour, 2.4));
              p.drawLine(QPointF(9, 11.5), QPointF(20, 11.5));
              p.drawLine(QPointF(16.5, 8), QPointF(20, 11.5));
              p.drawLine(QPointF(16.5, 15), QPointF(20, 11.5));
@@ -679,7 +679,7 @@ bool DrawsExactly(const std::vector<Glyph>& glyphs, const std::set<std::string>&
 {
     std::set<std::string> drawn;
     for (const auto& glyph : glyphs)
-        drawn.insert(glyph.name);
+        drawn.insert(glyph.Name);
     for (const auto& name : drawn)
         if (listed.count(name) == 0)
             std::fprintf(stderr, "%s is drawn but not listed\n", name.c_str());
@@ -692,7 +692,7 @@ bool DrawsExactly(const std::vector<Glyph>& glyphs, const std::set<std::string>&
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: daybrook-glyphgen <output folder> <glyph name>...\n");
+        std::fprintf(stderr, "usage: %s <output folder> <glyph name>...\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -700,9 +700,9 @@ int main(int argc, char** argv)
     if (!DrawsExactly(glyphs, std::set<std::string>(argv + 2, argv + argc)))
         return 1;
     for (const auto& glyph : glyphs) {
-        const QString file = folder + '/' + QLatin1String(glyph.name) + ".png";
-        if (glyph.image.isNull() || qAlpha(glyph.image.pixel(0, glyph.image.height() - 1)) != 0 ||
-            !glyph.image.save(file)) {
+        const QString file = folder + '/' + QLatin1String(glyph.Name) + ".png";
+        if (glyph.Image.isNull() || qAlpha(glyph.Image.pixel(0, glyph.Image.height() - 1)) != 0 ||
+            !glyph.Image.save(file)) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(file));
             return 1;
         }

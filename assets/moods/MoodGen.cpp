@@ -28,12 +28,12 @@ const QColor Blush(0xff, 0x7a, 0x7a, 110);
 // needs them relatively bolder.
 class Face {
 public:
-    Face(QPainter& painter, double size) : p(painter), small_(size < 40), centre_(size / 2, size / 2)
+    Face(QPainter& painter, double size) : Painter(painter), small_(size < 40), centre_(size / 2, size / 2)
     {
         scale_ = (small_ ? 10.2 : 28.5) / 28.5;
     }
 
-    QPainter& p;
+    QPainter& Painter;
 
     QPointF At(double x, double y) const { return centre_ + QPointF(x, y) * scale_; }
     double Length(double units) const { return units * scale_; }
@@ -42,20 +42,20 @@ public:
 
     void Stroke(const QColor& colour, double large, double small)
     {
-        p.setPen(QPen(colour, Pick(large, small), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
+        Painter.setPen(QPen(colour, Pick(large, small), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Painter.setBrush(Qt::NoBrush);
     }
     void Fill(const QColor& colour)
     {
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
+        Painter.setPen(Qt::NoPen);
+        Painter.setBrush(colour);
     }
 
     void Disc(const QColor& colour, double x, double y, double radiusLarge, double radiusSmall)
     {
         Fill(colour);
         const double r = Pick(radiusLarge, radiusSmall);
-        p.drawEllipse(At(x, y), r, r);
+        Painter.drawEllipse(At(x, y), r, r);
     }
 
     // A quadratic curve from one point to another, bent towards the control point.
@@ -63,10 +63,10 @@ public:
     {
         QPainterPath path(At(x1, y1));
         path.quadTo(At(cx, cy), At(x2, y2));
-        p.drawPath(path);
+        Painter.drawPath(path);
     }
 
-    void Line(double x1, double y1, double x2, double y2) { p.drawLine(At(x1, y1), At(x2, y2)); }
+    void Line(double x1, double y1, double x2, double y2) { Painter.drawLine(At(x1, y1), At(x2, y2)); }
 
     // The round face in its colour, lit from the upper left, with a darker rim.
     void Head(const QColor& colour)
@@ -75,9 +75,9 @@ public:
         QRadialGradient light(At(-9, -11), Length(36));
         light.setColorAt(0, colour.lighter(118));
         light.setColorAt(1, colour.darker(104));
-        p.setPen(QPen(colour.darker(165), Pick(2, 1.2)));
-        p.setBrush(light);
-        p.drawEllipse(centre_, radius, radius);
+        Painter.setPen(QPen(colour.darker(165), Pick(2, 1.2)));
+        Painter.setBrush(light);
+        Painter.drawEllipse(centre_, radius, radius);
     }
 
     void Eyes(double y = -6) { EyePair(y, 3.6, 1.55); }
@@ -85,7 +85,7 @@ public:
     {
         for (double x : {-10.0, 10.0}) {
             Fill(Ink);
-            p.drawEllipse(At(x, y), Pick(large * 0.85, small), Pick(large * 1.1, small * 1.15));
+            Painter.drawEllipse(At(x, y), Pick(large * 0.85, small), Pick(large * 1.1, small * 1.15));
         }
     }
 
@@ -104,7 +104,7 @@ public:
     {
         Fill(Blush);
         for (double x : {-16.0, 16.0})
-            p.drawEllipse(At(x, 6), Length(5.5), Length(3.5));
+            Painter.drawEllipse(At(x, 6), Length(5.5), Length(3.5));
     }
 
     // Closed eyes as arcs: bowing down (content, "◡") or up (laughing, "^").
@@ -133,9 +133,9 @@ public:
         drop.cubicTo(top + QPointF(-0.1 * h, 0.35 * h), top + QPointF(-0.55 * h, 0.6 * h),
                      top + QPointF(0, h));
         drop.cubicTo(top + QPointF(0.55 * h, 0.6 * h), top + QPointF(0.1 * h, 0.35 * h), top);
-        p.setPen(QPen(Water.darker(140), Pick(1, 0.6)));
-        p.setBrush(Water);
-        p.drawPath(drop);
+        Painter.setPen(QPen(Water.darker(140), Pick(1, 0.6)));
+        Painter.setBrush(Water);
+        Painter.drawPath(drop);
     }
 
     void HeartAt(double x, double y, double size)
@@ -151,9 +151,9 @@ public:
                       c + QPointF(0.5 * s, -0.28 * s));
         heart.cubicTo(c + QPointF(0.62 * s, 0.05 * s), c + QPointF(0.15 * s, 0.3 * s),
                       c + QPointF(0, 0.45 * s));
-        p.setPen(QPen(Heart.darker(150), Pick(1, 0.5)));
-        p.setBrush(Heart);
-        p.drawPath(heart);
+        Painter.setPen(QPen(Heart.darker(150), Pick(1, 0.5)));
+        Painter.setBrush(Heart);
+        Painter.drawPath(heart);
     }
 
 private:
@@ -186,13 +186,13 @@ void Excited(Face& f)
     QPainterPath mouth(f.At(-14, 4));
     mouth.lineTo(f.At(14, 4));
     mouth.quadTo(f.At(0, 30), f.At(-14, 4));
-    f.p.setPen(QPen(Ink, f.Pick(2, 1.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    f.p.setBrush(Ink);
-    f.p.drawPath(mouth);
-    f.p.save();
-    f.p.setClipPath(mouth);
+    f.Painter.setPen(QPen(Ink, f.Pick(2, 1.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    f.Painter.setBrush(Ink);
+    f.Painter.drawPath(mouth);
+    f.Painter.save();
+    f.Painter.setClipPath(mouth);
     f.Disc(Tongue, 0, 20, f.Length(8), f.Length(8));
-    f.p.restore();
+    f.Painter.restore();
 }
 
 void Loved(Face& f)
@@ -212,13 +212,13 @@ void Tired(Face& f)
         QPainterPath eye(f.At(x - 6, -5));
         eye.quadTo(f.At(x, 2), f.At(x + 6, -5));
         eye.closeSubpath();
-        f.p.drawPath(eye);
+        f.Painter.drawPath(eye);
         f.Stroke(Ink, 2.6, 1.4);
         f.Line(x - 7, -5, x + 7, -5);
     }
     // A yawn.
     f.Fill(Ink);
-    f.p.drawEllipse(f.At(0, 14), f.Length(5), f.Length(f.Small() ? 6 : 6.5));
+    f.Painter.drawEllipse(f.At(0, 14), f.Length(5), f.Length(f.Small() ? 6 : 6.5));
     // A sleepy "z" beside the head.
     f.Stroke(QColor(0x50, 0x60, 0xa0), 2.6, 1.4);
     const double x = 14, y = -26, s = f.Small() ? 11 : 10;
@@ -226,7 +226,7 @@ void Tired(Face& f)
     zed.lineTo(f.At(x + s, y));
     zed.lineTo(f.At(x, y + s));
     zed.lineTo(f.At(x + s, y + s));
-    f.p.drawPath(zed);
+    f.Painter.drawPath(zed);
 }
 
 void Sad(Face& f)
@@ -253,9 +253,9 @@ void Worried(Face& f)
     if (!f.Small())
         f.Brows(-16, 4);
     for (double x : {-10.0, 10.0}) {
-        f.p.setPen(QPen(Ink, f.Pick(1.6, 0.7)));
-        f.p.setBrush(Qt::white);
-        f.p.drawEllipse(f.At(x, -4), f.Pick(5, 2.7), f.Pick(6, 3.3));
+        f.Painter.setPen(QPen(Ink, f.Pick(1.6, 0.7)));
+        f.Painter.setBrush(Qt::white);
+        f.Painter.drawEllipse(f.At(x, -4), f.Pick(5, 2.7), f.Pick(6, 3.3));
         f.Disc(Ink, x, -3, 2.6, 1.6);
     }
     // A wavering mouth.
@@ -263,7 +263,7 @@ void Worried(Face& f)
     QPainterPath mouth(f.At(-11, 14));
     mouth.cubicTo(f.At(-6, 8), f.At(-3, 8), f.At(0, 13));
     mouth.cubicTo(f.At(3, 18), f.At(6, 18), f.At(11, 12));
-    f.p.drawPath(mouth);
+    f.Painter.drawPath(mouth);
     f.Drop(-21, -16, f.Small() ? 12 : 11);
 }
 
@@ -277,9 +277,9 @@ void Sick(Face& f)
     // A thermometer held in the mouth, its red bulb outside.
     f.Stroke(Ink, 3.2, 1.6);
     f.Line(-9, 13, 4, 13);
-    f.p.setPen(QPen(QColor(0x70, 0x70, 0x78), f.Pick(6.6, 3.4), Qt::SolidLine, Qt::RoundCap));
+    f.Painter.setPen(QPen(QColor(0x70, 0x70, 0x78), f.Pick(6.6, 3.4), Qt::SolidLine, Qt::RoundCap));
     f.Line(0, 13, 20, 20);
-    f.p.setPen(QPen(Qt::white, f.Pick(3.6, 1.8), Qt::SolidLine, Qt::RoundCap));
+    f.Painter.setPen(QPen(Qt::white, f.Pick(3.6, 1.8), Qt::SolidLine, Qt::RoundCap));
     f.Line(0, 13, 20, 20);
     f.Disc(QColor(0xe0, 0x2a, 0x2a), 22, 21, 4.2, 2.1);
 }
@@ -297,10 +297,10 @@ void Thoughtful(Face& f)
     f.Stroke(Ink, 3.2, 1.6);
     f.Line(-6, 15, 10, 11);
     // A thought rising from the head.
-    f.p.setPen(QPen(QColor(0x3d, 0x5a, 0x8a), f.Pick(1.4, 0.9)));
-    f.p.setBrush(QColor(0xbc, 0xd4, 0xf6));
-    f.p.drawEllipse(f.At(f.Pick(-20, -16.5), f.Pick(-20, -16.5)), f.Pick(2.6, 1.2), f.Pick(2.6, 1.2));
-    f.p.drawEllipse(f.At(f.Pick(-25, -21.5), f.Pick(-26, -21.5)), f.Pick(4, 1.8), f.Pick(4, 1.8));
+    f.Painter.setPen(QPen(QColor(0x3d, 0x5a, 0x8a), f.Pick(1.4, 0.9)));
+    f.Painter.setBrush(QColor(0xbc, 0xd4, 0xf6));
+    f.Painter.drawEllipse(f.At(f.Pick(-20, -16.5), f.Pick(-20, -16.5)), f.Pick(2.6, 1.2), f.Pick(2.6, 1.2));
+    f.Painter.drawEllipse(f.At(f.Pick(-25, -21.5), f.Pick(-26, -21.5)), f.Pick(4, 1.8), f.Pick(4, 1.8));
 }
 
 using Drawing = std::function<void(Face&)>;

@@ -40,17 +40,17 @@ QImage Background()
     p.fillRect(image.rect(), glow);
 
     struct Bokeh {
-        int x, y, r, alpha;
+        int X, Y, Radius, Alpha;
     };
     for (const Bokeh& b : {Bokeh{250, 30, 46, 26}, Bokeh{170, 8, 30, 20}, Bokeh{20, 20, 24, 22},
                            Bokeh{280, 200, 60, 14}, Bokeh{120, 210, 34, 16}}) {
-        QRadialGradient round(b.x, b.y, b.r);
-        round.setColorAt(0, QColor(150, 170, 230, b.alpha));
-        round.setColorAt(0.8, QColor(150, 170, 230, b.alpha / 2));
+        QRadialGradient round(b.X, b.Y, b.Radius);
+        round.setColorAt(0, QColor(150, 170, 230, b.Alpha));
+        round.setColorAt(0.8, QColor(150, 170, 230, b.Alpha / 2));
         round.setColorAt(1, QColor(150, 170, 230, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(round);
-        p.drawEllipse(QPoint(b.x, b.y), b.r, b.r);
+        p.drawEllipse(QPoint(b.X, b.Y), b.Radius, b.Radius);
     }
 
     // A thin band of light along the top edge, where the window has no title bar.
@@ -193,16 +193,16 @@ int main(int argc, char** argv)
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const struct {
-        const char* name;
-        QImage image;
+        const char* Name;
+        QImage Image;
     } pictures[] = {{"background", Background()},
                     {"diary", Diary()},
                     {"book", ListBook(false)},
                     {"book-new", ListBook(true)}};
     QDir().mkpath(folder);
     for (const auto& picture : pictures)
-        if (!picture.image.save(folder + '/' + picture.name + ".png")) {
-            std::fprintf(stderr, "cannot write %s/%s.png\n", argv[1], picture.name);
+        if (!picture.Image.save(folder + '/' + picture.Name + ".png")) {
+            std::fprintf(stderr, "cannot write %s/%s.png\n", argv[1], picture.Name);
             return 1;
         }
     return 0;

@@ -15,20 +15,20 @@
 namespace {
 
 struct RgbColor {
-    double r, g, b; // 0..255
+    double R, G, B; // 0..255
 };
 
 RgbColor Mix(RgbColor a, RgbColor b, double t)
 {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+    return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t};
 }
 
 struct Theme {
-    RgbColor top;    // gradient at the upper left
-    RgbColor bottom; // gradient at the lower right
-    RgbColor glow;   // colour of the soft shapes
-    double glowStrength;
-    unsigned seed;
+    RgbColor Top;    // gradient at the upper left
+    RgbColor Bottom; // gradient at the lower right
+    RgbColor Glow;   // colour of the soft shapes
+    double GlowStrength;
+    unsigned Seed;
 };
 
 // Dusk blue (the default, the calmest), deep forest, burgundy, slate, ocean teal, warm walnut,
@@ -94,7 +94,7 @@ private:
 };
 
 struct Blob {
-    double x, y, radius, strength;
+    double X, Y, Radius, Strength;
 };
 
 class Picture {
@@ -104,9 +104,9 @@ public:
     void Set(int x, int y, RgbColor c)
     {
         uint8_t* p = &pixels_[static_cast<size_t>(y * width_ + x) * 3];
-        p[0] = static_cast<uint8_t>(std::clamp(c.r, 0.0, 255.0));
-        p[1] = static_cast<uint8_t>(std::clamp(c.g, 0.0, 255.0));
-        p[2] = static_cast<uint8_t>(std::clamp(c.b, 0.0, 255.0));
+        p[0] = static_cast<uint8_t>(std::clamp(c.R, 0.0, 255.0));
+        p[1] = static_cast<uint8_t>(std::clamp(c.G, 0.0, 255.0));
+        p[2] = static_cast<uint8_t>(std::clamp(c.B, 0.0, 255.0));
     }
 
     bool SaveJpeg(const std::string& path) const
@@ -157,15 +157,15 @@ Picture Paint(const Theme& theme, int width, int height, const std::vector<Blob>
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const double t = std::clamp(0.65 * y / height + 0.35 * x / width + 0.08 * broad.At(x, y), 0.0, 1.0);
-            RgbColor c = Mix(theme.top, theme.bottom, t);
+            RgbColor c = Mix(theme.Top, theme.Bottom, t);
             for (const Blob& blob : blobs) {
-                const double dx = (x - blob.x) / blob.radius;
-                const double dy = (y - blob.y) / blob.radius;
+                const double dx = (x - blob.X) / blob.Radius;
+                const double dy = (y - blob.Y) / blob.Radius;
                 const double fall = std::exp(-(dx * dx + dy * dy) * 2.2);
-                c = Mix(c, theme.glow, fall * blob.strength * theme.glowStrength);
+                c = Mix(c, theme.Glow, fall * blob.Strength * theme.GlowStrength);
             }
             const double grain = 3.0 * fine.At(x, y) + 5.0 * broad.At(x * 1.7, y * 1.7);
-            c = {c.r * shade + grain, c.g * shade + grain, c.b * shade + grain};
+            c = {c.R * shade + grain, c.G * shade + grain, c.B * shade + grain};
             picture.Set(x, y, c);
         }
     }
@@ -174,7 +174,7 @@ Picture Paint(const Theme& theme, int width, int height, const std::vector<Blob>
 
 std::vector<Blob> Blobs(const Theme& theme, int width, int height, int count)
 {
-    Random random(theme.seed);
+    Random random(theme.Seed);
     std::vector<Blob> blobs;
     for (int i = 0; i < count; ++i)
         blobs.push_back({random.Next() * width, random.Next() * height, (0.25 + 0.35 * random.Next()) * width,
@@ -195,8 +195,8 @@ int main(int argc, char** argv)
     for (const Theme& theme : Themes) {
         char number[8];
         std::snprintf(number, sizeof number, "%02d", skin++);
-        const Picture strip = Paint(theme, 500, 60, Blobs(theme, 500, 60, 2), 0.85, theme.seed * 3);
-        const Picture background = Paint(theme, 500, 300, Blobs(theme, 500, 300, 4), 1.0, theme.seed * 5);
+        const Picture strip = Paint(theme, 500, 60, Blobs(theme, 500, 60, 2), 0.85, theme.Seed * 3);
+        const Picture background = Paint(theme, 500, 300, Blobs(theme, 500, 300, 4), 1.0, theme.Seed * 5);
         if (!strip.SaveJpeg(folder + "/skin" + number + "u.jpg") ||
             !background.SaveJpeg(folder + "/skin" + number + "d.jpg")) {
             std::fprintf(stderr, "cannot write the skins into %s\n", folder.c_str());

@@ -3,7 +3,7 @@
 // bar (375 × 12) and the progress window's icon (32 × 32). Button glyphs are light line art
 // with a dark halo, for skin pictures; their bottom-left pixel is transparent, the colour the
 // buttons treat as clear.
-// Usage: daybrook-toolglyphgen <output folder>
+// Usage: <program> <output folder>
 #include "common/LineArt.h"
 
 #include <QColor>
@@ -84,8 +84,8 @@ void Page(QPainter& p, const QRectF& r)
 }
 
 struct Picture {
-    const char* name;
-    QImage image;
+    const char* Name;
+    QImage Image;
 };
 
 std::vector<Picture> BrowseGlyphs()
@@ -215,7 +215,7 @@ std::vector<Picture> OptionsGlyphs()
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: daybrook-toolglyphgen <output folder>\n");
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -223,8 +223,8 @@ int main(int argc, char** argv)
     for (auto& picture : OptionsGlyphs())
         pictures.push_back(std::move(picture));
     for (const auto& picture : pictures) {
-        const QString file = folder + '/' + QLatin1String(picture.name) + ".png";
-        if (!picture.image.save(file)) {
+        const QString file = folder + '/' + QLatin1String(picture.Name) + ".png";
+        if (!picture.Image.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

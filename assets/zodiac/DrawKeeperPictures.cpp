@@ -17,9 +17,9 @@
 namespace {
 
 struct Sign {
-    const char* name;
-    QColor element;
-    std::function<void(QPainterPath&)> glyph; // in a 35 x 35 box
+    const char* Name;
+    QColor Element;
+    std::function<void(QPainterPath&)> Glyph; // in a 35 x 35 box
 };
 
 const QColor Fire(196, 52, 28);
@@ -176,15 +176,15 @@ QImage SignPicture(const Sign& sign)
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QColor disc = sign.element;
+    QColor disc = sign.Element;
     disc.setAlpha(34);
     p.setPen(Qt::NoPen);
     p.setBrush(disc);
     p.drawEllipse(QPointF(17.5, 17.5), 16.5, 16.5);
     QPainterPath glyph;
-    sign.glyph(glyph);
+    sign.Glyph(glyph);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(sign.element.darker(115), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(sign.Element.darker(115), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(glyph);
     return image;
 }
@@ -255,8 +255,8 @@ const QColor Light(0xF4, 0xF1, 0xE8);
 const QColor Accent(0xF2, 0xC1, 0x4E);
 
 struct ToolbarPicture {
-    const char* name;
-    QImage image;
+    const char* Name;
+    QImage Image;
 };
 
 std::vector<ToolbarPicture> ToolbarPictures()
@@ -316,10 +316,10 @@ int main(int argc, char** argv)
     if (!folder.mkpath("."))
         return 1;
     for (const Sign& sign : Signs())
-        if (!SignPicture(sign).save(folder.filePath(QString::fromLatin1(sign.name) + ".png")))
+        if (!SignPicture(sign).save(folder.filePath(QString::fromLatin1(sign.Name) + ".png")))
             return 1;
     for (const ToolbarPicture& picture : ToolbarPictures())
-        if (!picture.image.save(folder.filePath(QString::fromLatin1(picture.name) + ".png")))
+        if (!picture.Image.save(folder.filePath(QString::fromLatin1(picture.Name) + ".png")))
             return 1;
     return StartPicture().save(folder.filePath("start.png")) ? 0 : 1;
 }

@@ -437,8 +437,8 @@ TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
             auto* picker = qobject_cast<MoodPickerDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(picker, nullptr);
             for (int i = 0; i < steps; ++i)
-                QTest::keyClick(picker->DG, key);
-            QTest::mouseClick(picker->btnSelect, Qt::LeftButton);
+                QTest::keyClick(picker->findChild<QWidget*>("pictureGrid"), key);
+            QTest::mouseClick(picker->findChild<QWidget*>("selectButton"), Qt::LeftButton);
         });
         QTest::mouseClick(Find("moodImage"), Qt::LeftButton);
     };

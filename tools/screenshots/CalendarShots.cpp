@@ -13,15 +13,11 @@
 using namespace calendar;
 using widgets::ArialPixels;
 
-namespace {
-
-} // namespace
-
 DAYBROOK_SCREENSHOT("calendar-main", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     MainCalendar calendar;
     calendar.setGeometry(10, 70, 209, 139);
-    calendar.SetBorderStyle(bsNone);
+    calendar.SetBorder(widgets::GridBorder::None);
     calendar.SetColor(0xF2FFFF);
     calendar.setFont(ArialPixels(11, false));
     calendar.SetActiveColor(Red);
@@ -40,11 +36,11 @@ DAYBROOK_SCREENSHOT("calendar-keeper", [] {
     calendar.SetColor(0xC0FFFF);
     calendar.SetFixedColor(0xFFEAEA);
     calendar.setFont(ArialPixels(11, true));
-    calendar.SetCtl3D(false);
-    calendar.SetLayout(tlTop);
+    calendar.SetFlat(true);
+    calendar.SetLayout(VerticalLayout::Top);
     calendar.SetColorEmpty(White);
     calendar.SetCellBorder(2);
-    calendar.SetDayFormat(dfLong);
+    calendar.SetDayFormat(DayNameFormat::Long);
     calendar.SetDefaultHeaderHeight(18);
     calendar.SetActiveColor(Blue);
     calendar.SetActiveBGColor(0x80FFFF);

@@ -16,19 +16,19 @@ namespace {
 
 using Family = std::vector<const char*>;
 
-const Family kKindGlyphs = {"LBOK",    "LBCANCEL", "LBHELP",   "LBYES", "LBNO",   "LBCLOSE",
-                            "LBABORT", "LBRETRY",  "LBIGNORE", "LBALL", "LBARROW"};
-const Family kToolbarGlyphs = {"TBEDIT", "TBDELETE",   "TBPREVENTRY", "TBNEXTENTRY", "TBBROWSE", "TBSPELL",
-                               "TBSKIN", "TBBIRTHDAY", "TBTOOLS",     "TBABOUT",     "TBEXIT",   "TBSEARCH"};
-const Family kNavigationGlyphs = {"NAVPREV", "NAVTODAY", "NAVNEXT", "SIZEGRIP"};
-const Family kEditorGlyphs = {"MOODPREV",     "MOODNEXT", "FMTSMALLER", "FMTLARGER", "FMTBOLD",  "FMTITALIC",
-                              "FMTUNDERLINE", "FMTLEFT",  "FMTCENTER",  "FMTRIGHT",  "FMTCOLOR", "FMTPRINT"};
+const Family KindGlyphs = {"LBOK",    "LBCANCEL", "LBHELP",   "LBYES", "LBNO",   "LBCLOSE",
+                           "LBABORT", "LBRETRY",  "LBIGNORE", "LBALL", "LBARROW"};
+const Family ToolbarGlyphs = {"TBEDIT", "TBDELETE",   "TBPREVENTRY", "TBNEXTENTRY", "TBBROWSE", "TBSPELL",
+                              "TBSKIN", "TBBIRTHDAY", "TBTOOLS",     "TBABOUT",     "TBEXIT",   "TBSEARCH"};
+const Family NavigationGlyphs = {"NAVPREV", "NAVTODAY", "NAVNEXT", "SIZEGRIP"};
+const Family EditorGlyphs = {"MOODPREV",     "MOODNEXT", "FMTSMALLER", "FMTLARGER", "FMTBOLD",  "FMTITALIC",
+                             "FMTUNDERLINE", "FMTLEFT",  "FMTCENTER",  "FMTRIGHT",  "FMTCOLOR", "FMTPRINT"};
 
-constexpr int kSheetWidth = 1400;
-constexpr int kZoom = 4;
-constexpr int kGap = 8;
-constexpr int kLabelHeight = 16;
-constexpr int kBandHeight = 40;
+constexpr int SheetWidth = 1400;
+constexpr int Zoom = 4;
+constexpr int Gap = 8;
+constexpr int LabelHeight = 16;
+constexpr int BandHeight = 40;
 
 QImage Glyph(const char* name)
 {
@@ -38,85 +38,83 @@ QImage Glyph(const char* name)
 // A cell: the name above a dark half and a white half, each with the glyph at 1x above 4x.
 QSize CellSize(QSize glyph)
 {
-    const int half = std::max(glyph.width() * kZoom, 64) + 2 * kGap;
-    return {2 * half, kLabelHeight + glyph.height() * (1 + kZoom) + 3 * kGap};
+    const int half = std::max(glyph.width() * Zoom, 64) + 2 * Gap;
+    return {2 * half, LabelHeight + glyph.height() * (1 + Zoom) + 3 * Gap};
 }
 
 void DrawCell(QPainter& painter, QPoint at, const char* name, const QImage& glyph, const QImage& skin)
 {
     const QSize size = CellSize(glyph.size());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(at, QSize(size.width(), kLabelHeight)), Qt::AlignCenter,
-                     QString::fromLatin1(name));
-    const QRect dark(at.x(), at.y() + kLabelHeight, size.width() / 2, size.height() - kLabelHeight);
+    painter.drawText(QRect(at, QSize(size.width(), LabelHeight)), Qt::AlignCenter, QString::fromLatin1(name));
+    const QRect dark(at.x(), at.y() + LabelHeight, size.width() / 2, size.height() - LabelHeight);
     const QRect light = dark.translated(dark.width(), 0);
     painter.drawImage(dark, skin);
     painter.fillRect(light, Qt::white);
     for (const QRect& ground : {dark, light}) {
-        const QPoint corner = ground.topLeft() + QPoint(kGap, kGap);
+        const QPoint corner = ground.topLeft() + QPoint(Gap, Gap);
         painter.drawImage(corner, glyph);
-        painter.drawImage(QRect(corner + QPoint(0, glyph.height() + kGap), glyph.size() * kZoom), glyph);
+        painter.drawImage(QRect(corner + QPoint(0, glyph.height() + Gap), glyph.size() * Zoom), glyph);
     }
 }
 
 struct PlacedGlyph {
-    const char* name;
-    QImage glyph;
-    QPoint at;
+    const char* Name;
+    QImage Glyph;
+    QPoint At;
 };
 
 struct SheetLayout {
-    std::vector<PlacedGlyph> cells;
-    int height = 0;
+    std::vector<PlacedGlyph> Cells;
+    int Height = 0;
 };
 
 // The cells row by row, a family starting a new row.
 SheetLayout LayOutFamilies()
 {
     SheetLayout layout;
-    int y = kGap;
-    for (const Family& family : {kKindGlyphs, kToolbarGlyphs, kNavigationGlyphs, kEditorGlyphs}) {
-        int x = kGap;
+    int y = Gap;
+    for (const Family& family : {KindGlyphs, ToolbarGlyphs, NavigationGlyphs, EditorGlyphs}) {
+        int x = Gap;
         int rowHeight = 0;
         for (const char* name : family) {
             QImage glyph = Glyph(name);
             const QSize size = CellSize(glyph.size());
-            if (x + size.width() > kSheetWidth) {
-                x = kGap;
-                y += rowHeight + kGap;
+            if (x + size.width() > SheetWidth) {
+                x = Gap;
+                y += rowHeight + Gap;
                 rowHeight = 0;
             }
-            layout.cells.push_back({name, std::move(glyph), QPoint(x, y)});
-            x += size.width() + kGap;
+            layout.Cells.push_back({name, std::move(glyph), QPoint(x, y)});
+            x += size.width() + Gap;
             rowHeight = std::max(rowHeight, size.height());
         }
-        y += rowHeight + kGap;
+        y += rowHeight + Gap;
     }
-    layout.height = y;
+    layout.Height = y;
     return layout;
 }
 
 // One skin: the toolbar glyphs on its top strip, the navigation glyphs on its background.
 void DrawSkinBand(QPainter& painter, int top, PackedResources& store, int skin)
 {
-    const int split = kSheetWidth * 3 / 4;
-    painter.drawImage(QRect(0, top, split, kBandHeight),
+    const int split = SheetWidth * 3 / 4;
+    painter.drawImage(QRect(0, top, split, BandHeight),
                       widgets::SkinPicture(store, skin, widgets::SkinPart::Top));
-    painter.drawImage(QRect(split, top, kSheetWidth - split, kBandHeight),
+    painter.drawImage(QRect(split, top, SheetWidth - split, BandHeight),
                       widgets::SkinPicture(store, skin, widgets::SkinPart::Background));
     painter.setPen(Qt::white);
-    painter.drawText(QRect(kGap, top, 60, kBandHeight), Qt::AlignVCenter,
-                     QStringLiteral("Skin %1").arg(skin));
+    painter.drawText(QRect(Gap, top, 60, BandHeight), Qt::AlignVCenter, QStringLiteral("Skin %1").arg(skin));
     int x = 80;
-    for (const char* name : kToolbarGlyphs) {
+    for (const char* name : ToolbarGlyphs) {
         const QImage glyph = Glyph(name);
-        painter.drawImage(x, top + (kBandHeight - glyph.height()) / 2, glyph);
+        painter.drawImage(x, top + (BandHeight - glyph.height()) / 2, glyph);
         x += 48;
     }
     x = split + 24;
-    for (const char* name : kNavigationGlyphs) {
+    for (const char* name : NavigationGlyphs) {
         const QImage glyph = Glyph(name);
-        painter.drawImage(x, top + (kBandHeight - glyph.height()) / 2, glyph);
+        painter.drawImage(x, top + (BandHeight - glyph.height()) / 2, glyph);
         x += glyph.width() + 24;
     }
 }
@@ -129,16 +127,16 @@ QImage GlyphSheet()
     const QImage firstSkin = widgets::SkinPicture(store, 0, widgets::SkinPart::Top);
     const SheetLayout layout = LayOutFamilies();
 
-    QImage sheet(kSheetWidth, layout.height + skins * kBandHeight, QImage::Format_RGB32);
+    QImage sheet(SheetWidth, layout.Height + skins * BandHeight, QImage::Format_RGB32);
     sheet.fill(QColor(0xEC, 0xE9, 0xE2));
     QPainter painter(&sheet);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     painter.setFont(font);
-    for (const auto& cell : layout.cells)
-        DrawCell(painter, cell.at, cell.name, cell.glyph, firstSkin);
+    for (const auto& cell : layout.Cells)
+        DrawCell(painter, cell.At, cell.Name, cell.Glyph, firstSkin);
     for (int skin = 0; skin < skins; ++skin)
-        DrawSkinBand(painter, layout.height + skin * kBandHeight, store, skin);
+        DrawSkinBand(painter, layout.Height + skin * BandHeight, store, skin);
     return sheet;
 }
 

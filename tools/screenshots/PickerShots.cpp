@@ -16,7 +16,7 @@ const char* const MoodNames[picker::MoodCount] = {"happy", "calm",  "excited", "
 QImage PickerWindow()
 {
     MoodPickerDialog form(nullptr);
-    form.Prepare(400, 200, 6, picker::MoodPictures());
+    form.Prepare({400, 200}, 6, picker::MoodPictures());
     form.show();
     form.activateWindow();
     QApplication::processEvents();

@@ -2,7 +2,6 @@
 // mini-HTML panel, clocks and the toolbar widgets over a skin-like background.
 #include "Screenshots.h"
 
-#include "widgets/controls/HatchPanel.h"
 #include "widgets/controls/ClockWidget.h"
 #include "widgets/controls/GlowLabel.h"
 #include "widgets/controls/HatchedPanel.h"
@@ -97,14 +96,14 @@ void StyleRow(QWidget* parent, ButtonStyle style, const QString& name, int y)
     for (int k = 0; k < 4; ++k) {
         auto* button = new SpeedButton(parent);
         button->setGeometry(120 + k * 112, y, 100, 26);
-        button->SetColorStyle(ButtonColorStyle::lcsDefault);
+        button->SetColorStyle(ButtonColorStyle::Default);
         button->SetStyle(style);
         button->SetHotTrackColor(RGBColor(0xFF, 0xF4, 0xE8));
         button->SetColorWhenDown(RGBColor(0xFF, 0xFF, 0xC0));
         button->SetGlyph(ResourceBitmap(QStringLiteral("LBOK")));
         button->SetCaption(states[k]);
-        if (style == ButtonStyle::bsShape)
-            button->SetLayout(ButtonLayout::blGlyphTop);
+        if (style == ButtonStyle::Shape)
+            button->SetLayout(ButtonLayout::GlyphTop);
         if (k == 1)
             MakeHot(*button);
         if (k == 2)
@@ -114,29 +113,34 @@ void StyleRow(QWidget* parent, ButtonStyle style, const QString& name, int y)
     }
 }
 
-QImage LbButtonsGallery()
+QImage ButtonsGallery()
 {
     QWidget window;
     window.resize(600, 470);
     window.setFont(Arial(12));
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
-    const std::pair<ButtonStyle, const char*> styles[] = {
-        {ButtonStyle::bsNormal, "bsNormal"}, {ButtonStyle::bsEncarta, "bsEncarta"},
-        {ButtonStyle::bsModern, "bsModern"}, {ButtonStyle::bsOld, "bsOld"},
-        {ButtonStyle::bsShape, "bsShape"}};
+    const std::pair<ButtonStyle, const char*> styles[] = {{ButtonStyle::Normal, "bsNormal"},
+                                                          {ButtonStyle::BoldWhenDown, "bsEncarta"},
+                                                          {ButtonStyle::Modern, "bsModern"},
+                                                          {ButtonStyle::Old, "bsOld"},
+                                                          {ButtonStyle::Shape, "bsShape"}};
     int y = 10;
     for (const auto& [style, name] : styles) {
         StyleRow(&window, style, QString::fromLatin1(name), y);
-        y += style == ButtonStyle::bsShape ? 48 : 34;
+        y += style == ButtonStyle::Shape ? 48 : 34;
     }
 
     Caption(&window, QStringLiteral("Colour styles"), 10, y + 6);
     const std::pair<ButtonColorStyle, const char*> colorStyles[] = {
-        {ButtonColorStyle::lcsGold, "Gold"},           {ButtonColorStyle::lcsChrome, "Chrome"},
-        {ButtonColorStyle::lcsBlue, "Blue"},           {ButtonColorStyle::lcsRed, "Red"},
-        {ButtonColorStyle::lcsAqua, "Aqua"},           {ButtonColorStyle::lcsUltraFlat1, "UltraFlat1"},
-        {ButtonColorStyle::lcsUltraFlat2, "UltraFlat2"}, {ButtonColorStyle::lcsUltraFlatXP, "UltraFlatXP"}};
+        {ButtonColorStyle::Gold, "Gold"},
+        {ButtonColorStyle::Chrome, "Chrome"},
+        {ButtonColorStyle::Blue, "Blue"},
+        {ButtonColorStyle::Red, "Red"},
+        {ButtonColorStyle::Aqua, "Aqua"},
+        {ButtonColorStyle::UltraFlat1, "UltraFlat1"},
+        {ButtonColorStyle::UltraFlat2, "UltraFlat2"},
+        {ButtonColorStyle::UltraFlatXP, "UltraFlatXP"}};
     int k = 0;
     for (const auto& [colorStyle, name] : colorStyles) {
         auto* button = new SkinButton(&window);
@@ -153,9 +157,9 @@ QImage LbButtonsGallery()
     for (int kind = 1; kind <= 10; ++kind) {
         auto* button = new SkinButton(&window);
         button->setGeometry(120 + ((kind - 1) % 4) * 118, y + ((kind - 1) / 4) * 30, 108, 26);
-        button->SetColorStyle(ButtonColorStyle::lcsChrome);
+        button->SetColorStyle(ButtonColorStyle::Chrome);
         button->SetKind(static_cast<ButtonKind>(kind));
-        button->SetAlignment(HorizontalAlignment::taCenter);
+        button->SetAlignment(HorizontalAlignment::Center);
         if (kind == 4)
             button->setEnabled(false);
         if (kind == 2)
@@ -165,13 +169,13 @@ QImage LbButtonsGallery()
     Caption(&window, QStringLiteral("Popup, shortened"), 10, y + 2, 120);
     auto* withMenu = new SpeedButton(&window);
     withMenu->setGeometry(120, y, 100, 26);
-    withMenu->SetColorStyle(ButtonColorStyle::lcsDefault);
+    withMenu->SetColorStyle(ButtonColorStyle::Default);
     withMenu->SetCaption(QStringLiteral("&Tools"));
     withMenu->SetPopupMenu(new QMenu(withMenu));
     auto* longCaption = new SkinButton(&window);
     longCaption->setGeometry(238, y, 100, 26);
     longCaption->SetCaption(QStringLiteral("A caption far too long for it"));
-    longCaption->SetAlignment(HorizontalAlignment::taLeftJustify);
+    longCaption->SetAlignment(HorizontalAlignment::Left);
     return Shot(window);
 }
 
@@ -190,36 +194,39 @@ QImage PanelsGallery()
     QWidget window;
     window.resize(560, 250);
     window.setFont(Arial(12));
-    auto* back = new HatchPanel(&window);
+    auto* back = new HatchedPanel(&window);
     back->setGeometry(0, 0, 560, 250);
-    back->SetBevelOuter(BevelCut::bvNone);
-    back->SetBitmap(SkinLikePicture(QSize(560, 250)));
+    back->SetPicture(SkinLikePicture(QSize(560, 250)));
     back->SetMode(HatchMode::Stretched);
+    back->SetPictureInsideBevel(true);
 
-    auto* tiled = new HatchPanel(back);
+    auto* tiled = new HatchedPanel(back);
     tiled->setGeometry(10, 10, 30, 230);
-    tiled->SetBitmap(Checkerboard());
+    tiled->SetPicture(Checkerboard());
+    tiled->SetBorder(PanelBorder::Bevels);
+    tiled->SetPictureInsideBevel(true);
 
-    auto* plain = new HatchPanel(back);
+    auto* plain = new HatchedPanel(back);
     plain->setGeometry(50, 10, 150, 60);
+    plain->SetBorder(PanelBorder::Bevels);
     plain->SetCaption(QStringLiteral("THatchPanel, no bitmap"));
 
     auto* original = new HatchedPanel(back);
     original->setGeometry(50, 80, 150, 60);
     original->SetColor(White);
-    original->SetBorders(BorderMode::bmOriginal);
-    original->SetBevelOuter(BevelCut::bvLowered);
+    original->SetBorder(PanelBorder::Bevels);
+    original->SetBevelOuter(BevelCut::Lowered);
     original->SetBevelWidth(2);
 
     auto* flat = new HatchedPanel(back);
     flat->setGeometry(50, 150, 150, 42);
     flat->SetColor(White);
-    flat->SetBorders(BorderMode::bmFlat);
+    flat->SetBorder(PanelBorder::Flat);
 
     auto* transparent = new HatchedPanel(back);
     transparent->setGeometry(210, 10, 160, 90);
     transparent->SetTransparent(true);
-    transparent->SetBorders(BorderMode::bmFlat);
+    transparent->SetBorder(PanelBorder::Flat);
     transparent->SetBorderColor(White);
     auto* onTransparent = new QLabel(QStringLiteral("Transparent, flat border"), transparent);
     onTransparent->setGeometry(10, 30, 145, 20);
@@ -227,21 +234,21 @@ QImage PanelsGallery()
 
     auto* disabled = new HatchedPanel(back);
     disabled->setGeometry(210, 110, 160, 82);
-    disabled->SetBitmap(Checkerboard());
-    disabled->SetBorders(BorderMode::bmOriginal);
+    disabled->SetPicture(Checkerboard());
+    disabled->SetBorder(PanelBorder::Bevels);
     disabled->SetControlEnabled(true);
     auto* edit = new QLineEdit(QStringLiteral("ControlEnabled"), disabled);
     edit->setGeometry(10, 10, 140, 24);
     auto* button = new SkinButton(disabled);
     button->setGeometry(10, 44, 100, 26);
-    button->SetKind(ButtonKind::bkOK);
+    button->SetKind(ButtonKind::Ok);
     disabled->setEnabled(false);
 
     auto* stretched = new HatchedPanel(back);
     stretched->setGeometry(380, 10, 170, 182);
-    stretched->SetBitmap(Checkerboard());
-    stretched->SetMode(BevelHatchMode::hmStretched);
-    stretched->SetBorders(BorderMode::bmFlat);
+    stretched->SetPicture(Checkerboard());
+    stretched->SetMode(HatchMode::Stretched);
+    stretched->SetBorder(PanelBorder::Flat);
     stretched->SetBevelWidth(2);
     return Shot(window);
 }
@@ -253,12 +260,12 @@ QImage HtmlPanelGallery()
     auto* panel = new MarkupPanel(&window);
     panel->setGeometry(0, 0, 420, 170);
     panel->SetColor(RGBColor(0xFF, 0xFB, 0xF0));
-    panel->SetBorders(BorderMode::bmFlat);
+    panel->SetBorder(PanelBorder::Flat);
     panel->SetBorderColor(Gray);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     panel->setFont(font);
-    panel->SetCaption({
+    panel->SetMarkupLines({
         QStringLiteral("<b>March 2026</b>: <font color=\"maroon\">3 birthdays</font>, "
                        "<font color=\"#1E6FD0\">1 anniversary</font>"),
         QStringLiteral("Runs in <i>italic</i>, <u>underlined</u>, <b><i>both</i></b> and "
@@ -287,20 +294,20 @@ QImage ClocksGallery()
     window.setAutoFillBackground(true);
     window.setPalette(QPalette(QColor(0xEC, 0xE9, 0xE2)));
     // As on the main window: 63 by 70, white, no bevels.
-    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::scAnalog);
+    auto* small = FixedClock(&window, QRect(10, 10, 63, 70), QTime(3, 45, 30), ClockShowMode::Analog);
     small->SetColor(White);
-    small->SetBevelInner(BevelCut::bvNone);
-    small->SetBevelOuter(BevelCut::bvNone);
-    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::scAnalog);
+    small->SetBevelInner(BevelCut::None);
+    small->SetBevelOuter(BevelCut::None);
+    auto* noSeconds = FixedClock(&window, QRect(10, 84, 63, 56), QTime(10, 10, 0), ClockShowMode::Analog);
     noSeconds->SetColor(White);
     noSeconds->SetShowSeconds(false);
-    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::scAnalog);
-    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::scDigital);
-    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), ClockShowMode::scDigital);
+    FixedClock(&window, QRect(84, 10, 130, 130), QTime(10, 10, 42), ClockShowMode::Analog);
+    FixedClock(&window, QRect(226, 10, 140, 60), QTime(3, 45, 30), ClockShowMode::Digital);
+    auto* twelve = FixedClock(&window, QRect(226, 80, 140, 60), QTime(22, 10, 0), ClockShowMode::Digital);
     twelve->SetTwelveHour(true);
     twelve->SetShowSeconds(false);
     twelve->SetLeadingZero(false);
-    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::scAnalog);
+    auto* wide = FixedClock(&window, QRect(378, 10, 132, 70), QTime(10, 10, 5), ClockShowMode::Analog);
     wide->SetDotsColor(Maroon);
     return Shot(window);
 }
@@ -311,8 +318,8 @@ QImage ToolbarGallery()
     window.resize(750, 110);
     auto* strip = new HatchedPanel(&window);
     strip->setGeometry(0, 0, 750, 110);
-    strip->SetBitmap(SkinLikePicture(QSize(500, 60)));
-    strip->SetMode(BevelHatchMode::hmStretched);
+    strip->SetPicture(SkinLikePicture(QSize(500, 60)));
+    strip->SetMode(HatchMode::Stretched);
 
     auto* date = new ShadowLabel(strip);
     date->setGeometry(7, 20, 207, 25);
@@ -321,10 +328,10 @@ QImage ToolbarGallery()
     SetFontColor(*date, QColor(253, 255, 230));
 
     const struct {
-        const char* caption;
-        const char* glyph;
-        int x;
-        int width;
+        const char* Caption;
+        const char* Glyph;
+        int X;
+        int Width;
     } buttons[] = {{"Edit", "TBEDIT", 233, 54},
                    {"Delete", "TBDELETE", 288, 54},
                    {"Birthdays", "TBBIRTHDAY", 504, 66},
@@ -333,9 +340,9 @@ QImage ToolbarGallery()
     int k = 0;
     for (const auto& b : buttons) {
         auto* button = new ToolButton(strip);
-        button->setGeometry(b.x, 6, b.width, 46);
-        button->SetCaption(QString::fromLatin1(b.caption));
-        button->SetGlyph(ResourceBitmap(QString::fromLatin1(b.glyph)));
+        button->setGeometry(b.X, 6, b.Width, 46);
+        button->SetCaption(QString::fromLatin1(b.Caption));
+        button->SetGlyph(ResourceBitmap(QString::fromLatin1(b.Glyph)));
         if (k == 1)
             MakeHot(*button);
         if (k == 2) {
@@ -348,7 +355,7 @@ QImage ToolbarGallery()
     }
     auto* browse = new ToolButton(strip);
     browse->setGeometry(343, 29, 54, 23);
-    browse->SetLayout(ButtonLayout::blGlyphLeft);
+    browse->SetLayout(ButtonLayout::GlyphLeft);
     browse->SetCaption(QStringLiteral("Browse"));
     browse->SetGlyph(ResourceBitmap(QStringLiteral("TBBROWSE")));
 
@@ -371,7 +378,7 @@ QImage ToolbarGallery()
     return Shot(window);
 }
 
-DAYBROOK_SCREENSHOT("widgets-lbbuttons", LbButtonsGallery);
+DAYBROOK_SCREENSHOT("widgets-lbbuttons", ButtonsGallery);
 DAYBROOK_SCREENSHOT("widgets-panels", PanelsGallery);
 DAYBROOK_SCREENSHOT("widgets-htmlpanel", HtmlPanelGallery);
 DAYBROOK_SCREENSHOT("widgets-clocks", ClocksGallery);

@@ -9,46 +9,45 @@
 namespace calendar {
 
 KeeperCalendar::KeeperCalendar(QWidget* parent)
-    : MonthCalendar(parent), HeaderHeight(DefaultRowHeight()), EmptyColor(Color())
+    : MonthCalendar(parent), headerHeight_(DefaultRowHeight()), colorEmpty_(Color())
 {
 }
 
-void KeeperCalendar::SetAlignment(HorizontalAlignment alignment)
+void KeeperCalendar::SetAlignment(widgets::HorizontalAlignment alignment)
 {
-    TextAlignment = alignment;
+    alignment_ = alignment;
     update();
 }
 
 void KeeperCalendar::SetLayout(VerticalLayout layout)
 {
-    TextLayout = layout;
+    layout_ = layout;
     update();
 }
 
 void KeeperCalendar::SetWordWrap(bool value)
 {
-    Wrap = value;
+    wordWrap_ = value;
     update();
 }
 
 void KeeperCalendar::SetCellBorder(int pixels)
 {
-    Border = std::max(0, pixels);
+    cellBorder_ = std::max(0, pixels);
     update();
 }
 
-void KeeperCalendar::SetDayFormat(DayNumberFormat format)
+void KeeperCalendar::SetDayFormat(DayNameFormat format)
 {
-    Format = format;
+    dayFormat_ = format;
     UseDayNames(format);
 }
 
 void KeeperCalendar::SetDefaultHeaderHeight(int height)
 {
-    HeaderHeight = height;
+    headerHeight_ = height;
     SetRowHeight(0, height);
-    const QSize client = ClientSize();
-    AdjustCellSizes(client.width(), client.height());
+    AdjustCellSizes();
 }
 
 QString KeeperCalendar::MonthName() const
@@ -56,24 +55,24 @@ QString KeeperCalendar::MonthName() const
     return platform::LongMonthName(Month());
 }
 
-void KeeperCalendar::AdjustCellSizes(int width, int height)
+void KeeperCalendar::AdjustCellSizes()
 {
-    SetDefaultColWidth(std::max(0, (width - 6 * GridLineWidth()) / 7));
-    SetDefaultRowHeight(std::max(0, (height - HeaderHeight - 6 * GridLineWidth()) / 6));
-    SetRowHeight(0, HeaderHeight);
+    const QSize client = ClientSize();
+    SetDefaultColWidth(std::max(0, (client.width() - 6 * GridLineWidth()) / 7));
+    SetDefaultRowHeight(std::max(0, (client.height() - headerHeight_ - 6 * GridLineWidth()) / 6));
+    SetRowHeight(0, headerHeight_);
 }
 
 void KeeperCalendar::resizeEvent(QResizeEvent* event)
 {
     MonthCalendar::resizeEvent(event);
-    const QSize client = ClientSize();
-    AdjustCellSizes(client.width(), client.height());
+    AdjustCellSizes();
 }
 
 void KeeperCalendar::mousePressEvent(QMouseEvent* event)
 {
     MonthCalendar::mousePressEvent(event);
-    if (!RightSelects || event->button() != Qt::RightButton)
+    if (!rightMouseSelect_ || event->button() != Qt::RightButton)
         return;
     const auto cell = MouseToCell(ToClient(event->position().toPoint()));
     if (!cell || cell->Row < FixedRows() || CellDay(cell->Col, cell->Row) == 0)
@@ -89,22 +88,19 @@ void KeeperCalendar::DrawCellContent(QPainter& painter, const QRect& rect, const
         painter.fillRect(rect, painter.brush());
     if (!text.isEmpty())
         DrawCellText(painter, rect, text);
-    else if (EmptyColor != Color())
-        painter.fillRect(rect, widgets::ToQColor(EmptyColor));
+    else if (colorEmpty_ != Color())
+        painter.fillRect(rect, widgets::ToQColor(colorEmpty_));
 }
 
 void KeeperCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QString& text) const
 {
-    QRect area = rect.adjusted(Border, Border, -Border, -Border);
-    int flags = Qt::AlignTop | Qt::TextExpandTabs;
-    flags |= TextAlignment == taLeftJustify    ? Qt::AlignLeft
-             : TextAlignment == taRightJustify ? Qt::AlignRight
-                                               : Qt::AlignHCenter;
-    if (Wrap)
+    QRect area = rect.adjusted(cellBorder_, cellBorder_, -cellBorder_, -cellBorder_);
+    int flags = Qt::AlignTop | Qt::TextExpandTabs | widgets::ToQtAlignment(alignment_);
+    if (wordWrap_)
         flags |= Qt::TextWordWrap;
-    if (TextLayout != tlTop) {
+    if (layout_ != VerticalLayout::Top) {
         const int spare = area.height() - painter.fontMetrics().boundingRect(area, flags, text).height();
-        area.translate(0, TextLayout == tlBottom ? spare : spare / 2);
+        area.translate(0, layout_ == VerticalLayout::Bottom ? spare : spare / 2);
     }
     painter.drawText(area, flags, text);
 }

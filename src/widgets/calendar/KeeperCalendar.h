@@ -4,42 +4,39 @@
 #pragma once
 
 #include "widgets/calendar/MonthCalendar.h"
+#include "widgets/controls/ButtonStyles.h"
 
 namespace calendar {
 
-enum HorizontalAlignment { taLeftJustify, taRightJustify, taCenter };
-enum VerticalLayout { tlTop, tlCenter, tlBottom };
+enum class VerticalLayout { Top, Center, Bottom };
 
 class KeeperCalendar : public MonthCalendar {
     Q_OBJECT
 public:
     explicit KeeperCalendar(QWidget* parent = nullptr);
 
-    HorizontalAlignment Alignment() const { return TextAlignment; }
-    void SetAlignment(HorizontalAlignment alignment);
-    VerticalLayout Layout() const { return TextLayout; }
+    widgets::HorizontalAlignment Alignment() const { return alignment_; }
+    void SetAlignment(widgets::HorizontalAlignment alignment);
+    VerticalLayout Layout() const { return layout_; }
     void SetLayout(VerticalLayout layout);
-    bool WordWrap() const { return Wrap; }
+    bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
     // Inner margin in pixels between a cell's edge and its text; never below 0.
-    int CellBorder() const { return Border; }
+    int CellBorder() const { return cellBorder_; }
     void SetCellBorder(int pixels);
-    bool RightMouseSelect() const { return RightSelects; }
-    void SetRightMouseSelect(bool value) { RightSelects = value; }
-    DayNumberFormat DayFormat() const { return Format; }
-    void SetDayFormat(DayNumberFormat format);
+    bool RightMouseSelect() const { return rightMouseSelect_; }
+    void SetRightMouseSelect(bool value) { rightMouseSelect_ = value; }
+    DayNameFormat DayFormat() const { return dayFormat_; }
+    void SetDayFormat(DayNameFormat format);
     // Background of the cells that show no day; seen at the next repaint.
-    RgbColor ColorEmpty() const { return EmptyColor; }
-    void SetColorEmpty(RgbColor color) { EmptyColor = color; }
+    RgbColor ColorEmpty() const { return colorEmpty_; }
+    void SetColorEmpty(RgbColor color) { colorEmpty_ = color; }
     // The header row's height; the six week rows share what it leaves.
-    int DefaultHeaderHeight() const { return HeaderHeight; }
+    int DefaultHeaderHeight() const { return headerHeight_; }
     void SetDefaultHeaderHeight(int height);
 
     // The locale's full name of the shown month.
     QString MonthName() const;
-
-    // Column widths and row heights for a client area of width x height.
-    virtual void AdjustCellSizes(int width, int height);
 
 protected:
     void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours) override;
@@ -47,16 +44,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Column widths and row heights for the client area.
+    void AdjustCellSizes();
     void DrawCellText(QPainter& painter, const QRect& rect, const QString& text) const;
 
-    HorizontalAlignment TextAlignment = taCenter;
-    VerticalLayout TextLayout = tlCenter;
-    bool Wrap = false;
-    int Border = 0;
-    bool RightSelects = true;
-    DayNumberFormat Format = dfShort;
-    int HeaderHeight;
-    RgbColor EmptyColor;
+    widgets::HorizontalAlignment alignment_ = widgets::HorizontalAlignment::Center;
+    VerticalLayout layout_ = VerticalLayout::Center;
+    bool wordWrap_ = false;
+    int cellBorder_ = 0;
+    bool rightMouseSelect_ = true;
+    DayNameFormat dayFormat_ = DayNameFormat::Short;
+    int headerHeight_;
+    RgbColor colorEmpty_;
 };
 
 } // namespace calendar

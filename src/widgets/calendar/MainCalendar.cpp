@@ -4,21 +4,10 @@
 
 namespace calendar {
 
-QStringList MainCalendar::About()
-{
-    return {
-        QStringLiteral("A month calendar. Click a day or move with the arrow keys to select it;"),
-        QStringLiteral("OnChange tells when the selected date changes."),
-        QStringLiteral("ActiveDays is a comma-separated list of active days, for example 1,5,17;"),
-        QStringLiteral("they are drawn in ActiveColor on ActiveBGColor."),
-        QStringLiteral("UltraShort (Boolean) shows only the first letter of each day name."),
-    };
-}
-
 void MainCalendar::SetUltraShort(bool value)
 {
-    UltraShortNames = value;
-    UseDayNames(value ? dfUltraShort : dfShort);
+    ultraShort_ = value;
+    UseDayNames(value ? DayNameFormat::UltraShort : DayNameFormat::Short);
 }
 
 void MainCalendar::DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool)

@@ -4,8 +4,6 @@
 
 #include "widgets/calendar/MonthCalendar.h"
 
-#include <QStringList>
-
 namespace calendar {
 
 class MainCalendar : public MonthCalendar {
@@ -13,18 +11,15 @@ class MainCalendar : public MonthCalendar {
 public:
     explicit MainCalendar(QWidget* parent = nullptr) : MonthCalendar(parent) {}
 
-    // A short note on how the control is used.
-    static QStringList About();
-
     // Only the first character of each day name in the header.
-    bool UltraShort() const { return UltraShortNames; }
+    bool UltraShort() const { return ultraShort_; }
     void SetUltraShort(bool value);
 
 protected:
     void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours) override;
 
 private:
-    bool UltraShortNames = false;
+    bool ultraShort_ = false;
 };
 
 } // namespace calendar

@@ -15,14 +15,14 @@ QString FirstCharacter(const QString& text)
     return text.left(!text.isEmpty() && text.front().isHighSurrogate() ? 2 : 1);
 }
 
-QString DayName(DayNumberFormat format, int day)
+QString DayName(DayNameFormat format, int day)
 {
     switch (format) {
-    case dfLong:
+    case DayNameFormat::Long:
         return platform::LongDayName(day);
-    case dfShort:
+    case DayNameFormat::Short:
         return platform::ShortDayName(day);
-    case dfUltraShort:
+    case DayNameFormat::UltraShort:
         return FirstCharacter(platform::ShortDayName(day));
     }
     return {};
@@ -32,36 +32,37 @@ QString DayName(DayNumberFormat format, int day)
 
 MonthCalendar::MonthCalendar(QWidget* parent) : CellGrid(Columns, Rows, 1, parent)
 {
-    SetOptions(Options() | goDrawFocusSelected);
-    UseDayNames(dfShort);
+    SetOptions(Options() | widgets::GridOption::HighlightFocusedCell);
+    SetFocusFrameStyle(widgets::FocusFrame::DottedLine);
+    UseDayNames(DayNameFormat::Short);
     UpdateCalendar();
 }
 
 void MonthCalendar::SetActiveColor(RgbColor color)
 {
-    ActiveText = color;
+    activeColor_ = color;
     UpdateCalendar();
 }
 
 void MonthCalendar::SetActiveBGColor(RgbColor color)
 {
-    ActiveBackground = color;
+    activeBackground_ = color;
     UpdateCalendar();
 }
 
 void MonthCalendar::SetSpecialColor(RgbColor color)
 {
-    SpecialText = color;
+    specialColor_ = color;
     UpdateCalendar();
 }
 
 void MonthCalendar::SetSpecialBGColor(RgbColor color)
 {
-    SpecialBackground = color;
+    specialBackground_ = color;
     UpdateCalendar();
 }
 
-void MonthCalendar::UseDayNames(DayNumberFormat format)
+void MonthCalendar::UseDayNames(DayNameFormat format)
 {
     std::array<std::string, 7> names;
     for (int day = 1; day <= 7; ++day)
@@ -70,16 +71,17 @@ void MonthCalendar::UseDayNames(DayNumberFormat format)
     update();
 }
 
-void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect, GridDrawState state)
+void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
+                             widgets::CellStates state)
 {
     const std::string text = CellText(col, row);
     const DayState dayState = DayStateOf(text);
     const QString shown = QString::fromStdString(text);
-    if (state == 0 && !text.empty() && dayState != DayState::Normal) {
+    if (!state && !text.empty() && dayState != DayState::Normal) {
         const bool special = dayState == DayState::Special;
         painter.save();
-        painter.setBrush(widgets::ToQColor(special ? SpecialBackground : ActiveBackground));
-        painter.setPen(widgets::ToQColor(special ? SpecialText : ActiveText));
+        painter.setBrush(widgets::ToQColor(special ? specialBackground_ : activeBackground_));
+        painter.setPen(widgets::ToQColor(special ? specialColor_ : activeColor_));
         DrawCellContent(painter, rect, shown, true);
         painter.restore();
     } else {
@@ -91,7 +93,6 @@ void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& r
 
 void MonthCalendar::Click()
 {
-    CellGrid::Click();
     ClickCell(Col(), Row());
 }
 

@@ -4,32 +4,40 @@
 #pragma once
 
 #include "model/calendar/CalendarModel.h"
-#include "widgets/calendar/CellGrid.h"
+#include "widgets/controls/CellGrid.h"
 
 #include <QString>
 
 namespace calendar {
 
-enum DayNumberFormat { dfLong, dfShort, dfUltraShort };
+using widgets::Blue;
+using widgets::Red;
+using widgets::White;
+using widgets::Yellow;
+using widgets::RgbColor;
 
-class MonthCalendar : public CellGrid, public CalendarModel {
+// How the header names the days: "Wednesday", "Wed" or "W".
+enum class DayNameFormat { Long, Short, UltraShort };
+
+class MonthCalendar : public widgets::CellGrid, public CalendarModel {
     Q_OBJECT
 public:
+    using NotifyEvent = std::function<void(QObject* sender)>;
     // Called after the calendar has drawn a cell (header and empty cells too), so it can paint
     // over it.
     using DrawCalendarCellEvent =
         std::function<void(QObject* sender, QPainter& canvas, int col, int row, const QRect& rect,
-                           GridDrawState state, const QString& text, DayState dayState)>;
+                           widgets::CellStates state, const QString& text, DayState dayState)>;
 
     explicit MonthCalendar(QWidget* parent);
 
-    RgbColor ActiveColor() const { return ActiveText; }
+    RgbColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(RgbColor color);
-    RgbColor ActiveBGColor() const { return ActiveBackground; }
+    RgbColor ActiveBGColor() const { return activeBackground_; }
     void SetActiveBGColor(RgbColor color);
-    RgbColor SpecialColor() const { return SpecialText; }
+    RgbColor SpecialColor() const { return specialColor_; }
     void SetSpecialColor(RgbColor color);
-    RgbColor SpecialBGColor() const { return SpecialBackground; }
+    RgbColor SpecialBGColor() const { return specialBackground_; }
     void SetSpecialBGColor(RgbColor color);
 
     // The date changed through the calendar (the sender is the calendar).
@@ -38,13 +46,13 @@ public:
 
 protected:
     // Fills the header texts from the locale's day names as they are now.
-    void UseDayNames(DayNumberFormat format);
+    void UseDayNames(DayNameFormat format);
     // Draws a cell's own content; dayColours is set when the painter carries the active or
     // special colours instead of the grid's.
     virtual void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text,
                                  bool dayColours) = 0;
 
-    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, GridDrawState state) override;
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, widgets::CellStates state) override;
     bool SelectCell(int col, int row) override { return CanSelectCell(col, row); }
     void Click() override;
     void ShowCurrentCell(int col, int row) override;
@@ -52,10 +60,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    RgbColor ActiveText = Blue;
-    RgbColor ActiveBackground = Yellow;
-    RgbColor SpecialText = Red;
-    RgbColor SpecialBackground = Yellow;
+    RgbColor activeColor_ = Blue;
+    RgbColor activeBackground_ = Yellow;
+    RgbColor specialColor_ = Red;
+    RgbColor specialBackground_ = Yellow;
 };
 
 } // namespace calendar

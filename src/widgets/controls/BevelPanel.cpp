@@ -10,11 +10,11 @@ namespace {
 
 void Bevel(QPainter& painter, QRect& r, BevelCut cut, int width)
 {
-    if (cut == BevelCut::bvNone)
+    if (cut == BevelCut::None)
         return;
     const QColor highlight = ToQColor(ButtonHighlight);
     const QColor shadow = ToQColor(ButtonShadow);
-    if (cut == BevelCut::bvLowered)
+    if (cut == BevelCut::Lowered)
         Frame3D(painter, r, shadow, highlight, width);
     else
         Frame3D(painter, r, highlight, shadow, width);
@@ -77,26 +77,15 @@ void BevelPanel::PaintStandardPanel(QPainter& painter) const
     QRect r = rect();
     painter.fillRect(r, BackgroundColor());
     PaintStandardFrame(painter, r);
-    if (!caption_.isEmpty()) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
-    }
+    PaintCaption(painter, r);
 }
 
-void DrawHatchBitmap(QPainter& painter, const QRect& area, const QImage& bitmap, BevelHatchMode mode)
+void BevelPanel::PaintCaption(QPainter& painter, const QRect& r) const
 {
-    if (bitmap.width() * bitmap.height() == 0)
+    if (caption_.isEmpty())
         return;
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (mode == BevelHatchMode::hmStretched) {
-        painter.drawImage(area, bitmap);
-    } else {
-        for (int y = area.top(); y <= area.bottom(); y += bitmap.height())
-            for (int x = area.left(); x <= area.right(); x += bitmap.width())
-                painter.drawImage(x, y, bitmap);
-    }
-    painter.restore();
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
 }
 
 void Frame3D(QPainter& painter, QRect& r, const QColor& topLeft, const QColor& bottomRight, int width)

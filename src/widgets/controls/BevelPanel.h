@@ -1,17 +1,16 @@
-// BevelPanel: the standard panel the hatched panels and the clock build on: a background
+// BevelPanel: the standard panel the hatched panel and the clock build on: a background
 // colour, an outer and an inner bevel, a bevel width, a border width and a caption.
 #pragma once
 
 #include "model/look/Colors.h"
 
-#include <QImage>
 #include <QWidget>
 
 class QPainter;
 
 namespace widgets {
 
-enum class BevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+enum class BevelCut { None, Lowered, Raised, Space };
 
 class BevelPanel : public QWidget {
     Q_OBJECT
@@ -36,24 +35,19 @@ protected:
     // Outer bevel, border in the panel colour, inner bevel, each inside the one before; `r`
     // shrinks to what is left inside.
     void PaintStandardFrame(QPainter& painter, QRect& r) const;
+    // The caption centred in `r`.
+    void PaintCaption(QPainter& painter, const QRect& r) const;
     // Background, frame and centred caption.
     void PaintStandardPanel(QPainter& painter) const;
 
 private:
     RgbColor color_ = ButtonFace;
-    BevelCut bevelOuter_ = BevelCut::bvRaised;
-    BevelCut bevelInner_ = BevelCut::bvNone;
+    BevelCut bevelOuter_ = BevelCut::Raised;
+    BevelCut bevelInner_ = BevelCut::None;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
     QString caption_;
 };
-
-// How a background bitmap covers an area.
-enum class BevelHatchMode { hmTiled, hmStretched };
-
-// Tiles start at the area's top-left corner and are drawn whole, the last of a row or column
-// running past the area's right or bottom edge.
-void DrawHatchBitmap(QPainter& painter, const QRect& area, const QImage& bitmap, BevelHatchMode mode);
 
 // A 3-D frame `width` pixels wide inside `r`: top and left edges in one colour, right and
 // bottom edges in the other; `r` shrinks to what is left inside.

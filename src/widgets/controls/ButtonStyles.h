@@ -1,5 +1,5 @@
 // The rules behind the owner-drawn buttons that need no toolkit: the styles and colour sets,
-// the button kinds, which glyph cell shows, the face colour, the bsModern gradient bands, how a
+// the button kinds, which glyph cell shows, the face colour, the Modern gradient bands, how a
 // caption is shortened and where glyph and caption are placed.
 #pragma once
 
@@ -14,22 +14,27 @@
 namespace widgets {
 
 enum class ButtonColorStyle {
-    lcsCustom,
-    lcsGold,
-    lcsChrome,
-    lcsBlue,
-    lcsRed,
-    lcsUltraFlat1,
-    lcsUltraFlat2,
-    lcsUltraFlatXP,
-    lcsAqua,
-    lcsDefault
+    Custom,
+    Gold,
+    Chrome,
+    Blue,
+    Red,
+    UltraFlat1,
+    UltraFlat2,
+    UltraFlatXP,
+    Aqua,
+    Default
 };
-enum class ButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape };
-using SpeedButtonStyle = ButtonStyle;
-enum class ButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum class ButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
-enum class HorizontalAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class ButtonStyle {
+    Normal,       // a face in one colour inside a one-pixel 3-D frame
+    BoldWhenDown, // Normal, but a pressed button keeps its place and shows its caption in bold
+    Modern,       // a gradient face inside a rounded frame
+    Old,          // a two-pixel 3-D frame
+    Shape,        // glyph and caption only
+};
+enum class ButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
+enum class ButtonKind { Custom, Ok, Cancel, Help, Yes, No, Close, Abort, Retry, Ignore, All };
+enum class HorizontalAlignment { Left, Right, Center };
 
 // What choosing a colour style sets on a button.
 struct ButtonColorSet {
@@ -42,21 +47,21 @@ struct ButtonColorSet {
     ButtonStyle Style;
 };
 
-// Nothing for lcsCustom, which changes nothing.
+// Nothing for Custom, which changes nothing.
 std::optional<ButtonColorSet> ColorSetOf(ButtonColorStyle style);
+
+// The dialog results a button can give its window (the result codes its dialog ends with).
+enum class DialogResult { None = 0, Ok, Cancel, Abort, Retry, Ignore, Yes, No, All };
 
 // What choosing a kind sets on a SkinButton; the caption is UTF-8.
 struct ButtonKindInfo {
-    int ModalResult;
+    DialogResult Result;
     std::string_view Resource;
     std::string_view Caption;
 };
 
-// Nothing for bkCustom.
+// Nothing for Custom.
 std::optional<ButtonKindInfo> KindInfoOf(ButtonKind kind);
-
-// The dialog results a button can give its window.
-enum ModalResult { mrNone = 0, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrYes, mrNo, mrAll };
 
 // The cell of a glyph of `numGlyphs` cells that a button in this state shows.
 int GlyphCell(int numGlyphs, bool enabled, bool hot, bool down);

@@ -41,8 +41,8 @@ QPolygonF ToPolygon(const std::array<ClockPoint, 4>& kite)
 ClockWidget::ClockWidget(QWidget* parent)
     : BevelPanel(parent), timeSource_([] { return QTime::currentTime(); }), pixelAspect_(ScreenPixelAspect())
 {
-    SetBevelInner(BevelCut::bvLowered);
-    SetBevelOuter(BevelCut::bvRaised);
+    SetBevelInner(BevelCut::Lowered);
+    SetBevelOuter(BevelCut::Raised);
     shown_ = timeSource_();
     connect(&timer_, &QTimer::timeout, this, &ClockWidget::Tick);
     timer_.start(450);
@@ -99,7 +99,7 @@ QRect ClockWidget::InnerRect() const
 {
     int inset = BorderWidth();
     for (const BevelCut bevel : {BevelOuter(), BevelInner()})
-        if (bevel != BevelCut::bvNone)
+        if (bevel != BevelCut::None)
             inset += BevelWidth();
     return rect().adjusted(inset, inset, -inset, -inset);
 }
@@ -188,10 +188,10 @@ void ClockWidget::PaintDigital(QPainter& painter, const QRect& area) const
     const QString sample = QString::fromStdString(ClockSampleText(
         showSeconds_, twelveHour_, platform::AmText().toStdString(), platform::PmText().toStdString()));
     QFont font = this->font();
-    constexpr int kReference = 100;
-    font.setPixelSize(kReference);
+    constexpr int ReferenceSize = 100;
+    font.setPixelSize(ReferenceSize);
     const int sampleWidth = std::max(1, QFontMetrics(font).horizontalAdvance(sample));
-    const int fitting = kReference * (width() - 30) / sampleWidth;
+    const int fitting = ReferenceSize * (width() - 30) / sampleWidth;
     font.setPixelSize(std::max(1, std::min((height() - 4) * 4 / 5, fitting)));
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -205,7 +205,7 @@ void ClockWidget::paintEvent(QPaintEvent*)
     {
         QPainter painter(&image);
         PaintStandardPanel(painter);
-        if (showMode_ == ClockShowMode::scAnalog)
+        if (showMode_ == ClockShowMode::Analog)
             PaintAnalog(painter, Face());
         else
             PaintDigital(painter, rect());

@@ -12,7 +12,7 @@
 
 namespace widgets {
 
-enum class ClockShowMode { scDigital, scAnalog };
+enum class ClockShowMode { Digital, Analog };
 
 class ClockWidget : public BevelPanel {
     Q_OBJECT
@@ -50,7 +50,7 @@ private:
     void PaintDigital(QPainter& painter, const QRect& area) const;
     QRect InnerRect() const;
 
-    ClockShowMode showMode_ = ClockShowMode::scDigital;
+    ClockShowMode showMode_ = ClockShowMode::Digital;
     bool showSeconds_ = true;
     bool twelveHour_ = false;
     bool leadingZero_ = true;

@@ -41,7 +41,7 @@ void RoundedFrame(QPainter& painter, int width, int height, RgbColor color)
 void PaintBackground(QPainter& painter, int width, int height, int offset, const ButtonLook& look, RgbColor face,
                      RgbColor light)
 {
-    if (look.Style != bsModern) {
+    if (look.Style != Modern) {
         Line(painter, 0, 0, width, height, face);
         return;
     }
@@ -58,12 +58,12 @@ void PaintFrame(QPainter& painter, int width, int height, const ButtonLook& look
     const QRect all(0, 0, width, height);
     const bool framed = state.Enabled ? !look.Flat || state.Hot || down : !look.Flat;
     switch (look.Style) {
-    case bsNormal:
-    case bsEncarta:
+    case Normal:
+    case BoldWhenDown:
         if (framed)
             Frame3D(painter, all, down ? shadow : light, down ? light : shadow);
         break;
-    case bsOld:
+    case Old:
         if (framed) {
             const RgbColor dark = ResolvedColor(DarkShadow3D, Black);
             Frame3D(painter, all, down ? dark : light, down ? light : dark);
@@ -76,13 +76,13 @@ void PaintFrame(QPainter& painter, int width, int height, const ButtonLook& look
             }
         }
         break;
-    case bsModern: {
+    case Modern: {
         QRect inner(1, 1, width - 2, height - 2);
         FrameRect(painter, inner, ToQColor(down ? shadow : face), 1);
         RoundedFrame(painter, width, height, shadow);
         break;
     }
-    case bsShape:
+    case Shape:
         break;
     }
 }
@@ -102,10 +102,10 @@ QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int l
     return caption.left(static_cast<int>(length));
 }
 
-void PaintLbButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state)
+void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state)
 {
-    const int W = size.width();
-    const int H = size.height();
+    const int width = size.width();
+    const int height = size.height();
     const bool down = state.Down && state.Enabled;
     const RgbColor parent = FromQColor(state.ParentColor);
     const RgbColor light = ResolvedColor(look.LightColor, White);
@@ -115,13 +115,13 @@ void PaintLbButton(QPainter& painter, QSize size, const ButtonLook& look, const 
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const int offset = down && look.Style != bsEncarta ? 1 : 0;
-    if (look.Style != bsShape && !state.Transparent)
-        PaintBackground(painter, W, H, offset, look, face, light);
-    PaintFrame(painter, W, H, look, state, down, face, light, shadow);
+    const int offset = down && look.Style != BoldWhenDown ? 1 : 0;
+    if (look.Style != Shape && !state.Transparent)
+        PaintBackground(painter, width, height, offset, look, face, light);
+    PaintFrame(painter, width, height, look, state, down, face, light, shadow);
 
     QFont font = state.Hot && look.UseHotTrackFont ? look.HotTrackFont : state.Font;
-    if (look.Style == bsEncarta && down)
+    if (look.Style == BoldWhenDown && down)
         font.setBold(true);
     painter.setFont(font);
     const QFontMetrics metrics(font);
@@ -129,31 +129,32 @@ void PaintLbButton(QPainter& painter, QSize size, const ButtonLook& look, const 
     const bool hasGlyph = look.NumGlyphs > 0 && !look.Glyph.isNull();
     const int gw = hasGlyph ? look.Glyph.width() / look.NumGlyphs : 0;
     const int gh = hasGlyph ? look.Glyph.height() : 0;
-    const int limit = CaptionWidthLimit(W, gw, look.Layout);
-    constexpr int kTextFlags = Qt::TextWordWrap | Qt::TextShowMnemonic;
+    const int limit = CaptionWidthLimit(width, gw, look.Layout);
+    constexpr int TextFlags = Qt::TextWordWrap | Qt::TextShowMnemonic;
     const QString caption = look.WordWrap ? look.Caption : FittedCaption(look.Caption, metrics, limit);
-    const QRect measured = caption.isEmpty()
-                               ? QRect()
-                               : metrics.boundingRect(QRect(0, 0, limit, 1 << 16), kTextFlags | Qt::AlignLeft, caption);
+    const QRect measured = caption.isEmpty() ? QRect()
+                                             : metrics.boundingRect(QRect(0, 0, limit, 1 << 16),
+                                                                    TextFlags | Qt::AlignLeft, caption);
 
-    const ButtonPlacement place = PlaceGlyphAndCaption({W, H, gw, gh, measured.width(), measured.height(),
-                                                     !caption.isEmpty(), down, look.WordWrap, look.Style, look.Layout,
-                                                     look.Alignment});
+    const ButtonPlacement place =
+        PlaceGlyphAndCaption({width, height, gw, gh, measured.width(), measured.height(), !caption.isEmpty(),
+                              down, look.WordWrap, look.Style, look.Layout, look.Alignment});
     if (hasGlyph) {
         const int cell = GlyphCell(look.NumGlyphs, state.Enabled, state.Hot, down);
         painter.drawImage(place.GlyphX, place.GlyphY, WithBottomLeftTransparent(look.Glyph.copy(cell * gw, 0, gw, gh)));
     }
     if (!caption.isEmpty()) {
-        const bool gray = !state.Enabled && look.Style != bsShape;
+        const bool gray = !state.Enabled && look.Style != Shape;
         painter.setPen(gray ? QColor(0x80, 0x80, 0x80) : state.FontColor);
-        const QRect box = look.Style == bsShape
-                              ? QRect(place.TextX, place.TextY, W - place.TextX, H - place.TextY)
+        const QRect box = look.Style == Shape
+                              ? QRect(place.TextX, place.TextY, width - place.TextX, height - place.TextY)
                               : QRect(place.TextX, place.TextY, place.TextWidthLimit, measured.height());
-        const Qt::Alignment align = look.Style == bsShape ? Qt::AlignHCenter : ToQtAlignment(look.Alignment);
-        painter.drawText(box, kTextFlags | align | Qt::AlignTop, caption);
+        const Qt::Alignment align = look.Style == Shape ? Qt::AlignHCenter : ToQtAlignment(look.Alignment);
+        painter.drawText(box, TextFlags | align | Qt::AlignTop, caption);
     }
     if (state.HasPopup)
-        painter.drawImage(W - 11, H / 2 - 1, WithBottomLeftTransparent(ResourceBitmap(QStringLiteral("LBARROW"))));
+        painter.drawImage(width - 11, height / 2 - 1,
+                          WithBottomLeftTransparent(ResourceBitmap(QStringLiteral("LBARROW"))));
     painter.restore();
 }
 

@@ -17,7 +17,7 @@ namespace widgets {
 
 // The properties that decide how a button looks.
 struct ButtonLook {
-    HorizontalAlignment Alignment = HorizontalAlignment::taLeftJustify;
+    HorizontalAlignment Alignment = HorizontalAlignment::Left;
     QString Caption;
     RgbColor Color = DefaultColor; // DefaultColor: the parent's colour
     RgbColor ColorWhenDown = NoColor;
@@ -27,10 +27,10 @@ struct ButtonLook {
     RgbColor HotTrackColor = NoColor;
     QFont HotTrackFont;
     bool UseHotTrackFont = false;
-    ButtonLayout Layout = ButtonLayout::blGlyphLeft;
+    ButtonLayout Layout = ButtonLayout::GlyphLeft;
     RgbColor LightColor = White;
     RgbColor ShadowColor = Black;
-    ButtonStyle Style = ButtonStyle::bsNormal;
+    ButtonStyle Style = ButtonStyle::Normal;
     bool WordWrap = false;
 };
 
@@ -51,7 +51,7 @@ struct ButtonState {
 QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int limit);
 
 // Draws a button of `size` at the painter's origin; pixels it leaves alone show what is behind.
-void PaintLbButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state);
+void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const ButtonState& state);
 
 // The base of both buttons: the common properties and behaviour.
 class CustomButton : public QWidget {
@@ -117,7 +117,7 @@ protected:
 
 private:
     ButtonLook look_;
-    ButtonColorStyle colorStyle_ = ButtonColorStyle::lcsCustom;
+    ButtonColorStyle colorStyle_ = ButtonColorStyle::Custom;
     QPointer<QMenu> popupMenu_;
     bool hot_ = false;
     int hotStep_ = 0;

@@ -43,7 +43,7 @@ private:
     void SetHot(bool value);
 
     QString caption_;
-    HorizontalAlignment alignment_ = HorizontalAlignment::taLeftJustify;
+    HorizontalAlignment alignment_ = HorizontalAlignment::Left;
     bool transparent_ = false;
     RgbColor color_ = DefaultColor;
     bool showAccelChar_ = true;

@@ -9,23 +9,22 @@ namespace widgets {
 
 HatchedPanel::HatchedPanel(QWidget* parent) : BevelPanel(parent) {}
 
-void HatchedPanel::SetBitmap(const QImage& value)
+void HatchedPanel::SetPicture(const QImage& value)
 {
-    bitmap_ = value;
+    picture_ = value;
     SetCaption(QString());
-    emit OnBitMapChanged(this);
     update();
 }
 
-void HatchedPanel::SetMode(BevelHatchMode value)
+void HatchedPanel::SetMode(HatchMode value)
 {
     mode_ = value;
     update();
 }
 
-void HatchedPanel::SetBorders(BorderMode value)
+void HatchedPanel::SetBorder(PanelBorder value)
 {
-    borders_ = value;
+    border_ = value;
     update();
 }
 
@@ -35,45 +34,65 @@ void HatchedPanel::SetBorderColor(RgbColor value)
     update();
 }
 
+void HatchedPanel::SetPictureInsideBevel(bool value)
+{
+    pictureInsideBevel_ = value;
+    update();
+}
+
 void HatchedPanel::SetTransparent(bool value)
 {
-    if (transparent_ == value)
-        return;
     transparent_ = value;
     update();
 }
 
-QString HatchedPanel::About() const
+void HatchedPanel::DrawPicture(QPainter& painter, const QRect& area) const
 {
-    return QStringLiteral("TKvHatchPanel: a bitmap panel with borders and transparency");
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (mode_ == HatchMode::Stretched) {
+        painter.drawImage(area, picture_);
+    } else {
+        for (int y = area.top(); y <= area.bottom(); y += picture_.height())
+            for (int x = area.left(); x <= area.right(); x += picture_.width())
+                painter.drawImage(x, y, picture_);
+    }
+    painter.restore();
 }
 
-void HatchedPanel::PaintHatchPanel(QPainter& painter) const
+void HatchedPanel::PaintHatchedPanel(QPainter& painter) const
 {
+    const bool hasPicture = picture_.width() > 0 && picture_.height() > 0;
+    const bool pictureUnder = hasPicture && !transparent_ && !pictureInsideBevel_;
+    const bool pictureOver = hasPicture && !transparent_ && pictureInsideBevel_;
     QRect r = rect();
-    // Transparent: nothing is painted, so the parent shows through.
-    if (!transparent_) {
-        if (bitmap_.width() * bitmap_.height() == 0)
-            painter.fillRect(r, BackgroundColor());
-        else
-            DrawHatchBitmap(painter, r, bitmap_, mode_);
-    }
-    switch (borders_) {
-    case BorderMode::bmNone:
+    if (pictureUnder)
+        DrawPicture(painter, r);
+    else if (!transparent_)
+        painter.fillRect(r, BackgroundColor());
+
+    switch (border_) {
+    case PanelBorder::None:
         break;
-    case BorderMode::bmOriginal:
-        PaintStandardFrame(painter, r);
-        break;
-    case BorderMode::bmFlat:
+    case PanelBorder::Flat:
         FrameRect(painter, r, ToQColor(borderColor_), BevelWidth());
         break;
+    case PanelBorder::Bevels:
+        PaintStandardFrame(painter, r);
+        break;
+    }
+    if (!hasPicture)
+        PaintCaption(painter, r);
+    if (pictureOver) {
+        const int inset = BevelWidth();
+        DrawPicture(painter, rect().adjusted(inset, inset, -inset, -inset));
     }
 }
 
 void HatchedPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintHatchPanel(painter);
+    PaintHatchedPanel(painter);
 }
 
 void HatchedPanel::changeEvent(QEvent* event)

@@ -35,9 +35,9 @@ MarkupPanel::MarkupPanel(QWidget* parent) : HatchedPanel(parent)
     PrepareText();
 }
 
-void MarkupPanel::SetCaption(const QStringList& value)
+void MarkupPanel::SetMarkupLines(const QStringList& value)
 {
-    caption_ = value;
+    markupLines_ = value;
     PrepareText();
     update();
 }
@@ -48,29 +48,23 @@ void MarkupPanel::SetMargin(int value)
     update();
 }
 
-void MarkupPanel::SetUseCRLF(bool value)
+void MarkupPanel::SetLineBreaks(bool value)
 {
-    useCRLF_ = value;
+    lineBreaks_ = value;
     PrepareText();
     update();
-}
-
-QStringList MarkupPanel::About() const
-{
-    return {QStringLiteral("TKvHtmlHatchPanel: a hatched panel with captions in a small HTML mark-up"),
-            QStringLiteral("Tags: <b> <i> <u> <br> <font face=\"\" size=\"\" color=\"\">")};
 }
 
 void MarkupPanel::PrepareText()
 {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(caption_.size()));
-    for (const QString& line : caption_)
+    lines.reserve(static_cast<std::size_t>(markupLines_.size()));
+    for (const QString& line : markupLines_)
         lines.push_back(line.toStdString());
     const QFont base = font();
     const MarkupFont baseFont{base.family().toStdString(), PointSize(base),
                                FromQColor(palette().color(QPalette::WindowText))};
-    const std::string markup = PrepareMarkup(lines, baseFont.Face, baseFont.Size, baseFont.Color, useCRLF_);
+    const std::string markup = PrepareMarkup(lines, baseFont.Face, baseFont.Size, baseFont.Color, lineBreaks_);
     elements_ = ParseMarkup(markup, baseFont);
     fonts_.clear();
     for (auto& element : elements_) {
@@ -90,7 +84,7 @@ QColor MarkupPanel::RunColor(const MarkupElement& element) const
 void MarkupPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintHatchPanel(painter);
+    PaintHatchedPanel(painter);
     if (preparedText_.empty())
         return;
     // The layout hands back elements of elements_, whose fonts sit at the same index in fonts_.

@@ -1,5 +1,5 @@
-// MarkupPanel: a hatched panel whose caption is a list of lines in a small HTML-like
-// mark-up (b, i, u, font face/size/color, br), drawn word-wrapped to the panel's width.
+// MarkupPanel: a hatched panel that shows lines in a small HTML-like mark-up (b, i, u,
+// font face/size/color, br), word-wrapped to the panel's width, instead of a caption.
 #pragma once
 
 #include "model/look/HtmlMarkup.h"
@@ -18,14 +18,13 @@ class MarkupPanel : public HatchedPanel {
 public:
     explicit MarkupPanel(QWidget* parent = nullptr);
 
-    // The mark-up lines; replaces the plain panel caption, which stays empty.
-    QStringList Caption() const { return caption_; }
-    void SetCaption(const QStringList& value);
+    QStringList MarkupLines() const { return markupLines_; }
+    void SetMarkupLines(const QStringList& value);
     int Margin() const { return margin_; }
     void SetMargin(int value);
-    bool UseCRLF() const { return useCRLF_; }
-    void SetUseCRLF(bool value);
-    QStringList About() const;
+    // Each mark-up line ends a line of text (set), or the lines run on joined by blanks.
+    bool LineBreaks() const { return lineBreaks_; }
+    void SetLineBreaks(bool value);
 
     // The mark-up last parsed; nothing is drawn while it is empty.
     const std::string& PreparedText() const { return preparedText_; }
@@ -39,9 +38,9 @@ private:
     void PrepareText();
     QColor RunColor(const MarkupElement& element) const;
 
-    QStringList caption_;
+    QStringList markupLines_;
     int margin_ = 5;
-    bool useCRLF_ = true;
+    bool lineBreaks_ = true;
     std::string preparedText_;
     MarkupElementStack elements_;
     std::vector<QFont> fonts_; // one per element, made when measuring

@@ -103,11 +103,11 @@ RgbColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2)
 Qt::Alignment ToQtAlignment(HorizontalAlignment alignment)
 {
     switch (alignment) {
-    case HorizontalAlignment::taLeftJustify:
+    case HorizontalAlignment::Left:
         return Qt::AlignLeft;
-    case HorizontalAlignment::taRightJustify:
+    case HorizontalAlignment::Right:
         return Qt::AlignRight;
-    case HorizontalAlignment::taCenter:
+    case HorizontalAlignment::Center:
         break;
     }
     return Qt::AlignHCenter;

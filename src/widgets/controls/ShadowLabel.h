@@ -29,7 +29,7 @@ protected:
 
 private:
     QString caption_;
-    HorizontalAlignment alignment_ = HorizontalAlignment::taCenter;
+    HorizontalAlignment alignment_ = HorizontalAlignment::Center;
     RgbColor shadowColor_ = RGBColor(64, 0, 0);
     int shadowOffset_ = 1;
 };

@@ -34,8 +34,7 @@ bool IsPushButton(const QWidget* widget)
 
 } // namespace
 
-SkinButton::SkinButton(QWidget* parent)
-    : CustomButton(parent, HorizontalAlignment::taCenter, ButtonFace, Gray)
+SkinButton::SkinButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::Center, ButtonFace, Gray)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -52,10 +51,10 @@ void SkinButton::SetCancel(bool value)
     WatchWindowKeys();
 }
 
-void SkinButton::SetModalResult(int value)
+void SkinButton::SetModalResult(DialogResult value)
 {
     modalResult_ = value;
-    kind_ = ButtonKind::bkCustom;
+    kind_ = ButtonKind::Custom;
 }
 
 void SkinButton::SetKind(ButtonKind value)
@@ -66,7 +65,7 @@ void SkinButton::SetKind(ButtonKind value)
         return;
     SetGlyph(ResourceBitmap(QString::fromLatin1(info->Resource.data(), static_cast<int>(info->Resource.size()))));
     SetNumGlyphs(2);
-    modalResult_ = info->ModalResult;
+    modalResult_ = info->Result;
     SetCaption(QString::fromUtf8(info->Caption.data(), static_cast<int>(info->Caption.size())));
 }
 
@@ -80,9 +79,9 @@ void SkinButton::Click()
     emit OnClick();
     if (alive == nullptr)
         return;
-    if (modalResult_ != mrNone)
+    if (modalResult_ != DialogResult::None)
         if (auto* dialog = qobject_cast<QDialog*>(window()))
-            dialog->done(modalResult_);
+            dialog->done(static_cast<int>(modalResult_));
     if (PopupMenu() != nullptr)
         PopupMenu()->popup(mapToGlobal(QPoint(0, height())));
 }
@@ -91,16 +90,16 @@ void SkinButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const bool focused = hasFocus();
-    const bool old = Look().Style == ButtonStyle::bsOld;
+    const bool old = Look().Style == ButtonStyle::Old;
     if (focused && old) {
         painter.fillRect(rect(), Qt::black);
         painter.translate(1, 1);
-        PaintLbButton(painter, size() - QSize(2, 2), Look(), DrawState(pressed_));
+        PaintButton(painter, size() - QSize(2, 2), Look(), DrawState(pressed_));
         painter.translate(-1, -1);
     } else {
-        PaintLbButton(painter, size(), Look(), DrawState(pressed_));
+        PaintButton(painter, size(), Look(), DrawState(pressed_));
     }
-    if (focused && isEnabled() && Look().Style != ButtonStyle::bsShape) {
+    if (focused && isEnabled() && Look().Style != ButtonStyle::Shape) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }

@@ -15,11 +15,11 @@ public:
     void SetDefault(bool value);
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value);
-    int ModalResult() const { return modalResult_; }
-    // Makes the button a custom one (Kind bkCustom); the caption and glyph stay.
-    void SetModalResult(int value);
+    DialogResult ModalResult() const { return modalResult_; }
+    // Makes the button a custom one (Kind Custom); the caption and glyph stay.
+    void SetModalResult(DialogResult value);
     ButtonKind Kind() const { return kind_; }
-    // A kind other than bkCustom sets the glyph (two cells), the modal result and the caption.
+    // A kind other than Custom sets the glyph (two cells), the modal result and the caption.
     void SetKind(ButtonKind value);
 
     // On a visible, enabled button: raises OnClick, hands ModalResult to its dialog, then shows
@@ -44,8 +44,8 @@ private:
 
     bool default_ = false;
     bool cancel_ = false;
-    int modalResult_ = mrNone;
-    ButtonKind kind_ = ButtonKind::bkCustom;
+    DialogResult modalResult_ = DialogResult::None;
+    ButtonKind kind_ = ButtonKind::Custom;
     bool pressed_ = false;
 };
 

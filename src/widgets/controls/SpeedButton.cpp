@@ -9,7 +9,8 @@
 
 namespace widgets {
 
-SpeedButton::SpeedButton(QWidget* parent) : CustomButton(parent, HorizontalAlignment::taLeftJustify, DefaultColor, Black)
+SpeedButton::SpeedButton(QWidget* parent)
+    : CustomButton(parent, HorizontalAlignment::Left, DefaultColor, Black)
 {
     setFocusPolicy(Qt::NoFocus);
 }
@@ -34,12 +35,12 @@ void SpeedButton::SetTransparent(bool value)
 
 void SpeedButton::SetStyle(ButtonStyle value)
 {
-    if (value == ButtonStyle::bsModern) {
+    if (value == ButtonStyle::Modern) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen != nullptr && screen->depth() <= 8)
-            value = ButtonStyle::bsNormal;
+            value = ButtonStyle::Normal;
         else
-            SetAlignment(HorizontalAlignment::taCenter);
+            SetAlignment(HorizontalAlignment::Center);
     }
     CustomButton::SetStyle(value);
 }
@@ -56,7 +57,7 @@ void SpeedButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     ButtonState state = DrawState(down_);
     state.Transparent = transparent_;
-    PaintLbButton(painter, size(), Look(), state);
+    PaintButton(painter, size(), Look(), state);
 }
 
 void SpeedButton::mousePressEvent(QMouseEvent* event)

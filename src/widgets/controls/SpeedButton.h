@@ -20,7 +20,7 @@ public:
     void SetAllowAllUp(bool value) { allowAllUp_ = value; }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
-    // bsModern falls back to bsNormal on screens of 8 bits per pixel or fewer, and centres.
+    // Modern falls back to Normal on screens of 8 bits per pixel or fewer, and centres.
     void SetStyle(ButtonStyle value) override;
 
     // Shows the popup menu, if any, below the button, then raises OnClick.

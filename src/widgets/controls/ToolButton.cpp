@@ -11,7 +11,7 @@ namespace widgets {
 
 namespace {
 
-constexpr int kSpacing = 2;
+constexpr int Spacing = 2;
 
 QFont ToolbarFont()
 {
@@ -88,11 +88,11 @@ void ToolButton::paintEvent(QPaintEvent*)
     const QString& caption = caption_;
     const QSize text = caption.isEmpty() ? QSize() : metrics.size(0, caption);
     const QSize glyph = shownGlyph_.isNull() ? QSize() : shownGlyph_.size();
-    const int gap = glyph.isEmpty() || text.isEmpty() ? 0 : kSpacing;
+    const int gap = glyph.isEmpty() || text.isEmpty() ? 0 : Spacing;
 
     QPoint glyphAt;
     QRect textBox;
-    if (layout_ == ButtonLayout::blGlyphTop) {
+    if (layout_ == ButtonLayout::GlyphTop) {
         const int top = inner.top() + (inner.height() - glyph.height() - gap - text.height()) / 2;
         glyphAt = QPoint(inner.left() + (inner.width() - glyph.width()) / 2, top);
         textBox = QRect(inner.left(), top + glyph.height() + gap, inner.width(), text.height());

@@ -20,7 +20,7 @@ public:
     // One picture; its bottom-left pixel's colour is transparent. A disabled button fades it.
     const QImage& Glyph() const { return glyph_; }
     void SetGlyph(const QImage& value);
-    // blGlyphTop or blGlyphLeft (the others draw as blGlyphLeft).
+    // GlyphTop or GlyphLeft (the others draw as GlyphLeft).
     ButtonLayout Layout() const { return layout_; }
     void SetLayout(ButtonLayout value);
     // Space between the edge and the glyph and caption.
@@ -49,7 +49,7 @@ private:
     QString caption_;
     QImage glyph_;
     QImage shownGlyph_; // the glyph with its key colour made transparent
-    ButtonLayout layout_ = ButtonLayout::blGlyphTop;
+    ButtonLayout layout_ = ButtonLayout::GlyphTop;
     int margin_ = 3;
     bool hot_ = false;
     bool pressed_ = false;

@@ -8,36 +8,38 @@ namespace editor {
 
 namespace {
 
-enum StyleBits { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+enum StyleBit { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 
 } // namespace
 
-void LoadFontSettings(const Settings& settings, StoredFont& Font)
+void LoadFontSettings(const Settings& settings, StoredFont& font)
 {
-    Font.Font.setFamily(platform::FromDiaryText(settings.GetValue("FontName")->ToString()));
-    Font.Color = widgets::ToQColor(static_cast<widgets::RgbColor>(*settings.GetValue("FontColor")->ToInteger()), Qt::black);
-    Font.Font.setStyleHint(QFont::AnyStyle);
-    Font.Font.setFixedPitch(false);
-    Font.Charset = *settings.GetValue("FontCharset")->ToInteger();
+    font.Font.setFamily(platform::FromDiaryText(settings.GetValue("FontName")->ToString()));
+    font.Color = widgets::ToQColor(static_cast<widgets::RgbColor>(*settings.GetValue("FontColor")->ToInteger()),
+                                   Qt::black);
+    font.Font.setStyleHint(QFont::AnyStyle);
+    font.Font.setFixedPitch(false);
+    font.Charset = *settings.GetValue("FontCharset")->ToInteger();
     const int size = *settings.GetValue("FontSize")->ToInteger();
     if (size > 0)
-        Font.Font.setPointSize(size);
+        font.Font.setPointSize(size);
     const int style = *settings.GetValue("FontStyle")->ToInteger();
-    Font.Font.setBold((style & fsBold) != 0);
-    Font.Font.setItalic((style & fsItalic) != 0);
-    Font.Font.setUnderline((style & fsUnderline) != 0);
-    Font.Font.setStrikeOut((style & fsStrikeOut) != 0);
+    font.Font.setBold((style & Bold) != 0);
+    font.Font.setItalic((style & Italic) != 0);
+    font.Font.setUnderline((style & Underline) != 0);
+    font.Font.setStrikeOut((style & StrikeOut) != 0);
 }
 
-void SaveFontSettings(Settings& settings, const StoredFont& Font)
+void SaveFontSettings(Settings& settings, const StoredFont& font)
 {
-    const std::string family = Font.Font.family().toStdString();
-    (void)settings.SetValue("FontName", platform::ToDiaryText(Font.Font.family()).value_or(family));
-    (void)settings.SetValue("FontColor", static_cast<int32_t>(widgets::FromQColor(Font.Color)));
-    (void)settings.SetValue("FontCharset", static_cast<int32_t>(Font.Charset));
-    (void)settings.SetValue("FontSize", static_cast<int32_t>(Font.Font.pointSize() > 0 ? Font.Font.pointSize() : 10));
-    const int style = (Font.Font.bold() ? fsBold : 0) | (Font.Font.italic() ? fsItalic : 0) |
-                      (Font.Font.underline() ? fsUnderline : 0) | (Font.Font.strikeOut() ? fsStrikeOut : 0);
+    const std::string family = font.Font.family().toStdString();
+    (void)settings.SetValue("FontName", platform::ToDiaryText(font.Font.family()).value_or(family));
+    (void)settings.SetValue("FontColor", static_cast<int32_t>(widgets::FromQColor(font.Color)));
+    (void)settings.SetValue("FontCharset", static_cast<int32_t>(font.Charset));
+    (void)settings.SetValue("FontSize",
+                      static_cast<int32_t>(font.Font.pointSize() > 0 ? font.Font.pointSize() : 10));
+    const int style = (font.Font.bold() ? Bold : 0) | (font.Font.italic() ? Italic : 0) |
+                      (font.Font.underline() ? Underline : 0) | (font.Font.strikeOut() ? StrikeOut : 0);
     (void)settings.SetValue("FontStyle", static_cast<int32_t>(style));
 }
 

@@ -17,8 +17,8 @@ struct StoredFont {
 };
 
 // Reads the five settings into font (its other properties are kept; pitch set to default).
-void LoadFontSettings(const Settings& settings, StoredFont& Font);
+void LoadFontSettings(const Settings& settings, StoredFont& font);
 // Writes the five settings from font.
-void SaveFontSettings(Settings& settings, const StoredFont& Font);
+void SaveFontSettings(Settings& settings, const StoredFont& font);
 
 } // namespace editor

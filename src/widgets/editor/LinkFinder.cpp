@@ -115,7 +115,7 @@ std::vector<Link> FindLinks(std::u16string_view text)
         if (text[i] == u'@') {
             size_t start = 0;
             size_t end = 0;
-            const size_t previousEnd = links.empty() ? 0 : links.back().start + links.back().length;
+            const size_t previousEnd = links.empty() ? 0 : links.back().Start + links.back().Length;
             if (MailAround(text, i, start, end) && start >= previousEnd) {
                 links.push_back({start, end - start});
                 i = end;

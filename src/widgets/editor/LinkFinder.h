@@ -9,8 +9,8 @@
 namespace editor {
 
 struct Link {
-    size_t start;  // in UTF-16 code units
-    size_t length;
+    size_t Start; // in UTF-16 code units
+    size_t Length;
 
     bool operator==(const Link&) const = default;
 };

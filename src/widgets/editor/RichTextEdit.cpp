@@ -28,7 +28,7 @@ protected:
     {
         for (const editor::Link& link : editor::FindLinks(std::u16string_view(
                  reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))))
-            setFormat(static_cast<int>(link.start), static_cast<int>(link.length), format_);
+            setFormat(static_cast<int>(link.Start), static_cast<int>(link.Length), format_);
     }
 
 private:
@@ -77,8 +77,8 @@ std::optional<RichTextEdit::LinkHit> RichTextEdit::LinkAt(const QPoint& viewport
     const QString text = block.text();
     for (const editor::Link& link : editor::FindLinks(
              std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())))) {
-        const auto start = static_cast<int>(link.start);
-        const auto length = static_cast<int>(link.length);
+        const auto start = static_cast<int>(link.Start);
+        const auto length = static_cast<int>(link.Length);
         if (offset >= start && offset < start + length)
             return LinkHit{block.position() + start, block.position() + start + length, text.mid(start, length)};
     }
@@ -92,10 +92,10 @@ void RichTextEdit::mousePressEvent(QMouseEvent* event)
         return;
     if (const auto link = LinkAt(event->position().toPoint())) {
         QTextCursor selection(document());
-        selection.setPosition(link->start);
-        selection.setPosition(link->end, QTextCursor::KeepAnchor);
+        selection.setPosition(link->Start);
+        selection.setPosition(link->End, QTextCursor::KeepAnchor);
         setTextCursor(selection);
-        emit OnURLClick(link->url);
+        emit OnURLClick(link->Url);
     }
 }
 
@@ -135,12 +135,12 @@ void RichTextEdit::insertFromMimeData(const QMimeData* source)
     ensureCursorVisible();
 }
 
-std::string RichTextToString(const RichTextEdit& Lines)
+std::string RichTextToString(const RichTextEdit& edit)
 {
-    return JoinLines(SplitLines(Lines.SaveRtf()));
+    return JoinLines(SplitLines(edit.SaveRtf()));
 }
 
-void StringToRichText(std::string_view Text, RichTextEdit& Lines)
+void StringToRichText(std::string_view text, RichTextEdit& edit)
 {
-    Lines.LoadRtf(JoinLines(SplitLines(Text)));
+    edit.LoadRtf(JoinLines(SplitLines(text)));
 }

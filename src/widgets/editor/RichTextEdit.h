@@ -21,9 +21,9 @@ public:
 
     // The link under a point of the viewport: its range in the document and its text.
     struct LinkHit {
-        int start;
-        int end;
-        QString url;
+        int Start;
+        int End;
+        QString Url;
     };
     std::optional<LinkHit> LinkAt(const QPoint& viewportPoint) const;
 
@@ -40,8 +40,8 @@ protected:
 };
 
 // The body as stored text: the control's RTF as lines, each followed by CR LF.
-std::string RichTextToString(const RichTextEdit& Lines);
+std::string RichTextToString(const RichTextEdit& edit);
 
 // Loads stored body text into the control: split into lines, rejoined with CR LF and loaded as
 // RTF (text that is not RTF loads as plain text).
-void StringToRichText(std::string_view Text, RichTextEdit& Lines);
+void StringToRichText(std::string_view text, RichTextEdit& edit);

@@ -4,7 +4,7 @@
 #include "formats/rtf/RtfReader.h"
 #include "platform/locale/QtText.h"
 #include "model/session/DiarySession.h"
-#include "widgets/controls/HatchPanel.h"
+#include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/services/Services.h"
@@ -91,11 +91,11 @@ BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySes
 
 void BrowseWindow::CreateControls()
 {
-    backgroundPanel_ = new widgets::HatchPanel(this);
+    backgroundPanel_ = new widgets::HatchedPanel(this);
     backgroundPanel_->setObjectName("backgroundPanel");
     backgroundPanel_->setGeometry(rect());
     backgroundPanel_->SetColor(widgets::Black);
-    backgroundPanel_->SetBevelOuter(widgets::BevelCut::bvNone);
+    backgroundPanel_->SetBevelOuter(widgets::BevelCut::None);
     backgroundPanel_->SetMode(widgets::HatchMode::Tiled);
     backgroundPicture_ = new QLabel(backgroundPanel_);
     backgroundPicture_->setObjectName("backgroundPicture");

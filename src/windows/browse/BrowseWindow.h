@@ -18,7 +18,7 @@ class DiarySession;
 class FlatEdit;
 class PackedResources;
 namespace widgets {
-class HatchPanel;
+class HatchedPanel;
 class ToolButton;
 class Services;
 } // namespace widgets
@@ -59,7 +59,7 @@ private:
     int shownSkin_ = -1; // the skin whose background the window shows
     int selection_ = -1;
 
-    widgets::HatchPanel* backgroundPanel_;
+    widgets::HatchedPanel* backgroundPanel_;
     QLabel* backgroundPicture_;
     widgets::ToolButton* previousDayButton_;
     widgets::ToolButton* gotoButton_;

@@ -43,7 +43,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QString
     auto* button = new widgets::ToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->SetLayout(widgets::ButtonLayout::blGlyphLeft);
+    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
     button->SetGlyph(Glyph(glyph));
     return button;
@@ -152,12 +152,14 @@ void KeeperWindow::CreateCalendar()
     calendar_->SetColor(0xC0FFFF);
     calendar_->SetFixedColor(0xFFEAEA);
     calendar_->setFont(widgets::ArialPixels(11, true));
-    calendar_->SetCtl3D(false);
-    calendar_->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goDrawFocusSelected);
-    calendar_->SetLayout(tlTop);
+    calendar_->SetFlat(true);
+    calendar_->SetOptions({widgets::GridOption::FixedVerticalLines, widgets::GridOption::FixedHorizontalLines,
+                           widgets::GridOption::VerticalLines, widgets::GridOption::HorizontalLines,
+                           widgets::GridOption::HighlightFocusedCell});
+    calendar_->SetLayout(VerticalLayout::Top);
     calendar_->SetColorEmpty(White);
     calendar_->SetCellBorder(2);
-    calendar_->SetDayFormat(dfLong);
+    calendar_->SetDayFormat(DayNameFormat::Long);
     calendar_->SetDefaultHeaderHeight(CellHeaderHeight);
     calendar_->SetWordWrap(false);
     calendar_->SetStartOfWeek(0);
@@ -168,12 +170,12 @@ void KeeperWindow::CreateCalendar()
     calendar_->SetPopupMenu(calendarMenu_);
     calendar_->installEventFilter(this);
     calendar_->OnChange = [this](QObject*) { RefreshMonthCaption(); };
-    calendar_->OnDblClick = [this](QObject*) { OnCalendarDoubleClicked(); };
+    calendar_->OnDoubleClick = [this](std::optional<widgets::GridCoord>) { OnCalendarDoubleClicked(); };
     calendar_->OnContextPopup = [this](QObject*, QPoint mousePos, bool& handled) {
         handled = OutsideTheMonth(mousePos);
     };
     calendar_->OnDrawCalendarCell = [this](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                           GridDrawState state, const QString&,
+                                           widgets::CellStates state, const QString&,
                                            DayState) { DrawCalendarCell(canvas, col, row, rect, state); };
 }
 
@@ -183,7 +185,7 @@ void KeeperWindow::CreateStatusPanel()
     statusPanel_->setObjectName("statusPanel");
     statusPanel_->setGeometry(4, 453, 778, 42);
     statusPanel_->SetColor(widgets::White);
-    statusPanel_->SetBorders(widgets::BorderMode::bmFlat);
+    statusPanel_->SetBorder(widgets::PanelBorder::Flat);
     thisMonthLine_ = MakeStatusLine(statusPanel_, "thisMonthLine", 4);
     nextMonthLine_ = MakeStatusLine(statusPanel_, "nextMonthLine", 22);
     // The right-click hint lies over the end of this transparent line.
@@ -390,8 +392,9 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
     QFont font = canvas.font();
     font.setBold(true);
     canvas.setFont(font);
-    const QColor colour =
-        (state & (calendar::gdSelected | calendar::gdFocused)) ? QColor(255, 0, 0) : QColor(0, 0, 255);
+    const QColor colour = (state & (widgets::CellState::Selected | widgets::CellState::Focused))
+                              ? QColor(255, 0, 0)
+                              : QColor(0, 0, 255);
     canvas.setPen(colour);
     const int height = canvas.fontMetrics().height();
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -412,9 +415,9 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
 
 bool KeeperWindow::OutsideTheMonth(QPoint mousePos) const
 {
-    std::optional<calendar::GridCoord> cell;
+    std::optional<widgets::GridCoord> cell;
     if (mousePos.x() < 0 || mousePos.y() < 1)
-        cell = calendar::GridCoord{calendar_->Col(), calendar_->Row()};
+        cell = widgets::GridCoord{calendar_->Col(), calendar_->Row()};
     else
         cell = calendar_->MouseToCell(mousePos);
     return !cell || cell->Row < calendar_->FixedRows() || calendar_->CellDay(cell->Col, cell->Row) == 0;

@@ -80,7 +80,7 @@ widgets::SkinButton* MakeButton(QWidget* parent, const char* name, const QString
     auto* button = new widgets::SkinButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(left, 158, 75, 25);
-    button->SetStyle(widgets::ButtonStyle::bsModern);
+    button->SetStyle(widgets::ButtonStyle::Modern);
     button->SetColor(widgets::Silver);
     button->SetCaption(caption);
     return button;

@@ -314,7 +314,7 @@ void MainWindow::CreateToolbar(QWidget* client)
 
     const auto toolbar = [&](int left, int width, const QString& caption, const char* glyph, const QString& hint) {
         SpeedButton* button = MakeSpeedButton(client, QRect(left, 6, width, 46), caption, glyph, hint);
-        button->SetLayout(widgets::ButtonLayout::blGlyphTop);
+        button->SetLayout(widgets::ButtonLayout::GlyphTop);
         return button;
     };
     editButton_ = toolbar(233, 54, tr("&Edit"), "TBEDIT", tr("Edit this entry"));
@@ -351,7 +351,7 @@ void MainWindow::CreateNavigation(QWidget* client)
     calendar_->setGeometry(10, 70, 209, 139);
     calendar_->SetClock([this] { return services_.Today(); });
     calendar_->SetColor(widgets::FromQColor(EditorBack));
-    calendar_->SetBorderStyle(calendar::bsNone);
+    calendar_->SetBorder(widgets::GridBorder::None);
     calendar_->setFont(ArialPixels(11));
     calendar_->SetFontColor(widgets::Black);
     calendar_->SetStartOfWeek(0);
@@ -407,8 +407,8 @@ void MainWindow::CreateEditorArea(QWidget* client)
     editorPanel_->setPalette(white);
 
     hatchPanel_ = new widgets::HatchedPanel(editorPanel_);
-    hatchPanel_->SetBitmap(HatchTile());
-    hatchPanel_->SetMode(widgets::BevelHatchMode::hmTiled);
+    hatchPanel_->SetPicture(HatchTile());
+    hatchPanel_->SetMode(widgets::HatchMode::Tiled);
 
     editsPanel_ = new QWidget(editorPanel_);
     titleEdit_ = new TitleEdit(editsPanel_);
@@ -462,7 +462,7 @@ void MainWindow::CreateEditorArea(QWidget* client)
     printButton_ = small(58, 149, "FMTPRINT", tr("Print Current Page"));
 
     clock_ = new widgets::ClockWidget(rightPanel_);
-    clock_->SetShowMode(widgets::ClockShowMode::scAnalog);
+    clock_->SetShowMode(widgets::ClockShowMode::Analog);
     clock_->SetShowSeconds(true);
     clock_->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -729,7 +729,7 @@ void MainWindow::PreviousMood()
 void MainWindow::OnMoodImageClicked()
 {
     const QPoint anchor = moodImage_->mapToGlobal(moodImage_->pos());
-    ShowMood(MoodPickerDialog::Execute(this, anchor.x(), anchor.y(), flow_.CurrentMood, moodPictures_));
+    ShowMood(MoodPickerDialog::Choose(this, anchor, flow_.CurrentMood, moodPictures_));
 }
 
 void MainWindow::EnterEditors(bool focusTitle)

@@ -1,7 +1,6 @@
 #include "windows/picker/MoodPickerDialog.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -20,26 +19,27 @@ QFont WindowFont()
     return font;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, int left)
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left)
 {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
     button->setGeometry(left, 204, 58, 21);
     return button;
 }
 
 } // namespace
 
-int MoodPickerDialog::Execute(QWidget* Owner, int X, int Y, int Current, const QList<QPixmap>& PictureList)
+int MoodPickerDialog::Choose(QWidget* owner, QPoint anchor, int current, const QList<QPixmap>& pictures)
 {
-    MoodPickerDialog form(Owner);
-    form.Prepare(X, Y, Current, PictureList);
-    form.exec();
-    return form.Selected;
+    MoodPickerDialog picker(owner);
+    picker.Prepare(anchor, current, pictures);
+    picker.exec();
+    return picker.chosen_;
 }
 
-MoodPickerDialog::MoodPickerDialog(QWidget* Owner) : QDialog(Owner)
+MoodPickerDialog::MoodPickerDialog(QWidget* owner) : QDialog(owner)
 {
-    setObjectName("frmClipartSelect");
+    setObjectName("moodPickerDialog");
     setWindowTitle(QStringLiteral(" Clipart Selector"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -50,56 +50,43 @@ MoodPickerDialog::MoodPickerDialog(QWidget* Owner) : QDialog(Owner)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    DG = new picker::PictureGrid(this, ColCount, RowCount, CellSize);
-    DG->setGeometry(0, 0, 263, 198);
-    DG->setToolTip(QStringLiteral("Double click to select your image"));
-    DG->OnDrawCell = [this](QPainter& painter, picker::GridCell cell, const QRect& rect) {
-        DGDrawCell(painter, cell, rect);
+    pictureGrid_ = new picker::PictureGrid(ColCount, RowCount, CellSize, this);
+    pictureGrid_->setObjectName("pictureGrid");
+    pictureGrid_->setGeometry(0, 0, 263, 198);
+    pictureGrid_->setToolTip(QStringLiteral("Double click to select your image"));
+    pictureGrid_->OnDoubleClick = [this](std::optional<widgets::GridCoord> cell) {
+        OnGridDoubleClicked(cell);
     };
-    DG->OnSelectCell = [this](picker::GridCell cell) { return DGSelectCell(cell); };
-    DG->OnDblClick = [this] { btnSelectClick(); };
 
-    btnSelect = MakeButton(this, QStringLiteral("&Select"), 63);
-    btnCancel = MakeButton(this, QStringLiteral("&Cancel"), 143);
-    connect(btnSelect, &QPushButton::clicked, this, &MoodPickerDialog::btnSelectClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    DG->setFocus();
+    selectButton_ = MakeButton(this, "selectButton", QStringLiteral("&Select"), 63);
+    cancelButton_ = MakeButton(this, "cancelButton", QStringLiteral("&Cancel"), 143);
+    connect(selectButton_, &QPushButton::clicked, this, &MoodPickerDialog::OnSelectClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    pictureGrid_->setFocus();
 }
 
-void MoodPickerDialog::Prepare(int X, int Y, int Current, const QList<QPixmap>& Images)
+void MoodPickerDialog::Prepare(QPoint anchor, int current, const QList<QPixmap>& pictures)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenRight =
         screen ? screen->geometry().x() + screen->geometry().width() : std::numeric_limits<int>::max();
-    move(PickerLeft(X, width(), screenRight), Y);
-    Selected = Current;
-    PictureList = Images;
-    DG->SetCurrent(picker::CellOfPicture(Current, ColCount));
-    DG->update();
+    move(PickerLeft(anchor.x(), width(), screenRight), anchor.y());
+    chosen_ = current;
+    pictureGrid_->SetPictures(pictures);
+    pictureGrid_->SetCurrentPicture(current);
 }
 
-bool MoodPickerDialog::HoldsPicture(picker::GridCell cell) const
+void MoodPickerDialog::OnSelectClicked()
 {
-    const int number = picker::PictureNumber(cell, ColCount);
-    return number >= 0 && number < PictureList.size();
-}
-
-void MoodPickerDialog::DGDrawCell(QPainter& painter, picker::GridCell cell, const QRect& rect)
-{
-    painter.fillRect(rect, Qt::white);
-    if (HoldsPicture(cell))
-        painter.drawPixmap(rect.topLeft(), PictureList[picker::PictureNumber(cell, ColCount)]);
-}
-
-bool MoodPickerDialog::DGSelectCell(picker::GridCell cell)
-{
-    return HoldsPicture(cell);
-}
-
-void MoodPickerDialog::btnSelectClick()
-{
-    if (!HoldsPicture(DG->Current()))
+    const int number = pictureGrid_->CurrentPicture();
+    if (number < 0)
         return;
-    Selected = picker::PictureNumber(DG->Current(), ColCount);
+    chosen_ = number;
     accept();
+}
+
+void MoodPickerDialog::OnGridDoubleClicked(std::optional<widgets::GridCoord> cell)
+{
+    if (cell && *cell == pictureGrid_->Current())
+        OnSelectClicked();
 }

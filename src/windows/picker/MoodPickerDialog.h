@@ -15,32 +15,29 @@ class MoodPickerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the picker with its top edge at the screen point X, Y and centred on X (pulled back
-    // inside the primary screen's right edge), `Current` preselected; returns the index chosen,
-    // or `Current` when the window was closed without a choice.
-    static int Execute(QWidget* Owner, int X, int Y, int Current, const QList<QPixmap>& PictureList);
+    // Shows the picker with its top edge at the screen point `anchor` and centred on it (pulled
+    // back inside the primary screen's right edge), `current` preselected; returns the index
+    // chosen, or `current` when the window was closed without a choice.
+    static int Choose(QWidget* owner, QPoint anchor, int current, const QList<QPixmap>& pictures);
 
-    explicit MoodPickerDialog(QWidget* Owner);
+    explicit MoodPickerDialog(QWidget* owner);
 
-    // What Execute does before it shows the window: places it, offers the pictures and moves
-    // the grid to the picture `Current` when that is one of them.
-    void Prepare(int X, int Y, int Current, const QList<QPixmap>& Images);
+    // What Choose does before it shows the window: places it, offers the pictures and moves the
+    // grid to the picture `current` when that is one of them.
+    void Prepare(QPoint anchor, int current, const QList<QPixmap>& pictures);
 
-    picker::PictureGrid* DG;
-    QPushButton* btnSelect;
-    QPushButton* btnCancel;
-
-    QList<QPixmap> PictureList;
     // The index passed in until a picture is chosen.
-    int Selected = 0;
-
-    void DGDrawCell(QPainter& painter, picker::GridCell cell, const QRect& rect);
-    bool DGSelectCell(picker::GridCell cell);
-    // Also the grid's double click: chooses the picture of the current cell and closes.
-    void btnSelectClick();
+    int Chosen() const { return chosen_; }
 
 private:
-    bool HoldsPicture(picker::GridCell cell) const;
+    // Chooses the picture of the current cell and closes; also the grid's double click on it.
+    void OnSelectClicked();
+    void OnGridDoubleClicked(std::optional<widgets::GridCoord> cell);
+
+    picker::PictureGrid* pictureGrid_;
+    QPushButton* selectButton_;
+    QPushButton* cancelButton_;
+    int chosen_ = 0;
 };
 
 // The left edge of a window `width` wide centred on `x`, pulled back to stand 2 pixels inside

@@ -1,58 +1,33 @@
-// A grid of equal cells that its owner draws: cells 1 pixel apart on silver lines inside a
-// sunken frame, no scroll bars. Its current cell moves by mouse and keys only where the owner
-// lets it (OnSelectCell), and carries a focus rectangle while the grid has the focus.
+// The mood picker's grid: numbered pictures on white, left to right and then top to bottom, in
+// equal cells inside a sunken edge; only a cell that shows a picture can become current.
 #pragma once
 
-#include "windows/picker/GridNavigation.h"
+#include "widgets/controls/CellGrid.h"
 
-#include <QWidget>
-
-#include <functional>
-#include <optional>
+#include <QList>
+#include <QPixmap>
 
 namespace picker {
 
-class PictureGrid : public QWidget {
+class PictureGrid : public widgets::CellGrid {
     Q_OBJECT
 
 public:
-    PictureGrid(QWidget* parent, int colCount, int rowCount, QSize cellSize);
+    PictureGrid(int colCount, int rowCount, QSize cellSize, QWidget* parent);
 
-    // Paints one cell; the painter is clipped to the cell's rectangle.
-    std::function<void(QPainter&, GridCell, const QRect&)> OnDrawCell;
-    // Whether the cell may become current; every cell may when unset.
-    std::function<bool(GridCell)> OnSelectCell;
-    // A double click on the current cell.
-    std::function<void()> OnDblClick;
-
-    int ColCount() const { return colCount_; }
-    int RowCount() const { return rowCount_; }
-    GridCell Current() const { return current_; }
-
-    // Makes the cell current unless it lies outside the grid or the owner refuses it.
-    bool SetCurrent(GridCell cell);
-
-    QRect CellRect(GridCell cell) const;
-    std::optional<GridCell> CellAt(QPoint point) const;
+    void SetPictures(const QList<QPixmap>& pictures);
+    // The number of the picture a cell shows; -1 for a cell that shows none.
+    int PictureAt(widgets::GridCoord cell) const;
+    int CurrentPicture() const { return PictureAt(Current()); }
+    // Makes the cell of picture `number` current; nothing happens when there is no such picture.
+    void SetCurrentPicture(int number);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, widgets::CellStates state) override;
+    bool SelectCell(int col, int row) override { return PictureAt({col, row}) >= 0; }
 
 private:
-    QRect CellArea() const;
-    void DrawFrame(QPainter& painter) const;
-    void DrawLines(QPainter& painter) const;
-    void DrawFocusRect(QPainter& painter, const QRect& cell) const;
-
-    int colCount_;
-    int rowCount_;
-    QSize cellSize_;
-    GridCell current_;
+    QList<QPixmap> pictures_;
 };
 
 } // namespace picker

@@ -75,9 +75,9 @@ widgets::SpeedButton* MakeButton(QWidget* parent, int left)
 {
     auto* button = new widgets::SpeedButton(parent);
     button->setGeometry(left, 188, 84, 29);
-    button->SetStyle(widgets::ButtonStyle::bsModern);
+    button->SetStyle(widgets::ButtonStyle::Modern);
     button->SetTransparent(true);
-    button->SetAlignment(widgets::HorizontalAlignment::taCenter);
+    button->SetAlignment(widgets::HorizontalAlignment::Center);
     button->SetShadowColor(widgets::Gray);
     return button;
 }

@@ -22,7 +22,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QStr
 {
     auto* button = new widgets::ToolButton(parent);
     button->setGeometry(bounds);
-    button->SetLayout(widgets::ButtonLayout::blGlyphLeft);
+    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
     button->SetGlyph(OptionsGlyph(glyph));
     return button;

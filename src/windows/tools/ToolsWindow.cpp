@@ -101,7 +101,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char
 {
     auto* button = new widgets::ToolButton(parent);
     button->setGeometry(bounds);
-    button->SetLayout(widgets::ButtonLayout::blGlyphLeft);
+    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
     button->SetCaption(QString::fromLatin1(caption));
     button->SetGlyph(OptionsGlyph(glyph));
     button->setToolTip(QString::fromLatin1(hint));

@@ -21,18 +21,18 @@ QPoint Pixel(const ClockPoint& p)
 
 // A white analog clock without bevels showing a fixed time.
 struct FixedClock {
-    Backdrop backdrop;
-    ClockWidget clock{&backdrop};
+    Backdrop Ground;
+    ClockWidget Clock{&Ground};
 
     FixedClock(QTime time, QSize size)
     {
-        clock.setGeometry(0, 0, size.width(), size.height());
-        clock.SetBevelInner(BevelCut::bvNone);
-        clock.SetBevelOuter(BevelCut::bvNone);
-        clock.SetColor(White);
-        clock.SetShowMode(ClockShowMode::scAnalog);
-        clock.SetPixelAspect(1.0);
-        clock.SetTimeSource([time] { return time; });
+        Clock.setGeometry(0, 0, size.width(), size.height());
+        Clock.SetBevelInner(BevelCut::None);
+        Clock.SetBevelOuter(BevelCut::None);
+        Clock.SetColor(White);
+        Clock.SetShowMode(ClockShowMode::Analog);
+        Clock.SetPixelAspect(1.0);
+        Clock.SetTimeSource([time] { return time; });
     }
 };
 
@@ -100,12 +100,12 @@ TEST(ClockGeometry, DigitalTextAndDotColours)
     EXPECT_EQ(LighterDotColor(Red, RGBColor(1, 2, 3)), RGBColor(1, 2, 3));
 }
 
-TEST(KvClock, HandTipsPointAtTheTime)
+TEST(ClockWidget, HandTipsPointAtTheTime)
 {
     FixedClock fixed(QTime(3, 45, 30), QSize(120, 120));
-    SetFontColor(fixed.clock, Qt::black);
-    const ClockFace face = fixed.clock.Face();
-    QImage image = Snapshot(fixed.clock);
+    SetFontColor(fixed.Clock, Qt::black);
+    const ClockFace face = fixed.Clock.Face();
+    QImage image = Snapshot(fixed.Clock);
     const auto at = [&](int position, double percent) {
         const QPoint p = Pixel(face.At(position, percent));
         return PixelAt(image, p.x(), p.y());
@@ -119,40 +119,40 @@ TEST(KvClock, HandTipsPointAtTheTime)
     EXPECT_EQ(at(15, 50), White) << "not at three";
     EXPECT_EQ(at(30, 60), Black) << "second hand inverts the white face";
 
-    fixed.clock.SetShowSeconds(false);
-    image = Snapshot(fixed.clock);
+    fixed.Clock.SetShowSeconds(false);
+    image = Snapshot(fixed.Clock);
     EXPECT_EQ(at(30, 60), White) << "gone as soon as seconds are off";
     EXPECT_TRUE(dark(45, 70));
 }
 
-TEST(KvClock, HourMarksAreDrawnInTheDotsColourAtTheEdge)
+TEST(ClockWidget, HourMarksAreDrawnInTheDotsColourAtTheEdge)
 {
     FixedClock fixed(QTime(10, 10, 0), QSize(120, 120));
-    fixed.clock.SetShowSeconds(false);
-    const QImage image = Snapshot(fixed.clock);
+    fixed.Clock.SetShowSeconds(false);
+    const QImage image = Snapshot(fixed.Clock);
     bool teal = false;
     for (int y = 0; y < 12; ++y)
         teal = teal || PixelAt(image, 60, y) == Teal || PixelAt(image, 59, y) == Teal;
     EXPECT_TRUE(teal) << "the twelve o'clock mark";
 }
 
-TEST(KvClock, WideClockDrawsARoundFaceCentredHorizontally)
+TEST(ClockWidget, WideClockDrawsARoundFaceCentredHorizontally)
 {
     FixedClock fixed(QTime(10, 10, 0), QSize(160, 70));
-    EXPECT_EQ(fixed.clock.Face().Face().Left, 45);
-    const QImage image = Snapshot(fixed.clock);
+    EXPECT_EQ(fixed.Clock.Face().Face().Left, 45);
+    const QImage image = Snapshot(fixed.Clock);
     for (int y = 0; y < 70; ++y)
         for (int x : {0, 20, 43, 116, 140, 159})
             ASSERT_EQ(PixelAt(image, x, y), White) << x << "," << y;
 }
 
-TEST(KvClock, DigitalTextIsSizedToFitTheWidth)
+TEST(ClockWidget, DigitalTextIsSizedToFitTheWidth)
 {
     Backdrop backdrop;
     ClockWidget clock(&backdrop);
     clock.setGeometry(0, 0, 140, 60);
-    clock.SetBevelInner(BevelCut::bvNone);
-    clock.SetBevelOuter(BevelCut::bvNone);
+    clock.SetBevelInner(BevelCut::None);
+    clock.SetBevelOuter(BevelCut::None);
     clock.SetColor(White);
     SetFontColor(clock, Qt::black);
     clock.SetTimeSource([] { return QTime(23, 58, 59); });

@@ -18,21 +18,21 @@ const char* const DiaryNameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqr
 // A shown, active window with the edit box and a button after it.
 class CoolEditTest : public ::testing::Test {
 protected:
-    CoolEditTest() : edit(new FlatEdit), next(new QPushButton("Next"))
+    CoolEditTest() : edit_(new FlatEdit), next_(new QPushButton("Next"))
     {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(edit);
-        layout->addWidget(next);
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        edit->setFocus();
+        auto* layout = new QVBoxLayout(&window_);
+        layout->addWidget(edit_);
+        layout->addWidget(next_);
+        window_.show();
+        window_.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
+        edit_->setFocus();
         QApplication::processEvents();
     }
 
-    QWidget window;
-    FlatEdit* edit;
-    QPushButton* next;
+    QWidget window_;
+    FlatEdit* edit_;
+    QPushButton* next_;
 };
 
 // Types text character by character, also characters QTest has no key for.
@@ -48,126 +48,126 @@ void Type(QWidget* widget, const QString& text)
 
 TEST_F(CoolEditTest, AcceptCharsFiltersTypingAndPasting)
 {
-    edit->SetAcceptChars(DiaryNameChars);
-    QTest::keyClicks(edit, "My-Diary.2");
-    EXPECT_EQ(edit->text(), "MyDiary2");
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->text(), "MyDiary") << "control characters are never filtered";
-    edit->setCursorPosition(2);
-    edit->insert("-a.b-");
-    EXPECT_EQ(edit->text(), "MyabDiary");
-    EXPECT_EQ(edit->cursorPosition(), 7) << "the caret goes back where it was, not corrected";
+    edit_->SetAcceptChars(DiaryNameChars);
+    QTest::keyClicks(edit_, "My-Diary.2");
+    EXPECT_EQ(edit_->text(), "MyDiary2");
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    EXPECT_EQ(edit_->text(), "MyDiary") << "control characters are never filtered";
+    edit_->setCursorPosition(2);
+    edit_->insert("-a.b-");
+    EXPECT_EQ(edit_->text(), "MyabDiary");
+    EXPECT_EQ(edit_->cursorPosition(), 7) << "the caret goes back where it was, not corrected";
 }
 
 TEST_F(CoolEditTest, EscapeRestoresTheTextTheVisitStartedWith)
 {
-    edit->Options.EscCancels = true;
-    next->setFocus();
-    edit->setText("Notes");
-    edit->setFocus();
-    QTest::keyClicks(edit, " more");
-    edit->selectAll();
-    QTest::keyClicks(edit, "replaced");
-    QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_EQ(edit->text(), "Notes");
+    edit_->Options.EscCancels = true;
+    next_->setFocus();
+    edit_->setText("Notes");
+    edit_->setFocus();
+    QTest::keyClicks(edit_, " more");
+    edit_->selectAll();
+    QTest::keyClicks(edit_, "replaced");
+    QTest::keyClick(edit_, Qt::Key_Escape);
+    EXPECT_EQ(edit_->text(), "Notes");
 }
 
 TEST_F(CoolEditTest, UpperCaseAndFirstUpperCaseRewriteTheText)
 {
-    edit->Options.UpperCase = true;
-    QTest::keyClicks(edit, "ab c");
-    EXPECT_EQ(edit->text(), "AB C");
-    edit->setText("pasted text");
-    EXPECT_EQ(edit->text(), "PASTED TEXT");
+    edit_->Options.UpperCase = true;
+    QTest::keyClicks(edit_, "ab c");
+    EXPECT_EQ(edit_->text(), "AB C");
+    edit_->setText("pasted text");
+    EXPECT_EQ(edit_->text(), "PASTED TEXT");
 
-    edit->Options.UpperCase = false;
-    edit->Options.FirstUpperCase = true;
-    edit->clear();
-    QTest::keyClicks(edit, "hello");
-    EXPECT_EQ(edit->text(), "Hello");
-    edit->setCursorPosition(3);
-    edit->setText("world");
-    EXPECT_EQ(edit->text(), "World");
+    edit_->Options.UpperCase = false;
+    edit_->Options.FirstUpperCase = true;
+    edit_->clear();
+    QTest::keyClicks(edit_, "hello");
+    EXPECT_EQ(edit_->text(), "Hello");
+    edit_->setCursorPosition(3);
+    edit_->setText("world");
+    EXPECT_EQ(edit_->text(), "World");
 }
 
 TEST_F(CoolEditTest, EnterMovesOnOnlyWhenAskedAndKeyPressMaySwallow)
 {
     int returns = 0;
-    QObject::connect(edit, &QLineEdit::returnPressed, [&] { ++returns; });
-    QTest::keyClick(edit, Qt::Key_Return);
+    QObject::connect(edit_, &QLineEdit::returnPressed, [&] { ++returns; });
+    QTest::keyClick(edit_, Qt::Key_Return);
     EXPECT_EQ(returns, 1) << "without EnterAsTab, Enter reaches the box and the window";
-    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_TRUE(edit_->hasFocus());
 
-    edit->OnKeyPress = [](FlatEdit&, char32_t& key) {
+    edit_->OnKeyPress = [](FlatEdit&, char32_t& key) {
         if (key == 'x')
             key = 0;
     };
-    QTest::keyClicks(edit, "axb");
-    EXPECT_EQ(edit->text(), "ab");
+    QTest::keyClicks(edit_, "axb");
+    EXPECT_EQ(edit_->text(), "ab");
 
-    edit->Options.EnterAsTab = true;
-    QTest::keyClick(edit, Qt::Key_Return);
+    edit_->Options.EnterAsTab = true;
+    QTest::keyClick(edit_, Qt::Key_Return);
     EXPECT_EQ(returns, 1);
-    EXPECT_TRUE(next->hasFocus());
+    EXPECT_TRUE(next_->hasFocus());
 }
 
 TEST_F(CoolEditTest, FocusColoursComeAndGoAndEventsFollow)
 {
-    next->setFocus();
+    next_->setFocus();
     std::vector<std::string> events;
-    edit->OnEnter = [&](FlatEdit&) { events.push_back("enter"); };
-    edit->OnExit = [&](FlatEdit&) { events.push_back("exit"); };
-    edit->OnChange = [&](FlatEdit&) { events.push_back("change"); };
-    const QColor base = edit->palette().color(QPalette::Base);
-    edit->SetColorOnFocus(QColor(232, 240, 255));
-    edit->SetTextColorOnFocus(Qt::black);
-    edit->setFocus();
-    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(232, 240, 255));
-    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::black));
-    edit->SetAcceptChars("abc");
-    edit->setText("a-b");
-    next->setFocus();
-    EXPECT_EQ(edit->palette().color(QPalette::Base), base);
+    edit_->OnEnter = [&](FlatEdit&) { events.push_back("enter"); };
+    edit_->OnExit = [&](FlatEdit&) { events.push_back("exit"); };
+    edit_->OnChange = [&](FlatEdit&) { events.push_back("change"); };
+    const QColor base = edit_->palette().color(QPalette::Base);
+    edit_->SetColorOnFocus(QColor(232, 240, 255));
+    edit_->SetTextColorOnFocus(Qt::black);
+    edit_->setFocus();
+    EXPECT_EQ(edit_->palette().color(QPalette::Base), QColor(232, 240, 255));
+    EXPECT_EQ(edit_->palette().color(QPalette::Text), QColor(Qt::black));
+    edit_->SetAcceptChars("abc");
+    edit_->setText("a-b");
+    next_->setFocus();
+    EXPECT_EQ(edit_->palette().color(QPalette::Base), base);
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "change", "exit"}))
         << "the cleaned text changes once";
 }
 
 TEST_F(CoolEditTest, AnotherWindowTakingTheActivationDoesNotEndTheVisit)
 {
-    edit->Options.EscCancels = true;
-    next->setFocus();
-    const QColor base = edit->palette().color(QPalette::Base);
-    edit->SetColorOnFocus(QColor(232, 240, 255));
-    edit->setText("before");
+    edit_->Options.EscCancels = true;
+    next_->setFocus();
+    const QColor base = edit_->palette().color(QPalette::Base);
+    edit_->SetColorOnFocus(QColor(232, 240, 255));
+    edit_->setText("before");
     int exits = 0;
-    edit->OnExit = [&](FlatEdit&) { ++exits; };
-    edit->setFocus();
-    QTest::keyClicks(edit, " typed");
+    edit_->OnExit = [&](FlatEdit&) { ++exits; };
+    edit_->setFocus();
+    QTest::keyClicks(edit_, " typed");
 
     QWidget other; // a message box, say
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     other.close();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     EXPECT_EQ(exits, 0);
 
-    QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_EQ(edit->text(), "before") << "the visit started before the other window came";
-    next->setFocus();
+    QTest::keyClick(edit_, Qt::Key_Escape);
+    EXPECT_EQ(edit_->text(), "before") << "the visit started before the other window came";
+    next_->setFocus();
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(edit->palette().color(QPalette::Base), base) << "the colours of the visit do not stay";
+    EXPECT_EQ(edit_->palette().color(QPalette::Base), base) << "the colours of the visit do not stay";
 }
 
 TEST_F(CoolEditTest, CharactersOutsideTheDiaryCodePageAreRefusedWithAMessage)
 {
     if (platform::DiaryCodePage() != 1252)
         GTEST_SKIP() << "the refused characters below are those of code page 1252";
-    Type(edit, QString::fromUtf8("caf\xC3\xA9 \xCE\xB1"));
-    EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9 "));
-    EXPECT_TRUE(edit->LastRefusal().contains(QString::fromUtf8("\xCE\xB1")))
-        << edit->LastRefusal().toStdString();
-    edit->insert(QString::fromUtf8("\xE2\x98\x83!"));
-    EXPECT_EQ(edit->text(), QString::fromUtf8("caf\xC3\xA9 !"));
+    Type(edit_, QString::fromUtf8("caf\xC3\xA9 \xCE\xB1"));
+    EXPECT_EQ(edit_->text(), QString::fromUtf8("caf\xC3\xA9 "));
+    EXPECT_TRUE(edit_->LastRefusal().contains(QString::fromUtf8("\xCE\xB1")))
+        << edit_->LastRefusal().toStdString();
+    edit_->insert(QString::fromUtf8("\xE2\x98\x83!"));
+    EXPECT_EQ(edit_->text(), QString::fromUtf8("caf\xC3\xA9 !"));
 }

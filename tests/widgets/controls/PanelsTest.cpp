@@ -1,13 +1,11 @@
 #include "WidgetTesting.h"
 
-#include "widgets/controls/HatchPanel.h"
 #include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/MarkupPanel.h"
 #include "widgets/controls/QtColors.h"
 
 #include <QLineEdit>
 #include <QPainter>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +33,14 @@ RgbColor BitmapAt(int x, int y)
 
 } // namespace
 
-TEST(HatchPanel, TilesRunWholePastTheRightAndBottomEdges)
+TEST(HatchedPanel, TilesRunWholePastTheRightAndBottomEdges)
 {
     Backdrop backdrop(Qt::black, QSize(60, 400));
-    HatchPanel panel(&backdrop);
+    HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 32, 373); // a 30 by 371 area inside the bevel width
-    panel.SetBitmap(PositionBitmap(32, 58));
+    panel.SetBorder(PanelBorder::Bevels);
+    panel.SetPictureInsideBevel(true);
+    panel.SetPicture(PositionBitmap(32, 58));
     const QImage image = Snapshot(panel);
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(PixelAt(image, 1, 1 + 58 * k), BitmapAt(0, 0)) << "tile " << k;
@@ -49,50 +49,52 @@ TEST(HatchPanel, TilesRunWholePastTheRightAndBottomEdges)
     EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor)) << "the bevel outside the area stays";
 }
 
-TEST(HatchPanel, StretchedBitmapFillsTheInnerArea)
+TEST(HatchedPanel, StretchedPictureFillsTheAreaInsideTheBevel)
 {
     Backdrop backdrop;
-    HatchPanel panel(&backdrop);
+    HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 42, 22);
     panel.SetMode(HatchMode::Stretched);
+    panel.SetPictureInsideBevel(true);
     QImage bitmap(2, 2, QImage::Format_RGB32);
     bitmap.fill(Qt::red);
-    panel.SetBitmap(bitmap);
+    panel.SetPicture(bitmap);
     const QImage image = Snapshot(panel);
     EXPECT_EQ(PixelAt(image, 1, 1), Red);
     EXPECT_EQ(PixelAt(image, 40, 20), Red);
     EXPECT_NE(PixelAt(image, 41, 21), Red);
 }
 
-TEST(HatchPanel, WithoutBitmapLooksLikeAStandardPanel)
+TEST(HatchedPanel, WithoutPictureLooksLikeAStandardPanel)
 {
     Backdrop backdrop;
-    HatchPanel panel(&backdrop);
+    HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
     panel.SetColor(Silver);
+    panel.SetBorder(PanelBorder::Bevels);
     const QImage image = Snapshot(panel);
     EXPECT_EQ(PixelAt(image, 0, 0), ResolvedColor(ButtonHighlight, NoColor));
     EXPECT_EQ(PixelAt(image, 49, 29), ResolvedColor(ButtonShadow, NoColor));
     EXPECT_EQ(PixelAt(image, 25, 15), Silver);
 }
 
-TEST(KvHatchPanel, BordersFollowTheirModeWhateverTheBevels)
+TEST(HatchedPanel, BordersFollowTheirModeWhateverTheBevels)
 {
     Backdrop backdrop;
     HatchedPanel panel(&backdrop);
     panel.setGeometry(0, 0, 50, 30);
     panel.SetColor(White);
-    panel.SetBevelOuter(BevelCut::bvLowered);
-    panel.SetBevelInner(BevelCut::bvRaised);
-    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), White) << "bmNone: no frame at all";
+    panel.SetBevelOuter(BevelCut::Lowered);
+    panel.SetBevelInner(BevelCut::Raised);
+    EXPECT_EQ(PixelAt(Snapshot(panel), 0, 0), White) << "no border at all";
 
-    panel.SetBorders(BorderMode::bmFlat);
+    panel.SetBorder(PanelBorder::Flat);
     QImage image = Snapshot(panel);
     for (const QPoint p : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 29), QPoint(49, 29), QPoint(25, 29)})
         EXPECT_EQ(PixelAt(image, p.x(), p.y()), Black) << p.x() << "," << p.y();
     EXPECT_EQ(PixelAt(image, 1, 1), White) << "one pixel wide";
 
-    panel.SetBorders(BorderMode::bmOriginal);
+    panel.SetBorder(PanelBorder::Bevels);
     image = Snapshot(panel);
     const RgbColor shadow = ResolvedColor(ButtonShadow, NoColor);
     const RgbColor highlight = ResolvedColor(ButtonHighlight, NoColor);
@@ -102,31 +104,20 @@ TEST(KvHatchPanel, BordersFollowTheirModeWhateverTheBevels)
     EXPECT_EQ(PixelAt(image, 48, 28), shadow);
 }
 
-TEST(KvHatchPanel, TransparentPanelShowsItsParent)
+TEST(HatchedPanel, TransparentPanelShowsItsParent)
 {
     Backdrop backdrop(QColor(0x30, 0x50, 0x70));
     HatchedPanel panel(&backdrop);
     panel.setGeometry(10, 10, 50, 30);
     panel.SetColor(White);
-    panel.SetBitmap(PositionBitmap(8, 8));
+    panel.SetPicture(PositionBitmap(8, 8));
     panel.SetTransparent(true);
     EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), RGBColor(0x30, 0x50, 0x70));
     panel.SetTransparent(false);
     EXPECT_EQ(PixelAt(Snapshot(panel), 20, 15), BitmapAt(4, 7)) << "tiles from the top-left corner, no inset";
 }
 
-TEST(KvHatchPanel, AssigningABitmapEmptiesTheCaptionAndTellsListeners)
-{
-    HatchedPanel panel;
-    panel.SetCaption(QStringLiteral("Panel1"));
-    QSignalSpy changed(&panel, &HatchedPanel::OnBitMapChanged);
-    panel.SetBitmap(PositionBitmap(4, 4));
-    EXPECT_TRUE(panel.Caption().isEmpty());
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(0).value<QObject*>(), &panel);
-}
-
-TEST(KvHatchPanel, ControlEnabledHandsTheStateToTheControlsPlacedDirectlyOnIt)
+TEST(HatchedPanel, ControlEnabledHandsTheStateToTheControlsPlacedDirectlyOnIt)
 {
     for (const bool controlEnabled : {true, false}) {
         SCOPED_TRACE(controlEnabled);
@@ -150,19 +141,17 @@ TEST(KvHatchPanel, ControlEnabledHandsTheStateToTheControlsPlacedDirectlyOnIt)
     }
 }
 
-TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmpty)
+TEST(MarkupPanel, DrawsMarkedUpRunsInTheirColours)
 {
     Backdrop backdrop;
     MarkupPanel panel(&backdrop);
-    EXPECT_EQ(panel.size(), QSize(200, 100));
     panel.SetColor(White);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(14);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     panel.setFont(font);
-    panel.SetCaption({QStringLiteral("<font color=\"red\">MMM</font> <font color=\"#0000ff\">MMM</font>")});
-    EXPECT_TRUE(panel.BevelPanel::Caption().isEmpty());
+    panel.SetMarkupLines({QStringLiteral("<font color=\"red\">MMM</font> <font color=\"#0000ff\">MMM</font>")});
     ASSERT_FALSE(panel.PreparedText().empty());
     EXPECT_EQ(panel.Elements()[0].FontStyle, 0u) << "the base font's style is not carried over";
 
@@ -182,17 +171,17 @@ TEST(KvHtmlHatchPanel, DrawsMarkedUpRunsInTheirColoursAndKeepsThePlainCaptionEmp
     EXPECT_GT(blue, 20);
     EXPECT_GE(firstRed, panel.Margin());
 
-    panel.SetCaption({});
+    panel.SetMarkupLines({});
     const QImage empty = Snapshot(panel);
     for (int x = 0; x < 200; ++x)
         ASSERT_EQ(PixelAt(empty, x, 12), White);
 }
 
-TEST(KvHtmlHatchPanel, UseCRLFDecidesWhetherCaptionLinesBreak)
+TEST(MarkupPanel, LineBreaksDecideWhetherMarkupLinesBreak)
 {
     MarkupPanel panel;
-    panel.SetCaption({QStringLiteral("Hello"), QStringLiteral("World")});
+    panel.SetMarkupLines({QStringLiteral("Hello"), QStringLiteral("World")});
     EXPECT_TRUE(panel.Elements()[1].BreakLine);
-    panel.SetUseCRLF(false);
+    panel.SetLineBreaks(false);
     EXPECT_EQ(panel.Elements()[0].Text, "Hello World ");
 }

@@ -13,21 +13,21 @@ namespace {
 struct SelectedWorld {
     SelectedWorld()
     {
-        edit.setPlainText(QStringLiteral("Hello world"));
-        QTextCursor cursor = edit.textCursor();
+        Edit.setPlainText(QStringLiteral("Hello world"));
+        QTextCursor cursor = Edit.textCursor();
         cursor.setPosition(6);
         cursor.setPosition(11, QTextCursor::KeepAnchor);
-        edit.setTextCursor(cursor);
+        Edit.setTextCursor(cursor);
     }
 
     QTextCharFormat At(int position) const
     {
-        QTextCursor cursor(edit.document());
+        QTextCursor cursor(Edit.document());
         cursor.setPosition(position);
         return cursor.charFormat();
     }
 
-    RichTextEdit edit;
+    RichTextEdit Edit;
 };
 
 } // namespace
@@ -35,31 +35,31 @@ struct SelectedWorld {
 TEST(Formatting, StylesToggleOnTheSelectionOnly)
 {
     SelectedWorld body;
-    editor::ToggleStyle(body.edit, editor::StyleToggle::Bold);
+    editor::ToggleStyle(body.Edit, editor::StyleToggle::Bold);
     EXPECT_EQ(body.At(8).fontWeight(), QFont::Bold);
     EXPECT_NE(body.At(3).fontWeight(), QFont::Bold);
-    EXPECT_TRUE(body.edit.document()->isModified());
-    editor::ToggleStyle(body.edit, editor::StyleToggle::Bold);
+    EXPECT_TRUE(body.Edit.document()->isModified());
+    editor::ToggleStyle(body.Edit, editor::StyleToggle::Bold);
     EXPECT_NE(body.At(8).fontWeight(), QFont::Bold) << "bold comes off again";
-    editor::ToggleStyle(body.edit, editor::StyleToggle::Underline);
+    editor::ToggleStyle(body.Edit, editor::StyleToggle::Underline);
     EXPECT_TRUE(body.At(8).fontUnderline());
 }
 
 TEST(Formatting, SmallerStopsAtThreePointsAndLargerHasNoLimit)
 {
     SelectedWorld body;
-    editor::SetTextColour(body.edit, editor::MenuColours[6].Colour);
+    editor::SetTextColour(body.Edit, editor::MenuColours[6].Colour);
     EXPECT_EQ(body.At(8).foreground().color(), QColor(0, 255, 0)) << "\"Teal\" is bright green";
     QTextCharFormat four;
     four.setFontPointSize(4);
-    body.edit.textCursor().mergeCharFormat(four);
-    body.edit.mergeCurrentCharFormat(four);
-    editor::ShrinkFont(body.edit);
+    body.Edit.textCursor().mergeCharFormat(four);
+    body.Edit.mergeCurrentCharFormat(four);
+    editor::ShrinkFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 3);
-    editor::ShrinkFont(body.edit);
+    editor::ShrinkFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 3) << "below 4 points nothing changes";
     for (int i = 0; i < 80; ++i)
-        editor::GrowFont(body.edit);
+        editor::GrowFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 83);
 }
 

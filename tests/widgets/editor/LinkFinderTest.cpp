@@ -11,7 +11,7 @@ std::vector<std::u16string> Found(std::u16string_view text)
 {
     std::vector<std::u16string> links;
     for (const Link& link : FindLinks(text))
-        links.emplace_back(text.substr(link.start, link.length));
+        links.emplace_back(text.substr(link.Start, link.Length));
     return links;
 }
 

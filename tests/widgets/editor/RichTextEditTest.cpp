@@ -33,37 +33,37 @@ std::vector<std::pair<int, int>> UnderlinedRanges(const QTextBlock& block)
     return ranges;
 }
 
-class KvRichEditTest : public testing::Test {
+class RichTextEditTest : public testing::Test {
 protected:
-    KvRichEditTest()
+    RichTextEditTest()
     {
-        edit.resize(400, 200);
-        edit.show();
+        edit_.resize(400, 200);
+        edit_.show();
         QApplication::processEvents();
     }
 
     // The middle of the character at a document position, in viewport coordinates.
     QPoint PointAt(int position)
     {
-        QTextCursor cursor(edit.document());
+        QTextCursor cursor(edit_.document());
         cursor.setPosition(position);
-        const QRect before = edit.cursorRect(cursor);
+        const QRect before = edit_.cursorRect(cursor);
         cursor.setPosition(position + 1);
-        const QRect after = edit.cursorRect(cursor);
+        const QRect after = edit_.cursorRect(cursor);
         return QPoint((before.left() + after.left()) / 2, before.center().y());
     }
 
-    RichTextEdit edit;
+    RichTextEdit edit_;
 };
 
 } // namespace
 
-TEST_F(KvRichEditTest, LoadsAndSavesTheWholeContentAsRtf)
+TEST_F(RichTextEditTest, LoadsAndSavesTheWholeContentAsRtf)
 {
-    edit.LoadRtf(WindowsBody);
-    EXPECT_EQ(edit.toPlainText(), "Bold and navy see www.example.com today");
-    EXPECT_FALSE(edit.document()->isModified());
-    const std::string saved = edit.SaveRtf();
+    edit_.LoadRtf(WindowsBody);
+    EXPECT_EQ(edit_.toPlainText(), "Bold and navy see www.example.com today");
+    EXPECT_FALSE(edit_.document()->isModified());
+    const std::string saved = edit_.SaveRtf();
     EXPECT_NE(saved.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\\b\\f0\\fs20 Bold\\b0"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\\red0\\green0\\blue128"), std::string::npos);
@@ -71,56 +71,56 @@ TEST_F(KvRichEditTest, LoadsAndSavesTheWholeContentAsRtf)
     EXPECT_EQ(saved.find("\\ul"), std::string::npos);
 }
 
-TEST_F(KvRichEditTest, ShowsLinksAfterLoadingAndWhileTyping)
+TEST_F(RichTextEditTest, ShowsLinksAfterLoadingAndWhileTyping)
 {
-    edit.LoadRtf(WindowsBody);
-    const QString text = edit.toPlainText();
-    EXPECT_EQ(UnderlinedRanges(edit.document()->begin()),
+    edit_.LoadRtf(WindowsBody);
+    const QString text = edit_.toPlainText();
+    EXPECT_EQ(UnderlinedRanges(edit_.document()->begin()),
               (std::vector<std::pair<int, int>>{{static_cast<int>(text.indexOf("www.")), 15}}));
 
-    edit.clear();
-    edit.setFocus();
-    QTest::keyClicks(&edit, "mail me@example.org or");
-    EXPECT_EQ(UnderlinedRanges(edit.document()->begin()), (std::vector<std::pair<int, int>>{{5, 14}}));
-    EXPECT_EQ(edit.SaveRtf().find("\\ul"), std::string::npos);
+    edit_.clear();
+    edit_.setFocus();
+    QTest::keyClicks(&edit_, "mail me@example.org or");
+    EXPECT_EQ(UnderlinedRanges(edit_.document()->begin()), (std::vector<std::pair<int, int>>{{5, 14}}));
+    EXPECT_EQ(edit_.SaveRtf().find("\\ul"), std::string::npos);
 }
 
-TEST_F(KvRichEditTest, LeftClickOnALinkSelectsItAndReportsIt)
+TEST_F(RichTextEditTest, LeftClickOnALinkSelectsItAndReportsIt)
 {
-    edit.LoadRtf(WindowsBody);
-    edit.setReadOnly(true);
-    QSignalSpy clicks(&edit, &RichTextEdit::OnURLClick);
-    const int start = static_cast<int>(edit.toPlainText().indexOf("www."));
+    edit_.LoadRtf(WindowsBody);
+    edit_.setReadOnly(true);
+    QSignalSpy clicks(&edit_, &RichTextEdit::OnURLClick);
+    const int start = static_cast<int>(edit_.toPlainText().indexOf("www."));
 
-    QTest::mouseClick(edit.viewport(), Qt::RightButton, {}, PointAt(start + 3));
+    QTest::mouseClick(edit_.viewport(), Qt::RightButton, {}, PointAt(start + 3));
     EXPECT_EQ(clicks.count(), 0);
-    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, PointAt(start - 3));
+    QTest::mouseClick(edit_.viewport(), Qt::LeftButton, {}, PointAt(start - 3));
     EXPECT_EQ(clicks.count(), 0);
-    QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, PointAt(start + 3));
+    QTest::mouseClick(edit_.viewport(), Qt::LeftButton, {}, PointAt(start + 3));
     ASSERT_EQ(clicks.count(), 1);
     EXPECT_EQ(clicks.at(0).at(0).toString(), "www.example.com");
-    EXPECT_EQ(edit.textCursor().selectedText(), "www.example.com");
+    EXPECT_EQ(edit_.textCursor().selectedText(), "www.example.com");
 }
 
-TEST_F(KvRichEditTest, StoredBodiesAreCrLfLinesAndLoadBack)
+TEST_F(RichTextEditTest, StoredBodiesAreCrLfLinesAndLoadBack)
 {
-    edit.LoadRtf(WindowsBody);
-    const std::string stored = RichTextToString(edit);
+    edit_.LoadRtf(WindowsBody);
+    const std::string stored = RichTextToString(edit_);
     EXPECT_TRUE(stored.ends_with("}\r\n"));
     RichTextEdit other;
     StringToRichText(stored, other);
-    EXPECT_EQ(other.toPlainText(), edit.toPlainText());
+    EXPECT_EQ(other.toPlainText(), edit_.toPlainText());
     StringToRichText("not rtf\r\nat all", other);
     EXPECT_EQ(other.toPlainText(), "not rtf\nat all\n");
 }
 
-TEST_F(KvRichEditTest, TypedAtSignsSurviveTheRecordFormat)
+TEST_F(RichTextEditTest, TypedAtSignsSurviveTheRecordFormat)
 {
-    edit.setFocus();
-    QTest::keyClicks(&edit, "meet @@ noon, mail a@@b");
+    edit_.setFocus();
+    QTest::keyClicks(&edit_, "meet @@ noon, mail a@@b");
     DiaryRecords diary(platform::CompareText);
     diary.Text.SetSorted(true);
-    ASSERT_TRUE(StoreDay(diary, 1, 5, 2024, RichTextToString(edit), "Title @ noon", 2).Ok());
+    ASSERT_TRUE(StoreDay(diary, 1, 5, 2024, RichTextToString(edit_), "Title @ noon", 2).Ok());
 
     PackedResources store;
     std::string body, title;
@@ -134,11 +134,11 @@ TEST_F(KvRichEditTest, TypedAtSignsSurviveTheRecordFormat)
                                 2024, 5, 1));
 }
 
-TEST_F(KvRichEditTest, CopyAndPasteCarryRtf)
+TEST_F(RichTextEditTest, CopyAndPasteCarryRtf)
 {
-    edit.LoadRtf(WindowsBody);
-    edit.selectAll();
-    edit.copy();
+    edit_.LoadRtf(WindowsBody);
+    edit_.selectAll();
+    edit_.copy();
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
     EXPECT_TRUE(copied->data("text/rtf").startsWith("{\\rtf1"));
@@ -147,10 +147,10 @@ TEST_F(KvRichEditTest, CopyAndPasteCarryRtf)
     pasted->setData("text/rtf", "{\\rtf1{\\fonttbl{\\f0 Times;}}\\f0\\i pasted\\i0  text}");
     pasted->setText("plain fallback");
     QApplication::clipboard()->setMimeData(pasted);
-    edit.clear();
-    edit.paste();
-    EXPECT_EQ(edit.toPlainText(), "pasted text");
-    QTextCursor cursor(edit.document());
+    edit_.clear();
+    edit_.paste();
+    EXPECT_EQ(edit_.toPlainText(), "pasted text");
+    QTextCursor cursor(edit_.document());
     cursor.setPosition(2);
     EXPECT_TRUE(cursor.charFormat().fontItalic());
 }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -10,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-using picker::GridCell;
 
 namespace {
 
@@ -25,13 +22,6 @@ QColor PictureColour(int number)
 QColor Inverted(const QColor& colour)
 {
     return QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
-}
-
-// A double click as the platform delivers it: a click, then the second press as a double click.
-void DoubleClickAt(QWidget* widget, QPoint point)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
-    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, point);
 }
 
 // Ten pictures of one colour each, so that every cell shows which picture it draws.
@@ -52,88 +42,105 @@ int ScreenRight()
     return screen.x() + screen.width();
 }
 
-// The picker prepared as Execute prepares it and shown, without running its own event loop.
-class ClipartSelectTest : public ::testing::Test {
+picker::PictureGrid* GridOf(const MoodPickerDialog& picker)
+{
+    return picker.findChild<picker::PictureGrid*>("pictureGrid");
+}
+
+// The rectangle of picture `number`'s cell in the grid's own coordinates.
+QRect CellOf(const picker::PictureGrid& grid, int number)
+{
+    return grid.CellRect(number % 4, number / 4).translated(grid.contentsRect().topLeft());
+}
+
+// A double click as the platform delivers it: a click, then the second press as a double click.
+void DoubleClickAt(QWidget* widget, QPoint point)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+// The picker prepared as Choose prepares it and shown, without running its own event loop.
+class MoodPickerTest : public ::testing::Test {
 protected:
     void Open(int current, const QList<QPixmap>& pictures = Pictures())
     {
-        form = std::make_unique<MoodPickerDialog>(nullptr);
-        form->Prepare(200, 100, current, pictures);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        picker_ = std::make_unique<MoodPickerDialog>(nullptr);
+        picker_->Prepare({200, 100}, current, pictures);
+        picker_->show();
+        picker_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(picker_.get()));
     }
 
-    QPoint CentreOf(int number) const
+    picker::PictureGrid* Grid() const { return GridOf(*picker_); }
+    QWidget* Button(const char* name) const { return picker_->findChild<QWidget*>(name); }
+    void Click(int number)
     {
-        return form->DG->CellRect(picker::CellOfPicture(number, 4)).center();
+        QTest::mouseClick(Grid(), Qt::LeftButton, Qt::NoModifier, CellOf(*Grid(), number).center());
     }
-    void Click(int number) { QTest::mouseClick(form->DG, Qt::LeftButton, Qt::NoModifier, CentreOf(number)); }
-    void DoubleClick(int number) { DoubleClickAt(form->DG, CentreOf(number)); }
+    void DoubleClick(int number) { DoubleClickAt(Grid(), CellOf(*Grid(), number).center()); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form->DG, key, modifiers);
+        QTest::keyClick(Grid(), key, modifiers);
     }
-    int CurrentNumber() const { return picker::PictureNumber(form->DG->Current(), 4); }
+    int Current() const { return Grid()->CurrentPicture(); }
 
     void ExpectChosen(int number)
     {
-        EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(form->result(), QDialog::Accepted);
-        EXPECT_EQ(form->Selected, number);
+        EXPECT_FALSE(picker_->isVisible());
+        EXPECT_EQ(picker_->result(), QDialog::Accepted);
+        EXPECT_EQ(picker_->Chosen(), number);
     }
     void ExpectClosedWithout(int current)
     {
-        EXPECT_FALSE(form->isVisible());
-        EXPECT_EQ(form->result(), QDialog::Rejected);
-        EXPECT_EQ(form->Selected, current);
+        EXPECT_FALSE(picker_->isVisible());
+        EXPECT_EQ(picker_->result(), QDialog::Rejected);
+        EXPECT_EQ(picker_->Chosen(), current);
     }
 
-    std::unique_ptr<MoodPickerDialog> form;
+    std::unique_ptr<MoodPickerDialog> picker_;
 };
 
 } // namespace
 
-TEST_F(ClipartSelectTest, IsLaidOutAsDesigned)
+TEST_F(MoodPickerTest, DrawsThePicturesLeftToRightThenDownOnSilverLinesInASunkenEdge)
 {
     Open(0);
-    EXPECT_EQ(form->windowTitle(), " Clipart Selector");
-    EXPECT_EQ(form->size(), QSize(264, 232));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    EXPECT_EQ(form->DG->geometry(), QRect(0, 0, 263, 198));
-    EXPECT_EQ(form->DG->toolTip(), "Double click to select your image");
-    EXPECT_EQ(form->btnSelect->geometry(), QRect(63, 204, 58, 21));
-    EXPECT_EQ(form->btnSelect->text(), "&Select");
-    EXPECT_EQ(form->btnCancel->geometry(), QRect(143, 204, 58, 21));
-    EXPECT_EQ(form->btnCancel->text(), "&Cancel");
-    EXPECT_EQ(form->grab().toImage().pixelColor(10, 215), QColor(0, 0, 113));
-}
-
-TEST_F(ClipartSelectTest, DrawsThePicturesLeftToRightThenDownAndLeavesTheLastCellsWhite)
-{
-    Open(0);
-    const QImage grid = form->DG->grab().toImage();
+    const QImage grid = Grid()->grab().toImage();
     for (int number = 0; number < 12; ++number) {
         const QColor expected = number < PictureCount ? PictureColour(number) : QColor(Qt::white);
-        EXPECT_EQ(grid.pixelColor(CentreOf(number)), expected) << number;
+        EXPECT_EQ(grid.pixelColor(CellOf(*Grid(), number).center()), expected) << number;
     }
-    // The silver line between the first two cells of the first row.
-    EXPECT_EQ(grid.pixelColor(2 + 64, 30), QColor(192, 192, 192));
+    const QRect first = CellOf(*Grid(), 0);
+    EXPECT_EQ(first.topLeft(), QPoint(2, 2));
+    EXPECT_EQ(grid.pixelColor(first.right() + 1, 30), QColor(192, 192, 192)) << "the line between two cells";
+    EXPECT_EQ(grid.pixelColor(30, first.bottom() + 1), QColor(192, 192, 192));
+    EXPECT_EQ(grid.pixelColor(0, 0), QColor(160, 160, 160)) << "outer edge above and left";
+    EXPECT_EQ(grid.pixelColor(1, 1), QColor(105, 105, 105)) << "inner edge above and left";
+    EXPECT_EQ(grid.pixelColor(grid.width() - 1, 50), QColor(Qt::white)) << "outer edge right";
+    EXPECT_EQ(grid.pixelColor(50, grid.height() - 2), QColor(227, 227, 227)) << "inner edge below";
+    EXPECT_EQ(picker_->grab().toImage().pixelColor(10, 215), QColor(0, 0, 113)) << "the window's ground";
 }
 
-TEST_F(ClipartSelectTest, PreselectsTheCurrentPictureWithTheFocusRectangle)
+TEST_F(MoodPickerTest, MarksTheCurrentPictureWithInvertedDotsWhileTheGridHasTheFocus)
 {
     Open(9);
-    EXPECT_EQ(form->DG->Current(), (GridCell{1, 2}));
-    const QImage grid = form->DG->grab().toImage();
-    const QRect current = form->DG->CellRect({1, 2});
+    EXPECT_EQ(Current(), 9);
+    const QRect current = CellOf(*Grid(), 9);
     const QColor colour = PictureColour(9);
+    QImage grid = Grid()->grab().toImage();
     EXPECT_EQ(grid.pixelColor(current.topLeft()), Inverted(colour));
+    EXPECT_EQ(grid.pixelColor(current.topLeft() + QPoint(1, 0)), colour) << "every other pixel";
+    EXPECT_EQ(grid.pixelColor(current.topLeft() + QPoint(2, 0)), Inverted(colour));
     EXPECT_EQ(grid.pixelColor(current.center()), colour);
-    EXPECT_EQ(grid.pixelColor(form->DG->CellRect({0, 0}).topLeft()), PictureColour(0));
+    EXPECT_EQ(grid.pixelColor(CellOf(*Grid(), 0).topLeft()), PictureColour(0));
+
+    Button("cancelButton")->setFocus();
+    grid = Grid()->grab().toImage();
+    EXPECT_EQ(grid.pixelColor(current.topLeft()), colour) << "no mark without the focus, and no highlight";
 }
 
-TEST_F(ClipartSelectTest, EmptyCellsCanBecomeCurrentNeitherByMouseNorByKeys)
+TEST_F(MoodPickerTest, EmptyCellsCanBecomeCurrentNeitherByMouseNorByKeys)
 {
     Open(9);
     Click(10);
@@ -141,69 +148,60 @@ TEST_F(ClipartSelectTest, EmptyCellsCanBecomeCurrentNeitherByMouseNorByKeys)
     Key(Qt::Key_Right);
     Key(Qt::Key_End);
     Key(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(CurrentNumber(), 9);
+    EXPECT_EQ(Current(), 9);
 
     Key(Qt::Key_Up);
     Key(Qt::Key_Right);
-    EXPECT_EQ(CurrentNumber(), 6);
+    EXPECT_EQ(Current(), 6);
     Key(Qt::Key_Down);
-    EXPECT_EQ(CurrentNumber(), 6);
+    EXPECT_EQ(Current(), 6);
     Key(Qt::Key_Left);
     Key(Qt::Key_Down);
-    EXPECT_EQ(CurrentNumber(), 9);
+    EXPECT_EQ(Current(), 9);
     Key(Qt::Key_Home);
-    EXPECT_EQ(CurrentNumber(), 8);
+    EXPECT_EQ(Current(), 8);
     Key(Qt::Key_Down);
     Key(Qt::Key_Left);
-    EXPECT_EQ(CurrentNumber(), 8);
+    EXPECT_EQ(Current(), 8);
     Key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(CurrentNumber(), 0);
+    EXPECT_EQ(Current(), 0);
     Key(Qt::Key_End);
-    EXPECT_EQ(CurrentNumber(), 3);
+    EXPECT_EQ(Current(), 3);
     Key(Qt::Key_Up);
-    EXPECT_EQ(CurrentNumber(), 3);
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(Current(), 3);
+    EXPECT_TRUE(picker_->isVisible());
 }
 
-TEST_F(ClipartSelectTest, ASingleClickOnlyMovesTheCurrentCell)
+TEST_F(MoodPickerTest, AClickMovesTheCurrentCellAndADoubleClickOnAPictureChoosesIt)
 {
-    Open(9);
+    Open(2);
     Click(3);
-    EXPECT_EQ(CurrentNumber(), 3);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->Selected, 9);
-}
+    EXPECT_EQ(Current(), 3);
+    EXPECT_TRUE(picker_->isVisible());
+    EXPECT_EQ(picker_->Chosen(), 2);
 
-TEST_F(ClipartSelectTest, ADoubleClickOnAPictureChoosesItAtOnce)
-{
-    Open(9);
+    DoubleClick(11);
+    EXPECT_TRUE(picker_->isVisible()) << "an empty cell chooses nothing";
+    EXPECT_EQ(Current(), 3);
+
     DoubleClick(4);
     ExpectChosen(4);
 }
 
-TEST_F(ClipartSelectTest, ADoubleClickOnAnEmptyCellChoosesNothing)
-{
-    Open(2);
-    DoubleClick(11);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->Selected, 2);
-    EXPECT_EQ(CurrentNumber(), 2);
-}
-
-TEST_F(ClipartSelectTest, SelectChoosesThePictureOfTheCurrentCell)
+TEST_F(MoodPickerTest, SelectChoosesThePictureOfTheCurrentCell)
 {
     Open(0);
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    QTest::mouseClick(form->btnSelect, Qt::LeftButton);
+    QTest::mouseClick(Button("selectButton"), Qt::LeftButton);
     ExpectChosen(2);
 }
 
-TEST_F(ClipartSelectTest, CancelEscapeAndTheCloseBoxKeepTheIndexPassedIn)
+TEST_F(MoodPickerTest, CancelEscapeAndTheCloseBoxKeepTheIndexPassedIn)
 {
     Open(5);
     Click(1);
-    QTest::mouseClick(form->btnCancel, Qt::LeftButton);
+    QTest::mouseClick(Button("cancelButton"), Qt::LeftButton);
     ExpectClosedWithout(5);
 
     Open(5);
@@ -213,64 +211,64 @@ TEST_F(ClipartSelectTest, CancelEscapeAndTheCloseBoxKeepTheIndexPassedIn)
 
     Open(5);
     Click(1);
-    form->close();
+    picker_->close();
     ExpectClosedWithout(5);
 }
 
-TEST_F(ClipartSelectTest, AnIndexThatIsNoPictureLeavesTheFirstCellCurrentAndComesBackOnCancel)
+TEST_F(MoodPickerTest, AnIndexThatIsNoPictureLeavesTheFirstCellCurrentAndComesBackOnCancel)
 {
     for (int current : {-1, 10, 11, 12, 40}) {
         Open(current);
-        EXPECT_EQ(CurrentNumber(), 0) << current;
+        EXPECT_EQ(Current(), 0) << current;
         Key(Qt::Key_Escape);
         ExpectClosedWithout(current);
     }
     Open(3, {});
-    QTest::mouseClick(form->btnSelect, Qt::LeftButton);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->Selected, 3);
+    QTest::mouseClick(Button("selectButton"), Qt::LeftButton);
+    EXPECT_TRUE(picker_->isVisible());
+    EXPECT_EQ(picker_->Chosen(), 3);
 }
 
-TEST_F(ClipartSelectTest, StandsBelowTheAnchorCentredOnItAndPulledBackAtTheRightScreenEdge)
+TEST(MoodPickerPlacement, StandsBelowTheAnchorCentredOnItAndPulledBackAtTheRightScreenEdge)
 {
     MoodPickerDialog picker(nullptr);
-    picker.Prepare(400, 50, 0, Pictures());
+    picker.Prepare({400, 50}, 0, Pictures());
     EXPECT_EQ(picker.pos(), QPoint(400 - 132, 50));
-    picker.Prepare(ScreenRight() - 10, 70, 0, Pictures());
+    picker.Prepare({ScreenRight() - 10, 70}, 0, Pictures());
     EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264 - 2, 70));
     // Exactly touching the edge is still inside.
-    picker.Prepare(ScreenRight() - 132, 0, 0, Pictures());
+    picker.Prepare({ScreenRight() - 132, 0}, 0, Pictures());
     EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264, 0));
     // Nothing is corrected at the left edge.
-    picker.Prepare(20, 0, 0, Pictures());
+    picker.Prepare({20, 0}, 0, Pictures());
     EXPECT_EQ(picker.pos(), QPoint(20 - 132, 0));
 }
 
-TEST(ClipartSelectExecute, RunsModallyAndReturnsTheChoiceOrTheIndexPassedIn)
+TEST(MoodPickerChoose, RunsModallyAndReturnsTheChoiceOrTheIndexPassedIn)
 {
     const auto whileShown = [](std::function<void(MoodPickerDialog&)> act) {
         QTimer::singleShot(0, [act] {
-            auto* form = qobject_cast<MoodPickerDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(form, nullptr);
-            act(*form);
-            if (form->isVisible()) {
+            auto* picker = qobject_cast<MoodPickerDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            act(*picker);
+            if (picker->isVisible()) {
                 ADD_FAILURE() << "the picker stayed open";
-                form->reject();
+                picker->reject();
             }
         });
     };
     QWidget owner;
     owner.show();
-    whileShown([&owner](MoodPickerDialog& form) {
-        EXPECT_TRUE(form.isModal());
-        EXPECT_EQ(form.parentWidget(), &owner);
-        DoubleClickAt(form.DG, form.DG->CellRect({3, 1}).center());
+    whileShown([&owner](MoodPickerDialog& picker) {
+        EXPECT_TRUE(picker.isModal());
+        EXPECT_EQ(picker.parentWidget(), &owner);
+        DoubleClickAt(GridOf(picker), CellOf(*GridOf(picker), 7).center());
     });
-    EXPECT_EQ(MoodPickerDialog::Execute(&owner, 300, 200, 0, Pictures()), 7);
+    EXPECT_EQ(MoodPickerDialog::Choose(&owner, {300, 200}, 0, Pictures()), 7);
 
-    whileShown([](MoodPickerDialog& form) {
-        QTest::keyClick(form.DG, Qt::Key_Left);
-        QTest::mouseClick(form.btnCancel, Qt::LeftButton);
+    whileShown([](MoodPickerDialog& picker) {
+        QTest::keyClick(GridOf(picker), Qt::Key_Left);
+        QTest::mouseClick(picker.findChild<QWidget*>("cancelButton"), Qt::LeftButton);
     });
-    EXPECT_EQ(MoodPickerDialog::Execute(&owner, 300, 200, 6, Pictures()), 6);
+    EXPECT_EQ(MoodPickerDialog::Choose(&owner, {300, 200}, 6, Pictures()), 6);
 }
