@@ -19,15 +19,15 @@ namespace {
 std::string TextOf(const rtf::Paragraph& paragraph)
 {
     std::string out;
-    for (const rtf::TextRun& run : paragraph.runs)
-        rtf::ForEachUtf16(run.text, [&](char32_t c) { rtf::AppendUtf8(out, c); });
+    for (const rtf::TextRun& run : paragraph.Runs)
+        rtf::ForEachUtf16(run.Text, [&](char32_t c) { rtf::AppendUtf8(out, c); });
     return out;
 }
 
 bool IsHeading(const rtf::Paragraph& paragraph, const std::string& text)
 {
-    return TextOf(paragraph) == text && paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
-           paragraph.runs[0].format.underline && paragraph.runs[0].format.halfPoints == 28;
+    return TextOf(paragraph) == text && paragraph.Runs.size() == 1 && paragraph.Runs[0].Format.Bold &&
+           paragraph.Runs[0].Format.Underline && paragraph.Runs[0].Format.HalfPoints == 28;
 }
 
 } // namespace
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.ShortDate = [](int, int, int day) { return std::to_string(day); };
     const std::string document = rtfexport::ExportDiary(records, options);
     const rtf::RichText read = rtf::ReadRtf(document, 1252);
-    const auto& paragraphs = read.paragraphs;
+    const auto& paragraphs = read.Paragraphs;
     if (paragraphs.size() < 8 || !IsHeading(paragraphs[1], "1 - Before") ||
         TextOf(paragraphs[2]) != "plain" || !IsHeading(paragraphs[4], "2 - Fuzz") ||
         !IsHeading(paragraphs[paragraphs.size() - 2], "3 - After") || TextOf(paragraphs.back()) != "plain")

@@ -15,11 +15,11 @@ namespace {
 std::string TextOf(const rtf::RichText& text)
 {
     std::string out;
-    for (size_t p = 0; p < text.paragraphs.size(); ++p) {
+    for (size_t p = 0; p < text.Paragraphs.size(); ++p) {
         if (p > 0)
             out += '\n';
-        for (const rtf::TextRun& run : text.paragraphs[p].runs)
-            rtf::ForEachUtf16(run.text, [&](char32_t c) {
+        for (const rtf::TextRun& run : text.Paragraphs[p].Runs)
+            rtf::ForEachUtf16(run.Text, [&](char32_t c) {
                 rtf::AppendUtf8(out, c == 0x2028 ? U'\n' : c == 0xA0 ? U' ' : c);
             });
     }

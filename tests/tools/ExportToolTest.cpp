@@ -8,10 +8,10 @@
 
 TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
 {
-    const std::string out = (dir / "diary.rtf").string();
-    const ToolRun run = Run({"export", sample, out}, SamplePassword);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "exported 20 entries to " + out + "\n");
+    const std::string out = (dir_ / "diary.rtf").string();
+    const ToolRun run = Run({"export", sample_, out}, SamplePassword);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "exported 20 entries to " + out + "\n");
 
     const std::string document = ReadBytes(out);
     ASSERT_TRUE(
@@ -31,40 +31,40 @@ TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
 
 TEST_F(DaybrookToolTest, ExportOfAnEmptyDiaryIsAnEmptyDocument)
 {
-    const std::string out = (dir / "empty.rtf").string();
+    const std::string out = (dir_ / "empty.rtf").string();
     const ToolRun run = Run({"export", VectorPath("diary/empty-no-password.dry").string(), out}, "");
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(rtf::PlainText(ReadBytes(out), 1252), "");
 }
 
 TEST_F(DaybrookToolTest, ExportFailuresLeaveTheFilesAlone)
 {
-    const std::string out = (dir / "kept.rtf").string();
+    const std::string out = (dir_ / "kept.rtf").string();
     WriteBytes(out, "an earlier export");
 
-    ToolRun run = Run({"export", sample, out}, "not the password");
-    EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.err.find("wrong password"), std::string::npos) << run.err;
+    ToolRun run = Run({"export", sample_, out}, "not the password");
+    EXPECT_EQ(run.Status, 3);
+    EXPECT_NE(run.Err.find("wrong password"), std::string::npos) << run.Err;
     EXPECT_EQ(ReadBytes(out), "an earlier export");
 
-    run = Run({"export", sample, (dir / "no-folder" / "x.rtf").string()}, SamplePassword);
-    EXPECT_EQ(run.status, 5);
-    EXPECT_NE(run.err.find("could not be written"), std::string::npos) << run.err;
+    run = Run({"export", sample_, (dir_ / "no-folder" / "x.rtf").string()}, SamplePassword);
+    EXPECT_EQ(run.Status, 5);
+    EXPECT_NE(run.Err.find("could not be written"), std::string::npos) << run.Err;
 
-    const std::string diary = (dir / "mine.dry").string();
-    WriteBytes(diary, ReadBytes(sample));
-    run = Run({"export", diary, (dir / "." / "mine.dry").string()}, SamplePassword);
-    EXPECT_EQ(run.status, 64);
-    EXPECT_NE(run.err.find("is the diary itself"), std::string::npos) << run.err;
-    EXPECT_TRUE(ReadBytes(diary) == ReadBytes(sample));
+    const std::string diary = (dir_ / "mine.dry").string();
+    WriteBytes(diary, ReadBytes(sample_));
+    run = Run({"export", diary, (dir_ / "." / "mine.dry").string()}, SamplePassword);
+    EXPECT_EQ(run.Status, 64);
+    EXPECT_NE(run.Err.find("is the diary itself"), std::string::npos) << run.Err;
+    EXPECT_TRUE(ReadBytes(diary) == ReadBytes(sample_));
 
-    EXPECT_EQ(Run({"export", sample}, SamplePassword).status, 64);
+    EXPECT_EQ(Run({"export", sample_}, SamplePassword).Status, 64);
 }
 
 TEST_F(DaybrookToolTest, ExportExplainsItself)
 {
     const ToolRun run = Run({"export", "--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("usage: daybrook-tool export FILE OUT.rtf"), std::string::npos) << run.out;
-    EXPECT_NE(Run({"--help"}).out.find("export FILE OUT.rtf"), std::string::npos);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("usage: daybrook-tool export FILE OUT.rtf"), std::string::npos) << run.Out;
+    EXPECT_NE(Run({"--help"}).Out.find("export FILE OUT.rtf"), std::string::npos);
 }

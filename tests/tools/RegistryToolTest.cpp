@@ -61,31 +61,31 @@ protected:
 
     std::optional<platform::RegData> Stored(const std::string& key, const std::string& name) const
     {
-        platform::Registry registry({dir / "registry.reg", {}});
+        platform::Registry registry({dir_ / "registry.reg", {}});
         if (!registry.OpenKey(key, false))
             return std::nullopt;
         return registry.ReadValue(name);
     }
 
-    std::string birthdays = ReadBytes(VectorPath("birthdays/entries.bbk"));
-    std::string exportFile = (dir / "export.reg").string();
+    std::string birthdays_ = ReadBytes(VectorPath("birthdays/entries.bbk"));
+    std::string exportFile_ = (dir_ / "export.reg").string();
 };
 
 } // namespace
 
 TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
 {
-    WriteBytes(exportFile, Utf16File(Export("Caf\xC3\xA9 notes", birthdays)));
-    ToolRun run = Run({"import-registry", exportFile});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK\\LastDiaryName (new)\n"),
+    WriteBytes(exportFile_, Utf16File(Export("Caf\xC3\xA9 notes", birthdays_)));
+    ToolRun run = Run({"import-registry", exportFile_});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK\\LastDiaryName (new)\n"),
               std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay\\Data (new)\n"),
+        << run.Out;
+    EXPECT_NE(run.Out.find("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay\\Data (new)\n"),
               std::string::npos);
-    EXPECT_NE(run.out.find("4 values set, 0 unchanged; 1 other keys with 2 values ignored"),
+    EXPECT_NE(run.Out.find("4 values set, 0 unchanged; 1 other keys with 2 values ignored"),
               std::string::npos)
-        << run.out;
+        << run.Out;
 
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName"),
               (platform::RegData{platform::RegType::String, std::string("Caf\xE9 notes\0", 11)}));
@@ -94,70 +94,70 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "Folder"),
               (platform::RegData{platform::RegType::ExpandString, std::string("%HOME%\\diaries\0", 15)}));
     EXPECT_EQ(Stored("Software\\Someone Else", "Colour"), std::nullopt);
-    EXPECT_EQ(ReadBytes(dir / "registry.reg").substr(0, 10), "REGEDIT4\r\n");
+    EXPECT_EQ(ReadBytes(dir_ / "registry.reg").substr(0, 10), "REGEDIT4\r\n");
 
     run = Run({"birthdays", "list", "--json", "--registry"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, ReadBytes(VectorPath("birthdays/entries.json")) + "\n");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, ReadBytes(VectorPath("birthdays/entries.json")) + "\n");
 
     // Again: nothing changes, and values kept under other names stay.
-    run = Run({"import-registry", exportFile});
-    EXPECT_NE(run.out.find("0 values set, 4 unchanged"), std::string::npos) << run.out;
+    run = Run({"import-registry", exportFile_});
+    EXPECT_NE(run.Out.find("0 values set, 4 unchanged"), std::string::npos) << run.Out;
 }
 
 TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
 {
     {
-        platform::Registry registry({dir / "registry.reg", {}});
+        platform::Registry registry({dir_ / "registry.reg", {}});
         ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
         ASSERT_TRUE(registry.WriteValue("CurrentSkin", {platform::RegType::Dword, std::string("\x03\0\0\0", 4)}));
         ASSERT_TRUE(registry.WriteValue("LastDiaryName", {platform::RegType::String, std::string("Old\0", 4)}));
     }
-    const std::string before = ReadBytes(dir / "registry.reg");
-    WriteBytes(exportFile, Utf16File(Export("New", birthdays)));
-    const ToolRun run = Run({"import-registry", "--dry-run", exportFile});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("DBK\\LastDiaryName (changed)"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("DBK\\CurrentSkin (unchanged)"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("3 values would be set, 1 unchanged"), std::string::npos) << run.out;
-    EXPECT_EQ(ReadBytes(dir / "registry.reg"), before);
+    const std::string before = ReadBytes(dir_ / "registry.reg");
+    WriteBytes(exportFile_, Utf16File(Export("New", birthdays_)));
+    const ToolRun run = Run({"import-registry", "--dry-run", exportFile_});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("DBK\\LastDiaryName (changed)"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("DBK\\CurrentSkin (unchanged)"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("3 values would be set, 1 unchanged"), std::string::npos) << run.Out;
+    EXPECT_EQ(ReadBytes(dir_ / "registry.reg"), before);
 }
 
 TEST_F(ImportRegistryTest, AnExportThatWouldLoseOrGarbleDataIsRefusedWhole)
 {
     // A birthday list cut short.
-    WriteBytes(exportFile, Utf16File(Export("Ann", birthdays.substr(0, 300))));
-    ToolRun run = Run({"import-registry", exportFile});
-    EXPECT_EQ(run.status, 65);
-    EXPECT_NE(run.err.find("the birthday list cannot be read (Invalid stream format)"), std::string::npos)
-        << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+    WriteBytes(exportFile_, Utf16File(Export("Ann", birthdays_.substr(0, 300))));
+    ToolRun run = Run({"import-registry", exportFile_});
+    EXPECT_EQ(run.Status, 65);
+    EXPECT_NE(run.Err.find("the birthday list cannot be read (Invalid stream format)"), std::string::npos)
+        << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "registry.reg"));
 
     // Greek text in code page 1252.
-    WriteBytes(exportFile, Utf16File(Export("\xCE\x9D\xCE\xAF\xCE\xBA\xCE\xBF\xCF\x82", birthdays)));
-    run = Run({"import-registry", exportFile});
-    EXPECT_EQ(run.status, 65);
-    EXPECT_NE(run.err.find("line 4: text that code page 1252 cannot hold"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+    WriteBytes(exportFile_, Utf16File(Export("\xCE\x9D\xCE\xAF\xCE\xBA\xCE\xBF\xCF\x82", birthdays_)));
+    run = Run({"import-registry", exportFile_});
+    EXPECT_EQ(run.Status, 65);
+    EXPECT_NE(run.Err.find("line 4: text that code page 1252 cannot hold"), std::string::npos) << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "registry.reg"));
 
     // The same export is taken with the Greek code page.
-    environment[0] = "DAYBROOK_CODEPAGE=1253";
-    run = Run({"import-registry", exportFile});
-    EXPECT_EQ(run.status, 0) << run.err;
+    environment_[0] = "DAYBROOK_CODEPAGE=1253";
+    run = Run({"import-registry", exportFile_});
+    EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName")->Bytes,
               std::string("\xCD\xDF\xEA\xEF\xF2\0", 6));
 
-    WriteBytes(exportFile, "not an export");
-    EXPECT_EQ(Run({"import-registry", exportFile}).status, 65);
-    EXPECT_EQ(Run({"import-registry", (dir / "none.reg").string()}).status, 1);
-    EXPECT_EQ(Run({"import-registry"}).status, 64);
+    WriteBytes(exportFile_, "not an export");
+    EXPECT_EQ(Run({"import-registry", exportFile_}).Status, 65);
+    EXPECT_EQ(Run({"import-registry", (dir_ / "none.reg").string()}).Status, 1);
+    EXPECT_EQ(Run({"import-registry"}).Status, 64);
 }
 
 TEST_F(ImportRegistryTest, EightBitRegedit4ExportsAreTakenToo)
 {
-    WriteBytes(exportFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]\r\n" +
-                               HexValue("\"Data\"=hex:", birthdays) + "\r\n");
-    const ToolRun run = Run({"import-registry", exportFile});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Stored("Software\\Kestrine\\BirthDay", "Data")->Bytes, birthdays);
+    WriteBytes(exportFile_, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]\r\n" +
+                               HexValue("\"Data\"=hex:", birthdays_) + "\r\n");
+    const ToolRun run = Run({"import-registry", exportFile_});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(Stored("Software\\Kestrine\\BirthDay", "Data")->Bytes, birthdays_);
 }

@@ -19,9 +19,9 @@ using testing_support::WriteBytes;
 namespace tool_test {
 
 struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
+    int Status;
+    std::string Out;
+    std::string Err;
 };
 
 inline std::string Quoted(const std::string& text)
@@ -38,26 +38,26 @@ protected:
     ToolRun Run(const std::vector<std::string>& arguments, const char* password = nullptr,
              const std::string& input = "")
     {
-        WriteBytes(dir / "stdin", input);
+        WriteBytes(dir_ / "stdin", input);
         std::string command = "env -u DAYBROOK_PASSWORD";
-        for (const auto& setting : environment)
+        for (const auto& setting : environment_)
             command += " " + Quoted(setting);
         if (password != nullptr)
             command += " DAYBROOK_PASSWORD=" + Quoted(password);
         command += " " + Quoted(DAYBROOK_TOOL_PATH);
         for (const auto& argument : arguments)
             command += " " + Quoted(argument);
-        command += " <" + Quoted((dir / "stdin").string()) + " >" + Quoted((dir / "stdout").string()) + " 2>" +
-                   Quoted((dir / "stderr").string());
+        command += " <" + Quoted((dir_ / "stdin").string()) + " >" + Quoted((dir_ / "stdout").string()) + " 2>" +
+                   Quoted((dir_ / "stderr").string());
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout"), ReadBytes(dir / "stderr")};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir_ / "stdout"), ReadBytes(dir_ / "stderr")};
     }
 
-    TempDir dir;
+    TempDir dir_;
     // VARIABLE=value settings the tool runs with.
-    std::vector<std::string> environment{"DAYBROOK_CODEPAGE=1252",
-                                         "DAYBROOK_REGISTRY=" + (dir / "registry.reg").string()};
-    const std::string sample = VectorPath("diary/sample.dry").string();
+    std::vector<std::string> environment_{"DAYBROOK_CODEPAGE=1252",
+                                         "DAYBROOK_REGISTRY=" + (dir_ / "registry.reg").string()};
+    const std::string sample_ = VectorPath("diary/sample.dry").string();
     static constexpr const char* SamplePassword = "Daybrook 2024!";
 };
 

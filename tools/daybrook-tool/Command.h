@@ -15,11 +15,11 @@ namespace tool {
 using Arguments = std::vector<std::string>;
 
 struct Command {
-    std::string name;
-    std::string synopsis; // "list FILE"
-    std::string summary;  // one line for the overview
-    std::string help;     // the rest of `<command> --help`
-    int (*run)(const Arguments& arguments);
+    std::string Name;
+    std::string Synopsis; // "list FILE"
+    std::string Summary;  // one line for the overview
+    std::string Help;     // the rest of `<command> --help`
+    int (*Run)(const Arguments& arguments);
 };
 
 std::vector<Command>& Commands();

@@ -49,8 +49,8 @@ int Fail(const std::string& file, const result::Failure& failure)
 int UsageError(const std::string& command, const std::string& problem)
 {
     for (const auto& c : Commands())
-        if (c.name == command)
-            std::cerr << "daybrook-tool: " << problem << "\nusage: daybrook-tool " << c.synopsis
+        if (c.Name == command)
+            std::cerr << "daybrook-tool: " << problem << "\nusage: daybrook-tool " << c.Synopsis
                       << "\n(daybrook-tool " << command << " --help tells more)\n";
     return ExitUsage;
 }
@@ -61,8 +61,8 @@ bool WantsHelp(const std::string& command, const Arguments& arguments)
         if (argument != "--help" && argument != "-h")
             continue;
         for (const auto& c : Commands())
-            if (c.name == command)
-                std::cout << "usage: daybrook-tool " << c.synopsis << "\n\n" << c.summary << "\n\n" << c.help;
+            if (c.Name == command)
+                std::cout << "usage: daybrook-tool " << c.Synopsis << "\n\n" << c.Summary << "\n\n" << c.Help;
         return true;
     }
     return false;

@@ -38,9 +38,9 @@ int Export(const Arguments& arguments)
 
     rtfexport::ExportOptions options;
     options.CodePage = platform::DiaryCodePage();
-    options.BodyFont.font = "Arial";
-    options.BodyFont.halfPoints = 20;
-    options.BodyFont.color = 0;
+    options.BodyFont.Font = "Arial";
+    options.BodyFont.HalfPoints = 20;
+    options.BodyFont.Color = 0;
     options.ShortDate = [](int year, int month, int day) {
         return platform::FormatShortDate(year, month, day).toStdString();
     };

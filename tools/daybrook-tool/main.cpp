@@ -13,7 +13,7 @@ int Overview(std::ostream& out)
 {
     out << "usage: daybrook-tool COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const auto& command : tool::Commands())
-        out << "  " << command.synopsis << "\n      " << command.summary << '\n';
+        out << "  " << command.Synopsis << "\n      " << command.Summary << '\n';
     out << "\nThe password comes from the environment variable DAYBROOK_PASSWORD or, when that is\n"
            "unset, from standard input. Text is converted between the terminal (UTF-8) and the\n"
            "diary's code page, which follows the locale (DAYBROOK_CODEPAGE overrides it).\n"
@@ -37,11 +37,11 @@ int main(int argc, char** argv)
         return Overview(std::cout);
     const tool::Arguments arguments(argv + 2, argv + argc);
     for (const auto& command : tool::Commands()) {
-        if (command.name != name)
+        if (command.Name != name)
             continue;
         if (tool::WantsHelp(name, arguments))
             return 0;
-        return command.run(arguments);
+        return command.Run(arguments);
     }
     std::cerr << "daybrook-tool: unknown command '" << name << "'\n";
     Overview(std::cerr);

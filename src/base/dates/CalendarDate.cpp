@@ -47,10 +47,10 @@ bool IsLeapYear(int year)
 
 int DaysPerMonth(int year, int month)
 {
-    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr int MonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
-    return days[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+    return MonthLengths[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
 bool IsValidDate(int year, int month, int day)

@@ -19,8 +19,8 @@ bool IsDoubleByte(int codePage)
 }
 
 struct CharsetCodePage {
-    int charset;
-    int codePage;
+    int Charset;
+    int CodePage;
 };
 
 constexpr CharsetCodePage CharsetCodePages[] = {
@@ -73,8 +73,8 @@ bool Convert(const char* to, const char* from, std::string_view input, std::stri
 }
 
 struct SingleByteCodePage {
-    std::array<char32_t, 256> toUnicode{};
-    std::unordered_map<char32_t, unsigned char> fromUnicode;
+    std::array<char32_t, 256> ToUnicode{};
+    std::unordered_map<char32_t, unsigned char> FromUnicode;
 };
 
 const SingleByteCodePage* SingleByte(int codePage)
@@ -100,8 +100,8 @@ const SingleByteCodePage* SingleByte(int codePage)
                     size_t i = 0;
                     c = NextUtf8(utf8, i);
                 }
-                table->toUnicode[static_cast<size_t>(b)] = c;
-                table->fromUnicode.emplace(c, static_cast<unsigned char>(b));
+                table->ToUnicode[static_cast<size_t>(b)] = c;
+                table->FromUnicode.emplace(c, static_cast<unsigned char>(b));
             }
         }
     }
@@ -174,22 +174,22 @@ bool IsKnownCodePage(int codePage)
 const std::array<char32_t, 256>* SingleByteTable(int codePage)
 {
     const SingleByteCodePage* table = SingleByte(codePage);
-    return table == nullptr ? nullptr : &table->toUnicode;
+    return table == nullptr ? nullptr : &table->ToUnicode;
 }
 
 int CodePageForCharset(int charset, int fallback)
 {
     for (const auto& pair : CharsetCodePages)
-        if (pair.charset == charset && charset != 0)
-            return pair.codePage;
+        if (pair.Charset == charset && charset != 0)
+            return pair.CodePage;
     return fallback;
 }
 
 int CharsetForCodePage(int codePage)
 {
     for (const auto& pair : CharsetCodePages)
-        if (pair.codePage == codePage)
-            return pair.charset;
+        if (pair.CodePage == codePage)
+            return pair.Charset;
     return 0;
 }
 
@@ -204,7 +204,7 @@ std::string CodePageToUtf8(std::string_view bytes, int codePage)
     if (const SingleByteCodePage* table = SingleByte(codePage)) {
         out.reserve(bytes.size());
         for (const char b : bytes)
-            AppendUtf8(out, table->toUnicode[static_cast<unsigned char>(b)]);
+            AppendUtf8(out, table->ToUnicode[static_cast<unsigned char>(b)]);
         return out;
     }
     Convert("UTF-8", IconvName(codePage).c_str(), bytes, out, "\xEF\xBF\xBD");
@@ -217,8 +217,8 @@ std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage)
     if (const SingleByteCodePage* table = SingleByte(codePage)) {
         out.reserve(utf8.size());
         for (size_t i = 0; i < utf8.size();) {
-            const auto found = table->fromUnicode.find(NextUtf8(utf8, i));
-            if (found == table->fromUnicode.end())
+            const auto found = table->FromUnicode.find(NextUtf8(utf8, i));
+            if (found == table->FromUnicode.end())
                 return std::nullopt;
             out += static_cast<char>(found->second);
         }

@@ -59,28 +59,28 @@ static_assert(PositionCode[1] == 0x20 && PositionCode[4] == 0x50 && PositionCode
 
 struct LzhCodec::Tables {
     // The ring; bytes N.. mirror bytes 0.. so that comparing F bytes never wraps.
-    uint8_t text[N + F - 1];
+    uint8_t Text[N + F - 1];
     // Match tree: the left and right child of node p side by side at 2p and 2p + 1, so the
     // descent picks a side without a branch. Nodes N + 1 + c are the roots, one per first
     // byte c (only their right child is used); NIL is the empty link.
-    int16_t child[2 * (N + 257)];
-    int16_t dad[N + 1];
-    lzh::HuffmanModel huffman;
+    int16_t Child[2 * (N + 257)];
+    int16_t Dad[N + 1];
+    lzh::HuffmanModel Huffman;
 
-    int16_t& Left(int p) { return child[2 * p]; }
+    int16_t& Left(int p) { return Child[2 * p]; }
     // Left child in the low, right child in the high 16 bits.
     uint32_t Children(int p) const
     {
         uint32_t both;
-        std::memcpy(&both, &child[2 * p], sizeof both);
+        std::memcpy(&both, &Child[2 * p], sizeof both);
         return both;
     }
-    int16_t& Right(int p) { return child[2 * p + 1]; }
+    int16_t& Right(int p) { return Child[2 * p + 1]; }
     // The link of p's parent that points to p.
     int16_t& LinkTo(int p)
     {
-        const int parent = dad[p];
-        return child[2 * parent + (Right(parent) == p ? 1 : 0)];
+        const int parent = Dad[p];
+        return Child[2 * parent + (Right(parent) == p ? 1 : 0)];
     }
 };
 
@@ -88,7 +88,7 @@ LzhCodec::LzhCodec(ReadCallback read, WriteCallback write) : source_(std::move(r
 {
     tables_ = std::make_unique<Tables>();
     // Ring positions not yet written (the look-ahead and its mirror) read as zero.
-    std::memset(tables_->text, 0, sizeof tables_->text);
+    std::memset(tables_->Text, 0, sizeof tables_->Text);
 }
 
 LzhCodec::~LzhCodec() = default;
@@ -96,9 +96,9 @@ LzhCodec::~LzhCodec() = default;
 
 void LzhCodec::EncodeChar(int symbol)
 {
-    const auto [code, length] = tables_->huffman.Code(symbol);
+    const auto [code, length] = tables_->Huffman.Code(symbol);
     writer_->PutLongCode(length, code);
-    tables_->huffman.Update(symbol);
+    tables_->Huffman.Update(symbol);
 }
 
 void LzhCodec::EncodePosition(int position)
@@ -110,8 +110,8 @@ void LzhCodec::EncodePosition(int position)
 
 int LzhCodec::DecodeChar()
 {
-    const int symbol = tables_->huffman.Walk([this] { return reader_->GetBit(); }).first;
-    tables_->huffman.Update(symbol);
+    const int symbol = tables_->Huffman.Walk([this] { return reader_->GetBit(); }).first;
+    tables_->Huffman.Update(symbol);
     return symbol;
 }
 
@@ -129,8 +129,8 @@ int LzhCodec::DecodePosition()
 namespace {
 
 struct Comparison {
-    int length;   // how many of the F bytes agree from the start (F when all do)
-    bool greater; // whether a's first differing byte is the greater one
+    int Length;   // how many of the F bytes agree from the start (F when all do)
+    bool Greater; // whether a's first differing byte is the greater one
 };
 
 // Compares the F bytes at a and b, given that the first ones agree; eight bytes at a time.
@@ -161,7 +161,7 @@ void LzhCodec::InitTree()
     for (int i = N + 1; i <= N + 256; ++i)
         t.Right(i) = NIL;
     for (int i = 0; i <= N; ++i)
-        t.dad[i] = NIL;
+        t.Dad[i] = NIL;
 }
 
 // Inserts position r and leaves the longest match for the bytes at r in matchLength_ and
@@ -169,7 +169,7 @@ void LzhCodec::InitTree()
 void LzhCodec::InsertNode(int r)
 {
     Tables& t = *tables_;
-    const uint8_t* key = &t.text[r];
+    const uint8_t* key = &t.Text[r];
     int p = N + 1 + key[0];
     t.Left(r) = t.Right(r) = NIL;
     // The best match so far as one number, its length above its nearness, so that longer
@@ -187,14 +187,14 @@ void LzhCodec::InsertNode(int r)
     for (;;) {
         const auto next = static_cast<int16_t>(side != 0 ? children >> 16 : children & 0xFFFF);
         if (next == NIL) {
-            t.child[2 * p + side] = static_cast<int16_t>(r);
-            t.dad[r] = static_cast<int16_t>(p);
+            t.Child[2 * p + side] = static_cast<int16_t>(r);
+            t.Dad[r] = static_cast<int16_t>(p);
             settle();
             return;
         }
         p = next;
         children = t.Children(p);
-        const auto [i, greater] = Compare(key, &t.text[p]);
+        const auto [i, greater] = Compare(key, &t.Text[p]);
         side = greater ? 1 : 0;
         const int distance = ((r - p) & (N - 1)) - 1;
         // Computed without a branch: whether a node beats the best is as good as random.
@@ -205,19 +205,19 @@ void LzhCodec::InsertNode(int r)
     }
     settle();
     // A full-length match: r takes p's place in the tree.
-    t.dad[r] = t.dad[p];
+    t.Dad[r] = t.Dad[p];
     t.Left(r) = t.Left(p);
     t.Right(r) = t.Right(p);
-    t.dad[t.Left(p)] = static_cast<int16_t>(r);
-    t.dad[t.Right(p)] = static_cast<int16_t>(r);
+    t.Dad[t.Left(p)] = static_cast<int16_t>(r);
+    t.Dad[t.Right(p)] = static_cast<int16_t>(r);
     t.LinkTo(p) = static_cast<int16_t>(r);
-    t.dad[p] = NIL;
+    t.Dad[p] = NIL;
 }
 
 void LzhCodec::DeleteNode(int p)
 {
     Tables& t = *tables_;
-    if (t.dad[p] == NIL)
+    if (t.Dad[p] == NIL)
         return;
     int q;
     const int left = t.Left(p);
@@ -231,17 +231,17 @@ void LzhCodec::DeleteNode(int p)
             do {
                 q = t.Right(q);
             } while (t.Right(q) != NIL);
-            t.Right(t.dad[q]) = t.Left(q);
-            t.dad[t.Left(q)] = t.dad[q];
+            t.Right(t.Dad[q]) = t.Left(q);
+            t.Dad[t.Left(q)] = t.Dad[q];
             t.Left(q) = static_cast<int16_t>(left);
-            t.dad[left] = static_cast<int16_t>(q);
+            t.Dad[left] = static_cast<int16_t>(q);
         }
         t.Right(q) = static_cast<int16_t>(right);
-        t.dad[right] = static_cast<int16_t>(q);
+        t.Dad[right] = static_cast<int16_t>(q);
     }
-    t.dad[q] = t.dad[p];
+    t.Dad[q] = t.Dad[p];
     t.LinkTo(p) = static_cast<int16_t>(q);
-    t.dad[p] = NIL;
+    t.Dad[p] = NIL;
 }
 
 // ---- encoder and decoder --------------------------------------------------------------------
@@ -249,19 +249,19 @@ void LzhCodec::DeleteNode(int p)
 void LzhCodec::Encode()
 {
     Tables& t = *tables_;
-    t.huffman.Start();
+    t.Huffman.Start();
     writer_ = std::make_unique<lzh::BitWriter>(write_);
     InitTree();
     int s = 0;
     int r = StartPosition;
-    std::memset(t.text, ' ', StartPosition);
+    std::memset(t.Text, ' ', StartPosition);
 
     int len = 0;
     uint8_t c = 0;
     for (; len < F; ++len) {
         if (!source_.Next(c))
             break;
-        t.text[r + len] = c;
+        t.Text[r + len] = c;
     }
     for (int i = 1; i <= F; ++i)
         InsertNode(r - i);
@@ -272,7 +272,7 @@ void LzhCodec::Encode()
             matchLength_ = static_cast<int16_t>(len);
         if (matchLength_ <= Threshold) {
             matchLength_ = 1;
-            EncodeChar(t.text[r]);
+            EncodeChar(t.Text[r]);
         } else {
             EncodeChar(255 - Threshold + matchLength_);
             EncodePosition(matchPosition_);
@@ -283,9 +283,9 @@ void LzhCodec::Encode()
             if (!source_.Next(c))
                 break;
             DeleteNode(s);
-            t.text[s] = c;
+            t.Text[s] = c;
             if (s < F - 1)
-                t.text[s + N] = c;
+                t.Text[s + N] = c;
             s = (s + 1) & (N - 1);
             r = (r + 1) & (N - 1);
             InsertNode(r);
@@ -304,16 +304,16 @@ void LzhCodec::Encode()
 void LzhCodec::Decode(int32_t length)
 {
     Tables& t = *tables_;
-    t.huffman.Start();
+    t.Huffman.Start();
     reader_ = std::make_unique<lzh::BitReader>(source_);
-    std::memset(t.text, ' ', StartPosition);
+    std::memset(t.Text, ' ', StartPosition);
     int r = StartPosition;
     // Decoded bytes go out in blocks.
     std::vector<uint8_t> out;
     out.reserve(OutputBlock + F);
     const auto emit = [&](uint8_t byte) {
         out.push_back(byte);
-        t.text[r] = byte;
+        t.Text[r] = byte;
         r = (r + 1) & (N - 1);
     };
     for (int32_t count = 0; count < length;) {
@@ -325,7 +325,7 @@ void LzhCodec::Decode(int32_t length)
             const int start = (r - DecodePosition() - 1) & (N - 1);
             const int n = c - 255 + Threshold;
             for (int k = 0; k < n; ++k)
-                emit(t.text[(start + k) & (N - 1)]);
+                emit(t.Text[(start + k) & (N - 1)]);
             count += n;
         }
         if (out.size() >= OutputBlock) {

@@ -31,14 +31,14 @@ std::u16string Utf16(std::string_view utf8)
 std::string Heading(std::string_view record, const DayParts& parts, const ExportOptions& options)
 {
     rtf::CharFormat format = options.BodyFont;
-    format.bold = true;
-    format.underline = true;
-    format.halfPoints = HeadingHalfPoints;
+    format.Bold = true;
+    format.Underline = true;
+    format.HalfPoints = HeadingHalfPoints;
     const std::string text =
         DateText(record, parts, options) + " - " + codepage::CodePageToUtf8(parts.Title, options.CodePage);
     rtf::RichText heading;
-    heading.paragraphs.push_back(rtf::Paragraph{rtf::Alignment::Left, format, {}});
-    heading.paragraphs.push_back(
+    heading.Paragraphs.push_back(rtf::Paragraph{rtf::Alignment::Left, format, {}});
+    heading.Paragraphs.push_back(
         rtf::Paragraph{rtf::Alignment::Left, format, {rtf::TextRun{format, Utf16(text)}}});
     return rtf::WriteRtf(heading, options.CodePage, format);
 }

@@ -648,7 +648,7 @@ RtfJoiner::RtfJoiner(int codePage, const rtf::CharFormat& defaults)
 {
     JoinedFont font;
     font.Charset = codepage::CharsetForCodePage(codePage);
-    font.Name = codepage::Utf8ToCodePage(defaults.font, codePage).value_or(defaults.font);
+    font.Name = codepage::Utf8ToCodePage(defaults.Font, codePage).value_or(defaults.Font);
     Font(font);
 }
 

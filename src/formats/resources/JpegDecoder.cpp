@@ -9,13 +9,13 @@ namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return.
 struct ErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
+    jpeg_error_mgr Base;
+    std::jmp_buf Jump;
 };
 
 void OnError(j_common_ptr info)
 {
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->Jump, 1);
 }
 
 void OnMessage(j_common_ptr) {}
@@ -24,7 +24,7 @@ void OnMessage(j_common_ptr) {}
 // libjpeg error jumps out of it.
 bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view bytes, RgbImage& image)
 {
-    if (setjmp(errors.jump) != 0)
+    if (setjmp(errors.Jump) != 0)
         return false;
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
@@ -34,11 +34,11 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view
     jpeg_start_decompress(&info);
     if (info.output_components != 3)
         return false;
-    image.width = static_cast<int>(info.output_width);
-    image.height = static_cast<int>(info.output_height);
-    image.rgb.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3);
+    image.Width = static_cast<int>(info.output_width);
+    image.Height = static_cast<int>(info.output_height);
+    image.Rgb.resize(static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height) * 3);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.rgb.data() + static_cast<size_t>(info.output_scanline) * image.width * 3;
+        JSAMPROW row = image.Rgb.data() + static_cast<size_t>(info.output_scanline) * image.Width * 3;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
@@ -53,9 +53,9 @@ std::optional<RgbImage> DecodeJpeg(std::string_view bytes)
         return std::nullopt;
     jpeg_decompress_struct info{};
     ErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnError;
-    errors.base.output_message = OnMessage;
+    info.err = jpeg_std_error(&errors.Base);
+    errors.Base.error_exit = OnError;
+    errors.Base.output_message = OnMessage;
     RgbImage image;
     const bool decoded = Decode(info, errors, bytes, image);
     jpeg_destroy_decompress(&info);

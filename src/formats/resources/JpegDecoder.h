@@ -7,9 +7,9 @@
 #include <vector>
 
 struct RgbImage {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgb; // rows top to bottom, three bytes a pixel
+    int Width = 0;
+    int Height = 0;
+    std::vector<uint8_t> Rgb; // rows top to bottom, three bytes a pixel
 };
 
 // Nothing when the bytes are not a JPEG picture this library can read, or are damaged.

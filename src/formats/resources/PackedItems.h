@@ -7,9 +7,9 @@
 namespace packed_items {
 
 struct EmbeddedItem {
-    const char* name;
-    const unsigned char* data;
-    size_t size;
+    const char* Name;
+    const unsigned char* Data;
+    size_t Size;
 };
 
 extern const EmbeddedItem Items[];

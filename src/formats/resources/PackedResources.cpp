@@ -112,9 +112,9 @@ void LoadProgramRessources(PackedResources& store)
     for (size_t i = 0; i < packed_items::ItemCount; ++i) {
         const packed_items::EmbeddedItem& embedded = packed_items::Items[i];
         PackedItem& item = items.Add();
-        if (!item.SetName(embedded.name))
-            throw std::logic_error(std::string("the program embeds two items named ") + embedded.name);
-        item.SetData(std::string(reinterpret_cast<const char*>(embedded.data), embedded.size));
+        if (!item.SetName(embedded.Name))
+            throw std::logic_error(std::string("the program embeds two items named ") + embedded.Name);
+        item.SetData(std::string(reinterpret_cast<const char*>(embedded.Data), embedded.Size));
     }
     store.SetItems(items);
 }

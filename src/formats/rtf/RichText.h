@@ -15,31 +15,31 @@ constexpr uint32_t Automatic = 0xFFFFFFFF;
 enum class Alignment : uint8_t { Left, Center, Right, Justify };
 
 struct CharFormat {
-    std::string font;   // family name in UTF-8; empty: the editor's default font
-    int halfPoints = 0; // size in half points; 0: the editor's default size
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    uint32_t color = Automatic;
-    uint32_t highlight = Automatic;
+    std::string Font;   // family name in UTF-8; empty: the editor's default font
+    int HalfPoints = 0; // size in half points; 0: the editor's default size
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strike = false;
+    uint32_t Color = Automatic;
+    uint32_t Highlight = Automatic;
 
     bool operator==(const CharFormat&) const = default;
 };
 
 struct TextRun {
-    CharFormat format;
-    std::u16string text; // UTF-16; line breaks inside a paragraph are U+2028, tabs are U+0009
+    CharFormat Format;
+    std::u16string Text; // UTF-16; line breaks inside a paragraph are U+2028, tabs are U+0009
 };
 
 struct Paragraph {
-    Alignment alignment = Alignment::Left;
-    CharFormat mark; // the format of the paragraph mark: what an empty paragraph is typed in
-    std::vector<TextRun> runs;
+    rtf::Alignment Alignment = rtf::Alignment::Left;
+    CharFormat Mark; // the format of the paragraph mark: what an empty paragraph is typed in
+    std::vector<TextRun> Runs;
 };
 
 struct RichText {
-    std::vector<Paragraph> paragraphs;
+    std::vector<Paragraph> Paragraphs;
 };
 
 } // namespace rtf

@@ -29,24 +29,24 @@ enum class Destination : uint8_t {
 
 // The character properties a group carries, as the document's table indexes.
 struct RawFormat {
-    int font = -1;
-    int halfPoints = DefaultHalfPoints;
-    int color = 0;
-    int highlight = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
+    int Font = -1;
+    int HalfPoints = DefaultHalfPoints;
+    int Color = 0;
+    int Highlight = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strike = false;
 
     bool operator==(const RawFormat&) const = default;
 };
 
 struct GroupState {
-    RawFormat format;
-    Destination dest = Destination::Text;
-    Destination outer = Destination::Text; // the destination of the enclosing group
-    Alignment alignment = Alignment::Left;
-    int uc = 1;
+    RawFormat Format;
+    Destination Dest = Destination::Text;
+    Destination Outer = Destination::Text; // the destination of the enclosing group
+    rtf::Alignment Alignment = rtf::Alignment::Left;
+    int Uc = 1;
 };
 
 enum class ControlWord : uint8_t {
@@ -65,8 +65,8 @@ enum class ControlWord : uint8_t {
 };
 
 struct WordInfo {
-    ControlWord word;
-    char32_t character = 0; // for ControlWord::Char
+    ControlWord Word;
+    char32_t Character = 0; // for ControlWord::Char
 };
 
 const std::unordered_map<std::string_view, WordInfo>& Words()
@@ -157,8 +157,8 @@ int Decodable(int codePage)
 }
 
 struct FontEntry {
-    int codePage;
-    std::string name; // UTF-8
+    int CodePage;
+    std::string Name; // UTF-8
 };
 
 // Walks RTF (or plain text) and hands each shown character and paragraph end, with the state
@@ -183,15 +183,15 @@ public:
     CharFormat FormatOf(const GroupState& state) const
     {
         CharFormat format;
-        if (const FontEntry* font = FindFont(state.format.font))
-            format.font = font->name;
-        format.halfPoints = state.format.halfPoints;
-        format.bold = state.format.bold;
-        format.italic = state.format.italic;
-        format.underline = state.format.underline;
-        format.strike = state.format.strike;
-        format.color = ColorAt(state.format.color);
-        format.highlight = ColorAt(state.format.highlight);
+        if (const FontEntry* font = FindFont(state.Format.Font))
+            format.Font = font->Name;
+        format.HalfPoints = state.Format.HalfPoints;
+        format.Bold = state.Format.Bold;
+        format.Italic = state.Format.Italic;
+        format.Underline = state.Format.Underline;
+        format.Strike = state.Format.Strike;
+        format.Color = ColorAt(state.Format.Color);
+        format.Highlight = ColorAt(state.Format.Highlight);
         return format;
     }
 
@@ -253,7 +253,7 @@ private:
             if (const size_t run = PlainRun(text, i); run > 0) {
                 sink_.Ascii(text.substr(i, run), State());
                 i += run;
-            } else if (State().dest == Destination::Skip && skip_ == 0) {
+            } else if (State().Dest == Destination::Skip && skip_ == 0) {
                 return; // nothing of it is shown
             } else {
                 Byte(static_cast<unsigned char>(text[i++]));
@@ -265,7 +265,7 @@ private:
     // text with no fallback to skip and no bytes or surrogate waiting.
     size_t PlainRun(std::string_view text, size_t i) const
     {
-        if (State().dest != Destination::Text || skip_ > 0 || !pending_.empty() || highSurrogate_ != 0)
+        if (State().Dest != Destination::Text || skip_ > 0 || !pending_.empty() || highSurrogate_ != 0)
             return 0;
         size_t end = i;
         while (end < text.size() && text[end] >= 0x20 && text[end] <= 0x7E)
@@ -276,7 +276,7 @@ private:
     void RunPlain()
     {
         stack_.emplace_back();
-        State().format.halfPoints = 0;
+        State().Format.HalfPoints = 0;
         const std::string_view text = source_;
         size_t start = 0;
         while (start <= text.size()) {
@@ -313,7 +313,7 @@ private:
             return;
         }
         GroupState inner = State();
-        inner.outer = inner.dest;
+        inner.Outer = inner.Dest;
         stack_.push_back(inner);
     }
 
@@ -327,7 +327,7 @@ private:
         if (stack_.empty())
             return;
         FlushPending();
-        const Destination dest = State().dest;
+        const Destination dest = State().Dest;
         if (dest == Destination::FontTable)
             CommitFont();
         if (stack_.size() == 1) {
@@ -358,7 +358,7 @@ private:
             return;
         switch (c) {
         case '*':
-            State().dest = Destination::Skip;
+            State().Dest = Destination::Skip;
             break;
         case '~':
             Shown(0x00A0);
@@ -371,7 +371,7 @@ private:
             break;
         case '\r':
         case '\n':
-            if (State().dest == Destination::Text)
+            if (State().Dest == Destination::Text)
                 Paragraph();
             break;
         default:
@@ -391,31 +391,31 @@ private:
     void Word(const WordInfo& info, bool hasParam, int param)
     {
         GroupState& state = State();
-        RawFormat& format = state.format;
+        RawFormat& format = state.Format;
         const bool on = !hasParam || param != 0;
         // Nothing inside an ignored destination is shown, whatever it declares.
-        if (state.dest == Destination::Skip &&
-            (info.word == ControlWord::FontTable || info.word == ControlWord::ColorTable || info.word == ControlWord::Upr))
+        if (state.Dest == Destination::Skip &&
+            (info.Word == ControlWord::FontTable || info.Word == ControlWord::ColorTable || info.Word == ControlWord::Upr))
             return;
-        switch (info.word) {
+        switch (info.Word) {
         case ControlWord::FontTable:
-            state.dest = Destination::FontTable;
+            state.Dest = Destination::FontTable;
             fontNumber_ = INT_MIN;
             break;
         case ControlWord::ColorTable:
-            state.dest = Destination::ColorTable;
+            state.Dest = Destination::ColorTable;
             colors_.clear();
             ResetColor();
             break;
         case ControlWord::Skip:
-            state.dest = Destination::Skip;
+            state.Dest = Destination::Skip;
             break;
         case ControlWord::Upr:
-            state.dest = Destination::Upr;
+            state.Dest = Destination::Upr;
             break;
         case ControlWord::Ud:
-            if (state.outer == Destination::Upr)
-                state.dest = Destination::Text;
+            if (state.Outer == Destination::Upr)
+                state.Dest = Destination::Text;
             break;
         case ControlWord::Ansicpg:
             docCodePage_ = Decodable(param);
@@ -435,16 +435,16 @@ private:
             break;
         case ControlWord::Deff:
             defaultFont_ = param;
-            format.font = param;
+            format.Font = param;
             break;
         case ControlWord::Font:
-            if (state.dest == Destination::FontTable) {
+            if (state.Dest == Destination::FontTable) {
                 CommitFont();
                 fontNumber_ = param;
                 fontCharset_ = 0;
                 fontName_.clear();
             } else {
-                format.font = param;
+                format.Font = param;
             }
             break;
         case ControlWord::Charset:
@@ -464,47 +464,47 @@ private:
             break;
         case ControlWord::Plain:
             format = RawFormat{};
-            format.font = defaultFont_;
+            format.Font = defaultFont_;
             break;
         case ControlWord::Bold:
-            format.bold = on;
+            format.Bold = on;
             break;
         case ControlWord::Italic:
-            format.italic = on;
+            format.Italic = on;
             break;
         case ControlWord::Underline:
-            format.underline = on;
+            format.Underline = on;
             break;
         case ControlWord::UnderlineNone:
-            format.underline = false;
+            format.Underline = false;
             break;
         case ControlWord::Strike:
-            format.strike = on;
+            format.Strike = on;
             break;
         case ControlWord::Size:
-            format.halfPoints = param <= 0 ? DefaultHalfPoints : std::clamp(param, 2, MaxHalfPoints);
+            format.HalfPoints = param <= 0 ? DefaultHalfPoints : std::clamp(param, 2, MaxHalfPoints);
             break;
         case ControlWord::Color:
-            format.color = std::max(param, 0);
+            format.Color = std::max(param, 0);
             break;
         case ControlWord::Highlight:
-            format.highlight = std::max(param, 0);
+            format.Highlight = std::max(param, 0);
             break;
         case ControlWord::Pard:
         case ControlWord::Left:
-            state.alignment = Alignment::Left;
+            state.Alignment = Alignment::Left;
             break;
         case ControlWord::Center:
-            state.alignment = Alignment::Center;
+            state.Alignment = Alignment::Center;
             break;
         case ControlWord::Right:
-            state.alignment = Alignment::Right;
+            state.Alignment = Alignment::Right;
             break;
         case ControlWord::Justify:
-            state.alignment = Alignment::Justify;
+            state.Alignment = Alignment::Justify;
             break;
         case ControlWord::Par:
-            if (state.dest == Destination::Text)
+            if (state.Dest == Destination::Text)
                 Paragraph();
             break;
         case ControlWord::Line:
@@ -514,10 +514,10 @@ private:
             Shown('\t');
             break;
         case ControlWord::Char:
-            Shown(info.character);
+            Shown(info.Character);
             break;
         case ControlWord::Uc:
-            state.uc = std::clamp(param, 0, 1'000'000);
+            state.Uc = std::clamp(param, 0, 1'000'000);
             break;
         case ControlWord::U:
             Unicode(param);
@@ -530,7 +530,7 @@ private:
     {
         if (ConsumeSkip())
             return;
-        switch (State().dest) {
+        switch (State().Dest) {
         case Destination::Text:
             TextByte(b);
             break;
@@ -570,7 +570,7 @@ private:
     // A character the RTF names (\tab, \line, \~, ...), shown only in text.
     void Shown(char32_t c)
     {
-        if (State().dest != Destination::Text)
+        if (State().Dest != Destination::Text)
             return;
         FlushPending();
         FlushSurrogate();
@@ -579,8 +579,8 @@ private:
 
     void Unicode(int param)
     {
-        skip_ = State().uc;
-        if (State().dest != Destination::Text)
+        skip_ = State().Uc;
+        if (State().Dest != Destination::Text)
             return;
         FlushPending();
         const long value = param < 0 ? param + 65536L : param;
@@ -680,10 +680,10 @@ private:
     // The code page of \'hh in the current font.
     int CurrentCodePage()
     {
-        const int font = State().format.font;
+        const int font = State().Format.Font;
         if (font != cachedFont_) {
             const FontEntry* entry = FindFont(font);
-            cachedCodePage_ = entry != nullptr ? entry->codePage : docCodePage_;
+            cachedCodePage_ = entry != nullptr ? entry->CodePage : docCodePage_;
             cachedFont_ = font;
         }
         return cachedCodePage_;
@@ -733,30 +733,30 @@ public:
 
     void Char(char32_t c, const GroupState& state)
     {
-        if (paragraph_.runs.empty() || state.format != runFormat_) {
-            paragraph_.runs.push_back(TextRun{parser_->FormatOf(state), {}});
-            runFormat_ = state.format;
+        if (paragraph_.Runs.empty() || state.Format != runFormat_) {
+            paragraph_.Runs.push_back(TextRun{parser_->FormatOf(state), {}});
+            runFormat_ = state.Format;
         }
-        AppendUtf16(paragraph_.runs.back().text, c);
+        AppendUtf16(paragraph_.Runs.back().Text, c);
     }
 
     void Ascii(std::string_view text, const GroupState& state)
     {
         Char(static_cast<unsigned char>(text[0]), state);
-        paragraph_.runs.back().text.append(text.begin() + 1, text.end());
+        paragraph_.Runs.back().Text.append(text.begin() + 1, text.end());
     }
 
     void ParagraphEnd(const GroupState& state)
     {
         Complete(state);
-        text_.paragraphs.push_back(std::move(paragraph_));
+        text_.Paragraphs.push_back(std::move(paragraph_));
         paragraph_ = Paragraph{};
     }
 
     // keepEmptyLast: plain text, where a final line break opens one more (empty) line.
     void End(const GroupState& state, bool keepEmptyLast)
     {
-        if (!paragraph_.runs.empty() || text_.paragraphs.empty() || keepEmptyLast)
+        if (!paragraph_.Runs.empty() || text_.Paragraphs.empty() || keepEmptyLast)
             ParagraphEnd(state);
     }
 
@@ -765,8 +765,8 @@ public:
 private:
     void Complete(const GroupState& state)
     {
-        paragraph_.alignment = state.alignment;
-        paragraph_.mark = parser_->FormatOf(state);
+        paragraph_.Alignment = state.Alignment;
+        paragraph_.Mark = parser_->FormatOf(state);
     }
 
     const Parser<DocumentSink>* parser_ = nullptr;

@@ -66,16 +66,16 @@ constexpr char HexDigits[] = "0123456789abcdef";
 
 // Gathers the font and colour tables in order of first use.
 struct WriterTables {
-    std::vector<std::string> fonts;
-    std::vector<uint32_t> colors;
-    std::unordered_map<std::string, int> fontIndex;
-    std::unordered_map<uint32_t, int> colorIndex;
+    std::vector<std::string> Fonts;
+    std::vector<uint32_t> Colors;
+    std::unordered_map<std::string, int> FontIndex;
+    std::unordered_map<uint32_t, int> ColorIndex;
 
     int Font(const std::string& name)
     {
-        const auto [found, added] = fontIndex.try_emplace(name, static_cast<int>(fonts.size()));
+        const auto [found, added] = FontIndex.try_emplace(name, static_cast<int>(Fonts.size()));
         if (added)
-            fonts.push_back(name);
+            Fonts.push_back(name);
         return found->second;
     }
 
@@ -84,23 +84,23 @@ struct WriterTables {
     {
         if (color == Automatic)
             return 0;
-        const auto [found, added] = colorIndex.try_emplace(color, static_cast<int>(colors.size()) + 1);
+        const auto [found, added] = ColorIndex.try_emplace(color, static_cast<int>(Colors.size()) + 1);
         if (added)
-            colors.push_back(color);
+            Colors.push_back(color);
         return found->second;
     }
 };
 
 // A format as the indexes the RTF refers to.
 struct IndexedFormat {
-    int font = -1;
-    int halfPoints = -1;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    int color = 0;
-    int highlight = 0;
+    int Font = -1;
+    int HalfPoints = -1;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strike = false;
+    int Color = 0;
+    int Highlight = 0;
 };
 
 class Writer {
@@ -124,26 +124,26 @@ private:
         Word("pard");
         Alignment alignment = Alignment::Left;
         const std::vector<Paragraph> empty(1);
-        const auto& paragraphs = text.paragraphs.empty() ? empty : text.paragraphs;
+        const auto& paragraphs = text.Paragraphs.empty() ? empty : text.Paragraphs;
         for (size_t p = 0; p < paragraphs.size(); ++p) {
             const Paragraph& paragraph = paragraphs[p];
-            if (paragraph.alignment != alignment) {
+            if (paragraph.Alignment != alignment) {
                 if (p > 0)
                     Word("pard");
-                alignment = paragraph.alignment;
+                alignment = paragraph.Alignment;
                 if (alignment != Alignment::Left)
                     Word(alignment == Alignment::Center ? "qc" : alignment == Alignment::Right ? "qr" : "qj");
             }
             bool written = false;
-            for (const TextRun& run : paragraph.runs) {
-                if (run.text.empty())
+            for (const TextRun& run : paragraph.Runs) {
+                if (run.Text.empty())
                     continue;
-                Format(run.format);
-                ForEachUtf16(run.text, [this](char32_t c) { Character(c, false); });
+                Format(run.Format);
+                ForEachUtf16(run.Text, [this](char32_t c) { Character(c, false); });
                 written = true;
             }
             if (!written)
-                Format(paragraph.mark);
+                Format(paragraph.Mark);
             Word("par");
             Line();
         }
@@ -156,18 +156,18 @@ private:
         out_ += "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + "\\deff0\\deflang" +
                 std::to_string(LanguageOf(codePage)) + "{\\fonttbl";
         const std::string charset = std::to_string(codepage::CharsetForCodePage(codePage));
-        if (tables_.fonts.empty())
-            tables_.Font(defaults_.font);
-        for (size_t f = 0; f < tables_.fonts.size(); ++f) {
+        if (tables_.Fonts.empty())
+            tables_.Font(defaults_.Font);
+        for (size_t f = 0; f < tables_.Fonts.size(); ++f) {
             out_ += "{\\f" + std::to_string(f) + "\\fnil\\fcharset" + charset + ' ';
             delimit_ = false;
-            ForEachUtf8(tables_.fonts[f], [this](char32_t c) { Character(c, true); });
+            ForEachUtf8(tables_.Fonts[f], [this](char32_t c) { Character(c, true); });
             out_ += ";}";
         }
         out_ += "}\r\n";
-        if (!tables_.colors.empty()) {
+        if (!tables_.Colors.empty()) {
             out_ += "{\\colortbl ;";
-            for (const uint32_t color : tables_.colors)
+            for (const uint32_t color : tables_.Colors)
                 out_ += "\\red" + std::to_string(color >> 16) + "\\green" + std::to_string((color >> 8) & 0xFF) +
                         "\\blue" + std::to_string(color & 0xFF) + ';';
             out_ += "}\r\n";
@@ -209,18 +209,18 @@ private:
 
     void Format(const CharFormat& format)
     {
-        const int font = tables_.Font(format.font.empty() ? defaults_.font : format.font);
-        const int halfPoints = format.halfPoints > 0 ? format.halfPoints : defaults_.halfPoints;
-        const int color = tables_.Color(format.color);
-        const int highlight = tables_.Color(format.highlight);
-        Change("cf", color, current_.color);
-        Change("highlight", highlight, current_.highlight);
-        Toggle("b", "b0", format.bold, current_.bold);
-        Toggle("i", "i0", format.italic, current_.italic);
-        Toggle("ul", "ulnone", format.underline, current_.underline);
-        Toggle("strike", "strike0", format.strike, current_.strike);
-        Change("f", font, current_.font);
-        Change("fs", halfPoints, current_.halfPoints);
+        const int font = tables_.Font(format.Font.empty() ? defaults_.Font : format.Font);
+        const int halfPoints = format.HalfPoints > 0 ? format.HalfPoints : defaults_.HalfPoints;
+        const int color = tables_.Color(format.Color);
+        const int highlight = tables_.Color(format.Highlight);
+        Change("cf", color, current_.Color);
+        Change("highlight", highlight, current_.Highlight);
+        Toggle("b", "b0", format.Bold, current_.Bold);
+        Toggle("i", "i0", format.Italic, current_.Italic);
+        Toggle("ul", "ulnone", format.Underline, current_.Underline);
+        Toggle("strike", "strike0", format.Strike, current_.Strike);
+        Change("f", font, current_.Font);
+        Change("fs", halfPoints, current_.HalfPoints);
     }
 
     void Literal(char c)

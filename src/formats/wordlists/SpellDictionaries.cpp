@@ -74,13 +74,13 @@ result::Status SpellDictionaries::LoadDictionaries()
 bool SpellDictionaries::CheckWord(std::string_view word, LineList& suggestions) const
 {
     const std::string key = master_.KeyOf(word);
-    if (custom_.Find(key).found || ignoreAll_.Find(key).found)
+    if (custom_.Find(key).Found || ignoreAll_.Find(key).Found)
         return true;
     const WordList::Place place = master_.Find(key);
-    if (place.found)
+    if (place.Found)
         return true;
     suggestions.clear();
-    const size_t start = place.index > 0 ? place.index - 1 : 0;
+    const size_t start = place.Index > 0 ? place.Index - 1 : 0;
     const size_t end = std::min(start + MaxSuggestions, master_.Count());
     for (size_t i = start; i < end; ++i)
         suggestions.push_back(master_[i]);

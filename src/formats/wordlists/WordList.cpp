@@ -16,18 +16,18 @@ LineList WordList::Words() const
     LineList words;
     words.reserve(entries_.size());
     for (const auto& entry : entries_)
-        words.push_back(entry.word);
+        words.push_back(entry.Word);
     return words;
 }
 
 void WordList::Assign(LineList words)
 {
-    std::vector<BirthdayEntry> entries;
+    std::vector<Entry> entries;
     entries.reserve(words.size());
     // Sorted by prefix and position: small items, each key looked at only on a tie of prefixes.
     struct SortItem {
-        uint64_t prefix;
-        size_t index;
+        uint64_t Prefix;
+        size_t Index;
     };
     std::vector<SortItem> order;
     order.reserve(words.size());
@@ -37,15 +37,15 @@ void WordList::Assign(LineList words)
         entries.push_back({std::move(key), std::move(word)});
     }
     std::sort(order.begin(), order.end(), [&entries](const SortItem& a, const SortItem& b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : entries[a.index].key < entries[b.index].key;
+        return a.Prefix != b.Prefix ? a.Prefix < b.Prefix : entries[a.Index].Key < entries[b.Index].Key;
     });
     entries_.clear();
     prefixes_.clear();
     entries_.reserve(order.size());
     prefixes_.reserve(order.size());
     for (const auto& item : order) {
-        prefixes_.push_back(item.prefix);
-        entries_.push_back(std::move(entries[item.index]));
+        prefixes_.push_back(item.Prefix);
+        entries_.push_back(std::move(entries[item.Index]));
     }
 }
 
@@ -53,8 +53,8 @@ void WordList::Add(std::string word)
 {
     std::string key = collationKey_(word);
     // After the entries equal to it.
-    size_t index = Find(key).index;
-    while (index < entries_.size() && entries_[index].key == key)
+    size_t index = Find(key).Index;
+    while (index < entries_.size() && entries_[index].Key == key)
         ++index;
     prefixes_.insert(prefixes_.begin() + static_cast<std::ptrdiff_t>(index), Prefix(key));
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(index), {std::move(key), std::move(word)});
@@ -69,12 +69,12 @@ WordList::Place WordList::Find(const std::string& key) const
     while (count > 0) {
         const size_t half = count / 2;
         const size_t middle = first + half;
-        if (prefixes_[middle] < prefix || (prefixes_[middle] == prefix && entries_[middle].key < key)) {
+        if (prefixes_[middle] < prefix || (prefixes_[middle] == prefix && entries_[middle].Key < key)) {
             first = middle + 1;
             count -= half + 1;
         } else {
             count = half;
         }
     }
-    return {first, first < entries_.size() && entries_[first].key == key};
+    return {first, first < entries_.size() && entries_[first].Key == key};
 }

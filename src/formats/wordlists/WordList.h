@@ -21,7 +21,7 @@ public:
 
     size_t Count() const { return entries_.size(); }
     bool Empty() const { return entries_.empty(); }
-    const std::string& operator[](size_t index) const { return entries_[index].word; }
+    const std::string& operator[](size_t index) const { return entries_[index].Word; }
     // The words in list order.
     LineList Words() const;
 
@@ -33,17 +33,17 @@ public:
     // Where a word with this key stands or would stand: the number of words sorting before it,
     // and whether the word there equals it.
     struct Place {
-        size_t index;
-        bool found;
+        size_t Index;
+        bool Found;
     };
     Place Find(const std::string& key) const;
 
     std::string KeyOf(std::string_view word) const { return collationKey_(word); }
 
 private:
-    struct BirthdayEntry {
-        std::string key;
-        std::string word;
+    struct Entry {
+        std::string Key;
+        std::string Word;
     };
 
     // The first eight bytes of a key as a number (zeros past its end): prefixes order as their
@@ -51,6 +51,6 @@ private:
     static uint64_t Prefix(std::string_view key);
 
     CollationKeyMaker collationKey_;
-    std::vector<BirthdayEntry> entries_;
+    std::vector<Entry> entries_;
     std::vector<uint64_t> prefixes_; // Prefix of each entry's key
 };

@@ -13,7 +13,7 @@ QImage SkinPicture(PackedResources& store, int skin, SkinPart part)
     const auto image = DecodeJpeg(store.ItemByName(name).DataStream().Bytes());
     if (!image)
         return {};
-    return QImage(image->rgb.data(), image->width, image->height, image->width * 3, QImage::Format_RGB888).copy();
+    return QImage(image->Rgb.data(), image->Width, image->Height, image->Width * 3, QImage::Format_RGB888).copy();
 }
 
 int SkinCount(const PackedResources& store)

@@ -30,18 +30,18 @@ uint32_t FromBrush(const QTextFormat& format, int property)
 QTextCharFormat ToQt(const rtf::CharFormat& format)
 {
     QTextCharFormat q;
-    if (!format.font.empty())
-        q.setFontFamilies(QStringList{QString::fromStdString(format.font)});
-    if (format.halfPoints > 0)
-        q.setFontPointSize(format.halfPoints / 2.0);
-    q.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
-    q.setFontItalic(format.italic);
-    q.setFontUnderline(format.underline);
-    q.setFontStrikeOut(format.strike);
-    if (format.color != rtf::Automatic)
-        q.setForeground(ToQColor(format.color));
-    if (format.highlight != rtf::Automatic)
-        q.setBackground(ToQColor(format.highlight));
+    if (!format.Font.empty())
+        q.setFontFamilies(QStringList{QString::fromStdString(format.Font)});
+    if (format.HalfPoints > 0)
+        q.setFontPointSize(format.HalfPoints / 2.0);
+    q.setFontWeight(format.Bold ? QFont::Bold : QFont::Normal);
+    q.setFontItalic(format.Italic);
+    q.setFontUnderline(format.Underline);
+    q.setFontStrikeOut(format.Strike);
+    if (format.Color != rtf::Automatic)
+        q.setForeground(ToQColor(format.Color));
+    if (format.Highlight != rtf::Automatic)
+        q.setBackground(ToQColor(format.Highlight));
     return q;
 }
 
@@ -49,17 +49,17 @@ rtf::CharFormat FromQt(const QTextCharFormat& q, const QFont& defaultFont)
 {
     rtf::CharFormat format;
     const QStringList families = q.fontFamilies().toStringList();
-    format.font = (families.isEmpty() ? defaultFont.family() : families.front()).toStdString();
+    format.Font = (families.isEmpty() ? defaultFont.family() : families.front()).toStdString();
     double points = q.fontPointSize();
     if (points <= 0)
         points = defaultFont.pointSizeF();
-    format.halfPoints = points > 0 ? static_cast<int>(std::lround(points * 2)) : 20;
-    format.bold = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() >= QFont::DemiBold : defaultFont.bold();
-    format.italic = q.fontItalic();
-    format.underline = q.fontUnderline();
-    format.strike = q.fontStrikeOut();
-    format.color = FromBrush(q, QTextFormat::ForegroundBrush);
-    format.highlight = FromBrush(q, QTextFormat::BackgroundBrush);
+    format.HalfPoints = points > 0 ? static_cast<int>(std::lround(points * 2)) : 20;
+    format.Bold = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() >= QFont::DemiBold : defaultFont.bold();
+    format.Italic = q.fontItalic();
+    format.Underline = q.fontUnderline();
+    format.Strike = q.fontStrikeOut();
+    format.Color = FromBrush(q, QTextFormat::ForegroundBrush);
+    format.Highlight = FromBrush(q, QTextFormat::BackgroundBrush);
     return format;
 }
 
@@ -106,10 +106,10 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     bool first = true;
-    for (const rtf::Paragraph& paragraph : text.paragraphs) {
+    for (const rtf::Paragraph& paragraph : text.Paragraphs) {
         QTextBlockFormat blockFormat;
-        blockFormat.setAlignment(ToQt(paragraph.alignment));
-        const QTextCharFormat mark = ToQt(paragraph.mark);
+        blockFormat.setAlignment(ToQt(paragraph.Alignment));
+        const QTextCharFormat mark = ToQt(paragraph.Mark);
         if (first) {
             cursor.setBlockFormat(blockFormat);
             cursor.setBlockCharFormat(mark);
@@ -117,8 +117,8 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
         } else {
             cursor.insertBlock(blockFormat, mark);
         }
-        for (const rtf::TextRun& run : paragraph.runs)
-            cursor.insertText(QString::fromStdU16String(run.text), ToQt(run.format));
+        for (const rtf::TextRun& run : paragraph.Runs)
+            cursor.insertText(QString::fromStdU16String(run.Text), ToQt(run.Format));
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(true);
@@ -131,20 +131,20 @@ std::string DocumentToRtf(const QTextDocument& document, int codePage)
     rtf::RichText text;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         rtf::Paragraph paragraph;
-        paragraph.alignment = FromQt(block.blockFormat().alignment());
-        paragraph.mark = FromQt(block.charFormat(), defaultFont);
+        paragraph.Alignment = FromQt(block.blockFormat().alignment());
+        paragraph.Mark = FromQt(block.charFormat(), defaultFont);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            paragraph.runs.push_back(
+            paragraph.Runs.push_back(
                 rtf::TextRun{FromQt(fragment.charFormat(), defaultFont), WithoutObjects(fragment.text()).toStdU16String()});
         }
-        text.paragraphs.push_back(std::move(paragraph));
+        text.Paragraphs.push_back(std::move(paragraph));
     }
     rtf::CharFormat defaults;
-    defaults.font = defaultFont.family().toStdString();
-    defaults.halfPoints = defaultFont.pointSizeF() > 0 ? static_cast<int>(std::lround(defaultFont.pointSizeF() * 2)) : 20;
+    defaults.Font = defaultFont.family().toStdString();
+    defaults.HalfPoints = defaultFont.pointSizeF() > 0 ? static_cast<int>(std::lround(defaultFont.pointSizeF() * 2)) : 20;
     return rtf::WriteRtf(text, codePage, defaults);
 }
 

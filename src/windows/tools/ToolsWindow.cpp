@@ -87,12 +87,12 @@ private:
 rtf::CharFormat ExportFont(const editor::StoredFont& stored)
 {
     rtf::CharFormat format;
-    format.font = stored.Font.family().toStdString();
+    format.Font = stored.Font.family().toStdString();
     const int points = stored.Font.pointSize() > 0 ? stored.Font.pointSize() : 10;
-    format.halfPoints = 2 * points;
-    format.italic = stored.Font.italic();
-    format.strike = stored.Font.strikeOut();
-    format.color = static_cast<uint32_t>(stored.Color.rgb()) & 0xFFFFFF;
+    format.HalfPoints = 2 * points;
+    format.Italic = stored.Font.italic();
+    format.Strike = stored.Font.strikeOut();
+    format.Color = static_cast<uint32_t>(stored.Color.rgb()) & 0xFFFFFF;
     return format;
 }
 

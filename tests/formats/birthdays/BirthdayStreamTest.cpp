@@ -183,12 +183,18 @@ TEST(BirthdayStream, TruncatedAndForeignStreamsAreRefusedWithTheFormatMessage)
 {
     const std::string entries = ReadBytes(VectorPath("birthdays/entries.bbk"));
     const std::vector<EntryValues> reference = ReferenceEntries();
+    size_t readBefore = 0;
     for (size_t size = 0; size < entries.size(); ++size) {
         const StreamContent read = ReadEntryStream(entries.substr(0, size), 1252);
         ASSERT_EQ(FaultOf(read), "Invalid stream format") << size;
+        ASSERT_EQ(read.Status.Code(), result::Reason::Damaged) << size;
         ASSERT_LE(read.Entries.size(), reference.size());
         EXPECT_TRUE(std::equal(read.Entries.begin(), read.Entries.end(), reference.begin())) << size;
+        EXPECT_GE(read.Entries.size(), readBefore) << "a longer stream never gives fewer entries: " << size;
+        readBefore = read.Entries.size();
     }
+    EXPECT_EQ(ReadEntryStream(entries.substr(0, entries.size() - 3), 1252).Entries, reference)
+        << "cut after the last entry's end, every entry is kept";
     // Cut inside the third entry: the two before it were read whole.
     const StreamContent cut = ReadEntryStream(entries.substr(0, 0xE0), 1252);
     ASSERT_EQ(cut.Entries.size(), 2u);
@@ -229,6 +235,7 @@ TEST(BirthdayStream, TextTheCodePageCannotHoldIsAFaultNotAQuestionMark)
     const std::string greek = ReadBytes(VectorPath("birthdays/greek-cp1253.bbk"));
     const StreamContent read = ReadEntryStream(greek, 1252);
     EXPECT_EQ(FaultOf(read), "A name or a note holds characters that code page 1252 cannot hold");
+    EXPECT_EQ(read.Status.Code(), result::Reason::Refused);
     EXPECT_TRUE(read.Entries.empty());
     // An infinite or undefined date is no date at all.
     const std::string infinite = Bytes("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x7F", 10);

@@ -14,23 +14,23 @@ const std::string Body = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n\\pard
 
 class DayRecordsTest : public testing::Test {
 protected:
-    DayRecordsTest() : diary(platform::CompareText) { diary.Text.SetSorted(true); }
+    DayRecordsTest() : diary_(platform::CompareText) { diary_.Text.SetSorted(true); }
 
     void Store(int year, int month, int day, const std::string& title = "t", int mood = 0)
     {
-        ASSERT_TRUE(StoreDay(diary, day, month, year, Body, title, mood).Ok());
+        ASSERT_TRUE(StoreDay(diary_, day, month, year, Body, title, mood).Ok());
     }
 
     // The date keys of the records, in list order.
     std::vector<std::string> Keys() const
     {
         std::vector<std::string> keys;
-        for (const auto& line : diary.Text.Lines())
+        for (const auto& line : diary_.Text.Lines())
             keys.push_back(line.substr(0, 8));
         return keys;
     }
 
-    DiaryRecords diary;
+    DiaryRecords diary_;
 };
 
 // Stands in for the editor: the shown text of Body is "HELLO".
@@ -43,10 +43,10 @@ std::string UpperHalf(std::string_view rtf)
 
 TEST_F(DayRecordsTest, StoreWritesTheRecordLineAndKeepsTheListInDateOrder)
 {
-    ASSERT_TRUE(StoreDay(diary, 25, 1, 2002, Body, "A day\r\nto remember", 3).Ok());
-    EXPECT_TRUE(diary.Dirty);
-    ASSERT_EQ(diary.Text.Count(), 1u);
-    EXPECT_EQ(diary.Text[0],
+    ASSERT_TRUE(StoreDay(diary_, 25, 1, 2002, Body, "A day\r\nto remember", 3).Ok());
+    EXPECT_TRUE(diary_.Dirty);
+    ASSERT_EQ(diary_.Text.Count(), 1u);
+    EXPECT_EQ(diary_.Text[0],
               "200201253A dayto remember@@{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}@@\\pard\\f0\\fs20 Hello\\par@@}@@");
 
     Store(2002, 1, 31, "last of January");
@@ -55,25 +55,25 @@ TEST_F(DayRecordsTest, StoreWritesTheRecordLineAndKeepsTheListInDateOrder)
     Store(2002, 2, 1, "first of February");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"20011231", "20020101", "20020125", "20020131", "20020201"}));
 
-    ASSERT_TRUE(StoreDay(diary, 25, 1, 2002, "{\\rtf1 new}", "again", 2).Ok());
+    ASSERT_TRUE(StoreDay(diary_, 25, 1, 2002, "{\\rtf1 new}", "again", 2).Ok());
     EXPECT_EQ(Keys(), (std::vector<std::string>{"20011231", "20020101", "20020125", "20020131", "20020201"}))
         << "a day's record is replaced in its place, never doubled";
-    EXPECT_EQ(diary.Text[2], "200201252again@@{\\rtf1 new}@@");
+    EXPECT_EQ(diary_.Text[2], "200201252again@@{\\rtf1 new}@@");
 }
 
 TEST_F(DayRecordsTest, LoneLineBreaksNeverSplitARecordLine)
 {
-    ASSERT_TRUE(StoreDay(diary, 21, 2, 2003, "{\\rtf1 a\rb\nc}", "one\rtwo\nthree", 0).Ok());
-    const std::string& line = diary.Text[0];
+    ASSERT_TRUE(StoreDay(diary_, 21, 2, 2003, "{\\rtf1 a\rb\nc}", "one\rtwo\nthree", 0).Ok());
+    const std::string& line = diary_.Text[0];
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(line, "200302210onetwothree@@{\\rtf1 a@@b@@c}@@");
 }
 
 TEST_F(DayRecordsTest, StoringWithoutAShownDayDoesNothing)
 {
-    EXPECT_TRUE(StoreDay(diary, -1, -1, -1, Body, "title", 1).Ok());
-    EXPECT_EQ(diary.Text.Count(), 0u);
-    EXPECT_FALSE(diary.Dirty);
+    EXPECT_TRUE(StoreDay(diary_, -1, -1, -1, Body, "title", 1).Ok());
+    EXPECT_EQ(diary_.Text.Count(), 0u);
+    EXPECT_FALSE(diary_.Dirty);
 }
 
 TEST_F(DayRecordsTest, LoadGivesBackWhatWasStoredOnEveryMoodAndMonthEdge)
@@ -85,7 +85,7 @@ TEST_F(DayRecordsTest, LoadGivesBackWhatWasStoredOnEveryMoodAndMonthEdge)
         Store(year, month, day, title, mood);
         std::string body, loadedTitle;
         int loadedMood = -1;
-        ASSERT_EQ(LoadDay(diary, store, day, month, year, body, loadedTitle, loadedMood), DayLoad::Record);
+        ASSERT_EQ(LoadDay(diary_, store, day, month, year, body, loadedTitle, loadedMood), DayLoad::Record);
         EXPECT_EQ(body, Body);
         EXPECT_EQ(loadedTitle, title);
         EXPECT_EQ(loadedMood, mood);
@@ -93,16 +93,16 @@ TEST_F(DayRecordsTest, LoadGivesBackWhatWasStoredOnEveryMoodAndMonthEdge)
 
     std::string body = "kept", title = "kept";
     int mood = 4;
-    EXPECT_EQ(LoadDay(diary, store, 28, 2, 2004, body, title, mood), DayLoad::None);
+    EXPECT_EQ(LoadDay(diary_, store, 28, 2, 2004, body, title, mood), DayLoad::None);
     EXPECT_EQ(body + title + std::to_string(mood), "keptkept4");
 }
 
 TEST_F(DayRecordsTest, ARecordThatWouldReadBackDifferentlyIsRefusedAndChangesNothing)
 {
     Store(2010, 1, 11, "kept", 1);
-    diary.Dirty = false;
+    diary_.Dirty = false;
     const auto refusal = [&](const std::string& title, int mood) {
-        const result::Status stored = StoreDay(diary, 11, 1, 2010, "{\\rtf1 x}", title, mood);
+        const result::Status stored = StoreDay(diary_, 11, 1, 2010, "{\\rtf1 x}", title, mood);
         EXPECT_FALSE(stored.Ok()) << title << " " << mood;
         EXPECT_EQ(stored.Code(), result::Reason::Refused);
         return stored.Message();
@@ -114,9 +114,9 @@ TEST_F(DayRecordsTest, ARecordThatWouldReadBackDifferentlyIsRefusedAndChangesNot
         << "what the removed line break leaves is checked";
     EXPECT_EQ(refusal("title", 10), "a mood is a digit from 0 to 9, not 10");
     EXPECT_EQ(refusal("title", -1), "a mood is a digit from 0 to 9, not -1");
-    EXPECT_EQ(diary.Text.Count(), 1u);
-    EXPECT_TRUE(diary.Text[0].starts_with("201001111kept@@")) << "the day's record stays as it was";
-    EXPECT_FALSE(diary.Dirty) << "a refused record changes nothing";
+    EXPECT_EQ(diary_.Text.Count(), 1u);
+    EXPECT_TRUE(diary_.Text[0].starts_with("201001111kept@@")) << "the day's record stays as it was";
+    EXPECT_FALSE(diary_.Dirty) << "a refused record changes nothing";
     EXPECT_THROW(DayRecord(2010, 1, 11, 2, "me@@home", "{\\rtf1 x}"), std::invalid_argument)
         << "building such a record is the caller's error";
 }
@@ -175,32 +175,32 @@ TEST_F(DayRecordsTest, FirstLoadOfANewDiaryShowsTheWelcomeEntry)
     PackedItem& item = store.Items().Add();
     ASSERT_TRUE(item.SetName("TemplateDiary").Ok());
     item.SetData("{\\rtf1 Welcome}");
-    diary.NewDiary = true;
+    diary_.NewDiary = true;
     Store(2020, 1, 21, "existing", 5);
 
     std::string body, title;
     int mood = 6;
-    EXPECT_EQ(LoadDay(diary, store, 21, 1, 2020, body, title, mood), DayLoad::Welcome);
+    EXPECT_EQ(LoadDay(diary_, store, 21, 1, 2020, body, title, mood), DayLoad::Welcome);
     EXPECT_EQ(title, "Welcome to the Daybrook!");
     EXPECT_EQ(body, "{\\rtf1 Welcome}");
     EXPECT_EQ(mood, 6);
-    EXPECT_FALSE(diary.NewDiary);
-    EXPECT_EQ(LoadDay(diary, store, 21, 1, 2020, body, title, mood), DayLoad::Record);
+    EXPECT_FALSE(diary_.NewDiary);
+    EXPECT_EQ(LoadDay(diary_, store, 21, 1, 2020, body, title, mood), DayLoad::Record);
     EXPECT_EQ(title, "existing");
 }
 
 TEST_F(DayRecordsTest, DeleteRemovesOnlyThatDayAndAlwaysMarksTheDiaryChanged)
 {
-    DeleteDay(diary, 23, 3, 2003);
-    EXPECT_TRUE(diary.Dirty);
+    DeleteDay(diary_, 23, 3, 2003);
+    EXPECT_TRUE(diary_.Dirty);
     for (const int day : {1, 22, 23, 24, 31})
         Store(2003, 3, day);
-    DeleteDay(diary, 23, 3, 2003);
+    DeleteDay(diary_, 23, 3, 2003);
     EXPECT_EQ(Keys(), (std::vector<std::string>{"20030301", "20030322", "20030324", "20030331"}));
-    DeleteDay(diary, 31, 3, 2003);
-    DeleteDay(diary, 1, 3, 2003);
+    DeleteDay(diary_, 31, 3, 2003);
+    DeleteDay(diary_, 1, 3, 2003);
     EXPECT_EQ(Keys(), (std::vector<std::string>{"20030322", "20030324"}));
-    DeleteDay(diary, 23, 3, 2003);
+    DeleteDay(diary_, 23, 3, 2003);
     EXPECT_EQ(Keys(), (std::vector<std::string>{"20030322", "20030324"}));
 }
 
@@ -209,61 +209,61 @@ TEST_F(DayRecordsTest, FindEntryDateStepsBetweenRecordsAcrossMonthAndYearEnds)
     for (const auto& [year, month, day] : {std::tuple{2004, 12, 31}, std::tuple{2005, 1, 1}, std::tuple{2005, 1, 31},
                                            std::tuple{2005, 2, 1}, std::tuple{2005, 2, 28}})
         Store(year, month, day);
-    EXPECT_EQ(FindEntryDate(diary.Text, 31, 12, 2004, true), (DayDate{2005, 1, 1}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 1, 1, 2005, false), (DayDate{2004, 12, 31}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 31, 1, 2005, true), (DayDate{2005, 2, 1}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 1, 2, 2005, false), (DayDate{2005, 1, 31}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 15, 1, 2005, true), (DayDate{2005, 1, 31})) << "from a day without record";
-    EXPECT_EQ(FindEntryDate(diary.Text, 15, 1, 2005, false), (DayDate{2005, 1, 1}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 31, 12, 2004, true), (DayDate{2005, 1, 1}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 1, 1, 2005, false), (DayDate{2004, 12, 31}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 31, 1, 2005, true), (DayDate{2005, 2, 1}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 1, 2, 2005, false), (DayDate{2005, 1, 31}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 15, 1, 2005, true), (DayDate{2005, 1, 31})) << "from a day without record";
+    EXPECT_EQ(FindEntryDate(diary_.Text, 15, 1, 2005, false), (DayDate{2005, 1, 1}));
     // Forward from the last record stays; forward after all records goes back to the last.
-    EXPECT_EQ(FindEntryDate(diary.Text, 28, 2, 2005, true), (DayDate{2005, 2, 28}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 19, 9, 2009, true), (DayDate{2005, 2, 28}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 28, 2, 2005, true), (DayDate{2005, 2, 28}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 19, 9, 2009, true), (DayDate{2005, 2, 28}));
     // Backward from the first record, or from before it, stays.
-    EXPECT_EQ(FindEntryDate(diary.Text, 31, 12, 2004, false), (DayDate{2004, 12, 31}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 13, 1, 2001, false), (DayDate{2001, 1, 13}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 31, 12, 2004, false), (DayDate{2004, 12, 31}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 13, 1, 2001, false), (DayDate{2001, 1, 13}));
     EXPECT_EQ(FindEntryDate(DiaryText(platform::CompareText), 13, 1, 2001, true), (DayDate{2001, 1, 13}));
 }
 
 TEST_F(DayRecordsTest, FindEntryDatePassesOverRecordsWithoutARealDate)
 {
-    diary.Text.SetLines({"200501100a@@", "200501320b@@", "200501400c@@", "200502010d@@"});
-    EXPECT_EQ(FindEntryDate(diary.Text, 10, 1, 2005, true), (DayDate{2005, 2, 1}));
-    EXPECT_EQ(FindEntryDate(diary.Text, 1, 2, 2005, false), (DayDate{2005, 1, 10}));
-    diary.Text.SetLines({"200501100a@@", "200501320b@@"});
-    EXPECT_EQ(FindEntryDate(diary.Text, 10, 1, 2005, true), (DayDate{2005, 1, 10})) << "nothing real after it";
+    diary_.Text.SetLines({"200501100a@@", "200501320b@@", "200501400c@@", "200502010d@@"});
+    EXPECT_EQ(FindEntryDate(diary_.Text, 10, 1, 2005, true), (DayDate{2005, 2, 1}));
+    EXPECT_EQ(FindEntryDate(diary_.Text, 1, 2, 2005, false), (DayDate{2005, 1, 10}));
+    diary_.Text.SetLines({"200501100a@@", "200501320b@@"});
+    EXPECT_EQ(FindEntryDate(diary_.Text, 10, 1, 2005, true), (DayDate{2005, 1, 10})) << "nothing real after it";
 }
 
 TEST_F(DayRecordsTest, ActiveDaysListTheMonthsDaysFromTheFirstToTheLast)
 {
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2006, 1), "");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 1), "");
     for (const int day : {31, 1, 9, 10})
         Store(2006, 1, day);
     Store(2005, 12, 31);
     Store(2006, 2, 1);
     Store(2004, 2, 29);
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2006, 1), "1,9,10,31,");
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2005, 12), "31,");
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2006, 2), "1,");
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2004, 2), "29,");
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2006, 3), "");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 1), "1,9,10,31,");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2005, 12), "31,");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 2), "1,");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2004, 2), "29,");
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 3), "");
 
     for (int day = 1; day <= 31; ++day)
         Store(2007, 7, day);
     std::string everyDay;
     for (int day = 1; day <= 31; ++day)
         everyDay += std::to_string(day) + ",";
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2007, 7), everyDay);
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2007, 7), everyDay);
 
-    diary.Text.SetLines({"200803000zero@@", "200803050five@@", "200803320@@"});
-    EXPECT_EQ(UpdateActiveDays(diary.Text, 2008, 3), "5,") << "day characters naming no day are no day";
+    diary_.Text.SetLines({"200803000zero@@", "200803050five@@", "200803320@@"});
+    EXPECT_EQ(UpdateActiveDays(diary_.Text, 2008, 3), "5,") << "day characters naming no day are no day";
 }
 
 TEST_F(DayRecordsTest, DayContainsTextSearchesTheBodysShownText)
 {
     Store(2007, 7, 17, "Title");
-    EXPECT_TRUE(DayContainsText(diary.Text, "ELL", UpperHalf, 2007, 7, 17));
-    EXPECT_FALSE(DayContainsText(diary.Text, "ell", UpperHalf, 2007, 7, 17));
-    EXPECT_FALSE(DayContainsText(diary.Text, "Title", UpperHalf, 2007, 7, 17));
-    EXPECT_FALSE(DayContainsText(diary.Text, "ELL", UpperHalf, 2007, 7, 18));
-    EXPECT_FALSE(DayContainsText(diary.Text, "", UpperHalf, 2007, 7, 17));
+    EXPECT_TRUE(DayContainsText(diary_.Text, "ELL", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary_.Text, "ell", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary_.Text, "Title", UpperHalf, 2007, 7, 17));
+    EXPECT_FALSE(DayContainsText(diary_.Text, "ELL", UpperHalf, 2007, 7, 18));
+    EXPECT_FALSE(DayContainsText(diary_.Text, "", UpperHalf, 2007, 7, 17));
 }

@@ -172,16 +172,3 @@ TEST(DiaryFile, AFailedSaveKeepsThePreviousFile)
         ++entries;
     EXPECT_EQ(entries, 2u);
 }
-
-TEST(DiaryFile, SavingReplacesTheFileAndKeepsItsPermissions)
-{
-    TempDir dir;
-    const fs::path file = dir / "diary.dry";
-    ASSERT_TRUE(SaveDiary(file, {"old"}, "pw").Ok());
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(SaveDiary(file, {"new"}, "pw").Ok());
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(*LoadDiary(file, "pw"), LineList{"new"});
-}

@@ -42,6 +42,31 @@ TEST(DiaryText, IgnoresALineEqualToOneAlreadyThereLetterCaseIgnored)
     EXPECT_EQ(text.Count(), 3u);
 }
 
+TEST(DiaryText, EveryChangeOfASortedListKeepsItSorted)
+{
+    DiaryText text = Sorted({"200103010c@@", "200101010a@@", "200102280b@@"});
+    const auto keys = [&] {
+        std::string joined;
+        for (const auto& line : text.Lines())
+            joined += line.substr(0, 8) + " ";
+        return joined;
+    };
+    EXPECT_EQ(keys(), "20010101 20010228 20010301 ");
+    text.Add("200012310z@@");
+    text.Add("200103310d@@");
+    text.Add("200102010m@@");
+    EXPECT_EQ(keys(), "20001231 20010101 20010201 20010228 20010301 20010331 ");
+    text.Delete(0);
+    text.Delete(text.Count() - 1);
+    text.Delete(2);
+    EXPECT_EQ(keys(), "20010101 20010201 20010301 ");
+    text.SetLines({"200201010x@@", "200101010y@@", "200201010x@@"});
+    EXPECT_EQ(keys(), "20010101 20020101 ") << "sorted anew, the repeated line once";
+    text.SetSorted(false);
+    text.Add("199901010w@@");
+    EXPECT_EQ(keys(), "20010101 20020101 19990101 ") << "unsorted, a line goes to the end";
+}
+
 TEST(DiaryText, FindGivesTheInsertionPoint)
 {
     const DiaryText text = Sorted({"200101011a@@", "200101051b@@", "200102011c@@"});

@@ -78,8 +78,8 @@ const std::string WrongPasswordText = "WrongPassword: wrong password";
 
 class SealedFileTest : public ::testing::Test {
 protected:
-    TempDir dir;
-    const DiaryLock lock = CheapLock(SamplePassword);
+    TempDir dir_;
+    const DiaryLock lock_ = CheapLock(SamplePassword);
 };
 
 } // namespace
@@ -92,32 +92,32 @@ TEST_F(SealedFileTest, SealingAndUnsealingGiveBackTheLinesAndTheSamePlainFile)
     EXPECT_EQ(plain->Lock.Password, SamplePassword);
     EXPECT_EQ(plain->Lines, SampleLines());
 
-    ASSERT_TRUE(SaveDiaryFile(dir / "sealed.dry", plain->Lines, lock).Ok());
-    const std::string sealed = ReadBytes(dir / "sealed.dry");
+    ASSERT_TRUE(SaveDiaryFile(dir_ / "sealed.dry", plain->Lines, lock_).Ok());
+    const std::string sealed = ReadBytes(dir_ / "sealed.dry");
     EXPECT_EQ(sealed.substr(0, 4), "DRYS");
     EXPECT_LE(sealed.size(), ReadBytes(VectorPath("diary/sample.dry")).size() + 100)
         << "sealing costs few bytes";
 
-    const auto unsealed = LoadDiaryFile(dir / "sealed.dry", SamplePassword);
+    const auto unsealed = LoadDiaryFile(dir_ / "sealed.dry", SamplePassword);
     ASSERT_TRUE(unsealed.Ok());
     EXPECT_EQ(unsealed->Lines, SampleLines());
     const DiaryLock& found = unsealed->Lock;
     ASSERT_EQ(found.Format, DiaryFormat::Sealed);
     ASSERT_NE(found.Key, nullptr);
     EXPECT_EQ(found.Key->Params(), CheapestKdf);
-    EXPECT_EQ(found.Key->Salt(), lock.Key->Salt())
+    EXPECT_EQ(found.Key->Salt(), lock_.Key->Salt())
         << "the key read back is the one the file was written with";
     EXPECT_TRUE(found.Key->DerivedFrom(SamplePassword));
     EXPECT_FALSE(found.Key->DerivedFrom("daybrook 2024!"));
 
-    ASSERT_TRUE(SaveDiaryFile(dir / "plain.dry", unsealed->Lines, PlainLock(SamplePassword)).Ok());
-    EXPECT_TRUE(ReadBytes(dir / "plain.dry") == ReadBytes(VectorPath("diary/sample.dry")));
+    ASSERT_TRUE(SaveDiaryFile(dir_ / "plain.dry", unsealed->Lines, PlainLock(SamplePassword)).Ok());
+    EXPECT_TRUE(ReadBytes(dir_ / "plain.dry") == ReadBytes(VectorPath("diary/sample.dry")));
 }
 
 TEST_F(SealedFileTest, EachSaveTakesAFreshNonceAndTheKeyReadBackWritesAgain)
 {
-    const std::string first = MakeSealedImage(SampleLines(), *lock.Key);
-    const std::string second = MakeSealedImage(SampleLines(), *lock.Key);
+    const std::string first = MakeSealedImage(SampleLines(), *lock_.Key);
+    const std::string second = MakeSealedImage(SampleLines(), *lock_.Key);
     EXPECT_NE(first.substr(30, 24), second.substr(30, 24));
     for (const std::string& image : {first, second}) {
         const auto opened = ParseSealedImage(image, SamplePassword);
@@ -142,18 +142,18 @@ TEST_F(SealedFileTest, EmptyDiariesAndEmptyPasswordsSealToo)
 
 TEST_F(SealedFileTest, AWrongPasswordIsToldApartFromDamage)
 {
-    ASSERT_TRUE(SaveDiaryFile(dir / "d.dry", SampleLines(), lock).Ok());
+    ASSERT_TRUE(SaveDiaryFile(dir_ / "d.dry", SampleLines(), lock_).Ok());
     for (const std::string wrong : {"daybrook 2024!", "Daybrook 2024", "", "Daybrook 2024! "})
-        EXPECT_EQ(LoadOutcome(dir / "d.dry", wrong), WrongPasswordText) << wrong;
+        EXPECT_EQ(LoadOutcome(dir_ / "d.dry", wrong), WrongPasswordText) << wrong;
     EXPECT_EQ(LoadOutcome(VectorPath("diary/sample.dry"), "daybrook 2024!"), WrongPasswordText) << "plain files alike";
-    EXPECT_EQ(LoadOutcome(dir / "missing.dry", SamplePassword), "Missing: no such file");
-    fs::create_directory(dir / "folder.dry");
-    EXPECT_EQ(LoadOutcome(dir / "folder.dry", SamplePassword), "Missing: cannot be read");
+    EXPECT_EQ(LoadOutcome(dir_ / "missing.dry", SamplePassword), "Missing: no such file");
+    fs::create_directory(dir_ / "folder.dry");
+    EXPECT_EQ(LoadOutcome(dir_ / "folder.dry", SamplePassword), "Missing: cannot be read");
 }
 
 TEST_F(SealedFileTest, EveryFlippedByteAndEveryTruncationIsDamage)
 {
-    const std::string good = MakeSealedImage({"202401150Winter@@{\\rtf1 cold}"}, *lock.Key);
+    const std::string good = MakeSealedImage({"202401150Winter@@{\\rtf1 cold}"}, *lock_.Key);
     for (size_t offset = 0; offset < good.size(); ++offset)
         for (const int mask : {0x01, 0x80, 0xFF}) {
             std::string image = good;
@@ -167,7 +167,7 @@ TEST_F(SealedFileTest, EveryFlippedByteAndEveryTruncationIsDamage)
 
 TEST_F(SealedFileTest, HostileHeadersAreRefusedBeforeAnyKeyIsDerived)
 {
-    const std::string good = MakeSealedImage(SampleLines(), *lock.Key);
+    const std::string good = MakeSealedImage(SampleLines(), *lock_.Key);
     const auto withField = [&](size_t at, uint32_t value) {
         std::string image = good;
         PutLE32(image, at, value);
@@ -256,8 +256,8 @@ TEST_F(SealedFileTest, TheProductionDerivationOpensWhatItSealed)
 {
     const DiaryLock production = SealedLock("pw");
     EXPECT_EQ(production.Key->Params(), ProductionKdf);
-    ASSERT_TRUE(SaveDiaryFile(dir / "p.dry", SampleLines(), production).Ok());
-    const auto opened = LoadDiaryFile(dir / "p.dry", "pw");
+    ASSERT_TRUE(SaveDiaryFile(dir_ / "p.dry", SampleLines(), production).Ok());
+    const auto opened = LoadDiaryFile(dir_ / "p.dry", "pw");
     ASSERT_TRUE(opened.Ok());
     EXPECT_EQ(opened->Lines, SampleLines());
     EXPECT_EQ(opened->Lock.Key->Params(), ProductionKdf);
@@ -265,18 +265,18 @@ TEST_F(SealedFileTest, TheProductionDerivationOpensWhatItSealed)
 
 TEST_F(SealedFileTest, AFailedSaveKeepsThePreviousFile)
 {
-    ASSERT_TRUE(SaveDiaryFile(dir / "d.dry", {"first"}, lock).Ok());
-    const std::string before = ReadBytes(dir / "d.dry");
-    fs::permissions(dir / "d.dry", fs::perms::owner_read);
+    ASSERT_TRUE(SaveDiaryFile(dir_ / "d.dry", {"first"}, lock_).Ok());
+    const std::string before = ReadBytes(dir_ / "d.dry");
+    fs::permissions(dir_ / "d.dry", fs::perms::owner_read);
     const auto save = [&](const fs::path& file) {
-        const result::Status saved = SaveDiaryFile(file, {"second"}, lock);
+        const result::Status saved = SaveDiaryFile(file, {"second"}, lock_);
         return saved ? "done" : Describe(saved.Error());
     };
-    EXPECT_EQ(save(dir / "d.dry"), "WriteFailed: could not be written");
-    EXPECT_EQ(ReadBytes(dir / "d.dry"), before);
-    EXPECT_EQ(save(dir / "none" / "d.dry"), "WriteFailed: could not be written");
-    EXPECT_THROW((void)SaveDiaryFile(dir / "k.dry", {"x"}, DiaryLock{DiaryFormat::Sealed, {}, nullptr}),
+    EXPECT_EQ(save(dir_ / "d.dry"), "WriteFailed: could not be written");
+    EXPECT_EQ(ReadBytes(dir_ / "d.dry"), before);
+    EXPECT_EQ(save(dir_ / "none" / "d.dry"), "WriteFailed: could not be written");
+    EXPECT_THROW((void)SaveDiaryFile(dir_ / "k.dry", {"x"}, DiaryLock{DiaryFormat::Sealed, {}, nullptr}),
                  std::logic_error)
         << "a sealed lock without its key is the caller's error";
-    EXPECT_FALSE(fs::exists(dir / "k.dry"));
+    EXPECT_FALSE(fs::exists(dir_ / "k.dry"));
 }

@@ -30,15 +30,15 @@ std::string Utf8(const std::u16string& text)
 std::string ParagraphText(const rtf::Paragraph& paragraph)
 {
     std::string text;
-    for (const auto& run : paragraph.runs)
-        text += Utf8(run.text);
+    for (const auto& run : paragraph.Runs)
+        text += Utf8(run.Text);
     return text;
 }
 
 std::vector<std::string> Paragraphs(const std::string& document, int codePage = 1252)
 {
     std::vector<std::string> texts;
-    for (const auto& paragraph : rtf::ReadRtf(document, codePage).paragraphs)
+    for (const auto& paragraph : rtf::ReadRtf(document, codePage).Paragraphs)
         texts.push_back(ParagraphText(paragraph));
     return texts;
 }
@@ -46,9 +46,9 @@ std::vector<std::string> Paragraphs(const std::string& document, int codePage = 
 // The first run whose text contains the piece.
 const rtf::TextRun* RunWith(const rtf::RichText& text, const std::u16string& piece)
 {
-    for (const auto& paragraph : text.paragraphs)
-        for (const auto& run : paragraph.runs)
-            if (run.text.find(piece) != std::u16string::npos)
+    for (const auto& paragraph : text.Paragraphs)
+        for (const auto& run : paragraph.Runs)
+            if (run.Text.find(piece) != std::u16string::npos)
                 return &run;
     return nullptr;
 }
@@ -56,9 +56,9 @@ const rtf::TextRun* RunWith(const rtf::RichText& text, const std::u16string& pie
 std::string WrittenBody(std::u16string text, bool bold = false)
 {
     rtf::CharFormat format{"Verdana", 24};
-    format.bold = bold;
+    format.Bold = bold;
     rtf::RichText rich;
-    rich.paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
+    rich.Paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
     return rtf::WriteRtf(rich, 1252, format);
 }
 
@@ -82,19 +82,19 @@ TEST(DiaryExport, EachEntryFollowsItsHeadingInListOrder)
                 ElementsAre("", "31/12/2023 - First", "one", "", "1/2/2024 - Second", "two"));
     const rtf::RichText read = rtf::ReadRtf(document, 1252);
     for (const size_t heading : {0, 1, 3, 4}) {
-        const rtf::Paragraph& paragraph = read.paragraphs[heading];
-        const rtf::CharFormat& format = paragraph.runs.empty() ? paragraph.mark : paragraph.runs[0].format;
-        EXPECT_EQ(format.font, "Arial") << heading;
-        EXPECT_EQ(format.halfPoints, 28) << heading;
-        EXPECT_TRUE(format.bold && format.underline) << heading;
-        EXPECT_EQ(format.color, 0x000080u) << heading;
+        const rtf::Paragraph& paragraph = read.Paragraphs[heading];
+        const rtf::CharFormat& format = paragraph.Runs.empty() ? paragraph.Mark : paragraph.Runs[0].Format;
+        EXPECT_EQ(format.Font, "Arial") << heading;
+        EXPECT_EQ(format.HalfPoints, 28) << heading;
+        EXPECT_TRUE(format.Bold && format.Underline) << heading;
+        EXPECT_EQ(format.Color, 0x000080u) << heading;
     }
-    const rtf::CharFormat& one = read.paragraphs[2].runs[0].format;
-    EXPECT_EQ(one.font, "Verdana");
-    EXPECT_EQ(one.halfPoints, 24);
-    EXPECT_TRUE(one.bold);
-    EXPECT_FALSE(one.underline);
-    EXPECT_FALSE(read.paragraphs[5].runs[0].format.bold);
+    const rtf::CharFormat& one = read.Paragraphs[2].Runs[0].Format;
+    EXPECT_EQ(one.Font, "Verdana");
+    EXPECT_EQ(one.HalfPoints, 24);
+    EXPECT_TRUE(one.Bold);
+    EXPECT_FALSE(one.Underline);
+    EXPECT_FALSE(read.Paragraphs[5].Runs[0].Format.Bold);
 }
 
 TEST(DiaryExport, EmptyDiaryEmptyTitleOddKeyAndRecordWithoutBody)
@@ -135,8 +135,8 @@ TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
     const auto expect = [&read](const std::u16string& piece, const std::string& font, uint32_t color) {
         const rtf::TextRun* run = RunWith(read, piece);
         ASSERT_NE(run, nullptr) << Utf8(piece);
-        EXPECT_EQ(run->format.font, font) << Utf8(piece);
-        EXPECT_EQ(run->format.color, color) << Utf8(piece);
+        EXPECT_EQ(run->Format.Font, font) << Utf8(piece);
+        EXPECT_EQ(run->Format.Color, color) << Utf8(piece);
     };
     expect(u"plain", "Times New Roman", rtf::Automatic);
     expect(u"green code", "Courier New", 0x008000);
@@ -188,8 +188,8 @@ TEST(RtfJoiner, DamagedBodiesStayInsideTheirEntry)
                             "second {line}", "", "", "5/1/2024 - Binary", "after", "", "6/1/2024 - Last",
                             "last"));
     const rtf::RichText read = rtf::ReadRtf(document, 1252);
-    EXPECT_TRUE(RunWith(read, u"Stray")->format.underline);
-    EXPECT_FALSE(RunWith(read, u"last")->format.bold) << "the unclosed bold group ends with its entry";
+    EXPECT_TRUE(RunWith(read, u"Stray")->Format.Underline);
+    EXPECT_FALSE(RunWith(read, u"last")->Format.Bold) << "the unclosed bold group ends with its entry";
 }
 
 TEST(RtfJoiner, WordProcessorHeaderIsLeftOutAndItsTextKept)
@@ -208,14 +208,14 @@ TEST(RtfJoiner, WordProcessorHeaderIsLeftOutAndItsTextKept)
     const rtf::RichText read = rtf::ReadRtf(document, 1252);
     const rtf::TextRun* heading = RunWith(read, u"Word heading");
     ASSERT_NE(heading, nullptr);
-    EXPECT_TRUE(heading->format.bold);
-    EXPECT_EQ(heading->format.font, "Calibri");
-    EXPECT_EQ(heading->format.color, 0x0000FFu);
+    EXPECT_TRUE(heading->Format.Bold);
+    EXPECT_EQ(heading->Format.Font, "Calibri");
+    EXPECT_EQ(heading->Format.Color, 0x0000FFu);
     const rtf::TextRun* red = RunWith(read, u"italic red");
     ASSERT_NE(red, nullptr);
-    EXPECT_TRUE(red->format.italic);
-    EXPECT_EQ(red->format.color, 0xC00000u);
-    EXPECT_EQ(RunWith(read, u"αβγ")->format.font, "Times New Roman Greek");
+    EXPECT_TRUE(red->Format.Italic);
+    EXPECT_EQ(red->Format.Color, 0xC00000u);
+    EXPECT_EQ(RunWith(read, u"αβγ")->Format.Font, "Times New Roman Greek");
 }
 
 TEST(RtfJoiner, TablesKeepTheirStructureAndParagraphsEndBeforeTheNextEntry)
@@ -250,15 +250,15 @@ TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
     }
     const rtf::RichText read = rtf::ReadRtf(ExportDiary(records, Options()), 1252);
     size_t next = 0;
-    for (const auto& paragraph : read.paragraphs) {
+    for (const auto& paragraph : read.Paragraphs) {
         const std::string text = ParagraphText(paragraph);
         const size_t dash = text.find(" - Entry ");
         if (dash == std::string::npos || next >= records.size())
             continue;
         if (text.substr(dash) != " - Entry " + std::to_string(next))
             continue;
-        EXPECT_TRUE(paragraph.runs.size() == 1 && paragraph.runs[0].format.bold &&
-                    paragraph.runs[0].format.halfPoints == 28 && paragraph.runs[0].format.font == "Arial")
+        EXPECT_TRUE(paragraph.Runs.size() == 1 && paragraph.Runs[0].Format.Bold &&
+                    paragraph.Runs[0].Format.HalfPoints == 28 && paragraph.Runs[0].Format.Font == "Arial")
             << text;
         ++next;
     }
@@ -277,8 +277,8 @@ TEST(RtfJoiner, LeftOutTokensChangeNothingAroundThem)
     joiner.Append("{\\rtf1 after\\par}");
     const rtf::RichText read = rtf::ReadRtf(joiner.Document(), 1252);
     std::vector<std::string> paragraphs;
-    for (const auto& paragraph : read.paragraphs)
+    for (const auto& paragraph : read.Paragraphs)
         paragraphs.push_back(ParagraphText(paragraph));
     EXPECT_THAT(paragraphs, ElementsAre("xold", "αab", "pic", "after"));
-    EXPECT_TRUE(RunWith(read, u"old")->format.bold);
+    EXPECT_TRUE(RunWith(read, u"old")->Format.Bold);
 }

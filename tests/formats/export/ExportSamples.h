@@ -85,9 +85,9 @@ inline rtfexport::ExportOptions Options(int codePage = 1252)
 {
     rtfexport::ExportOptions options;
     options.CodePage = codePage;
-    options.BodyFont.font = "Arial";
-    options.BodyFont.halfPoints = 20;
-    options.BodyFont.color = 0x000080;
+    options.BodyFont.Font = "Arial";
+    options.BodyFont.HalfPoints = 20;
+    options.BodyFont.Color = 0x000080;
     options.ShortDate = [](int year, int month, int day) {
         return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year);
     };

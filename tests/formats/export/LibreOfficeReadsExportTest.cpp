@@ -61,9 +61,9 @@ TEST(LibreOfficeReadsExport, EveryHeadingAndBodyInOrderAndAnEmptyDiary)
         << "soffice is missing: `scripts/setup-deps test` installs libreoffice-writer-nogui";
     LineList records = SampleRecords();
     rtf::CharFormat bold{"Verdana", 24};
-    bold.bold = true;
+    bold.Bold = true;
     rtf::RichText own;
-    own.paragraphs.push_back(
+    own.Paragraphs.push_back(
         {rtf::Alignment::Center, bold, {{bold, u"Centred and bold, caf\u00e9 \u20ac"}}});
     records.push_back(DayRecord(2024, 1, 10, 0, "Own \xE9t\xE9", rtf::WriteRtf(own, 1252, bold)));
     records.push_back(DayRecord(2024, 1, 11, 0, "Plain", "Plain text body\r\nsecond line"));

@@ -42,32 +42,32 @@ const std::string GreekWindowsBody =
 TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
 {
     const rtf::RichText text = ReadRtf(GreekWindowsBody, 1252);
-    ASSERT_EQ(text.paragraphs.size(), 3u);
+    ASSERT_EQ(text.Paragraphs.size(), 3u);
 
-    const auto& first = text.paragraphs[0];
-    ASSERT_EQ(first.runs.size(), 3u);
-    EXPECT_EQ(first.runs[0].text, u"Καλημέρα");
-    EXPECT_TRUE(first.runs[0].format.bold);
-    EXPECT_EQ(first.runs[0].format.font, "Arial");
-    EXPECT_EQ(first.runs[0].format.halfPoints, 20);
-    EXPECT_EQ(first.runs[1].text, u" ");
-    EXPECT_FALSE(first.runs[1].format.bold);
-    EXPECT_EQ(first.runs[2].text, u"Привет"); // the Cyrillic font's own code page
-    EXPECT_EQ(first.runs[2].format.font, "Arial CYR");
-    EXPECT_EQ(first.runs[2].format.color, 0x000080u);
-    EXPECT_EQ(first.alignment, Alignment::Left);
+    const auto& first = text.Paragraphs[0];
+    ASSERT_EQ(first.Runs.size(), 3u);
+    EXPECT_EQ(first.Runs[0].Text, u"Καλημέρα");
+    EXPECT_TRUE(first.Runs[0].Format.Bold);
+    EXPECT_EQ(first.Runs[0].Format.Font, "Arial");
+    EXPECT_EQ(first.Runs[0].Format.HalfPoints, 20);
+    EXPECT_EQ(first.Runs[1].Text, u" ");
+    EXPECT_FALSE(first.Runs[1].Format.Bold);
+    EXPECT_EQ(first.Runs[2].Text, u"Привет"); // the Cyrillic font's own code page
+    EXPECT_EQ(first.Runs[2].Format.Font, "Arial CYR");
+    EXPECT_EQ(first.Runs[2].Format.Color, 0x000080u);
+    EXPECT_EQ(first.Alignment, Alignment::Left);
 
-    const auto& second = text.paragraphs[1];
-    EXPECT_EQ(second.alignment, Alignment::Center);
-    ASSERT_EQ(second.runs.size(), 1u);
-    EXPECT_TRUE(second.runs[0].format.italic);
-    EXPECT_TRUE(second.runs[0].format.underline);
-    EXPECT_TRUE(second.runs[0].format.strike);
-    EXPECT_EQ(second.runs[0].format.halfPoints, 28);
-    EXPECT_EQ(second.runs[0].format.color, rtf::Automatic);
+    const auto& second = text.Paragraphs[1];
+    EXPECT_EQ(second.Alignment, Alignment::Center);
+    ASSERT_EQ(second.Runs.size(), 1u);
+    EXPECT_TRUE(second.Runs[0].Format.Italic);
+    EXPECT_TRUE(second.Runs[0].Format.Underline);
+    EXPECT_TRUE(second.Runs[0].Format.Strike);
+    EXPECT_EQ(second.Runs[0].Format.HalfPoints, 28);
+    EXPECT_EQ(second.Runs[0].Format.Color, rtf::Automatic);
 
-    EXPECT_EQ(text.paragraphs[2].alignment, Alignment::Right);
-    EXPECT_EQ(text.paragraphs[2].runs[0].format.highlight, 0x000080u);
+    EXPECT_EQ(text.Paragraphs[2].Alignment, Alignment::Right);
+    EXPECT_EQ(text.Paragraphs[2].Runs[0].Format.Highlight, 0x000080u);
 
     EXPECT_EQ(PlainText(GreekWindowsBody, 1252), Utf8(u"Καλημέρα Привет\ncentred\nright"));
 }
@@ -112,8 +112,8 @@ TEST(RtfReader, TextThatIsNotRtfLoadsAsPlainLines)
     EXPECT_FALSE(rtf::IsRtf("hello {\\rtf1}"));
     EXPECT_EQ(PlainText("caf\xe9\r\nline\rtwo\n", 1252), Utf8(u"café\nline\ntwo\n"));
     const rtf::RichText text = ReadRtf("one\r\ntwo", 1252);
-    ASSERT_EQ(text.paragraphs.size(), 2u);
-    EXPECT_EQ(text.paragraphs[0].runs[0].format.halfPoints, 0); // the editor's own size
+    ASSERT_EQ(text.Paragraphs.size(), 2u);
+    EXPECT_EQ(text.Paragraphs[0].Runs[0].Format.HalfPoints, 0); // the editor's own size
     EXPECT_EQ(PlainText("", 1252), "");
 }
 
@@ -122,10 +122,10 @@ TEST(RtfReader, ParagraphMarksEndParagraphsWithoutAddingAnEmptyOne)
     EXPECT_EQ(PlainText("{\\rtf1 a\\par}", 1252), "a");
     EXPECT_EQ(PlainText("{\\rtf1 a\\par\\par}", 1252), "a\n");
     EXPECT_EQ(PlainText("{\\rtf1 a\\par b}", 1252), "a\nb");
-    EXPECT_EQ(ReadRtf("{\\rtf1\\par}", 1252).paragraphs.size(), 1u);
-    EXPECT_EQ(ReadRtf("{\\rtf1}", 1252).paragraphs.size(), 1u);
+    EXPECT_EQ(ReadRtf("{\\rtf1\\par}", 1252).Paragraphs.size(), 1u);
+    EXPECT_EQ(ReadRtf("{\\rtf1}", 1252).Paragraphs.size(), 1u);
     // An empty paragraph keeps the size it was typed in.
-    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par\\fs48\\par}", 1252).paragraphs[1].mark.halfPoints, 48);
+    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par\\fs48\\par}", 1252).Paragraphs[1].Mark.HalfPoints, 48);
 }
 
 TEST(RtfReader, PlainAndGroupsRestoreFormats)
@@ -133,12 +133,12 @@ TEST(RtfReader, PlainAndGroupsRestoreFormats)
     const auto text = ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\f1\\b\\fs30 a{\\i b}"
                               "c\\plain d}",
                               1252);
-    const auto& runs = text.paragraphs.at(0).runs;
+    const auto& runs = text.Paragraphs.at(0).Runs;
     ASSERT_EQ(runs.size(), 4u);
-    EXPECT_TRUE(runs[1].format.italic && runs[1].format.bold);
-    EXPECT_FALSE(runs[2].format.italic);
-    EXPECT_EQ(runs[2].format.font, "Courier New");
-    EXPECT_EQ(runs[3].format, (rtf::CharFormat{"Arial", 24}));
+    EXPECT_TRUE(runs[1].Format.Italic && runs[1].Format.Bold);
+    EXPECT_FALSE(runs[2].Format.Italic);
+    EXPECT_EQ(runs[2].Format.Font, "Courier New");
+    EXPECT_EQ(runs[3].Format, (rtf::CharFormat{"Arial", 24}));
 }
 
 TEST(RtfReader, DamagedInputKeepsWhatCouldBeRead)
@@ -158,5 +158,5 @@ TEST(RtfReader, DamagedInputKeepsWhatCouldBeRead)
     deep.append(200000, '{');
     deep += "deep";
     EXPECT_EQ(PlainText(deep, 1252), "deep");
-    EXPECT_FALSE(ReadRtf(deep, 1252).paragraphs.empty());
+    EXPECT_FALSE(ReadRtf(deep, 1252).Paragraphs.empty());
 }

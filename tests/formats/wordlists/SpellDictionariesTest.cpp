@@ -23,35 +23,35 @@ const std::string MasterWords =
 
 class SpellDictionariesTest : public ::testing::Test {
 protected:
-    void Master(const std::string& words) { WriteBytes(folder / "English.dic", words); }
-    void Custom(const std::string& words) { WriteBytes(folder / "Custom.dic", words); }
+    void Master(const std::string& words) { WriteBytes(folder_ / "English.dic", words); }
+    void Custom(const std::string& words) { WriteBytes(folder_ / "Custom.dic", words); }
 
     bool Known(std::string_view word)
     {
         LineList unused{"untouched"};
-        return dictionaries.CheckWord(word, unused);
+        return dictionaries_.CheckWord(word, unused);
     }
 
     // The suggestions for an unknown word.
     LineList Suggestions(std::string_view word)
     {
         LineList suggestions{"stale"};
-        EXPECT_FALSE(dictionaries.CheckWord(word, suggestions)) << word;
+        EXPECT_FALSE(dictionaries_.CheckWord(word, suggestions)) << word;
         return suggestions;
     }
 
-    void Load() { ASSERT_TRUE(dictionaries.LoadDictionaries().Ok()); }
+    void Load() { ASSERT_TRUE(dictionaries_.LoadDictionaries().Ok()); }
 
     std::string LoadFailure()
     {
-        const result::Status loaded = dictionaries.LoadDictionaries();
+        const result::Status loaded = dictionaries_.LoadDictionaries();
         return loaded ? "(loaded)" : loaded.Message();
     }
 
-    std::string MasterPath() const { return (folder / "English.dic").string(); }
+    std::string MasterPath() const { return (folder_ / "English.dic").string(); }
 
-    TempDir folder;
-    SpellDictionaries dictionaries{folder.Path(), platform::CollationKey};
+    TempDir folder_;
+    SpellDictionaries dictionaries_{folder_.Path(), platform::CollationKey};
 };
 
 } // namespace
@@ -71,7 +71,7 @@ TEST_F(SpellDictionariesTest, KnownWordLeavesTheSuggestionsAlone)
     Master("hello\r\n");
     Load();
     LineList suggestions{"kept"};
-    EXPECT_TRUE(dictionaries.CheckWord("Hello", suggestions));
+    EXPECT_TRUE(dictionaries_.CheckWord("Hello", suggestions));
     EXPECT_EQ(suggestions, LineList{"kept"});
 }
 
@@ -79,7 +79,7 @@ TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFile
 {
     Master(MasterWords);
     Load();
-    ASSERT_EQ(dictionaries.MasterDictionary().Count(), 20u);
+    ASSERT_EQ(dictionaries_.MasterDictionary().Count(), 20u);
     // Before every entry: the first eleven.
     EXPECT_EQ(Suggestions("aa"), (LineList{"Ab", "ac", "ad", "ae", "af", "ag", "ah", "ai", "aj", "ak", "al"}));
     // Between the second and the third: entries 2 to 12.
@@ -109,7 +109,7 @@ TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
     EXPECT_TRUE(Known("first"));
     EXPECT_FALSE(Known("second"));
 
-    fs::remove(folder / "English.dic");
+    fs::remove(folder_ / "English.dic");
     EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
     EXPECT_TRUE(Known("first"));
 }
@@ -118,7 +118,7 @@ TEST_F(SpellDictionariesTest, MissingMasterFailsWithoutReadingTheCustomFile)
 {
     Custom("mine\r\n");
     EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
-    EXPECT_EQ(dictionaries.CustomDictionary().Count(), 0u);
+    EXPECT_EQ(dictionaries_.CustomDictionary().Count(), 0u);
 }
 
 TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNothing)
@@ -127,14 +127,14 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
     Custom("mine\r\n");
     Load();
 
-    fs::remove(folder / "Custom.dic");
-    fs::create_directory(folder / "Custom.dic");
+    fs::remove(folder_ / "Custom.dic");
+    fs::create_directory(folder_ / "Custom.dic");
     EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
     EXPECT_TRUE(Known("mine"));
 
-    SpellDictionaries fresh(folder.Path(), platform::CollationKey);
-    fs::remove(folder / "English.dic");
-    fs::create_directory(folder / "English.dic");
+    SpellDictionaries fresh(folder_.Path(), platform::CollationKey);
+    fs::remove(folder_ / "English.dic");
+    fs::create_directory(folder_ / "English.dic");
     EXPECT_EQ(fresh.LoadDictionaries().Code(), result::Reason::Missing);
     EXPECT_EQ(fresh.MasterDictionary().Count(), 0u);
 }
@@ -142,7 +142,7 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
 TEST_F(SpellDictionariesTest, FarTooLargeAMasterFileIsRefused)
 {
     Master("");
-    fs::resize_file(folder / "English.dic", 65u << 20); // sparse: costs no disk space
+    fs::resize_file(folder_ / "English.dic", 65u << 20); // sparse: costs no disk space
     EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
 }
 
@@ -157,7 +157,7 @@ TEST_F(SpellDictionariesTest, CustomFileIsReadAgainAtEveryOpeningWhileItExists)
     EXPECT_TRUE(Known("teapot"));
     EXPECT_FALSE(Known("kettle"));
     // Gone: the words of the run stay.
-    fs::remove(folder / "Custom.dic");
+    fs::remove(folder_ / "Custom.dic");
     Load();
     EXPECT_TRUE(Known("teapot"));
 }
@@ -166,11 +166,11 @@ TEST_F(SpellDictionariesTest, AddedWordsAreStoredLowerCasedInAWholeSortedCustomF
 {
     Master("word\r\n");
     Load(); // no Custom.dic: no error
-    ASSERT_TRUE(dictionaries.AddToCustomDictionary("Kettle").Ok());
-    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "kettle\r\n");
-    ASSERT_TRUE(dictionaries.AddToCustomDictionary("\xC4pfel").Ok());
-    ASSERT_TRUE(dictionaries.AddToCustomDictionary("Bread").Ok());
-    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "bread\r\nkettle\r\n\xC4pfel\r\n");
+    ASSERT_TRUE(dictionaries_.AddToCustomDictionary("Kettle").Ok());
+    EXPECT_EQ(ReadBytes(folder_ / "Custom.dic"), "kettle\r\n");
+    ASSERT_TRUE(dictionaries_.AddToCustomDictionary("\xC4pfel").Ok());
+    ASSERT_TRUE(dictionaries_.AddToCustomDictionary("Bread").Ok());
+    EXPECT_EQ(ReadBytes(folder_ / "Custom.dic"), "bread\r\nkettle\r\n\xC4pfel\r\n");
     EXPECT_TRUE(Known("KETTLE"));
     EXPECT_TRUE(Known("\xE4pfel"));
 }
@@ -179,8 +179,8 @@ TEST_F(SpellDictionariesTest, CustomWordsNeverBecomeSuggestions)
 {
     Master("alpha\r\nomega\r\n");
     Load();
-    ASSERT_TRUE(dictionaries.AddToCustomDictionary("beta").Ok());
-    dictionaries.AddToIgnoreAll("gamma");
+    ASSERT_TRUE(dictionaries_.AddToCustomDictionary("beta").Ok());
+    dictionaries_.AddToIgnoreAll("gamma");
     EXPECT_EQ(Suggestions("delta"), (LineList{"alpha", "omega"}));
 }
 
@@ -189,12 +189,12 @@ TEST_F(SpellDictionariesTest, FailedCustomWriteKeepsTheOldFileAndTheWordForTheRu
     Master("word\r\n");
     Custom("old\r\n");
     Load();
-    fs::permissions(folder / "Custom.dic",
+    fs::permissions(folder_ / "Custom.dic",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const result::Status added = dictionaries.AddToCustomDictionary("new");
+    const result::Status added = dictionaries_.AddToCustomDictionary("new");
     EXPECT_EQ(added.Code(), result::Reason::WriteFailed);
-    EXPECT_EQ(added.Message(), "read-only: " + (folder / "Custom.dic").string());
-    EXPECT_EQ(ReadBytes(folder / "Custom.dic"), "old\r\n");
+    EXPECT_EQ(added.Message(), "read-only: " + (folder_ / "Custom.dic").string());
+    EXPECT_EQ(ReadBytes(folder_ / "Custom.dic"), "old\r\n");
     EXPECT_TRUE(Known("NEW"));
 }
 
@@ -202,10 +202,10 @@ TEST_F(SpellDictionariesTest, IgnoredWordsLastForTheRunInAnyCaseAndStayInMemory)
 {
     Master("word\r\n");
     Load();
-    dictionaries.AddToIgnoreAll("Teh");
+    dictionaries_.AddToIgnoreAll("Teh");
     EXPECT_TRUE(Known("teh"));
     EXPECT_TRUE(Known("TEH"));
     Load();
     EXPECT_TRUE(Known("Teh"));
-    EXPECT_FALSE(fs::exists(folder / "Custom.dic"));
+    EXPECT_FALSE(fs::exists(folder_ / "Custom.dic"));
 }

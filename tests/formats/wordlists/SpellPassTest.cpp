@@ -19,22 +19,22 @@ class SpellPassTest : public ::testing::Test {
 protected:
     void Know(const std::string& words)
     {
-        WriteBytes(folder / "English.dic", words);
-        ASSERT_TRUE(dictionaries.LoadDictionaries().Ok());
+        WriteBytes(folder_ / "English.dic", words);
+        ASSERT_TRUE(dictionaries_.LoadDictionaries().Ok());
     }
 
     // Every unknown word the pass stops at, ignoring each one.
     std::vector<std::string> UnknownWords(std::string_view text)
     {
         std::vector<std::string> words;
-        while (pass.FindNextUnknown(text))
-            words.push_back(pass.UnknownWord());
+        while (pass_.FindNextUnknown(text))
+            words.push_back(pass_.UnknownWord());
         return words;
     }
 
-    TempDir folder;
-    SpellDictionaries dictionaries{folder.Path(), platform::CollationKey};
-    SpellPass pass{dictionaries};
+    TempDir folder_;
+    SpellDictionaries dictionaries_{folder_.Path(), platform::CollationKey};
+    SpellPass pass_{dictionaries_};
 };
 
 } // namespace
@@ -70,24 +70,24 @@ TEST_F(SpellPassTest, StopsOnlyAtUnknownWordsWithTheirPlaceAndSuggestions)
 {
     Know("the\r\ncat\r\nsat\r\nmat\r\n");
     const std::string text = "The cat szt on the mat, THE CAT sat";
-    ASSERT_TRUE(pass.FindNextUnknown(text));
-    EXPECT_EQ(pass.UnknownWord(), "szt");
-    EXPECT_EQ(pass.WordStart, 9u); // counted from 1
-    EXPECT_EQ(pass.Suggestions, (LineList{"sat", "the"}));
-    ASSERT_TRUE(pass.FindNextUnknown(text));
-    EXPECT_EQ(pass.UnknownWord(), "on");
-    EXPECT_EQ(pass.WordStart, 13u);
-    EXPECT_FALSE(pass.FindNextUnknown(text));
-    EXPECT_FALSE(pass.WordOnDisplay());
+    ASSERT_TRUE(pass_.FindNextUnknown(text));
+    EXPECT_EQ(pass_.UnknownWord(), "szt");
+    EXPECT_EQ(pass_.WordStart, 9u); // counted from 1
+    EXPECT_EQ(pass_.Suggestions, (LineList{"sat", "the"}));
+    ASSERT_TRUE(pass_.FindNextUnknown(text));
+    EXPECT_EQ(pass_.UnknownWord(), "on");
+    EXPECT_EQ(pass_.WordStart, 13u);
+    EXPECT_FALSE(pass_.FindNextUnknown(text));
+    EXPECT_FALSE(pass_.WordOnDisplay());
     // Once at the end it stays there.
-    EXPECT_FALSE(pass.FindNextUnknown(text));
+    EXPECT_FALSE(pass_.FindNextUnknown(text));
 }
 
 TEST_F(SpellPassTest, EmptyTextOrOnlyDelimitersEndAtOnce)
 {
     Know("");
-    EXPECT_FALSE(pass.FindNextUnknown(""));
-    EXPECT_FALSE(pass.FindNextUnknown(" ,.- \r\n"));
+    EXPECT_FALSE(pass_.FindNextUnknown(""));
+    EXPECT_FALSE(pass_.FindNextUnknown(" ,.- \r\n"));
 }
 
 TEST_F(SpellPassTest, WalkResumesAfterAReplacementWhateverItsLength)
@@ -95,12 +95,12 @@ TEST_F(SpellPassTest, WalkResumesAfterAReplacementWhateverItsLength)
     Know("ok\r\n");
     std::string text = "xx ok yy ok zz";
     for (const std::string correction : {"longer words", "", "q"}) {
-        ASSERT_TRUE(pass.FindNextUnknown(text));
-        text.replace(pass.WordStart - 1, pass.UnknownWord().size(), correction);
-        pass.Replaced(correction.size());
-        EXPECT_FALSE(pass.WordOnDisplay());
+        ASSERT_TRUE(pass_.FindNextUnknown(text));
+        text.replace(pass_.WordStart - 1, pass_.UnknownWord().size(), correction);
+        pass_.Replaced(correction.size());
+        EXPECT_FALSE(pass_.WordOnDisplay());
     }
     // The corrections were not checked again: "longer", "words" and "q" were never reported.
     EXPECT_EQ(text, "longer words ok  ok q");
-    EXPECT_FALSE(pass.FindNextUnknown(text));
+    EXPECT_FALSE(pass_.FindNextUnknown(text));
 }

@@ -12,10 +12,10 @@ namespace {
 // Words over a small alphabet, many sharing long beginnings and differing in letter case only.
 std::string RandomWord(std::mt19937& random)
 {
-    static const char Letters[] = {'a', 'A', 'b', '\xE4', '\xC4', '\''};
+    static const char letters[] = {'a', 'A', 'b', '\xE4', '\xC4', '\''};
     std::string word = random() % 2 == 0 ? "interNATIONAL" : "";
     for (size_t n = random() % 6; n > 0; --n)
-        word += Letters[random() % sizeof Letters];
+        word += letters[random() % sizeof letters];
     return word;
 }
 
@@ -47,10 +47,10 @@ TEST(WordList, SortsAndFindsAsTheCollationCompares)
     for (int i = 0; i < 300; ++i) {
         const std::string probe = RandomWord(random);
         const WordList::Place place = list.Find(list.KeyOf(probe));
-        EXPECT_EQ(place.index, CountLess(sorted, probe)) << probe;
+        EXPECT_EQ(place.Index, CountLess(sorted, probe)) << probe;
         const bool present = std::any_of(sorted.begin(), sorted.end(), [&](const std::string& word) {
             return platform::CompareText(word, probe) == 0;
         });
-        EXPECT_EQ(place.found, present) << probe;
+        EXPECT_EQ(place.Found, present) << probe;
     }
 }

@@ -16,7 +16,7 @@ namespace {
 rtf::RichText OneParagraph(std::u16string text, rtf::CharFormat format = {})
 {
     rtf::RichText rich;
-    rich.paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
+    rich.Paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
     return rich;
 }
 
@@ -54,7 +54,7 @@ TEST(RtfWriter, CharactersOutsideTheCodePageSurviveAsUnicode)
         const std::string rtf = rtf::WriteRtf(OneParagraph(text, Arial10), codePage, Arial10);
         ExpectWellFormedLines(rtf);
         // Read back under another code page: every character is still there.
-        EXPECT_EQ(rtf::ReadRtf(rtf, 1250).paragraphs.at(0).runs.at(0).text, text) << codePage;
+        EXPECT_EQ(rtf::ReadRtf(rtf, 1250).Paragraphs.at(0).Runs.at(0).Text, text) << codePage;
     }
     EXPECT_NE(rtf::WriteRtf(OneParagraph(u"α", Arial10), 1252, Arial10).find("\\u945?"), std::string::npos);
 }
@@ -64,7 +64,7 @@ TEST(RtfWriter, AtSignsAreEscapedSoRecordsNeverSeeThemInABody)
     const std::string rtf = rtf::WriteRtf(OneParagraph(u"mail me@@home or a@b", {"@Arial", 20}), 1252, Arial10);
     EXPECT_EQ(rtf.find('@'), std::string::npos);
     EXPECT_EQ(rtf::PlainText(rtf, 1252), "mail me@@home or a@b");
-    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).paragraphs[0].runs[0].format.font, "@Arial");
+    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Format.Font, "@Arial");
 }
 
 TEST(RtfWriter, SpecialCharactersAndDelimiters)
@@ -72,7 +72,7 @@ TEST(RtfWriter, SpecialCharactersAndDelimiters)
     const std::u16string text = u"a\tb\u2028c\u00A0d{e}f\\g 1;-x";
     const std::string rtf = rtf::WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
     EXPECT_NE(rtf.find("a\\tab b\\line c\\~d\\{e\\}f\\\\g 1;-x"), std::string::npos) << rtf;
-    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).paragraphs[0].runs[0].text, text);
+    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Text, text);
 }
 
 namespace {
