@@ -18,6 +18,16 @@
 #include <cstdlib>
 #include <memory>
 
+using base::dates::Date;
+using base::dates::EncodeDate;
+using formats::birthdays::ReadEntryStream;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::BirthdayEntryComponent;
+using platform::environment::Environment;
+using widgets::services::Services;
+using windows::keeper::KeeperWindow;
+
 namespace {
 
 // The widgets need an application; the benchmarks make one, offscreen, when first asked.
@@ -34,34 +44,34 @@ void EnsureApplication()
 }
 
 // Names of eleven characters, days spread over the whole year.
-void FillEntries(birthdays::BirthdayBook& entries, int count)
+void FillEntries(BirthdayBook& entries, int count)
 {
     for (int i = 0; i < count; ++i) {
-        birthdays::BirthdayEntry& entry = entries.Add();
+        BirthdayEntry& entry = entries.Add();
         char name[24];
         std::snprintf(name, sizeof name, "Person %04d", i);
         entry.SetFullName(name);
-        entry.SetBirthDate(calendar::EncodeDate(1950 + i % 55, 1 + i % 12, 1 + i * 7 % 28));
+        entry.SetBirthDate(EncodeDate(1950 + i % 55, 1 + i % 12, 1 + i * 7 % 28));
     }
 }
 
 class KeeperBench {
 public:
     KeeperBench()
-        : services_(platform::Environment{folder_.path().toStdString(), File("registry.reg"), 1252},
-                    dialogs_, QStringLiteral("The Daybrook"), [] {
-                        return calendar::Date{2024, 3, 15};
+        : services_(Environment{folder_.path().toStdString(), File("registry.reg"), 1252}, dialogs_,
+                    QStringLiteral("The Daybrook"), [] {
+                        return Date{2024, 3, 15};
                     })
     {
         EnsureApplication();
     }
 
     std::string File(const char* name) const { return (folder_.path() + "/" + name).toStdString(); }
-    widgets::Services& Services() { return services_; }
+    widgets::services::Services& Services() { return services_; }
 
     // Reads the (empty) working store, then restores the backup file through the keeper's
     // tools menu, as the user does.
-    void Restore(birthdays::KeeperWindow& keeper)
+    void Restore(KeeperWindow& keeper)
     {
         keeper.LoadOnce();
         dialogs_.AnswerText(QString::fromStdString(File("entries.bbk")));
@@ -71,7 +81,7 @@ public:
     // The list in the working store, or in a backup file; returns its stored bytes.
     std::string Store(int count, bool inBackup)
     {
-        birthdays::BirthdayEntryComponent component(services_.SettingsStore(), 1252);
+        BirthdayEntryComponent component(services_.SettingsStore(), 1252);
         FillEntries(component.Entries(), count);
         const auto saved = inBackup ? component.SaveToFile(File("entries.bbk")) : component.SaveToRegistry();
         if (!saved)
@@ -81,11 +91,11 @@ public:
 
 private:
     QTemporaryDir folder_;
-    widgets::ScriptedDialogs dialogs_;
-    widgets::Services services_;
+    testing_support::ScriptedDialogs dialogs_;
+    widgets::services::Services services_;
 };
 
-void Open(birthdays::KeeperWindow& keeper)
+void Open(KeeperWindow& keeper)
 {
     keeper.LoadOnce();
     keeper.show();
@@ -97,7 +107,7 @@ void BM_DecodeEntries(benchmark::State& state)
     KeeperBench bench;
     const std::string bytes = bench.Store(static_cast<int>(state.range(0)), true);
     for (auto _ : state)
-        benchmark::DoNotOptimize(birthdays::ReadEntryStream(bytes, 1252));
+        benchmark::DoNotOptimize(ReadEntryStream(bytes, 1252));
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_DecodeEntries)->Arg(1450)->Arg(2000)->Unit(benchmark::kMillisecond);
@@ -107,7 +117,7 @@ void BM_OpenKeeper(benchmark::State& state)
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), false);
     for (auto _ : state) {
-        birthdays::KeeperWindow keeper(nullptr, bench.Services());
+        KeeperWindow keeper(nullptr, bench.Services());
         Open(keeper);
     }
 }
@@ -118,7 +128,7 @@ void BM_OpenKeeperWithBackup(benchmark::State& state)
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
-        birthdays::KeeperWindow keeper(nullptr, bench.Services());
+        KeeperWindow keeper(nullptr, bench.Services());
         bench.Restore(keeper);
         Open(keeper);
     }
@@ -129,7 +139,7 @@ void BM_KeeperMonthStep(benchmark::State& state)
 {
     KeeperBench bench;
     bench.Store(static_cast<int>(state.range(0)), true);
-    birthdays::KeeperWindow keeper(nullptr, bench.Services());
+    KeeperWindow keeper(nullptr, bench.Services());
     bench.Restore(keeper);
     Open(keeper);
     for (auto _ : state) {

@@ -15,13 +15,28 @@
 
 #include <benchmark/benchmark.h>
 
+using formats::diary::DiaryRecords;
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using formats::rtf::PlainText;
+using model::browse::BrowseRow;
+using model::browse::BrowseSearch;
+using model::browse::BuildBrowseRows;
+using model::browse::FindNextRow;
+using model::session::DiarySession;
+using platform::environment::Environment;
+using platform::locale::CompareText;
+using widgets::dialogs::QtDialogs;
+using widgets::services::Services;
+using windows::browse::BrowseWindow;
+
 namespace {
 
 void BM_BuildBrowseRows(benchmark::State& state)
 {
     const DiaryRecords diary = bench::TenYearDiary();
     for (auto _ : state)
-        benchmark::DoNotOptimize(browse::BuildBrowseRows(diary.Text));
+        benchmark::DoNotOptimize(BuildBrowseRows(diary.Text));
 }
 BENCHMARK(BM_BuildBrowseRows)->Unit(benchmark::kMillisecond);
 
@@ -30,11 +45,11 @@ void BM_OpenBrowseWindow(benchmark::State& state)
 {
     bench::EnsureApplication();
     QTemporaryDir folder;
-    widgets::QtDialogs dialogs;
-    widgets::Services services(platform::Environment{folder.path().toStdString(),
-                                                       folder.path().toStdString() + "/registry.reg", 1252},
-                                dialogs, QStringLiteral("The Daybrook"));
-    DiarySession session(folder.path().toStdString(), platform::CompareText);
+    QtDialogs dialogs;
+    Services services(
+        Environment{folder.path().toStdString(), folder.path().toStdString() + "/registry.reg", 1252},
+        dialogs, QStringLiteral("The Daybrook"));
+    DiarySession session(folder.path().toStdString(), CompareText);
     session.Diary.Text.SetLines(bench::TenYearDiary().Text.Lines());
     session.Diary.Text.SetSorted(true);
     PackedResources store;
@@ -56,12 +71,11 @@ BENCHMARK(BM_OpenBrowseWindow)->Unit(benchmark::kMillisecond);
 void BM_FullContentSearchStep(benchmark::State& state)
 {
     const DiaryRecords diary = bench::TenYearDiary();
-    const std::vector<browse::BrowseRow> rows = browse::BuildBrowseRows(diary.Text);
-    const browse::BrowseSearch search(diary.Text, "zeppelin", "zeppelin", true,
-                                       [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); });
+    const std::vector<BrowseRow> rows = BuildBrowseRows(diary.Text);
+    const BrowseSearch search(diary.Text, "zeppelin", "zeppelin", true,
+                              [](std::string_view rtf) { return PlainText(rtf, 1252); });
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            browse::FindNextRow(rows.size(), 17, [&](size_t row) { return search(rows[row]); }));
+        benchmark::DoNotOptimize(FindNextRow(rows.size(), 17, [&](size_t row) { return search(rows[row]); }));
 }
 BENCHMARK(BM_FullContentSearchStep)->Unit(benchmark::kMillisecond);
 

@@ -12,6 +12,12 @@
 #include <random>
 #include <unistd.h>
 
+using base::io::MemoryStream;
+using base::text::JoinLines;
+using formats::codec::LzhCompressor;
+using formats::diary::LoadDiary;
+using formats::diary::SaveDiary;
+
 namespace {
 
 constexpr size_t Megabyte = 1 << 20;

@@ -9,6 +9,17 @@
 #include <algorithm>
 #include <random>
 
+using base::text::LineList;
+using formats::diary::DiaryRecords;
+using formats::diary::DiaryText;
+using formats::diary::LoadDay;
+using formats::diary::StoreDay;
+using formats::resources::PackedResources;
+using platform::locale::CompareText;
+using widgets::editor::RichTextEdit;
+using widgets::editor::RichTextToString;
+using widgets::editor::StringToRichText;
+
 namespace {
 
 // Replacing a record in the middle of ten years (RTF text given).
@@ -66,7 +77,7 @@ void BM_SortTenYears(benchmark::State& state)
     LineList lines = bench::TenYearDiary().Text.Lines();
     std::shuffle(lines.begin(), lines.end(), std::mt19937(3));
     for (auto _ : state) {
-        DiaryText text(platform::CompareText);
+        DiaryText text(CompareText);
         text.SetLines(lines);
         text.SetSorted(true);
         benchmark::DoNotOptimize(text.Count());
@@ -74,7 +85,7 @@ void BM_SortTenYears(benchmark::State& state)
     LineList plain = lines;
     const double collation = bench::ThreadSeconds([&] {
         std::stable_sort(plain.begin(), plain.end(),
-                         [](const std::string& a, const std::string& b) { return platform::CompareText(a, b) < 0; });
+                         [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
     });
     state.counters["collation_only_cpu_ms"] = collation * 1000;
 }

@@ -64,15 +64,16 @@ inline std::string MakeBody(int variant)
 }
 
 // 3,650 days from 1 January 2010 with a record each, sorted.
-inline DiaryRecords TenYearDiary()
+inline formats::diary::DiaryRecords TenYearDiary()
 {
-    DiaryRecords diary(platform::CompareText);
+    formats::diary::DiaryRecords diary(platform::locale::CompareText);
     diary.Text.SetSorted(true);
-    LineList lines;
+    base::text::LineList lines;
     int year = 2010, month = 1, day = 1;
     static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int i = 0; i < 3650; ++i) {
-        lines.push_back(DayRecord(year, month, day, i % 10, "Day " + std::to_string(i), MakeBody(i % 50)));
+        lines.push_back(formats::diary::DayRecord(year, month, day, i % 10, "Day " + std::to_string(i),
+                                                  MakeBody(i % 50)));
         if (++day > lengths[month - 1]) {
             day = 1;
             if (++month > 12) {

@@ -5,7 +5,7 @@
 #include "DiaryBodies.h"
 
 #include "widgets/editor/RtfDocument.h"
-#include "formats/export/DiaryExport.h"
+#include "formats/rtfexport/DiaryExport.h"
 
 #include <QTextDocument>
 
@@ -14,14 +14,22 @@
 #include <algorithm>
 #include <chrono>
 
+using base::text::LineList;
+using formats::diary::ParseDayRecord;
+using formats::rtf::CharFormat;
+using formats::rtfexport::ExportDiary;
+using formats::rtfexport::ExportOptions;
+using widgets::editor::DocumentToRtf;
+using widgets::editor::RtfToDocument;
+
 namespace {
 
 void BM_ExportTenYears(benchmark::State& state)
 {
     bench::EnsureApplication();
     const LineList records = bench::TenYearDiary().Text.Lines();
-    rtfexport::ExportOptions options;
-    options.BodyFont = rtf::CharFormat{"Arial", 20};
+    ExportOptions options;
+    options.BodyFont = CharFormat{"Arial", 20};
     options.ShortDate = [](int year, int month, int day) {
         return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year);
     };
@@ -36,8 +44,7 @@ void BM_ExportTenYears(benchmark::State& state)
                 std::max(longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
             last = now;
         };
-        const std::string document =
-            rtfexport::ExportDiary(records, options, [&](size_t, size_t) { tick(); });
+        const std::string document = ExportDiary(records, options, [&](size_t, size_t) { tick(); });
         tick();
         bytes = document.size();
     }
@@ -48,8 +55,8 @@ void BM_ExportTenYears(benchmark::State& state)
         1000 * bench::ThreadSeconds([&] {
             QTextDocument document;
             for (const auto& body : bodies) {
-                editor::RtfToDocument(body, document, 1252);
-                benchmark::DoNotOptimize(editor::DocumentToRtf(document, 1252));
+                RtfToDocument(body, document, 1252);
+                benchmark::DoNotOptimize(DocumentToRtf(document, 1252));
             }
         });
     state.counters["longest_gap_ms"] = longestGapMs;

@@ -19,6 +19,17 @@
 
 #include <benchmark/benchmark.h>
 
+using base::dates::Date;
+using formats::diary::SaveDiary;
+using model::session::DiarySession;
+using model::session::WriteDiaryCopy;
+using platform::locale::CompareText;
+using widgets::calendar::MainCalendar;
+using widgets::dialogs::Dialogs;
+using widgets::editor::TitleEdit;
+using widgets::services::Services;
+using windows::main::MainWindow;
+
 namespace {
 
 const char* const Password = "bench";
@@ -26,15 +37,17 @@ const char* const Password = "bench";
 // A program folder holding "TenYears.dry", and services over it.
 struct TenYearFolder {
     TenYearFolder()
-        : Services({Folder.path().toStdString(), Folder.path().toStdString() + "/registry.reg", 1252}, Dialogs,
-                   QStringLiteral("The Daybrook"), [] { return calendar::Date{2015, 6, 15}; })
+        : Services({Folder.path().toStdString(), Folder.path().toStdString() + "/registry.reg", 1252},
+                   Dialogs, QStringLiteral("The Daybrook"), [] {
+                       return Date{2015, 6, 15};
+                   })
     {
         SaveDiary(Folder.path().toStdString() + "/TenYears.dry", bench::TenYearDiary().Text.Lines(), Password);
     }
 
     QTemporaryDir Folder;
-    widgets::ScriptedDialogs Dialogs;
-    widgets::Services Services;
+    testing_support::ScriptedDialogs Dialogs;
+    widgets::services::Services Services;
 };
 
 TenYearFolder& Folder()
@@ -46,8 +59,8 @@ TenYearFolder& Folder()
 
 // A run of the program: its session and main window.
 struct Run {
-    explicit Run(widgets::Services& services)
-        : Session(services.ProgramFolder().string(), platform::CompareText), Main(services, Session)
+    explicit Run(Services& services)
+        : Session(services.ProgramFolder().string(), CompareText), Main(services, Session)
     {
     }
 
@@ -87,13 +100,13 @@ void BM_ShowCalendarDay(benchmark::State& state)
     Run run(folder.Services);
     OpenAndShow(run);
     auto* title = run.Main.findChild<TitleEdit*>("titleEdit");
-    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
+    auto* grid = run.Main.findChild<MainCalendar*>("calendar");
     const bool stored = state.range(0) != 0;
     bool other = false;
     for (auto _ : state) {
         if (stored)
             title->setModified(true);
-        grid->SetCalendarDate(other ? calendar::Date{2015, 6, 15} : calendar::Date{2015, 6, 16});
+        grid->SetCalendarDate(other ? Date{2015, 6, 15} : Date{2015, 6, 16});
         other = !other;
     }
     state.SetLabel(stored ? "leaving an edited day" : "leaving an unchanged day");
@@ -106,7 +119,7 @@ void BM_MonthStep(benchmark::State& state)
     TenYearFolder& folder = Folder();
     Run run(folder.Services);
     OpenAndShow(run);
-    auto* grid = run.Main.findChild<calendar::MainCalendar*>("calendar");
+    auto* grid = run.Main.findChild<MainCalendar*>("calendar");
     bool forward = true;
     for (auto _ : state) {
         forward ? grid->NextMonth() : grid->PrevMonth();

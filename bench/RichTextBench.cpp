@@ -8,6 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+using formats::diary::BodyText;
+using formats::diary::DayContainsText;
+using formats::diary::DiaryRecords;
+using formats::rtf::PlainText;
+using widgets::editor::DocumentToRtf;
+using widgets::editor::RtfToDocument;
 
 namespace {
 
@@ -18,8 +24,8 @@ void BM_BodyRoundTrip2K(benchmark::State& state)
     const std::string body = bench::MakeBody(1);
     QTextDocument document;
     for (auto _ : state) {
-        editor::RtfToDocument(body, document, 1252);
-        benchmark::DoNotOptimize(editor::DocumentToRtf(document, 1252));
+        RtfToDocument(body, document, 1252);
+        benchmark::DoNotOptimize(DocumentToRtf(document, 1252));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * body.size()));
     state.counters["body_bytes"] = static_cast<double>(body.size());
@@ -36,8 +42,8 @@ void BM_BodyRoundTrip3650(benchmark::State& state)
     QTextDocument document;
     for (auto _ : state)
         for (const std::string& body : bodies) {
-            editor::RtfToDocument(body, document, 1252);
-            benchmark::DoNotOptimize(editor::DocumentToRtf(document, 1252));
+            RtfToDocument(body, document, 1252);
+            benchmark::DoNotOptimize(DocumentToRtf(document, 1252));
         }
 }
 BENCHMARK(BM_BodyRoundTrip3650)->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -48,10 +54,10 @@ void BM_SearchTenYears(benchmark::State& state)
 {
     bench::EnsureApplication();
     const DiaryRecords diary = bench::TenYearDiary();
-    const BodyText extractor = [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); };
+    const BodyText extractor = [](std::string_view rtf) { return PlainText(rtf, 1252); };
     const BodyText viaEditor = [](std::string_view rtf) {
         QTextDocument document;
-        editor::RtfToDocument(rtf, document, 1252);
+        RtfToDocument(rtf, document, 1252);
         return document.toPlainText().toStdString();
     };
     auto searchAll = [&](const BodyText& bodyText) {

@@ -10,6 +10,13 @@
 #include <filesystem>
 #include <unistd.h>
 
+using formats::diary::DiaryLock;
+using formats::diary::LoadDiaryFile;
+using formats::diary::ProductionKdf;
+using formats::diary::SaveDiaryFile;
+using formats::diary::SealedLock;
+using formats::diary::SealKey;
+
 namespace {
 
 const std::vector<std::string>& TenYears()

@@ -13,6 +13,15 @@
 #include <stdexcept>
 #include <string>
 
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using model::settings::DeclareMainSettings;
+using model::settings::MainSettings;
+using model::settings::Settings;
+using model::settings::SettingsValueType;
+using model::settings::Variant;
+using platform::registry::RegistryFile;
+
 namespace {
 
 // A registry file holding every setting, in a folder of its own.
@@ -27,7 +36,7 @@ public:
     }
     ~SettingsFile() { std::filesystem::remove_all(folder_); }
     std::filesystem::path File() const { return folder_ / "registry.reg"; }
-    platform::RegistryFile Store() const { return {File(), {}}; }
+    RegistryFile Store() const { return {File(), {}}; }
 
 private:
     std::filesystem::path folder_;
@@ -77,9 +86,9 @@ BENCHMARK(BM_SaveMainSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_YardstickOneSafeWrite(benchmark::State& state)
 {
     const SettingsFile settings;
-    const std::string bytes = *safefile::ReadWhole(settings.File());
+    const std::string bytes = *ReadWhole(settings.File());
     for (auto _ : state)
-        benchmark::DoNotOptimize(safefile::WriteWhole(settings.File(), bytes));
+        benchmark::DoNotOptimize(WriteWhole(settings.File(), bytes));
 }
 BENCHMARK(BM_YardstickOneSafeWrite)->Unit(benchmark::kMicrosecond);
 

@@ -21,6 +21,18 @@
 #include <stdexcept>
 #include <unistd.h>
 
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::text::LineList;
+using formats::wordlists::DictionaryFromWordList;
+using formats::wordlists::SpellDictionaries;
+using formats::wordlists::WordList;
+using platform::environment::Environment;
+using platform::locale::CollationKey;
+using widgets::editor::RichTextEdit;
+using widgets::services::Services;
+using windows::spell::SpellCheckDialog;
+
 namespace {
 
 // A program folder holding English.dic made from the system word list and a Custom.dic of 50
@@ -32,10 +44,10 @@ public:
                   ("daybrook-bench-spell-" + std::to_string(::getpid())))
     {
         std::filesystem::create_directories(folder_);
-        const auto words = safefile::ReadWhole("/usr/share/dict/american-english");
+        const auto words = ReadWhole("/usr/share/dict/american-english");
         if (!words)
             throw std::runtime_error("no word list: install wamerican");
-        Write("English.dic", spell::DictionaryFromWordList(*words, 1252));
+        Write("English.dic", DictionaryFromWordList(*words, 1252));
         std::string custom;
         for (int i = 0; i < 50; ++i)
             custom += "daybrookword" + std::to_string(i) + "\r\n";
@@ -47,7 +59,7 @@ public:
 private:
     void Write(const char* name, const std::string& bytes)
     {
-        if (!safefile::WriteWhole(folder_ / name, bytes))
+        if (!WriteWhole(folder_ / name, bytes))
             throw std::runtime_error("cannot write the dictionaries");
     }
 
@@ -65,7 +77,7 @@ void BM_LoadDictionariesFirst(benchmark::State& state)
     const SpellFolder folder;
     size_t words = 0;
     for (auto _ : state) {
-        SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+        SpellDictionaries dictionaries(folder.Path(), CollationKey);
         benchmark::DoNotOptimize(dictionaries.LoadDictionaries().Ok());
         words = dictionaries.MasterDictionary().Count();
     }
@@ -76,7 +88,7 @@ BENCHMARK(BM_LoadDictionariesFirst)->Unit(benchmark::kMillisecond);
 void BM_LoadDictionariesAgain(benchmark::State& state)
 {
     const SpellFolder folder;
-    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), CollationKey);
     Load(dictionaries);
     for (auto _ : state)
         benchmark::DoNotOptimize(dictionaries.LoadDictionaries().Ok());
@@ -102,7 +114,7 @@ std::vector<std::string> LookupWords(const WordList& master)
 void BM_CheckWord(benchmark::State& state)
 {
     const SpellFolder folder;
-    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), CollationKey);
     Load(dictionaries);
     const std::vector<std::string> words = LookupWords(dictionaries.MasterDictionary());
     LineList suggestions;
@@ -136,11 +148,11 @@ void BM_SpellPassStep(benchmark::State& state)
 {
     bench::EnsureApplication();
     const SpellFolder folder;
-    SpellDictionaries dictionaries(folder.Path(), platform::CollationKey);
+    SpellDictionaries dictionaries(folder.Path(), CollationKey);
     Load(dictionaries);
-    widgets::ScriptedDialogs dialogs;
-    widgets::Services services(platform::Environment{folder.Path(), folder.Path() / "registry.reg", 1252},
-                                dialogs, QStringLiteral("The Daybrook"));
+    testing_support::ScriptedDialogs dialogs;
+    Services services(Environment{folder.Path(), folder.Path() / "registry.reg", 1252}, dialogs,
+                      QStringLiteral("The Daybrook"));
     RichTextEdit body;
     body.LoadRtf(LongEntry(dictionaries.MasterDictionary()));
     size_t steps = 0;

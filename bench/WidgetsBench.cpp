@@ -4,6 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
+using model::look::Black;
+using model::look::LayoutMarkup;
+using model::look::MarkupElement;
+using model::look::ParseMarkup;
+using model::look::PrepareMarkup;
+
 namespace {
 
 std::string Caption()
@@ -13,10 +19,10 @@ std::string Caption()
         lines.push_back("<b>March " + std::to_string(k) +
                         "</b>: <font color=\"maroon\">three birthdays</font> and <i>one anniversary</i>, "
                         "a line long enough to wrap twice in a panel of two hundred pixels");
-    return widgets::PrepareMarkup(lines, "Arial", 10, widgets::Black, true);
+    return PrepareMarkup(lines, "Arial", 10, Black, true);
 }
 
-int SixPixels(const widgets::MarkupElement&, std::string_view text)
+int SixPixels(const MarkupElement&, std::string_view text)
 {
     return static_cast<int>(text.size()) * 6;
 }
@@ -25,21 +31,21 @@ void BM_MarkupParse(benchmark::State& state)
 {
     const std::string caption = Caption();
     for (auto _ : state)
-        benchmark::DoNotOptimize(widgets::ParseMarkup(caption));
+        benchmark::DoNotOptimize(ParseMarkup(caption));
     state.counters["bytes"] = static_cast<double>(caption.size());
 }
 BENCHMARK(BM_MarkupParse);
 
 void BM_MarkupLayout(benchmark::State& state)
 {
-    auto elements = widgets::ParseMarkup(Caption());
+    auto elements = ParseMarkup(Caption());
     for (auto& e : elements) {
         e.Ascent = 11;
         e.Height = 14;
     }
     std::size_t runs = 0;
     for (auto _ : state) {
-        const auto laid = widgets::LayoutMarkup(elements, 200, 5, SixPixels);
+        const auto laid = LayoutMarkup(elements, 200, 5, SixPixels);
         runs = laid.size();
         benchmark::DoNotOptimize(laid);
     }

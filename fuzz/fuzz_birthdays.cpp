@@ -7,16 +7,20 @@
 #include <cstdlib>
 #include <string_view>
 
+using formats::birthdays::EntryStreamWriter;
+using formats::birthdays::ReadEntryStream;
+using formats::birthdays::StreamContent;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, 1252);
+    const StreamContent content = ReadEntryStream(bytes, 1252);
     if (!content.Status)
         return 0;
-    birthdays::EntryStreamWriter writer(1252);
+    EntryStreamWriter writer(1252);
     for (const auto& entry : content.Entries)
         writer.Add(entry);
-    const birthdays::StreamContent again = birthdays::ReadEntryStream(writer.Finish(), 1252);
+    const StreamContent again = ReadEntryStream(writer.Finish(), 1252);
     if (!again.Status || again.Entries != content.Entries)
         std::abort();
     return 0;

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+using base::io::MemoryStream;
+using formats::codec::LzhCompressor;
+
 // Lengths the decoder accepts but that would only make each run slow, not reach new code.
 constexpr int32_t LongestDecoded = 1 << 14;
 

@@ -9,6 +9,14 @@
 #include <cstdlib>
 #include <string>
 
+using base::io::MemoryStream;
+using base::result::Reason;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::codec::LzhCompressor;
+using formats::diary::MakeDiaryImage;
+using formats::diary::ParseDiaryImage;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
@@ -29,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         image.replace(0, 12, std::string("DRY1") + digits);
     }
     const auto content = ParseDiaryImage(image);
-    if (!content && content.Code() != result::Reason::Damaged)
+    if (!content && content.Code() != Reason::Damaged)
         std::abort();
     if (content) {
         const LineList lines = SplitLines(content->Records);

@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+using base::io::MemoryStream;
+using formats::codec::LzhCompressor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string plain(reinterpret_cast<const char*>(data), size);

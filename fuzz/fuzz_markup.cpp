@@ -8,21 +8,26 @@
 #include <cstdlib>
 #include <string_view>
 
+using model::look::LayoutMarkup;
+using model::look::MarkupElement;
+using model::look::MarkupElementStack;
+using model::look::ParseMarkup;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
     const int width = data[0]; // 0..255 pixels, narrower than the margin included
     const std::string_view markup(reinterpret_cast<const char*>(data + 1), size - 1);
-    widgets::MarkupElementStack elements = widgets::ParseMarkup(markup);
+    MarkupElementStack elements = ParseMarkup(markup);
     for (auto& e : elements) {
         e.Ascent = e.FontSize % 50;
         e.Height = e.FontSize % 50 + 3;
     }
-    const auto textWidth = [](const widgets::MarkupElement& e, std::string_view text) {
+    const auto textWidth = [](const MarkupElement& e, std::string_view text) {
         return static_cast<int>(text.size()) * (1 + static_cast<int>(e.FontStyle));
     };
-    const auto runs = widgets::LayoutMarkup(elements, width, 5, textWidth);
+    const auto runs = LayoutMarkup(elements, width, 5, textWidth);
     std::size_t placed = 0;
     for (const auto& run : runs) {
         if (elements[run.Element].Text.find(run.Text) == std::string::npos)

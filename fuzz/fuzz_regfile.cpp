@@ -7,15 +7,18 @@
 #include <cstdlib>
 #include <string_view>
 
+using platform::registry::FormatRegText;
+using platform::registry::ParseRegText;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto document = platform::ParseRegText(text);
+    const auto document = ParseRegText(text);
     if (!document)
         return 0;
-    const std::string written = platform::FormatRegText(*document);
-    const auto again = platform::ParseRegText(written);
-    if (!again || platform::FormatRegText(*again) != written)
+    const std::string written = FormatRegText(*document);
+    const auto again = ParseRegText(written);
+    if (!again || FormatRegText(*again) != written)
         std::abort();
     return 0;
 }

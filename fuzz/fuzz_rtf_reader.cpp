@@ -10,17 +10,25 @@
 #include <cstdlib>
 #include <string>
 
+using formats::rtf::CharFormat;
+using formats::rtf::ForEachUtf16;
+using formats::rtf::PlainText;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+using formats::rtf::TextRun;
+using formats::rtf::WriteRtf;
+
 namespace {
 
-std::string TextOf(const rtf::RichText& text)
+std::string TextOf(const RichText& text)
 {
     std::string out;
     for (size_t p = 0; p < text.Paragraphs.size(); ++p) {
         if (p > 0)
             out += '\n';
-        for (const rtf::TextRun& run : text.Paragraphs[p].Runs)
-            rtf::ForEachUtf16(run.Text, [&](char32_t c) {
-                rtf::AppendUtf8(out, c == 0x2028 ? U'\n' : c == 0xA0 ? U' ' : c);
+        for (const TextRun& run : text.Paragraphs[p].Runs)
+            ForEachUtf16(run.Text, [&](char32_t c) {
+                base::text::AppendUtf8(out, c == 0x2028 ? U'\n' : c == 0xA0 ? U' ' : c);
             });
     }
     return out;
@@ -31,12 +39,12 @@ std::string TextOf(const rtf::RichText& text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const rtf::RichText text = rtf::ReadRtf(input, 1253);
-    const std::string plain = rtf::PlainText(input, 1253);
+    const RichText text = ReadRtf(input, 1253);
+    const std::string plain = PlainText(input, 1253);
     if (plain != TextOf(text))
         std::abort();
-    const std::string written = rtf::WriteRtf(text, 1252, rtf::CharFormat{"Arial", 20});
-    if (rtf::PlainText(written, 1251) != plain)
+    const std::string written = WriteRtf(text, 1252, CharFormat{"Arial", 20});
+    if (PlainText(written, 1251) != plain)
         std::abort();
     return 0;
 }

@@ -12,6 +12,15 @@
 #include <cstdlib>
 #include <string>
 
+using base::io::Crc32;
+using base::result::Reason;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::diary::CheapestKdf;
+using formats::diary::MakeSealedImage;
+using formats::diary::ParseSealedImage;
+using formats::diary::SealKey;
+
 namespace {
 
 const std::string Password = "Daybrook 2024!";
@@ -43,7 +52,7 @@ void OpenHostile(std::string image)
     if (image.size() >= 14 && (LE32(image, 6) > 2 || LE32(image, 10) > 64))
         return; // derivations the reader accepts, but that would only make each run slow
     const auto opened = ParseSealedImage(image, Password);
-    if (!opened && opened.Code() != result::Reason::Damaged && opened.Code() != result::Reason::WrongPassword)
+    if (!opened && opened.Code() != Reason::Damaged && opened.Code() != Reason::WrongPassword)
         std::abort();
     if (opened) {
         // What opens must seal and open again to the same records.
@@ -61,7 +70,7 @@ void RoundTrip(const std::string& text)
     if (!opened || SplitLines(opened->Records) != lines)
         std::abort();
     const auto refused = ParseSealedImage(image, Password + "!");
-    if (refused || refused.Code() != result::Reason::WrongPassword)
+    if (refused || refused.Code() != Reason::WrongPassword)
         std::abort();
     if (text.size() >= 16 && image.find(text.substr(0, 16)) != std::string::npos)
         std::abort();

@@ -15,11 +15,16 @@
 #include <string_view>
 #include <unistd.h>
 
+using formats::wordlists::IsWordDelimiter;
+using formats::wordlists::LowerCaseAscii;
+using formats::wordlists::SpellDictionaries;
+using formats::wordlists::SpellPass;
+
 namespace {
 
 std::string CaseFoldedKey(std::string_view word)
 {
-    return spell::LowerCaseAscii(word);
+    return LowerCaseAscii(word);
 }
 
 // The program folder of the run, removed at its end.
@@ -78,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(word.size() >= SpellPass::MinWordLength && word.size() <= SpellPass::MaxWordLength);
         Check(pass.WordStart >= 1 && text.substr(pass.WordStart - 1, word.size()) == word);
         for (const char c : word)
-            Check(!spell::IsWordDelimiter(c));
+            Check(!IsWordDelimiter(c));
         Check(pass.Suggestions.size() <= SpellDictionaries::MaxSuggestions);
         for (const auto& suggestion : pass.Suggestions)
             Check(input.substr(0, split).find(suggestion) != std::string_view::npos);

@@ -5,19 +5,23 @@
 
 #include <cstdio>
 
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using formats::wordlists::DictionaryFromWordList;
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: daybrook-make-dictionary WORDLIST OUTPUT\n");
         return 2;
     }
-    const auto words = safefile::ReadWhole(argv[1]);
+    const auto words = ReadWhole(argv[1]);
     if (!words) {
         std::fprintf(stderr, "daybrook-make-dictionary: cannot read the word list %s (package wamerican)\n",
                      argv[1]);
         return 1;
     }
-    if (const auto written = safefile::WriteWhole(argv[2], spell::DictionaryFromWordList(*words, 1252)); !written) {
+    if (const auto written = WriteWhole(argv[2], DictionaryFromWordList(*words, 1252)); !written) {
         std::fprintf(stderr, "daybrook-make-dictionary: %s\n", written.Message().c_str());
         return 1;
     }

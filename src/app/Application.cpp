@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace app {
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -25,3 +27,5 @@ void Application::ShowException(const std::exception& error) const
     services_->Dialogs().ShowError(QApplication::activeWindow(), QString::fromLocal8Bit(error.what()),
                                    services_->Title());
 }
+
+} // namespace app

@@ -4,21 +4,25 @@
 
 #include <QApplication>
 
-namespace widgets {
+namespace widgets::services {
 class Services;
-}
+} // namespace widgets::services
+
+namespace app {
 
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
 
     // The services whose dialogs and title show uncaught exceptions (none: standard error).
-    void SetServices(widgets::Services* services) { services_ = services; }
+    void SetServices(widgets::services::Services* services) { services_ = services; }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     void ShowException(const std::exception& error) const;
 
-    widgets::Services* services_ = nullptr;
+    widgets::services::Services* services_ = nullptr;
 };
+
+} // namespace app

@@ -10,14 +10,23 @@
 #include "widgets/dialogs/QtDialogs.h"
 #include "widgets/services/Services.h"
 
+using app::Application;
+using model::session::DiarySession;
+using platform::environment::ReadEnvironment;
+using platform::locale::CompareText;
+using widgets::dialogs::QtDialogs;
+using widgets::services::Services;
+using windows::main::MainWindow;
+using windows::selection::OpenDiaryDialog;
+
 int main(int argc, char** argv)
 {
     Application app(argc, argv);
-    widgets::QtDialogs dialogs;
-    widgets::Services services(platform::ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
+    QtDialogs dialogs;
+    Services services(ReadEnvironment(), dialogs, QStringLiteral("The Daybrook"));
     app.SetServices(&services);
 
-    DiarySession session(services.ProgramFolder().string(), platform::CompareText);
+    DiarySession session(services.ProgramFolder().string(), CompareText);
     MainWindow mainWindow(services, session);
     {
         OpenDiaryDialog selection(&mainWindow, services, session,

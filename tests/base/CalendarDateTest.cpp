@@ -4,7 +4,15 @@
 
 #include <limits>
 
-using namespace calendar;
+using base::dates::ConvertError;
+using base::dates::Date;
+using base::dates::DayOfWeek;
+using base::dates::DaysPerMonth;
+using base::dates::DecodeDate;
+using base::dates::EncodeDate;
+using base::dates::IsInDateRange;
+using base::dates::IsLeapYear;
+using base::dates::IsValidDate;
 
 TEST(CalendarDate, EveryMonthEndsTheDayBeforeTheNextBegins)
 {

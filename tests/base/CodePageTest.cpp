@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-using namespace codepage;
+using base::text::CodePageForLocale;
+using base::text::CodePageToUtf8;
+using base::text::Utf8ToCodePage;
 
 TEST(CodePage, LocalesChooseTheWindowsAnsiCodePage)
 {

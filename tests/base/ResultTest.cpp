@@ -4,10 +4,15 @@
 
 #include <memory>
 
-using result::Fail;
-using result::Reason;
-using result::Result;
-using result::Status;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
 
 namespace {
 

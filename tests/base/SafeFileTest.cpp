@@ -9,6 +9,13 @@
 #include <cerrno>
 #include <filesystem>
 
+using base::io::IsNoSuchFile;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -30,31 +37,31 @@ TEST(SafeFile, ReadTellsAMissingFileFromOneThatCannotBeRead)
 {
     TempDir dir;
     WriteBytes(dir / "bytes", std::string("a\0b\r\n", 5));
-    const auto read = safefile::ReadWhole(dir / "bytes");
+    const auto read = ReadWhole(dir / "bytes");
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(*read, std::string("a\0b\r\n", 5));
     WriteBytes(dir / "empty", "");
-    EXPECT_EQ(*safefile::ReadWhole(dir / "empty"), "");
+    EXPECT_EQ(*ReadWhole(dir / "empty"), "");
 
     for (const fs::path& absent : {dir / "none", dir / "no-folder" / "none", dir / "bytes" / "under-a-file"}) {
-        const auto missing = safefile::ReadWhole(absent);
+        const auto missing = ReadWhole(absent);
         ASSERT_FALSE(missing.Ok()) << absent;
-        EXPECT_EQ(missing.Error(), result::Fail(result::Reason::Missing, "no such file")) << absent;
-        EXPECT_TRUE(safefile::IsNoSuchFile(missing.Error()));
+        EXPECT_EQ(missing.Error(), Fail(Reason::Missing, "no such file")) << absent;
+        EXPECT_TRUE(IsNoSuchFile(missing.Error()));
     }
     fs::create_directory(dir / "folder");
-    const auto folder = safefile::ReadWhole(dir / "folder");
+    const auto folder = ReadWhole(dir / "folder");
     ASSERT_FALSE(folder.Ok());
-    EXPECT_EQ(folder.Error(), result::Fail(result::Reason::Missing, "cannot be read"));
-    EXPECT_FALSE(safefile::IsNoSuchFile(folder.Error()));
-    EXPECT_FALSE(safefile::IsNoSuchFile(result::Fail(result::Reason::Damaged, "no such file")));
+    EXPECT_EQ(folder.Error(), Fail(Reason::Missing, "cannot be read"));
+    EXPECT_FALSE(IsNoSuchFile(folder.Error()));
+    EXPECT_FALSE(IsNoSuchFile(Fail(Reason::Damaged, "no such file")));
 }
 
 TEST(SafeFile, AFailedOpenLeavesErrnoForTheCallersMessage)
 {
     TempDir dir;
     errno = 0;
-    ASSERT_FALSE(safefile::ReadWhole(dir / "none").Ok());
+    ASSERT_FALSE(ReadWhole(dir / "none").Ok());
     EXPECT_EQ(errno, ENOENT);
 }
 
@@ -62,10 +69,10 @@ TEST(SafeFile, WriteReplacesTheWholeFileAndKeepsItsPermissions)
 {
     TempDir dir;
     const fs::path file = dir / "file";
-    ASSERT_TRUE(safefile::WriteWhole(file, "a much longer first content").Ok());
+    ASSERT_TRUE(WriteWhole(file, "a much longer first content").Ok());
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(safefile::WriteWhole(file, "short").Ok());
+    ASSERT_TRUE(WriteWhole(file, "short").Ok());
     EXPECT_EQ(ReadBytes(file), "short") << "nothing of the longer content stays behind";
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -76,17 +83,17 @@ TEST(SafeFile, AFailedWriteSaysWhyAndChangesNothing)
 {
     TempDir dir;
     const fs::path file = dir / "kept";
-    ASSERT_TRUE(safefile::WriteWhole(file, "before").Ok());
+    ASSERT_TRUE(WriteWhole(file, "before").Ok());
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
-    const result::Status readOnly = safefile::WriteWhole(file, "after");
-    EXPECT_EQ(readOnly.Error(), result::Fail(result::Reason::WriteFailed, "read-only: " + file.string()));
+    const Status readOnly = WriteWhole(file, "after");
+    EXPECT_EQ(readOnly.Error(), Fail(Reason::WriteFailed, "read-only: " + file.string()));
     EXPECT_EQ(ReadBytes(file), "before");
 
     fs::create_directory(dir / "folder");
-    EXPECT_EQ(safefile::WriteWhole(dir / "folder", "x").Error(),
-              result::Fail(result::Reason::WriteFailed, "not a file: " + (dir / "folder").string()));
-    EXPECT_EQ(safefile::WriteWhole(dir / "gone" / "file", "x").Error(),
-              result::Fail(result::Reason::WriteFailed,
-                           "cannot create a file in " + (dir / "gone").string() + ": No such file or directory"));
+    EXPECT_EQ(WriteWhole(dir / "folder", "x").Error(),
+              Fail(Reason::WriteFailed, "not a file: " + (dir / "folder").string()));
+    EXPECT_EQ(WriteWhole(dir / "gone" / "file", "x").Error(),
+              Fail(Reason::WriteFailed,
+                   "cannot create a file in " + (dir / "gone").string() + ": No such file or directory"));
     EXPECT_EQ(EntriesIn(dir.Path()), 2u) << "no temporary file stays";
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+using base::text::JoinLines;
+using base::text::LineList;
+using base::text::SplitLines;
+
 TEST(TextLines, EveryKindOfLineBreakEndsALineAndLinesComeBackWithCrLf)
 {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (LineList{"a", "b", "c", "d"}));

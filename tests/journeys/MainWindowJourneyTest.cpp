@@ -44,6 +44,28 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
+using base::dates::Date;
+using base::text::LineList;
+using formats::diary::DiaryLock;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::PlainLock;
+using formats::diary::SaveDiary;
+using model::session::DiarySession;
+using model::session::WriteDiaryCopy;
+using platform::locale::CompareText;
+using widgets::calendar::MainCalendar;
+using widgets::dialogs::MsgAnswer;
+using widgets::editor::RichTextEdit;
+using widgets::editor::TitleEdit;
+using windows::browse::BrowseWindow;
+using windows::main::MainWindow;
+using windows::picker::MoodPickerDialog;
+using windows::selection::OpenDiary;
+using windows::selection::OpenDiaryDialog;
+using windows::spell::SpellCheckDialog;
+using windows::tools::ToolsWindow;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -66,9 +88,9 @@ namespace {
 } // namespace
 
 using testing_support::ReadBytes;
+using testing_support::ScriptedDialogs;
 using testing_support::TestServices;
-using widgets::ScriptedDialogs;
-using widgets::MsgAnswer;
+using widgets::dialogs::MsgAnswer;
 
 namespace {
 
@@ -96,7 +118,7 @@ protected:
     void NewRun()
     {
         main_.reset();
-        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), CompareText);
         main_ = std::make_unique<MainWindow>(*services_, *session_);
     }
 
@@ -156,14 +178,14 @@ protected:
         return control;
     }
     void Click(const char* button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
-    calendar::MainCalendar* Calendar() const { return Find<calendar::MainCalendar>("calendar"); }
+    MainCalendar* Calendar() const { return Find<MainCalendar>("calendar"); }
     TitleEdit* Title() const { return Find<TitleEdit>("titleEdit"); }
     RichTextEdit* Body() const { return Find<RichTextEdit>("bodyEdit"); }
 
     // Clicks the day's cell in the calendar's month.
     void ClickDay(int day)
     {
-        calendar::MainCalendar& grid = *Calendar();
+        MainCalendar& grid = *Calendar();
         for (int row = 1; row < grid.RowCount(); ++row)
             for (int col = 0; col < grid.ColCount(); ++col)
                 if (grid.CellDay(col, row) == day) {
@@ -185,7 +207,7 @@ protected:
         QTest::keyClicks(Body(), text);
     }
 
-    calendar::Date Shown() const { return Calendar()->CalendarDate(); }
+    Date Shown() const { return Calendar()->CalendarDate(); }
 
     // Leaves through the close box (the window's own close command).
     void CloseBox() { main_->close(); }
@@ -205,7 +227,7 @@ protected:
 TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
 {
     CreateDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 15})) << "the diary opens on today";
+    EXPECT_EQ(Shown(), (Date{2024, 3, 15})) << "the diary opens on today";
     EXPECT_EQ(Title()->text(), "Welcome to the Daybrook!");
     EXPECT_TRUE(Body()->isReadOnly());
 
@@ -303,24 +325,24 @@ TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
     Diary("Journal.dry");
     OpenDiary(QStringLiteral("Journal"));
     Click("previousEntryButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 12}));
+    EXPECT_EQ(Shown(), (Date{2024, 3, 12}));
     Click("previousEntrySmallButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 10}));
+    EXPECT_EQ(Shown(), (Date{2024, 3, 10}));
     Click("nextEntryButton");
     Click("nextEntryButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 4, 1}));
+    EXPECT_EQ(Shown(), (Date{2024, 4, 1}));
     EXPECT_EQ(Title()->text(), "April");
     Click("nextMonthButton");
     Click("nextYearButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2025, 5, 1}));
+    EXPECT_EQ(Shown(), (Date{2025, 5, 1}));
     Click("nextEntrySmallButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 4, 1})) << "next entry after all records goes back to the last";
+    EXPECT_EQ(Shown(), (Date{2024, 4, 1})) << "next entry after all records goes back to the last";
     Click("todayButton");
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 15}));
+    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
     EXPECT_TRUE(Title()->text().isEmpty());
     QTest::keyClick(Calendar(), Qt::Key_Left);
     QTest::keyClick(Calendar(), Qt::Key_Up);
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 7})) << "the calendar's arrow keys move the day";
+    EXPECT_EQ(Shown(), (Date{2024, 3, 7})) << "the calendar's arrow keys move the day";
     Exit();
 }
 
@@ -491,7 +513,7 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     });
     Click("browseButton");
     EXPECT_EQ(session_->Text().Count(), 4u) << "the shown day was stored before browsing";
-    EXPECT_EQ(Shown(), (calendar::Date{2024, 3, 12}));
+    EXPECT_EQ(Shown(), (Date{2024, 3, 12}));
     EXPECT_EQ(Title()->text(), "Tuesday");
 
     const auto backup = services_.settingsFolder / "before.bkd";

@@ -22,6 +22,24 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
+using base::text::LineList;
+using formats::diary::CheapestKdf;
+using formats::diary::DiaryFormat;
+using formats::diary::DiaryLock;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::SaveDiary;
+using formats::diary::SaveDiaryFile;
+using formats::diary::SealedLock;
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using widgets::controls::FlatEdit;
+using widgets::controls::SpeedButton;
+using widgets::dialogs::MsgButtons;
+using windows::main::MainWindow;
+using windows::selection::OpenDiaryDialog;
+using windows::selection::PictureComboBox;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -43,8 +61,8 @@ namespace {
 }
 } // namespace
 
-using widgets::ScriptedDialogs;
 using testing_support::ReadBytes;
+using testing_support::ScriptedDialogs;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
@@ -90,7 +108,7 @@ protected:
     void NewMain()
     {
         main_.reset();
-        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), platform::CompareText);
+        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), CompareText);
         session_->SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
         main_ = std::make_unique<MainWindow>(*services_, *session_);
     }
@@ -105,13 +123,13 @@ protected:
     PictureComboBox* List() const { return Find<PictureComboBox>("diaryList"); }
     FlatEdit* NameEdit() const { return Find<FlatEdit>("diaryNameEdit"); }
     FlatEdit* PasswordEdit() const { return Find<FlatEdit>("passwordEdit"); }
-    widgets::SpeedButton* Next() const { return Find<widgets::SpeedButton>("nextButton"); }
-    widgets::SpeedButton* Back() const { return Find<widgets::SpeedButton>("backButton"); }
+    SpeedButton* Next() const { return Find<SpeedButton>("nextButton"); }
+    SpeedButton* Back() const { return Find<SpeedButton>("backButton"); }
     QString DiaryLabel() const { return Find<QLabel>("diaryLabel")->text(); }
     QString PasswordLabel() const { return Find<QLabel>("passwordLabel")->text(); }
     QCheckBox* SealCheck() const { return Find<QCheckBox>("sealCheck"); }
 
-    void Click(widgets::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void Click(SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void TypePassword(const QString& password)
     {
@@ -240,7 +258,7 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     Click(Next());
     ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
     EXPECT_EQ(dialogs_.Asked()[0].Caption, Title);
-    EXPECT_EQ(dialogs_.Asked()[0].Buttons, widgets::MsgButtons::Ok);
+    EXPECT_EQ(dialogs_.Asked()[0].Buttons, MsgButtons::Ok);
     ExpectStepZero();
     EXPECT_EQ(List()->currentText(), "Other") << "the same selection";
     EXPECT_EQ(DiaryLabel(), "Select your diary");

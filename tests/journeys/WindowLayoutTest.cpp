@@ -16,6 +16,17 @@
 
 #include <gtest/gtest.h>
 
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using windows::keeper::KeeperWindow;
+using windows::keeper::PersonDialog;
+using windows::main::MainWindow;
+using windows::selection::OpenDiaryDialog;
+using windows::tools::AboutWindow;
+using windows::tools::ProgressWindow;
+
 using testing_support::LayoutProblems;
 using testing_support::TestServices;
 
@@ -34,7 +45,7 @@ void ExpectSoundLayout(QWidget& window)
 class WindowLayoutTest : public testing::Test {
 protected:
     TestServices services_;
-    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    DiarySession session_{services_.ProgramFolder().string(), CompareText};
 };
 
 } // namespace
@@ -57,8 +68,8 @@ TEST_F(WindowLayoutTest, TheToolWindowsAndTheKeeper)
     ExpectSoundLayout(about);
     ProgressWindow progress(nullptr);
     ExpectSoundLayout(progress);
-    birthdays::KeeperWindow keeper(nullptr, *services_);
+    KeeperWindow keeper(nullptr, *services_);
     ExpectSoundLayout(keeper);
-    birthdays::PersonDialog person(nullptr, *services_);
+    PersonDialog person(nullptr, *services_);
     ExpectSoundLayout(person);
 }

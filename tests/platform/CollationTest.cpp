@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-using platform::CollationKey;
-using platform::CompareText;
+using platform::locale::CollationKey;
+using platform::locale::CompareText;
+
+using platform::locale::CollationKey;
+using platform::locale::CompareText;
 
 namespace {
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+using base::result::Reason;
+using platform::files::ListFiles;
+using platform::files::MatchesMask;
+
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
@@ -36,6 +40,6 @@ TEST(ListFiles, AFolderThatCannotBeReadFailsNamingIt)
     const std::string missing = (folder / "missing").string() + "/";
     const auto listed = ListFiles(missing, "*.dry");
     ASSERT_FALSE(listed.Ok());
-    EXPECT_EQ(listed.Code(), result::Reason::Missing);
+    EXPECT_EQ(listed.Code(), Reason::Missing);
     EXPECT_EQ(listed.Message().rfind(missing + ": ", 0), 0u) << listed.Message();
 }

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using platform::locale::DiaryCodePage;
+using platform::locale::FormatSettings;
+using platform::locale::LocaleFormat;
+using platform::locale::UpperCase;
 
 TEST(CharCase, EightBitLettersOfTheCodePageChangeCase)
 {

@@ -10,7 +10,14 @@
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using platform::locale::SetDiaryCodePage;
+using platform::registry::FormatRegText;
+using platform::registry::ParseRegText;
+using platform::registry::RegData;
+using platform::registry::RegDocument;
+using platform::registry::Registry;
+using platform::registry::RegType;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;

@@ -9,7 +9,20 @@
 #include <map>
 #include <sys/stat.h>
 
-using namespace platform;
+using base::result::Reason;
+using platform::environment::Environment;
+using platform::environment::EnvironmentFrom;
+using platform::environment::ExecutableFolder;
+using platform::registry::FormatRegText;
+using platform::registry::KeyPath;
+using platform::registry::ParseRegText;
+using platform::registry::RegData;
+using platform::registry::RegDocument;
+using platform::registry::RegHive;
+using platform::registry::Registry;
+using platform::registry::RegistryFile;
+using platform::registry::RegType;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -117,7 +130,7 @@ TEST(RegFile, ForeignOrDamagedTextIsRefusedWithAReason)
          }) {
         const auto document = ParseRegText(text);
         ASSERT_FALSE(document.Ok()) << text;
-        EXPECT_EQ(document.Code(), result::Reason::Damaged);
+        EXPECT_EQ(document.Code(), Reason::Damaged);
         EXPECT_FALSE(document.Message().empty()) << text;
     }
 }
@@ -149,8 +162,8 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     Registry reader(store_);
     const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.Code(), result::Reason::Missing);
-    EXPECT_EQ(reader.OpenKey("A\\\\B", true).Code(), result::Reason::Refused) << "an empty level";
+    EXPECT_EQ(missing.Code(), Reason::Missing);
+    EXPECT_EQ(reader.OpenKey("A\\\\B", true).Code(), Reason::Refused) << "an empty level";
     EXPECT_TRUE(reader.OpenKey("software\\kestrine", false)) << "a level above an existing key exists";
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
     EXPECT_TRUE(reader.ValueExists("fontname"));
@@ -215,7 +228,7 @@ TEST_F(RegistryStoreTest, AReadOnlyFileIsNeverChanged)
     ASSERT_TRUE(registry.OpenKey("K", true));
     const auto written = registry.WriteValue("A", Sz("2"));
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.Code(), result::Reason::WriteFailed);
+    EXPECT_EQ(written.Code(), Reason::WriteFailed);
     EXPECT_NE(written.Message().find("read-only"), std::string::npos) << written.Message();
     EXPECT_EQ(ReadBytes(file_), original);
     EXPECT_EQ(registry.ReadValue("A"), Sz("1"));

@@ -12,6 +12,11 @@
 #include <QStyle>
 #include <QWidget>
 
+using widgets::controls::CustomButton;
+using widgets::controls::GlowLabel;
+using widgets::controls::ShadowLabel;
+using widgets::controls::ToolButton;
+
 namespace testing_support {
 namespace {
 
@@ -68,13 +73,13 @@ Caption CaptionOf(const QWidget& widget)
                               check->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
         return {WithoutMnemonic(check->text()), width - indicator};
     }
-    if (const auto* button = dynamic_cast<const widgets::CustomButton*>(&widget))
+    if (const auto* button = dynamic_cast<const CustomButton*>(&widget))
         return {WithoutMnemonic(button->Caption()), width};
-    if (const auto* button = dynamic_cast<const widgets::ToolButton*>(&widget))
+    if (const auto* button = dynamic_cast<const ToolButton*>(&widget))
         return {WithoutMnemonic(button->Caption()), width};
-    if (const auto* label = dynamic_cast<const widgets::GlowLabel*>(&widget))
+    if (const auto* label = dynamic_cast<const GlowLabel*>(&widget))
         return {label->Caption(), width};
-    if (const auto* label = dynamic_cast<const widgets::ShadowLabel*>(&widget))
+    if (const auto* label = dynamic_cast<const ShadowLabel*>(&widget))
         return {label->Caption(), width};
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return {WithoutMnemonic(button->text()), width};

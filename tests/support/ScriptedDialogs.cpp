@@ -2,7 +2,11 @@
 
 #include <QPrinter>
 
-namespace widgets {
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+
+namespace testing_support {
 
 std::vector<QString> ScriptedDialogs::Messages() const
 {
@@ -95,4 +99,4 @@ bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter& printer)
     return true;
 }
 
-} // namespace widgets
+} // namespace testing_support

@@ -9,9 +9,9 @@
 #include <functional>
 #include <vector>
 
-namespace widgets {
+namespace testing_support {
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public widgets::dialogs::Dialogs {
 public:
     enum class QuestionKind { Message, Input, OpenFile, SaveFile, Font, Choice, Print };
 
@@ -19,8 +19,8 @@ public:
         QuestionKind Kind;
         QString Caption;
         QString Text; // the message, prompt or proposed file name
-        MsgIcon Icon = MsgIcon::None;
-        MsgButtons Buttons = MsgButtons::Ok;
+        widgets::dialogs::MsgIcon Icon = widgets::dialogs::MsgIcon::None;
+        widgets::dialogs::MsgButtons Buttons = widgets::dialogs::MsgButtons::Ok;
         QStringList Choices;
     };
 
@@ -29,7 +29,7 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     // Answers for the next message boxes, in order.
-    void AnswerMessage(MsgAnswer answer) { messageAnswers_.push_back(answer); }
+    void AnswerMessage(widgets::dialogs::MsgAnswer answer) { messageAnswers_.push_back(answer); }
     // Answers for the next input, open-file and save-file dialogs (nothing: cancel).
     void AnswerText(std::optional<QString> answer) { textAnswers_.push_back(std::move(answer)); }
     void AnswerFont(std::optional<QFont> answer) { fontAnswers_.push_back(std::move(answer)); }
@@ -43,8 +43,10 @@ public:
     // The texts of the message boxes shown, in order.
     std::vector<QString> Messages() const;
 
-    MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgIcon icon,
-                          MsgButtons buttons, MsgAnswer defaultButton) override;
+    widgets::dialogs::MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                           widgets::dialogs::MsgIcon icon,
+                                           widgets::dialogs::MsgButtons buttons,
+                                           widgets::dialogs::MsgAnswer defaultButton) override;
     std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& value) override;
     std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& file,
@@ -52,7 +54,7 @@ public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& file,
                                         const QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
-    int Choose(QWidget* parent, const QString& text, const QString& caption, MsgIcon icon,
+    int Choose(QWidget* parent, const QString& text, const QString& caption, widgets::dialogs::MsgIcon icon,
                const QStringList& choices, int defaultChoice) override;
     bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 
@@ -61,10 +63,10 @@ private:
     std::optional<QString> NextText();
 
     std::vector<AskedQuestion> asked_;
-    std::deque<MsgAnswer> messageAnswers_;
+    std::deque<widgets::dialogs::MsgAnswer> messageAnswers_;
     std::deque<std::optional<QString>> textAnswers_;
     std::deque<std::optional<QFont>> fontAnswers_;
     std::deque<int> choiceAnswers_;
 };
 
-} // namespace widgets
+} // namespace testing_support

@@ -12,10 +12,10 @@ namespace testing_support {
 
 class TestServices {
 public:
-    explicit TestServices(calendar::Date today = {2024, 3, 15}) : today_(today) { Rebuild(); }
+    explicit TestServices(base::dates::Date today = {2024, 3, 15}) : today_(today) { Rebuild(); }
 
-    widgets::Services& operator*() { return *services_; }
-    widgets::Services* operator->() { return services_.get(); }
+    widgets::services::Services& operator*() { return *services_; }
+    widgets::services::Services* operator->() { return services_.get(); }
 
     // The program folder is now another one (the services are made anew).
     void SetProgramFolder(const std::filesystem::path& folder)
@@ -23,28 +23,28 @@ public:
         programFolder_ = folder;
         Rebuild();
     }
-    void SetToday(calendar::Date today) { today_ = today; }
+    void SetToday(base::dates::Date today) { today_ = today; }
 
     const std::filesystem::path& ProgramFolder() const { return programFolder_; }
     std::filesystem::path SettingsFile() const { return settingsFolder.Path() / "registry.reg"; }
 
     TempDir folder;
     TempDir settingsFolder;
-    widgets::ScriptedDialogs dialogs;
+    testing_support::ScriptedDialogs dialogs;
 
 private:
     void Rebuild()
     {
         if (programFolder_.empty())
             programFolder_ = folder.Path();
-        services_ = std::make_unique<widgets::Services>(
-            platform::Environment{programFolder_, SettingsFile(), 1252}, dialogs, QStringLiteral("The Daybrook"),
-            [this] { return today_; });
+        services_ = std::make_unique<widgets::services::Services>(
+            platform::environment::Environment{programFolder_, SettingsFile(), 1252}, dialogs,
+            QStringLiteral("The Daybrook"), [this] { return today_; });
     }
 
-    calendar::Date today_;
+    base::dates::Date today_;
     std::filesystem::path programFolder_;
-    std::unique_ptr<widgets::Services> services_;
+    std::unique_ptr<widgets::services::Services> services_;
 };
 
 } // namespace testing_support

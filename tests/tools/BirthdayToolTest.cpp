@@ -3,13 +3,16 @@
 
 #include "model/birthdays/BirthdayBook.h"
 
+using model::birthdays::BirthdayEntryComponent;
+using platform::registry::RegistryFile;
+
 namespace {
 
 class BirthdayToolTest : public DaybrookToolTest {
 protected:
     std::string Vector(const std::string& name) const { return VectorPath("birthdays/" + name).string(); }
     void UseCodePage(int codePage) { environment_[0] = "DAYBROOK_CODEPAGE=" + std::to_string(codePage); }
-    platform::RegistryFile Store() const { return {dir_ / "registry.reg", {}}; }
+    RegistryFile Store() const { return {dir_ / "registry.reg", {}}; }
 };
 
 } // namespace
@@ -59,7 +62,7 @@ TEST_F(BirthdayToolTest, TheWorkingStoreIsListedFromTheSettingsFile)
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, "");
 
-    birthdays::BirthdayEntryComponent keeper(Store(), 1252);
+    BirthdayEntryComponent keeper(Store(), 1252);
     ASSERT_TRUE(keeper.LoadFromFile(Vector("entries.bbk")));
     ASSERT_TRUE(keeper.SaveToRegistry());
     run = Run({"birthdays", "list", "--json", "--registry"});

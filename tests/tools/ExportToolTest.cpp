@@ -6,6 +6,11 @@
 
 #include <filesystem>
 
+using base::text::SplitLines;
+using formats::diary::DayParts;
+using formats::diary::ParseDayRecord;
+using formats::rtf::PlainText;
+
 TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
 {
     const std::string out = (dir_ / "diary.rtf").string();
@@ -16,13 +21,13 @@ TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
     const std::string document = ReadBytes(out);
     ASSERT_TRUE(
         document.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"));
-    const std::string text = rtf::PlainText(document, 1252);
+    const std::string text = PlainText(document, 1252);
     size_t at = 0;
     for (const std::string& line : SplitLines(ReadBytes(VectorPath("diary/sample.lines")))) {
         const DayParts parts = ParseDayRecord(line);
         const size_t heading = text.find(" - " + parts.Title + "\n", at);
         ASSERT_NE(heading, std::string::npos) << parts.Title;
-        const std::string body = rtf::PlainText(parts.Body(), 1252);
+        const std::string body = PlainText(parts.Body(), 1252);
         const std::string firstWords = body.substr(0, body.find_first_of("\n", 1)).substr(0, 20);
         at = text.find(firstWords, heading);
         ASSERT_NE(at, std::string::npos) << firstWords;
@@ -34,7 +39,7 @@ TEST_F(DaybrookToolTest, ExportOfAnEmptyDiaryIsAnEmptyDocument)
     const std::string out = (dir_ / "empty.rtf").string();
     const ToolRun run = Run({"export", VectorPath("diary/empty-no-password.dry").string(), out}, "");
     ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(rtf::PlainText(ReadBytes(out), 1252), "");
+    EXPECT_EQ(PlainText(ReadBytes(out), 1252), "");
 }
 
 TEST_F(DaybrookToolTest, ExportFailuresLeaveTheFilesAlone)

@@ -4,6 +4,11 @@
 #include "base/text/CodePage.h"
 #include "platform/registry/Registry.h"
 
+using base::text::NextUtf8;
+using platform::registry::RegData;
+using platform::registry::Registry;
+using platform::registry::RegType;
+
 namespace {
 
 // Text as the Windows registry editor saves a Version 5.00 export: UTF-16LE after a byte-order mark.
@@ -11,7 +16,7 @@ std::string Utf16File(const std::string& utf8)
 {
     std::string bytes = "\xFF\xFE";
     for (size_t i = 0; i < utf8.size();) {
-        const char32_t c = codepage::NextUtf8(utf8, i);
+        const char32_t c = NextUtf8(utf8, i);
         bytes += static_cast<char>(c & 0xFF);
         bytes += static_cast<char>(c >> 8 & 0xFF);
     }
@@ -59,9 +64,9 @@ protected:
                "\"Colour\"=\"red\"\r\n\"Size\"=dword:00000002\r\n\r\n";
     }
 
-    std::optional<platform::RegData> Stored(const std::string& key, const std::string& name) const
+    std::optional<RegData> Stored(const std::string& key, const std::string& name) const
     {
-        platform::Registry registry({dir_ / "registry.reg", {}});
+        Registry registry({dir_ / "registry.reg", {}});
         if (!registry.OpenKey(key, false))
             return std::nullopt;
         return registry.ReadValue(name);
@@ -88,11 +93,11 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
         << run.Out;
 
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName"),
-              (platform::RegData{platform::RegType::String, std::string("Caf\xE9 notes\0", 11)}));
+              (RegData{RegType::String, std::string("Caf\xE9 notes\0", 11)}));
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "CurrentSkin"),
-              (platform::RegData{platform::RegType::Dword, std::string("\x03\0\0\0", 4)}));
+              (RegData{RegType::Dword, std::string("\x03\0\0\0", 4)}));
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "Folder"),
-              (platform::RegData{platform::RegType::ExpandString, std::string("%HOME%\\diaries\0", 15)}));
+              (RegData{RegType::ExpandString, std::string("%HOME%\\diaries\0", 15)}));
     EXPECT_EQ(Stored("Software\\Someone Else", "Colour"), std::nullopt);
     EXPECT_EQ(ReadBytes(dir_ / "registry.reg").substr(0, 10), "REGEDIT4\r\n");
 
@@ -108,10 +113,10 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
 TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
 {
     {
-        platform::Registry registry({dir_ / "registry.reg", {}});
+        Registry registry({dir_ / "registry.reg", {}});
         ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
-        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {platform::RegType::Dword, std::string("\x03\0\0\0", 4)}));
-        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {platform::RegType::String, std::string("Old\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {RegType::Dword, std::string("\x03\0\0\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {RegType::String, std::string("Old\0", 4)}));
     }
     const std::string before = ReadBytes(dir_ / "registry.reg");
     WriteBytes(exportFile_, Utf16File(Export("New", birthdays_)));

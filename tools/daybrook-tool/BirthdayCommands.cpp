@@ -22,10 +22,32 @@
 #include <limits>
 #include <optional>
 
+using base::dates::Date;
+using base::dates::DecodeDate;
+using base::dates::IsInDateRange;
+using base::io::IsNoSuchFile;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using base::text::Utf8ToCodePage;
+using formats::birthdays::EntryStreamWriter;
+using formats::birthdays::EntryValues;
+using formats::birthdays::ReadEntryStream;
+using formats::birthdays::StreamContent;
+using model::birthdays::ReadWorkingStore;
+using model::birthdays::UnknownYear;
+using platform::locale::DiaryCodePage;
+using platform::registry::ParseRegText;
+using platform::registry::RegDocument;
+
 namespace tool {
 namespace {
 
-using birthdays::EntryValues;
+using formats::birthdays::EntryValues;
 
 // The stored bytes named by the arguments: a backup file, or the working store (--registry).
 bool ReadStream(const std::string& source, std::string& bytes, int& status)
@@ -33,29 +55,29 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
     if (source == "--registry") {
         // Only looked at: a damaged settings file is reported, not set aside as the program does.
         const std::filesystem::path& file = SettingsStore().File;
-        const auto text = safefile::ReadWhole(file);
+        const auto text = ReadWhole(file);
         std::string why;
-        if (!text && !safefile::IsNoSuchFile(text.Error())) {
+        if (!text && !IsNoSuchFile(text.Error())) {
             status = Fail(file.string(), text.Error());
             return false;
         }
-        if (const auto document = text && !text->empty() ? platform::ParseRegText(*text)
-                                                          : result::Result<platform::RegDocument>(platform::RegDocument{});
+        if (const auto document =
+                text && !text->empty() ? ParseRegText(*text) : Result<RegDocument>(RegDocument{});
             !document) {
             status = Fail(ExitData, file.string() + ": " + document.Message());
             return false;
         }
-        auto stored = birthdays::ReadWorkingStore(SettingsStore());
+        auto stored = ReadWorkingStore(SettingsStore());
         if (!stored) {
             status = Fail(ExitData, "the birthday list in the settings: " + stored.Message());
             return false;
         }
         bytes = std::move(*stored);
         if (bytes.empty())
-            bytes = birthdays::EntryStreamWriter(platform::DiaryCodePage()).Finish();
+            bytes = EntryStreamWriter(DiaryCodePage()).Finish();
         return true;
     }
-    auto read = safefile::ReadWhole(source);
+    auto read = ReadWhole(source);
     if (!read) {
         status = Fail(source, read.Error());
         return false;
@@ -67,11 +89,11 @@ bool ReadStream(const std::string& source, std::string& bytes, int& status)
 // YYYY-MM-DD, "????" for the unknown year, dashes for an entry without a date.
 std::string DateText(double birthDate)
 {
-    if (birthDate == 0 || !calendar::IsInDateRange(birthDate))
+    if (birthDate == 0 || !IsInDateRange(birthDate))
         return "----------";
-    const calendar::Date date = calendar::DecodeDate(birthDate);
+    const Date date = DecodeDate(birthDate);
     char text[16];
-    if (date.Year == birthdays::UnknownYear)
+    if (date.Year == UnknownYear)
         std::snprintf(text, sizeof text, "?\?\?\?-%02d-%02d", date.Month, date.Day);
     else
         std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
@@ -155,7 +177,7 @@ std::string JsonNumber(double value)
 
 std::string JsonListing(const std::vector<EntryValues>& entries)
 {
-    std::string out = "{\n \"codepage\": " + std::to_string(platform::DiaryCodePage()) + ",\n \"entries\": [";
+    std::string out = "{\n \"codepage\": " + std::to_string(DiaryCodePage()) + ",\n \"entries\": [";
     for (size_t i = 0; i < entries.size(); ++i) {
         const EntryValues& entry = entries[i];
         out += i == 0 ? "\n" : ",\n";
@@ -176,7 +198,7 @@ int List(const Arguments& arguments)
     int status = 0;
     if (!ReadStream(arguments.back(), bytes, status))
         return status;
-    const birthdays::StreamContent content = birthdays::ReadEntryStream(bytes, platform::DiaryCodePage());
+    const StreamContent content = ReadEntryStream(bytes, DiaryCodePage());
     if (!content.Status)
         return Fail(ExitData, arguments.back() + ": " + content.Status.Message());
     if (json) {
@@ -190,12 +212,12 @@ int List(const Arguments& arguments)
 }
 
 // JSON input that cannot become a birthday list, with what to tell the user.
-result::Failure Refused(std::string message)
+Failure Refused(std::string message)
 {
-    return result::Fail(result::Reason::Refused, std::move(message));
+    return Fail(Reason::Refused, std::move(message));
 }
 
-result::Result<std::string> TextField(const QJsonObject& object, const char* key, const std::string& where)
+Result<std::string> TextField(const QJsonObject& object, const char* key, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined())
@@ -203,26 +225,26 @@ result::Result<std::string> TextField(const QJsonObject& object, const char* key
     if (!value.isString())
         return Refused(where + ": \"" + key + "\" is not a text");
     const std::string utf8 = value.toString().toStdString();
-    auto text = codepage::Utf8ToCodePage(utf8, platform::DiaryCodePage());
+    auto text = Utf8ToCodePage(utf8, DiaryCodePage());
     if (!text)
         return Refused(where + ": \"" + key + "\" (" + utf8 + ") holds characters that code page " +
-                       std::to_string(platform::DiaryCodePage()) +
+                       std::to_string(DiaryCodePage()) +
                        " cannot store (set DAYBROOK_CODEPAGE to the code page of the list)");
     return std::move(*text);
 }
 
-result::Result<double> DateField(const QJsonObject& object, const std::string& where)
+Result<double> DateField(const QJsonObject& object, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String("birth_date"));
     if (value.isUndefined())
         return 0.0;
     const double date = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-    if (!value.isDouble() || !std::isfinite(date) || (date != 0 && !calendar::IsInDateRange(date)))
+    if (!value.isDouble() || !std::isfinite(date) || (date != 0 && !IsInDateRange(date)))
         return Refused(where + ": \"birth_date\" is not a date (days since 1899-12-30, years 1 to 9999)");
     return date;
 }
 
-result::Result<int32_t> IconField(const QJsonObject& object, const std::string& where)
+Result<int32_t> IconField(const QJsonObject& object, const std::string& where)
 {
     const QJsonValue value = object.value(QLatin1String("icon"));
     if (value.isUndefined())
@@ -235,7 +257,7 @@ result::Result<int32_t> IconField(const QJsonObject& object, const std::string& 
 
 // An entry of the list; fields are read in the order the entry stores them, the first fault
 // found is the one told.
-result::Result<EntryValues> JsonEntry(const QJsonObject& object, const std::string& where)
+Result<EntryValues> JsonEntry(const QJsonObject& object, const std::string& where)
 {
     auto fullName = TextField(object, "full_name", where);
     if (!fullName)
@@ -252,7 +274,7 @@ result::Result<EntryValues> JsonEntry(const QJsonObject& object, const std::stri
     return EntryValues{std::move(*fullName), *birthDate, *icon, std::move(*notes)};
 }
 
-result::Result<std::vector<EntryValues>> ParseJsonList(const QByteArray& json)
+Result<std::vector<EntryValues>> ParseJsonList(const QByteArray& json)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
@@ -286,10 +308,10 @@ int Import(const Arguments& arguments)
     if (!parsed)
         return Fail(ExitData, arguments[0] + ": " + parsed.Message());
     const std::vector<EntryValues>& entries = *parsed;
-    birthdays::EntryStreamWriter writer(platform::DiaryCodePage());
+    EntryStreamWriter writer(DiaryCodePage());
     for (const EntryValues& entry : entries)
         writer.Add(entry);
-    if (const result::Status written = safefile::WriteWhole(arguments[1], writer.Finish()); !written)
+    if (const Status written = WriteWhole(arguments[1], writer.Finish()); !written)
         return Fail(ExitIo, arguments[1] + ": " + written.Message());
     std::cout << arguments[1] << ": " << entries.size() << " entries written\n";
     return 0;

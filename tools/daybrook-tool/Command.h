@@ -43,9 +43,9 @@ constexpr int ExitIo = 74;
 int Fail(int status, const std::string& message);
 // The exit status of a file's failure: 1 to 5 by its reason (a file that is there but cannot
 // be read is 2), 65 for refused data.
-int ExitStatus(const result::Failure& failure);
+int ExitStatus(const base::result::Failure& failure);
 // Prints "daybrook-tool: <file>: <the failure's message>" and returns its exit status.
-int Fail(const std::string& file, const result::Failure& failure);
+int Fail(const std::string& file, const base::result::Failure& failure);
 // Prints the usage line of a command with a hint to --help; returns ExitUsage.
 int UsageError(const std::string& command, const std::string& problem);
 // True when the arguments ask for the command's help (which is then printed).
@@ -56,8 +56,9 @@ bool WantsHelp(const std::string& command, const Arguments& arguments);
 // or sealed, with it. On failure prints a clear message and returns the exit status (the load
 // result, or ExitUsage for a password the code page cannot store); 0 when done. lock tells
 // the file's format, with the key of a sealed file.
-int LoadWithPassword(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock);
-int LoadWithPassword(const std::string& file, LineList& lines, std::string& password);
+int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password,
+                     formats::diary::DiaryLock& lock);
+int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password);
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
 std::string ForTerminal(const std::string& text);
@@ -65,7 +66,7 @@ std::string ForTerminal(const std::string& text);
 // The user's settings file, as main() found it in the environment.
 void SetSettingsFile(std::filesystem::path file);
 // The settings store over that file; problems with the file itself are told on standard error.
-platform::RegistryFile SettingsStore();
+platform::registry::RegistryFile SettingsStore();
 
 } // namespace tool
 

@@ -10,6 +10,19 @@
 #include <termios.h>
 #include <unistd.h>
 
+using base::io::IsNoSuchFile;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::text::CodePageToUtf8;
+using base::text::LineList;
+using base::text::Utf8ToCodePage;
+using formats::diary::DiaryLock;
+using formats::diary::LoadDiaryFile;
+using formats::diary::WipeBytes;
+using platform::locale::DiaryCodePage;
+using platform::registry::RegistryFile;
+
 namespace tool {
 
 std::vector<Command>& Commands()
@@ -24,24 +37,24 @@ int Fail(int status, const std::string& message)
     return status;
 }
 
-int ExitStatus(const result::Failure& failure)
+int ExitStatus(const Failure& failure)
 {
     switch (failure.Code) {
-    case result::Reason::Missing:
-        return safefile::IsNoSuchFile(failure) ? ExitNoFile : ExitUnreadable;
-    case result::Reason::WrongPassword:
+    case Reason::Missing:
+        return IsNoSuchFile(failure) ? ExitNoFile : ExitUnreadable;
+    case Reason::WrongPassword:
         return ExitWrongPassword;
-    case result::Reason::Damaged:
+    case Reason::Damaged:
         return ExitDamaged;
-    case result::Reason::WriteFailed:
+    case Reason::WriteFailed:
         return ExitNotWritten;
-    case result::Reason::Refused:
+    case Reason::Refused:
         break;
     }
     return ExitData;
 }
 
-int Fail(const std::string& file, const result::Failure& failure)
+int Fail(const std::string& file, const Failure& failure)
 {
     return Fail(ExitStatus(failure), file + ": " + failure.Message);
 }
@@ -100,11 +113,10 @@ bool ReadPassword(std::string& password)
         typed = fromEnvironment;
     else if (!ReadLine(typed))
         typed.clear(); // no input at all: the empty password
-    auto converted = codepage::Utf8ToCodePage(typed, platform::DiaryCodePage());
+    auto converted = Utf8ToCodePage(typed, DiaryCodePage());
     WipeBytes(typed);
     if (!converted) {
-        Fail(ExitUsage, "the password holds characters that code page " +
-                            std::to_string(platform::DiaryCodePage()) +
+        Fail(ExitUsage, "the password holds characters that code page " + std::to_string(DiaryCodePage()) +
                             " cannot store (set DAYBROOK_CODEPAGE to the diary's code page)");
         return false;
     }
@@ -134,7 +146,7 @@ int LoadWithPassword(const std::string& file, LineList& lines, std::string& pass
 
 std::string ForTerminal(const std::string& text)
 {
-    return codepage::CodePageToUtf8(text, platform::DiaryCodePage());
+    return CodePageToUtf8(text, DiaryCodePage());
 }
 
 namespace {
@@ -146,7 +158,7 @@ void SetSettingsFile(std::filesystem::path file)
     settingsFile = std::move(file);
 }
 
-platform::RegistryFile SettingsStore()
+RegistryFile SettingsStore()
 {
     return {settingsFile,
             [](const std::string& message) { std::cerr << "daybrook-tool: " << message << '\n'; }};

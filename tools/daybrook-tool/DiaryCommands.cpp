@@ -6,6 +6,20 @@
 
 #include <iostream>
 
+using base::io::ReadWhole;
+using base::result::Fail;
+using base::result::Status;
+using base::text::JoinLines;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::diary::CheckSealedImage;
+using formats::diary::DayParts;
+using formats::diary::DiaryLock;
+using formats::diary::IsSealedImage;
+using formats::diary::ParseDayRecord;
+using formats::diary::ParseDiaryImage;
+using formats::diary::SaveDiaryFile;
+
 namespace tool {
 namespace {
 
@@ -26,7 +40,7 @@ int Check(const Arguments& arguments)
     if (arguments.size() != 1)
         return UsageError("check", "check takes one FILE");
     const std::string& file = arguments[0];
-    const auto image = safefile::ReadWhole(file);
+    const auto image = ReadWhole(file);
     if (!image)
         return Fail(file, image.Error());
     if (IsSealedImage(*image))
@@ -82,7 +96,7 @@ int Copy(const Arguments& arguments)
     DiaryLock lock;
     if (const int status = LoadWithPassword(arguments[0], lines, password, lock); status != 0)
         return status;
-    if (const result::Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
+    if (const Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
         return Fail(ExitStatus(saved.Error()), arguments[1] + ": " + saved.Message() + " (any previous file is unchanged)");
     std::cout << "copied " << lines.size() << " records to " << arguments[1] << '\n';
     return ExitDone;

@@ -12,6 +12,21 @@
 #include <iostream>
 #include <optional>
 
+using base::result::Fail;
+using base::text::LineList;
+using formats::diary::BodyText;
+using formats::diary::DayContainsText;
+using formats::diary::DayDate;
+using formats::diary::DayLoad;
+using formats::diary::DayParts;
+using formats::diary::DiaryRecords;
+using formats::diary::LoadDay;
+using formats::diary::ParseDayRecord;
+using formats::resources::PackedResources;
+using formats::rtf::PlainText;
+using platform::locale::CompareText;
+using platform::locale::DiaryCodePage;
+
 namespace tool {
 namespace {
 
@@ -52,7 +67,7 @@ int Show(const Arguments& arguments)
     const auto date = arguments.size() == 2 ? ParseDate(arguments[1]) : std::nullopt;
     if (!date)
         return UsageError("show", "show takes FILE and a date written YYYY-MM-DD");
-    DiaryRecords diary(platform::CompareText);
+    DiaryRecords diary(CompareText);
     int status = ExitDone;
     if (!LoadEntries(arguments, diary, status))
         return status;
@@ -62,7 +77,8 @@ int Show(const Arguments& arguments)
     if (LoadDay(diary, noStore, date->Day, date->Month, date->Year, body, title, mood) !=
         DayLoad::Record)
         return Fail(ExitData, "no entry on " + arguments[1]);
-    std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n" << rtf::PlainText(body, platform::DiaryCodePage()) << '\n';
+    std::cout << "Title: " << ForTerminal(title) << "\nMood: " << mood << "\n\n"
+              << PlainText(body, DiaryCodePage()) << '\n';
     return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
@@ -78,13 +94,15 @@ int Search(const Arguments& arguments)
     }
     if (rest.size() != 2 || rest[1].empty())
         return UsageError("search", "search takes FILE and a non-empty TEXT");
-    DiaryRecords diary(platform::CompareText);
+    DiaryRecords diary(CompareText);
     int status = ExitDone;
     if (!LoadEntries(rest, diary, status))
         return status;
     const auto comparable = [ignoreCase](const std::string& utf8) { return ignoreCase ? Folded(utf8) : utf8; };
     const std::string needle = comparable(rest[1]);
-    const BodyText bodyText = [&](std::string_view rtf) { return comparable(rtf::PlainText(rtf, platform::DiaryCodePage())); };
+    const BodyText bodyText = [&](std::string_view rtf) {
+        return comparable(PlainText(rtf, DiaryCodePage()));
+    };
     for (size_t i = 0; i < diary.Text.Count(); ++i) {
         const std::string& line = diary.Text[i];
         const DayParts parts = ParseDayRecord(line);

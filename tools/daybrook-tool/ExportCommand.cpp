@@ -2,7 +2,7 @@
 #include "Command.h"
 
 #include "base/io/SafeFile.h"
-#include "formats/export/DiaryExport.h"
+#include "formats/rtfexport/DiaryExport.h"
 #include "platform/locale/Collation.h"
 #include "platform/locale/DiaryCodePage.h"
 #include "platform/locale/Locale.h"
@@ -10,6 +10,18 @@
 
 #include <filesystem>
 #include <iostream>
+
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::DiaryNotWritten;
+using formats::diary::DiaryText;
+using formats::rtfexport::ExportDiary;
+using formats::rtfexport::ExportOptions;
+using platform::locale::CompareText;
+using platform::locale::DiaryCodePage;
+using platform::locale::FormatShortDate;
 
 namespace tool {
 namespace {
@@ -32,20 +44,19 @@ int Export(const Arguments& arguments)
     LineList lines;
     if (const int status = LoadWithPassword(file, lines, password); status != 0)
         return status;
-    DiaryText records(platform::CompareText);
+    DiaryText records(CompareText);
     records.SetLines(std::move(lines));
     records.SetSorted(true);
 
-    rtfexport::ExportOptions options;
-    options.CodePage = platform::DiaryCodePage();
+    ExportOptions options;
+    options.CodePage = DiaryCodePage();
     options.BodyFont.Font = "Arial";
     options.BodyFont.HalfPoints = 20;
     options.BodyFont.Color = 0;
     options.ShortDate = [](int year, int month, int day) {
-        return platform::FormatShortDate(year, month, day).toStdString();
+        return FormatShortDate(year, month, day).toStdString();
     };
-    if (const result::Status written = safefile::WriteWhole(out, rtfexport::ExportDiary(records.Lines(), options));
-        !written)
+    if (const Status written = WriteWhole(out, ExportDiary(records.Lines(), options)); !written)
         return Fail(ExitNotWritten, out + ": " + DiaryNotWritten().Message + " (" + written.Message() + ")");
     std::cout << "exported " << records.Count() << " entries to " << out << '\n';
     return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");

@@ -6,6 +6,13 @@
 
 #include <iostream>
 
+using base::io::MemoryStream;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Status;
+using formats::codec::LzhCompressor;
+
 namespace tool {
 namespace {
 
@@ -17,16 +24,16 @@ int Lzh(const Arguments& arguments)
     const std::string& in = arguments[1];
     const std::string& out = arguments[2];
 
-    auto bytes = safefile::ReadWhole(in);
+    auto bytes = ReadWhole(in);
     if (!bytes)
         return Fail(ExitIo, in + ": " + bytes.Message());
     MemoryStream source(std::move(*bytes));
     MemoryStream dest;
     if (compress)
         LzhCompressor::Compress(source, dest);
-    else if (const result::Status decoded = LzhCompressor::Decompress(source, dest); !decoded)
+    else if (const Status decoded = LzhCompressor::Decompress(source, dest); !decoded)
         return Fail(ExitData, in + ": " + decoded.Message());
-    if (const result::Status written = safefile::WriteWhole(out, dest.Bytes()); !written)
+    if (const Status written = WriteWhole(out, dest.Bytes()); !written)
         return Fail(ExitIo, written.Message());
     return ExitDone;
 }

@@ -11,6 +11,19 @@
 #include <array>
 #include <iostream>
 
+using base::io::ReadWhole;
+using base::result::Fail;
+using base::result::Status;
+using formats::birthdays::ReadEntryStream;
+using model::birthdays::MaxStoredBytes;
+using platform::locale::DiaryCodePage;
+using platform::registry::ParseRegText;
+using platform::registry::RegData;
+using platform::registry::Registry;
+using platform::registry::RegKey;
+using platform::registry::RegNamedValue;
+using platform::registry::RegType;
+
 namespace tool {
 namespace {
 
@@ -40,7 +53,7 @@ std::optional<std::string> ProgramKey(const std::string& path)
 
 struct ImportValue {
     std::string Key; // below HKEY_CURRENT_USER
-    platform::RegNamedValue Value;
+    RegNamedValue Value;
 };
 
 // The birthday list of the export must read whole, or it would replace a sound list with a
@@ -49,12 +62,12 @@ std::optional<std::string> BirthdayListFault(const ImportValue& value)
 {
     if (!SameText(value.Key, ProgramKeys[1]) || !SameText(value.Value.Name, "Data"))
         return std::nullopt;
-    const platform::RegData& data = value.Value.Data;
-    if (data.Type != platform::RegType::Binary || data.Bytes.size() > birthdays::MaxStoredBytes)
+    const RegData& data = value.Value.Data;
+    if (data.Type != RegType::Binary || data.Bytes.size() > MaxStoredBytes)
         return "Invalid data type for 'Data'";
     if (data.Bytes.empty())
         return std::nullopt;
-    const result::Status read = birthdays::ReadEntryStream(data.Bytes, platform::DiaryCodePage()).Status;
+    const Status read = ReadEntryStream(data.Bytes, DiaryCodePage()).Status;
     return read ? std::nullopt : std::optional(read.Message());
 }
 
@@ -64,24 +77,24 @@ int ImportRegistry(const Arguments& arguments)
     if (arguments.size() != (dryRun ? 2u : 1u))
         return UsageError("import-registry", "import-registry takes [--dry-run] and one FILE.reg");
     const std::string& file = dryRun && arguments[0] == "--dry-run" ? arguments[1] : arguments[0];
-    const auto text = safefile::ReadWhole(file);
+    const auto text = ReadWhole(file);
     if (!text)
         return Fail(file, text.Error());
-    const auto document = platform::ParseRegText(*text);
+    const auto document = ParseRegText(*text);
     if (!document)
         return Fail(ExitData, file + ": " + document.Message());
 
     std::vector<ImportValue> values;
     size_t otherKeys = 0;
     size_t otherValues = 0;
-    for (const platform::RegKey& key : document->Keys()) {
+    for (const RegKey& key : document->Keys()) {
         const auto path = ProgramKey(key.Path);
         if (!path) {
             ++otherKeys;
             otherValues += key.Values.size();
             continue;
         }
-        for (const platform::RegNamedValue& value : key.Values)
+        for (const RegNamedValue& value : key.Values)
             values.push_back({*path, value});
     }
     for (const ImportValue& value : values)
@@ -89,7 +102,7 @@ int ImportRegistry(const Arguments& arguments)
             return Fail(ExitData,
                         file + ": the birthday list cannot be read (" + *fault + "); nothing was imported");
 
-    platform::Registry registry(SettingsStore());
+    Registry registry(SettingsStore());
     size_t changed = 0;
     registry.BeginUpdate();
     for (const ImportValue& value : values) {
@@ -105,7 +118,7 @@ int ImportRegistry(const Arguments& arguments)
         if (!dryRun)
             (void)registry.WriteValue(value.Value.Name, value.Value.Data); // only noted until EndUpdate
     }
-    if (const auto written = dryRun ? result::Status() : registry.EndUpdate(); !written)
+    if (const auto written = dryRun ? Status() : registry.EndUpdate(); !written)
         return Fail(ExitIo, "the settings file could not be written (" + written.Message() +
                                 "); nothing was imported");
     std::cout << changed << (dryRun ? " values would be set, " : " values set, ") << values.size() - changed

@@ -3,6 +3,15 @@
 
 #include <iostream>
 
+using base::result::Fail;
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::DiaryLock;
+using formats::diary::PlainLock;
+using formats::diary::SaveDiaryFile;
+using formats::diary::SealedLock;
+using formats::diary::WipeBytes;
+
 namespace tool {
 namespace {
 
@@ -18,7 +27,7 @@ int Rewrite(const std::string& command, const Arguments& arguments, TMakeLock ma
         return status;
     const DiaryLock lock = makeLock(password);
     WipeBytes(password);
-    if (const result::Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
+    if (const Status saved = SaveDiaryFile(arguments[1], lines, lock); !saved)
         return Fail(ExitStatus(saved.Error()), arguments[1] + ": " + saved.Message() + " (any previous file is unchanged)");
     std::cout << command << "ed " << lines.size() << " records into " << arguments[1] << '\n';
     return ExitDone;

@@ -7,6 +7,10 @@
 
 #include <iostream>
 
+using platform::environment::Environment;
+using platform::environment::ReadEnvironment;
+using platform::locale::SetDiaryCodePage;
+
 namespace {
 
 int Overview(std::ostream& out)
@@ -27,8 +31,8 @@ int Overview(std::ostream& out)
 
 int main(int argc, char** argv)
 {
-    const platform::Environment environment = platform::ReadEnvironment();
-    platform::SetDiaryCodePage(environment.CodePage);
+    const Environment environment = ReadEnvironment();
+    SetDiaryCodePage(environment.CodePage);
     tool::SetSettingsFile(environment.SettingsFile);
     if (argc < 2)
         return Overview(std::cerr), tool::ExitUsage;

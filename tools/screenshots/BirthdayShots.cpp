@@ -10,7 +10,13 @@
 #include <QLocale>
 #include <QPainter>
 
-using namespace birthdays;
+using base::dates::EncodeDate;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::BirthdayEntryComponent;
+using widgets::calendar::KeeperCalendar;
+using windows::keeper::KeeperWindow;
+using windows::keeper::PersonDialog;
 
 namespace {
 
@@ -18,7 +24,7 @@ void AddPerson(BirthdayBook& entries, const char* name, int year, int month, int
 {
     BirthdayEntry& entry = entries.Add();
     entry.SetFullName(name);
-    entry.SetBirthDate(calendar::EncodeDate(year, month, day));
+    entry.SetBirthDate(EncodeDate(year, month, day));
 }
 
 void FillMonth(BirthdayBook& entries)
@@ -45,7 +51,7 @@ DAYBROOK_SCREENSHOT("keeper", [] {
     KeeperWindow keeper(nullptr, *services);
     keeper.setWindowTitle(QStringLiteral("The Daybrook : Birthday and anniversary keeper"));
     keeper.LoadOnce();
-    keeper.findChild<calendar::KeeperCalendar*>(QStringLiteral("calendar"))->SetCalendarDate({2024, 3, 12});
+    keeper.findChild<KeeperCalendar*>(QStringLiteral("calendar"))->SetCalendarDate({2024, 3, 12});
     return screenshots::Grab(keeper);
 });
 
@@ -54,7 +60,7 @@ DAYBROOK_SCREENSHOT("keeper-entry", [] {
     screenshots::ShotServices services;
     BirthdayEntry entry;
     entry.SetFullName("Grandma Rose");
-    entry.SetBirthDate(calendar::EncodeDate(1931, 3, 12));
+    entry.SetBirthDate(EncodeDate(1931, 3, 12));
     entry.SetNotes("Loves lilies.\r\nCall in the morning.");
     PersonDialog dialog(nullptr, *services);
     dialog.PrepareEdit(entry);

@@ -12,6 +12,14 @@
 #include <QLineEdit>
 #include <QTimer>
 
+using base::text::LineList;
+using formats::diary::DayRecord;
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using windows::browse::BrowseWindow;
+
 namespace {
 
 LineList SampleDiary()
@@ -36,7 +44,7 @@ LineList SampleDiary()
 QImage RenderBrowseWindow(const QString& needle)
 {
     screenshots::ShotServices services;
-    DiarySession session(services.Folder(), platform::CompareText);
+    DiarySession session(services.Folder(), CompareText);
     session.Text().SetLines(SampleDiary());
     session.Text().SetSorted(true);
     PackedResources store;

@@ -10,14 +10,24 @@
 #include <QLocale>
 #include <QPainter>
 
-using namespace calendar;
-using widgets::ArialPixels;
+using model::look::Blue;
+using model::look::Red;
+using model::look::White;
+using model::look::Yellow;
+using widgets::calendar::DayNameFormat;
+using widgets::calendar::KeeperCalendar;
+using widgets::calendar::MainCalendar;
+using widgets::calendar::VerticalLayout;
+using widgets::controls::ArialPixels;
+using widgets::controls::GridBorder;
+
+using widgets::controls::ArialPixels;
 
 DAYBROOK_SCREENSHOT("calendar-main", [] {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     MainCalendar calendar;
     calendar.setGeometry(10, 70, 209, 139);
-    calendar.SetBorder(widgets::GridBorder::None);
+    calendar.SetBorder(GridBorder::None);
     calendar.SetColor(0xF2FFFF);
     calendar.setFont(ArialPixels(11, false));
     calendar.SetActiveColor(Red);

@@ -16,6 +16,13 @@
 
 #include <cstdlib>
 
+using formats::diary::SaveDiary;
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using widgets::controls::FlatEdit;
+using widgets::controls::SpeedButton;
+using windows::selection::OpenDiaryDialog;
+
 namespace {
 
 QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
@@ -23,7 +30,7 @@ QImage ShowEntry(const std::function<void(OpenDiaryDialog&)>& prepare)
     screenshots::ShotServices services;
     for (const char* name : {"My Diary.dry", "Travel.dry", "Work notes.dry"})
         SaveDiary(services.Folder() + "/" + name, {}, "secret");
-    DiarySession session((*services).ProgramFolder().string(), platform::CompareText);
+    DiarySession session((*services).ProgramFolder().string(), CompareText);
     OpenDiaryDialog entry(nullptr, *services, session, "my diary.dry");
     entry.show();
     QApplication::processEvents();
@@ -49,7 +56,7 @@ DAYBROOK_SCREENSHOT("entry-existing-diary", [] {
 DAYBROOK_SCREENSHOT("entry-new-diary", [] {
     return ShowEntry([](OpenDiaryDialog& entry) {
         ChooseNewDiary(entry);
-        entry.findChild<widgets::SpeedButton*>("nextButton")->Click();
+        entry.findChild<SpeedButton*>("nextButton")->Click();
     });
 });
 

@@ -12,6 +12,14 @@
 #include <algorithm>
 #include <vector>
 
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using widgets::controls::ResourceBitmap;
+using widgets::controls::SkinCount;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::WithBottomLeftTransparent;
+
 namespace {
 
 using Family = std::vector<const char*>;
@@ -32,7 +40,7 @@ constexpr int BandHeight = 40;
 
 QImage Glyph(const char* name)
 {
-    return widgets::WithBottomLeftTransparent(widgets::ResourceBitmap(QString::fromLatin1(name)));
+    return WithBottomLeftTransparent(ResourceBitmap(QString::fromLatin1(name)));
 }
 
 // A cell: the name above a dark half and a white half, each with the glyph at 1x above 4x.
@@ -99,10 +107,9 @@ SheetLayout LayOutFamilies()
 void DrawSkinBand(QPainter& painter, int top, PackedResources& store, int skin)
 {
     const int split = SheetWidth * 3 / 4;
-    painter.drawImage(QRect(0, top, split, BandHeight),
-                      widgets::SkinPicture(store, skin, widgets::SkinPart::Top));
+    painter.drawImage(QRect(0, top, split, BandHeight), SkinPicture(store, skin, SkinPart::Top));
     painter.drawImage(QRect(split, top, SheetWidth - split, BandHeight),
-                      widgets::SkinPicture(store, skin, widgets::SkinPart::Background));
+                      SkinPicture(store, skin, SkinPart::Background));
     painter.setPen(Qt::white);
     painter.drawText(QRect(Gap, top, 60, BandHeight), Qt::AlignVCenter, QStringLiteral("Skin %1").arg(skin));
     int x = 80;
@@ -123,8 +130,8 @@ QImage GlyphSheet()
 {
     PackedResources store;
     LoadProgramRessources(store);
-    const int skins = widgets::SkinCount(store);
-    const QImage firstSkin = widgets::SkinPicture(store, 0, widgets::SkinPart::Top);
+    const int skins = SkinCount(store);
+    const QImage firstSkin = SkinPicture(store, 0, SkinPart::Top);
     const SheetLayout layout = LayOutFamilies();
 
     QImage sheet(SheetWidth, layout.Height + skins * BandHeight, QImage::Format_RGB32);

@@ -11,6 +11,13 @@
 
 #include <QApplication>
 
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using widgets::calendar::MainCalendar;
+using widgets::controls::SpeedButton;
+using widgets::editor::TitleEdit;
+using windows::main::MainWindow;
+
 namespace {
 
 const char* const SampleBody =
@@ -21,7 +28,7 @@ const char* const SampleBody =
 QImage ShowMain(int skin, QSize size, const std::function<void(MainWindow&)>& prepare = {})
 {
     screenshots::ShotServices services;
-    DiarySession session((*services).ProgramFolder().string(), platform::CompareText);
+    DiarySession session((*services).ProgramFolder().string(), CompareText);
     MainWindow main(*services, session);
     session.Create("Sample", "secret");
     session.Diary.NewDiary = false;
@@ -32,7 +39,7 @@ QImage ShowMain(int skin, QSize size, const std::function<void(MainWindow&)>& pr
     main.show();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&main, &activate);
-    main.findChild<calendar::MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 14});
+    main.findChild<MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 14});
     if (prepare)
         prepare(main);
     QApplication::processEvents();
@@ -47,8 +54,8 @@ DAYBROOK_SCREENSHOT("main-skin7", [] { return ShowMain(7, QSize(742, 453)); });
 DAYBROOK_SCREENSHOT("main-maximised", [] { return ShowMain(5, QSize(1280, 760)); });
 DAYBROOK_SCREENSHOT("main-writing", [] {
     return ShowMain(1, QSize(742, 453), [](MainWindow& main) {
-        main.findChild<calendar::MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 15});
-        main.findChild<widgets::SpeedButton*>("editButton")->Click();
+        main.findChild<MainCalendar*>("calendar")->SetCalendarDate({2024, 3, 15});
+        main.findChild<SpeedButton*>("editButton")->Click();
         main.findChild<TitleEdit*>("titleEdit")->setText(QStringLiteral("A quiet Friday"));
     });
 });

@@ -15,6 +15,16 @@
 
 #include <functional>
 
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using model::session::DiarySession;
+using model::settings::Settings;
+using platform::locale::CompareText;
+using widgets::editor::StoredFont;
+using windows::tools::AboutWindow;
+using windows::tools::ProgressWindow;
+using windows::tools::ToolsWindow;
+
 namespace {
 
 // Executes the modal window and grabs it while it shows.
@@ -32,12 +42,12 @@ QImage WhileShown(QDialog& window, const std::function<void()>& execute)
 QImage OptionsWindow(int skin)
 {
     screenshots::ShotServices services;
-    DiarySession session(services.Folder(), platform::CompareText);
+    DiarySession session(services.Folder(), CompareText);
     Settings settings((*services).SettingsStore());
     PackedResources store;
     LoadProgramRessources(store);
     ToolsWindow options(nullptr, *services, session, settings, store);
-    return WhileShown(options, [&] { options.Execute(skin, editor::StoredFont{}); });
+    return WhileShown(options, [&] { options.Execute(skin, StoredFont{}); });
 }
 
 } // namespace

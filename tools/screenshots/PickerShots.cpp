@@ -8,15 +8,20 @@
 #include <QApplication>
 #include <QPainter>
 
+using windows::picker::MoodCount;
+using windows::picker::MoodIcons;
+using windows::picker::MoodPickerDialog;
+using windows::picker::MoodPictures;
+
 namespace {
 
-const char* const MoodNames[picker::MoodCount] = {"happy", "calm",  "excited", "loved", "tired",
-                                                  "sad",   "angry", "worried", "sick",  "thoughtful"};
+const char* const MoodNames[MoodCount] = {"happy", "calm",  "excited", "loved", "tired",
+                                          "sad",   "angry", "worried", "sick",  "thoughtful"};
 
 QImage PickerWindow()
 {
     MoodPickerDialog form(nullptr);
-    form.Prepare({400, 200}, 6, picker::MoodPictures());
+    form.Prepare({400, 200}, 6, MoodPictures());
     form.show();
     form.activateWindow();
     QApplication::processEvents();
@@ -29,15 +34,15 @@ QImage MoodSheet()
 {
     constexpr int Column = 140;
     constexpr int Margin = 12;
-    const QList<QPixmap> large = picker::MoodPictures();
-    const QList<QPixmap> small = picker::MoodIcons();
-    QImage sheet(Margin + picker::MoodCount * Column, 300, QImage::Format_RGB32);
+    const QList<QPixmap> large = MoodPictures();
+    const QList<QPixmap> small = MoodIcons();
+    QImage sheet(Margin + MoodCount * Column, 300, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     painter.setFont(font);
-    for (int mood = 0; mood < picker::MoodCount; ++mood) {
+    for (int mood = 0; mood < MoodCount; ++mood) {
         const int x = Margin + mood * Column;
         painter.setPen(Qt::black);
         painter.drawText(x, 18, QStringLiteral("%1 %2").arg(mood).arg(QString::fromLatin1(MoodNames[mood])));

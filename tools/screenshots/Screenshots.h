@@ -35,17 +35,20 @@ QImage Grab(QWidget& widget);
 class ShotServices {
 public:
     ShotServices()
-        : services_(platform::Environment{folder_.path().toStdString(), folder_.path().toStdString() + "/registry.reg", 1252},
-                    dialogs_, QStringLiteral("The Daybrook"), [] { return calendar::Date{2024, 3, 15}; })
+        : services_(platform::environment::Environment{folder_.path().toStdString(),
+                                                       folder_.path().toStdString() + "/registry.reg", 1252},
+                    dialogs_, QStringLiteral("The Daybrook"), [] {
+                        return base::dates::Date{2024, 3, 15};
+                    })
     {
     }
-    widgets::Services& operator*() { return services_; }
+    widgets::services::Services& operator*() { return services_; }
     std::string Folder() const { return folder_.path().toStdString(); }
 
 private:
     QTemporaryDir folder_;
-    widgets::ScriptedDialogs dialogs_;
-    widgets::Services services_;
+    testing_support::ScriptedDialogs dialogs_;
+    widgets::services::Services services_;
 };
 
 } // namespace screenshots

@@ -8,11 +8,17 @@
 
 #include <QPainter>
 
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::editor::RichTextEdit;
+
 namespace {
 
 QImage SkinPicture(PackedResources& store, int skin, bool topStrip)
 {
-    return widgets::SkinPicture(store, skin, topStrip ? widgets::SkinPart::Top : widgets::SkinPart::Background);
+    return SkinPicture(store, skin, topStrip ? SkinPart::Top : SkinPart::Background);
 }
 
 void Caption(QPainter& painter, int x, int y, const QString& text, const QColor& color = Qt::white)

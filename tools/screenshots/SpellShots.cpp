@@ -9,13 +9,19 @@
 
 #include <QApplication>
 
+using base::io::WriteWhole;
+using formats::wordlists::SpellDictionaries;
+using platform::locale::CollationKey;
+using widgets::editor::RichTextEdit;
+using windows::spell::SpellCheckDialog;
+
 DAYBROOK_SCREENSHOT("spell-check", [] {
     screenshots::ShotServices services;
-    (void)safefile::WriteWhole(
+    (void)WriteWhole(
         services.Folder() + "/English.dic",
         "a\r\nafternoon\r\nand\r\nwalk\r\nwalked\r\nwalker\r\nwall\r\nwallet\r\nwallow\r\nwalnut\r\nwaltz\r\n"
         "wan\r\nwand\r\nwander\r\nwe\r\nthe\r\nlong\r\nriver\r\nto\r\nmill\r\nin\r\nsun\r\n");
-    SpellDictionaries dictionaries(services.Folder(), platform::CollationKey);
+    SpellDictionaries dictionaries(services.Folder(), CollationKey);
     QWidget owner;
     owner.resize(640, 480);
     RichTextEdit body(&owner);

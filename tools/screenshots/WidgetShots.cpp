@@ -21,7 +21,30 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-using namespace widgets;
+using model::look::Black;
+using model::look::Gray;
+using model::look::Maroon;
+using model::look::RGBColor;
+using model::look::White;
+using widgets::controls::BevelCut;
+using widgets::controls::ButtonColorStyle;
+using widgets::controls::ButtonKind;
+using widgets::controls::ButtonLayout;
+using widgets::controls::ButtonStyle;
+using widgets::controls::ClockShowMode;
+using widgets::controls::ClockWidget;
+using widgets::controls::GlowLabel;
+using widgets::controls::HatchedPanel;
+using widgets::controls::HatchMode;
+using widgets::controls::HorizontalAlignment;
+using widgets::controls::MarkupPanel;
+using widgets::controls::PanelBorder;
+using widgets::controls::ResourceBitmap;
+using widgets::controls::SetFontColor;
+using widgets::controls::ShadowLabel;
+using widgets::controls::SkinButton;
+using widgets::controls::SpeedButton;
+using widgets::controls::ToolButton;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using platform::registry::Registry;
+
 namespace screenshots {
 
 std::vector<Shot>& Registry()

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-namespace calendar {
+namespace base::dates {
 
 namespace {
 
@@ -95,4 +95,4 @@ Date LocalToday()
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-} // namespace calendar
+} // namespace base::dates

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace calendar {
+namespace base::dates {
 
 struct Date {
     int Year = 0;
@@ -39,4 +39,4 @@ Date DecodeDate(double dateTime);
 // The local calendar date of the clock.
 Date LocalToday();
 
-} // namespace calendar
+} // namespace base::dates

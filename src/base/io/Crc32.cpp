@@ -1,5 +1,7 @@
 #include "base/io/Crc32.h"
 
+namespace base::io {
+
 Crc32::Crc32()
 {
     for (uint32_t n = 0; n < 256; ++n) {
@@ -16,3 +18,5 @@ uint32_t Crc32::Update(uint32_t crc, const uint8_t* bytes, size_t count) const
         crc = table_[(crc ^ bytes[i]) & 0xFFu] ^ (crc >> 8);
     return crc;
 }
+
+} // namespace base::io

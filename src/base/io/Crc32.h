@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace base::io {
+
 class Crc32 {
 public:
     Crc32();
@@ -22,3 +24,5 @@ public:
 private:
     std::array<uint32_t, 256> table_{};
 };
+
+} // namespace base::io

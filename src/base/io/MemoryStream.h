@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace base::io {
+
 class MemoryStream {
 public:
     MemoryStream() = default;
@@ -53,3 +55,5 @@ private:
     std::string bytes_;
     size_t position_ = 0;
 };
+
+} // namespace base::io

@@ -6,27 +6,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
 
-namespace safefile {
+namespace base::io {
+
+namespace fs = std::filesystem;
 
 namespace {
 
-result::Failure WriteFailure(const std::string& what)
+Failure WriteFailure(const std::string& what)
 {
-    return result::Fail(result::Reason::WriteFailed, what);
+    return Fail(Reason::WriteFailed, what);
 }
 
-result::Failure WriteFailure(const std::string& what, int error)
+Failure WriteFailure(const std::string& what, int error)
 {
     return WriteFailure(what + ": " + std::strerror(error));
 }
 
 // A failed read; errno stays as the failed call left it.
-result::Failure ReadFailure(bool absent)
+Failure ReadFailure(bool absent)
 {
     const int error = errno;
-    result::Failure failure = result::Fail(result::Reason::Missing, std::string(absent ? NoSuchFile : CannotBeRead));
+    Failure failure = Fail(Reason::Missing, std::string(absent ? NoSuchFile : CannotBeRead));
     errno = error;
     return failure;
 }
@@ -72,12 +78,12 @@ void SyncFolder(const fs::path& folder)
 
 } // namespace
 
-bool IsNoSuchFile(const result::Failure& failure)
+bool IsNoSuchFile(const Failure& failure)
 {
-    return failure.Code == result::Reason::Missing && failure.Message == NoSuchFile;
+    return failure.Code == Reason::Missing && failure.Message == NoSuchFile;
 }
 
-result::Result<std::string> ReadWhole(const fs::path& path)
+Result<std::string> ReadWhole(const fs::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -106,7 +112,7 @@ result::Result<std::string> ReadWhole(const fs::path& path)
     return content;
 }
 
-result::Status WriteWhole(const fs::path& path, const std::string& bytes)
+Status WriteWhole(const fs::path& path, const std::string& bytes)
 {
     mode_t mode = S_IRUSR | S_IWUSR;
     struct stat existing {};
@@ -126,7 +132,7 @@ result::Status WriteWhole(const fs::path& path, const std::string& bytes)
                             errno);
     const fs::path temporary = pattern;
 
-    result::Status written;
+    Status written;
     if (!WriteAll(fd, bytes))
         written = WriteFailure("cannot write " + temporary.string(), errno);
     else if (::fchmod(fd, mode) != 0)
@@ -145,4 +151,4 @@ result::Status WriteWhole(const fs::path& path, const std::string& bytes)
     return {};
 }
 
-} // namespace safefile
+} // namespace base::io

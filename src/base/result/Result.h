@@ -9,7 +9,7 @@
 #include <utility>
 #include <variant>
 
-namespace result {
+namespace base::result {
 
 enum class Reason {
     Missing,       // the file or folder is not there, or cannot be read
@@ -92,4 +92,4 @@ private:
 
 using Status = Result<void>;
 
-} // namespace result
+} // namespace base::result

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace codepage {
+namespace base::text {
 
 namespace {
 
@@ -229,4 +229,4 @@ std::optional<std::string> Utf8ToCodePage(std::string_view utf8, int codePage)
     return out;
 }
 
-} // namespace codepage
+} // namespace base::text

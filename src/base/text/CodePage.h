@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace codepage {
+namespace base::text {
 
 // Whether this system can convert text of the code page (1250..1258, 874, 932, 936, 949, 950).
 bool IsKnownCodePage(int codePage);
@@ -45,4 +45,4 @@ char32_t NextUtf8(std::string_view text, size_t& i);
 // Whether the code page uses two bytes for some characters (932, 936, 949, 950).
 bool IsDoubleByteCodePage(int codePage);
 
-} // namespace codepage
+} // namespace base::text

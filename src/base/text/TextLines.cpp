@@ -1,5 +1,7 @@
 #include "base/text/TextLines.h"
 
+namespace base::text {
+
 LineList SplitLines(std::string_view text)
 {
     LineList lines;
@@ -31,3 +33,5 @@ std::string JoinLines(const LineList& lines)
     }
     return text;
 }
+
+} // namespace base::text

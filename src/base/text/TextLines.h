@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace base::text {
+
 using LineList = std::vector<std::string>;
 
 // Splits text into lines; a line break at the very end adds no empty line.
@@ -13,3 +15,5 @@ LineList SplitLines(std::string_view text);
 
 // Every line followed by CR LF; an empty list gives an empty text.
 std::string JoinLines(const LineList& lines);
+
+} // namespace base::text

@@ -7,7 +7,13 @@
 #include <cstring>
 #include <limits>
 
-namespace birthdays {
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
+using base::text::CodePageToUtf8;
+using base::text::Utf8ToCodePage;
+
+namespace formats::birthdays {
 
 namespace {
 
@@ -104,7 +110,7 @@ void PutString(std::string& out, std::string_view text, int codePage)
         out += text;
         return;
     }
-    const std::string utf8 = codepage::CodePageToUtf8(text, codePage);
+    const std::string utf8 = CodePageToUtf8(text, codePage);
     out += KindByte(ValueKind::Utf8String);
     PutUInt(out, utf8.size(), 4);
     out += utf8;
@@ -139,7 +145,7 @@ class StreamReader {
 public:
     StreamReader(std::string_view bytes, int codePage) : bytes_(bytes), codePage_(codePage) {}
 
-    result::Status ReadStream(StreamContent& content)
+    Status ReadStream(StreamContent& content)
     {
         ReadHeader();
         if (Take(4) != "TPF0")
@@ -217,11 +223,11 @@ private:
         case ValueKind::LString:
             return std::string(Take(Length()));
         case ValueKind::Utf8String: {
-            auto text = codepage::Utf8ToCodePage(Take(Length()), codePage_);
+            auto text = Utf8ToCodePage(Take(Length()), codePage_);
             if (!text) {
                 Fault("A name or a note holds characters that code page " + std::to_string(codePage_) +
                           " cannot hold",
-                      result::Reason::Refused);
+                      Reason::Refused);
                 return {};
             }
             return std::move(*text);
@@ -314,10 +320,10 @@ private:
     }
 
     // Ends the reading; the first fault's message is the one kept.
-    void Fault(const std::string& message, result::Reason reason = result::Reason::Damaged)
+    void Fault(const std::string& message, Reason reason = Reason::Damaged)
     {
         if (status_)
-            status_ = result::Fail(reason, message);
+            status_ = Fail(reason, message);
         position_ = bytes_.size();
     }
 
@@ -325,7 +331,7 @@ private:
     std::string_view bytes_;
     int codePage_;
     size_t position_ = 0;
-    result::Status status_;
+    Status status_;
 };
 
 } // namespace
@@ -388,4 +394,4 @@ StreamContent ReadEntryStream(std::string_view bytes, int codePage)
     return content;
 }
 
-} // namespace birthdays
+} // namespace formats::birthdays

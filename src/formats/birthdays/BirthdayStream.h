@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace birthdays {
+namespace formats::birthdays {
 
 // The stored properties of one entry, at their defaults.
 struct EntryValues {
@@ -31,7 +31,7 @@ struct StreamContent {
     bool ReplacesList = false;
     // Why the stream could not be read to its end (Damaged, or Refused for text the code page
     // cannot hold); Ok when it was read whole.
-    result::Status Status;
+    base::result::Status Status;
 };
 
 // Writes entries, one by one, in list order; Finish gives the whole stream.
@@ -51,4 +51,4 @@ private:
 // cannot hold is a fault.
 StreamContent ReadEntryStream(std::string_view bytes, int codePage);
 
-} // namespace birthdays
+} // namespace formats::birthdays

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace lzh {
+namespace formats::codec {
 
 namespace {
 constexpr uint16_t MaxFreq = 0x8000;
@@ -118,4 +118,4 @@ std::pair<uint64_t, int> HuffmanModel::Code(int symbol) const
     return {code, length};
 }
 
-} // namespace lzh
+} // namespace formats::codec

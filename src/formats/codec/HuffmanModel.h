@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace lzh {
+namespace formats::codec {
 
 constexpr int SymbolCount = 314;
 constexpr int NodeCount = SymbolCount * 2 - 1; // 627
@@ -158,4 +158,4 @@ private:
     int16_t prnt_[NodeCount + SymbolCount];
 };
 
-} // namespace lzh
+} // namespace formats::codec

@@ -7,6 +7,8 @@
 #include <new>
 #include <vector>
 
+namespace formats::codec {
+
 namespace {
 
 constexpr int N = 4096;           // ring size
@@ -65,7 +67,7 @@ struct LzhCodec::Tables {
     // byte c (only their right child is used); NIL is the empty link.
     int16_t Child[2 * (N + 257)];
     int16_t Dad[N + 1];
-    lzh::HuffmanModel Huffman;
+    formats::codec::HuffmanModel Huffman;
 
     int16_t& Left(int p) { return Child[2 * p]; }
     // Left child in the low, right child in the high 16 bits.
@@ -92,7 +94,6 @@ LzhCodec::LzhCodec(ReadCallback read, WriteCallback write) : source_(std::move(r
 }
 
 LzhCodec::~LzhCodec() = default;
-
 
 void LzhCodec::EncodeChar(int symbol)
 {
@@ -250,7 +251,7 @@ void LzhCodec::Encode()
 {
     Tables& t = *tables_;
     t.Huffman.Start();
-    writer_ = std::make_unique<lzh::BitWriter>(write_);
+    writer_ = std::make_unique<formats::codec::BitWriter>(write_);
     InitTree();
     int s = 0;
     int r = StartPosition;
@@ -305,7 +306,7 @@ void LzhCodec::Decode(int32_t length)
 {
     Tables& t = *tables_;
     t.Huffman.Start();
-    reader_ = std::make_unique<lzh::BitReader>(source_);
+    reader_ = std::make_unique<formats::codec::BitReader>(source_);
     std::memset(t.Text, ' ', StartPosition);
     int r = StartPosition;
     // Decoded bytes go out in blocks.
@@ -336,3 +337,5 @@ void LzhCodec::Decode(int32_t length)
     if (!out.empty())
         write_(out.data(), out.size());
 }
+
+} // namespace formats::codec

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+namespace formats::codec {
+
 class LzhCodec {
 public:
     // Delivers min(count, bytes left) bytes into buffer and returns how many (0 at the end).
@@ -42,12 +44,14 @@ private:
     void InsertNode(int r);
     void DeleteNode(int p);
 
-    lzh::ByteSource source_;
+    formats::codec::ByteSource source_;
     WriteCallback write_;
     std::unique_ptr<Tables> tables_;
-    std::unique_ptr<lzh::BitWriter> writer_;
-    std::unique_ptr<lzh::BitReader> reader_;
+    std::unique_ptr<formats::codec::BitWriter> writer_;
+    std::unique_ptr<formats::codec::BitReader> reader_;
 
     int16_t matchPosition_ = 0;
     int16_t matchLength_ = 0;
 };
+
+} // namespace formats::codec

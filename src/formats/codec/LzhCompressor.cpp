@@ -5,6 +5,14 @@
 #include <algorithm>
 #include <array>
 
+using base::io::Crc32;
+using base::io::MemoryStream;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
+
+namespace formats::codec {
+
 namespace {
 
 LzhCodec::ReadCallback Reader(MemoryStream& stream)
@@ -40,17 +48,17 @@ uint64_t LzhCompressor::MaxDecodedSize(uint64_t compressedSize)
     return compressedSize <= 4 ? 0 : (compressedSize - 4) * 8 * LongestMatch;
 }
 
-result::Status LzhCompressor::Decompress(MemoryStream& source, MemoryStream& dest)
+Status LzhCompressor::Decompress(MemoryStream& source, MemoryStream& dest)
 {
     source.Seek(0);
     dest.Seek(0);
     std::array<uint8_t, 4> header{};
     if (source.Read(header.data(), header.size()) != header.size())
-        return result::Fail(result::Reason::Damaged, "LZH : Compressed data is shorter than its length header");
+        return Fail(Reason::Damaged, "LZH : Compressed data is shorter than its length header");
     const auto length = static_cast<int32_t>(uint32_t{header[0]} | uint32_t{header[1]} << 8 |
                                              uint32_t{header[2]} << 16 | uint32_t{header[3]} << 24);
     if (length > 0 && static_cast<uint64_t>(length) > MaxDecodedSize(source.Size()))
-        return result::Fail(result::Reason::Damaged, "LZH : Length header exceeds what the compressed data can hold");
+        return Fail(Reason::Damaged, "LZH : Length header exceeds what the compressed data can hold");
     if (length > 0)
         dest.Reserve(dest.Position() + std::min<uint64_t>(static_cast<uint64_t>(length), ReserveLimit));
     LzhCodec codec(Reader(source), Writer(dest));
@@ -63,3 +71,5 @@ uint32_t LzhCompressor::StreamCRC(MemoryStream& stream)
     const std::string& bytes = stream.Bytes();
     return Crc32().Of(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
+
+} // namespace formats::codec

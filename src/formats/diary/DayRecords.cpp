@@ -7,6 +7,16 @@
 #include <optional>
 #include <stdexcept>
 
+using base::dates::IsValidDate;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
+using base::text::JoinLines;
+using base::text::SplitLines;
+using formats::resources::PackedResources;
+
+namespace formats::diary {
+
 namespace {
 
 constexpr std::string_view Separator = "@@";
@@ -67,13 +77,13 @@ std::string StoredTitle(std::string_view title)
 }
 
 // Refuses what would not read back as written.
-result::Status CheckRecord(int mood, std::string_view storedTitle)
+Status CheckRecord(int mood, std::string_view storedTitle)
 {
     if (mood < 0 || mood > HighestMood)
-        return result::Fail(result::Reason::Refused, "a mood is a digit from 0 to 9, not " + std::to_string(mood));
+        return Fail(Reason::Refused, "a mood is a digit from 0 to 9, not " + std::to_string(mood));
     if (!IsStorableTitle(storedTitle))
-        return result::Fail(result::Reason::Refused,
-                            "a title cannot hold \"@@\" or end in \"@\": " + std::string(storedTitle));
+        return Fail(Reason::Refused,
+                    "a title cannot hold \"@@\" or end in \"@\": " + std::string(storedTitle));
     return {};
 }
 
@@ -94,7 +104,7 @@ bool IsStorableTitle(std::string_view title)
 std::string DayRecord(int year, int month, int day, int mood, std::string_view title, std::string_view body)
 {
     const std::string storedTitle = StoredTitle(title);
-    if (const result::Status storable = CheckRecord(mood, storedTitle); !storable)
+    if (const Status storable = CheckRecord(mood, storedTitle); !storable)
         throw std::invalid_argument(storable.Message());
     return DayKey(year, month, day) + std::to_string(mood) + storedTitle + std::string(Separator) +
            ReplaceAll(JoinLines(SplitLines(body)), "\r\n", Separator);
@@ -107,7 +117,7 @@ std::optional<DayDate> RecordDate(std::string_view line)
     const auto year = Number(line.substr(0, 4));
     const auto month = Number(line.substr(4, 2));
     const auto day = Number(line.substr(6, 2));
-    if (!year || !month || !day || !calendar::IsValidDate(*year, *month, *day))
+    if (!year || !month || !day || !IsValidDate(*year, *month, *day))
         return std::nullopt;
     return DayDate{*year, *month, *day};
 }
@@ -137,12 +147,12 @@ std::string DayParts::Body() const
     return ReplaceAll(StoredBody, Separator, "\r\n");
 }
 
-result::Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
-                        std::string_view title, int mood)
+Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
+                std::string_view title, int mood)
 {
     if (day < 0)
         return {};
-    if (const result::Status storable = CheckRecord(mood, StoredTitle(title)); !storable)
+    if (const Status storable = CheckRecord(mood, StoredTitle(title)); !storable)
         return storable;
     std::string record = DayRecord(year, month, day, mood, title, body);
     diary.Dirty = true;
@@ -219,3 +229,5 @@ bool DayContainsText(const DiaryText& text, std::string_view needle, const BodyT
         return false;
     return bodyText(ParseDayRecord(text[*index]).Body()).find(needle) != std::string::npos;
 }
+
+} // namespace formats::diary

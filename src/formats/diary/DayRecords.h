@@ -18,7 +18,11 @@
 #include <string>
 #include <string_view>
 
+namespace formats::resources {
 class PackedResources;
+} // namespace formats::resources
+
+namespace formats::diary {
 
 // The open diary's state shared by the main window and these operations.
 struct DiaryRecords {
@@ -74,8 +78,8 @@ std::optional<DayDate> RecordDate(std::string_view line);
 // Stores the day's record, replacing the one it had; nothing when day < 0 (no day shown).
 // Refuses (changing nothing) a record that would not read back as written: a title that is not
 // storable once its line breaks are gone, or a mood outside 0 to 9.
-result::Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
-                        std::string_view title, int mood);
+base::result::Status StoreDay(DiaryRecords& diary, int day, int month, int year, std::string_view body,
+                              std::string_view title, int mood);
 
 enum class DayLoad {
     None,    // the date has no record; nothing changed
@@ -86,8 +90,8 @@ enum class DayLoad {
 // Loads the date's record into body, title and mood (0 when the record holds no mood digit).
 // While NewDiary is set, clears it and gives the welcome entry instead (its body is the
 // store's "TemplateDiary").
-DayLoad LoadDay(DiaryRecords& diary, PackedResources& store, int day, int month, int year, std::string& body,
-                std::string& title, int& mood);
+DayLoad LoadDay(DiaryRecords& diary, formats::resources::PackedResources& store, int day, int month, int year,
+                std::string& body, std::string& title, int& mood);
 
 // Removes the date's record if any; sets Dirty in any case.
 void DeleteDay(DiaryRecords& diary, int day, int month, int year);
@@ -106,3 +110,5 @@ using BodyText = std::function<std::string(std::string_view rtf)>;
 // Whether the date has a record whose body text contains needle (exact, letter case counts).
 bool DayContainsText(const DiaryText& text, std::string_view needle, const BodyText& bodyText, int year,
                      int month, int day);
+
+} // namespace formats::diary

@@ -5,6 +5,21 @@
 
 #include <cstdio>
 
+using base::io::MemoryStream;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using base::text::JoinLines;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::codec::LzhCompressor;
+
+namespace formats::diary {
+
 namespace {
 
 constexpr std::string_view Signature = "DRY1";
@@ -31,19 +46,19 @@ bool ParseHex(std::string_view digits, uint32_t& value)
 
 } // namespace
 
-result::Failure DamagedDiary()
+Failure DamagedDiary()
 {
-    return result::Fail(result::Reason::Damaged, "not a diary file, or damaged");
+    return Fail(Reason::Damaged, "not a diary file, or damaged");
 }
 
-result::Failure WrongPassword()
+Failure WrongPassword()
 {
-    return result::Fail(result::Reason::WrongPassword, "wrong password");
+    return Fail(Reason::WrongPassword, "wrong password");
 }
 
-result::Failure DiaryNotWritten()
+Failure DiaryNotWritten()
 {
-    return result::Fail(result::Reason::WriteFailed, "could not be written");
+    return Fail(Reason::WriteFailed, "could not be written");
 }
 
 std::string MakeDiaryImage(const LineList& lines, const std::string& password)
@@ -68,7 +83,7 @@ std::string MakeDiaryImage(const LineList& lines, const std::string& password)
     return image;
 }
 
-result::Result<PlainContent> ParseDiaryImage(std::string_view image)
+Result<PlainContent> ParseDiaryImage(std::string_view image)
 {
     if (image.size() < HeaderSize || image.substr(0, Signature.size()) != Signature)
         return DamagedDiary();
@@ -94,9 +109,9 @@ result::Result<PlainContent> ParseDiaryImage(std::string_view image)
     return content;
 }
 
-result::Result<LineList> LoadDiary(const std::filesystem::path& fileName, const std::string& password)
+Result<LineList> LoadDiary(const std::filesystem::path& fileName, const std::string& password)
 {
-    const auto image = safefile::ReadWhole(fileName);
+    const auto image = ReadWhole(fileName);
     if (!image)
         return image.Error();
     const auto content = ParseDiaryImage(*image);
@@ -107,9 +122,11 @@ result::Result<LineList> LoadDiary(const std::filesystem::path& fileName, const 
     return SplitLines(content->Records);
 }
 
-result::Status SaveDiary(const std::filesystem::path& fileName, const LineList& lines, const std::string& password)
+Status SaveDiary(const std::filesystem::path& fileName, const LineList& lines, const std::string& password)
 {
-    if (!safefile::WriteWhole(fileName, MakeDiaryImage(lines, password)))
+    if (!WriteWhole(fileName, MakeDiaryImage(lines, password)))
         return DiaryNotWritten();
     return {};
 }
+
+} // namespace formats::diary

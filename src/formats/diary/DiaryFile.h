@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace formats::diary {
+
 // What a plain diary file holds.
 struct PlainContent {
     std::string Password;
@@ -17,17 +19,21 @@ struct PlainContent {
 
 // Reads the diary and checks it and the password (bytes, letter case significant). Fails as
 // ReadWhole does, as Damaged or as WrongPassword.
-result::Result<LineList> LoadDiary(const std::filesystem::path& fileName, const std::string& password);
+base::result::Result<base::text::LineList> LoadDiary(const std::filesystem::path& fileName,
+                                                     const std::string& password);
 
 // Writes the records and password; a failure (WriteFailed) leaves any previous file as it was.
-result::Status SaveDiary(const std::filesystem::path& fileName, const LineList& lines, const std::string& password);
+base::result::Status SaveDiary(const std::filesystem::path& fileName, const base::text::LineList& lines,
+                               const std::string& password);
 
 // The file image SaveDiary writes, and the parse LoadDiary makes of one (for callers that
 // hold the bytes already); a parse fails as Damaged only.
-std::string MakeDiaryImage(const LineList& lines, const std::string& password);
-result::Result<PlainContent> ParseDiaryImage(std::string_view image);
+std::string MakeDiaryImage(const base::text::LineList& lines, const std::string& password);
+base::result::Result<PlainContent> ParseDiaryImage(std::string_view image);
 
 // The failures both diary formats report, with their messages.
-result::Failure DamagedDiary();   // "not a diary file, or damaged"
-result::Failure WrongPassword();  // "wrong password"
-result::Failure DiaryNotWritten(); // "could not be written"
+base::result::Failure DamagedDiary();    // "not a diary file, or damaged"
+base::result::Failure WrongPassword();   // "wrong password"
+base::result::Failure DiaryNotWritten(); // "could not be written"
+
+} // namespace formats::diary

@@ -4,6 +4,15 @@
 
 #include <stdexcept>
 
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Result;
+using base::result::Status;
+using base::text::LineList;
+using base::text::SplitLines;
+
+namespace formats::diary {
+
 DiaryLock PlainLock(const std::string& password)
 {
     return {DiaryFormat::Plain, password, nullptr};
@@ -14,9 +23,9 @@ DiaryLock SealedLock(std::string_view password, const KdfParams& params)
     return {DiaryFormat::Sealed, {}, SealKey::Derive(password, params)};
 }
 
-result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const std::string& password)
+Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const std::string& password)
 {
-    const auto image = safefile::ReadWhole(fileName);
+    const auto image = ReadWhole(fileName);
     if (!image)
         return image.Error();
     OpenedDiary opened;
@@ -48,9 +57,11 @@ std::string MakeDiaryFileImage(const LineList& lines, const DiaryLock& lock)
     return MakeSealedImage(lines, *lock.Key);
 }
 
-result::Status SaveDiaryFile(const std::filesystem::path& fileName, const LineList& lines, const DiaryLock& lock)
+Status SaveDiaryFile(const std::filesystem::path& fileName, const LineList& lines, const DiaryLock& lock)
 {
-    if (!safefile::WriteWhole(fileName, MakeDiaryFileImage(lines, lock)))
+    if (!WriteWhole(fileName, MakeDiaryFileImage(lines, lock)))
         return DiaryNotWritten();
     return {};
 }
+
+} // namespace formats::diary

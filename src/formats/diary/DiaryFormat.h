@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+namespace formats::diary {
+
 enum class DiaryFormat { Plain, Sealed };
 
 // What a diary file is written with: its format and, for a plain file, the password it keeps,
@@ -30,14 +32,18 @@ DiaryLock SealedLock(std::string_view password, const KdfParams& params = Produc
 // A diary file opened with its password: the records, and the lock that writes the file
 // again in its format (with the key of a sealed file).
 struct OpenedDiary {
-    LineList Lines;
+    base::text::LineList Lines;
     DiaryLock Lock;
 };
 
 // Reads a diary of either format with the password; fails as LoadDiary and ParseSealedImage do.
-result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const std::string& password);
+base::result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName,
+                                                const std::string& password);
 
 // The file image of the records in the lock's format (a sealed lock must hold its key).
-std::string MakeDiaryFileImage(const LineList& lines, const DiaryLock& lock);
+std::string MakeDiaryFileImage(const base::text::LineList& lines, const DiaryLock& lock);
 // Writes it safely; a failure (WriteFailed) leaves any previous file as it was.
-result::Status SaveDiaryFile(const std::filesystem::path& fileName, const LineList& lines, const DiaryLock& lock);
+base::result::Status SaveDiaryFile(const std::filesystem::path& fileName, const base::text::LineList& lines,
+                                   const DiaryLock& lock);
+
+} // namespace formats::diary

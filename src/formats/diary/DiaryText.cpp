@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+using base::text::LineList;
+
+namespace formats::diary {
+
 namespace {
 
 constexpr size_t KeyLength = 8;
@@ -77,3 +81,5 @@ void DiaryText::SortLines()
     std::stable_sort(lines_.begin(), lines_.end(),
                      [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
 }
+
+} // namespace formats::diary

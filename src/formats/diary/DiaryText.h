@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace formats::diary {
+
 // Negative, zero or positive as a sorts before, with or after b.
 using TextComparer = int (*)(std::string_view a, std::string_view b);
 
@@ -17,7 +19,7 @@ public:
 
     size_t Count() const { return lines_.size(); }
     const std::string& operator[](size_t index) const { return lines_[index]; }
-    const LineList& Lines() const { return lines_; }
+    const base::text::LineList& Lines() const { return lines_; }
 
     // Sorted: inserts at the sorted place, ignoring a line equal to one already present.
     // Unsorted: appends.
@@ -26,9 +28,9 @@ public:
     void Clear() { lines_.clear(); }
 
     // Replaces all lines (each added as Add does); Text gives them joined, each with CR LF.
-    void SetLines(LineList lines);
-    void SetText(std::string_view text) { SetLines(SplitLines(text)); }
-    std::string Text() const { return JoinLines(lines_); }
+    void SetLines(base::text::LineList lines);
+    void SetText(std::string_view text) { SetLines(base::text::SplitLines(text)); }
+    std::string Text() const { return base::text::JoinLines(lines_); }
 
     bool Sorted() const { return sorted_; }
     // Switching sorted mode on sorts the lines.
@@ -45,6 +47,8 @@ private:
     void SortLines();
 
     TextComparer compare_;
-    LineList lines_;
+    base::text::LineList lines_;
     bool sorted_ = false;
 };
+
+} // namespace formats::diary

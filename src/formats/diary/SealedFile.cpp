@@ -11,6 +11,18 @@
 #include <new>
 #include <stdexcept>
 
+using base::io::CannotBeRead;
+using base::io::Crc32;
+using base::io::MemoryStream;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::text::JoinLines;
+using base::text::LineList;
+using formats::codec::LzhCompressor;
+
+namespace formats::diary {
+
 namespace {
 
 constexpr std::string_view Signature = "DRYS";
@@ -171,7 +183,7 @@ std::string MakeSealedImage(const LineList& lines, const SealKey& key)
     return image;
 }
 
-result::Result<KdfParams> CheckSealedImage(std::string_view image)
+Result<KdfParams> CheckSealedImage(std::string_view image)
 {
     if (image.size() < SmallestImage || !IsSealedImage(image))
         return DamagedDiary();
@@ -186,7 +198,7 @@ result::Result<KdfParams> CheckSealedImage(std::string_view image)
     return params;
 }
 
-result::Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password)
+Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password)
 {
     const auto params = CheckSealedImage(image);
     if (!params)
@@ -198,7 +210,7 @@ result::Result<SealedContent> ParseSealedImage(std::string_view image, std::stri
         key = std::make_shared<const SealKey>(password, *params, salt);
     } catch (const std::bad_alloc&) {
         // The file asks for more memory than there is, within the ceiling: it stays unread.
-        return result::Fail(result::Reason::Missing, std::string(safefile::CannotBeRead));
+        return Fail(Reason::Missing, std::string(CannotBeRead));
     }
 
     const std::string_view sealed = image.substr(HeaderSize, image.size() - HeaderSize - CrcSize);
@@ -222,3 +234,5 @@ result::Result<SealedContent> ParseSealedImage(std::string_view image, std::stri
     plain.erase(0, 1);
     return SealedContent{std::move(plain), std::move(key)};
 }
+
+} // namespace formats::diary

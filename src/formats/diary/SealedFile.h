@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+namespace formats::diary {
+
 // The cost of deriving a key: Argon2id passes over so much memory (one lane).
 struct KdfParams {
     uint32_t Passes = 0;
@@ -65,11 +67,11 @@ private:
 bool IsSealedImage(std::string_view image);
 
 // The sealed file image of the records, enciphered with the key under a fresh random nonce.
-std::string MakeSealedImage(const LineList& lines, const SealKey& key);
+std::string MakeSealedImage(const base::text::LineList& lines, const SealKey& key);
 
 // Checks what can be checked without the password: size, signature, version, checksum and
 // derivation parameters; gives the file's derivation cost, or fails as Damaged.
-result::Result<KdfParams> CheckSealedImage(std::string_view image);
+base::result::Result<KdfParams> CheckSealedImage(std::string_view image);
 
 // What a sealed file holds, opened with its password.
 struct SealedContent {
@@ -79,7 +81,9 @@ struct SealedContent {
 
 // Opens the image with the password. Fails as Damaged, as WrongPassword, or as Missing
 // ("cannot be read") when the memory for the derivation cannot be had.
-result::Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password);
+base::result::Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password);
 
 // Overwrites the bytes with zeros and empties the string (for passwords and plain text).
 void WipeBytes(std::string& bytes);
+
+} // namespace formats::diary

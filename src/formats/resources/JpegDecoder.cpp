@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+namespace formats::resources {
+
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return.
@@ -63,3 +65,5 @@ std::optional<RgbImage> DecodeJpeg(std::string_view bytes)
         return std::nullopt;
     return image;
 }
+
+} // namespace formats::resources

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace formats::resources {
+
 struct RgbImage {
     int Width = 0;
     int Height = 0;
@@ -14,3 +16,5 @@ struct RgbImage {
 
 // Nothing when the bytes are not a JPEG picture this library can read, or are damaged.
 std::optional<RgbImage> DecodeJpeg(std::string_view bytes);
+
+} // namespace formats::resources

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace formats::resources {
+
 namespace packed_items {
 
 struct EmbeddedItem {
@@ -16,3 +18,5 @@ extern const EmbeddedItem Items[];
 extern const size_t ItemCount;
 
 } // namespace packed_items
+
+} // namespace formats::resources

@@ -6,6 +6,13 @@
 #include <cstdio>
 #include <stdexcept>
 
+using base::io::MemoryStream;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
+
+namespace formats::resources {
+
 namespace {
 
 bool SameNameNoCase(const std::string& a, const std::string& b)
@@ -18,12 +25,12 @@ bool SameNameNoCase(const std::string& a, const std::string& b)
 
 } // namespace
 
-result::Status PackedItem::SetName(const std::string& name)
+Status PackedItem::SetName(const std::string& name)
 {
     for (size_t i = 0; i < collection_->Count(); ++i) {
         const PackedItem& other = (*collection_)[i];
         if (&other != this && SameNameNoCase(other.name_, name))
-            return result::Fail(result::Reason::Refused, "Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
+            return Fail(Reason::Refused, "Le nom \"" + name + "\" est d\xE9j\xE0 utilis\xE9 !");
     }
     name_ = name;
     return {};
@@ -125,3 +132,5 @@ std::string SkinItemName(int skin, bool topStrip)
     std::snprintf(name, sizeof name, skin < 10 ? "skin0%d%s" : "skin%d%s", skin, topStrip ? "u.jpg" : "d.jpg");
     return name;
 }
+
+} // namespace formats::resources

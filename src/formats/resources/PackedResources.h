@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
-// How an item keeps its data: as it was given (the only way).
-enum class ItemStoreMode { Store };
+namespace formats::resources {
 
 class PackedItemCollection;
 class PackedResources;
+
+// How an item keeps its data: as it was given (the only way).
+enum class ItemStoreMode { Store };
 
 class PackedItem {
 public:
@@ -29,25 +31,25 @@ public:
     const std::string& Name() const { return name_; }
     // Refuses a name another item of the collection has (ASCII letter case ignored), with a
     // message in Windows-1252, and keeps its own.
-    result::Status SetName(const std::string& name);
+    base::result::Status SetName(const std::string& name);
 
     // The name, or "TPackedItem" while the item holds no data.
     std::string DisplayName() const;
 
     // The data, positioned at its start; owned by the item.
-    MemoryStream& DataStream();
-    void SetData(std::string bytes) { data_ = MemoryStream(std::move(bytes)); }
+    base::io::MemoryStream& DataStream();
+    void SetData(std::string bytes) { data_ = base::io::MemoryStream(std::move(bytes)); }
 
     // The persisted "ResData" value: a 32-bit little-endian length and that many bytes.
-    void WriteData(MemoryStream& stream) const;
+    void WriteData(base::io::MemoryStream& stream) const;
     // Replaces the data with a "ResData" value read from stream; false (data left empty) when
     // the stream ends before the length says.
-    bool ReadData(MemoryStream& stream);
+    bool ReadData(base::io::MemoryStream& stream);
 
 private:
     friend class PackedItemCollection;
     PackedItemCollection* collection_;
-    MemoryStream data_;
+    base::io::MemoryStream data_;
     std::string name_;
 };
 
@@ -103,3 +105,5 @@ void LoadProgramRessources(PackedResources& store);
 
 // The item name of skin n's top strip ("skin03u.jpg") or background ("skin03d.jpg").
 std::string SkinItemName(int skin, bool topStrip);
+
+} // namespace formats::resources

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace rtf {
+namespace formats::rtf {
 
 // A colour as 0xRRGGBB, or Automatic (the text's default colour, no highlight).
 constexpr uint32_t Automatic = 0xFFFFFFFF;
@@ -33,7 +33,7 @@ struct TextRun {
 };
 
 struct Paragraph {
-    rtf::Alignment Alignment = rtf::Alignment::Left;
+    formats::rtf::Alignment Alignment = formats::rtf::Alignment::Left;
     CharFormat Mark; // the format of the paragraph mark: what an empty paragraph is typed in
     std::vector<TextRun> Runs;
 };
@@ -42,4 +42,4 @@ struct RichText {
     std::vector<Paragraph> Paragraphs;
 };
 
-} // namespace rtf
+} // namespace formats::rtf

@@ -8,11 +8,17 @@
 #include <unordered_map>
 #include <vector>
 
-namespace rtf {
+using base::text::AppendUtf8;
+using base::text::CodePageForCharset;
+using base::text::CodePageToUtf8;
+using base::text::IsDoubleByteCodePage;
+using base::text::SingleByteTable;
+
+namespace formats::rtf {
 
 namespace {
 
-using rtfexport::TokenKind;
+using formats::rtf::TokenKind;
 
 // Groups nested deeper than this share the innermost state; their braces are still counted.
 constexpr size_t MaxDepth = 512;
@@ -45,7 +51,7 @@ struct GroupState {
     RawFormat Format;
     Destination Dest = Destination::Text;
     Destination Outer = Destination::Text; // the destination of the enclosing group
-    rtf::Alignment Alignment = rtf::Alignment::Left;
+    formats::rtf::Alignment Alignment = formats::rtf::Alignment::Left;
     int Uc = 1;
 };
 
@@ -151,7 +157,7 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
 // A code page this system can decode: the given one, or 1252.
 int Decodable(int codePage)
 {
-    if (codepage::IsDoubleByteCodePage(codePage) || codepage::SingleByteTable(codePage) != nullptr)
+    if (IsDoubleByteCodePage(codePage) || SingleByteTable(codePage) != nullptr)
         return codePage;
     return 1252;
 }
@@ -201,8 +207,8 @@ private:
 
     void RunRtf()
     {
-        rtfexport::RtfScanner scanner(source_);
-        rtfexport::Token token;
+        formats::rtf::RtfScanner scanner(source_);
+        formats::rtf::Token token;
         while (!finished_ && scanner.Next(token)) {
             switch (token.Kind) {
             case TokenKind::Open:
@@ -224,7 +230,7 @@ private:
     }
 
     // A token inside the document's group.
-    void Content(const rtfexport::Token& token)
+    void Content(const formats::rtf::Token& token)
     {
         switch (token.Kind) {
         case TokenKind::Word:
@@ -281,7 +287,7 @@ private:
         size_t start = 0;
         while (start <= text.size()) {
             const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-            const std::string utf8 = codepage::CodePageToUtf8(text.substr(start, end - start), docCodePage_);
+            const std::string utf8 = CodePageToUtf8(text.substr(start, end - start), docCodePage_);
             ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
             if (end == text.size())
                 break;
@@ -337,7 +343,7 @@ private:
         stack_.pop_back();
     }
 
-    void ControlWordToken(const rtfexport::Token& token)
+    void ControlWordToken(const formats::rtf::Token& token)
     {
         const auto found = Words().find(token.Name);
         if (ConsumeSkip() || found == Words().end())
@@ -345,7 +351,7 @@ private:
         Word(found->second, token.HasParam, token.Param);
     }
 
-    void Symbol(const rtfexport::Token& token)
+    void Symbol(const formats::rtf::Token& token)
     {
         const char c = token.Character;
         if (c == '\'' || token.Raw.size() < 2)
@@ -555,7 +561,7 @@ private:
     void TextByte(unsigned char b)
     {
         const int codePage = CurrentCodePage();
-        if (codepage::IsDoubleByteCodePage(codePage)) {
+        if (IsDoubleByteCodePage(codePage)) {
             if (!pending_.empty() && pendingCodePage_ != codePage)
                 FlushPending();
             pending_ += static_cast<char>(b);
@@ -639,7 +645,7 @@ private:
         if (pending_.empty())
             return;
         FlushSurrogate();
-        const std::string utf8 = codepage::CodePageToUtf8(pending_, pendingCodePage_);
+        const std::string utf8 = CodePageToUtf8(pending_, pendingCodePage_);
         pending_.clear();
         ForEachUtf8(utf8, [this](char32_t c) { Put(c); });
     }
@@ -648,8 +654,8 @@ private:
     {
         if (fontNumber_ == INT_MIN)
             return;
-        const int codePage = Decodable(codepage::CodePageForCharset(fontCharset_, docCodePage_));
-        std::string name = codepage::CodePageToUtf8(fontName_, codePage);
+        const int codePage = Decodable(CodePageForCharset(fontCharset_, docCodePage_));
+        std::string name = CodePageToUtf8(fontName_, codePage);
         const size_t first = name.find_first_not_of(' ');
         const size_t last = name.find_last_not_of(' ');
         name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
@@ -694,7 +700,7 @@ private:
     const std::array<char32_t, 256>* Table(int codePage)
     {
         if (codePage != tableCodePage_) {
-            table_ = codepage::SingleByteTable(codePage);
+            table_ = SingleByteTable(codePage);
             tableCodePage_ = codePage;
         }
         return table_;
@@ -841,4 +847,4 @@ std::string PlainText(std::string_view source, int codePage)
     return sink.Take();
 }
 
-} // namespace rtf
+} // namespace formats::rtf

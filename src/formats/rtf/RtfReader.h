@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace rtf {
+namespace formats::rtf {
 
 // Whether the text is RTF ("{\rtf" at its start); anything else loads as plain text lines.
 bool IsRtf(std::string_view source);
@@ -22,4 +22,4 @@ RichText ReadRtf(std::string_view source, int codePage);
 // building a document.
 std::string PlainText(std::string_view source, int codePage);
 
-} // namespace rtf
+} // namespace formats::rtf

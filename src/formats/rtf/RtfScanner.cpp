@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace rtfexport {
+namespace formats::rtf {
 
 namespace {
 
@@ -81,4 +81,4 @@ void RtfScanner::ControlWord(Token& token)
     }
 }
 
-} // namespace rtfexport
+} // namespace formats::rtf

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace rtfexport {
+namespace formats::rtf {
 
 enum class TokenKind {
     Open,    // {
@@ -92,4 +92,4 @@ private:
     size_t at_ = 0;
 };
 
-} // namespace rtfexport
+} // namespace formats::rtf

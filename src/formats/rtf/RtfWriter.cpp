@@ -9,7 +9,13 @@
 #include <mutex>
 #include <unordered_map>
 
-namespace rtf {
+using base::text::AppendUtf8;
+using base::text::CharsetForCodePage;
+using base::text::IsDoubleByteCodePage;
+using base::text::SingleByteTable;
+using base::text::Utf8ToCodePage;
+
+namespace formats::rtf {
 
 namespace {
 
@@ -29,7 +35,7 @@ class Encoder {
 public:
     explicit Encoder(int codePage) : codePage_(codePage)
     {
-        if (const auto* table = codepage::SingleByteTable(codePage))
+        if (const auto* table = SingleByteTable(codePage))
             for (int b = 0x80; b < 0x100; ++b)
                 bytes_.emplace((*table)[static_cast<size_t>(b)], static_cast<char>(b));
     }
@@ -37,10 +43,10 @@ public:
     // The bytes of c, or an empty text when the code page has no place for it.
     std::string Encode(char32_t c) const
     {
-        if (codepage::IsDoubleByteCodePage(codePage_)) {
+        if (IsDoubleByteCodePage(codePage_)) {
             std::string utf8;
             AppendUtf8(utf8, c);
-            return codepage::Utf8ToCodePage(utf8, codePage_).value_or(std::string());
+            return Utf8ToCodePage(utf8, codePage_).value_or(std::string());
         }
         const auto found = bytes_.find(c);
         return found == bytes_.end() ? std::string() : std::string(1, found->second);
@@ -155,7 +161,7 @@ private:
     {
         out_ += "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + "\\deff0\\deflang" +
                 std::to_string(LanguageOf(codePage)) + "{\\fonttbl";
-        const std::string charset = std::to_string(codepage::CharsetForCodePage(codePage));
+        const std::string charset = std::to_string(CharsetForCodePage(codePage));
         if (tables_.Fonts.empty())
             tables_.Font(defaults_.Font);
         for (size_t f = 0; f < tables_.Fonts.size(); ++f) {
@@ -312,4 +318,4 @@ std::string WriteRtf(const RichText& text, int codePage, const CharFormat& defau
     return writer.Write(text, codePage);
 }
 
-} // namespace rtf
+} // namespace formats::rtf

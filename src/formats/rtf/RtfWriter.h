@@ -7,9 +7,9 @@
 
 #include <string>
 
-namespace rtf {
+namespace formats::rtf {
 
 // defaults fills in the font and size of formats that leave them unspecified.
 std::string WriteRtf(const RichText& text, int codePage, const CharFormat& defaults);
 
-} // namespace rtf
+} // namespace formats::rtf

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace rtf {
+namespace formats::rtf {
 
-using codepage::AppendUtf8;
+using base::text::AppendUtf8;
 
 inline void AppendUtf16(std::u16string& out, char32_t c)
 {
@@ -25,7 +25,7 @@ template <class F>
 void ForEachUtf8(std::string_view text, F&& f)
 {
     for (size_t i = 0; i < text.size();)
-        f(codepage::NextUtf8(text, i));
+        f(base::text::NextUtf8(text, i));
 }
 
 // Calls f with each character of UTF-16; unpaired surrogates give U+FFFD.
@@ -45,4 +45,4 @@ void ForEachUtf16(std::u16string_view text, F&& f)
     }
 }
 
-} // namespace rtf
+} // namespace formats::rtf

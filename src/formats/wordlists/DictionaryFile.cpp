@@ -2,7 +2,12 @@
 
 #include "base/text/CodePage.h"
 
-namespace spell {
+using base::text::JoinLines;
+using base::text::LineList;
+using base::text::SplitLines;
+using base::text::Utf8ToCodePage;
+
+namespace formats::wordlists {
 
 LineList ParseDictionary(std::string_view bytes)
 {
@@ -22,9 +27,9 @@ std::string DictionaryFromWordList(std::string_view utf8, int codePage)
 {
     LineList words;
     for (const auto& line : SplitLines(utf8))
-        if (auto word = codepage::Utf8ToCodePage(line, codePage); word && !word->empty())
+        if (auto word = Utf8ToCodePage(line, codePage); word && !word->empty())
             words.push_back(std::move(*word));
     return JoinLines(words);
 }
 
-} // namespace spell
+} // namespace formats::wordlists

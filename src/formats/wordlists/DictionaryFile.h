@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-namespace spell {
+namespace formats::wordlists {
 
 // The entries of a dictionary file: a line ends at CR, LF or CR LF and is taken exactly as
 // written (an empty line is an empty entry); a line end at the very end adds nothing, and a NUL
 // byte ends the text. Written back, each entry is followed by CR LF (JoinLines).
-LineList ParseDictionary(std::string_view bytes);
+base::text::LineList ParseDictionary(std::string_view bytes);
 
 // The word with the letters A to Z lower-cased; every other byte stays as it is.
 std::string LowerCaseAscii(std::string_view word);
@@ -22,4 +22,4 @@ std::string LowerCaseAscii(std::string_view word);
 // CR LF.
 std::string DictionaryFromWordList(std::string_view utf8, int codePage);
 
-} // namespace spell
+} // namespace formats::wordlists

@@ -8,6 +8,18 @@
 #include <optional>
 #include <string>
 
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using base::text::JoinLines;
+using base::text::LineList;
+
+namespace formats::wordlists {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,26 +41,25 @@ SpellDictionaries::SpellDictionaries(fs::path programFolder, CollationKeyMaker c
 {
 }
 
-result::Result<LineList> SpellDictionaries::ReadDictionary(const fs::path& path) const
+Result<LineList> SpellDictionaries::ReadDictionary(const fs::path& path) const
 {
     // The message names the master dictionary whichever of the two fails.
-    const result::Failure unreadable =
-        result::Fail(result::Reason::Missing, "Cannot load dictionary file:\r\n\"" + MasterPath().string());
+    const Failure unreadable =
+        Fail(Reason::Missing, "Cannot load dictionary file:\r\n\"" + MasterPath().string());
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error || size > MaxDictionaryBytes)
         return unreadable;
-    const auto bytes = safefile::ReadWhole(path);
+    const auto bytes = ReadWhole(path);
     if (!bytes)
         return unreadable;
-    return spell::ParseDictionary(*bytes);
+    return formats::wordlists::ParseDictionary(*bytes);
 }
 
-result::Status SpellDictionaries::LoadDictionaries()
+Status SpellDictionaries::LoadDictionaries()
 {
     if (!FileExists(MasterPath()))
-        return result::Fail(result::Reason::Missing,
-                            "Cannot load master dictionary file:\r\n\"" + MasterPath().string());
+        return Fail(Reason::Missing, "Cannot load master dictionary file:\r\n\"" + MasterPath().string());
     std::optional<LineList> masterWords;
     if (master_.Empty()) {
         auto words = ReadDictionary(MasterPath());
@@ -87,13 +98,15 @@ bool SpellDictionaries::CheckWord(std::string_view word, LineList& suggestions) 
     return false;
 }
 
-result::Status SpellDictionaries::AddToCustomDictionary(std::string_view word)
+Status SpellDictionaries::AddToCustomDictionary(std::string_view word)
 {
-    custom_.Add(spell::LowerCaseAscii(word));
-    return safefile::WriteWhole(CustomPath(), JoinLines(custom_.Words()));
+    custom_.Add(formats::wordlists::LowerCaseAscii(word));
+    return WriteWhole(CustomPath(), JoinLines(custom_.Words()));
 }
 
 void SpellDictionaries::AddToIgnoreAll(std::string_view word)
 {
-    ignoreAll_.Add(spell::LowerCaseAscii(word));
+    ignoreAll_.Add(formats::wordlists::LowerCaseAscii(word));
 }
+
+} // namespace formats::wordlists

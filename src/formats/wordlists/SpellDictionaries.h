@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string_view>
 
+namespace formats::wordlists {
+
 class SpellDictionaries {
 public:
     // Most suggestions offered for an unknown word.
@@ -23,18 +25,18 @@ public:
     // list is empty; Custom.dic, when present, replaces the custom list (so changes made to it
     // between passes are seen). A failure (Missing, with the message to show) leaves the lists
     // as they were.
-    result::Status LoadDictionaries();
+    base::result::Status LoadDictionaries();
 
     // Whether the word, letter case ignored, is in the custom list, the ignore list or the
     // master list. For an unknown word, suggestions is replaced by the master words around the
     // place where the word would stand: the one before it and the ten after it. For a known
     // word it is left untouched.
-    bool CheckWord(std::string_view word, LineList& suggestions) const;
+    bool CheckWord(std::string_view word, base::text::LineList& suggestions) const;
 
     // Adds the word with A to Z lower-cased to the custom list, then replaces Custom.dic by the
     // whole list. When the file cannot be written, fails (WriteFailed) with the reason to show;
     // the word stays in the list for the rest of the run.
-    result::Status AddToCustomDictionary(std::string_view word);
+    base::result::Status AddToCustomDictionary(std::string_view word);
 
     // Adds the word with A to Z lower-cased to the ignore list, for the rest of the run.
     void AddToIgnoreAll(std::string_view word);
@@ -47,10 +49,12 @@ public:
     std::filesystem::path CustomPath() const { return programFolder_ / "Custom.dic"; }
 
 private:
-    result::Result<LineList> ReadDictionary(const std::filesystem::path& path) const;
+    base::result::Result<base::text::LineList> ReadDictionary(const std::filesystem::path& path) const;
 
     std::filesystem::path programFolder_;
     WordList master_;
     WordList custom_;
     WordList ignoreAll_;
 };
+
+} // namespace formats::wordlists

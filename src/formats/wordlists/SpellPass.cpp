@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace spell {
+namespace formats::wordlists {
 
 namespace {
 
@@ -18,8 +18,6 @@ bool IsWordDelimiter(char c)
     return static_cast<unsigned char>(c) <= ' ' || WordDelimiters.find(c) != std::string_view::npos;
 }
 
-} // namespace spell
-
 std::string SpellPass::NextWord(std::string_view text)
 {
     const size_t length = text.size();
@@ -28,9 +26,9 @@ std::string SpellPass::NextWord(std::string_view text)
         if (ScanPos >= length)
             return {};
         ++ScanPos;
-    } while (spell::IsWordDelimiter(text[ScanPos - 1]));
+    } while (formats::wordlists::IsWordDelimiter(text[ScanPos - 1]));
     size_t end = ScanPos;
-    while (end < length && !spell::IsWordDelimiter(text[end]))
+    while (end < length && !formats::wordlists::IsWordDelimiter(text[end]))
         ++end;
     return std::string(text.substr(ScanPos - 1, end - (ScanPos - 1)));
 }
@@ -66,3 +64,5 @@ void SpellPass::Replaced(size_t length)
     ScanPos = WordStart + length;
     wordOnDisplay_ = false;
 }
+
+} // namespace formats::wordlists

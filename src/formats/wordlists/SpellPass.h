@@ -8,17 +8,15 @@
 #include <string>
 #include <string_view>
 
-class SpellDictionaries;
+namespace formats::wordlists {
 
-namespace spell {
+class SpellDictionaries;
 
 // Whether a character separates words: the blank and every control character, and the
 // punctuation . , - _ ! @ ( ) : [ ] & ; " ' ? $ % / \ # < > = ~ + | with the closing curly
 // double quote (byte 94). Letters, digits, the other curly quotes and every other byte from 80
 // up belong to words.
 bool IsWordDelimiter(char c);
-
-} // namespace spell
 
 class SpellPass {
 public:
@@ -47,7 +45,7 @@ public:
     size_t ScanPos = 0;
     size_t WordStart = 0;
     // The suggestions for the unknown word.
-    LineList Suggestions;
+    base::text::LineList Suggestions;
 
 private:
     static bool SkippedUnchecked(std::string_view word);
@@ -56,3 +54,5 @@ private:
     std::string unknownWord_;
     bool wordOnDisplay_ = false;
 };
+
+} // namespace formats::wordlists

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
+using base::text::LineList;
+
+namespace formats::wordlists {
+
 uint64_t WordList::Prefix(std::string_view key)
 {
     uint64_t prefix = 0;
@@ -78,3 +82,5 @@ WordList::Place WordList::Find(const std::string& key) const
     }
     return {first, first < entries_.size() && entries_[first].Key == key};
 }
+
+} // namespace formats::wordlists

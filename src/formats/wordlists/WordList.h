@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace formats::wordlists {
+
 // The locale's case-insensitive sort key of a word in the diary code page (the platform's
 // CollationKey): keys compare as std::string compares, equal for words equal but for letter case.
 using CollationKeyMaker = std::string (*)(std::string_view word);
@@ -23,10 +25,10 @@ public:
     bool Empty() const { return entries_.empty(); }
     const std::string& operator[](size_t index) const { return entries_[index].Word; }
     // The words in list order.
-    LineList Words() const;
+    base::text::LineList Words() const;
 
     // Replaces the content by the words, sorted.
-    void Assign(LineList words);
+    void Assign(base::text::LineList words);
     // Adds a word at its sorted place (after the words equal to it).
     void Add(std::string word);
 
@@ -54,3 +56,5 @@ private:
     std::vector<Entry> entries_;
     std::vector<uint64_t> prefixes_; // Prefix of each entry's key
 };
+
+} // namespace formats::wordlists

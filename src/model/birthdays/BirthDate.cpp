@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-namespace birthdays {
+using base::dates::EncodeDate;
+using base::dates::IsValidDate;
+
+namespace model::birthdays {
 
 std::vector<int> OfferedYears(int currentYear)
 {
@@ -16,9 +19,9 @@ std::vector<int> OfferedYears(int currentYear)
 
 std::optional<double> BirthDateOf(int year, int month, int day)
 {
-    if (!calendar::IsValidDate(year, month, day))
+    if (!IsValidDate(year, month, day))
         return std::nullopt;
-    return calendar::EncodeDate(year, month, day);
+    return EncodeDate(year, month, day);
 }
 
-} // namespace birthdays
+} // namespace model::birthdays

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace birthdays {
+namespace model::birthdays {
 
 inline constexpr int UnknownYear = 1004;
 
@@ -17,4 +17,4 @@ std::vector<int> OfferedYears(int currentYear);
 // month or day of 0 included).
 std::optional<double> BirthDateOf(int year, int month, int day);
 
-} // namespace birthdays
+} // namespace model::birthdays

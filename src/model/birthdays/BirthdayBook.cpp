@@ -8,7 +8,25 @@
 #include <optional>
 #include <utility>
 
-namespace birthdays {
+using base::dates::Date;
+using base::dates::DecodeDate;
+using base::dates::EncodeDate;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using formats::birthdays::EntryStreamWriter;
+using formats::birthdays::EntryValues;
+using formats::birthdays::ReadEntryStream;
+using formats::birthdays::StreamContent;
+using platform::registry::RegData;
+using platform::registry::Registry;
+using platform::registry::RegistryFile;
+using platform::registry::RegType;
+
+namespace model::birthdays {
 
 namespace {
 
@@ -21,14 +39,14 @@ constexpr std::uintmax_t MaxBackupBytes = 64u << 20;
 
 // The calendar date of a stored date; nothing for a number outside the years 1 to 9999 (a
 // damaged or hand-made entry), which no day of the calendar shows.
-std::optional<calendar::Date> MonthAndDay(double date)
+std::optional<Date> MonthAndDay(double date)
 {
-    static const double first = calendar::EncodeDate(1, 1, 1);
-    static const double last = calendar::EncodeDate(9999, 12, 31);
+    static const double first = EncodeDate(1, 1, 1);
+    static const double last = EncodeDate(9999, 12, 31);
     const double day = std::trunc(date);
     if (!(day >= first && day <= last))
         return std::nullopt;
-    return calendar::DecodeDate(date);
+    return DecodeDate(date);
 }
 
 std::string ValueNameOr(std::string_view name)
@@ -38,17 +56,17 @@ std::string ValueNameOr(std::string_view name)
 
 } // namespace
 
-result::Result<std::string> ReadWorkingStore(const platform::RegistryFile& store, std::string_view valueName)
+Result<std::string> ReadWorkingStore(const RegistryFile& store, std::string_view valueName)
 {
     const std::string name = ValueNameOr(valueName);
-    platform::Registry registry(store);
-    std::optional<platform::RegData> data;
+    Registry registry(store);
+    std::optional<RegData> data;
     if (registry.OpenKey(BirthdayKey, true))
         data = registry.ReadValue(name);
     if (!data)
         return std::string();
-    if (data->Type != platform::RegType::Binary || data->Bytes.size() > MaxStoredBytes)
-        return result::Fail(result::Reason::Damaged, "Invalid data type for '" + name + "'");
+    if (data->Type != RegType::Binary || data->Bytes.size() > MaxStoredBytes)
+        return Fail(Reason::Damaged, "Invalid data type for '" + name + "'");
     return std::move(data->Bytes);
 }
 
@@ -168,7 +186,7 @@ const std::vector<BirthdayEntry*>& BirthdayBook::EntriesOfMonth(int month)
     return result_;
 }
 
-BirthdayEntryComponent::BirthdayEntryComponent(platform::RegistryFile store, int codePage)
+BirthdayEntryComponent::BirthdayEntryComponent(RegistryFile store, int codePage)
     : store_(std::move(store)), codePage_(codePage)
 {
 }
@@ -192,57 +210,55 @@ void BirthdayEntryComponent::Apply(const StreamContent& content)
     entries_.EndUpdate();
 }
 
-result::Status BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
+Status BirthdayEntryComponent::SaveToFile(const std::filesystem::path& fileName)
 {
-    if (const result::Status written = safefile::WriteWhole(fileName, Stream()); !written)
-        return result::Fail(result::Reason::WriteFailed,
-                            "Cannot create file \"" + fileName.string() + "\". " + written.Message());
+    if (const Status written = WriteWhole(fileName, Stream()); !written)
+        return Fail(Reason::WriteFailed,
+                    "Cannot create file \"" + fileName.string() + "\". " + written.Message());
     entries_.SetModified(false);
     return {};
 }
 
-result::Status BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
+Status BirthdayEntryComponent::LoadFromFile(const std::filesystem::path& fileName)
 {
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(fileName, sizeError);
     if (!sizeError && size > MaxBackupBytes)
-        return result::Fail(result::Reason::Refused,
-                            "The file \"" + fileName.string() + "\" is far too large for a birthday backup");
-    const auto bytes = sizeError ? result::Result<std::string>(result::Fail(result::Reason::Missing, ""))
-                                 : safefile::ReadWhole(fileName);
+        return Fail(Reason::Refused,
+                    "The file \"" + fileName.string() + "\" is far too large for a birthday backup");
+    const auto bytes = sizeError ? Result<std::string>(Fail(Reason::Missing, "")) : ReadWhole(fileName);
     if (!bytes)
-        return result::Fail(result::Reason::Missing, "Cannot open file \"" + fileName.string() + "\"");
+        return Fail(Reason::Missing, "Cannot open file \"" + fileName.string() + "\"");
     const StreamContent content = ReadEntryStream(*bytes, codePage_);
     if (!content.Status)
-        return result::Fail(result::Reason::Damaged, content.Status.Message());
+        return Fail(Reason::Damaged, content.Status.Message());
     Apply(content);
     entries_.SetModified(false);
     loadedCount_ = static_cast<int>(content.Entries.size());
     return {};
 }
 
-result::Status BirthdayEntryComponent::SaveToRegistry(std::string_view valueName)
+Status BirthdayEntryComponent::SaveToRegistry(std::string_view valueName)
 {
     const std::string name = ValueNameOr(valueName);
     std::string bytes = Stream();
     if (bytes.size() > MaxStoredBytes) {
         entries_.SetModified(true);
-        return result::Fail(result::Reason::Refused, TooManyEntries);
+        return Fail(Reason::Refused, TooManyEntries);
     }
-    platform::Registry registry(store_);
+    Registry registry(store_);
     auto written = registry.OpenKey(BirthdayKey, true);
     if (written)
-        written = registry.WriteValue(name, platform::RegData{platform::RegType::Binary, std::move(bytes)});
+        written = registry.WriteValue(name, RegData{RegType::Binary, std::move(bytes)});
     if (!written) {
         entries_.SetModified(true);
-        return result::Fail(result::Reason::WriteFailed,
-                            "Failed to set data for '" + name + "'\r\n" + written.Message());
+        return Fail(Reason::WriteFailed, "Failed to set data for '" + name + "'\r\n" + written.Message());
     }
     entries_.SetModified(false);
     return {};
 }
 
-result::Status BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
+Status BirthdayEntryComponent::LoadFromRegistry(std::string_view valueName)
 {
     const auto bytes = ReadWorkingStore(store_, valueName);
     if (!bytes)
@@ -255,13 +271,13 @@ result::Status BirthdayEntryComponent::LoadFromRegistry(std::string_view valueNa
     Apply(content);
     entries_.SetModified(false);
     if (!content.Status)
-        return result::Fail(
-            result::Reason::Damaged,
-            "Your stored birthday entries could not be read completely (" + content.Status.Message() + ").\r\nThe " +
-                std::to_string(content.Entries.size()) +
+        return Fail(
+            Reason::Damaged,
+            "Your stored birthday entries could not be read completely (" + content.Status.Message() +
+                ").\r\nThe " + std::to_string(content.Entries.size()) +
                 " entries read before the fault are shown; the stored data is left as it is\r\nunless you "
                 "change the entries. Restore a recent backup to get the others back.");
     return {};
 }
 
-} // namespace birthdays
+} // namespace model::birthdays

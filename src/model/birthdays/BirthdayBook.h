@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-namespace birthdays {
+namespace model::birthdays {
 
 class BirthdayBook;
 
@@ -38,8 +38,8 @@ public:
     const std::string& Notes() const { return values_.Notes; }
     void SetNotes(std::string value);
 
-    const EntryValues& Values() const { return values_; }
-    void SetValues(const EntryValues& values);
+    const formats::birthdays::EntryValues& Values() const { return values_; }
+    void SetValues(const formats::birthdays::EntryValues& values);
 
     // Day of the month (1 to 31) and month (1 to 12) of BirthDate; 0 without a date.
     int Day() const { return day_; }
@@ -52,7 +52,7 @@ private:
     friend class BirthdayBook;
 
     BirthdayBook* owner_ = nullptr;
-    EntryValues values_;
+    formats::birthdays::EntryValues values_;
     int day_ = 0;
     int month_ = 0;
     bool modified_ = true;
@@ -110,14 +110,14 @@ inline constexpr size_t MaxStoredBytes = 65534;
 // The bytes of the working store's value valueName ("Data" when empty): none when the value is
 // missing. A value of another type or over MaxStoredBytes fails (Damaged) with "Invalid data
 // type for '%s'".
-result::Result<std::string> ReadWorkingStore(const platform::RegistryFile& store,
-                                             std::string_view valueName = {});
+base::result::Result<std::string> ReadWorkingStore(const platform::registry::RegistryFile& store,
+                                                   std::string_view valueName = {});
 
 // Owns the list and moves it, always whole, to and from backup files and the working store.
 class BirthdayEntryComponent {
 public:
     // codePage: the code page of the entries' text.
-    BirthdayEntryComponent(platform::RegistryFile store, int codePage);
+    BirthdayEntryComponent(platform::registry::RegistryFile store, int codePage);
 
     BirthdayBook& Entries() { return entries_; }
     const BirthdayBook& Entries() const { return entries_; }
@@ -127,11 +127,11 @@ public:
 
     // Writes the list to the file, replacing it safely; then clears Modified. Fails
     // (WriteFailed) when the file cannot be written.
-    result::Status SaveToFile(const std::filesystem::path& fileName);
+    base::result::Status SaveToFile(const std::filesystem::path& fileName);
     // Reads the file into the list and clears Modified. Fails when the file cannot be read
     // (Missing), is far too large for a backup (Refused) or is not one read whole (Damaged),
     // leaving the list as it was.
-    result::Status LoadFromFile(const std::filesystem::path& fileName);
+    base::result::Status LoadFromFile(const std::filesystem::path& fileName);
     // How many entries the last file read whole held (none leaves the list as it was).
     int LoadedCount() const { return loadedCount_; }
 
@@ -141,16 +141,16 @@ public:
     // another type; a value that cannot be read whole keeps the entries read before the
     // fault, leaves the list unmodified (so nothing overwrites the stored value unless the
     // user changes the entries) and fails (Damaged) with a message that says so.
-    result::Status SaveToRegistry(std::string_view valueName = {});
-    result::Status LoadFromRegistry(std::string_view valueName = {});
+    base::result::Status SaveToRegistry(std::string_view valueName = {});
+    base::result::Status LoadFromRegistry(std::string_view valueName = {});
 
 private:
-    void Apply(const StreamContent& content);
+    void Apply(const formats::birthdays::StreamContent& content);
 
-    platform::RegistryFile store_;
+    platform::registry::RegistryFile store_;
     int codePage_;
     BirthdayBook entries_;
     int loadedCount_ = 0;
 };
 
-} // namespace birthdays
+} // namespace model::birthdays

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-namespace birthdays {
+using base::dates::Date;
+using base::dates::IsValidDate;
+
+namespace model::birthdays {
 
 KeeperStatus MonthStatus(BirthdayBook& entries, int shownMonth)
 {
@@ -48,9 +51,9 @@ std::string ClearCaption(int count)
                       : "Clear Entire Database (all " + std::to_string(count) + " entries)";
 }
 
-calendar::Date DayOfEntry(const calendar::Date& shown, int month, int day)
+Date DayOfEntry(const Date& shown, int month, int day)
 {
-    return {shown.Year, month, calendar::IsValidDate(shown.Year, month, day) ? day : 1};
+    return {shown.Year, month, IsValidDate(shown.Year, month, day) ? day : 1};
 }
 
-} // namespace birthdays
+} // namespace model::birthdays

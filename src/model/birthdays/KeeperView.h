@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace birthdays {
+namespace model::birthdays {
 
 // 8-bit text in the entries' code page.
 struct KeeperStatus {
@@ -39,6 +39,6 @@ std::string ClearCaption(int count);
 
 // The date the calendar shows an entry's month and day on: in the shown year, on the 1st when
 // that year lacks the day (29 February).
-calendar::Date DayOfEntry(const calendar::Date& shown, int month, int day);
+base::dates::Date DayOfEntry(const base::dates::Date& shown, int month, int day);
 
-} // namespace birthdays
+} // namespace model::birthdays

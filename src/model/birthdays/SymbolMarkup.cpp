@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace birthdays {
+namespace model::birthdays {
 
 namespace {
 
@@ -55,4 +55,4 @@ SymbolLayout LayoutSymbRuns(const std::vector<SymbolRun>& runs, const std::vecto
     return layout;
 }
 
-} // namespace birthdays
+} // namespace model::birthdays

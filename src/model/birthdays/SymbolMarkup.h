@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace birthdays {
+namespace model::birthdays {
 
 enum class RunFont { Normal, Strong, Small, Symbol };
 
@@ -42,4 +42,4 @@ struct SymbolLayout {
 // block, except that runs at the bottom end at the block's bottom.
 SymbolLayout LayoutSymbRuns(const std::vector<SymbolRun>& runs, const std::vector<RunSize>& sizes);
 
-} // namespace birthdays
+} // namespace model::birthdays

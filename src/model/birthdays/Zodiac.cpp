@@ -2,7 +2,11 @@
 
 #include "base/dates/CalendarDate.h"
 
-namespace birthdays {
+using base::dates::Date;
+using base::dates::DecodeDate;
+using base::dates::EncodeDate;
+
+namespace model::birthdays {
 
 namespace {
 
@@ -17,22 +21,22 @@ bool Between(double date, const Zodiac& sign)
 
 double Zodiac::StartDate() const
 {
-    return calendar::EncodeDate(LeapYear, StartMonth, StartDay);
+    return EncodeDate(LeapYear, StartMonth, StartDay);
 }
 
 double Zodiac::EndDate() const
 {
-    return calendar::EncodeDate(EndMonth < StartMonth ? LeapYear + 1 : LeapYear, EndMonth, EndDay);
+    return EncodeDate(EndMonth < StartMonth ? LeapYear + 1 : LeapYear, EndMonth, EndDay);
 }
 
 bool Zodiac::Holds(double date) const
 {
-    const calendar::Date day = calendar::DecodeDate(date);
-    if (Between(calendar::EncodeDate(LeapYear, day.Month, day.Day), *this))
+    const Date day = DecodeDate(date);
+    if (Between(EncodeDate(LeapYear, day.Month, day.Day), *this))
         return true;
     // The sign that spans the turn of the year ends in the following year.
     const int dayInCommonYear = day.Month == 2 && day.Day == 29 ? 28 : day.Day;
-    return Between(calendar::EncodeDate(LeapYear + 1, day.Month, dayInCommonYear), *this);
+    return Between(EncodeDate(LeapYear + 1, day.Month, dayInCommonYear), *this);
 }
 
 const std::array<Zodiac, 12>& Zodiacs()
@@ -62,4 +66,4 @@ const Zodiac* SignOf(double date)
     return nullptr;
 }
 
-} // namespace birthdays
+} // namespace model::birthdays

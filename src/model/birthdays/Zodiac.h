@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-namespace birthdays {
+namespace model::birthdays {
 
 struct Zodiac {
     std::string Name;
@@ -28,4 +28,4 @@ const std::array<Zodiac, 12>& Zodiacs();
 // The first sign that covers the month and day of date; nullptr when none does.
 const Zodiac* SignOf(double date);
 
-} // namespace birthdays
+} // namespace model::birthdays

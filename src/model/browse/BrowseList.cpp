@@ -2,7 +2,13 @@
 
 #include "platform/locale/CharCase.h"
 
-namespace browse {
+using formats::diary::BodyText;
+using formats::diary::DayParts;
+using formats::diary::DiaryText;
+using formats::diary::ParseDayRecord;
+using platform::locale::UpperCase;
+
+namespace model::browse {
 
 namespace {
 
@@ -64,16 +70,16 @@ BrowseSearch::BrowseSearch(const DiaryText& text, std::string needle,
     : text_(text), needle_(std::move(needle)), fullContent_(fullContent), bodyText_(std::move(bodyText))
 {
     if (titleNeedle)
-        titleNeedle_ = platform::UpperCase(*titleNeedle);
+        titleNeedle_ = UpperCase(*titleNeedle);
 }
 
 bool BrowseSearch::operator()(const BrowseRow& row) const
 {
-    if (titleNeedle_ && platform::UpperCase(row.Title).find(*titleNeedle_) != std::string::npos)
+    if (titleNeedle_ && UpperCase(row.Title).find(*titleNeedle_) != std::string::npos)
         return true;
     if (!fullContent_ || row.Record >= text_.Count())
         return false;
     return bodyText_(ParseDayRecord(text_[row.Record]).Body()).find(needle_) != std::string::npos;
 }
 
-} // namespace browse
+} // namespace model::browse

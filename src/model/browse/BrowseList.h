@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-namespace browse {
+namespace model::browse {
 
 // The title listed for a record whose title is empty.
 inline constexpr const char* UntitledDay = "Untitled day";
 
 struct BrowseRow {
-    DayDate Date;
+    formats::diary::DayDate Date;
     int Mood = -1;     // 0 to 9; -1 when the record's mood character is no digit
     std::string Title; // trimmed, in the diary code page; UntitledDay when empty
     size_t Record = 0; // the record's index in DiaryText
@@ -25,7 +25,7 @@ struct BrowseRow {
 
 // One row per record, the last record first. Records whose date characters name no real date
 // cannot be shown or jumped to, and are left out.
-std::vector<BrowseRow> BuildBrowseRows(const DiaryText& text);
+std::vector<BrowseRow> BuildBrowseRows(const formats::diary::DiaryText& text);
 
 // The row selected after a step up (towards row 0) or down: the neighbour, staying put at
 // either end; row 0 when none was selected; nothing in an empty list.
@@ -42,17 +42,17 @@ class BrowseSearch {
 public:
     // needle: the search text in UTF-8, as bodyText gives a body's text; titleNeedle: the same
     // in the diary code page, nothing when the code page cannot hold it.
-    BrowseSearch(const DiaryText& text, std::string needle, std::optional<std::string> titleNeedle,
-                  bool fullContent, BodyText bodyText);
+    BrowseSearch(const formats::diary::DiaryText& text, std::string needle,
+                 std::optional<std::string> titleNeedle, bool fullContent, formats::diary::BodyText bodyText);
 
     bool operator()(const BrowseRow& row) const;
 
 private:
-    const DiaryText& text_;
+    const formats::diary::DiaryText& text_;
     std::string needle_;
     std::optional<std::string> titleNeedle_;
     bool fullContent_;
-    BodyText bodyText_;
+    formats::diary::BodyText bodyText_;
 };
 
-} // namespace browse
+} // namespace model::browse

@@ -1,6 +1,13 @@
 #include "model/calendar/CalendarModel.h"
 
-namespace calendar {
+using base::dates::Date;
+using base::dates::DayOfWeek;
+using base::dates::DaysPerMonth;
+using base::dates::EncodeDate;
+using base::dates::IsLeapYear;
+using base::dates::LocalToday;
+
+namespace model::calendar {
 
 namespace {
 
@@ -215,4 +222,4 @@ void CalendarModel::UpdateCalendar()
     ShowCurrentCell(position % 7, position / 7 + 1);
 }
 
-} // namespace calendar
+} // namespace model::calendar

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace calendar {
+namespace model::calendar {
 
 enum class DayState { Normal, Active, Special };
 
@@ -39,8 +39,8 @@ public:
     // The selected date; writing it always announces a change, even to the same date. The
     // setters are given dates by the program: one that does not exist is a programmer error
     // (calendar::EncodeDate throws).
-    Date CalendarDate() const { return selected_; }
-    void SetCalendarDate(const Date& date);
+    base::dates::Date CalendarDate() const { return selected_; }
+    void SetCalendarDate(const base::dates::Date& date);
 
     int Year() const { return selected_.Year; }
     int Month() const { return selected_.Month; }
@@ -62,7 +62,7 @@ public:
 
     // Where today's date comes from (the system clock unless set); while UseCurrentDate is
     // on, the selection moves to the clock's today without announcing a change.
-    void SetClock(std::function<Date()> clock);
+    void SetClock(std::function<base::dates::Date()> clock);
 
     // Switching it on selects today, without announcing a change.
     bool UseCurrentDate() const { return useToday_; }
@@ -88,7 +88,7 @@ public:
 
     // The day that column 0 of the first week row would show; between -5 and 1.
     int MonthOffset() const { return offset_; }
-    int DaysThisMonth() const { return DaysPerMonth(selected_.Year, selected_.Month); }
+    int DaysThisMonth() const { return base::dates::DaysPerMonth(selected_.Year, selected_.Month); }
 
     // Row 0 holds the day names; a week-row cell its day number, or nothing outside the month.
     std::string CellText(int col, int row) const;
@@ -107,18 +107,18 @@ public:
     bool Updating() const { return updating_; }
 
 protected:
-    virtual Date Today() const { return clock_ ? clock_() : LocalToday(); }
+    virtual base::dates::Date Today() const { return clock_ ? clock_() : base::dates::LocalToday(); }
     // UpdateCalendar asks the view to make (col, row) the current cell and to repaint.
     virtual void ShowCurrentCell(int col, int row) {}
     // The date was changed by the calendar.
     virtual void Change() {}
 
 private:
-    void SetDatePart(Date date);
+    void SetDatePart(base::dates::Date date);
     void StepMonth(int step);
     void StepYear(int step);
 
-    Date selected_;
+    base::dates::Date selected_;
     int offset_ = 1;
     bool readOnly_ = false;
     int weekStart_ = 0;
@@ -127,7 +127,7 @@ private:
     DayList active_;
     DayList special_;
     std::array<std::string, 7> dayNames_;
-    std::function<Date()> clock_;
+    std::function<base::dates::Date()> clock_;
 };
 
-} // namespace calendar
+} // namespace model::calendar

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace widgets {
+namespace model::look {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::string ClockSampleText(bool showSeconds, bool twelveHour, std::string_view 
     return sample;
 }
 
-} // namespace widgets
+} // namespace model::look

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace widgets {
+namespace model::look {
 
 // Positions in sixtieths of a turn, 0 at twelve o'clock, clockwise.
 struct ClockHands {
@@ -73,4 +73,4 @@ std::string ClockText(int hour, int minute, int second, bool showSeconds, bool t
 // The text whose width decides the digital font size.
 std::string ClockSampleText(bool showSeconds, bool twelveHour, std::string_view am, std::string_view pm);
 
-} // namespace widgets
+} // namespace model::look

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-namespace widgets {
+namespace model::look {
 
 namespace {
 
@@ -183,4 +183,4 @@ RgbColor AverageColour(const std::function<RgbColor(int x, int y)>& pixel, int x
                     static_cast<int>(blue / count));
 }
 
-} // namespace widgets
+} // namespace model::look

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-namespace widgets {
+namespace model::look {
 
 using RgbColor = std::uint32_t;
 
@@ -130,4 +130,4 @@ RgbColor LightenIfDark(RgbColor colour, double threshold, double percent);
 // rectangle holds no pixel.
 RgbColor AverageColour(const std::function<RgbColor(int x, int y)>& pixel, int x1, int y1, int x2, int y2);
 
-} // namespace widgets
+} // namespace model::look

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace widgets {
+namespace model::look {
 
 namespace {
 
@@ -334,4 +334,4 @@ std::vector<MarkupRun> LayoutMarkup(MarkupElementStack& elements, int width, int
     }
 }
 
-} // namespace widgets
+} // namespace model::look

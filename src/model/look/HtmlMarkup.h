@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace widgets {
+namespace model::look {
 
 // Bits of MarkupElement::FontStyle.
 enum FontStyleBit : unsigned { Bold = 1, Italic = 2, Underline = 4 };
@@ -86,4 +86,4 @@ using MarkupTextWidth = std::function<int(const MarkupElement&, std::string_view
 std::vector<MarkupRun> LayoutMarkup(MarkupElementStack& elements, int width, int margin,
                                      const MarkupTextWidth& textWidth);
 
-} // namespace widgets
+} // namespace model::look

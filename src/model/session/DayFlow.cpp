@@ -2,6 +2,17 @@
 
 #include "formats/resources/PackedResources.h"
 
+using base::dates::Date;
+using base::dates::IsValidDate;
+using formats::diary::DayDate;
+using formats::diary::DayLoad;
+using formats::diary::DiaryText;
+using formats::diary::FindEntryDate;
+using formats::diary::LoadDay;
+using formats::diary::UpdateActiveDays;
+
+namespace model::session {
+
 namespace {
 
 constexpr int MoodCount = 10;
@@ -31,7 +42,7 @@ void DayFlow::Store(std::string_view bodyRtf, std::string_view title)
     session_.StoreDay({ShownYear, ShownMonth, ShownDay}, bodyRtf, storable, CurrentMood);
 }
 
-ShownEntry DayFlow::Load(const calendar::Date& date)
+ShownEntry DayFlow::Load(const Date& date)
 {
     ShownEntry entry;
     entry.Mood = CurrentMood;
@@ -51,13 +62,13 @@ std::string DayFlow::ActiveDays(int year, int month) const
     return UpdateActiveDays(session_.Text(), year, month);
 }
 
-calendar::Date DayFlow::EntryDate(const calendar::Date& from, bool forward) const
+Date DayFlow::EntryDate(const Date& from, bool forward) const
 {
     const DayDate found = FindEntryDate(session_.Text(), from.Day, from.Month, from.Year, forward);
     return {found.Year, found.Month, found.Day};
 }
 
-std::optional<calendar::Date> DayFlow::BrowsedDate() const
+std::optional<Date> DayFlow::BrowsedDate() const
 {
     const DiaryText& text = session_.Text();
     if (BrowseSelection < 0 || static_cast<size_t>(BrowseSelection) >= text.Count())
@@ -69,13 +80,13 @@ std::optional<calendar::Date> DayFlow::BrowsedDate() const
             value = value * 10 + (line[i] >= '0' && line[i] <= '9' ? line[i] - '0' : 0);
         return value;
     };
-    const calendar::Date date{number(0, 4), number(4, 2), number(6, 2)};
-    if (!calendar::IsValidDate(date.Year, date.Month, date.Day))
+    const Date date{number(0, 4), number(4, 2), number(6, 2)};
+    if (!IsValidDate(date.Year, date.Month, date.Day))
         return std::nullopt;
     return date;
 }
 
-void DayFlow::Delete(const calendar::Date& date)
+void DayFlow::Delete(const Date& date)
 {
     session_.DeleteDay(date);
 }
@@ -89,3 +100,5 @@ int DayFlow::PreviousMood(int mood)
 {
     return mood < 1 ? MoodCount - 1 : mood - 1;
 }
+
+} // namespace model::session

@@ -10,7 +10,11 @@
 #include <string>
 #include <string_view>
 
+namespace formats::resources {
 class PackedResources;
+} // namespace formats::resources
+
+namespace model::session {
 
 // What the editors hold when the shown day is left.
 struct EditorContent {
@@ -21,7 +25,7 @@ struct EditorContent {
 
 // The day loaded into the editors.
 struct ShownEntry {
-    DayLoad Load = DayLoad::None;
+    formats::diary::DayLoad Load = formats::diary::DayLoad::None;
     std::string Title;
     std::string Body; // RTF; empty when the day has no record
     int Mood = 0;
@@ -29,7 +33,10 @@ struct ShownEntry {
 
 class DayFlow {
 public:
-    DayFlow(DiarySession& session, PackedResources& store) : session_(session), store_(store) {}
+    DayFlow(DiarySession& session, formats::resources::PackedResources& store)
+        : session_(session), store_(store)
+    {
+    }
 
     int ShownYear = -1;
     int ShownMonth = -1;
@@ -48,16 +55,16 @@ public:
     // ending in "@" gets a blank after it so that the record reads back.
     void Store(std::string_view bodyRtf, std::string_view title);
     // Loads a day and makes it the shown one; a day without record shows empty with mood 0.
-    ShownEntry Load(const calendar::Date& date);
+    ShownEntry Load(const base::dates::Date& date);
 
     // The month's days with records, for the calendar's marks.
     std::string ActiveDays(int year, int month) const;
     // The next or previous record's date from a date (the date itself when there is none).
-    calendar::Date EntryDate(const calendar::Date& from, bool forward) const;
+    base::dates::Date EntryDate(const base::dates::Date& from, bool forward) const;
     // The date of the record chosen in the browse window, if the choice is a record.
-    std::optional<calendar::Date> BrowsedDate() const;
+    std::optional<base::dates::Date> BrowsedDate() const;
     // Deletes the date's record (the diary counts as changed even when there was none).
-    void Delete(const calendar::Date& date);
+    void Delete(const base::dates::Date& date);
 
     // The mood after the next and previous mood commands.
     static int NextMood(int mood);
@@ -68,5 +75,7 @@ public:
 
 private:
     DiarySession& session_;
-    PackedResources& store_;
+    formats::resources::PackedResources& store_;
 };
+
+} // namespace model::session

@@ -6,11 +6,34 @@
 #include <filesystem>
 #include <system_error>
 
+using base::dates::Date;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::diary::DiaryFormat;
+using formats::diary::DiaryLock;
+using formats::diary::IsSealedImage;
+using formats::diary::LoadDiaryFile;
+using formats::diary::MakeDiaryFileImage;
+using formats::diary::MakeSealedImage;
+using formats::diary::ParseDiaryImage;
+using formats::diary::PlainLock;
+using formats::diary::SealKey;
+using formats::diary::TextComparer;
+using formats::diary::WipeBytes;
+
+namespace model::session {
+
 namespace fs = std::filesystem;
 
-using result::Fail;
-using result::Reason;
-using result::Status;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Status;
 
 namespace {
 
@@ -45,7 +68,7 @@ Status RenameIfPresent(const std::string& from, const std::string& to)
 
 // Reads a diary file of either format into lines: the lock it was written with, or why not
 // (Missing, WrongPassword or Damaged), naming the file.
-result::Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, const std::string& password)
+Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, const std::string& password)
 {
     auto opened = LoadDiaryFile(file, password);
     if (!opened)
@@ -57,7 +80,7 @@ result::Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, 
 // The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
 std::optional<LineList> PlainRecordsOf(const std::string& file)
 {
-    const auto image = safefile::ReadWhole(file);
+    const auto image = ReadWhole(file);
     if (!image || IsSealedImage(*image))
         return std::nullopt;
     const auto content = ParseDiaryImage(*image);
@@ -93,7 +116,7 @@ std::string TrimControls(std::string_view text)
 
 Status WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock)
 {
-    if (const Status written = safefile::WriteWhole(file, MakeDiaryFileImage(lines, lock)); !written)
+    if (const Status written = WriteWhole(file, MakeDiaryFileImage(lines, lock)); !written)
         return WriteFailed(file, written.Message());
     return {};
 }
@@ -175,15 +198,15 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
     Tell(DiaryChange::Replaced);
 }
 
-void DiarySession::StoreDay(const calendar::Date& date, std::string_view bodyRtf, std::string_view title, int mood)
+void DiarySession::StoreDay(const Date& date, std::string_view bodyRtf, std::string_view title, int mood)
 {
-    ::StoreDay(Diary, date.Day, date.Month, date.Year, bodyRtf, title, mood);
+    formats::diary::StoreDay(Diary, date.Day, date.Month, date.Year, bodyRtf, title, mood);
     Tell(DiaryChange::DayStored);
 }
 
-void DiarySession::DeleteDay(const calendar::Date& date)
+void DiarySession::DeleteDay(const Date& date)
 {
-    ::DeleteDay(Diary, date.Day, date.Month, date.Year);
+    formats::diary::DeleteDay(Diary, date.Day, date.Month, date.Year);
     Tell(DiaryChange::DayDeleted);
 }
 
@@ -228,7 +251,7 @@ Status DiarySession::RotateBackup(const DiaryLock& lock)
     if (lock.Format == DiaryFormat::Sealed)
         if (const auto previous = PlainRecordsOf(diaryFile_)) {
             // The plain file is replaced by the fresh one next; its content stays only sealed.
-            if (const Status written = safefile::WriteWhole(backupFile_, MakeSealedImage(*previous, *lock.Key));
+            if (const Status written = WriteWhole(backupFile_, MakeSealedImage(*previous, *lock.Key));
                 !written)
                 return WriteFailed(backupFile_, written.Message());
             return {};
@@ -290,7 +313,7 @@ std::string DiarySession::RecoveryFile() const
     return ReplaceExtension(diaryFile_, "rcv");
 }
 
-result::Result<std::optional<LineList>> DiarySession::ReadRecovery() const
+Result<std::optional<LineList>> DiarySession::ReadRecovery() const
 {
     const std::string file = RecoveryFile();
     if (diaryFile_.empty() || !Exists(file))
@@ -321,3 +344,5 @@ void DiarySession::RemoveRecovery() const
     if (!diaryFile_.empty())
         fs::remove(RecoveryFile(), ignored);
 }
+
+} // namespace model::session

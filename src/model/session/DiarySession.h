@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+namespace model::session {
+
 // What changed in the open diary, as its listeners hear it.
 enum class DiaryChange {
     Replaced,   // every record replaced: a diary opened or created, a backup restored, a recovery taken in
@@ -48,7 +50,7 @@ public:
     using Notice = std::function<void(const std::string& text)>;
 
     // folder: where the diaries live; compare: the locale's comparison of record lines.
-    DiarySession(const std::string& folder, TextComparer compare);
+    DiarySession(const std::string& folder, formats::diary::TextComparer compare);
     // Wipes the password.
     ~DiarySession();
     DiarySession(const DiarySession&) = delete;
@@ -68,13 +70,13 @@ public:
     // makes a sealed diary's key anew.
     const std::string& Password() const { return password_; }
     // The cost of deriving the keys this session makes for sealing (tests make it cheap).
-    KdfParams SealingKdf = ProductionKdf;
+    formats::diary::KdfParams SealingKdf = formats::diary::ProductionKdf;
     // The day records with Dirty and NewDiary (formats/diary/DayRecords.h). The program
     // changes them through the operations of this class, which tell the listeners.
-    DiaryRecords Diary;
+    formats::diary::DiaryRecords Diary;
 
-    DiaryText& Text() { return Diary.Text; }
-    const DiaryText& Text() const { return Diary.Text; }
+    formats::diary::DiaryText& Text() { return Diary.Text; }
+    const formats::diary::DiaryText& Text() const { return Diary.Text; }
     bool Dirty() const { return Diary.Dirty; }
 
     // The path of a diary of the folder by its name (file-system bytes, without ".dry").
@@ -84,30 +86,32 @@ public:
     // cannot be read (notice is told so as soon as the backup is found sound). Fails with
     // WrongPassword ("Password is incorrect!") or Damaged ("This diary file is corrupted");
     // then the records are left empty.
-    result::Status Open(const std::string& name, const std::string& password, const Notice& notice = {});
+    base::result::Status Open(const std::string& name, const std::string& password,
+                              const Notice& notice = {});
     // A new, empty diary of that name (its file is written at exit); a sealed one gets its key
     // now.
-    void Create(const std::string& name, const std::string& password, DiaryFormat format = DiaryFormat::Plain);
+    void Create(const std::string& name, const std::string& password,
+                formats::diary::DiaryFormat format = formats::diary::DiaryFormat::Plain);
 
     // Stores the day's record (nothing while date has a negative day) and tells DayStored.
     // DayRecordError for a record that would not read back as written.
-    void StoreDay(const calendar::Date& date, std::string_view bodyRtf, std::string_view title, int mood);
+    void StoreDay(const base::dates::Date& date, std::string_view bodyRtf, std::string_view title, int mood);
     // Removes the date's record if any; the diary counts as changed in any case.
-    void DeleteDay(const calendar::Date& date);
+    void DeleteDay(const base::dates::Date& date);
     // The run's changes are not to be written (the user dropped them).
     void DropChanges() { Diary.Dirty = false; }
 
     // The format the diary is written in: the one it was opened or created in, or the one
     // SetFormat chose.
-    DiaryFormat Format() const { return format_; }
+    formats::diary::DiaryFormat Format() const { return format_; }
     // Seals (DiaryFormat::Sealed) or unseals (DiaryFormat::Plain) the diary: like a password change, it sets Dirty
     // and the save at exit writes the chosen format. Sealing derives the key now. Nothing
     // changes when the diary has that format already.
-    void SetFormat(DiaryFormat format);
+    void SetFormat(formats::diary::DiaryFormat format);
     // What the diary's files are written with: the format and the password, or the key of a
     // sealed diary (made anew when the password changed). For writers of copies on other
     // threads.
-    DiaryLock Lock();
+    formats::diary::DiaryLock Lock();
 
     // Writes the diary when Dirty: the new image goes to a temporary file in the diary's
     // folder first, then the backup is rotated (old backup removed, diary renamed to the
@@ -115,50 +119,53 @@ public:
     // every moment. A failure (WriteFailed, the file and the system's reason) leaves Dirty set
     // and the previous files as they were. A sealed diary whose previous file is plain gets
     // that content sealed into the backup instead, so that no plain copy stays beside it.
-    result::Status SaveAtExit();
+    base::result::Status SaveAtExit();
     // Writes the records to another file (after a failed exit save, or as the tools window's
     // backup), safely, in the diary's format.
-    result::Status SaveCopy(const std::string& file);
+    base::result::Status SaveCopy(const std::string& file);
 
     // Replaces the records by those of a backup of either format written with the current
     // password; the diary keeps its own format. Fails with WrongPassword or Damaged, each with
     // the text the user is shown.
-    result::Status Restore(const std::string& file);
+    base::result::Status Restore(const std::string& file);
     // Whether the typed password (compared trimmed) is the diary's; nothing stands for a typed
     // text the code page cannot hold. Fails with WrongPassword, "Password is incorrect!".
-    result::Status CheckPassword(const std::optional<std::string>& typed) const;
+    base::result::Status CheckPassword(const std::optional<std::string>& typed) const;
     // The password change: old typed (compared trimmed), new typed twice. A sealed diary gets
     // a new key (and salt) for the new password. Fails with WrongPassword or Refused
     // ("Passwords do not match!").
-    result::Status ChangePassword(const std::string& oldPassword, const std::string& newPassword,
-                                  const std::string& confirmation);
+    base::result::Status ChangePassword(const std::string& oldPassword, const std::string& newPassword,
+                                        const std::string& confirmation);
 
     // The recovery file beside the diary: written with the diary's Lock() while the run has
     // unsaved changes, removed when the run ends cleanly.
     std::string RecoveryFile() const;
     // The recovery file's records when one exists and opens with the password; nothing when
     // there is none; a file that does not open fails with why, in words.
-    result::Result<std::optional<LineList>> ReadRecovery() const;
+    base::result::Result<std::optional<base::text::LineList>> ReadRecovery() const;
     // The recovered records become the diary's, to be saved at exit.
-    void AcceptRecovery(LineList lines);
+    void AcceptRecovery(base::text::LineList lines);
     // Keeps a declined recovery file under a dated name ("x.rcv" to "x-20261206-203315.rcv").
-    result::Status SetRecoveryAside(const std::string& stamp) const;
+    base::result::Status SetRecoveryAside(const std::string& stamp) const;
     void RemoveRecovery() const;
 
 private:
-    void ReplaceLines(LineList lines);
-    result::Status RotateBackup(const DiaryLock& lock);
+    void ReplaceLines(base::text::LineList lines);
+    base::result::Status RotateBackup(const formats::diary::DiaryLock& lock);
     void Tell(DiaryChange change);
 
     std::string folder_;
     std::string diaryFile_;
     std::string backupFile_;
     std::string password_;
-    DiaryFormat format_ = DiaryFormat::Plain;
-    std::shared_ptr<const SealKey> key_; // DiaryFormat::Sealed: derived from password_
+    formats::diary::DiaryFormat format_ = formats::diary::DiaryFormat::Plain;
+    std::shared_ptr<const formats::diary::SealKey> key_; // DiaryFormat::Sealed: derived from password_
     std::vector<DiaryListener*> listeners_;
 };
 
 // Writes a diary image of the lines safely to the file in the lock's format (used for the
 // recovery file from a worker thread: it touches nothing of the session).
-result::Status WriteDiaryCopy(const std::string& file, const LineList& lines, const DiaryLock& lock);
+base::result::Status WriteDiaryCopy(const std::string& file, const base::text::LineList& lines,
+                                    const formats::diary::DiaryLock& lock);
+
+} // namespace model::session

@@ -1,5 +1,9 @@
 #include "model/session/ExitSave.h"
 
+using base::result::Status;
+
+namespace model::session {
+
 bool ExitSave::MayClose(ExitQuestions& questions)
 {
     if (!session_.Dirty())
@@ -24,7 +28,7 @@ ExitSaveEnd ExitSave::Finish(ExitQuestions& questions)
 ExitSaveEnd ExitSave::SaveAsking(ExitQuestions& questions)
 {
     while (session_.Dirty()) {
-        const result::Status saved = session_.SaveAtExit();
+        const Status saved = session_.SaveAtExit();
         if (saved)
             break;
         switch (questions.AskAfterFailedSave(saved.Message())) {
@@ -33,7 +37,7 @@ ExitSaveEnd ExitSave::SaveAsking(ExitQuestions& questions)
         case AfterFailedSave::SaveElsewhere:
             // A cancelled file choice, or a copy that failed too, tries the diary file again.
             if (const auto file = questions.AskCopyFile(session_.DiaryFile())) {
-                const result::Status copied = session_.SaveCopy(*file);
+                const Status copied = session_.SaveCopy(*file);
                 if (copied)
                     return ExitSaveEnd::Copied;
                 questions.TellCopyFailed(copied.Message());
@@ -54,3 +58,5 @@ void ExitSave::SaveAtSessionEnd()
     else
         recovery_.WriteBeforeSessionEnd();
 }
+
+} // namespace model::session

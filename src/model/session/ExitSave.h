@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+namespace model::session {
+
 // What the user chooses after the diary could not be saved.
 enum class AfterFailedSave { TryAgain, SaveElsewhere, ExitWithoutSaving };
 
@@ -64,3 +66,5 @@ private:
     RecoverySchedule& recovery_;
     bool finished_ = false;
 };
+
+} // namespace model::session

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace model::session {
+
 std::string FirstActivation::Complete(DiarySession& session, bool recovered)
 {
     pending_ = false;
@@ -10,3 +12,5 @@ std::string FirstActivation::Complete(DiarySession& session, bool recovered)
     session.Text().SetSorted(true);
     return std::filesystem::path(session.DiaryFile()).filename().string();
 }
+
+} // namespace model::session

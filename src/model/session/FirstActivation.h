@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace model::session {
+
 class FirstActivation {
 public:
     bool Pending() const { return pending_; }
@@ -18,3 +20,5 @@ public:
 private:
     bool pending_ = true;
 };
+
+} // namespace model::session

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <chrono>
 
+using base::result::Result;
+using base::result::Status;
+using base::text::LineList;
+
+namespace model::session {
+
 namespace {
 
 constexpr int FirstWriteDelayMs = 3000;
@@ -63,7 +69,7 @@ void RecoverySchedule::WriteNow()
     worker_.StartWrite(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock());
 }
 
-void RecoverySchedule::WriteFinished(const result::Status& written)
+void RecoverySchedule::WriteFinished(const Status& written)
 {
     writing_ = false;
     wrote_ = wrote_ || written.Ok();
@@ -77,7 +83,7 @@ void RecoverySchedule::Stop()
     planned_ = false;
     pending_ = false;
     if (writing_) {
-        const result::Status written = worker_.WaitForWrite();
+        const Status written = worker_.WaitForWrite();
         writing_ = false;
         wrote_ = wrote_ || written.Ok();
     }
@@ -97,7 +103,7 @@ void RecoverySchedule::WriteBeforeSessionEnd()
     (void)WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock());
 }
 
-result::Result<std::optional<LineList>> RecoverySchedule::Find() const
+Result<std::optional<LineList>> RecoverySchedule::Find() const
 {
     return session_.ReadRecovery();
 }
@@ -108,7 +114,9 @@ void RecoverySchedule::Accept(LineList lines)
     session_.AcceptRecovery(std::move(lines));
 }
 
-result::Status RecoverySchedule::SetAside(const std::string& stamp)
+Status RecoverySchedule::SetAside(const std::string& stamp)
 {
     return session_.SetRecoveryAside(stamp);
 }
+
+} // namespace model::session

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+namespace model::session {
+
 // How long after a change the recovery file is written: a few seconds, and at least 30
 // seconds after the previous write started. msSinceLastWrite: nothing when none was written.
 int RecoveryDelayMs(std::optional<long long> msSinceLastWrite);
@@ -22,9 +24,9 @@ public:
     virtual void StartTimer(int delayMs) = 0;
     virtual void StopTimer() = 0;
     // Writes the copy of the records on another thread.
-    virtual void StartWrite(std::string file, LineList lines, DiaryLock lock) = 0;
+    virtual void StartWrite(std::string file, base::text::LineList lines, formats::diary::DiaryLock lock) = 0;
     // Waits for the write started; its result (WriteFinished is not called for it).
-    virtual result::Status WaitForWrite() = 0;
+    virtual base::result::Status WaitForWrite() = 0;
 
 protected:
     RecoveryWorker() = default;
@@ -51,7 +53,7 @@ public:
     // Writes now (the timer ran out; tests) unless a write runs or nothing is unsaved.
     void WriteNow();
     // A write started by WriteNow ended; a change meanwhile plans the next one.
-    void WriteFinished(const result::Status& written);
+    void WriteFinished(const base::result::Status& written);
     // Plans nothing more and waits for a write in progress.
     void Stop();
     // The run ends with its writing saved or dropped: stops, and removes the recovery file when
@@ -67,11 +69,11 @@ public:
     // At the start, before the diary is shown: the records of a recovery file left by an
     // earlier run, to be offered; nothing when there is none; a failure (why the file cannot be
     // used, in words) is to be told.
-    result::Result<std::optional<LineList>> Find() const;
+    base::result::Result<std::optional<base::text::LineList>> Find() const;
     // The user took the offered records in: they become the diary's, saved at exit.
-    void Accept(LineList lines);
+    void Accept(base::text::LineList lines);
     // The user declined them: the file is kept under a name with the stamp.
-    result::Status SetAside(const std::string& stamp);
+    base::result::Status SetAside(const std::string& stamp);
     bool Recovered() const { return recovered_; }
 
 private:
@@ -87,3 +89,5 @@ private:
     bool wrote_ = false;
     bool recovered_ = false;
 };
+
+} // namespace model::session

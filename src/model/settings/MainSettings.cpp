@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace model::settings {
+
 const char* const MainSettingsKey = "SOFTWARE\\Kestrine\\DBK";
 
 namespace {
@@ -40,3 +42,5 @@ void DeclareMainSettings(Settings& settings, const std::function<void(const std:
         }
     }
 }
+
+} // namespace model::settings

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+namespace model::settings {
+
 extern const char* const MainSettingsKey;
 
 std::span<const SettingsValueDescription> MainSettings();
@@ -16,3 +18,5 @@ std::span<const SettingsValueDescription> MainSettings();
 // A setting that fails to load (a stored value of the wrong type) is reported through
 // onFailure with its message and takes its default, so that the others still load.
 void DeclareMainSettings(Settings& settings, const std::function<void(const std::string&)>& onFailure);
+
+} // namespace model::settings

@@ -8,12 +8,26 @@
 #include <cstdio>
 #include <cstring>
 
-using platform::RegData;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
+using platform::locale::FormatSettings;
+using platform::locale::UpperCase;
+using platform::registry::RegData;
+using platform::registry::RegHive;
+using platform::registry::Registry;
+using platform::registry::RegistryFile;
+using platform::registry::RegType;
+
+namespace model::settings {
+
+using platform::registry::RegData;
 
 namespace {
 
-using platform::RegHive;
-using platform::RegType;
+using platform::registry::RegHive;
+using platform::registry::RegType;
 
 // The hives by SettingsRoot ordinal.
 constexpr std::array<RegHive, 7> Hives{
@@ -74,7 +88,7 @@ std::optional<Variant> Decode(const RegData& data, SettingsValueType type)
 }
 
 // The value in the representation of the type; fails where the variant rules give no value.
-result::Result<RegData> Encode(const Variant& value, SettingsValueType type)
+Result<RegData> Encode(const Variant& value, SettingsValueType type)
 {
     switch (type) {
     case SettingsValueType::Float: {
@@ -120,7 +134,7 @@ std::string Quoted(const std::string& name)
 
 SettingsValue::SettingsValue(Settings& owner) : owner_(owner) {}
 
-result::Status SettingsValue::SetValueName(std::string name)
+Status SettingsValue::SetValueName(std::string name)
 {
     valueName_ = std::move(name);
     if (owner_.AutoLoad)
@@ -137,7 +151,7 @@ std::string SettingsValue::DefValue() const
     return defValue_.ToString();
 }
 
-result::Status SettingsValue::SetDefValue(std::string_view text)
+Status SettingsValue::SetDefValue(std::string_view text)
 {
     auto value = FromText(text);
     if (!value)
@@ -146,9 +160,9 @@ result::Status SettingsValue::SetDefValue(std::string_view text)
     return {};
 }
 
-result::Result<Variant> SettingsValue::FromText(std::string_view text) const
+Result<Variant> SettingsValue::FromText(std::string_view text) const
 {
-    const auto format = platform::FormatSettings();
+    const auto format = FormatSettings();
     switch (ValueType) {
     case SettingsValueType::Float: {
         const auto number = StrToFloat(text, format);
@@ -157,7 +171,7 @@ result::Result<Variant> SettingsValue::FromText(std::string_view text) const
         return Variant(*number);
     }
     case SettingsValueType::Boolean:
-        return Variant(platform::UpperCase(text) == "TRUE");
+        return Variant(UpperCase(text) == "TRUE");
     case SettingsValueType::Integer: {
         const auto number = StrToInt(text);
         if (!number)
@@ -176,7 +190,7 @@ result::Result<Variant> SettingsValue::FromText(std::string_view text) const
     return Variant(std::string(text));
 }
 
-result::Status SettingsValue::SetValueText(std::string_view text)
+Status SettingsValue::SetValueText(std::string_view text)
 {
     auto value = FromText(text);
     if (!value)
@@ -185,7 +199,7 @@ result::Status SettingsValue::SetValueText(std::string_view text)
     return {};
 }
 
-result::Result<bool> SettingsValue::AsBoolean() const
+Result<bool> SettingsValue::AsBoolean() const
 {
     const auto number = Value.ToDouble();
     if (!number)
@@ -193,34 +207,34 @@ result::Result<bool> SettingsValue::AsBoolean() const
     return *number != 0;
 }
 
-result::Status SettingsValue::SetAsBoolean(bool value)
+Status SettingsValue::SetAsBoolean(bool value)
 {
     return SetValueText(value ? "TRUE" : "FALSE");
 }
 
-result::Status SettingsValue::SetAsFloat(double value)
+Status SettingsValue::SetAsFloat(double value)
 {
-    return SetValueText(FloatToStr(value, platform::FormatSettings()));
+    return SetValueText(FloatToStr(value, FormatSettings()));
 }
 
-result::Status SettingsValue::SetAsDateTime(DateTime value)
+Status SettingsValue::SetAsDateTime(DateTime value)
 {
-    return SetValueText(DateTimeToStr(value, platform::FormatSettings()));
+    return SetValueText(DateTimeToStr(value, FormatSettings()));
 }
 
-result::Status SettingsValue::SetAsInteger(int32_t value)
+Status SettingsValue::SetAsInteger(int32_t value)
 {
     return SetValueText(std::to_string(value));
 }
 
-result::Status SettingsValue::SetAsString(std::string_view value)
+Status SettingsValue::SetAsString(std::string_view value)
 {
     return SetValueText(value);
 }
 
 bool SettingsValue::OpenKey()
 {
-    platform::Registry& registry = owner_.accessor_;
+    Registry& registry = owner_.accessor_;
     registry.CloseKey();
     const std::string path = SubKey.empty() ? owner_.Key : owner_.Key + '\\' + SubKey;
     if (registry.OpenKey(path, owner_.CanCreate))
@@ -230,7 +244,7 @@ bool SettingsValue::OpenKey()
     return false;
 }
 
-result::Status SettingsValue::Load()
+Status SettingsValue::Load()
 {
     if (!OpenKey())
         return {};
@@ -241,7 +255,7 @@ result::Status SettingsValue::Load()
     }
     auto value = Decode(*stored, ValueType);
     if (!value)
-        return result::Fail(result::Reason::Damaged, "Invalid data type for " + Quoted(valueName_));
+        return Fail(Reason::Damaged, "Invalid data type for " + Quoted(valueName_));
     Value = std::move(*value);
     return {};
 }
@@ -254,7 +268,7 @@ void SettingsValue::ApplyDefault()
         Value = defValue_;
 }
 
-result::Status SettingsValue::Save()
+Status SettingsValue::Save()
 {
     if (!OpenKey())
         return {};
@@ -262,7 +276,7 @@ result::Status SettingsValue::Save()
     if (!data)
         return data.Error();
     if (!owner_.accessor_.WriteValue(valueName_, *data))
-        return result::Fail(result::Reason::WriteFailed, "Failed to set data for " + Quoted(valueName_));
+        return Fail(Reason::WriteFailed, "Failed to set data for " + Quoted(valueName_));
     return {};
 }
 
@@ -273,18 +287,18 @@ SettingsValue& SettingsCollection::Add(Settings& owner)
     return *items_.emplace_back(std::make_unique<SettingsValue>(owner));
 }
 
-result::Result<SettingsValue*> SettingsCollection::ItemByName(std::string_view name) const
+Result<SettingsValue*> SettingsCollection::ItemByName(std::string_view name) const
 {
-    const std::string wanted = platform::UpperCase(name);
+    const std::string wanted = UpperCase(name);
     for (const auto& item : items_)
-        if (platform::UpperCase(item->ValueName()) == wanted)
+        if (UpperCase(item->ValueName()) == wanted)
             return item.get();
-    return result::Fail(result::Reason::Refused, "Invalid Value Name!" + std::string(name));
+    return Fail(Reason::Refused, "Invalid Value Name!" + std::string(name));
 }
 
 // ---- Settings ----
 
-Settings::Settings(platform::RegistryFile store) : accessor_(std::move(store))
+Settings::Settings(RegistryFile store) : accessor_(std::move(store))
 {
     ApplyRootKey();
 }
@@ -331,20 +345,20 @@ void Settings::ApplyRootKey()
     accessor_.SetRootKey(Hives.at(static_cast<size_t>(rootKey_)));
 }
 
-result::Status Settings::Declare(const SettingsValueDescription& description)
+Status Settings::Declare(const SettingsValueDescription& description)
 {
     SettingsValue& item = items_.Add(*this);
     item.SubKey = description.SubKey;
     item.ValueType = description.ValueType;
     item.AutoStore = description.AutoStore;
-    result::Status defaulted;
+    Status defaulted;
     if (description.DefValue)
         defaulted = item.SetDefValue(*description.DefValue);
     auto loaded = item.SetValueName(description.ValueName);
     return defaulted ? loaded : defaulted;
 }
 
-result::Result<Variant> Settings::GetValue(std::string_view name) const
+Result<Variant> Settings::GetValue(std::string_view name) const
 {
     const auto item = items_.ItemByName(name);
     if (!item)
@@ -352,7 +366,7 @@ result::Result<Variant> Settings::GetValue(std::string_view name) const
     return (*item)->Value;
 }
 
-result::Status Settings::SetValue(std::string_view name, Variant value)
+Status Settings::SetValue(std::string_view name, Variant value)
 {
     const auto item = items_.ItemByName(name);
     if (!item)
@@ -361,7 +375,7 @@ result::Status Settings::SetValue(std::string_view name, Variant value)
     return {};
 }
 
-result::Status Settings::LoadAll()
+Status Settings::LoadAll()
 {
     for (int i = 0; i < items_.Count(); ++i) {
         ApplyRootKey();
@@ -371,7 +385,7 @@ result::Status Settings::LoadAll()
     return {};
 }
 
-result::Status Settings::SaveAll()
+Status Settings::SaveAll()
 {
     accessor_.BeginUpdate();
     for (int i = 0; i < items_.Count(); ++i) {
@@ -385,7 +399,8 @@ result::Status Settings::SaveAll()
     }
     const auto noted = accessor_.PendingValues();
     if (!accessor_.EndUpdate() && !noted.empty())
-        return result::Fail(result::Reason::WriteFailed,
-                            "Failed to set data for " + Quoted(noted.front().second));
+        return Fail(Reason::WriteFailed, "Failed to set data for " + Quoted(noted.front().second));
     return {};
 }
+
+} // namespace model::settings

@@ -16,6 +16,10 @@
 #include <string_view>
 #include <vector>
 
+namespace model::settings {
+
+class Settings;
+
 // The hive the component's Key is below (ordinals differ from the order of the handles).
 enum class SettingsRoot : uint8_t {
     CurrentUser,
@@ -30,8 +34,6 @@ enum class SettingsRoot : uint8_t {
 // How a value is stored: Float and DateTime as an 8-byte double (REG_BINARY), Boolean and
 // Integer as REG_DWORD, String as REG_SZ.
 enum class SettingsValueType : uint8_t { Float, Boolean, String, Integer, DateTime };
-
-class Settings;
 
 class SettingsValue {
 public:
@@ -52,44 +54,44 @@ public:
     const std::string& ValueName() const { return valueName_; }
     // Also the name the program finds the item by; loads the value when the owner's AutoLoad
     // (and fails as Load does).
-    result::Status SetValueName(std::string name);
+    base::result::Status SetValueName(std::string name);
 
     // The default as text: "TRUE"/"FALSE" for Boolean, the plain text of the value otherwise.
     std::string DefValue() const;
     // Converted with the ValueType the item has now (SetValueText's rules).
-    result::Status SetDefValue(std::string_view text);
+    base::result::Status SetDefValue(std::string_view text);
 
     // Reads the value from the registry, or takes the default when it has none. A stored value
     // of another registry type fails (Damaged) with "Invalid data type for '%s'" and leaves the
     // value as it was.
-    result::Status Load();
+    base::result::Status Load();
     // The value the registry would give when it has none: OnGetDefValueEvent's, else DefValue.
     void ApplyDefault();
     // Writes the value in memory to the registry in the representation of ValueType. Fails with
     // the conversion's message when the value has no such representation, and with "Failed to
     // set data for '%s'" when the registry refuses it.
-    result::Status Save();
+    base::result::Status Save();
 
     // Text turned into a value of the item's own type: Boolean is true exactly for "TRUE" in
     // any letter case; numbers and dates follow the locale; text that is no such value is
     // refused and leaves the value as it was.
-    result::Status SetValueText(std::string_view text);
+    base::result::Status SetValueText(std::string_view text);
 
     // The value in memory by the variant rules (AsBoolean: whether it differs from 0).
-    result::Result<bool> AsBoolean() const;
-    result::Result<double> AsFloat() const { return Value.ToDouble(); }
-    result::Result<DateTime> AsDateTime() const { return Value.ToDateTime(); }
-    result::Result<int32_t> AsInteger() const { return Value.ToInteger(); }
+    base::result::Result<bool> AsBoolean() const;
+    base::result::Result<double> AsFloat() const { return Value.ToDouble(); }
+    base::result::Result<DateTime> AsDateTime() const { return Value.ToDateTime(); }
+    base::result::Result<int32_t> AsInteger() const { return Value.ToInteger(); }
     std::string AsString() const { return Value.ToString(); }
     // Through the value's text and SetValueText, so the value keeps the item's own type.
-    result::Status SetAsBoolean(bool value);
-    result::Status SetAsFloat(double value);
-    result::Status SetAsDateTime(DateTime value);
-    result::Status SetAsInteger(int32_t value);
-    result::Status SetAsString(std::string_view value);
+    base::result::Status SetAsBoolean(bool value);
+    base::result::Status SetAsFloat(double value);
+    base::result::Status SetAsDateTime(DateTime value);
+    base::result::Status SetAsInteger(int32_t value);
+    base::result::Status SetAsString(std::string_view value);
 
 private:
-    result::Result<Variant> FromText(std::string_view text) const;
+    base::result::Result<Variant> FromText(std::string_view text) const;
     bool OpenKey();
 
     Settings& owner_;
@@ -114,7 +116,7 @@ public:
     SettingsValue& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
     // The first item whose name equals name, both upper-cased; refused with "Invalid Value
     // Name!" followed by the name when none does.
-    result::Result<SettingsValue*> ItemByName(std::string_view name) const;
+    base::result::Result<SettingsValue*> ItemByName(std::string_view name) const;
 
 private:
     std::vector<std::unique_ptr<SettingsValue>> items_;
@@ -122,7 +124,7 @@ private:
 
 class Settings {
 public:
-    explicit Settings(platform::RegistryFile store);
+    explicit Settings(platform::registry::RegistryFile store);
     // Saves every AutoStore item (whatever AutoSave says), as SaveAll does. Failures are handed
     // to OnDestroyError, one for each item that could not be saved.
     ~Settings();
@@ -142,30 +144,32 @@ public:
     // Adds an item and gives it its sub-key, type, default and then its name. The item is
     // added even when its default cannot be converted or its stored value cannot be loaded;
     // the failure is returned.
-    result::Status Declare(const SettingsValueDescription& description);
+    base::result::Status Declare(const SettingsValueDescription& description);
 
     // The named item's value, and a new value for it (kept in memory as it is given, whatever
     // its type); a name no item has is refused (ItemByName).
-    result::Result<Variant> GetValue(std::string_view name) const;
-    result::Status SetValue(std::string_view name, Variant value);
+    base::result::Result<Variant> GetValue(std::string_view name) const;
+    base::result::Status SetValue(std::string_view name, Variant value);
 
     // Loads every item in turn; stops at the first that fails.
-    result::Status LoadAll();
+    base::result::Status LoadAll();
     // Writes every AutoStore item in one write of the settings file (none when all are stored
     // already). An item whose key cannot be opened is skipped; at an item that cannot be
     // converted it stops, writes the items before it and fails; a file that cannot be written
     // fails with "Failed to set data for '%s'" naming the first item.
-    result::Status SaveAll();
+    base::result::Status SaveAll();
 
     std::function<void(const std::string& message)> OnDestroyError;
 
-    platform::Registry& Accessor() { return accessor_; }
+    platform::registry::Registry& Accessor() { return accessor_; }
 
 private:
     friend class SettingsValue;
     void ApplyRootKey();
 
     SettingsRoot rootKey_ = SettingsRoot::CurrentUser;
-    platform::Registry accessor_;
+    platform::registry::Registry accessor_;
     SettingsCollection items_;
 };
+
+} // namespace model::settings

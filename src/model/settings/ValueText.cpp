@@ -8,7 +8,19 @@
 #include <cstdio>
 #include <vector>
 
-using platform::LocaleFormat;
+using base::dates::DecodeDate;
+using base::dates::EncodeDate;
+using base::dates::IsValidDate;
+using base::dates::LocalToday;
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using platform::locale::LocaleFormat;
+
+namespace model::settings {
+
+using platform::locale::LocaleFormat;
 
 namespace {
 
@@ -21,13 +33,13 @@ std::string_view Trimmed(std::string_view text)
 }
 
 // "'<text>' <what>": the whole text as it was given, in quotes.
-result::Failure Refusal(std::string_view text, std::string_view what)
+Failure Refusal(std::string_view text, std::string_view what)
 {
     std::string message(1, '\'');
     message.append(text);
     message.append("' ");
     message.append(what);
-    return result::Fail(result::Reason::Refused, std::move(message));
+    return Fail(Reason::Refused, std::move(message));
 }
 
 // Two-digit years fall into the 100 years that start 50 years before the current one.
@@ -35,7 +47,7 @@ int ExpandYear(int year, size_t digits)
 {
     if (digits > 2)
         return year;
-    const int window = calendar::LocalToday().Year - 50;
+    const int window = LocalToday().Year - 50;
     year += window / 100 * 100;
     return year < window ? year + 100 : year;
 }
@@ -70,7 +82,7 @@ std::optional<double> ScanDate(std::string_view text, const LocaleFormat& format
     const auto parts = DateParts(text, format.DateSeparator);
     if (!parts || parts->size() < 2 || parts->size() > 3)
         return std::nullopt;
-    int year = calendar::LocalToday().Year, month = 0, day = 0;
+    int year = LocalToday().Year, month = 0, day = 0;
     size_t yearDigits = 4;
     const auto& p = *parts;
     using Order = LocaleFormat::FieldOrder;
@@ -87,9 +99,9 @@ std::optional<double> ScanDate(std::string_view text, const LocaleFormat& format
         day = Number(p[d]);
     }
     year = ExpandYear(year, yearDigits);
-    if (!calendar::IsValidDate(year, month, day))
+    if (!IsValidDate(year, month, day))
         return std::nullopt;
-    return calendar::EncodeDate(year, month, day);
+    return EncodeDate(year, month, day);
 }
 
 bool StartsWithWord(std::string_view text, std::string_view word)
@@ -147,7 +159,7 @@ std::string TwoDigits(int value, bool leadingZero)
 
 } // namespace
 
-result::Result<int32_t> StrToInt(std::string_view text)
+Result<int32_t> StrToInt(std::string_view text)
 {
     const auto refuse = [text] { return Refusal(text, "is not a valid integer value"); };
     text = Trimmed(text);
@@ -177,7 +189,7 @@ result::Result<int32_t> StrToInt(std::string_view text)
     return static_cast<int32_t>(value);
 }
 
-result::Result<double> StrToFloat(std::string_view text, const LocaleFormat& format)
+Result<double> StrToFloat(std::string_view text, const LocaleFormat& format)
 {
     const auto refuse = [text] { return Refusal(text, "is not a valid floating point value"); };
     std::string plain(Trimmed(text));
@@ -213,7 +225,7 @@ std::string FloatToStr(double value, const LocaleFormat& format)
     return text;
 }
 
-result::Result<DateTime> StrToDateTime(std::string_view text, const LocaleFormat& format)
+Result<DateTime> StrToDateTime(std::string_view text, const LocaleFormat& format)
 {
     const auto refuse = [text] { return Refusal(text, "is not a valid date and time"); };
     text = Trimmed(text);
@@ -235,7 +247,7 @@ result::Result<DateTime> StrToDateTime(std::string_view text, const LocaleFormat
 std::string DateTimeToStr(DateTime value, const LocaleFormat& format)
 {
     const double days = std::trunc(value.Value);
-    const auto [year, month, day] = calendar::DecodeDate(days);
+    const auto [year, month, day] = DecodeDate(days);
     const std::string sep(1, format.DateSeparator);
     const std::string y = format.FourDigitYear ? std::to_string(year) : TwoDigits(year % 100, true);
     const std::string m = TwoDigits(month, format.MonthLeadingZero);
@@ -258,3 +270,5 @@ std::string DateTimeToStr(DateTime value, const LocaleFormat& format)
         text += ' ' + (hour < 12 ? format.AmText : format.PmText);
     return text;
 }
+
+} // namespace model::settings

@@ -11,15 +11,20 @@
 #include <string>
 #include <string_view>
 
-// Decimal (or "$" / "0x" hexadecimal) 32-bit integers, blanks around allowed.
-result::Result<int32_t> StrToInt(std::string_view text);
+namespace model::settings {
 
-result::Result<double> StrToFloat(std::string_view text, const platform::LocaleFormat& format);
+// Decimal (or "$" / "0x" hexadecimal) 32-bit integers, blanks around allowed.
+base::result::Result<int32_t> StrToInt(std::string_view text);
+
+base::result::Result<double> StrToFloat(std::string_view text, const platform::locale::LocaleFormat& format);
 // The shortest general form, up to 15 significant digits.
-std::string FloatToStr(double value, const platform::LocaleFormat& format);
+std::string FloatToStr(double value, const platform::locale::LocaleFormat& format);
 
 // A date in the locale's short date order, optionally followed by a time ("h:mm[:ss]" with an
 // AM/PM word where the locale has one); or a time alone.
-result::Result<DateTime> StrToDateTime(std::string_view text, const platform::LocaleFormat& format);
+base::result::Result<DateTime> StrToDateTime(std::string_view text,
+                                             const platform::locale::LocaleFormat& format);
 // The short date, followed by the long time unless the time is exactly midnight.
-std::string DateTimeToStr(DateTime value, const platform::LocaleFormat& format);
+std::string DateTimeToStr(DateTime value, const platform::locale::LocaleFormat& format);
+
+} // namespace model::settings

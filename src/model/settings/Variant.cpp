@@ -6,6 +6,15 @@
 #include <cmath>
 #include <limits>
 
+using base::result::Fail;
+using base::result::Failure;
+using base::result::Reason;
+using base::result::Result;
+using platform::locale::FormatSettings;
+using platform::locale::UpperCase;
+
+namespace model::settings {
+
 namespace {
 
 const char* TypeName(VariantType type)
@@ -38,7 +47,7 @@ std::optional<int32_t> RoundToInteger(double value)
 
 std::optional<bool> TextToBoolean(const std::string& text)
 {
-    const std::string upper = platform::UpperCase(text);
+    const std::string upper = UpperCase(text);
     if (upper == "TRUE")
         return true;
     if (upper == "FALSE")
@@ -48,14 +57,13 @@ std::optional<bool> TextToBoolean(const std::string& text)
 
 } // namespace
 
-result::Failure Variant::CastFailure(VariantType to) const
+Failure Variant::CastFailure(VariantType to) const
 {
-    return result::Fail(result::Reason::Refused, std::string("Could not convert variant of type (") +
-                                                     TypeName(VarType()) + ") into type (" + TypeName(to) +
-                                                     ")");
+    return Fail(Reason::Refused, std::string("Could not convert variant of type (") + TypeName(VarType()) +
+                                     ") into type (" + TypeName(to) + ")");
 }
 
-result::Result<bool> Variant::ToBoolean() const
+Result<bool> Variant::ToBoolean() const
 {
     switch (VarType()) {
     case VariantType::Empty:
@@ -74,12 +82,12 @@ result::Result<bool> Variant::ToBoolean() const
     const std::string& text = std::get<std::string>(value_);
     if (const auto flag = TextToBoolean(text))
         return *flag;
-    if (const auto number = StrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, FormatSettings()))
         return *number != 0;
     return CastFailure(VariantType::Boolean);
 }
 
-result::Result<int32_t> Variant::ToInteger() const
+Result<int32_t> Variant::ToInteger() const
 {
     switch (VarType()) {
     case VariantType::Empty:
@@ -99,7 +107,7 @@ result::Result<int32_t> Variant::ToInteger() const
     const std::string& text = std::get<std::string>(value_);
     if (const auto number = StrToInt(text))
         return *number;
-    if (const auto number = StrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, FormatSettings()))
         if (const auto rounded = RoundToInteger(*number))
             return *rounded;
     if (const auto flag = TextToBoolean(text))
@@ -107,7 +115,7 @@ result::Result<int32_t> Variant::ToInteger() const
     return CastFailure(VariantType::Integer);
 }
 
-result::Result<double> Variant::ToDouble() const
+Result<double> Variant::ToDouble() const
 {
     switch (VarType()) {
     case VariantType::Empty:
@@ -124,14 +132,14 @@ result::Result<double> Variant::ToDouble() const
         break;
     }
     const std::string& text = std::get<std::string>(value_);
-    if (const auto number = StrToFloat(text, platform::FormatSettings()))
+    if (const auto number = StrToFloat(text, FormatSettings()))
         return *number;
     if (const auto flag = TextToBoolean(text))
         return *flag ? -1.0 : 0.0;
     return CastFailure(VariantType::Double);
 }
 
-result::Result<DateTime> Variant::ToDateTime() const
+Result<DateTime> Variant::ToDateTime() const
 {
     if (VarType() != VariantType::String) {
         if (const auto number = ToDouble())
@@ -139,7 +147,7 @@ result::Result<DateTime> Variant::ToDateTime() const
         return CastFailure(VariantType::Date);
     }
     const std::string& text = std::get<std::string>(value_);
-    const auto format = platform::FormatSettings();
+    const auto format = FormatSettings();
     if (const auto date = StrToDateTime(text, format))
         return *date;
     if (const auto number = StrToFloat(text, format))
@@ -157,11 +165,13 @@ std::string Variant::ToString() const
     case VariantType::Integer:
         return std::to_string(std::get<int32_t>(value_));
     case VariantType::Double:
-        return FloatToStr(std::get<double>(value_), platform::FormatSettings());
+        return FloatToStr(std::get<double>(value_), FormatSettings());
     case VariantType::Date:
-        return DateTimeToStr(std::get<DateTime>(value_), platform::FormatSettings());
+        return DateTimeToStr(std::get<DateTime>(value_), FormatSettings());
     case VariantType::String:
         break;
     }
     return std::get<std::string>(value_);
 }
+
+} // namespace model::settings

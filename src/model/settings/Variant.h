@@ -9,6 +9,8 @@
 #include <string>
 #include <variant>
 
+namespace model::settings {
+
 struct DateTime {
     double Value = 0;
     bool operator==(const DateTime&) const = default;
@@ -34,15 +36,17 @@ public:
     // is the number -1; text is parsed (numbers with the locale's decimal separator, dates
     // with its short date format). Where no conversion exists they fail (Refused) with
     // "Could not convert variant of type (%s) into type (%s)".
-    result::Result<bool> ToBoolean() const;
-    result::Result<int32_t> ToInteger() const;
-    result::Result<double> ToDouble() const;
-    result::Result<DateTime> ToDateTime() const;
+    base::result::Result<bool> ToBoolean() const;
+    base::result::Result<int32_t> ToInteger() const;
+    base::result::Result<double> ToDouble() const;
+    base::result::Result<DateTime> ToDateTime() const;
     // Every value has a text.
     std::string ToString() const;
 
 private:
-    result::Failure CastFailure(VariantType to) const;
+    base::result::Failure CastFailure(VariantType to) const;
 
     std::variant<std::monostate, bool, int32_t, double, DateTime, std::string> value_;
 };
+
+} // namespace model::settings

@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <system_error>
 
-namespace fs = std::filesystem;
+using platform::locale::ChooseDiaryCodePage;
 
-namespace platform {
+namespace platform::environment {
+
+namespace fs = std::filesystem;
 
 Environment EnvironmentFrom(const Lookup& lookup)
 {
@@ -51,4 +53,4 @@ fs::path ExecutableFolder()
     return executable.parent_path();
 }
 
-} // namespace platform
+} // namespace platform::environment

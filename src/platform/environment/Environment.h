@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace platform::environment {
 
 struct Environment {
     // Holds the diaries and the dictionaries: the executable's folder unless DAYBROOK_FOLDER
@@ -34,4 +34,4 @@ Environment ReadEnvironment();
 // The folder of the running executable.
 std::filesystem::path ExecutableFolder();
 
-} // namespace platform
+} // namespace platform::environment

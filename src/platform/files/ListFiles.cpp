@@ -4,6 +4,12 @@
 #include <cctype>
 #include <filesystem>
 
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+
+namespace platform::files {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -49,7 +55,7 @@ bool MatchesMask(std::string_view name, std::string_view mask)
     return m == mask.size();
 }
 
-result::Result<std::vector<std::string>> ListFiles(const std::string& folder, std::string_view mask)
+Result<std::vector<std::string>> ListFiles(const std::string& folder, std::string_view mask)
 {
     std::vector<std::string> names;
     std::error_code code;
@@ -62,7 +68,9 @@ result::Result<std::vector<std::string>> ListFiles(const std::string& folder, st
             names.push_back(std::move(name));
     }
     if (code)
-        return result::Fail(result::Reason::Missing, (folder.empty() ? std::string(".") : folder) + ": " + code.message());
+        return Fail(Reason::Missing, (folder.empty() ? std::string(".") : folder) + ": " + code.message());
     std::sort(names.begin(), names.end(), LessIgnoringCase);
     return names;
 }
+
+} // namespace platform::files

@@ -11,7 +11,11 @@
 #include <mutex>
 #include <optional>
 
-namespace platform {
+using base::text::CodePageToUtf8;
+using base::text::SingleByteTable;
+using base::text::Utf8ToCodePage;
+
+namespace platform::locale {
 
 namespace {
 
@@ -41,7 +45,7 @@ const ByteMap* SingleByteUpperMap()
     const int codePage = DiaryCodePage();
     auto found = cache.find(codePage);
     if (found == cache.end()) {
-        const auto* table = codepage::SingleByteTable(codePage);
+        const auto* table = SingleByteTable(codePage);
         found = cache.emplace(codePage, table == nullptr ? std::nullopt : std::optional(MakeUpperMap(*table)))
                     .first;
     }
@@ -61,9 +65,9 @@ std::string UpperCase(std::string_view text)
     // Double-byte code pages: through Unicode, keeping the text as it was when the capitals do
     // not fit the code page.
     const int codePage = DiaryCodePage();
-    const QString unicode = QString::fromStdString(codepage::CodePageToUtf8(text, codePage));
-    const auto changed = codepage::Utf8ToCodePage(unicode.toUpper().toStdString(), codePage);
+    const QString unicode = QString::fromStdString(CodePageToUtf8(text, codePage));
+    const auto changed = Utf8ToCodePage(unicode.toUpper().toStdString(), codePage);
     return changed ? *changed : std::string(text);
 }
 
-} // namespace platform
+} // namespace platform::locale

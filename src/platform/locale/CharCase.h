@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace platform::locale {
 
 std::string UpperCase(std::string_view text);
 
-} // namespace platform
+} // namespace platform::locale

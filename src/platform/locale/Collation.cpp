@@ -12,13 +12,17 @@
 #include <array>
 #include <utility>
 
-namespace platform {
+using base::text::AppendUtf8;
+using base::text::CodePageToUtf8;
+using base::text::SingleByteTable;
+
+namespace platform::locale {
 
 namespace {
 
 QString Decode(std::string_view bytes)
 {
-    if (const auto* table = codepage::SingleByteTable(DiaryCodePage())) {
+    if (const auto* table = SingleByteTable(DiaryCodePage())) {
         QString text;
         text.reserve(static_cast<qsizetype>(bytes.size()));
         for (const char b : bytes) {
@@ -30,7 +34,7 @@ QString Decode(std::string_view bytes)
         }
         return text;
     }
-    const std::string utf8 = codepage::CodePageToUtf8(bytes, DiaryCodePage());
+    const std::string utf8 = CodePageToUtf8(bytes, DiaryCodePage());
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
@@ -106,7 +110,7 @@ private:
     {
         if (codePage != unitsCodePage_) {
             unitsCodePage_ = codePage;
-            const auto* table = codepage::SingleByteTable(codePage);
+            const auto* table = SingleByteTable(codePage);
             hasUnits_ = table != nullptr &&
                         std::all_of(table->begin(), table->end(), [](char32_t c) { return c < 0x10000; });
             if (hasUnits_)
@@ -136,7 +140,7 @@ private:
         std::string key;
         key.reserve(text.size());
         for (const char16_t unit : text)
-            codepage::AppendUtf8(key, QChar::toCaseFolded(unit));
+            AppendUtf8(key, QChar::toCaseFolded(unit));
         return key;
     }
 
@@ -162,4 +166,4 @@ std::string CollationKey(std::string_view text)
     return maker.Key(text);
 }
 
-} // namespace platform
+} // namespace platform::locale

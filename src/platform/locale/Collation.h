@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace platform::locale {
 
 // Negative, zero or positive as a sorts before, with or after b in the user's locale, letter
 // case ignored ("Hello", "hello" and "HELLO" compare equal).
@@ -16,4 +16,4 @@ int CompareText(std::string_view a, std::string_view b);
 // sorted and searched by key without collating again at every comparison.
 std::string CollationKey(std::string_view text);
 
-} // namespace platform
+} // namespace platform::locale

@@ -5,7 +5,10 @@
 #include <atomic>
 #include <charconv>
 
-namespace platform {
+using base::text::CodePageForLocale;
+using base::text::IsKnownCodePage;
+
+namespace platform::locale {
 
 namespace {
 
@@ -20,7 +23,7 @@ int DiaryCodePage()
 
 bool SetDiaryCodePage(int codePage)
 {
-    if (!codepage::IsKnownCodePage(codePage))
+    if (!IsKnownCodePage(codePage))
         return false;
     runCodePage.store(codePage, std::memory_order_relaxed);
     return true;
@@ -30,9 +33,9 @@ int ChooseDiaryCodePage(std::string_view forced, std::string_view locale)
 {
     int value = 0;
     const auto [end, error] = std::from_chars(forced.data(), forced.data() + forced.size(), value);
-    if (error == std::errc() && end == forced.data() + forced.size() && codepage::IsKnownCodePage(value))
+    if (error == std::errc() && end == forced.data() + forced.size() && IsKnownCodePage(value))
         return value;
-    return codepage::CodePageForLocale(locale);
+    return CodePageForLocale(locale);
 }
 
-} // namespace platform
+} // namespace platform::locale

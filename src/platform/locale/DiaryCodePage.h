@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace platform {
+namespace platform::locale {
 
 // The code page set for this run; 1252 until one is set.
 int DiaryCodePage();
@@ -17,4 +17,4 @@ bool SetDiaryCodePage(int codePage);
 // ("1253") taking precedence when it names a code page this system converts.
 int ChooseDiaryCodePage(std::string_view forced, std::string_view locale);
 
-} // namespace platform
+} // namespace platform::locale

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace platform {
+namespace platform::locale {
 
 struct LocaleFormat {
     enum class FieldOrder { MDY, DMY, YMD };
@@ -25,4 +25,4 @@ struct LocaleFormat {
 // The settings of the current default locale (QLocale's default, so tests can choose it).
 LocaleFormat FormatSettings();
 
-} // namespace platform
+} // namespace platform::locale

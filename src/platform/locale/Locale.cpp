@@ -6,7 +6,7 @@
 #include <QDate>
 #include <QLocale>
 
-namespace platform {
+namespace platform::locale {
 
 namespace {
 
@@ -91,4 +91,4 @@ QString PmText()
     return QLocale().pmText();
 }
 
-} // namespace platform
+} // namespace platform::locale

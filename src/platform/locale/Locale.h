@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform::locale {
 
 QString LongDayName(int day);
 QString ShortDayName(int day);
@@ -17,4 +17,4 @@ QString FormatShortDate(int year, int month, int day);
 QString AmText();
 QString PmText();
 
-} // namespace platform
+} // namespace platform::locale

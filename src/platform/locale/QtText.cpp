@@ -3,16 +3,19 @@
 #include "base/text/CodePage.h"
 #include "platform/locale/DiaryCodePage.h"
 
-namespace platform {
+using base::text::CodePageToUtf8;
+using base::text::Utf8ToCodePage;
+
+namespace platform::locale {
 
 QString FromDiaryText(const std::string& bytes)
 {
-    return QString::fromStdString(codepage::CodePageToUtf8(bytes, DiaryCodePage()));
+    return QString::fromStdString(CodePageToUtf8(bytes, DiaryCodePage()));
 }
 
 std::optional<std::string> ToDiaryText(const QString& text)
 {
-    return codepage::Utf8ToCodePage(text.toStdString(), DiaryCodePage());
+    return Utf8ToCodePage(text.toStdString(), DiaryCodePage());
 }
 
 QString TrimmedControls(const QString& text)
@@ -25,4 +28,4 @@ QString TrimmedControls(const QString& text)
     return text.mid(first, last - first);
 }
 
-} // namespace platform
+} // namespace platform::locale

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace platform::locale {
 
 QString FromDiaryText(const std::string& bytes);
 
@@ -16,4 +16,4 @@ std::optional<std::string> ToDiaryText(const QString& text);
 // Without the characters at or below the blank at either end, as names and passwords are kept.
 QString TrimmedControls(const QString& text);
 
-} // namespace platform
+} // namespace platform::locale

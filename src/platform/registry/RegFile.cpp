@@ -10,7 +10,17 @@
 #include <charconv>
 #include <cstdio>
 
-namespace platform {
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::text::AppendUtf8;
+using base::text::LineList;
+using base::text::SplitLines;
+using base::text::Utf8ToCodePage;
+using platform::locale::DiaryCodePage;
+using platform::locale::UpperCase;
+
+namespace platform::registry {
 
 namespace {
 
@@ -126,7 +136,7 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes)
         } else if (c >= 0xD800 && c < 0xE000) {
             c = 0xFFFD;
         }
-        codepage::AppendUtf8(utf8, c);
+        AppendUtf8(utf8, c);
     }
     return utf8;
 }
@@ -155,7 +165,7 @@ std::optional<std::string> EightBitText(std::string_view raw, std::string& why)
     std::string text;
     const LineList lines = SplitLines(*utf8);
     for (size_t i = 0; i < lines.size(); ++i) {
-        const auto line = codepage::Utf8ToCodePage(lines[i], DiaryCodePage());
+        const auto line = Utf8ToCodePage(lines[i], DiaryCodePage());
         if (!line) {
             why = "line " + std::to_string(i + 1) + ": " + CodePageRefusal();
             return std::nullopt;
@@ -207,7 +217,7 @@ std::optional<RegData> ParseData(std::string_view text, bool utf16Strings, std::
     if (utf16Strings && IsStringType(type)) {
         // Version 5.00 exports hold the text of string values as UTF-16LE.
         const auto utf8 = Utf16ToUtf8(*bytes);
-        bytes = utf8 ? codepage::Utf8ToCodePage(*utf8, DiaryCodePage()) : std::nullopt;
+        bytes = utf8 ? Utf8ToCodePage(*utf8, DiaryCodePage()) : std::nullopt;
         if (!bytes) {
             why = utf8 ? CodePageRefusal() : "a value that cannot be read";
             return std::nullopt;
@@ -324,11 +334,10 @@ void RegDocument::DeleteValue(std::string_view path, std::string_view name)
         std::erase_if(key->Values, [&](const RegNamedValue& value) { return SameName(value.Name, name); });
 }
 
-result::Result<RegDocument> ParseRegText(std::string_view raw)
+Result<RegDocument> ParseRegText(std::string_view raw)
 {
     const auto fail = [](size_t line, const std::string& why) {
-        return result::Fail(result::Reason::Damaged,
-                            line == 0 ? why : "line " + std::to_string(line) + ": " + why);
+        return Fail(Reason::Damaged, line == 0 ? why : "line " + std::to_string(line) + ": " + why);
     };
     std::string why;
     const auto text = EightBitText(raw, why);
@@ -430,4 +439,4 @@ std::optional<std::string> KeyPath(RegHive hive, std::string_view path)
     return path.empty() ? std::string(*name) : std::string(*name) + '\\' + std::string(path);
 }
 
-} // namespace platform
+} // namespace platform::registry

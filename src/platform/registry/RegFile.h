@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace platform::registry {
 
 // Registry data types, numbered as Windows numbers them; a value of any other number is kept
 // with its number.
@@ -76,7 +76,7 @@ private:
 
 // Fails (Damaged, with the reason and the line) when the text is not a registry export, or
 // holds text that the run's code page cannot hold.
-result::Result<RegDocument> ParseRegText(std::string_view text);
+base::result::Result<RegDocument> ParseRegText(std::string_view text);
 
 // The export text, lines ending in CR LF.
 std::string FormatRegText(const RegDocument& document);
@@ -88,4 +88,4 @@ std::optional<std::string_view> HiveName(RegHive hive);
 // the path are dropped; nothing when the path has an empty level ("A\\B").
 std::optional<std::string> KeyPath(RegHive hive, std::string_view path);
 
-} // namespace platform
+} // namespace platform::registry

@@ -11,9 +11,17 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
+using base::io::IsNoSuchFile;
+using base::io::ReadWhole;
+using base::io::WriteWhole;
+using base::result::Fail;
+using base::result::Reason;
+using base::result::Result;
+using base::result::Status;
 
-namespace platform {
+namespace platform::registry {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,11 +63,11 @@ fs::path AsideName(const fs::path& file)
 // The document in the file: empty when there is none; when the file is damaged, a copy is set
 // aside and told of once, and the document starts empty. Fails when the file cannot be read
 // (Missing), or is damaged and no copy could be kept (Damaged), so that nothing overwrites it.
-result::Result<RegDocument> ReadDocument(const RegistryFile& store)
+Result<RegDocument> ReadDocument(const RegistryFile& store)
 {
     const fs::path& file = store.File;
-    const auto read = safefile::ReadWhole(file);
-    if (!read && safefile::IsNoSuchFile(read.Error()))
+    const auto read = ReadWhole(file);
+    if (!read && IsNoSuchFile(read.Error()))
         return RegDocument{};
     if (!read) {
         const std::string message =
@@ -68,7 +76,7 @@ result::Result<RegDocument> ReadDocument(const RegistryFile& store)
             RememberDamage(file, {}, false);
             Report(store, message);
         }
-        return result::Fail(result::Reason::Missing, message);
+        return Fail(Reason::Missing, message);
     }
     const std::string& content = *read;
     auto document = ParseRegText(content);
@@ -77,7 +85,7 @@ result::Result<RegDocument> ReadDocument(const RegistryFile& store)
     std::optional<bool> setAside = DamageSeen(file, content);
     if (!setAside) {
         const fs::path aside = AsideName(file);
-        const result::Status copied = safefile::WriteWhole(aside, content);
+        const Status copied = WriteWhole(aside, content);
         setAside = copied.Ok();
         RememberDamage(file, content, *setAside);
         Report(store, "The settings file " + file.string() + " is damaged (" + document.Message() + "). " +
@@ -86,7 +94,7 @@ result::Result<RegDocument> ReadDocument(const RegistryFile& store)
                           "; the settings start from their defaults.");
     }
     if (!*setAside)
-        return result::Fail(result::Reason::Damaged, "the settings file " + file.string() + " is damaged");
+        return Fail(Reason::Damaged, "the settings file " + file.string() + " is damaged");
     return RegDocument{};
 }
 
@@ -136,15 +144,15 @@ void Registry::SetRootKey(RegHive hive)
     hive_ = hive;
 }
 
-result::Status Registry::OpenKey(std::string_view path, bool canCreate)
+Status Registry::OpenKey(std::string_view path, bool canCreate)
 {
     CloseKey();
     auto full = KeyPath(hive_, path);
     if (!full)
-        return result::Fail(result::Reason::Refused, "not a valid key: " + std::string(path));
+        return Fail(Reason::Refused, "not a valid key: " + std::string(path));
     Reload();
     if (!canCreate && !document_.KeyExists(*full))
-        return result::Fail(result::Reason::Missing, "no such key: " + *full);
+        return Fail(Reason::Missing, "no such key: " + *full);
     key_ = std::move(*full);
     return {};
 }
@@ -167,12 +175,12 @@ std::optional<RegData> Registry::ReadValue(std::string_view name) const
     return data == nullptr ? std::nullopt : std::optional(*data);
 }
 
-result::Status Registry::WriteValue(std::string_view name, const RegData& data)
+Status Registry::WriteValue(std::string_view name, const RegData& data)
 {
     if (!key_)
-        return result::Fail(result::Reason::Refused, "no key is open");
+        return Fail(Reason::Refused, "no key is open");
     if (name.find_first_of("\r\n") != std::string_view::npos)
-        return result::Fail(result::Reason::Refused, "a value name cannot hold a line break");
+        return Fail(Reason::Refused, "a value name cannot hold a line break");
     PendingValue value{*key_, std::string(name), data};
     if (pending_) {
         document_.SetValue(value.Key, value.Name, value.Data);
@@ -187,7 +195,7 @@ void Registry::BeginUpdate()
     pending_.emplace();
 }
 
-result::Status Registry::EndUpdate()
+Status Registry::EndUpdate()
 {
     if (!pending_)
         return {};
@@ -207,15 +215,15 @@ std::vector<std::pair<std::string, std::string>> Registry::PendingValues() const
     return names;
 }
 
-result::Status Registry::Store(const std::vector<PendingValue>& values)
+Status Registry::Store(const std::vector<PendingValue>& values)
 {
     const fs::path& file = store_.File;
     std::error_code ignored;
     fs::create_directories(file.parent_path(), ignored);
     const FileLock lock(file);
     if (!lock.Held())
-        return result::Fail(result::Reason::WriteFailed,
-                            "cannot lock the settings file " + file.string() + ": " + std::strerror(errno));
+        return Fail(Reason::WriteFailed,
+                    "cannot lock the settings file " + file.string() + ": " + std::strerror(errno));
     auto current = ReadDocument(store_);
     if (!current)
         return current.Error();
@@ -227,11 +235,11 @@ result::Status Registry::Store(const std::vector<PendingValue>& values)
         changed = true;
     }
     if (changed) {
-        if (result::Status written = safefile::WriteWhole(file, FormatRegText(*current)); !written)
+        if (Status written = WriteWhole(file, FormatRegText(*current)); !written)
             return written;
     }
     document_ = std::move(*current);
     return {};
 }
 
-} // namespace platform
+} // namespace platform::registry

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
+namespace platform::registry {
 
 // The settings store: the registry file of the current user, and where problems with the
 // file itself are told (a damaged file set aside, an unreadable file), once for each damaged
@@ -37,7 +37,7 @@ public:
     // Opens the key below the hive; with canCreate a missing key (and its missing levels) is
     // created, reaching the file with the first value written into it. Fails when the key is
     // missing and may not be created (Missing), or the path is not a valid key path (Refused).
-    result::Status OpenKey(std::string_view path, bool canCreate);
+    base::result::Status OpenKey(std::string_view path, bool canCreate);
     void CloseKey();
     bool HasOpenKey() const { return key_.has_value(); }
 
@@ -47,13 +47,13 @@ public:
     // A value that the file holds already is not written again. Fails when no key is open, the
     // name is refused, or the file cannot be written (WriteFailed). Between BeginUpdate and
     // EndUpdate the value is only noted (and read back as written).
-    result::Status WriteValue(std::string_view name, const RegData& data);
+    base::result::Status WriteValue(std::string_view name, const RegData& data);
 
     // Collects the following writes, of any keys, for one write of the file at EndUpdate: one
     // lock, one re-read, one safe write, and none when every value is stored already. Fails
     // (WriteFailed) when the file could not be written; then none of the values is stored.
     void BeginUpdate();
-    result::Status EndUpdate();
+    base::result::Status EndUpdate();
     // The values noted since BeginUpdate, as (key path, value name).
     std::vector<std::pair<std::string, std::string>> PendingValues() const;
 
@@ -65,7 +65,7 @@ private:
     };
 
     void Reload();
-    result::Status Store(const std::vector<PendingValue>& values);
+    base::result::Status Store(const std::vector<PendingValue>& values);
 
     RegistryFile store_;
     std::optional<std::vector<PendingValue>> pending_;
@@ -74,4 +74,4 @@ private:
     RegDocument document_;
 };
 
-} // namespace platform
+} // namespace platform::registry

@@ -6,14 +6,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace calendar {
+using platform::locale::LongMonthName;
+using widgets::controls::HorizontalAlignment;
+using widgets::controls::ToQColor;
+using widgets::controls::ToQtAlignment;
+
+namespace widgets::calendar {
 
 KeeperCalendar::KeeperCalendar(QWidget* parent)
     : MonthCalendar(parent), headerHeight_(DefaultRowHeight()), colorEmpty_(Color())
 {
 }
 
-void KeeperCalendar::SetAlignment(widgets::HorizontalAlignment alignment)
+void KeeperCalendar::SetAlignment(HorizontalAlignment alignment)
 {
     alignment_ = alignment;
     update();
@@ -52,7 +57,7 @@ void KeeperCalendar::SetDefaultHeaderHeight(int height)
 
 QString KeeperCalendar::MonthName() const
 {
-    return platform::LongMonthName(Month());
+    return LongMonthName(Month());
 }
 
 void KeeperCalendar::AdjustCellSizes()
@@ -89,13 +94,13 @@ void KeeperCalendar::DrawCellContent(QPainter& painter, const QRect& rect, const
     if (!text.isEmpty())
         DrawCellText(painter, rect, text);
     else if (colorEmpty_ != Color())
-        painter.fillRect(rect, widgets::ToQColor(colorEmpty_));
+        painter.fillRect(rect, ToQColor(colorEmpty_));
 }
 
 void KeeperCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QString& text) const
 {
     QRect area = rect.adjusted(cellBorder_, cellBorder_, -cellBorder_, -cellBorder_);
-    int flags = Qt::AlignTop | Qt::TextExpandTabs | widgets::ToQtAlignment(alignment_);
+    int flags = Qt::AlignTop | Qt::TextExpandTabs | ToQtAlignment(alignment_);
     if (wordWrap_)
         flags |= Qt::TextWordWrap;
     if (layout_ != VerticalLayout::Top) {
@@ -105,4 +110,4 @@ void KeeperCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QS
     painter.drawText(area, flags, text);
 }
 
-} // namespace calendar
+} // namespace widgets::calendar

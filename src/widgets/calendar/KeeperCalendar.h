@@ -6,7 +6,7 @@
 #include "widgets/calendar/MonthCalendar.h"
 #include "widgets/controls/ButtonStyles.h"
 
-namespace calendar {
+namespace widgets::calendar {
 
 enum class VerticalLayout { Top, Center, Bottom };
 
@@ -15,8 +15,8 @@ class KeeperCalendar : public MonthCalendar {
 public:
     explicit KeeperCalendar(QWidget* parent = nullptr);
 
-    widgets::HorizontalAlignment Alignment() const { return alignment_; }
-    void SetAlignment(widgets::HorizontalAlignment alignment);
+    widgets::controls::HorizontalAlignment Alignment() const { return alignment_; }
+    void SetAlignment(widgets::controls::HorizontalAlignment alignment);
     VerticalLayout Layout() const { return layout_; }
     void SetLayout(VerticalLayout layout);
     bool WordWrap() const { return wordWrap_; }
@@ -29,8 +29,8 @@ public:
     DayNameFormat DayFormat() const { return dayFormat_; }
     void SetDayFormat(DayNameFormat format);
     // Background of the cells that show no day; seen at the next repaint.
-    RgbColor ColorEmpty() const { return colorEmpty_; }
-    void SetColorEmpty(RgbColor color) { colorEmpty_ = color; }
+    model::look::RgbColor ColorEmpty() const { return colorEmpty_; }
+    void SetColorEmpty(model::look::RgbColor color) { colorEmpty_ = color; }
     // The header row's height; the six week rows share what it leaves.
     int DefaultHeaderHeight() const { return headerHeight_; }
     void SetDefaultHeaderHeight(int height);
@@ -48,14 +48,14 @@ private:
     void AdjustCellSizes();
     void DrawCellText(QPainter& painter, const QRect& rect, const QString& text) const;
 
-    widgets::HorizontalAlignment alignment_ = widgets::HorizontalAlignment::Center;
+    widgets::controls::HorizontalAlignment alignment_ = widgets::controls::HorizontalAlignment::Center;
     VerticalLayout layout_ = VerticalLayout::Center;
     bool wordWrap_ = false;
     int cellBorder_ = 0;
     bool rightMouseSelect_ = true;
     DayNameFormat dayFormat_ = DayNameFormat::Short;
     int headerHeight_;
-    RgbColor colorEmpty_;
+    model::look::RgbColor colorEmpty_;
 };
 
-} // namespace calendar
+} // namespace widgets::calendar

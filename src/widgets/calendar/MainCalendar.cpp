@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace calendar {
+namespace widgets::calendar {
 
 void MainCalendar::SetUltraShort(bool value)
 {
@@ -22,4 +22,4 @@ void MainCalendar::DrawCellContent(QPainter& painter, const QRect& rect, const Q
     painter.restore();
 }
 
-} // namespace calendar
+} // namespace widgets::calendar

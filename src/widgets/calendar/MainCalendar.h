@@ -4,7 +4,7 @@
 
 #include "widgets/calendar/MonthCalendar.h"
 
-namespace calendar {
+namespace widgets::calendar {
 
 class MainCalendar : public MonthCalendar {
     Q_OBJECT
@@ -22,4 +22,4 @@ private:
     bool ultraShort_ = false;
 };
 
-} // namespace calendar
+} // namespace widgets::calendar

@@ -6,7 +6,17 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-namespace calendar {
+using model::calendar::DayState;
+using model::look::RgbColor;
+using platform::locale::LongDayName;
+using platform::locale::ShortDayName;
+using widgets::controls::CellGrid;
+using widgets::controls::CellStates;
+using widgets::controls::FocusFrame;
+using widgets::controls::GridOption;
+using widgets::controls::ToQColor;
+
+namespace widgets::calendar {
 
 namespace {
 
@@ -19,11 +29,11 @@ QString DayName(DayNameFormat format, int day)
 {
     switch (format) {
     case DayNameFormat::Long:
-        return platform::LongDayName(day);
+        return LongDayName(day);
     case DayNameFormat::Short:
-        return platform::ShortDayName(day);
+        return ShortDayName(day);
     case DayNameFormat::UltraShort:
-        return FirstCharacter(platform::ShortDayName(day));
+        return FirstCharacter(ShortDayName(day));
     }
     return {};
 }
@@ -32,8 +42,8 @@ QString DayName(DayNameFormat format, int day)
 
 MonthCalendar::MonthCalendar(QWidget* parent) : CellGrid(Columns, Rows, 1, parent)
 {
-    SetOptions(Options() | widgets::GridOption::HighlightFocusedCell);
-    SetFocusFrameStyle(widgets::FocusFrame::DottedLine);
+    SetOptions(Options() | GridOption::HighlightFocusedCell);
+    SetFocusFrameStyle(FocusFrame::DottedLine);
     UseDayNames(DayNameFormat::Short);
     UpdateCalendar();
 }
@@ -71,8 +81,7 @@ void MonthCalendar::UseDayNames(DayNameFormat format)
     update();
 }
 
-void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
-                             widgets::CellStates state)
+void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect, CellStates state)
 {
     const std::string text = CellText(col, row);
     const DayState dayState = DayStateOf(text);
@@ -80,8 +89,8 @@ void MonthCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& r
     if (!state && !text.empty() && dayState != DayState::Normal) {
         const bool special = dayState == DayState::Special;
         painter.save();
-        painter.setBrush(widgets::ToQColor(special ? specialBackground_ : activeBackground_));
-        painter.setPen(widgets::ToQColor(special ? specialColor_ : activeColor_));
+        painter.setBrush(ToQColor(special ? specialBackground_ : activeBackground_));
+        painter.setPen(ToQColor(special ? specialColor_ : activeColor_));
         DrawCellContent(painter, rect, shown, true);
         painter.restore();
     } else {
@@ -116,4 +125,4 @@ void MonthCalendar::resizeEvent(QResizeEvent* event)
     SetDefaultRowHeight(std::max(0, (client.height() - 6 * GridLineWidth()) / 7));
 }
 
-} // namespace calendar
+} // namespace widgets::calendar

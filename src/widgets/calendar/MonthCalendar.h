@@ -8,37 +8,37 @@
 
 #include <QString>
 
-namespace calendar {
+namespace widgets::calendar {
 
-using widgets::Blue;
-using widgets::Red;
-using widgets::White;
-using widgets::Yellow;
-using widgets::RgbColor;
+using model::look::Blue;
+using model::look::Red;
+using model::look::RgbColor;
+using model::look::White;
+using model::look::Yellow;
 
 // How the header names the days: "Wednesday", "Wed" or "W".
 enum class DayNameFormat { Long, Short, UltraShort };
 
-class MonthCalendar : public widgets::CellGrid, public CalendarModel {
+class MonthCalendar : public widgets::controls::CellGrid, public model::calendar::CalendarModel {
     Q_OBJECT
 public:
     using NotifyEvent = std::function<void(QObject* sender)>;
     // Called after the calendar has drawn a cell (header and empty cells too), so it can paint
     // over it.
-    using DrawCalendarCellEvent =
-        std::function<void(QObject* sender, QPainter& canvas, int col, int row, const QRect& rect,
-                           widgets::CellStates state, const QString& text, DayState dayState)>;
+    using DrawCalendarCellEvent = std::function<void(
+        QObject* sender, QPainter& canvas, int col, int row, const QRect& rect,
+        widgets::controls::CellStates state, const QString& text, model::calendar::DayState dayState)>;
 
     explicit MonthCalendar(QWidget* parent);
 
-    RgbColor ActiveColor() const { return activeColor_; }
-    void SetActiveColor(RgbColor color);
-    RgbColor ActiveBGColor() const { return activeBackground_; }
-    void SetActiveBGColor(RgbColor color);
-    RgbColor SpecialColor() const { return specialColor_; }
-    void SetSpecialColor(RgbColor color);
-    RgbColor SpecialBGColor() const { return specialBackground_; }
-    void SetSpecialBGColor(RgbColor color);
+    model::look::RgbColor ActiveColor() const { return activeColor_; }
+    void SetActiveColor(model::look::RgbColor color);
+    model::look::RgbColor ActiveBGColor() const { return activeBackground_; }
+    void SetActiveBGColor(model::look::RgbColor color);
+    model::look::RgbColor SpecialColor() const { return specialColor_; }
+    void SetSpecialColor(model::look::RgbColor color);
+    model::look::RgbColor SpecialBGColor() const { return specialBackground_; }
+    void SetSpecialBGColor(model::look::RgbColor color);
 
     // The date changed through the calendar (the sender is the calendar).
     NotifyEvent OnChange;
@@ -52,7 +52,8 @@ protected:
     virtual void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text,
                                  bool dayColours) = 0;
 
-    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, widgets::CellStates state) override;
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect,
+                  widgets::controls::CellStates state) override;
     bool SelectCell(int col, int row) override { return CanSelectCell(col, row); }
     void Click() override;
     void ShowCurrentCell(int col, int row) override;
@@ -60,10 +61,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    RgbColor activeColor_ = Blue;
-    RgbColor activeBackground_ = Yellow;
-    RgbColor specialColor_ = Red;
-    RgbColor specialBackground_ = Yellow;
+    model::look::RgbColor activeColor_ = model::look::Blue;
+    model::look::RgbColor activeBackground_ = model::look::Yellow;
+    model::look::RgbColor specialColor_ = model::look::Red;
+    model::look::RgbColor specialBackground_ = model::look::Yellow;
 };
 
-} // namespace calendar
+} // namespace widgets::calendar

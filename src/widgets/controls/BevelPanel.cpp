@@ -4,7 +4,11 @@
 
 #include <QPainter>
 
-namespace widgets {
+using model::look::ButtonHighlight;
+using model::look::ButtonShadow;
+using model::look::RgbColor;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -110,4 +114,4 @@ void FrameRect(QPainter& painter, QRect& r, const QColor& color, int width)
     }
 }
 
-} // namespace widgets
+} // namespace widgets::controls

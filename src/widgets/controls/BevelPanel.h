@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace widgets {
+namespace widgets::controls {
 
 enum class BevelCut { None, Lowered, Raised, Space };
 
@@ -17,8 +17,8 @@ class BevelPanel : public QWidget {
 public:
     explicit BevelPanel(QWidget* parent = nullptr);
 
-    RgbColor Color() const { return color_; }
-    void SetColor(RgbColor value);
+    model::look::RgbColor Color() const { return color_; }
+    void SetColor(model::look::RgbColor value);
     BevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(BevelCut value);
     BevelCut BevelInner() const { return bevelInner_; }
@@ -41,7 +41,7 @@ protected:
     void PaintStandardPanel(QPainter& painter) const;
 
 private:
-    RgbColor color_ = ButtonFace;
+    model::look::RgbColor color_ = model::look::ButtonFace;
     BevelCut bevelOuter_ = BevelCut::Raised;
     BevelCut bevelInner_ = BevelCut::None;
     int bevelWidth_ = 1;
@@ -56,4 +56,4 @@ void Frame3D(QPainter& painter, QRect& r, const QColor& topLeft, const QColor& b
 // A one-colour frame `width` pixels wide just inside `r`; `r` shrinks to what is left inside.
 void FrameRect(QPainter& painter, QRect& r, const QColor& color, int width);
 
-} // namespace widgets
+} // namespace widgets::controls

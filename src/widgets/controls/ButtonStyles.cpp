@@ -3,7 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
-namespace widgets {
+using model::look::Aqua;
+using model::look::Black;
+using model::look::BlendColor;
+using model::look::Blue;
+using model::look::BlueOf;
+using model::look::ButtonFace;
+using model::look::Gray;
+using model::look::GreenOf;
+using model::look::NoColor;
+using model::look::Red;
+using model::look::RedOf;
+using model::look::RGBColor;
+using model::look::RgbColor;
+using model::look::Silver;
+using model::look::White;
+
+namespace widgets::controls {
 
 std::optional<ButtonColorSet> ColorSetOf(ButtonColorStyle style)
 {
@@ -185,4 +201,4 @@ ButtonPlacement PlaceGlyphAndCaption(const ButtonPlacementInput& in)
     return p;
 }
 
-} // namespace widgets
+} // namespace widgets::controls

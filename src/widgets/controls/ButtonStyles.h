@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace widgets {
+namespace widgets::controls {
 
 enum class ButtonColorStyle {
     Custom,
@@ -38,11 +38,11 @@ enum class HorizontalAlignment { Left, Right, Center };
 
 // What choosing a colour style sets on a button.
 struct ButtonColorSet {
-    RgbColor Color;
-    RgbColor LightColor;
-    RgbColor ShadowColor;
-    RgbColor HotTrackColor;
-    RgbColor ColorWhenDown;
+    model::look::RgbColor Color;
+    model::look::RgbColor LightColor;
+    model::look::RgbColor ShadowColor;
+    model::look::RgbColor HotTrackColor;
+    model::look::RgbColor ColorWhenDown;
     bool Flat;
     ButtonStyle Style;
 };
@@ -67,17 +67,19 @@ std::optional<ButtonKindInfo> KindInfoOf(ButtonKind kind);
 int GlyphCell(int numGlyphs, bool enabled, bool hot, bool down);
 
 // The face colour of a button; all colours plain RGB or NoColor. `hotStep` is 0 or 8.
-RgbColor FaceColor(RgbColor color, RgbColor hotTrackColor, RgbColor colorWhenDown, bool enabled, int hotStep, bool down);
+model::look::RgbColor FaceColor(model::look::RgbColor color, model::look::RgbColor hotTrackColor,
+                                model::look::RgbColor colorWhenDown, bool enabled, int hotStep, bool down);
 
 // One horizontal band of a vertical gradient: rows top to top + height - 1.
 struct GradientBand {
     int Top;
     int Height;
-    RgbColor Color;
+    model::look::RgbColor Color;
 };
 
 // The 32 bands of a gradient from `from` at row `top` to `to` at row `bottom`, cut at `bottom`.
-std::vector<GradientBand> GradientBands(int top, int bottom, RgbColor from, RgbColor to);
+std::vector<GradientBand> GradientBands(int top, int bottom, model::look::RgbColor from,
+                                        model::look::RgbColor to);
 
 // How many leading characters of a caption of `length` characters stay when characters are
 // dropped from its end until it is at most `limit` wide (no ellipsis is added).
@@ -113,4 +115,4 @@ int CaptionWidthLimit(int width, int glyphWidth, ButtonLayout layout);
 
 ButtonPlacement PlaceGlyphAndCaption(const ButtonPlacementInput& in);
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -11,7 +11,11 @@
 
 #include <algorithm>
 
-namespace widgets {
+using model::look::Gray;
+using model::look::RgbColor;
+using model::look::Silver;
+
+namespace widgets::controls {
 
 CellGrid::CellGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
     : QWidget(parent), colWidths_(colCount, defaultColWidth_), rowHeights_(rowCount, defaultRowHeight_),
@@ -356,4 +360,4 @@ void CellGrid::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -17,7 +17,7 @@
 
 class QMenu;
 
-namespace widgets {
+namespace widgets::controls {
 
 // What a cell is drawn as.
 enum class CellState { Selected = 1, Focused = 2, Fixed = 4 };
@@ -74,12 +74,12 @@ public:
     GridOptions Options() const { return options_; }
     void SetOptions(GridOptions options);
 
-    RgbColor Color() const { return color_; }
-    void SetColor(RgbColor color);
-    RgbColor FixedColor() const { return fixedColor_; }
-    void SetFixedColor(RgbColor color);
-    RgbColor FontColor() const { return fontColor_; }
-    void SetFontColor(RgbColor color);
+    model::look::RgbColor Color() const { return color_; }
+    void SetColor(model::look::RgbColor color);
+    model::look::RgbColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(model::look::RgbColor color);
+    model::look::RgbColor FontColor() const { return fontColor_; }
+    void SetFontColor(model::look::RgbColor color);
 
     GridBorder Border() const { return border_; }
     void SetBorder(GridBorder border);
@@ -142,9 +142,9 @@ private:
     int lineWidth_ = 1;
     GridOptions options_ = {GridOption::FixedVerticalLines, GridOption::FixedHorizontalLines,
                             GridOption::VerticalLines, GridOption::HorizontalLines};
-    RgbColor color_ = WindowBackground;
-    RgbColor fixedColor_ = ButtonFace;
-    RgbColor fontColor_ = Black;
+    model::look::RgbColor color_ = model::look::WindowBackground;
+    model::look::RgbColor fixedColor_ = model::look::ButtonFace;
+    model::look::RgbColor fontColor_ = model::look::Black;
     GridBorder border_ = GridBorder::Single;
     bool flat_ = false;
     FocusFrame focusFrame_ = FocusFrame::InvertedDots;
@@ -152,7 +152,7 @@ private:
     QMenu* popupMenu_ = nullptr;
 };
 
-} // namespace widgets
+} // namespace widgets::controls
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(widgets::CellStates)
-Q_DECLARE_OPERATORS_FOR_FLAGS(widgets::GridOptions)
+Q_DECLARE_OPERATORS_FOR_FLAGS(widgets::controls::CellStates)
+Q_DECLARE_OPERATORS_FOR_FLAGS(widgets::controls::GridOptions)

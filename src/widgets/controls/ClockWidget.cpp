@@ -11,7 +11,23 @@
 
 #include <cmath>
 
-namespace widgets {
+using model::look::ButtonHighlight;
+using model::look::ButtonShadow;
+using model::look::ClockFace;
+using model::look::ClockHands;
+using model::look::ClockPoint;
+using model::look::ClockSampleText;
+using model::look::ClockText;
+using model::look::HandPositions;
+using model::look::LighterDotColor;
+using model::look::RgbColor;
+using model::look::Teal;
+using model::look::White;
+using model::look::WindowFrame;
+using platform::locale::AmText;
+using platform::locale::PmText;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -112,9 +128,9 @@ ClockFace ClockWidget::Face() const
 
 QString ClockWidget::DigitalText() const
 {
-    return QString::fromStdString(ClockText(shown_.hour(), shown_.minute(), shown_.second(), showSeconds_, twelveHour_,
-                                            leadingZero_, platform::AmText().toStdString(),
-                                            platform::PmText().toStdString()));
+    return QString::fromStdString(ClockText(shown_.hour(), shown_.minute(), shown_.second(), showSeconds_,
+                                            twelveHour_, leadingZero_, AmText().toStdString(),
+                                            PmText().toStdString()));
 }
 
 // Redraws only when what is shown changes.
@@ -185,8 +201,8 @@ void ClockWidget::PaintAnalog(QPainter& painter, const ClockFace& face) const
 void ClockWidget::PaintDigital(QPainter& painter, const QRect& area) const
 {
     const QString text = DigitalText();
-    const QString sample = QString::fromStdString(ClockSampleText(
-        showSeconds_, twelveHour_, platform::AmText().toStdString(), platform::PmText().toStdString()));
+    const QString sample = QString::fromStdString(
+        ClockSampleText(showSeconds_, twelveHour_, AmText().toStdString(), PmText().toStdString()));
     QFont font = this->font();
     constexpr int ReferenceSize = 100;
     font.setPixelSize(ReferenceSize);
@@ -220,4 +236,4 @@ void ClockWidget::changeEvent(QEvent* event)
         update();
 }
 
-} // namespace widgets
+} // namespace widgets::controls

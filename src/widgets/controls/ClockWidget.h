@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace widgets {
+namespace widgets::controls {
 
 enum class ClockShowMode { Digital, Analog };
 
@@ -27,14 +27,14 @@ public:
     void SetTwelveHour(bool value);
     bool LeadingZero() const { return leadingZero_; }
     void SetLeadingZero(bool value);
-    RgbColor DotsColor() const { return dotsColor_; }
-    void SetDotsColor(RgbColor value);
+    model::look::RgbColor DotsColor() const { return dotsColor_; }
+    void SetDotsColor(model::look::RgbColor value);
 
     // Where the time comes from (the system clock unless replaced, e.g. by tests).
     void SetTimeSource(std::function<QTime()> source);
     // Pixels per millimetre across over pixels per millimetre down (the screen's unless set).
     void SetPixelAspect(double aspect);
-    ClockFace Face() const;
+    model::look::ClockFace Face() const;
     // The text the digital face shows now.
     QString DigitalText() const;
 
@@ -46,7 +46,7 @@ private:
     void Tick();
     template <typename T>
     void Change(T& field, const T& value);
-    void PaintAnalog(QPainter& painter, const ClockFace& face) const;
+    void PaintAnalog(QPainter& painter, const model::look::ClockFace& face) const;
     void PaintDigital(QPainter& painter, const QRect& area) const;
     QRect InnerRect() const;
 
@@ -54,11 +54,11 @@ private:
     bool showSeconds_ = true;
     bool twelveHour_ = false;
     bool leadingZero_ = true;
-    RgbColor dotsColor_ = Teal;
+    model::look::RgbColor dotsColor_ = model::look::Teal;
     std::function<QTime()> timeSource_;
     double pixelAspect_;
     QTime shown_; // the time last drawn
     QTimer timer_;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -11,7 +11,13 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
-namespace widgets {
+using model::look::Black;
+using model::look::DarkShadow3D;
+using model::look::NoColor;
+using model::look::RgbColor;
+using model::look::White;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -24,7 +30,7 @@ void Line(QPainter& painter, int x, int y, int width, int height, RgbColor color
 
 void Frame3D(QPainter& painter, QRect r, RgbColor topLeft, RgbColor bottomRight)
 {
-    widgets::Frame3D(painter, r, ToQColor(topLeft), ToQColor(bottomRight), 1);
+    widgets::controls::Frame3D(painter, r, ToQColor(topLeft), ToQColor(bottomRight), 1);
 }
 
 // A one-pixel frame over the whole button with its corners rounded off.
@@ -289,4 +295,4 @@ void CustomButton::changeEvent(QEvent* event)
         update();
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -13,23 +13,23 @@
 class QFontMetrics;
 class QPainter;
 
-namespace widgets {
+namespace widgets::controls {
 
 // The properties that decide how a button looks.
 struct ButtonLook {
     HorizontalAlignment Alignment = HorizontalAlignment::Left;
     QString Caption;
-    RgbColor Color = DefaultColor; // DefaultColor: the parent's colour
-    RgbColor ColorWhenDown = NoColor;
+    model::look::RgbColor Color = model::look::DefaultColor; // DefaultColor: the parent's colour
+    model::look::RgbColor ColorWhenDown = model::look::NoColor;
     bool Flat = false;
     QImage Glyph;
     int NumGlyphs = 0;
-    RgbColor HotTrackColor = NoColor;
+    model::look::RgbColor HotTrackColor = model::look::NoColor;
     QFont HotTrackFont;
     bool UseHotTrackFont = false;
     ButtonLayout Layout = ButtonLayout::GlyphLeft;
-    RgbColor LightColor = White;
-    RgbColor ShadowColor = Black;
+    model::look::RgbColor LightColor = model::look::White;
+    model::look::RgbColor ShadowColor = model::look::Black;
     ButtonStyle Style = ButtonStyle::Normal;
     bool WordWrap = false;
 };
@@ -61,12 +61,12 @@ public:
     void SetAlignment(HorizontalAlignment value);
     QString Caption() const { return look_.Caption; }
     void SetCaption(const QString& value);
-    RgbColor Color() const { return look_.Color; }
-    void SetColor(RgbColor value);
+    model::look::RgbColor Color() const { return look_.Color; }
+    void SetColor(model::look::RgbColor value);
     ButtonColorStyle ColorStyle() const { return colorStyle_; }
     void SetColorStyle(ButtonColorStyle value);
-    RgbColor ColorWhenDown() const { return look_.ColorWhenDown; }
-    void SetColorWhenDown(RgbColor value);
+    model::look::RgbColor ColorWhenDown() const { return look_.ColorWhenDown; }
+    void SetColorWhenDown(model::look::RgbColor value);
     bool Flat() const { return look_.Flat; }
     void SetFlat(bool value);
     const QImage& Glyph() const { return look_.Glyph; }
@@ -74,18 +74,18 @@ public:
     void SetGlyph(const QImage& value);
     int NumGlyphs() const { return look_.NumGlyphs; }
     void SetNumGlyphs(int value);
-    RgbColor HotTrackColor() const { return look_.HotTrackColor; }
-    void SetHotTrackColor(RgbColor value);
+    model::look::RgbColor HotTrackColor() const { return look_.HotTrackColor; }
+    void SetHotTrackColor(model::look::RgbColor value);
     QFont HotTrackFont() const { return look_.HotTrackFont; }
     void SetHotTrackFont(const QFont& value);
     bool UseHotTrackFont() const { return look_.UseHotTrackFont; }
     void SetUseHotTrackFont(bool value);
     ButtonLayout Layout() const { return look_.Layout; }
     void SetLayout(ButtonLayout value);
-    RgbColor LightColor() const { return look_.LightColor; }
-    void SetLightColor(RgbColor value);
-    RgbColor ShadowColor() const { return look_.ShadowColor; }
-    void SetShadowColor(RgbColor value);
+    model::look::RgbColor LightColor() const { return look_.LightColor; }
+    void SetLightColor(model::look::RgbColor value);
+    model::look::RgbColor ShadowColor() const { return look_.ShadowColor; }
+    void SetShadowColor(model::look::RgbColor value);
     ButtonStyle Style() const { return look_.Style; }
     virtual void SetStyle(ButtonStyle value);
     bool WordWrap() const { return look_.WordWrap; }
@@ -101,7 +101,8 @@ signals:
     void OnMouseExit();
 
 protected:
-    CustomButton(QWidget* parent, HorizontalAlignment alignment, RgbColor color, RgbColor shadowColor);
+    CustomButton(QWidget* parent, HorizontalAlignment alignment, model::look::RgbColor color,
+                 model::look::RgbColor shadowColor);
 
     // Drawing state common to both buttons; `down` as the subclass sees it.
     ButtonState DrawState(bool down) const;
@@ -124,4 +125,4 @@ private:
     int shortcutId_ = 0;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

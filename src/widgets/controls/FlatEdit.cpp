@@ -8,6 +8,13 @@
 #include <QKeyEvent>
 #include <QToolTip>
 
+using platform::locale::DiaryCodePage;
+using platform::locale::FromDiaryText;
+using platform::locale::ToDiaryText;
+using platform::locale::UpperCase;
+
+namespace widgets::controls {
+
 namespace {
 
 constexpr char32_t KeyEnter = 13;
@@ -16,7 +23,7 @@ constexpr char32_t KeyEscape = 27;
 // The code-page byte of a character, if it has one.
 std::optional<char> DiaryByte(QChar c)
 {
-    const auto bytes = platform::ToDiaryText(QString(c));
+    const auto bytes = ToDiaryText(QString(c));
     if (!bytes || bytes->size() != 1)
         return std::nullopt;
     return (*bytes)[0];
@@ -24,8 +31,8 @@ std::optional<char> DiaryByte(QChar c)
 
 QString UpperCased(const QString& text)
 {
-    const auto bytes = platform::ToDiaryText(text);
-    return bytes ? platform::FromDiaryText(platform::UpperCase(*bytes)) : text;
+    const auto bytes = ToDiaryText(text);
+    return bytes ? FromDiaryText(UpperCase(*bytes)) : text;
 }
 
 } // namespace
@@ -94,7 +101,7 @@ void FlatEdit::Refuse(const QString& characters)
 {
     lastRefusal_ = tr("\"%1\" cannot be kept in a diary: the diary's code page (%2) has no such character.")
                        .arg(characters)
-                       .arg(platform::DiaryCodePage());
+                       .arg(DiaryCodePage());
     QToolTip::showText(mapToGlobal(QPoint(0, height())), lastRefusal_, this);
 }
 
@@ -169,3 +176,5 @@ void FlatEdit::TextChanged()
     if (OnChange)
         OnChange(*this);
 }
+
+} // namespace widgets::controls

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+namespace widgets::controls {
+
 struct FlatEditOptions {
     bool EnterAsTab = false;
     bool EscCancels = false;
@@ -62,3 +64,5 @@ private:
     QString textOnEnter_;
     QString lastRefusal_;
 };
+
+} // namespace widgets::controls

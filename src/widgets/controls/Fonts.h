@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace widgets {
+namespace widgets::controls {
 
 inline QFont ArialPixels(int pixels, bool bold = false)
 {
@@ -14,4 +14,4 @@ inline QFont ArialPixels(int pixels, bool bold = false)
     return font;
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -4,7 +4,10 @@
 
 #include <QPainter>
 
-namespace widgets {
+using model::look::GrayText;
+using model::look::RgbColor;
+
+namespace widgets::controls {
 
 GlowLabel::GlowLabel(QWidget* parent) : QWidget(parent) {}
 
@@ -92,4 +95,4 @@ void GlowLabel::SetHot(bool value)
         update();
 }
 
-} // namespace widgets
+} // namespace widgets::controls

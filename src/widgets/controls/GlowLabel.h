@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-namespace widgets {
+namespace widgets::controls {
 
 class GlowLabel : public QWidget {
     Q_OBJECT
@@ -20,12 +20,12 @@ public:
     void SetAlignment(HorizontalAlignment value);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
-    RgbColor Color() const { return color_; }
-    void SetColor(RgbColor value);
+    model::look::RgbColor Color() const { return color_; }
+    void SetColor(model::look::RgbColor value);
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool value);
-    RgbColor GlowColor() const { return glowColor_; }
-    void SetGlowColor(RgbColor value);
+    model::look::RgbColor GlowColor() const { return glowColor_; }
+    void SetGlowColor(model::look::RgbColor value);
     bool GlowAlways() const { return glowAlways_; }
     void SetGlowAlways(bool value);
     bool IsHot() const { return hot_; }
@@ -45,11 +45,11 @@ private:
     QString caption_;
     HorizontalAlignment alignment_ = HorizontalAlignment::Left;
     bool transparent_ = false;
-    RgbColor color_ = DefaultColor;
+    model::look::RgbColor color_ = model::look::DefaultColor;
     bool showAccelChar_ = true;
-    RgbColor glowColor_ = White;
+    model::look::RgbColor glowColor_ = model::look::White;
     bool glowAlways_ = false;
     bool hot_ = false;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QPainter>
 
-namespace widgets {
+using model::look::RgbColor;
+
+namespace widgets::controls {
 
 HatchedPanel::HatchedPanel(QWidget* parent) : BevelPanel(parent) {}
 
@@ -107,4 +109,4 @@ void HatchedPanel::changeEvent(QEvent* event)
             control->setEnabled(enabled);
 }
 
-} // namespace widgets
+} // namespace widgets::controls

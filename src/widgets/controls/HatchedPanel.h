@@ -6,7 +6,7 @@
 
 #include "widgets/controls/BevelPanel.h"
 
-namespace widgets {
+namespace widgets::controls {
 
 // How the picture covers its area. Tiles start at the area's top-left corner and are drawn
 // whole, the last of a row or column running past the area's right or bottom edge.
@@ -30,8 +30,8 @@ public:
     void SetMode(HatchMode value);
     PanelBorder Border() const { return border_; }
     void SetBorder(PanelBorder value);
-    RgbColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(RgbColor value);
+    model::look::RgbColor BorderColor() const { return borderColor_; }
+    void SetBorderColor(model::look::RgbColor value);
     // The picture covers the whole panel, under the border, or (set) leaves a rim of BevelWidth
     // pixels in the panel's colour.
     bool PictureInsideBevel() const { return pictureInsideBevel_; }
@@ -54,10 +54,10 @@ private:
     QImage picture_;
     HatchMode mode_ = HatchMode::Tiled;
     PanelBorder border_ = PanelBorder::None;
-    RgbColor borderColor_ = Black;
+    model::look::RgbColor borderColor_ = model::look::Black;
     bool pictureInsideBevel_ = false;
     bool transparent_ = false;
     bool controlEnabled_ = false;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -6,7 +6,15 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace widgets {
+using model::look::FontStyleBit;
+using model::look::LayoutMarkup;
+using model::look::MarkupElement;
+using model::look::MarkupFont;
+using model::look::MarkupRun;
+using model::look::ParseMarkup;
+using model::look::PrepareMarkup;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -109,4 +117,4 @@ void MarkupPanel::changeEvent(QEvent* event)
     }
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace widgets {
+namespace widgets::controls {
 
 class MarkupPanel : public HatchedPanel {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
 
     // The mark-up last parsed; nothing is drawn while it is empty.
     const std::string& PreparedText() const { return preparedText_; }
-    const MarkupElementStack& Elements() const { return elements_; }
+    const model::look::MarkupElementStack& Elements() const { return elements_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,14 +36,14 @@ protected:
 
 private:
     void PrepareText();
-    QColor RunColor(const MarkupElement& element) const;
+    QColor RunColor(const model::look::MarkupElement& element) const;
 
     QStringList markupLines_;
     int margin_ = 5;
     bool lineBreaks_ = true;
     std::string preparedText_;
-    MarkupElementStack elements_;
+    model::look::MarkupElementStack elements_;
     std::vector<QFont> fonts_; // one per element, made when measuring
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -7,7 +7,18 @@
 
 #include <algorithm>
 
-namespace widgets {
+using model::look::BlueOf;
+using model::look::DefaultColor;
+using model::look::GreenOf;
+using model::look::IsSystemColor;
+using model::look::NoColor;
+using model::look::RedOf;
+using model::look::RGBColor;
+using model::look::RgbColor;
+using model::look::SystemColorIndex;
+using model::look::SystemColorOf;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -96,8 +107,8 @@ void SetFontColor(QWidget& widget, const QColor& color)
 RgbColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2)
 {
     const auto pixel = [&image](int x, int y) { return FromQColor(image.pixelColor(x, y)); };
-    return AverageColour(pixel, std::max(x1, 0), std::max(y1, 0), std::min(x2, image.width() - 1),
-                         std::min(y2, image.height() - 1));
+    return model::look::AverageColour(pixel, std::max(x1, 0), std::max(y1, 0),
+                                      std::min(x2, image.width() - 1), std::min(y2, image.height() - 1));
 }
 
 Qt::Alignment ToQtAlignment(HorizontalAlignment alignment)
@@ -113,4 +124,4 @@ Qt::Alignment ToQtAlignment(HorizontalAlignment alignment)
     return Qt::AlignHCenter;
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -10,26 +10,26 @@
 class QImage;
 class QWidget;
 
-namespace widgets {
+namespace widgets::controls {
 
 // The colour a value stands for now; system colours come from the application's palette.
 // NoColor and DefaultColor give `fallback`.
-QColor ToQColor(RgbColor color, const QColor& fallback = Qt::transparent);
+QColor ToQColor(model::look::RgbColor color, const QColor& fallback = Qt::transparent);
 
 // A plain RGB value (the alpha channel is dropped).
-RgbColor FromQColor(const QColor& color);
+model::look::RgbColor FromQColor(const QColor& color);
 
 // A plain RGB value of any colour value (system colours looked up, NoColor and DefaultColor as
 // `fallback`).
-RgbColor ResolvedColor(RgbColor color, RgbColor fallback);
+model::look::RgbColor ResolvedColor(model::look::RgbColor color, model::look::RgbColor fallback);
 
 // The colour a widget draws its text in (the font colour of the windows' descriptions).
 void SetFontColor(QWidget& widget, const QColor& color);
 
 // The average colour of the image's pixels x1 <= x <= x2, y1 <= y <= y2 (see AverageColour of
 // Colors.h); the part of the rectangle outside the image does not count.
-RgbColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2);
+model::look::RgbColor AverageColour(const QImage& image, int x1, int y1, int x2, int y2);
 
 Qt::Alignment ToQtAlignment(HorizontalAlignment alignment);
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -1,5 +1,6 @@
 #include "widgets/controls/ResourceBitmaps.h"
 
+// Q_INIT_RESOURCE declares its function in the global namespace, so it is called from there.
 // The glyph pictures are compiled into a resource library by the asset generator; naming its
 // initialiser here links it into every program that uses the widgets.
 static void InitGlyphResources()
@@ -7,7 +8,7 @@ static void InitGlyphResources()
     Q_INIT_RESOURCE(glyphs);
 }
 
-namespace widgets {
+namespace widgets::controls {
 
 QImage ResourceBitmap(const QString& name)
 {
@@ -31,4 +32,4 @@ QImage WithBottomLeftTransparent(const QImage& image)
     return keyed;
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-namespace widgets {
+namespace widgets::controls {
 
 // The picture of a named resource ("LBOK", "LBARROW", ...); a null image when there is none.
 QImage ResourceBitmap(const QString& name);
@@ -13,4 +13,4 @@ QImage ResourceBitmap(const QString& name);
 // A copy in which every pixel of the colour of the bottom-left pixel is transparent.
 QImage WithBottomLeftTransparent(const QImage& image);
 
-} // namespace widgets
+} // namespace widgets::controls

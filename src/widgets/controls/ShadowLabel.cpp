@@ -4,7 +4,9 @@
 
 #include <QPainter>
 
-namespace widgets {
+using model::look::RgbColor;
+
+namespace widgets::controls {
 
 ShadowLabel::ShadowLabel(QWidget* parent) : QWidget(parent) {}
 
@@ -42,4 +44,4 @@ void ShadowLabel::paintEvent(QPaintEvent*)
     painter.drawText(rect(), flags, caption_);
 }
 
-} // namespace widgets
+} // namespace widgets::controls

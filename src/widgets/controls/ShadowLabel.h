@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-namespace widgets {
+namespace widgets::controls {
 
 class ShadowLabel : public QWidget {
     Q_OBJECT
@@ -18,8 +18,8 @@ public:
     void SetCaption(const QString& value);
     HorizontalAlignment Alignment() const { return alignment_; }
     void SetAlignment(HorizontalAlignment value);
-    RgbColor ShadowColor() const { return shadowColor_; }
-    void SetShadowColor(RgbColor value);
+    model::look::RgbColor ShadowColor() const { return shadowColor_; }
+    void SetShadowColor(model::look::RgbColor value);
     // Pixels right and down.
     int ShadowOffset() const { return shadowOffset_; }
     void SetShadowOffset(int value);
@@ -30,8 +30,8 @@ protected:
 private:
     QString caption_;
     HorizontalAlignment alignment_ = HorizontalAlignment::Center;
-    RgbColor shadowColor_ = RGBColor(64, 0, 0);
+    model::look::RgbColor shadowColor_ = model::look::RGBColor(64, 0, 0);
     int shadowOffset_ = 1;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <QPointer>
 
-namespace widgets {
+using model::look::ButtonFace;
+using model::look::Gray;
+
+namespace widgets::controls {
 
 namespace {
 
@@ -198,4 +201,4 @@ bool SkinButton::eventFilter(QObject* watched, QEvent* event)
     return CustomButton::eventFilter(watched, event);
 }
 
-} // namespace widgets
+} // namespace widgets::controls

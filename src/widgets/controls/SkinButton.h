@@ -4,7 +4,7 @@
 
 #include "widgets/controls/CustomButton.h"
 
-namespace widgets {
+namespace widgets::controls {
 
 class SkinButton : public CustomButton {
     Q_OBJECT
@@ -49,4 +49,4 @@ private:
     bool pressed_ = false;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -3,7 +3,11 @@
 #include "formats/resources/JpegDecoder.h"
 #include "formats/resources/PackedResources.h"
 
-namespace widgets {
+using formats::resources::DecodeJpeg;
+using formats::resources::PackedResources;
+using formats::resources::SkinItemName;
+
+namespace widgets::controls {
 
 QImage SkinPicture(PackedResources& store, int skin, SkinPart part)
 {
@@ -21,4 +25,4 @@ int SkinCount(const PackedResources& store)
     return static_cast<int>(store.Items().Count() / 2);
 }
 
-} // namespace widgets
+} // namespace widgets::controls

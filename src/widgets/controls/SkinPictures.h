@@ -4,16 +4,18 @@
 
 #include <QImage>
 
+namespace formats::resources {
 class PackedResources;
+} // namespace formats::resources
 
-namespace widgets {
+namespace widgets::controls {
 
 enum class SkinPart { Top, Background };
 
 // The decoded picture; a null image when the store has no such item or it does not decode.
-QImage SkinPicture(PackedResources& store, int skin, SkinPart part);
+QImage SkinPicture(formats::resources::PackedResources& store, int skin, SkinPart part);
 
 // The number of skins the store holds: its item count halved, any remainder dropped.
-int SkinCount(const PackedResources& store);
+int SkinCount(const formats::resources::PackedResources& store);
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -7,7 +7,10 @@
 #include <QPointer>
 #include <QScreen>
 
-namespace widgets {
+using model::look::Black;
+using model::look::DefaultColor;
+
+namespace widgets::controls {
 
 SpeedButton::SpeedButton(QWidget* parent)
     : CustomButton(parent, HorizontalAlignment::Left, DefaultColor, Black)
@@ -97,4 +100,4 @@ void SpeedButton::AcceleratorPressed()
     update();
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -4,7 +4,7 @@
 
 #include "widgets/controls/CustomButton.h"
 
-namespace widgets {
+namespace widgets::controls {
 
 class SpeedButton : public CustomButton {
     Q_OBJECT
@@ -40,4 +40,4 @@ private:
     bool mousePressed_ = false;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

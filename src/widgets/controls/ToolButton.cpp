@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace widgets {
+namespace widgets::controls {
 
 namespace {
 
@@ -163,4 +163,4 @@ void ToolButton::changeEvent(QEvent* event)
     }
 }
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
-namespace widgets {
+namespace widgets::controls {
 
 class ToolButton : public QWidget {
     Q_OBJECT
@@ -55,4 +55,4 @@ private:
     bool pressed_ = false;
 };
 
-} // namespace widgets
+} // namespace widgets::controls

@@ -1,6 +1,6 @@
 #include "widgets/dialogs/Dialogs.h"
 
-namespace widgets {
+namespace widgets::dialogs {
 
 void Dialogs::ShowMessage(QWidget* parent, const QString& text, const QString& caption)
 {
@@ -17,4 +17,4 @@ void Dialogs::ShowWarning(QWidget* parent, const QString& text, const QString& c
     MessageBox(parent, text, caption, MsgIcon::Warning, MsgButtons::Ok, MsgAnswer::Ok);
 }
 
-} // namespace widgets
+} // namespace widgets::dialogs

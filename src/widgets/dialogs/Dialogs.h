@@ -12,7 +12,7 @@
 class QPrinter;
 class QWidget;
 
-namespace widgets {
+namespace widgets::dialogs {
 
 enum class MsgIcon { None, Information, Warning, Error, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -49,4 +49,4 @@ public:
     void ShowWarning(QWidget* parent, const QString& text, const QString& caption);
 };
 
-} // namespace widgets
+} // namespace widgets::dialogs

@@ -7,7 +7,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
-namespace widgets {
+namespace widgets::dialogs {
 
 namespace {
 
@@ -137,4 +137,4 @@ bool QtDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-} // namespace widgets
+} // namespace widgets::dialogs

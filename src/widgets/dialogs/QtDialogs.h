@@ -3,7 +3,7 @@
 
 #include "widgets/dialogs/Dialogs.h"
 
-namespace widgets {
+namespace widgets::dialogs {
 
 class QtDialogs : public Dialogs {
 public:
@@ -21,4 +21,4 @@ public:
     bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
-} // namespace widgets
+} // namespace widgets::dialogs

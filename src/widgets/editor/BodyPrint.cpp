@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace editor {
+namespace widgets::editor {
 
 QRect BodyPageRect(int offsetX, int offsetY, int width, int height)
 {
@@ -46,4 +46,4 @@ bool PrintDocument(const QTextDocument& document, QPrinter& printer)
     return painter.end();
 }
 
-} // namespace editor
+} // namespace widgets::editor

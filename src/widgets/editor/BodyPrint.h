@@ -8,7 +8,7 @@
 class QPrinter;
 class QTextDocument;
 
-namespace editor {
+namespace widgets::editor {
 
 // The rectangle, in device pixels of the printable area, for a page of physical offsets
 // (x, y) and physical size (width, height).
@@ -17,4 +17,4 @@ QRect BodyPageRect(int offsetX, int offsetY, int width, int height);
 // Prints the document on the printer; false when the printer could not be started.
 bool PrintDocument(const QTextDocument& document, QPrinter& printer);
 
-} // namespace editor
+} // namespace widgets::editor

@@ -4,7 +4,14 @@
 #include "model/settings/Settings.h"
 #include "widgets/controls/QtColors.h"
 
-namespace editor {
+using model::look::RgbColor;
+using model::settings::Settings;
+using platform::locale::FromDiaryText;
+using platform::locale::ToDiaryText;
+using widgets::controls::FromQColor;
+using widgets::controls::ToQColor;
+
+namespace widgets::editor {
 
 namespace {
 
@@ -14,9 +21,8 @@ enum StyleBit { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 
 void LoadFontSettings(const Settings& settings, StoredFont& font)
 {
-    font.Font.setFamily(platform::FromDiaryText(settings.GetValue("FontName")->ToString()));
-    font.Color = widgets::ToQColor(static_cast<widgets::RgbColor>(*settings.GetValue("FontColor")->ToInteger()),
-                                   Qt::black);
+    font.Font.setFamily(FromDiaryText(settings.GetValue("FontName")->ToString()));
+    font.Color = ToQColor(static_cast<RgbColor>(*settings.GetValue("FontColor")->ToInteger()), Qt::black);
     font.Font.setStyleHint(QFont::AnyStyle);
     font.Font.setFixedPitch(false);
     font.Charset = *settings.GetValue("FontCharset")->ToInteger();
@@ -33,8 +39,8 @@ void LoadFontSettings(const Settings& settings, StoredFont& font)
 void SaveFontSettings(Settings& settings, const StoredFont& font)
 {
     const std::string family = font.Font.family().toStdString();
-    (void)settings.SetValue("FontName", platform::ToDiaryText(font.Font.family()).value_or(family));
-    (void)settings.SetValue("FontColor", static_cast<int32_t>(widgets::FromQColor(font.Color)));
+    (void)settings.SetValue("FontName", ToDiaryText(font.Font.family()).value_or(family));
+    (void)settings.SetValue("FontColor", static_cast<int32_t>(FromQColor(font.Color)));
     (void)settings.SetValue("FontCharset", static_cast<int32_t>(font.Charset));
     (void)settings.SetValue("FontSize",
                       static_cast<int32_t>(font.Font.pointSize() > 0 ? font.Font.pointSize() : 10));
@@ -43,4 +49,4 @@ void SaveFontSettings(Settings& settings, const StoredFont& font)
     (void)settings.SetValue("FontStyle", static_cast<int32_t>(style));
 }
 
-} // namespace editor
+} // namespace widgets::editor

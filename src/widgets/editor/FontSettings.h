@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QFont>
 
+namespace model::settings {
 class Settings;
+} // namespace model::settings
 
-namespace editor {
+namespace widgets::editor {
 
 struct StoredFont {
     QFont Font;
@@ -17,8 +19,8 @@ struct StoredFont {
 };
 
 // Reads the five settings into font (its other properties are kept; pitch set to default).
-void LoadFontSettings(const Settings& settings, StoredFont& font);
+void LoadFontSettings(const model::settings::Settings& settings, StoredFont& font);
 // Writes the five settings from font.
-void SaveFontSettings(Settings& settings, const StoredFont& font);
+void SaveFontSettings(model::settings::Settings& settings, const StoredFont& font);
 
-} // namespace editor
+} // namespace widgets::editor

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-namespace editor {
+namespace widgets::editor {
 
 const MenuColour MenuColours[9] = {
     {"Black", QColor(0, 0, 0)},     {"Navy", QColor(0, 0, 128)},      {"Maroon", QColor(128, 0, 0)},
@@ -102,4 +102,4 @@ void ResetTypingAttributes(QTextEdit& edit)
     edit.document()->setModified(modified);
 }
 
-} // namespace editor
+} // namespace widgets::editor

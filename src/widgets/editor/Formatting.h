@@ -7,7 +7,7 @@
 
 class QTextEdit;
 
-namespace editor {
+namespace widgets::editor {
 
 enum class StyleToggle { Bold, Italic, Underline };
 
@@ -33,4 +33,4 @@ struct MenuColour {
 };
 extern const MenuColour MenuColours[9];
 
-} // namespace editor
+} // namespace widgets::editor

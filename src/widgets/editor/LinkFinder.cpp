@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace editor {
+namespace widgets::editor {
 
 namespace {
 
@@ -127,4 +127,4 @@ std::vector<Link> FindLinks(std::u16string_view text)
     return links;
 }
 
-} // namespace editor
+} // namespace widgets::editor

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace editor {
+namespace widgets::editor {
 
 struct Link {
     size_t Start; // in UTF-16 code units
@@ -17,4 +17,4 @@ struct Link {
 
 std::vector<Link> FindLinks(std::u16string_view text);
 
-} // namespace editor
+} // namespace widgets::editor

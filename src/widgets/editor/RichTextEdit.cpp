@@ -10,6 +10,11 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 
+using base::text::JoinLines;
+using base::text::SplitLines;
+
+namespace widgets::editor {
+
 namespace {
 
 const QStringList RtfMimeTypes{"text/rtf", "application/rtf", "text/richtext"};
@@ -26,7 +31,7 @@ public:
 protected:
     void highlightBlock(const QString& text) override
     {
-        for (const editor::Link& link : editor::FindLinks(std::u16string_view(
+        for (const widgets::editor::Link& link : widgets::editor::FindLinks(std::u16string_view(
                  reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))))
             setFormat(static_cast<int>(link.Start), static_cast<int>(link.Length), format_);
     }
@@ -53,12 +58,12 @@ RichTextEdit::RichTextEdit(QWidget* parent) : QTextEdit(parent)
 
 void RichTextEdit::LoadRtf(std::string_view rtf)
 {
-    editor::RtfToDocument(rtf, *document());
+    widgets::editor::RtfToDocument(rtf, *document());
 }
 
 std::string RichTextEdit::SaveRtf() const
 {
-    return editor::DocumentToRtf(*document());
+    return widgets::editor::DocumentToRtf(*document());
 }
 
 std::optional<RichTextEdit::LinkHit> RichTextEdit::LinkAt(const QPoint& viewportPoint) const
@@ -75,8 +80,8 @@ std::optional<RichTextEdit::LinkHit> RichTextEdit::LinkAt(const QPoint& viewport
     if (offset < 0 || viewportPoint.y() < lineRect.top() || viewportPoint.y() > lineRect.bottom())
         return std::nullopt;
     const QString text = block.text();
-    for (const editor::Link& link : editor::FindLinks(
-             std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())))) {
+    for (const widgets::editor::Link& link : widgets::editor::FindLinks(std::u16string_view(
+             reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())))) {
         const auto start = static_cast<int>(link.Start);
         const auto length = static_cast<int>(link.Length);
         if (offset >= start && offset < start + length)
@@ -111,7 +116,7 @@ QMimeData* RichTextEdit::createMimeDataFromSelection() const
     QTextDocument selected;
     selected.setDefaultFont(document()->defaultFont());
     QTextCursor(&selected).insertFragment(textCursor().selection());
-    data->setData(RtfMimeTypes.front(), QByteArray::fromStdString(editor::DocumentToRtf(selected)));
+    data->setData(RtfMimeTypes.front(), QByteArray::fromStdString(widgets::editor::DocumentToRtf(selected)));
     return data;
 }
 
@@ -130,7 +135,8 @@ void RichTextEdit::insertFromMimeData(const QMimeData* source)
     const QByteArray rtf = source->data(*type);
     QTextDocument pasted;
     pasted.setDefaultFont(document()->defaultFont());
-    editor::RtfToDocument(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())), pasted);
+    widgets::editor::RtfToDocument(std::string_view(rtf.constData(), static_cast<size_t>(rtf.size())),
+                                   pasted);
     textCursor().insertFragment(QTextDocumentFragment(&pasted));
     ensureCursorVisible();
 }
@@ -144,3 +150,5 @@ void StringToRichText(std::string_view text, RichTextEdit& edit)
 {
     edit.LoadRtf(JoinLines(SplitLines(text)));
 }
+
+} // namespace widgets::editor

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace widgets::editor {
+
 class RichTextEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -45,3 +47,5 @@ std::string RichTextToString(const RichTextEdit& edit);
 // Loads stored body text into the control: split into lines, rejoined with CR LF and loaded as
 // RTF (text that is not RTF loads as plain text).
 void StringToRichText(std::string_view text, RichTextEdit& edit);
+
+} // namespace widgets::editor

@@ -8,7 +8,16 @@
 
 #include <cmath>
 
-namespace editor {
+using formats::rtf::Alignment;
+using formats::rtf::Automatic;
+using formats::rtf::CharFormat;
+using formats::rtf::Paragraph;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+using formats::rtf::TextRun;
+using formats::rtf::WriteRtf;
+
+namespace widgets::editor {
 
 namespace {
 
@@ -20,14 +29,14 @@ QColor ToQColor(uint32_t rgb)
 uint32_t FromBrush(const QTextFormat& format, int property)
 {
     if (!format.hasProperty(property))
-        return rtf::Automatic;
+        return Automatic;
     const QBrush brush = format.brushProperty(property);
     if (brush.style() == Qt::NoBrush)
-        return rtf::Automatic;
+        return Automatic;
     return static_cast<uint32_t>(brush.color().rgb()) & 0xFFFFFF;
 }
 
-QTextCharFormat ToQt(const rtf::CharFormat& format)
+QTextCharFormat ToQt(const CharFormat& format)
 {
     QTextCharFormat q;
     if (!format.Font.empty())
@@ -38,16 +47,16 @@ QTextCharFormat ToQt(const rtf::CharFormat& format)
     q.setFontItalic(format.Italic);
     q.setFontUnderline(format.Underline);
     q.setFontStrikeOut(format.Strike);
-    if (format.Color != rtf::Automatic)
+    if (format.Color != Automatic)
         q.setForeground(ToQColor(format.Color));
-    if (format.Highlight != rtf::Automatic)
+    if (format.Highlight != Automatic)
         q.setBackground(ToQColor(format.Highlight));
     return q;
 }
 
-rtf::CharFormat FromQt(const QTextCharFormat& q, const QFont& defaultFont)
+CharFormat FromQt(const QTextCharFormat& q, const QFont& defaultFont)
 {
-    rtf::CharFormat format;
+    CharFormat format;
     const QStringList families = q.fontFamilies().toStringList();
     format.Font = (families.isEmpty() ? defaultFont.family() : families.front()).toStdString();
     double points = q.fontPointSize();
@@ -63,30 +72,30 @@ rtf::CharFormat FromQt(const QTextCharFormat& q, const QFont& defaultFont)
     return format;
 }
 
-Qt::Alignment ToQt(rtf::Alignment alignment)
+Qt::Alignment ToQt(Alignment alignment)
 {
     switch (alignment) {
-    case rtf::Alignment::Center:
+    case Alignment::Center:
         return Qt::AlignHCenter;
-    case rtf::Alignment::Right:
+    case Alignment::Right:
         return Qt::AlignRight;
-    case rtf::Alignment::Justify:
+    case Alignment::Justify:
         return Qt::AlignJustify;
-    case rtf::Alignment::Left:
+    case Alignment::Left:
         break;
     }
     return Qt::AlignLeft;
 }
 
-rtf::Alignment FromQt(Qt::Alignment alignment)
+Alignment FromQt(Qt::Alignment alignment)
 {
     if (alignment & Qt::AlignHCenter)
-        return rtf::Alignment::Center;
+        return Alignment::Center;
     if (alignment & Qt::AlignRight)
-        return rtf::Alignment::Right;
+        return Alignment::Right;
     if (alignment & Qt::AlignJustify)
-        return rtf::Alignment::Justify;
-    return rtf::Alignment::Left;
+        return Alignment::Justify;
+    return Alignment::Left;
 }
 
 // Characters of a fragment that are not text: images and other embedded objects.
@@ -100,13 +109,13 @@ QString WithoutObjects(QString text)
 
 void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
 {
-    const rtf::RichText text = rtf::ReadRtf(rtf, codePage);
+    const RichText text = ReadRtf(rtf, codePage);
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     bool first = true;
-    for (const rtf::Paragraph& paragraph : text.Paragraphs) {
+    for (const Paragraph& paragraph : text.Paragraphs) {
         QTextBlockFormat blockFormat;
         blockFormat.setAlignment(ToQt(paragraph.Alignment));
         const QTextCharFormat mark = ToQt(paragraph.Mark);
@@ -117,7 +126,7 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
         } else {
             cursor.insertBlock(blockFormat, mark);
         }
-        for (const rtf::TextRun& run : paragraph.Runs)
+        for (const TextRun& run : paragraph.Runs)
             cursor.insertText(QString::fromStdU16String(run.Text), ToQt(run.Format));
     }
     cursor.endEditBlock();
@@ -128,24 +137,24 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
 std::string DocumentToRtf(const QTextDocument& document, int codePage)
 {
     const QFont defaultFont = document.defaultFont();
-    rtf::RichText text;
+    RichText text;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        rtf::Paragraph paragraph;
+        Paragraph paragraph;
         paragraph.Alignment = FromQt(block.blockFormat().alignment());
         paragraph.Mark = FromQt(block.charFormat(), defaultFont);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            paragraph.Runs.push_back(
-                rtf::TextRun{FromQt(fragment.charFormat(), defaultFont), WithoutObjects(fragment.text()).toStdU16String()});
+            paragraph.Runs.push_back(TextRun{FromQt(fragment.charFormat(), defaultFont),
+                                             WithoutObjects(fragment.text()).toStdU16String()});
         }
         text.Paragraphs.push_back(std::move(paragraph));
     }
-    rtf::CharFormat defaults;
+    CharFormat defaults;
     defaults.Font = defaultFont.family().toStdString();
     defaults.HalfPoints = defaultFont.pointSizeF() > 0 ? static_cast<int>(std::lround(defaultFont.pointSizeF() * 2)) : 20;
-    return rtf::WriteRtf(text, codePage, defaults);
+    return WriteRtf(text, codePage, defaults);
 }
 
-} // namespace editor
+} // namespace widgets::editor

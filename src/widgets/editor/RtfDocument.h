@@ -9,13 +9,14 @@
 #include <string>
 #include <string_view>
 
-namespace editor {
+namespace widgets::editor {
 
 // Replaces the document's content with the RTF (or plain text) source; undo history is
 // cleared and the document is left unmodified.
-void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage = platform::DiaryCodePage());
+void RtfToDocument(std::string_view rtf, QTextDocument& document,
+                   int codePage = platform::locale::DiaryCodePage());
 
 // The whole document as RTF, each line ending in CR LF.
-std::string DocumentToRtf(const QTextDocument& document, int codePage = platform::DiaryCodePage());
+std::string DocumentToRtf(const QTextDocument& document, int codePage = platform::locale::DiaryCodePage());
 
-} // namespace editor
+} // namespace widgets::editor

@@ -7,6 +7,11 @@
 #include <QToolTip>
 #include <QValidator>
 
+using platform::locale::DiaryCodePage;
+using platform::locale::ToDiaryText;
+
+namespace widgets::editor {
+
 namespace {
 
 constexpr int MaxTitleLength = 100;
@@ -28,16 +33,17 @@ QString TitleRefusal(const QString& text)
 {
     if (text.contains(QStringLiteral("@@")))
         return QObject::tr("A title cannot hold \"@@\": the diary uses it to separate the title from the entry.");
-    if (!platform::ToDiaryText(text)) {
+    if (!ToDiaryText(text)) {
         QString refused;
         for (const QChar c : text)
-            if (!platform::ToDiaryText(QString(c)) && !c.isSurrogate())
+            if (!ToDiaryText(QString(c)) && !c.isSurrogate())
                 refused += c;
         if (refused.isEmpty())
             refused = text;
-        return QObject::tr("\"%1\" cannot be kept in a diary: the diary's code page (%2) has no such character.")
+        return QObject::tr(
+                   "\"%1\" cannot be kept in a diary: the diary's code page (%2) has no such character.")
             .arg(refused)
-            .arg(platform::DiaryCodePage());
+            .arg(DiaryCodePage());
     }
     return {};
 }
@@ -83,3 +89,5 @@ void TitleEdit::keyPressEvent(QKeyEvent* event)
     }
     QLineEdit::keyPressEvent(event);
 }
+
+} // namespace widgets::editor

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+namespace widgets::editor {
+
 class TitleEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -25,3 +27,5 @@ private:
 
 // Why a title text cannot be kept, or "" when it can.
 QString TitleRefusal(const QString& text);
+
+} // namespace widgets::editor

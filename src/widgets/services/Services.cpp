@@ -2,16 +2,22 @@
 
 #include "platform/locale/DiaryCodePage.h"
 
-namespace widgets {
+using platform::environment::Environment;
+using platform::locale::SetDiaryCodePage;
+using widgets::dialogs::Dialogs;
 
-Services::Services(platform::Environment environment, widgets::Dialogs& dialogs, QString title, TodayClock today)
-    : environment_(std::move(environment)), dialogs_(dialogs), title_(std::move(title)), today_(std::move(today))
+namespace widgets::services {
+
+Services::Services(Environment environment, widgets::dialogs::Dialogs& dialogs, QString title,
+                   TodayClock today)
+    : environment_(std::move(environment)), dialogs_(dialogs), title_(std::move(title)),
+      today_(std::move(today))
 {
-    platform::SetDiaryCodePage(environment_.CodePage);
+    SetDiaryCodePage(environment_.CodePage);
     settings_.File = environment_.SettingsFile;
     settings_.OnProblem = [this](const std::string& message) {
         dialogs_.ShowWarning(nullptr, QString::fromStdString(message), title_);
     };
 }
 
-} // namespace widgets
+} // namespace widgets::services

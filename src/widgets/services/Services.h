@@ -13,33 +13,33 @@
 #include <filesystem>
 #include <functional>
 
-namespace widgets {
+namespace widgets::services {
 
-using TodayClock = std::function<calendar::Date()>;
+using TodayClock = std::function<base::dates::Date()>;
 
 class Services {
 public:
     // Makes environment.CodePage the run's diary code page. Problems with the settings file
     // are told in a warning box captioned with the title.
-    Services(platform::Environment environment, Dialogs& dialogs, QString title,
-              TodayClock today = calendar::LocalToday);
+    Services(platform::environment::Environment environment, widgets::dialogs::Dialogs& dialogs,
+             QString title, TodayClock today = base::dates::LocalToday);
     Services(const Services&) = delete;
     Services& operator=(const Services&) = delete;
 
     const std::filesystem::path& ProgramFolder() const { return environment_.ProgramFolder; }
-    const platform::RegistryFile& SettingsStore() const { return settings_; }
+    const platform::registry::RegistryFile& SettingsStore() const { return settings_; }
     int CodePage() const { return environment_.CodePage; }
-    widgets::Dialogs& Dialogs() const { return dialogs_; }
+    widgets::dialogs::Dialogs& Dialogs() const { return dialogs_; }
     // The application title: the main window's caption and that of plain message boxes.
     const QString& Title() const { return title_; }
-    calendar::Date Today() const { return today_(); }
+    base::dates::Date Today() const { return today_(); }
 
 private:
-    platform::Environment environment_;
-    widgets::Dialogs& dialogs_;
+    platform::environment::Environment environment_;
+    widgets::dialogs::Dialogs& dialogs_;
     QString title_;
     TodayClock today_;
-    platform::RegistryFile settings_;
+    platform::registry::RegistryFile settings_;
 };
 
-} // namespace widgets
+} // namespace widgets::services

@@ -4,4 +4,8 @@
 
 #include <QImage>
 
+namespace windows::browse {
+
 QImage BrowseGlyph(const char* name);
+
+} // namespace windows::browse

@@ -5,14 +5,24 @@
 #include "platform/locale/Locale.h"
 #include "platform/locale/QtText.h"
 
+using base::dates::DayOfWeek;
+using formats::diary::DayDate;
+using model::browse::BrowseRow;
+using platform::locale::FormatShortDate;
+using platform::locale::FromDiaryText;
+using platform::locale::ShortDayName;
+using windows::picker::MoodIcons;
+
+namespace windows::browse {
+
 BrowseModel::BrowseModel(QObject* parent) : QAbstractTableModel(parent)
 {
-    const QList<QPixmap> icons = picker::MoodIcons();
+    const QList<QPixmap> icons = MoodIcons();
     for (size_t mood = 0; mood < moods_.size(); ++mood)
         moods_[mood] = icons.value(static_cast<int>(mood));
 }
 
-void BrowseModel::SetRows(std::vector<browse::BrowseRow> rows)
+void BrowseModel::SetRows(std::vector<BrowseRow> rows)
 {
     beginResetModel();
     rows_ = std::move(rows);
@@ -33,9 +43,9 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const browse::BrowseRow& row = rows_[static_cast<size_t>(index.row())];
+    const BrowseRow& row = rows_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return index.column() == 0 ? RowDateCaption(row.Date) : platform::FromDiaryText(row.Title);
+        return index.column() == 0 ? RowDateCaption(row.Date) : FromDiaryText(row.Title);
     if (role == Qt::DecorationRole && index.column() == 0 && row.Mood >= 0)
         return moods_[static_cast<size_t>(row.Mood)];
     return {};
@@ -50,6 +60,8 @@ QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int r
 
 QString RowDateCaption(const DayDate& date)
 {
-    return platform::ShortDayName(calendar::DayOfWeek(date.Year, date.Month, date.Day)) +
-           QStringLiteral(", ") + platform::FormatShortDate(date.Year, date.Month, date.Day);
+    return ShortDayName(DayOfWeek(date.Year, date.Month, date.Day)) + QStringLiteral(", ") +
+           FormatShortDate(date.Year, date.Month, date.Day);
 }
+
+} // namespace windows::browse

@@ -11,13 +11,15 @@
 #include <array>
 #include <vector>
 
+namespace windows::browse {
+
 class BrowseModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit BrowseModel(QObject* parent = nullptr);
 
-    void SetRows(std::vector<browse::BrowseRow> rows);
-    const std::vector<browse::BrowseRow>& Rows() const { return rows_; }
+    void SetRows(std::vector<model::browse::BrowseRow> rows);
+    const std::vector<model::browse::BrowseRow>& Rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,9 +27,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<browse::BrowseRow> rows_;
+    std::vector<model::browse::BrowseRow> rows_;
     std::array<QPixmap, 10> moods_; // the mood pictures by mood number
 };
 
 // A row's date as the list writes it: short day name, comma, the locale's short date.
-QString RowDateCaption(const DayDate& date);
+QString RowDateCaption(const formats::diary::DayDate& date);
+
+} // namespace windows::browse

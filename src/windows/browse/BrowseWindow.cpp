@@ -18,6 +18,26 @@
 #include <QMouseEvent>
 #include <QTreeView>
 
+using formats::resources::PackedResources;
+using formats::rtf::PlainText;
+using model::browse::BrowseSearch;
+using model::browse::BuildBrowseRows;
+using model::browse::FindNextRow;
+using model::browse::StepSelection;
+using model::look::Black;
+using model::session::DiarySession;
+using platform::locale::ToDiaryText;
+using widgets::controls::BevelCut;
+using widgets::controls::FlatEdit;
+using widgets::controls::HatchedPanel;
+using widgets::controls::HatchMode;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::ToolButton;
+using widgets::services::Services;
+
+namespace windows::browse {
+
 namespace {
 
 const QColor EditFocusColour(0xE8, 0xF0, 0xFF);
@@ -35,10 +55,10 @@ QString Hint(const char* text)
     return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds, const char* caption,
-                                const char* glyph, const char* hint)
+ToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds, const char* caption,
+                       const char* glyph, const char* hint)
 {
-    auto* button = new widgets::ToolButton(parent);
+    auto* button = new ToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(bounds);
     button->SetCaption(QString::fromLatin1(caption));
@@ -69,7 +89,7 @@ void PaintAsField(QWidget& widget)
 
 } // namespace
 
-BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySession& session,
+BrowseWindow::BrowseWindow(QWidget* owner, Services& services, DiarySession& session,
                            PackedResources& resources)
     : QDialog(owner), services_(services), session_(session), resources_(resources),
       model_(new BrowseModel(this))
@@ -91,12 +111,12 @@ BrowseWindow::BrowseWindow(QWidget* owner, widgets::Services& services, DiarySes
 
 void BrowseWindow::CreateControls()
 {
-    backgroundPanel_ = new widgets::HatchedPanel(this);
+    backgroundPanel_ = new HatchedPanel(this);
     backgroundPanel_->setObjectName("backgroundPanel");
     backgroundPanel_->setGeometry(rect());
-    backgroundPanel_->SetColor(widgets::Black);
-    backgroundPanel_->SetBevelOuter(widgets::BevelCut::None);
-    backgroundPanel_->SetMode(widgets::HatchMode::Tiled);
+    backgroundPanel_->SetColor(Black);
+    backgroundPanel_->SetBevelOuter(BevelCut::None);
+    backgroundPanel_->SetMode(HatchMode::Tiled);
     backgroundPicture_ = new QLabel(backgroundPanel_);
     backgroundPicture_->setObjectName("backgroundPicture");
     backgroundPicture_->setGeometry(backgroundPanel_->rect());
@@ -113,11 +133,11 @@ void BrowseWindow::CreateControls()
     closeButton_ = MakeButton(backgroundPanel_, "closeButton", {417, 10, 53, 48}, "Close", "BRCLOSE",
                               "Close this dialog");
     // The list runs newest first: the previous day is the row above.
-    connect(previousDayButton_, &widgets::ToolButton::OnClick, this, [this] { Step(true); });
-    connect(gotoButton_, &widgets::ToolButton::OnClick, this, &BrowseWindow::OnGotoClicked);
-    connect(nextDayButton_, &widgets::ToolButton::OnClick, this, [this] { Step(false); });
-    connect(searchButton_, &widgets::ToolButton::OnClick, this, &BrowseWindow::OnSearchClicked);
-    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+    connect(previousDayButton_, &ToolButton::OnClick, this, [this] { Step(true); });
+    connect(gotoButton_, &ToolButton::OnClick, this, &BrowseWindow::OnGotoClicked);
+    connect(nextDayButton_, &ToolButton::OnClick, this, [this] { Step(false); });
+    connect(searchButton_, &ToolButton::OnClick, this, &BrowseWindow::OnSearchClicked);
+    connect(closeButton_, &ToolButton::OnClick, this, &QDialog::reject);
 
     separator_ = new QFrame(backgroundPanel_);
     separator_->setObjectName("separator");
@@ -201,13 +221,13 @@ void BrowseWindow::PrepareShowing()
 
 void BrowseWindow::ApplySkin()
 {
-    const QImage background = widgets::SkinPicture(resources_, shownSkin_, widgets::SkinPart::Background);
+    const QImage background = SkinPicture(resources_, shownSkin_, SkinPart::Background);
     backgroundPicture_->setPixmap(QPixmap::fromImage(background));
 }
 
 void BrowseWindow::FillList()
 {
-    model_->SetRows(browse::BuildBrowseRows(session_.Text()));
+    model_->SetRows(BuildBrowseRows(session_.Text()));
     entryList_->scrollToTop();
 }
 
@@ -229,7 +249,7 @@ void BrowseWindow::SelectRow(size_t row)
 
 void BrowseWindow::Step(bool up)
 {
-    const auto row = browse::StepSelection(model_->Rows().size(), SelectedRow(), up);
+    const auto row = StepSelection(model_->Rows().size(), SelectedRow(), up);
     if (!row)
         return;
     SelectRow(*row);
@@ -251,12 +271,11 @@ void BrowseWindow::OnSearchClicked()
     if (needle.isEmpty())
         return;
     const int codePage = services_.CodePage();
-    const browse::BrowseSearch search(
-        session_.Text(), needle.toStdString(), platform::ToDiaryText(needle), fullContentCheck_->isChecked(),
-        [codePage](std::string_view rtf) { return rtf::PlainText(rtf, codePage); });
+    const BrowseSearch search(session_.Text(), needle.toStdString(), ToDiaryText(needle),
+                              fullContentCheck_->isChecked(),
+                              [codePage](std::string_view rtf) { return PlainText(rtf, codePage); });
     const auto& rows = model_->Rows();
-    const auto found =
-        browse::FindNextRow(rows.size(), SelectedRow(), [&](size_t row) { return search(rows[row]); });
+    const auto found = FindNextRow(rows.size(), SelectedRow(), [&](size_t row) { return search(rows[row]); });
     if (found)
         SelectRow(*found);
 }
@@ -285,3 +304,5 @@ bool BrowseWindow::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace windows::browse

@@ -14,21 +14,33 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QTreeView;
-class DiarySession;
-class FlatEdit;
+
+namespace formats::resources {
 class PackedResources;
-namespace widgets {
+} // namespace formats::resources
+
+namespace model::session {
+class DiarySession;
+} // namespace model::session
+
+namespace widgets::controls {
+class FlatEdit;
 class HatchedPanel;
 class ToolButton;
+} // namespace widgets::controls
+
+namespace widgets::services {
 class Services;
-} // namespace widgets
+} // namespace widgets::services
+
+namespace windows::browse {
 
 class BrowseWindow : public QDialog {
     Q_OBJECT
 
 public:
-    BrowseWindow(QWidget* owner, widgets::Services& services, DiarySession& session,
-                 PackedResources& resources);
+    BrowseWindow(QWidget* owner, widgets::services::Services& services, model::session::DiarySession& session,
+                 formats::resources::PackedResources& resources);
 
     // Shows the window modally with the skin's background and a list made afresh; returns the
     // chosen record's index in DiaryText, -1 when the window closed without a jump.
@@ -51,25 +63,27 @@ private:
     void OnGotoClicked();
     void OnSearchClicked();
 
-    widgets::Services& services_;
-    DiarySession& session_;
-    PackedResources& resources_;
+    widgets::services::Services& services_;
+    model::session::DiarySession& session_;
+    formats::resources::PackedResources& resources_;
     BrowseModel* model_;
     int currentSkin_ = 0;
     int shownSkin_ = -1; // the skin whose background the window shows
     int selection_ = -1;
 
-    widgets::HatchedPanel* backgroundPanel_;
+    widgets::controls::HatchedPanel* backgroundPanel_;
     QLabel* backgroundPicture_;
-    widgets::ToolButton* previousDayButton_;
-    widgets::ToolButton* gotoButton_;
-    widgets::ToolButton* nextDayButton_;
+    widgets::controls::ToolButton* previousDayButton_;
+    widgets::controls::ToolButton* gotoButton_;
+    widgets::controls::ToolButton* nextDayButton_;
     QFrame* separator_;
     QLabel* searchLabel_;
-    FlatEdit* searchEdit_;
+    widgets::controls::FlatEdit* searchEdit_;
     QCheckBox* fullContentCheck_;
     QLabel* fullContentLabel_;
-    widgets::ToolButton* searchButton_;
-    widgets::ToolButton* closeButton_;
+    widgets::controls::ToolButton* searchButton_;
+    widgets::controls::ToolButton* closeButton_;
     QTreeView* entryList_;
 };
+
+} // namespace windows::browse

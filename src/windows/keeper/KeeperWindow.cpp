@@ -22,7 +22,40 @@
 
 #include <optional>
 
-namespace birthdays {
+using base::dates::Date;
+using base::dates::EncodeDate;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::CalendarMenu;
+using model::birthdays::ClearCaption;
+using model::birthdays::DayMenu;
+using model::birthdays::DayOfEntry;
+using model::birthdays::KeeperStatus;
+using model::birthdays::MenuSlots;
+using model::birthdays::MonthStatus;
+using model::calendar::DayState;
+using model::look::Blue;
+using model::look::White;
+using platform::locale::FromDiaryText;
+using widgets::calendar::DayNameFormat;
+using widgets::calendar::KeeperCalendar;
+using widgets::calendar::VerticalLayout;
+using widgets::controls::ArialPixels;
+using widgets::controls::ButtonLayout;
+using widgets::controls::CellState;
+using widgets::controls::CellStates;
+using widgets::controls::GridCoord;
+using widgets::controls::GridOption;
+using widgets::controls::HatchedPanel;
+using widgets::controls::PanelBorder;
+using widgets::controls::SetFontColor;
+using widgets::controls::ToolButton;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::services::Services;
+
+namespace windows::keeper {
 
 namespace {
 
@@ -37,13 +70,13 @@ QImage Glyph(const char* name)
     return QImage(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
 }
 
-widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* glyph,
-                                QRect geometry)
+ToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* glyph,
+                       QRect geometry)
 {
-    auto* button = new widgets::ToolButton(parent);
+    auto* button = new ToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
+    button->SetLayout(ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
     button->SetGlyph(Glyph(glyph));
     return button;
@@ -51,7 +84,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const char* name, const QString
 
 LabelFont MakeLabelFont(const QColor& colour, bool bold)
 {
-    return {widgets::ArialPixels(12, bold), colour};
+    return {ArialPixels(12, bold), colour};
 }
 
 StatusLineLabel* MakeStatusLine(QWidget* parent, const char* name, int top)
@@ -59,7 +92,7 @@ StatusLineLabel* MakeStatusLine(QWidget* parent, const char* name, int top)
     auto* label = new StatusLineLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(4, top, 695, 16);
-    label->setFont(widgets::ArialPixels(12));
+    label->setFont(ArialPixels(12));
     label->SetFontColor(Qt::black);
     label->SetTransparent(true);
     label->SetSmallFont(MakeLabelFont(QColor(0, 0, 255), false));
@@ -70,7 +103,7 @@ StatusLineLabel* MakeStatusLine(QWidget* parent, const char* name, int top)
 
 QString MenuCaption(const std::string& name)
 {
-    return platform::FromDiaryText(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return FromDiaryText(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 // Adds the extension a file chosen without one is meant to have.
@@ -81,7 +114,7 @@ QString WithBackupExtension(const QString& file)
 
 } // namespace
 
-KeeperWindow::KeeperWindow(QWidget* owner, widgets::Services& services)
+KeeperWindow::KeeperWindow(QWidget* owner, Services& services)
     : QDialog(owner), services_(services), book_(services.SettingsStore(), services.CodePage())
 {
     setObjectName("keeperWindow");
@@ -89,7 +122,7 @@ KeeperWindow::KeeperWindow(QWidget* owner, widgets::Services& services)
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral(" BirthDay Keeper"));
     setFixedSize(786, 499);
-    setFont(widgets::ArialPixels(12));
+    setFont(ArialPixels(12));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, DesignedColour);
     setPalette(colours);
@@ -104,8 +137,7 @@ KeeperWindow::KeeperWindow(QWidget* owner, widgets::Services& services)
     RefreshMonthCaption();
 }
 
-void KeeperWindow::Execute(QWidget* owner, const QString& caption, const QColor& color,
-                         widgets::Services& services)
+void KeeperWindow::Execute(QWidget* owner, const QString& caption, const QColor& color, Services& services)
 {
     KeeperWindow keeper(owner, services);
     if (!caption.isEmpty())
@@ -127,35 +159,34 @@ void KeeperWindow::CreateToolbar()
     monthLabel_->setObjectName("monthLabel");
     monthLabel_->setGeometry(294, 3, 198, 28);
     monthLabel_->setAlignment(Qt::AlignCenter);
-    monthLabel_->setFont(widgets::ArialPixels(16, true));
-    widgets::SetFontColor(*monthLabel_, Qt::white);
+    monthLabel_->setFont(ArialPixels(16, true));
+    SetFontColor(*monthLabel_, Qt::white);
     monthLabel_->installEventFilter(this);
     nextMonthButton_ = MakeButton(this, "nextMonthButton", QString(), "next", {496, 3, 28, 28});
     toolsButton_ = MakeButton(this, "toolsButton", QStringLiteral("Tools"), "tools", {622, 3, 78, 28});
     exitButton_ = MakeButton(this, "exitButton", QStringLiteral("Exit"), "exit", {704, 3, 78, 28});
     exitButton_->setToolTip(QStringLiteral("Save and Exit"));
 
-    connect(todayButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::ShowToday);
-    connect(previousMonthButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::PrevMonth);
-    connect(nextMonthButton_, &widgets::ToolButton::OnClick, this, &KeeperWindow::NextMonth);
-    connect(toolsButton_, &widgets::ToolButton::OnClick, this,
+    connect(todayButton_, &ToolButton::OnClick, this, &KeeperWindow::ShowToday);
+    connect(previousMonthButton_, &ToolButton::OnClick, this, &KeeperWindow::PrevMonth);
+    connect(nextMonthButton_, &ToolButton::OnClick, this, &KeeperWindow::NextMonth);
+    connect(toolsButton_, &ToolButton::OnClick, this,
             [this] { toolsMenu_->popup(toolsButton_->mapToGlobal(QPoint(0, toolsButton_->height()))); });
-    connect(exitButton_, &widgets::ToolButton::OnClick, this, &QDialog::accept);
+    connect(exitButton_, &ToolButton::OnClick, this, &QDialog::accept);
 }
 
 void KeeperWindow::CreateCalendar()
 {
-    using namespace calendar;
     calendar_ = new KeeperCalendar(this);
     calendar_->setObjectName("calendar");
     calendar_->setGeometry(4, 33, 778, 416);
     calendar_->SetColor(0xC0FFFF);
     calendar_->SetFixedColor(0xFFEAEA);
-    calendar_->setFont(widgets::ArialPixels(11, true));
+    calendar_->setFont(ArialPixels(11, true));
     calendar_->SetFlat(true);
-    calendar_->SetOptions({widgets::GridOption::FixedVerticalLines, widgets::GridOption::FixedHorizontalLines,
-                           widgets::GridOption::VerticalLines, widgets::GridOption::HorizontalLines,
-                           widgets::GridOption::HighlightFocusedCell});
+    calendar_->SetOptions({GridOption::FixedVerticalLines, GridOption::FixedHorizontalLines,
+                           GridOption::VerticalLines, GridOption::HorizontalLines,
+                           GridOption::HighlightFocusedCell});
     calendar_->SetLayout(VerticalLayout::Top);
     calendar_->SetColorEmpty(White);
     calendar_->SetCellBorder(2);
@@ -170,22 +201,22 @@ void KeeperWindow::CreateCalendar()
     calendar_->SetPopupMenu(calendarMenu_);
     calendar_->installEventFilter(this);
     calendar_->OnChange = [this](QObject*) { RefreshMonthCaption(); };
-    calendar_->OnDoubleClick = [this](std::optional<widgets::GridCoord>) { OnCalendarDoubleClicked(); };
+    calendar_->OnDoubleClick = [this](std::optional<GridCoord>) { OnCalendarDoubleClicked(); };
     calendar_->OnContextPopup = [this](QObject*, QPoint mousePos, bool& handled) {
         handled = OutsideTheMonth(mousePos);
     };
     calendar_->OnDrawCalendarCell = [this](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                           widgets::CellStates state, const QString&,
+                                           CellStates state, const QString&,
                                            DayState) { DrawCalendarCell(canvas, col, row, rect, state); };
 }
 
 void KeeperWindow::CreateStatusPanel()
 {
-    statusPanel_ = new widgets::HatchedPanel(this);
+    statusPanel_ = new HatchedPanel(this);
     statusPanel_->setObjectName("statusPanel");
     statusPanel_->setGeometry(4, 453, 778, 42);
-    statusPanel_->SetColor(widgets::White);
-    statusPanel_->SetBorder(widgets::PanelBorder::Flat);
+    statusPanel_->SetColor(White);
+    statusPanel_->SetBorder(PanelBorder::Flat);
     thisMonthLine_ = MakeStatusLine(statusPanel_, "thisMonthLine", 4);
     nextMonthLine_ = MakeStatusLine(statusPanel_, "nextMonthLine", 22);
     // The right-click hint lies over the end of this transparent line.
@@ -195,8 +226,8 @@ void KeeperWindow::CreateStatusPanel()
     entryCountLabel_->setObjectName("entryCountLabel");
     entryCountLabel_->setGeometry(703, 4, 70, 16);
     entryCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    entryCountLabel_->setFont(widgets::ArialPixels(12, true));
-    widgets::SetFontColor(*entryCountLabel_, Qt::black);
+    entryCountLabel_->setFont(ArialPixels(12, true));
+    SetFontColor(*entryCountLabel_, Qt::black);
 
     rightClickHint_ = new QLabel(
         QStringLiteral("Right-click on any valid date inside the calendar to add/edit birthday entries"),
@@ -204,7 +235,7 @@ void KeeperWindow::CreateStatusPanel()
     rightClickHint_->setObjectName("rightClickHint");
     rightClickHint_->setGeometry(436, 23, 338, 15);
     rightClickHint_->setAlignment(Qt::AlignCenter);
-    rightClickHint_->setFont(widgets::ArialPixels(10));
+    rightClickHint_->setFont(ArialPixels(10));
     rightClickHint_->setFrameStyle(QFrame::Box | QFrame::Plain);
     rightClickHint_->setAutoFillBackground(true);
     QPalette colours = rightClickHint_->palette();
@@ -254,7 +285,7 @@ void KeeperWindow::LoadOnce()
         return;
     loaded_ = true;
     if (const auto loaded = book_.LoadFromRegistry(); !loaded)
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(loaded.Message()), services_.Title());
+        services_.Dialogs().ShowError(this, FromDiaryText(loaded.Message()), services_.Title());
 }
 
 void KeeperWindow::Activated()
@@ -285,9 +316,9 @@ void KeeperWindow::RefreshMonthCaption()
 void KeeperWindow::RefreshStatus()
 {
     const KeeperStatus status = MonthStatus(book_.Entries(), calendar_->Month());
-    entryCountLabel_->setText(platform::FromDiaryText(status.Counter));
-    thisMonthLine_->SetCaption(platform::FromDiaryText(status.ThisMonth));
-    nextMonthLine_->SetCaption(platform::FromDiaryText(status.NextMonth));
+    entryCountLabel_->setText(FromDiaryText(status.Counter));
+    thisMonthLine_->SetCaption(FromDiaryText(status.ThisMonth));
+    nextMonthLine_->SetCaption(FromDiaryText(status.NextMonth));
     calendar_->SetSpecialDays(status.SpecialDays);
     calendar_->update();
 }
@@ -363,8 +394,8 @@ bool KeeperWindow::eventFilter(QObject* watched, QEvent* event)
 
 double KeeperWindow::SelectedDate() const
 {
-    const calendar::Date date = calendar_->CalendarDate();
-    return calendar::EncodeDate(date.Year, date.Month, date.Day);
+    const Date date = calendar_->CalendarDate();
+    return EncodeDate(date.Year, date.Month, date.Day);
 }
 
 void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QRect& rect, int state)
@@ -392,15 +423,14 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
     QFont font = canvas.font();
     font.setBold(true);
     canvas.setFont(font);
-    const QColor colour = (state & (widgets::CellState::Selected | widgets::CellState::Focused))
-                              ? QColor(255, 0, 0)
-                              : QColor(0, 0, 255);
+    const QColor colour =
+        (state & (CellState::Selected | CellState::Focused)) ? QColor(255, 0, 0) : QColor(0, 0, 255);
     canvas.setPen(colour);
     const int height = canvas.fontMetrics().height();
     for (size_t i = 0; i < entries.size(); ++i) {
         canvas.setClipRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
         canvas.drawText(QRect(x, y, right - x, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                        platform::FromDiaryText(entries[i]->FullName()));
+                        FromDiaryText(entries[i]->FullName()));
         y += height;
         top += height;
         if (i + 1 < entries.size() && top + height - 2 > bottom) {
@@ -415,9 +445,9 @@ void KeeperWindow::DrawCalendarCell(QPainter& canvas, int col, int row, const QR
 
 bool KeeperWindow::OutsideTheMonth(QPoint mousePos) const
 {
-    std::optional<widgets::GridCoord> cell;
+    std::optional<GridCoord> cell;
     if (mousePos.x() < 0 || mousePos.y() < 1)
-        cell = widgets::GridCoord{calendar_->Col(), calendar_->Row()};
+        cell = GridCoord{calendar_->Col(), calendar_->Row()};
     else
         cell = calendar_->MouseToCell(mousePos);
     return !cell || cell->Row < calendar_->FixedRows() || calendar_->CellDay(cell->Col, cell->Row) == 0;
@@ -441,10 +471,10 @@ void KeeperWindow::FillCalendarMenu()
 
 void KeeperWindow::MoveToEntryDay(const BirthdayEntry& entry)
 {
-    const calendar::Date shown = calendar_->CalendarDate();
+    const Date shown = calendar_->CalendarDate();
     if (shown.Month == entry.Month() && shown.Day == entry.Day())
         return;
-    const calendar::Date target = DayOfEntry(shown, entry.Month(), entry.Day());
+    const Date target = DayOfEntry(shown, entry.Month(), entry.Day());
     if (target.Month != shown.Month) {
         calendar_->SetDay(1);
         calendar_->SetMonth(target.Month);
@@ -481,11 +511,9 @@ void KeeperWindow::OnDeleteEntryChosen(int slot)
     BirthdayEntry* entry = book_.Entries().EntryOfDay(slot, SelectedDate());
     if (entry == nullptr)
         return;
-    const QString question =
-        QStringLiteral("Delete entry \"%1\"?").arg(platform::FromDiaryText(entry->FullName()));
-    if (services_.Dialogs().MessageBox(this, question, services_.Title(), widgets::MsgIcon::Warning,
-                                       widgets::MsgButtons::OkCancel,
-                                       widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
+    const QString question = QStringLiteral("Delete entry \"%1\"?").arg(FromDiaryText(entry->FullName()));
+    if (services_.Dialogs().MessageBox(this, question, services_.Title(), MsgIcon::Warning,
+                                       MsgButtons::OkCancel, MsgAnswer::Ok) != MsgAnswer::Ok)
         return;
     book_.Entries().Delete(book_.Entries().IndexOf(entry));
     calendar_->update();
@@ -547,8 +575,7 @@ void KeeperWindow::OnRestoreChosen()
     if (book_.Entries().Count() > 0 &&
         services_.Dialogs().MessageBox(
             this, QStringLiteral("This will overwrite all your current entries. Are you sure?"),
-            services_.Title(), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
-            widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
+            services_.Title(), MsgIcon::Warning, MsgButtons::OkCancel, MsgAnswer::Ok) != MsgAnswer::Ok)
         return;
     if (const auto loaded = book_.LoadFromFile(file->toStdString()); !loaded) {
         services_.Dialogs().ShowError(
@@ -581,8 +608,8 @@ void KeeperWindow::OnClearChosen()
     for (const char* question : {"This will clear all your current entries. Are you sure?",
                                  "This operation is irreversible. Are you sure?"})
         if (services_.Dialogs().MessageBox(this, QString::fromLatin1(question), services_.Title(),
-                                           widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
-                                           widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
+                                           MsgIcon::Warning, MsgButtons::OkCancel,
+                                           MsgAnswer::Ok) != MsgAnswer::Ok)
             return;
     book_.Entries().Clear();
     book_.Entries().SetModified(true);
@@ -595,7 +622,7 @@ bool KeeperWindow::SaveOnClose()
     if (!book_.Entries().Modified())
         return true;
     if (const auto saved = book_.SaveToRegistry(); !saved) {
-        services_.Dialogs().ShowError(this, platform::FromDiaryText(saved.Message()), services_.Title());
+        services_.Dialogs().ShowError(this, FromDiaryText(saved.Message()), services_.Title());
         return false;
     }
     return true;
@@ -616,4 +643,4 @@ void KeeperWindow::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-} // namespace birthdays
+} // namespace windows::keeper

@@ -14,28 +14,33 @@
 class QAction;
 class QLabel;
 class QMenu;
-namespace calendar {
+
+namespace widgets::calendar {
 class KeeperCalendar;
-}
-namespace widgets {
+} // namespace widgets::calendar
+
+namespace widgets::controls {
 class HatchedPanel;
 class ToolButton;
-class Services;
-} // namespace widgets
+} // namespace widgets::controls
 
-namespace birthdays {
+namespace widgets::services {
+class Services;
+} // namespace widgets::services
+
+namespace windows::keeper {
 
 class StatusLineLabel;
 
 class KeeperWindow : public QDialog {
     Q_OBJECT
 public:
-    KeeperWindow(QWidget* owner, widgets::Services& services);
+    KeeperWindow(QWidget* owner, widgets::services::Services& services);
 
     // Opens the keeper modally over owner: the caption replaces the designed one unless empty,
     // the colour the designed background unless it is that colour.
     static void Execute(QWidget* owner, const QString& caption, const QColor& color,
-                        widgets::Services& services);
+                        widgets::services::Services& services);
 
     // Reads the working store, once.
     void LoadOnce();
@@ -66,7 +71,7 @@ private:
     bool HandleKey(int key);
     // Saves the list when it changed; false when it could not be saved (the window stays).
     bool SaveOnClose();
-    void MoveToEntryDay(const BirthdayEntry& entry);
+    void MoveToEntryDay(const model::birthdays::BirthdayEntry& entry);
     void DrawCalendarCell(QPainter& canvas, int col, int row, const QRect& rect, int state);
     // True when the menu must stay closed: the click was on no day of the month.
     bool OutsideTheMonth(QPoint mousePos) const;
@@ -82,18 +87,18 @@ private:
     void OnRestoreChosen();
     void OnClearChosen();
 
-    widgets::Services& services_;
-    BirthdayEntryComponent book_;
+    widgets::services::Services& services_;
+    model::birthdays::BirthdayEntryComponent book_;
     bool loaded_ = false;
 
-    calendar::KeeperCalendar* calendar_;
-    widgets::ToolButton* todayButton_;
-    widgets::ToolButton* previousMonthButton_;
-    widgets::ToolButton* nextMonthButton_;
-    widgets::ToolButton* toolsButton_;
-    widgets::ToolButton* exitButton_;
+    widgets::calendar::KeeperCalendar* calendar_;
+    widgets::controls::ToolButton* todayButton_;
+    widgets::controls::ToolButton* previousMonthButton_;
+    widgets::controls::ToolButton* nextMonthButton_;
+    widgets::controls::ToolButton* toolsButton_;
+    widgets::controls::ToolButton* exitButton_;
     QLabel* monthLabel_;
-    widgets::HatchedPanel* statusPanel_;
+    widgets::controls::HatchedPanel* statusPanel_;
     StatusLineLabel* thisMonthLine_;
     StatusLineLabel* nextMonthLine_;
     QLabel* entryCountLabel_;
@@ -111,4 +116,4 @@ private:
     QAction* clearAction_;
 };
 
-} // namespace birthdays
+} // namespace windows::keeper

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-namespace birthdays {
+using platform::locale::FromDiaryText;
+using platform::locale::ToDiaryText;
+
+namespace windows::keeper {
 
 namespace {
 
@@ -24,12 +27,12 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
 
 std::string NotesEdit::Notes() const
 {
-    return platform::ToDiaryText(Stored(toPlainText())).value_or(std::string());
+    return ToDiaryText(Stored(toPlainText())).value_or(std::string());
 }
 
 void NotesEdit::SetNotes(const std::string& notes)
 {
-    QString text = platform::FromDiaryText(notes);
+    QString text = FromDiaryText(notes);
     accepted_ = text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(accepted_);
 }
@@ -42,7 +45,7 @@ void NotesEdit::OnTextChanged()
     if (text == accepted_)
         return;
     const qsizetype limit = std::max<qsizetype>(MaxLength, Stored(accepted_).size());
-    if (!platform::ToDiaryText(text) || Stored(text).size() > limit) {
+    if (!ToDiaryText(text) || Stored(text).size() > limit) {
         const int caret = std::min(textCursor().position(), static_cast<int>(accepted_.size()));
         const QString previous = accepted_;
         setPlainText(previous);
@@ -54,4 +57,4 @@ void NotesEdit::OnTextChanged()
     accepted_ = text;
 }
 
-} // namespace birthdays
+} // namespace windows::keeper

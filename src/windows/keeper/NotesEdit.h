@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace birthdays {
+namespace windows::keeper {
 
 class NotesEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -25,4 +25,4 @@ private:
     QString accepted_;
 };
 
-} // namespace birthdays
+} // namespace windows::keeper

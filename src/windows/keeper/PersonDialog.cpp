@@ -16,7 +16,26 @@
 #include <QLabel>
 #include <QPainter>
 
-namespace birthdays {
+using base::dates::ConvertError;
+using base::dates::Date;
+using base::dates::DecodeDate;
+using model::birthdays::BirthDateOf;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::OfferedYears;
+using model::birthdays::SignOf;
+using model::birthdays::UnknownYear;
+using model::birthdays::Zodiac;
+using model::look::Silver;
+using platform::locale::FromDiaryText;
+using platform::locale::ShortMonthName;
+using platform::locale::ToDiaryText;
+using platform::locale::TrimmedControls;
+using widgets::controls::ButtonStyle;
+using widgets::controls::FlatEdit;
+using widgets::controls::SkinButton;
+using widgets::services::Services;
+
+namespace windows::keeper {
 
 namespace {
 
@@ -75,20 +94,20 @@ QComboBox* MakeList(QWidget* parent, const char* name, int left, int width, int 
     return list;
 }
 
-widgets::SkinButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left)
+SkinButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left)
 {
-    auto* button = new widgets::SkinButton(parent);
+    auto* button = new SkinButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(left, 158, 75, 25);
-    button->SetStyle(widgets::ButtonStyle::Modern);
-    button->SetColor(widgets::Silver);
+    button->SetStyle(ButtonStyle::Modern);
+    button->SetColor(Silver);
     button->SetCaption(caption);
     return button;
 }
 
 } // namespace
 
-PersonDialog::PersonDialog(QWidget* owner, widgets::Services& services) : QDialog(owner), services_(services)
+PersonDialog::PersonDialog(QWidget* owner, Services& services) : QDialog(owner), services_(services)
 {
     setObjectName("personDialog");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -153,15 +172,15 @@ void PersonDialog::CreateControls()
 
     okButton_ = MakeButton(this, "okButton", QStringLiteral("O&k"), 166);
     cancelButton_ = MakeButton(this, "cancelButton", QStringLiteral("&Cancel"), 249);
-    connect(okButton_, &widgets::SkinButton::OnClick, this, &PersonDialog::OnOkClicked);
-    connect(cancelButton_, &widgets::SkinButton::OnClick, this, &QDialog::reject);
+    connect(okButton_, &SkinButton::OnClick, this, &PersonDialog::OnOkClicked);
+    connect(cancelButton_, &SkinButton::OnClick, this, &QDialog::reject);
 }
 
 void PersonDialog::FillLists()
 {
     monthList_->clear();
     for (int month = 1; month <= 12; ++month)
-        monthList_->addItem(platform::ShortMonthName(month));
+        monthList_->addItem(ShortMonthName(month));
     yearList_->clear();
     for (const int year : OfferedYears(services_.Today().Year))
         yearList_->addItem(QString::number(year));
@@ -171,14 +190,14 @@ void PersonDialog::FillLists()
         dayList_->addItem(QString::asprintf("%.2d", day));
 }
 
-bool PersonDialog::NewEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry, double date)
+bool PersonDialog::NewEntry(QWidget* owner, Services& services, BirthdayEntry& entry, double date)
 {
     PersonDialog dialog(owner, services);
     dialog.PrepareNew(entry, date);
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool PersonDialog::EditEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry)
+bool PersonDialog::EditEntry(QWidget* owner, Services& services, BirthdayEntry& entry)
 {
     PersonDialog dialog(owner, services);
     dialog.PrepareEdit(entry);
@@ -195,7 +214,7 @@ void PersonDialog::PrepareNew(BirthdayEntry& entry, double date)
 void PersonDialog::PrepareEdit(BirthdayEntry& entry)
 {
     setWindowTitle(QStringLiteral("Birthday Entry"));
-    nameEdit_->setText(platform::FromDiaryText(entry.FullName()));
+    nameEdit_->setText(FromDiaryText(entry.FullName()));
     notesEdit_->SetNotes(entry.Notes());
     Open(entry, entry.BirthDate());
 }
@@ -214,10 +233,10 @@ void PersonDialog::ShowDate(double date)
     yearList_->setCurrentIndex(-1);
     if (date == 0)
         return;
-    calendar::Date day;
+    Date day;
     try {
-        day = calendar::DecodeDate(date);
-    } catch (const calendar::ConvertError&) {
+        day = DecodeDate(date);
+    } catch (const ConvertError&) {
         return;
     }
     dayList_->setCurrentIndex(day.Day - 1);
@@ -254,7 +273,7 @@ void PersonDialog::ShowZodiac()
 
 void PersonDialog::OnOkClicked()
 {
-    const QString name = platform::TrimmedControls(nameEdit_->text());
+    const QString name = TrimmedControls(nameEdit_->text());
     if (name.isEmpty()) {
         nameEdit_->setFocus();
         services_.Dialogs().ShowError(this, QStringLiteral("Please enter a name for this person"),
@@ -268,7 +287,7 @@ void PersonDialog::OnOkClicked()
                                       services_.Title());
         return;
     }
-    entry_->SetFullName(platform::ToDiaryText(name).value_or(std::string()));
+    entry_->SetFullName(ToDiaryText(name).value_or(std::string()));
     entry_->SetBirthDate(*date);
     entry_->SetNotes(notesEdit_->Notes());
     accept();
@@ -302,4 +321,4 @@ void PersonDialog::ShowFocus(QWidget* field, QLabel* label, bool focused)
     SetTextColour(label, focused ? QColor(Qt::blue) : QColor(Qt::black));
 }
 
-} // namespace birthdays
+} // namespace windows::keeper

@@ -13,31 +13,37 @@
 
 class QComboBox;
 class QLabel;
-class FlatEdit;
-namespace widgets {
-class SkinButton;
-class Services;
-} // namespace widgets
 
-namespace birthdays {
+namespace widgets::controls {
+class FlatEdit;
+class SkinButton;
+} // namespace widgets::controls
+
+namespace widgets::services {
+class Services;
+} // namespace widgets::services
+
+namespace windows::keeper {
 
 class NotesEdit;
 
 class PersonDialog : public QDialog {
     Q_OBJECT
 public:
-    PersonDialog(QWidget* owner, widgets::Services& services);
+    PersonDialog(QWidget* owner, widgets::services::Services& services);
 
     // A new person on the month and day of date, the year unknown. True when confirmed: the
     // scratch entry then holds the name, date and notes.
-    static bool NewEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry, double date);
+    static bool NewEntry(QWidget* owner, widgets::services::Services& services,
+                         model::birthdays::BirthdayEntry& entry, double date);
     // Changes a person of the list. True when confirmed: the entry's properties were set.
-    static bool EditEntry(QWidget* owner, widgets::Services& services, BirthdayEntry& entry);
+    static bool EditEntry(QWidget* owner, widgets::services::Services& services,
+                          model::birthdays::BirthdayEntry& entry);
 
     // A new person on the month and day of date, the year not chosen: OK fills entry.
-    void PrepareNew(BirthdayEntry& entry, double date);
+    void PrepareNew(model::birthdays::BirthdayEntry& entry, double date);
     // A person of the list, shown for changing: OK sets its properties.
-    void PrepareEdit(BirthdayEntry& entry);
+    void PrepareEdit(model::birthdays::BirthdayEntry& entry);
 
     // The pictures of the twelve signs, from Aries to Pisces.
     const std::vector<QImage>& ZodiacPictures() const { return zodiacPictures_; }
@@ -49,7 +55,7 @@ protected:
 private:
     void CreateControls();
     void FillLists();
-    void Open(BirthdayEntry& entry, double date);
+    void Open(model::birthdays::BirthdayEntry& entry, double date);
     void ShowDate(double date);
     void ShowZodiac();
     void ShowFocus(QWidget* field, QLabel* label, bool focused);
@@ -58,18 +64,18 @@ private:
     std::optional<double> ChosenDate() const;
     void OnOkClicked();
 
-    widgets::Services& services_;
-    BirthdayEntry* entry_ = nullptr;
+    widgets::services::Services& services_;
+    model::birthdays::BirthdayEntry* entry_ = nullptr;
     QImage zodiacBitmap_;
     std::vector<QImage> zodiacPictures_;
 
-    FlatEdit* nameEdit_;
+    widgets::controls::FlatEdit* nameEdit_;
     QComboBox* monthList_;
     QComboBox* dayList_;
     QComboBox* yearList_;
     NotesEdit* notesEdit_;
-    widgets::SkinButton* okButton_;
-    widgets::SkinButton* cancelButton_;
+    widgets::controls::SkinButton* okButton_;
+    widgets::controls::SkinButton* cancelButton_;
     QLabel* nameLabel_;
     QLabel* birthDateLabel_;
     QLabel* notesLabel_;
@@ -77,4 +83,4 @@ private:
     QLabel* zodiacPicture_;
 };
 
-} // namespace birthdays
+} // namespace windows::keeper

@@ -3,7 +3,14 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace birthdays {
+using model::birthdays::LayoutSymbRuns;
+using model::birthdays::ParseSymbCaption;
+using model::birthdays::RunFont;
+using model::birthdays::RunSize;
+using model::birthdays::SymbolLayout;
+using model::birthdays::SymbolRun;
+
+namespace windows::keeper {
 
 StatusLineLabel::StatusLineLabel(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Window))
 {
@@ -95,4 +102,4 @@ void StatusLineLabel::paintEvent(QPaintEvent*)
     }
 }
 
-} // namespace birthdays
+} // namespace windows::keeper

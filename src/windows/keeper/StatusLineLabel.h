@@ -8,7 +8,7 @@
 #include <QFont>
 #include <QWidget>
 
-namespace birthdays {
+namespace windows::keeper {
 
 // A font with the colour its text is drawn in.
 struct LabelFont {
@@ -42,7 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    LabelFont FontOf(RunFont font) const;
+    LabelFont FontOf(model::birthdays::RunFont font) const;
 
     QString caption_;
     QColor fontColor_ = Qt::black;
@@ -53,4 +53,4 @@ private:
     QColor color_;
 };
 
-} // namespace birthdays
+} // namespace windows::keeper

@@ -5,6 +5,13 @@
 #include <QCoreApplication>
 #include <QFile>
 
+using model::session::AfterFailedSave;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+
+namespace windows::main {
+
 namespace {
 
 QString Tr(const char* text)
@@ -17,9 +24,10 @@ QString Tr(const char* text)
 bool ExitDialogs::DropChanges()
 {
     return services_.Dialogs().MessageBox(
-               parent_, QStringLiteral("If you exit this way, your changes\r\nwill be lost. Exit & loose changes?"),
-               QStringLiteral(" Warning"), widgets::MsgIcon::Warning, widgets::MsgButtons::OkCancel,
-               widgets::MsgAnswer::Cancel) == widgets::MsgAnswer::Ok;
+               parent_,
+               QStringLiteral("If you exit this way, your changes\r\nwill be lost. Exit & loose changes?"),
+               QStringLiteral(" Warning"), MsgIcon::Warning, MsgButtons::OkCancel,
+               MsgAnswer::Cancel) == MsgAnswer::Ok;
 }
 
 AfterFailedSave ExitDialogs::AskAfterFailedSave(const std::string& reason)
@@ -30,7 +38,7 @@ AfterFailedSave ExitDialogs::AskAfterFailedSave(const std::string& reason)
            "(for example after freeing disk space or bringing the folder back), or save the diary to "
            "another file.")
             .arg(QString::fromLocal8Bit(reason.c_str())),
-        QStringLiteral(" Error"), widgets::MsgIcon::Error,
+        QStringLiteral(" Error"), MsgIcon::Error,
         {Tr("&Try again"), Tr("&Save elsewhere..."), Tr("Exit without saving")}, 0);
     switch (choice) {
     case 1:
@@ -56,3 +64,5 @@ void ExitDialogs::TellCopyFailed(const std::string& reason)
 {
     services_.Dialogs().ShowError(parent_, QString::fromLocal8Bit(reason.c_str()), QStringLiteral(" Error"));
 }
+
+} // namespace windows::main

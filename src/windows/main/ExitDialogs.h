@@ -5,20 +5,27 @@
 #include "model/session/ExitSave.h"
 
 class QWidget;
-namespace widgets {
-class Services;
-}
 
-class ExitDialogs : public ExitQuestions {
+namespace widgets::services {
+class Services;
+} // namespace widgets::services
+
+namespace windows::main {
+
+class ExitDialogs : public model::session::ExitQuestions {
 public:
-    ExitDialogs(QWidget* parent, widgets::Services& services) : parent_(parent), services_(services) {}
+    ExitDialogs(QWidget* parent, widgets::services::Services& services) : parent_(parent), services_(services)
+    {
+    }
 
     bool DropChanges() override;
-    AfterFailedSave AskAfterFailedSave(const std::string& reason) override;
+    model::session::AfterFailedSave AskAfterFailedSave(const std::string& reason) override;
     std::optional<std::string> AskCopyFile(const std::string& suggested) override;
     void TellCopyFailed(const std::string& reason) override;
 
 private:
     QWidget* parent_;
-    widgets::Services& services_;
+    widgets::services::Services& services_;
 };
+
+} // namespace windows::main

@@ -44,11 +44,83 @@
 #include <QSessionManager>
 #include <QUrl>
 
+using base::dates::Date;
+using base::result::Status;
+using formats::diary::DayLoad;
+using formats::resources::LoadProgramRessources;
+using model::look::Black;
+using model::look::LightenIfDark;
+using model::look::Red;
+using model::look::RGBColor;
+using model::look::RgbColor;
+using model::look::Yellow;
+using model::session::DayFlow;
+using model::session::DiaryChange;
+using model::session::DiarySession;
+using model::session::EditorContent;
+using model::session::RecoverySchedule;
+using model::session::ShownEntry;
+using model::settings::DeclareMainSettings;
+using platform::locale::CollationKey;
+using platform::locale::FromDiaryText;
+using platform::locale::LongMonthName;
+using platform::locale::ShortMonthName;
+using platform::locale::ToDiaryText;
+using widgets::calendar::MainCalendar;
+using widgets::controls::ArialPixels;
+using widgets::controls::ButtonLayout;
+using widgets::controls::ClockShowMode;
+using widgets::controls::ClockWidget;
+using widgets::controls::FromQColor;
+using widgets::controls::GridBorder;
+using widgets::controls::HatchedPanel;
+using widgets::controls::HatchMode;
+using widgets::controls::ResourceBitmap;
+using widgets::controls::SetFontColor;
+using widgets::controls::ShadowLabel;
+using widgets::controls::SkinCount;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::SpeedButton;
+using widgets::controls::ToQColor;
+using widgets::controls::WithBottomLeftTransparent;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::editor::GrowFont;
+using widgets::editor::LoadFontSettings;
+using widgets::editor::MenuColour;
+using widgets::editor::MenuColours;
+using widgets::editor::PrintDocument;
+using widgets::editor::ResetTypingAttributes;
+using widgets::editor::RichTextEdit;
+using widgets::editor::RichTextToString;
+using widgets::editor::SetAlignment;
+using widgets::editor::SetTextColour;
+using widgets::editor::ShrinkFont;
+using widgets::editor::StoredFont;
+using widgets::editor::StringToRichText;
+using widgets::editor::StyleToggle;
+using widgets::editor::TitleEdit;
+using widgets::editor::ToggleStyle;
+using widgets::services::Services;
+using windows::browse::BrowseWindow;
+using windows::keeper::KeeperWindow;
+using windows::picker::MoodPickerDialog;
+using windows::picker::MoodPictures;
+using windows::spell::RunSpellCheck;
+using windows::tools::AboutWindow;
+using windows::tools::ToolsWindow;
+using windows::tools::WebSiteAddress;
+
+namespace windows::main {
 
 namespace {
 
-using widgets::ArialPixels;
-using widgets::SpeedButton;
+using model::look::AverageColour;
+using widgets::controls::ArialPixels;
+using widgets::controls::AverageColour;
+using widgets::controls::SpeedButton;
 
 // The client area of the window at its designed size (the 750 × 480 window less its frame).
 constexpr int DesignWidth = 742;
@@ -116,7 +188,7 @@ protected:
 private:
     void Paint(const QColor& colour, bool underline)
     {
-        widgets::SetFontColor(*this, colour);
+        SetFontColor(*this, colour);
         QFont shown = font();
         shown.setUnderline(underline);
         setFont(shown);
@@ -127,7 +199,7 @@ private:
 
 QImage Glyph(const char* name)
 {
-    return widgets::ResourceBitmap(QString::fromLatin1(name));
+    return ResourceBitmap(QString::fromLatin1(name));
 }
 
 SpeedButton* MakeSpeedButton(QWidget* parent, const QRect& place, const QString& caption, const char* glyph,
@@ -156,23 +228,23 @@ QImage HatchTile()
     return tile;
 }
 
-QString DateCaption(const calendar::Date& date, bool shortMonth)
+QString DateCaption(const Date& date, bool shortMonth)
 {
-    const QString month = shortMonth ? platform::ShortMonthName(date.Month) : platform::LongMonthName(date.Month);
+    const QString month = shortMonth ? ShortMonthName(date.Month) : LongMonthName(date.Month);
     return QStringLiteral("%1 %2, %3").arg(month).arg(date.Day).arg(date.Year);
 }
 
 std::string DiaryBytes(const QString& text)
 {
-    return platform::ToDiaryText(text).value_or(std::string());
+    return ToDiaryText(text).value_or(std::string());
 }
 
 } // namespace
 
-MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
-    : services_(services), session_(session), settings_(services.SettingsStore()), flow_(session_, resources_),
-      recovery_(session_), exitSave_(session_, recovery_.Schedule()),
-      dictionaries_(services.ProgramFolder(), platform::CollationKey)
+MainWindow::MainWindow(Services& services, DiarySession& session)
+    : services_(services), session_(session), settings_(services.SettingsStore()),
+      flow_(session_, resources_), recovery_(session_), exitSave_(session_, recovery_.Schedule()),
+      dictionaries_(services.ProgramFolder(), CollationKey)
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
@@ -181,8 +253,8 @@ MainWindow::MainWindow(widgets::Services& services, DiarySession& session)
     settings_.OnDestroyError = showSettingsError;
 
     LoadProgramRessources(resources_);
-    moodPictures_ = picker::MoodPictures();
-    skinCount_ = widgets::SkinCount(resources_);
+    moodPictures_ = MoodPictures();
+    skinCount_ = widgets::controls::SkinCount(resources_);
     currentSkin_ = *settings_.GetValue("CurrentSkin")->ToInteger();
     if (currentSkin_ < 0 || currentSkin_ > skinCount_ - 1)
         currentSkin_ = 0;
@@ -238,7 +310,7 @@ void MainWindow::CreateControls()
 
     sizeGrip_ = new QLabel(client_);
     sizeGrip_->resize(10, 10);
-    sizeGrip_->setPixmap(QPixmap::fromImage(widgets::WithBottomLeftTransparent(Glyph("SIZEGRIP"))));
+    sizeGrip_->setPixmap(QPixmap::fromImage(WithBottomLeftTransparent(Glyph("SIZEGRIP"))));
 
     // Keyboard order: title, body, calendar.
     setTabOrder(titleEdit_, bodyEdit_);
@@ -306,15 +378,15 @@ void MainWindow::NameControls()
 
 void MainWindow::CreateToolbar(QWidget* client)
 {
-    dateLabel_ = new widgets::ShadowLabel(client);
+    dateLabel_ = new ShadowLabel(client);
     dateLabel_->setGeometry(7, 20, 207, 25);
     dateLabel_->setFont(ArialPixels(16, true));
-    widgets::SetFontColor(*dateLabel_, QColor(253, 255, 230));
-    dateLabel_->SetShadowColor(widgets::RGBColor(64, 0, 0));
+    SetFontColor(*dateLabel_, QColor(253, 255, 230));
+    dateLabel_->SetShadowColor(RGBColor(64, 0, 0));
 
     const auto toolbar = [&](int left, int width, const QString& caption, const char* glyph, const QString& hint) {
         SpeedButton* button = MakeSpeedButton(client, QRect(left, 6, width, 46), caption, glyph, hint);
-        button->SetLayout(widgets::ButtonLayout::GlyphTop);
+        button->SetLayout(ButtonLayout::GlyphTop);
         return button;
     };
     editButton_ = toolbar(233, 54, tr("&Edit"), "TBEDIT", tr("Edit this entry"));
@@ -347,18 +419,18 @@ void MainWindow::CreateToolbar(QWidget* client)
 
 void MainWindow::CreateNavigation(QWidget* client)
 {
-    calendar_ = new calendar::MainCalendar(client);
+    calendar_ = new MainCalendar(client);
     calendar_->setGeometry(10, 70, 209, 139);
     calendar_->SetClock([this] { return services_.Today(); });
-    calendar_->SetColor(widgets::FromQColor(EditorBack));
-    calendar_->SetBorder(widgets::GridBorder::None);
+    calendar_->SetColor(FromQColor(EditorBack));
+    calendar_->SetBorder(GridBorder::None);
     calendar_->setFont(ArialPixels(11));
-    calendar_->SetFontColor(widgets::Black);
+    calendar_->SetFontColor(Black);
     calendar_->SetStartOfWeek(0);
-    calendar_->SetActiveColor(widgets::Red);
-    calendar_->SetActiveBGColor(widgets::RGBColor(0xDF, 0xDF, 0xFF));
-    calendar_->SetSpecialColor(widgets::Red);
-    calendar_->SetSpecialBGColor(widgets::Yellow);
+    calendar_->SetActiveColor(Red);
+    calendar_->SetActiveBGColor(RGBColor(0xDF, 0xDF, 0xFF));
+    calendar_->SetSpecialColor(Red);
+    calendar_->SetSpecialBGColor(Yellow);
     calendar_->setToolTip(tr("A calendar where you can select days\r\nto edit. Blue cells contain written entries.\r\n"
                              " You can right click for more options.")
                               .replace("\r\n", "\n"));
@@ -406,9 +478,9 @@ void MainWindow::CreateEditorArea(QWidget* client)
     white.setColor(QPalette::ButtonText, Qt::black);
     editorPanel_->setPalette(white);
 
-    hatchPanel_ = new widgets::HatchedPanel(editorPanel_);
+    hatchPanel_ = new HatchedPanel(editorPanel_);
     hatchPanel_->SetPicture(HatchTile());
-    hatchPanel_->SetMode(widgets::HatchMode::Tiled);
+    hatchPanel_->SetMode(HatchMode::Tiled);
 
     editsPanel_ = new QWidget(editorPanel_);
     titleEdit_ = new TitleEdit(editsPanel_);
@@ -435,7 +507,7 @@ void MainWindow::CreateEditorArea(QWidget* client)
     smallDateLabel_->setGeometry(0, 10, 73, 17);
     smallDateLabel_->setAlignment(Qt::AlignCenter);
     smallDateLabel_->setFont(ArialPixels(11));
-    widgets::SetFontColor(*smallDateLabel_, QColor(128, 0, 0));
+    SetFontColor(*smallDateLabel_, QColor(128, 0, 0));
     moodImage_ = new QLabel(rightPanel_);
     moodImage_->setGeometry(4, 35, 64, 64);
     moodImage_->setCursor(Qt::PointingHandCursor);
@@ -461,8 +533,8 @@ void MainWindow::CreateEditorArea(QWidget* client)
     colourButton_ = small(43, 149, "FMTCOLOR", tr("Change typing color"));
     printButton_ = small(58, 149, "FMTPRINT", tr("Print Current Page"));
 
-    clock_ = new widgets::ClockWidget(rightPanel_);
-    clock_->SetShowMode(widgets::ClockShowMode::Analog);
+    clock_ = new ClockWidget(rightPanel_);
+    clock_->SetShowMode(ClockShowMode::Analog);
     clock_->SetShowSeconds(true);
     clock_->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -474,20 +546,20 @@ void MainWindow::CreateEditorArea(QWidget* client)
     };
     connect(previousMoodButton_, &SpeedButton::OnClick, this, &MainWindow::PreviousMood);
     connect(nextMoodButton_, &SpeedButton::OnClick, this, &MainWindow::NextMood);
-    connect(smallerFontButton_, &SpeedButton::OnClick, this, onBody(editor::ShrinkFont));
-    connect(largerFontButton_, &SpeedButton::OnClick, this, onBody(editor::GrowFont));
+    connect(smallerFontButton_, &SpeedButton::OnClick, this, onBody(ShrinkFont));
+    connect(largerFontButton_, &SpeedButton::OnClick, this, onBody(GrowFont));
     connect(boldButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Bold); }));
+            onBody([](QTextEdit& edit) { ToggleStyle(edit, StyleToggle::Bold); }));
     connect(italicButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Italic); }));
+            onBody([](QTextEdit& edit) { ToggleStyle(edit, StyleToggle::Italic); }));
     connect(underlineButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::ToggleStyle(edit, editor::StyleToggle::Underline); }));
+            onBody([](QTextEdit& edit) { ToggleStyle(edit, StyleToggle::Underline); }));
     connect(alignLeftButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignLeft | Qt::AlignAbsolute); }));
+            onBody([](QTextEdit& edit) { SetAlignment(edit, Qt::AlignLeft | Qt::AlignAbsolute); }));
     connect(alignCenterButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignHCenter); }));
+            onBody([](QTextEdit& edit) { SetAlignment(edit, Qt::AlignHCenter); }));
     connect(alignRightButton_, &SpeedButton::OnClick, this,
-            onBody([](QTextEdit& edit) { editor::SetAlignment(edit, Qt::AlignRight | Qt::AlignAbsolute); }));
+            onBody([](QTextEdit& edit) { SetAlignment(edit, Qt::AlignRight | Qt::AlignAbsolute); }));
     connect(printButton_, &SpeedButton::OnClick, this, &MainWindow::OnPrintClicked);
 }
 
@@ -523,11 +595,11 @@ void MainWindow::CreateMenus()
     });
 
     colourMenu_ = new QMenu(this);
-    for (const editor::MenuColour& colour : editor::MenuColours) {
+    for (const MenuColour& colour : MenuColours) {
         QPixmap swatch(8, 8);
         swatch.fill(colour.Colour);
         colourMenu_->addAction(QIcon(swatch), tr(colour.Caption), this, [this, value = colour.Colour] {
-            editor::SetTextColour(*bodyEdit_, value);
+            SetTextColour(*bodyEdit_, value);
             bodyEdit_->setFocus();
         });
     }
@@ -543,7 +615,7 @@ void MainWindow::CreateMenus()
     displaySecondsAction_ = clockMenu_->addAction(tr(" Display Seconds"));
     displaySecondsAction_->setCheckable(true);
     displaySecondsAction_->setChecked(true);
-    connect(displaySecondsAction_, &QAction::toggled, clock_, &widgets::ClockWidget::SetShowSeconds);
+    connect(displaySecondsAction_, &QAction::toggled, clock_, &ClockWidget::SetShowSeconds);
     connect(clock_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { clockMenu_->popup(clock_->mapToGlobal(at)); });
 }
@@ -613,7 +685,8 @@ void MainWindow::ShowOpenedDiary()
     flow_.ForgetShownDay();
     ApplySkin();
     ApplyFontSettings();
-    (void)settings_.SetValue("LastDiaryName", platform::ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
+    (void)settings_.SetValue("LastDiaryName",
+                             ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
     ShowCalendarDay(true);
 }
 
@@ -625,8 +698,8 @@ void MainWindow::ShowSkin(int skin)
 
 void MainWindow::ApplySkin()
 {
-    backPicture_ = widgets::SkinPicture(resources_, currentSkin_, widgets::SkinPart::Background);
-    topPicture_ = widgets::SkinPicture(resources_, currentSkin_, widgets::SkinPart::Top);
+    backPicture_ = SkinPicture(resources_, currentSkin_, SkinPart::Background);
+    topPicture_ = SkinPicture(resources_, currentSkin_, SkinPart::Top);
     if (!backPicture_.isNull())
         backPicture_ = backPicture_.scaled(client_->width(), client_->height() - TopHeight, Qt::IgnoreAspectRatio,
                                            Qt::SmoothTransformation);
@@ -639,16 +712,16 @@ void MainWindow::OnSkinClicked()
     ApplySkin();
 }
 
-editor::StoredFont MainWindow::BodyFont() const
+StoredFont MainWindow::BodyFont() const
 {
-    editor::StoredFont font;
+    StoredFont font;
     font.Font = bodyEdit_->document()->defaultFont();
     font.Color = bodyEdit_->palette().color(QPalette::Text);
     font.Charset = *settings_.GetValue("FontCharset")->ToInteger();
     return font;
 }
 
-void MainWindow::ApplyFont(const editor::StoredFont& font)
+void MainWindow::ApplyFont(const StoredFont& font)
 {
     for (QWidget* edit : {static_cast<QWidget*>(titleEdit_), static_cast<QWidget*>(bodyEdit_)}) {
         edit->setFont(font.Font);
@@ -661,9 +734,9 @@ void MainWindow::ApplyFont(const editor::StoredFont& font)
 
 void MainWindow::ApplyFontSettings()
 {
-    editor::StoredFont font;
+    StoredFont font;
     font.Font = titleEdit_->font();
-    editor::LoadFontSettings(settings_, font);
+    LoadFontSettings(settings_, font);
     ApplyFont(font);
 }
 
@@ -675,7 +748,7 @@ void MainWindow::SetShowScrollbar(bool show)
 
 void MainWindow::ShowCalendarDay(bool storeFirst)
 {
-    const calendar::Date date = calendar_->CalendarDate();
+    const Date date = calendar_->CalendarDate();
     dateLabel_->SetCaption(DateCaption(date, false));
     smallDateLabel_->setText(DateCaption(date, true));
 
@@ -692,7 +765,7 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
         titleEdit_->clear();
         bodyEdit_->clear();
     } else {
-        titleEdit_->setText(platform::FromDiaryText(entry.Title));
+        titleEdit_->setText(FromDiaryText(entry.Title));
         StringToRichText(entry.Body, *bodyEdit_);
     }
     ShowMood(flow_.CurrentMood);
@@ -734,7 +807,7 @@ void MainWindow::OnMoodImageClicked()
 
 void MainWindow::EnterEditors(bool focusTitle)
 {
-    editor::ResetTypingAttributes(*bodyEdit_);
+    ResetTypingAttributes(*bodyEdit_);
     titleEdit_->setReadOnly(false);
     bodyEdit_->setReadOnly(false);
     if (focusTitle) {
@@ -754,13 +827,13 @@ void MainWindow::OnEditClicked()
 void MainWindow::OnDeleteClicked()
 {
     const QString question = tr("Delete day \"%1\" ?").arg(dateLabel_->Caption());
-    if (services_.Dialogs().MessageBox(this, question, QStringLiteral(" Warning"), widgets::MsgIcon::Warning,
-                                       widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes) != widgets::MsgAnswer::Yes)
+    if (services_.Dialogs().MessageBox(this, question, QStringLiteral(" Warning"), MsgIcon::Warning,
+                                       MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return;
     ShowCalendarDay(true);
     flow_.Delete(calendar_->CalendarDate());
     ShowCalendarDay(true);
-    editor::ResetTypingAttributes(*bodyEdit_);
+    ResetTypingAttributes(*bodyEdit_);
     titleEdit_->setModified(false);
     bodyEdit_->document()->setModified(false);
 }
@@ -834,17 +907,17 @@ void MainWindow::OnAboutClicked()
 
 void MainWindow::OpenBirthdayKeeper()
 {
-    const widgets::RgbColor average = widgets::AverageColour(backPicture_, 40, 40, 60, 60);
-    const QColor colour = widgets::ToQColor(widgets::LightenIfDark(average, 0.12, 95));
-    birthdays::KeeperWindow::Execute(this, tr("The Daybrook : Birthday and anniversary keeper"), colour, services_);
+    const RgbColor average = AverageColour(backPicture_, 40, 40, 60, 60);
+    const QColor colour = ToQColor(LightenIfDark(average, 0.12, 95));
+    KeeperWindow::Execute(this, tr("The Daybrook : Birthday and anniversary keeper"), colour, services_);
 }
 
 void MainWindow::OnPrintClicked()
 {
     if (bodyEdit_->document()->isEmpty())
         return;
-    if (services_.Dialogs().MessageBox(this, tr("Print current page?"), tr("Confirm"), widgets::MsgIcon::Question,
-                                       widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes) == widgets::MsgAnswer::Yes)
+    if (services_.Dialogs().MessageBox(this, tr("Print current page?"), tr("Confirm"), MsgIcon::Question,
+                                       MsgButtons::YesNo, MsgAnswer::Yes) == MsgAnswer::Yes)
         PrintBody();
 }
 
@@ -854,7 +927,7 @@ void MainWindow::PrintBody()
     printer.setDocName(titleEdit_->text());
     if (!services_.Dialogs().SetUpPrinter(this, printer))
         return;
-    if (!editor::PrintDocument(*bodyEdit_->document(), printer))
+    if (!PrintDocument(*bodyEdit_->document(), printer))
         services_.Dialogs().ShowError(this, tr("The entry could not be printed."), services_.Title());
 }
 
@@ -874,28 +947,28 @@ bool MainWindow::BodyKey(QKeyEvent& key)
         return false;
     switch (key.key()) {
     case Qt::Key_B:
-        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Bold);
+        ToggleStyle(*bodyEdit_, StyleToggle::Bold);
         break;
     case Qt::Key_H:
-        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Italic);
+        ToggleStyle(*bodyEdit_, StyleToggle::Italic);
         break;
     case Qt::Key_U:
-        editor::ToggleStyle(*bodyEdit_, editor::StyleToggle::Underline);
+        ToggleStyle(*bodyEdit_, StyleToggle::Underline);
         break;
     case Qt::Key_L:
-        editor::SetAlignment(*bodyEdit_, Qt::AlignLeft | Qt::AlignAbsolute);
+        SetAlignment(*bodyEdit_, Qt::AlignLeft | Qt::AlignAbsolute);
         break;
     case Qt::Key_R:
-        editor::SetAlignment(*bodyEdit_, Qt::AlignRight | Qt::AlignAbsolute);
+        SetAlignment(*bodyEdit_, Qt::AlignRight | Qt::AlignAbsolute);
         break;
     case Qt::Key_E:
-        editor::SetAlignment(*bodyEdit_, Qt::AlignHCenter);
+        SetAlignment(*bodyEdit_, Qt::AlignHCenter);
         break;
     case Qt::Key_N:
-        editor::ShrinkFont(*bodyEdit_);
+        ShrinkFont(*bodyEdit_);
         break;
     case Qt::Key_M:
-        editor::GrowFont(*bodyEdit_);
+        GrowFont(*bodyEdit_);
         break;
     default:
         break;
@@ -908,7 +981,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == titleEdit_) {
         if (event->type() == QEvent::FocusIn) {
             titleEdit_->setReadOnly(false);
-            widgets::SetFontColor(*titleEdit_, TitleFocusColour);
+            SetFontColor(*titleEdit_, TitleFocusColour);
             QPalette colours = titleEdit_->palette();
             colours.setColor(QPalette::Text, TitleFocusColour);
             titleEdit_->setPalette(colours);
@@ -919,7 +992,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (watched == bodyEdit_) {
         if (event->type() == QEvent::FocusIn) {
-            editor::ResetTypingAttributes(*bodyEdit_);
+            ResetTypingAttributes(*bodyEdit_);
             bodyEdit_->setReadOnly(false);
         } else if (event->type() == QEvent::KeyPress) {
             return BodyKey(static_cast<QKeyEvent&>(*event));
@@ -981,12 +1054,14 @@ void MainWindow::OfferRecovery()
         return;
     const auto answer = services_.Dialogs().MessageBox(
         nullptr, QStringLiteral("This diary was not closed properly. Recover the entries written then?"),
-        services_.Title(), widgets::MsgIcon::Question, widgets::MsgButtons::YesNo, widgets::MsgAnswer::Yes);
-    if (answer == widgets::MsgAnswer::Yes) {
+        services_.Title(), MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes);
+    if (answer == MsgAnswer::Yes) {
         recovery.Accept(std::move(**found));
         return;
     }
     const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    if (const result::Status aside = recovery.SetAside(stamp); !aside)
+    if (const Status aside = recovery.SetAside(stamp); !aside)
         services_.Dialogs().ShowError(nullptr, QString::fromLocal8Bit(aside.Message().c_str()), services_.Title());
 }
+
+} // namespace windows::main

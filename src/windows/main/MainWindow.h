@@ -22,35 +22,51 @@
 class QAction;
 class QLabel;
 class QMenu;
-class RichTextEdit;
-class TitleEdit;
-class AboutWindow;
-class BrowseWindow;
-class ToolsWindow;
-namespace calendar {
+
+namespace widgets::calendar {
 class MainCalendar;
-}
-namespace widgets {
+} // namespace widgets::calendar
+
+namespace widgets::controls {
 class ClockWidget;
 class HatchedPanel;
 class ShadowLabel;
 class SpeedButton;
-class Services;
-} // namespace widgets
+} // namespace widgets::controls
 
-class MainWindow : public QMainWindow, private DiaryListener {
+namespace widgets::editor {
+class RichTextEdit;
+class TitleEdit;
+} // namespace widgets::editor
+
+namespace widgets::services {
+class Services;
+} // namespace widgets::services
+
+namespace windows::browse {
+class BrowseWindow;
+} // namespace windows::browse
+
+namespace windows::tools {
+class AboutWindow;
+class ToolsWindow;
+} // namespace windows::tools
+
+namespace windows::main {
+
+class MainWindow : public QMainWindow, private model::session::DiaryListener {
     Q_OBJECT
 
 public:
     // The session is the program's open diary; the window listens to it while it lives.
-    MainWindow(widgets::Services& services, DiarySession& session);
+    MainWindow(widgets::services::Services& services, model::session::DiarySession& session);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     // The stored settings (their table is in MainSettings.h).
-    const Settings& StoredSettings() const { return settings_; }
-    const DayFlow& Flow() const { return flow_; }
+    const model::settings::Settings& StoredSettings() const { return settings_; }
+    const model::session::DayFlow& Flow() const { return flow_; }
     RecoveryWriter& Recovery() { return recovery_; }
     // Whether the first activation has shown the diary.
     bool ShowsDiary() const { return !firstActivation_.Pending(); }
@@ -72,7 +88,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void DiaryChanged(DiaryChange change) override;
+    void DiaryChanged(model::session::DiaryChange change) override;
 
     void CreateControls();
     void CreateToolbar(QWidget* client);
@@ -91,8 +107,8 @@ private:
     void ApplySkin();
     void ApplyFontSettings();
     // The stored font as the body shows it now.
-    editor::StoredFont BodyFont() const;
-    void ApplyFont(const editor::StoredFont& font);
+    widgets::editor::StoredFont BodyFont() const;
+    void ApplyFont(const widgets::editor::StoredFont& font);
     void EnterEditors(bool focusTitle);
     bool BodyKey(QKeyEvent& key);
     void SetShowScrollbar(bool show);
@@ -116,69 +132,69 @@ private:
     void NextMood();
     void PreviousMood();
 
-    widgets::Services& services_;
-    DiarySession& session_;
-    Settings settings_;
-    PackedResources resources_;
+    widgets::services::Services& services_;
+    model::session::DiarySession& session_;
+    model::settings::Settings settings_;
+    formats::resources::PackedResources resources_;
     // The ten mood pictures, 64 x 64.
     QList<QPixmap> moodPictures_;
     int skinCount_ = 0;
     int currentSkin_ = 0;
-    DayFlow flow_;
+    model::session::DayFlow flow_;
     RecoveryWriter recovery_;
-    ExitSave exitSave_;
-    FirstActivation firstActivation_;
-    SpellDictionaries dictionaries_; // the word lists, for the whole run
+    model::session::ExitSave exitSave_;
+    model::session::FirstActivation firstActivation_;
+    formats::wordlists::SpellDictionaries dictionaries_; // the word lists, for the whole run
     bool exitRequested_ = false;
 
     QWidget* client_ = nullptr;
     QImage topPicture_;
     QImage backPicture_;
     // Toolbar.
-    widgets::SpeedButton* editButton_ = nullptr;
-    widgets::SpeedButton* deleteButton_ = nullptr;
-    widgets::SpeedButton* previousEntryButton_ = nullptr;
-    widgets::SpeedButton* nextEntryButton_ = nullptr;
-    widgets::SpeedButton* browseButton_ = nullptr;
-    widgets::SpeedButton* spellButton_ = nullptr;
-    widgets::SpeedButton* skinButton_ = nullptr;
-    widgets::SpeedButton* birthdayButton_ = nullptr;
-    widgets::SpeedButton* toolsButton_ = nullptr;
-    widgets::SpeedButton* aboutButton_ = nullptr;
-    widgets::SpeedButton* exitButton_ = nullptr;
+    widgets::controls::SpeedButton* editButton_ = nullptr;
+    widgets::controls::SpeedButton* deleteButton_ = nullptr;
+    widgets::controls::SpeedButton* previousEntryButton_ = nullptr;
+    widgets::controls::SpeedButton* nextEntryButton_ = nullptr;
+    widgets::controls::SpeedButton* browseButton_ = nullptr;
+    widgets::controls::SpeedButton* spellButton_ = nullptr;
+    widgets::controls::SpeedButton* skinButton_ = nullptr;
+    widgets::controls::SpeedButton* birthdayButton_ = nullptr;
+    widgets::controls::SpeedButton* toolsButton_ = nullptr;
+    widgets::controls::SpeedButton* aboutButton_ = nullptr;
+    widgets::controls::SpeedButton* exitButton_ = nullptr;
     // Left column.
-    widgets::ShadowLabel* dateLabel_ = nullptr;
-    calendar::MainCalendar* calendar_ = nullptr;
-    widgets::SpeedButton* previousYearButton_ = nullptr;
-    widgets::SpeedButton* nextYearButton_ = nullptr;
-    widgets::SpeedButton* previousMonthButton_ = nullptr;
-    widgets::SpeedButton* nextMonthButton_ = nullptr;
-    widgets::SpeedButton* previousEntrySmallButton_ = nullptr;
-    widgets::SpeedButton* nextEntrySmallButton_ = nullptr;
-    widgets::SpeedButton* todayButton_ = nullptr;
+    widgets::controls::ShadowLabel* dateLabel_ = nullptr;
+    widgets::calendar::MainCalendar* calendar_ = nullptr;
+    widgets::controls::SpeedButton* previousYearButton_ = nullptr;
+    widgets::controls::SpeedButton* nextYearButton_ = nullptr;
+    widgets::controls::SpeedButton* previousMonthButton_ = nullptr;
+    widgets::controls::SpeedButton* nextMonthButton_ = nullptr;
+    widgets::controls::SpeedButton* previousEntrySmallButton_ = nullptr;
+    widgets::controls::SpeedButton* nextEntrySmallButton_ = nullptr;
+    widgets::controls::SpeedButton* todayButton_ = nullptr;
     QLabel* linkLabel_ = nullptr;
     // Editor area.
     QWidget* editorPanel_ = nullptr;
-    widgets::HatchedPanel* hatchPanel_ = nullptr;
+    widgets::controls::HatchedPanel* hatchPanel_ = nullptr;
     QWidget* editsPanel_ = nullptr;
-    TitleEdit* titleEdit_ = nullptr;
-    RichTextEdit* bodyEdit_ = nullptr;
+    widgets::editor::TitleEdit* titleEdit_ = nullptr;
+    widgets::editor::RichTextEdit* bodyEdit_ = nullptr;
     QWidget* rightPanel_ = nullptr;
     QLabel* smallDateLabel_ = nullptr;
     QLabel* moodImage_ = nullptr;
-    widgets::SpeedButton* previousMoodButton_ = nullptr;
-    widgets::SpeedButton* nextMoodButton_ = nullptr;
-    widgets::SpeedButton* smallerFontButton_ = nullptr;
-    widgets::SpeedButton* largerFontButton_ = nullptr;
-    widgets::SpeedButton* boldButton_ = nullptr;
-    widgets::SpeedButton* italicButton_ = nullptr;
-    widgets::SpeedButton* underlineButton_ = nullptr;
-    widgets::SpeedButton* alignLeftButton_ = nullptr;
-    widgets::SpeedButton* alignCenterButton_ = nullptr;
-    widgets::SpeedButton* alignRightButton_ = nullptr;
-    widgets::SpeedButton* colourButton_ = nullptr;
-    widgets::SpeedButton* printButton_ = nullptr;
-    widgets::ClockWidget* clock_ = nullptr;
+    widgets::controls::SpeedButton* previousMoodButton_ = nullptr;
+    widgets::controls::SpeedButton* nextMoodButton_ = nullptr;
+    widgets::controls::SpeedButton* smallerFontButton_ = nullptr;
+    widgets::controls::SpeedButton* largerFontButton_ = nullptr;
+    widgets::controls::SpeedButton* boldButton_ = nullptr;
+    widgets::controls::SpeedButton* italicButton_ = nullptr;
+    widgets::controls::SpeedButton* underlineButton_ = nullptr;
+    widgets::controls::SpeedButton* alignLeftButton_ = nullptr;
+    widgets::controls::SpeedButton* alignCenterButton_ = nullptr;
+    widgets::controls::SpeedButton* alignRightButton_ = nullptr;
+    widgets::controls::SpeedButton* colourButton_ = nullptr;
+    widgets::controls::SpeedButton* printButton_ = nullptr;
+    widgets::controls::ClockWidget* clock_ = nullptr;
     QLabel* sizeGrip_ = nullptr;
     // Menus.
     QMenu* calendarMenu_ = nullptr;
@@ -190,7 +206,9 @@ private:
     QAction* showScrollbarAction_ = nullptr;
     QAction* displaySecondsAction_ = nullptr;
     // Created on first use and kept for the run.
-    BrowseWindow* browseWindow_ = nullptr;
-    ToolsWindow* toolsWindow_ = nullptr;
-    AboutWindow* aboutWindow_ = nullptr;
+    windows::browse::BrowseWindow* browseWindow_ = nullptr;
+    windows::tools::ToolsWindow* toolsWindow_ = nullptr;
+    windows::tools::AboutWindow* aboutWindow_ = nullptr;
 };
+
+} // namespace windows::main

@@ -1,5 +1,13 @@
 #include "windows/main/RecoveryWriter.h"
 
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::DiaryLock;
+using model::session::DiarySession;
+using model::session::WriteDiaryCopy;
+
+namespace windows::main {
+
 RecoveryWriter::RecoveryWriter(DiarySession& session) : schedule_(session, *this)
 {
     timer_.setSingleShot(true);
@@ -39,7 +47,7 @@ void RecoveryWriter::Finished()
     schedule_.WriteFinished(result_);
 }
 
-result::Status RecoveryWriter::WaitForWrite()
+Status RecoveryWriter::WaitForWrite()
 {
     if (worker_) {
         worker_->wait();
@@ -47,3 +55,5 @@ result::Status RecoveryWriter::WaitForWrite()
     }
     return result_;
 }
+
+} // namespace windows::main

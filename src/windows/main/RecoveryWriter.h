@@ -11,16 +11,18 @@
 
 #include <memory>
 
-class RecoveryWriter : public QObject, private RecoveryWorker {
+namespace windows::main {
+
+class RecoveryWriter : public QObject, private model::session::RecoveryWorker {
     Q_OBJECT
 public:
-    explicit RecoveryWriter(DiarySession& session);
+    explicit RecoveryWriter(model::session::DiarySession& session);
     // Waits for a write in progress.
     ~RecoveryWriter() override;
     RecoveryWriter(const RecoveryWriter&) = delete;
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-    RecoverySchedule& Schedule() { return schedule_; }
+    model::session::RecoverySchedule& Schedule() { return schedule_; }
     // Writes now, on the worker (tests and benchmarks).
     void WriteNow() { schedule_.WriteNow(); }
     bool Writing() const { return schedule_.Writing(); }
@@ -28,12 +30,14 @@ public:
 private:
     void StartTimer(int delayMs) override;
     void StopTimer() override;
-    void StartWrite(std::string file, LineList lines, DiaryLock lock) override;
-    result::Status WaitForWrite() override;
+    void StartWrite(std::string file, base::text::LineList lines, formats::diary::DiaryLock lock) override;
+    base::result::Status WaitForWrite() override;
     void Finished();
 
     QTimer timer_;
     std::unique_ptr<QThread> worker_;
-    result::Status result_;
-    RecoverySchedule schedule_;
+    base::result::Status result_;
+    model::session::RecoverySchedule schedule_;
 };
+
+} // namespace windows::main

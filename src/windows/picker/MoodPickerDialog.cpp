@@ -6,6 +6,10 @@
 
 #include <limits>
 
+using widgets::controls::GridCoord;
+
+namespace windows::picker {
+
 namespace {
 
 constexpr int ColCount = 4;
@@ -50,13 +54,11 @@ MoodPickerDialog::MoodPickerDialog(QWidget* owner) : QDialog(owner)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    pictureGrid_ = new picker::PictureGrid(ColCount, RowCount, CellSize, this);
+    pictureGrid_ = new windows::picker::PictureGrid(ColCount, RowCount, CellSize, this);
     pictureGrid_->setObjectName("pictureGrid");
     pictureGrid_->setGeometry(0, 0, 263, 198);
     pictureGrid_->setToolTip(QStringLiteral("Double click to select your image"));
-    pictureGrid_->OnDoubleClick = [this](std::optional<widgets::GridCoord> cell) {
-        OnGridDoubleClicked(cell);
-    };
+    pictureGrid_->OnDoubleClick = [this](std::optional<GridCoord> cell) { OnGridDoubleClicked(cell); };
 
     selectButton_ = MakeButton(this, "selectButton", QStringLiteral("&Select"), 63);
     cancelButton_ = MakeButton(this, "cancelButton", QStringLiteral("&Cancel"), 143);
@@ -85,8 +87,10 @@ void MoodPickerDialog::OnSelectClicked()
     accept();
 }
 
-void MoodPickerDialog::OnGridDoubleClicked(std::optional<widgets::GridCoord> cell)
+void MoodPickerDialog::OnGridDoubleClicked(std::optional<GridCoord> cell)
 {
     if (cell && *cell == pictureGrid_->Current())
         OnSelectClicked();
 }
+
+} // namespace windows::picker

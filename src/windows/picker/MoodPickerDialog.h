@@ -11,6 +11,8 @@
 
 class QPushButton;
 
+namespace windows::picker {
+
 class MoodPickerDialog : public QDialog {
     Q_OBJECT
 
@@ -32,9 +34,9 @@ public:
 private:
     // Chooses the picture of the current cell and closes; also the grid's double click on it.
     void OnSelectClicked();
-    void OnGridDoubleClicked(std::optional<widgets::GridCoord> cell);
+    void OnGridDoubleClicked(std::optional<widgets::controls::GridCoord> cell);
 
-    picker::PictureGrid* pictureGrid_;
+    windows::picker::PictureGrid* pictureGrid_;
     QPushButton* selectButton_;
     QPushButton* cancelButton_;
     int chosen_ = 0;
@@ -47,3 +49,5 @@ constexpr int PickerLeft(int x, int width, int screenRight)
     const int left = x - width / 2;
     return screenRight < left + width ? screenRight - width - 2 : left;
 }
+
+} // namespace windows::picker

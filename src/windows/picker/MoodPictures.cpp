@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace picker {
+namespace windows::picker {
 
 namespace {
 
@@ -26,4 +26,4 @@ QList<QPixmap> MoodIcons()
     return Pictures(QStringLiteral(":/moods/mood%1-small.png"));
 }
 
-} // namespace picker
+} // namespace windows::picker

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QPixmap>
 
-namespace picker {
+namespace windows::picker {
 
 constexpr int MoodCount = 10;
 
@@ -16,4 +16,4 @@ QList<QPixmap> MoodPictures();
 // The 22 × 22 pictures, mood 0 first.
 QList<QPixmap> MoodIcons();
 
-} // namespace picker
+} // namespace windows::picker

@@ -2,14 +2,19 @@
 
 #include <QPainter>
 
-namespace picker {
+using model::look::White;
+using widgets::controls::CellGrid;
+using widgets::controls::CellStates;
+using widgets::controls::GridCoord;
+
+namespace windows::picker {
 
 PictureGrid::PictureGrid(int colCount, int rowCount, QSize cellSize, QWidget* parent)
     : CellGrid(colCount, rowCount, 0, parent)
 {
     SetDefaultColWidth(cellSize.width());
     SetDefaultRowHeight(cellSize.height());
-    SetColor(widgets::White);
+    SetColor(White);
 }
 
 void PictureGrid::SetPictures(const QList<QPixmap>& pictures)
@@ -18,7 +23,7 @@ void PictureGrid::SetPictures(const QList<QPixmap>& pictures)
     update();
 }
 
-int PictureGrid::PictureAt(widgets::GridCoord cell) const
+int PictureGrid::PictureAt(GridCoord cell) const
 {
     const int number = cell.Row * ColCount() + cell.Col;
     return number < pictures_.size() ? number : -1;
@@ -30,7 +35,7 @@ void PictureGrid::SetCurrentPicture(int number)
         MoveCurrent(number % ColCount(), number / ColCount());
 }
 
-void PictureGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect, widgets::CellStates)
+void PictureGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect, CellStates)
 {
     painter.fillRect(rect, Qt::white);
     const int number = PictureAt({col, row});
@@ -42,4 +47,4 @@ void PictureGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rec
     painter.restore();
 }
 
-} // namespace picker
+} // namespace windows::picker

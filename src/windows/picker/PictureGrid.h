@@ -7,9 +7,9 @@
 #include <QList>
 #include <QPixmap>
 
-namespace picker {
+namespace windows::picker {
 
-class PictureGrid : public widgets::CellGrid {
+class PictureGrid : public widgets::controls::CellGrid {
     Q_OBJECT
 
 public:
@@ -17,17 +17,18 @@ public:
 
     void SetPictures(const QList<QPixmap>& pictures);
     // The number of the picture a cell shows; -1 for a cell that shows none.
-    int PictureAt(widgets::GridCoord cell) const;
+    int PictureAt(widgets::controls::GridCoord cell) const;
     int CurrentPicture() const { return PictureAt(Current()); }
     // Makes the cell of picture `number` current; nothing happens when there is no such picture.
     void SetCurrentPicture(int number);
 
 protected:
-    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, widgets::CellStates state) override;
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect,
+                  widgets::controls::CellStates state) override;
     bool SelectCell(int col, int row) override { return PictureAt({col, row}) >= 0; }
 
 private:
     QList<QPixmap> pictures_;
 };
 
-} // namespace picker
+} // namespace windows::picker

@@ -17,6 +17,22 @@
 
 #include <filesystem>
 
+using base::result::Status;
+using formats::diary::DiaryFormat;
+using model::look::Gray;
+using model::session::DiarySession;
+using platform::files::ListFiles;
+using platform::locale::FromDiaryText;
+using platform::locale::ToDiaryText;
+using platform::locale::TrimmedControls;
+using widgets::controls::ButtonStyle;
+using widgets::controls::FlatEdit;
+using widgets::controls::HorizontalAlignment;
+using widgets::controls::SpeedButton;
+using widgets::services::Services;
+
+namespace windows::selection {
+
 namespace {
 
 const QString NewDiaryItem = QStringLiteral("* New Diary *");
@@ -31,7 +47,7 @@ const QRect SealChoiceGeometry(109, 170, 185, 17);
 // The password as the diary keeps it; the edit boxes refuse what the code page cannot hold.
 std::string PasswordBytes(const QString& text)
 {
-    return platform::ToDiaryText(platform::TrimmedControls(text)).value_or(std::string());
+    return ToDiaryText(TrimmedControls(text)).value_or(std::string());
 }
 
 std::string FileSystemName(const QString& name)
@@ -71,14 +87,14 @@ void PaintAsField(QWidget* widget)
     widget->setPalette(colours);
 }
 
-widgets::SpeedButton* MakeButton(QWidget* parent, int left)
+SpeedButton* MakeButton(QWidget* parent, int left)
 {
-    auto* button = new widgets::SpeedButton(parent);
+    auto* button = new SpeedButton(parent);
     button->setGeometry(left, 188, 84, 29);
-    button->SetStyle(widgets::ButtonStyle::Modern);
+    button->SetStyle(ButtonStyle::Modern);
     button->SetTransparent(true);
-    button->SetAlignment(widgets::HorizontalAlignment::Center);
-    button->SetShadowColor(widgets::Gray);
+    button->SetAlignment(HorizontalAlignment::Center);
+    button->SetShadowColor(Gray);
     return button;
 }
 
@@ -95,13 +111,13 @@ FlatEdit* MakeEdit(QWidget* parent, int left, int top)
 
 } // namespace
 
-bool OpenDiary(QWidget* parent, widgets::Services& services, DiarySession& session, const std::string& name,
+bool OpenDiary(QWidget* parent, Services& services, DiarySession& session, const std::string& name,
                const std::string& password)
 {
     const auto tell = [&](const std::string& text) {
         services.Dialogs().ShowMessage(parent, QString::fromStdString(text), services.Title());
     };
-    const result::Status opened = session.Open(name, password, tell);
+    const Status opened = session.Open(name, password, tell);
     if (!opened)
         tell(opened.Message());
     return opened.Ok();
@@ -112,7 +128,7 @@ void OpenDiaryDialog::Complain(const QString& text, const QString& caption)
     services_.Dialogs().ShowError(this, text, caption);
 }
 
-OpenDiaryDialog::OpenDiaryDialog(QWidget* parent, widgets::Services& services, DiarySession& session,
+OpenDiaryDialog::OpenDiaryDialog(QWidget* parent, Services& services, DiarySession& session,
                                  const std::string& lastDiaryName)
     : QDialog(parent), services_(services), session_(session)
 {
@@ -190,9 +206,9 @@ void OpenDiaryDialog::CreateControls()
     bevel_->setGeometry(109, 167, 176, 2);
 
     backButton_ = MakeButton(this, 109);
-    connect(backButton_, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::OnBackClicked);
+    connect(backButton_, &SpeedButton::OnClick, this, &OpenDiaryDialog::OnBackClicked);
     nextButton_ = MakeButton(this, 198);
-    connect(nextButton_, &widgets::SpeedButton::OnClick, this, &OpenDiaryDialog::OnNextClicked);
+    connect(nextButton_, &SpeedButton::OnClick, this, &OpenDiaryDialog::OnNextClicked);
 
     const std::initializer_list<std::pair<QObject*, const char*>> names{
         {backgroundImage_, "backgroundImage"}, {diaryImage_, "diaryImage"},     {diaryLabel_, "diaryLabel"},
@@ -210,7 +226,7 @@ void OpenDiaryDialog::ListDiaries(const std::string& lastDiaryName)
         Complain(QStringLiteral("The diary folder cannot be read:\r\n%1").arg(QFile::decodeName(diaries.Message().c_str())),
                  QStringLiteral(" Error"));
 
-    const QString lastDiary = platform::FromDiaryText(lastDiaryName).toLower();
+    const QString lastDiary = FromDiaryText(lastDiaryName).toLower();
     diaryList_->AddItem(NewDiaryItem, 1);
     if (!diaries)
         return;
@@ -299,7 +315,7 @@ void OpenDiaryDialog::OpenChosenDiary()
 
 void OpenDiaryDialog::CreateNewDiary()
 {
-    const QString name = platform::TrimmedControls(diaryNameEdit_->text());
+    const QString name = TrimmedControls(diaryNameEdit_->text());
     if (name.isEmpty()) {
         Complain(QStringLiteral("Diary name cannot be blank"), QStringLiteral(" Error"));
         return;
@@ -313,7 +329,7 @@ void OpenDiaryDialog::CreateNewDiary()
         this, QStringLiteral(" Password Confirmation"), QStringLiteral("Please retype your password:"), {});
     if (!retyped)
         return;
-    if (platform::TrimmedControls(*retyped) != platform::TrimmedControls(passwordEdit_->text())) {
+    if (TrimmedControls(*retyped) != TrimmedControls(passwordEdit_->text())) {
         Complain(QStringLiteral("Passwords do not match"), QStringLiteral("Error"));
         return;
     }
@@ -365,3 +381,5 @@ void OpenDiaryDialog::mouseReleaseEvent(QMouseEvent*)
 {
     dragOffset_.reset();
 }
+
+} // namespace windows::selection

@@ -15,11 +15,17 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
+
+namespace widgets::controls {
 class FlatEdit;
-namespace widgets {
 class SpeedButton;
+} // namespace widgets::controls
+
+namespace widgets::services {
 class Services;
-} // namespace widgets
+} // namespace widgets::services
+
+namespace windows::selection {
 
 class OpenDiaryDialog : public QDialog {
     Q_OBJECT
@@ -27,8 +33,8 @@ class OpenDiaryDialog : public QDialog {
 public:
     // The diaries offered are the session folder's; lastDiaryName (diary code page, ".dry"
     // included, any letter case) is preselected when it is one of them.
-    OpenDiaryDialog(QWidget* parent, widgets::Services& services, DiarySession& session,
-                    const std::string& lastDiaryName);
+    OpenDiaryDialog(QWidget* parent, widgets::services::Services& services,
+                    model::session::DiarySession& session, const std::string& lastDiaryName);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,8 +56,8 @@ private:
     void CreateNewDiary();
     void Complain(const QString& text, const QString& caption);
 
-    widgets::Services& services_;
-    DiarySession& session_;
+    widgets::services::Services& services_;
+    model::session::DiarySession& session_;
     PictureList diaryPictures_;
     // The list index of the diary last opened, 0 ("* New Diary *") when none of the list.
     int preselectIndex_ = 0;
@@ -65,16 +71,18 @@ private:
     QLabel* diaryLabel_ = nullptr;
     QLabel* passwordLabel_ = nullptr;
     PictureComboBox* diaryList_ = nullptr;
-    FlatEdit* diaryNameEdit_ = nullptr;
-    FlatEdit* passwordEdit_ = nullptr;
+    widgets::controls::FlatEdit* diaryNameEdit_ = nullptr;
+    widgets::controls::FlatEdit* passwordEdit_ = nullptr;
     // Shown while a new diary is named: write it sealed (enciphered) rather than plain.
     QCheckBox* sealCheck_ = nullptr;
     QFrame* bevel_ = nullptr;
-    widgets::SpeedButton* backButton_ = nullptr;
-    widgets::SpeedButton* nextButton_ = nullptr;
+    widgets::controls::SpeedButton* backButton_ = nullptr;
+    widgets::controls::SpeedButton* nextButton_ = nullptr;
 };
 
 // Opens the named diary (or its backup) into the session, telling the user what happened;
 // true when a diary was opened.
-bool OpenDiary(QWidget* parent, widgets::Services& services, DiarySession& session, const std::string& name,
-               const std::string& password);
+bool OpenDiary(QWidget* parent, widgets::services::Services& services, model::session::DiarySession& session,
+               const std::string& name, const std::string& password);
+
+} // namespace windows::selection

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace windows::selection {
+
 namespace {
 
 // Draws the items of the drop-down list through the combo box's own routine.
@@ -93,3 +95,5 @@ void PictureComboBox::paintEvent(QPaintEvent* event)
     if (currentIndex() >= 0)
         DrawItem(painter, field, currentIndex(), false);
 }
+
+} // namespace windows::selection

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace windows::selection {
+
 // One picture index per item of the combo box, in a list parallel to the items.
 class ComboImages {
 public:
@@ -44,3 +46,5 @@ private:
     const PictureList* imageList_ = nullptr;
     ComboImages images_;
 };
+
+} // namespace windows::selection

@@ -5,8 +5,13 @@
 
 #include <QTextCursor>
 
-bool RunSpellCheck(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
-                   RichTextEdit& body)
+using formats::wordlists::SpellDictionaries;
+using widgets::editor::RichTextEdit;
+using widgets::services::Services;
+
+namespace windows::spell {
+
+bool RunSpellCheck(QWidget* owner, Services& services, SpellDictionaries& dictionaries, RichTextEdit& body)
 {
     const bool replaced = SpellCheckDialog::Execute(owner, services, dictionaries, body);
     if (replaced) {
@@ -17,3 +22,5 @@ bool RunSpellCheck(QWidget* owner, widgets::Services& services, SpellDictionarie
     body.setFocus();
     return replaced;
 }
+
+} // namespace windows::spell

@@ -4,12 +4,23 @@
 #pragma once
 
 class QWidget;
-class RichTextEdit;
+
+namespace formats::wordlists {
 class SpellDictionaries;
-namespace widgets {
+} // namespace formats::wordlists
+
+namespace widgets::editor {
+class RichTextEdit;
+} // namespace widgets::editor
+
+namespace widgets::services {
 class Services;
-}
+} // namespace widgets::services
+
+namespace windows::spell {
 
 // True when a replacement was made.
-bool RunSpellCheck(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
-                   RichTextEdit& body);
+bool RunSpellCheck(QWidget* owner, widgets::services::Services& services,
+                   formats::wordlists::SpellDictionaries& dictionaries, widgets::editor::RichTextEdit& body);
+
+} // namespace windows::spell

@@ -13,6 +13,18 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+using base::result::Status;
+using formats::wordlists::SpellDictionaries;
+using platform::locale::FromDiaryText;
+using widgets::controls::FlatEdit;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::editor::RichTextEdit;
+using widgets::services::Services;
+
+namespace windows::spell {
+
 namespace {
 
 const QString EndMessage =
@@ -74,7 +86,7 @@ void TransferRichText(const RichTextEdit& source, RichTextEdit& target)
     target.LoadRtf(source.SaveRtf());
 }
 
-SpellCheckDialog::SpellCheckDialog(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries)
+SpellCheckDialog::SpellCheckDialog(QWidget* owner, Services& services, SpellDictionaries& dictionaries)
     : QDialog(owner), services_(services), dictionaries_(dictionaries), pass_(dictionaries)
 {
     setObjectName("spellCheckDialog");
@@ -155,7 +167,7 @@ void SpellCheckDialog::SetTabOrder()
         setTabOrder(order[i], order[i + 1]);
 }
 
-bool SpellCheckDialog::Execute(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
+bool SpellCheckDialog::Execute(QWidget* owner, Services& services, SpellDictionaries& dictionaries,
                                RichTextEdit& body)
 {
     SpellCheckDialog dialog(owner, services, dictionaries);
@@ -167,7 +179,7 @@ bool SpellCheckDialog::Execute(QWidget* owner, widgets::Services& services, Spel
 
 bool SpellCheckDialog::Start(RichTextEdit& body)
 {
-    if (const result::Status loaded = dictionaries_.LoadDictionaries(); !loaded) {
+    if (const Status loaded = dictionaries_.LoadDictionaries(); !loaded) {
         services_.Dialogs().ShowError(MessageParent(), QString::fromLocal8Bit(loaded.Message().c_str()),
                                       services_.Title());
         return false;
@@ -197,8 +209,7 @@ bool SpellCheckDialog::FindNextUnknown()
 {
     if (!pass_.FindNextUnknown(SpellText(*locationView_->document()))) {
         services_.Dialogs().MessageBox(MessageParent(), EndMessage, QStringLiteral("Information"),
-                                       widgets::MsgIcon::Information, widgets::MsgButtons::Ok,
-                                       widgets::MsgAnswer::Ok);
+                                       MsgIcon::Information, MsgButtons::Ok, MsgAnswer::Ok);
         return false;
     }
     ShowUnknownWord();
@@ -207,12 +218,12 @@ bool SpellCheckDialog::FindNextUnknown()
 
 void SpellCheckDialog::ShowUnknownWord()
 {
-    const QString word = platform::FromDiaryText(pass_.UnknownWord());
+    const QString word = FromDiaryText(pass_.UnknownWord());
     unknownEdit_->setText(word);
     correctionEdit_->setText(word);
     suggestionList_->clear();
     for (const auto& suggestion : pass_.Suggestions)
-        suggestionList_->addItem(platform::FromDiaryText(suggestion));
+        suggestionList_->addItem(FromDiaryText(suggestion));
     QTextCursor selection(locationView_->document());
     const int start = static_cast<int>(pass_.WordStart) - 1;
     selection.setPosition(start);
@@ -249,11 +260,10 @@ void SpellCheckDialog::OnIgnoreAllClicked()
 void SpellCheckDialog::OnAddClicked()
 {
     const QString question = QStringLiteral("Add \"%1\" to custom dictionary?").arg(unknownEdit_->text());
-    if (services_.Dialogs().MessageBox(this, question, QStringLiteral("Warning"), widgets::MsgIcon::Warning,
-                                       widgets::MsgButtons::OkCancel,
-                                       widgets::MsgAnswer::Ok) != widgets::MsgAnswer::Ok)
+    if (services_.Dialogs().MessageBox(this, question, QStringLiteral("Warning"), MsgIcon::Warning,
+                                       MsgButtons::OkCancel, MsgAnswer::Ok) != MsgAnswer::Ok)
         return;
-    if (const result::Status added = dictionaries_.AddToCustomDictionary(pass_.UnknownWord()); !added) {
+    if (const Status added = dictionaries_.AddToCustomDictionary(pass_.UnknownWord()); !added) {
         services_.Dialogs().ShowError(this, QString::fromLocal8Bit(added.Message().c_str()), services_.Title());
         return;
     }
@@ -277,3 +287,5 @@ void SpellCheckDialog::OnSuggestionDoubleClicked()
     if (const QListWidgetItem* item = suggestionList_->currentItem(); item != nullptr && item->isSelected())
         correctionEdit_->setText(item->text());
 }
+
+} // namespace windows::spell

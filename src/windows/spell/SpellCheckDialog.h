@@ -12,28 +12,42 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class FlatEdit;
-class RichTextEdit;
+
+namespace formats::wordlists {
 class SpellDictionaries;
-namespace widgets {
+} // namespace formats::wordlists
+
+namespace widgets::controls {
+class FlatEdit;
+} // namespace widgets::controls
+
+namespace widgets::editor {
+class RichTextEdit;
+} // namespace widgets::editor
+
+namespace widgets::services {
 class Services;
-}
+} // namespace widgets::services
+
+namespace windows::spell {
 
 class SpellCheckDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SpellCheckDialog(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries);
+    SpellCheckDialog(QWidget* owner, widgets::services::Services& services,
+                     formats::wordlists::SpellDictionaries& dictionaries);
 
     // One pass over the body: true when the body was replaced by the corrected text (it is
     // then writable and modified). A dictionary that cannot be loaded is reported and leaves
     // the body alone; a body without unknown words gets the end message and no dialog.
-    static bool Execute(QWidget* owner, widgets::Services& services, SpellDictionaries& dictionaries,
-                        RichTextEdit& body);
+    static bool Execute(QWidget* owner, widgets::services::Services& services,
+                        formats::wordlists::SpellDictionaries& dictionaries,
+                        widgets::editor::RichTextEdit& body);
 
     // The steps of Execute. Start loads the dictionaries, copies the body and looks for the
     // first unknown word: false when there is nothing to show (the user has been told why).
-    bool Start(RichTextEdit& body);
+    bool Start(widgets::editor::RichTextEdit& body);
     // After the dialog closed: puts the corrected text into the body if a word was replaced.
     bool ApplyCorrections();
 
@@ -51,21 +65,21 @@ private:
     void OnChangeClicked();
     void OnSuggestionDoubleClicked();
 
-    widgets::Services& services_;
-    SpellDictionaries& dictionaries_;
-    SpellPass pass_;
-    RichTextEdit* body_ = nullptr;
+    widgets::services::Services& services_;
+    formats::wordlists::SpellDictionaries& dictionaries_;
+    formats::wordlists::SpellPass pass_;
+    widgets::editor::RichTextEdit* body_ = nullptr;
     bool changed_ = false; // set by every replacement
 
     QLabel* unknownLabel_;
     QLineEdit* unknownEdit_;
     QLabel* correctionLabel_;
-    FlatEdit* correctionEdit_;
+    widgets::controls::FlatEdit* correctionEdit_;
     QLabel* suggestionsLabel_;
     QLabel* suggestionsHint_;
     QListWidget* suggestionList_;
     QLabel* locationLabel_;
-    RichTextEdit* locationView_;
+    widgets::editor::RichTextEdit* locationView_;
     QPushButton* ignoreButton_;
     QPushButton* changeButton_;
     QPushButton* ignoreAllButton_;
@@ -75,4 +89,6 @@ private:
 
 // Copies the whole formatted text of one rich-text control into another (as RTF; the
 // clipboard is not used). The target's content is replaced and left unmodified.
-void TransferRichText(const RichTextEdit& source, RichTextEdit& target);
+void TransferRichText(const widgets::editor::RichTextEdit& source, widgets::editor::RichTextEdit& target);
+
+} // namespace windows::spell

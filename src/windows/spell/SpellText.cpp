@@ -6,13 +6,17 @@
 
 #include <unordered_map>
 
+using platform::locale::ToDiaryText;
+
+namespace windows::spell {
+
 namespace {
 
 constexpr char Separator = '\0';
 
 char DiaryByte(QChar c)
 {
-    const auto bytes = platform::ToDiaryText(QString(c));
+    const auto bytes = ToDiaryText(QString(c));
     return bytes && bytes->size() == 1 ? (*bytes)[0] : Separator;
 }
 
@@ -37,3 +41,5 @@ std::string SpellText(const QTextDocument& document)
     }
     return bytes;
 }
+
+} // namespace windows::spell

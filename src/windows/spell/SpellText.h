@@ -8,4 +8,8 @@
 
 class QTextDocument;
 
+namespace windows::spell {
+
 std::string SpellText(const QTextDocument& document);
+
+} // namespace windows::spell

@@ -8,6 +8,13 @@
 #include <QDesktopServices>
 #include <QLabel>
 
+using formats::resources::PackedResources;
+using widgets::controls::ButtonLayout;
+using widgets::controls::ToolButton;
+using widgets::services::Services;
+
+namespace windows::tools {
+
 namespace {
 
 const QString Tagline = QStringLiteral("a diary for your days");
@@ -17,12 +24,11 @@ const QString AboutText = QStringLiteral(
     "browse and search them, back your diary up, export it for your word processor, and never forget a "
     "birthday again.");
 
-widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QString& caption,
-                                   const char* glyph)
+ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QString& caption, const char* glyph)
 {
-    auto* button = new widgets::ToolButton(parent);
+    auto* button = new ToolButton(parent);
     button->setGeometry(bounds);
-    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
+    button->SetLayout(ButtonLayout::GlyphLeft);
     button->SetCaption(caption);
     button->SetGlyph(OptionsGlyph(glyph));
     return button;
@@ -30,7 +36,7 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const QStr
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& resources)
+AboutWindow::AboutWindow(QWidget* owner, Services& services, PackedResources& resources)
     : ToolDialog(owner, resources, QSize(395, 292)),
       OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
@@ -56,8 +62,8 @@ AboutWindow::AboutWindow(QWidget* owner, widgets::Services& services, PackedReso
     visitLabel_->setObjectName("visitLabel");
     webSiteButton_->setObjectName("webSiteButton");
     closeButton_->setObjectName("closeButton");
-    connect(webSiteButton_, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
-    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+    connect(webSiteButton_, &ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
+    connect(closeButton_, &ToolButton::OnClick, this, &QDialog::reject);
 }
 
 void AboutWindow::Execute(int currentSkin)
@@ -66,3 +72,5 @@ void AboutWindow::Execute(int currentSkin)
     setFocus();
     exec();
 }
+
+} // namespace windows::tools

@@ -8,16 +8,22 @@
 
 #include <functional>
 
-namespace widgets {
+namespace widgets::controls {
 class ToolButton;
+} // namespace widgets::controls
+
+namespace widgets::services {
 class Services;
-} // namespace widgets
+} // namespace widgets::services
+
+namespace windows::tools {
 
 class AboutWindow : public ToolDialog {
     Q_OBJECT
 
 public:
-    AboutWindow(QWidget* owner, widgets::Services& services, PackedResources& resources);
+    AboutWindow(QWidget* owner, widgets::services::Services& services,
+                formats::resources::PackedResources& resources);
 
     // Shows the window modally in the skin's pictures.
     void Execute(int currentSkin);
@@ -28,6 +34,8 @@ public:
 private:
     QLabel* aboutLabel_;
     QLabel* visitLabel_;
-    widgets::ToolButton* webSiteButton_;
-    widgets::ToolButton* closeButton_;
+    widgets::controls::ToolButton* webSiteButton_;
+    widgets::controls::ToolButton* closeButton_;
 };
+
+} // namespace windows::tools

@@ -6,6 +6,10 @@
 #include <QFrame>
 #include <QLabel>
 
+using widgets::controls::ArialPixels;
+
+namespace windows::tools {
+
 namespace {
 
 constexpr int Border = 10;
@@ -15,7 +19,7 @@ const QColor TextColour(0xFF, 0xFF, 0x80);
 QLabel* MakeText(QWidget* parent, int left, int top, const QString& caption)
 {
     auto* label = new QLabel(caption, parent);
-    label->setFont(widgets::ArialPixels(15));
+    label->setFont(ArialPixels(15));
     label->setGeometry(left, top, 223 - left - 4, 19);
     return label;
 }
@@ -62,3 +66,5 @@ void ProgressWindow::Start(size_t entries)
     show();
     repaint();
 }
+
+} // namespace windows::tools

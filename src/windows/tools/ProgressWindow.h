@@ -9,6 +9,8 @@
 class QFrame;
 class QLabel;
 
+namespace windows::tools {
+
 class ProgressWindow : public QDialog {
     Q_OBJECT
 
@@ -26,3 +28,5 @@ private:
     QLabel* waitLabel_;
     QFrame* bevel_;
 };
+
+} // namespace windows::tools

@@ -9,6 +9,13 @@
 #include <QPainter>
 #include <QWindow>
 
+using formats::resources::PackedResources;
+using widgets::controls::ArialPixels;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+
+namespace windows::tools {
+
 namespace {
 
 constexpr int TopHeight = 45;
@@ -53,7 +60,7 @@ ToolDialog::ToolDialog(QWidget* owner, PackedResources& resources, QSize clientS
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(clientSize);
     setFocusPolicy(Qt::ClickFocus);
-    setFont(widgets::ArialPixels(12));
+    setFont(ArialPixels(12));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
     colours.setColor(QPalette::WindowText, Qt::white);
@@ -71,7 +78,7 @@ ToolDialog::ToolDialog(QWidget* owner, PackedResources& resources, QSize clientS
     titleLabel_ = new QLabel(topPanel_);
     titleLabel_->setGeometry(0, 19, clientSize.width(), 22);
     titleLabel_->setAlignment(Qt::AlignCenter);
-    titleLabel_->setFont(widgets::ArialPixels(15, true));
+    titleLabel_->setFont(ArialPixels(15, true));
     QPalette title = titleLabel_->palette();
     // The panel is disabled; its title keeps its colour all the same.
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -94,8 +101,8 @@ void ToolDialog::ShowSkin(int skin)
     if (skin == shownSkin_)
         return;
     shownSkin_ = skin;
-    backPicture_->SetPicture(widgets::SkinPicture(resources_, skin, widgets::SkinPart::Background));
-    topPicture_->SetPicture(widgets::SkinPicture(resources_, skin, widgets::SkinPart::Top));
+    backPicture_->SetPicture(SkinPicture(resources_, skin, SkinPart::Background));
+    topPicture_->SetPicture(SkinPicture(resources_, skin, SkinPart::Top));
 }
 
 void ToolDialog::keyPressEvent(QKeyEvent* event)
@@ -126,3 +133,5 @@ void ToolDialog::mouseReleaseEvent(QMouseEvent*)
 {
     dragOffset_.reset();
 }
+
+} // namespace windows::tools

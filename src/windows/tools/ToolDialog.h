@@ -12,7 +12,12 @@
 #include <optional>
 
 class QLabel;
+
+namespace formats::resources {
 class PackedResources;
+} // namespace formats::resources
+
+namespace windows::tools {
 
 // A picture stretched over the whole widget, drawn alike whether the widget is enabled or not.
 class StretchedPicture : public QWidget {
@@ -35,7 +40,7 @@ class ToolDialog : public QDialog {
 
 protected:
     // A window of the given client size, pictures in place; the controls go on top of them.
-    ToolDialog(QWidget* owner, PackedResources& resources, QSize clientSize);
+    ToolDialog(QWidget* owner, formats::resources::PackedResources& resources, QSize clientSize);
 
     // The centred title in the top strip.
     void SetTitle(const QString& title);
@@ -49,7 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    PackedResources& resources_;
+    formats::resources::PackedResources& resources_;
     StretchedPicture* backPicture_;
     QWidget* topPanel_;
     StretchedPicture* topPicture_;
@@ -59,3 +64,4 @@ private:
     std::optional<QPoint> dragOffset_;
 };
 
+} // namespace windows::tools

@@ -5,4 +5,8 @@
 
 #include <QImage>
 
+namespace windows::tools {
+
 QImage OptionsGlyph(const char* name);
+
+} // namespace windows::tools

@@ -1,7 +1,7 @@
 #include "windows/tools/ToolsWindow.h"
 
 #include "base/io/SafeFile.h"
-#include "formats/export/DiaryExport.h"
+#include "formats/rtfexport/DiaryExport.h"
 #include "windows/tools/ProgressWindow.h"
 #include "windows/tools/ToolsGlyphs.h"
 #include "windows/tools/WebSite.h"
@@ -23,6 +23,28 @@
 #include <chrono>
 #include <filesystem>
 #include <future>
+
+using base::io::WriteWhole;
+using base::result::Status;
+using formats::diary::DiaryFormat;
+using formats::resources::PackedResources;
+using formats::rtf::CharFormat;
+using formats::rtfexport::ExportDiary;
+using formats::rtfexport::ExportOptions;
+using model::session::DiarySession;
+using model::settings::Settings;
+using platform::locale::FormatShortDate;
+using platform::locale::ToDiaryText;
+using widgets::controls::ButtonLayout;
+using widgets::controls::ToolButton;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::editor::SaveFontSettings;
+using widgets::editor::StoredFont;
+using widgets::services::Services;
+
+namespace windows::tools {
 
 namespace {
 
@@ -84,9 +106,9 @@ private:
     QElapsedTimer clock_;
 };
 
-rtf::CharFormat ExportFont(const editor::StoredFont& stored)
+CharFormat ExportFont(const StoredFont& stored)
 {
-    rtf::CharFormat format;
+    CharFormat format;
     format.Font = stored.Font.family().toStdString();
     const int points = stored.Font.pointSize() > 0 ? stored.Font.pointSize() : 10;
     format.HalfPoints = 2 * points;
@@ -96,12 +118,12 @@ rtf::CharFormat ExportFont(const editor::StoredFont& stored)
     return format;
 }
 
-widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char* caption,
-                                   const char* glyph, const char* hint)
+ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char* caption, const char* glyph,
+                       const char* hint)
 {
-    auto* button = new widgets::ToolButton(parent);
+    auto* button = new ToolButton(parent);
     button->setGeometry(bounds);
-    button->SetLayout(widgets::ButtonLayout::GlyphLeft);
+    button->SetLayout(ButtonLayout::GlyphLeft);
     button->SetCaption(QString::fromLatin1(caption));
     button->SetGlyph(OptionsGlyph(glyph));
     button->setToolTip(QString::fromLatin1(hint));
@@ -110,11 +132,11 @@ widgets::ToolButton* MakeButton(QWidget* parent, const QRect& bounds, const char
 
 } // namespace
 
-ToolsWindow::ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session, Settings& settings,
+ToolsWindow::ToolsWindow(QWidget* owner, Services& services, DiarySession& session, Settings& settings,
                          PackedResources& resources)
     : ToolDialog(owner, resources, QSize(386, 373)),
-      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), services_(services), session_(session),
-      settings_(settings)
+      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), services_(services),
+      session_(session), settings_(settings)
 {
     setObjectName("toolsWindow");
     SetTitle(services_.Title() + QStringLiteral(" - Tools and Options"));
@@ -140,14 +162,14 @@ void ToolsWindow::CreateButtons()
     sealButton_ = MakeButton(this, {19, 188, 164, 30}, " Seal this diary", "OPPASSWORD",
                          "Encrypt the diary file with its password, or store it unencrypted again");
     closeButton_ = MakeButton(this, {135, 328, 116, 30}, " Ok", "OPOK", "Close this dialog");
-    connect(backupButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnBackupClicked);
-    connect(restoreButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnRestoreClicked);
-    connect(exportButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnExportClicked);
-    connect(setFontButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnSetFontClicked);
-    connect(changePasswordButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnChangePasswordClicked);
-    connect(webSiteButton_, &widgets::ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
-    connect(sealButton_, &widgets::ToolButton::OnClick, this, &ToolsWindow::OnSealClicked);
-    connect(closeButton_, &widgets::ToolButton::OnClick, this, &QDialog::reject);
+    connect(backupButton_, &ToolButton::OnClick, this, &ToolsWindow::OnBackupClicked);
+    connect(restoreButton_, &ToolButton::OnClick, this, &ToolsWindow::OnRestoreClicked);
+    connect(exportButton_, &ToolButton::OnClick, this, &ToolsWindow::OnExportClicked);
+    connect(setFontButton_, &ToolButton::OnClick, this, &ToolsWindow::OnSetFontClicked);
+    connect(changePasswordButton_, &ToolButton::OnClick, this, &ToolsWindow::OnChangePasswordClicked);
+    connect(webSiteButton_, &ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
+    connect(sealButton_, &ToolButton::OnClick, this, &ToolsWindow::OnSealClicked);
+    connect(closeButton_, &ToolButton::OnClick, this, &QDialog::reject);
     const std::initializer_list<std::pair<QObject*, const char*>> names{
         {backupButton_, "backupButton"},     {restoreButton_, "restoreButton"},
         {exportButton_, "exportButton"},     {setFontButton_, "setFontButton"},
@@ -157,7 +179,7 @@ void ToolsWindow::CreateButtons()
         button->setObjectName(QString::fromLatin1(name));
 }
 
-void ToolsWindow::Execute(int currentSkin, const editor::StoredFont& bodyFont)
+void ToolsWindow::Execute(int currentSkin, const StoredFont& bodyFont)
 {
     bodyFont_ = bodyFont;
     ShowSealChoice();
@@ -189,7 +211,7 @@ void ToolsWindow::OnRestoreClicked()
         BackupFilter);
     if (!file || !QFileInfo::exists(*file))
         return;
-    if (const result::Status restored = session_.Restore(FileSystemPath(*file)); !restored)
+    if (const Status restored = session_.Restore(FileSystemPath(*file)); !restored)
         Tell(QString::fromStdString(restored.Message()));
 }
 
@@ -203,8 +225,8 @@ void ToolsWindow::OnChangePasswordClicked()
     const auto typedOld = AskPassword(QStringLiteral("Enter OLD password"));
     if (!typedOld)
         return;
-    const auto oldPassword = platform::ToDiaryText(*typedOld);
-    if (const result::Status checked = session_.CheckPassword(oldPassword); !checked) {
+    const auto oldPassword = ToDiaryText(*typedOld);
+    if (const Status checked = session_.CheckPassword(oldPassword); !checked) {
         Tell(QString::fromStdString(checked.Message()));
         return;
     }
@@ -218,7 +240,7 @@ void ToolsWindow::OnChangePasswordClicked()
         Tell(QStringLiteral("Passwords do not match!"));
         return;
     }
-    const auto newPassword = platform::ToDiaryText(*typedNew);
+    const auto newPassword = ToDiaryText(*typedNew);
     if (!newPassword) {
         Tell(QStringLiteral("The new password holds characters that the diary cannot store"));
         return;
@@ -239,7 +261,7 @@ void ToolsWindow::OnSealClicked()
     const auto typed = AskPassword(QStringLiteral("Enter your password"));
     if (!typed)
         return;
-    if (const result::Status checked = session_.CheckPassword(platform::ToDiaryText(*typed)); !checked) {
+    if (const Status checked = session_.CheckPassword(ToDiaryText(*typed)); !checked) {
         Tell(QString::fromStdString(checked.Message()));
         return;
     }
@@ -271,25 +293,24 @@ void ToolsWindow::OnExportClicked()
         return;
     }
     if (services_.Dialogs().MessageBox(this, QStringLiteral("View the generated RTF file?"),
-                                       QStringLiteral("Info"), widgets::MsgIcon::Question,
-                                       widgets::MsgButtons::YesNo,
-                                       widgets::MsgAnswer::Yes) == widgets::MsgAnswer::Yes)
+                                       QStringLiteral("Info"), MsgIcon::Question, MsgButtons::YesNo,
+                                       MsgAnswer::Yes) == MsgAnswer::Yes)
         OpenUrl(QUrl::fromLocalFile(file));
 }
 
 bool ToolsWindow::ExportTo(const QString& file)
 {
-    rtfexport::ExportOptions options;
+    ExportOptions options;
     options.CodePage = services_.CodePage();
     options.BodyFont = ExportFont(bodyFont_);
     options.ShortDate = [](int year, int month, int day) {
-        return platform::FormatShortDate(year, month, day).toStdString();
+        return FormatShortDate(year, month, day).toStdString();
     };
     RepaintPacer pacer;
     try {
-        const std::string document = rtfexport::ExportDiary(session_.Text().Lines(), options,
-                                                            [&pacer](size_t, size_t) { pacer.Tick(); });
-        return safefile::WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
+        const std::string document =
+            ExportDiary(session_.Text().Lines(), options, [&pacer](size_t, size_t) { pacer.Tick(); });
+        return WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
     } catch (const std::exception&) {
         return false;
     }
@@ -302,5 +323,7 @@ void ToolsWindow::OnSetFontClicked()
         return;
     bodyFont_.Font = *chosen;
     emit BodyFontChosen(bodyFont_);
-    editor::SaveFontSettings(settings_, bodyFont_);
+    SaveFontSettings(settings_, bodyFont_);
 }
+
+} // namespace windows::tools

@@ -13,31 +13,43 @@
 #include <functional>
 #include <optional>
 
+namespace model::session {
 class DiarySession;
+} // namespace model::session
+
+namespace model::settings {
 class Settings;
-class ProgressWindow;
-namespace widgets {
+} // namespace model::settings
+
+namespace widgets::controls {
 class ToolButton;
+} // namespace widgets::controls
+
+namespace widgets::services {
 class Services;
-} // namespace widgets
+} // namespace widgets::services
+
+namespace windows::tools {
+
+class ProgressWindow;
 
 class ToolsWindow : public ToolDialog {
     Q_OBJECT
 
 public:
-    ToolsWindow(QWidget* owner, widgets::Services& services, DiarySession& session, Settings& settings,
-                PackedResources& resources);
+    ToolsWindow(QWidget* owner, widgets::services::Services& services, model::session::DiarySession& session,
+                model::settings::Settings& settings, formats::resources::PackedResources& resources);
 
     // Shows the window modally in the skin's pictures; bodyFont: the font the body is written
     // in now (exports start from it, the font dialog shows it).
-    void Execute(int currentSkin, const editor::StoredFont& bodyFont);
+    void Execute(int currentSkin, const widgets::editor::StoredFont& bodyFont);
 
     // Hands a document or web page to the desktop's default handler (tests replace it).
     std::function<void(const QUrl&)> OpenUrl;
 
 signals:
     // The user chose another font for the diary; it is stored in the settings already.
-    void BodyFontChosen(const editor::StoredFont& font);
+    void BodyFontChosen(const widgets::editor::StoredFont& font);
 
 private:
     void CreateButtons();
@@ -55,18 +67,20 @@ private:
     // Writes the export document to the file; false when it could not be written.
     bool ExportTo(const QString& file);
 
-    widgets::Services& services_;
-    DiarySession& session_;
-    Settings& settings_;
-    editor::StoredFont bodyFont_;
-    widgets::ToolButton* backupButton_;
-    widgets::ToolButton* restoreButton_;
-    widgets::ToolButton* exportButton_;
-    widgets::ToolButton* setFontButton_;
-    widgets::ToolButton* changePasswordButton_;
-    widgets::ToolButton* webSiteButton_;
-    widgets::ToolButton* sealButton_;
-    widgets::ToolButton* closeButton_;
+    widgets::services::Services& services_;
+    model::session::DiarySession& session_;
+    model::settings::Settings& settings_;
+    widgets::editor::StoredFont bodyFont_;
+    widgets::controls::ToolButton* backupButton_;
+    widgets::controls::ToolButton* restoreButton_;
+    widgets::controls::ToolButton* exportButton_;
+    widgets::controls::ToolButton* setFontButton_;
+    widgets::controls::ToolButton* changePasswordButton_;
+    widgets::controls::ToolButton* webSiteButton_;
+    widgets::controls::ToolButton* sealButton_;
+    widgets::controls::ToolButton* closeButton_;
     // Created by the first export and kept.
     ProgressWindow* progress_ = nullptr;
 };
+
+} // namespace windows::tools

@@ -1,5 +1,7 @@
 #include "windows/tools/WebSite.h"
 
+namespace windows::tools {
+
 QString WebSiteCaption(const QString& address)
 {
     QString caption = address.toLower();
@@ -12,3 +14,5 @@ QString WebSiteCaption(const QString& address)
     const QString path = caption.mid(slash + 1);
     return path.isEmpty() ? caption.left(slash) : path;
 }
+
+} // namespace windows::tools

@@ -4,8 +4,12 @@
 
 #include <QString>
 
+namespace windows::tools {
+
 inline const QString WebSiteAddress = QStringLiteral("https://daybrook.example.org/");
 
 // The address in lower case without "http://" or "https://"; of an address with a path, the
 // path after the first "/" (the host when the path is empty).
 QString WebSiteCaption(const QString& address);
+
+} // namespace windows::tools

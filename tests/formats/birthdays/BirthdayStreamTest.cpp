@@ -9,7 +9,13 @@
 
 #include <algorithm>
 
-using namespace birthdays;
+using base::dates::EncodeDate;
+using base::result::Reason;
+using formats::birthdays::EntryStreamWriter;
+using formats::birthdays::EntryValues;
+using formats::birthdays::ReadEntryStream;
+using formats::birthdays::StreamContent;
+
 using testing_support::ReadBytes;
 using testing_support::VectorPath;
 
@@ -84,7 +90,7 @@ TEST(BirthdayStream, ReferenceFilesReadToTheirEntriesAndAreWrittenBackByteForByt
     EXPECT_TRUE(read.ReplacesList);
     EXPECT_EQ(read.Entries, ReferenceEntries());
     EXPECT_EQ(Written(read.Entries), entries);
-    EXPECT_EQ(calendar::EncodeDate(1004, 2, 29), -327197.0);
+    EXPECT_EQ(EncodeDate(1004, 2, 29), -327197.0);
 
     const std::string greek = ReadBytes(VectorPath("birthdays/greek-cp1253.bbk"));
     const StreamContent greekRead = ReadEntryStream(greek, 1253);
@@ -187,7 +193,7 @@ TEST(BirthdayStream, TruncatedAndForeignStreamsAreRefusedWithTheFormatMessage)
     for (size_t size = 0; size < entries.size(); ++size) {
         const StreamContent read = ReadEntryStream(entries.substr(0, size), 1252);
         ASSERT_EQ(FaultOf(read), "Invalid stream format") << size;
-        ASSERT_EQ(read.Status.Code(), result::Reason::Damaged) << size;
+        ASSERT_EQ(read.Status.Code(), Reason::Damaged) << size;
         ASSERT_LE(read.Entries.size(), reference.size());
         EXPECT_TRUE(std::equal(read.Entries.begin(), read.Entries.end(), reference.begin())) << size;
         EXPECT_GE(read.Entries.size(), readBefore) << "a longer stream never gives fewer entries: " << size;
@@ -235,7 +241,7 @@ TEST(BirthdayStream, TextTheCodePageCannotHoldIsAFaultNotAQuestionMark)
     const std::string greek = ReadBytes(VectorPath("birthdays/greek-cp1253.bbk"));
     const StreamContent read = ReadEntryStream(greek, 1252);
     EXPECT_EQ(FaultOf(read), "A name or a note holds characters that code page 1252 cannot hold");
-    EXPECT_EQ(read.Status.Code(), result::Reason::Refused);
+    EXPECT_EQ(read.Status.Code(), Reason::Refused);
     EXPECT_TRUE(read.Entries.empty());
     // An infinite or undefined date is no date at all.
     const std::string infinite = Bytes("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x7F", 10);

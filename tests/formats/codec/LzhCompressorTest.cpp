@@ -8,6 +8,15 @@
 #include <random>
 #include <tuple>
 
+using base::io::MemoryStream;
+using base::result::Reason;
+using base::result::Status;
+using formats::codec::BitReader;
+using formats::codec::BitWriter;
+using formats::codec::ByteSource;
+using formats::codec::HuffmanModel;
+using formats::codec::LzhCompressor;
+
 using testing_support::ReadBytes;
 using testing_support::VectorPath;
 
@@ -141,8 +150,8 @@ TEST(LZHCompress, CodesDeeperThanSixteenBitsGoOutWhole)
         symbols.push_back(rare);
 
     std::string coded;
-    lzh::BitWriter writer([&](const uint8_t* b, size_t n) { coded.append(reinterpret_cast<const char*>(b), n); });
-    lzh::HuffmanModel encoder;
+    BitWriter writer([&](const uint8_t* b, size_t n) { coded.append(reinterpret_cast<const char*>(b), n); });
+    HuffmanModel encoder;
     int longest = 0;
     for (const int symbol : symbols) {
         const auto [code, length] = encoder.Code(symbol);
@@ -154,9 +163,9 @@ TEST(LZHCompress, CodesDeeperThanSixteenBitsGoOutWhole)
     EXPECT_GT(longest, 16) << "the counts no longer drive the tree deep enough";
 
     MemoryStream in(coded);
-    lzh::ByteSource source([&](uint8_t* b, size_t n) { return in.Read(b, n); });
-    lzh::BitReader reader(source);
-    lzh::HuffmanModel decoder;
+    ByteSource source([&](uint8_t* b, size_t n) { return in.Read(b, n); });
+    BitReader reader(source);
+    HuffmanModel decoder;
     for (size_t i = 0; i < symbols.size(); ++i) {
         const int symbol = decoder.Walk([&] { return reader.GetBit(); }).first;
         ASSERT_EQ(symbol, symbols[i]) << "symbol " << i;
@@ -169,8 +178,8 @@ TEST(LZHCompress, DecompressRefusesImpossibleHeaders)
     for (const std::string& shortSource : {std::string(), std::string("\x01\x00\x00", 3)}) {
         MemoryStream in(shortSource);
         MemoryStream out;
-        const result::Status decoded = LzhCompressor::Decompress(in, out);
-        EXPECT_EQ(decoded.Code(), result::Reason::Damaged);
+        const Status decoded = LzhCompressor::Decompress(in, out);
+        EXPECT_EQ(decoded.Code(), Reason::Damaged);
         EXPECT_EQ(decoded.Message(), "LZH : Compressed data is shorter than its length header");
     }
     // Eight coded bytes cannot hold more than 8 * 8 * 60 bytes.
@@ -178,8 +187,8 @@ TEST(LZHCompress, DecompressRefusesImpossibleHeaders)
     EXPECT_GE(Decompressed(LittleEndian(3840) + body).size(), 3840u);
     MemoryStream in(LittleEndian(3841) + body);
     MemoryStream out;
-    const result::Status decoded = LzhCompressor::Decompress(in, out);
-    EXPECT_EQ(decoded.Code(), result::Reason::Damaged);
+    const Status decoded = LzhCompressor::Decompress(in, out);
+    EXPECT_EQ(decoded.Code(), Reason::Damaged);
     EXPECT_EQ(decoded.Message(), "LZH : Length header exceeds what the compressed data can hold");
     EXPECT_EQ(out.Size(), 0u);
 }

@@ -8,13 +8,33 @@
 #include <stdexcept>
 #include <tuple>
 
+using base::result::Reason;
+using base::result::Status;
+using formats::diary::DayContainsText;
+using formats::diary::DayDate;
+using formats::diary::DayLoad;
+using formats::diary::DayParts;
+using formats::diary::DayRecord;
+using formats::diary::DeleteDay;
+using formats::diary::DiaryRecords;
+using formats::diary::DiaryText;
+using formats::diary::FindEntryDate;
+using formats::diary::LoadDay;
+using formats::diary::ParseDayRecord;
+using formats::diary::RecordDate;
+using formats::diary::StoreDay;
+using formats::diary::UpdateActiveDays;
+using formats::resources::PackedItem;
+using formats::resources::PackedResources;
+using platform::locale::CompareText;
+
 namespace {
 
 const std::string Body = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n\\pard\\f0\\fs20 Hello\\par\r\n}\r\n";
 
 class DayRecordsTest : public testing::Test {
 protected:
-    DayRecordsTest() : diary_(platform::CompareText) { diary_.Text.SetSorted(true); }
+    DayRecordsTest() : diary_(CompareText) { diary_.Text.SetSorted(true); }
 
     void Store(int year, int month, int day, const std::string& title = "t", int mood = 0)
     {
@@ -102,9 +122,9 @@ TEST_F(DayRecordsTest, ARecordThatWouldReadBackDifferentlyIsRefusedAndChangesNot
     Store(2010, 1, 11, "kept", 1);
     diary_.Dirty = false;
     const auto refusal = [&](const std::string& title, int mood) {
-        const result::Status stored = StoreDay(diary_, 11, 1, 2010, "{\\rtf1 x}", title, mood);
+        const Status stored = StoreDay(diary_, 11, 1, 2010, "{\\rtf1 x}", title, mood);
         EXPECT_FALSE(stored.Ok()) << title << " " << mood;
-        EXPECT_EQ(stored.Code(), result::Reason::Refused);
+        EXPECT_EQ(stored.Code(), Reason::Refused);
         return stored.Message();
     };
     EXPECT_EQ(refusal("me@@home", 2), "a title cannot hold \"@@\" or end in \"@\": me@@home");
@@ -221,7 +241,7 @@ TEST_F(DayRecordsTest, FindEntryDateStepsBetweenRecordsAcrossMonthAndYearEnds)
     // Backward from the first record, or from before it, stays.
     EXPECT_EQ(FindEntryDate(diary_.Text, 31, 12, 2004, false), (DayDate{2004, 12, 31}));
     EXPECT_EQ(FindEntryDate(diary_.Text, 13, 1, 2001, false), (DayDate{2001, 1, 13}));
-    EXPECT_EQ(FindEntryDate(DiaryText(platform::CompareText), 13, 1, 2001, true), (DayDate{2001, 1, 13}));
+    EXPECT_EQ(FindEntryDate(DiaryText(CompareText), 13, 1, 2001, true), (DayDate{2001, 1, 13}));
 }
 
 TEST_F(DayRecordsTest, FindEntryDatePassesOverRecordsWithoutARealDate)

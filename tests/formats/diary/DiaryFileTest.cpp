@@ -8,6 +8,16 @@
 #include <cstdio>
 #include <filesystem>
 
+using base::io::MemoryStream;
+using base::result::Failure;
+using base::result::Status;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::codec::LzhCompressor;
+using formats::diary::LoadDiary;
+using formats::diary::ParseDiaryImage;
+using formats::diary::SaveDiary;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -32,7 +42,7 @@ std::string WithChecksum(const std::string& payload)
     return "DRY1" + std::string(digits) + payload;
 }
 
-std::string Describe(const result::Failure& failure)
+std::string Describe(const Failure& failure)
 {
     static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
     return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
@@ -154,7 +164,7 @@ TEST(DiaryFile, AFailedSaveKeepsThePreviousFile)
     ASSERT_TRUE(SaveDiary(file, {"first"}, "pw").Ok());
     const std::string before = ReadBytes(file);
     const auto save = [](const fs::path& target) {
-        const result::Status saved = SaveDiary(target, {"second"}, "pw");
+        const Status saved = SaveDiary(target, {"second"}, "pw");
         return saved ? "done" : Describe(saved.Error());
     };
 

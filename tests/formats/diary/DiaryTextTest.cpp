@@ -7,11 +7,15 @@
 #include <algorithm>
 #include <random>
 
+using base::text::LineList;
+using formats::diary::DiaryText;
+using platform::locale::CompareText;
+
 namespace {
 
 DiaryText Sorted(LineList lines = {})
 {
-    DiaryText text(platform::CompareText);
+    DiaryText text(CompareText);
     text.SetSorted(true);
     text.SetLines(std::move(lines));
     return text;
@@ -21,7 +25,7 @@ DiaryText Sorted(LineList lines = {})
 
 TEST(DiaryText, KeepsFileOrderUntilSortedThenInsertsInPlace)
 {
-    DiaryText text(platform::CompareText);
+    DiaryText text(CompareText);
     text.SetText("200203050b@@\r\n200101011a@@\r\n200203040c@@\r\n");
     EXPECT_EQ(text.Lines(), (LineList{"200203050b@@", "200101011a@@", "200203040c@@"}));
     text.SetSorted(true);
@@ -94,9 +98,8 @@ TEST(DiaryText, KeyShortcutOrdersAsTheLocaleComparisonDoes)
     lines.push_back("not a record");
     lines.push_back("2001");
     DiaryText text = Sorted(lines);
-    EXPECT_TRUE(std::is_sorted(text.Lines().begin(), text.Lines().end(), [](const auto& a, const auto& b) {
-        return platform::CompareText(a, b) < 0;
-    }));
+    EXPECT_TRUE(std::is_sorted(text.Lines().begin(), text.Lines().end(),
+                               [](const auto& a, const auto& b) { return CompareText(a, b) < 0; }));
     for (size_t i = 0; i < text.Count(); ++i)
         EXPECT_EQ(text.Find(text[i]), i);
 }

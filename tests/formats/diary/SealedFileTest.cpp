@@ -13,6 +13,27 @@
 #include <initializer_list>
 #include <stdexcept>
 
+using base::io::Crc32;
+using base::io::MemoryStream;
+using base::result::Failure;
+using base::result::Status;
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::codec::LzhCompressor;
+using formats::diary::CheapestKdf;
+using formats::diary::CheckSealedImage;
+using formats::diary::DiaryFormat;
+using formats::diary::DiaryLock;
+using formats::diary::KdfCeiling;
+using formats::diary::KdfParams;
+using formats::diary::LoadDiaryFile;
+using formats::diary::MakeSealedImage;
+using formats::diary::ParseSealedImage;
+using formats::diary::PlainLock;
+using formats::diary::ProductionKdf;
+using formats::diary::SaveDiaryFile;
+using formats::diary::SealedLock;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -54,7 +75,7 @@ std::string WithChecksum(std::string image)
     return image;
 }
 
-std::string Describe(const result::Failure& failure)
+std::string Describe(const Failure& failure)
 {
     static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
     return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
@@ -269,7 +290,7 @@ TEST_F(SealedFileTest, AFailedSaveKeepsThePreviousFile)
     const std::string before = ReadBytes(dir_ / "d.dry");
     fs::permissions(dir_ / "d.dry", fs::perms::owner_read);
     const auto save = [&](const fs::path& file) {
-        const result::Status saved = SaveDiaryFile(file, {"second"}, lock_);
+        const Status saved = SaveDiaryFile(file, {"second"}, lock_);
         return saved ? "done" : Describe(saved.Error());
     };
     EXPECT_EQ(save(dir_ / "d.dry"), "WriteFailed: could not be written");

@@ -7,13 +7,21 @@
 #include <cmath>
 #include <stdexcept>
 
+using base::io::MemoryStream;
+using base::result::Reason;
+using base::result::Status;
+using formats::resources::DecodeJpeg;
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedItem;
+using formats::resources::PackedResources;
+using formats::resources::SkinItemName;
+
 namespace {
 
 std::string Bytes(PackedItem& item)
 {
     return item.DataStream().Bytes();
 }
-
 
 // Relative luminance of an sRGB pixel, 0..1.
 double Luminance(const uint8_t* p)
@@ -111,8 +119,8 @@ TEST(ResStore, RefusesADuplicateNameButAllowsItsOwn)
     ASSERT_TRUE(first.SetName("one").Ok());
     PackedItem& second = store.Items().Add();
     ASSERT_TRUE(second.SetName("two").Ok());
-    const result::Status taken = second.SetName("ONE");
-    EXPECT_EQ(taken.Code(), result::Reason::Refused);
+    const Status taken = second.SetName("ONE");
+    EXPECT_EQ(taken.Code(), Reason::Refused);
     EXPECT_EQ(taken.Message(), "Le nom \"ONE\" est d\xE9j\xE0 utilis\xE9 !");
     EXPECT_EQ(second.Name(), "two");
     EXPECT_TRUE(second.SetName("TWO").Ok());

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
-using rtf::PlainText;
-using rtf::ReadRtf;
-using rtf::Alignment;
+using formats::rtf::Alignment;
+using formats::rtf::Automatic;
+using formats::rtf::CharFormat;
+using formats::rtf::IsRtf;
+using formats::rtf::PlainText;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+
+using formats::rtf::Alignment;
+using formats::rtf::PlainText;
+using formats::rtf::ReadRtf;
 
 namespace {
 
@@ -41,7 +49,7 @@ const std::string GreekWindowsBody =
 
 TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
 {
-    const rtf::RichText text = ReadRtf(GreekWindowsBody, 1252);
+    const RichText text = ReadRtf(GreekWindowsBody, 1252);
     ASSERT_EQ(text.Paragraphs.size(), 3u);
 
     const auto& first = text.Paragraphs[0];
@@ -64,7 +72,7 @@ TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
     EXPECT_TRUE(second.Runs[0].Format.Underline);
     EXPECT_TRUE(second.Runs[0].Format.Strike);
     EXPECT_EQ(second.Runs[0].Format.HalfPoints, 28);
-    EXPECT_EQ(second.Runs[0].Format.Color, rtf::Automatic);
+    EXPECT_EQ(second.Runs[0].Format.Color, Automatic);
 
     EXPECT_EQ(text.Paragraphs[2].Alignment, Alignment::Right);
     EXPECT_EQ(text.Paragraphs[2].Runs[0].Format.Highlight, 0x000080u);
@@ -109,9 +117,9 @@ TEST(RtfReader, DoubleByteCodePagesDecodeCharacterPairs)
 
 TEST(RtfReader, TextThatIsNotRtfLoadsAsPlainLines)
 {
-    EXPECT_FALSE(rtf::IsRtf("hello {\\rtf1}"));
+    EXPECT_FALSE(IsRtf("hello {\\rtf1}"));
     EXPECT_EQ(PlainText("caf\xe9\r\nline\rtwo\n", 1252), Utf8(u"café\nline\ntwo\n"));
-    const rtf::RichText text = ReadRtf("one\r\ntwo", 1252);
+    const RichText text = ReadRtf("one\r\ntwo", 1252);
     ASSERT_EQ(text.Paragraphs.size(), 2u);
     EXPECT_EQ(text.Paragraphs[0].Runs[0].Format.HalfPoints, 0); // the editor's own size
     EXPECT_EQ(PlainText("", 1252), "");
@@ -138,7 +146,7 @@ TEST(RtfReader, PlainAndGroupsRestoreFormats)
     EXPECT_TRUE(runs[1].Format.Italic && runs[1].Format.Bold);
     EXPECT_FALSE(runs[2].Format.Italic);
     EXPECT_EQ(runs[2].Format.Font, "Courier New");
-    EXPECT_EQ(runs[3].Format, (rtf::CharFormat{"Arial", 24}));
+    EXPECT_EQ(runs[3].Format, (CharFormat{"Arial", 24}));
 }
 
 TEST(RtfReader, DamagedInputKeepsWhatCouldBeRead)

@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
-using rtfexport::RtfScanner;
-using rtfexport::Token;
-using rtfexport::TokenKind;
+using formats::rtf::RtfScanner;
+using formats::rtf::Token;
+using formats::rtf::TokenKind;
+
+using formats::rtf::RtfScanner;
+using formats::rtf::Token;
+using formats::rtf::TokenKind;
 
 namespace {
 

@@ -8,6 +8,12 @@
 
 #include <filesystem>
 
+using base::result::Reason;
+using base::result::Status;
+using base::text::LineList;
+using formats::wordlists::SpellDictionaries;
+using platform::locale::CollationKey;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -44,14 +50,14 @@ protected:
 
     std::string LoadFailure()
     {
-        const result::Status loaded = dictionaries_.LoadDictionaries();
+        const Status loaded = dictionaries_.LoadDictionaries();
         return loaded ? "(loaded)" : loaded.Message();
     }
 
     std::string MasterPath() const { return (folder_ / "English.dic").string(); }
 
     TempDir folder_;
-    SpellDictionaries dictionaries_{folder_.Path(), platform::CollationKey};
+    SpellDictionaries dictionaries_{folder_.Path(), CollationKey};
 };
 
 } // namespace
@@ -132,10 +138,10 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
     EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
     EXPECT_TRUE(Known("mine"));
 
-    SpellDictionaries fresh(folder_.Path(), platform::CollationKey);
+    SpellDictionaries fresh(folder_.Path(), CollationKey);
     fs::remove(folder_ / "English.dic");
     fs::create_directory(folder_ / "English.dic");
-    EXPECT_EQ(fresh.LoadDictionaries().Code(), result::Reason::Missing);
+    EXPECT_EQ(fresh.LoadDictionaries().Code(), Reason::Missing);
     EXPECT_EQ(fresh.MasterDictionary().Count(), 0u);
 }
 
@@ -191,8 +197,8 @@ TEST_F(SpellDictionariesTest, FailedCustomWriteKeepsTheOldFileAndTheWordForTheRu
     Load();
     fs::permissions(folder_ / "Custom.dic",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const result::Status added = dictionaries_.AddToCustomDictionary("new");
-    EXPECT_EQ(added.Code(), result::Reason::WriteFailed);
+    const Status added = dictionaries_.AddToCustomDictionary("new");
+    EXPECT_EQ(added.Code(), Reason::WriteFailed);
     EXPECT_EQ(added.Message(), "read-only: " + (folder_ / "Custom.dic").string());
     EXPECT_EQ(ReadBytes(folder_ / "Custom.dic"), "old\r\n");
     EXPECT_TRUE(Known("NEW"));

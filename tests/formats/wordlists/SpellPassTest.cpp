@@ -9,6 +9,12 @@
 
 #include <set>
 
+using base::text::LineList;
+using formats::wordlists::IsWordDelimiter;
+using formats::wordlists::SpellDictionaries;
+using formats::wordlists::SpellPass;
+using platform::locale::CollationKey;
+
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
@@ -33,7 +39,7 @@ protected:
     }
 
     TempDir folder_;
-    SpellDictionaries dictionaries_{folder_.Path(), platform::CollationKey};
+    SpellDictionaries dictionaries_{folder_.Path(), CollationKey};
     SpellPass pass_{dictionaries_};
 };
 
@@ -45,8 +51,7 @@ TEST(WordDelimiters, AreControlCharactersBlankAndThePunctuationSet)
                                     0x5D, 0x26, 0x3B, 0x22, 0x27, 0x3F, 0x24, 0x25, 0x94, 0x2F,
                                     0x5C, 0x23, 0x3C, 0x3E, 0x3D, 0x7E, 0x2B, 0x7C};
     for (int byte = 0; byte < 256; ++byte)
-        EXPECT_EQ(spell::IsWordDelimiter(static_cast<char>(byte)),
-                  byte <= 0x20 || punctuation.count(byte) > 0)
+        EXPECT_EQ(IsWordDelimiter(static_cast<char>(byte)), byte <= 0x20 || punctuation.count(byte) > 0)
             << "byte " << byte;
 }
 

@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <random>
 
+using base::text::LineList;
+using formats::wordlists::WordList;
+using platform::locale::CollationKey;
+using platform::locale::CompareText;
+
 namespace {
 
 // Words over a small alphabet, many sharing long beginnings and differing in letter case only.
@@ -21,9 +26,8 @@ std::string RandomWord(std::mt19937& random)
 
 size_t CountLess(const LineList& words, const std::string& probe)
 {
-    return static_cast<size_t>(std::count_if(words.begin(), words.end(), [&](const std::string& word) {
-        return platform::CompareText(word, probe) < 0;
-    }));
+    return static_cast<size_t>(std::count_if(
+        words.begin(), words.end(), [&](const std::string& word) { return CompareText(word, probe) < 0; }));
 }
 
 } // namespace
@@ -34,7 +38,7 @@ TEST(WordList, SortsAndFindsAsTheCollationCompares)
     LineList words;
     for (int i = 0; i < 400; ++i)
         words.push_back(RandomWord(random));
-    WordList list(platform::CollationKey);
+    WordList list(CollationKey);
     list.Assign(LineList(words.begin(), words.begin() + 300));
     for (size_t i = 300; i < words.size(); ++i)
         list.Add(words[i]);
@@ -42,14 +46,14 @@ TEST(WordList, SortsAndFindsAsTheCollationCompares)
     const LineList sorted = list.Words();
     ASSERT_EQ(sorted.size(), words.size());
     for (size_t i = 1; i < sorted.size(); ++i)
-        EXPECT_LE(platform::CompareText(sorted[i - 1], sorted[i]), 0) << sorted[i - 1] << " / " << sorted[i];
+        EXPECT_LE(CompareText(sorted[i - 1], sorted[i]), 0) << sorted[i - 1] << " / " << sorted[i];
 
     for (int i = 0; i < 300; ++i) {
         const std::string probe = RandomWord(random);
         const WordList::Place place = list.Find(list.KeyOf(probe));
         EXPECT_EQ(place.Index, CountLess(sorted, probe)) << probe;
         const bool present = std::any_of(sorted.begin(), sorted.end(), [&](const std::string& word) {
-            return platform::CompareText(word, probe) == 0;
+            return CompareText(word, probe) == 0;
         });
         EXPECT_EQ(place.Found, present) << probe;
     }

@@ -8,8 +8,11 @@
 
 #include <limits>
 
-using namespace birthdays;
-using calendar::EncodeDate;
+using base::dates::EncodeDate;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+
+using base::dates::EncodeDate;
 
 namespace {
 

@@ -9,7 +9,18 @@
 
 #include <cstdlib>
 
-using namespace birthdays;
+using base::dates::EncodeDate;
+using base::result::Reason;
+using base::result::Result;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::BirthdayEntryComponent;
+using model::birthdays::ReadWorkingStore;
+using platform::registry::RegData;
+using platform::registry::Registry;
+using platform::registry::RegistryFile;
+using platform::registry::RegType;
+
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -23,23 +34,23 @@ const std::string TooMany =
 
 class EntryStoreTest : public testing::Test {
 protected:
-    platform::RegistryFile Store() const
+    RegistryFile Store() const
     {
         return {settings_, [](const std::string&) {}};
     }
 
     // The registry value the store holds, or nothing.
-    std::optional<platform::RegData> StoredValue(const std::string& name = "Data") const
+    std::optional<RegData> StoredValue(const std::string& name = "Data") const
     {
-        platform::Registry registry(Store());
+        Registry registry(Store());
         if (!registry.OpenKey("Software\\Kestrine\\BirthDay", false))
             return std::nullopt;
         return registry.ReadValue(name);
     }
 
-    void Store(const platform::RegData& data) const
+    void Store(const RegData& data) const
     {
-        platform::Registry registry(Store());
+        Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\BirthDay", true));
         ASSERT_TRUE(registry.WriteValue("Data", data));
     }
@@ -48,7 +59,7 @@ protected:
     {
         BirthdayEntry& entry = component.Entries().Add();
         entry.SetFullName(name);
-        entry.SetBirthDate(calendar::EncodeDate(1980, month, day));
+        entry.SetBirthDate(EncodeDate(1980, month, day));
     }
 
     TempDir dir_;
@@ -57,7 +68,7 @@ protected:
 };
 
 // The message of a failure of the kind, or what happened instead.
-template <class Value> std::string FailureOf(const result::Result<Value>& outcome, result::Reason code)
+template <class Value> std::string FailureOf(const Result<Value>& outcome, Reason code)
 {
     if (outcome)
         return "(succeeded)";
@@ -94,9 +105,8 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Kept", 4, 4);
     WriteBytes(dir_ / "cut.bbk", entries_.substr(0, 300));
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "cut.bbk"), result::Reason::Damaged),
-              "Invalid stream format");
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "missing.bbk"), result::Reason::Missing),
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "cut.bbk"), Reason::Damaged), "Invalid stream format");
+    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "missing.bbk"), Reason::Missing),
               "Cannot open file \"" + (dir_ / "missing.bbk").string() + "\"");
 
     // Backups are a few kilobytes: a file beyond 64 MiB is not read at all (up to it, what
@@ -104,7 +114,7 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
     const auto huge = dir_ / "huge.bbk";
     WriteBytes(huge, entries_);
     std::filesystem::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
-    EXPECT_EQ(FailureOf(component.LoadFromFile(huge), result::Reason::Refused),
+    EXPECT_EQ(FailureOf(component.LoadFromFile(huge), Reason::Refused),
               "The file \"" + huge.string() + "\" is far too large for a birthday backup");
     std::filesystem::resize_file(huge, std::uintmax_t{64} << 20);
     BirthdayEntryComponent other(Store(), 1252);
@@ -128,8 +138,7 @@ TEST_F(EntryStoreTest, ABackupThatCannotBeWrittenIsReportedAndTheListStaysModifi
     AddPerson(component, "Ann", 2, 2);
     // A folder stands where the file should go.
     std::filesystem::create_directories(dir_ / "entries.bbk" / "inside");
-    const std::string message =
-        FailureOf(component.SaveToFile(dir_ / "entries.bbk"), result::Reason::WriteFailed);
+    const std::string message = FailureOf(component.SaveToFile(dir_ / "entries.bbk"), Reason::WriteFailed);
     EXPECT_EQ(message.rfind("Cannot create file \"" + (dir_ / "entries.bbk").string() + "\". ", 0), 0u)
         << message;
     EXPECT_TRUE(component.Entries().Modified());
@@ -142,7 +151,7 @@ TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
     component.Entries().SetModified(true);
     ASSERT_TRUE(component.SaveToRegistry());
     EXPECT_FALSE(component.Entries().Modified());
-    EXPECT_EQ(StoredValue(), (platform::RegData{platform::RegType::Binary, entries_}));
+    EXPECT_EQ(StoredValue(), (RegData{RegType::Binary, entries_}));
     EXPECT_NE(ReadBytes(settings_).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
               std::string::npos);
 
@@ -178,21 +187,19 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
     EXPECT_EQ(full.Entries()[0].Notes().size(), 65534u - 58 - 13);
 
     entry.SetNotes(std::string(65535 - 58 - 13, 'n'));
-    EXPECT_EQ(FailureOf(component.SaveToRegistry(), result::Reason::Refused), TooMany);
+    EXPECT_EQ(FailureOf(component.SaveToRegistry(), Reason::Refused), TooMany);
     EXPECT_TRUE(component.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
 
     // A stored value over the limit, or of another type, is refused and changes nothing.
-    Store({platform::RegType::Binary, std::string(65535, '\0')});
+    Store({RegType::Binary, std::string(65535, '\0')});
     BirthdayEntryComponent reader(Store(), 1252);
     AddPerson(reader, "Kept", 3, 3);
-    for (const auto& data : {platform::RegData{platform::RegType::Binary, std::string(65535, '\0')},
-                             platform::RegData{platform::RegType::String, std::string("text\0", 5)}}) {
+    for (const auto& data : {RegData{RegType::Binary, std::string(65535, '\0')},
+                             RegData{RegType::String, std::string("text\0", 5)}}) {
         Store(data);
-        EXPECT_EQ(FailureOf(reader.LoadFromRegistry(), result::Reason::Damaged),
-                  "Invalid data type for 'Data'");
-        EXPECT_EQ(FailureOf(ReadWorkingStore(Store()), result::Reason::Damaged),
-                  "Invalid data type for 'Data'");
+        EXPECT_EQ(FailureOf(reader.LoadFromRegistry(), Reason::Damaged), "Invalid data type for 'Data'");
+        EXPECT_EQ(FailureOf(ReadWorkingStore(Store()), Reason::Damaged), "Invalid data type for 'Data'");
         EXPECT_EQ(reader.Entries().Count(), 1);
     }
 }
@@ -200,10 +207,10 @@ TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
 TEST_F(EntryStoreTest, DamagedStoredDataKeepsWhatCouldBeReadAndIsNotWrittenBack)
 {
     const std::string damaged = entries_.substr(0, 0xE0); // two entries whole, the third cut
-    Store({platform::RegType::Binary, damaged});
+    Store({RegType::Binary, damaged});
     BirthdayEntryComponent component(Store(), 1252);
     EXPECT_EQ(
-        FailureOf(component.LoadFromRegistry(), result::Reason::Damaged),
+        FailureOf(component.LoadFromRegistry(), Reason::Damaged),
         "Your stored birthday entries could not be read completely (Invalid stream format).\r\nThe 2 "
         "entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
         "the entries. Restore a recent backup to get the others back.");
@@ -237,7 +244,7 @@ TEST_F(EntryStoreTest, SettingsThatCannotBeWrittenAreReportedAndTheListStaysModi
     std::filesystem::create_directories(settings_ / "inside");
     BirthdayEntryComponent component(Store(), 1252);
     AddPerson(component, "Ann", 2, 2);
-    const std::string message = FailureOf(component.SaveToRegistry(), result::Reason::WriteFailed);
+    const std::string message = FailureOf(component.SaveToRegistry(), Reason::WriteFailed);
     EXPECT_EQ(message.rfind("Failed to set data for 'Data'\r\ncannot read the settings file ", 0), 0u)
         << message;
     EXPECT_TRUE(component.Entries().Modified());

@@ -4,8 +4,18 @@
 
 #include <gtest/gtest.h>
 
-using namespace birthdays;
-using calendar::EncodeDate;
+using base::dates::Date;
+using base::dates::EncodeDate;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::CalendarMenu;
+using model::birthdays::ClearCaption;
+using model::birthdays::DayMenu;
+using model::birthdays::DayOfEntry;
+using model::birthdays::KeeperStatus;
+using model::birthdays::MonthStatus;
+
+using base::dates::EncodeDate;
 
 namespace {
 
@@ -79,9 +89,9 @@ TEST(KeeperView, TheCalendarMenuReachesFourPeopleOfADay)
 
 TEST(KeeperView, AnEntrysDayIsShownInTheShownYear)
 {
-    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 8, 14), (calendar::Date{2023, 8, 14}));
-    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 2, 29), (calendar::Date{2023, 2, 1}));
-    EXPECT_EQ(DayOfEntry({2024, 5, 20}, 2, 29), (calendar::Date{2024, 2, 29}));
-    EXPECT_EQ(DayOfEntry({2023, 12, 31}, 1, 31), (calendar::Date{2023, 1, 31}));
-    EXPECT_EQ(DayOfEntry({2023, 1, 1}, 12, 31), (calendar::Date{2023, 12, 31}));
+    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 8, 14), (Date{2023, 8, 14}));
+    EXPECT_EQ(DayOfEntry({2023, 5, 20}, 2, 29), (Date{2023, 2, 1}));
+    EXPECT_EQ(DayOfEntry({2024, 5, 20}, 2, 29), (Date{2024, 2, 29}));
+    EXPECT_EQ(DayOfEntry({2023, 12, 31}, 1, 31), (Date{2023, 1, 31}));
+    EXPECT_EQ(DayOfEntry({2023, 1, 1}, 12, 31), (Date{2023, 12, 31}));
 }

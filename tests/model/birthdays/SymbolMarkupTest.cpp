@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace birthdays;
+using model::birthdays::LayoutSymbRuns;
+using model::birthdays::ParseSymbCaption;
+using model::birthdays::SymbolLayout;
+using model::birthdays::SymbolRun;
 
 namespace {
 

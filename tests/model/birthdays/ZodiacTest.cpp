@@ -6,8 +6,15 @@
 
 #include <gtest/gtest.h>
 
-using namespace birthdays;
-using calendar::EncodeDate;
+using base::dates::EncodeDate;
+using model::birthdays::BirthDateOf;
+using model::birthdays::OfferedYears;
+using model::birthdays::SignOf;
+using model::birthdays::UnknownYear;
+using model::birthdays::Zodiac;
+using model::birthdays::Zodiacs;
+
+using base::dates::EncodeDate;
 
 namespace {
 

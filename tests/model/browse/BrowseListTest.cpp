@@ -5,7 +5,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-using namespace browse;
+using base::text::LineList;
+using formats::diary::BodyText;
+using formats::diary::DayDate;
+using formats::diary::DayRecord;
+using formats::diary::DiaryText;
+using formats::rtf::PlainText;
+using model::browse::BrowseRow;
+using model::browse::BrowseSearch;
+using model::browse::BuildBrowseRows;
+using model::browse::FindNextRow;
+using model::browse::StepSelection;
+using model::browse::UntitledDay;
+
 using testing::ElementsAre;
 
 namespace {
@@ -50,7 +62,7 @@ std::vector<size_t> Walk(const std::vector<BrowseRow>& rows, const BrowseSearch&
 
 BodyText PlainText()
 {
-    return [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); };
+    return [](std::string_view rtf) { return formats::rtf::PlainText(rtf, 1252); };
 }
 
 } // namespace

@@ -4,7 +4,13 @@
 
 #include <vector>
 
-using namespace calendar;
+using base::dates::ConvertError;
+using base::dates::Date;
+using base::dates::DayOfWeek;
+using base::dates::DaysPerMonth;
+using base::dates::EncodeDate;
+using model::calendar::CalendarModel;
+using model::calendar::DayState;
 
 namespace {
 

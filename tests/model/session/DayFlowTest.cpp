@@ -5,6 +5,15 @@
 
 #include <gtest/gtest.h>
 
+using base::dates::Date;
+using formats::diary::DayLoad;
+using formats::resources::PackedItem;
+using formats::resources::PackedResources;
+using model::session::DayFlow;
+using model::session::DiarySession;
+using model::session::EditorContent;
+using model::session::ShownEntry;
+
 namespace {
 
 int ByteOrder(std::string_view a, std::string_view b)
@@ -25,8 +34,8 @@ protected:
     }
 
     // Leaves the shown day as the window does, then loads the date.
-    ShownEntry Leave(const calendar::Date& date, EditorContent content, std::string_view rtf = "{\\rtf1 x}",
-                      bool fromControl = true)
+    ShownEntry Leave(const Date& date, EditorContent content, std::string_view rtf = "{\\rtf1 x}",
+                     bool fromControl = true)
     {
         if (DayFlow::ShouldStore(fromControl, content))
             flow_.Store(rtf, content.Title);
@@ -39,7 +48,7 @@ protected:
     DayFlow flow_{session_, store_};
 };
 
-const calendar::Date March15{2024, 3, 15}, March16{2024, 3, 16}, April20{2024, 4, 20};
+const Date March15{2024, 3, 15}, March16{2024, 3, 16}, April20{2024, 4, 20};
 
 TEST_F(DayFlowTest, LeavingADayStoresItOnlyWhenItWasEditedAndHoldsText)
 {
@@ -74,7 +83,7 @@ TEST_F(DayFlowTest, ADayWithoutRecordShowsEmptyWithTheFirstMood)
     EXPECT_EQ(empty.Title, "");
     EXPECT_EQ(empty.Body, "");
     EXPECT_EQ(flow_.CurrentMood, 0);
-    EXPECT_EQ((calendar::Date{flow_.ShownYear, flow_.ShownMonth, flow_.ShownDay}), April20);
+    EXPECT_EQ((Date{flow_.ShownYear, flow_.ShownMonth, flow_.ShownDay}), April20);
 }
 
 TEST_F(DayFlowTest, TheWelcomeEntryBecomesARecordOnlyWhenEdited)

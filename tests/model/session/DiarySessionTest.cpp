@@ -10,6 +10,24 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+using base::result::Reason;
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::CheckSealedImage;
+using formats::diary::DiaryLock;
+using formats::diary::KdfParams;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::PlainLock;
+using formats::diary::SaveDiary;
+using model::session::DiaryChange;
+using model::session::DiaryListener;
+using model::session::DiarySession;
+using model::session::ReplaceExtension;
+using model::session::TrimControls;
+using model::session::WithTrailingBackslash;
+using model::session::WriteDiaryCopy;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -78,7 +96,7 @@ TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
 {
     std::vector<std::string> told;
     const auto open = [&](const std::string& password) {
-        const result::Status opened =
+        const Status opened =
             session_.Open("Notes", password, [&](const std::string& text) { told.push_back(text); });
         if (!opened)
             told.push_back(opened.Message());
@@ -139,9 +157,9 @@ TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
 
     const auto moved = place_ / "elsewhere";
     std::filesystem::rename(folder_, moved); // the folder is gone while the window is open
-    const result::Status failed = session_.SaveAtExit();
+    const Status failed = session_.SaveAtExit();
     ASSERT_FALSE(failed.Ok());
-    EXPECT_EQ(failed.Code(), result::Reason::WriteFailed);
+    EXPECT_EQ(failed.Code(), Reason::WriteFailed);
     EXPECT_NE(failed.Message().find("Notes.dry"), std::string::npos) << failed.Message();
     EXPECT_TRUE(session_.Dirty()) << "the writing is still to be saved";
     std::filesystem::rename(moved, folder_);
@@ -178,10 +196,10 @@ TEST_F(DiarySessionTest, BackupAndRestoreGiveBackTheSameRecordsUnderTheSamePassw
     EXPECT_TRUE(session_.Dirty());
 
     Diary("other.bkd", OlderRecords, "other");
-    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), Reason::WrongPassword);
     EXPECT_EQ(session_.Text().Lines(), Records);
     WriteBytes(folder_ / "junk.bkd", "not a diary");
-    EXPECT_EQ(session_.Restore(PathOf("junk.bkd")).Code(), result::Reason::Damaged);
+    EXPECT_EQ(session_.Restore(PathOf("junk.bkd")).Code(), Reason::Damaged);
 
     EXPECT_TRUE(session_.ChangePassword(" secret\t", "other", "other").Ok());
     EXPECT_TRUE(session_.Restore(PathOf("other.bkd")).Ok());

@@ -12,6 +12,23 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::CheckSealedImage;
+using formats::diary::DiaryLock;
+using formats::diary::KdfParams;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::SaveDiary;
+using model::session::AfterFailedSave;
+using model::session::DiarySession;
+using model::session::ExitQuestions;
+using model::session::ExitSave;
+using model::session::ExitSaveEnd;
+using model::session::RecoverySchedule;
+using model::session::RecoveryWorker;
+using model::session::WriteDiaryCopy;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -58,7 +75,7 @@ public:
     void StartTimer(int) override {}
     void StopTimer() override {}
     void StartWrite(std::string, LineList, DiaryLock) override {}
-    result::Status WaitForWrite() override { return {}; }
+    Status WaitForWrite() override { return {}; }
 };
 
 // Answers as scripted and keeps a log of what it was asked.
@@ -121,7 +138,7 @@ protected:
     {
         ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock()).Ok());
         // The schedule removes only files it wrote: let it write one.
-        schedule_.WriteFinished(result::Status());
+        schedule_.WriteFinished(Status());
     }
 
     TempDir place_;

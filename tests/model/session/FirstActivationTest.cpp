@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+using model::session::DiarySession;
+using model::session::FirstActivation;
+
 namespace {
 
 int ByteOrder(std::string_view a, std::string_view b)

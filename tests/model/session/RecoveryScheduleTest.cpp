@@ -10,6 +10,21 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::CheckSealedImage;
+using formats::diary::DiaryLock;
+using formats::diary::KdfParams;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::PlainLock;
+using formats::diary::SaveDiary;
+using model::session::DiarySession;
+using model::session::RecoveryDelayMs;
+using model::session::RecoverySchedule;
+using model::session::RecoveryWorker;
+using model::session::WriteDiaryCopy;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -63,11 +78,11 @@ public:
         write_ = [=] { return WriteDiaryCopy(file, lines, lock); };
         ++Writes;
     }
-    result::Status WaitForWrite() override { return Complete(); }
+    Status WaitForWrite() override { return Complete(); }
 
-    result::Status Complete()
+    Status Complete()
     {
-        result::Status written = write_();
+        Status written = write_();
         write_ = nullptr;
         return written;
     }
@@ -77,7 +92,7 @@ public:
     int Writes = 0;
 
 private:
-    std::function<result::Status()> write_;
+    std::function<Status()> write_;
 };
 
 class RecoveryScheduleTest : public ::testing::Test {

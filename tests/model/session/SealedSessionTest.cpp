@@ -12,6 +12,22 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+using base::result::Reason;
+using base::text::LineList;
+using formats::diary::CheapestKdf;
+using formats::diary::CheckSealedImage;
+using formats::diary::DiaryFormat;
+using formats::diary::DiaryLock;
+using formats::diary::KdfParams;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::PlainLock;
+using formats::diary::SaveDiaryFile;
+using formats::diary::SealedLock;
+using formats::diary::SealSalt;
+using model::session::DiarySession;
+using model::session::WriteDiaryCopy;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -154,14 +170,14 @@ TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnly
     Diary("Vault.bkd", OlderRecords, DiaryFormat::Sealed);
     std::vector<std::string> notices;
     const auto note = [&](const std::string& text) { notices.push_back(text); };
-    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), Reason::WrongPassword);
     EXPECT_EQ(session_.Text().Count(), 0u);
     EXPECT_TRUE(notices.empty()) << "a sound file is never passed over for its backup";
 
     std::string damaged = ReadBytes(folder_ / "Vault.dry");
     damaged[damaged.size() / 2] ^= 0x20;
     WriteBytes(folder_ / "Vault.dry", damaged);
-    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), Reason::WrongPassword);
     EXPECT_EQ(notices.size(), 1u) << "the backup was found and then refused the password";
     EXPECT_TRUE(session_.Open("Vault", "pw", note).Ok());
     EXPECT_EQ(notices.size(), 2u);
@@ -213,7 +229,7 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
     LineList lines;
     DiaryLock found;
-    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), Reason::WrongPassword);
 }
 
 TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
@@ -226,7 +242,7 @@ TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
     EXPECT_TRUE(session_.Restore(PathOf("plain.bkd")).Ok());
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);
     EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
-    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), result::Reason::WrongPassword);
+    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), Reason::WrongPassword);
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);
 
     session_.Create("Fresh", "pw");

@@ -10,9 +10,25 @@
 
 #include <cstring>
 
-using calendar::EncodeDate;
-using platform::RegData;
-using platform::RegType;
+using base::dates::EncodeDate;
+using base::result::Reason;
+using base::result::Result;
+using model::settings::DateTime;
+using model::settings::DeclareMainSettings;
+using model::settings::Settings;
+using model::settings::SettingsRoot;
+using model::settings::SettingsValue;
+using model::settings::SettingsValueDescription;
+using model::settings::SettingsValueType;
+using model::settings::Variant;
+using platform::registry::ParseRegText;
+using platform::registry::RegData;
+using platform::registry::RegistryFile;
+using platform::registry::RegType;
+
+using base::dates::EncodeDate;
+using platform::registry::RegData;
+using platform::registry::RegType;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -41,7 +57,7 @@ protected:
     {
         if (!std::filesystem::exists(file_))
             return std::nullopt;
-        const auto document = platform::ParseRegText(ReadBytes(file_));
+        const auto document = ParseRegText(ReadBytes(file_));
         const RegData* data = document ? document->FindValue(key, name) : nullptr;
         return data == nullptr ? std::nullopt : std::optional(*data);
     }
@@ -53,7 +69,7 @@ protected:
 
     TempDir folder_;
     std::filesystem::path file_ = folder_ / "registry.reg";
-    platform::RegistryFile store_{file_, {}};
+    RegistryFile store_{file_, {}};
 };
 
 RegData Dword(uint32_t value)
@@ -77,7 +93,7 @@ RegData Sz(const std::string& text)
 }
 
 // The message of a failure of the kind, or what happened instead.
-template <class Value> std::string FailureOf(const result::Result<Value>& outcome, result::Reason code)
+template <class Value> std::string FailureOf(const Result<Value>& outcome, Reason code)
 {
     if (outcome)
         return "(succeeded)";
@@ -85,7 +101,7 @@ template <class Value> std::string FailureOf(const result::Result<Value>& outcom
     return outcome.Message();
 }
 
-template <class Value> std::optional<Value> Read(const result::Result<Value>& converted)
+template <class Value> std::optional<Value> Read(const Result<Value>& converted)
 {
     return converted ? std::optional(*converted) : std::nullopt;
 }
@@ -165,13 +181,12 @@ TEST_F(SettingsTest, UnparsableDefaultsAreRefusedAndTheItemsStillLoad)
     Store("\"B\"=hex:00,00,00,00,00,00,f8,3f");
     Settings settings(store_);
     Prepare(settings);
-    EXPECT_EQ(FailureOf(settings.Declare({"A", SettingsValueType::Integer, "ten"}), result::Reason::Refused),
+    EXPECT_EQ(FailureOf(settings.Declare({"A", SettingsValueType::Integer, "ten"}), Reason::Refused),
               "'ten' is not a valid integer value");
-    EXPECT_EQ(FailureOf(settings.Declare({"B", SettingsValueType::Float, "1,5"}), result::Reason::Refused),
+    EXPECT_EQ(FailureOf(settings.Declare({"B", SettingsValueType::Float, "1,5"}), Reason::Refused),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(
-        FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), result::Reason::Refused),
-        "'2/30/2024' is not a valid date and time");
+    EXPECT_EQ(FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), Reason::Refused),
+              "'2/30/2024' is not a valid date and time");
     EXPECT_EQ(Read(settings.GetValue("B")), Variant(1.5)) << "the stored value is loaded all the same";
     EXPECT_EQ(Read(settings.GetValue("A")), Variant());
 }
@@ -186,11 +201,11 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
     for (const auto& [name, type] :
          {std::pair{"CurrentSkin", SettingsValueType::Integer}, std::pair{"Ratio", SettingsValueType::Float},
           std::pair{"When", SettingsValueType::DateTime}, std::pair{"Flag", SettingsValueType::Boolean}})
-        EXPECT_EQ(FailureOf(settings.Declare({name, type, "0"}), result::Reason::Damaged),
+        EXPECT_EQ(FailureOf(settings.Declare({name, type, "0"}), Reason::Damaged),
                   "Invalid data type for '" + std::string(name) + "'");
     SettingsValue& name = settings.Items().Add(settings);
     name.Value = "kept";
-    EXPECT_EQ(FailureOf(name.SetValueName("Name"), result::Reason::Damaged), "Invalid data type for 'Name'");
+    EXPECT_EQ(FailureOf(name.SetValueName("Name"), Reason::Damaged), "Invalid data type for 'Name'");
     EXPECT_EQ(name.AsString(), "kept");
     EXPECT_EQ(Declared(settings, {"Path", SettingsValueType::String, std::nullopt}).AsString(), "%T%")
         << "no expansion";
@@ -211,10 +226,8 @@ TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAre
         ASSERT_TRUE(settings.SetValue("LASTDIARYNAME", "first.dry"));
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry");
         EXPECT_EQ(settings.Items()[1].AsString(), "second.dry");
-        EXPECT_EQ(FailureOf(settings.GetValue("Missing"), result::Reason::Refused),
-                  "Invalid Value Name!Missing");
-        EXPECT_EQ(FailureOf(settings.SetValue("Other", 1), result::Reason::Refused),
-                  "Invalid Value Name!Other");
+        EXPECT_EQ(FailureOf(settings.GetValue("Missing"), Reason::Refused), "Invalid Value Name!Missing");
+        EXPECT_EQ(FailureOf(settings.SetValue("Other", 1), Reason::Refused), "Invalid Value Name!Other");
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry") << "a refused name changes nothing";
     }
     EXPECT_EQ(Stored("LastDiaryName"), Sz("second.dry")) << "both are saved, the later one last";
@@ -259,7 +272,7 @@ TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBe
     Declared(settings, {"Bad", SettingsValueType::Float, std::nullopt});
     Declared(settings, {"After", SettingsValueType::Integer, "2"});
     ASSERT_TRUE(settings.SetValue("Bad", "x"));
-    EXPECT_EQ(FailureOf(settings.SaveAll(), result::Reason::Refused),
+    EXPECT_EQ(FailureOf(settings.SaveAll(), Reason::Refused),
               "Could not convert variant of type (String) into type (Double)");
     EXPECT_EQ(Stored("Before"), Dword(1));
     EXPECT_FALSE(Stored("After").has_value());
@@ -275,8 +288,7 @@ TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnTy
     ASSERT_TRUE(flag.SetAsInteger(1));
     EXPECT_EQ(flag.Value, Variant(false)) << "an integer written to a Boolean item becomes false";
     SettingsValue& count = Declared(settings, {"Count", SettingsValueType::Integer, "5"});
-    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), result::Reason::Refused),
-              "'TRUE' is not a valid integer value");
+    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), Reason::Refused), "'TRUE' is not a valid integer value");
     EXPECT_EQ(count.Value, Variant(int32_t{5})) << "a refused text leaves the value";
     ASSERT_TRUE(count.SetAsFloat(3));
     EXPECT_EQ(count.Value, Variant(int32_t{3}));
@@ -297,11 +309,11 @@ TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnTy
 
     SettingsValue& text = Declared(settings, {"Text", SettingsValueType::String, "abc"});
     const std::string cast = "Could not convert variant of type (String) into type ";
-    EXPECT_EQ(FailureOf(text.AsInteger(), result::Reason::Refused), cast + "(Integer)");
-    EXPECT_EQ(FailureOf(text.AsFloat(), result::Reason::Refused), cast + "(Double)");
-    EXPECT_EQ(FailureOf(text.AsBoolean(), result::Reason::Refused), cast + "(Double)");
-    EXPECT_EQ(FailureOf(text.AsDateTime(), result::Reason::Refused), cast + "(Date)");
-    EXPECT_EQ(FailureOf(Variant("abc").ToBoolean(), result::Reason::Refused), cast + "(Boolean)");
+    EXPECT_EQ(FailureOf(text.AsInteger(), Reason::Refused), cast + "(Integer)");
+    EXPECT_EQ(FailureOf(text.AsFloat(), Reason::Refused), cast + "(Double)");
+    EXPECT_EQ(FailureOf(text.AsBoolean(), Reason::Refused), cast + "(Double)");
+    EXPECT_EQ(FailureOf(text.AsDateTime(), Reason::Refused), cast + "(Date)");
+    EXPECT_EQ(FailureOf(Variant("abc").ToBoolean(), Reason::Refused), cast + "(Boolean)");
     ASSERT_TRUE(text.SetAsString("-1"));
     EXPECT_EQ(Read(text.AsBoolean()), true) << "a number in text counts";
     EXPECT_EQ(Read(Variant(2147483648.0).ToInteger()).has_value(), false) << "beyond 32 bits";
@@ -367,8 +379,8 @@ TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingCh
         Declared(settings, {"B", SettingsValueType::String, std::nullopt});
         ASSERT_TRUE(item.Save()) << "the value is stored already";
         item.Value = "2";
-        EXPECT_EQ(FailureOf(item.Save(), result::Reason::WriteFailed), "Failed to set data for 'A'");
-        EXPECT_EQ(FailureOf(settings.SaveAll(), result::Reason::WriteFailed), "Failed to set data for 'A'");
+        EXPECT_EQ(FailureOf(item.Save(), Reason::WriteFailed), "Failed to set data for 'A'");
+        EXPECT_EQ(FailureOf(settings.SaveAll(), Reason::WriteFailed), "Failed to set data for 'A'");
     }
     EXPECT_EQ(errors, (std::vector<std::string>{"Failed to set data for 'A'", "Failed to set data for 'B'"}))
         << "at exit each item of the failed write is told";
@@ -409,8 +421,7 @@ TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNo
         "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
     WriteBytes(file_, damaged);
     std::vector<std::string> problems;
-    const platform::RegistryFile reported{file_,
-                                          [&](const std::string& message) { problems.push_back(message); }};
+    const RegistryFile reported{file_, [&](const std::string& message) { problems.push_back(message); }};
     {
         Settings settings(reported);
         DeclareMainSettings(settings, [](const std::string& message) { ADD_FAILURE() << message; });

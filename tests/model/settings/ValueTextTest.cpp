@@ -6,8 +6,19 @@
 
 #include <optional>
 
-using calendar::EncodeDate;
-using platform::LocaleFormat;
+using base::dates::EncodeDate;
+using base::result::Reason;
+using base::result::Result;
+using model::settings::DateTime;
+using model::settings::DateTimeToStr;
+using model::settings::FloatToStr;
+using model::settings::StrToDateTime;
+using model::settings::StrToFloat;
+using model::settings::StrToInt;
+using platform::locale::LocaleFormat;
+
+using base::dates::EncodeDate;
+using platform::locale::LocaleFormat;
 
 namespace {
 
@@ -25,16 +36,16 @@ LocaleFormat German()
 }
 
 // The converted value, nothing when the text was refused.
-template <class Value> std::optional<Value> Read(const result::Result<Value>& converted)
+template <class Value> std::optional<Value> Read(const Result<Value>& converted)
 {
     return converted ? std::optional(*converted) : std::nullopt;
 }
 
-template <class Value> std::string Refusal(const result::Result<Value>& converted)
+template <class Value> std::string Refusal(const Result<Value>& converted)
 {
     if (converted)
         return "(accepted)";
-    EXPECT_EQ(converted.Code(), result::Reason::Refused);
+    EXPECT_EQ(converted.Code(), Reason::Refused);
     return converted.Message();
 }
 

@@ -19,7 +19,7 @@ struct EnglishNames {
     EnglishNames() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 };
 
-inline void ShowAt(widgets::CellGrid& grid, int width, int height)
+inline void ShowAt(widgets::controls::CellGrid& grid, int width, int height)
 {
     grid.resize(width, height);
     grid.show();
@@ -27,17 +27,18 @@ inline void ShowAt(widgets::CellGrid& grid, int width, int height)
 }
 
 // A cell's rectangle in widget coordinates (client coordinates plus the border).
-inline QRect OnScreen(const widgets::CellGrid& grid, int col, int row)
+inline QRect OnScreen(const widgets::controls::CellGrid& grid, int col, int row)
 {
     return grid.CellRect(col, row).translated(grid.contentsRect().topLeft());
 }
 
-inline void ClickCell(widgets::CellGrid& grid, int col, int row, Qt::MouseButton button = Qt::LeftButton)
+inline void ClickCell(widgets::controls::CellGrid& grid, int col, int row,
+                      Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(&grid, button, {}, OnScreen(grid, col, row).center());
 }
 
-inline QImage Render(widgets::CellGrid& grid)
+inline QImage Render(widgets::controls::CellGrid& grid)
 {
     return grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -8,7 +8,17 @@
 
 #include <vector>
 
-using namespace calendar;
+using base::dates::Date;
+using base::dates::EncodeDate;
+using model::calendar::DayState;
+using model::look::Blue;
+using model::look::White;
+using widgets::calendar::DayNameFormat;
+using widgets::calendar::KeeperCalendar;
+using widgets::calendar::VerticalLayout;
+using widgets::controls::CellStates;
+using widgets::controls::HorizontalAlignment;
+
 using namespace calendartest;
 
 namespace {
@@ -140,7 +150,7 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
     EXPECT_LE(std::abs(ink->center().x() - cell.center().x()), 1);
 
     calendar_.SetLayout(VerticalLayout::Bottom);
-    calendar_.SetAlignment(widgets::HorizontalAlignment::Right);
+    calendar_.SetAlignment(HorizontalAlignment::Right);
     ink = TextBox(Render(calendar_), cell, Background());
     ASSERT_TRUE(ink);
     EXPECT_LE(ink->bottom(), cell.bottom() - 2);
@@ -149,7 +159,7 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
     EXPECT_GE(ink->right(), cell.right() - 2 - 2);
 
     calendar_.SetLayout(VerticalLayout::Center);
-    calendar_.SetAlignment(widgets::HorizontalAlignment::Left);
+    calendar_.SetAlignment(HorizontalAlignment::Left);
     calendar_.SetCellBorder(-5);
     EXPECT_EQ(calendar_.CellBorder(), 0);
     ink = TextBox(Render(calendar_), cell, Background());
@@ -161,8 +171,8 @@ TEST_F(KeeperCalendarTest, DayNumbersStandInsideTheCellBorder)
 TEST_F(KeeperCalendarTest, HeaderNamesFollowTheDayFormat)
 {
     std::vector<QString> header(7);
-    calendar_.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&,
-                                       widgets::CellStates, const QString& text, DayState) {
+    calendar_.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&, CellStates,
+                                       const QString& text, DayState) {
         if (row == 0)
             header[col] = text;
     };

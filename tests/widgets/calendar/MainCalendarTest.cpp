@@ -9,7 +9,13 @@
 #include <map>
 #include <vector>
 
-using namespace calendar;
+using base::dates::Date;
+using model::calendar::DayState;
+using model::look::Red;
+using widgets::calendar::MainCalendar;
+using widgets::controls::CellStates;
+using widgets::controls::GridBorder;
+
 using namespace calendartest;
 
 namespace {
@@ -20,7 +26,7 @@ class MainCalendarTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        calendar_.SetBorder(widgets::GridBorder::None);
+        calendar_.SetBorder(GridBorder::None);
         calendar_.SetColor(0xF2FFFF);
         calendar_.SetCalendarDate({2024, 5, 14});
         calendar_.OnChange = [this](QObject* sender) {
@@ -39,8 +45,8 @@ protected:
     DrawnCells Draw()
     {
         DrawnCells drawn;
-        calendar_.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&,
-                                           widgets::CellStates, const QString& text, DayState state) {
+        calendar_.OnDrawCalendarCell = [&](QObject*, QPainter&, int col, int row, const QRect&, CellStates,
+                                           const QString& text, DayState state) {
             drawn.Cells[{col, row}] = {text, state};
         };
         Render(calendar_);
@@ -202,7 +208,7 @@ TEST_F(MainCalendarTest, DayNumbersAreCentredInTheirCells)
 TEST_F(MainCalendarTest, DrawHandlerPaintsOverTheDefaultDrawing)
 {
     calendar_.OnDrawCalendarCell = [](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                      widgets::CellStates state, const QString&, DayState) {
+                                      CellStates state, const QString&, DayState) {
         if (col == 3 && row == 1) {
             EXPECT_FALSE(state);
             canvas.fillRect(rect, Qt::green);

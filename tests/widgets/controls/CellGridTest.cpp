@@ -9,7 +9,17 @@
 
 #include <set>
 
-using namespace widgets;
+using model::look::Red;
+using model::look::RGBColor;
+using model::look::Silver;
+using model::look::White;
+using widgets::controls::CellGrid;
+using widgets::controls::CellStates;
+using widgets::controls::FocusFrame;
+using widgets::controls::GridBorder;
+using widgets::controls::GridCoord;
+using widgets::controls::GridOption;
+
 using widgets_test::PixelAt;
 
 namespace {

@@ -7,7 +7,23 @@
 
 #include <cmath>
 
-using namespace widgets;
+using model::look::Black;
+using model::look::ClockFace;
+using model::look::ClockPoint;
+using model::look::ClockSampleText;
+using model::look::ClockText;
+using model::look::HandPositions;
+using model::look::LighterDotColor;
+using model::look::Red;
+using model::look::RedOf;
+using model::look::RGBColor;
+using model::look::Teal;
+using model::look::White;
+using widgets::controls::BevelCut;
+using widgets::controls::ClockShowMode;
+using widgets::controls::ClockWidget;
+using widgets::controls::SetFontColor;
+
 using widgets_test::Backdrop;
 using widgets_test::PixelAt;
 using widgets_test::Snapshot;

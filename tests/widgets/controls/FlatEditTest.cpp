@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+using platform::locale::DiaryCodePage;
+using widgets::controls::FlatEdit;
+
 namespace {
 
 const char* const DiaryNameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz 0123456789_";
@@ -162,7 +165,7 @@ TEST_F(CoolEditTest, AnotherWindowTakingTheActivationDoesNotEndTheVisit)
 
 TEST_F(CoolEditTest, CharactersOutsideTheDiaryCodePageAreRefusedWithAMessage)
 {
-    if (platform::DiaryCodePage() != 1252)
+    if (DiaryCodePage() != 1252)
         GTEST_SKIP() << "the refused characters below are those of code page 1252";
     Type(edit_, QString::fromUtf8("caf\xC3\xA9 \xCE\xB1"));
     EXPECT_EQ(edit_->text(), QString::fromUtf8("caf\xC3\xA9 "));

@@ -12,7 +12,19 @@
 
 #include <set>
 
-using namespace widgets;
+using model::look::Black;
+using model::look::Fuchsia;
+using model::look::Lime;
+using model::look::Red;
+using model::look::RedOf;
+using model::look::RGBColor;
+using model::look::RgbColor;
+using model::look::White;
+using widgets::controls::GlowLabel;
+using widgets::controls::SetFontColor;
+using widgets::controls::ShadowLabel;
+using widgets::controls::ToolButton;
+
 using widgets_test::Backdrop;
 using widgets_test::Hover;
 using widgets_test::PixelAt;

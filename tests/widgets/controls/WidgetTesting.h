@@ -40,10 +40,10 @@ inline QImage Snapshot(QWidget& widget)
     return all.copy(QRect(widget.mapTo(top, QPoint(0, 0)), widget.size()));
 }
 
-inline widgets::RgbColor PixelAt(const QImage& image, int x, int y)
+inline model::look::RgbColor PixelAt(const QImage& image, int x, int y)
 {
     const QRgb rgb = image.pixel(x, y);
-    return widgets::RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return model::look::RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 inline void Hover(QWidget& widget, bool inside)

@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+using model::settings::Settings;
+using model::settings::SettingsValueType;
+using platform::registry::RegistryFile;
+using widgets::editor::LoadFontSettings;
+using widgets::editor::SaveFontSettings;
+using widgets::editor::StoredFont;
+
 namespace {
 
 void DeclareFont(Settings& reger)
@@ -22,12 +29,12 @@ void DeclareFont(Settings& reger)
 TEST(FontSettings, StyleBitsColourAndSizeSurviveTheSettings)
 {
     testing_support::TempDir folder;
-    const platform::RegistryFile store{folder / "registry.reg", {}};
+    const RegistryFile store{folder / "registry.reg", {}};
     {
         Settings reger(store);
         DeclareFont(reger);
-        editor::StoredFont font;
-        editor::LoadFontSettings(reger, font);
+        StoredFont font;
+        LoadFontSettings(reger, font);
         EXPECT_EQ(font.Font.family(), "Arial");
         EXPECT_EQ(font.Font.pointSize(), 10);
         EXPECT_FALSE(font.Font.bold());
@@ -38,14 +45,14 @@ TEST(FontSettings, StyleBitsColourAndSizeSurviveTheSettings)
         font.Font.setItalic(true);
         font.Font.setStrikeOut(true);
         font.Color = QColor(0, 0, 128);
-        editor::SaveFontSettings(reger, font);
+        SaveFontSettings(reger, font);
         EXPECT_EQ(*reger.GetValue("FontStyle")->ToInteger(), 2 | 8);
         EXPECT_EQ(*reger.GetValue("FontColor")->ToInteger(), 0x800000) << "stored as 0x00BBGGRR";
     }
     Settings reger(store);
     DeclareFont(reger);
-    editor::StoredFont font;
-    editor::LoadFontSettings(reger, font);
+    StoredFont font;
+    LoadFontSettings(reger, font);
     EXPECT_EQ(font.Font.family(), "Liberation Serif");
     EXPECT_EQ(font.Font.pointSize(), 14);
     EXPECT_TRUE(font.Font.italic());

@@ -7,6 +7,16 @@
 
 #include <gtest/gtest.h>
 
+using widgets::editor::BodyPageRect;
+using widgets::editor::GrowFont;
+using widgets::editor::MenuColours;
+using widgets::editor::ResetTypingAttributes;
+using widgets::editor::RichTextEdit;
+using widgets::editor::SetTextColour;
+using widgets::editor::ShrinkFont;
+using widgets::editor::StyleToggle;
+using widgets::editor::ToggleStyle;
+
 namespace {
 
 // A body holding "Hello world" with "world" selected.
@@ -35,31 +45,31 @@ struct SelectedWorld {
 TEST(Formatting, StylesToggleOnTheSelectionOnly)
 {
     SelectedWorld body;
-    editor::ToggleStyle(body.Edit, editor::StyleToggle::Bold);
+    ToggleStyle(body.Edit, StyleToggle::Bold);
     EXPECT_EQ(body.At(8).fontWeight(), QFont::Bold);
     EXPECT_NE(body.At(3).fontWeight(), QFont::Bold);
     EXPECT_TRUE(body.Edit.document()->isModified());
-    editor::ToggleStyle(body.Edit, editor::StyleToggle::Bold);
+    ToggleStyle(body.Edit, StyleToggle::Bold);
     EXPECT_NE(body.At(8).fontWeight(), QFont::Bold) << "bold comes off again";
-    editor::ToggleStyle(body.Edit, editor::StyleToggle::Underline);
+    ToggleStyle(body.Edit, StyleToggle::Underline);
     EXPECT_TRUE(body.At(8).fontUnderline());
 }
 
 TEST(Formatting, SmallerStopsAtThreePointsAndLargerHasNoLimit)
 {
     SelectedWorld body;
-    editor::SetTextColour(body.Edit, editor::MenuColours[6].Colour);
+    SetTextColour(body.Edit, MenuColours[6].Colour);
     EXPECT_EQ(body.At(8).foreground().color(), QColor(0, 255, 0)) << "\"Teal\" is bright green";
     QTextCharFormat four;
     four.setFontPointSize(4);
     body.Edit.textCursor().mergeCharFormat(four);
     body.Edit.mergeCurrentCharFormat(four);
-    editor::ShrinkFont(body.Edit);
+    ShrinkFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 3);
-    editor::ShrinkFont(body.Edit);
+    ShrinkFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 3) << "below 4 points nothing changes";
     for (int i = 0; i < 80; ++i)
-        editor::GrowFont(body.Edit);
+        GrowFont(body.Edit);
     EXPECT_EQ(body.At(8).fontPointSize(), 83);
 }
 
@@ -77,7 +87,7 @@ TEST(Formatting, AnEmptyBodyStartsTypingPlainBlackAtTenPointsInItsFont)
     edit.setAlignment(Qt::AlignRight);
     edit.document()->setModified(true);
 
-    editor::ResetTypingAttributes(edit);
+    ResetTypingAttributes(edit);
     EXPECT_EQ(edit.currentCharFormat().fontPointSize(), 10);
     EXPECT_NE(edit.currentCharFormat().fontWeight(), QFont::Bold);
     EXPECT_EQ(edit.currentCharFormat().foreground().color(), QColor(Qt::black));
@@ -87,7 +97,7 @@ TEST(Formatting, AnEmptyBodyStartsTypingPlainBlackAtTenPointsInItsFont)
 
     edit.setPlainText(QStringLiteral("text"));
     edit.setCurrentCharFormat(bold);
-    editor::ResetTypingAttributes(edit);
+    ResetTypingAttributes(edit);
     EXPECT_EQ(edit.currentCharFormat().fontPointSize(), 20) << "a body with text keeps its typing format";
 }
 
@@ -95,5 +105,5 @@ TEST(BodyPrint, ThePageRectangleKeepsTheDiarysMargins)
 {
     // 60 pixels in from the printable left edge and 100 down; right and bottom edges at the
     // page size less twice those.
-    EXPECT_EQ(editor::BodyPageRect(10, 20, 1000, 1400), QRect(QPoint(70, 120), QPoint(860, 1160)));
+    EXPECT_EQ(BodyPageRect(10, 20, 1000, 1400), QRect(QPoint(70, 120), QPoint(860, 1160)));
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
-using editor::FindLinks;
-using editor::Link;
+using widgets::editor::FindLinks;
+using widgets::editor::Link;
+
+using widgets::editor::FindLinks;
+using widgets::editor::Link;
 
 namespace {
 

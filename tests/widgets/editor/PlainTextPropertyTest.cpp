@@ -10,12 +10,18 @@
 
 #include <random>
 
+using base::text::LineList;
+using base::text::SplitLines;
+using formats::rtf::PlainText;
+using widgets::editor::DocumentToRtf;
+using widgets::editor::RtfToDocument;
+
 namespace {
 
 std::string EditorText(const std::string& body, int codePage)
 {
     QTextDocument document;
-    editor::RtfToDocument(body, document, codePage);
+    RtfToDocument(body, document, codePage);
     return document.toPlainText().toStdString();
 }
 
@@ -117,7 +123,7 @@ TEST(PlainTextProperty, GeneratedBodiesGiveTheEditorsText)
     for (int i = 0; i < 3000; ++i) {
         const std::string body = generator.Next();
         const int codePage = i % 3 == 0 ? 1253 : i % 3 == 1 ? 1252 : 932;
-        ASSERT_EQ(rtf::PlainText(body, codePage), EditorText(body, codePage)) << "body: " << body;
+        ASSERT_EQ(PlainText(body, codePage), EditorText(body, codePage)) << "body: " << body;
     }
 }
 
@@ -134,7 +140,7 @@ TEST(PlainTextProperty, EveryCharacterGivesTheEditorsText)
             }
         }
         body += '}';
-        ASSERT_EQ(rtf::PlainText(body, 1252), EditorText(body, 1252)) << "block " << block;
+        ASSERT_EQ(PlainText(body, 1252), EditorText(body, 1252)) << "block " << block;
     }
 }
 
@@ -148,7 +154,7 @@ TEST(PlainTextProperty, RealWorldBodiesGiveTheEditorsText)
         std::string body = record.substr(separator + 2);
         for (size_t at = body.find("@@"); at != std::string::npos; at = body.find("@@", at + 2))
             body.replace(at, 2, "\r\n");
-        const std::string text = rtf::PlainText(body, 1252);
+        const std::string text = PlainText(body, 1252);
         EXPECT_EQ(text, EditorText(body, 1252));
         EXPECT_EQ(text.find("rtf1"), std::string::npos);
         EXPECT_FALSE(text.empty());
@@ -160,8 +166,8 @@ TEST(PlainTextProperty, WrittenDocumentsReadBackToTheSameText)
     BodyGenerator generator(7);
     for (int i = 0; i < 500; ++i) {
         QTextDocument document;
-        editor::RtfToDocument(generator.Next(), document, 1253);
-        const std::string rtf = editor::DocumentToRtf(document, 1252);
-        ASSERT_EQ(rtf::PlainText(rtf, 1251), document.toPlainText().toStdString()) << rtf;
+        RtfToDocument(generator.Next(), document, 1253);
+        const std::string rtf = DocumentToRtf(document, 1252);
+        ASSERT_EQ(PlainText(rtf, 1251), document.toPlainText().toStdString()) << rtf;
     }
 }

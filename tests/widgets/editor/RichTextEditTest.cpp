@@ -15,6 +15,18 @@
 
 #include <gtest/gtest.h>
 
+using formats::diary::DayContainsText;
+using formats::diary::DayLoad;
+using formats::diary::DiaryRecords;
+using formats::diary::LoadDay;
+using formats::diary::StoreDay;
+using formats::resources::PackedResources;
+using formats::rtf::PlainText;
+using platform::locale::CompareText;
+using widgets::editor::RichTextEdit;
+using widgets::editor::RichTextToString;
+using widgets::editor::StringToRichText;
+
 namespace {
 
 const char* const WindowsBody =
@@ -118,7 +130,7 @@ TEST_F(RichTextEditTest, TypedAtSignsSurviveTheRecordFormat)
 {
     edit_.setFocus();
     QTest::keyClicks(&edit_, "meet @@ noon, mail a@@b");
-    DiaryRecords diary(platform::CompareText);
+    DiaryRecords diary(CompareText);
     diary.Text.SetSorted(true);
     ASSERT_TRUE(StoreDay(diary, 1, 5, 2024, RichTextToString(edit_), "Title @ noon", 2).Ok());
 
@@ -130,8 +142,8 @@ TEST_F(RichTextEditTest, TypedAtSignsSurviveTheRecordFormat)
     StringToRichText(body, loaded);
     EXPECT_EQ(loaded.toPlainText(), "meet @@ noon, mail a@@b");
     EXPECT_EQ(title, "Title @ noon");
-    EXPECT_TRUE(DayContainsText(diary.Text, "@@ noon", [](std::string_view rtf) { return rtf::PlainText(rtf, 1252); },
-                                2024, 5, 1));
+    EXPECT_TRUE(DayContainsText(
+        diary.Text, "@@ noon", [](std::string_view rtf) { return PlainText(rtf, 1252); }, 2024, 5, 1));
 }
 
 TEST_F(RichTextEditTest, CopyAndPasteCarryRtf)

@@ -8,19 +8,28 @@
 
 #include <gtest/gtest.h>
 
-using editor::DocumentToRtf;
-using editor::RtfToDocument;
+using formats::rtf::Alignment;
+using formats::rtf::CharFormat;
+using formats::rtf::PlainText;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+using formats::rtf::WriteRtf;
+using widgets::editor::DocumentToRtf;
+using widgets::editor::RtfToDocument;
+
+using widgets::editor::DocumentToRtf;
+using widgets::editor::RtfToDocument;
 
 namespace {
 
-rtf::RichText OneParagraph(std::u16string text, rtf::CharFormat format = {})
+RichText OneParagraph(std::u16string text, CharFormat format = {})
 {
-    rtf::RichText rich;
-    rich.Paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
+    RichText rich;
+    rich.Paragraphs.push_back({Alignment::Left, format, {{format, std::move(text)}}});
     return rich;
 }
 
-const rtf::CharFormat Arial10{"Arial", 20};
+const CharFormat Arial10{"Arial", 20};
 
 void ExpectWellFormedLines(const std::string& rtf)
 {
@@ -40,7 +49,7 @@ void ExpectWellFormedLines(const std::string& rtf)
 
 TEST(RtfWriter, WritesTheWindowsControlsShape)
 {
-    const std::string rtf = rtf::WriteRtf(OneParagraph(u"Γειά σου", Arial10), 1253, Arial10);
+    const std::string rtf = WriteRtf(OneParagraph(u"Γειά σου", Arial10), 1253, Arial10);
     EXPECT_EQ(rtf, "{\\rtf1\\ansi\\ansicpg1253\\deff0\\deflang1032{\\fonttbl{\\f0\\fnil\\fcharset161 Arial;}}\r\n"
                    "\\viewkind4\\uc1\\pard\\f0\\fs20\\'c3\\'e5\\'e9\\'dc \\'f3\\'ef\\'f5\\par\r\n"
                    "}\r\n");
@@ -51,28 +60,28 @@ TEST(RtfWriter, CharactersOutsideTheCodePageSurviveAsUnicode)
 {
     const std::u16string text = u"€ α Ж 日 \U0001F600 é";
     for (const int codePage : {1252, 1253, 1251, 932}) {
-        const std::string rtf = rtf::WriteRtf(OneParagraph(text, Arial10), codePage, Arial10);
+        const std::string rtf = WriteRtf(OneParagraph(text, Arial10), codePage, Arial10);
         ExpectWellFormedLines(rtf);
         // Read back under another code page: every character is still there.
-        EXPECT_EQ(rtf::ReadRtf(rtf, 1250).Paragraphs.at(0).Runs.at(0).Text, text) << codePage;
+        EXPECT_EQ(ReadRtf(rtf, 1250).Paragraphs.at(0).Runs.at(0).Text, text) << codePage;
     }
-    EXPECT_NE(rtf::WriteRtf(OneParagraph(u"α", Arial10), 1252, Arial10).find("\\u945?"), std::string::npos);
+    EXPECT_NE(WriteRtf(OneParagraph(u"α", Arial10), 1252, Arial10).find("\\u945?"), std::string::npos);
 }
 
 TEST(RtfWriter, AtSignsAreEscapedSoRecordsNeverSeeThemInABody)
 {
-    const std::string rtf = rtf::WriteRtf(OneParagraph(u"mail me@@home or a@b", {"@Arial", 20}), 1252, Arial10);
+    const std::string rtf = WriteRtf(OneParagraph(u"mail me@@home or a@b", {"@Arial", 20}), 1252, Arial10);
     EXPECT_EQ(rtf.find('@'), std::string::npos);
-    EXPECT_EQ(rtf::PlainText(rtf, 1252), "mail me@@home or a@b");
-    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Format.Font, "@Arial");
+    EXPECT_EQ(PlainText(rtf, 1252), "mail me@@home or a@b");
+    EXPECT_EQ(ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Format.Font, "@Arial");
 }
 
 TEST(RtfWriter, SpecialCharactersAndDelimiters)
 {
     const std::u16string text = u"a\tb\u2028c\u00A0d{e}f\\g 1;-x";
-    const std::string rtf = rtf::WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
+    const std::string rtf = WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
     EXPECT_NE(rtf.find("a\\tab b\\line c\\~d\\{e\\}f\\\\g 1;-x"), std::string::npos) << rtf;
-    EXPECT_EQ(rtf::ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Text, text);
+    EXPECT_EQ(ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Text, text);
 }
 
 namespace {

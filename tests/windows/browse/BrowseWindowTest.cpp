@@ -24,6 +24,20 @@
 #include <functional>
 #include <stdexcept>
 
+using base::text::LineList;
+using formats::diary::DayRecord;
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using model::session::DiarySession;
+using platform::locale::CompareText;
+using platform::locale::ShortDayName;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::ToolButton;
+using windows::browse::BrowseModel;
+using windows::browse::BrowseWindow;
+using windows::browse::RowDateCaption;
+
 using testing_support::ShowsPicture;
 
 namespace {
@@ -111,7 +125,7 @@ protected:
     }
 
     testing_support::TestServices services_;
-    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    DiarySession session_{services_.ProgramFolder().string(), CompareText};
     PackedResources store_;
     std::unique_ptr<BrowseWindow> window_ =
         std::make_unique<BrowseWindow>(nullptr, *services_, session_, store_);
@@ -133,7 +147,7 @@ TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
         [&] {
             ASSERT_EQ(Rows(), 6);
             EXPECT_EQ(Cell(0, 0), RowDateCaption({2024, 5, 6}));
-            EXPECT_TRUE(Cell(0, 0).startsWith(platform::ShortDayName(2) + ", ")) << "6 May 2024 was a Monday";
+            EXPECT_TRUE(Cell(0, 0).startsWith(ShortDayName(2) + ", ")) << "6 May 2024 was a Monday";
             EXPECT_EQ(Cell(0, 1), "Untitled day");
             EXPECT_EQ(Cell(1, 1), "Work");
             EXPECT_EQ(Cell(2, 1), "Walk");
@@ -144,17 +158,15 @@ TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
             EXPECT_EQ(SearchEdit().palette().color(QPalette::Base), QColor(0xE8, 0xF0, 0xFF));
             for (const char* name :
                  {"previousDayButton", "gotoButton", "nextDayButton", "searchButton", "closeButton"})
-                EXPECT_FALSE(Control<widgets::ToolButton>(name).Glyph().isNull()) << name;
+                EXPECT_FALSE(Control<ToolButton>(name).Glyph().isNull()) << name;
             const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store_, 2, widgets::SkinPart::Background)
-                                 .convertToFormat(shown.format()));
+            EXPECT_EQ(shown, SkinPicture(store_, 2, SkinPart::Background).convertToFormat(shown.format()));
         },
         2);
     Run(
         [&] {
             const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
-            EXPECT_EQ(shown, widgets::SkinPicture(store_, 5, widgets::SkinPart::Background)
-                                 .convertToFormat(shown.format()));
+            EXPECT_EQ(shown, SkinPicture(store_, 5, SkinPart::Background).convertToFormat(shown.format()));
         },
         5);
 }

@@ -20,12 +20,12 @@
 
 namespace keeper_test {
 
-inline void AddPerson(birthdays::BirthdayBook& entries, const std::string& name, int year, int month, int day,
-                      const std::string& notes = {})
+inline void AddPerson(model::birthdays::BirthdayBook& entries, const std::string& name, int year, int month,
+                      int day, const std::string& notes = {})
 {
-    birthdays::BirthdayEntry& entry = entries.Add();
+    model::birthdays::BirthdayEntry& entry = entries.Add();
     entry.SetFullName(name);
-    entry.SetBirthDate(calendar::EncodeDate(year, month, day));
+    entry.SetBirthDate(base::dates::EncodeDate(year, month, day));
     entry.SetNotes(notes);
 }
 
@@ -65,27 +65,27 @@ protected:
     KeeperTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~KeeperTest() override { QLocale::setDefault(QLocale::system()); }
 
-    platform::RegistryFile Store() const { return {services_.SettingsFile(), {}}; }
+    platform::registry::RegistryFile Store() const { return {services_.SettingsFile(), {}}; }
 
     // The working store as the keeper finds it at its opening.
-    void StoreEntries(const std::function<void(birthdays::BirthdayBook&)>& fill)
+    void StoreEntries(const std::function<void(model::birthdays::BirthdayBook&)>& fill)
     {
-        birthdays::BirthdayEntryComponent component(Store(), 1252);
+        model::birthdays::BirthdayEntryComponent component(Store(), 1252);
         fill(component.Entries());
         ASSERT_TRUE(component.SaveToRegistry());
     }
 
-    std::string StoredBytes() const { return *birthdays::ReadWorkingStore(Store()); }
+    std::string StoredBytes() const { return *model::birthdays::ReadWorkingStore(Store()); }
 
     // The people of the working store as "name month/day/year notes;" each.
     std::string StoredPeople() const
     {
-        birthdays::BirthdayEntryComponent component(Store(), 1252);
+        model::birthdays::BirthdayEntryComponent component(Store(), 1252);
         EXPECT_TRUE(component.LoadFromRegistry());
         std::string people;
         for (int i = 0; i < component.Entries().Count(); ++i) {
-            const birthdays::BirthdayEntry& entry = component.Entries()[i];
-            const calendar::Date date = calendar::DecodeDate(entry.BirthDate());
+            const model::birthdays::BirthdayEntry& entry = component.Entries()[i];
+            const base::dates::Date date = base::dates::DecodeDate(entry.BirthDate());
             people += entry.FullName() + " " + std::to_string(date.Month) + "/" + std::to_string(date.Day) +
                       "/" + std::to_string(date.Year) + (entry.Notes().empty() ? "" : " " + entry.Notes()) +
                       ";";

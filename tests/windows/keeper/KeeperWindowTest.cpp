@@ -15,8 +15,19 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-using namespace birthdays;
-using calendar::Date;
+using base::dates::Date;
+using model::birthdays::BirthdayBook;
+using model::birthdays::BirthdayEntryComponent;
+using platform::registry::Registry;
+using platform::registry::RegType;
+using widgets::calendar::KeeperCalendar;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgIcon;
+using windows::keeper::KeeperWindow;
+using windows::keeper::PersonDialog;
+using windows::keeper::StatusLineLabel;
+
+using base::dates::Date;
 using keeper_test::AddPerson;
 using keeper_test::Control;
 using keeper_test::KeeperTest;
@@ -39,10 +50,7 @@ protected:
         QApplication::processEvents();
     }
 
-    calendar::KeeperCalendar& Calendar() const
-    {
-        return Control<calendar::KeeperCalendar>(*keeper_, "calendar");
-    }
+    KeeperCalendar& Calendar() const { return Control<KeeperCalendar>(*keeper_, "calendar"); }
     Date Shown() const { return Calendar().CalendarDate(); }
     QString MonthCaption() const { return Control<QLabel>(*keeper_, "monthLabel").text(); }
     QString Counter() const { return Control<QLabel>(*keeper_, "entryCountLabel").text(); }
@@ -55,7 +63,7 @@ protected:
     // The centre of a day's cell of the shown month, in the calendar's coordinates.
     QPoint DayCell(int day) const
     {
-        const calendar::KeeperCalendar& shown = Calendar();
+        const KeeperCalendar& shown = Calendar();
         for (int row = shown.FixedRows(); row < shown.RowCount(); ++row)
             for (int col = 0; col < shown.ColCount(); ++col)
                 if (shown.CellDay(col, row) == day)
@@ -249,7 +257,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     EXPECT_EQ(Shown(), (Date{2024, 7, 11}));
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
 
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
     Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
     EXPECT_EQ(services_.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
@@ -259,7 +267,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     Open();
     for (int i = 0; i < 4; ++i)
         Key(Qt::Key_PageDown);
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
     EXPECT_EQ(ThisMonth(), "");
     keeper_->close();
@@ -270,7 +278,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
 TEST_F(KeeperWindowTest, TheCalendarMenuOpensOnlyOverTheDaysOfTheMonth)
 {
     Open();
-    const calendar::KeeperCalendar& shown = Calendar();
+    const KeeperCalendar& shown = Calendar();
     const QPoint origin = shown.contentsRect().topLeft();
     // March 2024 begins on a Friday: the first week row starts with empty cells.
     for (const QPoint at : {shown.CellRect(2, 0).center(), shown.CellRect(0, 1).center()})
@@ -314,12 +322,12 @@ TEST_F(KeeperWindowTest, FiveOnOneDayFillTheCellToItsEllipsisAndTheMenuReachesFo
     EXPECT_GE(names + 1, 3);
 
     // Four people fill a day; below four the menu adds again.
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(20), "Delete entry of"), "One");
     QMenu& four = RightClickDay(20);
     EXPECT_FALSE(Item(four, "Add More Entries")->isEnabled());
     four.close();
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(20), "Delete entry of"), "Two");
     EXPECT_TRUE(Item(RightClickDay(20), "Add More Entries")->isEnabled());
 }
@@ -328,7 +336,7 @@ TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
 {
     StoreFamily();
     Open();
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(*Choose(RightClickDay(3), "Delete entry of"), "Bob");
     const auto backup = services_.folder / "family";
     services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
@@ -345,10 +353,10 @@ TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
 
     Open();
     services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
     const auto& asked = services_.dialogs.Asked();
-    EXPECT_EQ(asked[asked.size() - 3].Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
+    EXPECT_EQ(asked[asked.size() - 3].Kind, testing_support::ScriptedDialogs::QuestionKind::OpenFile);
     EXPECT_EQ(asked[asked.size() - 3].Caption, "Open a birthday backup file...");
     EXPECT_EQ(asked[asked.size() - 3].Text, "entries.bbk");
     EXPECT_EQ(asked[asked.size() - 2].Text, "This will overwrite all your current entries. Are you sure?");
@@ -365,18 +373,18 @@ TEST_F(KeeperWindowTest, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
     Open();
     WriteBytes(services_.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
     services_.dialogs.AnswerText(QString::fromStdString((services_.folder / "cut.bbk").string()));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
     EXPECT_EQ(
         services_.dialogs.Messages().back(),
         "The restore operation has failed (Invalid stream format).\r\nYour existing entries are unchanged.");
-    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, MsgIcon::Error);
     EXPECT_EQ(Counter(), "2/3");
     EXPECT_TRUE(keeper_->isVisible());
 
     // A backup without entries restores nothing, and says so.
     services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
     EXPECT_EQ(services_.dialogs.Messages().back(),
               "The backup file holds no entries; your existing entries are unchanged.");
@@ -390,16 +398,16 @@ TEST_F(KeeperWindowTest, ClearingAsksTwiceAndIsSavedOnClose)
 {
     StoreFamily();
     Open();
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Cancel);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
     Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
     EXPECT_EQ(Counter(), "2/3");
     const auto messages = services_.dialogs.Messages();
     EXPECT_EQ(messages[messages.size() - 2], "This will clear all your current entries. Are you sure?");
     EXPECT_EQ(messages.back(), "This operation is irreversible. Are you sure?");
 
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Clear Entire Database (all 3 entries)");
     EXPECT_EQ(Counter(), "");
     QMenu& tools = OpenToolsMenu();
@@ -430,7 +438,7 @@ TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
     EXPECT_EQ(StoredBytes(), "");
 
     services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
     Choose(OpenToolsMenu(), "Restore all Entries from file");
     keeper_->close();
     EXPECT_FALSE(keeper_->isVisible());
@@ -441,9 +449,9 @@ TEST_F(KeeperWindowTest, DamagedStoredDataIsReportedAndNotOverwrittenUnlessChang
 {
     const std::string damaged = ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 0xE0);
     {
-        platform::Registry registry(Store());
+        Registry registry(Store());
         ASSERT_TRUE(registry.OpenKey("Software\\Kestrine\\BirthDay", true));
-        ASSERT_TRUE(registry.WriteValue("Data", {platform::RegType::Binary, damaged}));
+        ASSERT_TRUE(registry.WriteValue("Data", {RegType::Binary, damaged}));
     }
     Open();
     ASSERT_FALSE(services_.dialogs.Messages().empty());
@@ -492,7 +500,7 @@ TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExi
         EXPECT_EQ(shown.windowTitle(), "The Daybrook : Birthday and anniversary keeper");
         EXPECT_EQ(shown.palette().color(QPalette::Window), QColor(10, 20, 30));
         keeper_ = &shown;
-        services_.dialogs.AnswerMessage(widgets::MsgAnswer::Ok);
+        services_.dialogs.AnswerMessage(MsgAnswer::Ok);
         Choose(*Choose(RightClickDay(12), "Delete entry of"), "Ann");
         Click("exitButton");
     });

@@ -9,8 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using namespace birthdays;
-using calendar::EncodeDate;
+using base::dates::EncodeDate;
+using model::birthdays::BirthdayEntry;
+using model::birthdays::UnknownYear;
+using widgets::dialogs::MsgIcon;
+using windows::keeper::NotesEdit;
+using windows::keeper::PersonDialog;
+
+using base::dates::EncodeDate;
 using keeper_test::Control;
 using keeper_test::KeeperTest;
 using keeper_test::Pick;
@@ -78,7 +84,7 @@ TEST_F(PersonDialogTest, ANameAndARealDateAreRequired)
     TypeName("   ");
     ClickOk();
     EXPECT_EQ(services_.dialogs.Messages().back(), "Please enter a name for this person");
-    EXPECT_EQ(services_.dialogs.Asked().back().Icon, widgets::MsgIcon::Error);
+    EXPECT_EQ(services_.dialogs.Asked().back().Icon, MsgIcon::Error);
     EXPECT_EQ(QApplication::focusWidget(), &Name());
     EXPECT_TRUE(dialog_->isVisible());
 

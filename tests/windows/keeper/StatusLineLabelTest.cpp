@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
-using birthdays::LabelFont;
-using birthdays::StatusLineLabel;
+using windows::keeper::StatusLineLabel;
+
+using windows::keeper::LabelFont;
+using windows::keeper::StatusLineLabel;
 
 namespace {
 

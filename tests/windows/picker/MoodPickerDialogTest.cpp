@@ -10,6 +10,9 @@
 
 #include <memory>
 
+using windows::picker::MoodPickerDialog;
+using windows::picker::PictureGrid;
+
 namespace {
 
 constexpr int PictureCount = 10;
@@ -42,13 +45,13 @@ int ScreenRight()
     return screen.x() + screen.width();
 }
 
-picker::PictureGrid* GridOf(const MoodPickerDialog& picker)
+PictureGrid* GridOf(const MoodPickerDialog& picker)
 {
-    return picker.findChild<picker::PictureGrid*>("pictureGrid");
+    return picker.findChild<PictureGrid*>("pictureGrid");
 }
 
 // The rectangle of picture `number`'s cell in the grid's own coordinates.
-QRect CellOf(const picker::PictureGrid& grid, int number)
+QRect CellOf(const PictureGrid& grid, int number)
 {
     return grid.CellRect(number % 4, number / 4).translated(grid.contentsRect().topLeft());
 }
@@ -72,7 +75,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(picker_.get()));
     }
 
-    picker::PictureGrid* Grid() const { return GridOf(*picker_); }
+    PictureGrid* Grid() const { return GridOf(*picker_); }
     QWidget* Button(const char* name) const { return picker_->findChild<QWidget*>(name); }
     void Click(int number)
     {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+using windows::picker::MoodCount;
+using windows::picker::MoodIcons;
+using windows::picker::MoodPictures;
+
 namespace {
 
 QList<QImage> Images(const QList<QPixmap>& pixmaps)
@@ -26,7 +30,7 @@ double Difference(const QImage& a, const QImage& b)
 
 void ExpectTenDifferentFaces(const QList<QImage>& moods, int size, QRgb corner)
 {
-    ASSERT_EQ(moods.size(), picker::MoodCount);
+    ASSERT_EQ(moods.size(), MoodCount);
     for (int mood = 0; mood < moods.size(); ++mood) {
         const QImage& picture = moods[mood];
         ASSERT_EQ(picture.size(), QSize(size, size)) << mood;
@@ -43,10 +47,10 @@ void ExpectTenDifferentFaces(const QList<QImage>& moods, int size, QRgb corner)
 
 TEST(MoodPictures, TenDifferentFacesOnWhite)
 {
-    ExpectTenDifferentFaces(Images(picker::MoodPictures()), 64, qRgb(255, 255, 255));
+    ExpectTenDifferentFaces(Images(MoodPictures()), 64, qRgb(255, 255, 255));
 }
 
 TEST(MoodPictures, TenDifferentSmallFacesOnATransparentGround)
 {
-    ExpectTenDifferentFaces(Images(picker::MoodIcons()), 22, qRgba(0, 0, 0, 0));
+    ExpectTenDifferentFaces(Images(MoodIcons()), 22, qRgba(0, 0, 0, 0));
 }

@@ -26,12 +26,22 @@
 #include <memory>
 #include <stdexcept>
 
+using base::text::LineList;
+using formats::wordlists::SpellDictionaries;
+using platform::locale::CollationKey;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::editor::RichTextEdit;
+using windows::spell::RunSpellCheck;
+using windows::spell::SpellCheckDialog;
+
 using testing_support::ReadBytes;
+using testing_support::ScriptedDialogs;
 using testing_support::WriteBytes;
-using widgets::ScriptedDialogs;
-using widgets::MsgAnswer;
-using widgets::MsgButtons;
-using widgets::MsgIcon;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
 
 namespace {
 
@@ -131,7 +141,7 @@ protected:
     }
 
     testing_support::TestServices services_;
-    SpellDictionaries dictionaries_{services_.ProgramFolder(), platform::CollationKey};
+    SpellDictionaries dictionaries_{services_.ProgramFolder(), CollationKey};
     QWidget owner_;
     RichTextEdit* body_;
     std::unique_ptr<SpellCheckDialog> dialog_;

@@ -15,6 +15,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::ToolButton;
+using windows::tools::AboutWindow;
+using windows::tools::WebSiteAddress;
+using windows::tools::WebSiteCaption;
+
 using testing::ElementsAre;
 using testing_support::ShowsPicture;
 
@@ -36,8 +45,8 @@ TEST(AboutWindow, TitleLineWebButtonSkinAndClosing)
     std::vector<QUrl> opened;
     about.OpenUrl = [&opened](const QUrl& url) { opened.push_back(url); };
 
-    auto* webSite = about.findChild<widgets::ToolButton*>("webSiteButton");
-    auto* close = about.findChild<widgets::ToolButton*>("closeButton");
+    auto* webSite = about.findChild<ToolButton*>("webSiteButton");
+    auto* close = about.findChild<ToolButton*>("closeButton");
     ASSERT_TRUE(webSite != nullptr && close != nullptr);
     EXPECT_EQ(about.findChild<QLabel*>("titleLabel")->text(), "The Daybrook - a diary for your days (c) 2031")
         << "the year is today's";
@@ -45,9 +54,9 @@ TEST(AboutWindow, TitleLineWebButtonSkinAndClosing)
 
     QTimer::singleShot(0, &about, [&] {
         const QImage shown = about.grab().toImage();
-        const QImage top = widgets::SkinPicture(store, 7, widgets::SkinPart::Top);
+        const QImage top = SkinPicture(store, 7, SkinPart::Top);
         EXPECT_TRUE(ShowsPicture(shown, {0, 0, 395, 45}, top, {3, 40}));
-        const QImage back = widgets::SkinPicture(store, 7, widgets::SkinPart::Background);
+        const QImage back = SkinPicture(store, 7, SkinPart::Background);
         EXPECT_TRUE(ShowsPicture(shown, {0, 45, 395, 247}, back, {380, 280}));
         QTest::mouseClick(webSite, Qt::LeftButton);
         QTest::keyClick(&about, Qt::Key_Escape);

@@ -29,6 +29,35 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
+using base::text::LineList;
+using formats::diary::CheapestKdf;
+using formats::diary::DayRecord;
+using formats::diary::DiaryFormat;
+using formats::diary::DiaryLock;
+using formats::diary::LoadDiary;
+using formats::diary::LoadDiaryFile;
+using formats::diary::SaveDiary;
+using formats::resources::LoadProgramRessources;
+using formats::resources::PackedResources;
+using formats::rtf::PlainText;
+using model::session::DiaryChange;
+using model::session::DiaryListener;
+using model::session::DiarySession;
+using model::settings::Settings;
+using model::settings::SettingsValueDescription;
+using model::settings::SettingsValueType;
+using platform::locale::CompareText;
+using platform::locale::FormatShortDate;
+using widgets::controls::SkinPart;
+using widgets::controls::SkinPicture;
+using widgets::controls::ToolButton;
+using widgets::dialogs::MsgAnswer;
+using widgets::dialogs::MsgButtons;
+using widgets::dialogs::MsgIcon;
+using widgets::editor::StoredFont;
+using windows::tools::ProgressWindow;
+using windows::tools::ToolsWindow;
+
 namespace {
 // Test shorthands over the diary formats' results: read into lines (and lock), true when read.
 [[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
@@ -118,14 +147,14 @@ protected:
         window_ = std::make_unique<ToolsWindow>(nullptr, *services_, session_, settings_, store_);
         window_->OpenUrl = [this](const QUrl& url) { opened_.push_back(url); };
         QObject::connect(window_.get(), &ToolsWindow::BodyFontChosen,
-                         [this](const editor::StoredFont& font) { applied_ = font; });
+                         [this](const StoredFont& font) { applied_ = font; });
     }
 
     void TearDown() override { session_.RemoveListener(replacements_); }
 
-    widgets::ToolButton* Button(const char* name) const
+    ToolButton* Button(const char* name) const
     {
-        auto* button = window_->findChild<widgets::ToolButton*>(QString::fromLatin1(name));
+        auto* button = window_->findChild<ToolButton*>(QString::fromLatin1(name));
         EXPECT_NE(button, nullptr) << name;
         return button;
     }
@@ -161,12 +190,12 @@ protected:
     }
 
     testing_support::TestServices services_;
-    DiarySession session_{services_.ProgramFolder().string(), platform::CompareText};
+    DiarySession session_{services_.ProgramFolder().string(), CompareText};
     Settings settings_{services_->SettingsStore()};
     PackedResources store_;
-    editor::StoredFont bodyFont_;
+    StoredFont bodyFont_;
     Replacements replacements_;
-    std::optional<editor::StoredFont> applied_;
+    std::optional<StoredFont> applied_;
     std::vector<QUrl> opened_;
     std::unique_ptr<ToolsWindow> window_;
 };
@@ -178,10 +207,10 @@ TEST_F(OptionsWindowTest, ShowsTheSkinAndClosesWithEscapeOrOk)
     Run(
         [&] {
             const QImage shown = window_->grab().toImage();
-            const QImage back = widgets::SkinPicture(store_, 4, widgets::SkinPart::Background);
+            const QImage back = SkinPicture(store_, 4, SkinPart::Background);
             EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {300, 250}));
             EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {20, 300}));
-            const QImage top = widgets::SkinPicture(store_, 4, widgets::SkinPart::Top);
+            const QImage top = SkinPicture(store_, 4, SkinPart::Top);
             EXPECT_TRUE(ShowsPicture(shown, {0, 0, 386, 45}, top, {3, 40}));
             EXPECT_EQ(QApplication::focusWidget(), window_.get()) << "no control has the focus";
             QTest::keyClick(window_.get(), Qt::Key_Escape);
@@ -214,7 +243,7 @@ TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
     Run([&] { Click("backupButton"); });
     const auto& asked = services_.dialogs.Asked();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].Kind, widgets::ScriptedDialogs::QuestionKind::SaveFile);
+    EXPECT_EQ(asked[0].Kind, testing_support::ScriptedDialogs::QuestionKind::SaveFile);
     EXPECT_EQ(asked[0].Text, InFolder("Diary Backup"));
     ASSERT_TRUE(std::filesystem::exists(services_.ProgramFolder() / "saved.bkd")) << "the extension is added";
     EXPECT_TRUE(Messages().empty());
@@ -227,7 +256,8 @@ TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
     EXPECT_TRUE(session_.Dirty());
     EXPECT_EQ(replacements_.Count, 1);
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(services_.dialogs.Asked().back().Kind, widgets::ScriptedDialogs::QuestionKind::OpenFile);
+    EXPECT_EQ(services_.dialogs.Asked().back().Kind,
+              testing_support::ScriptedDialogs::QuestionKind::OpenFile);
 }
 
 TEST_F(OptionsWindowTest, RestoreUnderAnotherPasswordSucceedsAfterChangingToIt)
@@ -308,7 +338,7 @@ TEST_F(OptionsWindowTest, PasswordChangeAndItsFailures)
         EXPECT_EQ(session_.Password(), "");
     });
     for (const auto& question : services_.dialogs.Asked()) {
-        if (question.Kind == widgets::ScriptedDialogs::QuestionKind::Input) {
+        if (question.Kind == testing_support::ScriptedDialogs::QuestionKind::Input) {
             EXPECT_EQ(question.Caption, "Password Change");
         }
     }
@@ -332,7 +362,7 @@ TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToSh
         progressText = progress.findChild<QLabel*>("titleLabel")->text();
     });
     services_.dialogs.AnswerText(InFolder("diary"));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::Yes);
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
     Run([&] { Click("exportButton"); });
 
     EXPECT_FALSE(mainEnabled);
@@ -348,15 +378,15 @@ TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToSh
     EXPECT_EQ(asked[0].Text, InFolder("Diary Word Export"));
     EXPECT_EQ(asked[1].Text, "View the generated RTF file?");
     EXPECT_EQ(asked[1].Caption, "Info");
-    EXPECT_EQ(asked[1].Icon, widgets::MsgIcon::Question);
-    EXPECT_EQ(asked[1].Buttons, widgets::MsgButtons::YesNo);
+    EXPECT_EQ(asked[1].Icon, MsgIcon::Question);
+    EXPECT_EQ(asked[1].Buttons, MsgButtons::YesNo);
     const std::filesystem::path file = services_.ProgramFolder() / "diary.rtf";
     EXPECT_THAT(opened_, ElementsAre(QUrl::fromLocalFile(QString::fromStdString(file.string()))));
 
-    const std::string text = rtf::PlainText(ReadBytes(file), 1252);
-    const std::string eve = platform::FormatShortDate(2023, 12, 24).toStdString() + " - Eve\npresents\n";
-    const std::string winter = platform::FormatShortDate(2024, 1, 15).toStdString() + " - Winter\ncold\n";
-    const std::string leap = platform::FormatShortDate(2024, 2, 29).toStdString() + " - Leap\nrare";
+    const std::string text = PlainText(ReadBytes(file), 1252);
+    const std::string eve = FormatShortDate(2023, 12, 24).toStdString() + " - Eve\npresents\n";
+    const std::string winter = FormatShortDate(2024, 1, 15).toStdString() + " - Winter\ncold\n";
+    const std::string leap = FormatShortDate(2024, 2, 29).toStdString() + " - Leap\nrare";
     EXPECT_EQ(text, "\n" + eve + "\n" + winter + "\n" + leap);
     EXPECT_NE(ReadBytes(file).find("Liberation Serif"), std::string::npos) << "written in the body's font";
 }
@@ -368,7 +398,7 @@ TEST_F(OptionsWindowTest, ExportOfAnEmptyDiaryStillAsksAndAFailedExportIsTold)
     const ShownWatcher<ProgressWindow> watcher(
         [&](ProgressWindow& progress) { progressText = progress.findChild<QLabel*>("titleLabel")->text(); });
     services_.dialogs.AnswerText(InFolder("empty.rtf"));
-    services_.dialogs.AnswerMessage(widgets::MsgAnswer::No);
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
     services_.dialogs.AnswerText(InFolder("no-such-folder/x.rtf"));
     services_.dialogs.AnswerText(std::nullopt);
     Run([&] {
@@ -382,7 +412,7 @@ TEST_F(OptionsWindowTest, ExportOfAnEmptyDiaryStillAsksAndAFailedExportIsTold)
     });
     EXPECT_EQ(Messages().size(), 2u);
     EXPECT_TRUE(opened_.empty());
-    EXPECT_EQ(rtf::PlainText(ReadBytes(services_.ProgramFolder() / "empty.rtf"), 1252), "");
+    EXPECT_EQ(PlainText(ReadBytes(services_.ProgramFolder() / "empty.rtf"), 1252), "");
 }
 
 TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)

@@ -1,4 +1,4 @@
-#include "formats/export/RtfJoiner.h"
+#include "formats/rtfexport/RtfJoiner.h"
 
 #include "base/text/CodePage.h"
 #include "formats/rtf/RtfReader.h"
@@ -10,7 +10,21 @@
 #include <climits>
 #include <unordered_set>
 
-namespace rtfexport {
+using base::text::CharsetForCodePage;
+using base::text::CodePageForCharset;
+using base::text::IsDoubleByteCodePage;
+using base::text::SingleByteTable;
+using base::text::Utf8ToCodePage;
+using formats::rtf::Automatic;
+using formats::rtf::CharFormat;
+using formats::rtf::IsRtf;
+using formats::rtf::ReadRtf;
+using formats::rtf::RtfScanner;
+using formats::rtf::Token;
+using formats::rtf::TokenKind;
+using formats::rtf::WriteRtf;
+
+namespace formats::rtfexport {
 
 namespace {
 
@@ -118,7 +132,7 @@ bool In(const WordSet& set, std::string_view word)
 // A code page this system decodes: the given one, or 1252 (as the reader decides).
 int Decodable(int codePage)
 {
-    if (codepage::IsDoubleByteCodePage(codePage) || codepage::SingleByteTable(codePage) != nullptr)
+    if (IsDoubleByteCodePage(codePage) || SingleByteTable(codePage) != nullptr)
         return codePage;
     return 1252;
 }
@@ -178,7 +192,7 @@ public:
         }
         CommitFont();
         for (auto& [number, font] : tables_.Fonts)
-            font.CodePage = Decodable(codepage::CodePageForCharset(font.DeclaredCharset, tables_.CodePage));
+            font.CodePage = Decodable(CodePageForCharset(font.DeclaredCharset, tables_.CodePage));
         return std::move(tables_);
     }
 
@@ -270,7 +284,7 @@ private:
             for (const char c : token.Raw) {
                 if (c != ';')
                     continue;
-                tables_.Colors.push_back(colorSet_ ? color_ : rtf::Automatic);
+                tables_.Colors.push_back(colorSet_ ? color_ : Automatic);
                 color_ = 0;
                 colorSet_ = false;
             }
@@ -358,9 +372,9 @@ private:
             font.Charset = source.DeclaredCharset;
             return {joiner_.Font(font), nullptr};
         }
-        font.Charset = codepage::CharsetForCodePage(source.CodePage);
+        font.Charset = CharsetForCodePage(source.CodePage);
         const bool recode = font.Charset == 0 && source.CodePage != joiner_.codePage_;
-        return {joiner_.Font(font), recode ? codepage::SingleByteTable(source.CodePage) : nullptr};
+        return {joiner_.Font(font), recode ? SingleByteTable(source.CodePage) : nullptr};
     }
 
     const FontUse& FontOf(int number) const
@@ -643,12 +657,11 @@ std::string JoinedFont::Key() const
     return Family + '\0' + std::to_string(Charset) + '\0' + std::to_string(Pitch) + '\0' + Name;
 }
 
-RtfJoiner::RtfJoiner(int codePage, const rtf::CharFormat& defaults)
-    : codePage_(codePage), defaults_(defaults)
+RtfJoiner::RtfJoiner(int codePage, const CharFormat& defaults) : codePage_(codePage), defaults_(defaults)
 {
     JoinedFont font;
-    font.Charset = codepage::CharsetForCodePage(codePage);
-    font.Name = codepage::Utf8ToCodePage(defaults.Font, codePage).value_or(defaults.Font);
+    font.Charset = CharsetForCodePage(codePage);
+    font.Name = Utf8ToCodePage(defaults.Font, codePage).value_or(defaults.Font);
     Font(font);
 }
 
@@ -656,11 +669,11 @@ void RtfJoiner::Append(std::string_view document)
 {
     if (document.empty())
         return;
-    if (rtf::IsRtf(document)) {
+    if (IsRtf(document)) {
         DocumentCopy(*this, document).Run();
         return;
     }
-    const std::string converted = rtf::WriteRtf(rtf::ReadRtf(document, codePage_), codePage_, defaults_);
+    const std::string converted = WriteRtf(ReadRtf(document, codePage_), codePage_, defaults_);
     DocumentCopy(*this, converted).Run();
 }
 
@@ -674,7 +687,7 @@ int RtfJoiner::Font(const JoinedFont& font)
 
 int RtfJoiner::Color(uint32_t color)
 {
-    if (color == rtf::Automatic)
+    if (color == Automatic)
         return 0;
     const auto [found, added] = colorIndex_.try_emplace(color, static_cast<int>(colors_.size()) + 1);
     if (added)
@@ -732,4 +745,4 @@ std::string RtfJoiner::Document() const
     return document;
 }
 
-} // namespace rtfexport
+} // namespace formats::rtfexport

@@ -2,7 +2,7 @@
 // in other code pages, characters outside the code page, a table and a word processor's RTF.
 #pragma once
 
-#include "formats/export/DiaryExport.h"
+#include "formats/rtfexport/DiaryExport.h"
 #include "formats/diary/DayRecords.h"
 
 #include <string>
@@ -70,20 +70,20 @@ const std::string WordProcessorBody =
     "{\\*\\themedata 504b0304}{\\*\\colorschememapping 3c3f786d6c}{\\*\\latentstyles\\lsdstimax376"
     "{\\lsdlockedexcept \\lsdqformat1 Normal;}}{\\*\\datastore 0105000002000000}}\r\n";
 
-inline LineList SampleRecords()
+inline base::text::LineList SampleRecords()
 {
     return {
-        DayRecord(2024, 1, 5, 1, "Greek", GreekBody),
-        DayRecord(2024, 1, 6, 2, "Cyrillic", CyrillicBody),
-        DayRecord(2024, 1, 7, 3, "", UnicodeBody),
-        DayRecord(2024, 1, 8, 4, "Table", TableBody),
-        DayRecord(2024, 1, 9, 5, "Word", WordProcessorBody),
+        formats::diary::DayRecord(2024, 1, 5, 1, "Greek", GreekBody),
+        formats::diary::DayRecord(2024, 1, 6, 2, "Cyrillic", CyrillicBody),
+        formats::diary::DayRecord(2024, 1, 7, 3, "", UnicodeBody),
+        formats::diary::DayRecord(2024, 1, 8, 4, "Table", TableBody),
+        formats::diary::DayRecord(2024, 1, 9, 5, "Word", WordProcessorBody),
     };
 }
 
-inline rtfexport::ExportOptions Options(int codePage = 1252)
+inline formats::rtfexport::ExportOptions Options(int codePage = 1252)
 {
-    rtfexport::ExportOptions options;
+    formats::rtfexport::ExportOptions options;
     options.CodePage = codePage;
     options.BodyFont.Font = "Arial";
     options.BodyFont.HalfPoints = 20;

@@ -1,12 +1,25 @@
-#include "formats/export/DiaryExport.h"
+#include "formats/rtfexport/DiaryExport.h"
 
 #include "base/text/CodePage.h"
 #include "formats/rtf/RtfWriter.h"
 #include "formats/rtf/Utf.h"
-#include "formats/export/RtfJoiner.h"
+#include "formats/rtfexport/RtfJoiner.h"
 #include "formats/diary/DayRecords.h"
 
-namespace rtfexport {
+using base::text::CodePageToUtf8;
+using base::text::LineList;
+using formats::diary::DayParts;
+using formats::diary::ParseDayRecord;
+using formats::rtf::Alignment;
+using formats::rtf::AppendUtf16;
+using formats::rtf::CharFormat;
+using formats::rtf::ForEachUtf8;
+using formats::rtf::Paragraph;
+using formats::rtf::RichText;
+using formats::rtf::TextRun;
+using formats::rtf::WriteRtf;
+
+namespace formats::rtfexport {
 
 namespace {
 
@@ -17,30 +30,29 @@ std::string DateText(std::string_view record, const DayParts& parts, const Expor
 {
     if (parts.Date)
         return options.ShortDate(parts.Date->Year, parts.Date->Month, parts.Date->Day);
-    return codepage::CodePageToUtf8(record.substr(0, 8), options.CodePage);
+    return CodePageToUtf8(record.substr(0, 8), options.CodePage);
 }
 
 std::u16string Utf16(std::string_view utf8)
 {
     std::u16string text;
-    rtf::ForEachUtf8(utf8, [&text](char32_t c) { rtf::AppendUtf16(text, c); });
+    ForEachUtf8(utf8, [&text](char32_t c) { AppendUtf16(text, c); });
     return text;
 }
 
 // The heading as a document of its own: an empty paragraph, then date, " - " and title.
 std::string Heading(std::string_view record, const DayParts& parts, const ExportOptions& options)
 {
-    rtf::CharFormat format = options.BodyFont;
+    CharFormat format = options.BodyFont;
     format.Bold = true;
     format.Underline = true;
     format.HalfPoints = HeadingHalfPoints;
     const std::string text =
-        DateText(record, parts, options) + " - " + codepage::CodePageToUtf8(parts.Title, options.CodePage);
-    rtf::RichText heading;
-    heading.Paragraphs.push_back(rtf::Paragraph{rtf::Alignment::Left, format, {}});
-    heading.Paragraphs.push_back(
-        rtf::Paragraph{rtf::Alignment::Left, format, {rtf::TextRun{format, Utf16(text)}}});
-    return rtf::WriteRtf(heading, options.CodePage, format);
+        DateText(record, parts, options) + " - " + CodePageToUtf8(parts.Title, options.CodePage);
+    RichText heading;
+    heading.Paragraphs.push_back(Paragraph{Alignment::Left, format, {}});
+    heading.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text)}}});
+    return WriteRtf(heading, options.CodePage, format);
 }
 
 } // namespace
@@ -58,4 +70,4 @@ std::string ExportDiary(const LineList& records, const ExportOptions& options, c
     return joiner.Document();
 }
 
-} // namespace rtfexport
+} // namespace formats::rtfexport

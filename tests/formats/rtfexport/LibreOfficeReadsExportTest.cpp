@@ -12,6 +12,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+using base::text::LineList;
+using formats::diary::DayRecord;
+using formats::rtf::Alignment;
+using formats::rtf::CharFormat;
+using formats::rtf::RichText;
+using formats::rtf::WriteRtf;
+using formats::rtfexport::ExportDiary;
+
 using namespace export_test;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
@@ -60,17 +68,16 @@ TEST(LibreOfficeReadsExport, EveryHeadingAndBodyInOrderAndAnEmptyDiary)
     ASSERT_TRUE(HaveLibreOffice())
         << "soffice is missing: `scripts/setup-deps test` installs libreoffice-writer-nogui";
     LineList records = SampleRecords();
-    rtf::CharFormat bold{"Verdana", 24};
+    CharFormat bold{"Verdana", 24};
     bold.Bold = true;
-    rtf::RichText own;
-    own.Paragraphs.push_back(
-        {rtf::Alignment::Center, bold, {{bold, u"Centred and bold, caf\u00e9 \u20ac"}}});
-    records.push_back(DayRecord(2024, 1, 10, 0, "Own \xE9t\xE9", rtf::WriteRtf(own, 1252, bold)));
+    RichText own;
+    own.Paragraphs.push_back({Alignment::Center, bold, {{bold, u"Centred and bold, caf\u00e9 \u20ac"}}});
+    records.push_back(DayRecord(2024, 1, 10, 0, "Own \xE9t\xE9", WriteRtf(own, 1252, bold)));
     records.push_back(DayRecord(2024, 1, 11, 0, "Plain", "Plain text body\r\nsecond line"));
 
     TempDir dir;
-    const std::vector<std::string> texts = ConvertToText(
-        dir, {rtfexport::ExportDiary(records, Options(1252)), rtfexport::ExportDiary({}, Options())});
+    const std::vector<std::string> texts =
+        ConvertToText(dir, {ExportDiary(records, Options(1252)), ExportDiary({}, Options())});
     EXPECT_EQ(texts[1].find_first_not_of("\r\n"), std::string::npos) << "the empty diary: " << texts[1];
     const std::string& text = texts[0];
     size_t at = 0;

@@ -11,13 +11,13 @@
 #include <functional>
 #include <string>
 
-namespace rtfexport {
+namespace formats::rtfexport {
 
 struct ExportOptions {
     // The diary code page: that of titles and plain-text bodies, and the document's own.
     int CodePage = 1252;
     // The body font (name in UTF-8, size, colour, italic, strike-out) the headings are set in.
-    rtf::CharFormat BodyFont;
+    formats::rtf::CharFormat BodyFont;
     // The date as the locale writes it short, in UTF-8.
     std::function<std::string(int year, int month, int day)> ShortDate;
 };
@@ -25,7 +25,7 @@ struct ExportOptions {
 // Told after each record: how many are done, of how many.
 using ExportProgress = std::function<void(size_t done, size_t total)>;
 
-std::string ExportDiary(const LineList& records, const ExportOptions& options,
+std::string ExportDiary(const base::text::LineList& records, const ExportOptions& options,
                         const ExportProgress& progress = {});
 
-} // namespace rtfexport
+} // namespace formats::rtfexport

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace rtfexport {
+namespace formats::rtfexport {
 
 // A font as the joined document's font table declares it.
 struct JoinedFont {
@@ -30,7 +30,7 @@ public:
     // codePage: the joined document's ANSI code page, which is also that of the documents that
     // name none and of plain text. defaults: font 0 of the joined document (given to text
     // that names no font) and the font and size of plain text.
-    RtfJoiner(int codePage, const rtf::CharFormat& defaults);
+    RtfJoiner(int codePage, const formats::rtf::CharFormat& defaults);
 
     // Appends a document; text that is not RTF is taken as plain text.
     void Append(std::string_view document);
@@ -47,7 +47,7 @@ private:
     int Color(uint32_t color);
 
     int codePage_;
-    rtf::CharFormat defaults_;
+    formats::rtf::CharFormat defaults_;
     std::vector<JoinedFont> fonts_;
     std::unordered_map<std::string, int> fontIndex_;
     std::vector<uint32_t> colors_;
@@ -55,4 +55,4 @@ private:
     std::string body_;
 };
 
-} // namespace rtfexport
+} // namespace formats::rtfexport

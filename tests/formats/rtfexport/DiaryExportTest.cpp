@@ -5,15 +5,32 @@
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/RtfWriter.h"
 #include "formats/rtf/Utf.h"
-#include "formats/export/RtfJoiner.h"
+#include "formats/rtfexport/RtfJoiner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
 
+using base::text::AppendUtf8;
+using base::text::LineList;
+using formats::diary::DayRecord;
+using formats::diary::ParseDayRecord;
+using formats::rtf::Alignment;
+using formats::rtf::Automatic;
+using formats::rtf::CharFormat;
+using formats::rtf::ForEachUtf16;
+using formats::rtf::Paragraph;
+using formats::rtf::PlainText;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+using formats::rtf::TextRun;
+using formats::rtf::WriteRtf;
+using formats::rtfexport::ExportDiary;
+using formats::rtfexport::RtfJoiner;
+
 using namespace export_test;
-using rtfexport::ExportDiary;
+using formats::rtfexport::ExportDiary;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::Not;
@@ -23,11 +40,11 @@ namespace {
 std::string Utf8(const std::u16string& text)
 {
     std::string out;
-    rtf::ForEachUtf16(text, [&out](char32_t c) { codepage::AppendUtf8(out, c); });
+    ForEachUtf16(text, [&out](char32_t c) { AppendUtf8(out, c); });
     return out;
 }
 
-std::string ParagraphText(const rtf::Paragraph& paragraph)
+std::string ParagraphText(const Paragraph& paragraph)
 {
     std::string text;
     for (const auto& run : paragraph.Runs)
@@ -38,13 +55,13 @@ std::string ParagraphText(const rtf::Paragraph& paragraph)
 std::vector<std::string> Paragraphs(const std::string& document, int codePage = 1252)
 {
     std::vector<std::string> texts;
-    for (const auto& paragraph : rtf::ReadRtf(document, codePage).Paragraphs)
+    for (const auto& paragraph : ReadRtf(document, codePage).Paragraphs)
         texts.push_back(ParagraphText(paragraph));
     return texts;
 }
 
 // The first run whose text contains the piece.
-const rtf::TextRun* RunWith(const rtf::RichText& text, const std::u16string& piece)
+const TextRun* RunWith(const RichText& text, const std::u16string& piece)
 {
     for (const auto& paragraph : text.Paragraphs)
         for (const auto& run : paragraph.Runs)
@@ -55,11 +72,11 @@ const rtf::TextRun* RunWith(const rtf::RichText& text, const std::u16string& pie
 
 std::string WrittenBody(std::u16string text, bool bold = false)
 {
-    rtf::CharFormat format{"Verdana", 24};
+    CharFormat format{"Verdana", 24};
     format.Bold = bold;
-    rtf::RichText rich;
-    rich.Paragraphs.push_back({rtf::Alignment::Left, format, {{format, std::move(text)}}});
-    return rtf::WriteRtf(rich, 1252, format);
+    RichText rich;
+    rich.Paragraphs.push_back({Alignment::Left, format, {{format, std::move(text)}}});
+    return WriteRtf(rich, 1252, format);
 }
 
 size_t Occurrences(const std::string& text, const std::string& piece)
@@ -80,16 +97,16 @@ TEST(DiaryExport, EachEntryFollowsItsHeadingInListOrder)
 
     EXPECT_THAT(Paragraphs(document),
                 ElementsAre("", "31/12/2023 - First", "one", "", "1/2/2024 - Second", "two"));
-    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    const RichText read = ReadRtf(document, 1252);
     for (const size_t heading : {0, 1, 3, 4}) {
-        const rtf::Paragraph& paragraph = read.Paragraphs[heading];
-        const rtf::CharFormat& format = paragraph.Runs.empty() ? paragraph.Mark : paragraph.Runs[0].Format;
+        const Paragraph& paragraph = read.Paragraphs[heading];
+        const CharFormat& format = paragraph.Runs.empty() ? paragraph.Mark : paragraph.Runs[0].Format;
         EXPECT_EQ(format.Font, "Arial") << heading;
         EXPECT_EQ(format.HalfPoints, 28) << heading;
         EXPECT_TRUE(format.Bold && format.Underline) << heading;
         EXPECT_EQ(format.Color, 0x000080u) << heading;
     }
-    const rtf::CharFormat& one = read.Paragraphs[2].Runs[0].Format;
+    const CharFormat& one = read.Paragraphs[2].Runs[0].Format;
     EXPECT_EQ(one.Font, "Verdana");
     EXPECT_EQ(one.HalfPoints, 24);
     EXPECT_TRUE(one.Bold);
@@ -102,7 +119,7 @@ TEST(DiaryExport, EmptyDiaryEmptyTitleOddKeyAndRecordWithoutBody)
     const std::string empty = ExportDiary({}, Options());
     EXPECT_TRUE(
         empty.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"));
-    EXPECT_EQ(rtf::PlainText(empty, 1252), "");
+    EXPECT_EQ(PlainText(empty, 1252), "");
 
     const LineList records{DayRecord(2024, 3, 15, 0, "", WrittenBody(u"no title")),
                          "2024x3151Odd key@@" + WrittenBody(u"kept"), "202403309Bare"};
@@ -123,7 +140,7 @@ TEST(DiaryExport, ReportsProgressAfterEachRecord)
 
 TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
 {
-    rtfexport::RtfJoiner joiner(1252, rtf::CharFormat{"Arial", 20});
+    RtfJoiner joiner(1252, CharFormat{"Arial", 20});
     joiner.Append("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern Courier New;}}"
                   "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"
                   "\\f0 plain \\f1\\cf2 green code\\cf1  red code\\par}");
@@ -131,19 +148,19 @@ TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
                   "{\\colortbl \\red0\\green0\\blue255;;}default \\f0\\cf0 blue code\\cf1  automatic\\par}");
     const std::string document = joiner.Document();
 
-    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    const RichText read = ReadRtf(document, 1252);
     const auto expect = [&read](const std::u16string& piece, const std::string& font, uint32_t color) {
-        const rtf::TextRun* run = RunWith(read, piece);
+        const TextRun* run = RunWith(read, piece);
         ASSERT_NE(run, nullptr) << Utf8(piece);
         EXPECT_EQ(run->Format.Font, font) << Utf8(piece);
         EXPECT_EQ(run->Format.Color, color) << Utf8(piece);
     };
-    expect(u"plain", "Times New Roman", rtf::Automatic);
+    expect(u"plain", "Times New Roman", Automatic);
     expect(u"green code", "Courier New", 0x008000);
     expect(u"red code", "Courier New", 0xFF0000);
-    expect(u"default", "Georgia", rtf::Automatic);
+    expect(u"default", "Georgia", Automatic);
     expect(u"blue code", "Courier New", 0x0000FF);
-    expect(u"automatic", "Courier New", rtf::Automatic);
+    expect(u"automatic", "Courier New", Automatic);
     EXPECT_EQ(Occurrences(document, "Courier New"), 1u);
     EXPECT_EQ(Occurrences(document, "\\red255\\green0\\blue0;"), 1u);
 }
@@ -151,7 +168,7 @@ TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
 TEST(RtfJoiner, CharactersOfEveryCodePageSurvive)
 {
     const std::string document = ExportDiary(SampleRecords(), Options(1252));
-    const std::string text = rtf::PlainText(document, 1252);
+    const std::string text = PlainText(document, 1252);
     for (const char* piece : {GreekText, CyrillicText, UnicodeText, "Greek αβγ."})
         EXPECT_THAT(text, HasSubstr(piece));
     EXPECT_THAT(document, HasSubstr("\\'c3\\'e5\\'e9\\'dc"))
@@ -159,7 +176,7 @@ TEST(RtfJoiner, CharactersOfEveryCodePageSurvive)
 
     // Western text in a Greek diary: an ANSI font cannot say that its bytes are Western, so
     // they go out as \uN, while fallback bytes of the body's own \uN stay.
-    rtfexport::RtfJoiner joiner(1253, rtf::CharFormat{"Arial", 20});
+    RtfJoiner joiner(1253, CharFormat{"Arial", 20});
     joiner.Append(
         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\\f0 caf\\'e9\\par}");
     joiner.Append("{\\rtf1\\ansi\\ansicpg1252 na\xEFve\\par}");
@@ -187,7 +204,7 @@ TEST(RtfJoiner, DamagedBodiesStayInsideTheirEntry)
                             "3/1/2024 - Broken", "broken zz hex", "", "4/1/2024 - Plain", "plain line",
                             "second {line}", "", "", "5/1/2024 - Binary", "after", "", "6/1/2024 - Last",
                             "last"));
-    const rtf::RichText read = rtf::ReadRtf(document, 1252);
+    const RichText read = ReadRtf(document, 1252);
     EXPECT_TRUE(RunWith(read, u"Stray")->Format.Underline);
     EXPECT_FALSE(RunWith(read, u"last")->Format.Bold) << "the unclosed bold group ends with its entry";
 }
@@ -196,7 +213,7 @@ TEST(RtfJoiner, WordProcessorHeaderIsLeftOutAndItsTextKept)
 {
     const std::string document =
         ExportDiary({DayRecord(2024, 1, 9, 5, "Word", WordProcessorBody)}, Options());
-    const std::string text = rtf::PlainText(document, 1252);
+    const std::string text = PlainText(document, 1252);
     EXPECT_THAT(text, HasSubstr("Word heading\nParagraph with italic red and Greek αβγ."));
     for (const char* header : {"Normal", "heading 1", "Word User", "schemas", "2450", "504b"})
         EXPECT_THAT(text, Not(HasSubstr(header)));
@@ -205,13 +222,13 @@ TEST(RtfJoiner, WordProcessorHeaderIsLeftOutAndItsTextKept)
     EXPECT_EQ(Occurrences(document, "\\ansicpg"), 1u);
     EXPECT_EQ(Occurrences(document, "\\deff"), 1u);
 
-    const rtf::RichText read = rtf::ReadRtf(document, 1252);
-    const rtf::TextRun* heading = RunWith(read, u"Word heading");
+    const RichText read = ReadRtf(document, 1252);
+    const TextRun* heading = RunWith(read, u"Word heading");
     ASSERT_NE(heading, nullptr);
     EXPECT_TRUE(heading->Format.Bold);
     EXPECT_EQ(heading->Format.Font, "Calibri");
     EXPECT_EQ(heading->Format.Color, 0x0000FFu);
-    const rtf::TextRun* red = RunWith(read, u"italic red");
+    const TextRun* red = RunWith(read, u"italic red");
     ASSERT_NE(red, nullptr);
     EXPECT_TRUE(red->Format.Italic);
     EXPECT_EQ(red->Format.Color, 0xC00000u);
@@ -248,7 +265,7 @@ TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
                 "{}\\;'u0 \x80"[std::uniform_int_distribution<size_t>(0, 9)(random)];
         records.push_back(DayRecord(2024, 1 + i / 28, 1 + i % 28, 0, "Entry " + std::to_string(i), body));
     }
-    const rtf::RichText read = rtf::ReadRtf(ExportDiary(records, Options()), 1252);
+    const RichText read = ReadRtf(ExportDiary(records, Options()), 1252);
     size_t next = 0;
     for (const auto& paragraph : read.Paragraphs) {
         const std::string text = ParagraphText(paragraph);
@@ -270,12 +287,12 @@ TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
 // at the group, and binary data cut short by the body's end does not reach the next entry.
 TEST(RtfJoiner, LeftOutTokensChangeNothingAroundThem)
 {
-    rtfexport::RtfJoiner joiner(1252, rtf::CharFormat{"Arial", 20});
+    RtfJoiner joiner(1252, CharFormat{"Arial", 20});
     joiner.Append("{\\rtf1 x\\b\\deff0 old\\par}");
     joiner.Append("{\\rtf1\\uc2 \\u945{\\info{\\title t}}ab\\par}");
     joiner.Append("{\\rtf1 pic{\\*\\blob\\bin900 short");
     joiner.Append("{\\rtf1 after\\par}");
-    const rtf::RichText read = rtf::ReadRtf(joiner.Document(), 1252);
+    const RichText read = ReadRtf(joiner.Document(), 1252);
     std::vector<std::string> paragraphs;
     for (const auto& paragraph : read.Paragraphs)
         paragraphs.push_back(ParagraphText(paragraph));
