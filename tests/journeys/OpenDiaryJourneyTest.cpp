@@ -22,27 +22,6 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                                        DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-} // namespace
-
 using widgets::ScriptedDialogs;
 using testing_support::ReadBytes;
 using testing_support::TempDir;

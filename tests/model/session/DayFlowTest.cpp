@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/DiaryFixtures.h"
 
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
+using testing_support::ByteOrder;
+
+namespace {
 
 class DayFlowTest : public ::testing::Test {
 protected:

@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/DiaryFixtures.h"
 
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
-
-} // namespace
+using testing_support::ByteOrder;
 
 TEST(FirstActivation, SortsTheRecordsAndKeepsOnlyARecoverysChanges)
 {

@@ -10,42 +10,14 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                       DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
-{
-    auto checked = CheckSealedImage(image);
-    if (checked)
-        params = *checked;
-    return checked.Ok();
-}
-} // namespace
+#include "support/DiaryFixtures.h"
+
+using testing_support::LoadDiaryFileInto;
+using testing_support::ByteOrder;
 
 using testing_support::TempDir;
 
 namespace {
-
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
 
 const LineList Records{"202401150Winter@@{\\rtf1 cold}"};
 
