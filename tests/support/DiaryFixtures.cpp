@@ -1,8 +1,20 @@
 #include "support/DiaryFixtures.h"
 
 #include "formats/diary/DiaryFile.h"
+#include "support/TestFiles.h"
 
 namespace testing_support {
+
+LineList SampleLines()
+{
+    return SplitLines(ReadBytes(VectorPath("diary/sample.lines")));
+}
+
+std::string Describe(const result::Failure& failure)
+{
+    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
+    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
+}
 
 bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
 {

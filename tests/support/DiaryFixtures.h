@@ -1,5 +1,5 @@
-// Test shorthands over the diary formats' results: read a diary into lines (and its lock), check
-// a sealed image, and compare records byte by byte where a test needs no locale collation.
+// Test shorthands over the diary formats: the reference diary, reading a diary into lines (and its
+// lock), checking a sealed image, failures as one line of text, and a byte-order collation.
 #pragma once
 
 #include "formats/diary/DiaryFormat.h"
@@ -10,6 +10,13 @@
 #include <string_view>
 
 namespace testing_support {
+
+// The reference diary's password, and its records as tests/vectors/diary/sample.lines holds them.
+inline const std::string SamplePassword = "Daybrook 2024!";
+LineList SampleLines();
+
+// "Reason: message", e.g. "Damaged: not a diary file, or damaged".
+std::string Describe(const result::Failure& failure);
 
 // True when the diary was read; then lines holds its records.
 bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password);

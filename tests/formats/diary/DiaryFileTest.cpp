@@ -8,6 +8,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "support/DiaryFixtures.h"
+
+using testing_support::Describe;
+using testing_support::SampleLines;
+using testing_support::SamplePassword;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -16,13 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string SamplePassword = "Daybrook 2024!";
-
-LineList SampleLines()
-{
-    return SplitLines(ReadBytes(VectorPath("diary/sample.lines")));
-}
-
 // A file image with a correct checksum around any compressed payload.
 std::string WithChecksum(const std::string& payload)
 {
@@ -30,12 +28,6 @@ std::string WithChecksum(const std::string& payload)
     char digits[9];
     std::snprintf(digits, sizeof digits, "%.8X", LzhCompressor::StreamCRC(stream));
     return "DRY1" + std::string(digits) + payload;
-}
-
-std::string Describe(const result::Failure& failure)
-{
-    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
-    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
 }
 
 // How loading the file went: "done", or the failure's reason and message.
