@@ -115,6 +115,31 @@ TEST_F(DayFlowTest, NavigationFollowsTheRecords)
     EXPECT_FALSE(flow_.BrowsedDate().has_value());
 }
 
+TEST_F(DayFlowTest, TheTextStaysInDateOrderAcrossMonthAndYearEndsAfterEveryChange)
+{
+    const auto keys = [&] {
+        std::string joined;
+        for (const auto& line : session_.Text().Lines())
+            joined += line.substr(0, 8) + " ";
+        return joined;
+    };
+    for (const calendar::Date& date : {calendar::Date{2024, 1, 1}, {2023, 12, 31}, {2024, 2, 29}, {2024, 1, 31},
+                                       {2024, 3, 1}, {2024, 2, 1}}) {
+        flow_.Load(date);
+        flow_.Store("{\\rtf1 x}", "t");
+    }
+    EXPECT_EQ(keys(), "20231231 20240101 20240131 20240201 20240229 20240301 ");
+    flow_.Delete({2024, 1, 31});
+    flow_.Delete({2023, 12, 31});
+    EXPECT_EQ(keys(), "20240101 20240201 20240229 20240301 ");
+    flow_.Load({2024, 2, 29});
+    flow_.Store("{\\rtf1 y}", "again");
+    EXPECT_EQ(keys(), "20240101 20240201 20240229 20240301 ") << "a stored day replaces its record in place";
+    EXPECT_EQ(flow_.ActiveDays(2024, 2), "1,29,");
+    EXPECT_EQ(flow_.EntryDate({2024, 1, 1}, true), (calendar::Date{2024, 2, 1}));
+    EXPECT_EQ(flow_.EntryDate({2024, 3, 1}, false), (calendar::Date{2024, 2, 29}));
+}
+
 TEST_F(DayFlowTest, DeletingADayIsAChangeThatEscapeReloads)
 {
     EXPECT_FALSE(flow_.EscapeReloads());
