@@ -129,16 +129,6 @@ TEST(DiaryFile, HostileLengthHeadersAreDamageNotAllocations)
     EXPECT_EQ(LoadOutcome(file, ""), Damaged);
 }
 
-TEST(DiaryFile, EmptyLinesAmongTheRecordsComeBackInTheirPlaces)
-{
-    TempDir dir;
-    const LineList lines{"20240101" "0title@@{\\rtf1 body}@@", "", "last"};
-    ASSERT_TRUE(SaveDiary(dir / "d.dry", lines, "pw").Ok());
-    const auto loaded = LoadDiary(dir / "d.dry", "pw");
-    ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(*loaded, lines);
-}
-
 TEST(DiaryFile, AFailedSaveKeepsThePreviousFile)
 {
     TempDir dir;
