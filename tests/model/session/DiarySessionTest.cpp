@@ -177,35 +177,6 @@ TEST_F(DiarySessionTest, PasswordChangeTrimsOnlyTheOldPassword)
         << "an empty password is allowed";
 }
 
-TEST_F(DiarySessionTest, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
-{
-    Diary("Notes.dry", Records);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
-    ASSERT_TRUE(session_.ReadRecovery().Ok());
-    EXPECT_FALSE(session_.ReadRecovery()->has_value());
-
-    LineList recovered = Records;
-    recovered.push_back("202403010Spring@@{\\rtf1 warm}");
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("secret")).Ok());
-    EXPECT_EQ(session_.RecoveryFile(), PathOf("Notes.rcv"));
-    auto lines = session_.ReadRecovery();
-    ASSERT_TRUE(lines.Ok() && lines->has_value());
-    session_.AcceptRecovery(std::move(**lines));
-    EXPECT_EQ(session_.Text().Lines(), recovered);
-    EXPECT_TRUE(session_.Dirty());
-
-    ASSERT_TRUE(session_.SetRecoveryAside("20261206-203315").Ok());
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
-    EXPECT_EQ(ReadBytes(folder_ / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
-
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("other")).Ok());
-    const auto unusable = session_.ReadRecovery();
-    ASSERT_FALSE(unusable.Ok()) << "a recovery file that does not open is told";
-    EXPECT_EQ(unusable.Message(), "it was written with another password");
-    session_.RemoveRecovery();
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
-}
-
 // Records what the session tells.
 class Changes : public DiaryListener {
 public:

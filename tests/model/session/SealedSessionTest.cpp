@@ -185,8 +185,6 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
     ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
-    LineList lines;
-    DiaryLock found;
     EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), result::Reason::WrongPassword);
 }
 
