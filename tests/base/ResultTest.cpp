@@ -7,7 +7,6 @@
 using result::Fail;
 using result::Reason;
 using result::Result;
-using result::Status;
 
 namespace {
 
@@ -30,13 +29,4 @@ TEST(Result, CarriesEitherAMoveOnlyValueOrTheReasonAndMessage)
     ASSERT_FALSE(bad);
     EXPECT_EQ(bad.Code(), Reason::Damaged);
     EXPECT_EQ(bad.Message(), "The file is damaged.");
-}
-
-TEST(Result, StatusIsSuccessUntilAFailureIsGiven)
-{
-    const Status done;
-    EXPECT_TRUE(done.Ok());
-    const Status failed = Fail(Reason::WriteFailed, "No space left on device");
-    EXPECT_FALSE(failed.Ok());
-    EXPECT_EQ(failed.Error(), Fail(Reason::WriteFailed, "No space left on device"));
 }
