@@ -7,12 +7,10 @@
 using base::result::Fail;
 using base::result::Reason;
 using base::result::Result;
-using base::result::Status;
 
 using base::result::Fail;
 using base::result::Reason;
 using base::result::Result;
-using base::result::Status;
 
 namespace {
 
@@ -35,13 +33,4 @@ TEST(Result, CarriesEitherAMoveOnlyValueOrTheReasonAndMessage)
     ASSERT_FALSE(bad);
     EXPECT_EQ(bad.Code(), Reason::Damaged);
     EXPECT_EQ(bad.Message(), "The file is damaged.");
-}
-
-TEST(Result, StatusIsSuccessUntilAFailureIsGiven)
-{
-    const Status done;
-    EXPECT_TRUE(done.Ok());
-    const Status failed = Fail(Reason::WriteFailed, "No space left on device");
-    EXPECT_FALSE(failed.Ok());
-    EXPECT_EQ(failed.Error(), Fail(Reason::WriteFailed, "No space left on device"));
 }

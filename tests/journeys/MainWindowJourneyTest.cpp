@@ -44,11 +44,11 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
+#include "support/DiaryFixtures.h"
+
 using base::dates::Date;
 using base::text::LineList;
 using formats::diary::DiaryLock;
-using formats::diary::LoadDiary;
-using formats::diary::LoadDiaryFile;
 using formats::diary::PlainLock;
 using formats::diary::SaveDiary;
 using model::session::DiarySession;
@@ -66,26 +66,8 @@ using windows::selection::OpenDiaryDialog;
 using windows::spell::SpellCheckDialog;
 using windows::tools::ToolsWindow;
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                                        DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-} // namespace
+using testing_support::LoadDiaryFileInto;
+using testing_support::LoadDiaryInto;
 
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;

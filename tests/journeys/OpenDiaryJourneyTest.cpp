@@ -25,9 +25,6 @@
 using base::text::LineList;
 using formats::diary::CheapestKdf;
 using formats::diary::DiaryFormat;
-using formats::diary::DiaryLock;
-using formats::diary::LoadDiary;
-using formats::diary::LoadDiaryFile;
 using formats::diary::SaveDiary;
 using formats::diary::SaveDiaryFile;
 using formats::diary::SealedLock;
@@ -39,27 +36,6 @@ using widgets::dialogs::MsgButtons;
 using windows::main::MainWindow;
 using windows::selection::OpenDiaryDialog;
 using windows::selection::PictureComboBox;
-
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                                        DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-} // namespace
 
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;

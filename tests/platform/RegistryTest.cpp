@@ -150,6 +150,13 @@ protected:
     TempDir folder_;
     std::filesystem::path file_ = folder_ / "registry.reg";
     RegistryFile store_{file_, {}};
+    // Tells whether the file was replaced since an earlier call.
+    ino_t Inode() const
+    {
+        struct stat info {};
+        ::stat(file_.c_str(), &info);
+        return info.st_ino;
+    }
 };
 
 TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTypes)
@@ -191,23 +198,6 @@ TEST_F(RegistryStoreTest, EachWriteRereadsTheFileSoAccessorsDoNotUndoEachOther)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
         << "no temporary file is left";
-}
-
-TEST_F(RegistryStoreTest, AnUnchangedValueLeavesTheFileAlone)
-{
-    Registry registry(store_);
-    ASSERT_TRUE(registry.OpenKey("K", true));
-    ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
-    const auto inode = [&] {
-        struct stat info {};
-        ::stat(file_.c_str(), &info);
-        return info.st_ino;
-    };
-    const auto before = inode();
-    ASSERT_TRUE(registry.WriteValue("a", Sz("1")));
-    EXPECT_EQ(inode(), before) << "the file was not replaced";
-    ASSERT_TRUE(registry.WriteValue("A", Sz("2")));
-    EXPECT_NE(inode(), before);
 }
 
 TEST_F(RegistryStoreTest, AKeyCreatedForReadingReachesTheFileOnlyWithItsFirstValue)
@@ -271,11 +261,9 @@ TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhe
     Registry registry(store_);
     ASSERT_TRUE(registry.OpenKey("K", true));
     ASSERT_TRUE(registry.WriteValue("A", Sz("1")));
-    const auto inode = [&] {
-        struct stat info {};
-        ::stat(file_.c_str(), &info);
-        return info.st_ino;
-    };
+    const auto before = Inode();
+    ASSERT_TRUE(registry.WriteValue("a", Sz("1")));
+    EXPECT_EQ(Inode(), before) << "an unchanged value leaves the file alone";
     Registry other(store_);
     ASSERT_TRUE(other.OpenKey("Other", true));
     ASSERT_TRUE(other.WriteValue("X", Sz("kept")));
@@ -287,18 +275,18 @@ TEST_F(RegistryStoreTest, AnUpdateWritesEveryChangedValueInOneWriteAndNothingWhe
     EXPECT_EQ(registry.ReadValue("B"), Sz("2")) << "a noted value reads back";
     EXPECT_EQ(Parsed(ReadBytes(file_)).FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), nullptr)
         << "nothing is written before the update ends";
-    const auto before = inode();
+    const auto updated = Inode();
     ASSERT_TRUE(registry.EndUpdate());
-    EXPECT_NE(inode(), before);
+    EXPECT_NE(Inode(), updated);
     const RegDocument stored = Parsed(ReadBytes(file_));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\K\\Sub", "B"), Sz("2"));
     EXPECT_EQ(*stored.FindValue("HKEY_CURRENT_USER\\Other", "X"), Sz("kept")) << "re-read before writing";
 
-    const auto written = inode();
+    const auto written = Inode();
     registry.BeginUpdate();
     ASSERT_TRUE(registry.WriteValue("B", Sz("2")));
     ASSERT_TRUE(registry.EndUpdate());
-    EXPECT_EQ(inode(), written) << "nothing changed: the file was not replaced";
+    EXPECT_EQ(Inode(), written) << "nothing changed: the file was not replaced";
 }
 
 TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)

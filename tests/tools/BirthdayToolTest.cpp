@@ -1,18 +1,12 @@
 // birthdays list and birthdays import: the reference lists in and out, as users script them.
 #include "ToolRun.h"
 
-#include "model/birthdays/BirthdayBook.h"
-
-using model::birthdays::BirthdayEntryComponent;
-using platform::registry::RegistryFile;
-
 namespace {
 
 class BirthdayToolTest : public DaybrookToolTest {
 protected:
     std::string Vector(const std::string& name) const { return VectorPath("birthdays/" + name).string(); }
     void UseCodePage(int codePage) { environment_[0] = "DAYBROOK_CODEPAGE=" + std::to_string(codePage); }
-    RegistryFile Store() const { return {dir_ / "registry.reg", {}}; }
 };
 
 } // namespace
@@ -54,20 +48,6 @@ TEST_F(BirthdayToolTest, JsonListingsAreTheReferenceListsAndImportWritesTheRefer
         Run({"birthdays", "import", (dir_ / "listing.json").string(), (dir_ / "again.bbk").string()}).Status,
         0);
     EXPECT_EQ(ReadBytes(dir_ / "again.bbk"), ReadBytes(Vector("empty.bbk")));
-}
-
-TEST_F(BirthdayToolTest, TheWorkingStoreIsListedFromTheSettingsFile)
-{
-    ToolRun run = Run({"birthdays", "list", "--registry"});
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Out, "");
-
-    BirthdayEntryComponent keeper(Store(), 1252);
-    ASSERT_TRUE(keeper.LoadFromFile(Vector("entries.bbk")));
-    ASSERT_TRUE(keeper.SaveToRegistry());
-    run = Run({"birthdays", "list", "--json", "--registry"});
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Out, ReadBytes(Vector("entries.json")) + "\n");
 }
 
 TEST_F(BirthdayToolTest, AListThatCannotBeReadWholeIsNotListedAtAll)

@@ -34,14 +34,6 @@ TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
     }
 }
 
-TEST_F(DaybrookToolTest, ExportOfAnEmptyDiaryIsAnEmptyDocument)
-{
-    const std::string out = (dir_ / "empty.rtf").string();
-    const ToolRun run = Run({"export", VectorPath("diary/empty-no-password.dry").string(), out}, "");
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(PlainText(ReadBytes(out), 1252), "");
-}
-
 TEST_F(DaybrookToolTest, ExportFailuresLeaveTheFilesAlone)
 {
     const std::string out = (dir_ / "kept.rtf").string();
@@ -64,12 +56,4 @@ TEST_F(DaybrookToolTest, ExportFailuresLeaveTheFilesAlone)
     EXPECT_TRUE(ReadBytes(diary) == ReadBytes(sample_));
 
     EXPECT_EQ(Run({"export", sample_}, SamplePassword).Status, 64);
-}
-
-TEST_F(DaybrookToolTest, ExportExplainsItself)
-{
-    const ToolRun run = Run({"export", "--help"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_NE(run.Out.find("usage: daybrook-tool export FILE OUT.rtf"), std::string::npos) << run.Out;
-    EXPECT_NE(Run({"--help"}).Out.find("export FILE OUT.rtf"), std::string::npos);
 }

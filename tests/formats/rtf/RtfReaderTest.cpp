@@ -16,24 +16,6 @@ using formats::rtf::ReadRtf;
 
 namespace {
 
-std::string Utf8(std::u16string_view text)
-{
-    std::string out;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 // A body as the Windows rich-edit control writes it on a Greek system.
 const std::string GreekWindowsBody =
     "{\\rtf1\\ansi\\ansicpg1253\\deff0\\deflang1032{\\fonttbl{\\f0\\fnil\\fcharset161 Arial;}"
@@ -77,22 +59,22 @@ TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
     EXPECT_EQ(text.Paragraphs[2].Alignment, Alignment::Right);
     EXPECT_EQ(text.Paragraphs[2].Runs[0].Format.Highlight, 0x000080u);
 
-    EXPECT_EQ(PlainText(GreekWindowsBody, 1252), Utf8(u"Καλημέρα Привет\ncentred\nright"));
+    EXPECT_EQ(PlainText(GreekWindowsBody, 1252), "Καλημέρα Привет\ncentred\nright");
 }
 
 TEST(RtfReader, UnicodeCharactersSkipTheirFallbackAsUcSays)
 {
-    EXPECT_EQ(PlainText("{\\rtf1 a\\u8364?b}", 1252), Utf8(u"a€b"));
-    EXPECT_EQ(PlainText("{\\rtf1\\uc2 \\u945 xxb\\u946\\'e2\\'e2c}", 1252), Utf8(u"αbβc"));
-    EXPECT_EQ(PlainText("{\\rtf1\\uc0\\u947 d}", 1252), Utf8(u"γd"));
+    EXPECT_EQ(PlainText("{\\rtf1 a\\u8364?b}", 1252), "a€b");
+    EXPECT_EQ(PlainText("{\\rtf1\\uc2 \\u945 xxb\\u946\\'e2\\'e2c}", 1252), "αbβc");
+    EXPECT_EQ(PlainText("{\\rtf1\\uc0\\u947 d}", 1252), "γd");
     // The fallback never crosses a group end, and \uc is scoped to its group.
-    EXPECT_EQ(PlainText("{\\rtf1{\\uc3\\u948 x}yz}", 1252), Utf8(u"δyz"));
+    EXPECT_EQ(PlainText("{\\rtf1{\\uc3\\u948 x}yz}", 1252), "δyz");
     // Negative values are the upper half of the 16-bit range; surrogate pairs join.
-    EXPECT_EQ(PlainText("{\\rtf1\\u-3913?}", 1252), Utf8(u"\xF0B7"));
+    EXPECT_EQ(PlainText("{\\rtf1\\u-3913?}", 1252), "\xEF\x82\xB7");
     EXPECT_EQ(PlainText("{\\rtf1\\u-10179?\\u-8704?}", 1252), "\xF0\x9F\x98\x80");
     EXPECT_EQ(PlainText("{\\rtf1\\u-10179?x}", 1252), "\xEF\xBF\xBDx");
     // The Unicode half of \upr is shown, not the ANSI half.
-    EXPECT_EQ(PlainText("{\\rtf1{\\upr{ansi}{\\*\\ud{\\u945?}}}}", 1252), Utf8(u"α"));
+    EXPECT_EQ(PlainText("{\\rtf1{\\upr{ansi}{\\*\\ud{\\u945?}}}}", 1252), "α");
     EXPECT_EQ(PlainText("{\\rtf1{\\*\\x{\\upr{a}{\\*\\ud{b}}}}c}", 1252), "c");
 }
 
@@ -105,20 +87,20 @@ TEST(RtfReader, DestinationsThatAreNotTextAreSkipped)
     EXPECT_EQ(PlainText("{\\rtf1 a{\\pict\\bin6 }}}{{\\}b}", 1252), "ab");
     EXPECT_EQ(PlainText("{\\rtf1 a\\bin3 {{{b}", 1252), "ab");
     EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}", 1252), "link");
-    EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}", 1252), Utf8(u"a\tb\nc d—{}\\"));
+    EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}", 1252), "a\tb\nc d—{}\\");
 }
 
 TEST(RtfReader, DoubleByteCodePagesDecodeCharacterPairs)
 {
     const std::string japanese = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fnil\\fcharset128 MS Gothic;}}"
                                  "\\f0 \\'93\\'fa\\'96\\'7b a}";
-    EXPECT_EQ(PlainText(japanese, 1252), Utf8(u"日本 a"));
+    EXPECT_EQ(PlainText(japanese, 1252), "日本 a");
 }
 
 TEST(RtfReader, TextThatIsNotRtfLoadsAsPlainLines)
 {
     EXPECT_FALSE(IsRtf("hello {\\rtf1}"));
-    EXPECT_EQ(PlainText("caf\xe9\r\nline\rtwo\n", 1252), Utf8(u"café\nline\ntwo\n"));
+    EXPECT_EQ(PlainText("caf\xe9\r\nline\rtwo\n", 1252), "café\nline\ntwo\n");
     const RichText text = ReadRtf("one\r\ntwo", 1252);
     ASSERT_EQ(text.Paragraphs.size(), 2u);
     EXPECT_EQ(text.Paragraphs[0].Runs[0].Format.HalfPoints, 0); // the editor's own size

@@ -70,15 +70,9 @@ TEST_F(SpellDictionariesTest, WordsAreKnownWhateverTheirLetterCase)
         EXPECT_TRUE(Known(word)) << word;
     EXPECT_FALSE(Known("hellos"));
     EXPECT_FALSE(Known("hell"));
-}
-
-TEST_F(SpellDictionariesTest, KnownWordLeavesTheSuggestionsAlone)
-{
-    Master("hello\r\n");
-    Load();
     LineList suggestions{"kept"};
     EXPECT_TRUE(dictionaries_.CheckWord("Hello", suggestions));
-    EXPECT_EQ(suggestions, LineList{"kept"});
+    EXPECT_EQ(suggestions, LineList{"kept"}) << "a known word leaves the suggestions alone";
 }
 
 TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFilesLetterCase)
@@ -108,6 +102,10 @@ TEST_F(SpellDictionariesTest, EmptyMasterKnowsNothingAndIsReadAgainAtTheNextOpen
 
 TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
 {
+    Custom("mine\r\n");
+    EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
+    EXPECT_EQ(dictionaries_.CustomDictionary().Count(), 0u) << "no master: the custom file is not read";
+
     Master("first\r\n");
     Load();
     Master("second\r\n");
@@ -118,13 +116,6 @@ TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
     fs::remove(folder_ / "English.dic");
     EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
     EXPECT_TRUE(Known("first"));
-}
-
-TEST_F(SpellDictionariesTest, MissingMasterFailsWithoutReadingTheCustomFile)
-{
-    Custom("mine\r\n");
-    EXPECT_EQ(LoadFailure(), "Cannot load master dictionary file:\r\n\"" + MasterPath());
-    EXPECT_EQ(dictionaries_.CustomDictionary().Count(), 0u);
 }
 
 TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNothing)
@@ -143,12 +134,10 @@ TEST_F(SpellDictionariesTest, UnreadableFilesFailNamingTheMasterFileAndChangeNot
     fs::create_directory(folder_ / "English.dic");
     EXPECT_EQ(fresh.LoadDictionaries().Code(), Reason::Missing);
     EXPECT_EQ(fresh.MasterDictionary().Count(), 0u);
-}
 
-TEST_F(SpellDictionariesTest, FarTooLargeAMasterFileIsRefused)
-{
+    fs::remove(folder_ / "English.dic");
     Master("");
-    fs::resize_file(folder_ / "English.dic", 65u << 20); // sparse: costs no disk space
+    fs::resize_file(folder_ / "English.dic", 65u << 20); // far too large; sparse, so it costs no disk space
     EXPECT_EQ(LoadFailure(), "Cannot load dictionary file:\r\n\"" + MasterPath());
 }
 

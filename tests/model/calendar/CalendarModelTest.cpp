@@ -74,21 +74,6 @@ TEST(CalendarModel, MonthOffsetPutsTheFirstInTheFirstWeekRow)
     }
 }
 
-TEST(CalendarModel, AMonthStartingOneColumnBeforeTheWeekUsesMinusFive)
-{
-    RecordingModel model({2023, 7, 1}); // a Saturday
-    EXPECT_EQ(model.MonthOffset(), -5);
-    EXPECT_EQ(model.CellText(6, 1), "1");
-    EXPECT_EQ(model.CellText(0, 1), "");
-    EXPECT_EQ(model.CellText(1, 6), "31"); // a 31-day month then ends in column 1 of row 6
-    EXPECT_EQ(model.CellText(2, 6), "");
-
-    model.SetStartOfWeek(1); // Monday first: Saturday is now column 5
-    EXPECT_EQ(model.MonthOffset(), -4);
-    model.SetCalendarDate({2023, 1, 1}); // a Sunday, the last column of a Monday week
-    EXPECT_EQ(model.MonthOffset(), -5);
-}
-
 TEST(CalendarModel, SixWeekRowsHoldEveryMonth)
 {
     for (int startOfWeek = 0; startOfWeek < 7; ++startOfWeek) {
@@ -136,44 +121,28 @@ TEST(CalendarModel, UpdatePlacesTheSelectedDayAsCurrentCell)
 
 TEST(CalendarModel, MonthStepsKeepTheDayOrTakeTheMonthsLast)
 {
-    RecordingModel model({2023, 1, 31});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2023, 2, 28}));
-    model.SetCalendarDate({2024, 1, 31});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 2, 29}));
-    model.SetCalendarDate({2024, 3, 31});
-    model.PrevMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 2, 29}));
-    model.SetCalendarDate({2024, 1, 15});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 2, 15}));
-    model.SetCalendarDate({2024, 12, 31});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2025, 1, 31}));
-    model.PrevMonth();
-    model.PrevMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 11, 30}));
-}
-
-TEST(CalendarModel, MonthStepsCrossTheTurnOfTheYearBothWays)
-{
-    RecordingModel model({2023, 12, 1});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 1, 1}));
-    model.PrevMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2023, 12, 1}));
-    model.SetCalendarDate({2024, 1, 31});
-    model.PrevMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2023, 12, 31}));
-    model.SetCalendarDate({2024, 2, 29});
-    model.NextMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2024, 3, 29}));
-    model.SetCalendarDate({2023, 3, 29});
-    model.PrevMonth();
-    EXPECT_EQ(model.CalendarDate(), (Date{2023, 2, 28}));
+    struct Step {
+        Date From;
+        int By;
+        Date To;
+    };
+    for (const auto& [from, by, to] :
+         {Step{{2023, 1, 31}, 1, {2023, 2, 28}}, Step{{2024, 1, 31}, 1, {2024, 2, 29}},
+          Step{{2024, 3, 31}, -1, {2024, 2, 29}}, Step{{2024, 1, 15}, 1, {2024, 2, 15}},
+          Step{{2024, 12, 31}, 1, {2025, 1, 31}}, Step{{2025, 1, 31}, -2, {2024, 11, 30}},
+          Step{{2023, 12, 1}, 1, {2024, 1, 1}}, Step{{2024, 1, 1}, -1, {2023, 12, 1}},
+          Step{{2024, 1, 31}, -1, {2023, 12, 31}}, Step{{2024, 2, 29}, 1, {2024, 3, 29}},
+          Step{{2023, 3, 29}, -1, {2023, 2, 28}}, Step{{2024, 4, 30}, 1, {2024, 5, 30}}}) {
+        SCOPED_TRACE(std::to_string(from.Year) + "-" + std::to_string(from.Month) + "-" +
+                     std::to_string(from.Day) + " by " + std::to_string(by));
+        RecordingModel model(from);
+        for (int i = 0; i < std::abs(by); ++i)
+            by > 0 ? model.NextMonth() : model.PrevMonth();
+        EXPECT_EQ(model.CalendarDate(), to);
+    }
 
     // Twelve steps come back to the same day a year on, whichever month they start in.
+    RecordingModel model;
     for (int month = 1; month <= 12; ++month) {
         model.SetCalendarDate({2023, month, 28});
         for (int i = 0; i < 12; ++i)
@@ -274,25 +243,16 @@ TEST(CalendarModel, UseCurrentDateJumpsToTodayOnlyWhenSwitchedOn)
     EXPECT_EQ(model.CurrentCol, 4);
 }
 
-TEST(CalendarModel, DayListsAreStoredWithCommasAtBothEnds)
-{
-    RecordingModel model;
-    EXPECT_EQ(model.ActiveDays(), "");
-    model.SetActiveDays("1,5");
-    EXPECT_EQ(model.ActiveDays(), "1,5");
-    EXPECT_EQ(model.DayStateOf("1"), DayState::Active);
-    EXPECT_EQ(model.DayStateOf("5"), DayState::Active);
-    EXPECT_EQ(model.DayStateOf("15"), DayState::Normal);
-    EXPECT_EQ(model.DayStateOf(""), DayState::Normal);
-}
-
 TEST(CalendarModel, DayListMatchIsTextual)
 {
     RecordingModel model;
+    EXPECT_EQ(model.DayStateOf("1"), DayState::Normal);
     model.SetActiveDays("05, 7,12,");
+    EXPECT_EQ(model.ActiveDays(), "05, 7,12,");
     EXPECT_EQ(model.DayStateOf("5"), DayState::Normal);  // leading zero
     EXPECT_EQ(model.DayStateOf("7"), DayState::Normal);  // blank
     EXPECT_EQ(model.DayStateOf("12"), DayState::Active); // trailing comma is harmless
+    EXPECT_EQ(model.DayStateOf("2"), DayState::Normal);  // no match inside "12"
     EXPECT_EQ(model.DayStateOf(""), DayState::Active);   // but the empty element marks the empty cells
 
     model.SetSpecialDays("12,3");

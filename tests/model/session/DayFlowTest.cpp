@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/DiaryFixtures.h"
+
 using base::dates::Date;
 using formats::diary::DayLoad;
 using formats::resources::PackedItem;
@@ -14,12 +16,9 @@ using model::session::DiarySession;
 using model::session::EditorContent;
 using model::session::ShownEntry;
 
-namespace {
+using testing_support::ByteOrder;
 
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
+namespace {
 
 class DayFlowTest : public ::testing::Test {
 protected:
@@ -123,6 +122,31 @@ TEST_F(DayFlowTest, NavigationFollowsTheRecords)
     EXPECT_FALSE(flow_.BrowsedDate().has_value());
     flow_.BrowseSelection = -1;
     EXPECT_FALSE(flow_.BrowsedDate().has_value());
+}
+
+TEST_F(DayFlowTest, TheTextStaysInDateOrderAcrossMonthAndYearEndsAfterEveryChange)
+{
+    const auto keys = [&] {
+        std::string joined;
+        for (const auto& line : session_.Text().Lines())
+            joined += line.substr(0, 8) + " ";
+        return joined;
+    };
+    for (const Date& date :
+         {Date{2024, 1, 1}, {2023, 12, 31}, {2024, 2, 29}, {2024, 1, 31}, {2024, 3, 1}, {2024, 2, 1}}) {
+        flow_.Load(date);
+        flow_.Store("{\\rtf1 x}", "t");
+    }
+    EXPECT_EQ(keys(), "20231231 20240101 20240131 20240201 20240229 20240301 ");
+    flow_.Delete({2024, 1, 31});
+    flow_.Delete({2023, 12, 31});
+    EXPECT_EQ(keys(), "20240101 20240201 20240229 20240301 ");
+    flow_.Load({2024, 2, 29});
+    flow_.Store("{\\rtf1 y}", "again");
+    EXPECT_EQ(keys(), "20240101 20240201 20240229 20240301 ") << "a stored day replaces its record in place";
+    EXPECT_EQ(flow_.ActiveDays(2024, 2), "1,29,");
+    EXPECT_EQ(flow_.EntryDate({2024, 1, 1}, true), (Date{2024, 2, 1}));
+    EXPECT_EQ(flow_.EntryDate({2024, 3, 1}, false), (Date{2024, 2, 29}));
 }
 
 TEST_F(DayFlowTest, DeletingADayIsAChangeThatEscapeReloads)

@@ -10,15 +10,11 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+#include "support/DiaryFixtures.h"
+
 using base::result::Reason;
 using base::result::Status;
 using base::text::LineList;
-using formats::diary::CheckSealedImage;
-using formats::diary::DiaryLock;
-using formats::diary::KdfParams;
-using formats::diary::LoadDiary;
-using formats::diary::LoadDiaryFile;
-using formats::diary::PlainLock;
 using formats::diary::SaveDiary;
 using model::session::DiaryChange;
 using model::session::DiaryListener;
@@ -26,46 +22,15 @@ using model::session::DiarySession;
 using model::session::ReplaceExtension;
 using model::session::TrimControls;
 using model::session::WithTrailingBackslash;
-using model::session::WriteDiaryCopy;
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                       DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
-{
-    auto checked = CheckSealedImage(image);
-    if (checked)
-        params = *checked;
-    return checked.Ok();
-}
-} // namespace
+using testing_support::ByteOrder;
+using testing_support::LoadDiaryInto;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
-
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
 
 const LineList Records{"202401150Winter@@{\\rtf1 cold}", "202402290Leap@@{\\rtf1 rare}"};
 const LineList OlderRecords{"202312240Eve@@{\\rtf1 from the backup}"};
@@ -221,35 +186,6 @@ TEST_F(DiarySessionTest, PasswordChangeTrimsOnlyTheOldPassword)
     EXPECT_TRUE(session_.Dirty());
     EXPECT_TRUE(session_.ChangePassword(" a", "", "").Ok())
         << "an empty password is allowed";
-}
-
-TEST_F(DiarySessionTest, ARecoveryFileIsReadWithThePasswordAndSetAsideWhenDeclined)
-{
-    Diary("Notes.dry", Records);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
-    ASSERT_TRUE(session_.ReadRecovery().Ok());
-    EXPECT_FALSE(session_.ReadRecovery()->has_value());
-
-    LineList recovered = Records;
-    recovered.push_back("202403010Spring@@{\\rtf1 warm}");
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("secret")).Ok());
-    EXPECT_EQ(session_.RecoveryFile(), PathOf("Notes.rcv"));
-    auto lines = session_.ReadRecovery();
-    ASSERT_TRUE(lines.Ok() && lines->has_value());
-    session_.AcceptRecovery(std::move(**lines));
-    EXPECT_EQ(session_.Text().Lines(), recovered);
-    EXPECT_TRUE(session_.Dirty());
-
-    ASSERT_TRUE(session_.SetRecoveryAside("20261206-203315").Ok());
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
-    EXPECT_EQ(ReadBytes(folder_ / "Notes-20261206-203315.rcv").substr(0, 4), "DRY1");
-
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), recovered, PlainLock("other")).Ok());
-    const auto unusable = session_.ReadRecovery();
-    ASSERT_FALSE(unusable.Ok()) << "a recovery file that does not open is told";
-    EXPECT_EQ(unusable.Message(), "it was written with another password");
-    session_.RemoveRecovery();
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.rcv"));
 }
 
 // Records what the session tells.

@@ -12,13 +12,11 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+#include "support/DiaryFixtures.h"
+
 using base::result::Status;
 using base::text::LineList;
-using formats::diary::CheckSealedImage;
 using formats::diary::DiaryLock;
-using formats::diary::KdfParams;
-using formats::diary::LoadDiary;
-using formats::diary::LoadDiaryFile;
 using formats::diary::SaveDiary;
 using model::session::AfterFailedSave;
 using model::session::DiarySession;
@@ -29,43 +27,13 @@ using model::session::RecoverySchedule;
 using model::session::RecoveryWorker;
 using model::session::WriteDiaryCopy;
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                       DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
-{
-    auto checked = CheckSealedImage(image);
-    if (checked)
-        params = *checked;
-    return checked.Ok();
-}
-} // namespace
+using testing_support::ByteOrder;
+using testing_support::LoadDiaryInto;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
 namespace {
-
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
 
 const LineList Records{"202401150Winter@@{\\rtf1 cold}"};
 

@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/DiaryFixtures.h"
+
 using model::session::DiarySession;
 using model::session::FirstActivation;
 
-namespace {
-
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
-
-} // namespace
+using testing_support::ByteOrder;
 
 TEST(FirstActivation, SortsTheRecordsAndKeepsOnlyARecoverysChanges)
 {

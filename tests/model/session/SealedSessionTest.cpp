@@ -12,14 +12,14 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/SealedFile.h"
 
+#include "support/DiaryFixtures.h"
+
 using base::result::Reason;
 using base::text::LineList;
 using formats::diary::CheapestKdf;
-using formats::diary::CheckSealedImage;
 using formats::diary::DiaryFormat;
 using formats::diary::DiaryLock;
 using formats::diary::KdfParams;
-using formats::diary::LoadDiary;
 using formats::diary::LoadDiaryFile;
 using formats::diary::PlainLock;
 using formats::diary::SaveDiaryFile;
@@ -28,44 +28,16 @@ using formats::diary::SealSalt;
 using model::session::DiarySession;
 using model::session::WriteDiaryCopy;
 
-namespace {
-// Test shorthands over the diary formats' results: read into lines (and lock), true when read.
-[[maybe_unused]] bool LoadDiaryInto(const std::filesystem::path& file, LineList& lines, const std::string& password)
-{
-    auto loaded = LoadDiary(file, password);
-    if (loaded)
-        lines = std::move(*loaded);
-    return loaded.Ok();
-}
-[[maybe_unused]] bool LoadDiaryFileInto(const std::filesystem::path& file, LineList& lines, const std::string& password,
-                       DiaryLock& lock)
-{
-    auto opened = LoadDiaryFile(file, password);
-    if (!opened)
-        return false;
-    lines = std::move(opened->Lines);
-    lock = opened->Lock;
-    return true;
-}
-[[maybe_unused]] bool CheckSealedImageInto(std::string_view image, KdfParams& params)
-{
-    auto checked = CheckSealedImage(image);
-    if (checked)
-        params = *checked;
-    return checked.Ok();
-}
-} // namespace
+using testing_support::ByteOrder;
+using testing_support::CheckSealedImageInto;
+using testing_support::LoadDiaryFileInto;
+using testing_support::LoadDiaryInto;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
-
-int ByteOrder(std::string_view a, std::string_view b)
-{
-    return a.compare(b);
-}
 
 const LineList Records{"202401150Winter@@{\\rtf1 cold}", "202402290Leap@@{\\rtf1 rare}"};
 const LineList OlderRecords{"202312240Eve@@{\\rtf1 from the backup}"};
@@ -227,8 +199,6 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
     ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
-    LineList lines;
-    DiaryLock found;
     EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), Reason::WrongPassword);
 }
 

@@ -280,45 +280,6 @@ TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBe
         settings.Items()[i].AutoStore = false;
 }
 
-TEST_F(SettingsTest, TypedReadsAndWritesGoThroughTheVariantRulesAndTheItemsOwnType)
-{
-    Settings settings(store_);
-    Prepare(settings);
-    SettingsValue& flag = Declared(settings, {"Flag", SettingsValueType::Boolean, "TRUE"});
-    ASSERT_TRUE(flag.SetAsInteger(1));
-    EXPECT_EQ(flag.Value, Variant(false)) << "an integer written to a Boolean item becomes false";
-    SettingsValue& count = Declared(settings, {"Count", SettingsValueType::Integer, "5"});
-    EXPECT_EQ(FailureOf(count.SetAsBoolean(true), Reason::Refused), "'TRUE' is not a valid integer value");
-    EXPECT_EQ(count.Value, Variant(int32_t{5})) << "a refused text leaves the value";
-    ASSERT_TRUE(count.SetAsFloat(3));
-    EXPECT_EQ(count.Value, Variant(int32_t{3}));
-
-    SettingsValue& when = Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt});
-    ASSERT_TRUE(when.SetAsDateTime(DateTime{EncodeDate(2001, 9, 9) + 0.5 + 0.4 / 86400}));
-    EXPECT_EQ(when.Value, Variant(DateTime{EncodeDate(2001, 9, 9) + 0.5})) << "whole seconds only";
-    ASSERT_TRUE(when.SetAsDateTime(DateTime{EncodeDate(2024, 2, 29)}));
-    EXPECT_EQ(Read(when.AsDateTime()), DateTime{EncodeDate(2024, 2, 29)});
-
-    SettingsValue& ratio = Declared(settings, {"Ratio", SettingsValueType::Float, "2.5"});
-    ASSERT_TRUE(ratio.SetAsFloat(1.0 / 3.0));
-    EXPECT_NEAR(Read(ratio.AsFloat()).value_or(0), 1.0 / 3.0, 1e-15);
-    EXPECT_EQ(ratio.AsString(), "0.333333333333333");
-    EXPECT_EQ(Read(ratio.AsInteger()), 0);
-    ASSERT_TRUE(ratio.SetAsFloat(2.5));
-    EXPECT_EQ(Read(ratio.AsInteger()), 2) << "halves round to even";
-
-    SettingsValue& text = Declared(settings, {"Text", SettingsValueType::String, "abc"});
-    const std::string cast = "Could not convert variant of type (String) into type ";
-    EXPECT_EQ(FailureOf(text.AsInteger(), Reason::Refused), cast + "(Integer)");
-    EXPECT_EQ(FailureOf(text.AsFloat(), Reason::Refused), cast + "(Double)");
-    EXPECT_EQ(FailureOf(text.AsBoolean(), Reason::Refused), cast + "(Double)");
-    EXPECT_EQ(FailureOf(text.AsDateTime(), Reason::Refused), cast + "(Date)");
-    EXPECT_EQ(FailureOf(Variant("abc").ToBoolean(), Reason::Refused), cast + "(Boolean)");
-    ASSERT_TRUE(text.SetAsString("-1"));
-    EXPECT_EQ(Read(text.AsBoolean()), true) << "a number in text counts";
-    EXPECT_EQ(Read(Variant(2147483648.0).ToInteger()).has_value(), false) << "beyond 32 bits";
-}
-
 TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
@@ -336,33 +297,6 @@ TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
     EXPECT_FALSE(Stored("FontName", machine).has_value());
     EXPECT_FALSE(Stored("Scratch", machine).has_value()) << "items not marked AutoStore are never written";
     EXPECT_FALSE(Stored("FontName").has_value());
-}
-
-TEST_F(SettingsTest, EventsSupplyDefaultsAndReportKeysThatCannotBeOpened)
-{
-    Settings settings(store_);
-    Prepare(settings);
-    settings.CanCreate = false;
-    std::vector<std::string> failed;
-    SettingsValue& item = settings.Items().Add(settings);
-    item.ValueType = SettingsValueType::Integer;
-    ASSERT_TRUE(item.SetDefValue("5"));
-    item.OnErrorOpenKey = [&](SettingsValue& sender) { failed.push_back(sender.ValueName()); };
-    ASSERT_TRUE(item.SetValueName("Size")) << "a key that cannot be opened is told through the event only";
-    EXPECT_EQ(failed, std::vector<std::string>{"Size"});
-    EXPECT_TRUE(item.Value.IsEmpty()) << "the load stops before the default";
-    ASSERT_TRUE(item.Save());
-    EXPECT_FALSE(std::filesystem::exists(file_));
-
-    settings.CanCreate = true;
-    item.OnGetDefValueEvent = [](SettingsValue&, Variant& value) { value = int32_t{42}; };
-    ASSERT_TRUE(item.Load());
-    EXPECT_EQ(Read(item.AsInteger()), 42);
-    settings.AutoLoad = false;
-    SettingsValue& quiet = Declared(settings, {"Quiet", SettingsValueType::String, "default"});
-    EXPECT_TRUE(quiet.Value.IsEmpty()) << "without AutoLoad the name does not load";
-    ASSERT_TRUE(settings.LoadAll());
-    EXPECT_EQ(quiet.AsString(), "default");
 }
 
 TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingChanged)
