@@ -50,42 +50,6 @@ TEST(ClockGeometry, HourHandMovesEveryTwelveMinutes)
     EXPECT_EQ(HandPositions(10, 10, 30).Second, 30);
 }
 
-TEST(ClockGeometry, FaceIsPhysicallySquareAndCentred)
-{
-    const ClockFace wide({0, 0, 100, 60}, 1.0);
-    EXPECT_EQ(wide.Face().Left, 20);
-    EXPECT_EQ(wide.Face().Width, 60);
-    EXPECT_DOUBLE_EQ(wide.Radius(), 30);
-    EXPECT_DOUBLE_EQ(wide.Centre().X, 50);
-
-    // Pixels a quarter wider than tall: a round face is 75 pixels across, 60 down.
-    const ClockFace stretched({0, 0, 100, 60}, 1.25);
-    EXPECT_EQ(stretched.Face().Width, 75);
-    EXPECT_EQ(stretched.Face().Left, 12);
-    EXPECT_NEAR(stretched.At(0, 100).Y, 30 - 30, 1e-9);
-    EXPECT_NEAR(stretched.At(15, 100).X, 12 + 37.5 + 37.5, 1e-9);
-
-    const ClockFace tall({0, 0, 40, 90}, 1.0);
-    EXPECT_EQ(tall.Face().Top, 25);
-    EXPECT_EQ(tall.Face().Height, 40);
-}
-
-TEST(ClockGeometry, HandsAreKitesOfTheirDesignedLengths)
-{
-    const ClockFace face({0, 0, 100, 100}, 1.0);
-    const auto hour = face.HourHand(15); // three o'clock
-    EXPECT_NEAR(hour[0].X, 50 + 30, 1e-9);
-    EXPECT_NEAR(hour[0].Y, 50, 1e-9);
-    EXPECT_NEAR(hour[1].Y, 50 + 3.5, 1e-9) << "side 7 % out, a quarter turn on";
-    EXPECT_NEAR(hour[2].X, 50 - 7.5, 1e-9) << "tail 15 % on the opposite side";
-    const auto minute = face.MinuteHand(0);
-    EXPECT_NEAR(minute[0].Y, 50 - 40, 1e-9);
-    EXPECT_NEAR(minute[2].Y, 50 + 10, 1e-9);
-    EXPECT_NEAR(minute[3].X, 50 - 2.5, 1e-9);
-    const auto second = face.SecondHand(45);
-    EXPECT_NEAR(second[1].X, 50 - 40, 1e-9);
-}
-
 TEST(ClockGeometry, DigitalTextAndDotColours)
 {
     EXPECT_EQ(ClockText(9, 5, 7, false, false, true, "AM", "PM"), "09:05");
@@ -123,50 +87,4 @@ TEST(ClockWidget, HandTipsPointAtTheTime)
     image = Snapshot(fixed.Clock);
     EXPECT_EQ(at(30, 60), White) << "gone as soon as seconds are off";
     EXPECT_TRUE(dark(45, 70));
-}
-
-TEST(ClockWidget, HourMarksAreDrawnInTheDotsColourAtTheEdge)
-{
-    FixedClock fixed(QTime(10, 10, 0), QSize(120, 120));
-    fixed.Clock.SetShowSeconds(false);
-    const QImage image = Snapshot(fixed.Clock);
-    bool teal = false;
-    for (int y = 0; y < 12; ++y)
-        teal = teal || PixelAt(image, 60, y) == Teal || PixelAt(image, 59, y) == Teal;
-    EXPECT_TRUE(teal) << "the twelve o'clock mark";
-}
-
-TEST(ClockWidget, WideClockDrawsARoundFaceCentredHorizontally)
-{
-    FixedClock fixed(QTime(10, 10, 0), QSize(160, 70));
-    EXPECT_EQ(fixed.Clock.Face().Face().Left, 45);
-    const QImage image = Snapshot(fixed.Clock);
-    for (int y = 0; y < 70; ++y)
-        for (int x : {0, 20, 43, 116, 140, 159})
-            ASSERT_EQ(PixelAt(image, x, y), White) << x << "," << y;
-}
-
-TEST(ClockWidget, DigitalTextIsSizedToFitTheWidth)
-{
-    Backdrop backdrop;
-    ClockWidget clock(&backdrop);
-    clock.setGeometry(0, 0, 140, 60);
-    clock.SetBevelInner(BevelCut::None);
-    clock.SetBevelOuter(BevelCut::None);
-    clock.SetColor(White);
-    SetFontColor(clock, Qt::black);
-    clock.SetTimeSource([] { return QTime(23, 58, 59); });
-    EXPECT_EQ(clock.DigitalText(), QStringLiteral("23:58:59"));
-    const QImage image = Snapshot(clock);
-    int left = 140;
-    int right = -1;
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 140; ++x)
-            if (RedOf(PixelAt(image, x, y)) < 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    EXPECT_GE(left, 12);
-    EXPECT_LE(right, 128);
-    EXPECT_GT(right - left, 70) << "and fills the width";
 }
