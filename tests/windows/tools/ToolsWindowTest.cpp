@@ -55,8 +55,6 @@ using testing::HasSubstr;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
-using testing_support::ShowsPicture;
-
 namespace {
 
 std::string Body(const std::string& text)
@@ -173,40 +171,6 @@ protected:
 
 } // namespace
 
-TEST_F(OptionsWindowTest, ShowsTheSkinAndClosesWithEscapeOrOk)
-{
-    Run(
-        [&] {
-            const QImage shown = window_->grab().toImage();
-            const QImage back = widgets::SkinPicture(store_, 4, widgets::SkinPart::Background);
-            EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {300, 250}));
-            EXPECT_TRUE(ShowsPicture(shown, {0, 45, 386, 328}, back, {20, 300}));
-            const QImage top = widgets::SkinPicture(store_, 4, widgets::SkinPart::Top);
-            EXPECT_TRUE(ShowsPicture(shown, {0, 0, 386, 45}, top, {3, 40}));
-            EXPECT_EQ(QApplication::focusWidget(), window_.get()) << "no control has the focus";
-            QTest::keyClick(window_.get(), Qt::Key_Escape);
-            EXPECT_FALSE(window_->isVisible());
-        },
-        4);
-    Run([&] {
-        Click("closeButton");
-        EXPECT_FALSE(window_->isVisible());
-    });
-}
-
-TEST_F(OptionsWindowTest, DraggingTheBackgroundMovesTheWindow)
-{
-    Run([&] {
-        window_->move(100, 100);
-        const QPoint at(300, 250); // on the background picture, below the buttons
-        QTest::mousePress(window_.get(), Qt::LeftButton, {}, at);
-        QTest::mouseMove(window_.get(), at + QPoint(30, 20));
-        QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, at + QPoint(30, 20));
-        EXPECT_EQ(window_->pos(), QPoint(130, 120));
-        EXPECT_EQ(window_->childAt(at), nullptr) << "the pictures let the mouse through to the window";
-    });
-}
-
 TEST_F(OptionsWindowTest, BackupThenRestoreGivesBackTheSameDiaryText)
 {
     const LineList before = session_.Text().Lines();
@@ -307,15 +271,6 @@ TEST_F(OptionsWindowTest, PasswordChangeAndItsFailures)
         ChangePassword({"spaced", "", ""});
         EXPECT_EQ(session_.Password(), "");
     });
-    for (const auto& question : services_.dialogs.Asked()) {
-        if (question.Kind == widgets::ScriptedDialogs::QuestionKind::Input) {
-            EXPECT_EQ(question.Caption, "Password Change");
-        }
-    }
-    const auto& asked = services_.dialogs.Asked();
-    EXPECT_EQ(asked[3].Text, "Enter OLD password");
-    EXPECT_EQ(asked[4].Text, "Enter NEW password");
-    EXPECT_EQ(asked[5].Text, "Re-enter NEW password for confirmation");
 }
 
 TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToShowIt)
@@ -347,9 +302,6 @@ TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToSh
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].Text, InFolder("Diary Word Export"));
     EXPECT_EQ(asked[1].Text, "View the generated RTF file?");
-    EXPECT_EQ(asked[1].Caption, "Info");
-    EXPECT_EQ(asked[1].Icon, widgets::MsgIcon::Question);
-    EXPECT_EQ(asked[1].Buttons, widgets::MsgButtons::YesNo);
     const std::filesystem::path file = services_.ProgramFolder() / "diary.rtf";
     EXPECT_THAT(opened_, ElementsAre(QUrl::fromLocalFile(QString::fromStdString(file.string()))));
 
@@ -404,12 +356,6 @@ TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
     EXPECT_EQ(*settings_.GetValue("FontSize")->ToInteger(), 14);
     EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
     EXPECT_EQ(*settings_.GetValue("FontColor")->ToInteger(), 0x800000);
-}
-
-TEST_F(OptionsWindowTest, WebSiteButtonOpensTheProductsPage)
-{
-    Run([&] { Click("webSiteButton"); });
-    EXPECT_THAT(opened_, ElementsAre(QUrl(QStringLiteral("https://daybrook.example.org/"))));
 }
 
 TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExit)
