@@ -266,32 +266,6 @@ TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordI
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), "DRY1 not a diary at all");
 }
 
-TEST_F(EntryJourneyTest, ABackupThatRefusesThePasswordIsToldAfterTheRestoreMessage)
-{
-    Damage("default.dry");
-    Diary("default.bkd", BackupRecords);
-    Start();
-    TypePassword("wrong");
-    Click(Next());
-    EXPECT_EQ(dialogs_.Messages(),
-              (std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup",
-                                    "Password is incorrect!"}));
-    ExpectStepZero();
-}
-
-TEST_F(EntryJourneyTest, ADiaryAndBackupBothDamagedAreToldAndNothingIsKept)
-{
-    Damage("default.dry");
-    Damage("default.bkd");
-    Start();
-    session_->Text().SetLines({"left over"});
-    TypePassword("secret");
-    Click(Next());
-    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"This diary file is corrupted"});
-    EXPECT_EQ(session_->Text().Count(), 0u);
-    ExpectStepZero();
-}
-
 TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
 {
     Diary("Notes.dry");
