@@ -274,23 +274,17 @@ TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
     Choose("* New Diary *");
     Click(Next());
     EXPECT_EQ(NameEdit()->text(), "My Diary");
-    EXPECT_EQ(DiaryLabel(), "Type in your new diary name:");
-    EXPECT_EQ(PasswordLabel(), "Select your secret password:");
-    EXPECT_EQ(Next()->Caption(), "&Finish >>");
-    EXPECT_EQ(Back()->Caption(), "< &Back");
     EXPECT_FALSE(List()->isVisible());
     EXPECT_TRUE(NameEdit()->hasFocus());
 
     NameEdit()->setText("   ");
     Click(Next());
     EXPECT_EQ(dialogs_.Asked().back().Text, "Diary name cannot be blank");
-    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
     NameEdit()->setText("notes");
     Click(Next());
     EXPECT_EQ(dialogs_.Asked().back().Text, "Diary Already Exists") << "another letter case is the same diary";
-    EXPECT_EQ(dialogs_.Asked().back().Caption, " Error");
     ExpectStillNaming();
 
     NameEdit()->setText("Travel");
@@ -298,15 +292,12 @@ TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
     dialogs_.AnswerText(std::nullopt);
     Click(Next());
     EXPECT_EQ(dialogs_.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
-    EXPECT_EQ(dialogs_.Asked().back().Caption, " Password Confirmation");
-    EXPECT_EQ(dialogs_.Asked().back().Text, "Please retype your password:");
     ExpectStillNaming();
     EXPECT_EQ(NameEdit()->text(), "Travel");
 
     dialogs_.AnswerText(QStringLiteral("Pass"));
     Click(Next());
     EXPECT_EQ(dialogs_.Asked().back().Text, "Passwords do not match");
-    EXPECT_EQ(dialogs_.Asked().back().Caption, "Error");
     ExpectStillNaming();
     EXPECT_EQ(PasswordEdit()->text(), "pass");
 }

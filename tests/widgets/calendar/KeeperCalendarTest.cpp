@@ -81,13 +81,3 @@ TEST_F(KeeperCalendarTest, KeyboardMenuReportsNoMousePosition)
     QApplication::sendEvent(&calendar_, &menu);
     EXPECT_EQ(reported, QPoint(-1, -1));
 }
-
-TEST_F(KeeperCalendarTest, MonthNameAndCellDateFollowTheSelectedMonth)
-{
-    EXPECT_EQ(calendar_.MonthName(), "May");
-    calendar_.SetDay(1);
-    calendar_.SetMonth(2);
-    EXPECT_EQ(calendar_.MonthName(), "February");
-    EXPECT_EQ(calendar_.CellDate(4, 1), EncodeDate(2024, 2, 1)); // February 2024 starts on a Thursday
-    EXPECT_EQ(calendar_.CellDate(3, 1), 0.0);
-}

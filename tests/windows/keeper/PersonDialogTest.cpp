@@ -57,12 +57,7 @@ TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
 {
     services_.SetToday({2001, 6, 1});
     Open(scratch_, 0.0);
-    ASSERT_EQ(Month().count(), 12);
-    EXPECT_EQ(Month().itemText(0), "Jan");
-    EXPECT_EQ(Month().itemText(11), "Dec");
     ASSERT_EQ(Day().count(), 31);
-    EXPECT_EQ(Day().itemText(0), "01");
-    EXPECT_EQ(Day().itemText(30), "31");
     EXPECT_EQ(Year().itemText(0), "?");
     EXPECT_EQ(Year().itemText(1), "2004"); // the current year, but at least 2004
     EXPECT_EQ(Year().itemText(Year().count() - 1), "1900");

