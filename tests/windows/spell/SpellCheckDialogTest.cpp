@@ -340,23 +340,3 @@ TEST_F(SpellCheckTest, EscapeClosesTheDialogFromAnyControl)
         EXPECT_FALSE(dialog_->isVisible()) << control;
     }
 }
-
-TEST_F(SpellCheckTest, EscapeAfterAReplacementStillCorrectsTheBody)
-{
-    Body("Teh cat sat\r\nand more lines\r\nto scroll\r\n");
-    body_->moveCursor(QTextCursor::End);
-    WhenShown([](SpellCheckDialog& spell) {
-        auto& correction = Control<QLineEdit>(spell, "correctionEdit");
-        correction.clear();
-        QTest::keyClicks(&correction, "The");
-        QTest::mouseClick(&Control<QPushButton>(spell, "changeButton"), Qt::LeftButton);
-        QTest::keyClick(&Control<QListWidget>(spell, "suggestionList"), Qt::Key_Escape);
-    });
-    EXPECT_TRUE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
-    EXPECT_TRUE(body_->toPlainText().startsWith("The cat sat\n"));
-    EXPECT_TRUE(body_->document()->isModified());
-    EXPECT_FALSE(body_->isReadOnly());
-    EXPECT_EQ(body_->textCursor().position(), 0);
-    EXPECT_FALSE(body_->textCursor().hasSelection());
-    EXPECT_EQ(owner_.focusWidget(), body_);
-}
