@@ -13,18 +13,12 @@ using namespace calendartest;
 
 namespace {
 
-// The birthday keeper's calendar: 778 x 416 with a one-pixel border, 14 May 2024 selected (the
-// 1st in column 3 of row 1, the 14th in column 2 of row 3).
+// The birthday keeper's calendar at its size in the keeper, 14 May 2024 selected (the 1st in
+// column 3 of row 1, the 14th in column 2 of row 3).
 class KeeperCalendarTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        calendar_.SetFlat(true);
-        calendar_.SetColor(0xC0FFFF);
-        calendar_.SetLayout(VerticalLayout::Top);
-        calendar_.SetCellBorder(2);
-        calendar_.SetDayFormat(DayNameFormat::Long);
-        calendar_.SetDefaultHeaderHeight(18);
         calendar_.SetCalendarDate({2024, 5, 14});
         calendar_.OnChange = [this](QObject*) { changes_.push_back(calendar_.CalendarDate()); };
         ShowAt(calendar_, 778, 416);

@@ -1,5 +1,5 @@
 // The tools window, driven as a user drives it while it runs modally, with scripted dialogs:
-// backup and restore, password change, export to RTF, the font and the web page.
+// backup and restore, password change, export to RTF, the font and sealing.
 #include "windows/tools/ToolsWindow.h"
 #include "windows/tools/ProgressWindow.h"
 
