@@ -142,6 +142,13 @@ protected:
         });
     }
 
+    // The diary of the records Written, opened.
+    void OpenWritten()
+    {
+        Diary("Journal.dry");
+        OpenDiary(QStringLiteral("Journal"));
+    }
+
     void OpenDiary(const QString& name)
     {
         Start([&](OpenDiaryDialog& entry) {
@@ -275,8 +282,7 @@ TEST_F(MainJourneyTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
 
 TEST_F(MainJourneyTest, TheCloseBoxWithoutChangesAsksNothing)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(12);
     const size_t asked = services_.dialogs.Asked().size();
     CloseBox();
@@ -286,8 +292,7 @@ TEST_F(MainJourneyTest, TheCloseBoxWithoutChangesAsksNothing)
 
 TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(12);
     services_.dialogs.AnswerMessage(MsgAnswer::No);
     Click("deleteButton");
@@ -304,8 +309,7 @@ TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
 
 TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     Click("previousEntryButton");
     EXPECT_EQ(Shown(), (Date{2024, 3, 12}));
     Click("previousEntrySmallButton");
@@ -330,8 +334,7 @@ TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
 
 TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDay)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(10);
     TypeBody(QStringLiteral("kept "));
     ClickDay(12); // stores the 10th: the diary now has changes
@@ -347,8 +350,7 @@ TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDay)
 
 TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBack)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     TypeTitle(QStringLiteral("Written while the folder went away"));
     const auto away = services_.settingsFolder / "moved";
@@ -373,8 +375,7 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
 
 TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(21);
     TypeTitle(QStringLiteral("Before the power cut"));
     ClickDay(22);
@@ -396,27 +397,9 @@ TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
 }
 
-TEST_F(MainJourneyTest, ADeclinedRecoveryIsKeptUnderADatedName)
-{
-    Diary("Journal.dry");
-    LineList later = Written;
-    later.push_back("202405050May@@");
-    ASSERT_TRUE(WriteDiaryCopy(PathOf("Journal.rcv").string(), later, PlainLock("pw")).Ok());
-    services_.dialogs.AnswerMessage(MsgAnswer::No);
-    OpenDiary(QStringLiteral("Journal"));
-    EXPECT_EQ(session_->Text().Count(), 3u);
-    EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
-    size_t kept = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(services_.folder.Path()))
-        kept += entry.path().filename().string().starts_with("Journal-") && entry.path().extension() == ".rcv";
-    EXPECT_EQ(kept, 1u);
-    Exit();
-}
-
 TEST_F(MainJourneyTest, TheTitleRefusesWhatTheDiaryCannotKeep)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     TypeTitle(QStringLiteral("mail@@home "));
     EXPECT_EQ(Title()->text(), "mail@home ") << "a second @ is refused";
@@ -433,8 +416,7 @@ TEST_F(MainJourneyTest, TheTitleRefusesWhatTheDiaryCannotKeep)
 
 TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     const auto pick = [&](Qt::Key key, int steps) {
         QTimer::singleShot(0, [&, key, steps] {
@@ -481,8 +463,7 @@ TEST_F(MainJourneyTest, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
 
 TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     TypeTitle(QStringLiteral("Stored before browsing"));
     QTimer::singleShot(0, [] {
@@ -517,8 +498,7 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
 
 TEST_F(MainJourneyTest, TheEndOfTheDesktopSessionSavesWithoutAsking)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     TypeTitle(QStringLiteral("Late entry"));
     const size_t asked = services_.dialogs.Asked().size();
@@ -531,8 +511,7 @@ TEST_F(MainJourneyTest, TheEndOfTheDesktopSessionSavesWithoutAsking)
 
 TEST_F(MainJourneyTest, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ASSERT_EQ(main_->SkinCount(), 9);
     for (int i = 0; i < 9; ++i)
         Click("skinButton");
@@ -569,8 +548,7 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
 
 TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ClickDay(20);
     size_t asked = services_.dialogs.Asked().size();
     Click("printButton");
@@ -592,8 +570,7 @@ TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
     testing_support::WriteBytes(services_.SettingsFile(),
                                 "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
                                 "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n\r\n");
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     EXPECT_EQ(Body()->document()->defaultFont().family(), "Liberation Serif");
     EXPECT_EQ(Title()->font().pointSize(), 14);
     EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -606,8 +583,7 @@ TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
 
 TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
 {
-    Diary("Journal.dry");
-    OpenDiary(QStringLiteral("Journal"));
+    OpenWritten();
     ASSERT_TRUE(Calendar()->hasFocus()) << "a loaded day leaves the focus in the calendar";
     QTest::keyClick(main_.get(), Qt::Key_E, Qt::AltModifier);
     EXPECT_TRUE(Title()->hasFocus()) << "Alt+E is the Edit button";

@@ -1,31 +1,54 @@
 // Every window, as it opens: no two sibling controls overlap (background pictures aside), every
 // control lies inside the window, and every caption fits its control.
+#include "formats/diary/DayRecords.h"
 #include "formats/resources/PackedResources.h"
+#include "formats/wordlists/SpellDictionaries.h"
 #include "model/session/DiarySession.h"
+#include "model/settings/Settings.h"
 #include "platform/locale/Collation.h"
 #include "support/LayoutCheck.h"
+#include "support/TestFiles.h"
 #include "support/TestServices.h"
+#include "widgets/editor/RichTextEdit.h"
+#include "windows/browse/BrowseWindow.h"
 #include "windows/keeper/KeeperWindow.h"
 #include "windows/keeper/PersonDialog.h"
 #include "windows/main/MainWindow.h"
+#include "windows/picker/MoodPickerDialog.h"
+#include "windows/picker/MoodPictures.h"
 #include "windows/selection/OpenDiaryDialog.h"
+#include "windows/spell/SpellCheckDialog.h"
 #include "windows/tools/AboutWindow.h"
 #include "windows/tools/ProgressWindow.h"
+#include "windows/tools/ToolsWindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+using formats::diary::DayRecord;
 using formats::resources::LoadProgramRessources;
 using formats::resources::PackedResources;
+using formats::wordlists::SpellDictionaries;
 using model::session::DiarySession;
+using model::settings::Settings;
+using platform::locale::CollationKey;
 using platform::locale::CompareText;
+using widgets::editor::RichTextEdit;
+using windows::browse::BrowseWindow;
 using windows::keeper::KeeperWindow;
 using windows::keeper::PersonDialog;
 using windows::main::MainWindow;
+using windows::picker::MoodPickerDialog;
+using windows::picker::MoodPictures;
 using windows::selection::OpenDiaryDialog;
+using windows::spell::SpellCheckDialog;
 using windows::tools::AboutWindow;
 using windows::tools::ProgressWindow;
+using windows::tools::ToolsWindow;
 
 using testing_support::LayoutProblems;
 using testing_support::TestServices;
@@ -42,10 +65,23 @@ void ExpectSoundLayout(QWidget& window)
     window.hide();
 }
 
+// The same check for a window that only fills itself while it runs modally.
+void ExpectSoundLayoutWhileRunning(QDialog& window, const std::function<void()>& run)
+{
+    QTimer::singleShot(0, &window, [&window] {
+        ExpectSoundLayout(window);
+        window.reject();
+    });
+    run();
+}
+
 class WindowLayoutTest : public testing::Test {
 protected:
+    WindowLayoutTest() { LoadProgramRessources(resources_); }
+
     TestServices services_;
     DiarySession session_{services_.ProgramFolder().string(), CompareText};
+    PackedResources resources_;
 };
 
 } // namespace
@@ -62,9 +98,7 @@ TEST_F(WindowLayoutTest, TheMainWindowAndTheDiarySelection)
 
 TEST_F(WindowLayoutTest, TheToolWindowsAndTheKeeper)
 {
-    PackedResources resources;
-    LoadProgramRessources(resources);
-    AboutWindow about(nullptr, *services_, resources);
+    AboutWindow about(nullptr, *services_, resources_);
     ExpectSoundLayout(about);
     ProgressWindow progress(nullptr);
     ExpectSoundLayout(progress);
@@ -72,4 +106,28 @@ TEST_F(WindowLayoutTest, TheToolWindowsAndTheKeeper)
     ExpectSoundLayout(keeper);
     PersonDialog person(nullptr, *services_);
     ExpectSoundLayout(person);
+}
+
+TEST_F(WindowLayoutTest, TheBrowseToolsSpellAndMoodWindows)
+{
+    session_.Create("Journal", "pw");
+    session_.Text().Add(DayRecord(2024, 5, 6, 2, "A title long enough to fill its column", "{\\rtf1 day}"));
+    BrowseWindow browse(nullptr, *services_, session_, resources_);
+    ExpectSoundLayoutWhileRunning(browse, [&] { browse.Execute(2); });
+
+    Settings settings(services_->SettingsStore());
+    ToolsWindow tools(nullptr, *services_, session_, settings, resources_);
+    ExpectSoundLayoutWhileRunning(tools, [&] { tools.Execute(4, {}); });
+
+    testing_support::WriteBytes(services_.ProgramFolder() / "English.dic", "cat\r\n");
+    SpellDictionaries dictionaries(services_.ProgramFolder(), CollationKey);
+    RichTextEdit body;
+    body.setPlainText(QStringLiteral("Teh cat"));
+    SpellCheckDialog spell(nullptr, *services_, dictionaries);
+    ASSERT_TRUE(spell.Start(body));
+    ExpectSoundLayout(spell);
+
+    MoodPickerDialog picker(nullptr);
+    picker.Prepare({200, 100}, 0, MoodPictures());
+    ExpectSoundLayout(picker);
 }

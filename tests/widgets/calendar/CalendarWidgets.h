@@ -1,5 +1,5 @@
 // Helpers for the calendar widget tests: showing a calendar at a size, finding cells on
-// screen, and looking at the pixels it painted.
+// screen, and painting it.
 #pragma once
 
 #include "widgets/calendar/MonthCalendar.h"
@@ -9,8 +9,6 @@
 #include <QLocale>
 #include <QRect>
 #include <QTest>
-
-#include <optional>
 
 namespace calendartest {
 
@@ -41,31 +39,6 @@ inline void ClickCell(widgets::controls::CellGrid& grid, int col, int row,
 inline QImage Render(widgets::controls::CellGrid& grid)
 {
     return grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-inline bool HasPixel(const QImage& image, const QRect& area, QColor colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                return true;
-    return false;
-}
-
-// Pixels that are neither the background nor anti-aliased towards it by much: the text.
-inline std::optional<QRect> TextBox(const QImage& image, const QRect& area, QColor background)
-{
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int distance = std::abs(c.red() - background.red()) +
-                                 std::abs(c.green() - background.green()) +
-                                 std::abs(c.blue() - background.blue());
-            if (distance > 200)
-                box = box.united(QRect(x, y, 1, 1));
-        }
-    return box.isNull() ? std::nullopt : std::optional<QRect>(box);
 }
 
 } // namespace calendartest

@@ -11,7 +11,6 @@
 
 using base::dates::Date;
 using model::calendar::DayState;
-using model::look::Red;
 using widgets::calendar::MainCalendar;
 using widgets::controls::CellStates;
 using widgets::controls::GridBorder;
@@ -60,19 +59,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(MainCalendarTest, SevenBySevenCellsFillTheControl)
-{
-    EXPECT_EQ(calendar_.ColWidth(0), 29);  // (209 - 6) / 7
-    EXPECT_EQ(calendar_.RowHeight(0), 19); // (139 - 6) / 7
-    EXPECT_EQ(calendar_.CellRect(1, 1), QRect(30, 20, 29, 19));
-    EXPECT_EQ(calendar_.CellRect(6, 6).bottomRight(), QPoint(208, 138));
-
-    calendar_.resize(300, 200);
-    QApplication::processEvents();
-    EXPECT_EQ(calendar_.ColWidth(6), 42);
-    EXPECT_EQ(calendar_.RowHeight(6), 27);
-}
 
 TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesFromTheStartOfTheWeek)
 {
@@ -149,40 +135,6 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
     EXPECT_EQ(changes_, (std::vector<Date>{{2024, 5, 3}}));
 }
 
-TEST_F(MainCalendarTest, ActiveAndSpecialDaysTakeTheirColours)
-{
-    calendar_.SetActiveColor(Red);
-    calendar_.SetActiveBGColor(0xFFDFDF);
-    calendar_.SetActiveDays("5,6,14,");
-    calendar_.SetSpecialDays("6");
-    const QImage image = Render(calendar_);
-    const QColor activeBackground(0xDF, 0xDF, 0xFF);
-    const QRect fifth = calendar_.CellRect(0, 2); // the 5th
-    EXPECT_EQ(image.pixelColor(fifth.topLeft() + QPoint(1, 1)), activeBackground);
-    EXPECT_TRUE(HasPixel(image, fifth, Qt::red));
-    EXPECT_FALSE(HasPixel(image, calendar_.CellRect(0, 3), Qt::red)); // the 12th is not active
-
-    EXPECT_EQ(image.pixelColor(calendar_.CellRect(1, 2).topLeft() + QPoint(1, 1)),
-              QColor(Qt::yellow)); // 6th special
-    const QColor highlight = calendar_.palette().color(QPalette::Highlight);
-    EXPECT_EQ(image.pixelColor(calendar_.CellRect(2, 3).topLeft() + QPoint(2, 2)),
-              highlight); // selected 14th
-    EXPECT_EQ(image.pixelColor(calendar_.CellRect(0, 1).topLeft() + QPoint(1, 1)), QColor(0xFF, 0xFF, 0xF2));
-}
-
-TEST_F(MainCalendarTest, TheFocusedSelectedDayStaysHighlightedInsideADottedLine)
-{
-    calendar_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&calendar_));
-    calendar_.setFocus();
-    const QImage image = Render(calendar_);
-    const QRect selected = calendar_.CellRect(2, 3);
-    const QColor highlight = calendar_.palette().color(QPalette::Highlight);
-    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(3, 3)), highlight);
-    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(1, 0)), QColor(Qt::black)) << "in the font colour";
-    EXPECT_EQ(image.pixelColor(selected.topLeft() + QPoint(2, 0)), highlight);
-}
-
 TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
 {
     calendar_.SetActiveDays("");
@@ -190,30 +142,4 @@ TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
     EXPECT_EQ(cells.State(0, 1), DayState::Active);
     EXPECT_EQ(cells.State(4, 1), DayState::Normal);
     EXPECT_EQ(Render(calendar_).pixelColor(calendar_.CellRect(0, 1).center()), QColor(0xFF, 0xFF, 0xF2));
-}
-
-TEST_F(MainCalendarTest, DayNumbersAreCentredInTheirCells)
-{
-    const QImage image = Render(calendar_);
-    const QColor background(0xFF, 0xFF, 0xF2);
-    for (const auto& [col, row] : std::vector<std::pair<int, int>>{{3, 1}, {4, 5}, {5, 5}}) {
-        const QRect cell = calendar_.CellRect(col, row);
-        const auto ink = TextBox(image, cell, background);
-        ASSERT_TRUE(ink) << col << "," << row;
-        EXPECT_LE(std::abs(ink->center().x() - cell.center().x()), 1) << col << "," << row;
-        EXPECT_LE(std::abs(ink->center().y() - cell.center().y()), 2) << col << "," << row;
-    }
-}
-
-TEST_F(MainCalendarTest, DrawHandlerPaintsOverTheDefaultDrawing)
-{
-    calendar_.OnDrawCalendarCell = [](QObject*, QPainter& canvas, int col, int row, const QRect& rect,
-                                      CellStates state, const QString&, DayState) {
-        if (col == 3 && row == 1) {
-            EXPECT_FALSE(state);
-            canvas.fillRect(rect, Qt::green);
-        }
-    };
-    const QImage image = Render(calendar_);
-    EXPECT_EQ(image.pixelColor(calendar_.CellRect(3, 1).center()), QColor(Qt::green));
 }

@@ -47,23 +47,10 @@ TEST(ColourToHSL, WrapsANegativeHueIntoTheTopOfTheRange)
     ExpectHSL(RGBColor(255, 0, 128), 1 - 128.0 / 255 / 6, 1, 0.5);
 }
 
-TEST(ColourToHSL, GreysHaveNeitherHueNorSaturation)
-{
-    ExpectHSL(Black, 0, 0, 0);
-    ExpectHSL(RGBColor(128, 128, 128), 0, 0, 128.0 / 255);
-    ExpectHSL(White, 0, 0, 1);
-}
-
 TEST(HSLToColour, ShiftedHuesWrapAtBothEndsOfTheWheel)
 {
     EXPECT_EQ(HSLToColour({0.1, 1, 0.5}), RGBColor(255, 153, 0));
     EXPECT_EQ(HSLToColour({0.9, 1, 0.5}), RGBColor(255, 0, 153));
-}
-
-TEST(HSLToColour, WithoutSaturationEveryChannelIsTheRoundedLightness)
-{
-    EXPECT_EQ(HSLToColour({0.7, 0, 0.2}), RGBColor(51, 51, 51));
-    EXPECT_EQ(HSLToColour({0, 0, 0.5}), RGBColor(128, 128, 128));
 }
 
 TEST(HSLToColour, KeepsChannelsWithinAByteBeyondFullLightness)

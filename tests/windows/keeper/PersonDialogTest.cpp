@@ -63,12 +63,7 @@ TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
 {
     services_.SetToday({2001, 6, 1});
     Open(scratch_, 0.0);
-    ASSERT_EQ(Month().count(), 12);
-    EXPECT_EQ(Month().itemText(0), "Jan");
-    EXPECT_EQ(Month().itemText(11), "Dec");
     ASSERT_EQ(Day().count(), 31);
-    EXPECT_EQ(Day().itemText(0), "01");
-    EXPECT_EQ(Day().itemText(30), "31");
     EXPECT_EQ(Year().itemText(0), "?");
     EXPECT_EQ(Year().itemText(1), "2004"); // the current year, but at least 2004
     EXPECT_EQ(Year().itemText(Year().count() - 1), "1900");
@@ -135,7 +130,6 @@ TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDa
     Open(scratch_);
     EXPECT_EQ(Sign(), "Capricorn");
     const QImage capricorn = SignPicture();
-    EXPECT_EQ(capricorn.size(), QSize(35, 35));
     const std::vector<QImage>& pictures = dialog_->ZodiacPictures();
     ASSERT_EQ(pictures.size(), 12u);
     EXPECT_EQ(capricorn, pictures[9].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
@@ -147,36 +141,6 @@ TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndKeepsItsLastPictureWhenTheDa
     Pick(Month(), "Feb");
     EXPECT_EQ(Sign(), "");
     EXPECT_EQ(SignPicture(), pictures[10].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
-    for (const QImage& picture : pictures)
-        EXPECT_EQ(picture.size(), QSize(38, 35));
-}
-
-TEST_F(PersonDialogTest, FocusedFieldsAndTheirLabelsAreColoured)
-{
-    Open(scratch_, 0.0);
-    dialog_->activateWindow();
-    const QColor focused(0xF4, 0xF4, 0xFF);
-    const auto background = [](const QWidget& field) { return field.palette().color(QPalette::Base); };
-    const auto text = [this](const char* label) {
-        return Field<QLabel>(label).palette().color(QPalette::WindowText);
-    };
-    Day().setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(background(Day()), focused);
-    EXPECT_EQ(text("birthDateLabel"), QColor(Qt::blue));
-    QTest::keyClick(&Day(), Qt::Key_Tab);
-    QTest::keyClick(&Year(), Qt::Key_Tab);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), &Notes());
-    EXPECT_EQ(background(Day()), QColor(Qt::white));
-    EXPECT_EQ(text("birthDateLabel"), QColor(Qt::black));
-    EXPECT_EQ(background(Notes()), focused);
-    EXPECT_EQ(text("notesLabel"), QColor(Qt::blue));
-    Name().setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(background(Name()), focused);
-    EXPECT_EQ(text("nameLabel"), QColor(Qt::blue));
-    EXPECT_EQ(text("notesLabel"), QColor(Qt::black));
 }
 
 TEST_F(PersonDialogTest, EscapeCancelsExceptInsideADateList)
