@@ -4,15 +4,7 @@
 
 #include <limits>
 
-using base::dates::ConvertError;
-using base::dates::Date;
-using base::dates::DayOfWeek;
-using base::dates::DaysPerMonth;
-using base::dates::DecodeDate;
-using base::dates::EncodeDate;
-using base::dates::IsInDateRange;
-using base::dates::IsLeapYear;
-using base::dates::IsValidDate;
+using namespace base::dates;
 
 TEST(CalendarDate, EveryMonthEndsTheDayBeforeTheNextBegins)
 {

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using base::text::CodePageForLocale;
-using base::text::CodePageToUtf8;
-using base::text::Utf8ToCodePage;
+using namespace base::text;
 
 TEST(CodePage, LocalesChooseTheWindowsAnsiCodePage)
 {

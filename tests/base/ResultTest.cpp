@@ -4,13 +4,7 @@
 
 #include <memory>
 
-using base::result::Fail;
-using base::result::Reason;
-using base::result::Result;
-
-using base::result::Fail;
-using base::result::Reason;
-using base::result::Result;
+using namespace base::result;
 
 namespace {
 

@@ -9,12 +9,8 @@
 #include <cerrno>
 #include <filesystem>
 
-using base::io::IsNoSuchFile;
-using base::io::ReadWhole;
-using base::io::WriteWhole;
-using base::result::Fail;
-using base::result::Reason;
-using base::result::Status;
+using namespace base::io;
+using namespace base::result;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using base::text::JoinLines;
-using base::text::LineList;
-using base::text::SplitLines;
+using namespace base::text;
 
 TEST(TextLines, EveryKindOfLineBreakEndsALineAndLinesComeBackWithCrLf)
 {

@@ -46,25 +46,20 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::dates::Date;
-using base::text::LineList;
-using formats::diary::DiaryLock;
-using formats::diary::PlainLock;
-using formats::diary::SaveDiary;
-using model::session::DiarySession;
-using model::session::WriteDiaryCopy;
-using platform::locale::CompareText;
-using widgets::calendar::MainCalendar;
-using widgets::dialogs::MsgAnswer;
-using widgets::editor::RichTextEdit;
-using widgets::editor::TitleEdit;
-using windows::browse::BrowseWindow;
-using windows::main::MainWindow;
-using windows::picker::MoodPickerDialog;
-using windows::selection::OpenDiary;
-using windows::selection::OpenDiaryDialog;
-using windows::spell::SpellCheckDialog;
-using windows::tools::ToolsWindow;
+using namespace base::dates;
+using namespace base::text;
+using namespace formats::diary;
+using namespace model::session;
+using namespace platform::locale;
+using namespace widgets::calendar;
+using namespace widgets::dialogs;
+using namespace widgets::editor;
+using namespace windows::browse;
+using namespace windows::main;
+using namespace windows::picker;
+using namespace windows::selection;
+using namespace windows::spell;
+using namespace windows::tools;
 
 using testing_support::LoadDiaryFileInto;
 using testing_support::LoadDiaryInto;
@@ -72,7 +67,6 @@ using testing_support::LoadDiaryInto;
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;
 using testing_support::TestServices;
-using widgets::dialogs::MsgAnswer;
 
 namespace {
 

@@ -22,20 +22,14 @@
 #include "formats/diary/DiaryFile.h"
 #include "formats/diary/DiaryFormat.h"
 
-using base::text::LineList;
-using formats::diary::CheapestKdf;
-using formats::diary::DiaryFormat;
-using formats::diary::SaveDiary;
-using formats::diary::SaveDiaryFile;
-using formats::diary::SealedLock;
-using model::session::DiarySession;
-using platform::locale::CompareText;
-using widgets::controls::FlatEdit;
-using widgets::controls::SpeedButton;
-using widgets::dialogs::MsgButtons;
-using windows::main::MainWindow;
-using windows::selection::OpenDiaryDialog;
-using windows::selection::PictureComboBox;
+using namespace base::text;
+using namespace formats::diary;
+using namespace model::session;
+using namespace platform::locale;
+using namespace widgets::controls;
+using namespace widgets::dialogs;
+using namespace windows::main;
+using namespace windows::selection;
 
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;

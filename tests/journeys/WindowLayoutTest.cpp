@@ -29,26 +29,20 @@
 
 #include <functional>
 
-using formats::diary::DayRecord;
-using formats::resources::LoadProgramRessources;
-using formats::resources::PackedResources;
-using formats::wordlists::SpellDictionaries;
-using model::session::DiarySession;
-using model::settings::Settings;
-using platform::locale::CollationKey;
-using platform::locale::CompareText;
-using widgets::editor::RichTextEdit;
-using windows::browse::BrowseWindow;
-using windows::keeper::KeeperWindow;
-using windows::keeper::PersonDialog;
-using windows::main::MainWindow;
-using windows::picker::MoodPickerDialog;
-using windows::picker::MoodPictures;
-using windows::selection::OpenDiaryDialog;
-using windows::spell::SpellCheckDialog;
-using windows::tools::AboutWindow;
-using windows::tools::ProgressWindow;
-using windows::tools::ToolsWindow;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace formats::wordlists;
+using namespace model::session;
+using namespace model::settings;
+using namespace platform::locale;
+using namespace widgets::editor;
+using namespace windows::browse;
+using namespace windows::keeper;
+using namespace windows::main;
+using namespace windows::picker;
+using namespace windows::selection;
+using namespace windows::spell;
+using namespace windows::tools;
 
 using testing_support::LayoutProblems;
 using testing_support::TestServices;

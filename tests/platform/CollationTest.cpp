@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-using platform::locale::CollationKey;
-using platform::locale::CompareText;
-
-using platform::locale::CollationKey;
-using platform::locale::CompareText;
+using namespace platform::locale;
 
 namespace {
 

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-using base::result::Reason;
-using platform::files::ListFiles;
-using platform::files::MatchesMask;
+using namespace base::result;
+using namespace platform::files;
 
 using testing_support::TempDir;
 using testing_support::WriteBytes;

@@ -7,10 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using platform::locale::DiaryCodePage;
-using platform::locale::FormatSettings;
-using platform::locale::LocaleFormat;
-using platform::locale::UpperCase;
+using namespace platform::locale;
 
 TEST(CharCase, EightBitLettersOfTheCodePageChangeCase)
 {

@@ -10,13 +10,8 @@
 
 #include <gtest/gtest.h>
 
-using platform::locale::SetDiaryCodePage;
-using platform::registry::FormatRegText;
-using platform::registry::ParseRegText;
-using platform::registry::RegData;
-using platform::registry::RegDocument;
-using platform::registry::Registry;
-using platform::registry::RegType;
+using namespace platform::locale;
+using namespace platform::registry;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

@@ -9,19 +9,9 @@
 #include <map>
 #include <sys/stat.h>
 
-using base::result::Reason;
-using platform::environment::Environment;
-using platform::environment::EnvironmentFrom;
-using platform::environment::ExecutableFolder;
-using platform::registry::FormatRegText;
-using platform::registry::KeyPath;
-using platform::registry::ParseRegText;
-using platform::registry::RegData;
-using platform::registry::RegDocument;
-using platform::registry::RegHive;
-using platform::registry::Registry;
-using platform::registry::RegistryFile;
-using platform::registry::RegType;
+using namespace base::result;
+using namespace platform::environment;
+using namespace platform::registry;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

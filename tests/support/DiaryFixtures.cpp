@@ -3,14 +3,9 @@
 #include "formats/diary/DiaryFile.h"
 #include "support/TestFiles.h"
 
-using base::result::Failure;
-using base::text::LineList;
-using base::text::SplitLines;
-using formats::diary::CheckSealedImage;
-using formats::diary::DiaryLock;
-using formats::diary::KdfParams;
-using formats::diary::LoadDiary;
-using formats::diary::LoadDiaryFile;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::diary;
 
 namespace testing_support {
 

@@ -12,10 +12,7 @@
 #include <QStyle>
 #include <QWidget>
 
-using widgets::controls::CustomButton;
-using widgets::controls::GlowLabel;
-using widgets::controls::ShadowLabel;
-using widgets::controls::ToolButton;
+using namespace widgets::controls;
 
 namespace testing_support {
 namespace {

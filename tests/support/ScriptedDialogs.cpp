@@ -2,9 +2,7 @@
 
 #include <QPrinter>
 
-using widgets::dialogs::MsgAnswer;
-using widgets::dialogs::MsgButtons;
-using widgets::dialogs::MsgIcon;
+using namespace widgets::dialogs;
 
 namespace testing_support {
 

@@ -6,10 +6,9 @@
 
 #include <filesystem>
 
-using base::text::SplitLines;
-using formats::diary::DayParts;
-using formats::diary::ParseDayRecord;
-using formats::rtf::PlainText;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::rtf;
 
 TEST_F(DaybrookToolTest, ExportWritesEveryEntryOldestFirstUnderItsHeading)
 {

@@ -4,10 +4,8 @@
 #include "base/text/CodePage.h"
 #include "platform/registry/Registry.h"
 
-using base::text::NextUtf8;
-using platform::registry::RegData;
-using platform::registry::Registry;
-using platform::registry::RegType;
+using namespace base::text;
+using namespace platform::registry;
 
 namespace {
 

@@ -9,12 +9,9 @@
 
 #include <algorithm>
 
-using base::dates::EncodeDate;
-using base::result::Reason;
-using formats::birthdays::EntryStreamWriter;
-using formats::birthdays::EntryValues;
-using formats::birthdays::ReadEntryStream;
-using formats::birthdays::StreamContent;
+using namespace base::dates;
+using namespace base::result;
+using namespace formats::birthdays;
 
 using testing_support::ReadBytes;
 using testing_support::VectorPath;

@@ -8,14 +8,9 @@
 #include <random>
 #include <tuple>
 
-using base::io::MemoryStream;
-using base::result::Reason;
-using base::result::Status;
-using formats::codec::BitReader;
-using formats::codec::BitWriter;
-using formats::codec::ByteSource;
-using formats::codec::HuffmanModel;
-using formats::codec::LzhCompressor;
+using namespace base::io;
+using namespace base::result;
+using namespace formats::codec;
 
 using testing_support::ReadBytes;
 using testing_support::VectorPath;

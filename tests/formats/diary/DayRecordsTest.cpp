@@ -8,25 +8,10 @@
 #include <stdexcept>
 #include <tuple>
 
-using base::result::Reason;
-using base::result::Status;
-using formats::diary::DayContainsText;
-using formats::diary::DayDate;
-using formats::diary::DayLoad;
-using formats::diary::DayParts;
-using formats::diary::DayRecord;
-using formats::diary::DeleteDay;
-using formats::diary::DiaryRecords;
-using formats::diary::DiaryText;
-using formats::diary::FindEntryDate;
-using formats::diary::LoadDay;
-using formats::diary::ParseDayRecord;
-using formats::diary::RecordDate;
-using formats::diary::StoreDay;
-using formats::diary::UpdateActiveDays;
-using formats::resources::PackedItem;
-using formats::resources::PackedResources;
-using platform::locale::CompareText;
+using namespace base::result;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace platform::locale;
 
 namespace {
 

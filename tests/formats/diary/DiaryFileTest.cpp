@@ -10,13 +10,11 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::io::MemoryStream;
-using base::result::Status;
-using base::text::LineList;
-using formats::codec::LzhCompressor;
-using formats::diary::LoadDiary;
-using formats::diary::ParseDiaryImage;
-using formats::diary::SaveDiary;
+using namespace base::io;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::codec;
+using namespace formats::diary;
 
 using testing_support::Describe;
 using testing_support::ReadBytes;

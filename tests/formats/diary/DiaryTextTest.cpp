@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <random>
 
-using base::text::LineList;
-using formats::diary::DiaryText;
-using platform::locale::CompareText;
+using namespace base::text;
+using namespace formats::diary;
+using namespace platform::locale;
 
 namespace {
 

@@ -15,25 +15,11 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::io::Crc32;
-using base::io::MemoryStream;
-using base::result::Status;
-using base::text::LineList;
-using base::text::SplitLines;
-using formats::codec::LzhCompressor;
-using formats::diary::CheapestKdf;
-using formats::diary::CheckSealedImage;
-using formats::diary::DiaryFormat;
-using formats::diary::DiaryLock;
-using formats::diary::KdfCeiling;
-using formats::diary::KdfParams;
-using formats::diary::LoadDiaryFile;
-using formats::diary::MakeSealedImage;
-using formats::diary::ParseSealedImage;
-using formats::diary::PlainLock;
-using formats::diary::ProductionKdf;
-using formats::diary::SaveDiaryFile;
-using formats::diary::SealedLock;
+using namespace base::io;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::codec;
+using namespace formats::diary;
 
 using testing_support::Describe;
 using testing_support::ReadBytes;

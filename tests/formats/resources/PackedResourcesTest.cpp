@@ -7,14 +7,9 @@
 #include <cmath>
 #include <stdexcept>
 
-using base::io::MemoryStream;
-using base::result::Reason;
-using base::result::Status;
-using formats::resources::DecodeJpeg;
-using formats::resources::LoadProgramRessources;
-using formats::resources::PackedItem;
-using formats::resources::PackedResources;
-using formats::resources::SkinItemName;
+using namespace base::io;
+using namespace base::result;
+using namespace formats::resources;
 
 namespace {
 

@@ -2,17 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using formats::rtf::Alignment;
-using formats::rtf::Automatic;
-using formats::rtf::CharFormat;
-using formats::rtf::IsRtf;
-using formats::rtf::PlainText;
-using formats::rtf::ReadRtf;
-using formats::rtf::RichText;
-
-using formats::rtf::Alignment;
-using formats::rtf::PlainText;
-using formats::rtf::ReadRtf;
+using namespace formats::rtf;
 
 namespace {
 

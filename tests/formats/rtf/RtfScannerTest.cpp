@@ -7,13 +7,7 @@
 #include <string>
 #include <vector>
 
-using formats::rtf::RtfScanner;
-using formats::rtf::Token;
-using formats::rtf::TokenKind;
-
-using formats::rtf::RtfScanner;
-using formats::rtf::Token;
-using formats::rtf::TokenKind;
+using namespace formats::rtf;
 
 namespace {
 

@@ -12,25 +12,12 @@
 
 #include <random>
 
-using base::text::AppendUtf8;
-using base::text::LineList;
-using formats::diary::DayRecord;
-using formats::diary::ParseDayRecord;
-using formats::rtf::Alignment;
-using formats::rtf::Automatic;
-using formats::rtf::CharFormat;
-using formats::rtf::ForEachUtf16;
-using formats::rtf::Paragraph;
-using formats::rtf::PlainText;
-using formats::rtf::ReadRtf;
-using formats::rtf::RichText;
-using formats::rtf::TextRun;
-using formats::rtf::WriteRtf;
-using formats::rtfexport::ExportDiary;
-using formats::rtfexport::RtfJoiner;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::rtf;
+using namespace formats::rtfexport;
 
 using namespace export_test;
-using formats::rtfexport::ExportDiary;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::Not;

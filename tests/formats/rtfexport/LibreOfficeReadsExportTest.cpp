@@ -12,13 +12,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-using base::text::LineList;
-using formats::diary::DayRecord;
-using formats::rtf::Alignment;
-using formats::rtf::CharFormat;
-using formats::rtf::RichText;
-using formats::rtf::WriteRtf;
-using formats::rtfexport::ExportDiary;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::rtf;
+using namespace formats::rtfexport;
 
 using namespace export_test;
 using testing_support::ReadBytes;

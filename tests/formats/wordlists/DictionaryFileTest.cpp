@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using base::text::LineList;
-using formats::wordlists::DictionaryFromWordList;
-using formats::wordlists::LowerCaseAscii;
-using formats::wordlists::ParseDictionary;
+using namespace base::text;
+using namespace formats::wordlists;
 
 using namespace std::string_literals;
 

@@ -8,11 +8,10 @@
 
 #include <filesystem>
 
-using base::result::Reason;
-using base::result::Status;
-using base::text::LineList;
-using formats::wordlists::SpellDictionaries;
-using platform::locale::CollationKey;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::wordlists;
+using namespace platform::locale;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

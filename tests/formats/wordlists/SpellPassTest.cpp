@@ -9,11 +9,9 @@
 
 #include <set>
 
-using base::text::LineList;
-using formats::wordlists::IsWordDelimiter;
-using formats::wordlists::SpellDictionaries;
-using formats::wordlists::SpellPass;
-using platform::locale::CollationKey;
+using namespace base::text;
+using namespace formats::wordlists;
+using namespace platform::locale;
 
 using testing_support::TempDir;
 using testing_support::WriteBytes;

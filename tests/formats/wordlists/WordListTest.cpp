@@ -7,10 +7,9 @@
 #include <algorithm>
 #include <random>
 
-using base::text::LineList;
-using formats::wordlists::WordList;
-using platform::locale::CollationKey;
-using platform::locale::CompareText;
+using namespace base::text;
+using namespace formats::wordlists;
+using namespace platform::locale;
 
 namespace {
 

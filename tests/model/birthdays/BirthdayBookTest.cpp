@@ -8,11 +8,8 @@
 
 #include <limits>
 
-using base::dates::EncodeDate;
-using model::birthdays::BirthdayBook;
-using model::birthdays::BirthdayEntry;
-
-using base::dates::EncodeDate;
+using namespace base::dates;
+using namespace model::birthdays;
 
 namespace {
 

@@ -9,17 +9,10 @@
 
 #include <cstdlib>
 
-using base::dates::EncodeDate;
-using base::result::Reason;
-using base::result::Result;
-using model::birthdays::BirthdayBook;
-using model::birthdays::BirthdayEntry;
-using model::birthdays::BirthdayEntryComponent;
-using model::birthdays::ReadWorkingStore;
-using platform::registry::RegData;
-using platform::registry::Registry;
-using platform::registry::RegistryFile;
-using platform::registry::RegType;
+using namespace base::dates;
+using namespace base::result;
+using namespace model::birthdays;
+using namespace platform::registry;
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

@@ -4,18 +4,8 @@
 
 #include <gtest/gtest.h>
 
-using base::dates::Date;
-using base::dates::EncodeDate;
-using model::birthdays::BirthdayBook;
-using model::birthdays::BirthdayEntry;
-using model::birthdays::CalendarMenu;
-using model::birthdays::ClearCaption;
-using model::birthdays::DayMenu;
-using model::birthdays::DayOfEntry;
-using model::birthdays::KeeperStatus;
-using model::birthdays::MonthStatus;
-
-using base::dates::EncodeDate;
+using namespace base::dates;
+using namespace model::birthdays;
 
 namespace {
 

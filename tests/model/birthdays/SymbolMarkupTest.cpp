@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using model::birthdays::LayoutSymbRuns;
-using model::birthdays::ParseSymbCaption;
-using model::birthdays::SymbolLayout;
-using model::birthdays::SymbolRun;
+using namespace model::birthdays;
 
 namespace {
 

@@ -6,15 +6,8 @@
 
 #include <gtest/gtest.h>
 
-using base::dates::EncodeDate;
-using model::birthdays::BirthDateOf;
-using model::birthdays::OfferedYears;
-using model::birthdays::SignOf;
-using model::birthdays::UnknownYear;
-using model::birthdays::Zodiac;
-using model::birthdays::Zodiacs;
-
-using base::dates::EncodeDate;
+using namespace base::dates;
+using namespace model::birthdays;
 
 namespace {
 

@@ -5,18 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-using base::text::LineList;
-using formats::diary::BodyText;
-using formats::diary::DayDate;
-using formats::diary::DayRecord;
-using formats::diary::DiaryText;
-using formats::rtf::PlainText;
-using model::browse::BrowseRow;
-using model::browse::BrowseSearch;
-using model::browse::BuildBrowseRows;
-using model::browse::FindNextRow;
-using model::browse::StepSelection;
-using model::browse::UntitledDay;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::rtf;
+using namespace model::browse;
 
 using testing::ElementsAre;
 

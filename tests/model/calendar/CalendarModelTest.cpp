@@ -4,13 +4,8 @@
 
 #include <vector>
 
-using base::dates::ConvertError;
-using base::dates::Date;
-using base::dates::DayOfWeek;
-using base::dates::DaysPerMonth;
-using base::dates::EncodeDate;
-using model::calendar::CalendarModel;
-using model::calendar::DayState;
+using namespace base::dates;
+using namespace model::calendar;
 
 namespace {
 

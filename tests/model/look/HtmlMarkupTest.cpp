@@ -4,23 +4,7 @@
 
 #include <map>
 
-using model::look::Black;
-using model::look::ButtonFace;
-using model::look::FontStyleBit;
-using model::look::LayoutMarkup;
-using model::look::Lime;
-using model::look::MarkupElement;
-using model::look::MarkupElementStack;
-using model::look::MarkupFont;
-using model::look::MarkupRun;
-using model::look::Navy;
-using model::look::NoColor;
-using model::look::ParseMarkup;
-using model::look::ParseMarkupColor;
-using model::look::PrepareMarkup;
-using model::look::Red;
-using model::look::RGBColor;
-using model::look::Teal;
+using namespace model::look;
 
 namespace {
 

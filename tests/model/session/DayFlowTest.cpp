@@ -7,14 +7,10 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::dates::Date;
-using formats::diary::DayLoad;
-using formats::resources::PackedItem;
-using formats::resources::PackedResources;
-using model::session::DayFlow;
-using model::session::DiarySession;
-using model::session::EditorContent;
-using model::session::ShownEntry;
+using namespace base::dates;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace model::session;
 
 using testing_support::ByteOrder;
 

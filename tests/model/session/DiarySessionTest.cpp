@@ -12,16 +12,10 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::result::Reason;
-using base::result::Status;
-using base::text::LineList;
-using formats::diary::SaveDiary;
-using model::session::DiaryChange;
-using model::session::DiaryListener;
-using model::session::DiarySession;
-using model::session::ReplaceExtension;
-using model::session::TrimControls;
-using model::session::WithTrailingBackslash;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::diary;
+using namespace model::session;
 
 using testing_support::ByteOrder;
 using testing_support::LoadDiaryInto;

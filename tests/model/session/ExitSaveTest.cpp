@@ -14,18 +14,10 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::result::Status;
-using base::text::LineList;
-using formats::diary::DiaryLock;
-using formats::diary::SaveDiary;
-using model::session::AfterFailedSave;
-using model::session::DiarySession;
-using model::session::ExitQuestions;
-using model::session::ExitSave;
-using model::session::ExitSaveEnd;
-using model::session::RecoverySchedule;
-using model::session::RecoveryWorker;
-using model::session::WriteDiaryCopy;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::diary;
+using namespace model::session;
 
 using testing_support::ByteOrder;
 using testing_support::LoadDiaryInto;

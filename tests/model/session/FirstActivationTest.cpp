@@ -4,8 +4,7 @@
 
 #include "support/DiaryFixtures.h"
 
-using model::session::DiarySession;
-using model::session::FirstActivation;
+using namespace model::session;
 
 using testing_support::ByteOrder;
 

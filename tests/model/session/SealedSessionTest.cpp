@@ -14,19 +14,10 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::result::Reason;
-using base::text::LineList;
-using formats::diary::CheapestKdf;
-using formats::diary::DiaryFormat;
-using formats::diary::DiaryLock;
-using formats::diary::KdfParams;
-using formats::diary::LoadDiaryFile;
-using formats::diary::PlainLock;
-using formats::diary::SaveDiaryFile;
-using formats::diary::SealedLock;
-using formats::diary::SealSalt;
-using model::session::DiarySession;
-using model::session::WriteDiaryCopy;
+using namespace base::result;
+using namespace base::text;
+using namespace formats::diary;
+using namespace model::session;
 
 using testing_support::ByteOrder;
 using testing_support::CheckSealedImageInto;

@@ -10,25 +10,11 @@
 
 #include <cstring>
 
-using base::dates::EncodeDate;
-using base::result::Reason;
-using base::result::Result;
-using model::settings::DateTime;
-using model::settings::DeclareMainSettings;
-using model::settings::Settings;
-using model::settings::SettingsRoot;
-using model::settings::SettingsValue;
-using model::settings::SettingsValueDescription;
-using model::settings::SettingsValueType;
-using model::settings::Variant;
-using platform::registry::ParseRegText;
-using platform::registry::RegData;
-using platform::registry::RegistryFile;
-using platform::registry::RegType;
+using namespace base::dates;
+using namespace base::result;
+using namespace model::settings;
+using namespace platform::registry;
 
-using base::dates::EncodeDate;
-using platform::registry::RegData;
-using platform::registry::RegType;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;

@@ -6,19 +6,10 @@
 
 #include <optional>
 
-using base::dates::EncodeDate;
-using base::result::Reason;
-using base::result::Result;
-using model::settings::DateTime;
-using model::settings::DateTimeToStr;
-using model::settings::FloatToStr;
-using model::settings::StrToDateTime;
-using model::settings::StrToFloat;
-using model::settings::StrToInt;
-using platform::locale::LocaleFormat;
-
-using base::dates::EncodeDate;
-using platform::locale::LocaleFormat;
+using namespace base::dates;
+using namespace base::result;
+using namespace model::settings;
+using namespace platform::locale;
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-using base::dates::Date;
-using widgets::calendar::KeeperCalendar;
+using namespace base::dates;
+using namespace widgets::calendar;
 
 using namespace calendartest;
 

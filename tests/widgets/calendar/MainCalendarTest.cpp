@@ -9,11 +9,10 @@
 #include <map>
 #include <vector>
 
-using base::dates::Date;
-using model::calendar::DayState;
-using widgets::calendar::MainCalendar;
-using widgets::controls::CellStates;
-using widgets::controls::GridBorder;
+using namespace base::dates;
+using namespace model::calendar;
+using namespace widgets::calendar;
+using namespace widgets::controls;
 
 using namespace calendartest;
 

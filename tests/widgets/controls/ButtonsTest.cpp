@@ -15,39 +15,8 @@
 
 #include <gtest/gtest.h>
 
-using model::look::Black;
-using model::look::Blue;
-using model::look::ButtonFace;
-using model::look::Fuchsia;
-using model::look::Gray;
-using model::look::Lime;
-using model::look::NoColor;
-using model::look::Red;
-using model::look::RedOf;
-using model::look::RGBColor;
-using model::look::RgbColor;
-using model::look::Silver;
-using model::look::White;
-using model::look::Yellow;
-using widgets::controls::ButtonColorStyle;
-using widgets::controls::ButtonKind;
-using widgets::controls::ButtonLayout;
-using widgets::controls::ButtonPlacement;
-using widgets::controls::ButtonPlacementInput;
-using widgets::controls::ButtonStyle;
-using widgets::controls::CustomButton;
-using widgets::controls::DialogResult;
-using widgets::controls::FittedCaption;
-using widgets::controls::FittingCaptionLength;
-using widgets::controls::GlyphCell;
-using widgets::controls::GradientBands;
-using widgets::controls::HorizontalAlignment;
-using widgets::controls::PlaceGlyphAndCaption;
-using widgets::controls::ResolvedColor;
-using widgets::controls::SetFontColor;
-using widgets::controls::SkinButton;
-using widgets::controls::SpeedButton;
-using widgets::controls::ToolButton;
+using namespace model::look;
+using namespace widgets::controls;
 
 using widgets_test::Backdrop;
 using widgets_test::Hover;

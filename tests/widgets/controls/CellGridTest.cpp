@@ -9,10 +9,7 @@
 
 #include <set>
 
-using widgets::controls::CellGrid;
-using widgets::controls::CellStates;
-using widgets::controls::GridBorder;
-using widgets::controls::GridCoord;
+using namespace widgets::controls;
 
 namespace {
 

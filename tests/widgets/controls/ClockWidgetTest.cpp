@@ -7,14 +7,7 @@
 
 #include <cmath>
 
-using model::look::ClockSampleText;
-using model::look::ClockText;
-using model::look::HandPositions;
-using model::look::LighterDotColor;
-using model::look::Red;
-using model::look::RGBColor;
-using model::look::Teal;
-using model::look::White;
+using namespace model::look;
 
 TEST(ClockGeometry, HourHandMovesEveryTwelveMinutes)
 {

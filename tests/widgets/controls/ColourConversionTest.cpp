@@ -5,19 +5,8 @@
 
 #include <gtest/gtest.h>
 
-using model::look::AverageColour;
-using model::look::Black;
-using model::look::Blue;
-using model::look::ColourToHSL;
-using model::look::Hsl;
-using model::look::HSLToColour;
-using model::look::LightenIfDark;
-using model::look::Lime;
-using model::look::Red;
-using model::look::RGBColor;
-using model::look::RgbColor;
-using model::look::White;
-using widgets::controls::AverageColour;
+using namespace model::look;
+using namespace widgets::controls;
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-using platform::locale::DiaryCodePage;
-using widgets::controls::FlatEdit;
+using namespace platform::locale;
+using namespace widgets::controls;
 
 namespace {
 

@@ -9,22 +9,8 @@
 
 #include <gtest/gtest.h>
 
-using model::look::Black;
-using model::look::Blue;
-using model::look::ButtonHighlight;
-using model::look::ButtonShadow;
-using model::look::NoColor;
-using model::look::Red;
-using model::look::RGBColor;
-using model::look::RgbColor;
-using model::look::Silver;
-using model::look::White;
-using widgets::controls::BevelCut;
-using widgets::controls::HatchedPanel;
-using widgets::controls::HatchMode;
-using widgets::controls::MarkupPanel;
-using widgets::controls::PanelBorder;
-using widgets::controls::ResolvedColor;
+using namespace model::look;
+using namespace widgets::controls;
 
 using widgets_test::Backdrop;
 

@@ -5,12 +5,9 @@
 
 #include <gtest/gtest.h>
 
-using model::settings::Settings;
-using model::settings::SettingsValueType;
-using platform::registry::RegistryFile;
-using widgets::editor::LoadFontSettings;
-using widgets::editor::SaveFontSettings;
-using widgets::editor::StoredFont;
+using namespace model::settings;
+using namespace platform::registry;
+using namespace widgets::editor;
 
 namespace {
 

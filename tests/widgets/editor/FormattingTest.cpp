@@ -7,15 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using widgets::editor::BodyPageRect;
-using widgets::editor::GrowFont;
-using widgets::editor::MenuColours;
-using widgets::editor::ResetTypingAttributes;
-using widgets::editor::RichTextEdit;
-using widgets::editor::SetTextColour;
-using widgets::editor::ShrinkFont;
-using widgets::editor::StyleToggle;
-using widgets::editor::ToggleStyle;
+using namespace widgets::editor;
 
 namespace {
 

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using widgets::editor::FindLinks;
-using widgets::editor::Link;
-
-using widgets::editor::FindLinks;
-using widgets::editor::Link;
+using namespace widgets::editor;
 
 namespace {
 

@@ -10,11 +10,9 @@
 
 #include <random>
 
-using base::text::LineList;
-using base::text::SplitLines;
-using formats::rtf::PlainText;
-using widgets::editor::DocumentToRtf;
-using widgets::editor::RtfToDocument;
+using namespace base::text;
+using namespace formats::rtf;
+using namespace widgets::editor;
 
 namespace {
 

@@ -15,17 +15,11 @@
 
 #include <gtest/gtest.h>
 
-using formats::diary::DayContainsText;
-using formats::diary::DayLoad;
-using formats::diary::DiaryRecords;
-using formats::diary::LoadDay;
-using formats::diary::StoreDay;
-using formats::resources::PackedResources;
-using formats::rtf::PlainText;
-using platform::locale::CompareText;
-using widgets::editor::RichTextEdit;
-using widgets::editor::RichTextToString;
-using widgets::editor::StringToRichText;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace formats::rtf;
+using namespace platform::locale;
+using namespace widgets::editor;
 
 namespace {
 

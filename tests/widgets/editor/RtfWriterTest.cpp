@@ -8,17 +8,8 @@
 
 #include <gtest/gtest.h>
 
-using formats::rtf::Alignment;
-using formats::rtf::CharFormat;
-using formats::rtf::PlainText;
-using formats::rtf::ReadRtf;
-using formats::rtf::RichText;
-using formats::rtf::WriteRtf;
-using widgets::editor::DocumentToRtf;
-using widgets::editor::RtfToDocument;
-
-using widgets::editor::DocumentToRtf;
-using widgets::editor::RtfToDocument;
+using namespace formats::rtf;
+using namespace widgets::editor;
 
 namespace {
 

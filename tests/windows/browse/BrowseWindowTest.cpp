@@ -24,18 +24,13 @@
 #include <functional>
 #include <stdexcept>
 
-using base::text::LineList;
-using formats::diary::DayRecord;
-using formats::resources::LoadProgramRessources;
-using formats::resources::PackedResources;
-using model::session::DiarySession;
-using platform::locale::CompareText;
-using platform::locale::ShortDayName;
-using widgets::controls::SkinPart;
-using widgets::controls::SkinPicture;
-using windows::browse::BrowseModel;
-using windows::browse::BrowseWindow;
-using windows::browse::RowDateCaption;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace model::session;
+using namespace platform::locale;
+using namespace widgets::controls;
+using namespace windows::browse;
 
 namespace {
 

@@ -15,19 +15,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-using base::dates::Date;
-using model::birthdays::BirthdayBook;
-using model::birthdays::BirthdayEntryComponent;
-using platform::registry::Registry;
-using platform::registry::RegType;
-using widgets::calendar::KeeperCalendar;
-using widgets::dialogs::MsgAnswer;
-using widgets::dialogs::MsgIcon;
-using windows::keeper::KeeperWindow;
-using windows::keeper::PersonDialog;
-using windows::keeper::StatusLineLabel;
+using namespace base::dates;
+using namespace model::birthdays;
+using namespace platform::registry;
+using namespace widgets::calendar;
+using namespace widgets::dialogs;
+using namespace windows::keeper;
 
-using base::dates::Date;
 using keeper_test::AddPerson;
 using keeper_test::Control;
 using keeper_test::KeeperTest;

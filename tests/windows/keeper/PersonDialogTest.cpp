@@ -9,14 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using base::dates::EncodeDate;
-using model::birthdays::BirthdayEntry;
-using model::birthdays::UnknownYear;
-using widgets::dialogs::MsgIcon;
-using windows::keeper::NotesEdit;
-using windows::keeper::PersonDialog;
+using namespace base::dates;
+using namespace model::birthdays;
+using namespace widgets::dialogs;
+using namespace windows::keeper;
 
-using base::dates::EncodeDate;
 using keeper_test::Control;
 using keeper_test::KeeperTest;
 using keeper_test::Pick;

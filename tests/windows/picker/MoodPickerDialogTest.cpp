@@ -11,8 +11,7 @@
 #include <functional>
 #include <memory>
 
-using windows::picker::MoodPickerDialog;
-using windows::picker::PictureGrid;
+using namespace windows::picker;
 
 namespace {
 

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using windows::picker::MoodCount;
-using windows::picker::MoodIcons;
-using windows::picker::MoodPictures;
+using namespace windows::picker;
 
 namespace {
 

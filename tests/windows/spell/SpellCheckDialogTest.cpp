@@ -26,20 +26,16 @@
 #include <memory>
 #include <stdexcept>
 
-using base::text::LineList;
-using formats::wordlists::SpellDictionaries;
-using platform::locale::CollationKey;
-using widgets::dialogs::MsgAnswer;
-using widgets::dialogs::MsgIcon;
-using widgets::editor::RichTextEdit;
-using windows::spell::RunSpellCheck;
-using windows::spell::SpellCheckDialog;
+using namespace base::text;
+using namespace formats::wordlists;
+using namespace platform::locale;
+using namespace widgets::dialogs;
+using namespace widgets::editor;
+using namespace windows::spell;
 
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;
 using testing_support::WriteBytes;
-using widgets::dialogs::MsgAnswer;
-using widgets::dialogs::MsgIcon;
 
 namespace {
 

@@ -15,14 +15,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-using formats::resources::LoadProgramRessources;
-using formats::resources::PackedResources;
-using widgets::controls::SkinPart;
-using widgets::controls::SkinPicture;
-using widgets::controls::ToolButton;
-using windows::tools::AboutWindow;
-using windows::tools::WebSiteAddress;
-using windows::tools::WebSiteCaption;
+using namespace formats::resources;
+using namespace widgets::controls;
+using namespace windows::tools;
 
 using testing::ElementsAre;
 using testing_support::ShowsPicture;

@@ -31,27 +31,17 @@
 
 #include "support/DiaryFixtures.h"
 
-using base::text::LineList;
-using formats::diary::CheapestKdf;
-using formats::diary::DayRecord;
-using formats::diary::DiaryFormat;
-using formats::diary::SaveDiary;
-using formats::resources::LoadProgramRessources;
-using formats::resources::PackedResources;
-using formats::rtf::PlainText;
-using model::session::DiaryChange;
-using model::session::DiaryListener;
-using model::session::DiarySession;
-using model::settings::Settings;
-using model::settings::SettingsValueDescription;
-using model::settings::SettingsValueType;
-using platform::locale::CompareText;
-using platform::locale::FormatShortDate;
-using widgets::controls::ToolButton;
-using widgets::dialogs::MsgAnswer;
-using widgets::editor::StoredFont;
-using windows::tools::ProgressWindow;
-using windows::tools::ToolsWindow;
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::resources;
+using namespace formats::rtf;
+using namespace model::session;
+using namespace model::settings;
+using namespace platform::locale;
+using namespace widgets::controls;
+using namespace widgets::dialogs;
+using namespace widgets::editor;
+using namespace windows::tools;
 
 using testing_support::LoadDiaryInto;
 
