@@ -154,7 +154,7 @@ std::vector<std::string> DiaryRecords(size_t count, size_t bodySize)
     std::vector<std::string> records;
     records.reserve(count);
     int year = 2015, month = 1, day = 1;
-    static const int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (size_t i = 0; i < count; ++i) {
         char key[64];
         std::snprintf(key, sizeof key, "%04d%02d%02d%d", year, month, day, static_cast<int>(i % 10));
@@ -164,7 +164,7 @@ std::vector<std::string> DiaryRecords(size_t count, size_t bodySize)
             body.replace(at, 2, "@@");
         records.push_back(line + body);
         const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-        if (++day > Days[month - 1] + (month == 2 && leap ? 1 : 0)) {
+        if (++day > days[month - 1] + (month == 2 && leap ? 1 : 0)) {
             day = 1;
             if (++month > 12) {
                 month = 1;

@@ -121,7 +121,7 @@ BENCHMARK(ZlibCompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMil
 BENCHMARK(Decompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 BENCHMARK(ZlibDecompress)->Arg(0)->Arg(1)->ArgName("random")->Unit(benchmark::kMillisecond);
 
-const bench::Ratio ratios[] = {
+const bench::Ratio Ratios[] = {
     {"Compress/random:0", "ZlibCompress/random:0"},
     {"Compress/random:1", "ZlibCompress/random:1"},
     {"Decompress/random:0", "ZlibDecompress/random:0"},

@@ -78,7 +78,7 @@ BENCHMARK(DeriveSealKey)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveSealedTenYearDiary)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadSealedTenYearDiary)->Unit(benchmark::kMillisecond);
 
-const bench::Ratio ratios[] = {
+const bench::Ratio Ratios[] = {
     {"SaveSealedTenYearDiary", "SaveTenYearDiary"},
     {"LoadSealedTenYearDiary", "LoadTenYearDiary"},
 };

@@ -92,7 +92,7 @@ void BM_YardstickOneSafeWrite(benchmark::State& state)
 }
 BENCHMARK(BM_YardstickOneSafeWrite)->Unit(benchmark::kMicrosecond);
 
-const bench::Ratio ratios[] = {
+const bench::Ratio Ratios[] = {
     {"BM_LoadMainSettings", "BM_YardstickOneSafeWrite"},
     {"BM_SaveMainSettings/0", "BM_YardstickOneSafeWrite"},
     {"BM_SaveMainSettings/1", "BM_YardstickOneSafeWrite"},

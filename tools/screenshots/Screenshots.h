@@ -17,8 +17,8 @@
 namespace screenshots {
 
 struct Shot {
-    std::string name;
-    std::function<QImage()> render;
+    std::string Name;
+    std::function<QImage()> Render;
 };
 
 std::vector<Shot>& Registry();

@@ -44,11 +44,11 @@ int main(int argc, char** argv)
     for (const auto& shot : screenshots::Registry()) {
         bool wanted = argc <= 2;
         for (int i = 2; i < argc; ++i)
-            wanted = wanted || shot.name.find(argv[i]) != std::string::npos;
+            wanted = wanted || shot.Name.find(argv[i]) != std::string::npos;
         if (!wanted)
             continue;
-        const QString file = folder + '/' + QString::fromStdString(shot.name) + ".png";
-        if (shot.render().save(file)) {
+        const QString file = folder + '/' + QString::fromStdString(shot.Name) + ".png";
+        if (shot.Render().save(file)) {
             std::printf("%s\n", qPrintable(file));
         } else {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
