@@ -1,6 +1,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/environment/Environment.h"
 
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,25 +14,15 @@ using namespace base::result;
 using namespace platform::environment;
 using namespace platform::registry;
 
+using testing_support::DbkKey;
+using testing_support::Dword;
+using testing_support::Parsed;
 using testing_support::ReadBytes;
+using testing_support::Sz;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
-
-const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
-
-RegData Sz(const std::string& text)
-{
-    return {RegType::String, text + '\0'};
-}
-
-RegDocument Parsed(const std::string& text)
-{
-    auto document = ParseRegText(text);
-    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
-    return document ? *document : RegDocument{};
-}
 
 // A settings store whose problems with its file are collected.
 struct Reports {
@@ -48,7 +39,7 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
 {
     RegDocument document;
     document.SetValue(DbkKey, "LastDiaryName", Sz("My \"best\" C:\\diary.dry"));
-    document.SetValue(DbkKey, "CurrentSkin", {RegType::Dword, std::string("\x07\x00\x00\x80", 4)});
+    document.SetValue(DbkKey, "CurrentSkin", Dword(0x80000007));
     document.SetValue(DbkKey, "", Sz("default"));
     document.SetValue(DbkKey, "Path", {RegType::ExpandString, std::string("%TEMP%\0", 7)});
     document.SetValue(DbkKey, "Lines", Sz("one\r\ntwo"));
@@ -154,7 +145,7 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     Registry writer(store_);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
-    ASSERT_TRUE(writer.WriteValue("FontSize", {RegType::Dword, std::string("\x0A\0\0\0", 4)}));
+    ASSERT_TRUE(writer.WriteValue("FontSize", Dword(10)));
 
     Registry reader(store_);
     const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
@@ -165,7 +156,7 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
     EXPECT_TRUE(reader.ValueExists("fontname"));
     EXPECT_FALSE(reader.ValueExists("FontColor"));
-    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{RegType::Dword, std::string("\x0A\0\0\0", 4)}));
+    EXPECT_EQ(reader.ReadValue("FONTSIZE"), Dword(10));
 
     reader.SetRootKey(RegHive::LocalMachine);
     EXPECT_FALSE(reader.HasOpenKey()) << "changing the hive closes the key";
@@ -293,15 +284,20 @@ TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)
     EXPECT_TRUE(std::filesystem::exists(environment.ProgramFolder / "test_platform"));
     EXPECT_EQ(environment.CodePage, 1253);
 
-    variables = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/tmp/config"}, {"LC_ALL", "ru_RU.UTF-8"},
-                 {"LANG", "el_GR.UTF-8"}, {"DAYBROOK_FOLDER", "/tmp/program"}};
+    variables = {{"HOME", "/home/ann"},
+                 {"XDG_CONFIG_HOME", "/tmp/config"},
+                 {"LC_ALL", "ru_RU.UTF-8"},
+                 {"LANG", "el_GR.UTF-8"},
+                 {"DAYBROOK_FOLDER", "/tmp/program"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/config/daybrook/registry.reg");
     EXPECT_EQ(environment.ProgramFolder, "/tmp/program");
     EXPECT_EQ(environment.CodePage, 1251) << "LC_ALL comes before LANG";
 
-    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"}, {"XDG_CONFIG_HOME", "relative"},
-                 {"DAYBROOK_CODEPAGE", "1250"}, {"LANG", "el_GR.UTF-8"}};
+    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"},
+                 {"XDG_CONFIG_HOME", "relative"},
+                 {"DAYBROOK_CODEPAGE", "1250"},
+                 {"LANG", "el_GR.UTF-8"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/x/my.reg");
     EXPECT_EQ(environment.CodePage, 1250);
