@@ -3,6 +3,7 @@
 #include "model/birthdays/BirthdayBook.h"
 
 #include "base/dates/CalendarDate.h"
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ using namespace base::result;
 using namespace model::birthdays;
 using namespace platform::registry;
 
+using testing_support::FailureOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -59,15 +61,6 @@ protected:
     std::filesystem::path settings_ = dir_ / "registry.reg";
     std::string entries_ = ReadBytes(VectorPath("birthdays/entries.bbk"));
 };
-
-// The message of a failure of the kind, or what happened instead.
-template <class Value> std::string FailureOf(const Result<Value>& outcome, Reason code)
-{
-    if (outcome)
-        return "(succeeded)";
-    EXPECT_EQ(outcome.Code(), code) << outcome.Message();
-    return outcome.Message();
-}
 
 } // namespace
 
