@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
+#include <vector>
 
 using namespace base::dates;
 using namespace base::result;
@@ -92,23 +94,19 @@ TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
         ASSERT_TRUE(Declared(settings, {"When", DateTime, std::nullopt}).SetAsDateTime(when));
         EXPECT_FALSE(std::filesystem::exists(file_)) << "nothing is written while the program runs";
     }
-    EXPECT_EQ(Stored("Ratio"), Double(0.1));
-    EXPECT_EQ(Stored("Flag"), Dword(1));
-    EXPECT_EQ(Stored("Name"), Sz("My Diary.dry"));
-    EXPECT_EQ(Stored("Count"), Dword(0x80000000));
-    EXPECT_EQ(Stored("When"), Double(when.Value));
-
+    const std::vector<
+        std::tuple<const char*, SettingsValueType, std::optional<std::string_view>, RegData, Variant>>
+        values{{"Ratio", Float, "5", Double(0.1), Variant(0.1)},
+               {"Flag", Boolean, "FALSE", Dword(1), Variant(true)},
+               {"Name", String, "default.dry", Sz("My Diary.dry"), Variant("My Diary.dry")},
+               {"Count", Integer, "0", Dword(0x80000000), Variant(INT32_MIN)},
+               {"When", DateTime, std::nullopt, Double(when.Value), Variant(when)}};
     DbkSettings settings(store_);
-    ASSERT_TRUE(settings.Declare({"Ratio", Float, "5"}));
-    ASSERT_TRUE(settings.Declare({"Flag", Boolean, "FALSE"}));
-    ASSERT_TRUE(settings.Declare({"Name", String, "default.dry"}));
-    ASSERT_TRUE(settings.Declare({"Count", Integer, "0"}));
-    ASSERT_TRUE(settings.Declare({"When", DateTime, std::nullopt}));
-    EXPECT_EQ(Read(settings.GetValue("Ratio")), Variant(0.1));
-    EXPECT_EQ(Read(settings.GetValue("Flag")), Variant(true));
-    EXPECT_EQ(Read(settings.GetValue("Name")), Variant("My Diary.dry"));
-    EXPECT_EQ(Read(settings.GetValue("Count")), Variant(INT32_MIN));
-    EXPECT_EQ(Read(settings.GetValue("When")), Variant(when));
+    for (const auto& [name, type, defaultText, stored, read] : values) {
+        EXPECT_EQ(Stored(name), stored) << name;
+        ASSERT_TRUE(settings.Declare({name, type, defaultText}));
+        EXPECT_EQ(Read(settings.GetValue(name)), read) << name;
+    }
 }
 
 TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
