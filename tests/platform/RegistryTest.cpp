@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <map>
 #include <sys/stat.h>
+#include <tuple>
+#include <vector>
 
 using namespace base::result;
 using namespace platform::environment;
@@ -60,17 +62,14 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         EXPECT_LE(end - start, 80u) << "long lines are continued";
 
-    const RegDocument back = Parsed(text);
-    ASSERT_EQ(back.Keys().size(), document.Keys().size());
-    for (size_t k = 0; k < back.Keys().size(); ++k) {
-        EXPECT_EQ(back.Keys()[k].Path, document.Keys()[k].Path);
-        ASSERT_EQ(back.Keys()[k].Values.size(), document.Keys()[k].Values.size());
-        for (size_t v = 0; v < back.Keys()[k].Values.size(); ++v) {
-            EXPECT_EQ(back.Keys()[k].Values[v].Name, document.Keys()[k].Values[v].Name);
-            EXPECT_EQ(back.Keys()[k].Values[v].Data, document.Keys()[k].Values[v].Data)
-                << document.Keys()[k].Values[v].Name;
-        }
-    }
+    const auto values = [](const RegDocument& read) {
+        std::vector<std::tuple<std::string, std::string, RegType, std::string>> all;
+        for (const auto& key : read.Keys())
+            for (const auto& value : key.Values)
+                all.emplace_back(key.Path, value.Name, value.Data.Type, value.Data.Bytes);
+        return all;
+    };
+    EXPECT_EQ(values(Parsed(text)), values(document));
 }
 
 TEST(RegFile, ReadsExportsWithCommentsContinuationsDeletionsAndMixedCase)
