@@ -4,6 +4,7 @@
 #include "platform/locale/DiaryCodePage.h"
 #include "platform/registry/Registry.h"
 
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <QString>
@@ -13,6 +14,9 @@
 using namespace platform::locale;
 using namespace platform::registry;
 
+using testing_support::DbkKey;
+using testing_support::Dword;
+using testing_support::Parsed;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -37,15 +41,6 @@ const QString Export = QStringLiteral("Windows Registry Editor Version 5.00\r\n\
                                       "\"Names\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
                                       "\"LastLeft\"=hex:00,00,00,00,00,00,\\\r\n  59,40\r\n");
 
-const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
-
-RegDocument Parsed(const std::string& bytes)
-{
-    auto document = ParseRegText(bytes);
-    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
-    return document ? *document : RegDocument{};
-}
-
 // Why the text was refused; empty when it was read.
 std::string Refusal(const std::string& bytes)
 {
@@ -66,8 +61,7 @@ TEST_F(UnicodeExportTest, TextAndStringDataAreConvertedToTheCodePage)
     const RegDocument document = Parsed(Utf16File(Export));
     EXPECT_EQ(*document.FindValue(DbkKey, "LastDiaryName"),
               (RegData{RegType::String, std::string("Caf\xE9 \"quoted\"\0", 14)}));
-    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"),
-              (RegData{RegType::Dword, std::string("\x04\0\0\0", 4)}));
+    EXPECT_EQ(*document.FindValue(DbkKey, "CurrentSkin"), Dword(4));
     EXPECT_EQ(*document.FindValue(DbkKey, "Folder"),
               (RegData{RegType::ExpandString, std::string("%A%\xE9\0", 5)}));
     EXPECT_EQ(*document.FindValue(DbkKey, "Names"),
@@ -112,7 +106,7 @@ TEST_F(UnicodeExportTest, AnExportGivenAsTheSettingsFileIsReadAndRewrittenAsRege
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", false));
     EXPECT_EQ(registry.ReadValue("lastdiaryname")->Bytes, std::string("Caf\xE9 \"quoted\"\0", 14));
 
-    ASSERT_TRUE(registry.WriteValue("CurrentSkin", {RegType::Dword, std::string("\x05\0\0\0", 4)}));
+    ASSERT_TRUE(registry.WriteValue("CurrentSkin", Dword(5)));
     EXPECT_TRUE(problems.empty());
     const std::string rewritten = ReadBytes(dir / "registry.reg");
     EXPECT_EQ(rewritten.substr(0, 10), "REGEDIT4\r\n");

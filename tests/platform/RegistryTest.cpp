@@ -1,6 +1,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/environment/Environment.h"
 
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -8,30 +9,22 @@
 #include <algorithm>
 #include <map>
 #include <sys/stat.h>
+#include <tuple>
+#include <vector>
 
 using namespace base::result;
 using namespace platform::environment;
 using namespace platform::registry;
 
+using testing_support::DbkKey;
+using testing_support::Dword;
+using testing_support::Parsed;
 using testing_support::ReadBytes;
+using testing_support::Sz;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
-
-const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
-
-RegData Sz(const std::string& text)
-{
-    return {RegType::String, text + '\0'};
-}
-
-RegDocument Parsed(const std::string& text)
-{
-    auto document = ParseRegText(text);
-    EXPECT_TRUE(document.Ok()) << (document ? "" : document.Message());
-    return document ? *document : RegDocument{};
-}
 
 // A settings store whose problems with its file are collected.
 struct Reports {
@@ -48,7 +41,7 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
 {
     RegDocument document;
     document.SetValue(DbkKey, "LastDiaryName", Sz("My \"best\" C:\\diary.dry"));
-    document.SetValue(DbkKey, "CurrentSkin", {RegType::Dword, std::string("\x07\x00\x00\x80", 4)});
+    document.SetValue(DbkKey, "CurrentSkin", Dword(0x80000007));
     document.SetValue(DbkKey, "", Sz("default"));
     document.SetValue(DbkKey, "Path", {RegType::ExpandString, std::string("%TEMP%\0", 7)});
     document.SetValue(DbkKey, "Lines", Sz("one\r\ntwo"));
@@ -69,17 +62,14 @@ TEST(RegFile, EveryValueTypeSurvivesTheTextAndIsWrittenAsRegeditWritesIt)
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         EXPECT_LE(end - start, 80u) << "long lines are continued";
 
-    const RegDocument back = Parsed(text);
-    ASSERT_EQ(back.Keys().size(), document.Keys().size());
-    for (size_t k = 0; k < back.Keys().size(); ++k) {
-        EXPECT_EQ(back.Keys()[k].Path, document.Keys()[k].Path);
-        ASSERT_EQ(back.Keys()[k].Values.size(), document.Keys()[k].Values.size());
-        for (size_t v = 0; v < back.Keys()[k].Values.size(); ++v) {
-            EXPECT_EQ(back.Keys()[k].Values[v].Name, document.Keys()[k].Values[v].Name);
-            EXPECT_EQ(back.Keys()[k].Values[v].Data, document.Keys()[k].Values[v].Data)
-                << document.Keys()[k].Values[v].Name;
-        }
-    }
+    const auto values = [](const RegDocument& read) {
+        std::vector<std::tuple<std::string, std::string, RegType, std::string>> all;
+        for (const auto& key : read.Keys())
+            for (const auto& value : key.Values)
+                all.emplace_back(key.Path, value.Name, value.Data.Type, value.Data.Bytes);
+        return all;
+    };
+    EXPECT_EQ(values(Parsed(text)), values(document));
 }
 
 TEST(RegFile, ReadsExportsWithCommentsContinuationsDeletionsAndMixedCase)
@@ -154,7 +144,7 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     Registry writer(store_);
     ASSERT_TRUE(writer.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
     ASSERT_TRUE(writer.WriteValue("FontName", Sz("Arial")));
-    ASSERT_TRUE(writer.WriteValue("FontSize", {RegType::Dword, std::string("\x0A\0\0\0", 4)}));
+    ASSERT_TRUE(writer.WriteValue("FontSize", Dword(10)));
 
     Registry reader(store_);
     const auto missing = reader.OpenKey("SOFTWARE\\Kestrine\\Nothing", false);
@@ -165,7 +155,7 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOneAccessorAreReadByAnotherWithTheirTyp
     ASSERT_TRUE(reader.OpenKey("\\Software\\Kestrine\\DBK", false));
     EXPECT_TRUE(reader.ValueExists("fontname"));
     EXPECT_FALSE(reader.ValueExists("FontColor"));
-    EXPECT_EQ(reader.ReadValue("FONTSIZE"), (RegData{RegType::Dword, std::string("\x0A\0\0\0", 4)}));
+    EXPECT_EQ(reader.ReadValue("FONTSIZE"), Dword(10));
 
     reader.SetRootKey(RegHive::LocalMachine);
     EXPECT_FALSE(reader.HasOpenKey()) << "changing the hive closes the key";
@@ -293,15 +283,20 @@ TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)
     EXPECT_TRUE(std::filesystem::exists(environment.ProgramFolder / "test_platform"));
     EXPECT_EQ(environment.CodePage, 1253);
 
-    variables = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/tmp/config"}, {"LC_ALL", "ru_RU.UTF-8"},
-                 {"LANG", "el_GR.UTF-8"}, {"DAYBROOK_FOLDER", "/tmp/program"}};
+    variables = {{"HOME", "/home/ann"},
+                 {"XDG_CONFIG_HOME", "/tmp/config"},
+                 {"LC_ALL", "ru_RU.UTF-8"},
+                 {"LANG", "el_GR.UTF-8"},
+                 {"DAYBROOK_FOLDER", "/tmp/program"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/config/daybrook/registry.reg");
     EXPECT_EQ(environment.ProgramFolder, "/tmp/program");
     EXPECT_EQ(environment.CodePage, 1251) << "LC_ALL comes before LANG";
 
-    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"}, {"XDG_CONFIG_HOME", "relative"},
-                 {"DAYBROOK_CODEPAGE", "1250"}, {"LANG", "el_GR.UTF-8"}};
+    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"},
+                 {"XDG_CONFIG_HOME", "relative"},
+                 {"DAYBROOK_CODEPAGE", "1250"},
+                 {"LANG", "el_GR.UTF-8"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/x/my.reg");
     EXPECT_EQ(environment.CodePage, 1250);

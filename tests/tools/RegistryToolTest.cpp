@@ -3,9 +3,13 @@
 
 #include "base/text/CodePage.h"
 #include "platform/registry/Registry.h"
+#include "support/RegistryValues.h"
 
 using namespace base::text;
 using namespace platform::registry;
+
+using testing_support::Dword;
+using testing_support::Sz;
 
 namespace {
 
@@ -81,19 +85,13 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
     WriteBytes(exportFile_, Utf16File(Export("Caf\xC3\xA9 notes", birthdays_)));
     ToolRun run = Run({"import-registry", exportFile_});
     ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_NE(run.Out.find("HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK\\LastDiaryName (new)\n"),
-              std::string::npos)
-        << run.Out;
-    EXPECT_NE(run.Out.find("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay\\Data (new)\n"),
-              std::string::npos);
-    EXPECT_NE(run.Out.find("4 values set, 0 unchanged; 1 other keys with 2 values ignored"),
-              std::string::npos)
-        << run.Out;
+    EXPECT_THAT(run.Out, HasSubstr("HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK\\LastDiaryName (new)\n"));
+    EXPECT_THAT(run.Out, HasSubstr("HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay\\Data (new)\n"));
+    EXPECT_THAT(run.Out, HasSubstr("4 values set, 0 unchanged; 1 other keys with 2 values ignored"));
 
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "LastDiaryName"),
               (RegData{RegType::String, std::string("Caf\xE9 notes\0", 11)}));
-    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "CurrentSkin"),
-              (RegData{RegType::Dword, std::string("\x03\0\0\0", 4)}));
+    EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "CurrentSkin"), Dword(3));
     EXPECT_EQ(Stored("SOFTWARE\\Kestrine\\DBK", "Folder"),
               (RegData{RegType::ExpandString, std::string("%HOME%\\diaries\0", 15)}));
     EXPECT_EQ(Stored("Software\\Someone Else", "Colour"), std::nullopt);
@@ -105,7 +103,7 @@ TEST_F(ImportRegistryTest, AVersion5ExportBringsTheSettingsAndTheBirthdaysOver)
 
     // Again: nothing changes, and values kept under other names stay.
     run = Run({"import-registry", exportFile_});
-    EXPECT_NE(run.Out.find("0 values set, 4 unchanged"), std::string::npos) << run.Out;
+    EXPECT_THAT(run.Out, HasSubstr("0 values set, 4 unchanged"));
 }
 
 TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
@@ -113,16 +111,16 @@ TEST_F(ImportRegistryTest, ADryRunListsTheChangesAndWritesNothing)
     {
         Registry registry({dir_ / "registry.reg", {}});
         ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Kestrine\\DBK", true));
-        ASSERT_TRUE(registry.WriteValue("CurrentSkin", {RegType::Dword, std::string("\x03\0\0\0", 4)}));
-        ASSERT_TRUE(registry.WriteValue("LastDiaryName", {RegType::String, std::string("Old\0", 4)}));
+        ASSERT_TRUE(registry.WriteValue("CurrentSkin", Dword(3)));
+        ASSERT_TRUE(registry.WriteValue("LastDiaryName", Sz("Old")));
     }
     const std::string before = ReadBytes(dir_ / "registry.reg");
     WriteBytes(exportFile_, Utf16File(Export("New", birthdays_)));
     const ToolRun run = Run({"import-registry", "--dry-run", exportFile_});
     ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_NE(run.Out.find("DBK\\LastDiaryName (changed)"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("DBK\\CurrentSkin (unchanged)"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("3 values would be set, 1 unchanged"), std::string::npos) << run.Out;
+    EXPECT_THAT(run.Out, HasSubstr("DBK\\LastDiaryName (changed)"));
+    EXPECT_THAT(run.Out, HasSubstr("DBK\\CurrentSkin (unchanged)"));
+    EXPECT_THAT(run.Out, HasSubstr("3 values would be set, 1 unchanged"));
     EXPECT_EQ(ReadBytes(dir_ / "registry.reg"), before);
 }
 
@@ -130,17 +128,13 @@ TEST_F(ImportRegistryTest, AnExportThatWouldLoseOrGarbleDataIsRefusedWhole)
 {
     // A birthday list cut short.
     WriteBytes(exportFile_, Utf16File(Export("Ann", birthdays_.substr(0, 300))));
-    ToolRun run = Run({"import-registry", exportFile_});
-    EXPECT_EQ(run.Status, 65);
-    EXPECT_NE(run.Err.find("the birthday list cannot be read (Invalid stream format)"), std::string::npos)
-        << run.Err;
+    ExpectFailure(Run({"import-registry", exportFile_}), 65,
+                  "the birthday list cannot be read (Invalid stream format)");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "registry.reg"));
 
     // Greek text in code page 1252.
     WriteBytes(exportFile_, Utf16File(Export("\xCE\x9D\xCE\xAF\xCE\xBA\xCE\xBF\xCF\x82", birthdays_)));
-    run = Run({"import-registry", exportFile_});
-    EXPECT_EQ(run.Status, 65);
-    EXPECT_NE(run.Err.find("line 4: text that code page 1252 cannot hold"), std::string::npos) << run.Err;
+    ExpectFailure(Run({"import-registry", exportFile_}), 65, "line 4: text that code page 1252 cannot hold");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "registry.reg"));
 
     WriteBytes(exportFile_, "not an export");
@@ -152,7 +146,7 @@ TEST_F(ImportRegistryTest, AnExportThatWouldLoseOrGarbleDataIsRefusedWhole)
 TEST_F(ImportRegistryTest, EightBitRegedit4ExportsAreTakenToo)
 {
     WriteBytes(exportFile_, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]\r\n" +
-                               HexValue("\"Data\"=hex:", birthdays_) + "\r\n");
+                                HexValue("\"Data\"=hex:", birthdays_) + "\r\n");
     const ToolRun run = Run({"import-registry", exportFile_});
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(Stored("Software\\Kestrine\\BirthDay", "Data")->Bytes, birthdays_);

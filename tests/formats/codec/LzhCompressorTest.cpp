@@ -102,11 +102,10 @@ TEST(LZHCompress, EmptySourceCodesOneLiteralThatTheDecoderNeverReads)
 
 TEST(LZHCompress, RoundTripsShortRunsAndOverlappingMatches)
 {
-    ExpectRoundTrip("a");
-    ExpectRoundTrip("ab");
-    ExpectRoundTrip(std::string(61, 'x'));
-    ExpectRoundTrip(std::string(5000, '\0'));
-    ExpectRoundTrip(std::string(300, ' ') + "after the fill" + std::string(200, ' '));
+    for (const std::string& source :
+         {std::string("a"), std::string("ab"), std::string(61, 'x'), std::string(5000, '\0'),
+          std::string(300, ' ') + "after the fill" + std::string(200, ' ')})
+        ExpectRoundTrip(source);
     std::string overlaps;
     for (int i = 0; i < 200; ++i)
         overlaps += std::string(static_cast<size_t>(i % 7 + 1), static_cast<char>('a' + i % 3)) + "xyz";

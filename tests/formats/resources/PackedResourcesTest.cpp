@@ -60,8 +60,7 @@ TEST(ResStore, SkinsAreBaselineJfifOfTheirSizesAndDarkEnoughForWhiteCaptions)
 
             const auto image = DecodeJpeg(jpeg);
             ASSERT_TRUE(image.has_value()) << name;
-            EXPECT_EQ(image->Width, 500);
-            EXPECT_EQ(image->Height, top ? 60 : 300);
+            EXPECT_EQ(std::pair(image->Width, image->Height), std::pair(500, top ? 60 : 300)) << name;
             // White text needs a contrast of at least 4.5:1 on average, 3:1 everywhere.
             double sum = 0;
             double brightest = 0;

@@ -26,26 +26,16 @@ TEST(RtfReader, WindowsBodyKeepsFormattingAndTextUnderItsCodePages)
 
     const auto& first = text.Paragraphs[0];
     ASSERT_EQ(first.Runs.size(), 3u);
-    EXPECT_EQ(first.Runs[0].Text, u"Καλημέρα");
-    EXPECT_TRUE(first.Runs[0].Format.Bold);
-    EXPECT_EQ(first.Runs[0].Format.Font, "Arial");
-    EXPECT_EQ(first.Runs[0].Format.HalfPoints, 20);
-    EXPECT_EQ(first.Runs[1].Text, u" ");
-    EXPECT_FALSE(first.Runs[1].Format.Bold);
-    EXPECT_EQ(first.Runs[2].Text, u"Привет"); // the Cyrillic font's own code page
-    EXPECT_EQ(first.Runs[2].Format.Font, "Arial CYR");
-    EXPECT_EQ(first.Runs[2].Format.Color, 0x000080u);
     EXPECT_EQ(first.Alignment, Alignment::Left);
-
+    EXPECT_EQ(first.Runs[0].Text, u"Καλημέρα");
+    EXPECT_EQ(first.Runs[0].Format, (CharFormat{"Arial", 20, true}));
+    EXPECT_EQ(first.Runs[1].Format, (CharFormat{"Arial", 20}));
+    EXPECT_EQ(first.Runs[2].Text, u"Привет"); // the Cyrillic font's own code page
+    EXPECT_EQ(first.Runs[2].Format, (CharFormat{"Arial CYR", 20, false, false, false, false, 0x000080}));
     const auto& second = text.Paragraphs[1];
     EXPECT_EQ(second.Alignment, Alignment::Center);
     ASSERT_EQ(second.Runs.size(), 1u);
-    EXPECT_TRUE(second.Runs[0].Format.Italic);
-    EXPECT_TRUE(second.Runs[0].Format.Underline);
-    EXPECT_TRUE(second.Runs[0].Format.Strike);
-    EXPECT_EQ(second.Runs[0].Format.HalfPoints, 28);
-    EXPECT_EQ(second.Runs[0].Format.Color, Automatic);
-
+    EXPECT_EQ(second.Runs[0].Format, (CharFormat{"Arial", 28, false, true, true, true}));
     EXPECT_EQ(text.Paragraphs[2].Alignment, Alignment::Right);
     EXPECT_EQ(text.Paragraphs[2].Runs[0].Format.Highlight, 0x000080u);
 
@@ -70,13 +60,16 @@ TEST(RtfReader, UnicodeCharactersSkipTheirFallbackAsUcSays)
 
 TEST(RtfReader, DestinationsThatAreNotTextAreSkipped)
 {
-    EXPECT_EQ(PlainText("{\\rtf1{\\*\\generator Riched20 10.0;}{\\*\\anything {nested} text}shown}", 1252), "shown");
-    EXPECT_EQ(PlainText("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a\\unknownword b}", 1252), "ab");
+    EXPECT_EQ(PlainText("{\\rtf1{\\*\\generator Riched20 10.0;}{\\*\\anything {nested} text}shown}", 1252),
+              "shown");
+    EXPECT_EQ(PlainText("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a\\unknownword b}", 1252),
+              "ab");
     EXPECT_EQ(PlainText("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10 89504e470d0a1a0a}y}", 1252), "xy");
     // Binary data may hold braces and backslashes.
     EXPECT_EQ(PlainText("{\\rtf1 a{\\pict\\bin6 }}}{{\\}b}", 1252), "ab");
     EXPECT_EQ(PlainText("{\\rtf1 a\\bin3 {{{b}", 1252), "ab");
-    EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}", 1252), "link");
+    EXPECT_EQ(PlainText("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}}", 1252),
+              "link");
     EXPECT_EQ(PlainText("{\\rtf1 a\\tab b\\line c\\~d\\emdash\\{\\}\\\\}", 1252), "a\tb\nc d—{}\\");
 }
 
@@ -110,9 +103,10 @@ TEST(RtfReader, ParagraphMarksEndParagraphsWithoutAddingAnEmptyOne)
 
 TEST(RtfReader, PlainAndGroupsRestoreFormats)
 {
-    const auto text = ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\f1\\b\\fs30 a{\\i b}"
-                              "c\\plain d}",
-                              1252);
+    const auto text =
+        ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\deff0\\f1\\b\\fs30 a{\\i b}"
+                "c\\plain d}",
+                1252);
     const auto& runs = text.Paragraphs.at(0).Runs;
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_TRUE(runs[1].Format.Italic && runs[1].Format.Bold);

@@ -3,6 +3,7 @@
 #include "model/birthdays/BirthdayBook.h"
 
 #include "base/dates/CalendarDate.h"
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ using namespace base::result;
 using namespace model::birthdays;
 using namespace platform::registry;
 
+using testing_support::FailureOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::VectorPath;
@@ -58,48 +60,38 @@ protected:
     TempDir dir_;
     std::filesystem::path settings_ = dir_ / "registry.reg";
     std::string entries_ = ReadBytes(VectorPath("birthdays/entries.bbk"));
+    BirthdayEntryComponent component_{Store(), 1252};
 };
-
-// The message of a failure of the kind, or what happened instead.
-template <class Value> std::string FailureOf(const Result<Value>& outcome, Reason code)
-{
-    if (outcome)
-        return "(succeeded)";
-    EXPECT_EQ(outcome.Code(), code) << outcome.Message();
-    return outcome.Message();
-}
 
 } // namespace
 
 TEST_F(EntryStoreTest, BackupFilesHoldTheStoredFormatAndLoadingReplacesTheList)
 {
-    BirthdayEntryComponent component(Store(), 1252);
     int changes = 0;
-    component.Entries().OnChange = [&](BirthdayBook&) { ++changes; };
+    component_.Entries().OnChange = [&](BirthdayBook&) { ++changes; };
     WriteBytes(dir_ / "in.bbk", entries_);
-    AddPerson(component, "Old", 1, 1);
+    AddPerson(component_, "Old", 1, 1);
     changes = 0;
 
-    ASSERT_TRUE(component.LoadFromFile(dir_ / "in.bbk"));
-    EXPECT_EQ(component.Entries().Count(), 6);
-    EXPECT_EQ(component.LoadedCount(), 6);
-    EXPECT_EQ(component.Entries()[0].FullName(), "Anna Berg");
-    EXPECT_FALSE(component.Entries().Modified());
+    ASSERT_TRUE(component_.LoadFromFile(dir_ / "in.bbk"));
+    EXPECT_EQ(component_.Entries().Count(), 6);
+    EXPECT_EQ(component_.LoadedCount(), 6);
+    EXPECT_EQ(component_.Entries()[0].FullName(), "Anna Berg");
+    EXPECT_FALSE(component_.Entries().Modified());
     EXPECT_EQ(changes, 1);
 
-    component.Entries().SetModified(true);
-    ASSERT_TRUE(component.SaveToFile(dir_ / "out.bbk"));
+    component_.Entries().SetModified(true);
+    ASSERT_TRUE(component_.SaveToFile(dir_ / "out.bbk"));
     EXPECT_EQ(ReadBytes(dir_ / "out.bbk"), entries_);
-    EXPECT_FALSE(component.Entries().Modified());
+    EXPECT_FALSE(component_.Entries().Modified());
 }
 
 TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
 {
-    BirthdayEntryComponent component(Store(), 1252);
-    AddPerson(component, "Kept", 4, 4);
+    AddPerson(component_, "Kept", 4, 4);
     WriteBytes(dir_ / "cut.bbk", entries_.substr(0, 300));
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "cut.bbk"), Reason::Damaged), "Invalid stream format");
-    EXPECT_EQ(FailureOf(component.LoadFromFile(dir_ / "missing.bbk"), Reason::Missing),
+    EXPECT_EQ(FailureOf(component_.LoadFromFile(dir_ / "cut.bbk"), Reason::Damaged), "Invalid stream format");
+    EXPECT_EQ(FailureOf(component_.LoadFromFile(dir_ / "missing.bbk"), Reason::Missing),
               "Cannot open file \"" + (dir_ / "missing.bbk").string() + "\"");
 
     // Backups are a few kilobytes: a file beyond 64 MiB is not read at all (up to it, what
@@ -107,43 +99,41 @@ TEST_F(EntryStoreTest, AFileThatCannotBeReadWholeLeavesTheListAsItWas)
     const auto huge = dir_ / "huge.bbk";
     WriteBytes(huge, entries_);
     std::filesystem::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
-    EXPECT_EQ(FailureOf(component.LoadFromFile(huge), Reason::Refused),
+    EXPECT_EQ(FailureOf(component_.LoadFromFile(huge), Reason::Refused),
               "The file \"" + huge.string() + "\" is far too large for a birthday backup");
     std::filesystem::resize_file(huge, std::uintmax_t{64} << 20);
     BirthdayEntryComponent other(Store(), 1252);
     ASSERT_TRUE(other.LoadFromFile(huge));
     EXPECT_EQ(other.Entries().Count(), 6);
 
-    ASSERT_EQ(component.Entries().Count(), 1);
-    EXPECT_EQ(component.Entries()[0].FullName(), "Kept");
-    EXPECT_TRUE(component.Entries().Modified());
+    ASSERT_EQ(component_.Entries().Count(), 1);
+    EXPECT_EQ(component_.Entries()[0].FullName(), "Kept");
+    EXPECT_TRUE(component_.Entries().Modified());
 
     // A stored empty list leaves the entries in memory in place.
     WriteBytes(dir_ / "empty.bbk", ReadBytes(VectorPath("birthdays/empty.bbk")));
-    ASSERT_TRUE(component.LoadFromFile(dir_ / "empty.bbk"));
-    EXPECT_EQ(component.Entries().Count(), 1);
-    EXPECT_EQ(component.LoadedCount(), 0);
+    ASSERT_TRUE(component_.LoadFromFile(dir_ / "empty.bbk"));
+    EXPECT_EQ(component_.Entries().Count(), 1);
+    EXPECT_EQ(component_.LoadedCount(), 0);
 }
 
 TEST_F(EntryStoreTest, ABackupThatCannotBeWrittenIsReportedAndTheListStaysModified)
 {
-    BirthdayEntryComponent component(Store(), 1252);
-    AddPerson(component, "Ann", 2, 2);
+    AddPerson(component_, "Ann", 2, 2);
     // A folder stands where the file should go.
     std::filesystem::create_directories(dir_ / "entries.bbk" / "inside");
-    const std::string message = FailureOf(component.SaveToFile(dir_ / "entries.bbk"), Reason::WriteFailed);
+    const std::string message = FailureOf(component_.SaveToFile(dir_ / "entries.bbk"), Reason::WriteFailed);
     EXPECT_EQ(message.rfind("Cannot create file \"" + (dir_ / "entries.bbk").string() + "\". ", 0), 0u)
         << message;
-    EXPECT_TRUE(component.Entries().Modified());
+    EXPECT_TRUE(component_.Entries().Modified());
 }
 
 TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
 {
-    BirthdayEntryComponent component(Store(), 1252);
-    ASSERT_TRUE(component.LoadFromFile(VectorPath("birthdays/entries.bbk")));
-    component.Entries().SetModified(true);
-    ASSERT_TRUE(component.SaveToRegistry());
-    EXPECT_FALSE(component.Entries().Modified());
+    ASSERT_TRUE(component_.LoadFromFile(VectorPath("birthdays/entries.bbk")));
+    component_.Entries().SetModified(true);
+    ASSERT_TRUE(component_.SaveToRegistry());
+    EXPECT_FALSE(component_.Entries().Modified());
     EXPECT_EQ(StoredValue(), (RegData{RegType::Binary, entries_}));
     EXPECT_NE(ReadBytes(settings_).find("[HKEY_CURRENT_USER\\Software\\Kestrine\\BirthDay]"),
               std::string::npos);
@@ -168,20 +158,19 @@ TEST_F(EntryStoreTest, TheWorkingStoreIsTheBinaryValueDataOfTheBirthdayKey)
 
 TEST_F(EntryStoreTest, The65534ByteLimitOfTheStoreIsKeptWithItsMessage)
 {
-    BirthdayEntryComponent component(Store(), 1252);
     // 58 bytes of an empty list, 13 around the notes of one entry.
-    BirthdayEntry& entry = component.Entries().Add();
+    BirthdayEntry& entry = component_.Entries().Add();
     entry.SetNotes(std::string(65534 - 58 - 13, 'n'));
-    ASSERT_EQ(component.Stream().size(), 65534u);
-    ASSERT_TRUE(component.SaveToRegistry());
+    ASSERT_EQ(component_.Stream().size(), 65534u);
+    ASSERT_TRUE(component_.SaveToRegistry());
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
     BirthdayEntryComponent full(Store(), 1252);
     ASSERT_TRUE(full.LoadFromRegistry()) << "a value of exactly the limit reads back";
     EXPECT_EQ(full.Entries()[0].Notes().size(), 65534u - 58 - 13);
 
     entry.SetNotes(std::string(65535 - 58 - 13, 'n'));
-    EXPECT_EQ(FailureOf(component.SaveToRegistry(), Reason::Refused), TooMany);
-    EXPECT_TRUE(component.Entries().Modified());
+    EXPECT_EQ(FailureOf(component_.SaveToRegistry(), Reason::Refused), TooMany);
+    EXPECT_TRUE(component_.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes.size(), 65534u);
 
     // A stored value over the limit, or of another type, is refused and changes nothing.
@@ -201,14 +190,13 @@ TEST_F(EntryStoreTest, DamagedStoredDataKeepsWhatCouldBeReadAndIsNotWrittenBack)
 {
     const std::string damaged = entries_.substr(0, 0xE0); // two entries whole, the third cut
     Store({RegType::Binary, damaged});
-    BirthdayEntryComponent component(Store(), 1252);
     EXPECT_EQ(
-        FailureOf(component.LoadFromRegistry(), Reason::Damaged),
+        FailureOf(component_.LoadFromRegistry(), Reason::Damaged),
         "Your stored birthday entries could not be read completely (Invalid stream format).\r\nThe 2 "
         "entries read before the fault are shown; the stored data is left as it is\r\nunless you change "
         "the entries. Restore a recent backup to get the others back.");
-    EXPECT_EQ(component.Entries().Count(), 2);
-    EXPECT_FALSE(component.Entries().Modified());
+    EXPECT_EQ(component_.Entries().Count(), 2);
+    EXPECT_FALSE(component_.Entries().Modified());
     EXPECT_EQ(StoredValue()->Bytes, damaged);
 }
 
@@ -218,17 +206,16 @@ TEST_F(EntryStoreTest, NothingOfTheListPassesThroughTheTemporaryFolder)
     const char* saved = std::getenv("TMPDIR");
     const std::string previous = saved != nullptr ? saved : "";
     ::setenv("TMPDIR", temporary.Path().c_str(), 1);
-    BirthdayEntryComponent component(Store(), 1252);
-    AddPerson(component, "Private Person", 1, 2);
-    const auto stored = component.SaveToRegistry();
-    const auto loaded = component.LoadFromRegistry();
+    AddPerson(component_, "Private Person", 1, 2);
+    const auto stored = component_.SaveToRegistry();
+    const auto loaded = component_.LoadFromRegistry();
     if (saved != nullptr)
         ::setenv("TMPDIR", previous.c_str(), 1);
     else
         ::unsetenv("TMPDIR");
     EXPECT_TRUE(stored && loaded);
     EXPECT_TRUE(std::filesystem::is_empty(temporary.Path()));
-    EXPECT_EQ(component.Entries().Count(), 1);
+    EXPECT_EQ(component_.Entries().Count(), 1);
 }
 
 TEST_F(EntryStoreTest, SettingsThatCannotBeWrittenAreReportedAndTheListStaysModified)

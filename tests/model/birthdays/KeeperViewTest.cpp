@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace base::dates;
 using namespace model::birthdays;
 
@@ -52,26 +54,19 @@ TEST(KeeperView, TheCalendarMenuReachesFourPeopleOfADay)
         AddPerson(entries, name, 1980, 3, 3);
     const double day = EncodeDate(2024, 3, 3);
 
-    CalendarMenu menu = DayMenu(entries.EntriesOfDay(day));
-    EXPECT_EQ(menu.AddCaption, "Add More Entries");
-    EXPECT_FALSE(menu.AddEnabled);
-    EXPECT_TRUE(menu.EntriesEnabled);
-    EXPECT_EQ(menu.SlotCaptions, (std::vector<std::string>{"One", "Two", "Three", "Four"}));
-
+    // The add item's caption and state, whether the entries show, and how many.
+    const auto shape = [&](double date) {
+        const CalendarMenu menu = DayMenu(entries.EntriesOfDay(date));
+        return std::tuple(menu.AddCaption, menu.AddEnabled, menu.EntriesEnabled, menu.SlotCaptions.size());
+    };
+    EXPECT_EQ(DayMenu(entries.EntriesOfDay(day)).SlotCaptions,
+              (std::vector<std::string>{"One", "Two", "Three", "Four"}));
+    EXPECT_EQ(shape(day), std::tuple("Add More Entries", false, true, 4u));
     entries.Delete(4);
-    menu = DayMenu(entries.EntriesOfDay(day));
-    EXPECT_FALSE(menu.AddEnabled) << "four fill the menu";
-    EXPECT_EQ(menu.SlotCaptions.size(), 4u);
+    EXPECT_EQ(shape(day), std::tuple("Add More Entries", false, true, 4u)) << "four fill the menu";
     entries.Delete(3);
-    menu = DayMenu(entries.EntriesOfDay(day));
-    EXPECT_TRUE(menu.AddEnabled);
-    EXPECT_EQ(menu.SlotCaptions.size(), 3u);
-
-    menu = DayMenu(entries.EntriesOfDay(EncodeDate(2024, 3, 4)));
-    EXPECT_EQ(menu.AddCaption, "Add Entry");
-    EXPECT_TRUE(menu.AddEnabled);
-    EXPECT_FALSE(menu.EntriesEnabled);
-    EXPECT_TRUE(menu.SlotCaptions.empty());
+    EXPECT_EQ(shape(day), std::tuple("Add More Entries", true, true, 3u));
+    EXPECT_EQ(shape(EncodeDate(2024, 3, 4)), std::tuple("Add Entry", true, false, 0u));
 
     EXPECT_EQ(ClearCaption(0), "Clear Entire Database");
     EXPECT_EQ(ClearCaption(7), "Clear Entire Database (all 7 entries)");

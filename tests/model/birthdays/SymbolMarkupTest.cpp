@@ -38,12 +38,8 @@ TEST(SymbMarkup, TheBlockIsFourThirdsOfTheTallestRunAndBottomRunsSitLower)
     const SymbolLayout layout = LayoutSymbRuns(runs, {{10, 15}, {8, 9}, {8, 9}, {20, 16}});
     EXPECT_EQ(layout.Width, 46);
     EXPECT_EQ(layout.Height, 21); // 16 * 4 / 3
-    ASSERT_EQ(layout.Places.size(), 4u);
-    EXPECT_EQ(layout.Places[0].X, 0);
-    EXPECT_EQ(layout.Places[1].X, 10);
-    EXPECT_EQ(layout.Places[2].X, 18);
-    EXPECT_EQ(layout.Places[3].X, 26);
-    EXPECT_EQ(layout.Places[1].Y, 0);
-    EXPECT_EQ(layout.Places[2].Y, 12);
-    EXPECT_EQ(layout.Places[3].Y, 0);
+    std::vector<std::pair<int, int>> places;
+    for (const auto& place : layout.Places)
+        places.emplace_back(place.X, place.Y);
+    EXPECT_EQ(places, (std::vector<std::pair<int, int>>{{0, 0}, {10, 0}, {18, 12}, {26, 0}}));
 }

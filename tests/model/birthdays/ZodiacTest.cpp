@@ -1,10 +1,12 @@
 // Signs of the zodiac at every boundary, and the dates the entry dialog composes.
-#include "model/birthdays/BirthDate.h"
 #include "model/birthdays/Zodiac.h"
+#include "model/birthdays/BirthDate.h"
 
 #include "base/dates/CalendarDate.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace base::dates;
 using namespace model::birthdays;
@@ -30,19 +32,19 @@ TEST(Zodiac, BothEndsOfEverySignBelongToIt)
 
 TEST(Zodiac, TheTurnOfTheYearAndTheLeapDay)
 {
-    EXPECT_EQ(SignName(1990, 1, 1), "Capricorn");
-    EXPECT_EQ(SignName(1990, 1, 19), "Capricorn");
-    EXPECT_EQ(SignName(1990, 1, 20), "Aquarius");
-    EXPECT_EQ(SignName(1990, 12, 22), "Capricorn");
-    EXPECT_EQ(SignName(1990, 12, 21), "Sagittarius");
-    EXPECT_EQ(SignName(1990, 12, 31), "Capricorn");
-    EXPECT_EQ(SignName(UnknownYear, 2, 29), "Pisces");
-    EXPECT_EQ(SignName(2024, 2, 29), "Pisces");
-    EXPECT_EQ(SignName(2024, 2, 18), "Aquarius");
-    EXPECT_EQ(SignName(2024, 2, 19), "Pisces");
-    EXPECT_EQ(SignName(2024, 3, 20), "Pisces");
-    EXPECT_EQ(SignName(2024, 3, 21), "Aries");
-
+    for (const auto& [year, month, day, name] : {std::tuple{1990, 1, 1, "Capricorn"},
+                                                 {1990, 1, 19, "Capricorn"},
+                                                 {1990, 1, 20, "Aquarius"},
+                                                 {1990, 12, 21, "Sagittarius"},
+                                                 {1990, 12, 22, "Capricorn"},
+                                                 {1990, 12, 31, "Capricorn"},
+                                                 {UnknownYear, 2, 29, "Pisces"},
+                                                 {2024, 2, 29, "Pisces"},
+                                                 {2024, 2, 18, "Aquarius"},
+                                                 {2024, 2, 19, "Pisces"},
+                                                 {2024, 3, 20, "Pisces"},
+                                                 {2024, 3, 21, "Aries"}})
+        EXPECT_EQ(SignName(year, month, day), name) << year << "-" << month << "-" << day;
     // Every day of a leap year has exactly one sign.
     for (double date = EncodeDate(2024, 1, 1); date <= EncodeDate(2024, 12, 31); ++date) {
         int holders = 0;
@@ -62,8 +64,6 @@ TEST(BirthDate, TheDialogsListsFormRealDatesOnly)
     EXPECT_EQ(BirthDateOf(1990, 12, 31), EncodeDate(1990, 12, 31));
 
     const std::vector<int> years = OfferedYears(2001);
-    EXPECT_EQ(years.front(), 2004);
-    EXPECT_EQ(years.back(), 1900);
-    EXPECT_EQ(years.size(), 105u);
+    EXPECT_EQ(std::tuple(years.front(), years.back(), years.size()), std::tuple(2004, 1900, 105u));
     EXPECT_EQ(OfferedYears(2031).front(), 2031);
 }

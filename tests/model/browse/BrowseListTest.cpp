@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace base::text;
 using namespace formats::diary;
 using namespace formats::rtf;
@@ -73,13 +75,10 @@ TEST(BrowseRows, NewestFirstWithMoodTitleAndRecordIndex)
     EXPECT_THAT(Titles(rows), ElementsAre("Mood is no digit", "No separator at all", UntitledDay, "Old year"))
         << "a record without \"@@\" shows its text as the title, as the main window does";
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0].Mood, -1);
-    EXPECT_EQ(rows[0].Record, 5u);
-    EXPECT_EQ(rows[1].Date, (DayDate{2024, 3, 1}));
-    EXPECT_EQ(rows[1].Mood, 9);
-    EXPECT_EQ(rows[3].Date, (DayDate{2023, 12, 31}));
-    EXPECT_EQ(rows[3].Mood, 7);
-    EXPECT_EQ(rows[3].Record, 0u);
+    EXPECT_EQ(std::tuple(rows[0].Mood, rows[0].Record), std::tuple(-1, 5u));
+    EXPECT_EQ(std::tuple(rows[1].Date, rows[1].Mood), std::tuple(DayDate{2024, 3, 1}, 9));
+    EXPECT_EQ(std::tuple(rows[3].Date, rows[3].Mood, rows[3].Record),
+              std::tuple(DayDate{2023, 12, 31}, 7, 0u));
     EXPECT_TRUE(BuildBrowseRows(Text({})).empty());
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <utility>
 #include <vector>
 
 using namespace base::dates;
@@ -22,16 +24,14 @@ public:
     Date TodayValue{2024, 7, 4};
     int Changes = 0;
     std::vector<Date> ChangedTo;
-    int CurrentCol = -1;
-    int CurrentRow = -1;
+    std::pair<int, int> Current{-1, -1}; // column and row of the current cell
     bool UpdatingDuringShow = false;
 
 protected:
     Date Today() const override { return TodayValue; }
     void ShowCurrentCell(int col, int row) override
     {
-        CurrentCol = col;
-        CurrentRow = row;
+        Current = {col, row};
         UpdatingDuringShow = Updating();
     }
     void Change() override
@@ -63,8 +63,7 @@ TEST(CalendarModel, MonthOffsetPutsTheFirstInTheFirstWeekRow)
             EXPECT_GE(model.MonthOffset(), -5);
             EXPECT_LE(model.MonthOffset(), 1);
             EXPECT_EQ(model.CellText(column, 1), "1");
-            EXPECT_EQ(model.CurrentCol, column);
-            EXPECT_EQ(model.CurrentRow, 1);
+            EXPECT_EQ(model.Current, std::pair(column, 1));
         }
     }
 }
@@ -82,9 +81,9 @@ TEST(CalendarModel, SixWeekRowsHoldEveryMonth)
                     for (int col = 0; col < 7; ++col)
                         if (const int day = model.CellDay(col, row))
                             seen.push_back(day);
-                ASSERT_EQ(static_cast<int>(seen.size()), DaysPerMonth(year, month)) << year << "-" << month;
-                for (size_t i = 0; i < seen.size(); ++i)
-                    ASSERT_EQ(seen[i], static_cast<int>(i) + 1);
+                std::vector<int> days(static_cast<size_t>(DaysPerMonth(year, month)));
+                std::iota(days.begin(), days.end(), 1);
+                ASSERT_EQ(seen, days) << year << "-" << month;
             }
         }
     }
@@ -107,8 +106,7 @@ TEST(CalendarModel, UpdatePlacesTheSelectedDayAsCurrentCell)
 {
     RecordingModel model({2024, 5, 31}); // May 2024 starts on a Wednesday
     EXPECT_EQ(model.MonthOffset(), -2);
-    EXPECT_EQ(model.CurrentCol, 5);
-    EXPECT_EQ(model.CurrentRow, 5);
+    EXPECT_EQ(model.Current, std::pair(5, 5));
     EXPECT_EQ(model.CellText(5, 5), "31");
     EXPECT_TRUE(model.UpdatingDuringShow);
     EXPECT_FALSE(model.Updating());
@@ -177,9 +175,7 @@ TEST(CalendarModel, NextYearFrom29FebruaryChangesTwice)
 {
     RecordingModel model({2004, 2, 29});
     model.NextYear();
-    ASSERT_EQ(model.ChangedTo.size(), 2u);
-    EXPECT_EQ(model.ChangedTo[0], (Date{2004, 2, 28}));
-    EXPECT_EQ(model.ChangedTo[1], (Date{2005, 2, 28}));
+    EXPECT_EQ(model.ChangedTo, (std::vector<Date>{{2004, 2, 28}, {2005, 2, 28}}));
 
     model.SetCalendarDate({2004, 2, 29});
     model.ChangedTo.clear();
@@ -190,14 +186,12 @@ TEST(CalendarModel, NextYearFrom29FebruaryChangesTwice)
 TEST(CalendarModel, DatePartsOutOfRangeAreIgnored)
 {
     RecordingModel model({2024, 4, 30});
-    model.SetDay(0);
-    model.SetDay(31);
-    model.SetDay(30);
-    model.SetMonth(13);
-    model.SetMonth(-1);
-    model.SetMonth(4);
-    model.SetYear(0);
-    model.SetYear(2024);
+    for (const int part : {0, 31, 30})
+        model.SetDay(part);
+    for (const int part : {13, -1, 4})
+        model.SetMonth(part);
+    for (const int part : {0, 2024})
+        model.SetYear(part);
     EXPECT_EQ(model.CalendarDate(), (Date{2024, 4, 30}));
     EXPECT_EQ(model.Changes, 0);
     EXPECT_TRUE(model.UseCurrentDate());
@@ -234,8 +228,7 @@ TEST(CalendarModel, UseCurrentDateJumpsToTodayOnlyWhenSwitchedOn)
     model.SetUseCurrentDate(true);
     EXPECT_EQ(model.CalendarDate(), model.TodayValue);
     EXPECT_EQ(model.Changes, 0);
-    EXPECT_EQ(model.CurrentRow, 1); // 4 July 2024 is in the first week row
-    EXPECT_EQ(model.CurrentCol, 4);
+    EXPECT_EQ(model.Current, std::pair(4, 1)); // 4 July 2024 is in the first week row
 }
 
 TEST(CalendarModel, DayListMatchIsTextual)
@@ -268,8 +261,7 @@ TEST(CalendarModel, SelectionVetoRefusesEmptyCellsAndReadOnlyMoves)
     model.SetReadOnly(true);
     EXPECT_FALSE(model.CanSelectCell(3, 1));
     model.SetCalendarDate({2024, 5, 20}); // the program still moves it
-    EXPECT_EQ(model.CurrentCol, 1);
-    EXPECT_EQ(model.CurrentRow, 4);
+    EXPECT_EQ(model.Current, std::pair(1, 4));
 }
 
 TEST(CalendarModel, ClickSelectsTheDayOfADayCellOnly)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 using namespace model::look;
 
@@ -92,7 +93,8 @@ TEST(HtmlMarkup, ColourAttributesNeedQuotesAndKnownValues)
 
 TEST(HtmlMarkup, AttributesApplyOnAnyTagAndBadSizesAreIgnored)
 {
-    auto elements = ParseMarkup("<font size=\"abc\">a<font size=\"20\" face=\"Courier\">b<p color=\"red\">c</p>d</font>e");
+    auto elements = ParseMarkup(
+        "<font size=\"abc\">a<font size=\"20\" face=\"Courier\">b<p color=\"red\">c</p>d</font>e");
     ASSERT_EQ(elements.Count(), 5u);
     EXPECT_EQ(elements[0].FontSize, 12);
     EXPECT_EQ(elements[1].FontSize, 20);
@@ -117,11 +119,9 @@ TEST(HtmlMarkup, StrayClosingTagFallsBackToTheCaptionFont)
     const MarkupFont base{"Verdana", 9, Teal};
     auto elements = ParseMarkup(PrepareMarkup({"</b>after"}, base.Face, base.Size, base.Color, true), base);
     ASSERT_GE(elements.Count(), 1u);
-    EXPECT_EQ(elements[0].Text, "after");
-    EXPECT_EQ(elements[0].FontName, "Verdana");
-    EXPECT_EQ(elements[0].FontSize, 9);
-    EXPECT_EQ(elements[0].FontColor, Teal);
-    EXPECT_EQ(elements[0].FontStyle, 0u);
+    const MarkupElement& after = elements[0];
+    EXPECT_EQ(std::tuple(after.Text, after.FontName, after.FontSize, after.FontColor, after.FontStyle),
+              std::tuple("after", "Verdana", 9, Teal, 0u));
 }
 
 TEST(HtmlMarkup, BreaksWithNothingBetweenGiveOneBreak)
@@ -148,7 +148,8 @@ TEST(HtmlMarkup, WrapsAtTheLastBlankThatFitsKeepingItOnTheUpperLine)
     // 5 + 60 pixels: ten characters a line.
     EXPECT_EQ(Layout({"aaa bbb ccc ddd"}, false, 65), (Strings{"aaa bbb ", "ccc ddd "}));
     auto elements = Measured("xx<b>yy zz</b>");
-    EXPECT_EQ(Lines(LayoutMarkup(elements, 5 + 6 * 2 + 7 * 4, 5, FakeWidth), elements), (Strings{"xxyy ", "zz"}));
+    EXPECT_EQ(Lines(LayoutMarkup(elements, 5 + 6 * 2 + 7 * 4, 5, FakeWidth), elements),
+              (Strings{"xxyy ", "zz"}));
 }
 
 TEST(HtmlMarkup, RunWiderThanALineGoesAloneOnItsOwnLineAndLayoutEnds)

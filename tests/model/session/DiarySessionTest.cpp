@@ -1,55 +1,14 @@
-#include "model/session/DiarySession.h"
+// The open diary: opening with its fallback to the backup, the exit save and its backup rotation,
+// copies, restores, password changes, and what listeners hear.
+#include "SessionFixture.h"
 
-#include "support/TestFiles.h"
+#include <vector>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sys/stat.h>
-
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/SealedFile.h"
-
-#include "support/DiaryFixtures.h"
-
-using namespace base::result;
-using namespace base::text;
-using namespace formats::diary;
-using namespace model::session;
-
-using testing_support::ByteOrder;
-using testing_support::LoadDiaryInto;
-
-using testing_support::ReadBytes;
-using testing_support::TempDir;
-using testing_support::WriteBytes;
+using namespace session_test;
 
 namespace {
 
-const LineList Records{"202401150Winter@@{\\rtf1 cold}", "202402290Leap@@{\\rtf1 rare}"};
-const LineList OlderRecords{"202312240Eve@@{\\rtf1 from the backup}"};
-
-class DiarySessionTest : public ::testing::Test {
-protected:
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-    void SetUp() override { std::filesystem::create_directory(folder_); }
-
-    void Diary(const std::string& name, const LineList& lines, const std::string& password = "secret")
-    {
-        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
-    }
-
-    LineList Stored(const std::string& name, const std::string& password = "secret")
-    {
-        LineList lines;
-        EXPECT_TRUE(LoadDiaryInto(PathOf(name), lines, password)) << name;
-        return lines;
-    }
-
-    TempDir place_;
-    std::filesystem::path folder_ = place_ / "diaries";
-    DiarySession session_{folder_.string(), ByteOrder};
-};
+using DiarySessionTest = SessionTest;
 
 TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
 {
@@ -63,7 +22,7 @@ TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
     };
     const std::string restored = "Original diary is corrupted and\r\nrestored from backup";
     Diary("Notes.dry", Records);
-    EXPECT_TRUE(open("secret"));
+    EXPECT_TRUE(open("pw"));
     EXPECT_TRUE(told.empty());
     EXPECT_EQ(session_.Text().Lines(), Records);
     EXPECT_EQ(session_.BackupFile(), PathOf("Notes.bkd"));
@@ -75,7 +34,7 @@ TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
     told.clear();
     WriteBytes(folder_ / "Notes.dry", "DRY1 damaged");
     Diary("Notes.bkd", OlderRecords);
-    EXPECT_TRUE(open("secret"));
+    EXPECT_TRUE(open("pw"));
     EXPECT_EQ(told, std::vector<std::string>{restored});
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);
     EXPECT_EQ(session_.DiaryFile(), PathOf("Notes.dry")) << "the next save writes the diary file again";
@@ -85,7 +44,7 @@ TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
 
     told.clear();
     std::filesystem::remove(folder_ / "Notes.bkd");
-    EXPECT_FALSE(open("secret"));
+    EXPECT_FALSE(open("pw"));
     EXPECT_EQ(told, std::vector<std::string>{"This diary file is corrupted"});
     EXPECT_EQ(session_.Text().Count(), 0u);
 }
@@ -94,25 +53,23 @@ TEST_F(DiarySessionTest, TheExitSaveRotatesTheBackupAndWritesNothingWhenClean)
 {
     Diary("Notes.dry", Records);
     Diary("Notes.bkd", OlderRecords);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_EQ(Stored("Notes.bkd"), OlderRecords) << "a clean run rotates nothing";
 
-    session_.Text().Add("202403010Spring@@{\\rtf1 warm}");
-    session_.Diary.Dirty = true;
+    Edit();
     ASSERT_TRUE(session_.SaveAtExit().Ok());
     EXPECT_FALSE(session_.Dirty());
     EXPECT_EQ(Stored("Notes.bkd"), Records) << "the previous diary became the backup";
-    EXPECT_EQ(Stored("Notes.dry").size(), 3u);
+    EXPECT_EQ(Stored("Notes.dry"), WithSpring(Records));
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.dry.new"));
 }
 
 TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
 {
     Diary("Notes.dry", Records);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
-    session_.Text().Add("202403010Spring@@{\\rtf1 warm}");
-    session_.Diary.Dirty = true;
+    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
+    Edit();
 
     const auto moved = place_ / "elsewhere";
     std::filesystem::rename(folder_, moved); // the folder is gone while the window is open
@@ -126,7 +83,7 @@ TEST_F(DiarySessionTest, AFailedExitSaveKeepsThePreviousFilesAndTheRunsWriting)
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.bkd"));
 
     ASSERT_TRUE(session_.SaveAtExit().Ok()) << "saved once the folder is back";
-    EXPECT_EQ(Stored("Notes.dry").size(), 3u);
+    EXPECT_EQ(Stored("Notes.dry"), WithSpring(Records));
     EXPECT_EQ(Stored("Notes.bkd"), Records);
 }
 
@@ -139,14 +96,14 @@ TEST_F(DiarySessionTest, ANewDiaryIsWrittenOnlyWhenItChanged)
     EXPECT_TRUE(std::filesystem::is_empty(folder_));
     session_.Diary.Dirty = true;
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Fresh.dry", "pw"), LineList{});
+    EXPECT_EQ(Stored("Fresh.dry"), LineList{});
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Fresh.pkd"));
 }
 
 TEST_F(DiarySessionTest, BackupAndRestoreGiveBackTheSameRecordsUnderTheSamePasswordOnly)
 {
     Diary("Notes.dry", Records);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     session_.Text().SetSorted(true);
     ASSERT_TRUE(session_.SaveCopy(PathOf("copy.bkd")).Ok());
     session_.Text().Clear();
@@ -160,7 +117,7 @@ TEST_F(DiarySessionTest, BackupAndRestoreGiveBackTheSameRecordsUnderTheSamePassw
     WriteBytes(folder_ / "junk.bkd", "not a diary");
     EXPECT_EQ(session_.Restore(PathOf("junk.bkd")).Code(), Reason::Damaged);
 
-    EXPECT_TRUE(session_.ChangePassword(" secret\t", "other", "other").Ok());
+    EXPECT_TRUE(session_.ChangePassword(" pw\t", "other", "other").Ok());
     EXPECT_TRUE(session_.Restore(PathOf("other.bkd")).Ok());
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);
 
@@ -178,8 +135,7 @@ TEST_F(DiarySessionTest, PasswordChangeTrimsOnlyTheOldPassword)
     EXPECT_TRUE(session_.ChangePassword("  pw ", " a ", " a ").Ok());
     EXPECT_EQ(session_.Password(), " a ");
     EXPECT_TRUE(session_.Dirty());
-    EXPECT_TRUE(session_.ChangePassword(" a", "", "").Ok())
-        << "an empty password is allowed";
+    EXPECT_TRUE(session_.ChangePassword(" a", "", "").Ok()) << "an empty password is allowed";
 }
 
 // Records what the session tells.
@@ -194,10 +150,10 @@ TEST_F(DiarySessionTest, ListenersHearEveryChangeOfTheDiaryUntilTheyLeave)
     Changes changes;
     session_.AddListener(changes);
     Diary("Notes.dry", Records);
-    ASSERT_TRUE(session_.Open("Notes", "secret").Ok());
+    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     session_.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 2);
     session_.DeleteDay({2024, 1, 15});
-    ASSERT_TRUE(session_.ChangePassword("secret", "new", "new").Ok());
+    ASSERT_TRUE(session_.ChangePassword("pw", "new", "new").Ok());
     EXPECT_FALSE(session_.ChangePassword("wrong", "x", "x").Ok());
     ASSERT_TRUE(session_.SaveAtExit().Ok());
     ASSERT_TRUE(session_.Restore(PathOf("Notes.dry")).Ok());

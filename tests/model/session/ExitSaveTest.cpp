@@ -2,32 +2,16 @@
 // the diary's folder taken away and brought back as a user's disk would.
 #include "model/session/ExitSave.h"
 
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
+#include "SessionFixture.h"
 
 #include <deque>
-#include <filesystem>
 
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/SealedFile.h"
-
-#include "support/DiaryFixtures.h"
-
-using namespace base::result;
-using namespace base::text;
-using namespace formats::diary;
-using namespace model::session;
-
-using testing_support::ByteOrder;
-using testing_support::LoadDiaryInto;
-
-using testing_support::ReadBytes;
-using testing_support::TempDir;
+using namespace session_test;
 
 namespace {
 
-const LineList Records{"202401150Winter@@{\\rtf1 cold}"};
+// The records after Write(): the stored day's body ends in a line break.
+const LineList Written{Records[0], Records[1], Spring + "@@"};
 
 // Writes nothing by itself: the schedule's timer and writer are not needed here.
 class IdleWorker : public RecoveryWorker {
@@ -74,12 +58,11 @@ public:
     std::vector<std::string> Asked;
 };
 
-class ExitSaveTest : public ::testing::Test {
+class ExitSaveTest : public SessionTest {
 protected:
     ExitSaveTest()
     {
-        std::filesystem::create_directory(folder_);
-        EXPECT_TRUE(SaveDiary(folder_ / "Notes.dry", Records, "pw").Ok());
+        Diary("Notes.dry", Records);
         EXPECT_TRUE(session_.Open("Notes", "pw").Ok());
         before_ = ReadBytes(folder_ / "Notes.dry");
     }
@@ -87,24 +70,14 @@ protected:
     void Write() { session_.StoreDay({2024, 3, 1}, "{\\rtf1 warm}", "Spring", 0); }
     void TakeFolderAway() { std::filesystem::rename(folder_, away_); }
     void BringFolderBack() { std::filesystem::rename(away_, folder_); }
-    LineList Stored(const std::filesystem::path& file)
-    {
-        LineList lines;
-        EXPECT_TRUE(LoadDiaryInto(file, lines, "pw")) << file;
-        return lines;
-    }
-    // A recovery file as this run's schedule writes it.
+    // A recovery file as this run's schedule writes it (the schedule removes only files it wrote).
     void WriteRecovery()
     {
         ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock()).Ok());
-        // The schedule removes only files it wrote: let it write one.
         schedule_.WriteFinished(Status());
     }
 
-    TempDir place_;
-    std::filesystem::path folder_ = place_ / "diaries";
     std::filesystem::path away_ = place_ / "moved";
-    DiarySession session_{folder_.string(), ByteOrder};
     IdleWorker worker_;
     RecoverySchedule schedule_{session_, worker_};
     ExitSave exit_{session_, schedule_};
@@ -138,8 +111,8 @@ TEST_F(ExitSaveTest, TryingAgainOnceTheFolderIsBackSavesAndRemovesTheRecoveryFil
     EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
     ASSERT_EQ(questions_.Asked.size(), 2u);
     EXPECT_NE(questions_.Asked[0].find("Notes.dry"), std::string::npos) << "the reason names the file";
-    EXPECT_EQ(Stored(folder_ / "Notes.dry").size(), 2u);
-    EXPECT_EQ(Stored(folder_ / "Notes.bkd"), Records);
+    EXPECT_EQ(Stored("Notes.dry"), Written);
+    EXPECT_EQ(Stored("Notes.bkd"), Records);
     EXPECT_FALSE(std::filesystem::exists(session_.RecoveryFile()));
     EXPECT_FALSE(session_.Dirty());
 }
@@ -155,7 +128,7 @@ TEST_F(ExitSaveTest, SavingElsewhereKeepsTheRunsWritingInTheCopyAndTheRecoveryFi
     ASSERT_EQ(exit_.Finish(questions_), ExitSaveEnd::Copied);
     ASSERT_EQ(questions_.Asked.size(), 2u);
     EXPECT_EQ(questions_.Asked[1], "copy to? " + (folder_ / "Notes.dry").string());
-    EXPECT_EQ(Stored(copy).size(), 2u);
+    EXPECT_EQ(Stored(copy), Written);
     BringFolderBack();
     EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
     EXPECT_TRUE(std::filesystem::exists(session_.RecoveryFile())) << "the next start still offers it";
@@ -165,8 +138,8 @@ TEST_F(ExitSaveTest, OnlyTheExplicitChoiceExitsWithoutSaving)
 {
     Write();
     TakeFolderAway();
-    questions_.Choices = {AfterFailedSave::SaveElsewhere, AfterFailedSave::SaveElsewhere, AfterFailedSave::TryAgain,
-                         AfterFailedSave::ExitWithoutSaving};
+    questions_.Choices = {AfterFailedSave::SaveElsewhere, AfterFailedSave::SaveElsewhere,
+                          AfterFailedSave::TryAgain, AfterFailedSave::ExitWithoutSaving};
     questions_.Files = {std::nullopt, (place_ / "no-such-folder" / "copy.dry").string()};
     ASSERT_EQ(exit_.Finish(questions_), ExitSaveEnd::LeftUnsaved);
     ASSERT_EQ(questions_.Asked.size(), 7u);
@@ -203,16 +176,17 @@ TEST_F(ExitSaveTest, TheEndOfTheDesktopSessionSavesWithoutAskingOrKeepsARecovery
     EXPECT_FALSE(exit_.SavesAtSessionEnd(false)) << "no diary shown yet";
     EXPECT_TRUE(exit_.SavesAtSessionEnd(true));
     Write();
-    std::filesystem::create_directories(folder_ / "Notes.dry.new" / "blocked"); // the new image cannot be written
+    std::filesystem::create_directories(folder_ / "Notes.dry.new" /
+                                        "blocked"); // the new image cannot be written
     exit_.SaveAtSessionEnd();
     EXPECT_TRUE(session_.Dirty());
     EXPECT_EQ(ReadBytes(folder_ / "Notes.dry"), before_);
-    EXPECT_EQ(Stored(session_.RecoveryFile()).size(), 2u);
+    EXPECT_EQ(Stored(session_.RecoveryFile()), Written);
 
     std::filesystem::remove_all(folder_ / "Notes.dry.new");
     exit_.SaveAtSessionEnd();
     EXPECT_FALSE(session_.Dirty());
-    EXPECT_EQ(Stored(folder_ / "Notes.dry").size(), 2u);
+    EXPECT_EQ(Stored("Notes.dry"), Written);
     EXPECT_TRUE(questions_.Asked.empty());
     EXPECT_EQ(exit_.Finish(questions_), ExitSaveEnd::Saved);
     EXPECT_FALSE(exit_.SavesAtSessionEnd(true)) << "the program has ended";

@@ -1,30 +1,13 @@
 // The recovery file's schedule and fate, with a worker that writes when the test says so.
 #include "model/session/RecoverySchedule.h"
 
-#include "support/TestFiles.h"
+#include "SessionFixture.h"
 
-#include <gtest/gtest.h>
+#include <functional>
 
-#include <filesystem>
-
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/SealedFile.h"
-
-#include "support/DiaryFixtures.h"
-
-using namespace base::result;
-using namespace base::text;
-using namespace formats::diary;
-using namespace model::session;
-
-using testing_support::ByteOrder;
-using testing_support::LoadDiaryFileInto;
-
-using testing_support::TempDir;
+using namespace session_test;
 
 namespace {
-
-const LineList Records{"202401150Winter@@{\\rtf1 cold}"};
 
 // A timer that only records, and a writer that writes when Complete is called.
 class ManualWorker : public RecoveryWorker {
@@ -57,12 +40,12 @@ private:
     std::function<Status()> write_;
 };
 
-class RecoveryScheduleTest : public ::testing::Test {
+class RecoveryScheduleTest : public SessionTest {
 protected:
-    void SetUp() override
+    RecoveryScheduleTest()
     {
-        ASSERT_TRUE(SaveDiary(folder_ / "Notes.dry", Records, "pw").Ok());
-        ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
+        Diary("Notes.dry", {Records[0]});
+        EXPECT_TRUE(session_.Open("Notes", "pw").Ok());
     }
 
     void Change(int day) { session_.StoreDay({2024, 3, day}, "{\\rtf1 x}", "Day", 0); }
@@ -74,17 +57,9 @@ protected:
         schedule_.WriteNow();
         schedule_.WriteFinished(worker_.Complete());
     }
-    LineList Recovered(const std::string& password = "pw")
-    {
-        LineList lines;
-        DiaryLock lock;
-        EXPECT_TRUE(LoadDiaryFileInto(session_.RecoveryFile(), lines, password, lock));
-        return lines;
-    }
+    LineList Recovered() const { return Stored(session_.RecoveryFile()); }
     bool RecoveryExists() const { return std::filesystem::exists(session_.RecoveryFile()); }
 
-    TempDir folder_;
-    DiarySession session_{folder_.Path().string(), ByteOrder};
     ManualWorker worker_;
     long long now_ = 100000;
     RecoverySchedule schedule_{session_, worker_, [this] { return now_; }};
@@ -133,13 +108,13 @@ TEST_F(RecoveryScheduleTest, NothingIsWrittenForADiaryWithoutUnsavedChanges)
     EXPECT_EQ(worker_.Writes, 0) << "saved in the meantime";
     EXPECT_FALSE(RecoveryExists());
     session_.DropChanges();
-    ASSERT_TRUE(session_.Restore((folder_ / "Notes.dry").string()).Ok());
+    ASSERT_TRUE(session_.Restore(PathOf("Notes.dry")).Ok());
     EXPECT_EQ(worker_.Delays.size(), 2u) << "restoring a backup is a change to recover";
 }
 
 TEST_F(RecoveryScheduleTest, StopWaitsForTheWriteAndAnEndRemovesOnlyAFileThisRunWrote)
 {
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), {Records[0]}, PlainLock("pw")).Ok());
     schedule_.Discard();
     EXPECT_TRUE(RecoveryExists()) << "another run's file is neither written nor taken in by this one";
 
@@ -160,13 +135,13 @@ TEST_F(RecoveryScheduleTest, StopWaitsForTheWriteAndAnEndRemovesOnlyAFileThisRun
 TEST_F(RecoveryScheduleTest, AFailedWriteIsNoWrittenFile)
 {
     Change(1);
-    std::filesystem::rename(folder_.Path(), folder_.Path().string() + "-gone");
+    std::filesystem::rename(folder_, place_ / "gone");
     worker_.TimerRunning = false;
     schedule_.WriteNow();
     schedule_.WriteFinished(worker_.Complete());
-    std::filesystem::rename(folder_.Path().string() + "-gone", folder_.Path());
+    std::filesystem::rename(place_ / "gone", folder_);
     EXPECT_FALSE(schedule_.Wrote());
-    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), Records, PlainLock("pw")).Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), {Records[0]}, PlainLock("pw")).Ok());
     schedule_.Discard();
     EXPECT_TRUE(RecoveryExists()) << "the file there is not this run's";
 }
@@ -177,12 +152,11 @@ TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
     ASSERT_TRUE(none.Ok());
     EXPECT_FALSE(none->has_value());
 
-    LineList later = Records;
-    later.push_back("202403010Spring@@{\\rtf1 warm}");
+    const LineList later = WithSpring({Records[0]});
     ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("other")).Ok());
     EXPECT_EQ(schedule_.Find().Message(), "it was written with another password");
     std::filesystem::remove(session_.RecoveryFile());
-    testing_support::WriteBytes(session_.RecoveryFile(), "DRY1 damaged");
+    WriteBytes(session_.RecoveryFile(), "DRY1 damaged");
     EXPECT_EQ(schedule_.Find().Message(), "it cannot be read or is damaged");
 
     ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());

@@ -1,87 +1,27 @@
 // A sealed diary through the session: it stays sealed from opening to the save at exit, its
 // backups and recovery file are sealed too, and sealing, unsealing and password changes are
 // written at exit.
-#include "model/session/DiarySession.h"
+#include "SessionFixture.h"
 
-#include "support/TestFiles.h"
+using namespace session_test;
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/SealedFile.h"
-
-#include "support/DiaryFixtures.h"
-
-using namespace base::result;
-using namespace base::text;
-using namespace formats::diary;
-using namespace model::session;
-
-using testing_support::ByteOrder;
 using testing_support::CheckSealedImageInto;
-using testing_support::LoadDiaryFileInto;
-using testing_support::LoadDiaryInto;
-
-using testing_support::ReadBytes;
-using testing_support::TempDir;
-using testing_support::WriteBytes;
 
 namespace {
 
-const LineList Records{"202401150Winter@@{\\rtf1 cold}", "202402290Leap@@{\\rtf1 rare}"};
-const LineList OlderRecords{"202312240Eve@@{\\rtf1 from the backup}"};
-const std::string Spring = "202403010Spring@@{\\rtf1 warm}";
-
-class SealedSessionTest : public ::testing::Test {
+class SealedSessionTest : public SessionTest {
 protected:
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-    void SetUp() override
-    {
-        std::filesystem::create_directory(folder_);
-        session_.SealingKdf = CheapestKdf;
-    }
-
-    void Diary(const std::string& name, const LineList& lines, DiaryFormat format,
-               const std::string& password = "pw")
-    {
-        const DiaryLock lock = format == DiaryFormat::Sealed ? SealedLock(password, CheapestKdf) : PlainLock(password);
-        ASSERT_TRUE(SaveDiaryFile(PathOf(name), lines, lock).Ok());
-    }
-
-    // The file's records and format, loaded with the password.
-    std::pair<LineList, DiaryFormat> Stored(const std::string& name, const std::string& password = "pw")
-    {
-        LineList lines;
-        DiaryLock lock;
-        EXPECT_TRUE(LoadDiaryFileInto(PathOf(name), lines, password, lock)) << name;
-        return {lines, lock.Format};
-    }
+    SealedSessionTest() { session_.SealingKdf = CheapestKdf; }
 
     bool ShowsText(const std::string& name) const
     {
         const std::string bytes = ReadBytes(folder_ / name);
-        return bytes.find("Winter") != std::string::npos || bytes.find("Spring") != std::string::npos ||
-               bytes.find("Eve") != std::string::npos;
+        for (const char* word : {"Winter", "Spring", "Eve"})
+            if (bytes.find(word) != std::string::npos)
+                return true;
+        return false;
     }
-
-    void Edit()
-    {
-        session_.Text().Add(Spring);
-        session_.Diary.Dirty = true;
-    }
-
-    TempDir place_;
-    std::filesystem::path folder_ = place_ / "diaries";
-    DiarySession session_{folder_.string(), ByteOrder};
 };
-
-LineList WithSpring(LineList lines)
-{
-    lines.push_back(Spring);
-    return lines;
-}
 
 } // namespace
 
@@ -92,7 +32,7 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     session_.Text().SetLines(Records);
     session_.Diary.Dirty = true;
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Vault.dry"), std::pair(Records, DiaryFormat::Sealed));
 
     DiarySession reopened(folder_.string(), ByteOrder);
     ASSERT_TRUE(reopened.Open("Vault", "pw").Ok());
@@ -101,13 +41,13 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     reopened.Text().Add(Spring);
     reopened.Diary.Dirty = true;
     ASSERT_TRUE(reopened.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
-    EXPECT_EQ(Stored("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Vault.dry"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
     ASSERT_TRUE(reopened.SaveCopy(PathOf("copy.bkd")).Ok());
-    EXPECT_EQ(Stored("copy.bkd"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("copy.bkd"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
-    EXPECT_EQ(Stored("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
     const auto recovered = reopened.ReadRecovery();
     ASSERT_TRUE(recovered.Ok());
     EXPECT_EQ(*recovered, Records);
@@ -129,8 +69,8 @@ TEST_F(SealedSessionTest, TheKeyOfTheOpenedFileWritesItAgainWithItsOwnParameters
 
 TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnlyForDamage)
 {
-    Diary("Vault.dry", Records, DiaryFormat::Sealed);
-    Diary("Vault.bkd", OlderRecords, DiaryFormat::Sealed);
+    Diary("Vault.dry", Records, "pw", DiaryFormat::Sealed);
+    Diary("Vault.bkd", OlderRecords, "pw", DiaryFormat::Sealed);
     std::vector<std::string> notices;
     const auto note = [&](const std::string& text) { notices.push_back(text); };
     EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), Reason::WrongPassword);
@@ -150,8 +90,8 @@ TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnly
 
 TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 {
-    Diary("Notes.dry", Records, DiaryFormat::Plain);
-    Diary("Notes.bkd", OlderRecords, DiaryFormat::Plain);
+    Diary("Notes.dry", Records);
+    Diary("Notes.bkd", OlderRecords);
     ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
     EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
     session_.SetFormat(DiaryFormat::Plain);
@@ -160,28 +100,28 @@ TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
     session_.SetFormat(DiaryFormat::Sealed);
     EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(session_.Dirty());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Plain)) << "nothing is written before the exit";
+    EXPECT_EQ(Opened("Notes.dry"), std::pair(Records, DiaryFormat::Plain))
+        << "nothing is written before the exit";
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(Records, DiaryFormat::Sealed));
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous content, sealed";
-    EXPECT_FALSE(ShowsText("Notes.dry"));
-    EXPECT_FALSE(ShowsText("Notes.bkd"));
+    EXPECT_EQ(Opened("Notes.dry"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous content, sealed";
+    EXPECT_FALSE(ShowsText("Notes.dry") || ShowsText("Notes.bkd"));
     EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()), 2);
+        std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()),
+        2);
 
     session_.SetFormat(DiaryFormat::Plain);
     EXPECT_TRUE(session_.Dirty());
     Edit();
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.dry"), std::pair(WithSpring(Records), DiaryFormat::Plain));
-    LineList lines;
-    EXPECT_TRUE(LoadDiaryInto(PathOf("Notes.dry"), lines, "pw")) << "an unsealed diary is the old format";
-    EXPECT_EQ(Stored("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous file, as it was";
+    EXPECT_EQ(Opened("Notes.dry"), std::pair(WithSpring(Records), DiaryFormat::Plain));
+    EXPECT_TRUE(LoadDiary(PathOf("Notes.dry"), "pw").Ok()) << "an unsealed diary is the old format";
+    EXPECT_EQ(Opened("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous file, as it was";
 }
 
 TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
 {
-    Diary("Vault.dry", Records, DiaryFormat::Sealed);
+    Diary("Vault.dry", Records, "pw", DiaryFormat::Sealed);
     ASSERT_TRUE(session_.Open("Vault", "pw").Ok());
     const SealSalt before = session_.Lock().Key->Salt();
     ASSERT_TRUE(session_.ChangePassword("pw", "new", "new").Ok());
@@ -189,16 +129,16 @@ TEST_F(SealedSessionTest, APasswordChangeGivesASealedDiaryANewKey)
     EXPECT_NE(lock.Key->Salt(), before);
     EXPECT_TRUE(lock.Key->DerivedFrom("new"));
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
+    EXPECT_EQ(Opened("Vault.dry", "new"), std::pair(Records, DiaryFormat::Sealed));
     EXPECT_EQ(LoadDiaryFile(PathOf("Vault.dry"), "pw").Code(), Reason::WrongPassword);
 }
 
 TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
 {
-    Diary("Vault.dry", Records, DiaryFormat::Sealed);
-    Diary("plain.bkd", OlderRecords, DiaryFormat::Plain);
-    Diary("sealed.bkd", Records, DiaryFormat::Sealed);
-    Diary("other.bkd", Records, DiaryFormat::Sealed, "other");
+    Diary("Vault.dry", Records, "pw", DiaryFormat::Sealed);
+    Diary("plain.bkd", OlderRecords);
+    Diary("sealed.bkd", Records, "pw", DiaryFormat::Sealed);
+    Diary("other.bkd", Records, "other", DiaryFormat::Sealed);
     ASSERT_TRUE(session_.Open("Vault", "pw").Ok());
     EXPECT_TRUE(session_.Restore(PathOf("plain.bkd")).Ok());
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);

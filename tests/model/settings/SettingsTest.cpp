@@ -1,7 +1,8 @@
-#include "model/settings/MainSettings.h"
 #include "model/settings/Settings.h"
 #include "base/dates/CalendarDate.h"
+#include "model/settings/MainSettings.h"
 
+#include "support/RegistryValues.h"
 #include "support/TestFiles.h"
 
 #include <QLocale>
@@ -9,27 +10,36 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
+#include <vector>
 
 using namespace base::dates;
 using namespace base::result;
 using namespace model::settings;
 using namespace platform::registry;
 
+using testing_support::DbkKey;
+using testing_support::Dword;
+using testing_support::FailureOf;
 using testing_support::ReadBytes;
+using testing_support::Sz;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
 
-const char* const DbkKey = "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK";
+// Settings under the program's key.
+struct DbkSettings : Settings {
+    explicit DbkSettings(RegistryFile store) : Settings(std::move(store)) { Key = "SOFTWARE\\Kestrine\\DBK"; }
+};
 
 // Every test keeps its registry in a file of its own, read back as a document.
 class SettingsTest : public ::testing::Test {
 protected:
+    using enum SettingsValueType;
+
     SettingsTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~SettingsTest() override { QLocale::setDefault(QLocale::system()); }
-
-    static void Prepare(Settings& settings) { settings.Key = "SOFTWARE\\Kestrine\\DBK"; }
 
     // Declares the item, which must load, and gives it back.
     static SettingsValue& Declared(Settings& settings, const SettingsValueDescription& description)
@@ -50,7 +60,7 @@ protected:
 
     void Store(const std::string& line)
     {
-        WriteBytes(file_, "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n" + line + "\r\n");
+        WriteBytes(file_, "REGEDIT4\r\n\r\n[" + DbkKey + "]\r\n" + line + "\r\n");
     }
 
     TempDir folder_;
@@ -58,33 +68,11 @@ protected:
     RegistryFile store_{file_, {}};
 };
 
-RegData Dword(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
-    return {RegType::Dword, bytes};
-}
-
 RegData Double(double value)
 {
     std::string bytes(8, '\0');
     std::memcpy(bytes.data(), &value, 8);
     return {RegType::Binary, bytes};
-}
-
-RegData Sz(const std::string& text)
-{
-    return {RegType::String, text + '\0'};
-}
-
-// The message of a failure of the kind, or what happened instead.
-template <class Value> std::string FailureOf(const Result<Value>& outcome, Reason code)
-{
-    if (outcome)
-        return "(succeeded)";
-    EXPECT_EQ(outcome.Code(), code) << outcome.Message();
-    return outcome.Message();
 }
 
 template <class Value> std::optional<Value> Read(const Result<Value>& converted)
@@ -96,53 +84,42 @@ template <class Value> std::optional<Value> Read(const Result<Value>& converted)
 
 TEST_F(SettingsTest, EveryTypeIsWrittenAtDestructionAndReadBackWithItsOwnType)
 {
-    const double when = EncodeDate(2024, 2, 29) + (13 * 3600 + 5 * 60 + 9) / 86400.0;
+    const model::settings::DateTime when{EncodeDate(2024, 2, 29) + (13 * 3600 + 5 * 60 + 9) / 86400.0};
     {
-        Settings settings(store_);
-        Prepare(settings);
-        ASSERT_TRUE(Declared(settings, {"Ratio", SettingsValueType::Float, std::nullopt}).SetAsFloat(0.1));
-        ASSERT_TRUE(
-            Declared(settings, {"Flag", SettingsValueType::Boolean, std::nullopt}).SetAsBoolean(true));
-        ASSERT_TRUE(Declared(settings, {"Name", SettingsValueType::String, std::nullopt})
-                        .SetAsString("My Diary.dry"));
-        ASSERT_TRUE(
-            Declared(settings, {"Count", SettingsValueType::Integer, std::nullopt}).SetAsInteger(INT32_MIN));
-        ASSERT_TRUE(Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt})
-                        .SetAsDateTime(DateTime{when}));
+        DbkSettings settings(store_);
+        ASSERT_TRUE(Declared(settings, {"Ratio", Float, std::nullopt}).SetAsFloat(0.1));
+        ASSERT_TRUE(Declared(settings, {"Flag", Boolean, std::nullopt}).SetAsBoolean(true));
+        ASSERT_TRUE(Declared(settings, {"Name", String, std::nullopt}).SetAsString("My Diary.dry"));
+        ASSERT_TRUE(Declared(settings, {"Count", Integer, std::nullopt}).SetAsInteger(INT32_MIN));
+        ASSERT_TRUE(Declared(settings, {"When", DateTime, std::nullopt}).SetAsDateTime(when));
         EXPECT_FALSE(std::filesystem::exists(file_)) << "nothing is written while the program runs";
     }
-    EXPECT_EQ(Stored("Ratio"), Double(0.1));
-    EXPECT_EQ(Stored("Flag"), Dword(1));
-    EXPECT_EQ(Stored("Name"), Sz("My Diary.dry"));
-    EXPECT_EQ(Stored("Count"), Dword(0x80000000));
-    EXPECT_EQ(Stored("When"), Double(when));
-
-    Settings settings(store_);
-    Prepare(settings);
-    ASSERT_TRUE(settings.Declare({"Ratio", SettingsValueType::Float, "5"}));
-    ASSERT_TRUE(settings.Declare({"Flag", SettingsValueType::Boolean, "FALSE"}));
-    ASSERT_TRUE(settings.Declare({"Name", SettingsValueType::String, "default.dry"}));
-    ASSERT_TRUE(settings.Declare({"Count", SettingsValueType::Integer, "0"}));
-    ASSERT_TRUE(settings.Declare({"When", SettingsValueType::DateTime, std::nullopt}));
-    EXPECT_EQ(Read(settings.GetValue("Ratio")), Variant(0.1));
-    EXPECT_EQ(Read(settings.GetValue("Flag")), Variant(true));
-    EXPECT_EQ(Read(settings.GetValue("Name")), Variant("My Diary.dry"));
-    EXPECT_EQ(Read(settings.GetValue("Count")), Variant(INT32_MIN));
-    EXPECT_EQ(Read(settings.GetValue("When")), Variant(DateTime{when}));
+    const std::vector<
+        std::tuple<const char*, SettingsValueType, std::optional<std::string_view>, RegData, Variant>>
+        values{{"Ratio", Float, "5", Double(0.1), Variant(0.1)},
+               {"Flag", Boolean, "FALSE", Dword(1), Variant(true)},
+               {"Name", String, "default.dry", Sz("My Diary.dry"), Variant("My Diary.dry")},
+               {"Count", Integer, "0", Dword(0x80000000), Variant(INT32_MIN)},
+               {"When", DateTime, std::nullopt, Double(when.Value), Variant(when)}};
+    DbkSettings settings(store_);
+    for (const auto& [name, type, defaultText, stored, read] : values) {
+        EXPECT_EQ(Stored(name), stored) << name;
+        ASSERT_TRUE(settings.Declare({name, type, defaultText}));
+        EXPECT_EQ(Read(settings.GetValue(name)), read) << name;
+    }
 }
 
 TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 {
     {
-        Settings settings(store_);
-        Prepare(settings);
-        SettingsValue& skin = Declared(settings, {"CurrentSkin", SettingsValueType::Integer, std::nullopt});
-        SettingsValue& name = Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
-        SettingsValue& upper = Declared(settings, {"Upper", SettingsValueType::Boolean, "true"});
-        SettingsValue& one = Declared(settings, {"One", SettingsValueType::Boolean, "1"});
-        Declared(settings, {"Text", SettingsValueType::String, std::nullopt});
-        Declared(settings, {"Ratio", SettingsValueType::Float, std::nullopt});
-        Declared(settings, {"When", SettingsValueType::DateTime, std::nullopt});
+        DbkSettings settings(store_);
+        SettingsValue& skin = Declared(settings, {"CurrentSkin", Integer, std::nullopt});
+        SettingsValue& name = Declared(settings, {"LastDiaryName", String, "default.dry"});
+        SettingsValue& upper = Declared(settings, {"Upper", Boolean, "true"});
+        SettingsValue& one = Declared(settings, {"One", Boolean, "1"});
+        Declared(settings, {"Text", String, std::nullopt});
+        Declared(settings, {"Ratio", Float, std::nullopt});
+        Declared(settings, {"When", DateTime, std::nullopt});
 
         EXPECT_TRUE(skin.Value.IsEmpty());
         EXPECT_EQ(Read(skin.AsInteger()), 0);
@@ -165,13 +142,12 @@ TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
 TEST_F(SettingsTest, UnparsableDefaultsAreRefusedAndTheItemsStillLoad)
 {
     Store("\"B\"=hex:00,00,00,00,00,00,f8,3f");
-    Settings settings(store_);
-    Prepare(settings);
-    EXPECT_EQ(FailureOf(settings.Declare({"A", SettingsValueType::Integer, "ten"}), Reason::Refused),
+    DbkSettings settings(store_);
+    EXPECT_EQ(FailureOf(settings.Declare({"A", Integer, "ten"}), Reason::Refused),
               "'ten' is not a valid integer value");
-    EXPECT_EQ(FailureOf(settings.Declare({"B", SettingsValueType::Float, "1,5"}), Reason::Refused),
+    EXPECT_EQ(FailureOf(settings.Declare({"B", Float, "1,5"}), Reason::Refused),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(FailureOf(settings.Declare({"C", SettingsValueType::DateTime, "2/30/2024"}), Reason::Refused),
+    EXPECT_EQ(FailureOf(settings.Declare({"C", DateTime, "2/30/2024"}), Reason::Refused),
               "'2/30/2024' is not a valid date and time");
     EXPECT_EQ(Read(settings.GetValue("B")), Variant(1.5)) << "the stored value is loaded all the same";
     EXPECT_EQ(Read(settings.GetValue("A")), Variant());
@@ -182,32 +158,27 @@ TEST_F(SettingsTest, AStoredValueOfTheWrongTypeIsRefusedAndTheValueKept)
     Store("\"CurrentSkin\"=\"3\"\r\n\"Ratio\"=hex:00,00,00,00\r\n\"Name\"=dword:00000001\r\n"
           "\"When\"=hex:00,00,00,00,00,00,00,00,00\r\n\"Flag\"=hex(2):31,00\r\n"
           "\"Path\"=hex(2):25,54,25,00\r\n\"Empty\"=hex(1):\r\n\"Two\"=dword:00000002");
-    Settings settings(store_);
-    Prepare(settings);
-    for (const auto& [name, type] :
-         {std::pair{"CurrentSkin", SettingsValueType::Integer}, std::pair{"Ratio", SettingsValueType::Float},
-          std::pair{"When", SettingsValueType::DateTime}, std::pair{"Flag", SettingsValueType::Boolean}})
+    DbkSettings settings(store_);
+    for (const auto& [name, type] : {std::pair{"CurrentSkin", Integer}, std::pair{"Ratio", Float},
+                                     std::pair{"When", DateTime}, std::pair{"Flag", Boolean}})
         EXPECT_EQ(FailureOf(settings.Declare({name, type, "0"}), Reason::Damaged),
                   "Invalid data type for '" + std::string(name) + "'");
     SettingsValue& name = settings.Items().Add(settings);
     name.Value = "kept";
     EXPECT_EQ(FailureOf(name.SetValueName("Name"), Reason::Damaged), "Invalid data type for 'Name'");
     EXPECT_EQ(name.AsString(), "kept");
-    EXPECT_EQ(Declared(settings, {"Path", SettingsValueType::String, std::nullopt}).AsString(), "%T%")
-        << "no expansion";
-    EXPECT_EQ(Declared(settings, {"Empty", SettingsValueType::String, "x"}).AsString(), "")
-        << "size 0 reads as empty";
-    EXPECT_EQ(Declared(settings, {"Two", SettingsValueType::Boolean, "FALSE"}).Value, Variant(true))
+    EXPECT_EQ(Declared(settings, {"Path", String, std::nullopt}).AsString(), "%T%") << "no expansion";
+    EXPECT_EQ(Declared(settings, {"Empty", String, "x"}).AsString(), "") << "size 0 reads as empty";
+    EXPECT_EQ(Declared(settings, {"Two", Boolean, "FALSE"}).Value, Variant(true))
         << "any number but 0 is true";
 }
 
 TEST_F(SettingsTest, NamesAreFoundWhateverTheirCaseTheFirstOfTwoWinsAndOthersAreRefused)
 {
     {
-        Settings settings(store_);
-        Prepare(settings);
-        Declared(settings, {"LastDiaryName", SettingsValueType::String, "default.dry"});
-        Declared(settings, {"lastdiaryNAME", SettingsValueType::String, "second.dry"});
+        DbkSettings settings(store_);
+        Declared(settings, {"LastDiaryName", String, "default.dry"});
+        Declared(settings, {"lastdiaryNAME", String, "second.dry"});
         EXPECT_EQ(Read(settings.GetValue("lastdiaryname")), Variant("default.dry"));
         ASSERT_TRUE(settings.SetValue("LASTDIARYNAME", "first.dry"));
         EXPECT_EQ(settings.Items()[0].AsString(), "first.dry");
@@ -223,15 +194,14 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 {
     std::vector<std::string> errors;
     {
-        Settings settings(store_);
-        Prepare(settings);
+        DbkSettings settings(store_);
         settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
-        Declared(settings, {"Twelve", SettingsValueType::Integer, "0"});
-        Declared(settings, {"Bad", SettingsValueType::Integer, "0"});
-        Declared(settings, {"BadDate", SettingsValueType::DateTime, std::nullopt});
-        Declared(settings, {"After", SettingsValueType::String, "still saved"});
-        Declared(settings, {"True", SettingsValueType::Integer, "0"});
-        Declared(settings, {"Half", SettingsValueType::Integer, "0"});
+        Declared(settings, {"Twelve", Integer, "0"});
+        Declared(settings, {"Bad", Integer, "0"});
+        Declared(settings, {"BadDate", DateTime, std::nullopt});
+        Declared(settings, {"After", String, "still saved"});
+        Declared(settings, {"True", Integer, "0"});
+        Declared(settings, {"Half", Integer, "0"});
         ASSERT_TRUE(settings.SetValue("True", true));
         ASSERT_TRUE(settings.SetValue("Half", 2.5));
         ASSERT_TRUE(settings.SetValue("Twelve", "12"));
@@ -252,11 +222,10 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
 
 TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBefore)
 {
-    Settings settings(store_);
-    Prepare(settings);
-    Declared(settings, {"Before", SettingsValueType::Integer, "1"});
-    Declared(settings, {"Bad", SettingsValueType::Float, std::nullopt});
-    Declared(settings, {"After", SettingsValueType::Integer, "2"});
+    DbkSettings settings(store_);
+    Declared(settings, {"Before", Integer, "1"});
+    Declared(settings, {"Bad", Float, std::nullopt});
+    Declared(settings, {"After", Integer, "2"});
     ASSERT_TRUE(settings.SetValue("Bad", "x"));
     EXPECT_EQ(FailureOf(settings.SaveAll(), Reason::Refused),
               "Could not convert variant of type (String) into type (Double)");
@@ -269,13 +238,12 @@ TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBe
 TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
-        Settings settings(store_);
-        Prepare(settings);
-        Declared(settings, {"FontName", SettingsValueType::String, "Arial", "Fonts"});
-        Declared(settings, {"Scratch", SettingsValueType::String, "x", "", false});
+        DbkSettings settings(store_);
+        Declared(settings, {"FontName", String, "Arial", "Fonts"});
+        Declared(settings, {"Scratch", String, "x", "", false});
         settings.SetRootKey(SettingsRoot::LocalMachine);
         EXPECT_EQ(settings.RootKey(), SettingsRoot::LocalMachine);
-        Declared(settings, {"Machine", SettingsValueType::Integer, "4"});
+        Declared(settings, {"Machine", Integer, "4"});
     }
     const std::string machine = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestrine\\DBK";
     EXPECT_EQ(Stored("Machine", machine), Dword(4));
@@ -292,11 +260,10 @@ TEST_F(SettingsTest, ASaveThatCannotWriteFailsWithTheDesignedTextUnlessNothingCh
     const std::string before = ReadBytes(file_);
     std::vector<std::string> errors;
     {
-        Settings settings(store_);
-        Prepare(settings);
+        DbkSettings settings(store_);
         settings.OnDestroyError = [&](const std::string& message) { errors.push_back(message); };
-        SettingsValue& item = Declared(settings, {"A", SettingsValueType::String, std::nullopt});
-        Declared(settings, {"B", SettingsValueType::String, std::nullopt});
+        SettingsValue& item = Declared(settings, {"A", String, std::nullopt});
+        Declared(settings, {"B", String, std::nullopt});
         ASSERT_TRUE(item.Save()) << "the value is stored already";
         item.Value = "2";
         EXPECT_EQ(FailureOf(item.Save(), Reason::WriteFailed), "Failed to set data for 'A'");
@@ -337,8 +304,7 @@ TEST_F(SettingsTest, MainSettingsAreStoredInTheDesignedFileAndADamagedOneLosesNo
     EXPECT_EQ(Stored("FontSize"), Dword(10)) << "rewritten in its own type at exit";
 
     // A damaged file is told once, kept aside byte for byte, and the settings start afresh.
-    const std::string damaged =
-        "REGEDIT4\r\n\r\n[" + std::string(DbkKey) + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
+    const std::string damaged = "REGEDIT4\r\n\r\n[" + DbkKey + "]\r\n\"CurrentSkin\"=dword:zz\r\n";
     WriteBytes(file_, damaged);
     std::vector<std::string> problems;
     const RegistryFile reported{file_, [&](const std::string& message) { problems.push_back(message); }};
