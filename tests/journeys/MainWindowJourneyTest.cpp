@@ -206,21 +206,16 @@ TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
 TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
 {
     OpenWritten();
-    Click("previousEntryButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 12}));
-    Click("previousEntrySmallButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 10}));
-    Click("nextEntryButton");
-    Click("nextEntryButton");
-    EXPECT_EQ(Shown(), (Date{2024, 4, 1}));
-    EXPECT_EQ(Title()->text(), "April");
-    Click("nextMonthButton");
-    Click("nextYearButton");
-    EXPECT_EQ(Shown(), (Date{2025, 5, 1}));
-    Click("nextEntrySmallButton");
-    EXPECT_EQ(Shown(), (Date{2024, 4, 1})) << "next entry after all records goes back to the last";
-    Click("todayButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
+    // The next entry after all records goes back to the last.
+    const std::vector<std::pair<const char*, Date>> steps{
+        {"previousEntryButton", {2024, 3, 12}}, {"previousEntrySmallButton", {2024, 3, 10}},
+        {"nextEntryButton", {2024, 3, 12}},     {"nextEntryButton", {2024, 4, 1}},
+        {"nextMonthButton", {2024, 5, 1}},      {"nextYearButton", {2025, 5, 1}},
+        {"nextEntrySmallButton", {2024, 4, 1}}, {"todayButton", {2024, 3, 15}}};
+    for (const auto& [button, shown] : steps) {
+        Click(button);
+        EXPECT_EQ(Shown(), shown) << button;
+    }
     EXPECT_TRUE(Title()->text().isEmpty());
     QTest::keyClick(Calendar(), Qt::Key_Left);
     QTest::keyClick(Calendar(), Qt::Key_Up);

