@@ -116,6 +116,21 @@ protected:
         return action->menu();
     }
 
+    // Restore from the file, with the answer to the question whether to overwrite the entries.
+    void Restore(const std::filesystem::path& file, std::optional<MsgAnswer> overwrite = MsgAnswer::Ok)
+    {
+        services_.dialogs.AnswerText(QString::fromStdString(file.string()));
+        if (overwrite)
+            services_.dialogs.AnswerMessage(*overwrite);
+        Choose(OpenToolsMenu(), "Restore all Entries from file");
+    }
+
+    void DeleteEntry(int day, const QString& name, MsgAnswer answer = MsgAnswer::Ok)
+    {
+        services_.dialogs.AnswerMessage(answer);
+        Choose(*Choose(RightClickDay(day), "Delete entry of"), name);
+    }
+
     // A person's name, month and day entered in the entry dialog, then OK.
     static void Enter(PersonDialog& dialog, const QString& name, const QString& month, const QString& day)
     {
@@ -231,8 +246,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     EXPECT_EQ(Shown(), (Date{2024, 7, 11}));
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
 
-    services_.dialogs.AnswerMessage(MsgAnswer::Cancel);
-    Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
+    DeleteEntry(11, "Dana Rose", MsgAnswer::Cancel);
     EXPECT_EQ(services_.dialogs.Messages().back(), "Delete entry \"Dana Rose\"?");
     EXPECT_EQ(ThisMonth(), "This Month: $$!Dana Rose$ ($>11$)  ");
     keeper_->close();
@@ -241,8 +255,7 @@ TEST_F(KeeperWindowTest, AddChangeAndDeleteThroughTheCalendarMenu)
     Open();
     for (int i = 0; i < 4; ++i)
         Key(Qt::Key_PageDown);
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(*Choose(RightClickDay(11), "Delete entry of"), "Dana Rose");
+    DeleteEntry(11, "Dana Rose");
     EXPECT_EQ(ThisMonth(), "");
     keeper_->close();
     EXPECT_EQ(StoredPeople(), "");
@@ -253,8 +266,7 @@ TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
 {
     StoreFamily();
     Open();
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(*Choose(RightClickDay(3), "Delete entry of"), "Bob");
+    DeleteEntry(3, "Bob");
     const auto backup = services_.folder / "family";
     services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
     QMenu& tools = OpenToolsMenu();
@@ -269,9 +281,7 @@ TEST_F(KeeperWindowTest, BackupAndRestoreMoveTheWholeListAndKeepUnsavedChanges)
     EXPECT_EQ(ReadBytes(services_.folder / "family.bbk"), StoredBytes());
 
     Open();
-    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    Restore(VectorPath("birthdays/entries.bbk"));
     const auto& asked = services_.dialogs.Asked();
     EXPECT_EQ(asked[asked.size() - 3].Caption + " " + asked[asked.size() - 3].Text, "Open a birthday backup file... entries.bbk");
     EXPECT_EQ(asked[asked.size() - 2].Text, "This will overwrite all your current entries. Are you sure?");
@@ -287,9 +297,7 @@ TEST_F(KeeperWindowTest, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
     const std::string stored = StoredBytes();
     Open();
     WriteBytes(services_.folder / "cut.bbk", ReadBytes(VectorPath("birthdays/entries.bbk")).substr(0, 300));
-    services_.dialogs.AnswerText(QString::fromStdString((services_.folder / "cut.bbk").string()));
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    Restore(services_.folder / "cut.bbk");
     EXPECT_EQ(
         services_.dialogs.Messages().back(),
         "The restore operation has failed (Invalid stream format).\r\nYour existing entries are unchanged.");
@@ -298,9 +306,7 @@ TEST_F(KeeperWindowTest, AFailedRestoreKeepsTheEntriesAndTheProgramRunning)
     EXPECT_TRUE(keeper_->isVisible());
 
     // A backup without entries restores nothing, and says so.
-    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/empty.bbk").string()));
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    Restore(VectorPath("birthdays/empty.bbk"));
     EXPECT_EQ(services_.dialogs.Messages().back(),
               "The backup file holds no entries; your existing entries are unchanged.");
     EXPECT_EQ(Counter(), "2/3");
@@ -343,8 +349,7 @@ TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
         ASSERT_TRUE(component.SaveToFile(large));
     }
     Open();
-    services_.dialogs.AnswerText(QString::fromStdString(large.string()));
-    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    Restore(large, std::nullopt);
     keeper_->close();
     EXPECT_TRUE(keeper_->isVisible());
     EXPECT_EQ(services_.dialogs.Messages().back(),
@@ -352,9 +357,7 @@ TEST_F(KeeperWindowTest, AListTooLargeForTheStoreKeepsTheWindowOpen)
               "saved. Please delete some entries and try to exit again!");
     EXPECT_EQ(StoredBytes(), "");
 
-    services_.dialogs.AnswerText(QString::fromStdString(VectorPath("birthdays/entries.bbk").string()));
-    services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-    Choose(OpenToolsMenu(), "Restore all Entries from file");
+    Restore(VectorPath("birthdays/entries.bbk"));
     keeper_->close();
     EXPECT_FALSE(keeper_->isVisible());
     EXPECT_EQ(StoredBytes(), ReadBytes(VectorPath("birthdays/entries.bbk")));
@@ -405,8 +408,7 @@ TEST_F(KeeperWindowTest, ExecuteOpensWithTheCallersCaptionAndColourAndSavesOnExi
     WhenModalOpens<KeeperWindow>([this](KeeperWindow& shown) {
         EXPECT_EQ(shown.windowTitle(), "The Daybrook : Birthday and anniversary keeper");
         keeper_ = &shown;
-        services_.dialogs.AnswerMessage(MsgAnswer::Ok);
-        Choose(*Choose(RightClickDay(12), "Delete entry of"), "Ann");
+        DeleteEntry(12, "Ann");
         Click("exitButton");
     });
     KeeperWindow::Execute(nullptr, "The Daybrook : Birthday and anniversary keeper", QColor(10, 20, 30),
