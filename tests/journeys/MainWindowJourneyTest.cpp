@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 #include <QTreeView>
 
@@ -26,7 +25,6 @@ using namespace widgets::dialogs;
 using namespace widgets::editor;
 using namespace windows::browse;
 using namespace windows::picker;
-using namespace windows::selection;
 using namespace windows::spell;
 using namespace windows::tools;
 

@@ -17,7 +17,6 @@ using namespace windows::selection;
 
 using testing_support::Child;
 using testing_support::ReadBytes;
-using testing_support::ScriptedDialogs;
 using testing_support::WriteBytes;
 
 namespace {

@@ -31,12 +31,6 @@ QList<QPixmap> Pictures()
     return pictures;
 }
 
-int ScreenRight()
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return screen.x() + screen.width();
-}
-
 // The rectangle of picture `number`'s cell in the grid's own coordinates.
 QRect CellOf(const PictureGrid& grid, int number)
 {
@@ -166,15 +160,16 @@ TEST_F(MoodPickerTest, AnIndexThatIsNoPictureLeavesTheFirstCellCurrentAndComesBa
 
 TEST(MoodPickerPlacement, StandsBelowTheAnchorCentredOnItAndPulledBackAtTheRightScreenEdge)
 {
+    // Anchor and place: touching the right edge is still inside; the left edge is not corrected.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int right = screen.x() + screen.width();
+    const std::vector<std::pair<QPoint, QPoint>> places{{{400, 50}, {268, 50}},
+                                                        {{right - 10, 70}, {right - 266, 70}},
+                                                        {{right - 132, 0}, {right - 264, 0}},
+                                                        {{20, 0}, {-112, 0}}};
     MoodPickerDialog picker(nullptr);
-    picker.Prepare({400, 50}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(400 - 132, 50));
-    picker.Prepare({ScreenRight() - 10, 70}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264 - 2, 70));
-    // Exactly touching the edge is still inside.
-    picker.Prepare({ScreenRight() - 132, 0}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264, 0));
-    // Nothing is corrected at the left edge.
-    picker.Prepare({20, 0}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(20 - 132, 0));
+    for (const auto& [anchor, place] : places) {
+        picker.Prepare(anchor, 0, Pictures());
+        EXPECT_EQ(picker.pos(), place) << anchor.x();
+    }
 }

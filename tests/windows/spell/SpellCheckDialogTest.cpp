@@ -49,11 +49,9 @@ protected:
         body_->setGeometry(10, 10, 600, 400);
         owner_.show();
         QApplication::processEvents();
-        Master("cat\r\nend\r\nmat\r\non\r\nplain\r\nsat\r\ntea\r\nten\r\nthe\r\n");
+        WriteBytes(services_.ProgramFolder() / "English.dic", "cat\r\nend\r\nmat\r\non\r\nplain\r\nsat\r\ntea\r\nten\r\nthe\r\n");
     }
     ~SpellCheckTest() override { EXPECT_EQ(QGuiApplication::clipboard()->text(), UsersClipboard); }
-
-    void Master(const std::string& words) { WriteBytes(services_.ProgramFolder() / "English.dic", words); }
 
     // The body loaded as the day flow leaves it: read-only and unmodified.
     void Body(std::string_view text)
