@@ -17,6 +17,7 @@ using namespace windows::selection;
 
 using testing_support::Child;
 using testing_support::ReadBytes;
+using testing_support::ScriptedDialogs;
 using testing_support::WriteBytes;
 
 namespace {
