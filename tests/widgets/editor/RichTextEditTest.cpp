@@ -1,9 +1,5 @@
 #include "widgets/editor/RichTextEdit.h"
 
-#include "formats/rtf/RtfReader.h"
-#include "platform/locale/Collation.h"
-#include "formats/diary/DayRecords.h"
-#include "formats/resources/PackedResources.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,10 +11,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace formats::diary;
-using namespace formats::resources;
-using namespace formats::rtf;
-using namespace platform::locale;
 using namespace widgets::editor;
 
 namespace {
@@ -118,26 +110,6 @@ TEST_F(RichTextEditTest, StoredBodiesAreCrLfLinesAndLoadBack)
     EXPECT_EQ(other.toPlainText(), edit_.toPlainText());
     StringToRichText("not rtf\r\nat all", other);
     EXPECT_EQ(other.toPlainText(), "not rtf\nat all\n");
-}
-
-TEST_F(RichTextEditTest, TypedAtSignsSurviveTheRecordFormat)
-{
-    edit_.setFocus();
-    QTest::keyClicks(&edit_, "meet @@ noon, mail a@@b");
-    DiaryRecords diary(CompareText);
-    diary.Text.SetSorted(true);
-    ASSERT_TRUE(StoreDay(diary, 1, 5, 2024, RichTextToString(edit_), "Title @ noon", 2).Ok());
-
-    PackedResources store;
-    std::string body, title;
-    int mood = 0;
-    ASSERT_EQ(LoadDay(diary, store, 1, 5, 2024, body, title, mood), DayLoad::Record);
-    RichTextEdit loaded;
-    StringToRichText(body, loaded);
-    EXPECT_EQ(loaded.toPlainText(), "meet @@ noon, mail a@@b");
-    EXPECT_EQ(title, "Title @ noon");
-    EXPECT_TRUE(DayContainsText(
-        diary.Text, "@@ noon", [](std::string_view rtf) { return PlainText(rtf, 1252); }, 2024, 5, 1));
 }
 
 TEST_F(RichTextEditTest, CopyAndPasteCarryRtf)

@@ -1,22 +1,19 @@
 // Helpers for the keeper's window tests: the working store written beforehand and read back,
-// controls found by their object names, and modal dialogs answered from inside their own
-// event loop.
+// and items of drop-down lists chosen with the keyboard.
 #pragma once
 
 #include "model/birthdays/BirthdayBook.h"
 
 #include "support/TestServices.h"
+#include "support/WindowFixtures.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLocale>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace keeper_test {
 
@@ -29,15 +26,6 @@ inline void AddPerson(model::birthdays::BirthdayBook& entries, const std::string
     entry.SetNotes(notes);
 }
 
-// The control of the window with that object name; the test fails when there is none.
-template <typename T> T& Control(const QObject& window, const char* name)
-{
-    T* control = window.findChild<T*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return *control;
-}
-
 // Chooses an item of a drop-down list with the keyboard: Home, then down to it.
 inline void Pick(QComboBox& list, const QString& item)
 {
@@ -47,17 +35,6 @@ inline void Pick(QComboBox& list, const QString& item)
     for (int i = 0; i < index; ++i)
         QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.currentText(), item);
-}
-
-// Runs `act` on the next modal window of type T once it is open (and fails the test if none
-// opens).
-template <typename T> void WhenModalOpens(std::function<void(T&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr) << "no modal window is open";
-        act(*window);
-    });
 }
 
 class KeeperTest : public testing::Test {

@@ -14,7 +14,7 @@ using namespace model::birthdays;
 using namespace widgets::dialogs;
 using namespace windows::keeper;
 
-using keeper_test::Control;
+using testing_support::Child;
 using keeper_test::KeeperTest;
 using keeper_test::Pick;
 
@@ -34,7 +34,7 @@ protected:
         QApplication::processEvents();
     }
 
-    template <typename T> T& Field(const char* name) const { return Control<T>(*dialog_, name); }
+    template <typename T> T& Field(const char* name) const { return Child<T>(*dialog_, name); }
     QComboBox& Month() const { return Field<QComboBox>("monthList"); }
     QComboBox& Day() const { return Field<QComboBox>("dayList"); }
     QComboBox& Year() const { return Field<QComboBox>("yearList"); }

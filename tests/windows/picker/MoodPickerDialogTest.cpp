@@ -1,14 +1,11 @@
+// The mood picker: which cells can become current, how a picture is chosen or the choice
+// dropped, and where the picker stands.
 #include "windows/picker/MoodPickerDialog.h"
 
-#include <QApplication>
-#include <QGuiApplication>
+#include "support/WindowFixtures.h"
+
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <memory>
 
 using namespace windows::picker;
@@ -34,28 +31,10 @@ QList<QPixmap> Pictures()
     return pictures;
 }
 
-int ScreenRight()
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return screen.x() + screen.width();
-}
-
-PictureGrid* GridOf(const MoodPickerDialog& picker)
-{
-    return picker.findChild<PictureGrid*>("pictureGrid");
-}
-
 // The rectangle of picture `number`'s cell in the grid's own coordinates.
 QRect CellOf(const PictureGrid& grid, int number)
 {
     return grid.CellRect(number % 4, number / 4).translated(grid.contentsRect().topLeft());
-}
-
-// A double click as the platform delivers it: a click, then the second press as a double click.
-void DoubleClickAt(QWidget* widget, QPoint point)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
-    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, point);
 }
 
 // The picker prepared as Choose prepares it and shown, without running its own event loop.
@@ -70,13 +49,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(picker_.get()));
     }
 
-    PictureGrid* Grid() const { return GridOf(*picker_); }
+    PictureGrid* Grid() const { return &testing_support::Child<PictureGrid>(*picker_, "pictureGrid"); }
     QWidget* Button(const char* name) const { return picker_->findChild<QWidget*>(name); }
     void Click(int number)
     {
         QTest::mouseClick(Grid(), Qt::LeftButton, Qt::NoModifier, CellOf(*Grid(), number).center());
     }
-    void DoubleClick(int number) { DoubleClickAt(Grid(), CellOf(*Grid(), number).center()); }
+    void DoubleClick(int number) { testing_support::DoubleClickAt(Grid(), CellOf(*Grid(), number).center()); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(Grid(), key, modifiers);
@@ -111,21 +90,15 @@ TEST_F(MoodPickerTest, EmptyCellsCanBecomeCurrentNeitherByMouseNorByKeys)
     Key(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(Current(), 9);
 
-    Key(Qt::Key_Up);
-    Key(Qt::Key_Right);
-    EXPECT_EQ(Current(), 6);
-    Key(Qt::Key_Down);
-    EXPECT_EQ(Current(), 6);
-    Key(Qt::Key_Left);
-    Key(Qt::Key_Down);
-    EXPECT_EQ(Current(), 9);
-    Key(Qt::Key_Home);
-    EXPECT_EQ(Current(), 8);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Left);
-    EXPECT_EQ(Current(), 8);
+    // Each key and the picture current after it: the last row holds only pictures 8 and 9.
+    const std::vector<std::pair<Qt::Key, int>> walk{{Qt::Key_Up, 5},   {Qt::Key_Right, 6}, {Qt::Key_Down, 6},
+                                                    {Qt::Key_Left, 5}, {Qt::Key_Down, 9},  {Qt::Key_Home, 8},
+                                                    {Qt::Key_Down, 8}, {Qt::Key_Left, 8}};
+    for (const auto& [key, current] : walk) {
+        Key(key);
+        EXPECT_EQ(Current(), current) << QKeySequence(key).toString().toStdString();
+    }
     Key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(Current(), 0);
     Key(Qt::Key_End);
     EXPECT_EQ(Current(), 3);
     Key(Qt::Key_Up);
@@ -187,15 +160,16 @@ TEST_F(MoodPickerTest, AnIndexThatIsNoPictureLeavesTheFirstCellCurrentAndComesBa
 
 TEST(MoodPickerPlacement, StandsBelowTheAnchorCentredOnItAndPulledBackAtTheRightScreenEdge)
 {
+    // Anchor and place: touching the right edge is still inside; the left edge is not corrected.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int right = screen.x() + screen.width();
+    const std::vector<std::pair<QPoint, QPoint>> places{{{400, 50}, {268, 50}},
+                                                        {{right - 10, 70}, {right - 266, 70}},
+                                                        {{right - 132, 0}, {right - 264, 0}},
+                                                        {{20, 0}, {-112, 0}}};
     MoodPickerDialog picker(nullptr);
-    picker.Prepare({400, 50}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(400 - 132, 50));
-    picker.Prepare({ScreenRight() - 10, 70}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264 - 2, 70));
-    // Exactly touching the edge is still inside.
-    picker.Prepare({ScreenRight() - 132, 0}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(ScreenRight() - 264, 0));
-    // Nothing is corrected at the left edge.
-    picker.Prepare({20, 0}, 0, Pictures());
-    EXPECT_EQ(picker.pos(), QPoint(20 - 132, 0));
+    for (const auto& [anchor, place] : places) {
+        picker.Prepare(anchor, 0, Pictures());
+        EXPECT_EQ(picker.pos(), place) << anchor.x();
+    }
 }
