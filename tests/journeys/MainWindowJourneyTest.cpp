@@ -28,12 +28,7 @@ using namespace windows::picker;
 using namespace windows::spell;
 using namespace windows::tools;
 
-using testing_support::Child;
-using testing_support::DayCellCentre;
-using testing_support::ReadBytes;
-using testing_support::ScriptedDialogs;
-using testing_support::WhenModalOpens;
-using testing_support::WriteMainSettings;
+using namespace testing_support;
 
 namespace {
 

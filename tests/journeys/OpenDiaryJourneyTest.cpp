@@ -15,10 +15,7 @@ using namespace widgets::controls;
 using namespace widgets::dialogs;
 using namespace windows::selection;
 
-using testing_support::Child;
-using testing_support::ReadBytes;
-using testing_support::ScriptedDialogs;
-using testing_support::WriteBytes;
+using namespace testing_support;
 
 namespace {
 

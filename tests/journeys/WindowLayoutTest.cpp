@@ -44,8 +44,7 @@ using namespace windows::selection;
 using namespace windows::spell;
 using namespace windows::tools;
 
-using testing_support::LayoutProblems;
-using testing_support::TestServices;
+using namespace testing_support;
 
 namespace {
 

@@ -26,8 +26,7 @@ using namespace widgets::dialogs;
 using namespace widgets::editor;
 using namespace windows::spell;
 
-using testing_support::ReadBytes;
-using testing_support::WriteBytes;
+using namespace testing_support;
 
 namespace {
 

@@ -34,11 +34,9 @@ using namespace widgets::dialogs;
 using namespace widgets::editor;
 using namespace windows::tools;
 
-using testing_support::LoadDiaryInto;
+using namespace testing_support;
 
 using testing::ElementsAre;
-using testing_support::ReadBytes;
-using testing_support::WriteBytes;
 
 namespace {
 
