@@ -76,14 +76,12 @@ TEST(Formatting, AnEmptyBodyStartsTypingPlainBlackAtTenPointsInItsFont)
     bold.setFontPointSize(20);
     bold.setForeground(QColor(Qt::red));
     edit.setCurrentCharFormat(bold);
-    edit.setAlignment(Qt::AlignRight);
     edit.document()->setModified(true);
 
     ResetTypingAttributes(edit);
     EXPECT_EQ(edit.currentCharFormat().fontPointSize(), 10);
     EXPECT_NE(edit.currentCharFormat().fontWeight(), QFont::Bold);
     EXPECT_EQ(edit.currentCharFormat().foreground().color(), QColor(Qt::black));
-    EXPECT_TRUE(edit.alignment() & Qt::AlignLeft);
     EXPECT_EQ(edit.document()->defaultFont().family(), "Liberation Serif");
     EXPECT_TRUE(edit.document()->isModified()) << "a cleared body stays marked as changed";
 

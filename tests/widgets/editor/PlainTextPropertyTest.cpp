@@ -87,13 +87,3 @@ TEST(PlainTextProperty, RealWorldBodiesGiveTheEditorsText)
     }
 }
 
-TEST(PlainTextProperty, WrittenDocumentsReadBackToTheSameText)
-{
-    std::mt19937 random(7);
-    for (int i = 0; i < 300; ++i) {
-        QTextDocument document;
-        RtfToDocument(RandomBody(random), document, 1253);
-        const std::string rtf = DocumentToRtf(document, 1252);
-        ASSERT_EQ(PlainText(rtf, 1251), document.toPlainText().toStdString()) << rtf;
-    }
-}

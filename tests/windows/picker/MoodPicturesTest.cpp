@@ -43,12 +43,8 @@ void ExpectTenDifferentFaces(const QList<QImage>& moods, int size, QRgb corner)
 
 } // namespace
 
-TEST(MoodPictures, TenDifferentFacesOnWhite)
+TEST(MoodPictures, TenDifferentFacesOnWhiteAndSmallOnesOnATransparentGround)
 {
     ExpectTenDifferentFaces(Images(MoodPictures()), 64, qRgb(255, 255, 255));
-}
-
-TEST(MoodPictures, TenDifferentSmallFacesOnATransparentGround)
-{
     ExpectTenDifferentFaces(Images(MoodIcons()), 22, qRgba(0, 0, 0, 0));
 }
