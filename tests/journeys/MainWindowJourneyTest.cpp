@@ -417,20 +417,6 @@ TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
     Exit();
 }
 
-TEST_F(MainJourneyTest, TheScrollBarChoiceAndTheStoredFontLastAcrossRuns)
-{
-    WriteMainSettings(services_.SettingsFile(),
-                      "\"FontName\"=\"Liberation Serif\"\r\n\"FontSize\"=dword:0000000e\r\n");
-    OpenWritten();
-    EXPECT_EQ(Body()->document()->defaultFont().family(), "Liberation Serif");
-    EXPECT_EQ(Title()->font().pointSize(), 14);
-    EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    Child<QAction>(*main_, "showScrollbarAction").trigger();
-    EXPECT_EQ(Body()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    Exit();
-    NewRun();
-    EXPECT_TRUE(Child<QAction>(*main_, "showScrollbarAction").isChecked());
-}
 
 TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
 {

@@ -125,18 +125,6 @@ TEST(SkinButton, KindSetsCaptionGlyphAndModalResultUntilModalResultIsSetDirectly
     EXPECT_EQ(button.ModalResult(), DialogResult::None);
 }
 
-TEST(SkinButton, ClickHandsTheModalResultToItsDialog)
-{
-    QDialog dialog;
-    SkinButton ok(&dialog);
-    ok.SetKind(ButtonKind::Ok);
-    dialog.show();
-    QSignalSpy clicks(&ok, &SkinButton::OnClick);
-    QTest::mouseClick(&ok, Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog.isVisible());
-}
 
 TEST(SkinButton, SpaceAndEnterClickTheFocusedButtonOnRelease)
 {
