@@ -31,11 +31,6 @@ protected:
     void Click() override { ++Clicks; }
 };
 
-// A cell's rectangle in the widget's coordinates.
-QRect OnScreen(const CellGrid& grid, int col, int row)
-{
-    return grid.CellRect(col, row).translated(grid.contentsRect().topLeft());
-}
 
 } // namespace
 
@@ -54,8 +49,6 @@ TEST(CellGrid, KeysMoveWithinTheUnfixedRowsWhereTheCellsAllowIt)
     EXPECT_EQ(key(Qt::Key_PageUp), std::pair(3, 1));
     EXPECT_EQ(key(Qt::Key_End, Qt::ControlModifier), std::pair(3, 4));
     EXPECT_EQ(key(Qt::Key_Home, Qt::ControlModifier), std::pair(0, 1));
-    EXPECT_EQ(key(Qt::Key_PageDown, Qt::ControlModifier), std::pair(0, 4));
-    EXPECT_EQ(key(Qt::Key_PageUp, Qt::ControlModifier), std::pair(0, 1));
 
     grid.Refused = {{1, 1}};
     const int clicks = grid.Clicks;
@@ -65,26 +58,3 @@ TEST(CellGrid, KeysMoveWithinTheUnfixedRowsWhereTheCellsAllowIt)
     EXPECT_EQ(grid.Clicks, clicks + 1) << "no move, no click";
 }
 
-TEST(CellGrid, ADoubleClickActsAsAPressThenReportsTheCellUnderTheMouse)
-{
-    PlainGrid grid(3, 3, 1);
-    grid.SetBorder(GridBorder::None);
-    grid.resize(100, 60); // room right of and below the cells
-    grid.show();
-    std::vector<std::optional<GridCoord>> reported;
-    grid.OnDoubleClick = [&](std::optional<GridCoord> cell) { reported.push_back(cell); };
-
-    QTest::mouseDClick(&grid, Qt::LeftButton, {}, OnScreen(grid, 2, 2).center());
-    EXPECT_EQ(grid.Current(), (GridCoord{2, 2}));
-    QTest::mouseDClick(&grid, Qt::LeftButton, {}, OnScreen(grid, 1, 0).center());
-    EXPECT_EQ(grid.Current(), (GridCoord{2, 2})) << "a fixed cell is never current";
-    grid.Refused = {{0, 1}};
-    QTest::mouseDClick(&grid, Qt::LeftButton, {}, OnScreen(grid, 0, 1).center());
-    QTest::mouseDClick(&grid, Qt::LeftButton, {}, QPoint(95, 55));
-    QTest::mouseDClick(&grid, Qt::RightButton, {}, OnScreen(grid, 1, 1).center());
-
-    const std::vector<std::optional<GridCoord>> expected{GridCoord{2, 2}, GridCoord{1, 0}, GridCoord{0, 1},
-                                                         std::nullopt};
-    EXPECT_EQ(reported, expected);
-    EXPECT_EQ(grid.Current(), (GridCoord{2, 2}));
-}

@@ -43,8 +43,6 @@ TEST(Formatting, StylesToggleOnTheSelectionOnly)
     EXPECT_TRUE(body.Edit.document()->isModified());
     ToggleStyle(body.Edit, StyleToggle::Bold);
     EXPECT_NE(body.At(8).fontWeight(), QFont::Bold) << "bold comes off again";
-    ToggleStyle(body.Edit, StyleToggle::Underline);
-    EXPECT_TRUE(body.At(8).fontUnderline());
 }
 
 TEST(Formatting, SmallerStopsAtThreePointsAndLargerHasNoLimit)

@@ -97,17 +97,6 @@ TEST_F(RichTextEditTest, LeftClickOnALinkSelectsItAndReportsIt)
     EXPECT_EQ(edit_.textCursor().selectedText(), "www.example.com");
 }
 
-TEST_F(RichTextEditTest, StoredBodiesAreCrLfLinesAndLoadBack)
-{
-    edit_.LoadRtf(WindowsBody);
-    const std::string stored = RichTextToString(edit_);
-    EXPECT_TRUE(stored.ends_with("}\r\n"));
-    RichTextEdit other;
-    StringToRichText(stored, other);
-    EXPECT_EQ(other.toPlainText(), edit_.toPlainText());
-    StringToRichText("not rtf\r\nat all", other);
-    EXPECT_EQ(other.toPlainText(), "not rtf\nat all\n");
-}
 
 TEST_F(RichTextEditTest, CopyAndPasteCarryRtf)
 {

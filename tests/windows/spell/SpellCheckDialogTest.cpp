@@ -230,12 +230,3 @@ TEST_F(SpellCheckTest, ChangeToRemovesAWordForAnEmptyCorrectionCountsAnUnchanged
     EXPECT_EQ(Copy(), "The cat");
 }
 
-TEST_F(SpellCheckTest, EscapeClosesTheDialogFromAnyControl)
-{
-    Body("Teh cat");
-    for (const char* control : {"correctionEdit", "suggestionList", "locationView", "ignoreButton"}) {
-        ASSERT_TRUE(Open());
-        QTest::keyClick(&Control<QWidget>(control), Qt::Key_Escape);
-        EXPECT_FALSE(dialog_->isVisible()) << control;
-    }
-}
