@@ -16,7 +16,7 @@ TEST(ClockGeometry, HourHandMovesEveryTwelveMinutes)
     EXPECT_EQ(HandPositions(3, 48, 0).Hour, 19);
     EXPECT_EQ(HandPositions(0, 0, 0).Hour, 0);
     EXPECT_EQ(HandPositions(23, 59, 59).Hour, 59);
-    EXPECT_EQ(HandPositions(10, 10, 30).Minute + HandPositions(10, 10, 30).Second, 40);
+    EXPECT_EQ(std::pair(HandPositions(10, 10, 30).Minute, HandPositions(10, 10, 30).Second), std::pair(10, 30));
 }
 
 TEST(ClockGeometry, DigitalTextAndDotColours)

@@ -60,9 +60,8 @@ TEST_F(PersonDialogTest, ListsOfferMonthsDaysAndYearsWithTheUnknownYearFirst)
     services_.SetToday({2001, 6, 1});
     Open(scratch_, 0.0);
     ASSERT_EQ(Day().count(), 31);
-    EXPECT_EQ(Year().itemText(0), "?");
-    EXPECT_EQ(Year().itemText(1), "2004"); // the current year, but at least 2004
-    EXPECT_EQ(Year().itemText(Year().count() - 1), "1900");
+    EXPECT_EQ(Year().itemText(0) + Year().itemText(1) + Year().itemText(Year().count() - 1), "?20041900")
+        << "the unknown year, the current year but at least 2004, down to 1900";
     for (QComboBox* list : {&Month(), &Day(), &Year()})
         EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_EQ(Sign(), "");
@@ -151,10 +150,9 @@ TEST_F(PersonDialogTest, NotesRefuseWhatTheCodePageCannotHoldOrWhatIsTooLong)
 {
     Open(scratch_, 0.0);
     NotesEdit& notes = Notes();
-    QTest::keyClicks(&notes, "ok ");
     QKeyEvent alpha(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u03b1"));
     QApplication::sendEvent(&notes, &alpha);
-    EXPECT_EQ(notes.toPlainText(), "ok ");
+    EXPECT_EQ(notes.toPlainText(), "");
     notes.setPlainText(QString(100, 'n'));
     notes.moveCursor(QTextCursor::End);
     QTest::keyClick(&notes, Qt::Key_Return);
