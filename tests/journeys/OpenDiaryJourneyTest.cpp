@@ -42,7 +42,6 @@ protected:
     FlatEdit* PasswordEdit() const { return &Child<FlatEdit>(*entry_, "passwordEdit"); }
     SpeedButton* Next() const { return &Child<SpeedButton>(*entry_, "nextButton"); }
     SpeedButton* Back() const { return &Child<SpeedButton>(*entry_, "backButton"); }
-    QString DiaryLabel() const { return Child<QLabel>(*entry_, "diaryLabel").text(); }
     QString PasswordLabel() const { return Child<QLabel>(*entry_, "passwordLabel").text(); }
     QCheckBox* SealCheck() const { return &Child<QCheckBox>(*entry_, "sealCheck"); }
     void Click(SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -139,7 +138,6 @@ TEST_F(EntryJourneyTest, AWrongPasswordIsToldAndTheUserMayRetype)
     EXPECT_EQ(dialogs_.Asked()[0].Caption, "The Daybrook");
     ExpectStepZero();
     EXPECT_EQ(List()->currentText(), "Other") << "the same selection";
-    EXPECT_EQ(DiaryLabel(), "Select your diary");
 
     TypePassword("secret");
     Click(Next());

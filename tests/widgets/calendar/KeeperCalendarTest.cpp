@@ -49,13 +49,10 @@ TEST_F(KeeperCalendarTest, RightButtonSelectsADayBeforeTheMenuOpens)
     };
 
     rightClick(4, 0); // header
-    rightClick(0, 1); // empty
     rightClick(2, 3); // the selected day
     EXPECT_TRUE(changes_.empty());
     rightClick(5, 5); // the 31st
     EXPECT_EQ(changes_, (std::vector<Date>{{2024, 5, 31}}));
-    EXPECT_EQ(calendar_.Col(), 5);
-    EXPECT_EQ(calendar_.Row(), 5);
     EXPECT_EQ(seenByMenu.back(), (Date{2024, 5, 31}));
 
     calendar_.SetRightMouseSelect(false);

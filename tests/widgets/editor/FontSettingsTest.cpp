@@ -24,8 +24,6 @@ TEST(FontSettings, StyleBitsColourAndSizeSurviveTheSettings)
         Settings settings(store);
         StoredFont font = load(settings);
         EXPECT_EQ(font.Font.family() + " " + QString::number(font.Font.pointSize()), "Arial 10");
-        EXPECT_FALSE(font.Font.bold());
-        EXPECT_EQ(font.Color, QColor(Qt::black));
 
         font.Font.setFamily("Liberation Serif");
         font.Font.setPointSize(14);
