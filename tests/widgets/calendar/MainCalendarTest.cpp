@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesFromTheStartOfTheWeek)
+TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesAndEmptyCellsMayBeMarked)
 {
     auto cells = Draw();
     EXPECT_EQ(cells.Text(0, 0) + cells.Text(6, 0) + cells.Text(2, 1) + cells.Text(3, 1), "SunSat1");
@@ -68,6 +68,11 @@ TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesFromTheStartOfTheWeek)
 
     calendar_.SetUltraShort(true);
     EXPECT_EQ(Draw().Text(3, 0), "T");
+    calendar_.SetActiveDays(""); // an empty list element marks empty cells without painting them
+    cells = Draw();
+    EXPECT_EQ(cells.State(0, 1), DayState::Active);
+    EXPECT_EQ(cells.State(4, 1), DayState::Normal);
+    EXPECT_EQ(Render(calendar_).pixelColor(calendar_.CellRect(0, 1).center()), QColor(0xFF, 0xFF, 0xF2));
 }
 
 TEST_F(MainCalendarTest, ClicksSelectADayCellOnlyAndReadOnlyLeavesOnlyTheProgramMoving)
@@ -100,11 +105,3 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
     EXPECT_EQ(calendar_.CalendarDate(), (Date{2024, 5, 27}));
 }
 
-TEST_F(MainCalendarTest, AnEmptyListElementMarksEmptyCellsWithoutPaintingThem)
-{
-    calendar_.SetActiveDays("");
-    const auto cells = Draw();
-    EXPECT_EQ(cells.State(0, 1), DayState::Active);
-    EXPECT_EQ(cells.State(4, 1), DayState::Normal);
-    EXPECT_EQ(Render(calendar_).pixelColor(calendar_.CellRect(0, 1).center()), QColor(0xFF, 0xFF, 0xF2));
-}

@@ -9,7 +9,7 @@
 
 using namespace model::look;
 
-TEST(ClockGeometry, HourHandMovesEveryTwelveMinutes)
+TEST(ClockGeometry, HandsDigitalTextAndDotColours)
 {
     EXPECT_EQ(HandPositions(15, 45, 10).Hour, 18);
     EXPECT_EQ(HandPositions(3, 47, 0).Hour, 18);
@@ -17,10 +17,7 @@ TEST(ClockGeometry, HourHandMovesEveryTwelveMinutes)
     EXPECT_EQ(HandPositions(0, 0, 0).Hour, 0);
     EXPECT_EQ(HandPositions(23, 59, 59).Hour, 59);
     EXPECT_EQ(std::pair(HandPositions(10, 10, 30).Minute, HandPositions(10, 10, 30).Second), std::pair(10, 30));
-}
 
-TEST(ClockGeometry, DigitalTextAndDotColours)
-{
     EXPECT_EQ(ClockText(9, 5, 7, false, false, true, "AM", "PM"), "09:05");
     EXPECT_EQ(ClockText(9, 5, 7, true, false, false, "AM", "PM"), "9:05:07");
     EXPECT_EQ(ClockText(15, 5, 7, true, true, false, "AM", "PM"), "3:05:07 PM");

@@ -172,7 +172,7 @@ TEST_F(BrowseWindowTest, ClosingWithoutAJumpLeavesTheSelectionEmpty)
     EXPECT_EQ(Run([] {}), -1) << "every showing starts without a selection";
 }
 
-TEST_F(BrowseWindowTest, ReopeningShowsEntriesAddedMeanwhile)
+TEST_F(BrowseWindowTest, ReopeningShowsTheEntriesOfThenAndAnEmptyListHasNoCommands)
 {
     Run([&] { EXPECT_EQ(Rows(), 6); });
     session_.Text().Add(DayRecord(2024, 5, 7, 1, "New day", Body("fresh")));
@@ -180,10 +180,6 @@ TEST_F(BrowseWindowTest, ReopeningShowsEntriesAddedMeanwhile)
         EXPECT_EQ(Rows(), 7);
         EXPECT_EQ(Cell(0, 1), "New day");
     });
-}
-
-TEST_F(BrowseWindowTest, AnEmptyDiaryListsNothingAndEveryCommandDoesNothing)
-{
     SetRecords({});
     EXPECT_EQ(Run([&] {
                   EXPECT_EQ(Rows(), 0);

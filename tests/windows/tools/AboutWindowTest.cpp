@@ -5,6 +5,7 @@
 #include "formats/resources/PackedResources.h"
 #include "support/ShownPicture.h"
 #include "support/TestServices.h"
+#include "support/WindowFixtures.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/controls/SkinPictures.h"
 
