@@ -169,10 +169,17 @@ TEST_F(MainJourneyTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.bkd")));
 }
 
-TEST_F(MainJourneyTest, DeleteAsksAndRemovesTheDayOnlyOnYes)
+TEST_F(MainJourneyTest, PrintAndDeleteAskFirstAndDeleteRemovesTheDayOnlyOnYes)
 {
     OpenWritten();
     ClickDay(12);
+    const auto pdf = services_.settingsFolder / "entry.pdf";
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerText(QString::fromStdString(pdf.string()));
+    Click("printButton");
+    EXPECT_EQ(services_.dialogs.Messages().back(), "Print current page?");
+    EXPECT_EQ(ReadBytes(pdf).substr(0, 4), "%PDF") << "printed to the printer chosen";
+
     services_.dialogs.AnswerMessage(MsgAnswer::No);
     Click("deleteButton");
     EXPECT_EQ(services_.dialogs.Messages().back(), "Delete day \"March 12, 2024\" ?");
@@ -202,9 +209,17 @@ TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
     Exit();
 }
 
-TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDay)
+TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDayAndTheTitleRefusesWhatTheDiaryCannotKeep)
 {
     OpenWritten();
+    ClickDay(20);
+    TypeTitle(QStringLiteral("mail@@home "));
+    EXPECT_EQ(Title()->text(), "mail@home ") << "a second @ is refused";
+    EXPECT_TRUE(Title()->LastRefusal().contains("@@"));
+    QApplication::clipboard()->setText(QStringLiteral("x@@y"));
+    Title()->paste();
+    EXPECT_EQ(Title()->text(), "mail@home ") << "pasting is checked too";
+
     ClickDay(10);
     TypeBody(QStringLiteral("kept "));
     ClickDay(12); // stores the 10th: the diary now has changes
@@ -259,18 +274,6 @@ TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
     EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
 }
 
-TEST_F(MainJourneyTest, TheTitleRefusesWhatTheDiaryCannotKeep)
-{
-    OpenWritten();
-    ClickDay(20);
-    TypeTitle(QStringLiteral("mail@@home "));
-    EXPECT_EQ(Title()->text(), "mail@home ") << "a second @ is refused";
-    EXPECT_TRUE(Title()->LastRefusal().contains("@@"));
-    QApplication::clipboard()->setText(QStringLiteral("x@@y"));
-    Title()->paste();
-    EXPECT_EQ(Title()->text(), "mail@home ") << "pasting is checked too";
-    Exit();
-}
 
 TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
 {
@@ -386,18 +389,6 @@ TEST_F(MainJourneyTest, StoredBoundsApplyOnlyWhenTheyLieOnTheScreen)
     EXPECT_EQ(main_->pos(), screen.center() - QPoint(371, 226));
 }
 
-TEST_F(MainJourneyTest, PrintingAsksFirstAndGoesToThePrinterChosen)
-{
-    OpenWritten();
-    ClickDay(12);
-    const auto pdf = services_.settingsFolder / "entry.pdf";
-    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
-    services_.dialogs.AnswerText(QString::fromStdString(pdf.string()));
-    Click("printButton");
-    EXPECT_EQ(services_.dialogs.Messages().back(), "Print current page?");
-    EXPECT_EQ(ReadBytes(pdf).substr(0, 4), "%PDF");
-    Exit();
-}
 
 
 TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)

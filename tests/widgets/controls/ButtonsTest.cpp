@@ -25,7 +25,7 @@ using namespace widgets::controls;
 
 using namespace widgets_test;
 
-TEST(ButtonStyles, GlyphCellFollowsStateWithDownBeatingHot)
+TEST(ButtonStyles, GlyphCellFollowsStateAndCaptionsLoseTheirEnd)
 {
     // Cells, enabled, hot, down, and the cell shown; a hot cell needs four cells.
     const std::vector<std::tuple<int, bool, bool, bool, int>> cases{
@@ -33,10 +33,8 @@ TEST(ButtonStyles, GlyphCellFollowsStateWithDownBeatingHot)
         {4, false, true, true, 1},  {1, false, true, true, 0}, {1, true, true, true, 0},  {3, true, true, false, 0}};
     for (const auto& [cells, enabled, hot, down, shown] : cases)
         EXPECT_EQ(GlyphCell(cells, enabled, hot, down), shown) << cells << enabled << hot << down;
-}
 
-TEST(ButtonStyles, CaptionLosesCharactersFromItsEndOnly)
-{
+    // A caption loses characters from its end only.
     const auto sevenEach = [](std::size_t n) { return static_cast<int>(7 * n); };
     EXPECT_EQ(FittingCaptionLength(30, 92, sevenEach), 13u);
     EXPECT_EQ(FittingCaptionLength(5, 92, sevenEach), 5u);

@@ -51,7 +51,7 @@ void Type(QWidget* widget, const QString& text)
 
 } // namespace
 
-TEST_F(CoolEditTest, AcceptCharsFiltersTypingAndPasting)
+TEST_F(CoolEditTest, AcceptCharsFilterAndUpperCaseRewriteTheText)
 {
     edit_->SetAcceptChars(DiaryNameChars);
     QTest::keyClicks(edit_, "My-Diary.2");
@@ -62,10 +62,8 @@ TEST_F(CoolEditTest, AcceptCharsFiltersTypingAndPasting)
     edit_->insert("-a.b-");
     EXPECT_EQ(edit_->text(), "MyabDiary");
     EXPECT_EQ(edit_->cursorPosition(), 7) << "the caret goes back where it was, not corrected";
-}
 
-TEST_F(CoolEditTest, UpperCaseAndFirstUpperCaseRewriteTheText)
-{
+    edit_->clear();
     edit_->Options.UpperCase = true;
     QTest::keyClicks(edit_, "ab c");
     EXPECT_EQ(edit_->text(), "AB C");

@@ -58,20 +58,17 @@ TEST(RtfWriter, CharactersOutsideTheCodePageSurviveAsUnicode)
     EXPECT_NE(WriteRtf(OneParagraph(u"α", Arial10), 1252, Arial10).find("\\u945?"), std::string::npos);
 }
 
-TEST(RtfWriter, AtSignsAreEscapedSoRecordsNeverSeeThemInABody)
+TEST(RtfWriter, AtSignsSpecialCharactersAndDelimitersAreEscaped)
 {
     const std::string rtf = WriteRtf(OneParagraph(u"mail me@@home or a@b", {"@Arial", 20}), 1252, Arial10);
     EXPECT_EQ(rtf.find('@'), std::string::npos);
     EXPECT_EQ(PlainText(rtf, 1252), "mail me@@home or a@b");
     EXPECT_EQ(ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Format.Font, "@Arial");
-}
 
-TEST(RtfWriter, SpecialCharactersAndDelimiters)
-{
     const std::u16string text = u"a\tb\u2028c\u00A0d{e}f\\g 1;-x";
-    const std::string rtf = WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
-    EXPECT_NE(rtf.find("a\\tab b\\line c\\~d\\{e\\}f\\\\g 1;-x"), std::string::npos) << rtf;
-    EXPECT_EQ(ReadRtf(rtf, 1252).Paragraphs[0].Runs[0].Text, text);
+    const std::string special = WriteRtf(OneParagraph(text, Arial10), 1252, Arial10);
+    EXPECT_NE(special.find("a\\tab b\\line c\\~d\\{e\\}f\\\\g 1;-x"), std::string::npos) << special;
+    EXPECT_EQ(ReadRtf(special, 1252).Paragraphs[0].Runs[0].Text, text);
 }
 
 namespace {
@@ -151,7 +148,7 @@ TEST(RtfDocument, RoundTripKeepsTextFormatsFontsAndAlignment)
     EXPECT_EQ(DocumentToRtf(loaded, 1252), rtf);
 }
 
-TEST(RtfDocument, LoadingClearsUndoAndTheModifiedMark)
+TEST(RtfDocument, LoadingClearsUndoAndTheModifiedMarkAndAnEmptyDocumentIsOneEmptyParagraph)
 {
     QTextDocument document;
     QTextCursor(&document).insertText("typed");
@@ -160,12 +157,8 @@ TEST(RtfDocument, LoadingClearsUndoAndTheModifiedMark)
     EXPECT_EQ(document.toPlainText(), "loaded");
     EXPECT_FALSE(document.isModified());
     EXPECT_FALSE(document.isUndoAvailable());
-}
 
-TEST(RtfDocument, EmptyDocumentWritesOneEmptyParagraph)
-{
-    QTextDocument document;
-    const std::string rtf = DocumentToRtf(document, 1252);
+    const std::string rtf = DocumentToRtf(QTextDocument(), 1252);
     EXPECT_NE(rtf.find("\\par\r\n}"), std::string::npos);
     QTextDocument loaded;
     RtfToDocument(rtf, loaded, 1252);
