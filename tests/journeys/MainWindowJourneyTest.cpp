@@ -191,7 +191,7 @@ TEST_F(MainJourneyTest, PrintAndDeleteAskFirstAndDeleteRemovesTheDayOnlyOnYes)
     EXPECT_EQ(Stored(), (LineList{Written[0], Written[2]}));
 }
 
-TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
+TEST_F(MainJourneyTest, NavigationMovesTheCalendarAndTheEndOfTheDesktopSessionSaves)
 {
     OpenWritten();
     // The next entry after all records goes back to the last.
@@ -206,7 +206,12 @@ TEST_F(MainJourneyTest, NavigationMovesTheCalendarByEntryMonthYearAndToday)
     }
     QTest::keyClick(Calendar(), Qt::Key_Up);
     EXPECT_EQ(Shown(), (Date{2024, 3, 8})) << "the calendar's arrow keys move the day";
-    Exit();
+
+    TypeTitle(QStringLiteral("Late entry"));
+    const size_t asked = services_.dialogs.Asked().size();
+    main_->SessionEnding();
+    EXPECT_EQ(services_.dialogs.Asked().size(), asked) << "the end of the desktop session saves without asking";
+    EXPECT_EQ(Stored().size(), 4u);
 }
 
 TEST_F(MainJourneyTest, EscapeDropsTheEditsOfTheShownDayAndTheTitleRefusesWhatTheDiaryCannotKeep)
@@ -345,16 +350,6 @@ TEST_F(MainJourneyTest, BrowseMovesTheCalendarAndTheToolsWindowRestoresABackup)
     EXPECT_EQ(Stored(), LineList{Written[0]});
 }
 
-TEST_F(MainJourneyTest, TheEndOfTheDesktopSessionSavesWithoutAsking)
-{
-    OpenWritten();
-    ClickDay(20);
-    TypeTitle(QStringLiteral("Late entry"));
-    const size_t asked = services_.dialogs.Asked().size();
-    main_->SessionEnding();
-    EXPECT_EQ(services_.dialogs.Asked().size(), asked);
-    EXPECT_EQ(Stored().size(), 4u);
-}
 
 TEST_F(MainJourneyTest, SkinsCycleAndTheShownOneIsStoredAtTheEnd)
 {

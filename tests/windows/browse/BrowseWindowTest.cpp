@@ -103,25 +103,18 @@ protected:
 
 } // namespace
 
-TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackground)
-{
-    Run(
-        [&] {
-            ASSERT_EQ(Rows(), 6);
-            EXPECT_EQ(Cell(0, 0), RowDateCaption({2024, 5, 6}));
-            EXPECT_TRUE(Cell(0, 0).startsWith(ShortDayName(2) + ", ")) << "6 May 2024 was a Monday";
-            EXPECT_EQ(Cell(0, 1) + Cell(1, 1), "Untitled dayWork");
-            EXPECT_EQ(SelectedDay(), -1);
-            EXPECT_TRUE(SearchEdit().hasFocus());
-            const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
-            EXPECT_EQ(shown, SkinPicture(store_, 2, SkinPart::Background).convertToFormat(shown.format()));
-        },
-        2);
-}
 
-TEST_F(BrowseWindowTest, StepsThroughTheListAndGoesToTheSelectedEntry)
+TEST_F(BrowseWindowTest, ListsEveryEntryNewestFirstOnASkinBackgroundStepsAndGoesToTheSelectedOne)
 {
     const int chosen = Run([&] {
+        ASSERT_EQ(Rows(), 6);
+        EXPECT_EQ(Cell(0, 0), RowDateCaption({2024, 5, 6}));
+        EXPECT_TRUE(Cell(0, 0).startsWith(ShortDayName(2) + ", ")) << "6 May 2024 was a Monday";
+        EXPECT_EQ(Cell(0, 1) + Cell(1, 1), "Untitled dayWork");
+        EXPECT_EQ(SelectedDay(), -1);
+        EXPECT_TRUE(SearchEdit().hasFocus());
+        const QImage shown = Control<QLabel>("backgroundPicture").pixmap().toImage();
+        EXPECT_EQ(shown, SkinPicture(store_, 2, SkinPart::Background).convertToFormat(shown.format()));
         Click("previousDayButton");
         EXPECT_EQ(SelectedDay(), 6) << "with no selection a step selects the newest entry";
         EXPECT_TRUE(List().hasFocus());
@@ -129,7 +122,7 @@ TEST_F(BrowseWindowTest, StepsThroughTheListAndGoesToTheSelectedEntry)
             Click("nextDayButton");
         EXPECT_EQ(SelectedDay(), 3);
         Click("gotoButton");
-    });
+    }, 2);
     ASSERT_GE(chosen, 0);
     EXPECT_EQ(session_.Text()[static_cast<size_t>(chosen)].substr(0, 8), "20240503");
 }

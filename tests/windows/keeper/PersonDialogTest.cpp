@@ -130,6 +130,7 @@ TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndEscapeCancelsExceptInsideADa
     EXPECT_EQ(SignPicture(), pictures[10].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
 
     dialog_->activateWindow();
+    Month().setFocus();
     QTest::keyClick(&Month(), Qt::Key_Escape);
     EXPECT_TRUE(dialog_->isVisible()) << "Escape inside a date list only closes the list";
     Name().setFocus();

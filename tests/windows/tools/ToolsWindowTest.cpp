@@ -252,23 +252,15 @@ TEST_F(OptionsWindowTest, AFailedExportIsToldAndACancelledOneDoesNothing)
     EXPECT_TRUE(opened_.empty());
 }
 
-TEST_F(OptionsWindowTest, ChosenFontGoesToTheEditorsAndTheSettings)
+
+TEST_F(OptionsWindowTest, TheChosenFontIsAppliedAndStoredAndSealingAsksForThePassword)
 {
+    session_.SealingKdf = CheapestKdf;
     QFont chosen(QStringLiteral("Liberation Mono"), 14);
     chosen.setItalic(true);
     services_.dialogs.AnswerFont(chosen);
-    Run([&] { Click("setFontButton"); });
-    ASSERT_TRUE(applied_);
-    EXPECT_EQ(applied_->Font.family() + QString::number(applied_->Font.pointSize()), "Liberation Mono14");
-    EXPECT_EQ(applied_->Color, QColor(0, 0, 128)) << "the colour stays the body's";
-    EXPECT_EQ(settings_.GetValue("FontName")->ToString(), "Liberation Mono");
-    EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
-}
-
-TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExit)
-{
-    session_.SealingKdf = CheapestKdf;
     Run([&] {
+        Click("setFontButton");
         EXPECT_EQ(SealCaption(), " Seal this diary");
         services_.dialogs.AnswerText(QStringLiteral(" secret "));
         Click("sealButton");
@@ -280,4 +272,9 @@ TEST_F(OptionsWindowTest, SealingAndUnsealingAskForThePasswordAndTakeEffectAtExi
         Click("sealButton");
         EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
     });
+    ASSERT_TRUE(applied_);
+    EXPECT_EQ(applied_->Font.family() + QString::number(applied_->Font.pointSize()), "Liberation Mono14");
+    EXPECT_EQ(applied_->Color, QColor(0, 0, 128)) << "the colour stays the body's";
+    EXPECT_EQ(settings_.GetValue("FontName")->ToString(), "Liberation Mono");
+    EXPECT_EQ(*settings_.GetValue("FontStyle")->ToInteger(), 2);
 }
