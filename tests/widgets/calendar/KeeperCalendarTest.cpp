@@ -33,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(KeeperCalendarTest, RightButtonSelectsADayBeforeTheMenuOpens)
+TEST_F(KeeperCalendarTest, RightButtonSelectsADayBeforeTheMenuOpensAndTheKeyboardMenuHasNoPosition)
 {
     std::vector<Date> seenByMenu;
     calendar_.OnContextPopup = [&](QObject*, QPoint, bool& handled) {
@@ -61,10 +61,7 @@ TEST_F(KeeperCalendarTest, RightButtonSelectsADayBeforeTheMenuOpens)
     calendar_.SetReadOnly(true);
     rightClick(3, 1);
     EXPECT_EQ(calendar_.CalendarDate(), (Date{2024, 5, 31}));
-}
 
-TEST_F(KeeperCalendarTest, KeyboardMenuReportsNoMousePosition)
-{
     QPoint reported;
     calendar_.OnContextPopup = [&](QObject*, QPoint mousePos, bool& handled) {
         reported = mousePos;
@@ -72,5 +69,5 @@ TEST_F(KeeperCalendarTest, KeyboardMenuReportsNoMousePosition)
     };
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), calendar_.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&calendar_, &menu);
-    EXPECT_EQ(reported, QPoint(-1, -1));
+    EXPECT_EQ(reported, QPoint(-1, -1)) << "a menu asked for from the keyboard has no mouse position";
 }

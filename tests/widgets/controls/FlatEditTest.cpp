@@ -74,7 +74,7 @@ TEST_F(CoolEditTest, AcceptCharsFilterAndUpperCaseRewriteTheText)
     EXPECT_EQ(edit_->text(), "World");
 }
 
-TEST_F(CoolEditTest, EnterMovesOnOnlyWhenAskedAndKeyPressMaySwallow)
+TEST_F(CoolEditTest, EnterMovesOnOnlyWhenAskedKeyPressMaySwallowAndFocusEventsFollow)
 {
     int returns = 0;
     QObject::connect(edit_, &QLineEdit::returnPressed, [&] { ++returns; });
@@ -93,10 +93,7 @@ TEST_F(CoolEditTest, EnterMovesOnOnlyWhenAskedAndKeyPressMaySwallow)
     QTest::keyClick(edit_, Qt::Key_Return);
     EXPECT_EQ(returns, 1);
     EXPECT_TRUE(next_->hasFocus());
-}
 
-TEST_F(CoolEditTest, FocusColoursComeAndGoAndEventsFollow)
-{
     next_->setFocus();
     std::vector<std::string> events;
     edit_->OnEnter = [&](FlatEdit&) { events.push_back("enter"); };
