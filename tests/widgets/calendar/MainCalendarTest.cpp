@@ -67,7 +67,7 @@ TEST_F(MainCalendarTest, HeaderShowsTheLocalesDayNamesAndEmptyCellsMayBeMarked)
     EXPECT_EQ(cells.Cells.size(), 49u); // every cell, header and empty ones included
 
     calendar_.SetUltraShort(true);
-    EXPECT_EQ(Draw().Text(3, 0), "T");
+    EXPECT_EQ(Draw().Text(4, 0), "T");
     calendar_.SetActiveDays(""); // an empty list element marks empty cells without painting them
     cells = Draw();
     EXPECT_EQ(cells.State(0, 1), DayState::Active);

@@ -129,6 +129,7 @@ TEST_F(PersonDialogTest, TheZodiacFollowsTheListsAndEscapeCancelsExceptInsideADa
     EXPECT_EQ(Sign(), "");
     EXPECT_EQ(SignPicture(), pictures[10].copy(0, 0, 35, 35).convertToFormat(capricorn.format()));
 
+    Open(scratch_);
     dialog_->activateWindow();
     Month().setFocus();
     QTest::keyClick(&Month(), Qt::Key_Escape);
