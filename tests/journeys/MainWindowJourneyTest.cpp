@@ -251,6 +251,7 @@ TEST_F(MainJourneyTest, AFailedExitSaveKeepsEveryEntryAndSavesOnceTheFolderIsBac
     services_.dialogs.AnswerChoice(0); // try again
     Exit();
     services_.dialogs.OnQuestion = nullptr;
+    ASSERT_FALSE(services_.dialogs.Asked().empty()) << "the failed save is asked about";
     EXPECT_EQ(services_.dialogs.Asked().back().Choices.size(), 3);
     const LineList stored = Stored();
     ASSERT_EQ(stored.size(), 4u);
