@@ -10,8 +10,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace base::text;
 using namespace formats::diary;
 using namespace formats::rtf;
@@ -223,38 +221,6 @@ TEST(RtfJoiner, TablesKeepTheirStructureAndParagraphsEndBeforeTheNextEntry)
                 ElementsAre("", "8/1/2024 - Table", "Apples\tPears\t", "Plums\tFigs\t", "After the table", "",
                             "9/1/2024 - Unended", "no paragraph end", "", "10/1/2024 - Fallback", "xα", "",
                             "11/1/2024 - Next", "next"));
-}
-
-// Bodies cut short or with bytes changed at random never swallow a heading nor spill their
-// formatting into it.
-TEST(RtfJoiner, DamagedBodiesNeverReachTheNextHeading)
-{
-    const LineList samples = SampleRecords();
-    std::mt19937 random(7);
-    LineList records;
-    for (int i = 0; i < 200; ++i) {
-        std::string body = ParseDayRecord(samples[static_cast<size_t>(i) % samples.size()]).Body();
-        body.resize(std::uniform_int_distribution<size_t>(6, body.size())(random));
-        for (int change = 0; change < i % 4; ++change)
-            body[std::uniform_int_distribution<size_t>(0, body.size() - 1)(random)] =
-                "{}\\;'u0 \x80"[std::uniform_int_distribution<size_t>(0, 9)(random)];
-        records.push_back(DayRecord(2024, 1 + i / 28, 1 + i % 28, 0, "Entry " + std::to_string(i), body));
-    }
-    const RichText read = ReadRtf(ExportDiary(records, Options()), 1252);
-    size_t next = 0;
-    for (const auto& paragraph : read.Paragraphs) {
-        const std::string text = ParagraphText(paragraph);
-        const size_t dash = text.find(" - Entry ");
-        if (dash == std::string::npos || next >= records.size())
-            continue;
-        if (text.substr(dash) != " - Entry " + std::to_string(next))
-            continue;
-        EXPECT_TRUE(paragraph.Runs.size() == 1 && paragraph.Runs[0].Format.Bold &&
-                    paragraph.Runs[0].Format.HalfPoints == 28 && paragraph.Runs[0].Format.Font == "Arial")
-            << text;
-        ++next;
-    }
-    EXPECT_EQ(next, records.size());
 }
 
 // What is left out of a body (header words and groups) must not change what stands around it:
