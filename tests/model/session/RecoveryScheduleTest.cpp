@@ -176,12 +176,3 @@ TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
     schedule_.Discard();
     EXPECT_FALSE(RecoveryExists()) << "a file taken in is this run's";
 }
-
-TEST_F(RecoveryScheduleTest, TheEndOfTheDesktopSessionWritesAtOnce)
-{
-    Change(1);
-    EXPECT_TRUE(worker_.TimerRunning);
-    schedule_.WriteBeforeSessionEnd();
-    EXPECT_FALSE(worker_.TimerRunning);
-    EXPECT_EQ(Recovered().size(), 2u);
-}
