@@ -2,9 +2,14 @@
 // exit status and messages.
 #include "ToolRun.h"
 
-#include "formats/diary/DiaryFile.h"
+#include "formats/diary/DayRecords.h"
+#include "formats/rtf/RtfReader.h"
 
 #include <algorithm>
+
+using namespace base::text;
+using namespace formats::diary;
+using namespace formats::rtf;
 
 TEST_F(DaybrookToolTest, CheckNeedsNoPasswordAndExitsWithTheLoadResult)
 {
@@ -80,4 +85,52 @@ TEST_F(DaybrookToolTest, SearchFindsTitlesAndShownTextNotFormattingCodes)
     EXPECT_EQ(run.Out, "2002-03-04\tStein, armisti\n2002-03-07\tBarrett's. ca\n");
     EXPECT_EQ(Run({"search", "--ignore-case", sample_, "sONYA"}, SamplePassword).Out, run.Out);
     EXPECT_EQ(Run({"search", sample_, "fswiss"}, SamplePassword).Out, "");
+}
+
+TEST_F(DaybrookToolTest, ExportWritesEveryEntryAndAFailureLeavesTheFilesAlone)
+{
+    const std::string out = (dir_ / "diary.rtf").string();
+    const ToolRun run = Run({"export", sample_, out}, SamplePassword);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "exported 20 entries to " + out + "\n");
+    // The document's own order and formatting are the export's; here: every entry is in it.
+    const std::string exported = ReadBytes(out);
+    const std::string text = PlainText(exported, 1252);
+    for (const std::string& line : SplitLines(ReadBytes(VectorPath("diary/sample.lines"))))
+        EXPECT_THAT(text, HasSubstr(" - " + ParseDayRecord(line).Title + "\n"));
+
+    ExpectFailure(Run({"export", sample_, out}, "not the password"), 3, "wrong password");
+    EXPECT_TRUE(ReadBytes(out) == exported);
+    const std::string diary = (dir_ / "mine.dry").string();
+    WriteBytes(diary, ReadBytes(sample_));
+    ExpectFailure(Run({"export", diary, (dir_ / "." / "mine.dry").string()}, SamplePassword), 64,
+                  "is the diary itself");
+    EXPECT_TRUE(ReadBytes(diary) == ReadBytes(sample_));
+}
+
+TEST_F(DaybrookToolTest, SealingAndUnsealingGiveBackTheSamePlainFile)
+{
+    const std::string out = (dir_ / "sealed.dry").string();
+    ToolRun run = Run({"seal", sample_, out}, SamplePassword);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "sealed 20 records into " + out + "\n");
+    run = Run({"check", out});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_THAT(run.Out, HasSubstr("(2 passes over 65536 KiB)"));
+
+    const std::string back = (dir_ / "back.dry").string();
+    run = Run({"unseal", out, back}, SamplePassword);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_TRUE(ReadBytes(back) == ReadBytes(sample_));
+}
+
+// The commands share one way of opening a diary: one of them stands for all.
+TEST_F(DaybrookToolTest, ACopyOfASealedDiaryStaysSealedAndReadsAsThePlainOne)
+{
+    const std::string copy = (dir_ / "copy.dry").string();
+    ASSERT_EQ(Run({"copy", VectorPath("sealed/sample.dry").string(), copy}, SamplePassword).Status, 0);
+    const std::string checked = Run({"check", copy}).Out;
+    EXPECT_THAT(checked, HasSubstr("sound sealed diary file"));
+    EXPECT_THAT(checked, HasSubstr("(1 passes over 8 KiB)"));
+    EXPECT_EQ(Run({"dump", copy}, SamplePassword).Out, ReadBytes(VectorPath("diary/sample.lines")));
 }
