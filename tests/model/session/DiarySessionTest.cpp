@@ -1,5 +1,5 @@
-// The open diary: opening with its fallback to the backup, the exit save and its backup rotation,
-// copies, restores, password changes, and what listeners hear.
+// The open diary: opening with its fallback to the backup, the save of a new diary, copies,
+// restores, password changes, and what listeners hear.
 #include "SessionFixture.h"
 
 #include <vector>
@@ -47,22 +47,6 @@ TEST_F(DiarySessionTest, OpeningFallsBackToTheBackupAndTellsEveryOutcome)
     EXPECT_FALSE(open("pw"));
     EXPECT_EQ(told, std::vector<std::string>{"This diary file is corrupted"});
     EXPECT_EQ(session_.Text().Count(), 0u);
-}
-
-TEST_F(DiarySessionTest, TheExitSaveRotatesTheBackupAndWritesNothingWhenClean)
-{
-    Diary("Notes.dry", Records);
-    Diary("Notes.bkd", OlderRecords);
-    ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
-    ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_EQ(Stored("Notes.bkd"), OlderRecords) << "a clean run rotates nothing";
-
-    Edit();
-    ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_FALSE(session_.Dirty());
-    EXPECT_EQ(Stored("Notes.bkd"), Records) << "the previous diary became the backup";
-    EXPECT_EQ(Stored("Notes.dry"), WithSpring(Records));
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Notes.dry.new"));
 }
 
 TEST_F(DiarySessionTest, ANewDiaryIsWrittenOnlyWhenItChanged)
