@@ -215,21 +215,6 @@ TEST_F(SettingsTest, ValuesSetByNameAreConvertedOnlyWhenSaved)
                                         "Could not convert variant of type (String) into type (Date)"}));
 }
 
-TEST_F(SettingsTest, SaveAllStopsAtAValueThatDoesNotConvertAfterWritingTheOnesBefore)
-{
-    DbkSettings settings(store_);
-    Declared(settings, {"Before", Integer, "1"});
-    Declared(settings, {"Bad", Float, std::nullopt});
-    Declared(settings, {"After", Integer, "2"});
-    ASSERT_TRUE(settings.SetValue("Bad", "x"));
-    EXPECT_EQ(FailureOf(settings.SaveAll(), Reason::Refused),
-              "Could not convert variant of type (String) into type (Double)");
-    EXPECT_EQ(Stored("Before"), Dword(1));
-    EXPECT_FALSE(Stored("After").has_value());
-    for (int i = 0; i < settings.Items().Count(); ++i)
-        settings.Items()[i].AutoStore = false;
-}
-
 TEST_F(SettingsTest, SubKeysRootKeysAndAutoStoreChooseWhereAndWhetherToWrite)
 {
     {
