@@ -72,9 +72,7 @@ TEST_F(BirthdayToolTest, ImportRefusesTextTheCodePageCannotHoldAndMalformedLists
         {"{\"entries\": [", "not JSON"},
         {"[1, 2]", "no \"entries\" array"},
         {"{\"entries\": [{\"icon\": 1.5}]}", "\"icon\" is not a whole number"},
-        {"{\"entries\": [{\"icon\": 3000000000}]}", "\"icon\" is not a whole number"},
         {"{\"entries\": [{}, {\"birth_date\": 1e300}]}", "entry 2: \"birth_date\" is not a date"},
-        {"{\"entries\": [{\"birth_date\": \"1990-01-01\"}]}", "\"birth_date\" is not a date"},
         {"{\"entries\": [{\"notes\": 7}]}", "\"notes\" is not a text"},
     };
     for (const auto& [json, message] : faults) {

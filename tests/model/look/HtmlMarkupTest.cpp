@@ -53,8 +53,6 @@ TEST(HtmlMarkup, PreparedTextOpensWithTheBaseFontInRgbOrder)
               "<font face=\"Verdana\" size=\"10\" color=\"#008080\">Hello<br>World<br></font>");
     EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "arial", 12, RGBColor(0x12, 0x34, 0x56), false),
               "<font face=\"arial\" size=\"12\" color=\"#123456\">Hello World </font>");
-    EXPECT_EQ(PrepareMarkup({}, "arial", 12, Black, true),
-              "<font face=\"arial\" size=\"12\" color=\"#000000\"></font>");
 }
 
 TEST(HtmlMarkup, LineEndsBreakLinesOnlyWithUseCRLF)
