@@ -112,15 +112,6 @@ TEST(RegFile, ForeignOrDamagedTextIsRefusedWithAReason)
     }
 }
 
-TEST(RegFile, KeyPathsDropOuterBackslashesAndRefuseEmptyLevels)
-{
-    EXPECT_EQ(KeyPath(RegHive::CurrentUser, "\\SOFTWARE\\Kestrine\\BirthDay\\"),
-              "HKEY_CURRENT_USER\\SOFTWARE\\Kestrine\\BirthDay");
-    EXPECT_EQ(KeyPath(RegHive::LocalMachine, ""), "HKEY_LOCAL_MACHINE");
-    EXPECT_FALSE(KeyPath(RegHive::CurrentUser, "A\\\\B").has_value());
-    EXPECT_FALSE(KeyPath(static_cast<RegHive>(0x80000007), "A").has_value());
-}
-
 class RegistryStoreTest : public ::testing::Test {
 protected:
     TempDir folder_;

@@ -47,16 +47,12 @@ using Strings = std::vector<std::string>;
 
 } // namespace
 
-TEST(HtmlMarkup, PreparedTextOpensWithTheBaseFontInRgbOrder)
+TEST(HtmlMarkup, PreparedTextOpensWithTheBaseFontAndBreaksLinesOnlyWithUseCRLF)
 {
     EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "Verdana", 10, Teal, true),
               "<font face=\"Verdana\" size=\"10\" color=\"#008080\">Hello<br>World<br></font>");
     EXPECT_EQ(PrepareMarkup({"Hello", "World"}, "arial", 12, RGBColor(0x12, 0x34, 0x56), false),
               "<font face=\"arial\" size=\"12\" color=\"#123456\">Hello World </font>");
-}
-
-TEST(HtmlMarkup, LineEndsBreakLinesOnlyWithUseCRLF)
-{
     EXPECT_EQ(Layout({"Hello", "World"}, true), (Strings{"Hello", "World"}));
     EXPECT_EQ(Layout({"Hello", "World"}, false), (Strings{"Hello World "}));
 }
