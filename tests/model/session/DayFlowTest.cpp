@@ -75,8 +75,7 @@ TEST_F(DayFlowTest, ADayWithoutRecordShowsEmptyWithTheFirstMood)
     flow_.CurrentMood = 7;
     const ShownEntry empty = flow_.Load(April20);
     EXPECT_EQ(empty.Load, DayLoad::None);
-    EXPECT_EQ(empty.Title, "");
-    EXPECT_EQ(empty.Body, "");
+    EXPECT_EQ(empty.Title + empty.Body, "");
     EXPECT_EQ(flow_.CurrentMood, 0);
     EXPECT_EQ((Date{flow_.ShownYear, flow_.ShownMonth, flow_.ShownDay}), April20);
 }
