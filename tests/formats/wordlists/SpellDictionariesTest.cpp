@@ -88,16 +88,6 @@ TEST_F(SpellDictionariesTest, SuggestsTheWordBeforeAndTheTenAfterInTheMasterFile
     EXPECT_EQ(Suggestions("zz"), LineList{"au"});
 }
 
-TEST_F(SpellDictionariesTest, EmptyMasterKnowsNothingAndIsReadAgainAtTheNextOpening)
-{
-    Master("");
-    Load();
-    EXPECT_TRUE(Suggestions("anything").empty());
-    Master("anything\r\n");
-    Load();
-    EXPECT_TRUE(Known("Anything"));
-}
-
 TEST_F(SpellDictionariesTest, MasterIsReadOnceButMustStillExistAtEveryOpening)
 {
     Custom("mine\r\n");

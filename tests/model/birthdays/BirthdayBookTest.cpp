@@ -54,10 +54,9 @@ TEST(BirthdayEntries, EntriesOfDayMatchMonthAndDayWhateverTheYear)
     AddPerson(edges, "First", 1, 1, 1);
     AddPerson(edges, "Last", 9999, 12, 31);
     edges.Add().SetBirthDate(EncodeDate(9999, 12, 31) + 1);
-    edges.Add().SetBirthDate(std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(Names(edges.EntriesOfDay(EncodeDate(2024, 1, 1) + 0.75)), std::vector<std::string>{"First"});
     EXPECT_EQ(Names(edges.EntriesOfDay(EncodeDate(2023, 12, 31))), std::vector<std::string>{"Last"});
-    EXPECT_EQ(edges[2].Month() + edges[3].Month(), 0) << "beyond the calendar: no month";
+    EXPECT_EQ(edges[2].Month(), 0) << "beyond the calendar: no month";
     EXPECT_EQ(std::pair(entries[4].Day(), entries[4].Month()), std::pair(0, 0)) << "undated";
     EXPECT_EQ(std::pair(entries[1].Day(), entries[1].Month()), std::pair(29, 2));
 }

@@ -122,7 +122,6 @@ TEST_F(SettingsTest, AbsentValuesTakeTheirDefaultsAndEmptyOnesAreWrittenAsZero)
         Declared(settings, {"When", DateTime, std::nullopt});
 
         EXPECT_EQ(Read(skin.AsInteger()), 0);
-        EXPECT_EQ(Read(settings.GetValue("Text")), Variant());
         EXPECT_EQ(Read(settings.GetValue("Ratio")->ToBoolean()), false) << "an empty value is false";
         EXPECT_EQ(name.AsString(), "default.dry");
         EXPECT_EQ(Read(upper.AsBoolean()), true) << "the text is upper-cased before it is compared";
