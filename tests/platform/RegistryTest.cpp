@@ -265,20 +265,15 @@ TEST(Environment, VariablesChooseTheProgramFolderTheSettingsFileAndTheCodePage)
     EXPECT_EQ(environment.ProgramFolder, ExecutableFolder());
     EXPECT_EQ(environment.CodePage, 1253);
 
-    variables = {{"HOME", "/home/ann"},
-                 {"XDG_CONFIG_HOME", "/tmp/config"},
-                 {"LC_ALL", "ru_RU.UTF-8"},
-                 {"LANG", "el_GR.UTF-8"},
-                 {"DAYBROOK_FOLDER", "/tmp/program"}};
+    variables = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/tmp/config"}, {"LC_ALL", "ru_RU.UTF-8"},
+                 {"LANG", "el_GR.UTF-8"}, {"DAYBROOK_FOLDER", "/tmp/program"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/config/daybrook/registry.reg");
     EXPECT_EQ(environment.ProgramFolder, "/tmp/program");
     EXPECT_EQ(environment.CodePage, 1251) << "LC_ALL comes before LANG";
 
-    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"},
-                 {"XDG_CONFIG_HOME", "relative"},
-                 {"DAYBROOK_CODEPAGE", "1250"},
-                 {"LANG", "el_GR.UTF-8"}};
+    variables = {{"DAYBROOK_REGISTRY", "/tmp/x/my.reg"}, {"XDG_CONFIG_HOME", "relative"},
+                 {"DAYBROOK_CODEPAGE", "1250"}, {"LANG", "el_GR.UTF-8"}};
     environment = EnvironmentFrom(lookup);
     EXPECT_EQ(environment.SettingsFile, "/tmp/x/my.reg");
     EXPECT_EQ(environment.CodePage, 1250);

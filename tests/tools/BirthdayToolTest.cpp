@@ -57,7 +57,6 @@ TEST_F(BirthdayToolTest, AListThatCannotBeReadWholeIsNotListedAtAll)
     ExpectFailure(Run({"birthdays", "list", "--registry"}), 65, "line 3");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "registry.reg.damaged"));
 
-    EXPECT_EQ(Run({"birthdays", "sort", Vector("empty.bbk")}).Status, 64);
 }
 
 TEST_F(BirthdayToolTest, ImportRefusesTextTheCodePageCannotHoldAndMalformedLists)

@@ -106,14 +106,6 @@ TEST(DiaryExport, EmptyDiaryEmptyTitleOddKeyAndRecordWithoutBody)
                             "30/3/2024 - Bare"));
 }
 
-TEST(DiaryExport, ReportsProgressAfterEachRecord)
-{
-    std::vector<size_t> told;
-    ExportDiary(SampleRecords(), Options(),
-                [&told](size_t done, size_t total) { told.push_back(done * 10 + total); });
-    EXPECT_EQ(told, (std::vector<size_t>{15, 25, 35, 45, 55})) << "done and total";
-}
-
 TEST(RtfJoiner, FontAndColourTablesAreMergedAndRenumbered)
 {
     RtfJoiner joiner(1252, CharFormat{"Arial", 20});

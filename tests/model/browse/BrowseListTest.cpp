@@ -66,7 +66,6 @@ TEST(BrowseRows, NewestFirstWithMoodTitleAndRecordIndex)
     EXPECT_EQ(std::tuple(rows[1].Date, rows[1].Mood), std::tuple(DayDate{2024, 3, 1}, 9));
     EXPECT_EQ(std::tuple(rows[3].Date, rows[3].Mood, rows[3].Record),
               std::tuple(DayDate{2023, 12, 31}, 7, 0u));
-    EXPECT_TRUE(BuildBrowseRows(Text({})).empty());
 }
 
 TEST(BrowseStepping, MovesOneRowAndStopsAtTheEnds)

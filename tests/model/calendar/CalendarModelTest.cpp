@@ -241,7 +241,7 @@ TEST(CalendarModel, SelectionVetoRefusesEmptyCellsAndReadOnlyMoves)
     EXPECT_EQ(model.Current, std::pair(1, 4));
 }
 
-TEST(CalendarModel, ClickSelectsTheDayOfADayCellOnly)
+TEST(CalendarModel, ClickSelectsTheDayOfADayCellOnlyAndCellsGiveTheirDate)
 {
     RecordingModel model({2024, 5, 14});
     model.ClickCell(2, 1); // empty
@@ -251,12 +251,7 @@ TEST(CalendarModel, ClickSelectsTheDayOfADayCellOnly)
     EXPECT_EQ(model.CalendarDate(), (Date{2024, 5, 31}));
     EXPECT_EQ(model.Changes, 1);
     EXPECT_FALSE(model.UseCurrentDate());
-}
-
-TEST(CalendarModel, CellDateIsTheDayCountOfTheCellsDay)
-{
-    RecordingModel model({2024, 5, 14});
-    EXPECT_EQ(model.CellDate(3, 1), EncodeDate(2024, 5, 1));
+    EXPECT_EQ(model.CellDate(3, 1), EncodeDate(2024, 5, 1)) << "a cell's date is the day count of its day";
     EXPECT_EQ(model.CellDate(5, 5), EncodeDate(2024, 5, 31));
     EXPECT_EQ(model.CellDate(2, 1), 0.0);
 }
