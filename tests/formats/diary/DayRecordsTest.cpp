@@ -235,6 +235,9 @@ TEST_F(DayRecordsTest, ActiveDaysListTheMonthsDaysFromTheFirstToTheLast)
     EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 2), "1,");
     EXPECT_EQ(UpdateActiveDays(diary_.Text, 2004, 2), "29,");
     EXPECT_EQ(UpdateActiveDays(diary_.Text, 2006, 3), "");
+    for (int day = 1; day <= 31; ++day)
+        Store(2007, 7, day);
+    EXPECT_TRUE(UpdateActiveDays(diary_.Text, 2007, 7).ends_with(",29,30,31,")) << "a record every day";
 
     diary_.Text.SetLines({"200803000zero@@", "200803050five@@", "200803320@@"});
     EXPECT_EQ(UpdateActiveDays(diary_.Text, 2008, 3), "5,") << "day characters naming no day are no day";
