@@ -25,11 +25,6 @@ bool IsControl(const QWidget& widget)
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
 
-QString NameOf(const QWidget& widget)
-{
-    return widget.objectName();
-}
-
 // A picture or a bevel behind other controls: a label that shows a pixmap and no text, a plain
 // frame, or a widget that says so with the "background" property.
 bool IsBackground(const QWidget& widget)
@@ -97,12 +92,12 @@ void CheckChildren(const QWidget& window, const QWidget& parent, QStringList& pr
     for (const QWidget* control : controls) {
         const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
         if (!window.rect().contains(placed))
-            problems << QStringLiteral("%1 lies outside the window").arg(NameOf(*control));
+            problems << QStringLiteral("%1 lies outside the window").arg(control->objectName());
         const Caption caption = CaptionOf(*control);
         const int needed = control->fontMetrics().horizontalAdvance(caption.Text);
         if (!caption.Text.isEmpty() && needed > caption.Room)
             problems << QStringLiteral("%1: \"%2\" needs %3 pixels, has %4")
-                            .arg(NameOf(*control), caption.Text)
+                            .arg(control->objectName(), caption.Text)
                             .arg(needed)
                             .arg(caption.Room);
     }
@@ -111,7 +106,7 @@ void CheckChildren(const QWidget& window, const QWidget& parent, QStringList& pr
             const QWidget& a = *controls[i];
             const QWidget& b = *controls[j];
             if (a.geometry().intersects(b.geometry()) && !IsBackground(a) && !IsBackground(b))
-                problems << QStringLiteral("%1 overlaps %2").arg(NameOf(a), NameOf(b));
+                problems << QStringLiteral("%1 overlaps %2").arg(a.objectName(), b.objectName());
         }
 }
 

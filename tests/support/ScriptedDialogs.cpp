@@ -6,6 +6,20 @@ using namespace widgets::dialogs;
 
 namespace testing_support {
 
+namespace {
+
+// The first scripted answer, taken from the script; the fallback when none is left.
+template <class Answer> Answer Next(std::deque<Answer>& answers, Answer fallback)
+{
+    if (answers.empty())
+        return fallback;
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 std::vector<QString> ScriptedDialogs::Messages() const
 {
     std::vector<QString> texts;
@@ -22,55 +36,38 @@ void ScriptedDialogs::Record(AskedQuestion question)
         OnQuestion(asked_.back());
 }
 
-std::optional<QString> ScriptedDialogs::NextText()
-{
-    if (textAnswers_.empty())
-        return std::nullopt;
-    auto answer = std::move(textAnswers_.front());
-    textAnswers_.pop_front();
-    return answer;
-}
-
 MsgAnswer ScriptedDialogs::MessageBox(QWidget*, const QString& text, const QString& caption, MsgIcon icon,
                                        MsgButtons buttons, MsgAnswer defaultButton)
 {
     Record({QuestionKind::Message, caption, text, icon, buttons});
-    if (messageAnswers_.empty())
-        return defaultButton;
-    const MsgAnswer answer = messageAnswers_.front();
-    messageAnswers_.pop_front();
-    return answer;
+    return Next(messageAnswers_, defaultButton);
 }
 
 std::optional<QString> ScriptedDialogs::InputBox(QWidget*, const QString& caption, const QString& prompt,
                                                  const QString&)
 {
     Record({QuestionKind::Input, caption, prompt});
-    return NextText();
+    return Next(textAnswers_, std::optional<QString>());
 }
 
 std::optional<QString> ScriptedDialogs::OpenFileName(QWidget*, const QString& caption, const QString& file,
                                                      const QString&)
 {
     Record({QuestionKind::OpenFile, caption, file});
-    return NextText();
+    return Next(textAnswers_, std::optional<QString>());
 }
 
 std::optional<QString> ScriptedDialogs::SaveFileName(QWidget*, const QString& caption, const QString& file,
                                                      const QString&)
 {
     Record({QuestionKind::SaveFile, caption, file});
-    return NextText();
+    return Next(textAnswers_, std::optional<QString>());
 }
 
 std::optional<QFont> ScriptedDialogs::ChooseFont(QWidget*, const QFont&)
 {
     Record({QuestionKind::Font, {}, {}});
-    if (fontAnswers_.empty())
-        return std::nullopt;
-    auto answer = std::move(fontAnswers_.front());
-    fontAnswers_.pop_front();
-    return answer;
+    return Next(fontAnswers_, std::optional<QFont>());
 }
 
 int ScriptedDialogs::Choose(QWidget*, const QString& text, const QString& caption, MsgIcon icon,
@@ -79,17 +76,13 @@ int ScriptedDialogs::Choose(QWidget*, const QString& text, const QString& captio
     AskedQuestion question{QuestionKind::Choice, caption, text, icon};
     question.Choices = choices;
     Record(std::move(question));
-    if (choiceAnswers_.empty())
-        return defaultChoice;
-    const int answer = choiceAnswers_.front();
-    choiceAnswers_.pop_front();
-    return answer;
+    return Next(choiceAnswers_, defaultChoice);
 }
 
 bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter& printer)
 {
     Record({QuestionKind::Print, {}, {}});
-    const auto file = NextText();
+    const auto file = Next(textAnswers_, std::optional<QString>());
     if (!file)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

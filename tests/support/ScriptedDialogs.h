@@ -60,7 +60,6 @@ public:
 
 private:
     void Record(AskedQuestion question);
-    std::optional<QString> NextText();
 
     std::vector<AskedQuestion> asked_;
     std::deque<widgets::dialogs::MsgAnswer> messageAnswers_;

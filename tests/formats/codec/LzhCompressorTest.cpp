@@ -52,22 +52,6 @@ std::string LittleEndian(uint32_t value)
             static_cast<char>(value >> 24)};
 }
 
-std::string RandomBytes(size_t size, uint32_t seed, int alphabet = 256)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes)
-        c = static_cast<char>(random() % alphabet);
-    return bytes;
-}
-
-void ExpectRoundTrip(const std::string& source)
-{
-    const std::string compressed = Compressed(source);
-    ASSERT_EQ(compressed.substr(0, 4), LittleEndian(static_cast<uint32_t>(source.size())));
-    EXPECT_TRUE(Decompressed(compressed) == source) << "round trip of " << source.size() << " bytes";
-}
-
 } // namespace
 
 TEST(LZHCompress, MatchesTheShortReferenceStreams)
@@ -98,37 +82,6 @@ TEST(LZHCompress, EmptySourceCodesOneLiteralThatTheDecoderNeverReads)
     EXPECT_EQ(Decompressed(compressed), "");
     // The unwritten look-ahead is zero, so the lone literal is the same every time.
     EXPECT_EQ(compressed, Compressed(""));
-}
-
-TEST(LZHCompress, RoundTripsShortRunsAndOverlappingMatches)
-{
-    for (const std::string& source :
-         {std::string("a"), std::string("ab"), std::string(61, 'x'), std::string(5000, '\0'),
-          std::string(300, ' ') + "after the fill" + std::string(200, ' ')})
-        ExpectRoundTrip(source);
-    std::string overlaps;
-    for (int i = 0; i < 200; ++i)
-        overlaps += std::string(static_cast<size_t>(i % 7 + 1), static_cast<char>('a' + i % 3)) + "xyz";
-    ExpectRoundTrip(overlaps);
-}
-
-TEST(LZHCompress, EncoderAndDecoderRebuildTheTreeAtTheSameSymbol)
-{
-    // Random bytes are coded almost entirely as literals, one symbol per byte, so these sizes
-    // end just before, at and after the symbol whose update first halves the frequencies.
-    for (const size_t size : {32453u, 32454u, 32455u, 32456u, 70000u})
-        ExpectRoundTrip(RandomBytes(size, static_cast<uint32_t>(size)));
-}
-
-TEST(LZHCompress, RoundTripsRandomSizesUpToTwoMegabytes)
-{
-    std::mt19937 random(2024);
-    for (int round = 0; round < 6; ++round) {
-        const size_t size = round == 0 ? (2u << 20) : random() % (2u << 20);
-        // Small alphabets give long matches, the full one gives literals.
-        const int alphabet = round % 3 == 0 ? 256 : round % 3 == 1 ? 4 : 26;
-        ExpectRoundTrip(RandomBytes(size, random(), alphabet));
-    }
 }
 
 TEST(LZHCompress, CodesDeeperThanSixteenBitsGoOutWhole)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace formats::rtf;
@@ -43,46 +44,35 @@ TEST(RtfScanner, TokensCoverTheSourceByteForByte)
 
 TEST(RtfScanner, ControlWordsCarryTheirParameter)
 {
-    const std::vector<Token> tokens = Tokens("\\fs24\\li-360\\b\\u-3913?\\x-y");
-    ASSERT_EQ(tokens.size(), 7u);
+    const std::string source = "\\fs24\\li-360\\b\\u-3913?\\x-y";
+    EXPECT_EQ(Raw(source), (std::vector<std::string>{"\\fs24", "\\li-360", "\\b", "\\u-3913", "?", "\\x", "-y"}))
+        << "a minus not followed by a digit is no parameter";
+    const std::vector<Token> tokens = Tokens(source);
     EXPECT_EQ(tokens[0].Name, "fs");
-    EXPECT_TRUE(tokens[0].HasParam);
-    EXPECT_EQ(tokens[0].Param, 24);
-    EXPECT_EQ(tokens[1].Param, -360);
+    EXPECT_EQ(std::tuple(tokens[0].HasParam, tokens[0].Param, tokens[1].Param), std::tuple(true, 24, -360));
     EXPECT_FALSE(tokens[2].HasParam);
     EXPECT_EQ(tokens[3].Param, -3913);
-    EXPECT_EQ(tokens[4].Raw, "?");
-    EXPECT_EQ(tokens[5].Raw, "\\x") << "a minus not followed by a digit is no parameter";
-    EXPECT_EQ(tokens[6].Raw, "-y");
 }
 
 TEST(RtfScanner, SymbolsHexBytesAndBrokenEscapes)
 {
-    const std::vector<Token> tokens = Tokens("\\'E9\\'4\\{\\\\\\*\\");
-    ASSERT_EQ(tokens.size(), 7u);
-    EXPECT_EQ(tokens[0].Kind, TokenKind::Hex);
-    EXPECT_EQ(tokens[0].Byte, 0xE9);
-    EXPECT_EQ(tokens[1].Kind, TokenKind::Symbol) << "a \\' without two hex digits";
-    EXPECT_EQ(tokens[1].Character, '\'');
-    EXPECT_EQ(tokens[2].Raw, "4");
-    EXPECT_EQ(tokens[3].Character, '{');
-    EXPECT_EQ(tokens[4].Character, '\\');
-    EXPECT_EQ(tokens[5].Character, '*');
-    EXPECT_EQ(tokens[6].Kind, TokenKind::Symbol);
-    EXPECT_EQ(tokens[6].Raw, "\\") << "a backslash at the very end";
-    EXPECT_EQ(tokens[6].Character, 0);
+    const std::string source = "\\'E9\\'4\\{\\\\\\*\\";
+    EXPECT_EQ(Raw(source), (std::vector<std::string>{"\\'E9", "\\'", "4", "\\{", "\\\\", "\\*", "\\"}));
+    const std::vector<Token> tokens = Tokens(source);
+    EXPECT_EQ(std::tuple(tokens[0].Kind, tokens[0].Byte), std::tuple(TokenKind::Hex, 0xE9));
+    std::string symbols;
+    for (size_t i = 1; i < tokens.size(); ++i)
+        if (tokens[i].Kind == TokenKind::Symbol)
+            symbols += tokens[i].Character;
+    EXPECT_EQ(symbols, std::string("'{\\*\0", 5)) << "a \\' without two hex digits, a lone \\ at the end";
 }
 
 TEST(RtfScanner, BinaryDataIsTakenWholeOrToTheEnd)
 {
+    EXPECT_EQ(Raw("\\bin3 {}\\x}"), (std::vector<std::string>{"\\bin3 {}\\", "x", "}"}));
     const std::vector<Token> whole = Tokens("\\bin3 {}\\x}");
-    ASSERT_EQ(whole.size(), 3u);
-    EXPECT_EQ(whole[0].Kind, TokenKind::Bin);
-    EXPECT_EQ(whole[0].Data, "{}\\");
-    EXPECT_EQ(whole[0].Raw, "\\bin3 {}\\");
-    EXPECT_EQ(whole[1].Raw, "x");
+    EXPECT_EQ(std::tuple(whole[0].Kind, whole[0].Data), std::tuple(TokenKind::Bin, "{}\\"));
     EXPECT_EQ(whole[2].Kind, TokenKind::Close);
-
     const std::vector<Token> cut = Tokens("\\bin10 ab");
     ASSERT_EQ(cut.size(), 1u);
     EXPECT_EQ(cut[0].Data, "ab") << "data cut short where the source ends";

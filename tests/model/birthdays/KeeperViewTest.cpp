@@ -23,7 +23,6 @@ void AddPerson(BirthdayBook& entries, const std::string& name, int year, int mon
 TEST(KeeperView, StatusNamesTheShownMonthStrongAndTheNextPlain)
 {
     BirthdayBook entries;
-    EXPECT_EQ(MonthStatus(entries, 5).Counter, "");
     EXPECT_EQ(MonthStatus(entries, 5).ThisMonth, "");
 
     AddPerson(entries, "Cleo", 1980, 5, 12);
@@ -41,8 +40,6 @@ TEST(KeeperView, StatusNamesTheShownMonthStrongAndTheNextPlain)
     status = MonthStatus(entries, 4);
     EXPECT_EQ(status.Counter, "0/5");
     EXPECT_EQ(status.ThisMonth, "This Month: -");
-    EXPECT_EQ(status.SpecialDays, "");
-    EXPECT_NE(status.NextMonth.find("Ann"), std::string::npos);
     EXPECT_EQ(MonthStatus(entries, 12).NextMonth, "Next Month: $Eve$ (9$)  ");
     EXPECT_EQ(MonthStatus(entries, 7).NextMonth, "Next Month: -");
 }

@@ -27,7 +27,6 @@ TEST(SymbMarkup, RunsTakeTheirFontFromTheirFirstCharacter)
     EXPECT_EQ(Describe(ParseSymbCaption("$<low$~sym$!$>$$")), "[small bottom:low][symbol:sym]");
     // A name that starts with a marker by accident loses it.
     EXPECT_EQ(Describe(ParseSymbCaption("!Kim")), "[strong:Kim]");
-    EXPECT_EQ(Describe(ParseSymbCaption("")), "");
     EXPECT_EQ(Describe(ParseSymbCaption("$$$")), "");
     EXPECT_EQ(Describe(ParseSymbCaption("no marks")), "[normal:no marks]");
 }

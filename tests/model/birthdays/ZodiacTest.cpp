@@ -32,18 +32,10 @@ TEST(Zodiac, BothEndsOfEverySignBelongToIt)
 
 TEST(Zodiac, TheTurnOfTheYearAndTheLeapDay)
 {
+    // The ends of the signs are checked above; here the days inside the year's turn and 29 February.
     for (const auto& [year, month, day, name] : {std::tuple{1990, 1, 1, "Capricorn"},
-                                                 {1990, 1, 19, "Capricorn"},
-                                                 {1990, 1, 20, "Aquarius"},
-                                                 {1990, 12, 21, "Sagittarius"},
-                                                 {1990, 12, 22, "Capricorn"},
-                                                 {1990, 12, 31, "Capricorn"},
                                                  {UnknownYear, 2, 29, "Pisces"},
-                                                 {2024, 2, 29, "Pisces"},
-                                                 {2024, 2, 18, "Aquarius"},
-                                                 {2024, 2, 19, "Pisces"},
-                                                 {2024, 3, 20, "Pisces"},
-                                                 {2024, 3, 21, "Aries"}})
+                                                 {2024, 2, 29, "Pisces"}})
         EXPECT_EQ(SignName(year, month, day), name) << year << "-" << month << "-" << day;
     // Every day of a leap year has exactly one sign.
     for (double date = EncodeDate(2024, 1, 1); date <= EncodeDate(2024, 12, 31); ++date) {
@@ -60,7 +52,6 @@ TEST(BirthDate, TheDialogsListsFormRealDatesOnly)
     EXPECT_EQ(BirthDateOf(2003, 2, 29), std::nullopt);
     EXPECT_EQ(BirthDateOf(1990, 4, 31), std::nullopt);
     EXPECT_EQ(BirthDateOf(1990, 0, 5), std::nullopt);
-    EXPECT_EQ(BirthDateOf(1990, 5, 0), std::nullopt);
     EXPECT_EQ(BirthDateOf(1990, 12, 31), EncodeDate(1990, 12, 31));
 
     const std::vector<int> years = OfferedYears(2001);

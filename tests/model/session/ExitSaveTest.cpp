@@ -160,7 +160,6 @@ TEST_F(ExitSaveTest, TheCloseBoxAsksBeforeDroppingTheRunsChanges)
     WriteRecovery();
     EXPECT_FALSE(exit_.MayClose(questions_));
     EXPECT_EQ(questions_.Asked, std::vector<std::string>{"drop changes?"});
-    EXPECT_TRUE(session_.Dirty());
     EXPECT_TRUE(std::filesystem::exists(session_.RecoveryFile()));
 
     questions_.Drop = true;

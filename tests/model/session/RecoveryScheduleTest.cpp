@@ -72,7 +72,6 @@ TEST(RecoveryDelay, AFewSecondsAfterAChangeAndAtLeastThirtySecondsApart)
     EXPECT_EQ(RecoveryDelayMs(std::nullopt), 3000);
     EXPECT_EQ(RecoveryDelayMs(1000), 29000);
     EXPECT_EQ(RecoveryDelayMs(28000), 3000);
-    EXPECT_EQ(RecoveryDelayMs(600000), 3000);
 }
 
 TEST_F(RecoveryScheduleTest, ChangesPlanOneWriteAtATimeSpacedFromThePreviousOne)
@@ -175,13 +174,4 @@ TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
     EXPECT_EQ(worker_.Delays.size(), 1u);
     schedule_.Discard();
     EXPECT_FALSE(RecoveryExists()) << "a file taken in is this run's";
-}
-
-TEST_F(RecoveryScheduleTest, TheEndOfTheDesktopSessionWritesAtOnce)
-{
-    Change(1);
-    EXPECT_TRUE(worker_.TimerRunning);
-    schedule_.WriteBeforeSessionEnd();
-    EXPECT_FALSE(worker_.TimerRunning);
-    EXPECT_EQ(Recovered().size(), 2u);
 }

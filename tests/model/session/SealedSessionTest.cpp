@@ -1,6 +1,5 @@
-// A sealed diary through the session: it stays sealed from opening to the save at exit, its
-// backups and recovery file are sealed too, and sealing, unsealing and password changes are
-// written at exit.
+// A sealed diary through the session: it stays sealed to the save at exit, so do its backups and
+// recovery file, and sealing, unsealing and password changes are written at exit.
 #include "SessionFixture.h"
 
 using namespace session_test;
@@ -28,7 +27,6 @@ protected:
 TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFile)
 {
     session_.Create("Vault", "pw", DiaryFormat::Sealed);
-    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
     session_.Text().SetLines(Records);
     session_.Diary.Dirty = true;
     ASSERT_TRUE(session_.SaveAtExit().Ok());
@@ -44,15 +42,13 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     EXPECT_EQ(Opened("Vault.dry"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
     EXPECT_EQ(Opened("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
-    ASSERT_TRUE(reopened.SaveCopy(PathOf("copy.bkd")).Ok());
-    EXPECT_EQ(Opened("copy.bkd"), std::pair(WithSpring(Records), DiaryFormat::Sealed));
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
     EXPECT_EQ(Opened("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
     const auto recovered = reopened.ReadRecovery();
     ASSERT_TRUE(recovered.Ok());
     EXPECT_EQ(*recovered, Records);
 
-    for (const char* name : {"Vault.dry", "Vault.bkd", "copy.bkd", "Vault.rcv"})
+    for (const char* name : {"Vault.dry", "Vault.bkd", "Vault.rcv"})
         EXPECT_FALSE(ShowsText(name)) << name;
 }
 
@@ -67,38 +63,14 @@ TEST_F(SealedSessionTest, TheKeyOfTheOpenedFileWritesItAgainWithItsOwnParameters
     EXPECT_EQ(params, (KdfParams{2, 16}));
 }
 
-TEST_F(SealedSessionTest, OpeningASealedDiaryTellsAWrongPasswordAndFallsBackOnlyForDamage)
-{
-    Diary("Vault.dry", Records, "pw", DiaryFormat::Sealed);
-    Diary("Vault.bkd", OlderRecords, "pw", DiaryFormat::Sealed);
-    std::vector<std::string> notices;
-    const auto note = [&](const std::string& text) { notices.push_back(text); };
-    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), Reason::WrongPassword);
-    EXPECT_EQ(session_.Text().Count(), 0u);
-    EXPECT_TRUE(notices.empty()) << "a sound file is never passed over for its backup";
-
-    std::string damaged = ReadBytes(folder_ / "Vault.dry");
-    damaged[damaged.size() / 2] ^= 0x20;
-    WriteBytes(folder_ / "Vault.dry", damaged);
-    EXPECT_EQ(session_.Open("Vault", "PW", note).Code(), Reason::WrongPassword);
-    EXPECT_EQ(notices.size(), 1u) << "the backup was found and then refused the password";
-    EXPECT_TRUE(session_.Open("Vault", "pw", note).Ok());
-    EXPECT_EQ(notices.size(), 2u);
-    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
-    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
-}
-
 TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
 {
     Diary("Notes.dry", Records);
     Diary("Notes.bkd", OlderRecords);
     ASSERT_TRUE(session_.Open("Notes", "pw").Ok());
-    EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
     session_.SetFormat(DiaryFormat::Plain);
     EXPECT_FALSE(session_.Dirty()) << "the diary has that format already";
-
     session_.SetFormat(DiaryFormat::Sealed);
-    EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
     EXPECT_TRUE(session_.Dirty());
     EXPECT_EQ(Opened("Notes.dry"), std::pair(Records, DiaryFormat::Plain))
         << "nothing is written before the exit";
@@ -106,9 +78,8 @@ TEST_F(SealedSessionTest, SealingIsWrittenAtExitAndLeavesNoPlainCopyBehind)
     EXPECT_EQ(Opened("Notes.dry"), std::pair(Records, DiaryFormat::Sealed));
     EXPECT_EQ(Opened("Notes.bkd"), std::pair(Records, DiaryFormat::Sealed)) << "the previous content, sealed";
     EXPECT_FALSE(ShowsText("Notes.dry") || ShowsText("Notes.bkd"));
-    EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()),
-        2);
+    namespace fs = std::filesystem;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2) << "no plain copy";
 
     session_.SetFormat(DiaryFormat::Plain);
     EXPECT_TRUE(session_.Dirty());
@@ -138,13 +109,10 @@ TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
     Diary("Vault.dry", Records, "pw", DiaryFormat::Sealed);
     Diary("plain.bkd", OlderRecords);
     Diary("sealed.bkd", Records, "pw", DiaryFormat::Sealed);
-    Diary("other.bkd", Records, "other", DiaryFormat::Sealed);
     ASSERT_TRUE(session_.Open("Vault", "pw").Ok());
     EXPECT_TRUE(session_.Restore(PathOf("plain.bkd")).Ok());
     EXPECT_EQ(session_.Text().Lines(), OlderRecords);
     EXPECT_EQ(session_.Format(), DiaryFormat::Sealed);
-    EXPECT_EQ(session_.Restore(PathOf("other.bkd")).Code(), Reason::WrongPassword);
-    EXPECT_EQ(session_.Text().Lines(), OlderRecords);
 
     session_.Create("Fresh", "pw");
     EXPECT_TRUE(session_.Restore(PathOf("sealed.bkd")).Ok());
