@@ -16,7 +16,7 @@ all: release
 deps:
 	@scripts/setup-deps
 
-# The tests also need a word processor to read the exported RTF.
+# The tests also need clang-tidy for the naming check.
 test-deps:
 	@scripts/setup-deps test
 

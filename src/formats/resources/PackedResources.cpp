@@ -47,30 +47,6 @@ MemoryStream& PackedItem::DataStream()
     return data_;
 }
 
-void PackedItem::WriteData(MemoryStream& stream) const
-{
-    const auto size = static_cast<uint32_t>(data_.Size());
-    const uint8_t length[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
-                               static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
-    stream.Write(length, sizeof length);
-    stream.Write(reinterpret_cast<const uint8_t*>(data_.Bytes().data()), data_.Size());
-}
-
-bool PackedItem::ReadData(MemoryStream& stream)
-{
-    data_ = MemoryStream();
-    uint8_t length[4];
-    if (stream.Read(length, sizeof length) != sizeof length)
-        return false;
-    const size_t size = length[0] | length[1] << 8 | length[2] << 16 | static_cast<size_t>(length[3]) << 24;
-    if (size > stream.Size() - stream.Position())
-        return false;
-    std::string bytes(size, '\0');
-    stream.Read(reinterpret_cast<uint8_t*>(bytes.data()), size);
-    data_ = MemoryStream(std::move(bytes));
-    return true;
-}
-
 PackedItem& PackedItemCollection::Add()
 {
     items_.push_back(std::make_unique<PackedItem>(*this));

@@ -40,12 +40,6 @@ public:
     base::io::MemoryStream& DataStream();
     void SetData(std::string bytes) { data_ = base::io::MemoryStream(std::move(bytes)); }
 
-    // The persisted "ResData" value: a 32-bit little-endian length and that many bytes.
-    void WriteData(base::io::MemoryStream& stream) const;
-    // Replaces the data with a "ResData" value read from stream; false (data left empty) when
-    // the stream ends before the length says.
-    bool ReadData(base::io::MemoryStream& stream);
-
 private:
     friend class PackedItemCollection;
     PackedItemCollection* collection_;
