@@ -3,7 +3,8 @@
 // chooses what is done with the rest: bit 0 writes the cheapest derivation and a correct
 // checksum into the header, so that the key derivation and the authentication behind the
 // checks are reached; bit 1 takes the rest as the records of a diary sealed with that password,
-// which must open to the same records, refuse another password and not show them.
+// which must open to the same records, refuse another password and not show them; bit 2 takes
+// the rest as the deciphered payload of a version 2 file, which must decompress or be damaged.
 #include "formats/diary/SealedFile.h"
 
 #include "base/io/Crc32.h"
@@ -17,8 +18,11 @@ using base::result::Reason;
 using base::text::LineList;
 using base::text::SplitLines;
 using formats::diary::CheapestKdf;
+using formats::diary::CompressPayload;
+using formats::diary::DecompressPayload;
 using formats::diary::MakeSealedImage;
 using formats::diary::ParseSealedImage;
+using formats::diary::SealedVersion;
 using formats::diary::SealKey;
 
 namespace {
@@ -76,6 +80,19 @@ void RoundTrip(const std::string& text)
         std::abort();
 }
 
+void DecompressHostile(const std::string& payload)
+{
+    const auto plain = DecompressPayload(SealedVersion::Zstd, payload);
+    if (!plain) {
+        if (plain.Code() != Reason::Damaged)
+            std::abort();
+        return;
+    }
+    const auto again = DecompressPayload(SealedVersion::Zstd, CompressPayload(*plain));
+    if (!again || *again != *plain)
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -83,6 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if ((data[0] & 4) != 0) {
+        DecompressHostile(rest);
+        return 0;
+    }
     if ((data[0] & 2) != 0) {
         RoundTrip(rest);
         return 0;

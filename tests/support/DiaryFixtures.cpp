@@ -43,7 +43,7 @@ bool CheckSealedImageInto(std::string_view image, KdfParams& params)
 {
     auto checked = CheckSealedImage(image);
     if (checked)
-        params = *checked;
+        params = checked->Kdf;
     return checked.Ok();
 }
 

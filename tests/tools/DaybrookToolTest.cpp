@@ -116,6 +116,7 @@ TEST_F(DaybrookToolTest, SealingAndUnsealingGiveBackTheSamePlainFile)
     EXPECT_EQ(run.Out, "sealed 20 records into " + out + "\n");
     run = Run({"check", out});
     EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_THAT(run.Out, HasSubstr("version 2 (zstd)"));
     EXPECT_THAT(run.Out, HasSubstr("(2 passes over 65536 KiB)"));
 
     const std::string back = (dir_ / "back.dry").string();
@@ -127,10 +128,12 @@ TEST_F(DaybrookToolTest, SealingAndUnsealingGiveBackTheSamePlainFile)
 // The commands share one way of opening a diary: one of them stands for all.
 TEST_F(DaybrookToolTest, ACopyOfASealedDiaryStaysSealedAndReadsAsThePlainOne)
 {
+    const std::string original = VectorPath("sealed/sample-v1.dry").string();
+    EXPECT_THAT(Run({"check", original}).Out, HasSubstr("sound sealed diary file, version 1 (LZH)"));
     const std::string copy = (dir_ / "copy.dry").string();
-    ASSERT_EQ(Run({"copy", VectorPath("sealed/sample.dry").string(), copy}, SamplePassword).Status, 0);
+    ASSERT_EQ(Run({"copy", original, copy}, SamplePassword).Status, 0);
     const std::string checked = Run({"check", copy}).Out;
-    EXPECT_THAT(checked, HasSubstr("sound sealed diary file"));
+    EXPECT_THAT(checked, HasSubstr("sound sealed diary file, version 2 (zstd)"));
     EXPECT_THAT(checked, HasSubstr("(1 passes over 8 KiB)"));
     EXPECT_EQ(Run({"dump", copy}, SamplePassword).Out, ReadBytes(VectorPath("diary/sample.lines")));
 }

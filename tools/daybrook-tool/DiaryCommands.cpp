@@ -19,6 +19,7 @@ using formats::diary::IsSealedImage;
 using formats::diary::ParseDayRecord;
 using formats::diary::ParseDiaryImage;
 using formats::diary::SaveDiaryFile;
+using formats::diary::SealedVersion;
 
 namespace tool {
 namespace {
@@ -26,12 +27,14 @@ namespace {
 // What can be told of a sealed file without its password.
 int CheckSealed(const std::string& file, const std::string& image)
 {
-    const auto params = CheckSealedImage(image);
-    if (!params)
-        return Fail(file, params.Error());
-    std::cout << file << ": sound sealed diary file, " << image.size()
-              << " bytes on disk, key derived with Argon2id (" << params->Passes << " passes over "
-              << params->MemoryKiB << " KiB); its records need the password\n";
+    const auto header = CheckSealedImage(image);
+    if (!header)
+        return Fail(file, header.Error());
+    const bool zstd = header->Version == SealedVersion::Zstd;
+    std::cout << file << ": sound sealed diary file, version " << static_cast<int>(header->Version)
+              << (zstd ? " (zstd)" : " (LZH)") << ", " << image.size()
+              << " bytes on disk, key derived with Argon2id (" << header->Kdf.Passes << " passes over "
+              << header->Kdf.MemoryKiB << " KiB); its records need the password\n";
     return ExitDone;
 }
 

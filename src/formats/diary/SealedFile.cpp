@@ -2,7 +2,6 @@
 
 #include "base/io/Crc32.h"
 #include "base/io/SafeFile.h"
-#include "formats/codec/LzhCompressor.h"
 #include "formats/diary/DiaryFile.h"
 
 #include <sodium.h>
@@ -13,20 +12,17 @@
 
 using base::io::CannotBeRead;
 using base::io::Crc32;
-using base::io::MemoryStream;
 using base::result::Fail;
 using base::result::Reason;
 using base::result::Result;
 using base::text::JoinLines;
 using base::text::LineList;
-using formats::codec::LzhCompressor;
 
 namespace formats::diary {
 
 namespace {
 
 constexpr std::string_view Signature = "DRYS";
-constexpr uint8_t FormatVersion = 1;
 constexpr uint8_t KdfArgon2id13 = crypto_pwhash_ALG_ARGON2ID13;
 
 // Offsets of the header, which is also the cipher's associated data.
@@ -83,8 +79,13 @@ uint32_t ChecksumOf(std::string_view bytes)
     return crc.Of(BytesOf(bytes), bytes.size());
 }
 
+bool KnownVersion(uint8_t version)
+{
+    return version == static_cast<uint8_t>(SealedVersion::Lzh) || version == static_cast<uint8_t>(SealedVersion::Zstd);
+}
+
 // The plain payload of the old format with its password part left empty: one 0x00 byte, then
-// the records, compressed by the one codec.
+// the records, compressed.
 std::string CompressedRecords(const LineList& lines)
 {
     std::string text = JoinLines(lines);
@@ -93,13 +94,9 @@ std::string CompressedRecords(const LineList& lines)
     plain += '\0';
     plain += text;
     WipeBytes(text);
-    MemoryStream source(std::move(plain));
-    MemoryStream compressed;
-    compressed.Reserve(source.Size() / 2 + 64);
-    LzhCompressor::Compress(source, compressed);
-    plain = source.TakeBytes();
+    std::string compressed = CompressPayload(plain);
     WipeBytes(plain);
-    return compressed.TakeBytes();
+    return compressed;
 }
 
 } // namespace
@@ -163,7 +160,7 @@ std::string MakeSealedImage(const LineList& lines, const SealKey& key)
     std::string image;
     image.reserve(SmallestImage + payload.size());
     image += Signature;
-    image += static_cast<char>(FormatVersion);
+    image += static_cast<char>(WrittenSealedVersion);
     image += static_cast<char>(KdfArgon2id13);
     AppendLE32(image, key.Params().Passes);
     AppendLE32(image, key.Params().MemoryKiB);
@@ -183,11 +180,12 @@ std::string MakeSealedImage(const LineList& lines, const SealKey& key)
     return image;
 }
 
-Result<KdfParams> CheckSealedImage(std::string_view image)
+Result<SealedHeader> CheckSealedImage(std::string_view image)
 {
     if (image.size() < SmallestImage || !IsSealedImage(image))
         return DamagedDiary();
-    if (static_cast<uint8_t>(image[VersionAt]) != FormatVersion)
+    const auto version = static_cast<uint8_t>(image[VersionAt]);
+    if (!KnownVersion(version))
         return DamagedDiary();
     const size_t checked = image.size() - CrcSize;
     if (ChecksumOf(image.substr(0, checked)) != ReadLE32(image, checked))
@@ -195,19 +193,19 @@ Result<KdfParams> CheckSealedImage(std::string_view image)
     const KdfParams params{ReadLE32(image, PassesAt), ReadLE32(image, MemoryAt)};
     if (static_cast<uint8_t>(image[KdfAt]) != KdfArgon2id13 || !WithinLimits(params))
         return DamagedDiary();
-    return params;
+    return SealedHeader{static_cast<SealedVersion>(version), params};
 }
 
 Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view password)
 {
-    const auto params = CheckSealedImage(image);
-    if (!params)
-        return params.Error();
+    const auto header = CheckSealedImage(image);
+    if (!header)
+        return header.Error();
     SealSalt salt;
     std::copy_n(BytesOf(image) + SaltAt, salt.size(), salt.begin());
     std::shared_ptr<const SealKey> key;
     try {
-        key = std::make_shared<const SealKey>(password, *params, salt);
+        key = std::make_shared<const SealKey>(password, header->Kdf, salt);
     } catch (const std::bad_alloc&) {
         // The file asks for more memory than there is, within the ceiling: it stays unread.
         return Fail(Reason::Missing, std::string(CannotBeRead));
@@ -221,13 +219,12 @@ Result<SealedContent> ParseSealedImage(std::string_view image, std::string_view 
             BytesOf(image), HeaderSize, BytesOf(image) + NonceAt, key->Bytes().data()) != 0)
         return WrongPassword();
 
-    MemoryStream compressed(std::move(payload));
-    MemoryStream decoded;
-    const bool decodedWhole = LzhCompressor::Decompress(compressed, decoded).Ok();
-    payload = compressed.TakeBytes();
+    auto decoded = DecompressPayload(header->Version, payload);
     WipeBytes(payload);
-    std::string plain = decoded.TakeBytes();
-    if (!decodedWhole || plain.empty() || plain.front() != '\0') {
+    if (!decoded)
+        return decoded.Error();
+    std::string plain = std::move(*decoded);
+    if (plain.empty() || plain.front() != '\0') {
         WipeBytes(plain);
         return DamagedDiary();
     }

@@ -5,6 +5,7 @@
 
 #include "base/result/Result.h"
 #include "base/text/TextLines.h"
+#include "formats/diary/SealedPayload.h"
 
 #include <array>
 #include <cstdint>
@@ -66,12 +67,19 @@ private:
 // True when the image begins with the sealed file's signature.
 bool IsSealedImage(std::string_view image);
 
-// The sealed file image of the records, enciphered with the key under a fresh random nonce.
+// The sealed file image of the records (version WrittenSealedVersion), enciphered with the key
+// under a fresh random nonce.
 std::string MakeSealedImage(const base::text::LineList& lines, const SealKey& key);
 
+// What the header of a sound sealed file tells without the password.
+struct SealedHeader {
+    SealedVersion Version = WrittenSealedVersion;
+    KdfParams Kdf;
+};
+
 // Checks what can be checked without the password: size, signature, version, checksum and
-// derivation parameters; gives the file's derivation cost, or fails as Damaged.
-base::result::Result<KdfParams> CheckSealedImage(std::string_view image);
+// derivation parameters; gives the file's version and derivation cost, or fails as Damaged.
+base::result::Result<SealedHeader> CheckSealedImage(std::string_view image);
 
 // What a sealed file holds, opened with its password.
 struct SealedContent {

@@ -107,7 +107,7 @@ TEST(DiaryFile, EveryDamageIsReportedAndLeavesTheLinesAlone)
         EXPECT_EQ(load(good.substr(0, length)), Damaged) << "truncated to " << length;
     EXPECT_EQ(load(good.substr(0, good.size() - 1)), Damaged) << "the last byte dropped";
     EXPECT_EQ(load(good + "x"), Damaged);
-    EXPECT_EQ(load(ReadBytes(VectorPath("sealed/sample.dry"))), Damaged) << "a sealed file is not a plain one";
+    EXPECT_EQ(load(ReadBytes(VectorPath("sealed/sample-v1.dry"))), Damaged) << "a sealed file is not a plain one";
 
     std::string lowerCase = good;
     for (size_t i = 4; i < 12; ++i)

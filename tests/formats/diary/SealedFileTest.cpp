@@ -10,7 +10,11 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <stdexcept>
+#include <utility>
+
+#include <sodium.h>
 
 #include "support/DiaryFixtures.h"
 
@@ -49,6 +53,24 @@ std::string WithChecksum(std::string image)
     const size_t checked = image.size() - 4;
     PutLE32(image, checked, Crc32().Of(reinterpret_cast<const uint8_t*>(image.data()), checked));
     return image;
+}
+
+// A version 2 file of any payload, sealed as docs/sealed-format.md lays it out.
+std::string SealedWithPayload(const std::string& payload, const SealKey& key)
+{
+    std::string image("DRYS\x02\x02", 6);
+    image += std::string(8, '\0');
+    PutLE32(image, 6, key.Params().Passes);
+    PutLE32(image, 10, key.Params().MemoryKiB);
+    image.append(reinterpret_cast<const char*>(key.Salt().data()), key.Salt().size());
+    image += std::string(24, '\x5A');
+    const size_t header = image.size();
+    image.resize(header + payload.size() + crypto_aead_xchacha20poly1305_ietf_ABYTES);
+    auto* bytes = reinterpret_cast<uint8_t*>(image.data());
+    crypto_aead_xchacha20poly1305_ietf_encrypt(bytes + header, nullptr,
+                                               reinterpret_cast<const uint8_t*>(payload.data()), payload.size(),
+                                               bytes, header, nullptr, bytes + 30, key.Bytes().data());
+    return WithChecksum(image + std::string(4, '\0'));
 }
 
 // How opening the image went: "done", or the failure's reason and message.
@@ -164,7 +186,7 @@ TEST_F(SealedFileTest, HostileHeadersAreRefusedBeforeAnyKeyIsDerived)
     for (const uint32_t memory : {0u, CheapestKdf.MemoryKiB - 1, KdfCeiling.MemoryKiB + 1, 0xFFFFFFFFu})
         EXPECT_EQ(Parse(withField(10, memory), SamplePassword), Damaged) << memory << " KiB";
 
-    for (const uint8_t version : {0, 2, 255}) {
+    for (const uint8_t version : {0, 3, 255}) {
         std::string image = good;
         image[4] = static_cast<char>(version);
         EXPECT_EQ(Parse(WithChecksum(image), SamplePassword), Damaged) << "version " << int{version};
@@ -182,7 +204,7 @@ TEST_F(SealedFileTest, HostileHeadersAreRefusedBeforeAnyKeyIsDerived)
     EXPECT_EQ(Parse(WithChecksum(forged), SamplePassword), WrongPasswordText);
     const auto params = CheckSealedImage(withField(6, 2));
     ASSERT_TRUE(params.Ok());
-    EXPECT_EQ(*params, (KdfParams{2, CheapestKdf.MemoryKiB}));
+    EXPECT_EQ(params->Kdf, (KdfParams{2, CheapestKdf.MemoryKiB}));
 }
 
 TEST_F(SealedFileTest, ASealedFileShowsNeitherThePasswordNorAnyRecordEvenToTheOldCodec)
@@ -207,11 +229,53 @@ TEST_F(SealedFileTest, ASealedFileShowsNeitherThePasswordNorAnyRecordEvenToTheOl
     }
 }
 
-TEST_F(SealedFileTest, TheReferenceFileOpens)
+TEST_F(SealedFileTest, BothVersionsOfTheReferenceFileOpenAndEverySaveWritesVersionTwo)
 {
-    const auto opened = LoadDiaryFile(VectorPath("sealed/sample.dry"), SamplePassword);
-    ASSERT_TRUE(opened.Ok());
-    EXPECT_EQ(opened->Lines, SampleLines());
+    for (const auto& [name, version] : {std::pair{"sealed/sample-v1.dry", SealedVersion::Lzh},
+                                        std::pair{"sealed/sample-v2.dry", SealedVersion::Zstd}}) {
+        const std::string image = ReadBytes(VectorPath(name));
+        const auto header = CheckSealedImage(image);
+        ASSERT_TRUE(header.Ok()) << name;
+        EXPECT_EQ(header->Version, version) << name;
+        const auto opened = ParseSealedImage(image, SamplePassword);
+        ASSERT_TRUE(opened.Ok()) << name;
+        EXPECT_EQ(SplitLines(opened->Records), SampleLines()) << name;
+        EXPECT_EQ(Parse(image, "daybrook 2024!"), WrongPasswordText) << name;
+
+        const std::string again = MakeSealedImage(SampleLines(), *opened->Key);
+        EXPECT_EQ(CheckSealedImage(again)->Version, SealedVersion::Zstd) << name;
+        EXPECT_LE(again.size(), ReadBytes(VectorPath("diary/sample.dry")).size()) << "no larger than plain";
+    }
+}
+
+// Frames the cipher accepts but the decompressor must not: the file is damaged, not the password
+// wrong, and nothing is allocated for what a frame merely claims.
+TEST_F(SealedFileTest, AVersionTwoPayloadThatIsNotExactlyOneSoundFrameIsDamage)
+{
+    const std::string frame = CompressPayload(std::string(1, '\0') + "202401150Winter@@{\\rtf1 cold}\r\n");
+    ASSERT_EQ(Parse(SealedWithPayload(frame, *lock_.Key), SamplePassword), "done") << "the forger's layout is right";
+
+    // A single-segment frame header claiming `size` bytes, then one raw block of one byte.
+    const auto claiming = [](uint64_t size) {
+        std::string bytes("\x28\xB5\x2F\xFD\xE0", 5);
+        for (int i = 0; i < 8; ++i)
+            bytes += static_cast<char>(size >> (8 * i) & 0xFF);
+        return bytes + std::string("\x09\x00\x00\x00", 4);
+    };
+    ASSERT_EQ(Parse(SealedWithPayload(claiming(1), *lock_.Key), SamplePassword), "done");
+
+    const std::map<std::string, std::string> hostile{
+        {"truncated", frame.substr(0, frame.size() - 1)},
+        {"padded", frame + '\0'},
+        {"two frames", frame + frame},
+        {"over the limit", claiming(MaxPayloadSize + 1)},
+        {"more than its blocks hold", claiming(uint64_t{1} << 30)},
+        {"records without the leading zero", CompressPayload("202401150Winter@@x\r\n")},
+        {"an LZH stream", std::string(ReadBytes(VectorPath("lzh/01-text.lzh")))},
+        {"empty", ""},
+    };
+    for (const auto& [what, payload] : hostile)
+        EXPECT_EQ(Parse(SealedWithPayload(payload, *lock_.Key), SamplePassword), Damaged) << what;
 }
 
 // Saving writes through the same safe file write as the plain format; what is sealed's own is the key.

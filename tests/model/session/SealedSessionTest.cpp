@@ -5,6 +5,9 @@
 using namespace session_test;
 
 using testing_support::CheckSealedImageInto;
+using testing_support::SampleLines;
+using testing_support::SamplePassword;
+using testing_support::VectorPath;
 
 namespace {
 
@@ -118,4 +121,34 @@ TEST_F(SealedSessionTest, RestoreReadsEitherFormatAndTheDiaryKeepsItsOwn)
     EXPECT_TRUE(session_.Restore(PathOf("sealed.bkd")).Ok());
     EXPECT_EQ(session_.Text().Lines(), Records);
     EXPECT_EQ(session_.Format(), DiaryFormat::Plain);
+}
+
+// Diaries sealed before the zstd payload open, restore and recover as ever; all that is written
+// from them is the current version.
+TEST_F(SealedSessionTest, AVersionOneDiaryIsReadEverywhereAndWrittenAsVersionTwo)
+{
+    const std::string versionOne = ReadBytes(VectorPath("sealed/sample-v1.dry"));
+    WriteBytes(folder_ / "Old.dry", versionOne);
+    WriteBytes(folder_ / "old.bkd", versionOne);
+    const auto versionOf = [&](const std::string& name) {
+        return static_cast<int>(ReadBytes(folder_ / name).at(4));
+    };
+
+    ASSERT_TRUE(session_.Open("Old", SamplePassword).Ok());
+    EXPECT_EQ(session_.Text().Lines(), SampleLines());
+    Edit();
+    ASSERT_TRUE(session_.Restore(PathOf("old.bkd")).Ok());
+    EXPECT_EQ(session_.Text().Lines(), SampleLines());
+    Edit();
+    ASSERT_TRUE(session_.SaveCopy(PathOf("copy.bkd")).Ok());
+    ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock()).Ok());
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    for (const char* name : {"Old.dry", "copy.bkd", "Old.rcv"}) {
+        EXPECT_EQ(versionOf(name), 2) << name;
+        EXPECT_EQ(Opened(name, SamplePassword), std::pair(WithSpring(SampleLines()), DiaryFormat::Sealed)) << name;
+    }
+
+    session_.SetFormat(DiaryFormat::Plain);
+    ASSERT_TRUE(session_.SaveAtExit().Ok());
+    EXPECT_EQ(Opened("Old.dry", SamplePassword), std::pair(WithSpring(SampleLines()), DiaryFormat::Plain));
 }
