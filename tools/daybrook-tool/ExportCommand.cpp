@@ -1,8 +1,9 @@
-// export: the whole diary as one RTF document, as the tools window writes it.
+// export: the whole diary as one RTF document, as the tools window writes it, or as HTML,
+// Markdown or text.
 #include "Command.h"
 
 #include "base/io/SafeFile.h"
-#include "formats/rtfexport/DiaryExport.h"
+#include "formats/exports/DiaryExports.h"
 #include "platform/locale/Collation.h"
 #include "platform/locale/DiaryCodePage.h"
 #include "platform/locale/Locale.h"
@@ -11,14 +12,15 @@
 #include <filesystem>
 #include <iostream>
 
-using base::io::WriteWhole;
 using base::result::Fail;
 using base::result::Status;
 using base::text::LineList;
 using formats::diary::DiaryNotWritten;
 using formats::diary::DiaryText;
-using formats::rtfexport::ExportDiary;
-using formats::rtfexport::ExportOptions;
+using formats::exports::ExportFormat;
+using formats::exports::ExportFormatNamed;
+using formats::exports::ExportRequest;
+using formats::exports::WriteExport;
 using platform::locale::CompareText;
 using platform::locale::DiaryCodePage;
 using platform::locale::FormatShortDate;
@@ -32,10 +34,25 @@ bool SameFile(const std::string& a, const std::string& b)
     return std::filesystem::equivalent(a, b, error) && !error;
 }
 
-int Export(const Arguments& arguments)
+// The diary's name: its file name without the extension.
+std::string DiaryName(const std::string& file)
 {
+    return std::filesystem::path(file).stem().string();
+}
+
+int Export(const Arguments& given)
+{
+    Arguments arguments = given;
+    ExportFormat format = ExportFormat::Rtf;
+    if (!arguments.empty() && arguments[0] == "--format") {
+        const auto named = arguments.size() > 1 ? ExportFormatNamed(arguments[1]) : std::nullopt;
+        if (!named)
+            return UsageError("export", "--format takes rtf, html, md, md-folder or txt");
+        format = *named;
+        arguments.erase(arguments.begin(), arguments.begin() + 2);
+    }
     if (arguments.size() != 2)
-        return UsageError("export", "export takes FILE and OUT.rtf");
+        return UsageError("export", "export takes [--format FORMAT] FILE and OUT");
     const std::string& file = arguments[0];
     const std::string& out = arguments[1];
     if (SameFile(file, out))
@@ -48,27 +65,32 @@ int Export(const Arguments& arguments)
     records.SetLines(std::move(lines));
     records.SetSorted(true);
 
-    ExportOptions options;
-    options.CodePage = DiaryCodePage();
-    options.BodyFont.Font = "Arial";
-    options.BodyFont.HalfPoints = 20;
-    options.BodyFont.Color = 0;
-    options.ShortDate = [](int year, int month, int day) {
+    ExportRequest request{format, DiaryName(file), {}};
+    request.Options.CodePage = DiaryCodePage();
+    request.Options.BodyFont.Font = "Arial";
+    request.Options.BodyFont.HalfPoints = 20;
+    request.Options.BodyFont.Color = 0;
+    request.Options.ShortDate = [](int year, int month, int day) {
         return FormatShortDate(year, month, day).toStdString();
     };
-    if (const Status written = WriteWhole(out, ExportDiary(records.Lines(), options)); !written)
+    if (const Status written = WriteExport(records.Lines(), request, out); !written)
         return Fail(ExitNotWritten, out + ": " + DiaryNotWritten().Message + " (" + written.Message() + ")");
     std::cout << "exported " << records.Count() << " entries to " << out << '\n';
     return std::cout.flush() ? ExitDone : Fail(ExitIo, "cannot write to standard output");
 }
 
 DAYBROOK_TOOL_COMMAND(
-    "export", "export FILE OUT.rtf", "Writes the whole diary as one RTF document.",
-    "Writes every entry, oldest first, into one RTF document that word processors open,\n"
-    "as the tools window's \"Export to Word/RTF\" does: each entry under a heading of its\n"
-    "date (the locale's short date), \" - \" and its title, in bold, underlined 14-point\n"
-    "Arial, followed by its text with its own formatting. An existing OUT is replaced only\n"
-    "once the new document is complete. Needs the password.\n",
+    "export", "export [--format rtf|html|md|md-folder|txt] FILE OUT",
+    "Writes the whole diary as one RTF, HTML, Markdown or text document.",
+    "Writes every entry, oldest first. rtf (the default): one RTF document that word\n"
+    "processors open, as the tools window's \"Export to Word/RTF\" does: each entry under a\n"
+    "heading of its date (the locale's short date), \" - \" and its title, in bold,\n"
+    "underlined 14-point Arial, followed by its text with its own formatting. html: one\n"
+    "self-contained UTF-8 page, a heading per day with date, title and mood. md: one\n"
+    "Markdown file, a \"## YYYY-MM-DD · title\" section per day. md-folder: OUT is a folder\n"
+    "(made when missing) of daily files YYYY-MM-DD.md with YAML front matter (title, date,\n"
+    "mood). txt: plain UTF-8 text. An existing file is replaced only once its new content is\n"
+    "complete. Needs the password.\n",
     Export);
 
 } // namespace

@@ -1,0 +1,46 @@
+#include "formats/exports/ExportedDay.h"
+
+#include "base/text/CodePage.h"
+#include "formats/diary/DayRecords.h"
+
+#include <array>
+#include <cstdio>
+
+using base::text::CodePageToUtf8;
+using formats::diary::DayParts;
+using formats::diary::ParseDayRecord;
+
+namespace formats::exports {
+
+namespace {
+
+std::string IsoDate(std::string_view record, const DayParts& parts, int codePage)
+{
+    if (!parts.Date)
+        return CodePageToUtf8(record.substr(0, 8), codePage);
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", parts.Date->Year, parts.Date->Month, parts.Date->Day);
+    return text.data();
+}
+
+} // namespace
+
+ExportedDay ReadExportedDay(std::string_view record, int codePage)
+{
+    const DayParts parts = ParseDayRecord(record);
+    ExportedDay day;
+    day.Date = IsoDate(record, parts, codePage);
+    day.Mood = parts.Mood;
+    day.Title = CodePageToUtf8(parts.Title, codePage);
+    day.Body = parts.Body();
+    return day;
+}
+
+std::string_view MoodName(int mood)
+{
+    static constexpr std::array<std::string_view, 10> Names{"happy", "calm",  "excited", "loved", "tired",
+                                                            "sad",   "angry", "worried", "sick",  "thoughtful"};
+    return mood >= 0 && mood < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(mood)] : "";
+}
+
+} // namespace formats::exports

@@ -1,0 +1,28 @@
+// One diary record as the exports to HTML, Markdown and text see it: an ISO date, the mood, the
+// title in UTF-8 and the body as stored.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace formats::exports {
+
+struct ExportedDay {
+    std::string Date;         // YYYY-MM-DD; the record's first eight characters when they are no date
+    std::optional<int> Mood;  // 0 to 9
+    std::string Title;        // UTF-8
+    std::string Body;         // the body as stored: RTF, or plain text
+};
+
+ExportedDay ReadExportedDay(std::string_view record, int codePage);
+
+// The mood's name in lower case ("happy", "calm", ...), as the mood pictures show them.
+std::string_view MoodName(int mood);
+
+// Told after each record: how many are done, of how many.
+using ExportProgress = std::function<void(size_t done, size_t total)>;
+
+} // namespace formats::exports

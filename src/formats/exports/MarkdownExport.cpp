@@ -1,0 +1,214 @@
+#include "formats/exports/MarkdownExport.h"
+
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/Utf.h"
+
+#include <map>
+
+using base::text::AppendUtf8;
+using base::text::LineList;
+using formats::rtf::CharFormat;
+using formats::rtf::ForEachUtf16;
+using formats::rtf::Paragraph;
+using formats::rtf::ReadRtf;
+using formats::rtf::RichText;
+using formats::rtf::TextRun;
+
+namespace formats::exports {
+
+namespace {
+
+// Markdown's inline marks of a stretch of text.
+struct InlineMarks {
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strike = false;
+
+    bool operator==(const InlineMarks&) const = default;
+};
+
+InlineMarks MarksOf(const CharFormat& format)
+{
+    return {format.Bold, format.Italic, format.Underline, format.Strike};
+}
+
+struct Stretch {
+    InlineMarks Marks;
+    std::string Text; // UTF-8, line breaks as '\n'
+};
+
+// The paragraph's runs joined where their Markdown marks agree.
+std::vector<Stretch> Stretches(const Paragraph& paragraph)
+{
+    std::vector<Stretch> stretches;
+    for (const TextRun& run : paragraph.Runs) {
+        const InlineMarks marks = MarksOf(run.Format);
+        if (stretches.empty() || !(stretches.back().Marks == marks))
+            stretches.push_back({marks, {}});
+        ForEachUtf16(run.Text, [&](char32_t c) { AppendUtf8(stretches.back().Text, c == 0x2028 ? U'\n' : c); });
+    }
+    return stretches;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// Text with what Markdown would read as mark-up escaped; lineStart tells whether it begins a line.
+void AppendEscaped(std::string& markdown, std::string_view text, bool& lineStart)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\n') {
+            markdown += "\\\n"; // a hard line break
+            lineStart = true;
+            continue;
+        }
+        if (lineStart) {
+            size_t digits = i;
+            while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9')
+                ++digits;
+            const bool numbered = digits > i && digits < text.size() && (text[digits] == '.' || text[digits] == ')');
+            if (numbered) {
+                markdown.append(text.substr(i, digits - i));
+                i = digits;
+                markdown += '\\';
+                markdown += text[i];
+                lineStart = false;
+                continue;
+            }
+            if (c == '#' || c == '+' || c == '-' || c == '=')
+                markdown += '\\';
+            if (c == ' ' || c == '\t') {
+                markdown += "&#32;"; // leading blanks would make a code block or vanish
+                lineStart = false;
+                continue;
+            }
+        }
+        if (c == '\\' || c == '*' || c == '_' || c == '`' || c == '[' || c == ']' || c == '<' || c == '>' ||
+            c == '&' || c == '~' || c == '!')
+            markdown += '\\';
+        markdown += c;
+        lineStart = false;
+    }
+}
+
+void AppendStretch(std::string& markdown, const Stretch& stretch, bool& lineStart)
+{
+    const std::string_view text = stretch.Text;
+    size_t first = 0;
+    while (first < text.size() && IsBlank(text[first]))
+        ++first;
+    size_t end = text.size();
+    while (end > first && IsBlank(text[end - 1]))
+        --end;
+    const InlineMarks& m = stretch.Marks;
+    if (first == end || m == InlineMarks{}) {
+        AppendEscaped(markdown, text, lineStart);
+        return;
+    }
+    // Marks may not touch blanks inside them: blanks at either end stay outside.
+    AppendEscaped(markdown, text.substr(0, first), lineStart);
+    markdown += m.Bold ? "**" : "";
+    markdown += m.Italic ? "*" : "";
+    markdown += m.Underline ? "<u>" : "";
+    markdown += m.Strike ? "~~" : "";
+    lineStart = false;
+    AppendEscaped(markdown, text.substr(first, end - first), lineStart);
+    markdown += m.Strike ? "~~" : "";
+    markdown += m.Underline ? "</u>" : "";
+    markdown += m.Italic ? "*" : "";
+    markdown += m.Bold ? "**" : "";
+    AppendEscaped(markdown, text.substr(end), lineStart);
+}
+
+// A title on one line, escaped as body text is.
+std::string HeadingText(const ExportedDay& day)
+{
+    std::string heading = day.Date;
+    if (!day.Title.empty()) {
+        heading += " · ";
+        bool lineStart = false;
+        AppendEscaped(heading, day.Title, lineStart);
+    }
+    return heading;
+}
+
+std::string YamlString(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string DailyFile(const ExportedDay& day, int codePage)
+{
+    std::string markdown = "---\ntitle: " + YamlString(day.Title) + "\ndate: " + day.Date + "\n";
+    if (day.Mood && !MoodName(*day.Mood).empty())
+        markdown += "mood: " + std::string(MoodName(*day.Mood)) + "\n";
+    markdown += "---\n\n";
+    return markdown + BodyMarkdown(ReadRtf(day.Body, codePage));
+}
+
+} // namespace
+
+std::string BodyMarkdown(const RichText& text)
+{
+    std::string markdown;
+    for (const Paragraph& paragraph : text.Paragraphs) {
+        std::string line;
+        bool lineStart = true;
+        for (const Stretch& stretch : Stretches(paragraph))
+            AppendStretch(line, stretch, lineStart);
+        if (line.empty())
+            continue; // an empty paragraph has no Markdown form: the blank lines separate
+        markdown += line;
+        markdown += "\n\n";
+    }
+    return markdown;
+}
+
+std::string ExportMarkdown(const LineList& records, const MarkdownOptions& options, const ExportProgress& progress)
+{
+    std::string markdown;
+    if (!options.DiaryName.empty()) {
+        bool lineStart = false;
+        markdown += "# ";
+        AppendEscaped(markdown, options.DiaryName, lineStart);
+        markdown += "\n\n";
+    }
+    for (size_t i = 0; i < records.size(); ++i) {
+        const ExportedDay day = ReadExportedDay(records[i], options.CodePage);
+        markdown += "## " + HeadingText(day) + "\n\n" + BodyMarkdown(ReadRtf(day.Body, options.CodePage));
+        if (progress)
+            progress(i + 1, records.size());
+    }
+    return markdown;
+}
+
+std::vector<ExportedFile> ExportMarkdownFolder(const LineList& records, const MarkdownOptions& options,
+                                               const ExportProgress& progress)
+{
+    std::vector<ExportedFile> files;
+    std::map<std::string, int> filesOfDate;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const ExportedDay day = ReadExportedDay(records[i], options.CodePage);
+        std::string name;
+        for (const char c : day.Date)
+            name += (c == '/' || c == '\\' || c == '\0') ? '_' : c;
+        if (const int count = ++filesOfDate[name]; count > 1)
+            name += "-" + std::to_string(count);
+        files.push_back({name + ".md", DailyFile(day, options.CodePage)});
+        if (progress)
+            progress(i + 1, records.size());
+    }
+    return files;
+}
+
+} // namespace formats::exports
