@@ -36,11 +36,4 @@ ExportedDay ReadExportedDay(std::string_view record, int codePage)
     return day;
 }
 
-std::string_view MoodName(int mood)
-{
-    static constexpr std::array<std::string_view, 10> Names{"happy", "calm",  "excited", "loved", "tired",
-                                                            "sad",   "angry", "worried", "sick",  "thoughtful"};
-    return mood >= 0 && mood < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(mood)] : "";
-}
-
 } // namespace formats::exports

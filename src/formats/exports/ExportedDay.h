@@ -19,9 +19,6 @@ struct ExportedDay {
 
 ExportedDay ReadExportedDay(std::string_view record, int codePage);
 
-// The mood's name in lower case ("happy", "calm", ...), as the mood pictures show them.
-std::string_view MoodName(int mood);
-
 // Told after each record: how many are done, of how many.
 using ExportProgress = std::function<void(size_t done, size_t total)>;
 

@@ -1,5 +1,6 @@
 #include "formats/exports/MarkdownExport.h"
 
+#include "formats/diary/MoodNames.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/Utf.h"
 
@@ -13,6 +14,7 @@ using formats::rtf::Paragraph;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
+using formats::diary::MoodName;
 
 namespace formats::exports {
 

@@ -1,9 +1,11 @@
 #include "formats/exports/TextExport.h"
 
+#include "formats/diary/MoodNames.h"
 #include "formats/rtf/RtfReader.h"
 
 using base::text::LineList;
 using formats::rtf::PlainText;
+using formats::diary::MoodName;
 
 namespace formats::exports {
 

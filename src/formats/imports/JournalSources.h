@@ -1,0 +1,46 @@
+// Reading the journals a diary can be filled from: jrnl's JSON export, a Day One export (a zip
+// holding the journal's JSON and its photos), and a folder of Markdown daily notes. Each reader
+// takes a whole source or refuses it whole, with a message naming the file and the entry.
+#pragma once
+
+#include "base/result/Result.h"
+#include "formats/imports/ImportedEntry.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace formats::imports {
+
+// jrnl's JSON export: entries[] with date (YYYY-MM-DD), time, title, body, tags and starred.
+base::result::Result<ImportedEntries> ReadJrnl(std::string_view json, const std::string& fileName);
+
+// A folder of Markdown daily notes: every YYYY-MM-DD*.md in it, with optional YAML front matter
+// (title, date, tags, mood); without a title there, the first heading is the title.
+base::result::Result<ImportedEntries> ReadMarkdownFolder(const std::filesystem::path& folder);
+
+// The local date and time ("HH:MM:SS") of a moment (seconds since 1970 UTC) in a time zone
+// (an IANA name such as "Europe/Berlin"); nothing when the zone is unknown.
+struct LocalMoment {
+    formats::diary::DayDate Date{};
+    std::string Time;
+};
+using LocalTime = std::function<std::optional<LocalMoment>(int64_t utcSeconds, std::string_view zone)>;
+
+// A photo of an imported entry: its bytes and kind ("jpeg", "png", ...).
+struct ImportedPhoto {
+    std::string Bytes;
+    std::string Kind;
+};
+// Gives the text that stands in a body for a photo (and may keep the photo).
+using PhotoText = std::function<std::u16string(const ImportedPhoto& photo)>;
+
+// A Day One export: a zip holding <Journal>.json (entries[] with creationDate in UTC, timeZone,
+// Markdown text whose first line is the title, photos[] naming photos/<md5>.<type>, tags).
+base::result::Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zip, const LocalTime& localTime,
+                                                 const PhotoText& photoText = {});
+
+} // namespace formats::imports
