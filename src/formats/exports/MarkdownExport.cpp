@@ -126,6 +126,21 @@ void AppendStretch(std::string& markdown, const Stretch& stretch, bool& lineStar
     AppendEscaped(markdown, text.substr(end), lineStart);
 }
 
+// Markdown drops blanks at the end of a line: the last one before a line end becomes a
+// character reference, which keeps them all.
+void KeepTrailingBlanks(std::string& line)
+{
+    for (size_t at = line.find("\\\n"); at != std::string::npos; at = line.find("\\\n", at + 2))
+        if (at > 0 && line[at - 1] == ' ') {
+            line.replace(at - 1, 1, "&#32;");
+            at += 4;
+        }
+    if (line.ends_with(' ')) {
+        line.pop_back();
+        line += "&#32;";
+    }
+}
+
 // A title on one line, escaped as body text is.
 std::string HeadingText(const ExportedDay& day)
 {
@@ -170,6 +185,7 @@ std::string BodyMarkdown(const RichText& text)
             AppendStretch(line, stretch, lineStart);
         if (line.empty())
             continue; // an empty paragraph has no Markdown form: the blank lines separate
+        KeepTrailingBlanks(line);
         markdown += line;
         markdown += "\n\n";
     }

@@ -1,0 +1,125 @@
+// import: entries of another journal brought into a diary, as the tools window's Import does.
+#include "Command.h"
+
+#include "base/io/SafeFile.h"
+#include "formats/diary/DiaryText.h"
+#include "formats/imports/JournalSources.h"
+#include "model/imports/DiaryImport.h"
+#include "platform/locale/Collation.h"
+#include "platform/locale/DiaryCodePage.h"
+#include "platform/locale/TimeZones.h"
+
+#include <iostream>
+
+using base::io::ReadWhole;
+using base::result::Result;
+using base::result::Status;
+using base::text::LineList;
+using formats::diary::DiaryLock;
+using formats::diary::DiaryRecords;
+using formats::diary::SaveDiaryFile;
+using formats::imports::ImportedEntries;
+using formats::imports::LocalMoment;
+using formats::imports::MaxSourceBytes;
+using formats::imports::ReadDayOne;
+using formats::imports::ReadJrnl;
+using formats::imports::ReadMarkdownFolder;
+using model::imports::ApplyImport;
+using model::imports::ImportQuestion;
+using model::imports::ImportStyle;
+using model::imports::PreviewImport;
+using platform::locale::CompareText;
+using platform::locale::DiaryCodePage;
+using platform::locale::LocalDateTimeIn;
+
+namespace tool {
+namespace {
+
+std::optional<LocalMoment> SystemLocalTime(int64_t utcSeconds, std::string_view zone)
+{
+    const auto local = LocalDateTimeIn(utcSeconds, zone);
+    if (!local)
+        return std::nullopt;
+    return LocalMoment{{local->Year, local->Month, local->Day}, local->Time};
+}
+
+Result<ImportedEntries> ReadSource(const std::string& kind, const std::string& source)
+{
+    if (kind == "dayone")
+        return ReadDayOne(source, SystemLocalTime);
+    if (kind == "markdown")
+        return ReadMarkdownFolder(source);
+    std::error_code error;
+    if (std::filesystem::file_size(source, error) > MaxSourceBytes && !error)
+        return base::result::Fail(base::result::Reason::Refused, source + ": larger than the 256 MB a source may have");
+    const auto json = ReadWhole(source);
+    if (!json)
+        return base::result::Fail(json.Code(), source + ": " + json.Message());
+    return ReadJrnl(*json, std::filesystem::path(source).filename().string());
+}
+
+int Import(const Arguments& given)
+{
+    Arguments arguments = given;
+    std::string kind;
+    bool dryRun = false;
+    while (!arguments.empty() && arguments[0].starts_with("--")) {
+        if (arguments[0] == "--from" && arguments.size() > 1) {
+            kind = arguments[1];
+            arguments.erase(arguments.begin(), arguments.begin() + 2);
+        } else if (arguments[0] == "--dry-run") {
+            dryRun = true;
+            arguments.erase(arguments.begin());
+        } else {
+            return UsageError("import", "unknown option " + arguments[0]);
+        }
+    }
+    if (kind != "jrnl" && kind != "dayone" && kind != "markdown")
+        return UsageError("import", "--from takes jrnl, dayone or markdown");
+    if (arguments.size() != 2)
+        return UsageError("import", "import takes --from KIND, SOURCE and DIARY");
+    const std::string& source = arguments[0];
+    const std::string& diaryFile = arguments[1];
+
+    const auto entries = ReadSource(kind, source);
+    if (!entries)
+        return Fail(ExitStatus(entries.Error()), entries.Message() + "; nothing was imported");
+    std::string password;
+    LineList lines;
+    DiaryLock lock;
+    if (const int status = LoadWithPassword(diaryFile, lines, password, lock); status != 0)
+        return status;
+    DiaryRecords diary(CompareText);
+    diary.Text.SetLines(std::move(lines));
+    diary.Text.SetSorted(true);
+    std::cout << ImportQuestion(PreviewImport(diary.Text, *entries, DiaryCodePage())) << '\n';
+    if (dryRun) {
+        std::cout << "dry run: " << diaryFile << " is unchanged\n";
+        return ExitDone;
+    }
+    ImportStyle style; // the body font of the export and of a new diary: black 10-point Arial
+    style.CodePage = DiaryCodePage();
+    style.BodyFont.Font = "Arial";
+    style.BodyFont.HalfPoints = 20;
+    style.BodyFont.Color = 0;
+    style.SourceName = std::filesystem::path(source).filename().string();
+    const size_t days = ApplyImport(diary, *entries, style);
+    if (const Status saved = SaveDiaryFile(diaryFile, diary.Text.Lines(), lock); !saved)
+        return Fail(ExitStatus(saved.Error()), diaryFile + ": " + saved.Message() + " (the diary is unchanged)");
+    std::cout << "imported " << entries->size() << " entries into " << days << " days of " << diaryFile << '\n';
+    return ExitDone;
+}
+
+DAYBROOK_TOOL_COMMAND(
+    "import", "import --from jrnl|dayone|markdown [--dry-run] SOURCE DIARY",
+    "Brings the entries of another journal into a diary.",
+    "SOURCE is jrnl's JSON export (jrnl), a Day One export zip (dayone) or a folder of\n"
+    "Markdown daily notes YYYY-MM-DD*.md (markdown). Entries of one day become that day's\n"
+    "one entry, in time order; a day already written keeps its text and gets the imported\n"
+    "text after it; tags go to a last line \"Tags: ...\". Prints what will happen first;\n"
+    "--dry-run stops there. A source with a bad entry is refused whole, naming the entry.\n"
+    "DIARY is written safely in its own format. Needs the diary's password.\n",
+    Import);
+
+} // namespace
+} // namespace tool
