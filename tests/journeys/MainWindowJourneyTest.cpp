@@ -1,6 +1,7 @@
 // Journeys through the main window as a person makes them: the selection window, clicks on
 // the calendar, typing, the toolbar, and leaving the program; checked in the diary file.
 #include "JourneyTest.h"
+#include "formats/rtf/RtfReader.h"
 
 #include "widgets/calendar/MainCalendar.h"
 #include "widgets/editor/RichTextEdit.h"
@@ -20,6 +21,7 @@
 using namespace base::dates;
 using namespace base::text;
 using namespace formats::diary;
+using formats::rtf::PlainText;
 using namespace widgets::calendar;
 using namespace widgets::dialogs;
 using namespace widgets::editor;
@@ -404,3 +406,45 @@ TEST_F(MainJourneyTest, TheKeyboardReachesTitleBodyCalendarAndTheToolbar)
 }
 
 } // namespace
+
+TEST_F(MainJourneyTest, JournalsImportedThroughTheToolsWindowAreInTheCalendarTheBrowseListAndTheFile)
+{
+    OpenWritten();
+    const auto jrnl = services_.settingsFolder / "journal.json";
+    WriteBytes(jrnl, R"({"entries": [{"date": "2024-03-12", "time": "20:00", "title": "Evening", "body": "Tea."},
+                                    {"date": "2024-03-21", "title": "Spring", "body": "Buds.", "tags": ["garden"]}]})");
+    const auto notes = services_.settingsFolder / "notes";
+    std::filesystem::create_directory(notes);
+    WriteBytes(notes / "2024-03-22.md", "# Rain\n\nWet **all** day.\n");
+    services_.dialogs.AnswerText(QString::fromStdString(jrnl.string()));
+    services_.dialogs.AnswerText(QString::fromStdString((notes / "2024-03-22.md").string()));
+    WhenModalOpens<ToolsWindow>([](ToolsWindow& tools) {
+        testing_support::ClickChild(tools, "importButton");
+        testing_support::ClickChild(tools, "importButton");
+        tools.close();
+    });
+    Click("toolsButton");
+    EXPECT_EQ(services_.dialogs.Messages(),
+              (std::vector<QString>{"2 entries from 2024-03-12 to 2024-03-21; 1 on days already written will hold "
+                                    "both texts. Import?",
+                                    "1 entry on 2024-03-22. Import?"}));
+    EXPECT_EQ(Calendar()->ActiveDays(), "10,12,21,22,");
+    WhenModalOpens<BrowseWindow>([](BrowseWindow& browse) {
+        auto& list = Child<QTreeView>(browse, "entryList");
+        EXPECT_EQ(list.model()->rowCount(), 5);
+        list.setCurrentIndex(list.model()->index(1, 0)); // newest first: 1 April, 22 March, ...
+        testing_support::ClickChild(browse, "gotoButton");
+    });
+    Click("browseButton");
+    EXPECT_EQ(Title()->text(), "Rain");
+    EXPECT_EQ(Body()->toPlainText(), "Wet all day.");
+    Exit();
+
+    OpenDiary(QStringLiteral("Journal"));
+    EXPECT_EQ(Calendar()->ActiveDays(), "10,12,21,22,");
+    const LineList stored = Stored();
+    ASSERT_EQ(stored.size(), 5u);
+    EXPECT_EQ(PlainText(ParseDayRecord(stored[1]).Body(), 1252), "work\n\u2014 Imported from journal.json \u00B7 "
+                                                                  "20:00 \u00B7 Evening \u2014\nTea.");
+    EXPECT_EQ(ParseDayRecord(stored[2]).Title, "Spring");
+}

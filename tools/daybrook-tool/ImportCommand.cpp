@@ -1,71 +1,42 @@
 // import: entries of another journal brought into a diary, as the tools window's Import does.
 #include "Command.h"
 
-#include "base/io/SafeFile.h"
 #include "formats/diary/DiaryText.h"
 #include "formats/imports/JournalSources.h"
 #include "model/imports/DiaryImport.h"
+#include "model/imports/SystemLocalTime.h"
 #include "platform/locale/Collation.h"
 #include "platform/locale/DiaryCodePage.h"
-#include "platform/locale/TimeZones.h"
 
 #include <iostream>
 
-using base::io::ReadWhole;
-using base::result::Result;
 using base::result::Status;
 using base::text::LineList;
 using formats::diary::DiaryLock;
 using formats::diary::DiaryRecords;
 using formats::diary::SaveDiaryFile;
-using formats::imports::ImportedEntries;
-using formats::imports::LocalMoment;
-using formats::imports::MaxSourceBytes;
-using formats::imports::ReadDayOne;
-using formats::imports::ReadJrnl;
-using formats::imports::ReadMarkdownFolder;
+using formats::imports::JournalKind;
+using formats::imports::JournalKindNamed;
+using formats::imports::ReadJournal;
 using model::imports::ApplyImport;
 using model::imports::ImportQuestion;
 using model::imports::ImportStyle;
 using model::imports::PreviewImport;
+using model::imports::SystemLocalTime;
 using platform::locale::CompareText;
 using platform::locale::DiaryCodePage;
-using platform::locale::LocalDateTimeIn;
 
 namespace tool {
 namespace {
 
-std::optional<LocalMoment> SystemLocalTime(int64_t utcSeconds, std::string_view zone)
-{
-    const auto local = LocalDateTimeIn(utcSeconds, zone);
-    if (!local)
-        return std::nullopt;
-    return LocalMoment{{local->Year, local->Month, local->Day}, local->Time};
-}
-
-Result<ImportedEntries> ReadSource(const std::string& kind, const std::string& source)
-{
-    if (kind == "dayone")
-        return ReadDayOne(source, SystemLocalTime);
-    if (kind == "markdown")
-        return ReadMarkdownFolder(source);
-    std::error_code error;
-    if (std::filesystem::file_size(source, error) > MaxSourceBytes && !error)
-        return base::result::Fail(base::result::Reason::Refused, source + ": larger than the 256 MB a source may have");
-    const auto json = ReadWhole(source);
-    if (!json)
-        return base::result::Fail(json.Code(), source + ": " + json.Message());
-    return ReadJrnl(*json, std::filesystem::path(source).filename().string());
-}
-
 int Import(const Arguments& given)
 {
     Arguments arguments = given;
-    std::string kind;
+    std::optional<JournalKind> kind;
     bool dryRun = false;
     while (!arguments.empty() && arguments[0].starts_with("--")) {
         if (arguments[0] == "--from" && arguments.size() > 1) {
-            kind = arguments[1];
+            kind = JournalKindNamed(arguments[1]);
             arguments.erase(arguments.begin(), arguments.begin() + 2);
         } else if (arguments[0] == "--dry-run") {
             dryRun = true;
@@ -74,14 +45,14 @@ int Import(const Arguments& given)
             return UsageError("import", "unknown option " + arguments[0]);
         }
     }
-    if (kind != "jrnl" && kind != "dayone" && kind != "markdown")
+    if (!kind)
         return UsageError("import", "--from takes jrnl, dayone or markdown");
     if (arguments.size() != 2)
         return UsageError("import", "import takes --from KIND, SOURCE and DIARY");
     const std::string& source = arguments[0];
     const std::string& diaryFile = arguments[1];
 
-    const auto entries = ReadSource(kind, source);
+    const auto entries = ReadJournal(*kind, source, SystemLocalTime);
     if (!entries)
         return Fail(ExitStatus(entries.Error()), entries.Message() + "; nothing was imported");
     std::string password;

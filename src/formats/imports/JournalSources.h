@@ -43,4 +43,18 @@ using PhotoText = std::function<std::u16string(const ImportedPhoto& photo)>;
 base::result::Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zip, const LocalTime& localTime,
                                                  const PhotoText& photoText = {});
 
+enum class JournalKind { Jrnl, DayOne, Markdown };
+
+// "jrnl", "dayone", "markdown"; nothing for another name.
+std::optional<JournalKind> JournalKindNamed(std::string_view name);
+
+// The kind a chosen file stands for: a .zip is a Day One export, a .md one note of a folder of
+// daily notes, anything else jrnl's JSON.
+JournalKind JournalKindOfFile(const std::filesystem::path& file);
+
+// Reads a source of the kind: jrnl's file, Day One's zip, or the Markdown folder (a file in it
+// stands for the folder).
+base::result::Result<ImportedEntries> ReadJournal(JournalKind kind, const std::filesystem::path& source,
+                                                  const LocalTime& localTime, const PhotoText& photoText = {});
+
 } // namespace formats::imports

@@ -17,6 +17,7 @@ using base::text::LineList;
 using base::text::SplitLines;
 using formats::diary::DiaryFormat;
 using formats::diary::DiaryLock;
+using formats::diary::DiaryRecords;
 using formats::diary::IsSealedImage;
 using formats::diary::LoadDiaryFile;
 using formats::diary::MakeDiaryFileImage;
@@ -284,6 +285,13 @@ Status DiarySession::Restore(const std::string& file)
     ReplaceLines(std::move(lines));
     Tell(DiaryChange::Replaced);
     return {};
+}
+
+void DiarySession::ChangeRecords(const std::function<void(DiaryRecords& diary)>& change)
+{
+    change(Diary);
+    Diary.Dirty = true;
+    Tell(DiaryChange::Replaced);
 }
 
 Status DiarySession::CheckPassword(const std::optional<std::string>& typed) const

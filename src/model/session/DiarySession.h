@@ -128,6 +128,9 @@ public:
     // password; the diary keeps its own format. Fails with WrongPassword or Damaged, each with
     // the text the user is shown.
     base::result::Status Restore(const std::string& file);
+    // Changes many records at once (an import) and tells the listeners every record was
+    // replaced.
+    void ChangeRecords(const std::function<void(formats::diary::DiaryRecords& diary)>& change);
     // Whether the typed password (compared trimmed) is the diary's; nothing stands for a typed
     // text the code page cannot hold. Fails with WrongPassword, "Password is incorrect!".
     base::result::Status CheckPassword(const std::optional<std::string>& typed) const;

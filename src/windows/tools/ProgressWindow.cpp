@@ -58,7 +58,20 @@ ProgressWindow::ProgressWindow(QWidget* owner) : QDialog(owner)
 
 void ProgressWindow::Start(size_t entries)
 {
+    setWindowTitle(QStringLiteral("Diary Export"));
     titleLabel_->setText(QStringLiteral("Exporting %1 entries").arg(entries));
+    ShowOverOwner();
+}
+
+void ProgressWindow::StartImport(size_t entries)
+{
+    setWindowTitle(QStringLiteral("Diary Import"));
+    titleLabel_->setText(QStringLiteral("Importing %1 entries").arg(entries));
+    ShowOverOwner();
+}
+
+void ProgressWindow::ShowOverOwner()
+{
     if (const QWidget* owner = parentWidget()) {
         const QRect over = owner->frameGeometry();
         move(over.left() + (over.width() - width()) / 2, over.top() + (over.height() - height()) / 2);

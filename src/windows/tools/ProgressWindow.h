@@ -1,5 +1,5 @@
-// ProgressWindow: the small window shown, not modal, while the diary is exported: an icon, the
-// number of entries being exported and "Please wait ...".
+// ProgressWindow: the small window shown, not modal, while the diary is exported or entries are
+// imported: an icon, the number of entries and "Please wait ...".
 #pragma once
 
 #include <QDialog>
@@ -20,8 +20,12 @@ public:
     // Shows the window centred over its owner, telling how many entries are exported, and
     // paints it at once.
     void Start(size_t entries);
+    // The same for an import of so many entries.
+    void StartImport(size_t entries);
 
 private:
+    void ShowOverOwner();
+
     QWidget* client_;
     QLabel* icon_;
     QLabel* titleLabel_;

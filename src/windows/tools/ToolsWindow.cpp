@@ -1,7 +1,9 @@
 #include "windows/tools/ToolsWindow.h"
 
 #include "base/io/SafeFile.h"
-#include "formats/rtfexport/DiaryExport.h"
+#include "formats/imports/JournalSources.h"
+#include "model/imports/DiaryImport.h"
+#include "model/imports/SystemLocalTime.h"
 #include "windows/tools/ProgressWindow.h"
 #include "windows/tools/ToolsGlyphs.h"
 #include "windows/tools/WebSite.h"
@@ -29,8 +31,19 @@ using base::result::Status;
 using formats::diary::DiaryFormat;
 using formats::resources::PackedResources;
 using formats::rtf::CharFormat;
-using formats::rtfexport::ExportDiary;
-using formats::rtfexport::ExportOptions;
+using formats::exports::ExportFormat;
+using formats::exports::ExportFormatLabel;
+using formats::exports::ExportFormatOfFile;
+using formats::exports::ExportRequest;
+using formats::exports::WriteExport;
+using formats::imports::JournalKind;
+using formats::imports::JournalKindOfFile;
+using formats::imports::ReadJournal;
+using model::imports::ApplyImport;
+using model::imports::ImportQuestion;
+using model::imports::ImportStyle;
+using model::imports::PreviewImport;
+using model::imports::SystemLocalTime;
 using model::session::DiarySession;
 using model::settings::Settings;
 using platform::locale::FormatShortDate;
@@ -49,7 +62,12 @@ namespace windows::tools {
 namespace {
 
 const QString BackupFilter = QStringLiteral("Diary Backup (*.bkd)");
-const QString ExportFilter = QStringLiteral("Microsoft Word/RTF files (*.rtf)");
+const QString ExportFilter = QStringLiteral(
+    "Microsoft Word/RTF files (*.rtf);;Web page, HTML (*.html);;Markdown (*.md);;Plain text (*.txt)");
+const QString ImportFilter =
+    QStringLiteral("Journal exports (*.json *.zip *.md);;jrnl export (*.json);;Day One export (*.zip);;"
+                   "Markdown daily notes, any note of the folder (*.md)");
+const QString ImportCaption = QStringLiteral("Import");
 const QString PasswordCaption = QStringLiteral("Password Change");
 
 std::string FileSystemPath(const QString& file)
@@ -161,6 +179,8 @@ void ToolsWindow::CreateButtons()
     webSiteButton_->setCursor(Qt::PointingHandCursor);
     sealButton_ = MakeButton(this, {19, 188, 164, 30}, " Seal this diary", "OPPASSWORD",
                          "Encrypt the diary file with its password, or store it unencrypted again");
+    importButton_ = MakeButton(this, {205, 188, 164, 30}, " Import...", "OPRESTORE",
+                               "Bring in the entries of another journal (jrnl, Day One, Markdown notes)");
     closeButton_ = MakeButton(this, {135, 328, 116, 30}, " Ok", "OPOK", "Close this dialog");
     connect(backupButton_, &ToolButton::OnClick, this, &ToolsWindow::OnBackupClicked);
     connect(restoreButton_, &ToolButton::OnClick, this, &ToolsWindow::OnRestoreClicked);
@@ -169,12 +189,14 @@ void ToolsWindow::CreateButtons()
     connect(changePasswordButton_, &ToolButton::OnClick, this, &ToolsWindow::OnChangePasswordClicked);
     connect(webSiteButton_, &ToolButton::OnClick, this, [this] { OpenUrl(QUrl(WebSiteAddress)); });
     connect(sealButton_, &ToolButton::OnClick, this, &ToolsWindow::OnSealClicked);
+    connect(importButton_, &ToolButton::OnClick, this, &ToolsWindow::OnImportClicked);
     connect(closeButton_, &ToolButton::OnClick, this, &QDialog::reject);
     const std::initializer_list<std::pair<QObject*, const char*>> names{
         {backupButton_, "backupButton"},     {restoreButton_, "restoreButton"},
         {exportButton_, "exportButton"},     {setFontButton_, "setFontButton"},
         {changePasswordButton_, "changePasswordButton"}, {webSiteButton_, "webSiteButton"},
-        {sealButton_, "sealButton"},         {closeButton_, "closeButton"}};
+        {sealButton_, "sealButton"},         {importButton_, "importButton"},
+        {closeButton_, "closeButton"}};
     for (const auto& [button, name] : names)
         button->setObjectName(QString::fromLatin1(name));
 }
@@ -278,42 +300,83 @@ void ToolsWindow::OnExportClicked()
         ExportFilter);
     if (!chosen)
         return;
-    const QString file = WithDefaultExtension(*chosen, QStringLiteral("rtf"));
+    QString file = WithDefaultExtension(*chosen, QStringLiteral("rtf"));
+    ExportFormat format = ExportFormatOfFile(FileSystemPath(file));
+    if (format == ExportFormat::Markdown &&
+        services_.Dialogs().Choose(this, QStringLiteral("Write the Markdown export as one file, or as a folder "
+                                                        "with a file for each day?"),
+                                   QStringLiteral("Export"), MsgIcon::Question,
+                                   {QStringLiteral("One &file"), QStringLiteral("A f&older of days")}, 0) == 1) {
+        format = ExportFormat::MarkdownFolder;
+        file = QFileInfo(file).path() + '/' + QFileInfo(file).completeBaseName();
+    }
     if (progress_ == nullptr)
         progress_ = new ProgressWindow(this);
     bool written = false;
     {
         const OtherWindowsDisabled disabled(progress_);
         progress_->Start(session_.Text().Count());
-        written = ExportTo(file);
+        written = ExportTo(file, format);
         progress_->close();
     }
+    const QString label = QString::fromUtf8(ExportFormatLabel(format));
     if (!written) {
-        Tell(QStringLiteral("Diary Export to RTF failed!"));
+        Tell(QStringLiteral("Diary Export to %1 failed!").arg(label));
         return;
     }
-    if (services_.Dialogs().MessageBox(this, QStringLiteral("View the generated RTF file?"),
-                                       QStringLiteral("Info"), MsgIcon::Question, MsgButtons::YesNo,
+    const QString question = format == ExportFormat::MarkdownFolder
+                                 ? QStringLiteral("Open the folder of the generated Markdown files?")
+                                 : QStringLiteral("View the generated %1 file?").arg(label);
+    if (services_.Dialogs().MessageBox(this, question, QStringLiteral("Info"), MsgIcon::Question, MsgButtons::YesNo,
                                        MsgAnswer::Yes) == MsgAnswer::Yes)
         OpenUrl(QUrl::fromLocalFile(file));
 }
 
-bool ToolsWindow::ExportTo(const QString& file)
+bool ToolsWindow::ExportTo(const QString& file, ExportFormat format)
 {
-    ExportOptions options;
-    options.CodePage = services_.CodePage();
-    options.BodyFont = ExportFont(bodyFont_);
-    options.ShortDate = [](int year, int month, int day) {
+    const QString diaryName = QFileInfo(QFile::decodeName(session_.DiaryFile().c_str())).completeBaseName();
+    ExportRequest request{format, diaryName.toStdString(), {}};
+    request.Options.CodePage = services_.CodePage();
+    request.Options.BodyFont = ExportFont(bodyFont_);
+    request.Options.ShortDate = [](int year, int month, int day) {
         return FormatShortDate(year, month, day).toStdString();
     };
     RepaintPacer pacer;
     try {
-        const std::string document =
-            ExportDiary(session_.Text().Lines(), options, [&pacer](size_t, size_t) { pacer.Tick(); });
-        return WriteWhole(std::filesystem::path(FileSystemPath(file)), document).Ok();
+        return WriteExport(session_.Text().Lines(), request, std::filesystem::path(FileSystemPath(file)),
+                           [&pacer](size_t, size_t) { pacer.Tick(); })
+            .Ok();
     } catch (const std::exception&) {
         return false;
     }
+}
+
+void ToolsWindow::OnImportClicked()
+{
+    const auto chosen = services_.Dialogs().OpenFileName(this, ImportCaption,
+                                                         QString::fromStdString(session_.DiaryFolder()), ImportFilter);
+    if (!chosen)
+        return;
+    const std::filesystem::path source(FileSystemPath(*chosen));
+    const auto entries = ReadJournal(JournalKindOfFile(source), source, SystemLocalTime);
+    if (!entries) {
+        Tell(QString::fromStdString(entries.Message()) + QStringLiteral("; nothing was imported."));
+        return;
+    }
+    const auto preview = PreviewImport(session_.Text(), *entries, services_.CodePage());
+    if (services_.Dialogs().MessageBox(this, QString::fromStdString(ImportQuestion(preview)), ImportCaption,
+                                       MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+        return;
+    const ImportStyle style{services_.CodePage(), ExportFont(bodyFont_), source.filename().string()};
+    if (progress_ == nullptr)
+        progress_ = new ProgressWindow(this);
+    const OtherWindowsDisabled disabled(progress_);
+    progress_->StartImport(entries->size());
+    RepaintPacer pacer;
+    session_.ChangeRecords([&](formats::diary::DiaryRecords& diary) {
+        (void)ApplyImport(diary, *entries, style, [&pacer](size_t, size_t) { pacer.Tick(); });
+    });
+    progress_->close();
 }
 
 void ToolsWindow::OnSetFontClicked()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "windows/tools/ToolDialog.h"
+#include "formats/exports/DiaryExports.h"
 #include "widgets/editor/FontSettings.h"
 
 #include <QUrl>
@@ -60,12 +61,15 @@ private:
     // password is typed again.
     void OnSealClicked();
     void OnExportClicked();
+    // Brings the entries of another journal (jrnl, Day One, Markdown notes) into the diary,
+    // after telling what will happen.
+    void OnImportClicked();
     void OnSetFontClicked();
     void ShowSealChoice();
     void Tell(const QString& text);
     std::optional<QString> AskPassword(const QString& prompt);
-    // Writes the export document to the file; false when it could not be written.
-    bool ExportTo(const QString& file);
+    // Writes the export in the format to the file (or folder); false when it could not be written.
+    bool ExportTo(const QString& file, formats::exports::ExportFormat format);
 
     widgets::services::Services& services_;
     model::session::DiarySession& session_;
@@ -78,6 +82,7 @@ private:
     widgets::controls::ToolButton* changePasswordButton_;
     widgets::controls::ToolButton* webSiteButton_;
     widgets::controls::ToolButton* sealButton_;
+    widgets::controls::ToolButton* importButton_;
     widgets::controls::ToolButton* closeButton_;
     // Created by the first export and kept.
     ProgressWindow* progress_ = nullptr;

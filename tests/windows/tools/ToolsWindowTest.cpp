@@ -37,6 +37,7 @@ using namespace windows::tools;
 using namespace testing_support;
 
 using testing::ElementsAre;
+using testing::HasSubstr;
 
 namespace {
 
@@ -238,6 +239,25 @@ TEST_F(OptionsWindowTest, ExportWritesTheDocumentLeavesTheClipboardAndOffersToSh
 
     EXPECT_THAT(PlainText(ReadBytes(file), 1252), testing::EndsWith(" - Leap\nrare"));
     EXPECT_NE(ReadBytes(file).find("Liberation Serif"), std::string::npos) << "written in the body's font";
+}
+
+// The type of the file chosen chooses the export; a Markdown one asks for one file or a folder.
+TEST_F(OptionsWindowTest, TheChosenFileTypeChoosesTheExport)
+{
+    services_.dialogs.AnswerText(InFolder("diary.html"));
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
+    services_.dialogs.AnswerText(InFolder("days.md"));
+    services_.dialogs.AnswerChoice(1);
+    services_.dialogs.AnswerMessage(MsgAnswer::No);
+    Run([&] {
+        Click("exportButton");
+        Click("exportButton");
+    });
+    EXPECT_THAT(Messages(), ElementsAre("View the generated HTML file?",
+                                        "Open the folder of the generated Markdown files?"));
+    EXPECT_THAT(ReadBytes(services_.ProgramFolder() / "diary.html"), HasSubstr("<!DOCTYPE html>"));
+    EXPECT_TRUE(std::filesystem::is_directory(services_.ProgramFolder() / "days"));
+    EXPECT_FALSE(std::filesystem::exists(services_.ProgramFolder() / "days.md"));
 }
 
 TEST_F(OptionsWindowTest, AFailedExportIsToldAndACancelledOneDoesNothing)
