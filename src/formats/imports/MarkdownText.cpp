@@ -117,9 +117,9 @@ private:
 
     static std::u16string Entity(std::string_view entity)
     {
-        static const std::pair<std::string_view, char16_t> Named[] = {
+        static const std::pair<std::string_view, char16_t> named[] = {
             {"&amp;", u'&'}, {"&lt;", u'<'}, {"&gt;", u'>'}, {"&quot;", u'"'}, {"&apos;", u'\''}, {"&nbsp;", 0xA0}};
-        for (const auto& [name, c] : Named)
+        for (const auto& [name, c] : named)
             if (entity == name)
                 return std::u16string(1, c);
         if (entity.size() > 3 && entity[1] == '#') {
