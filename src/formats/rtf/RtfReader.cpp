@@ -830,8 +830,14 @@ public:
         text_.append(text.substr(1));
     }
 
-    // Pictures add nothing to the text.
-    void Picture(std::string_view, int, const GroupState&) {}
+    // A picture adds no text, but like a character it puts the line it stands on in the text.
+    void Picture(std::string_view, int, const GroupState&)
+    {
+        if (lineOpen_) {
+            text_ += '\n';
+            lineOpen_ = false;
+        }
+    }
 
     void ParagraphEnd(const GroupState&)
     {

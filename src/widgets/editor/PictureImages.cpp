@@ -32,9 +32,9 @@ QSize ShownPixels(const Picture& picture)
 QImage Placeholder(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(0xF0, 0xF0, 0xF0));
+    image.fill(QColor(0xEE, 0xF0, 0xF6));
     QPainter painter(&image);
-    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.setPen(QColor(0x8C, 0x96, 0xA8));
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     painter.drawLine(0, 0, size.width() - 1, size.height() - 1);
     painter.drawLine(0, size.height() - 1, size.width() - 1, 0);
