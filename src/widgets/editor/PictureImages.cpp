@@ -101,6 +101,14 @@ Picture PictureOfImage(const QImage& source)
     return picture;
 }
 
+QString PictureFileFilter()
+{
+    QStringList patterns;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats())
+        patterns.push_back("*." + QString::fromLatin1(suffix));
+    return QStringLiteral("Pictures (%1);;All files (*)").arg(patterns.join(' '));
+}
+
 Result<Picture> PictureOfFile(const QString& path)
 {
     const QFileInfo file(path);

@@ -28,6 +28,9 @@ QImage PictureImage(const formats::rtf::Picture& picture);
 // PNG or as JPEG of quality 85, whichever is smaller.
 formats::rtf::Picture PictureOfImage(const QImage& image);
 
+// The open dialog's filter for the image files Qt's readers open.
+QString PictureFileFilter();
+
 // A picture of an image file; refused when the file is over 20 MB or no image.
 base::result::Result<formats::rtf::Picture> PictureOfFile(const QString& path);
 

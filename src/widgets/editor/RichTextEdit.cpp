@@ -6,6 +6,7 @@
 #include "widgets/editor/RtfDocument.h"
 #include "base/text/TextLines.h"
 
+#include <QDragEnterEvent>
 #include <QImageReader>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -173,6 +174,14 @@ void RichTextEdit::insertFromMimeData(const QMimeData* source)
                                    pasted);
     textCursor().insertFragment(QTextDocumentFragment(&pasted));
     ensureCursorVisible();
+}
+
+void RichTextEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    // A picture dragged onto the body enters it, as a click would.
+    if (isReadOnly() && (event->mimeData()->hasImage() || !ImageFilesOf(event->mimeData()).isEmpty()))
+        setFocus(Qt::MouseFocusReason);
+    QTextEdit::dragEnterEvent(event);
 }
 
 void RichTextEdit::InsertOtherMimeData(const QMimeData* source)

@@ -50,6 +50,7 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
 
 private:
     // Images, image files, and what Qt's own editor takes.
