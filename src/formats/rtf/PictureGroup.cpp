@@ -15,6 +15,7 @@ constexpr int MaxTwips = 22 * 1440;
 constexpr int DefaultTwips = 1440;
 constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 constexpr size_t HexLineLength = 128;
+constexpr char HexDigits[] = "0123456789abcdef";
 
 bool IsPictureWord(std::string_view name)
 {
@@ -301,7 +302,6 @@ std::optional<PixelSize> DeclaredPixelSize(PictureKind kind, std::string_view da
 
 std::string WritePictureGroup(const Picture& picture)
 {
-    static constexpr char digits[] = "0123456789abcdef";
     const auto pixels = DeclaredPixelSize(picture.Kind, picture.Data)
                             .value_or(PixelSize{picture.WidthTwips / TwipsPerPixel, picture.HeightTwips / TwipsPerPixel});
     std::string out = "{\\pict";
@@ -313,8 +313,8 @@ std::string WritePictureGroup(const Picture& picture)
         if (i % (HexLineLength / 2) == 0)
             out += "\r\n";
         const auto byte = static_cast<unsigned char>(picture.Data[i]);
-        out += digits[byte >> 4];
-        out += digits[byte & 15];
+        out += HexDigits[byte >> 4];
+        out += HexDigits[byte & 15];
     }
     out += "}";
     return out;

@@ -1,11 +1,9 @@
 #include "widgets/editor/DocumentPictures.h"
 
-#include "widgets/editor/PictureImages.h"
+#include "widgets/editor/PictureObject.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QPainter>
 #include <QTextDocument>
-#include <QTextObjectInterface>
 
 #include <atomic>
 
@@ -19,55 +17,6 @@ namespace {
 
 constexpr int PictureProperty = QTextFormat::UserProperty + 1;
 constexpr qreal TwipsPerPixel = 15.0;
-constexpr qreal DefaultDpi = 96.0;
-
-// Draws the document's images: pictures of the body and any other image the document holds.
-class PictureObject : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-public:
-    explicit PictureObject(QObject* parent) : QObject(parent) {}
-
-    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override
-    {
-        const QTextImageFormat image = format.toImageFormat();
-        QSizeF size(image.width(), image.height());
-        if (size.isEmpty())
-            size = Image(*document, image).size();
-        if (const QPaintDevice* device = document->documentLayout()->paintDevice())
-            size *= device->logicalDpiY() / DefaultDpi;
-        const qreal width = document->textWidth() - 2 * document->documentMargin();
-        if (width > 0 && size.width() > width)
-            size = QSizeF(width, size.height() * width / size.width());
-        return size;
-    }
-
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int,
-                    const QTextFormat& format) override
-    {
-        const QImage image = Image(*document, format.toImageFormat());
-        painter->save();
-        painter->setRenderHint(QPainter::SmoothPixmapTransform);
-        painter->drawImage(rect, image);
-        painter->restore();
-    }
-
-private:
-    // The image of the format, decoded on first use and kept as the document's resource.
-    static QImage Image(QTextDocument& document, const QTextImageFormat& format)
-    {
-        const QUrl name(format.name());
-        const QVariant kept = document.resource(QTextDocument::ImageResource, name);
-        if (kept.canConvert<QImage>() && !kept.value<QImage>().isNull())
-            return kept.value<QImage>();
-        const auto picture = PictureOf(format);
-        if (!picture)
-            return {};
-        const QImage image = PictureImage(*picture);
-        document.addResource(QTextDocument::ImageResource, name, image);
-        return image;
-    }
-};
 
 } // namespace
 
@@ -94,5 +43,3 @@ void DrawPicturesToWidth(QTextDocument& document)
 }
 
 } // namespace widgets::editor
-
-#include "DocumentPictures.moc"
