@@ -64,8 +64,7 @@ std::optional<size_t> NonShapeTwinAt(std::string_view source, size_t from)
         if (token.Kind != TokenKind::Open)
             return std::nullopt;
         const auto open = static_cast<size_t>(token.Raw.data() - source.data());
-        RtfScanner word(source.substr(open + 1));
-        if (GroupWord(word) == "nonshppict")
+        if (IsNonShapeGroup(source.substr(open)))
             return open;
         return std::nullopt;
     }
@@ -275,6 +274,14 @@ std::optional<PictureGroupSpan> FindPictureGroup(std::string_view source, size_t
     return span;
 }
 
+bool IsNonShapeGroup(std::string_view group)
+{
+    if (!group.starts_with('{'))
+        return false;
+    RtfScanner scanner(group.substr(1));
+    return GroupWord(scanner) == "nonshppict";
+}
+
 Picture ReadPicture(std::string_view group, int missingBraces)
 {
     Picture picture;
@@ -285,6 +292,12 @@ Picture ReadPicture(std::string_view group, int missingBraces)
     const long long height = words.GoalHeight > 0 ? words.GoalHeight : naturalHeight;
     picture.WidthTwips = ClampTwips(width * std::min<long long>(words.ScaleX, 10'000) / 100);
     picture.HeightTwips = ClampTwips(height * std::min<long long>(words.ScaleY, 10'000) / 100);
+    if (missingBraces > 0) {
+        // A backslash the source ends on would escape the first brace that closes the group.
+        const size_t backslashes = group.size() - group.find_last_not_of('\\') - 1;
+        if (backslashes % 2 == 1)
+            group.remove_suffix(1);
+    }
     picture.Source.reserve(group.size() + static_cast<size_t>(missingBraces));
     picture.Source.append(group);
     picture.Source.append(static_cast<size_t>(missingBraces), '}');

@@ -20,6 +20,9 @@ struct PictureGroupSpan {
 // holds no picture.
 std::optional<PictureGroupSpan> FindPictureGroup(std::string_view source, size_t open);
 
+// Whether the group is a {\nonshppict ...} group.
+bool IsNonShapeGroup(std::string_view group);
+
 // The picture held by a span FindPictureGroup found; Source is the span, closed when it was cut short.
 formats::rtf::Picture ReadPicture(std::string_view group, int missingBraces);
 

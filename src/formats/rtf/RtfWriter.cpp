@@ -190,8 +190,12 @@ private:
     // group cannot be stored as it is.
     void Picture(const formats::rtf::Picture& picture)
     {
-        if (!picture.Source.empty() && IsStorableAsIs(picture.Source))
+        if (!picture.Source.empty() && IsStorableAsIs(picture.Source)) {
+            // A lone {\nonshppict} group right after another picture would read back as its twin.
+            if (out_.ends_with('}') && IsNonShapeGroup(picture.Source))
+                out_ += "{}";
             out_ += picture.Source;
+        }
         else
             out_ += WritePictureGroup(picture);
         delimit_ = false;

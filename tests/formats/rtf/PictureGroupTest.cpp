@@ -139,6 +139,13 @@ TEST(PictureGroup, DamagedGroupsKeepTheirPlaceWithinLimits)
     const std::string written = WriteRtf(text, 1252, CharFormat{"Arial", 20});
     EXPECT_EQ(PicturesOf(ReadRtf(written, 1252)).size(), 1u);
     EXPECT_EQ(PlainText(written, 1252), "text");
+    // A twin separated from its first half is a picture of its own, and stays one.
+    const RichText apart = ReadRtf("{\\rtf1 {\\*\\shppict{\\pict 00}}\\b{\\nonshppict{\\pict 01}}}", 1252);
+    ASSERT_EQ(PicturesOf(apart).size(), 2u);
+    EXPECT_EQ(PicturesOf(ReadRtf(WriteRtf(apart, 1252, CharFormat{"Arial", 20}), 1252)).size(), 2u);
+
+    // A backslash at the very end would escape the closing brace.
+    EXPECT_EQ(PicturesOf(ReadRtf(cut + "\\", 1252))[0]->Source, "{\\*\\shppict{\\pict\\pngblip 89504e47}}");
 }
 
 TEST(PictureGroup, GroupsTheRecordFormatCannotHoldAreWrittenAnew)
