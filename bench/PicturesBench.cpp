@@ -39,56 +39,57 @@ using widgets::editor::RichTextEdit;
 
 namespace {
 
-// A photograph-like picture whose JPEG is about 300 KB.
-const Picture& PhotoPicture()
+// A photograph-like picture whose JPEG is about 300 KB, a different one for each seed.
+Picture PhotoPicture(unsigned seed)
 {
-    static const Picture picture = [] {
-        bench::EnsureApplication();
-        QImage image(1200, 900, QImage::Format_RGB32);
-        std::mt19937 random(7);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, qRgb((x / 5 + static_cast<int>(random() % 48)) & 255, (y / 4) & 255,
-                                          static_cast<int>(random() % 96)));
-        return PictureOfImage(image);
-    }();
-    return picture;
+    bench::EnsureApplication();
+    QImage image(1200, 900, QImage::Format_RGB32);
+    std::mt19937 random(seed);
+    const int tint = static_cast<int>(seed * 37 % 200);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x / 5 + static_cast<int>(random() % 48)) & 255, (y / 4 + tint) & 255,
+                                      static_cast<int>(random() % 96)));
+    return PictureOfImage(image);
 }
 
-std::string BodyWithPictures(int pictures)
+// A body with pictures of the seeds first, first + 1, ...
+std::string BodyWithPictures(int pictures, unsigned first)
 {
     std::string body = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
                        "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
     for (int i = 0; i < pictures; ++i)
-        body += "A picture of the day\\par\r\n" + WritePictureGroup(PhotoPicture()) + "\\par\r\n";
+        body += "A picture of the day\\par\r\n" + WritePictureGroup(PhotoPicture(first + static_cast<unsigned>(i))) +
+                "\\par\r\n";
     return body + "}\r\n";
 }
 
-// Loading the day into the body and painting it, as the main window shows a day.
+// Loading the day into the body and painting it, as the main window shows a day; the body is
+// tall enough for all four pictures to be decoded and drawn.
 void BM_ShowDayWithFourPictures(benchmark::State& state)
 {
     bench::EnsureApplication();
-    const std::string body = BodyWithPictures(4);
+    const std::string body = BodyWithPictures(4, 0);
     RichTextEdit edit;
-    edit.resize(500, 340);
+    edit.resize(500, 1800);
     edit.show();
     for (auto _ : state) {
         edit.LoadRtf(body);
         edit.viewport()->repaint();
     }
-    state.counters["picture_kB"] = static_cast<double>(PhotoPicture().Data.size()) / 1024;
+    state.counters["picture_kB"] = static_cast<double>(PhotoPicture(0).Data.size()) / 1024;
     state.counters["body_MB"] = static_cast<double>(body.size()) / (1024 * 1024);
 }
 BENCHMARK(BM_ShowDayWithFourPictures)->Unit(benchmark::kMillisecond);
 
-// A sealed diary of 25 days with four such pictures each and a ten-year diary's other days,
-// opened with the password (the key derivation included).
+// A sealed diary of 25 days with four such pictures each (100 different pictures) and a ten-year
+// diary's other days, opened with the password (the key derivation included).
 void BM_OpenSealedDiaryWith100Pictures(benchmark::State& state)
 {
     std::vector<std::string> records = bench::DiaryRecords(3650, 1500);
-    const std::string pictured = BodyWithPictures(4);
     for (int day = 1; day <= 25; ++day)
-        records[static_cast<size_t>(day) * 100] = DayRecord(2016, 1, day, 3, "Photographs", pictured);
+        records[static_cast<size_t>(day) * 100] =
+            DayRecord(2016, 1, day, 3, "Photographs", BodyWithPictures(4, static_cast<unsigned>(day) * 4));
     const auto file =
         std::filesystem::temp_directory_path() / ("daybrook-bench-" + std::to_string(::getpid()) + "-pictures.dry");
     if (!SaveDiaryFile(file, records, SealedLock("password"))) {
@@ -134,15 +135,18 @@ void BM_SearchCacheBuild(benchmark::State& state)
 }
 BENCHMARK(BM_SearchCacheBuild)->Unit(benchmark::kMillisecond);
 
-// A keystroke with the full content searched for a word no entry holds: every row is tested.
+// A keystroke with the full content searched for a word no entry holds, so that every row is
+// tested: one whose first letter is rare in the text (0) and one whose first letter is frequent (1).
 void BM_TypedSearchKeystroke(benchmark::State& state)
 {
     const DiaryRecords diary = bench::TenYearDiary();
     const SearchCache cache(diary.Text, BuildBrowseRows(diary.Text),
                             [](std::string_view rtf) { return PlainText(rtf, 1252); });
+    const std::string needle = state.range(0) == 0 ? "zeppelin" : "riverside";
+    const std::string upper = state.range(0) == 0 ? "ZEPPELIN" : "RIVERSIDE";
     for (auto _ : state)
-        benchmark::DoNotOptimize(cache.Find("zeppelin", std::string("ZEPPELIN"), true, 17));
+        benchmark::DoNotOptimize(cache.Find(needle, upper, true, 17));
 }
-BENCHMARK(BM_TypedSearchKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypedSearchKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
