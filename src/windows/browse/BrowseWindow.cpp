@@ -152,7 +152,7 @@ void BrowseWindow::CreateControls()
     searchLabel_ = MakeLabel(backgroundPanel_, "searchLabel", {187, 5, 160, 15}, "Search diary for for:");
     searchEdit_ = new FlatEdit(backgroundPanel_);
     searchEdit_->setObjectName("searchEdit");
-    searchEdit_->setGeometry(186, 22, 118, 23);
+    searchEdit_->setGeometry(186, 22, 110, 23);
     PaintAsField(*searchEdit_);
     searchEdit_->SetColorOnFocus(EditFocusColour);
     searchEdit_->SetTextColorOnFocus(Qt::black);
@@ -166,7 +166,7 @@ void BrowseWindow::CreateControls()
     searchEdit_->installEventFilter(this);
     connect(searchEdit_, &QLineEdit::textEdited, this, &BrowseWindow::OnSearchTextEdited);
 
-    matchCountLabel_ = MakeLabel(backgroundPanel_, "matchCountLabel", {307, 22, 50, 23}, "");
+    matchCountLabel_ = MakeLabel(backgroundPanel_, "matchCountLabel", {299, 22, 58, 23}, "");
     matchCountLabel_->setAccessibleName(QStringLiteral("Matching entries"));
     QFont countFont = WindowFont();
     countFont.setPixelSize(11);
