@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
@@ -117,7 +119,20 @@ TEST_F(DayPageJourneyTest, PicturesInsertedFromAFileAndPastedAreThereAfterAResta
     EXPECT_EQ(Body()->toPlainText().remove(QChar::ObjectReplacementCharacter), "Two pictures ");
     EXPECT_EQ(PixelsOf(*Body(), blue), 60 * 30);
     EXPECT_EQ(PixelsOf(*Body(), green), 40 * 40);
+    // A picture file dropped on the day's body, which is read-only until entered.
+    ClickDay(21);
+    ASSERT_TRUE(Body()->isReadOnly());
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    const QPoint at = Body()->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Body()->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Body()->viewport(), &drop);
+    EXPECT_EQ(PicturesShown(*Body()), 1);
+    EXPECT_EQ(PixelsOf(*Body(), blue), 60 * 30);
     Exit();
+    EXPECT_EQ(Stored("Journal.dry", "pw").size(), 3u);
 }
 
 TEST_F(DayPageJourneyTest, OnThisDayListsEarlierYearsAndJumpsToTheOneClicked)
