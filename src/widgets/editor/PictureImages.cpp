@@ -119,6 +119,9 @@ Result<Picture> PictureOfFile(const QString& path)
     QImageReader reader(path);
     reader.setAllocationLimit(static_cast<int>(MaxDecodedPictureBytes / (1024 * 1024)));
     reader.setAutoTransform(true);
+    // A large photograph is decoded at the size it is kept at (JPEG decodes scaled, in less memory).
+    if (const QSize size = reader.size(); size.isValid() && std::max(size.width(), size.height()) > MaxPictureSide)
+        reader.setScaledSize(size.scaled(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio));
     QImage image;
     if (!reader.read(&image))
         return Fail(Reason::Damaged, "The file is not a picture the diary can show.");

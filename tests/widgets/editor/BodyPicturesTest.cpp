@@ -201,6 +201,13 @@ TEST(PictureImages, FilesOverTwentyMegabytesOrNotPicturesAreRefused)
     const auto picture = PictureOfFile(QString::fromStdString(good.string()));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->WidthTwips, 150);
+
+    // A large photograph is kept at 1,600 pixels on its longest side.
+    const auto photo = folder / "photo.jpg";
+    ASSERT_TRUE(Filled(1200, 2400, Red).save(QString::fromStdString(photo.string()), "jpeg"));
+    const auto scaled = PictureOfFile(QString::fromStdString(photo.string()));
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(DecodePicture(*scaled).size(), QSize(800, 1600));
 }
 
 TEST_F(BodyPicturesTest, PastedImagesAndImageFilesBecomePicturesThatSurviveSaveAndLoad)
