@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,22 @@ struct CharFormat {
     bool operator==(const CharFormat&) const = default;
 };
 
+// The kinds of picture a body can hold. Png and Jpeg are shown; the others keep their place
+// as a framed placeholder of their size.
+enum class PictureKind : uint8_t { Png, Jpeg, Emf, Wmf, Dib, Bitmap, Mac, Unknown };
+
+struct Picture {
+    PictureKind Kind = PictureKind::Unknown;
+    int WidthTwips = 0;  // the size it is shown at (goal size times scale), 1440 to the inch
+    int HeightTwips = 0;
+    std::string Data;    // the picture's own bytes (the PNG or JPEG file for those kinds)
+    std::string Source;  // the RTF group(s) it came from, written back unchanged
+};
+
 struct TextRun {
     CharFormat Format;
     std::u16string Text; // UTF-16; line breaks inside a paragraph are U+2028, tabs are U+0009
+    std::shared_ptr<const formats::rtf::Picture> Picture; // set: the run is this picture, Text empty
 };
 
 struct Paragraph {

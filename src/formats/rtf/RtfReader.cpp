@@ -1,5 +1,6 @@
 #include "formats/rtf/RtfReader.h"
 
+#include "formats/rtf/PictureGroup.h"
 #include "formats/rtf/RtfScanner.h"
 #include "formats/rtf/Utf.h"
 
@@ -212,7 +213,8 @@ private:
         while (!finished_ && scanner.Next(token)) {
             switch (token.Kind) {
             case TokenKind::Open:
-                Open();
+                if (!PictureAt(token, scanner))
+                    Open();
                 break;
             case TokenKind::Close:
                 Close();
@@ -227,6 +229,24 @@ private:
         }
         if (!finished_ && !stack_.empty())
             Finish(false);
+    }
+
+    // Reads the picture group(s) opening at the token as one picture and moves the scanner
+    // past them; false when no picture starts there.
+    bool PictureAt(const formats::rtf::Token& token, formats::rtf::RtfScanner& scanner)
+    {
+        if (stack_.empty() || extraDepth_ > 0 || State().Dest != Destination::Text)
+            return false;
+        const auto open = static_cast<size_t>(token.Raw.data() - source_.data());
+        const auto span = formats::rtf::FindPictureGroup(source_, open);
+        if (!span)
+            return false;
+        skip_ = 0;
+        FlushPending();
+        FlushSurrogate();
+        sink_.Picture(source_.substr(open, span->End - open), span->MissingBraces, State());
+        scanner.MoveTo(span->End);
+        return true;
     }
 
     // A token inside the document's group.
@@ -739,8 +759,8 @@ public:
 
     void Char(char32_t c, const GroupState& state)
     {
-        if (paragraph_.Runs.empty() || state.Format != runFormat_) {
-            paragraph_.Runs.push_back(TextRun{parser_->FormatOf(state), {}});
+        if (paragraph_.Runs.empty() || state.Format != runFormat_ || paragraph_.Runs.back().Picture) {
+            paragraph_.Runs.push_back(TextRun{parser_->FormatOf(state), {}, nullptr});
             runFormat_ = state.Format;
         }
         AppendUtf16(paragraph_.Runs.back().Text, c);
@@ -750,6 +770,13 @@ public:
     {
         Char(static_cast<unsigned char>(text[0]), state);
         paragraph_.Runs.back().Text.append(text.begin() + 1, text.end());
+    }
+
+    void Picture(std::string_view group, int missingBraces, const GroupState& state)
+    {
+        paragraph_.Runs.push_back(TextRun{parser_->FormatOf(state), {},
+                                          std::make_shared<const formats::rtf::Picture>(
+                                              formats::rtf::ReadPicture(group, missingBraces))});
     }
 
     void ParagraphEnd(const GroupState& state)
@@ -801,6 +828,15 @@ public:
     {
         Char(static_cast<unsigned char>(text[0]), state);
         text_.append(text.substr(1));
+    }
+
+    // A picture adds no text, but like a character it puts the line it stands on in the text.
+    void Picture(std::string_view, int, const GroupState&)
+    {
+        if (lineOpen_) {
+            text_ += '\n';
+            lineOpen_ = false;
+        }
     }
 
     void ParagraphEnd(const GroupState&)

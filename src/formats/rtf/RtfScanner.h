@@ -4,6 +4,7 @@
 // the reader and the export's joiner both walk documents with it, so they split them alike.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 namespace formats::rtf {
@@ -72,6 +73,11 @@ public:
         token.Raw = source_.substr(start, at_ - start);
         return true;
     }
+
+    // The offset of the next token in the source.
+    size_t Offset() const { return at_; }
+    // Goes on at an offset of the source (past a group read by other means).
+    void MoveTo(size_t offset) { at_ = std::min(offset, source_.size()); }
 
 private:
     size_t EndOfText(size_t from) const

@@ -1,5 +1,6 @@
 #include "formats/rtf/RtfWriter.h"
 
+#include "formats/rtf/PictureGroup.h"
 #include "formats/rtf/Utf.h"
 #include "base/text/CodePage.h"
 
@@ -142,6 +143,11 @@ private:
             }
             bool written = false;
             for (const TextRun& run : paragraph.Runs) {
+                if (run.Picture) {
+                    Picture(*run.Picture);
+                    written = true;
+                    continue;
+                }
                 if (run.Text.empty())
                     continue;
                 Format(run.Format);
@@ -178,6 +184,21 @@ private:
                         "\\blue" + std::to_string(color & 0xFF) + ';';
             out_ += "}\r\n";
         }
+    }
+
+    // A picture as the group it was read from, or as a new group when it is new or its
+    // group cannot be stored as it is.
+    void Picture(const formats::rtf::Picture& picture)
+    {
+        if (!picture.Source.empty() && IsStorableAsIs(picture.Source)) {
+            // A lone {\nonshppict} group right after another picture would read back as its twin.
+            if (out_.ends_with('}') && IsNonShapeGroup(picture.Source))
+                out_ += "{}";
+            out_ += picture.Source;
+        }
+        else
+            out_ += WritePictureGroup(picture);
+        delimit_ = false;
     }
 
     void Word(std::string_view word)

@@ -51,7 +51,7 @@ std::string Heading(std::string_view record, const DayParts& parts, const Export
         DateText(record, parts, options) + " - " + CodePageToUtf8(parts.Title, options.CodePage);
     RichText heading;
     heading.Paragraphs.push_back(Paragraph{Alignment::Left, format, {}});
-    heading.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text)}}});
+    heading.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text), nullptr}}});
     return WriteRtf(heading, options.CodePage, format);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/editor/BodyPrint.h"
 
+#include "widgets/editor/DocumentPictures.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -27,6 +29,7 @@ bool PrintDocument(const QTextDocument& document, QPrinter& printer)
 
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->documentLayout()->setPaintDevice(&printer);
+    DrawPicturesToWidth(*copy);
     copy->setPageSize(area.size());
     QPainter painter;
     if (!painter.begin(&printer))

@@ -1,17 +1,23 @@
 #include "widgets/editor/RichTextEdit.h"
 
+#include "widgets/editor/DocumentPictures.h"
 #include "widgets/editor/LinkFinder.h"
+#include "widgets/editor/PictureImages.h"
 #include "widgets/editor/RtfDocument.h"
 #include "base/text/TextLines.h"
 
+#include <QDragEnterEvent>
+#include <QImageReader>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 
+using base::result::Status;
 using base::text::JoinLines;
 using base::text::SplitLines;
+using formats::rtf::Picture;
 
 namespace widgets::editor {
 
@@ -48,11 +54,24 @@ std::optional<QString> RtfOf(const QMimeData* source)
     return std::nullopt;
 }
 
+// The local files among the dropped or pasted addresses that an image reader opens.
+QStringList ImageFilesOf(const QMimeData* source)
+{
+    QStringList files;
+    if (!source->hasUrls())
+        return files;
+    for (const QUrl& url : source->urls())
+        if (url.isLocalFile() && !QImageReader::imageFormat(url.toLocalFile()).isEmpty())
+            files.push_back(url.toLocalFile());
+    return files;
+}
+
 } // namespace
 
 RichTextEdit::RichTextEdit(QWidget* parent) : QTextEdit(parent)
 {
     new LinkHighlighter(document()); // owned by the document
+    DrawPicturesToWidth(*document());
     viewport()->setMouseTracking(true);
 }
 
@@ -64,6 +83,21 @@ void RichTextEdit::LoadRtf(std::string_view rtf)
 std::string RichTextEdit::SaveRtf() const
 {
     return widgets::editor::DocumentToRtf(*document());
+}
+
+void RichTextEdit::InsertPicture(const Picture& picture)
+{
+    textCursor().insertImage(PictureFormat(std::make_shared<const Picture>(picture)));
+    ensureCursorVisible();
+}
+
+Status RichTextEdit::InsertPictureFile(const QString& path)
+{
+    auto picture = widgets::editor::PictureOfFile(path);
+    if (!picture)
+        return picture.Error();
+    InsertPicture(*picture);
+    return {};
 }
 
 std::optional<RichTextEdit::LinkHit> RichTextEdit::LinkAt(const QPoint& viewportPoint) const
@@ -122,14 +156,15 @@ QMimeData* RichTextEdit::createMimeDataFromSelection() const
 
 bool RichTextEdit::canInsertFromMimeData(const QMimeData* source) const
 {
-    return RtfOf(source).has_value() || QTextEdit::canInsertFromMimeData(source);
+    return RtfOf(source).has_value() || source->hasImage() || !ImageFilesOf(source).isEmpty() ||
+           QTextEdit::canInsertFromMimeData(source);
 }
 
 void RichTextEdit::insertFromMimeData(const QMimeData* source)
 {
     const auto type = RtfOf(source);
     if (!type) {
-        QTextEdit::insertFromMimeData(source);
+        InsertOtherMimeData(source);
         return;
     }
     const QByteArray rtf = source->data(*type);
@@ -139,6 +174,30 @@ void RichTextEdit::insertFromMimeData(const QMimeData* source)
                                    pasted);
     textCursor().insertFragment(QTextDocumentFragment(&pasted));
     ensureCursorVisible();
+}
+
+void RichTextEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    // A picture dragged onto the body enters it, as a click would.
+    if (isReadOnly() && (event->mimeData()->hasImage() || !ImageFilesOf(event->mimeData()).isEmpty()))
+        setFocus(Qt::MouseFocusReason);
+    QTextEdit::dragEnterEvent(event);
+}
+
+void RichTextEdit::InsertOtherMimeData(const QMimeData* source)
+{
+    if (source->hasImage()) {
+        InsertPicture(widgets::editor::PictureOfImage(qvariant_cast<QImage>(source->imageData())));
+        return;
+    }
+    const QStringList files = ImageFilesOf(source);
+    if (files.isEmpty()) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    for (const QString& file : files)
+        if (const Status added = InsertPictureFile(file); !added)
+            emit PictureRefused(QString::fromStdString(added.Message()));
 }
 
 std::string RichTextToString(const RichTextEdit& edit)

@@ -1,7 +1,11 @@
 // The diary body: a rich-text editor that loads and saves its whole content as RTF, shows web
 // and mail addresses as links while typing and after loading, and reports a left click on one
-// through OnURLClick. Copy and paste carry RTF besides Qt's own formats.
+// through OnURLClick. Copy and paste carry RTF besides Qt's own formats; an image pasted or an
+// image file dropped becomes a picture of the body.
 #pragma once
+
+#include "base/result/Result.h"
+#include "formats/rtf/RichText.h"
 
 #include <QTextEdit>
 
@@ -21,6 +25,11 @@ public:
     void LoadRtf(std::string_view rtf);
     std::string SaveRtf() const;
 
+    // Adds the picture at the caret, replacing the selection.
+    void InsertPicture(const formats::rtf::Picture& picture);
+    // Adds the picture of an image file at the caret; a file that cannot be added is refused.
+    base::result::Status InsertPictureFile(const QString& path);
+
     // The link under a point of the viewport: its range in the document and its text.
     struct LinkHit {
         int Start;
@@ -32,6 +41,8 @@ public:
 signals:
     // A left click on a link; the link is selected.
     void OnURLClick(const QString& url);
+    // A dropped or pasted picture was not added; the message says why.
+    void PictureRefused(const QString& message);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,6 +50,11 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+
+private:
+    // Images, image files, and what Qt's own editor takes.
+    void InsertOtherMimeData(const QMimeData* source);
 };
 
 // The body as stored text: the control's RTF as lines, each followed by CR LF.

@@ -1,5 +1,6 @@
 #include "widgets/editor/RtfDocument.h"
 
+#include "widgets/editor/DocumentPictures.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/RtfWriter.h"
 
@@ -127,7 +128,10 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document, int codePage)
             cursor.insertBlock(blockFormat, mark);
         }
         for (const TextRun& run : paragraph.Runs)
-            cursor.insertText(QString::fromStdU16String(run.Text), ToQt(run.Format));
+            if (run.Picture)
+                cursor.insertImage(PictureFormat(run.Picture));
+            else
+                cursor.insertText(QString::fromStdU16String(run.Text), ToQt(run.Format));
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(true);
@@ -146,8 +150,14 @@ std::string DocumentToRtf(const QTextDocument& document, int codePage)
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
+            if (auto picture = PictureOf(fragment.charFormat())) {
+                // One fragment holds neighbouring copies of the same picture.
+                for (int i = 0; i < fragment.length(); ++i)
+                    paragraph.Runs.push_back(TextRun{{}, {}, picture});
+                continue;
+            }
             paragraph.Runs.push_back(TextRun{FromQt(fragment.charFormat(), defaultFont),
-                                             WithoutObjects(fragment.text()).toStdU16String()});
+                                             WithoutObjects(fragment.text()).toStdU16String(), nullptr});
         }
         text.Paragraphs.push_back(std::move(paragraph));
     }

@@ -2,6 +2,7 @@
 
 #include "windows/browse/BrowseGlyphs.h"
 #include "formats/rtf/RtfReader.h"
+#include "platform/locale/CharCase.h"
 #include "platform/locale/QtText.h"
 #include "model/session/DiarySession.h"
 #include "widgets/controls/HatchedPanel.h"
@@ -23,10 +24,13 @@ using formats::rtf::PlainText;
 using model::browse::BrowseSearch;
 using model::browse::BuildBrowseRows;
 using model::browse::FindNextRow;
+using model::browse::SearchCache;
 using model::browse::StepSelection;
+using model::browse::TypedMatch;
 using model::look::Black;
 using model::session::DiarySession;
 using platform::locale::ToDiaryText;
+using platform::locale::UpperCase;
 using widgets::controls::BevelCut;
 using widgets::controls::FlatEdit;
 using widgets::controls::HatchedPanel;
@@ -148,7 +152,7 @@ void BrowseWindow::CreateControls()
     searchLabel_ = MakeLabel(backgroundPanel_, "searchLabel", {187, 5, 160, 15}, "Search diary for for:");
     searchEdit_ = new FlatEdit(backgroundPanel_);
     searchEdit_->setObjectName("searchEdit");
-    searchEdit_->setGeometry(186, 22, 154, 23);
+    searchEdit_->setGeometry(186, 22, 110, 23);
     PaintAsField(*searchEdit_);
     searchEdit_->SetColorOnFocus(EditFocusColour);
     searchEdit_->SetTextColorOnFocus(Qt::black);
@@ -160,6 +164,13 @@ void BrowseWindow::CreateControls()
         }
     };
     searchEdit_->installEventFilter(this);
+    connect(searchEdit_, &QLineEdit::textEdited, this, &BrowseWindow::OnSearchTextEdited);
+
+    matchCountLabel_ = MakeLabel(backgroundPanel_, "matchCountLabel", {299, 22, 58, 23}, "");
+    matchCountLabel_->setAccessibleName(QStringLiteral("Matching entries"));
+    QFont countFont = WindowFont();
+    countFont.setPixelSize(11);
+    matchCountLabel_->setFont(countFont);
 
     fullContentCheck_ = new QCheckBox(backgroundPanel_);
     fullContentCheck_->setObjectName("fullContentCheck");
@@ -167,6 +178,7 @@ void BrowseWindow::CreateControls()
     fullContentLabel_ =
         MakeLabel(backgroundPanel_, "fullContentLabel", {200, 48, 150, 15}, "Full content search (slower)");
     fullContentLabel_->installEventFilter(this);
+    connect(fullContentCheck_, &QCheckBox::toggled, this, &BrowseWindow::OnSearchTextEdited);
 }
 
 void BrowseWindow::CreateList()
@@ -198,6 +210,7 @@ void BrowseWindow::CreateList()
     entryList_->setPalette(colours);
     entryList_->installEventFilter(this);
     connect(entryList_, &QAbstractItemView::doubleClicked, this, &BrowseWindow::OnGotoClicked);
+    connect(entryList_, &QAbstractItemView::pressed, this, [this] { typingFrom_.reset(); });
 }
 
 int BrowseWindow::Execute(int currentSkin)
@@ -229,6 +242,11 @@ void BrowseWindow::FillList()
 {
     model_->SetRows(BuildBrowseRows(session_.Text()));
     entryList_->scrollToTop();
+    const int codePage = services_.CodePage();
+    searchCache_ = SearchCache(session_.Text(), model_->Rows(),
+                               [codePage](std::string_view rtf) { return PlainText(rtf, codePage); });
+    typingFrom_.reset();
+    matchCountLabel_->clear();
 }
 
 std::optional<size_t> BrowseWindow::SelectedRow() const
@@ -249,6 +267,7 @@ void BrowseWindow::SelectRow(size_t row)
 
 void BrowseWindow::Step(bool up)
 {
+    typingFrom_.reset();
     const auto row = StepSelection(model_->Rows().size(), SelectedRow(), up);
     if (!row)
         return;
@@ -267,6 +286,7 @@ void BrowseWindow::OnGotoClicked()
 
 void BrowseWindow::OnSearchClicked()
 {
+    typingFrom_.reset();
     const QString needle = searchEdit_->text();
     if (needle.isEmpty())
         return;
@@ -278,6 +298,26 @@ void BrowseWindow::OnSearchClicked()
     const auto found = FindNextRow(rows.size(), SelectedRow(), [&](size_t row) { return search(rows[row]); });
     if (found)
         SelectRow(*found);
+}
+
+void BrowseWindow::OnSearchTextEdited()
+{
+    const QString needle = searchEdit_->text();
+    if (needle.isEmpty()) {
+        typingFrom_.reset();
+        matchCountLabel_->clear();
+        return;
+    }
+    if (!typingFrom_)
+        typingFrom_ = SelectedRow().value_or(0);
+    std::optional<std::string> titleNeedle = ToDiaryText(needle);
+    if (titleNeedle)
+        titleNeedle = UpperCase(*titleNeedle);
+    const TypedMatch match =
+        searchCache_.Find(needle.toStdString(), titleNeedle, fullContentCheck_->isChecked(), *typingFrom_);
+    matchCountLabel_->setText(tr("%1 found").arg(match.Count));
+    if (match.Row)
+        SelectRow(*match.Row);
 }
 
 void BrowseWindow::keyPressEvent(QKeyEvent* event)

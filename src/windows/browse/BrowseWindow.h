@@ -5,6 +5,7 @@
 #pragma once
 
 #include "windows/browse/BrowseModel.h"
+#include "model/browse/SearchCache.h"
 
 #include <QDialog>
 
@@ -62,6 +63,8 @@ private:
 
     void OnGotoClicked();
     void OnSearchClicked();
+    // Search as the user types: selects the first match at or after the row the typing began at.
+    void OnSearchTextEdited();
 
     widgets::services::Services& services_;
     model::session::DiarySession& session_;
@@ -70,6 +73,8 @@ private:
     int currentSkin_ = 0;
     int shownSkin_ = -1; // the skin whose background the window shows
     int selection_ = -1;
+    model::browse::SearchCache searchCache_;
+    std::optional<size_t> typingFrom_; // the row the typing began at, while typing goes on
 
     widgets::controls::HatchedPanel* backgroundPanel_;
     QLabel* backgroundPicture_;
@@ -79,6 +84,7 @@ private:
     QFrame* separator_;
     QLabel* searchLabel_;
     widgets::controls::FlatEdit* searchEdit_;
+    QLabel* matchCountLabel_;
     QCheckBox* fullContentCheck_;
     QLabel* fullContentLabel_;
     widgets::controls::ToolButton* searchButton_;

@@ -1,6 +1,8 @@
 #include "windows/main/MainWindow.h"
 
 #include "windows/main/ExitDialogs.h"
+#include "windows/main/OnThisDayPanel.h"
+#include "model/onthisday/EarlierEntries.h"
 
 #include "model/settings/MainSettings.h"
 #include "windows/keeper/KeeperWindow.h"
@@ -8,6 +10,7 @@
 #include "widgets/calendar/MainCalendar.h"
 #include "widgets/editor/BodyPrint.h"
 #include "widgets/editor/Formatting.h"
+#include "widgets/editor/PictureImages.h"
 #include "widgets/editor/RichTextEdit.h"
 #include "widgets/editor/TitleEdit.h"
 #include "windows/tools/AboutWindow.h"
@@ -54,6 +57,7 @@ using model::look::Red;
 using model::look::RGBColor;
 using model::look::RgbColor;
 using model::look::Yellow;
+using model::onthisday::FindEarlierEntries;
 using model::session::DayFlow;
 using model::session::DiaryChange;
 using model::session::DiarySession;
@@ -91,6 +95,7 @@ using widgets::editor::GrowFont;
 using widgets::editor::LoadFontSettings;
 using widgets::editor::MenuColour;
 using widgets::editor::MenuColours;
+using widgets::editor::PictureFileFilter;
 using widgets::editor::PrintDocument;
 using widgets::editor::ResetTypingAttributes;
 using widgets::editor::RichTextEdit;
@@ -341,6 +346,7 @@ void MainWindow::NameControls()
         {nextEntrySmallButton_, "nextEntrySmallButton"},
         {todayButton_, "todayButton"},
         {linkLabel_, "linkLabel"},
+        {onThisDayPanel_, "onThisDayPanel"},
         {editorPanel_, "editorPanel"},
         {hatchPanel_, "hatchPanel"},
         {editsPanel_, "editsPanel"},
@@ -369,6 +375,7 @@ void MainWindow::NameControls()
         {moodMenu_, "moodMenu"},
         {clockMenu_, "clockMenu"},
         {pasteAction_, "pasteAction"},
+        {insertPictureAction_, "insertPictureAction"},
         {showScrollbarAction_, "showScrollbarAction"},
         {displaySecondsAction_, "displaySecondsAction"},
     };
@@ -458,6 +465,10 @@ void MainWindow::CreateNavigation(QWidget* client)
     label(127, 27, tr("Entry"));
     nextEntrySmallButton_ = small(154, 11, "NAVNEXT", tr("Goto the next entry you have written"));
     todayButton_ = small(173, 33, "NAVTODAY", tr("Jump to Today"));
+
+    onThisDayPanel_ = new OnThisDayPanel(client);
+    onThisDayPanel_->setGeometry(10, 235, 209, 165);
+    onThisDayPanel_->OnDayChosen = [this](const Date& date) { calendar_->SetCalendarDate(date); };
 
     connect(previousYearButton_, &SpeedButton::OnClick, this, [this] { GoYear(false); });
     connect(nextYearButton_, &SpeedButton::OnClick, this, [this] { GoYear(true); });
@@ -582,6 +593,9 @@ void MainWindow::CreateMenus()
 
     bodyMenu_ = new QMenu(this);
     pasteAction_ = bodyMenu_->addAction(tr("Paste from clipboard"), bodyEdit_, &QTextEdit::paste);
+    insertPictureAction_ = bodyMenu_->addAction(tr("Insert picture..."), this, &MainWindow::OnInsertPictureClicked);
+    connect(bodyEdit_, &RichTextEdit::PictureRefused, this,
+            [this](const QString& message) { services_.Dialogs().ShowWarning(this, message, QStringLiteral(" Warning")); });
     showScrollbarAction_ = bodyMenu_->addAction(tr("Show scrollbar "));
     showScrollbarAction_->setCheckable(true);
     connect(showScrollbarAction_, &QAction::triggered, this, [this](bool checked) {
@@ -590,7 +604,7 @@ void MainWindow::CreateMenus()
     });
     connect(bodyEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        pasteAction_->setEnabled(data != nullptr && data->hasText());
+        pasteAction_->setEnabled(data != nullptr && (data->hasText() || data->hasImage()));
         bodyMenu_->popup(bodyEdit_->viewport()->mapToGlobal(at));
     });
 
@@ -770,6 +784,7 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
     }
     ShowMood(flow_.CurrentMood);
     calendar_->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
+    onThisDayPanel_->ShowEntries(FindEarlierEntries(session_.Text(), date));
     calendar_->update();
 
     titleEdit_->setReadOnly(true);
@@ -815,6 +830,17 @@ void MainWindow::EnterEditors(bool focusTitle)
         titleEdit_->setCursorPosition(0);
         titleEdit_->deselect();
     }
+}
+
+void MainWindow::OnInsertPictureClicked()
+{
+    const auto file = services_.Dialogs().OpenFileName(this, tr("Insert picture"), QString(), PictureFileFilter());
+    if (!file)
+        return;
+    EnterEditors(false);
+    bodyEdit_->setFocus();
+    if (const Status added = bodyEdit_->InsertPictureFile(*file); !added)
+        services_.Dialogs().ShowWarning(this, QString::fromStdString(added.Message()), QStringLiteral(" Warning"));
 }
 
 void MainWindow::OnEditClicked()

@@ -54,6 +54,8 @@ class ToolsWindow;
 
 namespace windows::main {
 
+class OnThisDayPanel;
+
 class MainWindow : public QMainWindow, private model::session::DiaryListener {
     Q_OBJECT
 
@@ -120,6 +122,7 @@ private:
     void OnSkinClicked();
     void OnExitClicked();
     void OnPrintClicked();
+    void OnInsertPictureClicked();
     void OnBrowseClicked();
     void OnToolsClicked();
     void OnAboutClicked();
@@ -173,6 +176,7 @@ private:
     widgets::controls::SpeedButton* nextEntrySmallButton_ = nullptr;
     widgets::controls::SpeedButton* todayButton_ = nullptr;
     QLabel* linkLabel_ = nullptr;
+    OnThisDayPanel* onThisDayPanel_ = nullptr;
     // Editor area.
     QWidget* editorPanel_ = nullptr;
     widgets::controls::HatchedPanel* hatchPanel_ = nullptr;
@@ -203,6 +207,7 @@ private:
     QMenu* moodMenu_ = nullptr;
     QMenu* clockMenu_ = nullptr;
     QAction* pasteAction_ = nullptr;
+    QAction* insertPictureAction_ = nullptr;
     QAction* showScrollbarAction_ = nullptr;
     QAction* displaySecondsAction_ = nullptr;
     // Created on first use and kept for the run.

@@ -60,7 +60,7 @@ std::string WrittenBody(std::u16string text, bool bold = false)
     CharFormat format{"Verdana", 24};
     format.Bold = bold;
     RichText rich;
-    rich.Paragraphs.push_back({Alignment::Left, format, {{format, std::move(text)}}});
+    rich.Paragraphs.push_back({Alignment::Left, format, {{format, std::move(text), nullptr}}});
     return WriteRtf(rich, 1252, format);
 }
 
@@ -223,4 +223,15 @@ TEST(RtfJoiner, LeftOutTokensChangeNothingAroundThem)
     joiner.Append("{\\rtf1 after\\par}");
     EXPECT_THAT(Paragraphs(joiner.Document()), ElementsAre("xold", "αab", "pic", "after"));
     EXPECT_TRUE(RunWith(ReadRtf(joiner.Document(), 1252), u"old")->Format.Bold);
+}
+
+TEST(RtfJoiner, PicturesAreCarriedUnchanged)
+{
+    const std::string picture = "{\\*\\shppict{\\pict\\pngblip\\picw1\\pich1\\picwgoal600\\pichgoal600\r\n"
+                                "89504e470d0a1a0a}}{\\nonshppict{\\pict\\wmetafile8\\picw26\\pich26 0100}}";
+    const std::string body = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
+                             "\\viewkind4\\uc1\\pard\\f0\\fs20 Look\\par\r\n" +
+                             picture + "\\par\r\n}\r\n";
+    const std::string document = ExportDiary({DayRecord(2024, 3, 1, 2, "Pictured", body)}, Options());
+    EXPECT_THAT(document, HasSubstr(picture));
 }

@@ -20,7 +20,7 @@ std::string EditorText(const std::string& body, int codePage)
 {
     QTextDocument document;
     RtfToDocument(body, document, codePage);
-    return document.toPlainText().toStdString();
+    return document.toPlainText().remove(QChar::ObjectReplacementCharacter).toStdString(); // pictures are no text
 }
 
 // Random bodies built from the pieces real bodies are made of, damaged ones included.
