@@ -36,4 +36,13 @@ ExportedDay ReadExportedDay(std::string_view record, int codePage)
     return day;
 }
 
+std::string_view PictureMediaType(formats::rtf::PictureKind kind)
+{
+    if (kind == formats::rtf::PictureKind::Png)
+        return "image/png";
+    if (kind == formats::rtf::PictureKind::Jpeg)
+        return "image/jpeg";
+    return "";
+}
+
 } // namespace formats::exports

@@ -2,6 +2,8 @@
 // title in UTF-8 and the body as stored.
 #pragma once
 
+#include "formats/rtf/RichText.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -18,6 +20,12 @@ struct ExportedDay {
 };
 
 ExportedDay ReadExportedDay(std::string_view record, int codePage);
+
+// Pictures are shown at 96 pixels to the inch: 15 twips to the pixel.
+inline constexpr int TwipsPerPixel = 15;
+
+// "image/png" and "image/jpeg" for the kinds a page shows; empty for the others.
+std::string_view PictureMediaType(formats::rtf::PictureKind kind);
 
 // Told after each record: how many are done, of how many.
 using ExportProgress = std::function<void(size_t done, size_t total)>;

@@ -1,19 +1,23 @@
 #include "formats/exports/HtmlExport.h"
 
+#include "base/text/Base64.h"
 #include "formats/diary/MoodNames.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/Utf.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
 using base::text::AppendUtf8;
 using base::text::LineList;
+using base::text::ToBase64;
 using formats::rtf::Alignment;
 using formats::rtf::Automatic;
 using formats::rtf::CharFormat;
 using formats::rtf::ForEachUtf16;
 using formats::rtf::Paragraph;
+using formats::rtf::Picture;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
@@ -29,6 +33,8 @@ article { margin: 0 0 2.2em; }
 h2 { font-size: 1.2em; margin: 0 0 .6em; color: #6a4622; }
 h2 .mood { font-weight: normal; font-size: .85em; color: #777; }
 p { margin: 0 0 .5em; }
+img { max-width: 100%; height: auto; vertical-align: bottom; }
+.picture { display: inline-block; max-width: 100%; border: 1px solid #999; background: #eef; }
 @media print { body { max-width: none; margin: 0; } article { break-inside: avoid-page; } }
 )";
 
@@ -87,8 +93,28 @@ void AppendText(std::string& html, std::u16string_view text)
     AppendEscaped(html, utf8);
 }
 
+// PNG and JPEG pictures inside the page as data: addresses, at the size the body shows them;
+// the other kinds as a framed box of their size.
+void AppendPicture(std::string& html, const Picture& picture)
+{
+    const std::string width = std::to_string(std::max(1, picture.WidthTwips / TwipsPerPixel));
+    const std::string height = std::to_string(std::max(1, picture.HeightTwips / TwipsPerPixel));
+    const std::string_view type = PictureMediaType(picture.Kind);
+    if (type.empty()) {
+        html += "<span class=\"picture\" style=\"width:" + width + "px;height:" + height + "px\"></span>";
+        return;
+    }
+    html += "<img alt=\"\" width=\"" + width + "\" height=\"" + height + "\" src=\"data:";
+    html += type;
+    html += ";base64," + ToBase64(picture.Data) + "\">";
+}
+
 void AppendRun(std::string& html, const TextRun& run)
 {
+    if (run.Picture) {
+        AppendPicture(html, *run.Picture);
+        return;
+    }
     const CharFormat& f = run.Format;
     const std::string style = RunStyle(f);
     if (!style.empty()) {

@@ -1,16 +1,21 @@
 #include "formats/exports/MarkdownExport.h"
 
+#include "base/text/Base64.h"
 #include "formats/diary/MoodNames.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/Utf.h"
 
 #include <map>
+#include <memory>
 
 using base::text::AppendUtf8;
 using base::text::LineList;
+using base::text::ToBase64;
 using formats::rtf::CharFormat;
 using formats::rtf::ForEachUtf16;
 using formats::rtf::Paragraph;
+using formats::rtf::Picture;
+using formats::rtf::PictureKind;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
@@ -38,6 +43,7 @@ InlineMarks MarksOf(const CharFormat& format)
 struct Stretch {
     InlineMarks Marks;
     std::string Text; // UTF-8, line breaks as '\n'
+    std::shared_ptr<const Picture> Shown; // set: the stretch is this picture
 };
 
 // The paragraph's runs joined where their Markdown marks agree.
@@ -46,8 +52,12 @@ std::vector<Stretch> Stretches(const Paragraph& paragraph)
     std::vector<Stretch> stretches;
     for (const TextRun& run : paragraph.Runs) {
         const InlineMarks marks = MarksOf(run.Format);
-        if (stretches.empty() || !(stretches.back().Marks == marks))
-            stretches.push_back({marks, {}});
+        if (run.Picture) {
+            stretches.push_back({marks, {}, run.Picture});
+            continue;
+        }
+        if (stretches.empty() || !(stretches.back().Marks == marks) || stretches.back().Shown)
+            stretches.push_back({marks, {}, nullptr});
         ForEachUtf16(run.Text, [&](char32_t c) { AppendUtf8(stretches.back().Text, c == 0x2028 ? U'\n' : c); });
     }
     return stretches;
@@ -97,8 +107,19 @@ void AppendEscaped(std::string& markdown, std::string_view text, bool& lineStart
     }
 }
 
-void AppendStretch(std::string& markdown, const Stretch& stretch, bool& lineStart)
+void AppendPicture(std::string& markdown, const Picture& picture, const PictureAddress& address)
 {
+    const std::string target = address ? address(picture) : std::string();
+    markdown += target.empty() ? "\\[picture\\]" : "![](" + target + ")";
+}
+
+void AppendStretch(std::string& markdown, const Stretch& stretch, bool& lineStart, const PictureAddress& address)
+{
+    if (stretch.Shown) {
+        AppendPicture(markdown, *stretch.Shown, address);
+        lineStart = false;
+        return;
+    }
     const std::string_view text = stretch.Text;
     size_t first = 0;
     while (first < text.size() && IsBlank(text[first]))
@@ -164,25 +185,31 @@ std::string YamlString(std::string_view text)
     return quoted + "\"";
 }
 
-std::string DailyFile(const ExportedDay& day, int codePage)
+std::string DailyFile(const ExportedDay& day, int codePage, const PictureAddress& address)
 {
     std::string markdown = "---\ntitle: " + YamlString(day.Title) + "\ndate: " + day.Date + "\n";
     if (day.Mood && !MoodName(*day.Mood).empty())
         markdown += "mood: " + std::string(MoodName(*day.Mood)) + "\n";
     markdown += "---\n\n";
-    return markdown + BodyMarkdown(ReadRtf(day.Body, codePage));
+    return markdown + BodyMarkdown(ReadRtf(day.Body, codePage), address);
 }
 
 } // namespace
 
-std::string BodyMarkdown(const RichText& text)
+std::string PictureDataAddress(const Picture& picture)
+{
+    const std::string_view type = PictureMediaType(picture.Kind);
+    return type.empty() ? std::string() : "data:" + std::string(type) + ";base64," + ToBase64(picture.Data);
+}
+
+std::string BodyMarkdown(const RichText& text, const PictureAddress& address)
 {
     std::string markdown;
     for (const Paragraph& paragraph : text.Paragraphs) {
         std::string line;
         bool lineStart = true;
         for (const Stretch& stretch : Stretches(paragraph))
-            AppendStretch(line, stretch, lineStart);
+            AppendStretch(line, stretch, lineStart, address);
         if (line.empty())
             continue; // an empty paragraph has no Markdown form: the blank lines separate
         KeepTrailingBlanks(line);
@@ -222,7 +249,18 @@ std::vector<ExportedFile> ExportMarkdownFolder(const LineList& records, const Ma
             name += (c == '/' || c == '\\' || c == '\0') ? '_' : c;
         if (const int count = ++filesOfDate[name]; count > 1)
             name += "-" + std::to_string(count);
-        files.push_back({name + ".md", DailyFile(day, options.CodePage)});
+        std::vector<ExportedFile> pictures;
+        const auto address = [&](const Picture& picture) {
+            const std::string_view type = PictureMediaType(picture.Kind);
+            if (type.empty())
+                return std::string();
+            const std::string file = name + "-picture-" + std::to_string(pictures.size() + 1) +
+                                     (picture.Kind == PictureKind::Png ? ".png" : ".jpg");
+            pictures.push_back({file, picture.Data});
+            return file;
+        };
+        files.push_back({name + ".md", DailyFile(day, options.CodePage, address)});
+        files.insert(files.end(), pictures.begin(), pictures.end());
         if (progress)
             progress(i + 1, records.size());
     }

@@ -99,8 +99,8 @@ void SplitTitle(std::string_view text, std::string& title, std::string_view& bod
 
 class DayOneReader {
 public:
-    DayOneReader(zip_t* archive, std::string fileName, const LocalTime& localTime, const PhotoText& photoText)
-        : archive_(archive), fileName_(std::move(fileName)), localTime_(localTime), photoText_(photoText)
+    DayOneReader(zip_t* archive, std::string fileName, const LocalTime& localTime)
+        : archive_(archive), fileName_(std::move(fileName)), localTime_(localTime)
     {
     }
 
@@ -129,18 +129,21 @@ public:
         SplitTitle(text, imported.Title, body);
         imported.Body = MarkdownToRichText(body, [&](std::string_view address, std::u16string_view alt) {
             const auto photo = photos->find(std::string(address.substr(std::min(address.size(), MomentScheme.size()))));
-            if (!address.starts_with(MomentScheme) || photo == photos->end() || !photoText_)
-                return u"[" + std::u16string(alt) + u"]";
-            return photoText_(photo->second);
+            if (address.starts_with(MomentScheme) && photo != photos->end())
+                if (auto picture = PictureOfFile(photo->second))
+                    return PictureRun(std::move(*picture));
+            formats::rtf::TextRun mark;
+            mark.Text = alt.empty() ? u"[photo]" : u"[" + std::u16string(alt) + u"]";
+            return mark;
         });
         return imported;
     }
 
 private:
-    // The entry's photos by identifier; every one must be in the archive.
-    Result<std::map<std::string, ImportedPhoto>> Photos(const nlohmann::json& entry, const std::string& where)
+    // The bytes of the entry's photos by identifier; every one must be in the archive.
+    Result<std::map<std::string, std::string>> Photos(const nlohmann::json& entry, const std::string& where)
     {
-        std::map<std::string, ImportedPhoto> photos;
+        std::map<std::string, std::string> photos;
         const nlohmann::json* list = ArrayField(entry, "photos");
         if (list == nullptr)
             return photos;
@@ -151,7 +154,7 @@ private:
             auto bytes = md5.empty() ? std::nullopt : ReadMember(archive_, member);
             if (!bytes)
                 return Fail(Reason::Damaged, where + ": the photo " + member + " is missing from the export");
-            photos[StringField(photo, "identifier").value_or(md5)] = ImportedPhoto{std::move(*bytes), type};
+            photos[StringField(photo, "identifier").value_or(md5)] = std::move(*bytes);
         }
         return photos;
     }
@@ -159,13 +162,11 @@ private:
     zip_t* archive_;
     std::string fileName_;
     const LocalTime& localTime_;
-    const PhotoText& photoText_;
 };
 
 } // namespace
 
-Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zipFile, const LocalTime& localTime,
-                                   const PhotoText& photoText)
+Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zipFile, const LocalTime& localTime)
 {
     const std::string fileName = zipFile.filename().string();
     std::error_code error;
@@ -186,7 +187,7 @@ Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zipFile, const L
     const nlohmann::json* entries = ArrayField(*document, "entries");
     if (entries == nullptr)
         return Fail(Reason::Damaged, fileName + ": not a Day One export (" + *journal + " has no entries)");
-    DayOneReader reader(archive.get(), fileName, localTime, photoText);
+    DayOneReader reader(archive.get(), fileName, localTime);
     ImportedEntries imported;
     for (size_t i = 0; i < entries->size(); ++i) {
         auto entry = reader.Entry((*entries)[i], i);

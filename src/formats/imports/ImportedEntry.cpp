@@ -1,13 +1,20 @@
 #include "formats/imports/ImportedEntry.h"
 
 #include "base/dates/CalendarDate.h"
+#include "formats/rtf/PictureGroup.h"
 #include "formats/rtf/Utf.h"
+
+#include <algorithm>
+#include <memory>
 
 using base::dates::IsValidDate;
 using formats::diary::DayDate;
 using formats::rtf::AppendUtf16;
 using formats::rtf::ForEachUtf8;
+using formats::rtf::DeclaredPixelSize;
 using formats::rtf::Paragraph;
+using formats::rtf::Picture;
+using formats::rtf::PictureKind;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
 
@@ -67,6 +74,35 @@ RichText PlainParagraphs(std::string_view utf8)
     while (!text.Paragraphs.empty() && text.Paragraphs.back().Runs.empty())
         text.Paragraphs.pop_back();
     return text;
+}
+
+std::optional<Picture> PictureOfFile(std::string bytes)
+{
+    PictureKind kind = PictureKind::Unknown;
+    if (bytes.starts_with("\x89PNG\r\n\x1A\n"))
+        kind = PictureKind::Png;
+    else if (bytes.starts_with("\xFF\xD8\xFF"))
+        kind = PictureKind::Jpeg;
+    const auto size = kind == PictureKind::Unknown || bytes.size() > MaxPictureBytes
+                          ? std::nullopt
+                          : DeclaredPixelSize(kind, bytes);
+    if (!size || size->Width <= 0 || size->Height <= 0)
+        return std::nullopt;
+    constexpr int TwipsPerPixel = 15;
+    constexpr int LargestTwips = 22 * 1440;
+    Picture picture;
+    picture.Kind = kind;
+    picture.WidthTwips = std::min(LargestTwips, size->Width * TwipsPerPixel);
+    picture.HeightTwips = std::min(LargestTwips, size->Height * TwipsPerPixel);
+    picture.Data = std::move(bytes);
+    return picture;
+}
+
+TextRun PictureRun(Picture picture)
+{
+    TextRun run;
+    run.Picture = std::make_shared<const Picture>(std::move(picture));
+    return run;
 }
 
 } // namespace formats::imports

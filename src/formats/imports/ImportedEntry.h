@@ -33,6 +33,16 @@ std::optional<formats::diary::DayDate> ParseIsoDate(std::string_view text);
 // Plain text as paragraphs, one per line (LF or CR LF).
 formats::rtf::RichText PlainParagraphs(std::string_view utf8);
 
+// A PNG or JPEG file as a picture of its own size (96 pixels to the inch); nothing for other
+// bytes.
+std::optional<formats::rtf::Picture> PictureOfFile(std::string bytes);
+
+// The picture as a run of a body.
+formats::rtf::TextRun PictureRun(formats::rtf::Picture picture);
+
+// Pictures larger than this are not taken in; their place keeps a mark.
+inline constexpr size_t MaxPictureBytes = size_t{20} << 20;
+
 // Sources larger than this are refused before they are read.
 inline constexpr uintmax_t MaxSourceBytes = uintmax_t{256} << 20;
 

@@ -32,11 +32,10 @@ JournalKind JournalKindOfFile(const std::filesystem::path& file)
     return JournalKind::Jrnl;
 }
 
-Result<ImportedEntries> ReadJournal(JournalKind kind, const std::filesystem::path& source, const LocalTime& localTime,
-                                    const PhotoText& photoText)
+Result<ImportedEntries> ReadJournal(JournalKind kind, const std::filesystem::path& source, const LocalTime& localTime)
 {
     if (kind == JournalKind::DayOne)
-        return ReadDayOne(source, localTime, photoText);
+        return ReadDayOne(source, localTime);
     if (kind == JournalKind::Markdown)
         return ReadMarkdownFolder(std::filesystem::is_directory(source) ? source : source.parent_path());
     const std::string name = source.filename().string();

@@ -19,7 +19,8 @@ namespace formats::imports {
 base::result::Result<ImportedEntries> ReadJrnl(std::string_view json, const std::string& fileName);
 
 // A folder of Markdown daily notes: every YYYY-MM-DD*.md in it, with optional YAML front matter
-// (title, date, tags, mood); without a title there, the first heading is the title.
+// (title, date, tags, mood); without a title there, the first heading is the title. Images that
+// are PNG or JPEG files of the folder, or data: addresses, become pictures.
 base::result::Result<ImportedEntries> ReadMarkdownFolder(const std::filesystem::path& folder);
 
 // The local date and time ("HH:MM:SS") of a moment (seconds since 1970 UTC) in a time zone
@@ -30,18 +31,10 @@ struct LocalMoment {
 };
 using LocalTime = std::function<std::optional<LocalMoment>(int64_t utcSeconds, std::string_view zone)>;
 
-// A photo of an imported entry: its bytes and kind ("jpeg", "png", ...).
-struct ImportedPhoto {
-    std::string Bytes;
-    std::string Kind;
-};
-// Gives the text that stands in a body for a photo (and may keep the photo).
-using PhotoText = std::function<std::u16string(const ImportedPhoto& photo)>;
-
 // A Day One export: a zip holding <Journal>.json (entries[] with creationDate in UTC, timeZone,
-// Markdown text whose first line is the title, photos[] naming photos/<md5>.<type>, tags).
-base::result::Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zip, const LocalTime& localTime,
-                                                 const PhotoText& photoText = {});
+// Markdown text whose first line is the title, photos[] naming photos/<md5>.<type>, tags). A
+// PNG or JPEG photo becomes a picture where the text shows it; others stay "[photo]".
+base::result::Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zip, const LocalTime& localTime);
 
 enum class JournalKind { Jrnl, DayOne, Markdown };
 
@@ -55,6 +48,6 @@ JournalKind JournalKindOfFile(const std::filesystem::path& file);
 // Reads a source of the kind: jrnl's file, Day One's zip, or the Markdown folder (a file in it
 // stands for the folder).
 base::result::Result<ImportedEntries> ReadJournal(JournalKind kind, const std::filesystem::path& source,
-                                                  const LocalTime& localTime, const PhotoText& photoText = {});
+                                                  const LocalTime& localTime);
 
 } // namespace formats::imports

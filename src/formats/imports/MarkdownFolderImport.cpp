@@ -1,6 +1,7 @@
 #include "formats/imports/JournalSources.h"
 
 #include "base/io/SafeFile.h"
+#include "base/text/Base64.h"
 #include "formats/diary/MoodNames.h"
 #include "formats/imports/FrontMatter.h"
 #include "formats/imports/MarkdownText.h"
@@ -12,6 +13,7 @@ using base::io::ReadWhole;
 using base::result::Fail;
 using base::result::Reason;
 using base::result::Result;
+using base::text::FromBase64;
 using formats::diary::MoodNamed;
 
 namespace formats::imports {
@@ -52,6 +54,29 @@ std::string TakeHeading(std::string_view& body)
     return std::string(line);
 }
 
+// A picture an image of a note shows: a PNG or JPEG file of the note's folder (not above it) or
+// a data: address; otherwise the image's text in brackets.
+formats::rtf::TextRun NoteImage(const std::filesystem::path& folder, std::string_view address, std::u16string_view alt)
+{
+    std::optional<std::string> bytes;
+    if (const size_t comma = address.find(";base64,"); address.starts_with("data:image/") && comma != address.npos) {
+        bytes = FromBase64(address.substr(comma + 8));
+    } else if (address.find(':') == address.npos && !address.starts_with('/')) {
+        const std::filesystem::path relative = std::filesystem::path(address).lexically_normal();
+        std::error_code error;
+        if (!relative.empty() && *relative.begin() != ".." &&
+            std::filesystem::file_size(folder / relative, error) <= MaxPictureBytes && !error)
+            if (auto read = ReadWhole(folder / relative))
+                bytes = std::move(*read);
+    }
+    if (bytes)
+        if (auto picture = PictureOfFile(std::move(*bytes)))
+            return PictureRun(std::move(*picture));
+    formats::rtf::TextRun mark;
+    mark.Text = u"[" + std::u16string(alt) + u"]";
+    return mark;
+}
+
 Result<ImportedEntry> ReadNote(const std::filesystem::path& file)
 {
     const std::string name = file.filename().string();
@@ -78,7 +103,9 @@ Result<ImportedEntry> ReadNote(const std::filesystem::path& file)
     if (const auto tags = matter.Values.find("tags"); tags != matter.Values.end())
         entry.Tags = tags->second;
     entry.Mood = MoodNamed(FirstValue(matter, "mood"));
-    entry.Body = MarkdownToRichText(body);
+    entry.Body = MarkdownToRichText(body, [&](std::string_view address, std::u16string_view alt) {
+        return NoteImage(file.parent_path(), address, alt);
+    });
     return entry;
 }
 

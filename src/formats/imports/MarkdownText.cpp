@@ -23,7 +23,7 @@ constexpr char16_t LineBreak = 0x2028;
 // Builds the paragraphs while md4c walks the document.
 class RichTextBuilder {
 public:
-    explicit RichTextBuilder(const ImageText& imageText) : imageText_(imageText) {}
+    explicit RichTextBuilder(const ImageRun& imageRun) : imageRun_(imageRun) {}
 
     RichText Take() { return std::move(text_); }
 
@@ -159,7 +159,19 @@ private:
         }
         if (--image_ > 0)
             return;
-        AddText(imageText_ ? imageText_(imageAddress_, imageAlt_) : u"[" + imageAlt_ + u"]");
+        if (!imageRun_) {
+            AddText(u"[" + imageAlt_ + u"]");
+            return;
+        }
+        TextRun run = imageRun_(imageAddress_, imageAlt_);
+        if (!run.Picture) {
+            AddText(run.Text);
+            return;
+        }
+        if (text_.Paragraphs.empty())
+            StartParagraph();
+        run.Format = Format();
+        text_.Paragraphs.back().Runs.push_back(std::move(run));
     }
 
     CharFormat Format() const
@@ -191,7 +203,7 @@ private:
             StartParagraph();
         auto& runs = text_.Paragraphs.back().Runs;
         const CharFormat format = Format();
-        if (runs.empty() || !(runs.back().Format == format))
+        if (runs.empty() || !(runs.back().Format == format) || runs.back().Picture)
             runs.push_back(TextRun{format, {}});
         runs.back().Text += text;
     }
@@ -205,7 +217,7 @@ private:
             last.pop_back();
     }
 
-    const ImageText& imageText_;
+    const ImageRun& imageRun_;
     RichText text_;
     std::vector<unsigned> lists_; // 0 for a bullet list, else the next number
     int bold_ = 0;
@@ -227,9 +239,9 @@ RichTextBuilder& Builder(void* userdata)
 
 } // namespace
 
-RichText MarkdownToRichText(std::string_view markdown, const ImageText& imageText)
+RichText MarkdownToRichText(std::string_view markdown, const ImageRun& imageRun)
 {
-    RichTextBuilder builder(imageText);
+    RichTextBuilder builder(imageRun);
     MD_PARSER parser{};
     parser.flags = MD_FLAG_STRIKETHROUGH | MD_FLAG_NOHTMLBLOCKS;
     parser.enter_block = [](MD_BLOCKTYPE type, void* detail, void* userdata) {

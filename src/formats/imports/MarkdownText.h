@@ -11,9 +11,10 @@
 
 namespace formats::imports {
 
-// Told of each image ![alt](address); gives the text that stands in for it.
-using ImageText = std::function<std::u16string(std::string_view address, std::u16string_view alt)>;
+// Told of each image ![alt](address); gives the picture, or the text that stands in for it.
+using ImageRun = std::function<formats::rtf::TextRun(std::string_view address, std::u16string_view alt)>;
 
-formats::rtf::RichText MarkdownToRichText(std::string_view markdown, const ImageText& imageText = {});
+// Without imageRun, an image is its alternative text in brackets.
+formats::rtf::RichText MarkdownToRichText(std::string_view markdown, const ImageRun& imageRun = {});
 
 } // namespace formats::imports

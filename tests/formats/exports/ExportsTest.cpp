@@ -27,7 +27,25 @@ const std::string RiverWalk = "202403141River walk@@{\\rtf1\\ansi{\\colortbl;\\r
 const std::string Hostile = "20240315xa <b> & *c*@@<script>alert(1)</script>@@# not a heading@@"
                             "1. not a list@@- nor this@@back\\slash [link](x) _under_ `code` ~~s~~";
 
+// 2024-03-16: a PNG picture of 20 x 10 pixels (300 x 150 twips) and a metafile beside it.
+const std::string WithPictures = "202403162@@{\\rtf1 Look:{\\pict\\pngblip\\picwgoal300\\pichgoal150 "
+                                 "89504e470d0a1a0a}{\\pict\\wmetafile8\\picwgoal600\\pichgoal300 0102}\\par}";
+
 } // namespace
+
+TEST(HtmlExport, CarriesPicturesInsideThePage)
+{
+    const std::string html = ExportHtml({WithPictures}, {1252, "D"});
+    EXPECT_THAT(html, HasSubstr("Look:</span><img alt=\"\" width=\"20\" height=\"10\" src=\"data:image/png;base64,iVBORw0KGgo=\">"));
+    EXPECT_THAT(html, HasSubstr("<span class=\"picture\" style=\"width:40px;height:20px\"></span>"));
+
+    const auto files = ExportMarkdownFolder({WithPictures}, {1252, ""});
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_THAT(files[0].Bytes, HasSubstr("Look:![](2024-03-16-picture-1.png)\\[picture\\]"));
+    EXPECT_EQ(files[1].Name, "2024-03-16-picture-1.png");
+    EXPECT_EQ(files[1].Bytes, "\x89PNG\r\n\x1A\n");
+    EXPECT_THAT(ExportMarkdown({WithPictures}, {1252, ""}), HasSubstr("![](data:image/png;base64,iVBORw0KGgo=)"));
+}
 
 TEST(HtmlExport, KeepsFormattingAndEscapesEveryText)
 {

@@ -27,12 +27,21 @@ using testing_support::WriteBytes;
 
 namespace {
 
+// A PNG file of one pixel.
+const std::string OnePixelPng("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1F\x15\xC4\x89"
+                              "\0\0\0\x0AIDATx\x9Cc\0\x01\0\0\x05\0\x01\x0D\x0A\x2D\xB4\0\0\0\0IEND\xAE\x42\x60\x82",
+                              67);
+
 // The text of the paragraphs, one line each; runs marked as *bold*, /italic/, _underline_, -strike-.
 std::string Shown(const RichText& text, bool marks = false)
 {
     std::string shown;
     for (const auto& paragraph : text.Paragraphs) {
         for (const auto& run : paragraph.Runs) {
+            if (run.Picture) {
+                shown += "<picture " + std::to_string(run.Picture->Data.size()) + ">";
+                continue;
+            }
             std::string utf8;
             ForEachUtf16(run.Text, [&](char32_t c) { base::text::AppendUtf8(utf8, c == 0x2028 ? U'|' : c); });
             const auto& f = run.Format;
@@ -120,21 +129,15 @@ TEST(JrnlImport, ReadsEveryFieldAndRefusesAWholeSourceForOneBadEntry)
 TEST(DayOneImport, TimeZonesChooseTheLocalDayAndPhotosComeFromTheArchive)
 {
     TempDir dir;
-    WriteZip(dir / "export.zip", {{"Journal.json", DayOneJson}, {"photos/0a1b.jpeg", "JPEG BYTES"}});
-    std::vector<ImportedPhoto> photos;
-    const auto entries = ReadDayOne(dir / "export.zip", TestZones, [&](const ImportedPhoto& photo) {
-        photos.push_back(photo);
-        return std::u16string(u"<photo>");
-    });
+    WriteZip(dir / "export.zip", {{"Journal.json", DayOneJson}, {"photos/0a1b.jpeg", OnePixelPng}});
+    const auto entries = ReadDayOne(dir / "export.zip", TestZones);
     ASSERT_TRUE(entries.Ok()) << entries.Message();
     ASSERT_EQ(entries->size(), 2u);
     EXPECT_EQ((*entries)[0].Date, (DayDate{2024, 3, 15})) << "half past midnight in Berlin";
     EXPECT_EQ((*entries)[0].Time, "00:30:00");
     EXPECT_EQ((*entries)[0].Title, "Night train");
-    EXPECT_EQ(Shown((*entries)[0].Body, true), "Slept *badly*.\n<photo>\n");
+    EXPECT_EQ(Shown((*entries)[0].Body, true), "Slept *badly*.\n<picture 67>\n") << "the photo's own bytes";
     EXPECT_EQ((*entries)[0].Tags, std::vector<std::string>{"travel"});
-    ASSERT_EQ(photos.size(), 1u);
-    EXPECT_EQ(photos[0].Bytes, "JPEG BYTES");
     EXPECT_EQ((*entries)[1].Date, (DayDate{2024, 3, 14})) << "ten at night in New York";
     EXPECT_EQ((*entries)[1].Title, "Late");
 
@@ -174,6 +177,28 @@ TEST(MarkdownFolderImport, ReadsDailyNotesWithOrWithoutFrontMatter)
               dir.Path().string() + "/2024-03-17.md: the date \"2024-13-01\" is not a day of the calendar");
     TempDir empty;
     EXPECT_EQ(ReadMarkdownFolder(empty.Path()).Code(), Reason::Refused);
+}
+
+TEST(MarkdownFolderImport, PicturesOfTheFolderExportComeBack)
+{
+    TempDir dir;
+    formats::rtf::Picture picture;
+    picture.Kind = formats::rtf::PictureKind::Png;
+    picture.Data = OnePixelPng;
+    RichText body = MarkdownToRichText("before");
+    body.Paragraphs[0].Runs.push_back(PictureRun(picture));
+    WriteBytes(dir / "2024-03-14.md", "# Walk\n\n" + formats::exports::BodyMarkdown(body, [](const auto&) {
+                                          return std::string("pictures/one.png");
+                                      }) + "![left](../outside.png) ![gone](missing.png) ![](" +
+                                          formats::exports::PictureDataAddress(picture) + ")\n");
+    std::filesystem::create_directory(dir / "pictures");
+    WriteBytes(dir / "pictures" / "one.png", OnePixelPng);
+    WriteBytes(dir.Path().parent_path() / "outside.png", OnePixelPng);
+    const auto entries = ReadMarkdownFolder(dir.Path());
+    ASSERT_TRUE(entries.Ok()) << entries.Message();
+    EXPECT_EQ(Shown((*entries)[0].Body), "before<picture 67>\n[left] [gone] <picture 67>\n")
+        << "files of the folder and data: addresses, nothing above the folder";
+    std::filesystem::remove(dir.Path().parent_path() / "outside.png");
 }
 
 TEST(MarkdownText, KeepsEmphasisBreaksAndEntitiesAndReadsBackWhatTheExportWrites)
