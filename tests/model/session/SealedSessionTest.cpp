@@ -43,12 +43,13 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     EXPECT_EQ(Opened("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
-    EXPECT_EQ(Opened("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
+    const std::string recoveryName = std::filesystem::path(reopened.RecoveryFile()).filename().string();
+    EXPECT_EQ(Opened(recoveryName), std::pair(Records, DiaryFormat::Sealed));
     const auto recovered = reopened.ReadRecovery();
     ASSERT_TRUE(recovered.Ok());
     EXPECT_EQ(*recovered, Records);
 
-    for (const char* name : {"Vault.dry", "Vault.bkd", "Vault.rcv"})
+    for (const std::string& name : {std::string("Vault.dry"), std::string("Vault.bkd"), recoveryName})
         EXPECT_FALSE(ShowsText(name)) << name;
 }
 
