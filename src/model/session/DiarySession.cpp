@@ -392,9 +392,16 @@ void DiarySession::SetChangedFileAside(const std::string& image, const FileIdent
 
 bool DiarySession::TakeInChangedFile()
 {
+    if (takingIn_)
+        return false; // a question of the merge under way let the window look again
     const auto changed = ChangedFile();
     if (!changed)
         return false;
+    takingIn_ = true;
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{takingIn_};
     Tell(DiaryChange::Merging);
     const auto other = OpenChangedFile(changed->Bytes);
     if (!other) {

@@ -238,6 +238,7 @@ private:
     ChangedFileQuestions* questions_ = nullptr;
     MergeNews lastMerge_;
     bool readOnly_ = false;
+    bool takingIn_ = false;
     std::unique_ptr<platform::files::WriterLock> lock_;
 };
 
