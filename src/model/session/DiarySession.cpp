@@ -399,8 +399,8 @@ bool DiarySession::TakeInChangedFile()
         return false;
     takingIn_ = true;
     const struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
+        bool& Flag;
+        ~Done() { Flag = false; }
     } done{takingIn_};
     Tell(DiaryChange::Merging);
     const auto other = OpenChangedFile(changed->Bytes);

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 using namespace session_test;
@@ -19,16 +20,16 @@ class ScriptedQuestions : public ChangedFileQuestions {
 public:
     std::optional<std::string> OtherPassword(const std::string& file) override
     {
-        asked.push_back(file);
-        return std::exchange(password, std::nullopt);
+        Asked.push_back(file);
+        return std::exchange(Password, std::nullopt);
     }
-    void TellMerged(const MergeNews& news) override { merged.push_back(news); }
-    void TellNotMerged(const std::string& text) override { notMerged.push_back(text); }
+    void TellMerged(const MergeNews& news) override { Merged.push_back(news); }
+    void TellNotMerged(const std::string& text) override { NotMerged.push_back(text); }
 
-    std::optional<std::string> password;
-    std::vector<std::string> asked;
-    std::vector<MergeNews> merged;
-    std::vector<std::string> notMerged;
+    std::optional<std::string> Password;
+    std::vector<std::string> Asked;
+    std::vector<MergeNews> Merged;
+    std::vector<std::string> NotMerged;
 };
 
 const Date Jan15{2024, 1, 15};
@@ -87,9 +88,9 @@ TEST_F(ChangedFileTest, TwoSessionsOnOneDiaryBothExitAndEveryDayIsKept)
     EXPECT_THAT(ParseDayRecord(stored[0]).Body(), HasSubstr("cold there"));
     EXPECT_THAT(ParseDayRecord(stored[0]).Body(), HasSubstr("cold here"));
     EXPECT_EQ(ParseDayRecord(stored[0]).Mood, 4) << "this side's mood";
-    ASSERT_EQ(questions_.merged.size(), 1u);
-    EXPECT_THAT(questions_.merged[0].CameIn, ElementsAre(DayDate{2024, 1, 15}, DayDate{2024, 3, 1}));
-    EXPECT_THAT(questions_.merged[0].TwoTexts, ElementsAre(DayDate{2024, 1, 15}));
+    ASSERT_EQ(questions_.Merged.size(), 1u);
+    EXPECT_THAT(questions_.Merged[0].CameIn, ElementsAre(DayDate{2024, 1, 15}, DayDate{2024, 3, 1}));
+    EXPECT_THAT(questions_.Merged[0].TwoTexts, ElementsAre(DayDate{2024, 1, 15}));
     EXPECT_FALSE(second_.Dirty());
 }
 
@@ -133,9 +134,9 @@ TEST_F(ChangedFileTest, AnotherPasswordIsAskedForAndCancelKeepsBothCopies)
     ASSERT_TRUE(second_.Open("Journal", "pw").Ok());
     second_.StoreDay(Mar1, Body("mine"), "Mine", 0);
     WriteElsewhere(WithSpring(Records), "changed");
-    questions_.password = "changed";
+    questions_.Password = "changed";
     ASSERT_TRUE(second_.SaveAtExit().Ok());
-    EXPECT_EQ(questions_.asked, std::vector<std::string>{PathOf("Journal.dry")});
+    EXPECT_EQ(questions_.Asked, std::vector<std::string>{PathOf("Journal.dry")});
     EXPECT_THAT(Days(Stored("Journal.dry")), ElementsAre("20240115 Winter", "20240229 Leap", "20240301 Mine"))
         << "this side's password is the one written";
 
@@ -143,8 +144,8 @@ TEST_F(ChangedFileTest, AnotherPasswordIsAskedForAndCancelKeepsBothCopies)
     const std::string otherBytes = ReadBytes(folder_ / "Journal.dry");
     second_.StoreDay(Mar2, Body("more"), "More", 0);
     ASSERT_TRUE(second_.SaveAtExit().Ok()); // no password given this time
-    ASSERT_EQ(questions_.notMerged.size(), 1u);
-    EXPECT_THAT(questions_.notMerged[0], HasSubstr("with another password"));
+    ASSERT_EQ(questions_.NotMerged.size(), 1u);
+    EXPECT_THAT(questions_.NotMerged[0], HasSubstr("with another password"));
     EXPECT_EQ(Stored("Journal.dry").size(), 4u) << "the local content is kept";
     std::vector<std::string> asides;
     for (const auto& entry : std::filesystem::directory_iterator(folder_))
