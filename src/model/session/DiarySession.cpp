@@ -212,6 +212,7 @@ Status DiarySession::Open(const std::string& name, const std::string& password, 
     Diary.NewDiary = false;
     Diary.Dirty = false;
     readOnly_ = false;
+    mergedCopies_ = false;
     LineList lines;
     const auto read = ReadIdentified(diaryFile_);
     auto opened = ParseRecords(diaryFile_, read, lines, password_);
@@ -250,6 +251,7 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
     Diary.NewDiary = true;
     Diary.Dirty = false;
     readOnly_ = false;
+    mergedCopies_ = false;
     RememberFile({}, {}, password_);
     Diary.Text.SetSorted(false);
     Diary.Text.Clear();
@@ -440,6 +442,7 @@ Result<MergeNews> DiarySession::MergeCopy(const std::string& file, const std::st
     Tell(DiaryChange::Merging);
     lastMerge_ = TakeIn(nullptr, lines, FileName(file), stamp ? stamp->ModifiedNs : 0);
     Diary.Dirty = true;
+    mergedCopies_ = true;
     Tell(DiaryChange::Merged);
     if (Status renamed = RenameIfPresent(file, file + ".merged"); !renamed)
         return renamed.Error();

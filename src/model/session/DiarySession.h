@@ -158,6 +158,8 @@ public:
     // Merges a copy of the diary without a common ancestor (a sync engine's conflict copy) with
     // its password, then renames it to "<copy>.merged". Fails with WrongPassword or Damaged.
     base::result::Result<MergeNews> MergeCopy(const std::string& file, const std::string& password);
+    // Whether MergeCopy took a copy in since the diary was opened.
+    bool MergedCopies() const { return mergedCopies_; }
 
     // Opened read-only: nothing is stored or written to the diary's files.
     bool ReadOnly() const { return readOnly_; }
@@ -239,6 +241,7 @@ private:
     MergeNews lastMerge_;
     bool readOnly_ = false;
     bool takingIn_ = false;
+    bool mergedCopies_ = false;
     std::unique_ptr<platform::files::WriterLock> lock_;
 };
 
