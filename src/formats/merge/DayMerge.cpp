@@ -1,6 +1,7 @@
 #include "formats/merge/DayMerge.h"
 
 #include "base/text/CodePage.h"
+#include "formats/rtf/RtfReader.h"
 #include "formats/rtf/RtfWriter.h"
 #include "formats/rtf/Utf.h"
 #include "formats/rtfexport/RtfJoiner.h"
@@ -21,6 +22,7 @@ using formats::rtf::AppendUtf16;
 using formats::rtf::CharFormat;
 using formats::rtf::ForEachUtf8;
 using formats::rtf::Paragraph;
+using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
 using formats::rtf::WriteRtf;
@@ -65,15 +67,28 @@ std::u16string Utf16(std::string_view utf8)
     return text;
 }
 
-// The italic paragraph between the two bodies: which copy the second one comes from.
+// The format of the body's first text, so that the separator reads as part of it.
+CharFormat FirstTextFormat(const DayParts& day, int codePage)
+{
+    for (const auto& paragraph : ReadRtf(day.Body(), codePage).Paragraphs)
+        if (!paragraph.Runs.empty())
+            return paragraph.Runs.front().Format;
+    return {};
+}
+
+// The italic paragraph between the two bodies, in our body's font: which copy the second one
+// comes from.
 std::string SeparatorParagraph(const DayParts& ours, const DayParts& theirs, const OtherCopy& other)
 {
     std::string text = "Also written in " + other.Name + " (" + other.Time + ")";
     if (!theirs.Title.empty() && theirs.Title != ours.Title)
         text += ", titled \u201c" + CodePageToUtf8(theirs.Title, other.CodePage) + "\u201d";
     text += ":";
-    CharFormat format;
+    CharFormat format = FirstTextFormat(ours, other.CodePage);
+    format.Bold = false;
     format.Italic = true;
+    format.Underline = false;
+    format.Strike = false;
     RichText separator;
     separator.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text)}}});
     return WriteRtf(separator, other.CodePage, format);

@@ -100,7 +100,7 @@ TEST(DayMerge, TwoWayKeepsEveryDayOfBothAcrossMonthEdges)
 
 TEST(DayMerge, JoinedBodyMergesFontTablesAndKeepsBytesOfTheCodePage)
 {
-    const std::string ours = "202405050Title@@{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 caf\\'e9\\par}";
+    const std::string ours = "202405050Title@@{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0\\fs20\\b caf\\'e9\\par}";
     const std::string theirs = "202405050Title@@{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0 na\\'efve\\par}";
 
     const auto text = ReadRtf(ParseDayRecord(JoinedRecord(ours, theirs, Laptop)).Body(), 1252);
@@ -108,7 +108,10 @@ TEST(DayMerge, JoinedBodyMergesFontTablesAndKeepsBytesOfTheCodePage)
     ASSERT_EQ(text.Paragraphs.size(), 3u);
     EXPECT_EQ(text.Paragraphs[0].Runs.at(0).Format.Font, "Courier New");
     EXPECT_EQ(text.Paragraphs[0].Runs.at(0).Text, u"caf\u00e9");
-    EXPECT_TRUE(text.Paragraphs[1].Runs.at(0).Format.Italic);
+    const auto& separator = text.Paragraphs[1].Runs.at(0).Format;
+    EXPECT_TRUE(separator.Italic && !separator.Bold);
+    EXPECT_EQ(separator.Font, "Courier New") << "the separator reads as part of this side's body";
+    EXPECT_EQ(separator.HalfPoints, 20);
     EXPECT_EQ(text.Paragraphs[2].Runs.at(0).Format.Font, "Times New Roman");
     EXPECT_EQ(text.Paragraphs[2].Runs.at(0).Text, u"na\u00efve");
 }
