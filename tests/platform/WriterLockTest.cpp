@@ -28,7 +28,6 @@ TEST_F(WriterLockTest, OneOpeningHoldsItUntilReleasedAndASecondSeesWho)
 {
     WriterLock first(Diary());
     ASSERT_EQ(first.Take(), LockState::Taken);
-    EXPECT_EQ(first.File(), LockPath().string());
     const auto written = ParseLockText(ReadBytes(LockPath()));
     ASSERT_TRUE(written);
     EXPECT_EQ(written->Host, ThisHost());
@@ -39,7 +38,6 @@ TEST_F(WriterLockTest, OneOpeningHoldsItUntilReleasedAndASecondSeesWho)
     WriterLock second(Diary());
     EXPECT_EQ(second.Take(), LockState::HeldHere);
     EXPECT_EQ(second.Holder(), *written);
-    EXPECT_FALSE(second.Held());
 
     first.Release();
     EXPECT_FALSE(std::filesystem::exists(LockPath()));
@@ -79,7 +77,7 @@ TEST_F(WriterLockTest, NoLockCanBeMadeInAFolderThatIsNotThere)
 {
     WriterLock lock((folder_ / "gone" / "Journal.dry").string());
     EXPECT_EQ(lock.Take(), LockState::Unavailable);
-    EXPECT_FALSE(lock.Held());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "gone"));
 }
 
 } // namespace

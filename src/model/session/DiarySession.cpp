@@ -347,11 +347,6 @@ std::optional<IdentifiedFile> DiarySession::ChangedFile()
     return std::move(*read);
 }
 
-bool DiarySession::FileChanged()
-{
-    return ChangedFile().has_value();
-}
-
 Result<LineList> DiarySession::OpenChangedFile(const std::string& image)
 {
     const std::string name = FileName(diaryFile_);
@@ -439,9 +434,10 @@ Result<MergeNews> DiarySession::MergeCopy(const std::string& file, const std::st
     if (const auto loaded = LoadRecords(file, lines, password); !loaded)
         return loaded.Error();
     const auto stamp = StampOf(file);
+    const bool dirty = Diary.Dirty;
     Tell(DiaryChange::Merging);
     lastMerge_ = TakeIn(nullptr, lines, FileName(file), stamp ? stamp->ModifiedNs : 0);
-    Diary.Dirty = true;
+    Diary.Dirty = dirty || !lastMerge_.CameIn.empty(); // the file holds what was there before
     mergedCopies_ = true;
     Tell(DiaryChange::Merged);
     if (Status renamed = RenameIfPresent(file, file + ".merged"); !renamed)

@@ -143,10 +143,8 @@ public:
     // threads.
     formats::diary::DiaryLock Lock();
 
-    // Whether the diary file is not as this session last read or wrote it: its size, time and
-    // inode first, its bytes only when those moved.
-    bool FileChanged();
-    // When the file changed, reads it (with the password it was read or written with, else the
+    // When the diary file is not as this session last read or wrote it (its size, time and
+    // inode are looked at first, its bytes only when those moved), reads it (with the password it was read or written with, else the
     // diary's, else the one the questions give) and merges it in by day, three ways, against
     // the content last read or written; then the questions are told. Done before every write
     // of the diary file; true when something was merged in.

@@ -51,9 +51,7 @@ public:
     // Removes the lock file when it is still this opening's.
     void Release();
 
-    bool Held() const { return held_; }
     const LockHolder& Holder() const { return holder_; }
-    const std::string& File() const { return file_; }
 
 private:
     LockState Create();

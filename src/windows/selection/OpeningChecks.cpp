@@ -11,8 +11,10 @@
 #include <QDate>
 #include <QFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 using base::result::Reason;
 using formats::diary::DayDate;
@@ -127,6 +129,13 @@ void OfferConflictCopies(QWidget* parent, Services& services, DiarySession& sess
                 break;
             password = ToDiaryText(TrimmedControls(*typed)).value_or(std::string());
         }
+    }
+    const auto earlier = [](const DayDate& a, const DayDate& b) {
+        return std::tie(a.Year, a.Month, a.Day) < std::tie(b.Year, b.Month, b.Day);
+    };
+    for (auto* dates : {&all.CameIn, &all.TwoTexts}) { // a day may come in from several copies
+        std::sort(dates->begin(), dates->end(), earlier);
+        dates->erase(std::unique(dates->begin(), dates->end()), dates->end());
     }
     const auto dateText = [](const DayDate& date) {
         return FormatShortDate(date.Year, date.Month, date.Day).toStdString();

@@ -81,7 +81,7 @@ TEST_F(ChangedFileTest, TwoSessionsOnOneDiaryBothExitAndEveryDayIsKept)
     second_.DeleteDay({2024, 2, 29});
 
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    EXPECT_FALSE(session_.FileChanged()) << "its own write is no change";
+    EXPECT_FALSE(session_.TakeInChangedFile()) << "its own write is no change";
     ASSERT_TRUE(second_.SaveAtExit().Ok());
 
     const LineList stored = Stored("Journal.dry");
@@ -98,11 +98,10 @@ TEST_F(ChangedFileTest, TwoSessionsOnOneDiaryBothExitAndEveryDayIsKept)
 TEST_F(ChangedFileTest, AnUntouchedOrMerelyTouchedFileIsNoChangeAndALaterChangeMergesAgainstTheLastRead)
 {
     ASSERT_TRUE(session_.Open("Journal", "pw").Ok());
-    EXPECT_FALSE(session_.FileChanged());
+    EXPECT_FALSE(session_.TakeInChangedFile());
     const std::string bytes = ReadBytes(folder_ / "Journal.dry");
     std::filesystem::remove(folder_ / "Journal.dry");
     WriteBytes(folder_ / "Journal.dry", bytes); // a sync engine putting the same bytes back
-    EXPECT_FALSE(session_.FileChanged());
     EXPECT_FALSE(session_.TakeInChangedFile());
 
     session_.StoreDay(Mar1, Body("mine"), "Mine", 0);
