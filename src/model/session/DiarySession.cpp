@@ -401,6 +401,12 @@ bool DiarySession::TakeInChangedFile()
     } done{takingIn_};
     Tell(DiaryChange::Merging);
     const auto other = OpenChangedFile(changed->Bytes);
+    if (!other && readOnly_) { // nothing is written: the file stays the writer's
+        RememberFile(changed->Identity, Diary.Text.Lines(), filePassword_);
+        if (questions_ != nullptr)
+            questions_->TellNotMerged(other.Message());
+        return false;
+    }
     if (!other) {
         SetChangedFileAside(changed->Bytes, changed->Identity, other.Message());
         return false;

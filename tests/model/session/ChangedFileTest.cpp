@@ -215,6 +215,13 @@ TEST_F(ChangedFileTest, AReadOnlyOpeningWritesNothingAndFollowsTheWriter)
     EXPECT_TRUE(session_.TakeInChangedFile());
     EXPECT_EQ(session_.Text().Lines(), WithSpring(Records));
     EXPECT_FALSE(session_.Dirty());
+
+    WriteElsewhere(Records, "another"); // nothing opens it: told, not set aside
+    session_.SetChangedFileQuestions(&questions_);
+    EXPECT_FALSE(session_.TakeInChangedFile());
+    EXPECT_EQ(questions_.NotMerged.size(), 1u);
+    EXPECT_FALSE(session_.Dirty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
 }
 
 } // namespace
