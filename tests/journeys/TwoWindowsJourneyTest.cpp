@@ -120,6 +120,34 @@ TEST_F(TwoWindowsJourneyTest, BothWindowsExitAndEveryDayIsInTheFileWithTheShared
     EXPECT_TRUE(messages.back().contains("This date now holds two texts: ")) << messages.back().toStdString();
 }
 
+TEST_F(TwoWindowsJourneyTest, AFileChangedWhileTheWindowWasAwayIsMergedOnReturnKeepingWhatIsTyped)
+{
+    OpenFirst();
+    ClickDay(*main_, 12);
+    TypeBody(*main_, QStringLiteral("typed here "));
+
+    ASSERT_TRUE(second_.Open("Journal", "pw").Ok()); // another program writes meanwhile
+    second_.StoreDay({2024, 3, 12}, "{\\rtf1 written elsewhere}", "Tuesday", 3);
+    second_.StoreDay({2024, 3, 20}, "{\\rtf1 new elsewhere}", "Elsewhere", 0);
+    ASSERT_TRUE(second_.SaveAtExit().Ok());
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    main_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+
+    const QString body = Child<RichTextEdit>(*main_, "bodyEdit").toPlainText();
+    EXPECT_TRUE(body.contains("typed here") && body.contains("written elsewhere")) << body.toStdString();
+    EXPECT_TRUE(services_.dialogs.Messages().back().startsWith("2 days came in"));
+    ClickDay(*main_, 20);
+    EXPECT_EQ(Child<TitleEdit>(*main_, "titleEdit").text(), "Elsewhere");
+    Exit(*main_);
+    const LineList stored = Stored("Journal.dry", "pw");
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_NE(stored[1].find("typed here"), std::string::npos);
+}
+
 TEST_F(TwoWindowsJourneyTest, ASecondOpeningIsToldWhoHoldsTheDiaryAndReadOnlyWritesNothing)
 {
     OpenFirst();
