@@ -63,6 +63,8 @@ private:
     void OnSetFontClicked();
     void ShowSealChoice();
     void Tell(const QString& text);
+    // Tells that nothing is written to a diary open read-only; true then.
+    bool TellIfReadOnly();
     std::optional<QString> AskPassword(const QString& prompt);
     // Writes the export document to the file; false when it could not be written.
     bool ExportTo(const QString& file);
