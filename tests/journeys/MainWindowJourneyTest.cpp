@@ -279,7 +279,7 @@ TEST_F(MainJourneyTest, ARunThatEndedWithoutSavingIsRecoveredAtTheNextStart)
     EXPECT_EQ(Title()->text(), "Before the power cut");
     Exit();
     EXPECT_EQ(Stored().size(), 4u) << "the recovered entries are saved at exit";
-    EXPECT_FALSE(std::filesystem::exists(PathOf("Journal.rcv")));
+    EXPECT_FALSE(std::filesystem::exists(session_->RecoveryFile()));
 }
 
 

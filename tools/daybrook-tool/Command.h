@@ -59,6 +59,13 @@ bool WantsHelp(const std::string& command, const Arguments& arguments);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password,
                      formats::diary::DiaryLock& lock);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password);
+// The password as LoadWithPassword reads it; false (with a message) when the code page cannot
+// hold it.
+bool ReadPassword(std::string& password);
+// Loads the diary with the password; while the file was written with another one, reads that
+// one from standard input (password becomes it). 0 when done, else the exit status.
+int LoadAskingAgain(const std::string& file, base::text::LineList& lines, std::string& password,
+                    formats::diary::DiaryLock& lock);
 
 // Diary text (code page bytes) as UTF-8 for the terminal.
 std::string ForTerminal(const std::string& text);

@@ -105,14 +105,9 @@ bool ReadLine(std::string& line)
     return ok || !line.empty();
 }
 
-// The password converted to the diary code page; false (with a message) when it cannot be.
-bool ReadPassword(std::string& password)
+// The typed password converted to the diary code page; false (with a message) when it cannot be.
+bool ConvertPassword(std::string& typed, std::string& password)
 {
-    std::string typed;
-    if (const char* fromEnvironment = std::getenv("DAYBROOK_PASSWORD"))
-        typed = fromEnvironment;
-    else if (!ReadLine(typed))
-        typed.clear(); // no input at all: the empty password
     auto converted = Utf8ToCodePage(typed, DiaryCodePage());
     WipeBytes(typed);
     if (!converted) {
@@ -125,6 +120,35 @@ bool ReadPassword(std::string& password)
 }
 
 } // namespace
+
+bool ReadPassword(std::string& password)
+{
+    std::string typed;
+    if (const char* fromEnvironment = std::getenv("DAYBROOK_PASSWORD"))
+        typed = fromEnvironment;
+    else if (!ReadLine(typed))
+        typed.clear(); // no input at all: the empty password
+    return ConvertPassword(typed, password);
+}
+
+int LoadAskingAgain(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock)
+{
+    auto opened = LoadDiaryFile(file, password);
+    while (!opened && opened.Code() == Reason::WrongPassword) {
+        std::cerr << "daybrook-tool: " << file << " has another password\n";
+        std::string typed;
+        if (!ReadLine(typed))
+            break;
+        if (!ConvertPassword(typed, password))
+            return ExitUsage;
+        opened = LoadDiaryFile(file, password);
+    }
+    if (!opened)
+        return Fail(file, opened.Error());
+    lines = std::move(opened->Lines);
+    lock = std::move(opened->Lock);
+    return ExitDone;
+}
 
 int LoadWithPassword(const std::string& file, LineList& lines, std::string& password, DiaryLock& lock)
 {

@@ -28,16 +28,21 @@ Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName, const s
     const auto image = ReadWhole(fileName);
     if (!image)
         return image.Error();
+    return ParseDiaryFileImage(*image, password);
+}
+
+Result<OpenedDiary> ParseDiaryFileImage(std::string_view image, const std::string& password)
+{
     OpenedDiary opened;
-    if (IsSealedImage(*image)) {
-        auto sealed = ParseSealedImage(*image, password);
+    if (IsSealedImage(image)) {
+        auto sealed = ParseSealedImage(image, password);
         if (!sealed)
             return sealed.Error();
         opened.Lines = SplitLines(sealed->Records);
         WipeBytes(sealed->Records);
         opened.Lock = {DiaryFormat::Sealed, {}, std::move(sealed->Key)};
     } else {
-        auto plain = ParseDiaryImage(*image);
+        auto plain = ParseDiaryImage(image);
         if (!plain)
             return plain.Error();
         if (plain->Password != password)

@@ -39,6 +39,8 @@ struct OpenedDiary {
 // Reads a diary of either format with the password; fails as LoadDiary and ParseSealedImage do.
 base::result::Result<OpenedDiary> LoadDiaryFile(const std::filesystem::path& fileName,
                                                 const std::string& password);
+// The same for the bytes of a diary file read already.
+base::result::Result<OpenedDiary> ParseDiaryFileImage(std::string_view image, const std::string& password);
 
 // The file image of the records in the lock's format (a sealed lock must hold its key).
 std::string MakeDiaryFileImage(const base::text::LineList& lines, const DiaryLock& lock);

@@ -1,12 +1,20 @@
 #include "model/session/DiarySession.h"
 
 #include "base/io/SafeFile.h"
+#include "formats/merge/DayMerge.h"
+#include "platform/locale/DiaryCodePage.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 using base::dates::Date;
+using base::io::FileIdentity;
+using base::io::IdentifiedFile;
+using base::io::IdentityOf;
+using base::io::ReadIdentified;
+using base::io::StampOf;
 using base::io::ReadWhole;
 using base::io::WriteWhole;
 using base::result::Fail;
@@ -22,11 +30,18 @@ using formats::diary::IsSealedImage;
 using formats::diary::LoadDiaryFile;
 using formats::diary::MakeDiaryFileImage;
 using formats::diary::MakeSealedImage;
+using formats::diary::ParseDiaryFileImage;
 using formats::diary::ParseDiaryImage;
 using formats::diary::PlainLock;
 using formats::diary::SealKey;
 using formats::diary::TextComparer;
 using formats::diary::WipeBytes;
+using formats::merge::MergedDiary;
+using formats::merge::MergeThreeWay;
+using formats::merge::MergeTwoWay;
+using formats::merge::OtherCopy;
+using platform::files::ThisHost;
+using platform::locale::DiaryCodePage;
 
 namespace model::session {
 
@@ -43,6 +58,7 @@ const char* const CorruptedText = "This diary file is corrupted";
 const char* const RestoredText = "Original diary is corrupted and\r\nrestored from backup";
 const char* const OtherPasswordText = "This diary has a different password\r\nyou must change your current password";
 const char* const PasswordsDifferText = "Passwords do not match!";
+const char* const ReadOnlyText = "This diary is open read-only.";
 
 Status WriteFailed(const std::string& file, const std::string& why)
 {
@@ -76,6 +92,41 @@ Result<DiaryLock> LoadRecords(const std::string& file, LineList& lines, const st
         return Fail(opened.Code(), file + ": " + opened.Message());
     lines = std::move(opened->Lines);
     return opened->Lock;
+}
+
+// The same for a file read with its identity.
+Result<DiaryLock> ParseRecords(const std::string& file, const Result<IdentifiedFile>& read, LineList& lines,
+                               const std::string& password)
+{
+    if (!read)
+        return Fail(read.Code(), file + ": " + read.Message());
+    auto opened = ParseDiaryFileImage(read->Bytes, password);
+    if (!opened)
+        return Fail(opened.Code(), file + ": " + opened.Message());
+    lines = std::move(opened->Lines);
+    return opened->Lock;
+}
+
+// A file time in local time, by default as the user reads it: "2026-12-07 09:14".
+std::string LocalTime(int64_t nanoseconds, const char* format = "%Y-%m-%d %H:%M")
+{
+    const std::time_t seconds = static_cast<std::time_t>(nanoseconds / 1'000'000'000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+std::string FileName(const std::string& file)
+{
+    return fs::path(file).filename().string();
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ignored;
+    return fs::weakly_canonical(a, ignored) == fs::weakly_canonical(b, ignored);
 }
 
 // The records of a readable plain diary file; nothing for a sealed, damaged or missing one.
@@ -161,8 +212,11 @@ Status DiarySession::Open(const std::string& name, const std::string& password, 
     password_ = password;
     Diary.NewDiary = false;
     Diary.Dirty = false;
+    readOnly_ = false;
+    mergedCopies_ = false;
     LineList lines;
-    auto opened = LoadRecords(diaryFile_, lines, password_);
+    const auto read = ReadIdentified(diaryFile_);
+    auto opened = ParseRecords(diaryFile_, read, lines, password_);
     Status status;
     if (!opened && opened.Code() == Reason::WrongPassword) {
         status = Fail(Reason::WrongPassword, WrongPasswordText);
@@ -179,8 +233,11 @@ Status DiarySession::Open(const std::string& name, const std::string& password, 
     }
     format_ = opened ? opened->Format : DiaryFormat::Plain;
     key_ = opened ? opened->Key : nullptr;
+    if (!status)
+        lines.clear();
+    RememberFile(read ? read->Identity : FileIdentity{StampOf(diaryFile_), 0}, lines, password_);
     Diary.Text.SetSorted(false);
-    Diary.Text.SetLines(status ? std::move(lines) : LineList{});
+    Diary.Text.SetLines(std::move(lines));
     Tell(DiaryChange::Replaced);
     return status;
 }
@@ -194,6 +251,9 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
     key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.NewDiary = true;
     Diary.Dirty = false;
+    readOnly_ = false;
+    mergedCopies_ = false;
+    RememberFile({}, {}, password_);
     Diary.Text.SetSorted(false);
     Diary.Text.Clear();
     Tell(DiaryChange::Replaced);
@@ -201,20 +261,25 @@ void DiarySession::Create(const std::string& name, const std::string& password, 
 
 void DiarySession::StoreDay(const Date& date, std::string_view bodyRtf, std::string_view title, int mood)
 {
+    if (readOnly_)
+        return;
     formats::diary::StoreDay(Diary, date.Day, date.Month, date.Year, bodyRtf, title, mood);
     Tell(DiaryChange::DayStored);
 }
 
 void DiarySession::DeleteDay(const Date& date)
 {
+    if (readOnly_)
+        return;
     formats::diary::DeleteDay(Diary, date.Day, date.Month, date.Year);
     Tell(DiaryChange::DayDeleted);
 }
 
 void DiarySession::SetFormat(DiaryFormat format)
 {
-    if (format == format_)
+    if (format == format_ || readOnly_)
         return;
+    TakeInChangedFile();
     format_ = format;
     key_ = format == DiaryFormat::Sealed ? SealKey::Derive(password_, SealingKdf) : nullptr;
     Diary.Dirty = true;
@@ -232,19 +297,159 @@ DiaryLock DiarySession::Lock()
 
 Status DiarySession::SaveAtExit()
 {
-    if (!Diary.Dirty || diaryFile_.empty())
+    if (!Diary.Dirty || diaryFile_.empty() || readOnly_)
         return {};
-    const DiaryLock lock = Lock();
-    const std::string fresh = diaryFile_ + ".new";
-    if (Status written = WriteDiaryCopy(fresh, Diary.Text.Lines(), lock); !written)
-        return written;
-    if (Status rotated = RotateBackup(lock); !rotated)
-        return rotated;
-    if (Status renamed = RenameIfPresent(fresh, diaryFile_); !renamed)
-        return renamed;
-    Diary.Dirty = false;
+    TakeInChangedFile();
+    if (Diary.Dirty) {
+        const DiaryLock lock = Lock();
+        const std::string fresh = diaryFile_ + ".new";
+        const std::string image = MakeDiaryFileImage(Diary.Text.Lines(), lock);
+        if (const Status written = WriteWhole(fresh, image); !written)
+            return WriteFailed(fresh, written.Message());
+        if (Status rotated = RotateBackup(lock); !rotated)
+            return rotated;
+        if (Status renamed = RenameIfPresent(fresh, diaryFile_); !renamed)
+            return renamed;
+        RememberFile(IdentityOf(StampOf(diaryFile_), image), Diary.Text.Lines(), password_);
+        Diary.Dirty = false;
+    }
     Tell(DiaryChange::Saved);
     return {};
+}
+
+void DiarySession::RememberFile(const FileIdentity& identity, const LineList& lines, const std::string& password)
+{
+    fileIdentity_ = identity;
+    fileLines_ = lines;
+    filePassword_ = password;
+}
+
+Status DiarySession::CheckWritable() const
+{
+    if (readOnly_)
+        return Fail(Reason::Refused, ReadOnlyText);
+    return {};
+}
+
+std::optional<IdentifiedFile> DiarySession::ChangedFile()
+{
+    if (diaryFile_.empty())
+        return std::nullopt;
+    const auto stamp = StampOf(diaryFile_);
+    if (!stamp || stamp == fileIdentity_.Stamp)
+        return std::nullopt; // unchanged, or gone: the next save writes it anew
+    auto read = ReadIdentified(diaryFile_);
+    if (!read)
+        return std::nullopt;
+    if (fileIdentity_.Stamp && read->Identity.Hash == fileIdentity_.Hash) {
+        fileIdentity_ = read->Identity; // touched or copied back, not changed
+        return std::nullopt;
+    }
+    return std::move(*read);
+}
+
+Result<LineList> DiarySession::OpenChangedFile(const std::string& image)
+{
+    const std::string name = FileName(diaryFile_);
+    for (const std::string* password : {&filePassword_, &password_}) {
+        auto opened = ParseDiaryFileImage(image, *password);
+        if (opened) {
+            filePassword_ = *password;
+            return std::move(opened->Lines);
+        }
+        if (opened.Code() != Reason::WrongPassword)
+            return Fail(opened.Code(), name + " was changed elsewhere and cannot be read (" + opened.Message() + ").");
+    }
+    while (questions_ != nullptr) {
+        const auto password = questions_->OtherPassword(diaryFile_);
+        if (!password)
+            break;
+        if (auto opened = ParseDiaryFileImage(image, *password)) {
+            filePassword_ = *password;
+            return std::move(opened->Lines);
+        }
+    }
+    return Fail(Reason::WrongPassword, name + " was changed elsewhere with another password.");
+}
+
+void DiarySession::SetChangedFileAside(const std::string& image, const FileIdentity& identity, const std::string& why)
+{
+    const std::string aside = diaryFile_.substr(0, diaryFile_.size() - 4) + "-other-" +
+                              LocalTime(identity.Stamp->ModifiedNs, "%Y%m%d-%H%M%S") + ".dry";
+    RememberFile(identity, Diary.Text.Lines(), password_);
+    Diary.Dirty = true; // this side's content goes over the file at the next save
+    const Status written = WriteWhole(aside, image);
+    if (questions_ == nullptr)
+        return;
+    if (written)
+        questions_->TellNotMerged(why + " That copy is kept as " + FileName(aside) +
+                                  "; this window's diary is saved over it.");
+    else
+        questions_->TellNotMerged(why + " That copy could not be kept: " + written.Message());
+}
+
+bool DiarySession::TakeInChangedFile()
+{
+    if (takingIn_)
+        return false; // a question of the merge under way let the window look again
+    const auto changed = ChangedFile();
+    if (!changed)
+        return false;
+    takingIn_ = true;
+    const struct Done {
+        bool& Flag;
+        ~Done() { Flag = false; }
+    } done{takingIn_};
+    Tell(DiaryChange::Merging);
+    const auto other = OpenChangedFile(changed->Bytes);
+    if (!other && readOnly_) { // nothing is written: the file stays the writer's
+        RememberFile(changed->Identity, Diary.Text.Lines(), filePassword_);
+        if (questions_ != nullptr)
+            questions_->TellNotMerged(other.Message());
+        return false;
+    }
+    if (!other) {
+        SetChangedFileAside(changed->Bytes, changed->Identity, other.Message());
+        return false;
+    }
+    const LineList base = std::move(fileLines_);
+    lastMerge_ = TakeIn(&base, *other, FileName(diaryFile_), changed->Identity.Stamp->ModifiedNs);
+    RememberFile(changed->Identity, *other, filePassword_);
+    Tell(DiaryChange::Merged);
+    if (questions_ != nullptr && !lastMerge_.CameIn.empty())
+        questions_->TellMerged(lastMerge_);
+    return true;
+}
+
+MergeNews DiarySession::TakeIn(const LineList* base, const LineList& other, const std::string& otherName,
+                               int64_t otherTimeNs)
+{
+    const OtherCopy copy{DiaryCodePage(), otherName, LocalTime(otherTimeNs)};
+    MergedDiary merged = base != nullptr ? MergeThreeWay(*base, Diary.Text.Lines(), other, copy)
+                                         : MergeTwoWay(Diary.Text.Lines(), other, copy);
+    const bool dirty = Diary.Dirty || merged.DiffersFromOther;
+    ReplaceLines(std::move(merged.Lines));
+    Diary.Dirty = dirty;
+    return MergeNews{std::move(merged.CameIn), std::move(merged.TwoTexts)};
+}
+
+Result<MergeNews> DiarySession::MergeCopy(const std::string& file, const std::string& password)
+{
+    if (Status writable = CheckWritable(); !writable)
+        return writable.Error();
+    LineList lines;
+    if (const auto loaded = LoadRecords(file, lines, password); !loaded)
+        return loaded.Error();
+    const auto stamp = StampOf(file);
+    const bool dirty = Diary.Dirty;
+    Tell(DiaryChange::Merging);
+    lastMerge_ = TakeIn(nullptr, lines, FileName(file), stamp ? stamp->ModifiedNs : 0);
+    Diary.Dirty = dirty || !lastMerge_.CameIn.empty(); // the file holds what was there before
+    mergedCopies_ = true;
+    Tell(DiaryChange::Merged);
+    if (Status renamed = RenameIfPresent(file, file + ".merged"); !renamed)
+        return renamed.Error();
+    return lastMerge_;
 }
 
 Status DiarySession::RotateBackup(const DiaryLock& lock)
@@ -265,7 +470,19 @@ Status DiarySession::RotateBackup(const DiaryLock& lock)
 
 Status DiarySession::SaveCopy(const std::string& file)
 {
-    return WriteDiaryCopy(file, Diary.Text.Lines(), Lock());
+    const bool ownFile = SameFile(file, diaryFile_);
+    if (ownFile)
+        if (Status writable = CheckWritable(); !writable)
+            return writable;
+    TakeInChangedFile();
+    const std::string image = MakeDiaryFileImage(Diary.Text.Lines(), Lock());
+    if (const Status written = WriteWhole(file, image); !written)
+        return WriteFailed(file, written.Message());
+    if (ownFile) {
+        RememberFile(IdentityOf(StampOf(diaryFile_), image), Diary.Text.Lines(), password_);
+        Diary.Dirty = false;
+    }
+    return {};
 }
 
 void DiarySession::ReplaceLines(LineList lines)
@@ -279,6 +496,8 @@ void DiarySession::ReplaceLines(LineList lines)
 
 Status DiarySession::Restore(const std::string& file)
 {
+    if (Status writable = CheckWritable(); !writable)
+        return writable;
     LineList lines;
     if (const auto loaded = LoadRecords(file, lines, password_); !loaded) // the diary keeps its own format
         return Fail(loaded.Code(), loaded.Code() == Reason::WrongPassword ? OtherPasswordText : CorruptedText);
@@ -304,10 +523,13 @@ Status DiarySession::CheckPassword(const std::optional<std::string>& typed) cons
 Status DiarySession::ChangePassword(const std::string& oldPassword, const std::string& newPassword,
                                     const std::string& confirmation)
 {
+    if (Status writable = CheckWritable(); !writable)
+        return writable;
     if (Status checked = CheckPassword(oldPassword); !checked)
         return checked;
     if (newPassword != confirmation)
         return Fail(Reason::Refused, PasswordsDifferText);
+    TakeInChangedFile();
     password_ = newPassword;
     if (format_ == DiaryFormat::Sealed)
         key_ = SealKey::Derive(password_, SealingKdf);
@@ -318,7 +540,9 @@ Status DiarySession::ChangePassword(const std::string& oldPassword, const std::s
 
 std::string DiarySession::RecoveryFile() const
 {
-    return ReplaceExtension(diaryFile_, "rcv");
+    if (diaryFile_.size() <= 3)
+        return diaryFile_;
+    return diaryFile_.substr(0, diaryFile_.size() - 3) + ThisHost() + ".rcv";
 }
 
 Result<std::optional<LineList>> DiarySession::ReadRecovery() const

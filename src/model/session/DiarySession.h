@@ -4,11 +4,14 @@
 #pragma once
 
 #include "base/dates/CalendarDate.h"
+#include "base/io/FileIdentity.h"
 #include "base/result/Result.h"
 #include "formats/diary/DayRecords.h"
 #include "formats/diary/DiaryFormat.h"
+#include "platform/files/WriterLock.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +26,33 @@ enum class DiaryChange {
     DayDeleted, // one day's record removed
     Secured,    // the password or the file format changed: the next writes use the new lock
     Saved,      // written to its file; nothing is left unsaved
+    Merging,    // another copy is about to be merged in: what is being typed is to be stored now
+    Merged,     // another copy was merged in (LastMerge tells which days changed)
+};
+
+// What a merge of another copy brought.
+struct MergeNews {
+    std::vector<formats::diary::DayDate> CameIn;   // days whose record changed
+    std::vector<formats::diary::DayDate> TwoTexts; // days now holding both copies' texts
+};
+
+// What the open diary asks and tells when its file changed on disk since it was read or
+// written (another window, another machine through a synced folder).
+class ChangedFileQuestions {
+public:
+    // The password of the changed file, which does not open with the diary's; nothing keeps
+    // this side's content and sets the other copy aside.
+    virtual std::optional<std::string> OtherPassword(const std::string& file) = 0;
+    // The changed file was merged in.
+    virtual void TellMerged(const MergeNews& news) = 0;
+    // The changed file was not merged in: why, in words.
+    virtual void TellNotMerged(const std::string& text) = 0;
+
+protected:
+    ChangedFileQuestions() = default;
+    ChangedFileQuestions(const ChangedFileQuestions&) = default;
+    ChangedFileQuestions& operator=(const ChangedFileQuestions&) = default;
+    ~ChangedFileQuestions() = default;
 };
 
 // Hears the open diary's changes: the windows and the recovery schedule.
@@ -113,6 +143,28 @@ public:
     // threads.
     formats::diary::DiaryLock Lock();
 
+    // When the diary file is not as this session last read or wrote it (its size, time and
+    // inode are looked at first, its bytes only when those moved), reads it (with the password it was read or written with, else the
+    // diary's, else the one the questions give) and merges it in by day, three ways, against
+    // the content last read or written; then the questions are told. Done before every write
+    // of the diary file; true when something was merged in.
+    bool TakeInChangedFile();
+    // Where the diary's changed file is told about; nothing (the default) takes in what opens
+    // with the known passwords and sets the rest aside.
+    void SetChangedFileQuestions(ChangedFileQuestions* questions) { questions_ = questions; }
+    const MergeNews& LastMerge() const { return lastMerge_; }
+    // Merges a copy of the diary without a common ancestor (a sync engine's conflict copy) with
+    // its password, then renames it to "<copy>.merged". Fails with WrongPassword or Damaged.
+    base::result::Result<MergeNews> MergeCopy(const std::string& file, const std::string& password);
+    // Whether MergeCopy took a copy in since the diary was opened.
+    bool MergedCopies() const { return mergedCopies_; }
+
+    // Opened read-only: nothing is stored or written to the diary's files.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // The lock beside the diary this opening holds until the session ends.
+    void KeepLock(std::unique_ptr<platform::files::WriterLock> lock) { lock_ = std::move(lock); }
+
     // Writes the diary when Dirty: the new image goes to a temporary file in the diary's
     // folder first, then the backup is rotated (old backup removed, diary renamed to the
     // backup, the temporary renamed to the diary), so that the previous content is on disk at
@@ -140,8 +192,9 @@ public:
     base::result::Status ChangePassword(const std::string& oldPassword, const std::string& newPassword,
                                         const std::string& confirmation);
 
-    // The recovery file beside the diary: written with the diary's Lock() while the run has
-    // unsaved changes, removed when the run ends cleanly.
+    // The recovery file beside the diary, named after this host so that a copy a sync engine
+    // brings from another machine is not taken for this one's: written with the diary's Lock()
+    // while the run has unsaved changes, removed when the run ends cleanly.
     std::string RecoveryFile() const;
     // The recovery file's records when one exists and opens with the password; nothing when
     // there is none; a file that does not open fails with why, in words.
@@ -154,6 +207,23 @@ public:
 
 private:
     void ReplaceLines(base::text::LineList lines);
+    // The file's bytes become what later changes are measured against.
+    void RememberFile(const base::io::FileIdentity& identity, const base::text::LineList& lines,
+                      const std::string& password);
+    // Merges records of another copy in (base: nothing for a copy without a common ancestor).
+    MergeNews TakeIn(const base::text::LineList* base, const base::text::LineList& other,
+                     const std::string& otherName, int64_t otherTimeNs);
+    // The changed file's records, opened with a known password or the one asked for; nothing
+    // when it is set aside or cannot be read (the questions are told).
+    // The diary file read, when it is not as last read or written.
+    std::optional<base::io::IdentifiedFile> ChangedFile();
+    // Opens it with a known password or the one asked for; fails with why, in words.
+    base::result::Result<base::text::LineList> OpenChangedFile(const std::string& image);
+    // Keeps a changed file that does not open under a dated name, telling why; this side's
+    // content is to be saved over it.
+    void SetChangedFileAside(const std::string& image, const base::io::FileIdentity& identity,
+                             const std::string& why);
+    base::result::Status CheckWritable() const;
     base::result::Status RotateBackup(const formats::diary::DiaryLock& lock);
     void Tell(DiaryChange change);
 
@@ -164,6 +234,16 @@ private:
     formats::diary::DiaryFormat format_ = formats::diary::DiaryFormat::Plain;
     std::shared_ptr<const formats::diary::SealKey> key_; // DiaryFormat::Sealed: derived from password_
     std::vector<DiaryListener*> listeners_;
+    // The diary file as last read or written: its identity, records and password.
+    base::io::FileIdentity fileIdentity_;
+    base::text::LineList fileLines_;
+    std::string filePassword_;
+    ChangedFileQuestions* questions_ = nullptr;
+    MergeNews lastMerge_;
+    bool readOnly_ = false;
+    bool takingIn_ = false;
+    bool mergedCopies_ = false;
+    std::unique_ptr<platform::files::WriterLock> lock_;
 };
 
 // Writes a diary image of the lines safely to the file in the lock's format (used for the

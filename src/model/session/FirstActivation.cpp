@@ -7,7 +7,7 @@ namespace model::session {
 std::string FirstActivation::Complete(DiarySession& session, bool recovered)
 {
     pending_ = false;
-    if (!recovered)
+    if (!recovered && !session.MergedCopies())
         session.DropChanges();
     session.Text().SetSorted(true);
     return std::filesystem::path(session.DiaryFile()).filename().string();

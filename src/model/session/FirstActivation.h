@@ -1,6 +1,6 @@
 // What the main window's first activation does with the diary the selection window opened:
 // once only, the records are sorted for the calendar and any change marked before (none but a
-// recovery's) is dropped unless records were recovered; the diary's file name is then the one
+// recovery's) is dropped unless records were recovered or conflict copies merged in; the diary's file name is then the one
 // the next start preselects.
 #pragma once
 

@@ -47,8 +47,11 @@
 #include <QSessionManager>
 #include <QUrl>
 
+#include <algorithm>
+
 using base::dates::Date;
 using base::result::Status;
+using formats::diary::DayDate;
 using formats::diary::DayLoad;
 using formats::resources::LoadProgramRessources;
 using model::look::Black;
@@ -249,7 +252,7 @@ std::string DiaryBytes(const QString& text)
 MainWindow::MainWindow(Services& services, DiarySession& session)
     : services_(services), session_(session), settings_(services.SettingsStore()),
       flow_(session_, resources_), recovery_(session_), exitSave_(session_, recovery_.Schedule()),
-      dictionaries_(services.ProgramFolder(), CollationKey)
+      changedFileDialogs_(this, services), dictionaries_(services.ProgramFolder(), CollationKey)
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
@@ -284,10 +287,12 @@ MainWindow::MainWindow(Services& services, DiarySession& session)
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SessionEnding(); });
     session_.AddListener(*this);
+    session_.SetChangedFileQuestions(&changedFileDialogs_);
 }
 
 MainWindow::~MainWindow()
 {
+    session_.SetChangedFileQuestions(nullptr);
     session_.RemoveListener(*this);
     (void)settings_.SetValue("CurrentSkin", static_cast<int32_t>(currentSkin_));
 }
@@ -295,9 +300,15 @@ MainWindow::~MainWindow()
 void MainWindow::DiaryChanged(DiaryChange change)
 {
     // The window's own day changes show themselves; records replaced from elsewhere (the tools
-    // window's restore) are shown here.
-    if (change == DiaryChange::Replaced && ShowsDiary())
+    // window's restore, another copy merged in) are shown here.
+    if (!ShowsDiary())
+        return;
+    if (change == DiaryChange::Replaced)
         ShowCalendarDay(false);
+    else if (change == DiaryChange::Merging)
+        StoreShownDay();
+    else if (change == DiaryChange::Merged)
+        ShowMergedDays();
 }
 
 void MainWindow::CreateControls()
@@ -687,8 +698,12 @@ void MainWindow::StoreBounds()
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && firstActivation_.Pending())
-        ShowOpenedDiary();
+    if (event->type() == QEvent::WindowActivate) {
+        if (firstActivation_.Pending())
+            ShowOpenedDiary();
+        else if (!exitSave_.Finished())
+            session_.TakeInChangedFile(); // another window or machine may have written the diary
+    }
     return handled;
 }
 
@@ -701,6 +716,11 @@ void MainWindow::ShowOpenedDiary()
     ApplyFontSettings();
     (void)settings_.SetValue("LastDiaryName",
                              ToDiaryText(QFile::decodeName(fileName.c_str())).value_or(fileName));
+    if (session_.ReadOnly()) {
+        setWindowTitle(tr("%1 (read-only)").arg(services_.Title()));
+        editButton_->setEnabled(false);
+        deleteButton_->setEnabled(false);
+    }
     ShowCalendarDay(true);
 }
 
@@ -766,13 +786,8 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
     dateLabel_->SetCaption(DateCaption(date, false));
     smallDateLabel_->setText(DateCaption(date, true));
 
-    if (storeFirst) {
-        const std::string title = DiaryBytes(titleEdit_->text());
-        const std::string plain = bodyEdit_->toPlainText().toStdString();
-        const EditorContent content{titleEdit_->isModified() || bodyEdit_->document()->isModified(), plain, title};
-        if (DayFlow::ShouldStore(true, content))
-            flow_.Store(RichTextToString(*bodyEdit_), title);
-    }
+    if (storeFirst)
+        StoreShownDay();
 
     const ShownEntry entry = flow_.Load(date);
     if (entry.Load == DayLoad::None) {
@@ -794,6 +809,29 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
     if (entry.Load == DayLoad::Welcome) // the welcome entry is a record only once edited
         titleEdit_->setCursorPosition(0);
     calendar_->setFocus();
+}
+
+void MainWindow::StoreShownDay()
+{
+    const std::string title = DiaryBytes(titleEdit_->text());
+    const std::string plain = bodyEdit_->toPlainText().toStdString();
+    const EditorContent content{titleEdit_->isModified() || bodyEdit_->document()->isModified(), plain, title};
+    if (DayFlow::ShouldStore(true, content))
+        flow_.Store(RichTextToString(*bodyEdit_), title);
+    titleEdit_->setModified(false);
+    bodyEdit_->document()->setModified(false);
+}
+
+void MainWindow::ShowMergedDays()
+{
+    const Date date = calendar_->CalendarDate();
+    const auto& changed = session_.LastMerge().CameIn;
+    if (std::find(changed.begin(), changed.end(), DayDate{date.Year, date.Month, date.Day}) != changed.end()) {
+        ShowCalendarDay(false);
+        return;
+    }
+    calendar_->SetActiveDays(flow_.ActiveDays(date.Year, date.Month));
+    calendar_->update();
 }
 
 void MainWindow::ShowMood(int mood)
@@ -823,8 +861,8 @@ void MainWindow::OnMoodImageClicked()
 void MainWindow::EnterEditors(bool focusTitle)
 {
     ResetTypingAttributes(*bodyEdit_);
-    titleEdit_->setReadOnly(false);
-    bodyEdit_->setReadOnly(false);
+    titleEdit_->setReadOnly(session_.ReadOnly());
+    bodyEdit_->setReadOnly(session_.ReadOnly());
     if (focusTitle) {
         titleEdit_->setFocus();
         titleEdit_->setCursorPosition(0);
@@ -852,6 +890,8 @@ void MainWindow::OnEditClicked()
 
 void MainWindow::OnDeleteClicked()
 {
+    if (session_.ReadOnly())
+        return;
     const QString question = tr("Delete day \"%1\" ?").arg(dateLabel_->Caption());
     if (services_.Dialogs().MessageBox(this, question, QStringLiteral(" Warning"), MsgIcon::Warning,
                                        MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
@@ -1006,7 +1046,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == titleEdit_) {
         if (event->type() == QEvent::FocusIn) {
-            titleEdit_->setReadOnly(false);
+            titleEdit_->setReadOnly(session_.ReadOnly());
             SetFontColor(*titleEdit_, TitleFocusColour);
             QPalette colours = titleEdit_->palette();
             colours.setColor(QPalette::Text, TitleFocusColour);
@@ -1019,7 +1059,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == bodyEdit_) {
         if (event->type() == QEvent::FocusIn) {
             ResetTypingAttributes(*bodyEdit_);
-            bodyEdit_->setReadOnly(false);
+            bodyEdit_->setReadOnly(session_.ReadOnly());
         } else if (event->type() == QEvent::KeyPress) {
             return BodyKey(static_cast<QKeyEvent&>(*event));
         }
@@ -1066,6 +1106,8 @@ void MainWindow::SessionEnding()
 
 void MainWindow::OfferRecovery()
 {
+    if (session_.ReadOnly())
+        return; // the writer's run owns the recovery file
     RecoverySchedule& recovery = recovery_.Schedule();
     auto found = recovery.Find();
     if (!found) {

@@ -4,6 +4,7 @@
 // program's end that the model's ExitSave tells it to ask.
 #pragma once
 
+#include "windows/main/ChangedFileDialogs.h"
 #include "windows/main/RecoveryWriter.h"
 #include "widgets/editor/FontSettings.h"
 #include "model/session/DayFlow.h"
@@ -103,6 +104,10 @@ private:
     void RestoreBounds();
     void StoreBounds();
     void ShowOpenedDiary();
+    // Stores the shown day when it was edited; the editors count as unedited afterwards.
+    void StoreShownDay();
+    // After another copy was merged in: the calendar's marks, and the shown day when it changed.
+    void ShowMergedDays();
     // Shows the calendar's day; storeFirst: the shown day is stored first when it was edited.
     void ShowCalendarDay(bool storeFirst);
     void ShowMood(int mood);
@@ -147,6 +152,7 @@ private:
     RecoveryWriter recovery_;
     model::session::ExitSave exitSave_;
     model::session::FirstActivation firstActivation_;
+    ChangedFileDialogs changedFileDialogs_;
     formats::wordlists::SpellDictionaries dictionaries_; // the word lists, for the whole run
     bool exitRequested_ = false;
 

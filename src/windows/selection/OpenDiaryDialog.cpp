@@ -1,5 +1,8 @@
 #include "windows/selection/OpenDiaryDialog.h"
 
+#include "windows/selection/OpeningChecks.h"
+
+#include "formats/merge/ConflictCopy.h"
 #include "platform/files/ListFiles.h"
 #include "platform/locale/QtText.h"
 #include "widgets/services/Services.h"
@@ -21,6 +24,7 @@ using base::result::Status;
 using formats::diary::DiaryFormat;
 using model::look::Gray;
 using model::session::DiarySession;
+using formats::merge::ConflictCopyOf;
 using platform::files::ListFiles;
 using platform::locale::FromDiaryText;
 using platform::locale::ToDiaryText;
@@ -118,9 +122,14 @@ bool OpenDiary(QWidget* parent, Services& services, DiarySession& session, const
         services.Dialogs().ShowMessage(parent, QString::fromStdString(text), services.Title());
     };
     const Status opened = session.Open(name, password, tell);
-    if (!opened)
+    if (!opened) {
         tell(opened.Message());
-    return opened.Ok();
+        return false;
+    }
+    if (!TakeWriterLock(parent, services, session))
+        return false;
+    OfferConflictCopies(parent, services, session);
+    return true;
 }
 
 void OpenDiaryDialog::Complain(const QString& text, const QString& caption)
@@ -221,7 +230,9 @@ void OpenDiaryDialog::CreateControls()
 
 void OpenDiaryDialog::ListDiaries(const std::string& lastDiaryName)
 {
-    const auto diaries = ListFiles(session_.DiaryFolder(), "*.dry");
+    auto diaries = ListFiles(session_.DiaryFolder(), "*.dry");
+    if (diaries) // a sync engine's conflict copy is offered for merging when its diary opens
+        std::erase_if(*diaries, [](const std::string& name) { return ConflictCopyOf(name).has_value(); });
     if (!diaries)
         Complain(QStringLiteral("The diary folder cannot be read:\r\n%1").arg(QFile::decodeName(diaries.Message().c_str())),
                  QStringLiteral(" Error"));
@@ -335,7 +346,8 @@ void OpenDiaryDialog::CreateNewDiary()
     }
     session_.Create(FileSystemName(name), PasswordBytes(passwordEdit_->text()),
                            sealCheck_->isChecked() ? DiaryFormat::Sealed : DiaryFormat::Plain);
-    accept();
+    if (TakeWriterLock(this, services_, session_))
+        accept();
 }
 
 void OpenDiaryDialog::OnBackClicked()

@@ -237,6 +237,13 @@ void ToolsWindow::OnRestoreClicked()
         Tell(QString::fromStdString(restored.Message()));
 }
 
+bool ToolsWindow::TellIfReadOnly()
+{
+    if (session_.ReadOnly())
+        Tell(QStringLiteral("This diary is open read-only."));
+    return session_.ReadOnly();
+}
+
 std::optional<QString> ToolsWindow::AskPassword(const QString& prompt)
 {
     return services_.Dialogs().InputBox(this, PasswordCaption, prompt, QString());
@@ -244,6 +251,8 @@ std::optional<QString> ToolsWindow::AskPassword(const QString& prompt)
 
 void ToolsWindow::OnChangePasswordClicked()
 {
+    if (TellIfReadOnly())
+        return;
     const auto typedOld = AskPassword(QStringLiteral("Enter OLD password"));
     if (!typedOld)
         return;
@@ -279,6 +288,8 @@ void ToolsWindow::ShowSealChoice()
 
 void ToolsWindow::OnSealClicked()
 {
+    if (TellIfReadOnly())
+        return;
     const bool sealing = session_.Format() != DiaryFormat::Sealed;
     const auto typed = AskPassword(QStringLiteral("Enter your password"));
     if (!typed)

@@ -67,6 +67,8 @@ private:
     void OnSetFontClicked();
     void ShowSealChoice();
     void Tell(const QString& text);
+    // Tells that nothing is written to a diary open read-only; true then.
+    bool TellIfReadOnly();
     std::optional<QString> AskPassword(const QString& prompt);
     // Writes the export in the format to the file (or folder); false when it could not be written.
     bool ExportTo(const QString& file, formats::exports::ExportFormat format);

@@ -2,6 +2,7 @@
 #include "model/session/RecoverySchedule.h"
 
 #include "SessionFixture.h"
+#include "platform/files/WriterLock.h"
 
 #include <functional>
 
@@ -161,7 +162,8 @@ TEST_F(RecoveryScheduleTest, ALeftRecoveryFileIsOfferedTakenInOrSetAside)
     ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());
     ASSERT_TRUE(schedule_.SetAside("20240315-101500").Ok());
     EXPECT_FALSE(RecoveryExists());
-    EXPECT_TRUE(std::filesystem::exists(folder_ / "Notes-20240315-101500.rcv"));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / ("Notes." + platform::files::ThisHost() + "-20240315-101500.rcv")))
+        << "named after the host, so that a synced copy is not offered on another machine";
     EXPECT_FALSE(schedule_.Recovered());
 
     ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), later, PlainLock("pw")).Ok());

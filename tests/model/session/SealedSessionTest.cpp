@@ -46,12 +46,13 @@ TEST_F(SealedSessionTest, ASealedDiaryStaysSealedAndSoDoItsBackupsAndRecoveryFil
     EXPECT_EQ(Opened("Vault.bkd"), std::pair(Records, DiaryFormat::Sealed));
 
     ASSERT_TRUE(WriteDiaryCopy(reopened.RecoveryFile(), Records, reopened.Lock()).Ok());
-    EXPECT_EQ(Opened("Vault.rcv"), std::pair(Records, DiaryFormat::Sealed));
+    const std::string recoveryName = std::filesystem::path(reopened.RecoveryFile()).filename().string();
+    EXPECT_EQ(Opened(recoveryName), std::pair(Records, DiaryFormat::Sealed));
     const auto recovered = reopened.ReadRecovery();
     ASSERT_TRUE(recovered.Ok());
     EXPECT_EQ(*recovered, Records);
 
-    for (const char* name : {"Vault.dry", "Vault.bkd", "Vault.rcv"})
+    for (const std::string& name : {std::string("Vault.dry"), std::string("Vault.bkd"), recoveryName})
         EXPECT_FALSE(ShowsText(name)) << name;
 }
 
@@ -143,7 +144,8 @@ TEST_F(SealedSessionTest, AVersionOneDiaryIsReadEverywhereAndWrittenAsVersionTwo
     ASSERT_TRUE(session_.SaveCopy(PathOf("copy.bkd")).Ok());
     ASSERT_TRUE(WriteDiaryCopy(session_.RecoveryFile(), session_.Text().Lines(), session_.Lock()).Ok());
     ASSERT_TRUE(session_.SaveAtExit().Ok());
-    for (const char* name : {"Old.dry", "copy.bkd", "Old.rcv"}) {
+    const std::string recovery = std::filesystem::path(session_.RecoveryFile()).filename().string();
+    for (const std::string& name : {std::string("Old.dry"), std::string("copy.bkd"), recovery}) {
         EXPECT_EQ(versionOf(name), 2) << name;
         EXPECT_EQ(Opened(name, SamplePassword), std::pair(WithSpring(SampleLines()), DiaryFormat::Sealed)) << name;
     }
