@@ -59,3 +59,22 @@ TEST_F(DaybrookToolTest, AnImportOfABadSourceChangesNothingAndADryRunOnlyTells)
     EXPECT_TRUE(ReadBytes(diary) == ReadBytes(VectorPath("diary/sample.dry")));
     ExpectFailure(Run({"export", "--format", "pdf", diary, (dir_ / "x").string()}), 64, "--format takes");
 }
+
+TEST_F(DaybrookToolTest, AnotherDiaryOfEitherFormatComesInByTheMergesRulesAndTheDiaryKeepsItsFormat)
+{
+    using namespace formats::diary;
+    const std::string ours = (dir_ / "ours.dry").string();
+    const std::string theirs = (dir_ / "theirs.dry").string();
+    ASSERT_TRUE(SaveDiaryFile(ours, {"202403140Walk@@{\\rtf1 mine}"}, PlainLock(SamplePassword)).Ok());
+    ASSERT_TRUE(SaveDiaryFile(theirs, {"202403140Walk@@{\\rtf1 theirs}", "202403152Rain@@{\\rtf1 wet}"},
+                              SealedLock("other", CheapestKdf))
+                    .Ok());
+    const ToolRun run = Run({"import", "--from", "daybrook", theirs, ours}, SamplePassword, "other\n");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_THAT(run.Out, HasSubstr("2 entries from 2024-03-14 to 2024-03-15; 1 on days already written will hold "
+                                   "both texts. Import?"));
+    EXPECT_EQ(Run({"list", ours}, SamplePassword).Out, "2024-03-14\t0\tWalk\n2024-03-15\t2\tRain\n");
+    EXPECT_THAT(Run({"show", ours, "2024-03-14"}, SamplePassword).Out, HasSubstr("mine\n"));
+    EXPECT_THAT(Run({"show", ours, "2024-03-14"}, SamplePassword).Out, HasSubstr("theirs"));
+    EXPECT_THAT(Run({"check", ours}).Out, HasSubstr("sound plain diary file"));
+}

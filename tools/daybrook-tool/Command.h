@@ -59,6 +59,9 @@ bool WantsHelp(const std::string& command, const Arguments& arguments);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password,
                      formats::diary::DiaryLock& lock);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password);
+// When the file was last written, as "YYYY-MM-DD HH:MM" of local time.
+std::string ModifiedText(const std::string& file);
+
 // The password as LoadWithPassword reads it; false (with a message) when the code page cannot
 // hold it.
 bool ReadPassword(std::string& password);

@@ -1,16 +1,19 @@
 #include "Command.h"
 
+#include "base/io/FileIdentity.h"
 #include "base/io/SafeFile.h"
 #include "base/text/CodePage.h"
 #include "platform/locale/DiaryCodePage.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <termios.h>
 #include <unistd.h>
 
 using base::io::IsNoSuchFile;
+using base::io::StampOf;
 using base::result::Fail;
 using base::result::Failure;
 using base::result::Reason;
@@ -166,6 +169,17 @@ int LoadWithPassword(const std::string& file, LineList& lines, std::string& pass
 {
     DiaryLock lock;
     return LoadWithPassword(file, lines, password, lock);
+}
+
+std::string ModifiedText(const std::string& file)
+{
+    const auto stamp = StampOf(file);
+    const std::time_t seconds = stamp ? static_cast<std::time_t>(stamp->ModifiedNs / 1'000'000'000) : 0;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
 }
 
 std::string ForTerminal(const std::string& text)

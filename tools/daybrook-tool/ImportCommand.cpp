@@ -15,12 +15,17 @@ using base::text::LineList;
 using formats::diary::DiaryLock;
 using formats::diary::DiaryRecords;
 using formats::diary::SaveDiaryFile;
+using formats::diary::WipeBytes;
 using formats::imports::JournalKind;
 using formats::imports::JournalKindNamed;
 using formats::imports::ReadJournal;
+using formats::merge::MergedDiary;
+using formats::merge::MergeTwoWay;
+using formats::merge::OtherCopy;
 using model::imports::ApplyImport;
 using model::imports::ImportQuestion;
 using model::imports::ImportStyle;
+using model::imports::PreviewDiaryImport;
 using model::imports::PreviewImport;
 using model::imports::SystemLocalTime;
 using platform::locale::CompareText;
@@ -28,6 +33,38 @@ using platform::locale::DiaryCodePage;
 
 namespace tool {
 namespace {
+
+// Another diary's records merged in without a common ancestor, as a conflict copy is.
+int ImportDiary(const std::string& source, const std::string& diaryFile, bool dryRun)
+{
+    std::string password;
+    if (!ReadPassword(password))
+        return ExitUsage;
+    LineList ours;
+    LineList theirs;
+    DiaryLock lock;
+    DiaryLock otherLock;
+    std::string otherPassword = password;
+    int status = LoadAskingAgain(diaryFile, ours, password, lock);
+    if (status == ExitDone)
+        status = LoadAskingAgain(source, theirs, otherPassword, otherLock);
+    WipeBytes(password);
+    WipeBytes(otherPassword);
+    if (status != ExitDone)
+        return status;
+    const OtherCopy other{DiaryCodePage(), std::filesystem::path(source).filename().string(), ModifiedText(source)};
+    const MergedDiary merged = MergeTwoWay(ours, theirs, other);
+    std::cout << ImportQuestion(PreviewDiaryImport(theirs, merged)) << '\n';
+    if (dryRun) {
+        std::cout << "dry run: " << diaryFile << " is unchanged\n";
+        return ExitDone;
+    }
+    if (const Status saved = SaveDiaryFile(diaryFile, merged.Lines, lock); !saved)
+        return Fail(ExitStatus(saved.Error()), diaryFile + ": " + saved.Message() + " (the diary is unchanged)");
+    std::cout << "imported " << theirs.size() << " entries into " << merged.CameIn.size() << " days of " << diaryFile
+              << '\n';
+    return ExitDone;
+}
 
 int Import(const Arguments& given)
 {
@@ -46,11 +83,13 @@ int Import(const Arguments& given)
         }
     }
     if (!kind)
-        return UsageError("import", "--from takes jrnl, dayone or markdown");
+        return UsageError("import", "--from takes jrnl, dayone, markdown or daybrook");
     if (arguments.size() != 2)
         return UsageError("import", "import takes --from KIND, SOURCE and DIARY");
     const std::string& source = arguments[0];
     const std::string& diaryFile = arguments[1];
+    if (*kind == JournalKind::Daybrook)
+        return ImportDiary(source, diaryFile, dryRun);
 
     const auto entries = ReadJournal(*kind, source, SystemLocalTime);
     if (!entries)
@@ -82,10 +121,11 @@ int Import(const Arguments& given)
 }
 
 DAYBROOK_TOOL_COMMAND(
-    "import", "import --from jrnl|dayone|markdown [--dry-run] SOURCE DIARY",
+    "import", "import --from jrnl|dayone|markdown|daybrook [--dry-run] SOURCE DIARY",
     "Brings the entries of another journal into a diary.",
     "SOURCE is jrnl's JSON export (jrnl), a Day One export zip (dayone) or a folder of\n"
-    "Markdown daily notes YYYY-MM-DD*.md (markdown). Entries of one day become that day's\n"
+    "Markdown daily notes YYYY-MM-DD*.md (markdown) or another diary of either format\n"
+    "(daybrook: merged by day as `merge` does without BASE). Entries of one day become that day's\n"
     "one entry, in time order; a day already written keeps its text and gets the imported\n"
     "text after it; tags go to a last line \"Tags: ...\". Prints what will happen first;\n"
     "--dry-run stops there. A source with a bad entry is refused whole, naming the entry.\n"

@@ -2,7 +2,6 @@
 // engines left beside the diaries of a folder.
 #include "Command.h"
 
-#include "base/io/FileIdentity.h"
 #include "formats/merge/ConflictCopy.h"
 #include "formats/merge/DayMerge.h"
 #include "platform/files/ListFiles.h"
@@ -10,13 +9,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
 
-using base::io::StampOf;
 using base::result::Status;
 using base::text::LineList;
 using formats::diary::DayDate;
@@ -33,17 +30,6 @@ using platform::locale::DiaryCodePage;
 
 namespace tool {
 namespace {
-
-std::string ModifiedText(const std::string& file)
-{
-    const auto stamp = StampOf(file);
-    const std::time_t seconds = stamp ? static_cast<std::time_t>(stamp->ModifiedNs / 1'000'000'000) : 0;
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
-    return text;
-}
 
 std::string DateText(const DayDate& date)
 {

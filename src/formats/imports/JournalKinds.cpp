@@ -19,6 +19,8 @@ std::optional<JournalKind> JournalKindNamed(std::string_view name)
         return JournalKind::DayOne;
     if (name == "markdown")
         return JournalKind::Markdown;
+    if (name == "daybrook")
+        return JournalKind::Daybrook;
     return std::nullopt;
 }
 
@@ -29,6 +31,8 @@ JournalKind JournalKindOfFile(const std::filesystem::path& file)
         return JournalKind::DayOne;
     if (extension == ".md" || extension == ".MD")
         return JournalKind::Markdown;
+    if (extension == ".dry" || extension == ".DRY")
+        return JournalKind::Daybrook;
     return JournalKind::Jrnl;
 }
 

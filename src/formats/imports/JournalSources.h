@@ -36,17 +36,18 @@ using LocalTime = std::function<std::optional<LocalMoment>(int64_t utcSeconds, s
 // PNG or JPEG photo becomes a picture where the text shows it; others stay "[photo]".
 base::result::Result<ImportedEntries> ReadDayOne(const std::filesystem::path& zip, const LocalTime& localTime);
 
-enum class JournalKind { Jrnl, DayOne, Markdown };
+// Daybrook: another diary of either format, brought in by the merge's rules (not read here).
+enum class JournalKind { Jrnl, DayOne, Markdown, Daybrook };
 
-// "jrnl", "dayone", "markdown"; nothing for another name.
+// "jrnl", "dayone", "markdown", "daybrook"; nothing for another name.
 std::optional<JournalKind> JournalKindNamed(std::string_view name);
 
 // The kind a chosen file stands for: a .zip is a Day One export, a .md one note of a folder of
-// daily notes, anything else jrnl's JSON.
+// daily notes, a .dry another diary, anything else jrnl's JSON.
 JournalKind JournalKindOfFile(const std::filesystem::path& file);
 
-// Reads a source of the kind: jrnl's file, Day One's zip, or the Markdown folder (a file in it
-// stands for the folder).
+// Reads a source of the kind Jrnl, DayOne or Markdown: jrnl's file, Day One's zip, or the
+// Markdown folder (a file in it stands for the folder).
 base::result::Result<ImportedEntries> ReadJournal(JournalKind kind, const std::filesystem::path& source,
                                                   const LocalTime& localTime);
 

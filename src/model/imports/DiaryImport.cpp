@@ -189,6 +189,25 @@ ImportPreview PreviewImport(const DiaryText& diary, const ImportedEntries& entri
     return preview;
 }
 
+ImportPreview PreviewDiaryImport(const base::text::LineList& theirs, const formats::merge::MergedDiary& merged)
+{
+    ImportPreview preview;
+    const auto order = [](const DayDate& d) { return std::tuple(d.Year, d.Month, d.Day); };
+    for (const std::string& record : theirs) {
+        const auto date = formats::diary::RecordDate(record);
+        if (!date)
+            continue;
+        if (preview.Entries == 0 || order(*date) < order(preview.First))
+            preview.First = *date;
+        if (preview.Entries == 0 || order(*date) > order(preview.Last))
+            preview.Last = *date;
+        ++preview.Entries;
+    }
+    preview.Days = preview.Entries;
+    preview.WrittenDays = merged.TwoTexts.size();
+    return preview;
+}
+
 std::string ImportQuestion(const ImportPreview& preview)
 {
     const auto iso = [](const DayDate& d) {

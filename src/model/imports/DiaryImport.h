@@ -6,6 +6,7 @@
 
 #include "formats/diary/DayRecords.h"
 #include "formats/imports/ImportedEntry.h"
+#include "formats/merge/DayMerge.h"
 #include "formats/rtf/RichText.h"
 
 #include <cstddef>
@@ -27,6 +28,10 @@ struct ImportPreview {
 
 ImportPreview PreviewImport(const formats::diary::DiaryText& diary, const formats::imports::ImportedEntries& entries,
                             int codePage);
+
+// What bringing the records of another diary in by the merge's rules (merged: ours and theirs
+// merged without a common ancestor) will do.
+ImportPreview PreviewDiaryImport(const base::text::LineList& theirs, const formats::merge::MergedDiary& merged);
 
 // "412 entries from 2019-03-01 to 2024-12-31; 12 on days already written will hold both texts.
 // Import?", with a sentence on shortened titles when there are any.

@@ -1,7 +1,9 @@
 #include "windows/tools/ToolsWindow.h"
 
 #include "base/io/SafeFile.h"
+#include "formats/diary/DiaryFormat.h"
 #include "formats/imports/JournalSources.h"
+#include "formats/merge/DayMerge.h"
 #include "model/imports/DiaryImport.h"
 #include "model/imports/SystemLocalTime.h"
 #include "windows/tools/ProgressWindow.h"
@@ -18,6 +20,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -27,8 +30,10 @@
 #include <future>
 
 using base::io::WriteWhole;
+using base::result::Reason;
 using base::result::Status;
 using formats::diary::DiaryFormat;
+using formats::diary::LoadDiaryFile;
 using formats::resources::PackedResources;
 using formats::rtf::CharFormat;
 using formats::exports::ExportFormat;
@@ -39,9 +44,13 @@ using formats::exports::WriteExport;
 using formats::imports::JournalKind;
 using formats::imports::JournalKindOfFile;
 using formats::imports::ReadJournal;
+using formats::merge::MergedDiary;
+using formats::merge::MergeTwoWay;
+using formats::merge::OtherCopy;
 using model::imports::ApplyImport;
 using model::imports::ImportQuestion;
 using model::imports::ImportStyle;
+using model::imports::PreviewDiaryImport;
 using model::imports::PreviewImport;
 using model::imports::SystemLocalTime;
 using model::session::DiarySession;
@@ -364,11 +373,17 @@ bool ToolsWindow::ExportTo(const QString& file, ExportFormat format)
 
 void ToolsWindow::OnImportClicked()
 {
+    if (TellIfReadOnly())
+        return;
     const auto chosen = services_.Dialogs().OpenFileName(this, ImportCaption,
                                                          QString::fromStdString(session_.DiaryFolder()), ImportFilter);
     if (!chosen)
         return;
     const std::filesystem::path source(FileSystemPath(*chosen));
+    if (JournalKindOfFile(source) == JournalKind::Daybrook) {
+        ImportDiary(*chosen);
+        return;
+    }
     const auto entries = ReadJournal(JournalKindOfFile(source), source, SystemLocalTime);
     if (!entries) {
         Tell(QString::fromStdString(entries.Message()) + QStringLiteral("; nothing was imported."));
@@ -388,6 +403,34 @@ void ToolsWindow::OnImportClicked()
         (void)ApplyImport(diary, *entries, style, [&pacer](size_t, size_t) { pacer.Tick(); });
     });
     progress_->close();
+}
+
+void ToolsWindow::ImportDiary(const QString& file)
+{
+    const std::string source = FileSystemPath(file);
+    const QString name = QFileInfo(file).fileName();
+    auto opened = LoadDiaryFile(source, session_.Password());
+    while (!opened && opened.Code() == Reason::WrongPassword) {
+        const auto typed = services_.Dialogs().InputBox(
+            this, ImportCaption, QStringLiteral("%1 has another password. Enter it to import its entries").arg(name),
+            QString());
+        if (!typed)
+            return;
+        opened = LoadDiaryFile(source, ToDiaryText(*typed).value_or(std::string()));
+    }
+    if (!opened) {
+        Tell(name + QStringLiteral(": ") + QString::fromStdString(opened.Message()) +
+             QStringLiteral("; nothing was imported."));
+        return;
+    }
+    const OtherCopy other{services_.CodePage(), name.toStdString(),
+                          QFileInfo(file).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString()};
+    const MergedDiary merged = MergeTwoWay(session_.Text().Lines(), opened->Lines, other);
+    const std::string question = ImportQuestion(PreviewDiaryImport(opened->Lines, merged));
+    if (services_.Dialogs().MessageBox(this, QString::fromStdString(question), ImportCaption, MsgIcon::Question,
+                                       MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+        return;
+    session_.ChangeRecords([&](formats::diary::DiaryRecords& diary) { diary.Text.SetLines(merged.Lines); });
 }
 
 void ToolsWindow::OnSetFontClicked()

@@ -64,6 +64,9 @@ private:
     // Brings the entries of another journal (jrnl, Day One, Markdown notes) into the diary,
     // after telling what will happen.
     void OnImportClicked();
+    // Brings in another diary of either format by the merge's rules, asking for its password
+    // when it has another.
+    void ImportDiary(const QString& file);
     void OnSetFontClicked();
     void ShowSealChoice();
     void Tell(const QString& text);

@@ -260,6 +260,29 @@ TEST_F(OptionsWindowTest, TheChosenFileTypeChoosesTheExport)
     EXPECT_FALSE(std::filesystem::exists(services_.ProgramFolder() / "days.md"));
 }
 
+TEST_F(OptionsWindowTest, AnotherDiaryIsImportedOnceItsPasswordIsTypedAndABadSourceChangesNothing)
+{
+    const auto other = services_.ProgramFolder() / "Other.dry";
+    ASSERT_TRUE(formats::diary::SaveDiaryFile(other, {"203001010Later@@{\\rtf1 far}"},
+                                              formats::diary::PlainLock("another"))
+                    .Ok());
+    WriteBytes(services_.ProgramFolder() / "bad.json", "{\"entries\": [{\"date\": \"2030-02-30\"}]}");
+    services_.dialogs.AnswerText(QString::fromStdString(other.string()));
+    services_.dialogs.AnswerText(QStringLiteral("wrong"));
+    services_.dialogs.AnswerText(QStringLiteral("another"));
+    services_.dialogs.AnswerMessage(MsgAnswer::Yes);
+    services_.dialogs.AnswerText(InFolder("bad.json"));
+    Run([&] {
+        Click("importButton");
+        Click("importButton");
+    });
+    EXPECT_THAT(Messages(), ElementsAre("1 entry on 2030-01-01. Import?",
+                                        "bad.json, entry 1: the date \"2030-02-30\" is not a day of the calendar; "
+                                        "nothing was imported."));
+    EXPECT_EQ(session_.Text().Count(), Records.size() + 1);
+    EXPECT_EQ(replacements_.Count, 1);
+}
+
 TEST_F(OptionsWindowTest, AFailedExportIsToldAndACancelledOneDoesNothing)
 {
     services_.dialogs.AnswerText(InFolder("no-such-folder/x.rtf"));
