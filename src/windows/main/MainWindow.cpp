@@ -244,7 +244,7 @@ std::string DiaryBytes(const QString& text)
 MainWindow::MainWindow(Services& services, DiarySession& session)
     : services_(services), session_(session), settings_(services.SettingsStore()),
       flow_(session_, resources_), recovery_(session_), exitSave_(session_, recovery_.Schedule()),
-      dictionaries_(services.ProgramFolder(), CollationKey)
+      dictionaries_(services.ProgramFolder(), CollationKey, services.DataFolder())
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
