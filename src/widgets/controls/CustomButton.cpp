@@ -1,5 +1,7 @@
 #include "widgets/controls/CustomButton.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "widgets/controls/BevelPanel.h"
 #include "widgets/controls/QtColors.h"
 #include "widgets/controls/ResourceBitmaps.h"
@@ -167,6 +169,7 @@ void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const Bu
 CustomButton::CustomButton(QWidget* parent, HorizontalAlignment alignment, RgbColor color, RgbColor shadowColor)
     : QWidget(parent)
 {
+    RegisterAccessibleControls();
     look_.Alignment = alignment;
     look_.Color = color;
     look_.ShadowColor = shadowColor;

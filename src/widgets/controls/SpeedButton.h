@@ -1,5 +1,6 @@
-// SpeedButton: an owner-drawn button that takes no focus, can stay pressed and can work in a
-// group of buttons of which at most one is down.
+// SpeedButton: an owner-drawn button that a click leaves the focus elsewhere (Tab reaches it and
+// Space or Enter presses it), can stay pressed and can work in a group of buttons of which at
+// most one is down.
 #pragma once
 
 #include "widgets/controls/CustomButton.h"
@@ -30,6 +31,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void AcceleratorPressed() override;
 
 private:

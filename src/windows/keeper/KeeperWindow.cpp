@@ -163,6 +163,8 @@ void KeeperWindow::CreateToolbar()
     SetFontColor(*monthLabel_, Qt::white);
     monthLabel_->installEventFilter(this);
     nextMonthButton_ = MakeButton(this, "nextMonthButton", QString(), "next", {496, 3, 28, 28});
+    previousMonthButton_->setAccessibleName(QStringLiteral("Previous month"));
+    nextMonthButton_->setAccessibleName(QStringLiteral("Next month"));
     toolsButton_ = MakeButton(this, "toolsButton", QStringLiteral("Tools"), "tools", {622, 3, 78, 28});
     exitButton_ = MakeButton(this, "exitButton", QStringLiteral("Exit"), "exit", {704, 3, 78, 28});
     exitButton_->setToolTip(QStringLiteral("Save and Exit"));

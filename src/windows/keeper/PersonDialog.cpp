@@ -129,6 +129,7 @@ void PersonDialog::CreateControls()
     nameEdit_->setGeometry(86, 9, 194, 21);
     nameEdit_->setMaxLength(30);
     nameEdit_->setToolTip(QStringLiteral("Enter the persons' full name"));
+    nameLabel_->setBuddy(nameEdit_);
     SetBackground(nameEdit_, Qt::white);
     SetTextColour(nameEdit_, Qt::black);
     nameEdit_->SetColorOnFocus(Qt::white);
@@ -146,6 +147,7 @@ void PersonDialog::CreateControls()
     notesEdit_->setObjectName("notesEdit");
     notesEdit_->setGeometry(86, 68, 238, 80);
     notesEdit_->setToolTip(QStringLiteral("Enter any additional notes"));
+    notesLabel_->setBuddy(notesEdit_);
     SetBackground(notesEdit_, Qt::white);
     SetTextColour(notesEdit_, Qt::black);
 

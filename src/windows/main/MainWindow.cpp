@@ -107,6 +107,7 @@ using widgets::services::Services;
 using windows::browse::BrowseWindow;
 using windows::keeper::KeeperWindow;
 using windows::picker::MoodPickerDialog;
+using windows::picker::MoodName;
 using windows::picker::MoodPictures;
 using windows::spell::RunSpellCheck;
 using windows::tools::AboutWindow;
@@ -487,10 +488,12 @@ void MainWindow::CreateEditorArea(QWidget* client)
     titleEdit_->setFrame(false);
     titleEdit_->setFont(ArialPixels(13));
     titleEdit_->setToolTip(tr("Write a title for this day"));
+    titleEdit_->setAccessibleName(tr("Title"));
     bodyEdit_ = new RichTextEdit(editsPanel_);
     bodyEdit_->setFrameShape(QFrame::NoFrame);
     bodyEdit_->setFont(ArialPixels(13));
     bodyEdit_->setToolTip(tr("Write your thoughts for this day"));
+    bodyEdit_->setAccessibleName(tr("Entry"));
     bodyEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     for (QWidget* edit : {static_cast<QWidget*>(titleEdit_), static_cast<QWidget*>(bodyEdit_)}) {
         QPalette colours = edit->palette();
@@ -784,6 +787,7 @@ void MainWindow::ShowCalendarDay(bool storeFirst)
 void MainWindow::ShowMood(int mood)
 {
     moodImage_->setPixmap(moodPictures_.value(mood));
+    moodImage_->setAccessibleName(QStringLiteral("Mood: %1").arg(MoodName(mood)));
     flow_.CurrentMood = mood;
     if (!bodyEdit_->document()->isEmpty())
         bodyEdit_->document()->setModified(true);

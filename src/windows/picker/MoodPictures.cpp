@@ -26,4 +26,11 @@ QList<QPixmap> MoodIcons()
     return Pictures(QStringLiteral(":/moods/mood%1-small.png"));
 }
 
+QString MoodName(int number)
+{
+    static const char* const names[MoodCount] = {"Happy", "Calm",  "Excited", "Loved", "Tired",
+                                                 "Sad",   "Angry", "Worried", "Sick",  "Thoughtful"};
+    return number >= 0 && number < MoodCount ? QString::fromLatin1(names[number]) : QString();
+}
+
 } // namespace windows::picker

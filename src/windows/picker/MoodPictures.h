@@ -16,4 +16,7 @@ QList<QPixmap> MoodPictures();
 // The 22 × 22 pictures, mood 0 first.
 QList<QPixmap> MoodIcons();
 
+// What a mood's picture shows, in words ("Happy"); empty for a number that is no mood.
+QString MoodName(int number);
+
 } // namespace windows::picker
