@@ -46,6 +46,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : CellGrid(Columns, Rows, 1, paren
 {
     SetOptions(Options() | GridOption::HighlightFocusedCell);
     SetFocusFrameStyle(FocusFrame::DottedLine);
+    setAccessibleName(QStringLiteral("Calendar"));
     UseDayNames(DayNameFormat::Short);
     UpdateCalendar();
 }

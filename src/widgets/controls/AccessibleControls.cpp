@@ -2,13 +2,14 @@
 
 #include "widgets/controls/CellGrid.h"
 #include "widgets/controls/ClockWidget.h"
+#include "widgets/controls/GlowLabel.h"
+#include "widgets/controls/ShadowLabel.h"
 #include "widgets/controls/SkinButton.h"
 #include "widgets/controls/SpeedButton.h"
 #include "widgets/controls/ToolButton.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -56,7 +57,7 @@ public:
             return;
         }
         if (auto* speed = qobject_cast<SpeedButton*>(widget()))
-            speed->Click();
+            speed->Press();
         else if (auto* skin = qobject_cast<SkinButton*>(widget()))
             skin->Click();
         else if (auto* tool = qobject_cast<ToolButton*>(widget()))
@@ -193,16 +194,31 @@ private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
 };
 
+// The clock reads as a label whose text is the time, as the digital face would show it.
 class AccessibleClock : public QAccessibleWidget {
 public:
-    explicit AccessibleClock(ClockWidget* clock) : QAccessibleWidget(clock, QAccessible::Clock) {}
+    explicit AccessibleClock(ClockWidget* clock) : QAccessibleWidget(clock, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(kind);
-        const auto* clock = static_cast<const ClockWidget*>(widget());
-        return QLocale().toString(clock->ShownTime(), QLocale::ShortFormat);
+        return static_cast<const ClockWidget*>(widget())->DigitalText();
+    }
+};
+
+// A drawn label reads as its caption.
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        if (const auto* shadow = qobject_cast<const ShadowLabel*>(widget()))
+            return shadow->Caption();
+        return static_cast<const GlowLabel*>(widget())->Caption();
     }
 };
 
@@ -216,6 +232,9 @@ QAccessibleInterface* DescribeControl(const QString& className, QObject* object)
         return new AccessibleButton(widget);
     if (className == QLatin1String(CellGrid::staticMetaObject.className()))
         return new AccessibleGrid(static_cast<CellGrid*>(widget));
+    if (className == QLatin1String(ShadowLabel::staticMetaObject.className()) ||
+        className == QLatin1String(GlowLabel::staticMetaObject.className()))
+        return new AccessibleLabel(widget);
     if (className == QLatin1String(ClockWidget::staticMetaObject.className()))
         return new AccessibleClock(static_cast<ClockWidget*>(widget));
     return nullptr;

@@ -1,6 +1,7 @@
 // How assistive technology and the keyboard reach the owner-drawn controls: buttons as buttons
 // named by their caption (or their hint when they have none), cell grids as tables whose cells
-// say what they show, the clock as the time it shows; the frame of a focused button.
+// say what they show, drawn labels as their caption and the clock as a label of the time it
+// shows; the frame of a focused button.
 #pragma once
 
 #include <QString>

@@ -70,16 +70,25 @@ void SpeedButton::paintEvent(QPaintEvent*)
 
 void SpeedButton::keyPressEvent(QKeyEvent* event)
 {
-    if (!PressesButton(*event) || !isEnabled()) {
+    if (PressesButton(*event))
+        Press();
+    else
         CustomButton::keyPressEvent(event);
+}
+
+void SpeedButton::Press()
+{
+    if (!isEnabled())
+        return;
+    if (groupIndex_ == 0) {
+        AcceleratorPressed();
         return;
     }
-    if (groupIndex_ == 0)
-        AcceleratorPressed();
-    else if (!down_ || allowAllUp_) {
-        SetDown(!down_);
-        Click();
-    }
+    if (!down_)
+        SetDown(true);
+    else if (allowAllUp_)
+        SetDown(false);
+    Click();
 }
 
 void SpeedButton::focusInEvent(QFocusEvent* event)

@@ -26,6 +26,9 @@ public:
 
     // Shows the popup menu, if any, below the button, then raises OnClick.
     void Click();
+    // What a mouse click does, for the keyboard and assistive technology: an ungrouped button
+    // goes down and up again, a grouped one goes down (or up, when all may be up), then Click.
+    void Press();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -183,9 +183,11 @@ void OpenDiaryDialog::CreateControls()
     diaryNameEdit_->SetAcceptChars(DiaryNameChars);
     diaryNameEdit_->Options.EscCancels = true;
     diaryNameEdit_->setToolTip(QStringLiteral("Type in your diary name"));
+    diaryNameEdit_->setAccessibleName(QStringLiteral("Diary name"));
     diaryNameEdit_->hide();
     passwordEdit_ = MakeEdit(this, 109, 140);
     passwordEdit_->hide();
+    passwordEdit_->setAccessibleName(QStringLiteral("Password"));
     passwordEdit_->OnKeyPress = [this](FlatEdit&, char32_t& key) {
         if (key == 13) {
             key = 0;
