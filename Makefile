@@ -3,7 +3,8 @@
 #   make deb          build a Debian package of the installation for all users (build/release)
 #   make test         build with AddressSanitizer + UBSan and run every test
 #   make bench        build optimised and run the benchmarks
-#   make screenshots  render the windows and widgets into screenshots/*.png
+#   make screenshots  render the windows and widgets into screenshots/*.png (main window and
+#                     keeper also at twice the scale, screenshots/2x/)
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
 PROGRAM_FOLDER ?= $(HOME)/.local/share/daybrook
@@ -54,6 +55,7 @@ bench: configure-release
 screenshots: configure-release
 	cmake --build --preset release -j $(JOBS) --target daybrook-screenshots
 	build/release/tools/daybrook-screenshots screenshots
+	QT_SCALE_FACTOR=2 build/release/tools/daybrook-screenshots screenshots/2x main-skin0 keeper
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

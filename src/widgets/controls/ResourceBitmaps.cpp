@@ -1,5 +1,7 @@
 #include "widgets/controls/ResourceBitmaps.h"
 
+#include <QGuiApplication>
+
 // Q_INIT_RESOURCE declares its function in the global namespace, so it is called from there.
 // The glyph pictures are compiled into a resource library by the asset generator; naming its
 // initialiser here links it into every program that uses the widgets.
@@ -14,6 +16,13 @@ QImage ResourceBitmap(const QString& name)
 {
     static const bool initialised = (InitGlyphResources(), true);
     (void)initialised;
+    if (qGuiApp->devicePixelRatio() > 1) {
+        QImage sharp(QStringLiteral(":/glyphs/%1@2x.png").arg(name));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
     return QImage(QStringLiteral(":/glyphs/%1.png").arg(name));
 }
 

@@ -8,6 +8,8 @@
 namespace widgets::controls {
 
 // The picture of a named resource ("LBOK", "LBARROW", ...); a null image when there is none.
+// On a screen scaled by more than one it has twice the pixels (device pixel ratio 2), so its
+// size in pixels of the window is deviceIndependentSize().
 QImage ResourceBitmap(const QString& name);
 
 // A copy in which every pixel of the colour of the bottom-left pixel is transparent.

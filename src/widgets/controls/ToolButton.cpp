@@ -90,7 +90,7 @@ void ToolButton::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     const QString& caption = caption_;
     const QSize text = caption.isEmpty() ? QSize() : metrics.size(0, caption);
-    const QSize glyph = shownGlyph_.isNull() ? QSize() : shownGlyph_.size();
+    const QSize glyph = shownGlyph_.isNull() ? QSize() : shownGlyph_.deviceIndependentSize().toSize();
     const int gap = glyph.isEmpty() || text.isEmpty() ? 0 : Spacing;
 
     QPoint glyphAt;
