@@ -16,14 +16,19 @@ QImage ResourceBitmap(const QString& name)
 {
     static const bool initialised = (InitGlyphResources(), true);
     (void)initialised;
-    if (qGuiApp->devicePixelRatio() > 1) {
-        QImage sharp(QStringLiteral(":/glyphs/%1@2x.png").arg(name));
+    return SharpPicture(QStringLiteral(":/glyphs/%1.png").arg(name));
+}
+
+QImage SharpPicture(const QString& path)
+{
+    if (qGuiApp->devicePixelRatio() > 1 && path.endsWith(QLatin1String(".png"))) {
+        QImage sharp(path.chopped(4) + QStringLiteral("@2x.png"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QImage(QStringLiteral(":/glyphs/%1.png").arg(name));
+    return QImage(path);
 }
 
 QImage WithBottomLeftTransparent(const QImage& image)
