@@ -10,7 +10,7 @@ namespace windows::picker {
 
 constexpr int MoodCount = 10;
 
-// The 64 × 64 pictures, mood 0 first.
+// The 64 × 64 pictures, mood 0 first (with twice the pixels on a scaled screen).
 QList<QPixmap> MoodPictures();
 
 // The 22 × 22 pictures, mood 0 first.
