@@ -1,6 +1,7 @@
 // Draws the selection window's pictures into the folder given as the only argument:
 // background.png (296 x 224), diary.png (94 x 94, a closed diary book), book.png and
-// book-new.png (16 x 16 list pictures: a book, and a book with a plus).
+// book-new.png (16 x 16 list pictures: a book, and a book with a plus), each also as
+// <name>@2x.png at twice the pixels for scaled screens.
 #include "common/DiaryBook.h"
 
 #include <QDir>
@@ -16,9 +17,14 @@
 
 namespace {
 
+// Device pixels per pixel of the window of the pictures drawn next: 1, then 2 for the sharp
+// copies ("<name>@2x.png") of scaled screens.
+int pixelRatio = 1;
+
 QImage Blank(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * pixelRatio, height * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
     return image;
 }
@@ -120,18 +126,22 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const struct {
-        const char* Name;
-        QImage Image;
-    } pictures[] = {{"background", Background()},
-                    {"diary", Diary()},
-                    {"book", ListBook(false)},
-                    {"book-new", ListBook(true)}};
     QDir().mkpath(folder);
-    for (const auto& picture : pictures)
-        if (!picture.Image.save(folder + '/' + picture.Name + ".png")) {
-            std::fprintf(stderr, "cannot write %s/%s.png\n", argv[1], picture.Name);
-            return 1;
-        }
+    for (const int ratio : {1, 2}) {
+        pixelRatio = ratio;
+        const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        const struct {
+            const char* Name;
+            QImage Image;
+        } pictures[] = {{"background", Background()},
+                        {"diary", Diary()},
+                        {"book", ListBook(false)},
+                        {"book-new", ListBook(true)}};
+        for (const auto& picture : pictures)
+            if (!picture.Image.save(folder + '/' + picture.Name + suffix)) {
+                std::fprintf(stderr, "cannot write %s/%s%s\n", argv[1], picture.Name, qPrintable(suffix));
+                return 1;
+            }
+    }
     return 0;
 }
