@@ -9,6 +9,7 @@
 #include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/controls/QtColors.h"
+#include "widgets/controls/ResourceBitmaps.h"
 #include "widgets/services/Services.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ using widgets::controls::GridOption;
 using widgets::controls::HatchedPanel;
 using widgets::controls::PanelBorder;
 using widgets::controls::SetFontColor;
+using widgets::controls::SharpPicture;
 using widgets::controls::ToolButton;
 using widgets::dialogs::MsgAnswer;
 using widgets::dialogs::MsgButtons;
@@ -67,7 +69,7 @@ constexpr int CellHeaderHeight = 18;
 
 QImage Glyph(const char* name)
 {
-    return QImage(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
+    return SharpPicture(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
 }
 
 ToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* glyph,
