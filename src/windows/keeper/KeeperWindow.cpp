@@ -137,6 +137,7 @@ KeeperWindow::KeeperWindow(QWidget* owner, Services& services)
     book_.Entries().OnChange = [this](BirthdayBook&) { RefreshStatus(); };
     calendar_->SetCalendarDate(services_.Today());
     RefreshMonthCaption();
+    calendar_->setFocus(); // the toolbar comes after it with Tab
 }
 
 void KeeperWindow::Execute(QWidget* owner, const QString& caption, const QColor& color, Services& services)
