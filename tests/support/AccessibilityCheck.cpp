@@ -72,6 +72,8 @@ void Walk(QAccessibleInterface* node, const QString& parentName, QStringList& pr
     if (IsInteractive(role) && role != QAccessible::Table && role != QAccessible::List &&
         node->text(QAccessible::Name).trimmed().isEmpty())
         problems << QStringLiteral("%1: a control (role %2) without a name").arg(name).arg(role);
+    if ((role == QAccessible::Button || role == QAccessible::CheckBox) && !node->state().focusable)
+        problems << QStringLiteral("%1: a control the keyboard cannot reach").arg(name);
     if (role == QAccessible::Table && node->childCount() == 0)
         problems << QStringLiteral("%1: a table without cells").arg(name);
     for (int i = 0; i < node->childCount(); ++i)

@@ -1,6 +1,6 @@
 // One check of a window's accessibility tree as a screen reader reads it: every control a person
-// can use has a name, and the owner-drawn controls say what they are (buttons are buttons, grids
-// are tables of cells, the clock is a label).
+// can use has a name, buttons are reached with the keyboard, and the owner-drawn controls say
+// what they are (buttons are buttons, grids are tables of cells, the clock is a label).
 #pragma once
 
 #include <QStringList>
