@@ -1,15 +1,17 @@
 # The project's commands. Each one first makes sure the Debian packages are there.
 #   make run          build, install into the per-user program folder and start the diary
+#   make deb          build a Debian package of the installation for all users (build/release)
 #   make test         build with AddressSanitizer + UBSan and run every test
 #   make bench        build optimised and run the benchmarks
-#   make screenshots  render the windows and widgets into screenshots/*.png
+#   make screenshots  render the windows and widgets into screenshots/*.png (main window and
+#                     keeper also at twice the scale, screenshots/2x/)
 #   make fuzz         build the libFuzzer targets with clang and run each for FUZZ_SECONDS
 
 PROGRAM_FOLDER ?= $(HOME)/.local/share/daybrook
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps run test bench screenshots fuzz release configure-release debug clean
+.PHONY: all deps test-deps run deb test bench screenshots fuzz release configure-release debug clean
 
 all: release
 
@@ -34,8 +36,14 @@ debug: test-deps
 
 run: configure-release
 	cmake --build --preset release -j $(JOBS) --target daybrook
-	cmake --install build/release --prefix "$(PROGRAM_FOLDER)" >/dev/null
+	cmake --install build/release --prefix "$(PROGRAM_FOLDER)" --component program_folder >/dev/null
+	scripts/install-desktop-entry "$(PROGRAM_FOLDER)" build/release
 	cd "$(PROGRAM_FOLDER)" && ./daybrook
+
+deb: configure-release
+	@scripts/setup-deps deb
+	cmake --build --preset release -j $(JOBS) --target daybrook daybrook-tool
+	cd build/release && cpack -G DEB
 
 test: debug
 	ctest --preset debug -j $(JOBS)
@@ -47,6 +55,7 @@ bench: configure-release
 screenshots: configure-release
 	cmake --build --preset release -j $(JOBS) --target daybrook-screenshots
 	build/release/tools/daybrook-screenshots screenshots
+	QT_SCALE_FACTOR=2 build/release/tools/daybrook-screenshots screenshots/2x main-skin0 keeper
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

@@ -43,13 +43,14 @@ endfunction()
 
 # daybrook_generated_pictures(<library> GENERATOR <program> SOURCES <sources>...
 #                             [ARGUMENTS <arguments>...] PICTURES <prefix>/<file>...
-#                             ATTACH <libraries>...)
+#                             [OTHER_FILES <file>...] ATTACH <libraries>...)
 # Pictures drawn at build time. <program>, built from SOURCES with Qt Gui, runs offscreen as
 # "<program> <folder> <arguments>..." and writes every file of PICTURES into <folder>; they are
 # compiled into the resource library <library> as ":/<prefix>/<file>" (one resource named
 # <prefix> per prefix, which Q_INIT_RESOURCE(<prefix>) names), attached to each ATTACH library.
+# OTHER_FILES are written into <folder> too but kept out of the resources (files to install).
 function(daybrook_generated_pictures library)
-    cmake_parse_arguments(ARG "" "GENERATOR" "SOURCES;ARGUMENTS;PICTURES;ATTACH" ${ARGN})
+    cmake_parse_arguments(ARG "" "GENERATOR" "SOURCES;ARGUMENTS;PICTURES;OTHER_FILES;ATTACH" ${ARGN})
     add_executable(${ARG_GENERATOR} ${ARG_SOURCES})
     target_link_libraries(${ARG_GENERATOR} PRIVATE Qt6::Gui)
     target_include_directories(${ARG_GENERATOR} PRIVATE ${PROJECT_SOURCE_DIR}/assets)
@@ -65,6 +66,9 @@ function(daybrook_generated_pictures library)
         list(APPEND files_of_${prefix} ${folder}/${file})
     endforeach()
     list(REMOVE_DUPLICATES prefixes)
+    foreach(file ${ARG_OTHER_FILES})
+        list(APPEND outputs ${folder}/${file})
+    endforeach()
 
     add_custom_command(OUTPUT ${outputs}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}

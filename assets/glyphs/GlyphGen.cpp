@@ -696,15 +696,20 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const std::vector<Glyph> glyphs = AllGlyphs();
-    if (!DrawsExactly(glyphs, std::set<std::string>(argv + 2, argv + argc)))
-        return 1;
-    for (const auto& glyph : glyphs) {
-        const QString file = folder + '/' + QLatin1String(glyph.Name) + ".png";
-        if (glyph.Image.isNull() || qAlpha(glyph.Image.pixel(0, glyph.Image.height() - 1)) != 0 ||
-            !glyph.Image.save(file)) {
-            std::fprintf(stderr, "cannot make %s\n", qPrintable(file));
+    // Every glyph at its size, then twice as sharp for scaled screens.
+    for (const int ratio : {1, 2}) {
+        art::pixelRatio = ratio;
+        const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        const std::vector<Glyph> glyphs = AllGlyphs();
+        if (!DrawsExactly(glyphs, std::set<std::string>(argv + 2, argv + argc)))
             return 1;
+        for (const auto& glyph : glyphs) {
+            const QString file = folder + '/' + QLatin1String(glyph.Name) + suffix;
+            if (glyph.Image.isNull() || qAlpha(glyph.Image.pixel(0, glyph.Image.height() - 1)) != 0 ||
+                !glyph.Image.save(file)) {
+                std::fprintf(stderr, "cannot make %s\n", qPrintable(file));
+                return 1;
+            }
         }
     }
     return 0;

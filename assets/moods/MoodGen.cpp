@@ -1,5 +1,6 @@
 // Draws the ten mood pictures into PNG files: mood<N>.png, 64 × 64 on white, for the entry and
-// the picker, and mood<N>-small.png, 22 × 22 on a transparent ground, for lists. The small
+// the picker (and mood<N>@2x.png, the same at twice the pixels for scaled screens), and
+// mood<N>-small.png, 22 × 22 on a transparent ground, for lists. The small
 // faces are drawn at their own size with bolder strokes and larger features, not scaled down.
 // Moods in order: happy, calm, excited, loved, tired, sad, angry, worried, sick, thoughtful.
 // Usage: daybrook-moodgen <output folder>
@@ -307,9 +308,11 @@ using Drawing = std::function<void(Face&)>;
 
 const Drawing Moods[] = {Happy, Calm, Excited, Loved, Tired, Sad, Angry, Worried, Sick, Thoughtful};
 
-QImage Draw(const Drawing& mood, int size, const QColor& ground)
+// The face in a square of size pixels of the window, at ratio device pixels per pixel.
+QImage Draw(const Drawing& mood, int size, const QColor& ground, int ratio = 1)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * ratio, size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(ground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -332,8 +335,10 @@ int main(int argc, char** argv)
     int index = 0;
     for (const auto& mood : Moods) {
         const QString large = QStringLiteral("%1/mood%2.png").arg(folder).arg(index);
+        const QString sharp = QStringLiteral("%1/mood%2@2x.png").arg(folder).arg(index);
         const QString small = QStringLiteral("%1/mood%2-small.png").arg(folder).arg(index);
         if (!Draw(mood, 64, Qt::white).convertToFormat(QImage::Format_RGB32).save(large) ||
+            !Draw(mood, 64, Qt::white, 2).convertToFormat(QImage::Format_RGB32).save(sharp) ||
             !Draw(mood, 22, Qt::transparent).save(small)) {
             std::fprintf(stderr, "cannot write the pictures of mood %d into %s\n", index, argv[1]);
             return 1;

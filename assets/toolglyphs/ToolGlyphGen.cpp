@@ -42,7 +42,7 @@ QImage Glyph(int size, const Drawing& draw)
         p.drawImage(1, 1, halo);
         p.drawImage(0, 0, shape);
     });
-    glyph.setPixel(0, size - 1, qRgba(0, 0, 0, 0));
+    glyph.setPixel(0, glyph.height() - 1, qRgba(0, 0, 0, 0));
     return glyph;
 }
 
@@ -219,14 +219,19 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    std::vector<Picture> pictures = BrowseGlyphs();
-    for (auto& picture : OptionsGlyphs())
-        pictures.push_back(std::move(picture));
-    for (const auto& picture : pictures) {
-        const QString file = folder + '/' + QLatin1String(picture.Name) + ".png";
-        if (!picture.Image.save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
+    // Every picture at its size, then twice as sharp for scaled screens.
+    for (const int ratio : {1, 2}) {
+        art::pixelRatio = ratio;
+        const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        std::vector<Picture> pictures = BrowseGlyphs();
+        for (auto& picture : OptionsGlyphs())
+            pictures.push_back(std::move(picture));
+        for (const auto& picture : pictures) {
+            const QString file = folder + '/' + QLatin1String(picture.Name) + suffix;
+            if (!picture.Image.save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
         }
     }
     return 0;

@@ -169,11 +169,23 @@ const std::vector<Sign>& Signs()
     return signs;
 }
 
+// Device pixels per pixel of the window of the pictures drawn next: 1, then 2 for the sharp
+// copies ("<name>@2x.png") of scaled screens.
+int pixelRatio = 1;
+
+// A canvas of width x height pixels of the window, painted in those units at any pixel ratio.
+QImage Canvas(int width, int height, QImage::Format format, const QColor& ground)
+{
+    QImage image(width * pixelRatio, height * pixelRatio, format);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(ground);
+    return image;
+}
+
 // A soft disc of the element's colour behind the glyph, and the glyph in round strokes.
 QImage SignPicture(const Sign& sign)
 {
-    QImage image(38, 35, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = Canvas(38, 35, QImage::Format_RGB32, Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QColor disc = sign.Element;
@@ -192,8 +204,7 @@ QImage SignPicture(const Sign& sign)
 // Twelve dots on a ring around a star: the wheel of the signs, before any is chosen.
 QImage StartPicture()
 {
-    QImage image(35, 35, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = Canvas(35, 35, QImage::Format_RGB32, Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(17.5, 17.5);
@@ -231,8 +242,7 @@ QPen Stroke(const QColor& colour, double width)
 QImage ToolbarGlyph(const std::function<void(QPainter&)>& draw)
 {
     const auto render = [](const std::function<void(QPainter&)>& paint) {
-        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
+        QImage image = Canvas(20, 20, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         paint(p);
@@ -315,11 +325,18 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath("."))
         return 1;
-    for (const Sign& sign : Signs())
-        if (!SignPicture(sign).save(folder.filePath(QString::fromLatin1(sign.Name) + ".png")))
+    // Every picture at its size, then twice as sharp for scaled screens.
+    for (const int ratio : {1, 2}) {
+        pixelRatio = ratio;
+        const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        for (const Sign& sign : Signs())
+            if (!SignPicture(sign).save(folder.filePath(QString::fromLatin1(sign.Name) + suffix)))
+                return 1;
+        for (const ToolbarPicture& picture : ToolbarPictures())
+            if (!picture.Image.save(folder.filePath(QString::fromLatin1(picture.Name) + suffix)))
+                return 1;
+        if (!StartPicture().save(folder.filePath("start" + suffix)))
             return 1;
-    for (const ToolbarPicture& picture : ToolbarPictures())
-        if (!picture.Image.save(folder.filePath(QString::fromLatin1(picture.Name) + ".png")))
-            return 1;
-    return StartPicture().save(folder.filePath("start.png")) ? 0 : 1;
+    }
+    return 0;
 }

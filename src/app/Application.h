@@ -1,5 +1,5 @@
-// The application object, with the handler that shows an error box for any exception reaching
-// the event loop and lets the program go on.
+// The application object: its name, desktop entry and icon, and the handler that shows an error
+// box for any exception reaching the event loop and lets the program go on.
 #pragma once
 
 #include <QApplication>

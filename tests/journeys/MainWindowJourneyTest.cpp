@@ -287,19 +287,23 @@ TEST_F(MainJourneyTest, TheMoodIsChosenInThePickerAndMarksOnlyAWrittenBody)
 {
     OpenWritten();
     ClickDay(20);
-    const auto pick = [&](Qt::Key key, int steps) {
+    // The picker opens on a click on the mood picture or, when the picture has the focus, on Space.
+    const auto pick = [&](Qt::Key key, int steps, bool fromKeyboard) {
         WhenModalOpens<MoodPickerDialog>([key, steps](MoodPickerDialog& picker) {
             for (int i = 0; i < steps; ++i)
                 QTest::keyClick(&Child(picker, "pictureGrid"), key);
             testing_support::ClickChild(picker, "selectButton");
         });
-        Click("moodImage");
+        if (fromKeyboard)
+            QTest::keyClick(&Child(*main_, "moodImage"), Qt::Key_Space);
+        else
+            Click("moodImage");
     };
-    pick(Qt::Key_Right, 3);
+    pick(Qt::Key_Right, 3, false);
     EXPECT_EQ(main_->Flow().CurrentMood, 3);
     EXPECT_FALSE(Body()->document()->isModified()) << "a mood alone on an empty body is no change";
     ClickDay(12);
-    pick(Qt::Key_Down, 1);
+    pick(Qt::Key_Down, 1, true);
     ClickDay(10);
     Exit();
     EXPECT_EQ(Stored()[1].substr(0, 9), "202403127") << "the written day keeps its new mood";

@@ -1,11 +1,13 @@
 // Every window, as it opens: no two sibling controls overlap (background pictures aside), every
-// control lies inside the window, and every caption fits its control.
+// control lies inside the window, every caption fits its control, and a screen reader finds a
+// name and the right role for every control a person can use.
 #include "formats/diary/DayRecords.h"
 #include "formats/resources/PackedResources.h"
 #include "formats/wordlists/SpellDictionaries.h"
 #include "model/session/DiarySession.h"
 #include "model/settings/Settings.h"
 #include "platform/locale/Collation.h"
+#include "support/AccessibilityCheck.h"
 #include "support/LayoutCheck.h"
 #include "support/TestFiles.h"
 #include "support/TestServices.h"
@@ -55,6 +57,9 @@ void ExpectSoundLayout(QWidget& window)
     const QStringList problems = LayoutProblems(window);
     EXPECT_TRUE(problems.isEmpty()) << window.objectName().toStdString() << ":\n"
                                     << problems.join(QLatin1Char('\n')).toStdString();
+    const QStringList unreadable = AccessibilityProblems(window);
+    EXPECT_TRUE(unreadable.isEmpty()) << window.objectName().toStdString() << ":\n"
+                                      << unreadable.join(QLatin1Char('\n')).toStdString();
     window.hide();
 }
 

@@ -35,9 +35,9 @@ bool FileExists(const fs::path& path)
 
 } // namespace
 
-SpellDictionaries::SpellDictionaries(fs::path programFolder, CollationKeyMaker collationKey)
-    : programFolder_(std::move(programFolder)), master_(collationKey), custom_(collationKey),
-      ignoreAll_(collationKey)
+SpellDictionaries::SpellDictionaries(fs::path programFolder, CollationKeyMaker collationKey, fs::path dataFolder)
+    : programFolder_(std::move(programFolder)), dataFolder_(dataFolder.empty() ? programFolder_ : std::move(dataFolder)),
+      master_(collationKey), custom_(collationKey), ignoreAll_(collationKey)
 {
 }
 

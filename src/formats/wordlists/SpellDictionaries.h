@@ -18,8 +18,10 @@ public:
     // Most suggestions offered for an unknown word.
     static constexpr size_t MaxSuggestions = 11;
 
-    // The dictionary files live in the program folder; nothing is read before the first pass.
-    SpellDictionaries(std::filesystem::path programFolder, CollationKeyMaker collationKey);
+    // Custom.dic lives in the program folder, English.dic in the data folder (the program folder
+    // when none is given); nothing is read before the first pass.
+    SpellDictionaries(std::filesystem::path programFolder, CollationKeyMaker collationKey,
+                      std::filesystem::path dataFolder = {});
 
     // Prepares the lists for a pass. English.dic must exist, and is read only while the master
     // list is empty; Custom.dic, when present, replaces the custom list (so changes made to it
@@ -45,13 +47,14 @@ public:
     const WordList& CustomDictionary() const { return custom_; }
     const WordList& IgnoreAllList() const { return ignoreAll_; }
 
-    std::filesystem::path MasterPath() const { return programFolder_ / "English.dic"; }
+    std::filesystem::path MasterPath() const { return dataFolder_ / "English.dic"; }
     std::filesystem::path CustomPath() const { return programFolder_ / "Custom.dic"; }
 
 private:
     base::result::Result<base::text::LineList> ReadDictionary(const std::filesystem::path& path) const;
 
     std::filesystem::path programFolder_;
+    std::filesystem::path dataFolder_;
     WordList master_;
     WordList custom_;
     WordList ignoreAll_;

@@ -11,11 +11,40 @@ namespace platform::environment {
 
 namespace fs = std::filesystem;
 
-Environment EnvironmentFrom(const Lookup& lookup)
+namespace {
+
+// <prefix>/share/daybrook for an executable in <prefix>/bin that has one; nothing otherwise.
+std::optional<fs::path> SharedDataFolder(const fs::path& executableFolder)
+{
+    if (executableFolder.filename() != "bin")
+        return std::nullopt;
+    auto data = executableFolder.parent_path() / "share" / "daybrook";
+    std::error_code error;
+    if (!fs::is_directory(data, error))
+        return std::nullopt;
+    return data;
+}
+
+fs::path UserDataFolder(const Lookup& lookup)
+{
+    if (const auto data = lookup("XDG_DATA_HOME"); data && data->starts_with('/'))
+        return fs::path(*data) / "daybrook";
+    return fs::path(lookup("HOME").value_or(".")) / ".local" / "share" / "daybrook";
+}
+
+} // namespace
+
+Environment EnvironmentFrom(const Lookup& lookup, const fs::path& executableFolder)
 {
     Environment environment;
-    const auto folder = lookup("DAYBROOK_FOLDER");
-    environment.ProgramFolder = folder ? fs::path(*folder) : ExecutableFolder();
+    if (const auto folder = lookup("DAYBROOK_FOLDER")) {
+        environment.ProgramFolder = *folder;
+    } else if (auto data = SharedDataFolder(executableFolder)) {
+        environment.ProgramFolder = UserDataFolder(lookup);
+        environment.DataFolder = std::move(*data);
+    } else {
+        environment.ProgramFolder = executableFolder;
+    }
 
     if (const auto forced = lookup("DAYBROOK_REGISTRY"))
         environment.SettingsFile = *forced;

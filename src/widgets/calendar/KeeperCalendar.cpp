@@ -13,6 +13,11 @@ using widgets::controls::ToQtAlignment;
 
 namespace widgets::calendar {
 
+QString KeeperCalendar::DayStateName(model::calendar::DayState state) const
+{
+    return state == model::calendar::DayState::Special ? QStringLiteral("birthday or anniversary") : QString();
+}
+
 KeeperCalendar::KeeperCalendar(QWidget* parent)
     : MonthCalendar(parent), headerHeight_(DefaultRowHeight()), colorEmpty_(Color())
 {

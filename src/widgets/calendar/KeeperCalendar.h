@@ -39,6 +39,8 @@ public:
     QString MonthName() const;
 
 protected:
+    // The special days are those with a birthday or an anniversary.
+    QString DayStateName(model::calendar::DayState state) const override;
     void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -4,6 +4,11 @@
 
 namespace widgets::calendar {
 
+QString MainCalendar::DayStateName(model::calendar::DayState state) const
+{
+    return state == model::calendar::DayState::Active ? QStringLiteral("entry written") : QString();
+}
+
 void MainCalendar::SetUltraShort(bool value)
 {
     ultraShort_ = value;

@@ -16,6 +16,8 @@ public:
     void SetUltraShort(bool value);
 
 protected:
+    // The active days are those with an entry.
+    QString DayStateName(model::calendar::DayState state) const override;
     void DrawCellContent(QPainter& painter, const QRect& rect, const QString& text, bool dayColours) override;
 
 private:

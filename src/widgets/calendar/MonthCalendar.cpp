@@ -3,6 +3,8 @@
 
 #include "platform/locale/Locale.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -44,6 +46,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : CellGrid(Columns, Rows, 1, paren
 {
     SetOptions(Options() | GridOption::HighlightFocusedCell);
     SetFocusFrameStyle(FocusFrame::DottedLine);
+    setAccessibleName(QStringLiteral("Calendar"));
     UseDayNames(DayNameFormat::Short);
     UpdateCalendar();
 }
@@ -70,6 +73,20 @@ void MonthCalendar::SetSpecialBGColor(RgbColor color)
 {
     specialBackground_ = color;
     UpdateCalendar();
+}
+
+QString MonthCalendar::AccessibleCellText(int col, int row) const
+{
+    if (row < FixedRows()) {
+        const int weekday = (StartOfWeek() + col) % 7; // 0 is Sunday
+        return QLocale().dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
+    }
+    const int day = CellDay(col, row);
+    if (day == 0)
+        return {};
+    const QString text = QLocale().toString(QDate(Year(), Month(), day), QLocale::LongFormat);
+    const QString state = DayStateName(DayStateOf(CellText(col, row)));
+    return state.isEmpty() ? text : text + QStringLiteral(", ") + state;
 }
 
 void MonthCalendar::UseDayNames(DayNameFormat format)

@@ -40,11 +40,16 @@ public:
     model::look::RgbColor SpecialBGColor() const { return specialBackground_; }
     void SetSpecialBGColor(model::look::RgbColor color);
 
+    // A day cell's date in the locale's long format and its state; a header cell's day name.
+    QString AccessibleCellText(int col, int row) const override;
+
     // The date changed through the calendar (the sender is the calendar).
     NotifyEvent OnChange;
     DrawCalendarCellEvent OnDrawCalendarCell;
 
 protected:
+    // What an active or special day means in this calendar, in words; empty: nothing to say.
+    virtual QString DayStateName(model::calendar::DayState state) const { return {}; }
     // Fills the header texts from the locale's day names as they are now.
     void UseDayNames(DayNameFormat format);
     // Draws a cell's own content; dayColours is set when the painter carries the active or

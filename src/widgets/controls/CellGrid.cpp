@@ -1,5 +1,7 @@
 #include "widgets/controls/CellGrid.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "widgets/controls/BevelPanel.h"
 #include "widgets/controls/QtColors.h"
 
@@ -23,6 +25,7 @@ CellGrid::CellGrid(int colCount, int rowCount, int fixedRows, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     UpdateBorder();
+    RegisterAccessibleControls();
 }
 
 void CellGrid::SetDefaultColWidth(int width)

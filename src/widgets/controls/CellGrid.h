@@ -9,6 +9,7 @@
 #include <QFlags>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -99,6 +100,10 @@ public:
 
     QMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+
+    // What a cell shows, in words, for assistive technology; empty for a cell that shows
+    // nothing worth telling.
+    virtual QString AccessibleCellText(int col, int row) const { return {}; }
 
     DoubleClickEvent OnDoubleClick;
     ContextPopupEvent OnContextPopup;

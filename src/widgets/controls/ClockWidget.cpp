@@ -1,5 +1,7 @@
 #include "widgets/controls/ClockWidget.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "platform/locale/Locale.h"
 #include "widgets/controls/QtColors.h"
 
@@ -59,6 +61,7 @@ ClockWidget::ClockWidget(QWidget* parent)
 {
     SetBevelInner(BevelCut::Lowered);
     SetBevelOuter(BevelCut::Raised);
+    RegisterAccessibleControls();
     shown_ = timeSource_();
     connect(&timer_, &QTimer::timeout, this, &ClockWidget::Tick);
     timer_.start(450);

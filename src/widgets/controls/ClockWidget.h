@@ -37,6 +37,8 @@ public:
     model::look::ClockFace Face() const;
     // The text the digital face shows now.
     QString DigitalText() const;
+    // The time the face shows now.
+    QTime ShownTime() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

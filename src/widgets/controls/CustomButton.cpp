@@ -1,5 +1,7 @@
 #include "widgets/controls/CustomButton.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "widgets/controls/BevelPanel.h"
 #include "widgets/controls/QtColors.h"
 #include "widgets/controls/ResourceBitmaps.h"
@@ -132,9 +134,11 @@ void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const Bu
     painter.setFont(font);
     const QFontMetrics metrics(font);
 
+    // Glyph sizes in window pixels; a sharp glyph has more device pixels (ratio).
     const bool hasGlyph = look.NumGlyphs > 0 && !look.Glyph.isNull();
-    const int gw = hasGlyph ? look.Glyph.width() / look.NumGlyphs : 0;
-    const int gh = hasGlyph ? look.Glyph.height() : 0;
+    const QSize glyphSize = look.Glyph.deviceIndependentSize().toSize();
+    const int gw = hasGlyph ? glyphSize.width() / look.NumGlyphs : 0;
+    const int gh = hasGlyph ? glyphSize.height() : 0;
     const int limit = CaptionWidthLimit(width, gw, look.Layout);
     constexpr int TextFlags = Qt::TextWordWrap | Qt::TextShowMnemonic;
     const QString caption = look.WordWrap ? look.Caption : FittedCaption(look.Caption, metrics, limit);
@@ -147,7 +151,9 @@ void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const Bu
                               down, look.WordWrap, look.Style, look.Layout, look.Alignment});
     if (hasGlyph) {
         const int cell = GlyphCell(look.NumGlyphs, state.Enabled, state.Hot, down);
-        painter.drawImage(place.GlyphX, place.GlyphY, WithBottomLeftTransparent(look.Glyph.copy(cell * gw, 0, gw, gh)));
+        const qreal ratio = look.Glyph.devicePixelRatio();
+        const QRect cellPixels = QRectF(cell * gw * ratio, 0, gw * ratio, gh * ratio).toRect();
+        painter.drawImage(place.GlyphX, place.GlyphY, WithBottomLeftTransparent(look.Glyph.copy(cellPixels)));
     }
     if (!caption.isEmpty()) {
         const bool gray = !state.Enabled && look.Style != Shape;
@@ -167,6 +173,7 @@ void PaintButton(QPainter& painter, QSize size, const ButtonLook& look, const Bu
 CustomButton::CustomButton(QWidget* parent, HorizontalAlignment alignment, RgbColor color, RgbColor shadowColor)
     : QWidget(parent)
 {
+    RegisterAccessibleControls();
     look_.Alignment = alignment;
     look_.Color = color;
     look_.ShadowColor = shadowColor;

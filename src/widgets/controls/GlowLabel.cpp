@@ -1,5 +1,7 @@
 #include "widgets/controls/GlowLabel.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "widgets/controls/QtColors.h"
 
 #include <QPainter>
@@ -9,7 +11,10 @@ using model::look::RgbColor;
 
 namespace widgets::controls {
 
-GlowLabel::GlowLabel(QWidget* parent) : QWidget(parent) {}
+GlowLabel::GlowLabel(QWidget* parent) : QWidget(parent)
+{
+    RegisterAccessibleControls();
+}
 
 void GlowLabel::SetCaption(const QString& value)
 {

@@ -55,8 +55,9 @@ void HatchedPanel::DrawPicture(QPainter& painter, const QRect& area) const
     if (mode_ == HatchMode::Stretched) {
         painter.drawImage(area, picture_);
     } else {
-        for (int y = area.top(); y <= area.bottom(); y += picture_.height())
-            for (int x = area.left(); x <= area.right(); x += picture_.width())
+        const QSize tile = picture_.deviceIndependentSize().toSize();
+        for (int y = area.top(); y <= area.bottom(); y += tile.height())
+            for (int x = area.left(); x <= area.right(); x += tile.width())
                 painter.drawImage(x, y, picture_);
     }
     painter.restore();

@@ -1,5 +1,7 @@
 #include "widgets/controls/ResourceBitmaps.h"
 
+#include <QGuiApplication>
+
 // Q_INIT_RESOURCE declares its function in the global namespace, so it is called from there.
 // The glyph pictures are compiled into a resource library by the asset generator; naming its
 // initialiser here links it into every program that uses the widgets.
@@ -14,7 +16,19 @@ QImage ResourceBitmap(const QString& name)
 {
     static const bool initialised = (InitGlyphResources(), true);
     (void)initialised;
-    return QImage(QStringLiteral(":/glyphs/%1.png").arg(name));
+    return SharpPicture(QStringLiteral(":/glyphs/%1.png").arg(name));
+}
+
+QImage SharpPicture(const QString& path)
+{
+    if (qGuiApp->devicePixelRatio() > 1 && path.endsWith(QLatin1String(".png"))) {
+        QImage sharp(path.chopped(4) + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QImage(path);
 }
 
 QImage WithBottomLeftTransparent(const QImage& image)

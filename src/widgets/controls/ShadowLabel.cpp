@@ -1,5 +1,7 @@
 #include "widgets/controls/ShadowLabel.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include "widgets/controls/QtColors.h"
 
 #include <QPainter>
@@ -8,7 +10,10 @@ using model::look::RgbColor;
 
 namespace widgets::controls {
 
-ShadowLabel::ShadowLabel(QWidget* parent) : QWidget(parent) {}
+ShadowLabel::ShadowLabel(QWidget* parent) : QWidget(parent)
+{
+    RegisterAccessibleControls();
+}
 
 void ShadowLabel::SetCaption(const QString& value)
 {

@@ -1,6 +1,9 @@
 #include "widgets/controls/SpeedButton.h"
 
+#include "widgets/controls/AccessibleControls.h"
+
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,7 +18,7 @@ namespace widgets::controls {
 SpeedButton::SpeedButton(QWidget* parent)
     : CustomButton(parent, HorizontalAlignment::Left, DefaultColor, Black)
 {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void SpeedButton::SetDown(bool value)
@@ -61,6 +64,43 @@ void SpeedButton::paintEvent(QPaintEvent*)
     ButtonState state = DrawState(down_);
     state.Transparent = transparent_;
     PaintButton(painter, size(), Look(), state);
+    if (hasFocus())
+        PaintFocusFrame(painter, rect());
+}
+
+void SpeedButton::keyPressEvent(QKeyEvent* event)
+{
+    if (PressesButton(*event))
+        Press();
+    else
+        CustomButton::keyPressEvent(event);
+}
+
+void SpeedButton::Press()
+{
+    if (!isEnabled())
+        return;
+    if (groupIndex_ == 0) {
+        AcceleratorPressed();
+        return;
+    }
+    if (!down_)
+        SetDown(true);
+    else if (allowAllUp_)
+        SetDown(false);
+    Click();
+}
+
+void SpeedButton::focusInEvent(QFocusEvent* event)
+{
+    CustomButton::focusInEvent(event);
+    update();
+}
+
+void SpeedButton::focusOutEvent(QFocusEvent* event)
+{
+    CustomButton::focusOutEvent(event);
+    update();
 }
 
 void SpeedButton::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
-// SpeedButton: an owner-drawn button that takes no focus, can stay pressed and can work in a
-// group of buttons of which at most one is down.
+// SpeedButton: an owner-drawn button that a click leaves the focus elsewhere (Tab reaches it and
+// Space or Enter presses it), can stay pressed and can work in a group of buttons of which at
+// most one is down.
 #pragma once
 
 #include "widgets/controls/CustomButton.h"
@@ -25,11 +26,17 @@ public:
 
     // Shows the popup menu, if any, below the button, then raises OnClick.
     void Click();
+    // What a mouse click does, for the keyboard and assistive technology: an ungrouped button
+    // goes down and up again, a grouped one goes down (or up, when all may be up), then Click.
+    void Press();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void AcceleratorPressed() override;
 
 private:

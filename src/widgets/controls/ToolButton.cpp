@@ -1,8 +1,10 @@
 #include "widgets/controls/ToolButton.h"
 
+#include "widgets/controls/AccessibleControls.h"
 #include "widgets/controls/QtColors.h"
 #include "widgets/controls/ResourceBitmaps.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,7 +26,8 @@ QFont ToolbarFont()
 
 ToolButton::ToolButton(QWidget* parent) : QWidget(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    RegisterAccessibleControls();
+    setFocusPolicy(Qt::TabFocus);
     setFont(ToolbarFont());
     SetFontColor(*this, Qt::white);
     resize(52, 46);
@@ -87,7 +90,7 @@ void ToolButton::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     const QString& caption = caption_;
     const QSize text = caption.isEmpty() ? QSize() : metrics.size(0, caption);
-    const QSize glyph = shownGlyph_.isNull() ? QSize() : shownGlyph_.size();
+    const QSize glyph = shownGlyph_.isNull() ? QSize() : shownGlyph_.deviceIndependentSize().toSize();
     const int gap = glyph.isEmpty() || text.isEmpty() ? 0 : Spacing;
 
     QPoint glyphAt;
@@ -112,6 +115,30 @@ void ToolButton::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(textBox, Qt::AlignHCenter | Qt::AlignVCenter, caption);
     }
+    if (hasFocus()) {
+        painter.setOpacity(1.0);
+        PaintFocusFrame(painter, rect());
+    }
+}
+
+void ToolButton::keyPressEvent(QKeyEvent* event)
+{
+    if (PressesButton(*event) && isEnabled())
+        emit OnClick();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ToolButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ToolButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ToolButton::enterEvent(QEnterEvent* event)

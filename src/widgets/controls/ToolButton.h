@@ -1,6 +1,6 @@
 // ToolButton: the flat, transparent toolbar button of the windows that sit on skin pictures:
 // a glyph above or beside a white caption, a soft lit look while the mouse is over it and a
-// sunken one while pressed.
+// sunken one while pressed. Tab reaches it and Space or Enter presses it.
 #pragma once
 
 #include "widgets/controls/ButtonStyles.h"
@@ -41,6 +41,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

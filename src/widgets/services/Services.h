@@ -1,5 +1,5 @@
 // The services every window is handed, built once by the program's entry (or by a test):
-// the program folder, the settings store, the diary code page, the dialogs, the application
+// the program and data folders, the settings store, the diary code page, the dialogs, the application
 // title and the clock. Windows take what they need from here and look nothing up themselves.
 #pragma once
 
@@ -27,6 +27,11 @@ public:
     Services& operator=(const Services&) = delete;
 
     const std::filesystem::path& ProgramFolder() const { return environment_.ProgramFolder; }
+    // The files that come with the program (the master dictionary).
+    const std::filesystem::path& DataFolder() const
+    {
+        return environment_.DataFolder.empty() ? environment_.ProgramFolder : environment_.DataFolder;
+    }
     const platform::registry::RegistryFile& SettingsStore() const { return settings_; }
     int CodePage() const { return environment_.CodePage; }
     widgets::dialogs::Dialogs& Dialogs() const { return dialogs_; }

@@ -155,6 +155,7 @@ void BrowseWindow::CreateControls()
     searchEdit_->setGeometry(186, 22, 110, 23);
     PaintAsField(*searchEdit_);
     searchEdit_->SetColorOnFocus(EditFocusColour);
+    searchEdit_->setAccessibleName(QStringLiteral("Search"));
     searchEdit_->SetTextColorOnFocus(Qt::black);
     searchEdit_->setToolTip(Hint("Enter the keywords to search for"));
     searchEdit_->OnKeyPress = [this](FlatEdit&, char32_t& key) {
@@ -177,6 +178,7 @@ void BrowseWindow::CreateControls()
     fullContentCheck_->setGeometry(185, 47, 15, 17);
     fullContentLabel_ =
         MakeLabel(backgroundPanel_, "fullContentLabel", {200, 48, 150, 15}, "Full content search (slower)");
+    fullContentCheck_->setAccessibleName(fullContentLabel_->text());
     fullContentLabel_->installEventFilter(this);
     connect(fullContentCheck_, &QCheckBox::toggled, this, &BrowseWindow::OnSearchTextEdited);
 }

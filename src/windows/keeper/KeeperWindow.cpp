@@ -9,6 +9,7 @@
 #include "widgets/controls/HatchedPanel.h"
 #include "widgets/controls/ToolButton.h"
 #include "widgets/controls/QtColors.h"
+#include "widgets/controls/ResourceBitmaps.h"
 #include "widgets/services/Services.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ using widgets::controls::GridOption;
 using widgets::controls::HatchedPanel;
 using widgets::controls::PanelBorder;
 using widgets::controls::SetFontColor;
+using widgets::controls::SharpPicture;
 using widgets::controls::ToolButton;
 using widgets::dialogs::MsgAnswer;
 using widgets::dialogs::MsgButtons;
@@ -67,7 +69,7 @@ constexpr int CellHeaderHeight = 18;
 
 QImage Glyph(const char* name)
 {
-    return QImage(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
+    return SharpPicture(QStringLiteral(":/keeper/%1.png").arg(QLatin1String(name)));
 }
 
 ToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* glyph,
@@ -135,6 +137,7 @@ KeeperWindow::KeeperWindow(QWidget* owner, Services& services)
     book_.Entries().OnChange = [this](BirthdayBook&) { RefreshStatus(); };
     calendar_->SetCalendarDate(services_.Today());
     RefreshMonthCaption();
+    calendar_->setFocus(); // the toolbar comes after it with Tab
 }
 
 void KeeperWindow::Execute(QWidget* owner, const QString& caption, const QColor& color, Services& services)
@@ -163,6 +166,8 @@ void KeeperWindow::CreateToolbar()
     SetFontColor(*monthLabel_, Qt::white);
     monthLabel_->installEventFilter(this);
     nextMonthButton_ = MakeButton(this, "nextMonthButton", QString(), "next", {496, 3, 28, 28});
+    previousMonthButton_->setAccessibleName(QStringLiteral("Previous month"));
+    nextMonthButton_->setAccessibleName(QStringLiteral("Next month"));
     toolsButton_ = MakeButton(this, "toolsButton", QStringLiteral("Tools"), "tools", {622, 3, 78, 28});
     exitButton_ = MakeButton(this, "exitButton", QStringLiteral("Exit"), "exit", {704, 3, 78, 28});
     exitButton_->setToolTip(QStringLiteral("Save and Exit"));

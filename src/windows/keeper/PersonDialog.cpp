@@ -7,6 +7,7 @@
 #include "platform/locale/Locale.h"
 #include "platform/locale/QtText.h"
 #include "widgets/controls/FlatEdit.h"
+#include "widgets/controls/ResourceBitmaps.h"
 #include "widgets/controls/SkinButton.h"
 #include "widgets/services/Services.h"
 
@@ -32,6 +33,7 @@ using platform::locale::ToDiaryText;
 using platform::locale::TrimmedControls;
 using widgets::controls::ButtonStyle;
 using widgets::controls::FlatEdit;
+using widgets::controls::SharpPicture;
 using widgets::controls::SkinButton;
 using widgets::services::Services;
 
@@ -129,6 +131,7 @@ void PersonDialog::CreateControls()
     nameEdit_->setGeometry(86, 9, 194, 21);
     nameEdit_->setMaxLength(30);
     nameEdit_->setToolTip(QStringLiteral("Enter the persons' full name"));
+    nameLabel_->setBuddy(nameEdit_);
     SetBackground(nameEdit_, Qt::white);
     SetTextColour(nameEdit_, Qt::black);
     nameEdit_->SetColorOnFocus(Qt::white);
@@ -146,6 +149,7 @@ void PersonDialog::CreateControls()
     notesEdit_->setObjectName("notesEdit");
     notesEdit_->setGeometry(86, 68, 238, 80);
     notesEdit_->setToolTip(QStringLiteral("Enter any additional notes"));
+    notesLabel_->setBuddy(notesEdit_);
     SetBackground(notesEdit_, Qt::white);
     SetTextColour(notesEdit_, Qt::black);
 
@@ -159,10 +163,10 @@ void PersonDialog::CreateControls()
     zodiacPicture_->setGeometry(288, 8, 37, 37);
     zodiacPicture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     zodiacPicture_->setLineWidth(1);
-    zodiacBitmap_ = QImage(QStringLiteral(":/zodiac/start.png")).convertToFormat(QImage::Format_RGB32);
+    zodiacBitmap_ = SharpPicture(QStringLiteral(":/zodiac/start.png")).convertToFormat(QImage::Format_RGB32);
     zodiacPicture_->setPixmap(QPixmap::fromImage(zodiacBitmap_));
     for (const char* name : ZodiacPictureNames)
-        zodiacPictures_.push_back(QImage(QStringLiteral(":/zodiac/%1.png").arg(QLatin1String(name))));
+        zodiacPictures_.push_back(SharpPicture(QStringLiteral(":/zodiac/%1.png").arg(QLatin1String(name))));
     zodiacLabel_ = new QLabel(this);
     zodiacLabel_->setObjectName("zodiacLabel");
     zodiacLabel_->setGeometry(280, 47, 52, 14);

@@ -22,6 +22,7 @@
 #include "windows/picker/MoodPictures.h"
 #include "platform/locale/QtText.h"
 #include "windows/spell/SpellCheckBody.h"
+#include "widgets/controls/AccessibleControls.h"
 #include "widgets/controls/Fonts.h"
 #include "widgets/controls/ClockWidget.h"
 #include "widgets/controls/HatchedPanel.h"
@@ -75,6 +76,7 @@ using platform::locale::ShortMonthName;
 using platform::locale::ToDiaryText;
 using widgets::calendar::MainCalendar;
 using widgets::controls::ArialPixels;
+using widgets::controls::PressesButton;
 using widgets::controls::ButtonLayout;
 using widgets::controls::ClockShowMode;
 using widgets::controls::ClockWidget;
@@ -115,6 +117,7 @@ using widgets::services::Services;
 using windows::browse::BrowseWindow;
 using windows::keeper::KeeperWindow;
 using windows::picker::MoodPickerDialog;
+using windows::picker::MoodName;
 using windows::picker::MoodPictures;
 using windows::spell::RunSpellCheck;
 using windows::tools::AboutWindow;
@@ -181,16 +184,26 @@ public:
     LinkLabel(QWidget* parent, const QString& address) : QLabel(parent), address_(address)
     {
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus); // Tab reaches it, lit as under the mouse; Enter opens it
         Paint(LinkColour, false);
     }
 
 protected:
     void enterEvent(QEnterEvent*) override { Paint(LinkHotColour, true); }
-    void leaveEvent(QEvent*) override { Paint(LinkColour, false); }
+    void leaveEvent(QEvent*) override { Paint(hasFocus() ? LinkHotColour : LinkColour, hasFocus()); }
+    void focusInEvent(QFocusEvent*) override { Paint(LinkHotColour, true); }
+    void focusOutEvent(QFocusEvent*) override { Paint(LinkColour, false); }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             QDesktopServices::openUrl(QUrl(address_));
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (PressesButton(*event))
+            QDesktopServices::openUrl(QUrl(address_));
+        else
+            QLabel::keyPressEvent(event);
     }
 
 private:
@@ -252,7 +265,7 @@ std::string DiaryBytes(const QString& text)
 MainWindow::MainWindow(Services& services, DiarySession& session)
     : services_(services), session_(session), settings_(services.SettingsStore()),
       flow_(session_, resources_), recovery_(session_), exitSave_(session_, recovery_.Schedule()),
-      changedFileDialogs_(this, services), dictionaries_(services.ProgramFolder(), CollationKey)
+      changedFileDialogs_(this, services), dictionaries_(services.ProgramFolder(), CollationKey, services.DataFolder())
 {
     const auto showSettingsError = [this](const std::string& message) {
         services_.Dialogs().ShowError(nullptr, QString::fromStdString(message), services_.Title());
@@ -509,10 +522,12 @@ void MainWindow::CreateEditorArea(QWidget* client)
     titleEdit_->setFrame(false);
     titleEdit_->setFont(ArialPixels(13));
     titleEdit_->setToolTip(tr("Write a title for this day"));
+    titleEdit_->setAccessibleName(tr("Title"));
     bodyEdit_ = new RichTextEdit(editsPanel_);
     bodyEdit_->setFrameShape(QFrame::NoFrame);
     bodyEdit_->setFont(ArialPixels(13));
     bodyEdit_->setToolTip(tr("Write your thoughts for this day"));
+    bodyEdit_->setAccessibleName(tr("Entry"));
     bodyEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     for (QWidget* edit : {static_cast<QWidget*>(titleEdit_), static_cast<QWidget*>(bodyEdit_)}) {
         QPalette colours = edit->palette();
@@ -538,6 +553,7 @@ void MainWindow::CreateEditorArea(QWidget* client)
                             .replace("\r\n", "\n"));
     moodImage_->setContextMenuPolicy(Qt::CustomContextMenu);
     moodImage_->installEventFilter(this);
+    moodImage_->setFocusPolicy(Qt::TabFocus); // Space or Enter opens the picker, as a click does
 
     const auto small = [&](int left, int top, const char* glyph, const QString& hint) {
         return MakeSpeedButton(rightPanel_, QRect(left, top, 13, 14), {}, glyph, hint);
@@ -837,6 +853,7 @@ void MainWindow::ShowMergedDays()
 void MainWindow::ShowMood(int mood)
 {
     moodImage_->setPixmap(moodPictures_.value(mood));
+    moodImage_->setAccessibleName(QStringLiteral("Mood: %1").arg(MoodName(mood)));
     flow_.CurrentMood = mood;
     if (!bodyEdit_->document()->isEmpty())
         bodyEdit_->document()->setModified(true);
@@ -1063,12 +1080,25 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         } else if (event->type() == QEvent::KeyPress) {
             return BodyKey(static_cast<QKeyEvent&>(*event));
         }
-    } else if (watched == moodImage_ && event->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    } else if (watched == moodImage_) {
+        return MoodImageEvent(*event);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A click, or Space or Enter while it has the focus, opens the picker; a frame shows the focus.
+bool MainWindow::MoodImageEvent(QEvent& event)
+{
+    const bool pressed =
+        (event.type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent&>(event).button() == Qt::LeftButton) ||
+        (event.type() == QEvent::KeyPress && PressesButton(static_cast<QKeyEvent&>(event)));
+    if (pressed) {
         OnMoodImageClicked();
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    if (event.type() == QEvent::FocusIn || event.type() == QEvent::FocusOut)
+        moodImage_->setFrameStyle(event.type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    return false;
 }
 
 void MainWindow::OnExitClicked()

@@ -132,6 +132,7 @@ private:
     void OnToolsClicked();
     void OnAboutClicked();
     void OnMoodImageClicked();
+    bool MoodImageEvent(QEvent& event);
     void OpenBirthdayKeeper();
     void GoToday();
     void GoEntry(bool forward);

@@ -10,10 +10,13 @@ namespace windows::picker {
 
 constexpr int MoodCount = 10;
 
-// The 64 × 64 pictures, mood 0 first.
+// The 64 × 64 pictures, mood 0 first (with twice the pixels on a scaled screen).
 QList<QPixmap> MoodPictures();
 
 // The 22 × 22 pictures, mood 0 first.
 QList<QPixmap> MoodIcons();
+
+// What a mood's picture shows, in words ("Happy"); empty for a number that is no mood.
+QString MoodName(int number);
 
 } // namespace windows::picker

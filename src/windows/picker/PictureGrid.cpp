@@ -1,5 +1,7 @@
 #include "windows/picker/PictureGrid.h"
 
+#include "windows/picker/MoodPictures.h"
+
 #include <QPainter>
 
 using model::look::White;
@@ -45,6 +47,11 @@ void PictureGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rec
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.drawPixmap(rect.topLeft(), pictures_[number]);
     painter.restore();
+}
+
+QString PictureGrid::AccessibleCellText(int col, int row) const
+{
+    return MoodName(PictureAt({col, row}));
 }
 
 } // namespace windows::picker

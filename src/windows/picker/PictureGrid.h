@@ -21,6 +21,8 @@ public:
     int CurrentPicture() const { return PictureAt(Current()); }
     // Makes the cell of picture `number` current; nothing happens when there is no such picture.
     void SetCurrentPicture(int number);
+    // The mood a cell shows.
+    QString AccessibleCellText(int col, int row) const override;
 
 protected:
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect,

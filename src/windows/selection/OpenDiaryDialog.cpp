@@ -7,6 +7,7 @@
 #include "platform/locale/QtText.h"
 #include "widgets/services/Services.h"
 #include "widgets/controls/FlatEdit.h"
+#include "widgets/controls/ResourceBitmaps.h"
 #include "widgets/controls/SpeedButton.h"
 
 #include <QCheckBox>
@@ -32,6 +33,7 @@ using platform::locale::TrimmedControls;
 using widgets::controls::ButtonStyle;
 using widgets::controls::FlatEdit;
 using widgets::controls::HorizontalAlignment;
+using widgets::controls::SharpPicture;
 using widgets::controls::SpeedButton;
 using widgets::services::Services;
 
@@ -167,11 +169,12 @@ void OpenDiaryDialog::CreateControls()
 {
     backgroundImage_ = new QLabel(this);
     backgroundImage_->setGeometry(0, 0, 296, 224);
-    backgroundImage_->setPixmap(QPixmap(":/selection/background.png"));
+    backgroundImage_->setPixmap(QPixmap::fromImage(SharpPicture(":/selection/background.png")));
     diaryImage_ = new QLabel(this);
     diaryImage_->setGeometry(8, 79, 94, 94);
-    diaryImage_->setPixmap(QPixmap(":/selection/diary.png"));
-    diaryPictures_ = {QPixmap(":/selection/book.png"), QPixmap(":/selection/book-new.png")};
+    diaryImage_->setPixmap(QPixmap::fromImage(SharpPicture(":/selection/diary.png")));
+    diaryPictures_ = {QPixmap::fromImage(SharpPicture(":/selection/book.png")),
+                      QPixmap::fromImage(SharpPicture(":/selection/book-new.png"))};
 
     diaryLabel_ = new QLabel(QStringLiteral("Select your Diary:"), this);
     diaryLabel_->setGeometry(109, 68, 185, 16);
@@ -192,9 +195,11 @@ void OpenDiaryDialog::CreateControls()
     diaryNameEdit_->SetAcceptChars(DiaryNameChars);
     diaryNameEdit_->Options.EscCancels = true;
     diaryNameEdit_->setToolTip(QStringLiteral("Type in your diary name"));
+    diaryNameEdit_->setAccessibleName(QStringLiteral("Diary name"));
     diaryNameEdit_->hide();
     passwordEdit_ = MakeEdit(this, 109, 140);
     passwordEdit_->hide();
+    passwordEdit_->setAccessibleName(QStringLiteral("Password"));
     passwordEdit_->OnKeyPress = [this](FlatEdit&, char32_t& key) {
         if (key == 13) {
             key = 0;

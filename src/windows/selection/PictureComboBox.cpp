@@ -66,9 +66,9 @@ void PictureComboBox::DrawItem(QPainter& painter, const QRect& rect, int index, 
     const int picture = images_.IndexOf(index);
     if (imageList_ != nullptr && picture >= 0 && static_cast<size_t>(picture) < imageList_->size()) {
         const QPixmap& image = (*imageList_)[static_cast<size_t>(picture)];
-        painter.drawPixmap(rect.left() + 1, rect.top() + std::max(0, (rect.height() - image.height()) / 2),
-                           image);
-        textLeft = rect.left() + 1 + image.width() + 2;
+        const QSize size = image.deviceIndependentSize().toSize();
+        painter.drawPixmap(rect.left() + 1, rect.top() + std::max(0, (rect.height() - size.height()) / 2), image);
+        textLeft = rect.left() + 1 + size.width() + 2;
     }
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter.setFont(font());

@@ -109,6 +109,7 @@ void SpellCheckDialog::CreateControls()
     unknownEdit_->setGeometry(88, 8, 154, 21);
     unknownEdit_->setReadOnly(true);
     PaintField(unknownEdit_, Qt::red);
+    unknownLabel_->setBuddy(unknownEdit_);
 
     correctionLabel_ = MakeLabel(this, "correctionLabel", "Replace with:", {18, 39, 65, 13}, Right);
     correctionEdit_ = new FlatEdit(this);
@@ -116,6 +117,7 @@ void SpellCheckDialog::CreateControls()
     correctionEdit_->setGeometry(88, 36, 154, 21);
     PaintField(correctionEdit_, Qt::black);
     correctionEdit_->SetColorOnFocus(FieldColour);
+    correctionLabel_->setBuddy(correctionEdit_);
     correctionEdit_->SetTextColorOnFocus(Qt::black);
 
     suggestionsLabel_ = MakeLabel(this, "suggestionsLabel", "Suggestions:", {22, 69, 61, 13}, Right);
@@ -134,6 +136,7 @@ void SpellCheckDialog::CreateControls()
     locationView_->setObjectName("locationView");
     locationView_->setGeometry(8, 168, 337, 97);
     locationView_->setReadOnly(true);
+    locationLabel_->setBuddy(locationView_);
     locationView_->setToolTip(
         Hint("  Displays the location of the unknown \r\nword. You cannot  type corrections here"));
     // The unknown word stays marked while the focus is elsewhere.

@@ -152,6 +152,23 @@ TEST_F(SpellDictionariesTest, AddedWordsAreStoredLowerCasedInAWholeSortedCustomF
     EXPECT_TRUE(Known("\xE4pfel"));
 }
 
+TEST(SpellDictionariesData, MasterComesFromTheDataFolderAndCustomWordsGoToTheProgramFolder)
+{
+    TempDir program;
+    TempDir data;
+    WriteBytes(data / "English.dic", "alpha\r\n");
+    WriteBytes(program / "English.dic", "beta\r\n");
+    SpellDictionaries dictionaries(program.Path(), CollationKey, data.Path());
+    ASSERT_TRUE(dictionaries.LoadDictionaries().Ok());
+    LineList unused;
+    EXPECT_TRUE(dictionaries.CheckWord("alpha", unused));
+    EXPECT_FALSE(dictionaries.CheckWord("beta", unused));
+
+    ASSERT_TRUE(dictionaries.AddToCustomDictionary("gamma").Ok());
+    EXPECT_TRUE(fs::exists(program / "Custom.dic"));
+    EXPECT_FALSE(fs::exists(data / "Custom.dic"));
+}
+
 TEST_F(SpellDictionariesTest, CustomWordsNeverBecomeSuggestions)
 {
     Master("alpha\r\nomega\r\n");

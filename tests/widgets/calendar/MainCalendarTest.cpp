@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <map>
@@ -105,3 +106,26 @@ TEST_F(MainCalendarTest, ArrowKeysMoveThroughTheDays)
     EXPECT_EQ(calendar_.CalendarDate(), (Date{2024, 5, 27}));
 }
 
+
+TEST_F(MainCalendarTest, ScreenReadersHearTheDateOfEachDayAndWhetherItsEntryIsWritten)
+{
+    calendar_.SetActiveDays("3,14");
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&calendar_);
+    ASSERT_EQ(table->role(), QAccessible::Table);
+    ASSERT_EQ(table->childCount(), 7 + 31) << "the header and the days of May; no empty cells";
+
+    QStringList names;
+    for (int i = 0; i < table->childCount(); ++i)
+        names << table->child(i)->text(QAccessible::Name);
+    const QLocale locale;
+    EXPECT_EQ(names[0], locale.dayName(7, QLocale::LongFormat)) << "the week starts on Sunday";
+    EXPECT_EQ(table->child(0)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(names[7 + 2], locale.toString(QDate(2024, 5, 3), QLocale::LongFormat) + QStringLiteral(", entry written"));
+    EXPECT_EQ(names[7 + 3], locale.toString(QDate(2024, 5, 4), QLocale::LongFormat));
+
+    QAccessibleInterface* selected = table->child(7 + 13);
+    EXPECT_EQ(selected->role(), QAccessible::Cell);
+    EXPECT_TRUE(selected->state().selected) << "14 May is the selected day";
+    EXPECT_FALSE(table->child(7 + 2)->state().selected);
+    EXPECT_EQ(table->childAt(selected->rect().center().x(), selected->rect().center().y()), selected);
+}
