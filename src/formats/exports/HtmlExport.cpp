@@ -12,6 +12,7 @@
 using base::text::AppendUtf8;
 using base::text::LineList;
 using base::text::ToBase64;
+using formats::diary::MoodName;
 using formats::rtf::Alignment;
 using formats::rtf::Automatic;
 using formats::rtf::CharFormat;
@@ -21,7 +22,6 @@ using formats::rtf::Picture;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
-using formats::diary::MoodName;
 
 namespace formats::exports {
 

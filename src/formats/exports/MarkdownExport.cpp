@@ -11,6 +11,7 @@
 using base::text::AppendUtf8;
 using base::text::LineList;
 using base::text::ToBase64;
+using formats::diary::MoodName;
 using formats::rtf::CharFormat;
 using formats::rtf::ForEachUtf16;
 using formats::rtf::Paragraph;
@@ -19,7 +20,6 @@ using formats::rtf::PictureKind;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
-using formats::diary::MoodName;
 
 namespace formats::exports {
 

@@ -4,8 +4,8 @@
 #include "formats/rtf/RtfReader.h"
 
 using base::text::LineList;
-using formats::rtf::PlainText;
 using formats::diary::MoodName;
+using formats::rtf::PlainText;
 
 namespace formats::exports {
 
