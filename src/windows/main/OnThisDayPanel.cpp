@@ -37,8 +37,9 @@ public:
     explicit EntryLine(QWidget* parent) : QAbstractButton(parent)
     {
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::TabFocus); // reached with Tab, pressed with Space; a click keeps the focus where it is
         setFont(ArialPixels(12));
+        setAccessibleName(QStringLiteral("An earlier entry of this day"));
     }
 
     void SetEntry(const QString& caption, const QPixmap& icon)
@@ -63,6 +64,10 @@ protected:
         painter.drawText(textArea.translated(1, 1), flags, shown);
         painter.setPen(TextColour);
         painter.drawText(textArea, flags, shown);
+        if (hasFocus()) {
+            painter.setPen(QPen(TextColour, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 
 private:
