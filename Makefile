@@ -18,7 +18,8 @@ all: release
 deps:
 	@scripts/setup-deps
 
-# The tests also need clang-tidy for the naming check.
+# The tests also need clang-tidy (naming check), Chromium (the HTML export opened in a browser
+# engine) and the validators of the desktop entry, AppStream file and file type.
 test-deps:
 	@scripts/setup-deps test
 
