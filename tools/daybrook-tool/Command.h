@@ -4,6 +4,7 @@
 
 #include "base/result/Result.h"
 #include "formats/diary/DiaryFormat.h"
+#include "formats/rtf/RichText.h"
 #include "platform/registry/Registry.h"
 
 #include <filesystem>
@@ -59,6 +60,9 @@ bool WantsHelp(const std::string& command, const Arguments& arguments);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password,
                      formats::diary::DiaryLock& lock);
 int LoadWithPassword(const std::string& file, base::text::LineList& lines, std::string& password);
+// The font the tool writes new text in, as a new diary's body: black 10-point Arial.
+formats::rtf::CharFormat BodyFont();
+
 // When the file was last written, as "YYYY-MM-DD HH:MM" of local time.
 std::string ModifiedText(const std::string& file);
 

@@ -171,6 +171,15 @@ int LoadWithPassword(const std::string& file, LineList& lines, std::string& pass
     return LoadWithPassword(file, lines, password, lock);
 }
 
+formats::rtf::CharFormat BodyFont()
+{
+    formats::rtf::CharFormat font;
+    font.Font = "Arial";
+    font.HalfPoints = 20;
+    font.Color = 0;
+    return font;
+}
+
 std::string ModifiedText(const std::string& file)
 {
     const auto stamp = StampOf(file);

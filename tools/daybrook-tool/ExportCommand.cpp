@@ -67,9 +67,7 @@ int Export(const Arguments& given)
 
     ExportRequest request{format, DiaryName(file), {}};
     request.Options.CodePage = DiaryCodePage();
-    request.Options.BodyFont.Font = "Arial";
-    request.Options.BodyFont.HalfPoints = 20;
-    request.Options.BodyFont.Color = 0;
+    request.Options.BodyFont = BodyFont();
     request.Options.ShortDate = [](int year, int month, int day) {
         return FormatShortDate(year, month, day).toStdString();
     };

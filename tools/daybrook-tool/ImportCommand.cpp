@@ -107,12 +107,7 @@ int Import(const Arguments& given)
         std::cout << "dry run: " << diaryFile << " is unchanged\n";
         return ExitDone;
     }
-    ImportStyle style; // the body font of the export and of a new diary: black 10-point Arial
-    style.CodePage = DiaryCodePage();
-    style.BodyFont.Font = "Arial";
-    style.BodyFont.HalfPoints = 20;
-    style.BodyFont.Color = 0;
-    style.SourceName = std::filesystem::path(source).filename().string();
+    const ImportStyle style{DiaryCodePage(), BodyFont(), std::filesystem::path(source).filename().string()};
     const size_t days = ApplyImport(diary, *entries, style);
     if (const Status saved = SaveDiaryFile(diaryFile, diary.Text.Lines(), lock); !saved)
         return Fail(ExitStatus(saved.Error()), diaryFile + ": " + saved.Message() + " (the diary is unchanged)");

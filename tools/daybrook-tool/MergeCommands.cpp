@@ -8,7 +8,6 @@
 #include "platform/locale/DiaryCodePage.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -16,8 +15,8 @@
 
 using base::result::Status;
 using base::text::LineList;
-using formats::diary::DayDate;
 using formats::diary::DiaryLock;
+using formats::diary::IsoDate;
 using formats::diary::SaveDiaryFile;
 using formats::diary::WipeBytes;
 using formats::merge::ConflictCopyOf;
@@ -30,13 +29,6 @@ using platform::locale::DiaryCodePage;
 
 namespace tool {
 namespace {
-
-std::string DateText(const DayDate& date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-    return text;
-}
 
 int Merge(const Arguments& arguments)
 {
@@ -78,7 +70,7 @@ int Merge(const Arguments& arguments)
     std::cout << "merged " << merged.Lines.size() << " records into " << files[2] << "; " << merged.CameIn.size()
               << (merged.CameIn.size() == 1 ? " day" : " days") << " came in from " << files[1] << '\n';
     for (const auto& date : merged.TwoTexts)
-        std::cout << DateText(date) << " holds two texts\n";
+        std::cout << IsoDate(date) << " holds two texts\n";
     return ExitDone;
 }
 

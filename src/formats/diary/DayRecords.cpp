@@ -96,6 +96,13 @@ std::string DayKey(int year, int month, int day)
     return key;
 }
 
+std::string IsoDate(const DayDate& date)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text;
+}
+
 bool IsStorableTitle(std::string_view title)
 {
     return title.find(Separator) == std::string_view::npos && !title.ends_with('@');

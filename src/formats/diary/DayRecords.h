@@ -45,6 +45,8 @@ struct DayDate {
 };
 
 std::string DayKey(int year, int month, int day);
+// "YYYY-MM-DD", as exports and messages write a date.
+std::string IsoDate(const DayDate& date);
 
 // Whether a title can be stored so that it reads back unchanged: one holding "@@" or ending in
 // "@" would move the separator.

@@ -21,9 +21,6 @@ struct ExportedDay {
 
 ExportedDay ReadExportedDay(std::string_view record, int codePage);
 
-// Pictures are shown at 96 pixels to the inch: 15 twips to the pixel.
-inline constexpr int TwipsPerPixel = 15;
-
 // "image/png" and "image/jpeg" for the kinds a page shows; empty for the others.
 std::string_view PictureMediaType(formats::rtf::PictureKind kind);
 

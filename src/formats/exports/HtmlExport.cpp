@@ -2,6 +2,7 @@
 
 #include "base/text/Base64.h"
 #include "formats/diary/MoodNames.h"
+#include "formats/rtf/PictureGroup.h"
 #include "formats/rtf/RtfReader.h"
 #include "formats/rtf/Utf.h"
 
@@ -22,6 +23,7 @@ using formats::rtf::Picture;
 using formats::rtf::ReadRtf;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
+using formats::rtf::TwipsPerPixel;
 
 namespace formats::exports {
 

@@ -1,5 +1,6 @@
 #include "formats/imports/JournalSources.h"
 
+#include "base/dates/CalendarDate.h"
 #include "formats/imports/JsonFields.h"
 #include "formats/imports/MarkdownText.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 #include <system_error>
 
+using base::dates::EncodeDate;
 using base::result::Fail;
 using base::result::Reason;
 using base::result::Result;
@@ -25,16 +27,8 @@ struct ZipClose {
 };
 using Zip = std::unique_ptr<zip_t, ZipClose>;
 
-// Days since 1970-01-01 of a civil date (proleptic Gregorian).
-int64_t DaysFromCivil(int64_t year, int month, int day)
-{
-    year -= month <= 2 ? 1 : 0;
-    const int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
+// 1970-01-01 in days since 1899-12-30, the count EncodeDate gives.
+constexpr int64_t UnixEpochDay = 25569;
 
 // "YYYY-MM-DDTHH:MM:SSZ" (seconds and the zone letter may carry fractions or be "+00:00").
 std::optional<int64_t> UtcSeconds(std::string_view text)
@@ -50,7 +44,8 @@ std::optional<int64_t> UtcSeconds(std::string_view text)
             return std::nullopt;
         fields[i] = (high - '0') * 10 + (low - '0');
     }
-    return DaysFromCivil(date->Year, date->Month, date->Day) * 86400 + fields[0] * 3600 + fields[1] * 60 + fields[2];
+    const auto days = static_cast<int64_t>(EncodeDate(date->Year, date->Month, date->Day)) - UnixEpochDay;
+    return days * 86400 + fields[0] * 3600 + fields[1] * 60 + fields[2];
 }
 
 std::optional<std::string> ReadMember(zip_t* archive, const std::string& name)

@@ -10,13 +10,15 @@
 using base::dates::IsValidDate;
 using formats::diary::DayDate;
 using formats::rtf::AppendUtf16;
-using formats::rtf::ForEachUtf8;
+using formats::rtf::ClampTwips;
 using formats::rtf::DeclaredPixelSize;
+using formats::rtf::ForEachUtf8;
 using formats::rtf::Paragraph;
 using formats::rtf::Picture;
 using formats::rtf::PictureKind;
 using formats::rtf::RichText;
 using formats::rtf::TextRun;
+using formats::rtf::TwipsPerPixel;
 
 namespace formats::imports {
 
@@ -88,12 +90,10 @@ std::optional<Picture> PictureOfFile(std::string bytes)
                           : DeclaredPixelSize(kind, bytes);
     if (!size || size->Width <= 0 || size->Height <= 0)
         return std::nullopt;
-    constexpr int TwipsPerPixel = 15;
-    constexpr int LargestTwips = 22 * 1440;
     Picture picture;
     picture.Kind = kind;
-    picture.WidthTwips = std::min(LargestTwips, size->Width * TwipsPerPixel);
-    picture.HeightTwips = std::min(LargestTwips, size->Height * TwipsPerPixel);
+    picture.WidthTwips = ClampTwips(1LL * size->Width * TwipsPerPixel);
+    picture.HeightTwips = ClampTwips(1LL * size->Height * TwipsPerPixel);
     picture.Data = std::move(bytes);
     return picture;
 }

@@ -9,11 +9,9 @@ namespace formats::rtf {
 
 namespace {
 
-// Shown sizes stay between one pixel and 22 inches, whatever a damaged group declares.
 constexpr int MinTwips = 15;
 constexpr int MaxTwips = 22 * 1440;
 constexpr int DefaultTwips = 1440;
-constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 constexpr size_t HexLineLength = 128;
 constexpr char HexDigits[] = "0123456789abcdef";
 
@@ -164,10 +162,6 @@ PictWords ReadPictGroup(std::string_view group, std::string& data)
     return words;
 }
 
-int ClampTwips(long long twips)
-{
-    return twips <= 0 ? DefaultTwips : static_cast<int>(std::clamp<long long>(twips, MinTwips, MaxTwips));
-}
 
 // The size of the picture's own data, in twips.
 std::pair<long long, long long> NaturalTwips(const PictWords& words, std::string_view data)
@@ -254,6 +248,11 @@ std::string_view KindWord(PictureKind kind)
 }
 
 } // namespace
+
+int ClampTwips(long long twips)
+{
+    return twips <= 0 ? DefaultTwips : static_cast<int>(std::clamp<long long>(twips, MinTwips, MaxTwips));
+}
 
 std::optional<PictureGroupSpan> FindPictureGroup(std::string_view source, size_t open)
 {

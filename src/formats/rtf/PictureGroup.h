@@ -26,6 +26,12 @@ bool IsNonShapeGroup(std::string_view group);
 // The picture held by a span FindPictureGroup found; Source is the span, closed when it was cut short.
 formats::rtf::Picture ReadPicture(std::string_view group, int missingBraces);
 
+// Pictures are shown at 96 pixels to the inch.
+inline constexpr int TwipsPerPixel = 15;
+
+// A shown size in twips kept between one pixel and 22 inches, whatever a source declares.
+int ClampTwips(long long twips);
+
 // The size in pixels a PNG or JPEG file declares in its header.
 struct PixelSize {
     int Width = 0;

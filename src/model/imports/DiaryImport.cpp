@@ -19,6 +19,7 @@ using formats::diary::DayParts;
 using formats::diary::DayRecord;
 using formats::diary::DiaryRecords;
 using formats::diary::DiaryText;
+using formats::diary::IsoDate;
 using formats::diary::ParseDayRecord;
 using formats::imports::ImportedEntries;
 using formats::imports::ImportedEntry;
@@ -136,8 +137,8 @@ std::string EntryBody(const ImportedEntry& entry, bool titleTold, const ImportSt
 }
 
 // The record of a day: the diary's own when it has one, then each imported entry.
-std::string DayRecordOf(const std::string& key, const std::vector<const ImportedEntry*>& entries,
-                        const std::optional<std::string>& written, const ImportStyle& style)
+std::string DayRecordOf(const std::vector<const ImportedEntry*>& entries, const std::optional<std::string>& written,
+                        const ImportStyle& style)
 {
     RtfJoiner joiner(style.CodePage, style.BodyFont);
     std::string title;
@@ -162,7 +163,7 @@ std::string DayRecordOf(const std::string& key, const std::vector<const Imported
         }
         joiner.Append(EntryBody(entry, !givesTheTitle || whole, style));
     }
-    const DayDate date{std::stoi(key.substr(0, 4)), std::stoi(key.substr(4, 2)), std::stoi(key.substr(6, 2))};
+    const DayDate& date = entries.front()->Date;
     return DayRecord(date.Year, date.Month, date.Day, mood, title, joiner.Document());
 }
 
@@ -210,14 +211,10 @@ ImportPreview PreviewDiaryImport(const base::text::LineList& theirs, const forma
 
 std::string ImportQuestion(const ImportPreview& preview)
 {
-    const auto iso = [](const DayDate& d) {
-        const std::string key = DayKey(d.Year, d.Month, d.Day);
-        return key.substr(0, 4) + "-" + key.substr(4, 2) + "-" + key.substr(6, 2);
-    };
     std::string question = std::to_string(preview.Entries) + (preview.Entries == 1 ? " entry" : " entries");
     if (preview.Entries > 0)
-        question += preview.First == preview.Last ? " on " + iso(preview.First)
-                                                  : " from " + iso(preview.First) + " to " + iso(preview.Last);
+        question += preview.First == preview.Last ? " on " + IsoDate(preview.First)
+                                                  : " from " + IsoDate(preview.First) + " to " + IsoDate(preview.Last);
     if (preview.WrittenDays > 0)
         question += "; " + std::to_string(preview.WrittenDays) + " on days already written will hold both texts";
     question += ".";
@@ -240,7 +237,7 @@ size_t ApplyImport(DiaryRecords& diary, const ImportedEntries& entries, const Im
             written = diary.Text[*index];
             diary.Text.Delete(*index);
         }
-        diary.Text.Add(DayRecordOf(key, day, written, style));
+        diary.Text.Add(DayRecordOf(day, written, style));
         if (progress)
             progress(++done, days.size());
     }

@@ -1,5 +1,6 @@
 #include "windows/picker/MoodPictures.h"
 
+#include "formats/diary/MoodNames.h"
 #include "widgets/controls/ResourceBitmaps.h"
 
 #include <QString>
@@ -32,9 +33,10 @@ QList<QPixmap> MoodIcons()
 
 QString MoodName(int number)
 {
-    static const char* const names[MoodCount] = {"Happy", "Calm",  "Excited", "Loved", "Tired",
-                                                 "Sad",   "Angry", "Worried", "Sick",  "Thoughtful"};
-    return number >= 0 && number < MoodCount ? QString::fromLatin1(names[number]) : QString();
+    QString name = QString::fromLatin1(formats::diary::MoodName(number));
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
 }
 
 } // namespace windows::picker

@@ -1,6 +1,7 @@
 // Reading other journals: jrnl's JSON, Day One's zip with its time zones and photos, a folder
 // of Markdown daily notes (and our own Markdown export read back), and the bad sources each
 // refuses whole with a message naming the file and the entry.
+#include "base/dates/CalendarDate.h"
 #include "formats/exports/MarkdownExport.h"
 #include "formats/imports/JournalSources.h"
 #include "formats/imports/MarkdownText.h"
@@ -65,21 +66,12 @@ std::optional<LocalMoment> TestZones(int64_t seconds, std::string_view zone)
         return std::nullopt;
     const int64_t local = seconds + found->second;
     const int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
-    // Civil date from days since 1970 (the inverse of the reader's own conversion).
-    const int64_t z = days + 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+    const base::dates::Date date = base::dates::DecodeDate(static_cast<double>(days + 25569)); // from 1899-12-30
     const int64_t second = local - days * 86400;
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
                   static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
-    return LocalMoment{{year, month, day}, time};
+    return LocalMoment{{date.Year, date.Month, date.Day}, time};
 }
 
 void WriteZip(const std::filesystem::path& file, const std::map<std::string, std::string>& members)
