@@ -30,7 +30,7 @@ namespace {
 
 // A PNG file of one pixel.
 const std::string OnePixelPng("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1F\x15\xC4\x89"
-                              "\0\0\0\x0AIDATx\x9Cc\0\x01\0\0\x05\0\x01\x0D\x0A\x2D\xB4\0\0\0\0IEND\xAE\x42\x60\x82",
+                              "\0\0\0\x0AIDATx\x9C" "c\0\x01\0\0\x05\0\x01\x0D\x0A\x2D\xB4\0\0\0\0IEND\xAE\x42\x60\x82",
                               67);
 
 // The text of the paragraphs, one line each; runs marked as *bold*, /italic/, _underline_, -strike-.
