@@ -204,7 +204,7 @@ private:
         auto& runs = text_.Paragraphs.back().Runs;
         const CharFormat format = Format();
         if (runs.empty() || !(runs.back().Format == format) || runs.back().Picture)
-            runs.push_back(TextRun{format, {}});
+            runs.push_back(TextRun{format, {}, nullptr});
         runs.back().Text += text;
     }
 

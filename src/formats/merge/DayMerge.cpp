@@ -90,7 +90,7 @@ std::string SeparatorParagraph(const DayParts& ours, const DayParts& theirs, con
     format.Underline = false;
     format.Strike = false;
     RichText separator;
-    separator.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text)}}});
+    separator.Paragraphs.push_back(Paragraph{Alignment::Left, format, {TextRun{format, Utf16(text), nullptr}}});
     return WriteRtf(separator, other.CodePage, format);
 }
 

@@ -28,7 +28,7 @@ EarlierEntries FindEarlierEntries(const DiaryText& text, const Date& date)
 {
     // A record line starts with its date key, "YYYYMMDD": the month and day are compared in
     // place, and only the lines that match are taken apart.
-    char monthDay[5];
+    char monthDay[8];
     std::snprintf(monthDay, sizeof monthDay, "%02d%02d", date.Month % 100, date.Day % 100);
     std::vector<EarlierEntry> found;
     for (const std::string& line : text.Lines()) {

@@ -224,8 +224,9 @@ TEST_F(SealedFileTest, ASealedFileShowsNeitherThePasswordNorAnyRecordEvenToTheOl
     for (size_t offset = 0; offset + 4 < image.size(); ++offset) {
         MemoryStream source(image.substr(offset));
         MemoryStream decoded;
-        if (LzhCompressor::Decompress(source, decoded))
+        if (LzhCompressor::Decompress(source, decoded)) {
             ASSERT_EQ(shows(decoded.Bytes()), "") << "decoded from offset " << offset;
+        }
     }
 }
 
